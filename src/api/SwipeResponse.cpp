@@ -1,0 +1,19 @@
+#include "SwipeResponse.h"
+
+SwipeResponse SwipeResponse::read(DecodeContext &context) {
+    SwipeResponse response;
+    response.status = context.string("status");
+    response.message = context.optionalString("message");
+    return response;
+}
+
+std::optional<SwipeResponse> SwipeResponse::fromJson(const QJsonValue &value, QString *error) {
+    return decodeRecord<SwipeResponse>(value, error);
+}
+
+QJsonObject SwipeResponse::toJson() const {
+    QJsonObject json{{QStringLiteral("status"), status}};
+    if (message)
+        json.insert(QStringLiteral("message"), *message);
+    return json;
+}

@@ -1,0 +1,13 @@
+#include "TokenResponse.h"
+
+TokenResponse TokenResponse::read(DecodeContext &context) {
+    return {context.string("token")};
+}
+
+std::optional<TokenResponse> TokenResponse::fromJson(const QJsonValue &value, QString *error) {
+    return decodeRecord<TokenResponse>(value, error);
+}
+
+QJsonObject TokenResponse::toJson() const {
+    return {{QStringLiteral("token"), token}};
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "DecodeContext.h"
+
+#include <QJsonObject>
+
+// The body of the version check.
+struct VersionCheckRequest {
+    QString appVersion = QStringLiteral("1.0");
+
+    [[nodiscard]] static VersionCheckRequest read(DecodeContext &context);
+    [[nodiscard]] static std::optional<VersionCheckRequest> fromJson(const QJsonValue &value,
+                                                                     QString *error = nullptr);
+    [[nodiscard]] QJsonObject toJson() const;
+
+    friend bool operator==(const VersionCheckRequest &, const VersionCheckRequest &) = default;
+};

@@ -1,0 +1,205 @@
+#include "APIError.h"
+#include "Decoder.h"
+#include "EmptyResponse.h"
+#include "Fixtures.h"
+#include "ImagesUploadResponse.h"
+#include "Match.h"
+#include "SwipeResponse.h"
+#include "TokenResponse.h"
+#include "User.h"
+#include "VersionCheckResponse.h"
+
+#include <QJsonDocument>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+template <class T> QString failureOf(const QJsonValue &value) {
+    QString error = QStringLiteral("decoded");
+    return Decoder<T>::decode(value, &error) ? QString() : error;
+}
+
+// The failure text of decoding as the named type, empty when it decodes.
+QString decodeFailure(const QString &type, const QJsonValue &value) {
+    static const QHash<QString, std::function<QString(const QJsonValue &)>> decoders{
+        {QStringLiteral("User"), failureOf<User>},
+        {QStringLiteral("Matches"), failureOf<QList<Match>>},
+        {QStringLiteral("Messages"), failureOf<QList<Message>>},
+        {QStringLiteral("Profiles"), failureOf<QList<ProfileView>>},
+        {QStringLiteral("EmptyResponse"), failureOf<EmptyResponse>},
+        {QStringLiteral("APIError"), failureOf<APIError>},
+        {QStringLiteral("SwipeResponse"), failureOf<SwipeResponse>},
+        {QStringLiteral("VersionCheckResponse"), failureOf<VersionCheckResponse>},
+        {QStringLiteral("TokenResponse"), failureOf<TokenResponse>},
+        {QStringLiteral("ImagesUploadResponse"), failureOf<ImagesUploadResponse>},
+    };
+    return decoders.value(type)(value);
+}
+
+// A copy of root with the value at path replaced; an undefined value removes the key.
+QJsonValue patched(const QJsonValue &root, QStringList path, const QJsonValue &value) {
+    if (path.isEmpty())
+        return value;
+    const QString step = path.takeFirst();
+    bool isIndex = false;
+    const int index = step.toInt(&isIndex);
+    if (isIndex) {
+        QJsonArray array = root.toArray();
+        array[index] = patched(array.at(index), path, value);
+        return array;
+    }
+    QJsonObject object = root.toObject();
+    if (path.isEmpty() && value.isUndefined())
+        object.remove(step);
+    else
+        object[step] = patched(object.value(step), path, value);
+    return object;
+}
+
+QJsonValue parse(const QByteArray &text) {
+    return QJsonDocument::fromJson("[" + text + "]").array().first();
+}
+
+} // namespace
+
+class TestWireRecords : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void strictness_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QJsonValue>("json");
+        QTest::addColumn<QString>("failure"); // empty: must decode
+
+        const QJsonValue user = Fixtures::json(QStringLiteral("user.json"));
+        const QJsonValue matches = Fixtures::json(QStringLiteral("matches.json"));
+        const QJsonValue messages = Fixtures::json(QStringLiteral("messages.json"));
+        const auto row = [](const char *name, const char *type, const QJsonValue &json,
+                            const QString &failure) {
+            QTest::newRow(name) << QString::fromLatin1(type) << json << failure;
+        };
+        const auto with = [](const QJsonValue &root, const char *path, const QByteArray &value) {
+            return patched(root, QString::fromLatin1(path).split(u'/'),
+                           value.isEmpty() ? QJsonValue(QJsonValue::Undefined) : parse(value));
+        };
+
+        row("user fixture", "User", user, {});
+        row("whole-number double is an Int", "User", with(user, "superlikes", "3.0"), {});
+        row("fractional Int", "User", with(user, "superlikes", "1.5"),
+            R"(Key "superlikes": expected an integer, got 1.5)");
+        row("Int as text", "User", with(user, "ageEnd", R"("35")"),
+            R"(Key "ageEnd": expected an integer, got "35")");
+        row("unknown gender", "User", with(user, "genderInput", R"("other")"),
+            R"(Key "genderInput": expected "man", "woman" or "all", got "other")");
+        row("gender in another case", "User", with(user, "selectedGender", R"("Man")"),
+            R"(Key "selectedGender": expected "man", "woman" or "all", got "Man")");
+        row("missing key", "User", with(user, "long", ""),
+            R"(Key "long": required key is missing)");
+        row("null for a required key", "User", with(user, "bio", "null"),
+            R"(Key "bio": expected a string, got null)");
+        row("Bool as text", "User", with(user, "active", R"("true")"),
+            R"(Key "active": expected a Boolean, got "true")");
+        row("array, not an object", "User", QJsonArray{user},
+            "Top level: expected an object, got an array");
+
+        row("matches fixture", "Matches", matches, {});
+        row("fractional seconds in a match", "Matches",
+            with(matches, "1/createdAt", R"("2025-01-31T18:04:05.123Z")"),
+            R"(Key "[1].createdAt": expected a date without fractional seconds, got "2025-01-31T18:04:05.123Z")");
+        row("fractional seconds deep in a match", "Matches",
+            with(matches, "0/messages/0/createdAt", R"("2025-01-31T18:04:05.5+03:00")"),
+            R"(Key "[0].messages[0].createdAt": expected a date without fractional seconds, got "2025-01-31T18:04:05.5+03:00")");
+        row("date without seconds", "Matches",
+            with(matches, "0/createdAt", R"("2025-01-31T18:04Z")"),
+            R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-01-31T18:04Z")");
+        row("date without zone", "Matches",
+            with(matches, "0/createdAt", R"("2025-01-31T18:04:05")"),
+            R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-01-31T18:04:05")");
+        row("impossible date", "Matches", with(matches, "0/createdAt", R"("2025-02-30T18:04:05Z")"),
+            R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-02-30T18:04:05Z")");
+        row("UUID in braces", "Matches",
+            with(matches, "0/chatID", R"("{B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E}")"),
+            R"(Key "[0].chatID": expected a canonical UUID, got "{B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E}")");
+        row("UUID without hyphens", "Matches",
+            with(matches, "0/id", R"("B7C8D9E0F1A24B3C8D4E5F6A7B8C9D0E")"),
+            R"(Key "[0].id": expected a canonical UUID, got "B7C8D9E0F1A24B3C8D4E5F6A7B8C9D0E")");
+        row("photo address not a string", "Matches", with(matches, "0/profile/photoURLs/0", "7"),
+            R"(Key "[0].profile.photoURLs[0]": expected a string, got 7)");
+        row("messages missing", "Matches", with(matches, "1/messages", ""),
+            R"(Key "[1].messages": required key is missing)");
+
+        row("messages fixture", "Messages", messages, {});
+        row("fractional seconds anywhere in a list", "Messages",
+            with(messages, "2/createdAt", R"("2025-02-01T09:02:00.000Z")"),
+            R"(Key "[2].createdAt": expected a date without fractional seconds, got "2025-02-01T09:02:00.000Z")");
+        row("profiles fixture", "Profiles", Fixtures::json(QStringLiteral("profiles.json")), {});
+
+        row("service error", "APIError", parse(R"({"reason":"x","error":true})"), {});
+        row("error flag missing", "APIError", parse(R"({"reason":"x"})"),
+            R"(Key "error": required key is missing)");
+        row("any object is empty", "EmptyResponse", parse(R"({"x":1})"), {});
+        row("an array is not empty", "EmptyResponse", parse("[]"),
+            "Top level: expected an object, got an array");
+        for (const char *type : {"User", "Matches", "APIError", "SwipeResponse",
+                                 "VersionCheckResponse", "TokenResponse", "ImagesUploadResponse"}) {
+            QTest::addRow("{} as %s", type)
+                << QString::fromLatin1(type) << parse("{}") << QStringLiteral("fails");
+        }
+    }
+
+    void strictness() {
+        QFETCH(QString, type);
+        QFETCH(QJsonValue, json);
+        QFETCH(QString, failure);
+        const QString actual = decodeFailure(type, json);
+        if (failure == u"fails")
+            QVERIFY(!actual.isEmpty());
+        else
+            QCOMPARE(actual, failure);
+    }
+
+    void userRoundTripsThroughItsJson() {
+        const auto user = User::fromJson(Fixtures::json(QStringLiteral("user.json")));
+        QVERIFY(user);
+        QCOMPARE(user->genderInput, GenderSelection::woman);
+        QCOMPARE(user->longitude, 37.6173);
+        QCOMPARE(User::fromJson(user->toJson()), user);
+    }
+
+    void matchesKeepTheirMeaningInBothForms() {
+        const auto matches =
+            Decoder<QList<Match>>::decode(Fixtures::json(QStringLiteral("matches.json")), nullptr);
+        QVERIFY(matches);
+        const Match &first = matches->first();
+        QCOMPARE(first.messages.first().createdAt,
+                 QDateTime(QDate(2025, 1, 31), QTime(18, 10), QTimeZone::utc()));
+        QVERIFY(!matches->at(1).id && !matches->at(1).createdAt &&
+                !matches->at(1).profile.photoURLs);
+
+        const QJsonObject wire = first.toJson();
+        QCOMPARE(wire.value("id"), QJsonValue("A3F1C9E2-4B5D-4C6E-9F70-81A2B3C4D5E6"));
+        QCOMPARE(wire.value("createdAt"), QJsonValue("2025-01-31T18:04:05Z"));
+        QCOMPARE(Match::fromJson(wire), first);
+
+        const QJsonObject local = first.toLocalJson();
+        QCOMPARE(local.value("createdAt"), QJsonValue(760039445.0));
+        QCOMPARE(Match::fromLocalJson(local), first);
+        QVERIFY(!Match::fromLocalJson(wire)); // the two forms are not interchangeable
+        QCOMPARE(Match::fromLocalJson(matches->at(1).toLocalJson()), matches->at(1));
+    }
+
+    void failedIsNeverPartOfJson() {
+        auto message = Message::fromJson(parse(
+            R"({"senderID":"0e1f2a3b-4c5d-4e6f-8a7b-9c0d1e2f3a4b","content":"hi","failed":true})"));
+        QVERIFY(message);
+        QVERIFY(!message->failed);
+        message->failed = true;
+        QVERIFY(!message->toJson().contains("failed"));
+        QVERIFY(!message->toLocalJson().contains("failed"));
+        QCOMPARE(message->toJson().value("senderID"),
+                 QJsonValue("0E1F2A3B-4C5D-4E6F-8A7B-9C0D1E2F3A4B"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWireRecords)
+#include "tst_wirerecords.moc"
