@@ -1,1 +1,44 @@
-int main() { return 0; }
+#include "ApiServer.h"
+#include "Database.h"
+#include "OperatorCommands.h"
+#include "ServiceContext.h"
+#include "ServiceOptions.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[]) {
+    // Portraits are drawn with QPainter text; no display is needed or wanted.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("zirel-service"));
+    QTextStream out(stdout);
+
+    ServiceOptions options;
+    QString error;
+    if (!options.parse(QGuiApplication::arguments(), &error)) {
+        out << "Error: " << error << Qt::endl << ServiceOptions::usage();
+        return 2;
+    }
+    Database db(options.database);
+    if (!db.open(&error)) {
+        out << "Cannot open the database " << options.database << ": " << error << Qt::endl;
+        return 1;
+    }
+    ApiServer server(options, db);
+    if (options.hasCommand()) {
+        if (!OperatorCommands(server.context()).run())
+            return 1;
+        if (!options.serveAfterCommands)
+            return 0;
+    }
+    const quint16 port = server.start(&error);
+    if (port == 0) {
+        out << "Cannot start: " << error << Qt::endl;
+        return 1;
+    }
+    out << "zirel-service listening on " << options.listenAddress.toString() << ':' << port
+        << " (database " << options.database << ')' << Qt::endl;
+    return QGuiApplication::exec();
+}

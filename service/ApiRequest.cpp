@@ -1,0 +1,116 @@
+#include "ApiRequest.h"
+
+#include "ApiError.h"
+
+#include <QHttpServerRequest>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QUuid>
+
+#include <cmath>
+
+Reply Reply::json(const QJsonValue &value, int status) {
+    const QJsonDocument doc =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    return Reply{status, doc.toJson(QJsonDocument::Compact), "application/json"};
+}
+
+Reply Reply::error(int status, const QString &reason) {
+    return json(QJsonObject{{QStringLiteral("reason"), reason}, {QStringLiteral("error"), true}},
+                status);
+}
+
+ApiRequest::ApiRequest(const QHttpServerRequest &http, QStringList args)
+    : m_http(http)
+    , m_args(std::move(args)) {}
+
+QUrlQuery ApiRequest::query() const {
+    return m_http.query();
+}
+
+QString ApiRequest::origin(const QString &configured) const {
+    if (!configured.isEmpty())
+        return configured.endsWith(QLatin1Char('/')) ? configured.chopped(1) : configured;
+    const QUrl url = m_http.url();
+    QString host = QString::fromLatin1(m_http.value("host"));
+    // A Host header with anything but a host name and port would let a caller forge addresses.
+    static const QRegularExpression validHost(QStringLiteral("^[A-Za-z0-9.\\-\\[\\]:]{1,255}$"));
+    if (!validHost.match(host).hasMatch())
+        host = url.host() + (url.port() > 0 ? QStringLiteral(":%1").arg(url.port()) : QString());
+    return url.scheme() + QStringLiteral("://") + host;
+}
+
+const QJsonObject &ApiRequest::body() {
+    if (!m_parsed) {
+        QJsonParseError parseError;
+        const QJsonDocument doc = QJsonDocument::fromJson(m_http.body(), &parseError);
+        if (parseError.error != QJsonParseError::NoError || !doc.isObject())
+            throw ApiError(400, QStringLiteral("Некорректный JSON в теле запроса"));
+        m_body = doc.object();
+        m_parsed = true;
+    }
+    return m_body;
+}
+
+bool ApiRequest::has(const QString &key) {
+    return body().contains(key) && !body().value(key).isNull();
+}
+
+QJsonValue ApiRequest::value(const QString &key) {
+    if (!body().contains(key))
+        throw ApiError(400, QStringLiteral("Не хватает поля «%1»").arg(key));
+    return body().value(key);
+}
+
+QString ApiRequest::string(const QString &key, int maxLength) {
+    const QJsonValue v = value(key);
+    if (!v.isString())
+        throw ApiError(400, QStringLiteral("Поле «%1» должно быть строкой").arg(key));
+    const QString text = v.toString();
+    if (text.size() > maxLength)
+        throw ApiError(400, QStringLiteral("Поле «%1» слишком длинное").arg(key));
+    return text;
+}
+
+QString ApiRequest::uuid(const QString &key) {
+    const QString id = canonicalUuid(string(key, 64));
+    if (id.isEmpty())
+        throw ApiError(400, QStringLiteral("Поле «%1» должно быть идентификатором").arg(key));
+    return id;
+}
+
+bool ApiRequest::boolean(const QString &key) {
+    const QJsonValue v = value(key);
+    if (!v.isBool())
+        throw ApiError(400, QStringLiteral("Поле «%1» должно быть логическим").arg(key));
+    return v.toBool();
+}
+
+int ApiRequest::integer(const QString &key, int min, int max) {
+    const QJsonValue v = value(key);
+    const double d = v.toDouble();
+    if (!v.isDouble() || std::floor(d) != d)
+        throw ApiError(400, QStringLiteral("Поле «%1» должно быть целым числом").arg(key));
+    if (d < min || d > max)
+        throw ApiError(400, QStringLiteral("Поле «%1» вне допустимых пределов").arg(key));
+    return int(d);
+}
+
+double ApiRequest::number(const QString &key, double min, double max) {
+    const QJsonValue v = value(key);
+    if (!v.isDouble())
+        throw ApiError(400, QStringLiteral("Поле «%1» должно быть числом").arg(key));
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || d < min || d > max)
+        throw ApiError(400, QStringLiteral("Поле «%1» вне допустимых пределов").arg(key));
+    return d;
+}
+
+QString ApiRequest::canonicalUuid(const QString &text) {
+    if (text.size() != 36)
+        return {};
+    const QUuid id = QUuid::fromString(text);
+    if (id.isNull())
+        return {};
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}

@@ -1,0 +1,160 @@
+#include "ApiServer.h"
+
+#include "AccountApi.h"
+#include "ApiError.h"
+#include "ChatApi.h"
+#include "DemoCrowd.h"
+#include "DemoSeeder.h"
+#include "FeedApi.h"
+#include "ServiceContext.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHttpServerResponder>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QByteArray methodName(QHttpServerRequest::Method method) {
+    switch (method) {
+    case QHttpServerRequest::Method::Get:
+        return "GET";
+    case QHttpServerRequest::Method::Post:
+        return "POST";
+    case QHttpServerRequest::Method::Put:
+        return "PUT";
+    case QHttpServerRequest::Method::Delete:
+        return "DELETE";
+    case QHttpServerRequest::Method::Head:
+        return "HEAD";
+    case QHttpServerRequest::Method::Patch:
+        return "PATCH";
+    case QHttpServerRequest::Method::Options:
+        return "OPTIONS";
+    default:
+        return "OTHER";
+    }
+}
+
+} // namespace
+
+ApiServer::ApiServer(const ServiceOptions &options, Database &db, QObject *parent)
+    : QAbstractHttpServer(parent)
+    , m_options(options)
+    , m_context(std::make_unique<ServiceContext>(m_options, db)) {
+    const bool demoPeople = DemoSeeder(*m_context).demoPeopleCount() > 0;
+    if (m_options.demoForced ? m_options.demo : demoPeople) {
+        m_demo = std::make_unique<DemoCrowd>(*m_context);
+        m_context->demo = m_demo.get();
+    }
+    AccountApi::addRoutes(m_router, *m_context);
+    FeedApi::addRoutes(m_router, *m_context);
+    ChatApi::addRoutes(m_router, *m_context);
+}
+
+ApiServer::~ApiServer() = default;
+
+quint16 ApiServer::start(QString *error) {
+    try {
+        DemoSeeder(*m_context).ensureReviewer();
+    } catch (const DbError &e) {
+        *error = QString::fromUtf8(e.what());
+        return 0;
+    }
+    if (!m_options.tlsCert.isEmpty()) {
+        QFile certFile(m_options.tlsCert);
+        QFile keyFile(m_options.tlsKey);
+        if (!certFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("cannot read the TLS certificate or key");
+            return 0;
+        }
+        const QSslCertificate cert(&certFile, QSsl::Pem);
+        const QByteArray keyPem = keyFile.readAll();
+        QSslKey key(keyPem, QSsl::Rsa, QSsl::Pem);
+        if (key.isNull())
+            key = QSslKey(keyPem, QSsl::Ec, QSsl::Pem);
+        if (cert.isNull() || key.isNull()) {
+            *error = QStringLiteral("the TLS certificate or key does not parse");
+            return 0;
+        }
+        sslSetup(cert, key);
+    }
+    const quint16 port = listen(m_options.listenAddress, m_options.port);
+    if (port == 0)
+        *error = QStringLiteral("cannot listen on %1:%2")
+                     .arg(m_options.listenAddress.toString())
+                     .arg(m_options.port);
+    return port;
+}
+
+QString ApiServer::authorise(const QHttpServerRequest &request, Access access) {
+    const QString header = QString::fromUtf8(request.value("auth")).trimmed();
+    QString token;
+    if (header.startsWith(QLatin1String("bear "), Qt::CaseInsensitive))
+        token = header.mid(5).trimmed();
+    else if (header.startsWith(QLatin1String("bearer "), Qt::CaseInsensitive))
+        token = header.mid(7).trimmed();
+    if (token.isEmpty())
+        throw ApiError(401, QStringLiteral("Требуется вход в аккаунт"));
+    const QString userId = token == m_options.reviewToken ? ServiceContext::reviewerId()
+                                                          : m_context->tokens.resolve(token);
+    const AccountState state = userId.isEmpty() ? AccountState{} : m_context->users.state(userId);
+    if (!state.exists)
+        throw ApiError(401, QStringLiteral("Сессия истекла, войди снова"));
+    if (state.banned)
+        throw ApiError(451, QStringLiteral("Твой аккаунт заблокирован"));
+    if (state.deleted && access != Access::DeletedAllowed)
+        throw ApiError(410, QStringLiteral("Ты удалил свой аккаунт"));
+    return userId;
+}
+
+Reply ApiServer::dispatch(const QHttpServerRequest &request) {
+    if (request.body().size() > m_options.maxBodyBytes)
+        return Reply::error(413, QStringLiteral("Слишком большой запрос"));
+    const QString path = request.url().path().mid(1);
+    const Router::Match match = m_router.find(request.method(), path);
+    if (!match.route) {
+        return match.wrongMethod ? Reply::error(405, QStringLiteral("Метод не поддерживается"))
+                                 : Reply::error(404, QStringLiteral("Такого адреса нет"));
+    }
+    ApiRequest apiRequest(request, match.args);
+    try {
+        if (match.route->access != Access::Public)
+            apiRequest.setUserId(authorise(request, match.route->access));
+        return match.route->handler(apiRequest);
+    } catch (const ApiError &e) {
+        return Reply::error(e.status(), e.reason());
+    } catch (const DbError &e) {
+        QTextStream(stdout) << "Database error: " << e.what() << Qt::endl;
+        return Reply::error(500, QStringLiteral("Ошибка базы данных, попробуй позже"));
+    } catch (const std::exception &e) {
+        QTextStream(stdout) << "Internal error: " << e.what() << Qt::endl;
+        return Reply::error(500, QStringLiteral("Внутренняя ошибка сервера"));
+    }
+}
+
+bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) {
+    QElapsedTimer timer;
+    timer.start();
+    const Reply reply = dispatch(request);
+    QHttpServerResponder responder = makeResponder(request, socket);
+    responder.write(reply.body, reply.mimeType,
+                    static_cast<QHttpServerResponder::StatusCode>(reply.status));
+    // The path only: queries may carry dates and ids, and tokens travel in headers.
+    const QByteArray line =
+        methodName(request.method()) + ' ' + request.url().path().toUtf8().left(200) + ' ' +
+        QByteArray::number(reply.status) + ' ' + QByteArray::number(timer.elapsed()) + " ms\n";
+    std::fputs(line.constData(), stdout);
+    std::fflush(stdout);
+    return true;
+}
+
+void ApiServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) {
+    const Reply reply = Reply::error(404, QStringLiteral("Такого адреса нет"));
+    makeResponder(request, socket)
+        .write(reply.body, reply.mimeType, QHttpServerResponder::StatusCode::NotFound);
+}

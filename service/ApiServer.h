@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Router.h"
+#include "ServiceOptions.h"
+
+#include <QAbstractHttpServer>
+
+#include <memory>
+
+class Database;
+class DemoCrowd;
+struct ServiceContext;
+
+// The HTTP front: routing with 404/405, access checks (401/410/451), body limits, one log
+// line per request, and the error body on every refusal.
+class ApiServer : public QAbstractHttpServer {
+    Q_OBJECT
+public:
+    ApiServer(const ServiceOptions &options, Database &db, QObject *parent = nullptr);
+    ~ApiServer() override;
+
+    // Binds the configured address; port 0 picks a free port. Returns the port or 0.
+    [[nodiscard]] quint16 start(QString *error);
+    [[nodiscard]] ServiceContext &context() { return *m_context; }
+
+protected:
+    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
+    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
+
+private:
+    [[nodiscard]] Reply dispatch(const QHttpServerRequest &request);
+    // The signed-in account for the request, or throws the matching refusal.
+    [[nodiscard]] QString authorise(const QHttpServerRequest &request, Access access);
+
+    ServiceOptions m_options;
+    std::unique_ptr<ServiceContext> m_context;
+    std::unique_ptr<DemoCrowd> m_demo;
+    Router m_router;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+class Router;
+struct ServiceContext;
+
+// Matches, their conversations and dissolving a match.
+class ChatApi {
+public:
+    static void addRoutes(Router &router, ServiceContext &ctx);
+};

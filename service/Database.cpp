@@ -1,0 +1,176 @@
+#include "Database.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <atomic>
+
+namespace {
+
+std::atomic_int s_connectionCounter{0};
+
+// Each entry moves the schema one version forward. The SQL sticks to the subset that SQLite
+// and PostgreSQL share: TEXT ids, BIGINT epoch seconds, INTEGER flags.
+const QStringList &migrations() {
+    static const QStringList steps{
+        R"(CREATE TABLE users (
+            id TEXT PRIMARY KEY, cloud_id TEXT NOT NULL DEFAULT '', name TEXT NOT NULL DEFAULT '',
+            gender TEXT NOT NULL DEFAULT '', selected_gender TEXT NOT NULL DEFAULT 'all',
+            birthday TEXT NOT NULL DEFAULT '', birth_ymd INTEGER NOT NULL DEFAULT 0,
+            bio TEXT NOT NULL DEFAULT '', job TEXT NOT NULL DEFAULT '',
+            edu TEXT NOT NULL DEFAULT '', city TEXT NOT NULL DEFAULT '',
+            has_checkmark INTEGER NOT NULL DEFAULT 0, superlikes INTEGER NOT NULL DEFAULT 3,
+            max_distance INTEGER NOT NULL DEFAULT 100, show_more INTEGER NOT NULL DEFAULT 1,
+            age_start INTEGER NOT NULL DEFAULT 18, age_end INTEGER NOT NULL DEFAULT 40,
+            show_more_age INTEGER NOT NULL DEFAULT 1, active INTEGER NOT NULL DEFAULT 0,
+            lat DOUBLE PRECISION NOT NULL DEFAULT 0, lon DOUBLE PRECISION NOT NULL DEFAULT 0,
+            has_geo INTEGER NOT NULL DEFAULT 0, registered INTEGER NOT NULL DEFAULT 0,
+            deleted INTEGER NOT NULL DEFAULT 0, banned INTEGER NOT NULL DEFAULT 0,
+            is_demo INTEGER NOT NULL DEFAULT 0, device TEXT NOT NULL DEFAULT '',
+            created_at BIGINT NOT NULL))",
+        "CREATE INDEX users_geo ON users (lat, lon)",
+        R"(CREATE TABLE photos (id TEXT PRIMARY KEY, user_id TEXT NOT NULL,
+            position INTEGER NOT NULL, ext TEXT NOT NULL, created_at BIGINT NOT NULL))",
+        "CREATE INDEX photos_user ON photos (user_id, position)",
+        R"(CREATE TABLE swipes (from_id TEXT NOT NULL, to_id TEXT NOT NULL, kind TEXT NOT NULL,
+            message TEXT NOT NULL DEFAULT '', created_at BIGINT NOT NULL,
+            PRIMARY KEY (from_id, to_id)))",
+        "CREATE INDEX swipes_to ON swipes (to_id, kind)",
+        R"(CREATE TABLE matches (id TEXT PRIMARY KEY, chat_id TEXT NOT NULL UNIQUE,
+            user_a TEXT NOT NULL, user_b TEXT NOT NULL, created_at BIGINT NOT NULL,
+            last_activity BIGINT NOT NULL))",
+        "CREATE INDEX matches_a ON matches (user_a, last_activity)",
+        "CREATE INDEX matches_b ON matches (user_b, last_activity)",
+        R"(CREATE TABLE messages (id TEXT PRIMARY KEY, chat_id TEXT NOT NULL,
+            sender_id TEXT NOT NULL, content TEXT NOT NULL, created_at BIGINT NOT NULL,
+            is_read INTEGER NOT NULL DEFAULT 0))",
+        "CREATE INDEX messages_chat ON messages (chat_id, created_at, id)",
+        R"(CREATE TABLE blocks (from_id TEXT NOT NULL, to_id TEXT NOT NULL,
+            created_at BIGINT NOT NULL, PRIMARY KEY (from_id, to_id)))",
+        R"(CREATE TABLE complaints (id TEXT PRIMARY KEY, from_id TEXT NOT NULL,
+            to_id TEXT NOT NULL, message TEXT NOT NULL, created_at BIGINT NOT NULL))",
+        R"(CREATE TABLE tokens (hash TEXT PRIMARY KEY, user_id TEXT NOT NULL,
+            created_at BIGINT NOT NULL, expires_at BIGINT NOT NULL,
+            revoked INTEGER NOT NULL DEFAULT 0))",
+        "CREATE INDEX tokens_user ON tokens (user_id)",
+        R"(CREATE TABLE push_tokens (user_id TEXT PRIMARY KEY, token TEXT NOT NULL,
+            updated_at BIGINT NOT NULL))",
+    };
+    return steps;
+}
+
+} // namespace
+
+Database::Database(const QString &spec)
+    : m_spec(spec)
+    , m_connection(QStringLiteral("zirel-%1").arg(s_connectionCounter.fetch_add(1)))
+    , m_postgres(spec.startsWith(QLatin1String("postgres://")) ||
+                 spec.startsWith(QLatin1String("postgresql://"))) {}
+
+Database::~Database() {
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+bool Database::open(QString *error) {
+    QSqlDatabase db;
+    if (m_postgres) {
+        const QUrl url(m_spec);
+        db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
+        db.setHostName(url.host());
+        db.setPort(url.port(5432));
+        db.setUserName(url.userName());
+        db.setPassword(url.password());
+        db.setDatabaseName(url.path().mid(1));
+    } else {
+        QDir().mkpath(QFileInfo(m_spec).absolutePath());
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(m_spec);
+    }
+    if (!db.open()) {
+        *error = db.lastError().text();
+        return false;
+    }
+    try {
+        if (!m_postgres) {
+            exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+            exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+            exec(QStringLiteral("PRAGMA busy_timeout=5000"));
+        }
+        migrate();
+    } catch (const DbError &e) {
+        *error = QString::fromUtf8(e.what());
+        return false;
+    }
+    return true;
+}
+
+QString Database::filesDir() const {
+    if (m_postgres)
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+               QStringLiteral("/files");
+    return QFileInfo(m_spec).absolutePath() + QLatin1Char('/') +
+           QFileInfo(m_spec).completeBaseName() + QStringLiteral("-files");
+}
+
+QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
+    QSqlQuery query(QSqlDatabase::database(m_connection));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw DbError(("prepare: " + query.lastError().text() + " in " + sql).toStdString());
+    for (const QVariant &value : binds)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw DbError(("exec: " + query.lastError().text() + " in " + sql).toStdString());
+    return query;
+}
+
+QVariant Database::scalar(const QString &sql, const QVariantList &binds) {
+    QSqlQuery query = exec(sql, binds);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+void Database::transaction() {
+    if (m_depth++ == 0 && !QSqlDatabase::database(m_connection).transaction())
+        throw DbError("cannot start a transaction");
+}
+
+void Database::commit() {
+    if (--m_depth == 0 && !QSqlDatabase::database(m_connection).commit())
+        throw DbError("cannot commit");
+}
+
+void Database::rollback() {
+    if (--m_depth == 0)
+        QSqlDatabase::database(m_connection).rollback();
+}
+
+int Database::schemaVersion() {
+    exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
+    const QVariant version = scalar(QStringLiteral("SELECT MAX(version) FROM schema_version"));
+    return version.isNull() ? 0 : version.toInt();
+}
+
+void Database::migrate() {
+    const QStringList &steps = migrations();
+    int version = schemaVersion();
+    while (version < steps.size()) {
+        transaction();
+        try {
+            exec(steps.at(version));
+            ++version;
+            exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"), {version});
+            commit();
+        } catch (...) {
+            rollback();
+            throw;
+        }
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+class Router;
+struct ServiceContext;
+
+// The feed, swipes, likes, reports, blocks and photos.
+class FeedApi {
+public:
+    static void addRoutes(Router &router, ServiceContext &ctx);
+};

@@ -1,0 +1,255 @@
+#include "MatchStore.h"
+
+#include "ApiError.h"
+#include "Database.h"
+#include "Discovery.h"
+#include "UserStore.h"
+
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <cmath>
+
+namespace {
+
+QString newId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+QString wireDate(qint64 secs) {
+    return QDateTime::fromSecsSinceEpoch(secs, Qt::UTC).toString(Qt::ISODate);
+}
+
+QJsonArray messagesOf(QSqlQuery &q, bool reversed) {
+    QJsonArray list;
+    while (q.next()) {
+        const QJsonObject message{{QStringLiteral("id"), q.value(0).toString()},
+                                  {QStringLiteral("senderID"), q.value(1).toString()},
+                                  {QStringLiteral("content"), q.value(2).toString()},
+                                  {QStringLiteral("createdAt"), wireDate(q.value(3).toLongLong())}};
+        if (reversed)
+            list.prepend(message);
+        else
+            list.append(message);
+    }
+    return list;
+}
+
+const QString kMessageColumns = QStringLiteral("SELECT id, sender_id, content, created_at "
+                                               "FROM messages WHERE chat_id = ? ");
+
+} // namespace
+
+MatchStore::MatchStore(Database &db, UserStore &users)
+    : m_db(db)
+    , m_users(users) {}
+
+void MatchStore::requirePerson(const QString &from, const QString &to) {
+    if (from == to)
+        throw ApiError(400, QStringLiteral("Нельзя выбрать самого себя"));
+    const AccountState other = m_users.state(to);
+    if (!other.exists || !other.registered)
+        throw ApiError(404, QStringLiteral("Пользователь не найден"));
+}
+
+QString MatchStore::chatBetween(const QString &a, const QString &b) {
+    return m_db
+        .scalar(QStringLiteral("SELECT chat_id FROM matches WHERE (user_a = ? AND user_b = ?) "
+                               "OR (user_a = ? AND user_b = ?)"),
+                {a, b, b, a})
+        .toString();
+}
+
+MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to,
+                                          const QString &kind, const QString &message) {
+    requirePerson(from, to);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const bool like = kind != QLatin1String("left");
+    m_db.transaction();
+    try {
+        if (kind == QLatin1String("superlike")) {
+            const int left =
+                m_db.scalar(QStringLiteral("SELECT superlikes FROM users WHERE id = ?"), {from})
+                    .toInt();
+            if (left <= 0)
+                throw ApiError(403, QStringLiteral("Суперлайки закончились"));
+            m_db.exec(QStringLiteral("UPDATE users SET superlikes = superlikes - 1 WHERE id = ?"),
+                      {from});
+        }
+        m_db.exec(QStringLiteral("DELETE FROM swipes WHERE from_id = ? AND to_id = ?"), {from, to});
+        m_db.exec(QStringLiteral("INSERT INTO swipes (from_id, to_id, kind, message, created_at) "
+                                 "VALUES (?, ?, ?, ?, ?)"),
+                  {from, to, kind, message, now});
+        SwipeResult result{QStringLiteral("swipeCreated"), chatBetween(from, to)};
+        if (like && !result.chatId.isEmpty()) {
+            result.status = QStringLiteral("matchAlreadyExists");
+        } else if (like) {
+            const bool likedBack = m_db.scalar(QStringLiteral("SELECT 1 FROM swipes WHERE "
+                                                              "from_id = ? AND to_id = ? AND "
+                                                              "kind IN ('right', 'superlike')"),
+                                               {to, from})
+                                       .isValid();
+            if (likedBack) {
+                result = {QStringLiteral("matchCreated"), newId()};
+                createMatch(from, to, result.chatId, now);
+            }
+        }
+        m_db.commit();
+        return result;
+    } catch (...) {
+        m_db.rollback();
+        throw;
+    }
+}
+
+void MatchStore::createMatch(const QString &a, const QString &b, const QString &chatId,
+                             qint64 now) {
+    m_db.exec(QStringLiteral("INSERT INTO matches (id, chat_id, user_a, user_b, created_at, "
+                             "last_activity) VALUES (?, ?, ?, ?, ?, ?)"),
+              {newId(), chatId, a, b, now, now});
+    // Notes sent with super-likes open the conversation.
+    QSqlQuery notes = m_db.exec(
+        QStringLiteral("SELECT from_id, message, created_at FROM swipes WHERE message <> '' AND "
+                       "((from_id = ? AND to_id = ?) OR (from_id = ? AND to_id = ?)) "
+                       "ORDER BY created_at"),
+        {a, b, b, a});
+    while (notes.next())
+        m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, "
+                                 "created_at) VALUES (?, ?, ?, ?, ?)"),
+                  {newId(), chatId, notes.value(0), notes.value(1), notes.value(2)});
+}
+
+QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const QString &origin) {
+    QSqlQuery self =
+        m_db.exec(QStringLiteral("SELECT lat, lon, has_geo FROM users WHERE id = ?"), {userId});
+    const bool hasGeo = self.next() && self.value(2).toBool();
+    const double lat = hasGeo ? self.value(0).toDouble() : 0;
+    const double lon = hasGeo ? self.value(1).toDouble() : 0;
+    QSqlQuery q = m_db.exec(
+        QStringLiteral("SELECT ") + UserStore::profileColumns() +
+            QStringLiteral(
+                ", m.id, m.chat_id, m.created_at FROM matches m JOIN users u ON u.id = "
+                "(CASE WHEN m.user_a = ? THEN m.user_b ELSE m.user_a END) "
+                "WHERE (m.user_a = ? OR m.user_b = ?) AND NOT EXISTS (SELECT 1 FROM blocks b "
+                "WHERE (b.from_id = ? AND b.to_id = u.id) OR (b.from_id = u.id AND b.to_id = ?)) "
+                "ORDER BY m.last_activity DESC, m.id LIMIT ? OFFSET ?"),
+        {userId, userId, userId, userId, userId, perPage, qint64(page - 1) * perPage});
+    QJsonArray list;
+    while (q.next()) {
+        const double d =
+            hasGeo ? Discovery::distanceKm(lat, lon, q.value(8).toDouble(), q.value(9).toDouble())
+                   : 0.0;
+        const QString chatId = q.value(11).toString();
+        QSqlQuery last =
+            m_db.exec(kMessageColumns + QStringLiteral("ORDER BY created_at DESC, id DESC LIMIT 1"),
+                      {chatId});
+        const bool unread = m_db.scalar(QStringLiteral("SELECT 1 FROM messages WHERE chat_id = ? "
+                                                       "AND sender_id <> ? AND is_read = 0"),
+                                        {chatId, userId})
+                                .isValid();
+        list.append(QJsonObject{
+            {QStringLiteral("id"), q.value(10).toString()},
+            {QStringLiteral("chatID"), chatId},
+            {QStringLiteral("createdAt"), wireDate(q.value(12).toLongLong())},
+            {QStringLiteral("profile"), m_users.profileJson(q, int(std::floor(d)), origin)},
+            {QStringLiteral("messages"), messagesOf(last, false)},
+            {QStringLiteral("isUnread"), unread}});
+    }
+    return list;
+}
+
+void MatchStore::requireMember(const QString &userId, const QString &chatId) {
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT user_a, user_b FROM matches WHERE chat_id = ?"), {chatId});
+    if (!q.next())
+        throw ApiError(404, QStringLiteral("Чат не найден"));
+    if (q.value(0).toString() != userId && q.value(1).toString() != userId)
+        throw ApiError(403, QStringLiteral("Это не твой чат"));
+}
+
+QJsonArray MatchStore::newer(const QString &userId, const QString &chatId, const QDateTime &after,
+                             const QString &lastMessageId) {
+    requireMember(userId, chatId);
+    const qint64 secs = after.toSecsSinceEpoch();
+    QSqlQuery q = m_db.exec(
+        kMessageColumns + QStringLiteral("AND (created_at > ? OR (created_at = ? AND id > ?)) "
+                                         "ORDER BY created_at, id LIMIT ?"),
+        {chatId, secs, secs, lastMessageId, kMessagePage});
+    const QJsonArray list = messagesOf(q, false);
+    m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
+                             "sender_id <> ? AND is_read = 0"),
+              {chatId, userId});
+    return list;
+}
+
+QJsonArray MatchStore::older(const QString &userId, const QString &chatId,
+                             const QDateTime &before) {
+    requireMember(userId, chatId);
+    QSqlQuery q =
+        m_db.exec(kMessageColumns + QStringLiteral("AND created_at < ? ORDER BY created_at DESC, "
+                                                   "id DESC LIMIT ?"),
+                  {chatId, before.toSecsSinceEpoch(), kMessagePage});
+    const QJsonArray list = messagesOf(q, true);
+    m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
+                             "sender_id <> ? AND is_read = 0"),
+              {chatId, userId});
+    return list;
+}
+
+void MatchStore::send(const QString &senderId, const QString &chatId, const QString &content) {
+    requireMember(senderId, chatId);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, created_at) "
+                             "VALUES (?, ?, ?, ?, ?)"),
+              {newId(), chatId, senderId, content, now});
+    m_db.exec(QStringLiteral("UPDATE matches SET last_activity = ? WHERE chat_id = ?"),
+              {now, chatId});
+}
+
+void MatchStore::cancel(const QString &userId, const QString &matchId) {
+    const QString chatId =
+        m_db.scalar(QStringLiteral("SELECT chat_id FROM matches WHERE id = ? AND "
+                                   "(user_a = ? OR user_b = ?)"),
+                    {matchId, userId, userId})
+            .toString();
+    if (chatId.isEmpty())
+        throw ApiError(404, QStringLiteral("Пара не найдена"));
+    m_db.transaction();
+    try {
+        m_db.exec(QStringLiteral("DELETE FROM messages WHERE chat_id = ?"), {chatId});
+        m_db.exec(QStringLiteral("DELETE FROM matches WHERE id = ?"), {matchId});
+        m_db.commit();
+    } catch (...) {
+        m_db.rollback();
+        throw;
+    }
+}
+
+void MatchStore::block(const QString &from, const QString &to) {
+    if (from == to)
+        throw ApiError(400, QStringLiteral("Нельзя выбрать самого себя"));
+    if (!m_users.state(to).exists)
+        throw ApiError(404, QStringLiteral("Пользователь не найден"));
+    m_db.exec(QStringLiteral("DELETE FROM blocks WHERE from_id = ? AND to_id = ?"), {from, to});
+    m_db.exec(QStringLiteral("INSERT INTO blocks (from_id, to_id, created_at) VALUES (?, ?, ?)"),
+              {from, to, QDateTime::currentSecsSinceEpoch()});
+}
+
+void MatchStore::complain(const QString &from, const QString &to, const QString &message) {
+    if (from == to)
+        throw ApiError(400, QStringLiteral("Нельзя выбрать самого себя"));
+    if (!m_users.state(to).exists)
+        throw ApiError(404, QStringLiteral("Пользователь не найден"));
+    m_db.exec(QStringLiteral("INSERT INTO complaints (id, from_id, to_id, message, created_at) "
+                             "VALUES (?, ?, ?, ?, ?)"),
+              {newId(), from, to, message, QDateTime::currentSecsSinceEpoch()});
+}
+
+QString MatchStore::otherMember(const QString &chatId, const QString &userId) {
+    return m_db
+        .scalar(QStringLiteral("SELECT CASE WHEN user_a = ? THEN user_b ELSE user_a END "
+                               "FROM matches WHERE chat_id = ?"),
+                {userId, chatId})
+        .toString();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QString>
+
+class Database;
+class UserStore;
+
+// Swipes, the matches they form, the chats of matches, blocks and reports.
+class MatchStore {
+public:
+    static constexpr int kMessagePage = 50;
+
+    struct SwipeResult {
+        QString status; // "swipeCreated", "matchCreated" or "matchAlreadyExists"
+        QString chatId; // set when a match exists between the two
+    };
+
+    MatchStore(Database &db, UserStore &users);
+
+    // kind is "left", "right" or "superlike"; message is the note of a super-like.
+    SwipeResult swipe(const QString &from, const QString &to, const QString &kind,
+                      const QString &message);
+    [[nodiscard]] QJsonArray chats(const QString &userId, int page, int perPage,
+                                   const QString &origin);
+    // Both mark what the other person wrote as read. after/before are compared by
+    // (createdAt, id); answers are oldest first.
+    [[nodiscard]] QJsonArray newer(const QString &userId, const QString &chatId,
+                                   const QDateTime &after, const QString &lastMessageId);
+    [[nodiscard]] QJsonArray older(const QString &userId, const QString &chatId,
+                                   const QDateTime &before);
+    void send(const QString &senderId, const QString &chatId, const QString &content);
+    void cancel(const QString &userId, const QString &matchId);
+    void block(const QString &from, const QString &to);
+    void complain(const QString &from, const QString &to, const QString &message);
+    // The other member of a chat, for replies; empty when the chat is gone.
+    [[nodiscard]] QString otherMember(const QString &chatId, const QString &userId);
+
+private:
+    // Throws 404/403 unless userId belongs to the chat.
+    void requireMember(const QString &userId, const QString &chatId);
+    void requirePerson(const QString &from, const QString &to);
+    [[nodiscard]] QString chatBetween(const QString &a, const QString &b);
+    void createMatch(const QString &a, const QString &b, const QString &chatId, qint64 now);
+
+    Database &m_db;
+    UserStore &m_users;
+};

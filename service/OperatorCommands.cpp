@@ -1,0 +1,66 @@
+#include "OperatorCommands.h"
+
+#include "ApiRequest.h"
+#include "DemoSeeder.h"
+#include "ServiceContext.h"
+
+#include <QSqlQuery>
+#include <QTextStream>
+
+OperatorCommands::OperatorCommands(ServiceContext &ctx)
+    : m_ctx(ctx) {}
+
+bool OperatorCommands::run() {
+    const ServiceOptions &o = m_ctx.options;
+    QTextStream out(stdout);
+    try {
+        if (o.initSchema)
+            out << "Schema is up to date" << Qt::endl;
+        if (o.seedCount > 0) {
+            DemoSeeder seeder(m_ctx);
+            seeder.seed(o.seedCount, o.nearLat, o.nearLong, o.radiusKm);
+            seeder.ensureReviewer();
+            out << "Seeded demo people: " << o.seedCount << Qt::endl;
+        }
+        if (!o.banUser.isEmpty() && !setBanned(o.banUser, true))
+            return false;
+        if (!o.unbanUser.isEmpty() && !setBanned(o.unbanUser, false))
+            return false;
+        if (o.listUsers)
+            listUsers();
+    } catch (const DbError &e) {
+        out << "Database error: " << e.what() << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+bool OperatorCommands::setBanned(const QString &userId, bool banned) {
+    const QString id = ApiRequest::canonicalUuid(userId);
+    QTextStream out(stdout);
+    if (id.isEmpty() || !m_ctx.users.setBanned(id, banned)) {
+        out << "No such user: " << userId << Qt::endl;
+        return false;
+    }
+    out << (banned ? "Banned: " : "Unbanned: ") << id << Qt::endl;
+    return true;
+}
+
+void OperatorCommands::listUsers() {
+    QTextStream out(stdout);
+    QSqlQuery q = m_ctx.db.exec(
+        QStringLiteral("SELECT id, name, gender, birthday, registered, active, deleted, banned, "
+                       "is_demo, lat, lon FROM users ORDER BY is_demo, created_at, id"));
+    while (q.next()) {
+        QStringList flags;
+        const char *names[] = {"registered", "active", "deleted", "banned", "demo"};
+        for (int i = 0; i < 5; ++i) {
+            if (q.value(4 + i).toBool())
+                flags << QLatin1String(names[i]);
+        }
+        out << q.value(0).toString() << '\t' << q.value(1).toString() << '\t'
+            << q.value(2).toString() << '\t' << q.value(3).toString() << '\t'
+            << flags.join(QLatin1Char(',')) << '\t' << q.value(9).toDouble() << ','
+            << q.value(10).toDouble() << Qt::endl;
+    }
+}

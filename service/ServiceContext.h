@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Database.h"
+#include "Discovery.h"
+#include "ImageStore.h"
+#include "MatchStore.h"
+#include "ServiceOptions.h"
+#include "TokenStore.h"
+#include "UserStore.h"
+
+class DemoCrowd;
+
+// The stores of one running service, shared by its request handlers.
+struct ServiceContext {
+    ServiceContext(const ServiceOptions &options, Database &database)
+        : options(options)
+        , db(database)
+        , users(database)
+        , tokens(database, options.tokenDays)
+        , images(database, database.filesDir() + QStringLiteral("/images"))
+        , discovery(database, users)
+        , matches(database, users) {}
+
+    // The account that the configured review token signs in.
+    static QString reviewerId() { return QStringLiteral("5E4A1B2C-0000-4000-8000-00000000AE71"); }
+
+    const ServiceOptions &options;
+    Database &db;
+    UserStore users;
+    TokenStore tokens;
+    ImageStore images;
+    Discovery discovery;
+    MatchStore matches;
+    DemoCrowd *demo = nullptr;
+};

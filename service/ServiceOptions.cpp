@@ -1,0 +1,126 @@
+#include "ServiceOptions.h"
+
+#include <QStandardPaths>
+
+namespace {
+
+const char *const kDefaultEnvelopeKey = "Hd76wEnKBJ/W9ROwEzr7BaZNur8QYg0dUsuMzNxd8U0=";
+const char *const kDefaultReviewToken =
+    "v4.local.review.nm7LR5gkc6P4P-iq93sonMN1katcEm726N6Mp5RVYnpMcOev_UfGvR7BB_2kg2eNHeXwYBhFp7Nh9"
+    "IO5LD_6OFD0BLo5ZOo0Kq4THNIDFtuQIR6gY4UmB5QgWF3lAQaowgrR";
+
+} // namespace
+
+QString ServiceOptions::defaultDatabasePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/zirel-service/zirel.sqlite");
+}
+
+QString ServiceOptions::usage() {
+    return QStringLiteral(
+        "zirel-service [--port N] [--listen ADDR] [--database PATH|postgres://u:p@h:port/db]\n"
+        "  [--public-url URL] [--tls-cert FILE --tls-key FILE] [--min-version V]\n"
+        "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
+        "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
+        "  [--reply-delay MS]\n"
+        "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
+        "  | --ban USERID | --unban USERID | --list-users   (add --serve to serve afterwards)\n");
+}
+
+bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
+    envelopeKey = QByteArray::fromBase64(kDefaultEnvelopeKey);
+    reviewToken = QString::fromLatin1(kDefaultReviewToken);
+    database = defaultDatabasePath();
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString arg = arguments.at(i);
+        const auto next = [&](QString *out) {
+            if (i + 1 >= arguments.size()) {
+                *error = QStringLiteral("missing value after %1").arg(arg);
+                return false;
+            }
+            *out = arguments.at(++i);
+            return true;
+        };
+        QString v;
+        bool ok = true;
+        if (arg == QLatin1String("--init-schema")) {
+            initSchema = true;
+        } else if (arg == QLatin1String("--serve")) {
+            serveAfterCommands = true;
+        } else if (arg == QLatin1String("--list-users")) {
+            listUsers = true;
+        } else if (arg == QLatin1String("--demo")) {
+            demo = demoForced = true;
+        } else if (arg == QLatin1String("--no-demo")) {
+            demo = false;
+            demoForced = true;
+        } else if (!next(&v)) {
+            return false;
+        } else if (arg == QLatin1String("--port")) {
+            port = v.toUShort(&ok);
+        } else if (arg == QLatin1String("--listen")) {
+            ok = listenAddress.setAddress(v);
+        } else if (arg == QLatin1String("--database")) {
+            database = v;
+        } else if (arg == QLatin1String("--public-url")) {
+            publicBaseUrl = v;
+        } else if (arg == QLatin1String("--tls-cert")) {
+            tlsCert = v;
+        } else if (arg == QLatin1String("--tls-key")) {
+            tlsKey = v;
+        } else if (arg == QLatin1String("--min-version")) {
+            minVersion = v;
+        } else if (arg == QLatin1String("--latest-version")) {
+            latestVersion = v;
+        } else if (arg == QLatin1String("--envelope-key")) {
+            envelopeKey = QByteArray::fromBase64(v.toLatin1());
+            ok = envelopeKey.size() == 32;
+        } else if (arg == QLatin1String("--review-token")) {
+            reviewToken = v;
+        } else if (arg == QLatin1String("--max-body")) {
+            maxBodyBytes = v.toLongLong(&ok);
+        } else if (arg == QLatin1String("--max-image")) {
+            maxImageBytes = v.toLongLong(&ok);
+        } else if (arg == QLatin1String("--like-back")) {
+            likeBack = v.toDouble(&ok);
+            ok = ok && likeBack >= 0 && likeBack <= 1;
+        } else if (arg == QLatin1String("--reply-delay")) {
+            replyDelayMs = v.toInt(&ok);
+        } else if (arg == QLatin1String("--seed-demo")) {
+            seedCount = v.toInt(&ok);
+            ok = ok && seedCount > 0;
+        } else if (arg == QLatin1String("--near")) {
+            const QStringList parts = v.split(QLatin1Char(','));
+            bool okLong = false;
+            ok = parts.size() == 2;
+            if (ok) {
+                nearLat = parts.at(0).toDouble(&ok);
+                nearLong = parts.at(1).toDouble(&okLong);
+            }
+            ok = ok && okLong && qAbs(nearLat) <= 90 && qAbs(nearLong) <= 180;
+        } else if (arg == QLatin1String("--radius")) {
+            radiusKm = v.toDouble(&ok);
+            ok = ok && radiusKm > 0;
+        } else if (arg == QLatin1String("--ban")) {
+            banUser = v;
+        } else if (arg == QLatin1String("--unban")) {
+            unbanUser = v;
+        } else {
+            *error = QStringLiteral("unknown option %1").arg(arg);
+            return false;
+        }
+        if (!ok) {
+            *error = QStringLiteral("bad value for %1: %2").arg(arg, v);
+            return false;
+        }
+    }
+    if (seedCount > 0 && !arguments.contains(QStringLiteral("--near"))) {
+        *error = QStringLiteral("--seed-demo needs --near LAT,LONG");
+        return false;
+    }
+    if (tlsCert.isEmpty() != tlsKey.isEmpty()) {
+        *error = QStringLiteral("--tls-cert and --tls-key go together");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+// Everything the service can be told on its command line.
+struct ServiceOptions {
+    QHostAddress listenAddress = QHostAddress::LocalHost;
+    quint16 port = 8765;
+    QString database;
+    QString publicBaseUrl;
+    QString tlsCert;
+    QString tlsKey;
+    QString minVersion = QStringLiteral("1.0");
+    QString latestVersion = QStringLiteral("1.0");
+    QByteArray envelopeKey;
+    QString reviewToken;
+    qint64 maxBodyBytes = 40LL * 1024 * 1024;
+    qint64 maxImageBytes = 10LL * 1024 * 1024;
+    int tokenDays = 90;
+    bool demo = true;
+    bool demoForced = false;
+    double likeBack = 0.5;
+    int replyDelayMs = 3000;
+
+    // Operator commands; the process serves when none is given, or after them with --serve.
+    bool initSchema = false;
+    int seedCount = 0;
+    double nearLat = 0;
+    double nearLong = 0;
+    double radiusKm = 20;
+    QString banUser;
+    QString unbanUser;
+    bool listUsers = false;
+    bool serveAfterCommands = false;
+
+    [[nodiscard]] bool hasCommand() const {
+        return initSchema || seedCount > 0 || !banUser.isEmpty() || !unbanUser.isEmpty() ||
+               listUsers;
+    }
+
+    // Fills the options from arguments; on failure returns false with a message in *error.
+    [[nodiscard]] bool parse(const QStringList &arguments, QString *error);
+    [[nodiscard]] static QString defaultDatabasePath();
+    [[nodiscard]] static QString usage();
+};

@@ -1,0 +1,49 @@
+#include "TokenStore.h"
+
+#include "Database.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+
+#include <openssl/rand.h>
+
+namespace {
+
+QString hashOf(const QString &token) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(token.toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+} // namespace
+
+TokenStore::TokenStore(Database &db, int lifetimeDays)
+    : m_db(db)
+    , m_lifetimeDays(lifetimeDays) {}
+
+QString TokenStore::issue(const QString &userId) {
+    QByteArray random(32, Qt::Uninitialized);
+    if (RAND_bytes(reinterpret_cast<unsigned char *>(random.data()), int(random.size())) != 1)
+        throw DbError("no randomness for a token");
+    const QString token = QStringLiteral("zrl.") +
+                          QString::fromLatin1(random.toBase64(QByteArray::Base64UrlEncoding |
+                                                              QByteArray::OmitTrailingEquals));
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    m_db.exec(QStringLiteral("INSERT INTO tokens (hash, user_id, created_at, expires_at) "
+                             "VALUES (?, ?, ?, ?)"),
+              {hashOf(token), userId, now, now + qint64(m_lifetimeDays) * 86400});
+    return token;
+}
+
+QString TokenStore::resolve(const QString &token) {
+    if (token.isEmpty() || token.size() > 512)
+        return {};
+    return m_db
+        .scalar(QStringLiteral("SELECT user_id FROM tokens WHERE hash = ? AND revoked = 0 "
+                               "AND expires_at > ?"),
+                {hashOf(token), QDateTime::currentSecsSinceEpoch()})
+        .toString();
+}
+
+void TokenStore::revokeAll(const QString &userId) {
+    m_db.exec(QStringLiteral("UPDATE tokens SET revoked = 1 WHERE user_id = ?"), {userId});
+}

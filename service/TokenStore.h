@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// Access tokens: 256 random bits handed out once, kept only as SHA-256 hashes with an expiry.
+class TokenStore {
+public:
+    TokenStore(Database &db, int lifetimeDays);
+
+    [[nodiscard]] QString issue(const QString &userId);
+    // The owner of a live token, or an empty string for unknown, expired or revoked tokens.
+    [[nodiscard]] QString resolve(const QString &token);
+    void revokeAll(const QString &userId);
+
+private:
+    Database &m_db;
+    int m_lifetimeDays;
+};

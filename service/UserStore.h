@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QString>
+
+class Database;
+
+// Standing of an account as the request layer checks it.
+struct AccountState {
+    bool exists = false;
+    bool registered = false;
+    bool deleted = false;
+    bool banned = false;
+};
+
+// Reads and writes people: their own record, the profile others see, and the flags.
+class UserStore {
+public:
+    explicit UserStore(Database &db);
+
+    // Columns every profile query selects, in the order profileJson() reads them.
+    static const QString &profileColumns();
+
+    // Creates the account when it is new; true when it was created.
+    bool ensure(const QString &id, const QString &cloudId, const QString &device);
+    [[nodiscard]] AccountState state(const QString &id);
+    [[nodiscard]] QJsonObject userJson(const QString &id, const QString &origin);
+    // ProfileView of the current row of a query that selected profileColumns() first.
+    [[nodiscard]] QJsonObject profileJson(const QSqlQuery &row, int distanceKm,
+                                          const QString &origin);
+    [[nodiscard]] QJsonArray photoUrls(const QString &id, const QString &origin);
+
+    void completeRegistration(const QString &id, const QJsonObject &fields);
+    void updateBio(const QString &id, const QString &bio, const QString &job, const QString &edu,
+                   const QString &city);
+    void updateSettings(const QString &id, const QJsonObject &settings);
+    void updateGeo(const QString &id, double lat, double lon);
+    void setPushToken(const QString &id, const QString &token);
+    void setDeleted(const QString &id, bool deleted);
+    // False when there is no such account.
+    bool setBanned(const QString &id, bool banned);
+
+    // Whole calendar years since a "ddMMyyyy" birthday; 25 when the text does not parse.
+    [[nodiscard]] static int ageFromBirthday(const QString &birthday);
+    // The birthday as the number yyyymmdd (0 when it does not parse), for age ranges in SQL.
+    [[nodiscard]] static int birthYmd(const QString &birthday);
+
+private:
+    Database &m_db;
+};
