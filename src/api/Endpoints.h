@@ -1,0 +1,80 @@
+#pragma once
+
+#include "EmptyResponse.h"
+#include "ImagesUploadResponse.h"
+#include "Match.h"
+#include "NetworkService.h"
+#include "ProfileView.h"
+#include "RequestBodies.h"
+#include "Result.h"
+#include "SwipeResponse.h"
+#include "TokenResponse.h"
+#include "User.h"
+#include "VersionCheckRequest.h"
+#include "VersionCheckResponse.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QUuid>
+
+// Every call the client makes to the service, typed. Each one goes through
+// NetworkService::request once and reports exactly one result on the network thread.
+class Endpoints {
+public:
+    template <class T> using Completion = std::function<void(Result<T>)>;
+    using Done = Completion<EmptyResponse>;
+
+    // Sent before sign-in: never carries the token.
+    static void checkVersion(const VersionCheckRequest &request,
+                             Completion<VersionCheckResponse> completion,
+                             NetworkService &service = NetworkService::shared());
+    // Signs in with the sealed device envelope; never carries the token.
+    static void validateDevice(const QString &sealedEnvelope, Completion<TokenResponse> completion,
+                               NetworkService &service = NetworkService::shared());
+    static void user(Completion<User> completion,
+                     NetworkService &service = NetworkService::shared());
+    static void completeRegistration(const Registration &registration, Done completion,
+                                     NetworkService &service = NetworkService::shared());
+    // One request for all photos; the answer lists their addresses in the same order.
+    static void uploadImages(const QList<QByteArray> &encodedPhotos,
+                             Completion<ImagesUploadResponse> completion,
+                             NetworkService &service = NetworkService::shared());
+    static void updateGeo(double lat, double longitude, Done completion,
+                          NetworkService &service = NetworkService::shared());
+    static void sendPushToken(const QString &hexToken, Done completion,
+                              NetworkService &service = NetworkService::shared());
+    static void fetchProfiles(Completion<QList<ProfileView>> completion,
+                              NetworkService &service = NetworkService::shared());
+    static void swipeFromFeed(const QString &toUserID, SwipeType type, const QString &message,
+                              Completion<SwipeResponse> completion,
+                              NetworkService &service = NetworkService::shared());
+    static void swipeFromLikes(const QString &fromUserID, const QString &toUserID, SwipeType type,
+                               const QString &message, Completion<SwipeResponse> completion,
+                               NetworkService &service = NetworkService::shared());
+    static void likes(Completion<QList<ProfileView>> completion,
+                      NetworkService &service = NetworkService::shared());
+    static void chats(int page, int perPage, Completion<QList<Match>> completion,
+                      NetworkService &service = NetworkService::shared());
+    static void newerMessages(const QUuid &chatID, const QDateTime &after,
+                              const QUuid &lastMessageID, Completion<QList<Message>> completion,
+                              NetworkService &service = NetworkService::shared());
+    static void olderMessages(const QUuid &chatID, const QDateTime &before,
+                              Completion<QList<Message>> completion,
+                              NetworkService &service = NetworkService::shared());
+    static void sendMessage(const QUuid &chatID, const QString &content, Done completion,
+                            NetworkService &service = NetworkService::shared());
+    static void cancelMatch(const QUuid &matchID, Done completion,
+                            NetworkService &service = NetworkService::shared());
+    static void complain(const QString &toUserID, const QString &message, Done completion,
+                         NetworkService &service = NetworkService::shared());
+    static void blockUser(const QString &toUserID, Done completion,
+                          NetworkService &service = NetworkService::shared());
+    static void updateBio(const QString &bio, const QString &job, const QString &edu,
+                          const QString &city, Done completion,
+                          NetworkService &service = NetworkService::shared());
+    static void updateSettings(const DiscoverySettings &settings, Done completion,
+                               NetworkService &service = NetworkService::shared());
+    // GET although it changes state.
+    static void deleteAccount(Done completion, NetworkService &service = NetworkService::shared());
+    static void restoreUser(Done completion, NetworkService &service = NetworkService::shared());
+};

@@ -1,0 +1,224 @@
+#include "NetworkService.h"
+
+#include "BuildConfigValues.h"
+#include "DiagnosticLog.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace {
+
+constexpr std::chrono::milliseconds defaultTimeout = std::chrono::seconds(60);
+
+// A developer may point a build at another service, but never send the token in clear text
+// off this machine.
+QString initialBaseUrl() {
+    const QString fallback = QStringLiteral(ZIREL_BUILD_BASE_URL);
+    const QString configured = qEnvironmentVariable("ZIREL_BASE_URL");
+    if (configured.isEmpty())
+        return fallback;
+    const QUrl url(configured, QUrl::StrictMode);
+    const QString host = url.host();
+    const bool loopback = host == u"127.0.0.1" || host == u"localhost" || host == u"::1";
+    const bool allowed = url.isValid() && !host.isEmpty() &&
+                         (url.scheme() == u"https" || (url.scheme() == u"http" && loopback));
+    if (!allowed) {
+        DiagnosticLog::line(QStringLiteral("Ignoring ZIREL_BASE_URL (needs https, or http to "
+                                           "a loopback host): ") +
+                            configured);
+        return fallback;
+    }
+    return configured.endsWith(u'/') ? configured : configured + u'/';
+}
+
+QString describeResponse(const QNetworkReply &reply, int status) {
+    QStringList headers;
+    for (const auto &[name, value] : reply.rawHeaderPairs())
+        headers.append(QString::fromLatin1(name) + QStringLiteral(": ") +
+                       QString::fromLatin1(value));
+    return QStringLiteral("{ URL: %1 } { Status Code: %2, Headers { %3 } }")
+        .arg(reply.url().toString(), QString::number(status), headers.join(QStringLiteral("; ")));
+}
+
+} // namespace
+
+NetworkService::NetworkService(QObject *parent)
+    : QObject(parent)
+    , m_baseUrl(initialBaseUrl())
+    , m_timeoutMs(defaultTimeout.count())
+    , m_worker(new QObject) {
+    m_thread.setObjectName(QStringLiteral("NetworkService"));
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.start();
+}
+
+NetworkService::~NetworkService() {
+    m_thread.quit();
+    m_thread.wait();
+}
+
+NetworkService &NetworkService::shared() {
+    static NetworkService instance;
+    return instance;
+}
+
+void NetworkService::setBaseUrl(const QString &base) {
+    QMutexLocker locker(&m_mutex);
+    m_baseUrl = base;
+}
+
+QString NetworkService::baseUrl() const {
+    QMutexLocker locker(&m_mutex);
+    return m_baseUrl;
+}
+
+void NetworkService::setPaseto(const std::optional<QString> &token) {
+    QMutexLocker locker(&m_mutex);
+    m_paseto = token;
+}
+
+std::optional<QString> NetworkService::paseto() const {
+    QMutexLocker locker(&m_mutex);
+    return m_paseto;
+}
+
+void NetworkService::setTimeout(std::chrono::milliseconds timeout) {
+    m_timeoutMs = timeout.count();
+}
+
+void NetworkService::setAccountSwitchHandler(std::function<void(const QString &)> handler) {
+    QMutexLocker locker(&m_mutex);
+    m_accountSwitchHandler = std::move(handler);
+}
+
+QNetworkAccessManager *NetworkService::manager() {
+    Q_ASSERT(QThread::currentThread() == &m_thread);
+    if (!m_manager)
+        m_manager = new QNetworkAccessManager(m_worker);
+    return m_manager;
+}
+
+void NetworkService::send(const QString &path, const QString &method,
+                          const std::optional<QJsonObject> &body, bool authorised,
+                          std::function<void(const HttpReply &)> onReply) {
+    // Tolerant parsing keeps the caller's text as composed: query colons, "?" and "&" are
+    // sent as they are, nothing is percent-encoded on purpose.
+    const QUrl url(baseUrl() + path, QUrl::TolerantMode);
+    if (!url.isValid())
+        return;
+    QNetworkRequest request(url);
+    request.setTransferTimeout(static_cast<int>(m_timeoutMs.load()));
+    if (authorised) {
+        if (const auto token = paseto())
+            request.setRawHeader("auth", "bear " + token->toUtf8());
+    }
+    request.setRawHeader("Content-Type", "application/json");
+    const QByteArray data =
+        body ? QJsonDocument(*body).toJson(QJsonDocument::Compact) : QByteArray();
+    const QByteArray verb = method.toLatin1();
+
+    QMetaObject::invokeMethod(m_worker, [this, request, verb, data, onReply = std::move(onReply)] {
+        QNetworkReply *reply = manager()->sendCustomRequest(request, verb, data);
+        connect(reply, &QNetworkReply::finished, m_worker, [reply, onReply] {
+            reply->deleteLater();
+            onReply(readReply(*reply));
+        });
+    });
+}
+
+NetworkService::HttpReply NetworkService::readReply(QNetworkReply &reply) {
+    HttpReply result;
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    // QNetworkReply also flags 4xx/5xx answers as errors; only failures below the HTTP
+    // layer (connection, time-out, TLS, proxy) count as transport failures.
+    const QNetworkReply::NetworkError error = reply.error();
+    const bool transportFailure = error != QNetworkReply::NoError &&
+                                  (!status.isValid() || error < QNetworkReply::ContentAccessDenied);
+    if (transportFailure) {
+        result.transportError = reply.errorString();
+        result.description = QStringLiteral("nil");
+        return result;
+    }
+    if (status.isValid())
+        result.status = status.toInt();
+    result.description =
+        result.status ? describeResponse(reply, *result.status) : QStringLiteral("nil");
+    result.body = reply.readAll();
+    return result;
+}
+
+NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool acceptsEmpty) {
+    Triage result;
+    DiagnosticLog::line(QStringLiteral("response: ") + reply.description);
+    if (reply.transportError) {
+        result.failure = APIError::client(*reply.transportError);
+        return result;
+    }
+    if (!reply.status) {
+        result.failure = APIError::client(QStringLiteral("Сервер вернул пустой ответ"));
+        return result;
+    }
+    const int status = *reply.status;
+    if (status == 410 || status == 451) {
+        const bool deleted = status == 410;
+        switchAccount(deleted ? QStringLiteral("delete") : QStringLiteral("ban"));
+        result.failure = APIError::client(deleted ? QStringLiteral("Ты удалил свой аккаунт")
+                                                  : QStringLiteral("Твой аккаунт заблокирован"));
+        return result;
+    }
+    const QString text = QString::fromUtf8(reply.body);
+    if (text.toUtf8() == reply.body)
+        DiagnosticLog::line(QStringLiteral("Raw server response body: ") + text);
+    else
+        DiagnosticLog::line(QStringLiteral("Failed to convert response data to string."));
+
+    if (reply.body.isEmpty()) {
+        if (acceptsEmpty && status >= 200 && status <= 299)
+            result.acceptedEmpty = true;
+        else
+            result.failure = APIError::client(QStringLiteral("Сервер вернул пустой ответ"));
+        return result;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(reply.body, &parseError);
+    if (document.isNull()) {
+        result.parseError = QStringLiteral("The data is not valid JSON: %1 at offset %2")
+                                .arg(parseError.errorString())
+                                .arg(parseError.offset);
+        return result;
+    }
+    result.json =
+        document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array());
+    if (const auto serviceError = APIError::fromJson(result.json);
+        serviceError && serviceError->error) {
+        DiagnosticLog::line(QStringLiteral("serverError: ") + serviceError->description());
+        result.failure = *serviceError;
+    }
+    return result;
+}
+
+void NetworkService::switchAccount(const QString &screenValue) {
+    std::function<void(const QString &)> handler;
+    {
+        QMutexLocker locker(&m_mutex);
+        handler = m_accountSwitchHandler;
+    }
+    if (!handler || !QCoreApplication::instance())
+        return;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [handler, screenValue] { handler(screenValue); },
+        Qt::QueuedConnection);
+}
+
+APIError NetworkService::decodingFailed(const QString &description) {
+    return APIError::client(QStringLiteral("Декодирование не удалось: ") + description);
+}
+
+APIError NetworkService::serverError() {
+    return APIError::client(QStringLiteral("Ошибка сервера"));
+}

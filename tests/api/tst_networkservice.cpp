@@ -1,0 +1,263 @@
+#include "BuildConfigValues.h"
+#include "CompletionSpy.h"
+#include "Endpoints.h"
+#include "FakeService.h"
+#include "Fixtures.h"
+#include "NetworkService.h"
+#include "StdoutCapture.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString emptyAnswer = QStringLiteral("Сервер вернул пустой ответ");
+
+// The reason a call expecting the named type reports, or "ok".
+QString outcome(NetworkService &service, const QString &type) {
+    const auto reasonOf = [](const auto &spy) {
+        if (!spy.wait())
+            return QStringLiteral("no completion");
+        return spy.result().ok() ? QStringLiteral("ok") : spy.result().error().reason;
+    };
+    if (type == u"User") {
+        CompletionSpy<User> spy;
+        service.request<User>(QStringLiteral("user"), QStringLiteral("GET"), {}, true,
+                              spy.callback());
+        return reasonOf(spy);
+    }
+    if (type == u"Messages") {
+        CompletionSpy<QList<Message>> spy;
+        service.request<QList<Message>>(QStringLiteral("user"), QStringLiteral("GET"), {}, true,
+                                        spy.callback());
+        return reasonOf(spy);
+    }
+    CompletionSpy<EmptyResponse> spy;
+    service.request<EmptyResponse>(QStringLiteral("user"), QStringLiteral("POST"), {}, true,
+                                   spy.callback());
+    return reasonOf(spy);
+}
+
+} // namespace
+
+class TestNetworkService : public QObject {
+    Q_OBJECT
+private:
+    FakeService *m_fake = nullptr;
+    NetworkService *m_service = nullptr;
+
+private Q_SLOTS:
+    void init() {
+        m_fake = new FakeService(this);
+        QVERIFY(m_fake->start());
+        m_service = new NetworkService(this);
+        m_service->setBaseUrl(m_fake->baseUrl());
+    }
+
+    void cleanup() {
+        delete m_service;
+        delete m_fake;
+    }
+
+    void headers_data() {
+        QTest::addColumn<std::optional<QString>>("token");
+        QTest::addColumn<bool>("authorised");
+        QTest::addColumn<QByteArray>("auth"); // empty: no header at all
+        QTest::newRow("token") << std::optional<QString>("v4.local.abc") << true
+                               << QByteArray("bear v4.local.abc");
+        QTest::newRow("no token yet") << std::optional<QString>() << true << QByteArray();
+        QTest::newRow("unauthorised call")
+            << std::optional<QString>("v4.local.abc") << false << QByteArray();
+    }
+
+    void headers() {
+        QFETCH(std::optional<QString>, token);
+        QFETCH(bool, authorised);
+        QFETCH(QByteArray, auth);
+        m_service->setPaseto(token);
+        m_fake->respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
+        CompletionSpy<User> spy;
+        m_service->request<User>(QStringLiteral("user"), QStringLiteral("GET"), {}, authorised,
+                                 spy.callback());
+        QVERIFY(spy.wait());
+        QVERIFY(spy.result().ok());
+        const RecordedRequest request = m_fake->requests().value(0);
+        QCOMPARE(request.method, QStringLiteral("GET"));
+        QCOMPARE(request.headers.value(QStringLiteral("auth")), auth);
+        QCOMPARE(request.headers.contains(QStringLiteral("auth")), !auth.isEmpty());
+        QCOMPARE(request.headers.value(QStringLiteral("content-type")), "application/json");
+        QVERIFY(request.body.isEmpty());
+    }
+
+    void classification_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("expected"); // "ok", or the start of the reason
+
+        const QByteArray user = Fixtures::bytes(QStringLiteral("user.json"));
+        const QByteArray serviceError = Fixtures::bytes(QStringLiteral("service_error.json"));
+        QTest::newRow("200 record") << 200 << user << "User"
+                                    << "ok";
+        QTest::newRow("200 service error") << 200 << serviceError << "User"
+                                           << "Профиль не найден";
+        QTest::newRow("400 service error") << 400 << serviceError << "EmptyResponse"
+                                           << "Профиль не найден";
+        QTest::newRow("error flag false is no error")
+            << 200 << QByteArray(R"({"reason":"x","error":false})") << "EmptyResponse"
+            << "ok";
+        QTest::newRow("500 valid record") << 500 << user << "User"
+                                          << "Ошибка сервера";
+        QTest::newRow("500 valid empty object") << 500 << QByteArray("{}") << "EmptyResponse"
+                                                << "Ошибка сервера";
+        QTest::newRow("500 HTML") << 500 << QByteArray("<html><body>Bad gateway</body></html>")
+                                  << "User"
+                                  << "Декодирование не удалось: The data is not valid JSON";
+        QTest::newRow("204 empty, nothing expected") << 204 << QByteArray() << "EmptyResponse"
+                                                     << "ok";
+        QTest::newRow("204 empty, record expected") << 204 << QByteArray() << "User" << emptyAnswer;
+        QTest::newRow("404 empty") << 404 << QByteArray() << "EmptyResponse" << emptyAnswer;
+        QTest::newRow("fractional seconds in a list")
+            << 200
+            << QByteArray(R"([{"senderID":"0E1F2A3B-4C5D-4E6F-8A7B-9C0D1E2F3A4B","content":"a",)"
+                          R"("createdAt":"2025-01-31T18:04:05Z"},{"senderID":)"
+                          R"("0E1F2A3B-4C5D-4E6F-8A7B-9C0D1E2F3A4B","content":"b",)"
+                          R"("createdAt":"2025-01-31T18:04:06.250Z"}])")
+            << "Messages"
+            << R"(Декодирование не удалось: Key "[1].createdAt": expected a date without fractional seconds)";
+    }
+
+    void classification() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, type);
+        QFETCH(QString, expected);
+        m_fake->respond(QStringLiteral("user"), status, body);
+        const QString reason = outcome(*m_service, type);
+        QVERIFY2(reason.startsWith(expected), qPrintable(reason));
+    }
+
+    void accountSwitch_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("deleted") << 410 << "delete"
+                                 << "Ты удалил свой аккаунт";
+        QTest::newRow("banned") << 451 << "ban"
+                                << "Твой аккаунт заблокирован";
+    }
+
+    void accountSwitch() {
+        QFETCH(int, status);
+        QFETCH(QString, screen);
+        QFETCH(QString, reason);
+        QStringList switches;
+        m_service->setAccountSwitchHandler([&switches](const QString &value) {
+            switches.append(QThread::currentThread() == qApp->thread() ? value : u"off main"_qs);
+        });
+        // Even the unauthorised version check, with a record-shaped body.
+        m_fake->respond(QStringLiteral("checkVersion"), status, R"({"message":"","isLock":false})");
+        CompletionSpy<VersionCheckResponse> spy;
+        Endpoints::checkVersion({}, spy.callback(), *m_service);
+        QVERIFY(spy.wait());
+        QCOMPARE(spy.result().error().reason, reason);
+        QTRY_COMPARE(switches, QStringList{screen});
+    }
+
+    void transportFailures() {
+        m_fake->dropConnection(QStringLiteral("user"));
+        m_fake->respondDelayed(QStringLiteral("likes"), 3s, 200, "[]");
+        m_service->setTimeout(300ms);
+        CompletionSpy<User> dropped;
+        m_service->request<User>(QStringLiteral("user"), QStringLiteral("GET"), {}, true,
+                                 dropped.callback());
+        QElapsedTimer clock;
+        clock.start();
+        CompletionSpy<QList<ProfileView>> late;
+        Endpoints::likes(late.callback(), *m_service);
+        QVERIFY(dropped.wait() && late.wait());
+        QVERIFY(clock.elapsed() < 2500);
+        for (const QString &reason :
+             {dropped.result().error().reason, late.result().error().reason}) {
+            QVERIFY(!reason.isEmpty());
+            QVERIFY2(reason != emptyAnswer && !reason.startsWith(u"Декодирование"),
+                     qPrintable(reason));
+        }
+    }
+
+    void completionsRunConcurrentlyOnOneWorkerThread() {
+        m_fake->respondDelayed(QStringLiteral("likes"), 800ms, 200, "[]");
+        m_fake->respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
+        CompletionSpy<QList<ProfileView>> slow;
+        CompletionSpy<User> fast;
+        Endpoints::likes(slow.callback(), *m_service);
+        Endpoints::user(fast.callback(), *m_service);
+        QVERIFY(fast.wait());
+        QCOMPARE(slow.count(), 0);
+        QVERIFY(slow.wait());
+        QVERIFY(slow.result().ok() && fast.result().ok());
+        QVERIFY(fast.thread() != qApp->thread());
+        QCOMPARE(slow.thread(), fast.thread());
+    }
+
+    void diagnosticLines() {
+        StdoutCapture capture;
+        m_fake->respond(QStringLiteral("user"), 200,
+                        Fixtures::bytes(QStringLiteral("service_error.json")));
+        QVERIFY(outcome(*m_service, QStringLiteral("User")) != u"ok");
+        m_fake->respond(QStringLiteral("user"), 200, "\xff\xfe{}");
+        QVERIFY(outcome(*m_service, QStringLiteral("EmptyResponse")) != u"ok");
+        const QString log = capture.text();
+        QVERIFY2(log.contains(QStringLiteral("response: { URL: ") + m_fake->baseUrl() +
+                              QStringLiteral("user } { Status Code: 200")),
+                 qPrintable(log));
+        QVERIFY(log.contains(u"Raw server response body: {\"reason\": \"Профиль не найден\""));
+        QVERIFY(
+            log.contains(u"serverError: APIError(reason: \"Профиль не найден\", error: true)\n"));
+        QVERIFY(log.contains(u"\nFailed to convert response data to string.\n"));
+    }
+
+    void unformableUrlSendsNothing() {
+        m_service->setBaseUrl(QStringLiteral("http://[::1/"));
+        StdoutCapture capture;
+        CompletionSpy<User> spy;
+        m_service->request<User>(QStringLiteral("user"), QStringLiteral("GET"), {}, true,
+                                 spy.callback());
+        QVERIFY(!spy.wait(500));
+        QVERIFY(m_fake->requests().isEmpty());
+        QVERIFY(!capture.text().contains(u"response: "));
+    }
+
+    void baseUrlFromEnvironment_data() {
+        QTest::addColumn<QByteArray>("configured");
+        QTest::addColumn<QString>("expected");
+        const QString fallback = QStringLiteral(ZIREL_BUILD_BASE_URL);
+        QTest::newRow("https anywhere")
+            << QByteArray("https://api.example.com/") << "https://api.example.com/";
+        QTest::newRow("http to loopback")
+            << QByteArray("http://localhost:9000") << "http://localhost:9000/";
+        QTest::newRow("http to IPv6 loopback")
+            << QByteArray("http://[::1]:9000/") << "http://[::1]:9000/";
+        QTest::newRow("http elsewhere") << QByteArray("http://api.example.com/") << fallback;
+        QTest::newRow("loopback lookalike")
+            << QByteArray("http://127.0.0.1.example.com/") << fallback;
+        QTest::newRow("not a URL") << QByteArray("::nonsense") << fallback;
+    }
+
+    void baseUrlFromEnvironment() {
+        QFETCH(QByteArray, configured);
+        QFETCH(QString, expected);
+        qputenv("ZIREL_BASE_URL", configured);
+        StdoutCapture capture;
+        const NetworkService service;
+        qunsetenv("ZIREL_BASE_URL");
+        QCOMPARE(service.baseUrl(), expected);
+        QCOMPARE(capture.text().contains(u"Ignoring ZIREL_BASE_URL"),
+                 expected == QStringLiteral(ZIREL_BUILD_BASE_URL));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNetworkService)
+#include "tst_networkservice.moc"

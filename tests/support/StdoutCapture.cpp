@@ -1,0 +1,27 @@
+#include "StdoutCapture.h"
+
+#include <QFile>
+#include <cstdio>
+#include <unistd.h>
+
+StdoutCapture::StdoutCapture() {
+    if (!m_file.open())
+        qFatal("Cannot create a file to capture standard output");
+    std::fflush(stdout);
+    m_savedFd = ::dup(STDOUT_FILENO);
+    ::dup2(m_file.handle(), STDOUT_FILENO);
+}
+
+StdoutCapture::~StdoutCapture() {
+    std::fflush(stdout);
+    ::dup2(m_savedFd, STDOUT_FILENO);
+    ::close(m_savedFd);
+}
+
+QString StdoutCapture::text() {
+    std::fflush(stdout);
+    QFile reader(m_file.fileName());
+    if (!reader.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(reader.readAll());
+}

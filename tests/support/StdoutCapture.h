@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryFile>
+
+// Redirects this process's standard output into a temporary file while it lives, so a test
+// can read the diagnostic lines that code under test printed.
+class StdoutCapture {
+public:
+    StdoutCapture();
+    ~StdoutCapture();
+    StdoutCapture(const StdoutCapture &) = delete;
+    StdoutCapture &operator=(const StdoutCapture &) = delete;
+
+    // Everything printed since the capture began.
+    [[nodiscard]] QString text();
+
+private:
+    QTemporaryFile m_file;
+    int m_savedFd = -1;
+};
