@@ -87,12 +87,8 @@ private Q_SLOTS:
         row("whole-number double is an Int", "User", with(user, "superlikes", "3.0"), {});
         row("fractional Int", "User", with(user, "superlikes", "1.5"),
             R"(Key "superlikes": expected an integer, got 1.5)");
-        row("Int as text", "User", with(user, "ageEnd", R"("35")"),
-            R"(Key "ageEnd": expected an integer, got "35")");
         row("unknown gender", "User", with(user, "genderInput", R"("other")"),
             R"(Key "genderInput": expected "man", "woman" or "all", got "other")");
-        row("gender in another case", "User", with(user, "selectedGender", R"("Man")"),
-            R"(Key "selectedGender": expected "man", "woman" or "all", got "Man")");
         row("missing key", "User", with(user, "long", ""),
             R"(Key "long": required key is missing)");
         row("null for a required key", "User", with(user, "bio", "null"),
@@ -112,21 +108,13 @@ private Q_SLOTS:
         row("date without seconds", "Matches",
             with(matches, "0/createdAt", R"("2025-01-31T18:04Z")"),
             R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-01-31T18:04Z")");
-        row("date without zone", "Matches",
-            with(matches, "0/createdAt", R"("2025-01-31T18:04:05")"),
-            R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-01-31T18:04:05")");
         row("impossible date", "Matches", with(matches, "0/createdAt", R"("2025-02-30T18:04:05Z")"),
             R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-02-30T18:04:05Z")");
         row("UUID in braces", "Matches",
             with(matches, "0/chatID", R"("{B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E}")"),
             R"(Key "[0].chatID": expected a canonical UUID, got "{B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E}")");
-        row("UUID without hyphens", "Matches",
-            with(matches, "0/id", R"("B7C8D9E0F1A24B3C8D4E5F6A7B8C9D0E")"),
-            R"(Key "[0].id": expected a canonical UUID, got "B7C8D9E0F1A24B3C8D4E5F6A7B8C9D0E")");
         row("photo address not a string", "Matches", with(matches, "0/profile/photoURLs/0", "7"),
             R"(Key "[0].profile.photoURLs[0]": expected a string, got 7)");
-        row("messages missing", "Matches", with(matches, "1/messages", ""),
-            R"(Key "[1].messages": required key is missing)");
 
         row("messages fixture", "Messages", messages, {});
         row("fractional seconds anywhere in a list", "Messages",
