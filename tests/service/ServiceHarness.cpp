@@ -1,0 +1,121 @@
+#include "ServiceHarness.h"
+
+#include "ApiServer.h"
+#include "Database.h"
+#include "EnvelopeOpener.h"
+#include "ServiceContext.h"
+
+#include <QDate>
+#include <QJsonDocument>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QUuid>
+
+QJsonObject ServiceHarness::Answer::object() const {
+    return QJsonDocument::fromJson(body).object();
+}
+
+QJsonArray ServiceHarness::Answer::array() const {
+    return QJsonDocument::fromJson(body).array();
+}
+
+bool ServiceHarness::Answer::isError() const {
+    const QJsonObject o = object();
+    return o.size() == 2 && o.value(QStringLiteral("error")) == QJsonValue(true) &&
+           !o.value(QStringLiteral("reason")).toString().isEmpty();
+}
+
+ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
+    QStandardPaths::setTestModeEnabled(true);
+    ServiceOptions options;
+    QString error;
+    const QString dbPath = m_dir.filePath(QStringLiteral("service.sqlite"));
+    const bool parsed =
+        options.parse(QStringList{QStringLiteral("zirel-service"), QStringLiteral("--database"),
+                                  dbPath, QStringLiteral("--port"), QStringLiteral("0")} +
+                          extraArguments,
+                      &error);
+    if (!parsed)
+        qFatal("bad harness options: %s", qPrintable(error));
+    m_db = std::make_unique<Database>(dbPath);
+    if (!m_db->open(&error))
+        qFatal("cannot open the test database: %s", qPrintable(error));
+    m_server = std::make_unique<ApiServer>(options, *m_db);
+    m_port = m_server->start(&error);
+    if (m_port == 0)
+        qFatal("cannot start the service: %s", qPrintable(error));
+}
+
+ServiceHarness::~ServiceHarness() = default;
+
+ServiceContext &ServiceHarness::context() {
+    return m_server->context();
+}
+
+ServiceHarness::Answer ServiceHarness::call(const QByteArray &method, const QString &path,
+                                            const QByteArray &body, const QString &token) {
+    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_port) + path));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    if (!token.isEmpty())
+        request.setRawHeader("auth", "bear " + token.toUtf8());
+    QNetworkReply *reply = m_network.sendCustomRequest(request, method, body);
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    if (!finished.wait(15000))
+        qWarning("no answer to %s %s", method.constData(), qPrintable(path));
+    Answer answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                  reply->readAll(),
+                  reply->header(QNetworkRequest::ContentTypeHeader).toByteArray()};
+    reply->deleteLater();
+    return answer;
+}
+
+ServiceHarness::Answer ServiceHarness::json(const QByteArray &method, const QString &path,
+                                            const QJsonObject &body, const QString &token) {
+    return call(method, path, QJsonDocument(body).toJson(QJsonDocument::Compact), token);
+}
+
+QByteArray ServiceHarness::envelopeKey() {
+    return QByteArray::fromBase64("Hd76wEnKBJ/W9ROwEzr7BaZNur8QYg0dUsuMzNxd8U0=");
+}
+
+QString ServiceHarness::signIn(const QString &userId) {
+    const QJsonObject device{{"deviceName", "Mac"},
+                             {"deviceModel", "Mac15,3"},
+                             {"systemName", "macOS"},
+                             {"systemVersion", "15.1"},
+                             {"appVersion", "1.0"}};
+    const QJsonObject plain{
+        {"tok1", "_cloud" + userId}, {"tok2", userId}, {"tok3", "YXR0ZXN0"}, {"device", device}};
+    const QByteArray box =
+        EnvelopeOpener::seal(envelopeKey(), QJsonDocument(plain).toJson(QJsonDocument::Compact));
+    const Answer answer = json("POST", QStringLiteral("validateDevice"),
+                               {{"data", QString::fromLatin1(box.toBase64())}});
+    return answer.object().value(QStringLiteral("token")).toString();
+}
+
+QString ServiceHarness::birthdayForAge(int age) {
+    return QDate::currentDate().addYears(-age).addDays(-10).toString(QStringLiteral("ddMMyyyy"));
+}
+
+QString ServiceHarness::newUserId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+QString ServiceHarness::signUp(const QString &userId, const QString &gender, const QString &wants,
+                               int age, double lat, double lon) {
+    const QString token = signIn(userId);
+    const Answer registered = json("POST", QStringLiteral("completeRegistration"),
+                                   {{"bio", "Привет"},
+                                    {"name", "Имя"},
+                                    {"birthday", birthdayForAge(age)},
+                                    {"genderInput", gender},
+                                    {"selectedGender", wants}},
+                                   token);
+    const Answer placed =
+        json("PUT", QStringLiteral("user/geo"), {{"lat", lat}, {"long", lon}}, token);
+    if (registered.status != 200 || placed.status != 200)
+        qWarning("sign-up failed: %s %s", registered.body.constData(), placed.body.constData());
+    return token;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class ApiServer;
+class Database;
+struct ServiceContext;
+
+// A service on a free loopback port over a temporary database, plus a synchronous HTTP client.
+class ServiceHarness {
+public:
+    struct Answer {
+        int status = 0;
+        QByteArray body;
+        QByteArray contentType;
+        [[nodiscard]] QJsonObject object() const;
+        [[nodiscard]] QJsonArray array() const;
+        // True when the body is the service error body with a non-empty reason.
+        [[nodiscard]] bool isError() const;
+    };
+
+    explicit ServiceHarness(const QStringList &extraArguments = {});
+    ~ServiceHarness();
+
+    Answer call(const QByteArray &method, const QString &path, const QByteArray &body = {},
+                const QString &token = {});
+    Answer json(const QByteArray &method, const QString &path, const QJsonObject &body,
+                const QString &token = {});
+    // Signs in like a device would, with a sealed envelope; returns the access token.
+    QString signIn(const QString &userId);
+    // Signs in, registers and places the person; birthday is "ddMMyyyy" for the given age.
+    QString signUp(const QString &userId, const QString &gender, const QString &wants, int age,
+                   double lat, double lon);
+    [[nodiscard]] static QString birthdayForAge(int age);
+    [[nodiscard]] static QString newUserId();
+    [[nodiscard]] static QByteArray envelopeKey();
+    [[nodiscard]] ServiceContext &context();
+    [[nodiscard]] quint16 port() const { return m_port; }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Database> m_db;
+    std::unique_ptr<ApiServer> m_server;
+    QNetworkAccessManager m_network;
+    quint16 m_port = 0;
+};

@@ -1,0 +1,154 @@
+#include "ServiceHarness.h"
+
+#include "EnvelopeOpener.h"
+#include "ServiceContext.h"
+
+#include <QJsonDocument>
+#include <QTest>
+
+// Sign-in from a sealed envelope, tokens, the own record, deletion and bans.
+class TestServiceAccount : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void signInCreatesTheAccountOnceAndIssuesWorkingTokens() {
+        ServiceHarness service;
+        const QString id = ServiceHarness::newUserId();
+        const QString first = service.signIn(id.toLower());
+        const QString second = service.signIn(id);
+        QVERIFY(!first.isEmpty());
+        QVERIFY(first != second);
+
+        const auto user = service.call("GET", "user", {}, first);
+        QCOMPARE(user.status, 200);
+        const QJsonObject record = user.object();
+        QCOMPARE(record.size(), 20);
+        QCOMPARE(record.value("userID").toString(), id);
+        QCOMPARE(record.value("maxDistance").toInt(), 100);
+        QCOMPARE(record.value("selectedGender").toString(), QString("all"));
+        QVERIFY(record.value("photoUrls").isArray());
+        QVERIFY(record.value("long").isDouble());
+        QCOMPARE(service.call("GET", "user", {}, second).object().value("userID").toString(), id);
+    }
+
+    void envelopesThatDoNotOpenOrLackFieldsAreRefused_data() {
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray key = ServiceHarness::envelopeKey();
+        const auto sealed = [&](const QJsonObject &o) {
+            return EnvelopeOpener::seal(key, QJsonDocument(o).toJson()).toBase64();
+        };
+        const QJsonObject device{
+            {"deviceName", "a"}, {"deviceModel", "b"}, {"systemName", "c"}, {"systemVersion", "d"}};
+        QByteArray tampered = EnvelopeOpener::seal(key, "{}");
+        tampered[14] = char(tampered[14] ^ 1);
+        QTest::newRow("not base64") << QByteArray("%%%");
+        QTest::newRow("too short") << QByteArray("AAAA");
+        QTest::newRow("tampered") << tampered.toBase64();
+        QTest::newRow("other key") << EnvelopeOpener::seal(QByteArray(32, 'k'), "{}").toBase64();
+        QTest::newRow("tok2 not a uuid")
+            << sealed({{"tok1", "r"}, {"tok2", "me"}, {"tok3", "t"}, {"device", device}});
+        QTest::newRow("no device")
+            << sealed({{"tok1", "r"}, {"tok2", ServiceHarness::newUserId()}, {"tok3", "t"}});
+        QTest::newRow("device field wrong type")
+            << sealed({{"tok1", "r"},
+                       {"tok2", ServiceHarness::newUserId()},
+                       {"tok3", "t"},
+                       {"device", QJsonObject{{"deviceName", 1}}}});
+    }
+
+    void envelopesThatDoNotOpenOrLackFieldsAreRefused() {
+        QFETCH(QByteArray, data);
+        ServiceHarness service;
+        const auto answer =
+            service.json("POST", "validateDevice", {{"data", QString::fromLatin1(data)}});
+        QCOMPARE(answer.status, 400);
+        QVERIFY(answer.isError());
+    }
+
+    void tokensThatAreMissingUnknownOrExpiredGive401() {
+        ServiceHarness service;
+        QVERIFY(service.call("GET", "user").isError());
+        QCOMPARE(service.call("GET", "user").status, 401);
+        QCOMPARE(service.call("GET", "user", {}, "zrl.forged").status, 401);
+        const QString token = service.signIn(ServiceHarness::newUserId());
+        service.context().db.exec("UPDATE tokens SET expires_at = 0");
+        QCOMPARE(service.call("GET", "user", {}, token).status, 401);
+    }
+
+    void reviewTokenOpensTheReadyMadeAccount() {
+        ServiceHarness service;
+        const QString review = service.context().options.reviewToken;
+        const auto user = service.call("GET", "user", {}, review);
+        QCOMPARE(user.status, 200);
+        QCOMPARE(user.object().value("userID").toString(), ServiceContext::reviewerId());
+        QVERIFY(user.object().value("photoUrls").toArray().size() >= 1);
+        const QString photo = user.object().value("photoUrls").toArray().at(0).toString();
+        QVERIFY(
+            photo.startsWith(QStringLiteral("http://127.0.0.1:%1/images/").arg(service.port())));
+        const auto image = service.call("GET", photo.section('/', 3));
+        QCOMPARE(image.status, 200);
+        QCOMPARE(image.contentType, QByteArray("image/jpeg"));
+    }
+
+    void versionCheckComparesDottedNumbers() {
+        ServiceHarness service({"--min-version", "1.2", "--latest-version", "1.10"});
+        const auto check = [&](const char *version) {
+            return service.json("POST", "checkVersion", {{"appVersion", version}}).object();
+        };
+        QCOMPARE(check("1.1.9").value("isLock").toBool(), true);
+        QCOMPARE(check("1.9").value("isLock").toBool(), false);
+        QVERIFY(check("1.9").value("message").toString() !=
+                check("1.10").value("message").toString());
+        QCOMPARE(check("1.10").value("isLock").toBool(), false);
+        QCOMPARE(service.json("POST", "checkVersion", {{"appVersion", "abc"}}).status, 400);
+    }
+
+    void deletedAccountAnswers410UntilRestored() {
+        ServiceHarness service;
+        const QString token = service.signIn(ServiceHarness::newUserId());
+        QCOMPARE(service.call("GET", "deleteAccount", {}, token).status, 200);
+        const auto refused = service.call("GET", "user", {}, token);
+        QCOMPARE(refused.status, 410);
+        QVERIFY(refused.isError());
+        QCOMPARE(service.call("GET", "fetchProfiles", {}, token).status, 410);
+        QCOMPARE(service.call("GET", "restoreUser", {}, token).status, 200);
+        QCOMPARE(service.call("GET", "user", {}, token).status, 200);
+    }
+
+    void bannedAccountAnswers451EverywhereEvenRestore() {
+        ServiceHarness service;
+        const QString id = ServiceHarness::newUserId();
+        const QString token = service.signIn(id);
+        QVERIFY(service.context().users.setBanned(id, true));
+        QCOMPARE(service.call("GET", "user", {}, token).status, 451);
+        QCOMPARE(service.call("GET", "restoreUser", {}, token).status, 451);
+        QVERIFY(service.call("GET", "likes", {}, token).isError());
+        QVERIFY(service.context().users.setBanned(id, false));
+        QCOMPARE(service.call("GET", "user", {}, token).status, 200);
+    }
+
+    void settingsAndProfileTextsAreStored() {
+        ServiceHarness service;
+        const QString token =
+            service.signUp(ServiceHarness::newUserId(), "woman", "man", 30, 55, 37);
+        const QJsonObject settings{
+            {"maxDistance", 42}, {"showMore", false}, {"selectedGender", "all"},
+            {"ageStart", 25},    {"ageEnd", 35},      {"showMoreAge", false},
+            {"active", false}};
+        QCOMPARE(service.json("PUT", "user/settings", settings, token).status, 200);
+        QCOMPARE(service
+                     .json("PUT", "user/bio",
+                           {{"bio", "б"}, {"job", "ж"}, {"edu", "о"}, {"city", "г"}}, token)
+                     .status,
+                 200);
+        const QJsonObject user = service.call("GET", "user", {}, token).object();
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            QCOMPARE(user.value(it.key()), it.value());
+        QCOMPARE(user.value("job").toString(), QString("ж"));
+        QCOMPARE(user.value("genderInput").toString(), QString("woman"));
+        QCOMPARE(user.value("lat").toDouble(), 55.0);
+    }
+};
+
+QTEST_MAIN(TestServiceAccount)
+#include "tst_service_account.moc"

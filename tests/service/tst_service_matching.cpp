@@ -1,0 +1,222 @@
+#include "ServiceHarness.h"
+
+#include "ServiceContext.h"
+
+#include <QDateTime>
+#include <QSet>
+#include <QTest>
+
+// The road of a like (swipes, likes, match, chat, messages) and who the feed shows.
+class TestServiceMatching : public QObject {
+    Q_OBJECT
+
+    static QSet<QString> idsOf(const QJsonArray &profiles) {
+        QSet<QString> ids;
+        for (const QJsonValue &p : profiles)
+            ids.insert(p.toObject().value("userID").toString());
+        return ids;
+    }
+
+    static QJsonObject swipe(const QString &to, const char *kind) {
+        return {{"toUserID", to}, {"swipeType", kind}, {"message", ""}};
+    }
+
+private Q_SLOTS:
+    void mutualLikesFormOneMatchWithAChatForBoth() {
+        ServiceHarness service;
+        const QString a = ServiceHarness::newUserId();
+        const QString b = ServiceHarness::newUserId();
+        const QString ta = service.signUp(a, "man", "woman", 30, 55.75, 37.61);
+        const QString tb = service.signUp(b, "woman", "man", 28, 55.76, 37.62);
+
+        QVERIFY(idsOf(service.call("GET", "fetchProfiles", {}, ta).array()).contains(b));
+        const auto first = service.json("POST", "swipes", swipe(b, "right"), ta);
+        QCOMPARE(first.object().value("status").toString(), QString("swipeCreated"));
+        QVERIFY(!idsOf(service.call("GET", "fetchProfiles", {}, ta).array()).contains(b));
+        QCOMPARE(idsOf(service.call("GET", "likes", {}, tb).array()), QSet<QString>{a});
+
+        // The likes screen names the caller as fromUserID.
+        QJsonObject back = swipe(a, "right");
+        back.insert("fromUserID", b.toLower());
+        QCOMPARE(service.json("POST", "swipes", back, tb).object().value("status").toString(),
+                 QString("matchCreated"));
+        QCOMPARE(service.json("POST", "swipes", swipe(b, "superlike"), ta)
+                     .object()
+                     .value("status")
+                     .toString(),
+                 QString("matchAlreadyExists"));
+        QVERIFY(service.call("GET", "likes", {}, tb).array().isEmpty());
+
+        const QJsonArray chatsA = service.call("GET", "chats?page=1&perPage=20", {}, ta).array();
+        const QJsonArray chatsB = service.call("GET", "chats?page=1&perPage=20", {}, tb).array();
+        QCOMPARE(chatsA.size(), 1);
+        QCOMPARE(chatsB.size(), 1);
+        const QJsonObject match = chatsA.at(0).toObject();
+        QCOMPARE(match.value("chatID"), chatsB.at(0).toObject().value("chatID"));
+        QCOMPARE(match.value("profile").toObject().value("userID").toString(), b);
+        QCOMPARE(match.value("messages").toArray().size(), 0);
+        QCOMPARE(match.value("isUnread").toBool(), false);
+        QVERIFY(!match.value("createdAt").toString().contains('.'));
+        QVERIFY(service.call("GET", "chats?page=2&perPage=20", {}, ta).array().isEmpty());
+
+        const QString chat = match.value("chatID").toString();
+        QCOMPARE(service.json("POST", "sendMessage", {{"chatID", chat}, {"content", "Привет"}}, ta)
+                     .status,
+                 200);
+        const QJsonObject forB =
+            service.call("GET", "chats?page=1&perPage=20", {}, tb).array().at(0).toObject();
+        QCOMPARE(forB.value("isUnread").toBool(), true);
+        QCOMPARE(forB.value("messages").toArray().at(0).toObject().value("content").toString(),
+                 QString("Привет"));
+        QCOMPARE(service.call("GET", "chats?page=1&perPage=20", {}, ta)
+                     .array()
+                     .at(0)
+                     .toObject()
+                     .value("isUnread")
+                     .toBool(),
+                 false);
+
+        const auto older = service.call(
+            "GET", "chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z", {}, tb);
+        QCOMPARE(older.array().size(), 1);
+        QCOMPARE(service.call("GET", "chats?page=1&perPage=20", {}, tb)
+                     .array()
+                     .at(0)
+                     .toObject()
+                     .value("isUnread")
+                     .toBool(),
+                 false);
+
+        const QJsonObject msg = older.array().at(0).toObject();
+        QCOMPARE(msg.value("senderID").toString(), a);
+        const QString newerPath = "chats/" + chat +
+                                  "/messages/newer?after=" + msg.value("createdAt").toString() +
+                                  "&lastMessageID=" + msg.value("id").toString();
+        QVERIFY(service.call("GET", newerPath, {}, tb).array().isEmpty());
+
+        // An outsider cannot read the chat.
+        const QString tc = service.signUp(ServiceHarness::newUserId(), "man", "all", 40, 55, 37);
+        QCOMPARE(service.call("GET", newerPath, {}, tc).status, 403);
+
+        QCOMPARE(service.json("POST", "cancelMatch", {{"matchID", match.value("id")}}, tb).status,
+                 200);
+        QVERIFY(service.call("GET", "chats?page=1&perPage=20", {}, ta).array().isEmpty());
+        QCOMPARE(service.call("GET", newerPath, {}, ta).status, 404);
+    }
+
+    void messagePagesAreOrderedAndBounded() {
+        ServiceHarness service;
+        const QString a = ServiceHarness::newUserId();
+        const QString b = ServiceHarness::newUserId();
+        const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
+        const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
+        service.json("POST", "swipes", swipe(b, "right"), ta);
+        service.json("POST", "swipes", swipe(a, "right"), tb);
+        const QString chat = service.call("GET", "chats?page=1&perPage=5", {}, ta)
+                                 .array()
+                                 .at(0)
+                                 .toObject()
+                                 .value("chatID")
+                                 .toString();
+        // 60 messages one second apart, written directly to control their times.
+        const qint64 base = 1'700'000'000;
+        for (int i = 0; i < 60; ++i)
+            service.context().db.exec(
+                "INSERT INTO messages (id, chat_id, sender_id, content, "
+                "created_at) VALUES (?, ?, ?, ?, ?)",
+                {ServiceHarness::newUserId(), chat, i % 2 ? a : b, QString::number(i), base + i});
+        const auto at = [&](int i) {
+            return QDateTime::fromSecsSinceEpoch(base + i, Qt::UTC).toString(Qt::ISODate);
+        };
+        const QJsonArray older =
+            service.call("GET", "chats/" + chat + "/messages/older?before=" + at(55), {}, ta)
+                .array();
+        QCOMPARE(older.size(), 50);
+        QCOMPARE(older.first().toObject().value("content").toString(), QString("5"));
+        QCOMPARE(older.last().toObject().value("content").toString(), QString("54"));
+
+        const QJsonArray newer =
+            service.call("GET", "chats/" + chat + "/messages/newer?after=" + at(57), {}, ta)
+                .array();
+        QCOMPARE(newer.size(), 2);
+        QCOMPARE(newer.first().toObject().value("content").toString(), QString("58"));
+        QCOMPARE(newer.first().toObject().value("createdAt").toString(), at(58));
+    }
+
+    void feedFollowsDistanceAgeGenderAndBlocks() {
+        ServiceHarness service;
+        const QString viewer =
+            service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.0, 37.0);
+        const QString near = ServiceHarness::newUserId();
+        const QString far = ServiceHarness::newUserId();
+        const QString old = ServiceHarness::newUserId();
+        const QString man = ServiceHarness::newUserId();
+        const QString picky = ServiceHarness::newUserId();
+        const QString hidden = ServiceHarness::newUserId();
+        service.signUp(near, "woman", "man", 29, 55.05, 37.0); // ~5 km
+        service.signUp(far, "woman", "all", 31, 56.0, 37.0);   // ~111 km
+        service.signUp(old, "woman", "man", 55, 55.07, 37.0);  // ~8 km
+        service.signUp(man, "man", "all", 30, 55.01, 37.0);
+        service.signUp(picky, "woman", "woman", 30, 55.01, 37.0);
+        const QString th = service.signUp(hidden, "woman", "man", 30, 55.01, 37.0);
+        service.json("PUT", "user/settings",
+                     {{"maxDistance", 100},
+                      {"showMore", true},
+                      {"selectedGender", "man"},
+                      {"ageStart", 18},
+                      {"ageEnd", 40},
+                      {"showMoreAge", true},
+                      {"active", false}},
+                     th);
+
+        const QJsonArray all = service.call("GET", "fetchProfiles", {}, viewer).array();
+        QCOMPARE(idsOf(all), (QSet<QString>{near, old, far}));
+        QCOMPARE(all.at(0).toObject().value("userID").toString(), near);
+        QCOMPARE(all.at(0).toObject().value("distance").toInt(), 5);
+        QCOMPARE(all.at(0).toObject().value("age").toInt(), 29);
+        QCOMPARE(all.last().toObject().value("userID").toString(), far);
+
+        QCOMPARE(service
+                     .json("PUT", "user/settings",
+                           {{"maxDistance", 50},
+                            {"showMore", false},
+                            {"selectedGender", "woman"},
+                            {"ageStart", 18},
+                            {"ageEnd", 40},
+                            {"showMoreAge", false},
+                            {"active", true}},
+                           viewer)
+                     .status,
+                 200);
+        QCOMPARE(idsOf(service.call("GET", "fetchProfiles", {}, viewer).array()),
+                 QSet<QString>{near});
+
+        QCOMPARE(service.json("POST", "user/block", {{"toUserID", near}}, viewer).status, 200);
+        QVERIFY(service.call("GET", "fetchProfiles", {}, viewer).array().isEmpty());
+    }
+
+    void blockedPeopleVanishFromLikesAndChats() {
+        ServiceHarness service;
+        const QString a = ServiceHarness::newUserId();
+        const QString b = ServiceHarness::newUserId();
+        const QString c = ServiceHarness::newUserId();
+        const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
+        const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
+        const QString tc = service.signUp(c, "woman", "all", 30, 55, 37);
+        service.json("POST", "swipes", swipe(a, "right"), tb);
+        service.json("POST", "swipes", swipe(a, "right"), tc);
+        service.json("POST", "swipes", swipe(c, "right"), ta);
+        QCOMPARE(service.call("GET", "chats?page=1&perPage=20", {}, tc).array().size(), 1);
+        QCOMPARE(service.json("POST", "user/block", {{"toUserID", a}}, tb).status, 200);
+        QCOMPARE(service.json("POST", "user/block", {{"toUserID", c}}, ta).status, 200);
+        QVERIFY(service.call("GET", "likes", {}, ta).array().isEmpty());
+        QVERIFY(service.call("GET", "chats?page=1&perPage=20", {}, tc).array().isEmpty());
+        QVERIFY(!idsOf(service.call("GET", "fetchProfiles", {}, tb).array()).contains(a));
+        QCOMPARE(
+            service.json("POST", "complain", {{"toUserID", c}, {"message", "спам"}}, ta).status,
+            200);
+    }
+};
+
+QTEST_MAIN(TestServiceMatching)
+#include "tst_service_matching.moc"
