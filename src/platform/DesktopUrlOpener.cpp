@@ -1,0 +1,7 @@
+#include "DesktopUrlOpener.h"
+
+#include <QDesktopServices>
+
+bool DesktopUrlOpener::open(const QUrl &url) {
+    return QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "UrlOpener.h"
+
+// Hands addresses to the desktop's default handlers. Call from the GUI thread.
+class DesktopUrlOpener final : public UrlOpener {
+public:
+    bool open(const QUrl &url) override;
+};

@@ -1,0 +1,111 @@
+#include "FileSecretBackend.h"
+#include "LibsecretBackend.h"
+#include "SecureStore.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+namespace {
+
+// Hands back whatever bytes a test puts in, to reach the decoding SecureStore does itself.
+class RawBackend final : public SecretBackend {
+public:
+    QByteArray bytes;
+    bool store(const QString &, const QByteArray &) override { return false; }
+    std::optional<QByteArray> lookup(const QString &) override { return bytes; }
+    QString description() const override { return "raw"; }
+};
+
+// The behaviour every caller relies on, whatever the backend.
+void checkSaveAndLoad(SecureStore &store, const QString &keyPrefix) {
+    const QString screen = keyPrefix + "screen";
+    QVERIFY(!store.load(screen).has_value());
+    for (const char *step : {"name", "photoGrid", "geo"})
+        QVERIFY(store.save(QString::fromLatin1(step), screen));
+    QCOMPARE(store.load(screen), "geo");
+
+    const QString token = "v4.local.токен";
+    QVERIFY(store.save(token, keyPrefix + "paseto"));
+    QCOMPARE(store.load(keyPrefix + "paseto"), token);
+    QCOMPARE(store.load(screen), "geo");
+}
+
+} // namespace
+
+class TestSecureStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void fileStoreKeepsTheLastValueOwnerOnly() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("nested/secure-store.json");
+        SecureStore store(std::make_unique<FileSecretBackend>(path));
+        checkSaveAndLoad(store, {});
+        // Mode 0600: the user's own read and write bits only.
+        QVERIFY(QFile::permissions(path) == (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ReadUser | QFileDevice::WriteUser));
+
+        SecureStore afterRestart(std::make_unique<FileSecretBackend>(path));
+        QCOMPARE(afterRestart.load("screen"), "geo");
+    }
+
+    void damagedFileReadsEmptyAndIsRepairedBySave() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("secure-store.json");
+        for (const QByteArray &damage : {QByteArray("{\"screen\": \"geo"), QByteArray("[1, 2]")}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(damage);
+            file.close();
+
+            SecureStore store(std::make_unique<FileSecretBackend>(path));
+            QVERIFY(!store.load("screen").has_value());
+            QVERIFY(store.save("main", "screen"));
+            QCOMPARE(store.load("screen"), "main");
+        }
+        QFile copy(path + ".damaged");
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), QByteArray("[1, 2]"));
+    }
+
+    void bytesThatAreNotUtf8ReadAsNoValue() {
+        auto backend = std::make_unique<RawBackend>();
+        RawBackend &raw = *backend;
+        SecureStore store(std::move(backend));
+        raw.bytes = QByteArray("bad \xff\xfe");
+        QVERIFY(!store.load("k").has_value());
+    }
+
+    void fallsBackToFileWhenNoSessionBusAnswers() {
+        const QByteArray saved = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zirel-test-bus");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("store.json");
+        const auto backend = SecureStore::chooseBackend("zirel.test", path);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", saved);
+        QCOMPARE(backend->description(), path);
+    }
+
+    void keyringRoundTrip() {
+        // A service name of its own keeps the test away from a real user's items.
+        const QString service =
+            "com.morvent.kavlo.test." + QUuid::createUuid().toString(QUuid::Id128);
+        auto backend = std::make_unique<LibsecretBackend>(service);
+        if (const QString problem = backend->probe(); !problem.isEmpty())
+            QSKIP(qPrintable("No unlocked Secret Service keyring: " + problem));
+        LibsecretBackend &keyring = *backend;
+        SecureStore store(std::move(backend));
+        checkSaveAndLoad(store, "zirel-test-");
+        QVERIFY(keyring.clear("zirel-test-screen"));
+        QVERIFY(keyring.clear("zirel-test-paseto"));
+        QVERIFY(!store.load("zirel-test-screen").has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSecureStore)
+#include "tst_securestore.moc"

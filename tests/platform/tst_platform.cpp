@@ -1,0 +1,123 @@
+#include "LinuxCloudAccount.h"
+#include "LinuxDeviceAttestation.h"
+#include "LinuxDeviceInfo.h"
+#include "OsVersionRule.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThreadPool>
+
+namespace {
+
+template <typename Value> using Answer = std::pair<Value, QString>;
+
+// Runs a request whose answer arrives on a pool thread and waits for it.
+template <typename Value, typename Start> Answer<Value> answerOf(Start start) {
+    Answer<Value> answer{{}, QStringLiteral("no answer")};
+    start([&answer](const Value &value, const QString &error) { answer = {value, error}; });
+    QThreadPool::globalInstance()->waitForDone();
+    return answer;
+}
+
+QByteArray tokenFrom(LinuxDeviceAttestation &attestation) {
+    return answerOf<QByteArray>([&](auto done) { attestation.generateToken(done); }).first;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray machineId("3f9c2a51d6e84b07a1c5e2f8093d4b6a");
+
+} // namespace
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void osVersionRule_data() {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("17.6") << "17.6" << true;
+        QTest::newRow("18.0") << "18.0" << false;
+        QTest::newRow("26.1") << "26.1" << false;
+        QTest::newRow("abc") << "abc" << false;
+        QTest::newRow("empty") << "" << false;
+        // Empty parts are dropped, so a leading dot does not hide the major number.
+        QTest::newRow(".5") << ".5" << true;
+        QTest::newRow("space") << " 12.1" << false;
+        QTest::newRow("too large") << "99999999999999999999.1" << false;
+    }
+
+    void osVersionRule() {
+        QFETCH(QString, version);
+        QFETCH(bool, blocked);
+        QCOMPARE(OsVersionRule::blocks(version), blocked);
+        QVERIFY(!OsVersionRule::blocks(LinuxDeviceInfo().equivalentOsVersion()));
+    }
+
+    void recordNameIsStablePerMachineAndUser() {
+        const QString name = LinuxCloudAccount::deriveRecordName(machineId, 1000, "anna");
+        QCOMPARE(LinuxCloudAccount::deriveRecordName(machineId, 1000, "anna"), name);
+        QVERIFY(QRegularExpression("^_[0-9a-f]{32}$").match(name).hasMatch());
+        QVERIFY(LinuxCloudAccount::deriveRecordName(machineId, 1001, "anna") != name);
+        QVERIFY(LinuxCloudAccount::deriveRecordName(machineId, 1000, "boris") != name);
+        QVERIFY(LinuxCloudAccount::deriveRecordName("uninitialized", 1000, "anna").isEmpty());
+    }
+
+    void cloudAccountAnswersFromTheMachineId() {
+        QTemporaryDir dir;
+        const QString idPath = dir.filePath("machine-id");
+        QVERIFY(writeFile(idPath, machineId + '\n'));
+        LinuxCloudAccount account({dir.filePath("missing"), idPath});
+        const auto status = answerOf<bool>([&](auto done) { account.accountStatus(done); });
+        QCOMPARE(status, Answer<bool>(true, {}));
+        const auto fetch = [&](LinuxCloudAccount &from) {
+            return answerOf<QString>([&](auto done) { from.fetchRecordName(done); });
+        };
+        const Answer<QString> first = fetch(account);
+        QVERIFY(!first.first.isEmpty());
+        QCOMPARE(fetch(account), first);
+
+        LinuxCloudAccount without({dir.filePath("missing")});
+        const Answer<QString> missing = fetch(without);
+        QVERIFY(missing.first.isEmpty());
+        QVERIFY(missing.second.contains("missing"));
+    }
+
+    void attestationTokensShareTheInstallationPart() {
+        QTemporaryDir dir;
+        const QString idPath = dir.filePath("data/installation-id");
+        LinuxDeviceAttestation attestation(idPath);
+
+        // Requested at once before the identifier exists: both must use the same one.
+        QByteArray first, second;
+        attestation.generateToken([&](const QByteArray &token, const QString &) { first = token; });
+        attestation.generateToken(
+            [&](const QByteArray &token, const QString &) { second = token; });
+        QThreadPool::globalInstance()->waitForDone();
+
+        QCOMPARE(first.size(), 48);
+        QCOMPARE(first.left(32), second.left(32));
+        QVERIFY(first.mid(32) != second.mid(32));
+        // Mode 0600: the user's own read and write bits only.
+        QVERIFY(QFile::permissions(idPath) == (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadUser | QFileDevice::WriteUser));
+
+        LinuxDeviceAttestation reinstalled(idPath);
+        QCOMPARE(tokenFrom(reinstalled).left(32), first.left(32));
+
+        QVERIFY(writeFile(idPath, "short"));
+        const QByteArray repaired = tokenFrom(attestation);
+        QCOMPARE(repaired.size(), 48);
+        QVERIFY(repaired.left(32) != first.left(32));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
