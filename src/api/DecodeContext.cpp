@@ -2,6 +2,7 @@
 
 #include "WireFormat.h"
 
+#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -14,7 +15,7 @@ QString describe(const QJsonValue &value) {
     case QJsonValue::Bool:
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case QJsonValue::Double:
-        return QString::number(value.toDouble(), 'g', 17);
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     case QJsonValue::String:
         return u'"' + value.toString() + u'"';
     case QJsonValue::Array:

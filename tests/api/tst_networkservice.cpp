@@ -164,6 +164,10 @@ private Q_SLOTS:
         CompletionSpy<QList<ProfileView>> late;
         Endpoints::likes(late.callback(), *m_service);
         QVERIFY(dropped.wait() && late.wait());
+        QCOMPARE(dropped.count(), 1);
+        QEXPECT_FAIL("", "QNetworkAccessManager resends once when a connection closes unanswered",
+                     Continue);
+        QCOMPARE(m_fake->requests().size(), 2);
         QVERIFY(clock.elapsed() < 2500);
         for (const QString &reason :
              {dropped.result().error().reason, late.result().error().reason}) {
