@@ -9,6 +9,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+namespace {
+
+constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+} // namespace
+
 FileSecretBackend::FileSecretBackend(QString path)
     : m_path(std::move(path)) {}
 
@@ -25,10 +31,9 @@ bool FileSecretBackend::store(const QString &key, const QByteArray &value) {
         // stays as it is.
         const QString copy = m_path + QStringLiteral(".damaged");
         QFile::remove(copy);
-        if (!QFile::copy(m_path, copy))
+        if (!QFile::copy(m_path, copy) || !QFile::setPermissions(copy, ownerOnly))
             return false;
-        DiagnosticLog::line(QStringLiteral("Secure store file unreadable, replaced; copy kept: ") +
-                            copy);
+        DiagnosticLog::line(QStringLiteral("Secure store file unreadable, copy kept: ") + copy);
         stored.emplace();
     }
     stored->insert(key, QString::fromUtf8(value));
@@ -40,7 +45,7 @@ bool FileSecretBackend::store(const QString &key, const QByteArray &value) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // Restrict the temporary file before any secret reaches it; the rename keeps the mode.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    if (!file.setPermissions(ownerOnly))
         return false;
     const QByteArray bytes = QJsonDocument(*stored).toJson(QJsonDocument::Compact);
     if (file.write(bytes) != bytes.size())

@@ -8,7 +8,8 @@ class LibsecretBackend final : public SecretBackend {
 public:
     explicit LibsecretBackend(QString service);
 
-    // Asks the session's Secret Service for its default collection and unlocks it when needed.
+    // Asks the session's Secret Service for its default collection and unlocks it when needed;
+    // on a desktop the unlock shows the keyring's own password prompt and waits for it.
     // Returns an empty text when items can be stored, else why not.
     [[nodiscard]] QString probe() const;
 

@@ -60,6 +60,7 @@ private Q_SLOTS:
         for (const QByteArray &damage : {QByteArray("{\"screen\": \"geo"), QByteArray("[1, 2]")}) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.setPermissions(file.permissions() | QFileDevice::ReadOther);
             file.write(damage);
             file.close();
 
@@ -70,6 +71,7 @@ private Q_SLOTS:
         }
         QFile copy(path + ".damaged");
         QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(!(copy.permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup)));
         QCOMPARE(copy.readAll(), QByteArray("[1, 2]"));
     }
 
