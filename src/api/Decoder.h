@@ -4,11 +4,12 @@
 
 #include <QList>
 
-// How a response body becomes the record a call expects: a record decodes itself, a list
-// decodes each element and fails as a whole when any element fails.
+// How a JSON value becomes the record a call expects: a record reads itself, a list reads each
+// element and fails as a whole when any element fails. Local copies pass DateStyle::local.
 template <class T> struct Decoder {
-    [[nodiscard]] static std::optional<T> decode(const QJsonValue &value, QString *error) {
-        return T::fromJson(value, error);
+    [[nodiscard]] static std::optional<T> decode(const QJsonValue &value, QString *error,
+                                                 DateStyle dates = DateStyle::wire) {
+        return decodeRecord<T>(value, error, dates);
     }
 };
 
@@ -19,7 +20,8 @@ template <class T> struct Decoder<QList<T>> {
         }
     };
 
-    [[nodiscard]] static std::optional<QList<T>> decode(const QJsonValue &value, QString *error) {
-        return decodeRecord<Elements>(value, error);
+    [[nodiscard]] static std::optional<QList<T>> decode(const QJsonValue &value, QString *error,
+                                                        DateStyle dates = DateStyle::wire) {
+        return decodeRecord<Elements>(value, error, dates);
     }
 };

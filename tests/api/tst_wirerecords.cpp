@@ -173,7 +173,8 @@ private Q_SLOTS:
         QCOMPARE(local.value("createdAt"), QJsonValue(760039445.0));
         QCOMPARE(Match::fromLocalJson(local), first);
         QVERIFY(!Match::fromLocalJson(wire)); // the two forms are not interchangeable
-        QCOMPARE(Match::fromLocalJson(matches->at(1).toLocalJson()), matches->at(1));
+        const QJsonArray localList{local, matches->at(1).toLocalJson()};
+        QCOMPARE(Decoder<QList<Match>>::decode(localList, nullptr, DateStyle::local), matches);
     }
 
     void failedIsNeverPartOfJson() {
