@@ -125,8 +125,11 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         throw DbError(("prepare: " + query.lastError().text() + " in " + sql).toStdString());
-    for (const QVariant &value : binds)
-        query.addBindValue(value);
+    for (const QVariant &value : binds) {
+        // Every text column is NOT NULL: a null QString stands for the empty text.
+        const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
+        query.addBindValue(nullText ? QVariant(QStringLiteral("")) : value);
+    }
     if (!query.exec())
         throw DbError(("exec: " + query.lastError().text() + " in " + sql).toStdString());
     return query;

@@ -69,62 +69,72 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
     if (!v.registered)
         throw ApiError(403, QStringLiteral("Сначала заверши регистрацию"));
 
-    QString sql = QStringLiteral("SELECT ") + UserStore::profileColumns() +
-                  QStringLiteral(" FROM users u WHERE u.id <> ? AND u.registered = 1 "
-                                 "AND u.active = 1 AND u.deleted = 0 AND u.banned = 0 "
-                                 "AND (? = 'all' OR u.gender = ?) "
-                                 "AND (u.selected_gender = 'all' OR u.selected_gender = ?)");
-    QVariantList binds{viewerId, v.selectedGender, v.selectedGender, v.gender};
+    QString filters = QStringLiteral(" FROM users u WHERE u.id <> ? AND u.registered = 1 "
+                                     "AND u.active = 1 AND u.deleted = 0 AND u.banned = 0 "
+                                     "AND (? = 'all' OR u.gender = ?) "
+                                     "AND (u.selected_gender = 'all' OR u.selected_gender = ?)"
+                                     " AND NOT EXISTS (SELECT 1 FROM swipes s WHERE "
+                                     "s.from_id = ? AND s.to_id = u.id)") +
+                      kNotBlocked;
+    QVariantList binds{viewerId, v.selectedGender, v.selectedGender, v.gender,
+                       viewerId, viewerId,         viewerId};
     if (!v.showMoreAge) {
         const QDate today = QDate::currentDate();
         const int todayYmd = today.year() * 10000 + today.month() * 100 + today.day();
-        sql += QStringLiteral(" AND u.birth_ymd <= ? AND u.birth_ymd > ?");
+        filters += QStringLiteral(" AND u.birth_ymd <= ? AND u.birth_ymd > ?");
         binds << todayYmd - v.ageStart * 10000 << todayYmd - (v.ageEnd + 1) * 10000;
     }
-    // A bounding box lets the (lat, lon) index discard most people before the exact check.
+    if (v.hasGeo)
+        filters += QStringLiteral(" AND u.has_geo = 1");
     const double lonScale = std::max(0.01, std::cos(v.lat * kPi / 180.0));
-    if (v.hasGeo) {
-        sql += QStringLiteral(" AND u.has_geo = 1");
-        if (!v.showMore) {
-            const double dLat = v.maxDistance / kKmPerDegree;
-            const double dLon = v.maxDistance / (kKmPerDegree * lonScale);
-            sql += QStringLiteral(" AND u.lat BETWEEN ? AND ?");
-            binds << v.lat - dLat << v.lat + dLat;
-            if (v.lon - dLon > -180 && v.lon + dLon < 180) {
-                sql += QStringLiteral(" AND u.lon BETWEEN ? AND ?");
-                binds << v.lon - dLon << v.lon + dLon;
-            }
-        }
-    }
-    sql += QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM swipes s WHERE s.from_id = ? "
-                          "AND s.to_id = u.id)") +
-           kNotBlocked;
-    binds << viewerId << viewerId << viewerId;
-    // Planar distance orders well enough to pick candidates; the exact one is computed below.
-    sql += QStringLiteral(" ORDER BY (u.lat - ?) * (u.lat - ?) + (u.lon - ?) * (u.lon - ?) * ?, "
-                          "u.id LIMIT ?");
-    binds << v.lat << v.lat << v.lon << v.lon << lonScale * lonScale << kPageSize * 3;
+    const double limitKm = v.showMore || !v.hasGeo ? kEarthRadiusKm * kPi : v.maxDistance;
 
     struct Candidate {
         double distance;
         QJsonObject profile;
     };
     std::vector<Candidate> found;
-    QSqlQuery q = m_db.exec(sql, binds);
-    while (q.next()) {
-        const double d =
-            v.hasGeo ? distanceKm(v.lat, v.lon, q.value(8).toDouble(), q.value(9).toDouble()) : 0.0;
-        if (!v.showMore && d > v.maxDistance)
-            continue;
-        found.push_back({d, m_users.profileJson(q, int(std::lround(std::floor(d))), origin)});
+    // Search growing boxes around the viewer: once a box holds a full page within its radius,
+    // nobody outside it can be nearer, so dense areas never read the whole crowd.
+    for (double radius = std::min(2.0, limitKm);; radius = std::min(radius * 4, limitKm)) {
+        found.clear();
+        QString sql = QStringLiteral("SELECT ") + UserStore::profileColumns() + filters;
+        QVariantList boxBinds = binds;
+        const double dLat = radius / kKmPerDegree;
+        const double dLon = radius / (kKmPerDegree * lonScale);
+        const bool boxed = v.hasGeo && dLat < 45;
+        if (boxed) {
+            sql += QStringLiteral(" AND u.lat BETWEEN ? AND ?");
+            boxBinds << v.lat - dLat << v.lat + dLat;
+            if (v.lon - dLon > -180 && v.lon + dLon < 180) {
+                sql += QStringLiteral(" AND u.lon BETWEEN ? AND ?");
+                boxBinds << v.lon - dLon << v.lon + dLon;
+            }
+        } else {
+            // Whole world: planar distance picks candidates, the exact one orders them below.
+            sql += QStringLiteral(" ORDER BY (u.lat - ?) * (u.lat - ?) + (u.lon - ?) * "
+                                  "(u.lon - ?) * ?, u.id LIMIT ?");
+            boxBinds << v.lat << v.lat << v.lon << v.lon << lonScale * lonScale << kPageSize * 3;
+        }
+        QSqlQuery q = m_db.exec(sql, boxBinds);
+        while (q.next()) {
+            const double d =
+                v.hasGeo ? distanceKm(v.lat, v.lon, q.value(8).toDouble(), q.value(9).toDouble())
+                         : 0.0;
+            if (d <= radius || !boxed)
+                found.push_back({d, UserStore::profileJson(q, int(std::floor(d)))});
+        }
+        if (!boxed || found.size() >= size_t(kPageSize) || radius >= limitKm)
+            break;
     }
     std::stable_sort(found.begin(), found.end(), [](const Candidate &a, const Candidate &b) {
         return a.distance < b.distance;
     });
     QJsonArray page;
-    for (const Candidate &c : found) {
+    for (Candidate &c : found) {
         if (page.size() == kPageSize)
             break;
+        m_users.attachPhotos(c.profile, origin);
         page.append(c.profile);
     }
     return page;
@@ -144,7 +154,9 @@ QJsonArray Discovery::likes(const QString &viewerId, const QString &origin) {
     while (q.next()) {
         const double d =
             v.hasGeo ? distanceKm(v.lat, v.lon, q.value(8).toDouble(), q.value(9).toDouble()) : 0.0;
-        result.append(m_users.profileJson(q, int(std::floor(d)), origin));
+        QJsonObject profile = UserStore::profileJson(q, int(std::floor(d)));
+        m_users.attachPhotos(profile, origin);
+        result.append(profile);
     }
     return result;
 }

@@ -148,13 +148,14 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
                                                        "AND sender_id <> ? AND is_read = 0"),
                                         {chatId, userId})
                                 .isValid();
-        list.append(QJsonObject{
-            {QStringLiteral("id"), q.value(10).toString()},
-            {QStringLiteral("chatID"), chatId},
-            {QStringLiteral("createdAt"), wireDate(q.value(12).toLongLong())},
-            {QStringLiteral("profile"), m_users.profileJson(q, int(std::floor(d)), origin)},
-            {QStringLiteral("messages"), messagesOf(last, false)},
-            {QStringLiteral("isUnread"), unread}});
+        QJsonObject profile = UserStore::profileJson(q, int(std::floor(d)));
+        m_users.attachPhotos(profile, origin);
+        list.append(QJsonObject{{QStringLiteral("id"), q.value(10).toString()},
+                                {QStringLiteral("chatID"), chatId},
+                                {QStringLiteral("createdAt"), wireDate(q.value(12).toLongLong())},
+                                {QStringLiteral("profile"), profile},
+                                {QStringLiteral("messages"), messagesOf(last, false)},
+                                {QStringLiteral("isUnread"), unread}});
     }
     return list;
 }
@@ -172,10 +173,17 @@ QJsonArray MatchStore::newer(const QString &userId, const QString &chatId, const
                              const QString &lastMessageId) {
     requireMember(userId, chatId);
     const qint64 secs = after.toSecsSinceEpoch();
-    QSqlQuery q = m_db.exec(
-        kMessageColumns + QStringLiteral("AND (created_at > ? OR (created_at = ? AND id > ?)) "
-                                         "ORDER BY created_at, id LIMIT ?"),
-        {chatId, secs, secs, lastMessageId, kMessagePage});
+    // Without the last held id only later seconds are new; with it, the same second counts
+    // for ids after it.
+    QSqlQuery q =
+        lastMessageId.isEmpty()
+            ? m_db.exec(kMessageColumns +
+                            QStringLiteral("AND created_at > ? ORDER BY created_at, id LIMIT ?"),
+                        {chatId, secs, kMessagePage})
+            : m_db.exec(kMessageColumns +
+                            QStringLiteral("AND (created_at > ? OR (created_at = ? AND id > ?)) "
+                                           "ORDER BY created_at, id LIMIT ?"),
+                        {chatId, secs, secs, lastMessageId, kMessagePage});
     const QJsonArray list = messagesOf(q, false);
     m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
                              "sender_id <> ? AND is_read = 0"),

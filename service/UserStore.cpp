@@ -77,21 +77,22 @@ QJsonObject UserStore::userJson(const QString &id, const QString &origin) {
             {QStringLiteral("long"), q.value(17).toDouble()}};
 }
 
-QJsonObject UserStore::profileJson(const QSqlQuery &row, int distanceKm, const QString &origin) {
-    const QString id = row.value(0).toString();
-    QJsonObject profile{{QStringLiteral("userID"), id},
-                        {QStringLiteral("name"), row.value(1).toString()},
-                        {QStringLiteral("age"), ageFromBirthday(row.value(2).toString())},
-                        {QStringLiteral("bio"), row.value(3).toString()},
-                        {QStringLiteral("distance"), distanceKm},
-                        {QStringLiteral("job"), row.value(4).toString()},
-                        {QStringLiteral("edu"), row.value(5).toString()},
-                        {QStringLiteral("city"), row.value(6).toString()},
-                        {QStringLiteral("hasCheckmark"), row.value(7).toBool()}};
-    const QJsonArray photos = photoUrls(id, origin);
+QJsonObject UserStore::profileJson(const QSqlQuery &row, int distanceKm) {
+    return {{QStringLiteral("userID"), row.value(0).toString()},
+            {QStringLiteral("name"), row.value(1).toString()},
+            {QStringLiteral("age"), ageFromBirthday(row.value(2).toString())},
+            {QStringLiteral("bio"), row.value(3).toString()},
+            {QStringLiteral("distance"), distanceKm},
+            {QStringLiteral("job"), row.value(4).toString()},
+            {QStringLiteral("edu"), row.value(5).toString()},
+            {QStringLiteral("city"), row.value(6).toString()},
+            {QStringLiteral("hasCheckmark"), row.value(7).toBool()}};
+}
+
+void UserStore::attachPhotos(QJsonObject &profile, const QString &origin) {
+    const QJsonArray photos = photoUrls(profile.value(QStringLiteral("userID")).toString(), origin);
     if (!photos.isEmpty())
         profile.insert(QStringLiteral("photoURLs"), photos);
-    return profile;
 }
 
 void UserStore::completeRegistration(const QString &id, const QJsonObject &f) {

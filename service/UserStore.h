@@ -26,9 +26,10 @@ public:
     bool ensure(const QString &id, const QString &cloudId, const QString &device);
     [[nodiscard]] AccountState state(const QString &id);
     [[nodiscard]] QJsonObject userJson(const QString &id, const QString &origin);
-    // ProfileView of the current row of a query that selected profileColumns() first.
-    [[nodiscard]] QJsonObject profileJson(const QSqlQuery &row, int distanceKm,
-                                          const QString &origin);
+    // ProfileView of the current row of a query that selected profileColumns() first,
+    // still without its photos.
+    [[nodiscard]] static QJsonObject profileJson(const QSqlQuery &row, int distanceKm);
+    void attachPhotos(QJsonObject &profile, const QString &origin);
     [[nodiscard]] QJsonArray photoUrls(const QString &id, const QString &origin);
 
     void completeRegistration(const QString &id, const QJsonObject &fields);

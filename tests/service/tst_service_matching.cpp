@@ -141,6 +141,22 @@ private Q_SLOTS:
         QCOMPARE(newer.size(), 2);
         QCOMPARE(newer.first().toObject().value("content").toString(), QString("58"));
         QCOMPARE(newer.first().toObject().value("createdAt").toString(), at(58));
+
+        // Two messages in one second: the last held id decides which of them is new.
+        const QString low = "00000000-0000-4000-8000-000000000001";
+        const QString high = "FFFFFFFF-0000-4000-8000-000000000001";
+        for (const QString &id : {low, high})
+            service.context().db.exec("INSERT INTO messages (id, chat_id, sender_id, content, "
+                                      "created_at) VALUES (?, ?, ?, ?, ?)",
+                                      {id, chat, a, id, base + 100});
+        const QJsonArray tie = service
+                                   .call("GET",
+                                         "chats/" + chat + "/messages/newer?after=" + at(100) +
+                                             "&lastMessageID=" + low,
+                                         {}, tb)
+                                   .array();
+        QCOMPARE(tie.size(), 1);
+        QCOMPARE(tie.at(0).toObject().value("id").toString(), high);
     }
 
     void feedFollowsDistanceAgeGenderAndBlocks() {
@@ -191,6 +207,10 @@ private Q_SLOTS:
         QCOMPARE(idsOf(service.call("GET", "fetchProfiles", {}, viewer).array()),
                  QSet<QString>{near});
 
+        // A swipe without a note is as good as one with an empty note.
+        QCOMPARE(service.json("POST", "swipes", {{"toUserID", old}, {"swipeType", "left"}}, viewer)
+                     .status,
+                 200);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", near}}, viewer).status, 200);
         QVERIFY(service.call("GET", "fetchProfiles", {}, viewer).array().isEmpty());
     }
