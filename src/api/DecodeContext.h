@@ -24,7 +24,6 @@ public:
     [[nodiscard]] bool ok() const { return m_failure->isEmpty(); }
     // A readable English description of the first failure, empty while ok().
     [[nodiscard]] QString failure() const { return *m_failure; }
-    [[nodiscard]] DateStyle dates() const { return m_dates; }
 
     // Fails unless this value is a JSON object; the field readers below check it themselves.
     void requireObject();

@@ -20,7 +20,9 @@ class QNetworkReply;
 
 // The one way to the service. Each request is sent once; its completion receives the decoded
 // record or an APIError and runs on the network worker thread, never on the main thread, so
-// callers hop to the main thread themselves before touching screens.
+// callers hop to the main thread themselves before touching screens. Nothing here retries; only
+// QNetworkAccessManager itself resends once when a connection closes before any byte of the
+// answer arrived, which the public API gives no way to turn off.
 class NetworkService : public QObject {
     Q_OBJECT
 public:
