@@ -1,7 +1,28 @@
-#include <QGuiApplication>
+#include "QmlHost.h"
+#include "SceneStart.h"
+#include "Window.h"
 
-int main(int argc, char *argv[])
-{
+#include <QFont>
+#include <QGuiApplication>
+#include <QNetworkProxyFactory>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
-    return 0;
+    QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
+    QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+
+    Window window;
+    QmlHost host(window);
+    QQuickWindow *quickWindow = host.quickWindow();
+    if (!quickWindow)
+        return 1;
+    SceneStart::connect(window);
+    quickWindow->resize(1000, 800);
+    quickWindow->show();
+    return QGuiApplication::exec();
 }

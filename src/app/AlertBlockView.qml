@@ -1,0 +1,42 @@
+import QtQuick
+import Zirel
+
+// Covers the whole window for good: the service's message and, unless hidden, "Обновить".
+Rectangle {
+    id: alert
+
+    required property AlertBlockVC controller
+
+    color: Theme.background
+
+    MouseArea { anchors.fill: parent }
+
+    Column {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 64, 420)
+        spacing: 28
+
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 72
+            height: 72
+            sourceSize: Qt.size(144, 144)
+            source: "image://symbol/Logo?color=" + encodeURIComponent(Theme.accent)
+        }
+        Text {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            text: alert.controller.message
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 16
+        }
+        GradientButton {
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: !alert.controller.hideButton
+            text: alert.controller.actionTitle
+            onClicked: alert.controller.actionButtonTapped()
+        }
+    }
+}

@@ -1,0 +1,60 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// "Ой!" and the message on a card over the dimmed window.
+Rectangle {
+    id: alert
+
+    required property AlertErrorVC controller
+
+    color: Qt.rgba(0, 0, 0, 0.45)
+
+    Rectangle {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 400)
+        height: content.implicitHeight + 48
+        radius: 20
+        color: Theme.background
+
+        Column {
+            id: content
+            anchors { left: parent.left; right: parent.right; top: parent.top; margins: 24 }
+            spacing: 16
+
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: alert.controller.heading
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 20
+                font.bold: true
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: alert.controller.message
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 16
+            }
+            GradientButton {
+                width: parent.width
+                text: alert.controller.actionTitle
+                onClicked: alert.controller.actionButtonTapped()
+            }
+            Button {
+                visible: alert.controller.shouldShowTextButton
+                width: parent.width
+                flat: true
+                text: alert.controller.textButtonTitle
+                Accessible.name: text
+                font.family: "Inter"
+                font.pixelSize: 16
+                onClicked: alert.controller.textButtonTapped()
+            }
+        }
+    }
+}

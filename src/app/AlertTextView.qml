@@ -1,0 +1,28 @@
+import QtQuick
+import Zirel
+
+// A message over a black backdrop at 55 %; any tap dismisses it.
+Rectangle {
+    id: alert
+
+    required property AlertTextVC controller
+
+    color: Qt.rgba(0, 0, 0, 0.55)
+
+    Text {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 64, 480)
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        text: alert.controller.message
+        color: "white"
+        font.family: "Inter"
+        font.pixelSize: 18
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        Accessible.name: "Закрыть"
+        onClicked: alert.controller.tapped()
+    }
+}

@@ -1,0 +1,51 @@
+#include "AppServices.h"
+
+#include "DesktopUrlOpener.h"
+#include "LinuxCloudAccount.h"
+#include "LinuxDeviceAttestation.h"
+#include "LinuxDeviceInfo.h"
+
+AppServices::AppServices()
+    : m_cloudAccount(std::make_unique<LinuxCloudAccount>())
+    , m_deviceAttestation(std::make_unique<LinuxDeviceAttestation>())
+    , m_deviceInfo(std::make_unique<LinuxDeviceInfo>())
+    , m_urlOpener(std::make_unique<DesktopUrlOpener>()) {}
+
+AppServices::~AppServices() = default;
+
+AppServices &AppServices::shared() {
+    static AppServices services;
+    return services;
+}
+
+CloudAccount &AppServices::cloudAccount() {
+    return *m_cloudAccount;
+}
+
+DeviceAttestation &AppServices::deviceAttestation() {
+    return *m_deviceAttestation;
+}
+
+DeviceInfo &AppServices::deviceInfo() {
+    return *m_deviceInfo;
+}
+
+UrlOpener &AppServices::urlOpener() {
+    return *m_urlOpener;
+}
+
+void AppServices::setCloudAccount(std::unique_ptr<CloudAccount> service) {
+    m_cloudAccount = std::move(service);
+}
+
+void AppServices::setDeviceAttestation(std::unique_ptr<DeviceAttestation> service) {
+    m_deviceAttestation = std::move(service);
+}
+
+void AppServices::setDeviceInfo(std::unique_ptr<DeviceInfo> service) {
+    m_deviceInfo = std::move(service);
+}
+
+void AppServices::setUrlOpener(std::unique_ptr<UrlOpener> service) {
+    m_urlOpener = std::move(service);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+class CloudAccount;
+class DeviceAttestation;
+class DeviceInfo;
+class UrlOpener;
+
+// The platform services the screens call, one of each for the process. The application
+// installs the desktop ones; a test installs its own doubles before it builds a screen.
+class AppServices {
+public:
+    static AppServices &shared();
+
+    CloudAccount &cloudAccount();
+    DeviceAttestation &deviceAttestation();
+    DeviceInfo &deviceInfo();
+    UrlOpener &urlOpener();
+
+    void setCloudAccount(std::unique_ptr<CloudAccount> service);
+    void setDeviceAttestation(std::unique_ptr<DeviceAttestation> service);
+    void setDeviceInfo(std::unique_ptr<DeviceInfo> service);
+    void setUrlOpener(std::unique_ptr<UrlOpener> service);
+
+private:
+    AppServices();
+    ~AppServices();
+
+    std::unique_ptr<CloudAccount> m_cloudAccount;
+    std::unique_ptr<DeviceAttestation> m_deviceAttestation;
+    std::unique_ptr<DeviceInfo> m_deviceInfo;
+    std::unique_ptr<UrlOpener> m_urlOpener;
+};

@@ -1,0 +1,61 @@
+import QtQuick
+import QtQuick.Window
+import Zirel
+
+// The application window: the root screen, flipped in when a whole-window switch replaces it.
+Window {
+    id: window
+
+    required property AppWindow appWindow
+
+    minimumWidth: appWindow.minimumWidth
+    minimumHeight: appWindow.minimumHeight
+    color: Theme.background
+    title: "Zirel"
+
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        onActivated: window.appWindow.returnPressed()
+    }
+    Shortcut {
+        sequence: "Escape"
+        onActivated: window.appWindow.escapePressed()
+    }
+
+    Item {
+        id: stage
+        anchors.fill: parent
+
+        transform: Rotation {
+            id: flip
+            origin.x: stage.width / 2
+            origin.y: stage.height / 2
+            axis { x: 0; y: 1; z: 0 }
+        }
+
+        ScreenHost {
+            id: rootHost
+            anchors.fill: parent
+            controller: window.appWindow.root
+        }
+    }
+
+    NumberAnimation {
+        id: flipIn
+        target: flip
+        property: "angle"
+        duration: 500
+        easing.type: Easing.OutCubic
+    }
+
+    Connections {
+        target: window.appWindow
+        function onRootChanged() {
+            if (window.appWindow.transition === AppWindow.NoTransition)
+                return
+            flipIn.from = window.appWindow.transition === AppWindow.FlipFromLeft ? -90 : 90
+            flipIn.to = 0
+            flipIn.restart()
+        }
+    }
+}

@@ -1,0 +1,17 @@
+#include "QmlHost.h"
+
+#include "SymbolImageProvider.h"
+#include "Window.h"
+
+#include <QQuickWindow>
+
+QmlHost::QmlHost(Window &window) {
+    m_engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+    m_engine.setInitialProperties({{QStringLiteral("appWindow"), QVariant::fromValue(&window)}});
+    m_engine.load(QUrl(QStringLiteral("qrc:/Zirel/app/Main.qml")));
+}
+
+QQuickWindow *QmlHost::quickWindow() const {
+    const QList<QObject *> roots = m_engine.rootObjects();
+    return roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(roots.first());
+}

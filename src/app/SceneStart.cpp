@@ -1,0 +1,117 @@
+#include "SceneStart.h"
+
+#include "AlertBlockVC.h"
+#include "BuildConfigValues.h"
+#include "ChatsListing.h"
+#include "DiagnosticLog.h"
+#include "Endpoints.h"
+#include "NavigationContainer.h"
+#include "ScreenFactory.h"
+#include "SecureStore.h"
+#include "TabBar.h"
+#include "Window.h"
+#include "WindowHelper.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace SceneStart {
+
+namespace {
+using Screen = ScreenFactory::Screen;
+
+ViewController *wrapped(Screen screen) {
+    return new NavigationContainer(ScreenFactory::shared().create(screen));
+}
+
+QString appVersion() {
+    const QString version = QStringLiteral(ZIREL_BUILD_APP_VERSION);
+    return version.isEmpty() ? QStringLiteral("1.0") : version;
+}
+} // namespace
+
+ViewController *initialScreen() {
+    SecureStore &store = SecureStore::shared();
+    const std::optional<QString> token = store.load(QStringLiteral("paseto"));
+    if (!token)
+        return ScreenFactory::shared().create(Screen::Start);
+    NetworkService::shared().setPaseto(token);
+    const QString screen = store.load(QStringLiteral("screen")).value_or(QString());
+    if (screen == QStringLiteral("name"))
+        return wrapped(Screen::NameInput);
+    if (screen == QStringLiteral("photoGrid"))
+        return wrapped(Screen::PhotoGrid);
+    if (screen == QStringLiteral("geo"))
+        return wrapped(Screen::Geo);
+    if (screen == QStringLiteral("notification"))
+        return wrapped(Screen::Notification);
+    if (screen == QStringLiteral("main"))
+        return ScreenFactory::shared().create(Screen::Main);
+    if (screen == QStringLiteral("delete"))
+        return ScreenFactory::shared().create(Screen::Restore);
+    // "ban" lands here too: the sign-in screen shows the blocking overlay itself.
+    return ScreenFactory::shared().create(Screen::Start);
+}
+
+void checkVersion(ViewController *presentOn) {
+    QPointer<ViewController> target = presentOn;
+    Endpoints::checkVersion(VersionCheckRequest{appVersion()},
+                            [target](const Result<VersionCheckResponse> &result) {
+                                if (!result.ok()) {
+                                    DiagnosticLog::line(QStringLiteral("Ошибка проверки версии: ") +
+                                                        result.error().reason);
+                                    return;
+                                }
+                                const VersionCheckResponse answer = result.value();
+                                QMetaObject::invokeMethod(qApp, [target, answer] {
+                                    if (!target)
+                                        return;
+                                    auto *alert = new AlertBlockVC(answer.isLock);
+                                    alert->setMessage(answer.message);
+                                    target->present(alert, PresentationStyle::CrossDissolve, true);
+                                });
+                            });
+}
+
+void openConversation(ViewController *root, const QVariant &chatID) {
+    auto *tabs = qobject_cast<TabBar *>(root);
+    if (!tabs || chatID.typeId() != QMetaType::QString)
+        return;
+    const QUuid id = QUuid::fromString(chatID.toString());
+    if (id.isNull())
+        return;
+    tabs->setSelectedIndex(2);
+    auto *container = qobject_cast<NavigationContainer *>(tabs->selectedTab());
+    if (!container)
+        return;
+    for (ViewController *screen : container->stack()) {
+        auto *chats = dynamic_cast<ChatsListing *>(screen);
+        if (!chats)
+            continue;
+        screen->loadViewIfNeeded();
+        if (ViewController *conversation = chats->conversationFor(id)) {
+            conversation->setHidesTabBar(true);
+            container->push(conversation, true);
+        } else {
+            DiagnosticLog::line(QStringLiteral("No match found for chatID: ") +
+                                id.toString(QUuid::WithoutBraces).toUpper());
+        }
+        return;
+    }
+}
+
+void connect(Window &window, const QVariant &notificationChatID) {
+    // A deleted or blocked account may be reported by any answer, on the network thread; the
+    // pipeline posts this to the main thread before the caller hears of the failure.
+    NetworkService::shared().setAccountSwitchHandler([](const QString &screenValue) {
+        (void)SecureStore::shared().save(screenValue, QStringLiteral("screen"));
+        WindowHelper::showRestore();
+    });
+    ViewController *first = initialScreen();
+    window.setRoot(first);
+    if (notificationChatID.isValid())
+        openConversation(first, notificationChatID);
+    checkVersion(first);
+}
+
+} // namespace SceneStart

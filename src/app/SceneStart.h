@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QVariant>
+
+class ViewController;
+class Window;
+
+// What happens between the start of the process and the first screen: routing from the stored
+// progress, the version check and its overlay, and a conversation opened from a notification.
+namespace SceneStart {
+/// Sets up the window with its first screen, opens the notification's conversation when the
+/// application was started by one, and starts the version check.
+void connect(Window &window, const QVariant &notificationChatID = {});
+/// The first screen for the stored token and progress value; hands the token to the network.
+[[nodiscard]] ViewController *initialScreen();
+/// Sends the version check and presents its answer on the given screen.
+void checkVersion(ViewController *presentOn);
+/// Shows the conversation of the loaded match with this chat on the main tab screen.
+void openConversation(ViewController *root, const QVariant &chatID);
+} // namespace SceneStart

@@ -1,0 +1,52 @@
+#include "ScreenFactory.h"
+
+#include "StandInVC.h"
+
+#include <QHash>
+
+ScreenFactory &ScreenFactory::shared() {
+    static ScreenFactory factory;
+    return factory;
+}
+
+QString ScreenFactory::typeName(Screen screen) {
+    switch (screen) {
+    case Screen::Start:
+        return QStringLiteral("StartVC");
+    case Screen::NameInput:
+        return QStringLiteral("NameInputVC");
+    case Screen::PhotoGrid:
+        return QStringLiteral("PhotoGridVC");
+    case Screen::Geo:
+        return QStringLiteral("GeoVC");
+    case Screen::Notification:
+        return QStringLiteral("NotificationVC");
+    case Screen::Main:
+        return QStringLiteral("TabBar");
+    case Screen::Restore:
+        return QStringLiteral("RestoreVC");
+    case Screen::DeleteAccount:
+        return QStringLiteral("DeleteAccountVC");
+    case Screen::Settings:
+        return QStringLiteral("SettingsVC");
+    case Screen::ChatDetails:
+        return QStringLiteral("ChatDetailsVC");
+    case Screen::UserInfo:
+        return QStringLiteral("UserInfoVC");
+    }
+    return {};
+}
+
+ViewController *ScreenFactory::create(Screen screen) const {
+    if (auto it = m_overrides.find(screen); it != m_overrides.end())
+        return (*it)();
+    return new StandInVC(typeName(screen));
+}
+
+void ScreenFactory::override(Screen screen, std::function<ViewController *()> maker) {
+    m_overrides.insert(screen, std::move(maker));
+}
+
+void ScreenFactory::clearOverrides() {
+    m_overrides.clear();
+}

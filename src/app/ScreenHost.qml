@@ -1,0 +1,55 @@
+import QtQuick
+import Zirel
+
+// Draws one screen and, above it, whatever that screen presents.
+Item {
+    id: host
+
+    required property ViewController controller
+    readonly property ViewController presented: controller ? controller.presentedViewController : null
+
+    function load() {
+        if (host.controller && host.controller.viewSource.toString() !== "")
+            view.setSource(host.controller.viewSource, { controller: host.controller })
+        else
+            view.source = ""
+    }
+
+    onControllerChanged: load()
+    Component.onCompleted: load()
+
+    Loader {
+        id: view
+        anchors.fill: parent
+    }
+
+    Loader {
+        id: sheet
+        anchors.fill: parent
+        z: 1
+        property int style: host.controller ? host.controller.presentationStyle : 0
+        property bool animated: host.controller ? host.controller.presentationAnimated : false
+
+        onLoaded: {
+            if (!animated)
+                return
+            if (style === PresentationStyle.PageSheet || style === PresentationStyle.FullScreen)
+                riseIn.start()
+            else
+                fadeIn.start()
+        }
+
+        NumberAnimation { id: fadeIn; target: sheet.item; property: "opacity"; from: 0; to: 1; duration: 300 }
+        NumberAnimation {
+            id: riseIn; target: sheet.item; property: "y"; from: sheet.height; to: 0
+            duration: 350; easing.type: Easing.OutCubic
+        }
+    }
+
+    onPresentedChanged: {
+        if (host.presented)
+            sheet.setSource("SheetHost.qml", { controller: host.presented, style: host.controller.presentationStyle })
+        else
+            sheet.source = ""
+    }
+}

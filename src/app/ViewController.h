@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+class NavigationContainer;
+class TabBar;
+
+// How a presented screen covers the one that presents it.
+class PresentationStyle : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("enumeration only")
+public:
+    enum Style { FullWindow, CrossDissolve, PageSheet, FullScreen };
+    Q_ENUM(Style)
+};
+
+// The base of every screen. It holds the screen's state and rules; the QML file named by
+// viewSource only draws it. Lifecycle hooks run from C++ so screens behave the same with or
+// without a window.
+class ViewController : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("screens are created in C++")
+    Q_PROPERTY(QString typeName READ typeName CONSTANT)
+    Q_PROPERTY(QUrl viewSource READ viewSource CONSTANT)
+    Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
+    Q_PROPERTY(ViewController *presentedViewController READ presentedViewController NOTIFY
+                   presentedViewControllerChanged)
+    Q_PROPERTY(int presentationStyle READ presentationStyle NOTIFY presentedViewControllerChanged)
+    Q_PROPERTY(
+        bool presentationAnimated READ presentationAnimated NOTIFY presentedViewControllerChanged)
+    Q_PROPERTY(bool hidesTabBar READ hidesTabBar WRITE setHidesTabBar NOTIFY hidesTabBarChanged)
+    Q_PROPERTY(bool navigationBarHidden READ navigationBarHidden CONSTANT)
+
+public:
+    explicit ViewController(QString typeName, QObject *parent = nullptr);
+    ~ViewController() override;
+
+    [[nodiscard]] QString typeName() const { return m_typeName; }
+    /// The QML file that draws this screen; empty for screens drawn by their container alone.
+    [[nodiscard]] virtual QUrl viewSource() const;
+    /// Whether a navigation container shows its bar above this screen.
+    [[nodiscard]] virtual bool navigationBarHidden() const { return false; }
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+
+    [[nodiscard]] bool isViewLoaded() const { return m_viewLoaded; }
+    /// Runs viewDidLoad once, the first time anything needs the screen's view.
+    void loadViewIfNeeded();
+    [[nodiscard]] bool isVisible() const { return m_visible; }
+
+    /// Called by containers and the window as the screen comes and goes.
+    void beginAppearance(bool animated);
+    void endAppearance();
+    void beginDisappearance(bool animated);
+    void endDisappearance();
+
+    Q_INVOKABLE void present(ViewController *vc, int style, bool animated);
+    Q_INVOKABLE void dismiss(bool animated);
+    /// The topmost screen presented on this one, or this screen itself.
+    [[nodiscard]] ViewController *topmostPresented();
+
+    ViewController *presentedViewController() const { return m_presented; }
+    ViewController *presentingViewController() const { return m_presenting; }
+    int presentationStyle() const { return m_presentationStyle; }
+    bool presentationAnimated() const { return m_presentationAnimated; }
+
+    NavigationContainer *navigationContainer() const;
+    TabBar *tabBarController() const;
+    void setContainer(ViewController *container) { m_container = container; }
+    ViewController *container() const { return m_container; }
+
+    bool hidesTabBar() const { return m_hidesTabBar; }
+    void setHidesTabBar(bool hides);
+
+    /// The address of a QML view compiled into the application, by its path below src/.
+    [[nodiscard]] static QUrl qmlView(const char *relativePath);
+
+    /// Whether the screen writes "<type name> is dead" when it is destroyed.
+    void setLogsDeath(bool logs) { m_logsDeath = logs; }
+
+Q_SIGNALS:
+    void titleChanged();
+    void presentedViewControllerChanged();
+    void hidesTabBarChanged();
+    void viewDidLoadCalled();
+    void appeared();
+    void disappeared();
+
+public:
+    /// The child screen that appears and disappears with this one (containers only).
+    [[nodiscard]] virtual ViewController *visibleChild() const { return nullptr; }
+
+protected:
+    virtual void viewDidLoad() {}
+    virtual void viewWillAppear(bool) {}
+    virtual void viewDidAppear() {}
+    virtual void viewWillDisappear(bool) {}
+    virtual void viewDidDisappear() {}
+
+private:
+    QString m_typeName;
+    QString m_title;
+    bool m_viewLoaded = false;
+    bool m_visible = false;
+    bool m_hidesTabBar = false;
+    bool m_logsDeath = false;
+    QPointer<ViewController> m_presented;
+    QPointer<ViewController> m_presenting;
+    QPointer<ViewController> m_container;
+    int m_presentationStyle = PresentationStyle::FullWindow;
+    bool m_presentationAnimated = false;
+};

@@ -1,0 +1,69 @@
+#include "Window.h"
+
+#include "ViewController.h"
+
+namespace {
+QPointer<Window> s_current;
+}
+
+Window::Window(QObject *parent)
+    : QObject(parent) {
+    if (!s_current)
+        s_current = this;
+}
+
+Window::~Window() {
+    if (m_root)
+        m_root->beginDisappearance(false);
+}
+
+Window *Window::current() {
+    return s_current;
+}
+
+void Window::setRoot(ViewController *root, Transition transition) {
+    if (!root || root == m_root)
+        return;
+    QPointer<ViewController> previous = m_root;
+    const bool animated = transition != NoTransition;
+    if (previous)
+        previous->beginDisappearance(animated);
+    root->setParent(this);
+    root->beginAppearance(animated);
+    m_root = root;
+    m_transition = transition;
+    Q_EMIT rootChanged();
+    if (previous) {
+        previous->endDisappearance();
+        previous->deleteLater();
+    }
+    root->endAppearance();
+}
+
+ViewController *Window::frontScreen() const {
+    ViewController *vc = m_root;
+    while (vc) {
+        if (ViewController *presented = vc->presentedViewController())
+            vc = presented;
+        else if (ViewController *child = vc->visibleChild())
+            vc = child;
+        else
+            break;
+    }
+    return vc;
+}
+
+namespace {
+void sendCommand(ViewController *front, const char *slot) {
+    if (front && front->metaObject()->indexOfMethod(QByteArray(slot) + "()") >= 0)
+        QMetaObject::invokeMethod(front, slot);
+}
+} // namespace
+
+void Window::returnPressed() const {
+    sendCommand(frontScreen(), "returnPressed");
+}
+
+void Window::escapePressed() const {
+    sendCommand(frontScreen(), "escapePressed");
+}

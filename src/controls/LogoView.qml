@@ -1,0 +1,32 @@
+import QtQuick
+import Zirel
+
+// The header logo: the tinted mark and "zirel" beside it, 27 points high.
+Item {
+    implicitHeight: 27
+    implicitWidth: mark.width + 4 + label.implicitWidth
+
+    Image {
+        id: mark
+        width: 16
+        height: 16
+        x: 0
+        y: (parent.height - height) / 2 - 2
+        sourceSize: Qt.size(32, 32)
+        source: "image://symbol/Logo?color=" + encodeURIComponent(Theme.accent)
+    }
+    Text {
+        id: label
+        anchors.left: mark.right
+        anchors.leftMargin: 4
+        anchors.right: parent.right
+        height: parent.height
+        verticalAlignment: Text.AlignVCenter
+        text: "zirel"
+        color: Theme.accent
+        font.family: "Inter"
+        font.pixelSize: 32
+        font.weight: Font.DemiBold
+        font.letterSpacing: -1.2
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+// The colours shared by every screen, in the light or dark appearance.
+class Theme : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(bool dark READ dark WRITE setDark NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor accent READ accent CONSTANT)
+    Q_PROPERTY(QColor primaryText READ primaryText NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor background READ background NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor grey READ grey CONSTANT)
+    Q_PROPERTY(QColor gradientStart READ gradientStart CONSTANT)
+    Q_PROPERTY(QColor gradientEnd READ gradientEnd CONSTANT)
+
+public:
+    explicit Theme(QObject *parent = nullptr);
+
+    bool dark() const { return m_dark; }
+    void setDark(bool dark);
+
+    static QColor accent() { return QColor(255, 68, 88); }
+    QColor primaryText() const { return m_dark ? QColor(240, 242, 244) : QColor(33, 38, 39); }
+    QColor background() const { return m_dark ? QColor(17, 20, 24) : QColor(Qt::white); }
+    static QColor grey() { return QColor(124, 133, 145); }
+    /// The main button's gradient, top-right to bottom-left.
+    static QColor gradientStart() { return QColor(255, 96, 54); }
+    static QColor gradientEnd() { return QColor(241, 38, 117); }
+
+Q_SIGNALS:
+    void appearanceChanged();
+
+private:
+    bool m_dark = false;
+};
