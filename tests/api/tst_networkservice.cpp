@@ -139,17 +139,23 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, screen);
         QFETCH(QString, reason);
-        QStringList switches;
-        m_service->setAccountSwitchHandler([&switches](const QString &value) {
-            switches.append(QThread::currentThread() == qApp->thread() ? value : u"off main"_qs);
+        // What the main thread sees, in order: the switch, then the failure a screen hops over.
+        QStringList seen;
+        m_service->setAccountSwitchHandler([&seen](const QString &value) {
+            seen.append(QThread::currentThread() == qApp->thread() ? value : u"off main"_qs);
         });
         // Even the unauthorised version check, with a record-shaped body.
         m_fake->respond(QStringLiteral("checkVersion"), status, R"({"message":"","isLock":false})");
-        CompletionSpy<VersionCheckResponse> spy;
-        Endpoints::checkVersion({}, spy.callback(), *m_service);
-        QVERIFY(spy.wait());
-        QCOMPARE(spy.result().error().reason, reason);
-        QTRY_COMPARE(switches, QStringList{screen});
+        Endpoints::checkVersion(
+            {},
+            [&seen](const Result<VersionCheckResponse> &result) {
+                QMetaObject::invokeMethod(qApp, [&seen, result] {
+                    seen.append(result.ok() ? u"ok"_qs : result.error().reason);
+                });
+            },
+            *m_service);
+        QTRY_COMPARE(seen.size(), 2);
+        QCOMPARE(seen, (QStringList{screen, reason}));
     }
 
     void transportFailures() {
