@@ -46,3 +46,8 @@ std::optional<QString> SecureStore::load(const QString &key) {
         return std::nullopt;
     return text;
 }
+
+void SecureStore::replaceBackend(std::unique_ptr<SecretBackend> backend) {
+    QMutexLocker locker(&m_mutex);
+    m_backend = std::move(backend);
+}

@@ -25,6 +25,9 @@ public:
     [[nodiscard]] static std::unique_ptr<SecretBackend> chooseBackend(const QString &service,
                                                                       const QString &filePath);
 
+    // Swaps where the values live; tests point the shared store at a private file this way.
+    void replaceBackend(std::unique_ptr<SecretBackend> backend);
+
     // Replaces the value under `key`; false when it could not be kept.
     bool save(const QString &value, const QString &key);
     // The text saved last under `key`; nothing when there is none, the store fails or the
