@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <chrono>
+#include <optional>
 
 class QTcpSocket;
 
