@@ -1,0 +1,203 @@
+#include "AlertBlockVC.h"
+#include "ChatsListing.h"
+#include "FakeService.h"
+#include "FileSecretBackend.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "SceneStart.h"
+#include "ScreenFactory.h"
+#include "SecureStore.h"
+#include "StdoutCapture.h"
+#include "TabBar.h"
+#include "Window.h"
+
+#include <QJsonDocument>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// A matches list that knows one conversation.
+class FakeChats : public ViewController, public ChatsListing {
+public:
+    explicit FakeChats(QUuid known)
+        : ViewController(QStringLiteral("ChatsVC"))
+        , m_known(known) {}
+    ViewController *conversationFor(const QUuid &chatID) override {
+        return chatID == m_known ? new ViewController(QStringLiteral("ChatDetailsVC")) : nullptr;
+    }
+
+private:
+    QUuid m_known;
+};
+
+TabBar *mainTabs(ViewController *chatsScreen) {
+    auto *tabs = new TabBar;
+    tabs->setTabs({new ViewController(QStringLiteral("MainVC")),
+                   new ViewController(QStringLiteral("LikesVC")),
+                   new NavigationContainer(chatsScreen),
+                   new ViewController(QStringLiteral("ProfileVC"))});
+    return tabs;
+}
+
+QString rootName(ViewController *vc) {
+    if (auto *nav = qobject_cast<NavigationContainer *>(vc))
+        return QStringLiteral("Nav/") + nav->topViewController()->typeName();
+    return vc->typeName();
+}
+} // namespace
+
+class SceneStartTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FakeService m_fake;
+    int m_storeNumber = 0;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_fake.start());
+        NetworkService::shared().setBaseUrl(m_fake.baseUrl());
+    }
+
+    void init() {
+        // A fresh, empty store for every case.
+        SecureStore::shared().replaceBackend(std::make_unique<FileSecretBackend>(
+            m_dir.filePath(QStringLiteral("store%1.json").arg(++m_storeNumber))));
+        NetworkService::shared().setPaseto(std::nullopt);
+        m_fake.clearRequests();
+    }
+
+    void routesFromTheStoredProgress_data() {
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no token") << QString() << "main"
+                                  << "StartVC";
+        QTest::newRow("token, no progress") << "tok" << QString() << "StartVC";
+        QTest::newRow("name") << "tok"
+                              << "name"
+                              << "Nav/NameInputVC";
+        QTest::newRow("photoGrid") << "tok"
+                                   << "photoGrid"
+                                   << "Nav/PhotoGridVC";
+        QTest::newRow("geo") << "tok"
+                             << "geo"
+                             << "Nav/GeoVC";
+        QTest::newRow("notification") << "tok"
+                                      << "notification"
+                                      << "Nav/NotificationVC";
+        QTest::newRow("main") << "tok"
+                              << "main"
+                              << "TabBar";
+        QTest::newRow("delete") << "tok"
+                                << "delete"
+                                << "RestoreVC";
+        QTest::newRow("ban") << "tok"
+                             << "ban"
+                             << "StartVC";
+        QTest::newRow("unknown") << "tok"
+                                 << "elsewhere"
+                                 << "StartVC";
+    }
+
+    void routesFromTheStoredProgress() {
+        QFETCH(QString, token);
+        QFETCH(QString, screen);
+        QFETCH(QString, expected);
+        if (!token.isNull())
+            QVERIFY(SecureStore::shared().save(token, QStringLiteral("paseto")));
+        if (!screen.isNull())
+            QVERIFY(SecureStore::shared().save(screen, QStringLiteral("screen")));
+        std::unique_ptr<ViewController> first(SceneStart::initialScreen());
+        QCOMPARE(rootName(first.get()), expected);
+        QCOMPARE(NetworkService::shared().paseto(),
+                 token.isNull() ? std::nullopt : std::optional<QString>(token));
+    }
+
+    void versionCheckPresentsTheServiceVerdict_data() {
+        QTest::addColumn<bool>("isLock");
+        QTest::newRow("locked") << true;
+        QTest::newRow("update offered") << false;
+    }
+
+    void versionCheckPresentsTheServiceVerdict() {
+        QFETCH(bool, isLock);
+        QVERIFY(SecureStore::shared().save(QStringLiteral("tok"), QStringLiteral("paseto")));
+        QVERIFY(SecureStore::shared().save(QStringLiteral("main"), QStringLiteral("screen")));
+        m_fake.respond(
+            QStringLiteral("checkVersion"), 200,
+            QJsonDocument(QJsonObject{{"message", "Вышла новая версия"}, {"isLock", isLock}})
+                .toJson());
+        Window window;
+        SceneStart::connect(window);
+        QTRY_VERIFY(window.root()->presentedViewController());
+        auto *alert = qobject_cast<AlertBlockVC *>(window.root()->presentedViewController());
+        QVERIFY(alert);
+        QCOMPARE(alert->hideButton(), isLock);
+        QCOMPARE(alert->message(), QStringLiteral("Вышла новая версия"));
+        QCOMPARE(alert->actionTitle(), QStringLiteral("Обновить"));
+
+        const RecordedRequest sent = m_fake.requests().constFirst();
+        QCOMPARE(sent.method, QStringLiteral("POST"));
+        QVERIFY(!sent.headers.contains("auth")); // even with a token stored
+        QCOMPARE(sent.json(), QJsonObject({{"appVersion", "1.0"}}));
+    }
+
+    void failedVersionCheckIsOnlyLogged() {
+        m_fake.respond(QStringLiteral("checkVersion"), 200,
+                       R"({"reason":"Техработы","error":true})");
+        StdoutCapture capture;
+        Window window;
+        SceneStart::connect(window);
+        QTRY_VERIFY(capture.text().contains(QStringLiteral("Ошибка проверки версии: Техработы")));
+        QTest::qWait(50);
+        QVERIFY(!window.root()->presentedViewController());
+        QCOMPARE(window.root()->typeName(), QStringLiteral("StartVC"));
+    }
+
+    void goneAccountSwitchesToRestoreAndStoresTheReason_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("410") << 410 << "delete";
+        QTest::newRow("451") << 451 << "ban";
+    }
+
+    void goneAccountSwitchesToRestoreAndStoresTheReason() {
+        QFETCH(int, status);
+        QFETCH(QString, stored);
+        m_fake.respond(QStringLiteral("checkVersion"), status, "{}");
+        Window window;
+        SceneStart::connect(window);
+        QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
+        QCOMPARE(window.transition(), int(Window::FlipFromLeft));
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), stored);
+    }
+
+    void notificationOpensAKnownConversationOnly() {
+        const QUuid known = QUuid::createUuid();
+        auto *chats = new FakeChats(known);
+        std::unique_ptr<TabBar> tabs(mainTabs(chats));
+        SceneStart::openConversation(tabs.get(), QString());
+        QCOMPARE(tabs->selectedIndex(), 0);
+
+        StdoutCapture capture;
+        const QUuid unknown = QUuid::createUuid();
+        SceneStart::openConversation(tabs.get(), unknown.toString(QUuid::WithoutBraces));
+        QCOMPARE(tabs->selectedIndex(), 2);
+        QVERIFY(capture.text().contains(QStringLiteral("No match found for chatID: ")));
+        QVERIFY(chats->isViewLoaded());
+
+        auto *nav = qobject_cast<NavigationContainer *>(tabs->selectedTab());
+        SceneStart::openConversation(tabs.get(), QVariant(42));
+        QCOMPARE(nav->depth(), 1);
+        SceneStart::openConversation(tabs.get(), known.toString(QUuid::WithoutBraces));
+        QCOMPARE(nav->depth(), 2);
+        QCOMPARE(nav->topViewController()->typeName(), QStringLiteral("ChatDetailsVC"));
+        QVERIFY(nav->topViewController()->hidesTabBar());
+    }
+};
+
+QTEST_MAIN(SceneStartTest)
+#include "tst_scenestart.moc"
