@@ -1,0 +1,94 @@
+#include "UserManager.h"
+
+#include "DiagnosticLog.h"
+#include "NotificationCenter.h"
+
+#include <QJsonDocument>
+
+namespace {
+const QString key = QStringLiteral("currentUser");
+}
+
+UserManager &UserManager::shared() {
+    static UserManager manager(std::make_unique<QSettings>());
+    return manager;
+}
+
+UserManager::UserManager(std::unique_ptr<QSettings> defaults)
+    : m_defaults(std::move(defaults))
+    , m_currentUser(initialUser()) {
+    load();
+}
+
+User UserManager::initialUser() {
+    User user;
+    user.name = QStringLiteral("Имя");
+    user.genderInput = GenderSelection::all;
+    user.selectedGender = GenderSelection::all;
+    user.bio = QStringLiteral("Информаия о себе");
+    user.maxDistance = 100;
+    user.showMore = true;
+    user.ageStart = 18;
+    user.ageEnd = 40;
+    user.showMoreAge = true;
+    user.active = false;
+    return user;
+}
+
+void UserManager::load() {
+    const QByteArray stored = m_defaults->value(key).toByteArray();
+    if (stored.isEmpty())
+        return;
+    // A record written by an older client (a key missing) is ignored and not written back.
+    const std::optional<User> user = User::fromJson(QJsonDocument::fromJson(stored).object());
+    if (!user)
+        return;
+    m_currentUser = *user;
+    save(*user);
+}
+
+User UserManager::currentUser() const {
+    QMutexLocker lock(&m_mutex);
+    return m_currentUser;
+}
+
+void UserManager::setCurrentUser(const User &user) {
+    QMutexLocker lock(&m_mutex);
+    m_currentUser = user;
+}
+
+void UserManager::save(const User &user) {
+    // The fetched-user update runs on the network thread while screens save on the main
+    // thread; QSettings is not safe to share between them unguarded.
+    QMutexLocker lock(&m_mutex);
+    m_defaults->setValue(key, QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
+    m_defaults->sync();
+}
+
+void UserManager::fetchedUserUpdate(const Result<User> &result) {
+    if (!result.ok()) {
+        DiagnosticLog::line(result.error().reason);
+        return;
+    }
+    const User &user = result.value();
+    DiagnosticLog::line(
+        QStringLiteral("user: ") +
+        QString::fromUtf8(QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact)));
+    setCurrentUser(user);
+    save(user);
+    NotificationCenter::shared().post(Notifications::didUpdateUser);
+    std::function<void(const QUrl &)> prefetch;
+    {
+        QMutexLocker lock(&m_mutex);
+        prefetch = m_prefetch;
+    }
+    if (!prefetch)
+        return;
+    for (const QString &address : user.photoUrls)
+        prefetch(QUrl(address));
+}
+
+void UserManager::setPhotoPrefetch(std::function<void(const QUrl &)> prefetch) {
+    QMutexLocker lock(&m_mutex);
+    m_prefetch = std::move(prefetch);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Result.h"
+#include "User.h"
+
+#include <QMutex>
+#include <QSettings>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+// The signed-in user's own profile for the whole process and across restarts, kept in the
+// user defaults under "currentUser" as the JSON of the record.
+class UserManager {
+public:
+    /// The process-wide store over the application's user defaults; loads on first use.
+    static UserManager &shared();
+    /// A store over the given settings (tests use a private file).
+    explicit UserManager(std::unique_ptr<QSettings> defaults);
+
+    /// The record a fresh installation starts from.
+    [[nodiscard]] static User initialUser();
+
+    [[nodiscard]] User currentUser() const;
+    void setCurrentUser(const User &user);
+    /// Stores the record under "currentUser"; callers change fields, then save the whole record.
+    void save(const User &user);
+
+    /// The completion of the "user" call: replaces and saves the record, announces
+    /// "didUpdateUser" and makes sure the user's photos are in the image cache.
+    void fetchedUserUpdate(const Result<User> &result);
+
+    /// How photos reach the image cache; set once by the application.
+    void setPhotoPrefetch(std::function<void(const QUrl &)> prefetch);
+
+private:
+    void load();
+
+    mutable QMutex m_mutex;
+    std::unique_ptr<QSettings> m_defaults;
+    User m_currentUser;
+    std::function<void(const QUrl &)> m_prefetch;
+};

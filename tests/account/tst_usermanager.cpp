@@ -1,0 +1,91 @@
+#include "Fixtures.h"
+#include "NotificationCenter.h"
+#include "StdoutCapture.h"
+#include "UserManager.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+class UserManagerTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+
+    std::unique_ptr<QSettings> defaults(const QByteArray &stored = {}) {
+        auto settings = std::make_unique<QSettings>(
+            m_dir.filePath(QStringLiteral("defaults%1.ini").arg(++m_files)), QSettings::IniFormat);
+        if (!stored.isNull())
+            settings->setValue(QStringLiteral("currentUser"), stored);
+        return settings;
+    }
+
+private Q_SLOTS:
+    void firstStartHasTheInitialRecord() {
+        UserManager manager(defaults());
+        const User user = manager.currentUser();
+        QCOMPARE(user.name, QStringLiteral("Имя"));
+        QCOMPARE(user.maxDistance, 100);
+        QCOMPARE(user.ageStart, 18);
+        QCOMPARE(user.ageEnd, 40);
+        QVERIFY(user.showMore && user.showMoreAge && !user.active);
+        QCOMPARE(user.genderInput, GenderSelection::all);
+    }
+
+    void aRecordMissingAKeyIsIgnoredAndNotWrittenBack() {
+        QJsonObject stored = Fixtures::json(QStringLiteral("user.json")).toObject();
+        stored.remove(QStringLiteral("lat"));
+        const QByteArray bytes = QJsonDocument(stored).toJson();
+        auto settings = defaults(bytes);
+        QSettings *raw = settings.get();
+        UserManager manager(std::move(settings));
+        QCOMPARE(manager.currentUser(), UserManager::initialUser());
+        QCOMPARE(raw->value(QStringLiteral("currentUser")).toByteArray(), bytes);
+    }
+
+    void savedRecordSurvivesARestartUnchanged() {
+        const QString path = m_dir.filePath(QStringLiteral("restart.ini"));
+        User user = *User::fromJson(Fixtures::json(QStringLiteral("user.json")).toObject());
+        user.selectedGender = GenderSelection::woman;
+        {
+            UserManager first(std::make_unique<QSettings>(path, QSettings::IniFormat));
+            first.save(user);
+        }
+        UserManager second(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QCOMPARE(second.currentUser(), user);
+    }
+
+    void fetchedUserReplacesSavesAnnouncesAndPrefetchesPhotos() {
+        const QString path = m_dir.filePath(QStringLiteral("fetched.ini"));
+        UserManager manager(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QList<QUrl> prefetched;
+        manager.setPhotoPrefetch([&](const QUrl &url) { prefetched.append(url); });
+        int announcements = 0;
+        QObject observer;
+        NotificationCenter::shared().observe(Notifications::didUpdateUser, &observer,
+                                             [&] { ++announcements; });
+
+        StdoutCapture capture;
+        manager.fetchedUserUpdate(
+            Result<User>::failure(APIError::client(QStringLiteral("Нет сети"))));
+        QCOMPARE(announcements, 0);
+        QCOMPARE(manager.currentUser(), UserManager::initialUser());
+        QVERIFY(capture.text().contains(QStringLiteral("Нет сети\n")));
+
+        const User fetched =
+            *User::fromJson(Fixtures::json(QStringLiteral("user.json")).toObject());
+        manager.fetchedUserUpdate(Result<User>::success(fetched));
+        QCOMPARE(manager.currentUser(), fetched);
+        QCOMPARE(announcements, 1);
+        QCOMPARE(prefetched, QList<QUrl>({QUrl(QStringLiteral("https://cdn.example/p/1.heic")),
+                                          QUrl(QStringLiteral("https://cdn.example/p/2.heic"))}));
+        QVERIFY(capture.text().contains(QStringLiteral("user: {")));
+        UserManager reread(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QCOMPARE(reread.currentUser(), fetched);
+    }
+};
+
+QTEST_MAIN(UserManagerTest)
+#include "tst_usermanager.moc"
