@@ -46,14 +46,21 @@ Rectangle {
                 onClicked: alert.controller.actionButtonTapped()
             }
             Button {
+                id: textButton
                 visible: alert.controller.shouldShowTextButton
                 width: parent.width
                 flat: true
                 text: alert.controller.textButtonTitle
                 Accessible.name: text
-                font.family: "Inter"
-                font.pixelSize: 16
                 onClicked: alert.controller.textButtonTapped()
+                contentItem: Text {
+                    text: textButton.text
+                    horizontalAlignment: Text.AlignHCenter
+                    color: Theme.primaryText
+                    opacity: textButton.down ? 0.5 : 0.8
+                    font.family: "Inter"
+                    font.pixelSize: 16
+                }
             }
         }
     }

@@ -8,8 +8,8 @@ Rectangle {
     id: nav
 
     required property NavigationContainer controller
-    readonly property ViewController top: controller.topViewController
-    readonly property bool barShown: top !== null && !top.navigationBarHidden
+    readonly property ViewController topScreen: controller.topViewController
+    readonly property bool barShown: topScreen !== null && !topScreen.navigationBarHidden
 
     color: Theme.background
 
@@ -46,7 +46,7 @@ Rectangle {
 
         Text {
             anchors.centerIn: parent
-            text: nav.top ? nav.top.title : ""
+            text: nav.topScreen ? nav.topScreen.title : ""
             color: Theme.primaryText
             font.family: "Inter"
             font.pixelSize: 17

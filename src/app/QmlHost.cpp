@@ -6,6 +6,9 @@
 #include <QQuickWindow>
 
 QmlHost::QmlHost(Window &window) {
+    // The module's qmldir is compiled in under qrc:/Zirel; Qt 6.4 does not look there unless
+    // told, and would then see only the C++ types of the module.
+    m_engine.addImportPath(QStringLiteral("qrc:/"));
     m_engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
     m_engine.setInitialProperties({{QStringLiteral("appWindow"), QVariant::fromValue(&window)}});
     m_engine.load(QUrl(QStringLiteral("qrc:/Zirel/app/Main.qml")));

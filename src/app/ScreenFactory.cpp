@@ -1,6 +1,9 @@
 #include "ScreenFactory.h"
 
+#include "DeleteAccountVC.h"
+#include "RestoreVC.h"
 #include "StandInVC.h"
+#include "StartVC.h"
 
 #include <QHash>
 
@@ -40,7 +43,16 @@ QString ScreenFactory::typeName(Screen screen) {
 ViewController *ScreenFactory::create(Screen screen) const {
     if (auto it = m_overrides.find(screen); it != m_overrides.end())
         return (*it)();
-    return new StandInVC(typeName(screen));
+    switch (screen) {
+    case Screen::Start:
+        return new StartVC();
+    case Screen::Restore:
+        return new RestoreVC();
+    case Screen::DeleteAccount:
+        return new DeleteAccountVC();
+    default:
+        return new StandInVC(typeName(screen));
+    }
 }
 
 void ScreenFactory::override(Screen screen, std::function<ViewController *()> maker) {

@@ -1,0 +1,67 @@
+#include "TourStops.h"
+
+#include "AlertBlockVC.h"
+#include "AlertErrorVC.h"
+#include "AlertTextVC.h"
+#include "NavigationContainer.h"
+#include "ScreenFactory.h"
+#include "TabBar.h"
+
+namespace {
+using Screen = ScreenFactory::Screen;
+
+ViewController *screen(Screen which) {
+    return ScreenFactory::shared().create(which);
+}
+
+template <class Alert> ViewController *presentedOn(Screen under, Alert *alert) {
+    ViewController *base = screen(under);
+    base->present(alert, PresentationStyle::CrossDissolve, false);
+    return base;
+}
+
+AlertBlockVC *blockAlert(bool hideButton, const QString &message) {
+    auto *alert = new AlertBlockVC(hideButton);
+    alert->setMessage(message);
+    return alert;
+}
+} // namespace
+
+QList<TourStop> tourStops() {
+    return {
+        {QStringLiteral("start"), [] { return screen(Screen::Start); }},
+        {QStringLiteral("restore"), [] { return screen(Screen::Restore); }},
+        {QStringLiteral("delete-account"),
+         [] {
+             auto *nav = new NavigationContainer(screen(Screen::Settings));
+             nav->push(screen(Screen::DeleteAccount), false);
+             return nav;
+         }},
+        {QStringLiteral("main"), [] { return screen(Screen::Main); }},
+        {QStringLiteral("alert-error"),
+         [] {
+             auto *alert = new AlertErrorVC(QStringLiteral("ОК"), true);
+             alert->setMessage(QStringLiteral("Сервер вернул пустой ответ"));
+             return presentedOn(Screen::Start, alert);
+         }},
+        {QStringLiteral("alert-version-update"),
+         [] {
+             return presentedOn(
+                 Screen::Start,
+                 blockAlert(false, QStringLiteral("Доступна новая версия Zirel. "
+                                                  "Обнови приложение, чтобы "
+                                                  "пользоваться новыми функциями.")));
+         }},
+        {QStringLiteral("alert-version-lock"),
+         [] {
+             return presentedOn(Screen::Start,
+                                blockAlert(true, QStringLiteral("Эта версия больше не "
+                                                                "поддерживается.")));
+         }},
+        {QStringLiteral("alert-text"),
+         [] {
+             return presentedOn(Screen::Start,
+                                new AlertTextVC(QStringLiteral("Фото успешно загружены")));
+         }},
+    };
+}
