@@ -1,9 +1,6 @@
 #include "ScreenFactory.h"
 
-#include "DeleteAccountVC.h"
-#include "RestoreVC.h"
 #include "StandInVC.h"
-#include "StartVC.h"
 
 #include <QHash>
 
@@ -43,16 +40,7 @@ QString ScreenFactory::typeName(Screen screen) {
 ViewController *ScreenFactory::create(Screen screen) const {
     if (auto it = m_overrides.find(screen); it != m_overrides.end())
         return (*it)();
-    switch (screen) {
-    case Screen::Start:
-        return new StartVC();
-    case Screen::Restore:
-        return new RestoreVC();
-    case Screen::DeleteAccount:
-        return new DeleteAccountVC();
-    default:
-        return new StandInVC(typeName(screen));
-    }
+    return new StandInVC(typeName(screen));
 }
 
 void ScreenFactory::override(Screen screen, std::function<ViewController *()> maker) {
