@@ -100,9 +100,9 @@ bool Database::open(QString *error) {
     }
     try {
         if (!m_postgres) {
-            exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-            exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-            exec(QStringLiteral("PRAGMA busy_timeout=5000"));
+            execSchema(QStringLiteral("PRAGMA journal_mode=WAL"));
+            execSchema(QStringLiteral("PRAGMA synchronous=NORMAL"));
+            execSchema(QStringLiteral("PRAGMA busy_timeout=5000"));
         }
         migrate();
     } catch (const DbError &e) {
@@ -135,6 +135,12 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
     return query;
 }
 
+void Database::execSchema(const QString &sql) {
+    QSqlQuery query(QSqlDatabase::database(m_connection));
+    if (!query.exec(sql))
+        throw DbError(("schema: " + query.lastError().text() + " in " + sql).toStdString());
+}
+
 QVariant Database::scalar(const QString &sql, const QVariantList &binds) {
     QSqlQuery query = exec(sql, binds);
     return query.next() ? query.value(0) : QVariant();
@@ -156,7 +162,8 @@ void Database::rollback() {
 }
 
 int Database::schemaVersion() {
-    exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
+    execSchema(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)"));
     const QVariant version = scalar(QStringLiteral("SELECT MAX(version) FROM schema_version"));
     return version.isNull() ? 0 : version.toInt();
 }
@@ -167,7 +174,7 @@ void Database::migrate() {
     while (version < steps.size()) {
         transaction();
         try {
-            exec(steps.at(version));
+            execSchema(steps.at(version));
             ++version;
             exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"), {version});
             commit();

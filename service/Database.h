@@ -30,6 +30,8 @@ public:
 
     // Prepares and runs one statement with positional '?' bindings; throws DbError on failure.
     QSqlQuery exec(const QString &sql, const QVariantList &binds = {});
+    // Runs a schema statement without parameters; PostgreSQL cannot prepare DDL.
+    void execSchema(const QString &sql);
     // First column of the first row, or an invalid QVariant when there is no row.
     [[nodiscard]] QVariant scalar(const QString &sql, const QVariantList &binds = {});
     // Transactions nest: only the outermost pair talks to the database. An inner rollback

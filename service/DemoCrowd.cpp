@@ -23,7 +23,6 @@ const QStringList kReplies{QStringLiteral("Привет! Рада знакомс
                            QStringLiteral("Тоже люблю путешествовать")};
 
 constexpr int kNewcomerLikes = 3;
-constexpr int kNewcomerDelayMs = 4000;
 
 } // namespace
 
@@ -51,7 +50,7 @@ void DemoCrowd::later(int ms, std::function<void()> action) {
 void DemoCrowd::onSignIn(const QString &userId, bool newAccount) {
     if (!newAccount)
         return;
-    later(kNewcomerDelayMs, [this, userId] {
+    later(m_ctx.options.demoDelayMs, [this, userId] {
         QSqlQuery q =
             m_ctx.db.exec(QStringLiteral("SELECT id FROM users WHERE is_demo = 1 AND active = 1 "
                                          "ORDER BY random() LIMIT ?"),
@@ -73,7 +72,8 @@ void DemoCrowd::onSwipe(const QString &from, const QString &to, const QString &k
         return;
     if (QRandomGenerator::global()->generateDouble() >= m_ctx.options.likeBack)
         return;
-    later(2000 + QRandomGenerator::global()->bounded(3000),
+    later(m_ctx.options.demoDelayMs +
+              QRandomGenerator::global()->bounded(m_ctx.options.demoDelayMs / 2 + 1),
           [this, from, to] { (void)m_ctx.matches.swipe(to, from, QStringLiteral("right"), {}); });
 }
 
@@ -82,6 +82,6 @@ void DemoCrowd::onMessage(const QString &chatId, const QString &senderId) {
     if (other.isEmpty() || !isDemo(other))
         return;
     const QString reply = kReplies.at(QRandomGenerator::global()->bounded(int(kReplies.size())));
-    later(m_ctx.options.replyDelayMs,
+    later(m_ctx.options.demoDelayMs,
           [this, chatId, other, reply] { m_ctx.matches.send(other, chatId, reply); });
 }

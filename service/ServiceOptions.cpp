@@ -22,7 +22,7 @@ QString ServiceOptions::usage() {
         "  [--public-url URL] [--tls-cert FILE --tls-key FILE] [--min-version V]\n"
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
-        "  [--reply-delay MS]\n"
+        "  [--demo-delay MS]\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "  | --ban USERID | --unban USERID | --list-users   (add --serve to serve afterwards)\n");
 }
@@ -84,8 +84,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
         } else if (arg == QLatin1String("--like-back")) {
             likeBack = v.toDouble(&ok);
             ok = ok && likeBack >= 0 && likeBack <= 1;
-        } else if (arg == QLatin1String("--reply-delay")) {
-            replyDelayMs = v.toInt(&ok);
+        } else if (arg == QLatin1String("--demo-delay")) {
+            demoDelayMs = v.toInt(&ok);
+            ok = ok && demoDelayMs >= 0;
         } else if (arg == QLatin1String("--seed-demo")) {
             seedCount = v.toInt(&ok);
             ok = ok && seedCount > 0;

@@ -23,7 +23,8 @@ struct ServiceOptions {
     bool demo = true;
     bool demoForced = false;
     double likeBack = 0.5;
-    int replyDelayMs = 3000;
+    // Pause before demo people act: like a newcomer, like back, answer a message.
+    int demoDelayMs = 3000;
 
     // Operator commands; the process serves when none is given, or after them with --serve.
     bool initSchema = false;

@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
+#include <QUrl>
 
 int main(int argc, char *argv[]) {
     // Portraits are drawn with QPainter text; no display is needed or wanted.
@@ -23,7 +24,8 @@ int main(int argc, char *argv[]) {
     }
     Database db(options.database);
     if (!db.open(&error)) {
-        out << "Cannot open the database " << options.database << ": " << error << Qt::endl;
+        out << "Cannot open the database " << QUrl(options.database).toString(QUrl::RemovePassword)
+            << ": " << error << Qt::endl;
         return 1;
     }
     ApiServer server(options, db);
@@ -39,6 +41,7 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     out << "zirel-service listening on " << options.listenAddress.toString() << ':' << port
-        << " (database " << options.database << ')' << Qt::endl;
+        << " (database " << QUrl(options.database).toString(QUrl::RemovePassword) << ')'
+        << Qt::endl;
     return QGuiApplication::exec();
 }
