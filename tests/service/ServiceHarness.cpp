@@ -39,7 +39,9 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
                       &error);
     if (!parsed)
         qFatal("bad harness options: %s", qPrintable(error));
-    m_db = std::make_unique<Database>(dbPath);
+    // A --database among the extra arguments (a PostgreSQL URL) replaces the temporary file.
+    const qsizetype at = extraArguments.indexOf(QStringLiteral("--database"));
+    m_db = std::make_unique<Database>(at >= 0 ? extraArguments.value(at + 1) : dbPath);
     if (!m_db->open(&error))
         qFatal("cannot open the test database: %s", qPrintable(error));
     m_server = std::make_unique<ApiServer>(options, *m_db);
