@@ -1,5 +1,7 @@
 #include "ScreenFactory.h"
 
+#include "ChatDetailsVC.h"
+#include "ChatsVC.h"
 #include "StandInVC.h"
 
 #include <QHash>
@@ -29,6 +31,8 @@ QString ScreenFactory::typeName(Screen screen) {
         return QStringLiteral("DeleteAccountVC");
     case Screen::Settings:
         return QStringLiteral("SettingsVC");
+    case Screen::Chats:
+        return QStringLiteral("ChatsVC");
     case Screen::ChatDetails:
         return QStringLiteral("ChatDetailsVC");
     case Screen::UserInfo:
@@ -40,7 +44,18 @@ QString ScreenFactory::typeName(Screen screen) {
 ViewController *ScreenFactory::create(Screen screen) const {
     if (auto it = m_overrides.find(screen); it != m_overrides.end())
         return (*it)();
-    return new StandInVC(typeName(screen));
+    switch (screen) {
+    case Screen::Chats:
+        return new ChatsVC();
+    default:
+        return new StandInVC(typeName(screen));
+    }
+}
+
+ViewController *ScreenFactory::createChatDetails(const Match &match) const {
+    if (auto it = m_overrides.find(Screen::ChatDetails); it != m_overrides.end())
+        return (*it)();
+    return new ChatDetailsVC(match);
 }
 
 void ScreenFactory::override(Screen screen, std::function<ViewController *()> maker) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class ViewController;
+struct Match;
 
 // The one place screens are created, so routing, window switches and tests name a screen
 // without knowing its class.
@@ -21,6 +22,7 @@ public:
         Restore,
         DeleteAccount,
         Settings,
+        Chats,
         ChatDetails,
         UserInfo,
     };
@@ -28,6 +30,8 @@ public:
     static ScreenFactory &shared();
 
     [[nodiscard]] ViewController *create(Screen screen) const;
+    /// The conversation of one match (Screen::ChatDetails needs its match).
+    [[nodiscard]] ViewController *createChatDetails(const Match &match) const;
     /// The class name of the screen, as it logs and as stand-ins show it.
     [[nodiscard]] static QString typeName(Screen screen);
 

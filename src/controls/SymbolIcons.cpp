@@ -25,6 +25,11 @@ QString fileFor(const QString &symbol) {
         {QStringLiteral("flag.fill"), QStringLiteral("icons/flag")},
         {QStringLiteral("location.fill"), QStringLiteral("icons/map-pin")},
         {QStringLiteral("slider.horizontal.3"), QStringLiteral("icons/sliders-horizontal")},
+        {QStringLiteral("checkmark"), QStringLiteral("icons/check")},
+        {QStringLiteral("exclamationmark.circle.fill"), QStringLiteral("icons/circle-alert")},
+        {QStringLiteral("arrow.up.circle.fill"), QStringLiteral("icons/circle-arrow-up")},
+        {QStringLiteral("person.crop.rectangle.stack"),
+         QStringLiteral("icons/gallery-vertical-end")},
     };
     const QString name = table.value(symbol);
     return name.isEmpty() ? QString() : QStringLiteral(":/%1.svg").arg(name);

@@ -1,0 +1,38 @@
+import QtQuick
+import Zirel
+
+// A photo cut to a circle. The software renderer has no masks, so a ring in the background
+// colour covers the corners of the square image.
+Item {
+    id: avatar
+
+    property string source
+    property color backdrop: Theme.background
+
+    clip: false
+
+    Rectangle {
+        anchors.fill: parent
+        radius: width / 2
+        color: Theme.grey
+        opacity: 0.25
+    }
+    Image {
+        anchors.fill: parent
+        source: avatar.source
+        sourceSize: Qt.size(avatar.width * 2, avatar.height * 2)
+        fillMode: Image.PreserveAspectCrop
+        asynchronous: true
+        visible: status === Image.Ready
+    }
+    Rectangle {
+        readonly property real ring: avatar.width * 0.22
+        anchors.centerIn: parent
+        width: avatar.width + 2 * ring
+        height: width
+        radius: width / 2
+        color: "transparent"
+        border.width: ring
+        border.color: avatar.backdrop
+    }
+}

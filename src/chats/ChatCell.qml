@@ -1,0 +1,89 @@
+import QtQuick
+import Zirel
+
+// One match: photo, name with the verification mark, the unread dot and the last line.
+Item {
+    id: cell
+
+    required property string name
+    required property string lastMessage
+    required property string avatar
+    required property bool hasCheckmark
+    required property bool isUnread
+    signal tapped()
+
+    implicitHeight: 80
+    Accessible.role: Accessible.Button
+    Accessible.name: name
+    Accessible.onPressAction: cell.tapped()
+
+    Rectangle {
+        anchors.fill: parent
+        color: Theme.primaryText
+        opacity: area.pressed ? 0.06 : 0
+    }
+
+    AvatarView {
+        id: avatarFrame
+        x: 16
+        anchors.verticalCenter: parent.verticalCenter
+        width: 60
+        height: 60
+        source: cell.avatar
+    }
+    Rectangle {
+        visible: cell.isUnread
+        x: avatarFrame.x + avatarFrame.width - 10
+        y: avatarFrame.y + 2
+        width: 10
+        height: 10
+        radius: 5
+        color: "#ff3b30"
+    }
+
+    Column {
+        anchors { left: avatarFrame.right; leftMargin: 12; right: parent.right; rightMargin: 16
+                  verticalCenter: parent.verticalCenter }
+        spacing: 4
+        Row {
+            spacing: 6
+            Text {
+                text: cell.name
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+            }
+            Rectangle {
+                visible: cell.hasCheckmark
+                anchors.verticalCenter: parent.verticalCenter
+                width: 16
+                height: 16
+                radius: 8
+                color: Theme.accent
+                Image {
+                    anchors.centerIn: parent
+                    width: 10
+                    height: 10
+                    sourceSize: Qt.size(20, 20)
+                    source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent("#ffffff")
+                }
+            }
+        }
+        Text {
+            width: parent.width
+            text: cell.lastMessage
+            elide: Text.ElideRight
+            maximumLineCount: 1
+            color: Theme.grey
+            font.family: "Inter"
+            font.pixelSize: 15
+        }
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        onClicked: cell.tapped()
+    }
+}

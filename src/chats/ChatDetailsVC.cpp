@@ -1,0 +1,232 @@
+#include "ChatDetailsVC.h"
+
+#include "ChoiceAlertVC.h"
+#include "DiagnosticLog.h"
+#include "Endpoints.h"
+#include "MatchListModel.h"
+#include "NavigationContainer.h"
+#include "NotificationCenter.h"
+#include "ScreenFactory.h"
+#include "UserManager.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace {
+bool hasRepeats(const QString &text) {
+    return text.contains(QStringLiteral("\n\n")) || text.contains(QStringLiteral("  "));
+}
+} // namespace
+
+ChatDetailsVC::ChatDetailsVC(Match match, QObject *parent)
+    : ChatDetailsVC(std::move(match), NetworkService::shared(), parent) {}
+
+ChatDetailsVC::ChatDetailsVC(Match match, NetworkService &network, QObject *parent)
+    : ViewController(QStringLiteral("ChatDetailsVC"), parent)
+    , m_match(std::move(match))
+    , m_network(network) {
+    m_rows.setMessages(m_match.messages);
+    m_updateTimer.setInterval(pollIntervalMs);
+    connect(&m_updateTimer, &QTimer::timeout, this, &ChatDetailsVC::pollNewer);
+}
+
+QString ChatDetailsVC::avatar() const {
+    return MatchListModel::avatarAddress(m_match.profile);
+}
+
+void ChatDetailsVC::viewDidLoad() {
+    m_rows.setOwnUserID(UserManager::shared().currentUser().userID);
+}
+
+void ChatDetailsVC::viewDidAppear() {
+    // A desktop window behaves like a tablet: the field always takes the focus.
+    Q_EMIT focusRequested();
+    scrollToBottomSoon(true);
+    m_updateTimer.start();
+}
+
+void ChatDetailsVC::viewWillDisappear(bool) {
+    m_updateTimer.stop();
+    NavigationContainer *navigation = navigationContainer();
+    if (navigation && !navigation->stack().contains(this))
+        NotificationCenter::shared().post(Notifications::chatsUpdated);
+}
+
+void ChatDetailsVC::scrollToBottomSoon(bool animated) {
+    QTimer::singleShot(10, this, [this, animated] { Q_EMIT scrollToBottomRequested(animated); });
+}
+
+void ChatDetailsVC::textEdited(const QString &proposed) {
+    if (!hasRepeats(proposed))
+        m_text = proposed.size() > maxLength ? proposed.left(maxLength) : proposed;
+    Q_EMIT textChanged();
+}
+
+bool ChatDetailsVC::returnPressed() {
+    if (!sendEnabled())
+        return false;
+    handleSendButton();
+    return true;
+}
+
+void ChatDetailsVC::handleSendButton() {
+    const std::optional<QUuid> ownID =
+        WireFormat::parseUuid(UserManager::shared().currentUser().userID);
+    if (!ownID || m_text.isEmpty())
+        return;
+    const QString content = m_text;
+    Message message;
+    message.id = QUuid::createUuid();
+    message.senderID = *ownID;
+    message.content = content;
+    message.createdAt = QDateTime::currentDateTimeUtc();
+    m_rows.setOwnUserID(WireFormat::uuidText(*ownID));
+    m_rows.append({message});
+    m_text.clear();
+    Q_EMIT textChanged();
+    scrollToBottomSoon(true);
+
+    Endpoints::sendMessage(
+        m_match.chatID, content,
+        [weak = QPointer<ChatDetailsVC>(this)](const Result<EmptyResponse> &result) {
+            if (result.ok()) {
+                DiagnosticLog::line(QStringLiteral("Сообщение успешно отправлено: ") +
+                                    QStringLiteral("EmptyResponse()"));
+                return;
+            }
+            const QString reason = result.error().reason;
+            DiagnosticLog::line(QStringLiteral("Ошибка отправки сообщения: ") + reason);
+            QMetaObject::invokeMethod(qApp, [weak] {
+                if (weak)
+                    weak->m_rows.markLastFailed();
+            });
+        },
+        m_network);
+}
+
+void ChatDetailsVC::didScroll(qreal offsetY) {
+    m_offsetY = offsetY;
+    if (offsetY > 0 || m_isLoadingOlderMessages || !m_hasMoreOlderMessages || messages().isEmpty())
+        return;
+    loadOlder();
+}
+
+void ChatDetailsVC::loadOlder() {
+    m_isLoadingOlderMessages = true;
+    const QDateTime before = messages().first().createdAt.value_or(QDateTime::currentDateTimeUtc());
+    Endpoints::olderMessages(
+        m_match.chatID, before,
+        [weak = QPointer<ChatDetailsVC>(this)](const Result<QList<Message>> &result) {
+            QMetaObject::invokeMethod(qApp, [weak, result] {
+                if (weak)
+                    weak->olderResult(result);
+            });
+        },
+        m_network);
+}
+
+void ChatDetailsVC::olderResult(const Result<QList<Message>> &result) {
+    if (!result.ok()) {
+        DiagnosticLog::line(QStringLiteral("Ошибка загрузки старых сообщений: ") +
+                            result.error().reason);
+    } else if (result.value().isEmpty()) {
+        m_hasMoreOlderMessages = false;
+    } else {
+        m_heightBeforeInsert = std::pair{m_contentHeight, m_offsetY};
+        m_rows.prepend(result.value());
+    }
+    m_isLoadingOlderMessages = false;
+}
+
+void ChatDetailsVC::didLayout(qreal contentHeight, qreal tableHeight) {
+    m_contentHeight = contentHeight;
+    if (m_heightBeforeInsert) {
+        const auto [heightBefore, offsetBefore] = *m_heightBeforeInsert;
+        m_heightBeforeInsert.reset();
+        m_offsetY = offsetBefore + (contentHeight - heightBefore);
+        Q_EMIT contentOffsetRequested(m_offsetY);
+    }
+    if (!m_didScrollToBottom && contentHeight > tableHeight) {
+        m_didScrollToBottom = true;
+        Q_EMIT scrollToBottomRequested(false);
+    }
+}
+
+void ChatDetailsVC::pollNewer() {
+    if (messages().isEmpty())
+        return;
+    const Message &last = messages().last();
+    if (!last.createdAt || !last.id)
+        return;
+    Endpoints::newerMessages(
+        m_match.chatID, *last.createdAt, *last.id,
+        [weak = QPointer<ChatDetailsVC>(this)](const Result<QList<Message>> &result) {
+            QMetaObject::invokeMethod(qApp, [weak, result] {
+                if (weak)
+                    weak->newerResult(result);
+            });
+        },
+        m_network);
+}
+
+void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
+    if (!result.ok()) {
+        DiagnosticLog::line(QStringLiteral("Ошибка загрузки новых сообщений: ") +
+                            result.error().reason);
+        return;
+    }
+    // The poll also brings back what this screen sent; equal text is taken for that echo.
+    QList<Message> kept;
+    for (const Message &received : result.value()) {
+        const auto shown = [&](const Message &m) { return m.content == received.content; };
+        if (std::none_of(messages().cbegin(), messages().cend(), shown) &&
+            std::none_of(kept.cbegin(), kept.cend(), shown))
+            kept.append(received);
+    }
+    if (kept.isEmpty())
+        return;
+    m_rows.append(kept);
+    scrollToBottomSoon(false);
+}
+
+void ChatDetailsVC::flagButtonTapped() {
+    auto *alert = new ChoiceAlertVC(QStringLiteral("Удалить мэтч?"),
+                                    QStringLiteral("Ты действительно хочешь удалить мэтч?"),
+                                    QStringLiteral("Да, удалить"), QStringLiteral("Отмена"));
+    connect(alert, &ChoiceAlertVC::accepted, this, &ChatDetailsVC::removeMatch);
+    present(alert, PresentationStyle::CrossDissolve, true);
+}
+
+void ChatDetailsVC::removeMatch() {
+    if (!m_match.id)
+        return;
+    Endpoints::cancelMatch(
+        *m_match.id,
+        [weak = QPointer<ChatDetailsVC>(this)](const Result<EmptyResponse> &result) {
+            const bool ok = result.ok();
+            const QString reason = ok ? QString() : result.error().reason;
+            if (!ok)
+                DiagnosticLog::line(QStringLiteral("Ошибка отмены матча: ") + reason);
+            QMetaObject::invokeMethod(qApp, [weak, ok, reason] {
+                if (!weak)
+                    return;
+                if (ok)
+                    weak->backTapped();
+                else
+                    weak->present(
+                        new ChoiceAlertVC(QStringLiteral("Ошибка"), reason, QStringLiteral("ОК")),
+                        PresentationStyle::CrossDissolve, true);
+            });
+        },
+        m_network);
+}
+
+void ChatDetailsVC::titleTapped() {
+    present(ScreenFactory::shared().create(ScreenFactory::Screen::UserInfo),
+            PresentationStyle::PageSheet, false);
+}
+
+void ChatDetailsVC::backTapped() {
+    if (NavigationContainer *navigation = navigationContainer())
+        navigation->pop(true);
+}

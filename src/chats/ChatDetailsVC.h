@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Match.h"
+#include "MessageListModel.h"
+#include "Result.h"
+#include "ViewController.h"
+
+#include <QTimer>
+
+class NetworkService;
+
+// One conversation: its messages as bubbles, older ones fetched at the top, newer ones polled
+// every 2 seconds while on screen, sending with an optimistic bubble, and removing the match.
+class ChatDetailsVC : public ViewController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by ChatsVC")
+    Q_PROPERTY(MessageListModel *rows READ rows CONSTANT)
+    Q_PROPERTY(QString name READ name CONSTANT)
+    Q_PROPERTY(QString avatar READ avatar CONSTANT)
+    Q_PROPERTY(bool hasCheckmark READ hasCheckmark CONSTANT)
+    Q_PROPERTY(QString text READ text NOTIFY textChanged)
+    Q_PROPERTY(bool sendEnabled READ sendEnabled NOTIFY textChanged)
+
+public:
+    static constexpr int pollIntervalMs = 2000;
+    static constexpr int maxLength = 500;
+
+    explicit ChatDetailsVC(Match match, QObject *parent = nullptr);
+    ChatDetailsVC(Match match, NetworkService &network, QObject *parent = nullptr);
+
+    QUrl viewSource() const override { return qmlView("chats/ChatDetailsView.qml"); }
+    bool navigationBarHidden() const override { return true; }
+
+    MessageListModel *rows() { return &m_rows; }
+    [[nodiscard]] const QList<Message> &messages() const { return m_rows.messages(); }
+    [[nodiscard]] const Match &match() const { return m_match; }
+    QString name() const { return m_match.profile.name; }
+    QString avatar() const;
+    bool hasCheckmark() const { return m_match.profile.hasCheckmark; }
+    QString text() const { return m_text; }
+    [[nodiscard]] bool sendEnabled() const {
+        return !m_text.isEmpty() && m_text.size() <= maxLength;
+    }
+    [[nodiscard]] bool isPolling() const { return m_updateTimer.isActive(); }
+    [[nodiscard]] bool hasMoreOlderMessages() const { return m_hasMoreOlderMessages; }
+    [[nodiscard]] bool isLoadingOlderMessages() const { return m_isLoadingOlderMessages; }
+
+    /// Offers the field's new text; a refused change is answered with textChanged so the field
+    /// shows the kept text again.
+    Q_INVOKABLE void textEdited(const QString &proposed);
+    Q_INVOKABLE void handleSendButton();
+    /// Sends when the send button is enabled; whether it was.
+    Q_INVOKABLE bool returnPressed();
+    /// The view reports every scroll and layout of the message table.
+    Q_INVOKABLE void didScroll(qreal offsetY);
+    Q_INVOKABLE void didLayout(qreal contentHeight, qreal tableHeight);
+    Q_INVOKABLE void flagButtonTapped();
+    Q_INVOKABLE void titleTapped();
+    Q_INVOKABLE void backTapped();
+
+    /// Asks for messages after the last one; the 2-second timer runs this.
+    void pollNewer();
+    /// Sends cancelMatch and goes back when it succeeds.
+    void removeMatch();
+
+Q_SIGNALS:
+    void textChanged();
+    void scrollToBottomRequested(bool animated);
+    /// Older messages went in above: keep what was visible by moving to this offset.
+    void contentOffsetRequested(qreal offsetY);
+    void focusRequested();
+
+protected:
+    void viewDidLoad() override;
+    void viewDidAppear() override;
+    void viewWillDisappear(bool animated) override;
+
+private:
+    void loadOlder();
+    void olderResult(const Result<QList<Message>> &result);
+    void newerResult(const Result<QList<Message>> &result);
+    void scrollToBottomSoon(bool animated);
+
+    Match m_match;
+    NetworkService &m_network;
+    MessageListModel m_rows;
+    QString m_text;
+    bool m_isLoadingOlderMessages = false;
+    bool m_hasMoreOlderMessages = true;
+    bool m_didScrollToBottom = false;
+    QTimer m_updateTimer;
+    qreal m_offsetY = 0;
+    qreal m_contentHeight = 0;
+    // Set while older messages wait for the layout that shows them: the height and offset before.
+    std::optional<std::pair<qreal, qreal>> m_heightBeforeInsert;
+};

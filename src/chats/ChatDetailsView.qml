@@ -1,0 +1,157 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// The conversation: a bar with back, the person and the flag; the bubbles; the input bar.
+Rectangle {
+    id: screen
+
+    required property ChatDetailsVC controller
+
+    color: Theme.background
+
+    Item {
+        id: bar
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        height: 52
+        z: 1
+        Rectangle { anchors.fill: parent; color: Theme.background }
+
+        AbstractButton {
+            anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+            width: 44
+            height: 44
+            Accessible.name: "Назад"
+            onClicked: screen.controller.backTapped()
+            contentItem: Image {
+                anchors.centerIn: parent
+                width: 22
+                height: 22
+                sourceSize: Qt.size(44, 44)
+                source: "image://symbol/chevron.left?bold=1&color=" + encodeURIComponent(Theme.primaryText)
+            }
+        }
+
+        AbstractButton {
+            id: titleView
+            anchors.centerIn: parent
+            width: titleRow.implicitWidth
+            height: 44
+            Accessible.name: screen.controller.name
+            onClicked: screen.controller.titleTapped()
+            contentItem: Row {
+                id: titleRow
+                spacing: 8
+                AvatarView {
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 30
+                    height: 30
+                    source: screen.controller.avatar
+                }
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: screen.controller.name
+                    color: Theme.primaryText
+                    font.family: "Inter"
+                    font.pixelSize: 17
+                }
+                Rectangle {
+                    visible: screen.controller.hasCheckmark
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 14
+                    height: 14
+                    radius: 7
+                    color: Theme.accent
+                    Image {
+                        anchors.centerIn: parent
+                        width: 9
+                        height: 9
+                        sourceSize: Qt.size(18, 18)
+                        source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent("#ffffff")
+                    }
+                }
+            }
+        }
+
+        AbstractButton {
+            anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
+            width: 44
+            height: 44
+            Accessible.name: "Удалить мэтч"
+            onClicked: screen.controller.flagButtonTapped()
+            contentItem: Image {
+                anchors.centerIn: parent
+                width: 22
+                height: 22
+                sourceSize: Qt.size(44, 44)
+                source: "image://symbol/flag.fill?color=" + encodeURIComponent(Theme.accent)
+            }
+        }
+    }
+
+    ListView {
+        id: table
+        anchors { left: parent.left; right: parent.right; top: bar.bottom; bottom: inputBar.top }
+        clip: true
+        model: screen.controller.rows
+        Accessible.name: "Сообщения"
+        delegate: MessageCell { width: table.width }
+        onContentYChanged: if (moving) screen.controller.didScroll(contentY - originY)
+        onContentHeightChanged: screen.controller.didLayout(contentHeight, height)
+        onHeightChanged: screen.controller.didLayout(contentHeight, height)
+    }
+
+    Connections {
+        target: screen.controller
+        function onScrollToBottomRequested(animated) { table.positionViewAtEnd() }
+        function onContentOffsetRequested(offsetY) { table.contentY = table.originY + offsetY }
+        function onFocusRequested() { field.forceActiveFocus() }
+        function onTextChanged() {
+            if (field.text !== screen.controller.text)
+                field.text = screen.controller.text
+        }
+    }
+
+    Item {
+        id: inputBar
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: 56
+
+        TextField {
+            id: field
+            anchors { left: parent.left; leftMargin: 12; right: send.left; rightMargin: 8
+                      verticalCenter: parent.verticalCenter }
+            height: 36
+            leftPadding: 12
+            rightPadding: 12
+            placeholderText: "Сообщение"
+            placeholderTextColor: Theme.grey
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 16
+            Accessible.name: "Сообщение"
+            background: Rectangle {
+                radius: 18
+                color: Theme.background
+                border.width: 1
+                border.color: Theme.grey
+            }
+            onTextEdited: screen.controller.textEdited(text)
+        }
+        AbstractButton {
+            id: send
+            anchors { right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
+            width: 36
+            height: 36
+            enabled: screen.controller.sendEnabled
+            opacity: enabled ? 1 : 0.4
+            Accessible.name: "Отправить"
+            onClicked: screen.controller.handleSendButton()
+            contentItem: Image {
+                anchors.fill: parent
+                sourceSize: Qt.size(72, 72)
+                source: "image://symbol/arrow.up.circle.fill?color=" + encodeURIComponent(Theme.accent)
+            }
+        }
+    }
+}

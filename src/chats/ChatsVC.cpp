@@ -1,0 +1,169 @@
+#include "ChatsVC.h"
+
+#include "ChatCashManager.h"
+#include "DesktopNotifier.h"
+#include "DiagnosticLog.h"
+#include "Endpoints.h"
+#include "NavigationContainer.h"
+#include "NotificationCenter.h"
+#include "ScreenFactory.h"
+#include "TabBar.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+ChatsVC::ChatsVC(ChatCashManager &cache, NetworkService &network, QObject *parent)
+    : ViewController(QStringLiteral("ChatsVC"), parent)
+    , m_cache(cache)
+    , m_network(network) {
+    m_rows.setMatches(m_cache.load().value_or(QList<Match>()));
+}
+
+ChatsVC::ChatsVC(QObject *parent)
+    : ChatsVC(ChatCashManager::shared(), NetworkService::shared(), parent) {}
+
+void ChatsVC::viewDidLoad() {
+    updateTableHidden();
+    updateBadge();
+    setLoading(true);
+    requestPage(m_currentPage, perPage, false);
+
+    m_updateTimer.setInterval(refreshIntervalMs);
+    connect(&m_updateTimer, &QTimer::timeout, this, &ChatsVC::refresh);
+    m_updateTimer.start();
+
+    NotificationCenter::shared().observe(Notifications::chatsUpdated, this,
+                                         [weak = QPointer<ChatsVC>(this)] {
+                                             QMetaObject::invokeMethod(qApp, [weak] {
+                                                 if (weak)
+                                                     weak->refresh();
+                                             });
+                                         });
+}
+
+void ChatsVC::requestPage(int page, int count, bool isRefresh) {
+    Endpoints::chats(
+        page, count,
+        [weak = QPointer<ChatsVC>(this), page, isRefresh](const Result<QList<Match>> &result) {
+            QMetaObject::invokeMethod(qApp, [weak, page, isRefresh, result] {
+                if (!weak)
+                    return;
+                if (isRefresh)
+                    weak->refreshResult(result);
+                else
+                    weak->pageResult(page, result);
+            });
+        },
+        m_network);
+}
+
+void ChatsVC::pageResult(int page, const Result<QList<Match>> &result) {
+    setLoading(false);
+    if (!result.ok()) {
+        DiagnosticLog::line(result.error().reason);
+        return;
+    }
+    const QList<Match> &matches = result.value();
+    // The server's page size, whatever this screen asked for.
+    if (matches.size() < 20)
+        m_hasMoreData = false;
+    if (page == 1) {
+        assign(matches);
+    } else {
+        const QList<Match> all = data() + matches;
+        m_rows.setMatches(all);
+        m_cache.save(all);
+    }
+    updateTableHidden();
+    updateBadge();
+}
+
+void ChatsVC::refresh() {
+    if (m_isLoading)
+        return;
+    requestPage(1, std::max<int>(perPage, int(data().size())), true);
+}
+
+void ChatsVC::refreshResult(const Result<QList<Match>> &result) {
+    if (!result.ok()) {
+        DiagnosticLog::line(result.error().reason);
+        return;
+    }
+    const QList<Match> before = data();
+    assign(result.value());
+    updateBadge();
+    for (const Match &match : freshActivity(before, data()))
+        DesktopNotifier::shared().announce(match);
+}
+
+void ChatsVC::assign(const QList<Match> &matches) {
+    m_rows.setMatches(matches);
+    updateTableHidden();
+    m_cache.save(matches);
+}
+
+void ChatsVC::didScroll(qreal offsetY, qreal contentHeight, qreal tableHeight) {
+    if (offsetY <= contentHeight - tableHeight - 100 || m_isLoading || !m_hasMoreData)
+        return;
+    m_currentPage += 1;
+    setLoading(true);
+    requestPage(m_currentPage, perPage, false);
+}
+
+void ChatsVC::selectRow(int row) {
+    if (row < 0 || row >= data().size())
+        return;
+    ViewController *conversation = ScreenFactory::shared().createChatDetails(data().at(row));
+    conversation->setHidesTabBar(true);
+    if (NavigationContainer *navigation = navigationContainer())
+        navigation->push(conversation, true);
+    else
+        delete conversation;
+}
+
+ViewController *ChatsVC::conversationFor(const QUuid &chatID) {
+    for (const Match &match : data())
+        if (match.chatID == chatID)
+            return ScreenFactory::shared().createChatDetails(match);
+    return nullptr;
+}
+
+QString ChatsVC::badgeText() const {
+    const auto unread = std::count_if(data().cbegin(), data().cend(),
+                                      [](const Match &match) { return match.isUnread; });
+    return unread == 0 ? QString() : QString::number(unread);
+}
+
+QList<Match> ChatsVC::freshActivity(const QList<Match> &before, const QList<Match> &now) {
+    QList<Match> fresh;
+    for (const Match &match : now) {
+        const auto old = std::find_if(before.cbegin(), before.cend(),
+                                      [&](const Match &m) { return m.chatID == match.chatID; });
+        const bool isNew = old == before.cend();
+        const bool newlyUnread =
+            match.isUnread && (isNew || !old->isUnread || old->messages != match.messages);
+        if (isNew || newlyUnread)
+            fresh.append(match);
+    }
+    return fresh;
+}
+
+void ChatsVC::setLoading(bool loading) {
+    if (loading == m_isLoading)
+        return;
+    m_isLoading = loading;
+    Q_EMIT loadingChanged();
+}
+
+void ChatsVC::updateTableHidden() {
+    const bool hidden = data().isEmpty();
+    if (hidden == m_tableHidden)
+        return;
+    m_tableHidden = hidden;
+    Q_EMIT tableHiddenChanged();
+}
+
+void ChatsVC::updateBadge() {
+    if (TabBar *tabs = tabBarController())
+        tabs->setBadge(tabIndex, badgeText());
+}

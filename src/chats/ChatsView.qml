@@ -1,0 +1,68 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// The matches list under the logo, the empty state behind it, a spinner below the last row
+// while a page loads.
+Rectangle {
+    id: screen
+
+    required property ChatsVC controller
+
+    color: Theme.background
+
+    LogoView {
+        id: logo
+        anchors { top: parent.top; topMargin: 10; horizontalCenter: parent.horizontalCenter }
+    }
+
+    Image {
+        id: pairsImage
+        anchors { horizontalCenter: parent.horizontalCenter; bottom: hintLabel.top; bottomMargin: 15 }
+        width: 100
+        height: 100
+        sourceSize: Qt.size(200, 200)
+        source: "image://symbol/person.crop.rectangle.stack?color=" + encodeURIComponent(Theme.accent)
+    }
+    Text {
+        id: hintLabel
+        anchors { left: parent.left; right: parent.right; leftMargin: 20; rightMargin: 20
+                  verticalCenter: parent.verticalCenter; verticalCenterOffset: 50 }
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        text: screen.controller.hint
+        color: Theme.primaryText
+        font.family: "Inter"
+        font.pixelSize: 17
+        font.weight: Font.Medium
+    }
+
+    ListView {
+        id: table
+        anchors { top: logo.bottom; topMargin: 20; left: parent.left; right: parent.right
+                  bottom: parent.bottom }
+        visible: !screen.controller.tableHidden
+        clip: true
+        model: screen.controller.rows
+        Accessible.name: "Пары"
+        // The table covers the empty state whenever it has rows.
+        Rectangle { anchors.fill: parent; color: Theme.background; z: -1 }
+        delegate: ChatCell {
+            required property int index
+            width: table.width
+            onTapped: screen.controller.selectRow(index)
+        }
+        footer: Item {
+            width: table.width
+            height: screen.controller.isLoading ? 44 : 0
+            BusyIndicator {
+                anchors.centerIn: parent
+                running: screen.controller.isLoading
+                visible: running
+                height: 36
+                width: 36
+            }
+        }
+        onContentYChanged: screen.controller.didScroll(contentY - originY, contentHeight, height)
+    }
+}

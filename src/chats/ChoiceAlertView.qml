@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// The title, the message and the actions on a card over the dimmed window.
+Rectangle {
+    id: alert
+
+    required property ChoiceAlertVC controller
+
+    color: Qt.rgba(0, 0, 0, 0.45)
+
+    Rectangle {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 360)
+        height: content.implicitHeight + 48
+        radius: 20
+        color: Theme.background
+
+        Column {
+            id: content
+            anchors { left: parent.left; right: parent.right; top: parent.top; margins: 24 }
+            spacing: 16
+
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: alert.controller.heading
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 18
+                font.bold: true
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: alert.controller.message
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 15
+            }
+            Row {
+                width: parent.width
+                spacing: 12
+                Repeater {
+                    model: alert.controller.cancelTitle === "" ? [false] : [true, false]
+                    Button {
+                        id: choice
+                        required property bool modelData
+                        readonly property bool isCancel: modelData
+                        width: (parent.width - (alert.controller.cancelTitle === "" ? 0 : 12))
+                               / (alert.controller.cancelTitle === "" ? 1 : 2)
+                        height: 44
+                        text: isCancel ? alert.controller.cancelTitle : alert.controller.actionTitle
+                        Accessible.name: text
+                        onClicked: isCancel ? alert.controller.cancelTapped() : alert.controller.actionTapped()
+                        background: Rectangle {
+                            radius: 12
+                            color: Theme.grey
+                            opacity: choice.down ? 0.35 : 0.18
+                        }
+                        contentItem: Text {
+                            text: choice.text
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                            color: choice.isCancel ? Theme.primaryText : Theme.accent
+                            font.family: "Inter"
+                            font.pixelSize: 16
+                            font.weight: choice.isCancel ? Font.Normal : Font.DemiBold
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Match.h"
+
+#include <QAbstractListModel>
+#include <QtQml/qqmlregistration.h>
+
+// The rows of the matches list, in server order, as the view reads them.
+class MatchListModel : public QAbstractListModel {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("owned by ChatsVC")
+
+public:
+    enum Role {
+        NameRole = Qt::UserRole + 1,
+        LastMessageRole,
+        AvatarRole,
+        CheckmarkRole,
+        UnreadRole
+    };
+
+    using QAbstractListModel::QAbstractListModel;
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
+
+    void setMatches(const QList<Match> &matches);
+    [[nodiscard]] const QList<Match> &matches() const { return m_matches; }
+
+    /// The second line of a row: the last message, or the words of a new pair.
+    [[nodiscard]] static QString lastLine(const Match &match);
+    /// The first photo address of a profile, empty when it has none.
+    [[nodiscard]] static QString avatarAddress(const ProfileView &profile);
+
+private:
+    QList<Match> m_matches;
+};

@@ -1,0 +1,46 @@
+import QtQuick
+import Zirel
+
+// One bubble: own messages on the right in the accent colour, the other's on the left in grey,
+// with the error mark beside a message that was not sent.
+Item {
+    id: cell
+
+    required property string content
+    required property bool isOwn
+    required property bool failed
+
+    implicitHeight: bubble.height + 8
+
+    Rectangle {
+        id: bubble
+        y: 4
+        x: cell.isOwn ? cell.width - 12 - width : 12
+        width: Math.min(250, label.implicitWidth + 24)
+        height: label.height + 16
+        radius: 16
+        color: cell.isOwn ? Theme.accent : Qt.rgba(0.9, 0.9, 0.9, 1)
+
+        Text {
+            id: label
+            x: 12
+            y: 8
+            width: Math.min(label.implicitWidth, 250 - 24)
+            text: cell.content
+            wrapMode: Text.Wrap
+            color: cell.isOwn ? "white" : "black"
+            font.family: "Inter"
+            font.pixelSize: 16
+        }
+    }
+    Image {
+        visible: cell.failed
+        width: 20
+        height: 20
+        x: bubble.x - 5 - width
+        y: bubble.y + bubble.height - 2 - height
+        sourceSize: Qt.size(40, 40)
+        source: "image://symbol/exclamationmark.circle.fill?color=" + encodeURIComponent(Theme.accent)
+        Accessible.name: "Не отправлено"
+    }
+}

@@ -1,0 +1,56 @@
+#include "MessageListModel.h"
+
+int MessageListModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_messages.size());
+}
+
+QVariant MessageListModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= m_messages.size())
+        return {};
+    const Message &message = m_messages.at(index.row());
+    switch (role) {
+    case ContentRole:
+        return message.content;
+    case OwnRole:
+        return WireFormat::uuidText(message.senderID) == m_ownUserID;
+    case FailedRole:
+        return message.failed;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> MessageListModel::roleNames() const {
+    return {{ContentRole, "content"}, {OwnRole, "isOwn"}, {FailedRole, "failed"}};
+}
+
+void MessageListModel::setMessages(const QList<Message> &messages) {
+    beginResetModel();
+    m_messages = messages;
+    endResetModel();
+}
+
+void MessageListModel::prepend(const QList<Message> &older) {
+    if (older.isEmpty())
+        return;
+    beginInsertRows({}, 0, int(older.size()) - 1);
+    m_messages = older + m_messages;
+    endInsertRows();
+}
+
+void MessageListModel::append(const QList<Message> &newer) {
+    if (newer.isEmpty())
+        return;
+    const int first = int(m_messages.size());
+    beginInsertRows({}, first, first + int(newer.size()) - 1);
+    m_messages += newer;
+    endInsertRows();
+}
+
+void MessageListModel::markLastFailed() {
+    if (m_messages.isEmpty())
+        return;
+    m_messages.last().failed = true;
+    const QModelIndex last = index(int(m_messages.size()) - 1);
+    Q_EMIT dataChanged(last, last, {FailedRole});
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Message.h"
+
+#include <QAbstractListModel>
+#include <QtQml/qqmlregistration.h>
+
+// The bubbles of one conversation, oldest first; which side a bubble takes depends on the own
+// user's identifier.
+class MessageListModel : public QAbstractListModel {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("owned by ChatDetailsVC")
+
+public:
+    enum Role { ContentRole = Qt::UserRole + 1, OwnRole, FailedRole };
+
+    using QAbstractListModel::QAbstractListModel;
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
+
+    [[nodiscard]] const QList<Message> &messages() const { return m_messages; }
+    void setOwnUserID(const QString &userID) { m_ownUserID = userID; }
+
+    void setMessages(const QList<Message> &messages);
+    void prepend(const QList<Message> &older);
+    void append(const QList<Message> &newer);
+    /// Marks the last message as not sent; nothing when the list is empty.
+    void markLastFailed();
+
+private:
+    QList<Message> m_messages;
+    QString m_ownUserID;
+};

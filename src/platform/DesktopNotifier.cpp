@@ -1,0 +1,91 @@
+#include "DesktopNotifier.h"
+
+#include "DiagnosticLog.h"
+#include "SceneStart.h"
+#include "Window.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QGuiApplication>
+#include <QWindow>
+
+namespace {
+const QString service = QStringLiteral("org.freedesktop.Notifications");
+const QString path = QStringLiteral("/org/freedesktop/Notifications");
+const QString interface = QStringLiteral("org.freedesktop.Notifications");
+const QString openAction = QStringLiteral("default");
+} // namespace
+
+DesktopNotifier &DesktopNotifier::shared() {
+    static DesktopNotifier notifier(std::make_unique<QSettings>());
+    return notifier;
+}
+
+DesktopNotifier::DesktopNotifier(std::unique_ptr<QSettings> defaults, QObject *parent)
+    : QObject(parent)
+    , m_defaults(std::move(defaults)) {
+    connect(this, &DesktopNotifier::conversationRequested, this,
+            &DesktopNotifier::openConversation);
+}
+
+bool DesktopNotifier::isAllowed() const {
+    return m_defaults->value(allowedKey(), false).toBool();
+}
+
+void DesktopNotifier::setAllowed(bool allowed) {
+    m_defaults->setValue(allowedKey(), allowed);
+    m_defaults->sync();
+}
+
+bool DesktopNotifier::announce(const Match &match) {
+    if (!isAllowed() || QGuiApplication::applicationState() == Qt::ApplicationActive)
+        return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    if (!m_listening) {
+        m_listening = bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
+                                  SLOT(onActionInvoked(uint, QString)));
+    }
+    const bool newPair = match.messages.isEmpty();
+    const QString summary = newPair ? QStringLiteral("Новая пара") : match.profile.name;
+    const QString body = newPair ? QStringLiteral("Вы образовали пару с ") + match.profile.name
+                                 : match.messages.last().content;
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
+    call << QStringLiteral("Zirel") << uint(0) << QString() << summary << body
+         << QStringList{openAction, QStringLiteral("Открыть")} << QVariantMap() << int(-1);
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, chatID = match.chatID](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<uint> reply = *finished;
+                if (reply.isError()) {
+                    DiagnosticLog::line(QStringLiteral("Ошибка показа уведомления: ") +
+                                        reply.error().message());
+                    return;
+                }
+                m_chats.insert(reply.value(), chatID);
+            });
+    return true;
+}
+
+void DesktopNotifier::onActionInvoked(uint id, const QString &actionKey) {
+    if (actionKey != openAction || !m_chats.contains(id))
+        return;
+    Q_EMIT conversationRequested(m_chats.take(id));
+}
+
+void DesktopNotifier::openConversation(const QUuid &chatID) {
+    Window *window = Window::current();
+    if (!window)
+        return;
+    for (QWindow *shown : QGuiApplication::topLevelWindows()) {
+        shown->show();
+        shown->raise();
+        shown->requestActivate();
+    }
+    SceneStart::openConversation(window->root(), WireFormat::uuidText(chatID));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Match.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSettings>
+#include <QUuid>
+#include <memory>
+
+// Desktop notifications of new matches and messages over the freedesktop notification service,
+// shown only when the user allowed notifications and the window is not active. Clicking one
+// opens its conversation.
+class DesktopNotifier : public QObject {
+    Q_OBJECT
+
+public:
+    static DesktopNotifier &shared();
+    /// A notifier over the given settings (tests use a private file).
+    explicit DesktopNotifier(std::unique_ptr<QSettings> defaults, QObject *parent = nullptr);
+
+    /// The user-defaults flag of the user's answer to the notification prompt.
+    [[nodiscard]] static QString allowedKey() { return QStringLiteral("notificationsAllowed"); }
+    [[nodiscard]] bool isAllowed() const;
+    void setAllowed(bool allowed);
+
+    /// Tells the user about this match unless they are looking at the window or did not allow
+    /// it; true when a notification was handed to the service.
+    bool announce(const Match &match);
+
+Q_SIGNALS:
+    /// The user clicked the notification of this conversation.
+    void conversationRequested(const QUuid &chatID);
+
+private Q_SLOTS:
+    void onActionInvoked(uint id, const QString &actionKey);
+
+private:
+    void openConversation(const QUuid &chatID);
+
+    std::unique_ptr<QSettings> m_defaults;
+    QHash<uint, QUuid> m_chats;
+    bool m_listening = false;
+};

@@ -1,0 +1,185 @@
+#include "ChatCashManager.h"
+#include "ChatTestData.h"
+#include "ChatsVC.h"
+#include "FakeService.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "NotificationCenter.h"
+#include "StdoutCapture.h"
+#include "TabBar.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ChatTestData;
+
+class TestChatsList : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakeService> m_fake;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<ChatCashManager> m_cache;
+
+    std::unique_ptr<ChatsVC> makeScreen() {
+        return std::make_unique<ChatsVC>(*m_cache, *m_network);
+    }
+    QStringList chatRequests() const {
+        QStringList targets;
+        for (const RecordedRequest &r : m_fake->requests())
+            if (r.target.startsWith(u"/chats"))
+                targets.append(r.target);
+        return targets;
+    }
+    static bool settled(ChatsVC &screen) {
+        return QTest::qWaitFor([&] { return !screen.isLoading(); }, 5000);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        m_fake = std::make_unique<FakeService>();
+        QVERIFY(m_fake->start());
+        m_network = std::make_unique<NetworkService>();
+        m_network->setBaseUrl(m_fake->baseUrl());
+        m_network->setPaseto(QStringLiteral("v4.local.test"));
+        m_cache = std::make_unique<ChatCashManager>(std::make_unique<QSettings>(
+            m_dir.filePath(QStringLiteral("defaults-%1.ini").arg(QTest::currentTestFunction())),
+            QSettings::IniFormat));
+    }
+
+    void firstStartWithoutCachePagesUntilAShortPage() {
+        auto screen = makeScreen();
+        QVERIFY(screen->tableHidden());
+        m_fake->respond(QStringLiteral("chats?page=1"), 200, json(matches(0, 20)));
+        screen->loadViewIfNeeded();
+        QVERIFY(screen->isLoading());
+        QVERIFY(settled(*screen));
+        QCOMPARE(screen->data().size(), 20);
+        QVERIFY(!screen->tableHidden());
+        QVERIFY(screen->hasMoreData());
+
+        // Far from the bottom nothing happens; near it the next page is asked for.
+        screen->didScroll(100, 1600, 500);
+        QCOMPARE(screen->currentPage(), 1);
+        m_fake->respond(QStringLiteral("chats?page=2"), 200, "[]");
+        screen->didScroll(1001, 1600, 500);
+        QVERIFY(settled(*screen));
+        QCOMPARE(chatRequests(),
+                 QStringList({"/chats?page=1&perPage=20", "/chats?page=2&perPage=20"}));
+        QVERIFY(!screen->hasMoreData());
+        QCOMPARE(screen->data().size(), 20);
+        screen->didScroll(1001, 1600, 500);
+        QCOMPARE(chatRequests().size(), 2);
+    }
+
+    void cachedRowsShowAtOnceAndRefreshAsksForTheWholeList() {
+        m_cache->save(matches(100, 25)); // only 20 are kept
+        auto screen = makeScreen();
+        QCOMPARE(screen->data(), matches(100, 20));
+        m_fake->respond(QStringLiteral("chats?page=1"), 200, json(matches(0, 20)));
+        m_fake->respond(QStringLiteral("chats?page=2"), 200, json(matches(20, 20)));
+        screen->loadViewIfNeeded();
+        QVERIFY(!screen->tableHidden());
+        QVERIFY(settled(*screen));
+        screen->didScroll(1200, 1600, 500);
+        QVERIFY(settled(*screen));
+        QCOMPARE(screen->data(), matches(0, 40));
+        QCOMPARE(m_cache->load(), matches(0, 20));
+
+        m_fake->respond(QStringLiteral("chats?page=1&perPage=40"), 200, json(matches(50, 40)));
+        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        QTRY_COMPARE(screen->data(), matches(50, 40));
+        QCOMPARE(chatRequests().last(), QStringLiteral("/chats?page=1&perPage=40"));
+        QCOMPARE(m_cache->load(), matches(50, 20));
+        QCOMPARE(screen->currentPage(), 2);
+        QVERIFY(screen->hasMoreData());
+    }
+
+    void refreshIsSkippedWhileAPageLoadsAndErrorsKeepTheList() {
+        auto screen = makeScreen();
+        m_fake->respond(QStringLiteral("chats?page=1"), 200, json(matches(0, 20)));
+        screen->loadViewIfNeeded();
+        QVERIFY(settled(*screen));
+        m_fake->respondDelayed(QStringLiteral("chats?page=2"), std::chrono::milliseconds(400), 500,
+                               R"({"reason":"Сбой","error":true})");
+        screen->didScroll(1200, 1600, 500);
+        screen->refresh();
+        QTest::qWait(100);
+        QCOMPARE(chatRequests().size(), 2);
+        StdoutCapture log;
+        QVERIFY(settled(*screen));
+        QVERIFY(log.text().contains(u"Сбой"));
+        QCOMPARE(screen->data(), matches(0, 20));
+        QCOMPARE(screen->currentPage(), 2);
+        screen->refresh();
+        QTRY_COMPARE(chatRequests().size(), 3);
+    }
+
+    void badgeCountsUnreadOnTheChatTab() {
+        TabBar tabs;
+        auto *list = makeScreen().release();
+        tabs.setTabs({new ViewController(QStringLiteral("A")),
+                      new ViewController(QStringLiteral("B")), new NavigationContainer(list)});
+        m_fake->respond(QStringLiteral("chats?page=1"), 200, json(matches(0, 5, {1, 2, 4})));
+        list->loadViewIfNeeded();
+        QTRY_COMPARE(tabs.badges().value(2), QStringLiteral("3"));
+        QCOMPARE(list->rows()->data(list->rows()->index(0), MatchListModel::LastMessageRole),
+                 QStringLiteral("ВЫ ОБРАЗОВАЛИ ПАРУ"));
+        QCOMPARE(list->rows()->data(list->rows()->index(2), MatchListModel::LastMessageRole),
+                 QStringLiteral("Сообщение 1"));
+
+        m_fake->respond(QStringLiteral("chats?page=1&perPage=20"), 200, json(matches(0, 5)));
+        list->refresh();
+        QTRY_COMPARE(tabs.badges().value(2), QString());
+    }
+
+    void rowsAndNotificationsFindTheirConversation() {
+        auto *list = makeScreen().release();
+        NavigationContainer nav(list);
+        m_cache->save({});
+        m_fake->respond(QStringLiteral("chats?page=1"), 200, json(matches(0, 3)));
+        list->loadViewIfNeeded();
+        QVERIFY(settled(*list));
+        QCOMPARE(list->conversationFor(numbered(2, 7)), nullptr);
+        std::unique_ptr<ViewController> found(list->conversationFor(numbered(2, 2)));
+        QCOMPARE(found->typeName(), QStringLiteral("ChatDetailsVC"));
+        list->selectRow(1);
+        QCOMPARE(nav.depth(), 2);
+        QVERIFY(nav.topViewController()->hidesTabBar());
+    }
+
+    void awayUserHearsOfNewPairsAndNewUnreadMessages() {
+        QList<Match> before = matches(0, 3, {2});
+        QList<Match> now = before;
+        now[0].isUnread = true;                                        // became unread
+        now[2].messages.append(message(9, {}, QStringLiteral("Ещё"))); // more unread
+        now.append(match(5));                                          // new pair
+        const QList<Match> fresh = ChatsVC::freshActivity(before, now);
+        QCOMPARE(fresh.size(), 3);
+        QCOMPARE(fresh.at(2).chatID, numbered(2, 5));
+        QVERIFY(ChatsVC::freshActivity(now, now).isEmpty());
+    }
+
+    void unreadableCacheIsEmpty() {
+        QSettings settings(m_dir.filePath(QStringLiteral("broken.ini")), QSettings::IniFormat);
+        settings.setValue(ChatCashManager::key(), QByteArray(R"([{"chatID":7}])"));
+        settings.sync();
+        ChatCashManager cache(
+            std::make_unique<QSettings>(settings.fileName(), QSettings::IniFormat));
+        StdoutCapture log;
+        QCOMPARE(cache.load(), std::nullopt);
+        QVERIFY(log.text().startsWith(u"Ошибка при загрузке matches: "));
+        // Dates are seconds since 2001, as stored numbers.
+        cache.save({match(1, false, 1)});
+        QSettings reread(settings.fileName(), QSettings::IniFormat);
+        QVERIFY(
+            reread.value(ChatCashManager::key()).toByteArray().contains("\"createdAt\":762541509"));
+        QCOMPARE(cache.load(), QList<Match>({match(1, false, 1)}));
+    }
+};
+
+QTEST_MAIN(TestChatsList)
+#include "tst_chatslist.moc"
