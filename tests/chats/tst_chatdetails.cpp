@@ -1,0 +1,164 @@
+#include "ChatDetailsVC.h"
+#include "ChatTestData.h"
+#include "FakeService.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "NotificationCenter.h"
+#include "StdoutCapture.h"
+#include "UserManager.h"
+#include "Window.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace ChatTestData;
+
+namespace {
+const QUuid me = numbered(9, 1);
+const QUuid other = numbered(4, 1);
+const QString chatPath = QStringLiteral("chats/00000002-0000-4000-8000-000000000001/messages/");
+} // namespace
+
+class TestChatDetails : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeService> m_fake;
+    std::unique_ptr<NetworkService> m_network;
+
+    std::unique_ptr<ChatDetailsVC> conversation(const QList<Message> &messages) {
+        Match m = match(1);
+        m.messages = messages;
+        auto screen = std::make_unique<ChatDetailsVC>(m, *m_network);
+        screen->loadViewIfNeeded();
+        return screen;
+    }
+    QStringList targets(const QString &prefix) const {
+        QStringList found;
+        for (const RecordedRequest &r : m_fake->requests())
+            if (r.target.startsWith(u'/' + prefix))
+                found.append(r.target.mid(1));
+        return found;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        User user = UserManager::initialUser();
+        user.userID = me.toString(QUuid::WithoutBraces).toUpper();
+        UserManager::shared().setCurrentUser(user);
+    }
+
+    void init() {
+        m_fake = std::make_unique<FakeService>();
+        QVERIFY(m_fake->start());
+        m_network = std::make_unique<NetworkService>();
+        m_network->setBaseUrl(m_fake->baseUrl());
+        m_network->setPaseto(QStringLiteral("v4.local.test"));
+    }
+
+    void pollAsksAfterTheLastMessageAndDropsEchoes() {
+        // A last message without an identifier cannot be polled after.
+        auto screen = conversation({message(1, other, QStringLiteral("Привет")),
+                                    message(2, me, QStringLiteral("Как дела?"), false)});
+        screen->pollNewer();
+        QTest::qWait(100);
+        QVERIFY(targets(chatPath).isEmpty());
+
+        screen = conversation({message(1, other, QStringLiteral("Привет")),
+                               message(2, me, QStringLiteral("Как дела?"))});
+        const QList<Message> answer = {message(2, me, QStringLiteral("Как дела?")),
+                                       message(3, other, QStringLiteral("Отлично")),
+                                       message(4, other, QStringLiteral("Отлично"))};
+        m_fake->respond(chatPath + QStringLiteral("newer"), 200, json(answer));
+        screen->pollNewer();
+        QTRY_COMPARE(screen->messages().size(), 3);
+        QCOMPARE(screen->messages().last().content, QStringLiteral("Отлично"));
+        QCOMPARE(
+            targets(chatPath),
+            QStringList({chatPath + QStringLiteral("newer?after=2025-03-01T17:05:11Z&lastMessageID="
+                                                   "00000003-0000-4000-8000-000000000002")}));
+        QVERIFY(screen->rows()->data(screen->rows()->index(1), MessageListModel::OwnRole).toBool());
+        QVERIFY(
+            !screen->rows()->data(screen->rows()->index(2), MessageListModel::OwnRole).toBool());
+    }
+
+    void olderPageKeepsThePlaceAndAnEmptyOneStopsAsking() {
+        auto screen = conversation({message(10, other, QStringLiteral("Десять"))});
+        QSignalSpy bottom(screen.get(), &ChatDetailsVC::scrollToBottomRequested);
+        QSignalSpy offset(screen.get(), &ChatDetailsVC::contentOffsetRequested);
+        screen->didLayout(300, 500); // fits: no jump
+        screen->didLayout(900, 500);
+        screen->didLayout(950, 500);
+        QCOMPARE(bottom.size(), 1);
+
+        m_fake->respond(chatPath + QStringLiteral("older"), 200,
+                        json(QList<Message>{message(7, other, QStringLiteral("Семь")),
+                                            message(8, me, QStringLiteral("Восемь"))}));
+        screen->didScroll(0);
+        screen->didScroll(-5); // already asking
+        QTRY_COMPARE(screen->messages().size(), 3);
+        QCOMPARE(screen->messages().first().content, QStringLiteral("Семь"));
+        screen->didLayout(1100, 500);
+        QCOMPARE(offset.size(), 1);
+        QCOMPARE(offset.first().first().toReal(), -5.0 + 150.0); // where it was, plus the growth
+
+        m_fake->respond(chatPath + QStringLiteral("older"), 200, "[]");
+        screen->didScroll(0);
+        QTRY_VERIFY(!screen->hasMoreOlderMessages());
+        screen->didScroll(0);
+        QTest::qWait(100);
+        QCOMPARE(targets(chatPath),
+                 QStringList({chatPath + QStringLiteral("older?before=2025-03-01T17:05:19Z"),
+                              chatPath + QStringLiteral("older?before=2025-03-01T17:05:16Z")}));
+    }
+
+    void textRulesAndAFailedSend() {
+        auto screen = conversation({});
+        QVERIFY(!screen->sendEnabled());
+        screen->textEdited(QString(600, u'а'));
+        QCOMPARE(screen->text().size(), 500);
+        QVERIFY(screen->sendEnabled());
+        screen->textEdited(QStringLiteral("Привет"));
+        screen->textEdited(QStringLiteral("Привет  "));
+        screen->textEdited(QStringLiteral("При\n\nвет"));
+        QCOMPARE(screen->text(), QStringLiteral("Привет"));
+
+        m_fake->respond(QStringLiteral("sendMessage"), 500, R"({"reason":"Сбой","error":true})");
+        StdoutCapture log;
+        QVERIFY(screen->returnPressed());
+        QCOMPARE(screen->text(), QString());
+        QVERIFY(!screen->returnPressed());
+        QCOMPARE(screen->messages().size(), 1);
+        QCOMPARE(screen->messages().last().senderID, me);
+        QTRY_VERIFY(screen->messages().last().failed);
+        QVERIFY(log.text().contains(u"Ошибка отправки сообщения: Сбой"));
+        QCOMPARE(m_fake->requests().last().json().value(u"content").toString(),
+                 QStringLiteral("Привет"));
+    }
+
+    void goingBackAnnouncesAndThePollLivesOnScreenOnly() {
+        Window window;
+        auto *root = new ViewController(QStringLiteral("Root"));
+        auto *nav = new NavigationContainer(root);
+        window.setRoot(nav);
+        int announced = 0;
+        QObject observer;
+        NotificationCenter::shared().observe(Notifications::chatsUpdated, &observer,
+                                             [&announced] { ++announced; });
+        Match m = match(1);
+        auto *screen = new ChatDetailsVC(m, *m_network);
+        nav->push(screen, false);
+        QVERIFY(screen->isPolling());
+        screen->titleTapped();
+        QVERIFY(screen->presentedViewController());
+        screen->presentedViewController()->dismiss(false);
+        QCOMPARE(announced, 0);
+        screen->backTapped();
+        QCOMPARE(announced, 1);
+        QVERIFY(!screen->isPolling());
+    }
+};
+
+QTEST_MAIN(TestChatDetails)
+#include "tst_chatdetails.moc"
