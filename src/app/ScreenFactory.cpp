@@ -2,7 +2,10 @@
 
 #include "ChatDetailsVC.h"
 #include "ChatsVC.h"
+#include "DeleteAccountVC.h"
+#include "RestoreVC.h"
 #include "StandInVC.h"
+#include "StartVC.h"
 
 #include <QHash>
 
@@ -45,6 +48,12 @@ ViewController *ScreenFactory::create(Screen screen) const {
     if (auto it = m_overrides.find(screen); it != m_overrides.end())
         return (*it)();
     switch (screen) {
+    case Screen::Start:
+        return new StartVC();
+    case Screen::Restore:
+        return new RestoreVC();
+    case Screen::DeleteAccount:
+        return new DeleteAccountVC();
     case Screen::Chats:
         return new ChatsVC();
     default:

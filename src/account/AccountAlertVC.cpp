@@ -1,0 +1,60 @@
+#include "AccountAlertVC.h"
+
+AccountAlertVC::AccountAlertVC(QString heading, QString message, QList<Action> actions,
+                               QObject *parent)
+    : ViewController(QStringLiteral("AccountAlertVC"), parent)
+    , m_heading(std::move(heading))
+    , m_message(std::move(message))
+    , m_actions(std::move(actions)) {}
+
+void AccountAlertVC::addTextField(const QString &placeholder) {
+    m_hasTextField = true;
+    m_placeholder = placeholder;
+}
+
+void AccountAlertVC::setFieldText(const QString &text) {
+    if (text == m_fieldText)
+        return;
+    m_fieldText = text;
+    Q_EMIT fieldTextChanged();
+}
+
+QStringList AccountAlertVC::actionTitles() const {
+    QStringList titles;
+    for (const Action &action : m_actions)
+        titles.append(action.title);
+    return titles;
+}
+
+QVariantList AccountAlertVC::actionStyles() const {
+    QVariantList styles;
+    for (const Action &action : m_actions)
+        styles.append(int(action.style));
+    return styles;
+}
+
+void AccountAlertVC::actionTapped(int index) {
+    if (index < 0 || index >= m_actions.size())
+        return;
+    // Dismissing only schedules this alert's deletion, so the copies stay valid for the handler.
+    const auto handler = m_actions.at(index).handler;
+    const QString text = m_fieldText;
+    dismiss(true);
+    if (handler)
+        handler(text);
+}
+
+int AccountAlertVC::firstIndex(bool cancel) const {
+    for (int i = 0; i < m_actions.size(); ++i)
+        if ((m_actions.at(i).style == Cancel) == cancel)
+            return i;
+    return -1;
+}
+
+void AccountAlertVC::returnPressed() {
+    actionTapped(firstIndex(false));
+}
+
+void AccountAlertVC::escapePressed() {
+    actionTapped(firstIndex(true));
+}

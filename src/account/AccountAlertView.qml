@@ -1,0 +1,86 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// A compact question card over the dimmed window: title, message, optional field, actions.
+Rectangle {
+    id: alert
+
+    required property AccountAlertVC controller
+
+    color: Qt.rgba(0, 0, 0, 0.45)
+
+    Rectangle {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 48, 340)
+        height: content.implicitHeight + 40
+        radius: 16
+        color: Theme.background
+
+        Column {
+            id: content
+            anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 }
+            spacing: 12
+
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: alert.controller.heading
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 17
+                font.bold: true
+            }
+            Text {
+                width: parent.width
+                visible: text !== ""
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: alert.controller.message
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 14
+            }
+            TextField {
+                id: field
+                width: parent.width
+                visible: alert.controller.hasTextField
+                focus: visible
+                echoMode: TextInput.Password
+                placeholderText: alert.controller.placeholder
+                Accessible.name: alert.controller.placeholder
+                text: alert.controller.fieldText
+                onTextEdited: alert.controller.fieldText = text
+                font.family: "Inter"
+            }
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 8
+
+                Repeater {
+                    model: alert.controller.actionTitles
+                    Button {
+                        required property int index
+                        required property string modelData
+                        readonly property int style: alert.controller.actionStyles[index]
+                        width: (content.width - 8 * (alert.controller.actionTitles.length - 1))
+                               / alert.controller.actionTitles.length
+                        flat: true
+                        text: modelData
+                        Accessible.name: modelData
+                        onClicked: alert.controller.actionTapped(index)
+                        contentItem: Text {
+                            text: parent.text
+                            horizontalAlignment: Text.AlignHCenter
+                            font.family: "Inter"
+                            font.pixelSize: 16
+                            font.bold: parent.style === AccountAlertVC.Cancel
+                            color: parent.style === AccountAlertVC.Destructive ? "#FF3B30" : Theme.accent
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,71 @@
+#include "DeleteAccountVC.h"
+
+#include "AccountAlertVC.h"
+#include "AlertErrorVC.h"
+#include "Endpoints.h"
+#include "NavigationContainer.h"
+#include "SecureStore.h"
+#include "WindowHelper.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+DeleteAccountVC::DeleteAccountVC(QObject *parent)
+    : ViewController(QStringLiteral("DeleteAccountVC"), parent) {}
+
+QString DeleteAccountVC::hintText() const {
+    return QStringLiteral(
+        "Пусть она длится столько, сколько потребуется. Ты можешь заморозить аккаунт и "
+        "вернуться, когда снова захочешь знакомиться.\n\nФункция заморозки скрывает твой профиль "
+        "от других пользователей, но не удаляет его. Тебе не нужно будет заново регистрироваться "
+        "и заполнять информацию, если захочешь вернуться!\n\nПосле удаления аккаунта все твои "
+        "сообщения, свайпы и мэтчи будут удалены, а твой аккаунт деактивирован. Но ты сможешь "
+        "восстановить его до истечения 90 дней с момента инициализации удаления. После истечения "
+        "данного срока будут удалены все твои данные.");
+}
+
+void DeleteAccountVC::setBusy(bool busy) {
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    Q_EMIT busyChanged();
+}
+
+void DeleteAccountVC::freezeButtonTapped() {
+    if (NavigationContainer *navigation = navigationContainer())
+        navigation->pop(true);
+    else
+        dismiss(true);
+}
+
+void DeleteAccountVC::deleteButtonTapped() {
+    QPointer<DeleteAccountVC> weak = this;
+    present(new AccountAlertVC(QStringLiteral("Ты действитетельно хочешь удалить аккаунт?"), {},
+                               {{QStringLiteral("Отмена"), AccountAlertVC::Cancel, {}},
+                                {QStringLiteral("Удалить"), AccountAlertVC::Destructive,
+                                 [weak](const QString &) {
+                                     if (weak)
+                                         weak->deleteAccount();
+                                 }}}),
+            PresentationStyle::CrossDissolve, true);
+}
+
+void DeleteAccountVC::deleteAccount() {
+    if (m_busy)
+        return;
+    setBusy(true);
+    Endpoints::deleteAccount([weak = QPointer<DeleteAccountVC>(this)](
+                                 const Result<EmptyResponse> &result) {
+        QMetaObject::invokeMethod(qApp, [weak, result] {
+            if (!weak)
+                return;
+            weak->setBusy(false);
+            if (!result.ok()) {
+                AlertErrorVC::show(weak, result.error().reason);
+                return;
+            }
+            (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));
+            WindowHelper::showRestore();
+        });
+    });
+}

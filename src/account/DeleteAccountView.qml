@@ -1,0 +1,80 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// A scrolling page: the pause symbol, the question, the explanation and the two buttons.
+Rectangle {
+    id: screen
+
+    required property DeleteAccountVC controller
+
+    color: Theme.background
+
+    Flickable {
+        id: scrollView
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: contentView.implicitHeight + 64
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
+
+        Column {
+            id: contentView
+            y: 32
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(scrollView.width - 48, 520)
+            spacing: 20
+
+            Image {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 88
+                height: 88
+                sourceSize: Qt.size(176, 176)
+                source: "image://symbol/pause.circle.fill?color=" + encodeURIComponent(Theme.accent) + "&bold=1"
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: screen.controller.titleText
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 26
+                font.bold: true
+            }
+            Text {
+                width: parent.width
+                wrapMode: Text.Wrap
+                text: screen.controller.hintText
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 16
+                lineHeight: 1.15
+            }
+            Item { width: 1; height: 8 }
+            GradientButton {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: Math.min(parent.width, 320)
+                text: screen.controller.freezeTitle
+                onClicked: screen.controller.freezeButtonTapped()
+            }
+            Button {
+                anchors.horizontalCenter: parent.horizontalCenter
+                flat: true
+                enabled: !screen.controller.busy
+                text: screen.controller.deleteTitle
+                Accessible.name: text
+                onClicked: screen.controller.deleteButtonTapped()
+                contentItem: Text {
+                    text: parent.text
+                    color: Theme.grey
+                    font.family: "Inter"
+                    font.pixelSize: 16
+                    font.weight: Font.DemiBold
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                background: Item {}
+            }
+        }
+    }
+}

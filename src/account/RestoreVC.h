@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ViewController.h"
+
+// Where a deleted or blocked account lands: what happened, and "Восстановить".
+class RestoreVC : public ViewController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by ScreenFactory")
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    Q_PROPERTY(QString message READ message CONSTANT)
+    Q_PROPERTY(QString restoreTitle READ restoreTitle CONSTANT)
+
+public:
+    explicit RestoreVC(QObject *parent = nullptr);
+
+    QUrl viewSource() const override { return qmlView("account/RestoreView.qml"); }
+    bool navigationBarHidden() const override { return true; }
+
+    bool busy() const { return m_busy; }
+    QString message() const;
+    QString restoreTitle() const { return QStringLiteral("Восстановить"); }
+
+    /// Asks the service to restore the account; success switches to the main tab screen.
+    Q_INVOKABLE void loginButtonTapped();
+    Q_INVOKABLE void returnPressed() { loginButtonTapped(); }
+
+Q_SIGNALS:
+    void busyChanged();
+
+private:
+    void setBusy(bool busy);
+
+    bool m_busy = false;
+};

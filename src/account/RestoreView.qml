@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// The restore screen on the brand gradient: logo, what happened, "Восстановить".
+Item {
+    id: screen
+
+    required property RestoreVC controller
+
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: Theme.gradientStart }
+            GradientStop { position: 1.0; color: Theme.gradientEnd }
+        }
+    }
+
+    Column {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 64, 460)
+        spacing: 28
+
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 96
+            height: 96
+            sourceSize: Qt.size(192, 192)
+            source: "image://symbol/Logo?color=" + encodeURIComponent("white")
+        }
+        Text {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            text: screen.controller.message
+            color: "white"
+            font.family: "Inter"
+            font.pixelSize: 16
+        }
+        Button {
+            id: restoreButton
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(parent.width, 320)
+            height: 52
+            enabled: !screen.controller.busy
+            Accessible.name: screen.controller.restoreTitle
+            onClicked: screen.controller.loginButtonTapped()
+
+            scale: down ? 0.96 : 1.0
+            Behavior on scale { NumberAnimation { duration: restoreButton.down ? 200 : 100 } }
+
+            background: Rectangle {
+                radius: 14
+                color: "white"
+                opacity: restoreButton.down ? 0.85 : 1
+            }
+            contentItem: Item {
+                Text {
+                    anchors.centerIn: parent
+                    visible: !screen.controller.busy
+                    text: screen.controller.restoreTitle
+                    color: Theme.accent
+                    font.family: "Inter"
+                    font.pixelSize: 18
+                    font.bold: true
+                }
+                BusyIndicator {
+                    anchors.centerIn: parent
+                    height: parent.height * 0.7
+                    width: height
+                    running: screen.controller.busy
+                    visible: running
+                }
+            }
+        }
+    }
+}

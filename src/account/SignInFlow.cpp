@@ -1,0 +1,153 @@
+#include "SignInFlow.h"
+
+#include "AppServices.h"
+#include "BuildConfigValues.h"
+#include "CloudAccount.h"
+#include "DeviceAttestation.h"
+#include "DeviceEnvelope.h"
+#include "DeviceInfo.h"
+#include "DiagnosticLog.h"
+#include "Endpoints.h"
+#include "SecureStore.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QUuid>
+
+namespace {
+const QString tokenKey = QStringLiteral("paseto");
+const QString userIdKey = QStringLiteral("passkeyUserID");
+const QString screenKey = QStringLiteral("screen");
+
+// Platform and network answers come on their own threads; the flow continues on the main thread,
+// and not at all once it is gone.
+void onMainThread(const QPointer<SignInFlow> &weak, std::function<void(SignInFlow &)> step) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [weak, step = std::move(step)] {
+            if (weak)
+                step(*weak);
+        },
+        Qt::QueuedConnection);
+}
+} // namespace
+
+SignInFlow::SignInFlow(QObject *parent)
+    : QObject(parent)
+    , m_envelopeKey(QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY)) {}
+
+void SignInFlow::start() {
+    if (m_running)
+        return;
+    m_running = true;
+    AppServices::shared().cloudAccount().accountStatus(
+        [weak = QPointer<SignInFlow>(this)](bool available, const QString &) {
+            onMainThread(weak, [available](SignInFlow &flow) { flow.onAccountStatus(available); });
+        });
+}
+
+void SignInFlow::onAccountStatus(bool available) {
+    if (!available) {
+        fail(QStringLiteral("Чтобы продолжить, войди в iCloud на данном устройстве"));
+        return;
+    }
+    AppServices::shared().cloudAccount().fetchRecordName(
+        [weak = QPointer<SignInFlow>(this)](const QString &recordName, const QString &error) {
+            onMainThread(weak, [recordName, error](SignInFlow &flow) {
+                flow.onRecordName(recordName, error);
+            });
+        });
+}
+
+void SignInFlow::onRecordName(const QString &recordName, const QString &error) {
+    if (!error.isEmpty()) {
+        fail(QStringLiteral("Ошибка iCloud: ") + error);
+        return;
+    }
+    if (recordName.isEmpty()) {
+        fail(QStringLiteral("Ошибка: iCloud ID не найден"));
+        return;
+    }
+    const QString userId = localUserId();
+    if (userId.isEmpty()) {
+        fail(QStringLiteral("Ошибка получения UserID"));
+        return;
+    }
+    attest(recordName, userId);
+}
+
+QString SignInFlow::localUserId() {
+    SecureStore &store = SecureStore::shared();
+    if (const std::optional<QString> stored = store.load(userIdKey); stored && !stored->isEmpty()) {
+        DiagnosticLog::line(QStringLiteral("Restored user ID: ") + *stored);
+        return *stored;
+    }
+    const QString created = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    if (!store.save(created, userIdKey))
+        return {};
+    DiagnosticLog::line(QStringLiteral("New user ID saved: ") + created);
+    return created;
+}
+
+void SignInFlow::attest(const QString &recordName, const QString &userId) {
+    DeviceAttestation &attestation = AppServices::shared().deviceAttestation();
+    if (!attestation.isSupported()) {
+        fail(QStringLiteral("Данный девайс не поддерживается"));
+        return;
+    }
+    attestation.generateToken([weak = QPointer<SignInFlow>(this), recordName,
+                               userId](const QByteArray &token, const QString &error) {
+        onMainThread(weak, [recordName, userId, token, error](SignInFlow &flow) {
+            if (!token.isEmpty())
+                flow.seal(recordName, userId, token);
+            else if (!error.isEmpty())
+                flow.fail(QStringLiteral("Ошибка генерации токена: ") + error);
+            else
+                flow.fail(QStringLiteral("Ошибка генерации токена"));
+        });
+    });
+}
+
+void SignInFlow::seal(const QString &recordName, const QString &userId, const QByteArray &token) {
+    const DeviceEnvelope envelope(recordName, userId, token,
+                                  AppServices::shared().deviceInfo().description());
+    const std::optional<QString> sealed = envelope.seal(m_envelopeKey);
+    if (!sealed) {
+        fail(QStringLiteral("Ошибка шифрования"));
+        recordUserId(userId);
+        return;
+    }
+    Endpoints::validateDevice(
+        *sealed, [weak = QPointer<SignInFlow>(this), userId](const Result<TokenResponse> &result) {
+            onMainThread(weak,
+                         [result, userId](SignInFlow &flow) { flow.onValidated(result, userId); });
+        });
+}
+
+void SignInFlow::onValidated(const Result<TokenResponse> &result, const QString &userId) {
+    if (!result.ok()) {
+        fail(result.error().reason);
+    } else {
+        SecureStore &store = SecureStore::shared();
+        const QString token = result.value().token;
+        if (store.save(token, tokenKey)) {
+            NetworkService::shared().setPaseto(token);
+            (void)store.save(QStringLiteral("name"), screenKey);
+            m_running = false;
+            Q_EMIT succeeded();
+        } else {
+            fail(QStringLiteral("Не удалось сохранить токен на устройстве"));
+        }
+    }
+    recordUserId(userId);
+}
+
+void SignInFlow::fail(const QString &message) {
+    m_running = false;
+    Q_EMIT failed(message);
+}
+
+void SignInFlow::recordUserId(const QString &userId) {
+    if (m_recordUserId)
+        m_recordUserId(userId);
+}

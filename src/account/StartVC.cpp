@@ -1,0 +1,109 @@
+#include "StartVC.h"
+
+#include "AccountAlertVC.h"
+#include "AlertBlockVC.h"
+#include "AlertErrorVC.h"
+#include "AppServices.h"
+#include "BuildConfigValues.h"
+#include "DeviceInfo.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "OsVersionRule.h"
+#include "ScreenFactory.h"
+#include "SecureStore.h"
+#include "UrlOpener.h"
+#include "WindowHelper.h"
+
+#include <QPointer>
+#include <QTimer>
+
+StartVC::StartVC(ReviewModeCounter::Clock clock, QObject *parent)
+    : ViewController(QStringLiteral("StartVC"), parent)
+    , m_logoTaps(std::move(clock)) {
+    connect(&m_flow, &SignInFlow::failed, this, &StartVC::onSignInFailed);
+    connect(&m_flow, &SignInFlow::succeeded, this, &StartVC::onSignedIn);
+}
+
+void StartVC::viewDidLoad() {
+    // Both checks present over a screen that is still being installed, so they wait for the
+    // next turn of the event loop.
+    QPointer<StartVC> weak = this;
+    QTimer::singleShot(0, this, [weak] {
+        if (weak && OsVersionRule::blocks(AppServices::shared().deviceInfo().equivalentOsVersion()))
+            weak->presentBlock(QStringLiteral("Для корректной работы приложения необходимо "
+                                              "обновиться до macOS 15 Sequoia или новее"));
+    });
+    QTimer::singleShot(0, this, [weak] {
+        if (weak && SecureStore::shared().load(QStringLiteral("screen")) == QStringLiteral("ban"))
+            weak->presentBlock(QStringLiteral("Твой аккаунт заблокирован"));
+    });
+}
+
+void StartVC::presentBlock(const QString &message) {
+    auto *alert = new AlertBlockVC(true);
+    alert->setMessage(message);
+    present(alert, PresentationStyle::CrossDissolve, true);
+}
+
+void StartVC::setBusy(bool busy) {
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    Q_EMIT busyChanged();
+}
+
+void StartVC::loginButtonTapped() {
+    if (m_flow.isRunning())
+        return;
+    setBusy(true);
+    m_flow.start();
+}
+
+void StartVC::onSignInFailed(const QString &message) {
+    setBusy(false);
+    AlertErrorVC::show(this, message);
+}
+
+void StartVC::onSignedIn() {
+    setBusy(false);
+    auto *steps =
+        new NavigationContainer(ScreenFactory::shared().create(ScreenFactory::Screen::NameInput));
+    present(steps, PresentationStyle::FullScreen, true);
+}
+
+void StartVC::interactiveLabelTapped() {
+    AppServices::shared().urlOpener().open(
+        QUrl(NetworkService::shared().baseUrl() + QStringLiteral("agreement")));
+}
+
+void StartVC::logoTapped() {
+    if (m_logoTaps.tap())
+        showReviewPrompt();
+}
+
+void StartVC::showReviewPrompt() {
+    QPointer<StartVC> weak = this;
+    auto *prompt =
+        new AccountAlertVC(QStringLiteral("Review mode"),
+                           QStringLiteral("Enter password from appstore connect login info"),
+                           {{QStringLiteral("Log in"), AccountAlertVC::Default,
+                             [weak](const QString &code) {
+                                 if (weak)
+                                     weak->reviewLogIn(code);
+                             }},
+                            {QStringLiteral("Cancel"), AccountAlertVC::Cancel, {}}});
+    prompt->addTextField(QStringLiteral("password"));
+    present(prompt, PresentationStyle::CrossDissolve, true);
+}
+
+void StartVC::reviewLogIn(const QString &code) {
+    if (code != QStringLiteral(ZIREL_BUILD_REVIEW_CODE)) {
+        present(new AccountAlertVC(QStringLiteral("Ошибка"), QStringLiteral("Неверный пароль"),
+                                   {{QStringLiteral("Ок"), AccountAlertVC::Default, {}}}),
+                PresentationStyle::CrossDissolve, true);
+        return;
+    }
+    // The reviewers' token lives in memory only: a restart returns to this screen.
+    NetworkService::shared().setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+    WindowHelper::showMain();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ReviewModeCounter.h"
+#include "SignInFlow.h"
+#include "ViewController.h"
+
+// The sign-in screen: the logo, the consent line with the terms link and "Войти". Five quick
+// taps on the logo open the reviewers' login.
+class StartVC : public ViewController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by ScreenFactory")
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    Q_PROPERTY(QString loginTitle READ loginTitle CONSTANT)
+    Q_PROPERTY(QString consentLead READ consentLead CONSTANT)
+    Q_PROPERTY(QString consentLink READ consentLink CONSTANT)
+    Q_PROPERTY(QString consentTail READ consentTail CONSTANT)
+
+public:
+    explicit StartVC(ReviewModeCounter::Clock clock = &std::chrono::steady_clock::now,
+                     QObject *parent = nullptr);
+
+    QUrl viewSource() const override { return qmlView("account/StartView.qml"); }
+    bool navigationBarHidden() const override { return true; }
+
+    /// The sign-in behind the button, for configuring it.
+    SignInFlow &signInFlow() { return m_flow; }
+
+    bool busy() const { return m_busy; }
+    QString loginTitle() const { return QStringLiteral("Войти"); }
+    QString consentLead() const {
+        return QStringLiteral("Нажимая «Войти», Вы соглашаетесь с нашими ");
+    }
+    QString consentLink() const { return QStringLiteral("Условиями"); }
+    QString consentTail() const { return QStringLiteral("."); }
+
+    Q_INVOKABLE void loginButtonTapped();
+    Q_INVOKABLE void returnPressed() { loginButtonTapped(); }
+    /// Opens the terms page in the browser.
+    Q_INVOKABLE void interactiveLabelTapped();
+    Q_INVOKABLE void logoTapped();
+
+Q_SIGNALS:
+    void busyChanged();
+
+protected:
+    void viewDidLoad() override;
+
+private:
+    void setBusy(bool busy);
+    void onSignInFailed(const QString &message);
+    void onSignedIn();
+    void showReviewPrompt();
+    void reviewLogIn(const QString &code);
+    void presentBlock(const QString &message);
+
+    SignInFlow m_flow;
+    ReviewModeCounter m_logoTaps;
+    bool m_busy = false;
+};

@@ -1,0 +1,98 @@
+#include "AccountAlertVC.h"
+#include "AlertErrorVC.h"
+#include "DeleteAccountVC.h"
+#include "FakeService.h"
+#include "FileSecretBackend.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "SceneStart.h"
+#include "SecureStore.h"
+#include "StandInVC.h"
+#include "Window.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDeleteAccount : public QObject {
+    Q_OBJECT
+
+    FakeService m_service;
+    QTemporaryDir m_dir;
+
+    // The settings stand-in with the delete screen pushed on it, as the window's root.
+    static DeleteAccountVC *openFromSettings(Window &window) {
+        auto *settings = new NavigationContainer(new StandInVC(QStringLiteral("SettingsVC")));
+        window.setRoot(settings);
+        auto *screen = new DeleteAccountVC();
+        settings->push(screen, false);
+        return screen;
+    }
+    static AccountAlertVC *confirmation(DeleteAccountVC *screen) {
+        screen->deleteButtonTapped();
+        return qobject_cast<AccountAlertVC *>(screen->presentedViewController());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_service.start());
+        NetworkService::shared().setBaseUrl(m_service.baseUrl());
+        NetworkService::shared().setPaseto(QStringLiteral("v4.local.member"));
+    }
+
+    void init() {
+        SecureStore::shared().replaceBackend(
+            std::make_unique<FileSecretBackend>(m_dir.filePath(QTest::currentTestFunction())));
+        (void)SecureStore::shared().save(QStringLiteral("v4.local.member"),
+                                         QStringLiteral("paseto"));
+        (void)SecureStore::shared().save(QStringLiteral("main"), QStringLiteral("screen"));
+        m_service.clearRequests();
+    }
+
+    void freezeAndCancelOnlyGoBack() {
+        Window window;
+        DeleteAccountVC *screen = openFromSettings(window);
+        AccountAlertVC *alert = confirmation(screen);
+        QVERIFY(alert);
+        QCOMPARE(alert->heading(), QStringLiteral("Ты действитетельно хочешь удалить аккаунт?"));
+        QCOMPARE(alert->actionTitles(), (QStringList{"Отмена", "Удалить"}));
+        alert->escapePressed();
+        QVERIFY(!screen->presentedViewController());
+
+        screen->freezeButtonTapped();
+        QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->depth(), 1);
+        QTest::qWait(50);
+        QVERIFY(m_service.requests().isEmpty());
+    }
+
+    void deletedAccountRestartsOnTheRestoreScreen() {
+        m_service.respond(QStringLiteral("deleteAccount"), 200, "{}");
+        Window window;
+        confirmation(openFromSettings(window))->actionTapped(1);
+        QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
+        QCOMPARE(m_service.requests().first().method, QStringLiteral("GET"));
+        QCOMPARE(m_service.requests().first().headers.value("auth"), "bear v4.local.member");
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("delete"));
+
+        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
+        QCOMPARE(restarted->typeName(), QStringLiteral("RestoreVC"));
+    }
+
+    void failedDeletionStaysWithTheReason() {
+        m_service.respond(QStringLiteral("deleteAccount"), 500,
+                          R"({"reason":"Сервис временно недоступен","error":true})");
+        Window window;
+        DeleteAccountVC *screen = openFromSettings(window);
+        confirmation(screen)->actionTapped(1);
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(screen->presentedViewController()));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(screen->presentedViewController())->message(),
+                 QStringLiteral("Сервис временно недоступен"));
+        QVERIFY(!screen->busy());
+        QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->topViewController(), screen);
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+    }
+};
+
+QTEST_MAIN(TestDeleteAccount)
+#include "tst_deleteaccount.moc"

@@ -1,0 +1,349 @@
+#include "AccountAlertVC.h"
+#include "AlertBlockVC.h"
+#include "AlertErrorVC.h"
+#include "AppServices.h"
+#include "BuildConfigValues.h"
+#include "CloudAccount.h"
+#include "DeviceAttestation.h"
+#include "DeviceEnvelope.h"
+#include "DeviceInfo.h"
+#include "FakeService.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "SecureStore.h"
+#include "StartVC.h"
+#include "StdoutCapture.h"
+#include "UrlOpener.h"
+#include "Window.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTest>
+#include <thread>
+
+namespace {
+
+// The platform's answers, scripted per test; they arrive on a thread of their own, as the real
+// services' do.
+struct Script {
+    bool cloudAvailable = true;
+    QString recordName = QStringLiteral("_0f1e2d3c4b5a69788796a5b4c3d2e1f0");
+    QString recordError;
+    bool attestationSupported = true;
+    QByteArray token = QByteArray("\x01\x02\xfe\xff", 4);
+    QString tokenError;
+    QString osVersion = QStringLiteral("26.1");
+    QList<QUrl> opened;
+    int statusAsked = 0;
+};
+Script script;
+
+class FakeCloud final : public CloudAccount {
+public:
+    void accountStatus(StatusHandler handler) override {
+        ++script.statusAsked;
+        std::thread([handler, ok = script.cloudAvailable] { handler(ok, {}); }).detach();
+    }
+    void fetchRecordName(RecordHandler handler) override {
+        std::thread([handler, name = script.recordName, error = script.recordError] {
+            handler(name, error);
+        }).detach();
+    }
+};
+
+class FakeAttestation final : public DeviceAttestation {
+public:
+    bool isSupported() const override { return script.attestationSupported; }
+    void generateToken(TokenHandler handler) override {
+        std::thread([handler, token = script.token, error = script.tokenError] {
+            handler(token, error);
+        }).detach();
+    }
+};
+
+class FakeDevice final : public DeviceInfo {
+public:
+    QString deviceName() const override { return QStringLiteral("desk"); }
+    QString deviceModel() const override { return QStringLiteral("ThinkPad"); }
+    QString systemName() const override { return QStringLiteral("Debian GNU/Linux"); }
+    QString systemVersion() const override { return QStringLiteral("12"); }
+    QString appVersion() const override { return QStringLiteral("1.4"); }
+    QString equivalentOsVersion() const override { return script.osVersion; }
+};
+
+class RecordingOpener final : public UrlOpener {
+public:
+    bool open(const QUrl &url) override {
+        script.opened.append(url);
+        return true;
+    }
+};
+
+// Keeps values in memory and refuses to store the keys it is told to.
+class MemoryBackend final : public SecretBackend {
+public:
+    QHash<QString, QByteArray> values;
+    QSet<QString> refused;
+    bool store(const QString &key, const QByteArray &value) override {
+        if (refused.contains(key))
+            return false;
+        values.insert(key, value);
+        return true;
+    }
+    std::optional<QByteArray> lookup(const QString &key) override {
+        return values.contains(key) ? std::optional(values.value(key)) : std::nullopt;
+    }
+    QString description() const override { return QStringLiteral("memory"); }
+};
+
+const QString serviceReason = QStringLiteral("Подпись устройства не подтверждена");
+
+} // namespace
+
+class TestStart;
+using Arrange = std::function<void(TestStart *)>;
+Q_DECLARE_METATYPE(Arrange)
+
+class TestStart : public QObject {
+    Q_OBJECT
+
+    FakeService m_service;
+    MemoryBackend *m_store = nullptr;
+    QStringList m_recordedIds;
+    std::chrono::steady_clock::time_point m_now;
+    QString m_envelopeKey;
+
+    StartVC *makeScreen(Window &window) {
+        auto *screen = new StartVC([this] { return m_now; });
+        screen->signInFlow().setUserIdRecorder([this](const QString &id) { m_recordedIds << id; });
+        if (!m_envelopeKey.isEmpty())
+            screen->signInFlow().setEnvelopeKey(m_envelopeKey);
+        window.setRoot(screen);
+        return screen;
+    }
+    template <class T> static T *presentedOn(ViewController *screen) {
+        return qobject_cast<T *>(screen->presentedViewController());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        AppServices &services = AppServices::shared();
+        services.setCloudAccount(std::make_unique<FakeCloud>());
+        services.setDeviceAttestation(std::make_unique<FakeAttestation>());
+        services.setDeviceInfo(std::make_unique<FakeDevice>());
+        services.setUrlOpener(std::make_unique<RecordingOpener>());
+        QVERIFY(m_service.start());
+        NetworkService::shared().setBaseUrl(m_service.baseUrl());
+    }
+
+    void init() {
+        script = Script();
+        auto store = std::make_unique<MemoryBackend>();
+        m_store = store.get();
+        SecureStore::shared().replaceBackend(std::move(store));
+        NetworkService::shared().setPaseto(std::nullopt);
+        m_service.clearRequests();
+        m_service.respond(QStringLiteral("validateDevice"), 400,
+                          R"({"reason":"Подпись устройства не подтверждена","error":true})");
+        m_recordedIds.clear();
+        m_envelopeKey.clear();
+    }
+
+    void failuresShowTheirOwnTextAndAllowAnotherTry_data() {
+        QTest::addColumn<Arrange>("arrange");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("recordsUserId");
+        using A = Arrange;
+        QTest::newRow("no cloud account")
+            << A([](auto *) { script.cloudAvailable = false; })
+            << "Чтобы продолжить, войди в iCloud на данном устройстве" << false;
+        QTest::newRow("record fetch failed")
+            << A([](auto *) { script.recordError = "Сеть недоступна"; })
+            << "Ошибка iCloud: Сеть недоступна" << false;
+        QTest::newRow("no record") << A([](auto *) { script.recordName.clear(); })
+                                   << "Ошибка: iCloud ID не найден" << false;
+        QTest::newRow("local ID not kept")
+            << A([](auto *t) { t->m_store->refused << "passkeyUserID"; })
+            << "Ошибка получения UserID" << false;
+        QTest::newRow("unsupported") << A([](auto *) { script.attestationSupported = false; })
+                                     << "Данный девайс не поддерживается" << false;
+        QTest::newRow("attestation error") << A([](auto *) {
+            script.token.clear();
+            script.tokenError = "занято";
+        }) << "Ошибка генерации токена: занято"
+                                           << false;
+        QTest::newRow("attestation silent")
+            << A([](auto *) { script.token.clear(); }) << "Ошибка генерации токена" << false;
+        QTest::newRow("sealing failed")
+            << A([](auto *t) { t->m_envelopeKey = "not a key"; }) << "Ошибка шифрования" << true;
+        QTest::newRow("service refused") << A([](auto *) {}) << serviceReason << true;
+        QTest::newRow("token not kept") << A([](auto *t) {
+            t->m_store->refused << "paseto";
+            t->m_service.respond(QStringLiteral("validateDevice"), 200,
+                                 R"({"token":"v4.local.abc"})");
+        }) << "Не удалось сохранить токен на устройстве"
+                                        << true;
+    }
+
+    void failuresShowTheirOwnTextAndAllowAnotherTry() {
+        QFETCH(Arrange, arrange);
+        QFETCH(QString, message);
+        QFETCH(bool, recordsUserId);
+        arrange(this);
+        Window window;
+        StartVC *screen = makeScreen(window);
+
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            screen->returnPressed();
+            QVERIFY(screen->busy());
+            QTRY_VERIFY(presentedOn<AlertErrorVC>(screen));
+            QCOMPARE(presentedOn<AlertErrorVC>(screen)->message(), message);
+            QVERIFY(!screen->busy());
+            QCOMPARE(script.statusAsked, attempt);
+            QCOMPARE(m_recordedIds.size(), recordsUserId ? attempt : 0);
+            presentedOn<AlertErrorVC>(screen)->actionButtonTapped();
+        }
+        QVERIFY(!m_store->values.contains(QStringLiteral("paseto")));
+        QVERIFY(!NetworkService::shared().paseto());
+    }
+
+    void signInSealsTheIdentityAndMovesToTheNameStep() {
+        Window window;
+        StartVC *screen = makeScreen(window);
+        m_service.respond(QStringLiteral("validateDevice"), 200, R"({"token":"v4.local.fresh"})");
+        StdoutCapture log;
+        screen->loginButtonTapped();
+        screen->loginButtonTapped(); // a second press while signing in starts nothing
+        QTRY_VERIFY(presentedOn<NavigationContainer>(screen));
+
+        auto *steps = presentedOn<NavigationContainer>(screen);
+        QCOMPARE(steps->topViewController()->typeName(), QStringLiteral("NameInputVC"));
+        QCOMPARE(screen->presentationStyle(), int(PresentationStyle::FullScreen));
+        QCOMPARE(m_store->values.value("paseto"), QByteArray("v4.local.fresh"));
+        QCOMPARE(m_store->values.value("screen"), QByteArray("name"));
+        QCOMPARE(NetworkService::shared().paseto(), QStringLiteral("v4.local.fresh"));
+        const QString userId = QString::fromUtf8(m_store->values.value("passkeyUserID"));
+        QVERIFY(log.text().contains(QStringLiteral("New user ID saved: ") + userId));
+        QCOMPARE(m_recordedIds, QStringList{userId});
+        QCOMPARE(script.statusAsked, 1);
+
+        QCOMPARE(m_service.requests().size(), 1);
+        const RecordedRequest request = m_service.requests().first();
+        QVERIFY(!request.headers.contains("auth"));
+        const auto opened = DeviceEnvelope::open(request.json().value("data").toString(),
+                                                 QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY));
+        QVERIFY(opened);
+        const QJsonObject plain = QJsonDocument::fromJson(*opened).object();
+        const QStringList keys = plain.keys();
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()),
+                 (QSet<QString>{"tok1", "tok2", "tok3", "device"}));
+        QCOMPARE(plain.value("tok1").toString(), script.recordName);
+        QCOMPARE(plain.value("tok2").toString(), userId);
+        QCOMPARE(plain.value("tok3").toString(), QStringLiteral("AQL+/w=="));
+        QCOMPARE(plain.value("device").toObject().value("deviceModel").toString(), "ThinkPad");
+    }
+
+    void storedLocalIdIsReused() {
+        m_store->values.insert("passkeyUserID", "0B5E0C6A-1D7F-4A2B-9C3D-4E5F60718293");
+        Window window;
+        StartVC *screen = makeScreen(window);
+        StdoutCapture log;
+        screen->loginButtonTapped();
+        QTRY_VERIFY(presentedOn<AlertErrorVC>(screen));
+        QVERIFY(log.text().contains("Restored user ID: 0B5E0C6A-1D7F-4A2B-9C3D-4E5F60718293"));
+        QCOMPARE(m_recordedIds, QStringList{"0B5E0C6A-1D7F-4A2B-9C3D-4E5F60718293"});
+        const auto opened =
+            DeviceEnvelope::open(m_service.requests().first().json().value("data").toString(),
+                                 QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY));
+        QCOMPARE(QJsonDocument::fromJson(opened.value()).object().value("tok2").toString(),
+                 "0B5E0C6A-1D7F-4A2B-9C3D-4E5F60718293");
+    }
+
+    void reviewModeNeedsFiveTapsWithoutLongPauses() {
+        using namespace std::chrono_literals;
+        Window window;
+        StartVC *screen = makeScreen(window);
+        for (int tap = 0; tap < 4; ++tap) {
+            screen->logoTapped();
+            m_now += 2900ms;
+        }
+        m_now += 200ms; // the fifth tap comes 3.1 s after the fourth
+        screen->logoTapped();
+        QVERIFY(!screen->presentedViewController());
+        for (int tap = 0; tap < 4; ++tap) {
+            m_now += 2999ms;
+            screen->logoTapped();
+        }
+        auto *prompt = presentedOn<AccountAlertVC>(screen);
+        QVERIFY(prompt);
+        QCOMPARE(prompt->heading(), QStringLiteral("Review mode"));
+        QCOMPARE(prompt->actionTitles(), (QStringList{"Log in", "Cancel"}));
+
+        prompt->setFieldText(QStringLiteral("abc"));
+        prompt->returnPressed();
+        auto *wrong = presentedOn<AccountAlertVC>(screen);
+        QVERIFY(wrong && wrong != prompt);
+        QCOMPARE(wrong->message(), QStringLiteral("Неверный пароль"));
+        wrong->actionTapped(0);
+        // The series started afresh: four more taps are not enough.
+        for (int tap = 0; tap < 4; ++tap)
+            screen->logoTapped();
+        QVERIFY(!screen->presentedViewController());
+
+        screen->logoTapped();
+        prompt = presentedOn<AccountAlertVC>(screen);
+        prompt->setFieldText(QStringLiteral(ZIREL_BUILD_REVIEW_CODE));
+        prompt->actionTapped(0);
+        QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
+        QCOMPARE(NetworkService::shared().paseto(), QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+        QCOMPARE(NetworkService::shared().paseto()->size(), 148);
+        QVERIFY(!m_store->values.contains("paseto"));
+    }
+
+    void loadChecksBlockOldSystemsAndBannedAccounts_data() {
+        QTest::addColumn<QString>("osVersion");
+        QTest::addColumn<QString>("screenValue");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("old system") << "17.6"
+                                    << ""
+                                    << "Для корректной работы приложения необходимо обновиться до "
+                                       "macOS 15 Sequoia или новее";
+        QTest::newRow("banned") << "26.1"
+                                << "ban"
+                                << "Твой аккаунт заблокирован";
+        QTest::newRow("current system") << "18.0"
+                                        << "delete"
+                                        << "";
+        QTest::newRow("no number") << "Debian"
+                                   << ""
+                                   << "";
+    }
+
+    void loadChecksBlockOldSystemsAndBannedAccounts() {
+        QFETCH(QString, osVersion);
+        QFETCH(QString, screenValue);
+        QFETCH(QString, message);
+        script.osVersion = osVersion;
+        if (!screenValue.isEmpty())
+            m_store->values.insert("screen", screenValue.toUtf8());
+        Window window;
+        StartVC *screen = makeScreen(window);
+        QTest::qWait(20);
+        auto *block = presentedOn<AlertBlockVC>(screen);
+        QCOMPARE(block ? block->message() : QString(), message);
+        if (block)
+            QVERIFY(block->hideButton());
+    }
+
+    void consentLinkOpensTheTermsPage() {
+        Window window;
+        makeScreen(window)->interactiveLabelTapped();
+        QCOMPARE(script.opened, QList<QUrl>{QUrl(m_service.baseUrl() + "agreement")});
+    }
+};
+
+QTEST_MAIN(TestStart)
+#include "tst_start.moc"
