@@ -23,12 +23,14 @@ Rectangle {
             height: 44
             Accessible.name: "Назад"
             onClicked: screen.controller.backTapped()
-            contentItem: Image {
-                anchors.centerIn: parent
-                width: 22
-                height: 22
-                sourceSize: Qt.size(44, 44)
-                source: "image://symbol/chevron.left?bold=1&color=" + encodeURIComponent(Theme.primaryText)
+            contentItem: Item {
+                Image {
+                    anchors.centerIn: parent
+                    width: 22
+                    height: 22
+                    sourceSize: Qt.size(44, 44)
+                    source: "image://symbol/chevron.left?bold=1&color=" + encodeURIComponent(Theme.primaryText)
+                }
             }
         }
 
@@ -79,12 +81,14 @@ Rectangle {
             height: 44
             Accessible.name: "Удалить мэтч"
             onClicked: screen.controller.flagButtonTapped()
-            contentItem: Image {
-                anchors.centerIn: parent
-                width: 22
-                height: 22
-                sourceSize: Qt.size(44, 44)
-                source: "image://symbol/flag.fill?color=" + encodeURIComponent(Theme.accent)
+            contentItem: Item {
+                Image {
+                    anchors.centerIn: parent
+                    width: 22
+                    height: 22
+                    sourceSize: Qt.size(44, 44)
+                    source: "image://symbol/flag.fill?color=" + encodeURIComponent(Theme.accent)
+                }
             }
         }
     }
@@ -147,10 +151,16 @@ Rectangle {
             opacity: enabled ? 1 : 0.4
             Accessible.name: "Отправить"
             onClicked: screen.controller.handleSendButton()
-            contentItem: Image {
-                anchors.fill: parent
-                sourceSize: Qt.size(72, 72)
-                source: "image://symbol/arrow.up.circle.fill?color=" + encodeURIComponent(Theme.accent)
+            contentItem: Rectangle {
+                radius: width / 2
+                color: Theme.accent
+                Image {
+                    anchors.centerIn: parent
+                    width: 20
+                    height: 20
+                    sourceSize: Qt.size(40, 40)
+                    source: "image://symbol/arrow.up?bold=1&color=" + encodeURIComponent("#ffffff")
+                }
             }
         }
     }

@@ -33,14 +33,23 @@ Item {
             font.pixelSize: 16
         }
     }
-    Image {
+    // The error mark: a filled circle with "!" cut in white.
+    Rectangle {
         visible: cell.failed
         width: 20
         height: 20
+        radius: 10
         x: bubble.x - 5 - width
         y: bubble.y + bubble.height - 2 - height
-        sourceSize: Qt.size(40, 40)
-        source: "image://symbol/exclamationmark.circle.fill?color=" + encodeURIComponent(Theme.accent)
+        color: Theme.accent
         Accessible.name: "Не отправлено"
+        Text {
+            anchors.centerIn: parent
+            text: "!"
+            color: "white"
+            font.family: "Inter"
+            font.pixelSize: 14
+            font.bold: true
+        }
     }
 }

@@ -26,8 +26,7 @@ QString fileFor(const QString &symbol) {
         {QStringLiteral("location.fill"), QStringLiteral("icons/map-pin")},
         {QStringLiteral("slider.horizontal.3"), QStringLiteral("icons/sliders-horizontal")},
         {QStringLiteral("checkmark"), QStringLiteral("icons/check")},
-        {QStringLiteral("exclamationmark.circle.fill"), QStringLiteral("icons/circle-alert")},
-        {QStringLiteral("arrow.up.circle.fill"), QStringLiteral("icons/circle-arrow-up")},
+        {QStringLiteral("arrow.up"), QStringLiteral("icons/arrow-up")},
         {QStringLiteral("person.crop.rectangle.stack"),
          QStringLiteral("icons/gallery-vertical-end")},
     };
