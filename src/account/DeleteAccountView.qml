@@ -25,12 +25,22 @@ Rectangle {
             width: Math.min(scrollView.width - 48, 520)
             spacing: 20
 
-            Image {
+            // The filled pause symbol: the accent disc with the bars cut out in the page colour.
+            Rectangle {
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: 88
                 height: 88
-                sourceSize: Qt.size(176, 176)
-                source: "image://symbol/pause.circle.fill?color=" + encodeURIComponent(Theme.accent) + "&bold=1"
+                radius: width / 2
+                color: Theme.accent
+
+                Row {
+                    anchors.centerIn: parent
+                    spacing: 12
+                    Repeater {
+                        model: 2
+                        Rectangle { width: 10; height: 34; radius: 3; color: Theme.background }
+                    }
+                }
             }
             Text {
                 width: parent.width
