@@ -20,9 +20,11 @@
 class TestChatsEndToEnd : public QObject {
     Q_OBJECT
 
+    // The demo person answers in a later second than the message: within one second the service
+    // orders messages by id, and the id of a message just composed here is random.
     ServiceProcess m_service{{QStringLiteral("--demo"), QStringLiteral("--like-back"),
                               QStringLiteral("1"), QStringLiteral("--demo-delay"),
-                              QStringLiteral("50"), QStringLiteral("--seed-demo"),
+                              QStringLiteral("1500"), QStringLiteral("--seed-demo"),
                               QStringLiteral("4"), QStringLiteral("--near"),
                               QStringLiteral("55.0,37.0"), QStringLiteral("--serve")}};
     QTemporaryDir m_dir;

@@ -1,6 +1,7 @@
 #include "ChatCashManager.h"
 #include "ChatTestData.h"
 #include "ChatsVC.h"
+#include "DesktopNotifier.h"
 #include "FakeService.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
@@ -161,6 +162,12 @@ private Q_SLOTS:
         QCOMPARE(fresh.size(), 3);
         QCOMPARE(fresh.at(2).chatID, numbered(2, 5));
         QVERIFY(ChatsVC::freshActivity(now, now).isEmpty());
+
+        // Without the user's permission nothing reaches the desktop.
+        DesktopNotifier notifier(std::make_unique<QSettings>(
+            m_dir.filePath(QStringLiteral("notify.ini")), QSettings::IniFormat));
+        QVERIFY(!notifier.isAllowed());
+        QVERIFY(!notifier.announce(fresh.first()));
     }
 
     void unreadableCacheIsEmpty() {
