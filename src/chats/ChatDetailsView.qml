@@ -100,7 +100,9 @@ Rectangle {
         model: screen.controller.rows
         Accessible.name: "Сообщения"
         delegate: MessageCell { width: table.width }
-        onContentYChanged: if (moving) screen.controller.didScroll(contentY - originY)
+        onContentYChanged: screen.controller.didScroll(contentY - originY)
+        // The first position counts as a scroll too, so a short conversation fetches its past.
+        Component.onCompleted: screen.controller.didScroll(contentY - originY)
         onContentHeightChanged: screen.controller.didLayout(contentHeight, height)
         onHeightChanged: screen.controller.didLayout(contentHeight, height)
     }

@@ -92,6 +92,44 @@ private Q_SLOTS:
             std::any_of(fake.requests().cbegin(), fake.requests().cend(),
                         [](const RecordedRequest &r) { return r.target == u"/sendMessage"; }));
     }
+
+    void olderMessagesGoInAboveWithoutMovingTheShownOnes() {
+        FakeService fake;
+        QVERIFY(fake.start());
+        QList<Message> older;
+        for (int i = 0; i < 30; ++i)
+            older.append(message(i, numbered(4, 1), QStringLiteral("Старое %1").arg(i)));
+        fake.respondDelayed(QStringLiteral("chats/"), std::chrono::milliseconds(300), 200,
+                            json(older));
+        NetworkService::shared().setBaseUrl(fake.baseUrl());
+        Window window;
+        QmlHost host(window);
+        QQuickWindow *quick = host.quickWindow();
+        quick->resize(1000, 800);
+        quick->show();
+        QVERIFY(QTest::qWaitForWindowExposed(quick));
+        Match lengthy = match(1);
+        for (int i = 0; i < 20; ++i)
+            lengthy.messages.append(
+                message(100 + i, numbered(4, 1), QStringLiteral("Новое %1").arg(i)));
+        auto *conversation = new ChatDetailsVC(lengthy);
+        window.setRoot(new NavigationContainer(conversation));
+
+        // It opens at the newest message; the user then scrolls up to the oldest one.
+        QQuickItem *newest = nullptr;
+        QTRY_VERIFY(
+            (newest = findWith(quick->contentItem(), "content", QStringLiteral("Новое 19"))));
+        QTRY_VERIFY(newest->mapToScene({0, 0}).y() > 600);
+        QQuickItem *table = newest->parentItem()->parentItem();
+        QVERIFY(table->inherits("QQuickListView"));
+        table->setProperty("contentY", table->property("originY"));
+        QQuickItem *shown = nullptr;
+        QTRY_VERIFY((shown = findWith(quick->contentItem(), "content", QStringLiteral("Новое 0"))));
+        const qreal before = shown->mapToScene({0, 0}).y();
+        QTRY_COMPARE(conversation->messages().size(), 50);
+        QTest::qWait(100);
+        QCOMPARE(shown->mapToScene({0, 0}).y(), before);
+    }
 };
 
 QTEST_MAIN(TestChatsView)
