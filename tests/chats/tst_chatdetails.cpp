@@ -1,5 +1,6 @@
 #include "ChatDetailsVC.h"
 #include "ChatTestData.h"
+#include "ChoiceAlertVC.h"
 #include "FakeService.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
@@ -157,6 +158,34 @@ private Q_SLOTS:
         screen->backTapped();
         QCOMPARE(announced, 1);
         QVERIFY(!screen->isPolling());
+    }
+
+    void removingTheMatchGoesBackOrSaysWhyNot() {
+        Window window;
+        auto *nav = new NavigationContainer(new ViewController(QStringLiteral("Root")));
+        window.setRoot(nav);
+        auto *screen = new ChatDetailsVC(match(1), *m_network);
+        nav->push(screen, false);
+        const auto confirm = [screen] {
+            screen->flagButtonTapped();
+            auto *alert = qobject_cast<ChoiceAlertVC *>(screen->presentedViewController());
+            QVERIFY(alert);
+            QCOMPARE(alert->heading(), QStringLiteral("Удалить мэтч?"));
+            alert->actionTapped();
+        };
+        m_fake->respond(QStringLiteral("cancelMatch"), 500, R"({"reason":"Сбой","error":true})");
+        confirm();
+        QTRY_VERIFY(screen->presentedViewController());
+        auto *failure = qobject_cast<ChoiceAlertVC *>(screen->presentedViewController());
+        QCOMPARE(failure->heading(), QStringLiteral("Ошибка"));
+        QCOMPARE(failure->message(), QStringLiteral("Сбой"));
+        failure->actionTapped();
+        QCOMPARE(m_fake->requests().last().json().value(u"matchID").toString(),
+                 QStringLiteral("00000001-0000-4000-8000-000000000001"));
+
+        m_fake->respond(QStringLiteral("cancelMatch"), 200, "{}");
+        confirm();
+        QTRY_COMPARE(nav->depth(), 1);
     }
 };
 

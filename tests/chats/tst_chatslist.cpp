@@ -137,7 +137,7 @@ private Q_SLOTS:
         QTRY_COMPARE(tabs.badges().value(2), QString());
     }
 
-    void rowsAndNotificationsFindTheirConversation() {
+    void notificationsFindTheirConversation() {
         auto *list = makeScreen().release();
         NavigationContainer nav(list);
         m_cache->save({});
@@ -147,9 +147,6 @@ private Q_SLOTS:
         QCOMPARE(list->conversationFor(numbered(2, 7)), nullptr);
         std::unique_ptr<ViewController> found(list->conversationFor(numbered(2, 2)));
         QCOMPARE(found->typeName(), QStringLiteral("ChatDetailsVC"));
-        list->selectRow(1);
-        QCOMPARE(nav.depth(), 2);
-        QVERIFY(nav.topViewController()->hidesTabBar());
     }
 
     void awayUserHearsOfNewPairsAndNewUnreadMessages() {
