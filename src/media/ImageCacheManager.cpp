@@ -1,0 +1,179 @@
+#include "ImageCacheManager.h"
+
+#include "DiagnosticLog.h"
+#include "ImageDecoder.h"
+#include "PhotoDownloader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUuid>
+#include <algorithm>
+
+ImageCacheManager::ImageCacheManager(std::optional<QString> directory)
+    : m_directory(std::move(directory)) {
+    if (m_directory)
+        QDir().mkpath(*m_directory); // a failure shows later as failed reads and writes
+}
+
+ImageCacheManager &ImageCacheManager::shared() {
+    static ImageCacheManager instance([]() -> std::optional<QString> {
+        const QString caches = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        if (caches.isEmpty())
+            return std::nullopt;
+        return caches + QStringLiteral("/ImageCache");
+    }());
+    return instance;
+}
+
+QString ImageCacheManager::fileName(const QString &url) {
+    QString encoded;
+    bool valid = true;
+    for (auto it = url.cbegin(); it != url.cend(); ++it) {
+        char32_t code = it->unicode();
+        if (it->isHighSurrogate() && it + 1 != url.cend() && (it + 1)->isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(*it, *(it + 1));
+            ++it;
+        } else if (it->isSurrogate()) {
+            valid = false;
+            break;
+        }
+        if (QChar::isLetterOrNumber(code)) {
+            encoded += QString::fromUcs4(&code, 1);
+            continue;
+        }
+        for (char byte : QString::fromUcs4(&code, 1).toUtf8())
+            encoded +=
+                QStringLiteral("%%1").arg(static_cast<uchar>(byte), 2, 16, QChar('0')).toUpper();
+    }
+    if (!valid)
+        encoded = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    return encoded + QStringLiteral(".heic");
+}
+
+std::optional<QString> ImageCacheManager::filePath(const QString &url) const {
+    if (!m_directory)
+        return std::nullopt;
+    return *m_directory + QLatin1Char('/') + fileName(url);
+}
+
+void ImageCacheManager::answer(const Completion &completion, std::optional<QImage> image) {
+    QMetaObject::invokeMethod(
+        qApp, [completion, image = std::move(image)] { completion(image); }, Qt::QueuedConnection);
+}
+
+std::optional<QImage> ImageCacheManager::fromMemory(const QString &url) {
+    QMutexLocker lock(&m_mutex);
+    const auto it = m_memory.constFind(url);
+    if (it == m_memory.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+void ImageCacheManager::remember(const QString &url, const QImage &image) {
+    QMutexLocker lock(&m_mutex);
+    m_memory.insert(url, image);
+}
+
+void ImageCacheManager::loadImage(const QString &url, Completion completion) {
+    const QUrl parsed(url, QUrl::StrictMode);
+    if (url.isEmpty() || !parsed.isValid() || parsed.scheme().isEmpty()) {
+        answer(completion, std::nullopt);
+        return;
+    }
+    if (std::optional<QImage> hit = fromMemory(url)) {
+        answer(completion, hit);
+        return;
+    }
+    if (const std::optional<QString> path = filePath(url)) {
+        QFile file(*path);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QImage image = ImageDecoder::decode(file.readAll());
+            if (!image.isNull()) {
+                remember(url, image);
+                answer(completion, image);
+                return;
+            }
+        }
+    }
+    PhotoDownloader::shared().get(
+        parsed, [this, url, completion](const QByteArray &body, const QString &error) {
+            if (!error.isEmpty() || body.isEmpty()) {
+                answer(completion, std::nullopt);
+                return;
+            }
+            const QImage image = ImageDecoder::decode(body);
+            if (image.isNull()) {
+                answer(completion, std::nullopt);
+                return;
+            }
+            remember(url, image);
+            storeDownload(url, body);
+            answer(completion, image);
+        });
+}
+
+void ImageCacheManager::storeDownload(const QString &url, const QByteArray &bytes) {
+    const std::optional<QString> path = filePath(url);
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        DiagnosticLog::line(QStringLiteral("Ошибка записи файла: ") + file.errorString());
+        return;
+    }
+    cleanUp();
+}
+
+void ImageCacheManager::cleanUp() const {
+    if (!m_directory)
+        return;
+    QDir dir(*m_directory);
+    if (!dir.exists()) {
+        DiagnosticLog::line(QStringLiteral("Ошибка при очистке кэша: ") +
+                            QStringLiteral("no such directory ") + *m_directory);
+        return;
+    }
+    QList<Entry> entries;
+    for (const QFileInfo &info : dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot)) {
+        const QDateTime modified = info.lastModified();
+        entries.append({info.absoluteFilePath(), info.size(),
+                        modified.isValid() ? std::optional(modified) : std::nullopt});
+    }
+    evict(entries, maxCacheSize, [](const QString &path, QString *error) {
+        QFile file(path);
+        if (file.remove())
+            return true;
+        *error = file.errorString();
+        return false;
+    });
+}
+
+void ImageCacheManager::evict(QList<Entry> entries, qint64 limit,
+                              const std::function<bool(const QString &, QString *)> &remove) {
+    qint64 total = 0;
+    for (const Entry &e : entries)
+        total += e.size.value_or(0);
+    if (total <= limit)
+        return;
+    const QDateTime earliest =
+        QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::min() / 2);
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        return a.modified.value_or(earliest) < b.modified.value_or(earliest);
+    });
+    for (const Entry &e : std::as_const(entries)) {
+        if (total <= limit)
+            return;
+        QString error;
+        if (remove(e.path, &error))
+            total -= e.size.value_or(0);
+        else
+            DiagnosticLog::line(QStringLiteral("Не удалось удалить файл ") +
+                                QUrl::fromLocalFile(e.path).toString() + QStringLiteral(": ") +
+                                error);
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
+#include <QMutex>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Turns a photo address into a decoded image: memory first, then the file of the address in
+// the cache directory, then a download. Every answer arrives on the main thread, also for
+// memory hits. Downloaded bytes are kept as received; the directory is trimmed to
+// maxCacheSize, oldest files first, after each write.
+class ImageCacheManager {
+public:
+    using Completion = std::function<void(std::optional<QImage>)>;
+    static constexpr qint64 maxCacheSize = 10485760;
+
+    /// The cache directory, or nothing for a cache that lives in memory only.
+    explicit ImageCacheManager(std::optional<QString> directory);
+    static ImageCacheManager &shared();
+
+    void loadImage(const QString &url, Completion completion);
+
+    [[nodiscard]] std::optional<QString> diskCacheDirectory() const { return m_directory; }
+    /// Name of the file that holds the bytes of an address (every non-alphanumeric character
+    /// percent-encoded, then ".heic").
+    [[nodiscard]] static QString fileName(const QString &url);
+    /// Full path of that file, or nothing without a directory.
+    [[nodiscard]] std::optional<QString> filePath(const QString &url) const;
+
+    struct Entry {
+        QString path;
+        std::optional<qint64> size;
+        std::optional<QDateTime> modified;
+    };
+    /// Removes the oldest entries (those without a date first) until the total is within the
+    /// limit. remove returns false with an error text when a file stays.
+    static void evict(QList<Entry> entries, qint64 limit,
+                      const std::function<bool(const QString &, QString *)> &remove);
+    /// Lists the directory and trims it.
+    void cleanUp() const;
+
+private:
+    [[nodiscard]] std::optional<QImage> fromMemory(const QString &url);
+    void remember(const QString &url, const QImage &image);
+    void storeDownload(const QString &url, const QByteArray &bytes);
+    static void answer(const Completion &completion, std::optional<QImage> image);
+
+    std::optional<QString> m_directory;
+    QMutex m_mutex; // the memory cache is filled from the download thread too
+    QHash<QString, QImage> m_memory;
+};

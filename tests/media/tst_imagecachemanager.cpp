@@ -1,0 +1,108 @@
+#include "FakeService.h"
+#include "ImageCacheManager.h"
+#include "StdoutCapture.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+QByteArray png() {
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Loads and waits for the answer, checking it arrives on the main thread after the call.
+std::optional<QImage> load(ImageCacheManager &cache, const QString &url) {
+    bool answered = false;
+    bool onMain = false;
+    std::optional<QImage> result;
+    cache.loadImage(url, [&](std::optional<QImage> image) {
+        answered = true;
+        onMain = QThread::currentThread() == qApp->thread();
+        result = std::move(image);
+    });
+    if (answered)
+        qFatal("answered inside the call");
+    if (!QTest::qWaitFor([&] { return answered; }, 5000) || !onMain)
+        qFatal("no answer on the main thread");
+    return result;
+}
+} // namespace
+
+class TestImageCacheManager : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void fileNamesEncodeEverythingButLettersAndDigits() {
+        QCOMPARE(ImageCacheManager::fileName("http://h/a.jpg?x=1&y=2"),
+                 "http%3A%2F%2Fh%2Fa%2Ejpg%3Fx%3D1%26y%3D2.heic");
+        QVERIFY(ImageCacheManager::shared().diskCacheDirectory()->endsWith("/ImageCache"));
+    }
+
+    void memoryThenDiskThenNetwork() {
+        FakeService service;
+        QVERIFY(service.start());
+        service.respond("photo.png", 200, png());
+        service.respond("page.html", 200, "<html>error</html>");
+        QTemporaryDir dir;
+        const QString url = service.baseUrl() + "photo.png?size=2&v=1";
+        {
+            ImageCacheManager cache(dir.path());
+            QCOMPARE(load(cache, url)->size(), QSize(8, 6));
+            QCOMPARE(service.requests().size(), 1);
+            QVERIFY(QFile::exists(*cache.filePath(url)));
+            QFile::remove(*cache.filePath(url));
+            QVERIFY(load(cache, url)); // memory: neither disk nor network
+            QCOMPARE(service.requests().size(), 1);
+            QVERIFY(!load(cache, service.baseUrl() + "page.html"));
+            QVERIFY(!QFile::exists(*cache.filePath(service.baseUrl() + "page.html")));
+            QVERIFY(!load(cache, service.baseUrl() + "missing.png"));
+            QVERIFY(!load(cache, "not a url"));
+        }
+        ImageCacheManager restarted(dir.path());
+        QVERIFY(load(restarted, url)); // downloaded again: the file was removed above
+        ImageCacheManager again(dir.path());
+        QVERIFY(load(again, url));
+        QCOMPARE(service.requests().size(), 4);
+        QVERIFY(!load(again, service.baseUrl() + "page.html"));
+        QCOMPARE(service.requests().size(), 5); // HTML was kept nowhere
+    }
+
+    void cleanUpRemovesOldestUntilWithinLimit() {
+        QTemporaryDir dir;
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int i = 0; i < 12; ++i) {
+            QFile f(dir.filePath(QString::number(i)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(1024 * 1024, 'x'));
+            f.setFileTime(now.addSecs(i == 5 ? -1000 : i), QFileDevice::FileModificationTime);
+        }
+        ImageCacheManager(dir.path()).cleanUp();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 10);
+        QVERIFY(!QFile::exists(dir.filePath("5")) && !QFile::exists(dir.filePath("0")));
+
+        QStringList removed;
+        StdoutCapture out;
+        ImageCacheManager::evict({{"a", 4, now}, {"b", 4, std::nullopt}, {"c", 4, now.addSecs(-5)}},
+                                 6, [&](const QString &p, QString *error) {
+                                     removed << p;
+                                     *error = "busy";
+                                     return p != "c";
+                                 });
+        QCOMPARE(removed, (QStringList{"b", "c", "a"}));
+        QVERIFY(out.text().contains("Не удалось удалить файл file:c: busy"));
+    }
+};
+
+QTEST_MAIN(TestImageCacheManager)
+#include "tst_imagecachemanager.moc"
