@@ -5,6 +5,7 @@
 #include "SwipeCardStackDelegate.h"
 
 #include <QProcess>
+#include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -135,6 +136,40 @@ private Q_SLOTS:
         QVERIFY(!r->shouldBegin());
         r->setTestVelocity(QPointF(300, 10));
         QVERIFY(r->shouldBegin());
+    }
+
+    // Real mouse events: velocity comes from their timestamps, and a quick short flick throws.
+    void realMouseFlickIsMeasuredAndThrown() {
+        QQuickWindow window;
+        window.resize(300, 400);
+        m_stack->setParentItem(window.contentItem());
+        m_stack->reloadData();
+        QPointer<SwipeCard> card = m_stack->topCard();
+        auto send = [&](QEvent::Type type, QPointF pos, ulong time) {
+            QMouseEvent e(type, pos, pos, pos, Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            e.setTimestamp(time);
+            QCoreApplication::sendEvent(&window, &e);
+        };
+        send(QEvent::MouseButtonPress, {100, 100}, 1000);
+        for (int i = 1; i <= 4; ++i)
+            send(QEvent::MouseMove, {100.0 + 10 * i, 100}, 1000 + 5 * i);
+        QCOMPARE(card->panGestureRecognizer()->velocity(), QPointF(2000, 0));
+        QCOMPARE(card->panGestureRecognizer()->translation(), QPointF(40, 0));
+        QVERIFY(card->rotation() > 0);
+        send(QEvent::MouseButtonRelease, {140, 100}, 1020);
+        QCOMPARE(m_h.events, QStringList{"swipe 0 1"});
+        QCOMPARE(card->lastAnimationDuration(), 1100.0 / 2000.0);
+
+        // A press and release in place is a tap on the new top card, not a drag.
+        SwipeCard *next = m_stack->topCard();
+        QVERIFY(next->isUserInteractionEnabled());
+        QTRY_VERIFY(!m_stack->isAnimating());
+        send(QEvent::MouseButtonPress, {50, 300}, 2000);
+        send(QEvent::MouseButtonRelease, {51, 300}, 2050);
+        QCOMPARE(next->internalTouchLocation(), QPointF(51, 300));
+        m_stack->setParentItem(nullptr);
     }
 
     void invalidUpdateStopsTheProcess() {
