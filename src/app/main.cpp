@@ -1,6 +1,7 @@
 #include "QmlHost.h"
 #include "SceneStart.h"
 #include "Window.h"
+#include "WindowGeometry.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -22,7 +23,8 @@ int main(int argc, char *argv[]) {
     if (!quickWindow)
         return 1;
     SceneStart::connect(window);
-    quickWindow->resize(1000, 800);
+    auto *geometry = new WindowGeometry(quickWindow);
+    geometry->restore();
     quickWindow->show();
     return QGuiApplication::exec();
 }
