@@ -11,4 +11,6 @@ struct TourStop {
     std::function<ViewController *()> build;
 };
 
+// Every stop, in the order the tour shoots them; each area of the client keeps its own list.
 [[nodiscard]] QList<TourStop> tourStops();
+[[nodiscard]] QList<TourStop> chatStops();
