@@ -28,6 +28,12 @@ QString ScreenFactory::typeName(Screen screen) {
         return QStringLiteral("NotificationVC");
     case Screen::Main:
         return QStringLiteral("TabBar");
+    case Screen::Feed:
+        return QStringLiteral("MainVC");
+    case Screen::Likes:
+        return QStringLiteral("LikesVC");
+    case Screen::Profile:
+        return QStringLiteral("ProfileVC");
     case Screen::Restore:
         return QStringLiteral("RestoreVC");
     case Screen::DeleteAccount:
