@@ -40,7 +40,10 @@ Reply checkVersion(ApiRequest &req, const ServiceOptions &options) {
         return answer(QStringLiteral("Доступна новая версия приложения. Обнови его, чтобы "
                                      "получить новые возможности."),
                       false);
-    return answer(QStringLiteral("У тебя последняя версия"), false);
+    // The client raises an overlay for every verdict it receives, and that overlay never
+    // closes; an up-to-date client must not be stopped, so it gets the service's error body,
+    // which it only logs.
+    return Reply::error(200, QStringLiteral("У тебя последняя версия"));
 }
 
 Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {

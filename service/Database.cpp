@@ -64,11 +64,11 @@ const QStringList &migrations() {
 
 } // namespace
 
-Database::Database(const QString &spec)
-    : m_spec(spec)
+Database::Database(const QString &location)
+    : m_location(location)
     , m_connection(QStringLiteral("zirel-%1").arg(s_connectionCounter.fetch_add(1)))
-    , m_postgres(spec.startsWith(QLatin1String("postgres://")) ||
-                 spec.startsWith(QLatin1String("postgresql://"))) {}
+    , m_postgres(location.startsWith(QLatin1String("postgres://")) ||
+                 location.startsWith(QLatin1String("postgresql://"))) {}
 
 Database::~Database() {
     {
@@ -82,7 +82,7 @@ Database::~Database() {
 bool Database::open(QString *error) {
     QSqlDatabase db;
     if (m_postgres) {
-        const QUrl url(m_spec);
+        const QUrl url(m_location);
         db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
         db.setHostName(url.host());
         db.setPort(url.port(5432));
@@ -90,9 +90,9 @@ bool Database::open(QString *error) {
         db.setPassword(url.password());
         db.setDatabaseName(url.path().mid(1));
     } else {
-        QDir().mkpath(QFileInfo(m_spec).absolutePath());
+        QDir().mkpath(QFileInfo(m_location).absolutePath());
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(m_spec);
+        db.setDatabaseName(m_location);
     }
     if (!db.open()) {
         *error = db.lastError().text();
@@ -116,8 +116,8 @@ QString Database::filesDir() const {
     if (m_postgres)
         return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                QStringLiteral("/files");
-    return QFileInfo(m_spec).absolutePath() + QLatin1Char('/') +
-           QFileInfo(m_spec).completeBaseName() + QStringLiteral("-files");
+    return QFileInfo(m_location).absolutePath() + QLatin1Char('/') +
+           QFileInfo(m_location).completeBaseName() + QStringLiteral("-files");
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {

@@ -9,6 +9,7 @@
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
 #include "SecureStore.h"
+#include "UserManager.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -34,7 +35,14 @@ void onMainThread(const QPointer<SignInFlow> &weak, std::function<void(SignInFlo
 
 SignInFlow::SignInFlow(QObject *parent)
     : QObject(parent)
-    , m_envelopeKey(QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY)) {}
+    , m_envelopeKey(QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY))
+    , m_recordUserId([](const QString &userId) {
+        UserManager &store = UserManager::shared();
+        User user = store.currentUser();
+        user.userID = userId;
+        store.setCurrentUser(user);
+        store.save(user);
+    }) {}
 
 void SignInFlow::start() {
     if (m_running)
@@ -148,6 +156,5 @@ void SignInFlow::fail(const QString &message) {
 }
 
 void SignInFlow::recordUserId(const QString &userId) {
-    if (m_recordUserId)
-        m_recordUserId(userId);
+    m_recordUserId(userId);
 }

@@ -17,7 +17,8 @@
 class SignInFlow : public QObject {
     Q_OBJECT
 public:
-    // Receives the local user identifier for the current-user record once the attempt is over.
+    // Receives the local user identifier once the attempt is over; the current-user record
+    // unless a test replaces it.
     using UserIdRecorder = std::function<void(const QString &userID)>;
 
     explicit SignInFlow(QObject *parent = nullptr);

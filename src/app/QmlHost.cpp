@@ -1,5 +1,6 @@
 #include "QmlHost.h"
 
+#include "CachedImageProvider.h"
 #include "SymbolImageProvider.h"
 #include "Window.h"
 
@@ -10,6 +11,7 @@ QmlHost::QmlHost(Window &window) {
     // told, and would then see only the C++ types of the module.
     m_engine.addImportPath(QStringLiteral("qrc:/"));
     m_engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+    m_engine.addImageProvider(QStringLiteral("cache"), new CachedImageProvider);
     m_engine.setInitialProperties({{QStringLiteral("appWindow"), QVariant::fromValue(&window)}});
     m_engine.load(QUrl(QStringLiteral("qrc:/Zirel/app/Main.qml")));
 }

@@ -74,13 +74,13 @@ void checkVersion(ViewController *presentOn) {
 }
 
 void openConversation(ViewController *root, const QVariant &chatID) {
-    auto *tabs = qobject_cast<TabBar *>(root);
+    auto *tabs = qobject_cast<TabContainer *>(root);
     if (!tabs || chatID.typeId() != QMetaType::QString)
         return;
     const QUuid id = QUuid::fromString(chatID.toString());
     if (id.isNull())
         return;
-    tabs->setSelectedIndex(2);
+    tabs->setSelectedIndex(TabBar::chatTab);
     auto *container = qobject_cast<NavigationContainer *>(tabs->selectedTab());
     if (!container)
         return;

@@ -3,9 +3,11 @@
 #include "ChatDetailsVC.h"
 #include "ChatsVC.h"
 #include "DeleteAccountVC.h"
+#include "MainVC.h"
 #include "RestoreVC.h"
 #include "StandInVC.h"
 #include "StartVC.h"
+#include "TabBar.h"
 
 #include <QHash>
 
@@ -62,6 +64,10 @@ ViewController *ScreenFactory::create(Screen screen) const {
         return new DeleteAccountVC();
     case Screen::Chats:
         return new ChatsVC();
+    case Screen::Feed:
+        return new MainVC();
+    case Screen::Main:
+        return new TabBar();
     default:
         return new StandInVC(typeName(screen));
     }

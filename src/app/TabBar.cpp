@@ -1,56 +1,38 @@
 #include "TabBar.h"
 
+#include "Endpoints.h"
+#include "NavigationContainer.h"
+#include "ScreenFactory.h"
+#include "UserManager.h"
+
+#include <QCoreApplication>
+
 TabBar::TabBar(QObject *parent)
-    : ViewController(QStringLiteral("TabBar"), parent) {}
+    : TabContainer(QStringLiteral("TabBar"), parent) {}
 
-QUrl TabBar::viewSource() const {
-    return qmlView("app/TabBarView.qml");
-}
+void TabBar::viewDidLoad() {
+    // The record is replaced for everyone, so the answer is handled even after this screen is
+    // gone; a failure only leaves the stored record in place.
+    Endpoints::user([](const Result<User> &result) {
+        QMetaObject::invokeMethod(qApp,
+                                  [result] { UserManager::shared().fetchedUserUpdate(result); });
+    });
 
-void TabBar::setTabs(const QList<ViewController *> &tabs) {
-    m_tabs = tabs;
-    m_badges = QStringList(tabs.size(), QString());
-    for (ViewController *tab : tabs) {
-        tab->setParent(this);
-        tab->setContainer(this);
-    }
-    m_selected = 0;
-    Q_EMIT tabsChanged();
-    Q_EMIT badgesChanged();
-    Q_EMIT selectedIndexChanged();
-}
-
-ViewController *TabBar::selectedTab() const {
-    return m_tabs.value(m_selected, nullptr);
-}
-
-void TabBar::setSelectedIndex(int index) {
-    if (index < 0 || index >= m_tabs.size() || index == m_selected)
-        return;
-    ViewController *leaving = selectedTab();
-    ViewController *arriving = m_tabs.at(index);
-    const bool onScreen = isVisible();
-    if (onScreen) {
-        leaving->beginDisappearance(false);
-        arriving->beginAppearance(false);
-    } else {
-        arriving->loadViewIfNeeded();
-    }
-    m_selected = index;
-    Q_EMIT selectedIndexChanged();
-    if (onScreen) {
-        leaving->endDisappearance();
-        arriving->endAppearance();
-    }
-}
-
-void TabBar::setBadge(int index, const QString &text) {
-    if (index < 0 || index >= m_badges.size() || m_badges.at(index) == text)
-        return;
-    m_badges[index] = text;
-    Q_EMIT badgesChanged();
-}
-
-QList<QObject *> TabBar::tabObjects() const {
-    return {m_tabs.cbegin(), m_tabs.cend()};
+    using Screen = ScreenFactory::Screen;
+    const ScreenFactory &factory = ScreenFactory::shared();
+    ViewController *feed = factory.create(Screen::Feed);
+    ViewController *likes = factory.create(Screen::Likes);
+    ViewController *chats = factory.create(Screen::Chats);
+    ViewController *profile = factory.create(Screen::Profile);
+    auto *chatStack = new NavigationContainer(chats);
+    feed->setTitle(QStringLiteral("Находки"));
+    likes->setTitle(QStringLiteral("Лайки"));
+    chatStack->setTitle(QStringLiteral("Чат"));
+    profile->setTitle(QStringLiteral("Профиль"));
+    setTabs({feed, likes, chatStack, profile},
+            {QStringLiteral("flame.fill"), QStringLiteral("heart.fill"),
+             QStringLiteral("bubble.left.and.bubble.right.fill"), QStringLiteral("person.fill")});
+    // Their loading, timers and badges must run before the user first opens those tabs.
+    likes->loadViewIfNeeded();
+    chats->loadViewIfNeeded();
 }

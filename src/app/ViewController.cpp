@@ -2,7 +2,7 @@
 
 #include "DiagnosticLog.h"
 #include "NavigationContainer.h"
-#include "TabBar.h"
+#include "TabContainer.h"
 
 ViewController::ViewController(QString typeName, QObject *parent)
     : QObject(parent)
@@ -116,9 +116,9 @@ NavigationContainer *ViewController::navigationContainer() const {
     return nullptr;
 }
 
-TabBar *ViewController::tabBarController() const {
+TabContainer *ViewController::tabBarController() const {
     for (ViewController *c = m_container; c; c = c->m_container)
-        if (auto *tabs = qobject_cast<TabBar *>(c))
+        if (auto *tabs = qobject_cast<TabContainer *>(c))
             return tabs;
     return nullptr;
 }

@@ -6,7 +6,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class NavigationContainer;
-class TabBar;
+class TabContainer;
 
 // How a presented screen covers the one that presents it.
 class PresentationStyle : public QObject {
@@ -71,7 +71,7 @@ public:
     bool presentationAnimated() const { return m_presentationAnimated; }
 
     NavigationContainer *navigationContainer() const;
-    TabBar *tabBarController() const;
+    TabContainer *tabBarController() const;
     void setContainer(ViewController *container) { m_container = container; }
     ViewController *container() const { return m_container; }
 

@@ -1,5 +1,7 @@
+#include "ImageCacheManager.h"
 #include "QmlHost.h"
 #include "SceneStart.h"
+#include "UserManager.h"
 #include "Window.h"
 #include "WindowGeometry.h"
 
@@ -16,6 +18,12 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+
+    // The own photos are wanted by the feed and the profile tab; having them on disk early
+    // makes those screens show them at once.
+    UserManager::shared().setPhotoPrefetch([](const QUrl &url) {
+        ImageCacheManager::shared().loadImage(url.toString(), [](const std::optional<QImage> &) {});
+    });
 
     Window window;
     QmlHost host(window);

@@ -164,6 +164,6 @@ void ChatsVC::updateTableHidden() {
 }
 
 void ChatsVC::updateBadge() {
-    if (TabBar *tabs = tabBarController())
-        tabs->setBadge(tabIndex, badgeText());
+    if (TabContainer *tabs = tabBarController())
+        tabs->setBadge(TabBar::chatTab, badgeText());
 }

@@ -26,8 +26,6 @@ public:
     /// The page size of the first load and every next page.
     static constexpr int perPage = 20;
     static constexpr int refreshIntervalMs = 10000;
-    /// The tab of the main tab bar that holds this screen.
-    static constexpr int tabIndex = 2;
 
     explicit ChatsVC(ChatCashManager &cache, NetworkService &network, QObject *parent = nullptr);
     explicit ChatsVC(QObject *parent = nullptr);

@@ -17,6 +17,8 @@ QString fileFor(const QString &symbol) {
         {QStringLiteral("flame.fill"), QStringLiteral("icons/flame")},
         {QStringLiteral("heart.fill"), QStringLiteral("icons/heart")},
         {QStringLiteral("message.fill"), QStringLiteral("icons/message-circle")},
+        {QStringLiteral("bubble.left.and.bubble.right.fill"),
+         QStringLiteral("icons/messages-square")},
         {QStringLiteral("person.fill"), QStringLiteral("icons/user-round")},
         {QStringLiteral("xmark"), QStringLiteral("icons/x")},
         {QStringLiteral("star.fill"), QStringLiteral("icons/star")},

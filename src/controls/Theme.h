@@ -14,6 +14,7 @@ class Theme : public QObject {
     Q_PROPERTY(QColor primaryText READ primaryText NOTIFY appearanceChanged)
     Q_PROPERTY(QColor background READ background NOTIFY appearanceChanged)
     Q_PROPERTY(QColor grey READ grey CONSTANT)
+    Q_PROPERTY(QColor tabItem READ tabItem NOTIFY appearanceChanged)
     Q_PROPERTY(QColor gradientStart READ gradientStart CONSTANT)
     Q_PROPERTY(QColor gradientEnd READ gradientEnd CONSTANT)
 
@@ -27,6 +28,8 @@ public:
     QColor primaryText() const { return m_dark ? QColor(240, 242, 244) : QColor(33, 38, 39); }
     QColor background() const { return m_dark ? QColor(17, 20, 24) : QColor(Qt::white); }
     static QColor grey() { return QColor(124, 133, 145); }
+    /// Icons and titles of the tabs that are not selected.
+    QColor tabItem() const { return m_dark ? QColor(101, 110, 123) : QColor(189, 193, 200); }
     /// The main button's gradient, top-right to bottom-left.
     static QColor gradientStart() { return QColor(255, 96, 54); }
     static QColor gradientEnd() { return QColor(241, 38, 117); }

@@ -8,7 +8,7 @@
 #include "ScreenFactory.h"
 #include "SecureStore.h"
 #include "StdoutCapture.h"
-#include "TabBar.h"
+#include "TabContainer.h"
 #include "Window.h"
 
 #include <QJsonDocument>
@@ -31,8 +31,8 @@ private:
     QUuid m_known;
 };
 
-TabBar *mainTabs(ViewController *chatsScreen) {
-    auto *tabs = new TabBar;
+TabContainer *mainTabs(ViewController *chatsScreen) {
+    auto *tabs = new TabContainer;
     tabs->setTabs({new ViewController(QStringLiteral("MainVC")),
                    new ViewController(QStringLiteral("LikesVC")),
                    new NavigationContainer(chatsScreen),
@@ -139,7 +139,11 @@ private Q_SLOTS:
         QCOMPARE(alert->message(), QStringLiteral("Вышла новая версия"));
         QCOMPARE(alert->actionTitle(), QStringLiteral("Обновить"));
 
-        const RecordedRequest sent = m_fake.requests().constFirst();
+        const QList<RecordedRequest> requests = m_fake.requests();
+        const auto check = std::find_if(requests.cbegin(), requests.cend(),
+                                        [](const auto &r) { return r.target == u"/checkVersion"; });
+        QVERIFY(check != requests.cend());
+        const RecordedRequest sent = *check;
         QCOMPARE(sent.method, QStringLiteral("POST"));
         QVERIFY(!sent.headers.contains("auth")); // even with a token stored
         QCOMPARE(sent.json(), QJsonObject({{"appVersion", "1.0"}}));
@@ -178,7 +182,7 @@ private Q_SLOTS:
     void notificationOpensAKnownConversationOnly() {
         const QUuid known = QUuid::createUuid();
         auto *chats = new FakeChats(known);
-        std::unique_ptr<TabBar> tabs(mainTabs(chats));
+        std::unique_ptr<TabContainer> tabs(mainTabs(chats));
         SceneStart::openConversation(tabs.get(), QString());
         QCOMPARE(tabs->selectedIndex(), 0);
 

@@ -3,7 +3,7 @@
 #include "NavigationContainer.h"
 #include "NotificationCenter.h"
 #include "StdoutCapture.h"
-#include "TabBar.h"
+#include "TabContainer.h"
 #include "Window.h"
 
 #include <QSignalSpy>
@@ -120,7 +120,7 @@ private Q_SLOTS:
     void tabsSwitchVisibilityAndBadges() {
         QStringList journal;
         Window window;
-        auto *tabs = new TabBar;
+        auto *tabs = new TabContainer;
         tabs->setTabs({new ProbeVC(QStringLiteral("Feed"), &journal),
                        new ProbeVC(QStringLiteral("Likes"), &journal)});
         window.setRoot(tabs);
@@ -132,7 +132,7 @@ private Q_SLOTS:
         tabs->setSelectedIndex(7);
         QCOMPARE(tabs->selectedIndex(), 1);
 
-        QSignalSpy badges(tabs, &TabBar::badgesChanged);
+        QSignalSpy badges(tabs, &TabContainer::badgesChanged);
         tabs->setBadge(1, QStringLiteral("3"));
         tabs->setBadge(1, QStringLiteral("3"));
         QCOMPARE(badges.count(), 1);

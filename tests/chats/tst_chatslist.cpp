@@ -7,7 +7,7 @@
 #include "NetworkService.h"
 #include "NotificationCenter.h"
 #include "StdoutCapture.h"
-#include "TabBar.h"
+#include "TabContainer.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -120,7 +120,7 @@ private Q_SLOTS:
     }
 
     void badgeCountsUnreadOnTheChatTab() {
-        TabBar tabs;
+        TabContainer tabs;
         auto *list = makeScreen().release();
         tabs.setTabs({new ViewController(QStringLiteral("A")),
                       new ViewController(QStringLiteral("B")), new NavigationContainer(list)});

@@ -3,7 +3,6 @@
 #include "ChatsVC.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
-#include "ScreenFactory.h"
 #include "TabBar.h"
 #include "TourStops.h"
 #include "UserManager.h"
@@ -55,16 +54,8 @@ ViewController *chatsTab(const QList<Match> &matches) {
     user.userID = ownID.toString(QUuid::WithoutBraces).toUpper();
     UserManager::shared().setCurrentUser(user);
     auto *tabs = new TabBar();
-    QList<ViewController *> items;
-    for (const char *title : {"Лента", "Лайки", "Чат", "Профиль"}) {
-        auto *item = title == QByteArrayView("Чат")
-                         ? static_cast<ViewController *>(new NavigationContainer(new ChatsVC()))
-                         : ScreenFactory::shared().create(ScreenFactory::Screen::Settings);
-        item->setTitle(QString::fromUtf8(title));
-        items.append(item);
-    }
-    tabs->setTabs(items);
-    tabs->setSelectedIndex(ChatsVC::tabIndex);
+    tabs->loadViewIfNeeded();
+    tabs->setSelectedIndex(TabBar::chatTab);
     return tabs;
 }
 } // namespace

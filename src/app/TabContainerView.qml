@@ -6,9 +6,7 @@ import Zirel
 Rectangle {
     id: tabs
 
-    required property TabBar controller
-    readonly property ViewController selected: controller.tabs[controller.selectedIndex] ?? null
-    readonly property bool barHidden: selected !== null && selected.hidesTabBar
+    required property TabContainer controller
 
     color: Theme.background
 
@@ -27,28 +25,40 @@ Rectangle {
     Row {
         id: bar
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: tabs.barHidden ? 0 : 56
-        visible: !tabs.barHidden
+        height: tabs.controller.barHidden ? 0 : 58
+        visible: !tabs.controller.barHidden
         Repeater {
             model: tabs.controller.tabs
             Item {
                 id: tab
                 required property var modelData
                 required property int index
+                readonly property color tint: tab.index === tabs.controller.selectedIndex ? Theme.accent : Theme.tabItem
+                readonly property string icon: tabs.controller.icons[tab.index] ?? ""
                 width: bar.width / Math.max(1, tabs.controller.tabs.length)
                 height: bar.height
                 Accessible.role: Accessible.PageTab
                 Accessible.name: tab.modelData.title
+                Image {
+                    id: symbol
+                    visible: tab.icon !== ""
+                    anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: 7 }
+                    width: 22
+                    height: 22
+                    sourceSize: Qt.size(44, 44)
+                    source: tab.icon === "" ? "" : "image://symbol/" + tab.icon + "?color=" + encodeURIComponent(tab.tint)
+                }
                 Text {
-                    anchors.centerIn: parent
+                    anchors { horizontalCenter: parent.horizontalCenter; top: symbol.bottom; topMargin: 4 }
                     text: tab.modelData.title
                     font.family: "Inter"
-                    font.pixelSize: 12
-                    color: tab.index === tabs.controller.selectedIndex ? Theme.accent : Theme.grey
+                    font.pixelSize: 11
+                    font.weight: Font.Medium
+                    color: tab.tint
                 }
                 Rectangle {
                     visible: (tabs.controller.badges[tab.index] ?? "") !== ""
-                    anchors { horizontalCenter: parent.horizontalCenter; horizontalCenterOffset: 18; top: parent.top; topMargin: 6 }
+                    anchors { horizontalCenter: parent.horizontalCenter; horizontalCenterOffset: 16; top: parent.top; topMargin: 3 }
                     width: Math.max(18, badgeText.implicitWidth + 8)
                     height: 18
                     radius: 9

@@ -1,7 +1,7 @@
 import QtQuick
 import Zirel
 
-// A photo cut to a circle. The software renderer has no masks, so a ring in the background
+// A photo from the image cache cut to a circle. The software renderer has no masks, so a ring in the background
 // colour covers the corners of the square image.
 Item {
     id: avatar
@@ -19,7 +19,7 @@ Item {
     }
     Image {
         anchors.fill: parent
-        source: avatar.source
+        source: avatar.source === "" ? "" : "image://cache/" + encodeURIComponent(avatar.source)
         sourceSize: Qt.size(avatar.width * 2, avatar.height * 2)
         fillMode: Image.PreserveAspectCrop
         asynchronous: true

@@ -1,0 +1,132 @@
+#include "FakeService.h"
+#include "Fixtures.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "NotificationCenter.h"
+#include "ScreenFactory.h"
+#include "StandInVC.h"
+#include "TabBar.h"
+#include "UserManager.h"
+
+#include <QStandardPaths>
+#include <QTest>
+
+class TestTabBar : public QObject {
+    Q_OBJECT
+
+    FakeService m_fake;
+
+    [[nodiscard]] int requestsTo(const QString &path) const {
+        int count = 0;
+        for (const RecordedRequest &request : m_fake.requests())
+            count += request.target == path ? 1 : 0;
+        return count;
+    }
+    static NavigationContainer *chatStack(TabBar &tabs) {
+        return qobject_cast<NavigationContainer *>(tabs.tabs().at(TabBar::chatTab));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_fake.start());
+        NetworkService::shared().setBaseUrl(m_fake.baseUrl());
+        NetworkService::shared().setPaseto(QStringLiteral("zrl.test"));
+        // The feed, likes and profile tabs are drawn by their own screens; here only their
+        // place and loading matter.
+        using Screen = ScreenFactory::Screen;
+        for (Screen screen : {Screen::Feed, Screen::Likes, Screen::Profile})
+            ScreenFactory::shared().override(
+                screen, [screen] { return new StandInVC(ScreenFactory::typeName(screen)); });
+    }
+
+    void init() {
+        m_fake.clearRequests();
+        m_fake.respond(QStringLiteral("chats"), 200, "[]");
+    }
+
+    void startFetchesTheUserOnceAndStartsTheBackgroundTabs() {
+        m_fake.respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
+        UserManager::shared().setCurrentUser(UserManager::initialUser());
+        int updates = 0;
+        QObject owner;
+        NotificationCenter::shared().observe(Notifications::didUpdateUser, &owner,
+                                             [&] { ++updates; });
+
+        TabBar tabs;
+        tabs.loadViewIfNeeded();
+
+        QStringList titles;
+        QStringList types;
+        for (ViewController *tab : tabs.tabs()) {
+            titles << tab->title();
+            types << (tab->visibleChild() ? tab->visibleChild() : tab)->typeName();
+        }
+        QCOMPARE(titles, QStringList({"Находки", "Лайки", "Чат", "Профиль"}));
+        QCOMPARE(types, QStringList({"MainVC", "LikesVC", "ChatsVC", "ProfileVC"}));
+        QCOMPARE(tabs.icons(), QStringList({"flame.fill", "heart.fill",
+                                            "bubble.left.and.bubble.right.fill", "person.fill"}));
+        QCOMPARE(tabs.selectedIndex(), TabBar::feedTab);
+        // Likes and chats start their loading at once; the profile waits to be opened.
+        QVERIFY(tabs.tabs().at(TabBar::likesTab)->isViewLoaded());
+        QVERIFY(chatStack(tabs)->stack().first()->isViewLoaded());
+        QVERIFY(!tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
+
+        QTRY_COMPARE(UserManager::shared().currentUser().name, QStringLiteral("Алина"));
+        QCOMPARE(updates, 1);
+        QCOMPARE(requestsTo(QStringLiteral("/user")), 1);
+        tabs.setSelectedIndex(TabBar::profileTab);
+        QVERIFY(tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
+        QTest::qWait(100);
+        QCOMPARE(requestsTo(QStringLiteral("/user")), 1);
+    }
+
+    void failedUserCallKeepsTheStoredRecord() {
+        User stored = UserManager::initialUser();
+        stored.name = QStringLiteral("Вера");
+        UserManager::shared().setCurrentUser(stored);
+        m_fake.respond(QStringLiteral("user"), 500,
+                       R"({"reason": "Сервер недоступен", "error": true})");
+        TabBar tabs;
+        tabs.loadViewIfNeeded();
+        QTRY_COMPARE(requestsTo(QStringLiteral("/user")), 1);
+        QTest::qWait(100);
+        QCOMPARE(UserManager::shared().currentUser().name, QStringLiteral("Вера"));
+    }
+
+    void chatBadgeShowsWithoutOpeningTheChatTab() {
+        m_fake.respond(QStringLiteral("chats"), 200,
+                       Fixtures::bytes(QStringLiteral("matches.json")));
+        TabBar tabs;
+        tabs.loadViewIfNeeded();
+        QCOMPARE(tabs.selectedIndex(), TabBar::feedTab);
+        QTRY_COMPARE(tabs.badges().value(TabBar::chatTab), QStringLiteral("1"));
+    }
+
+    void barFollowsTheScreenInFrontOfTheSelectedTab() {
+        TabBar tabs;
+        tabs.loadViewIfNeeded();
+        int changes = 0;
+        connect(&tabs, &TabContainer::barHiddenChanged, this, [&] { ++changes; });
+        tabs.setSelectedIndex(TabBar::chatTab);
+        QVERIFY(!tabs.barHidden());
+
+        auto *conversation = new StandInVC(QStringLiteral("ChatDetailsVC"));
+        conversation->setHidesTabBar(true);
+        chatStack(tabs)->push(conversation, false);
+        QVERIFY(tabs.barHidden());
+        tabs.setSelectedIndex(TabBar::feedTab);
+        QVERIFY(!tabs.barHidden());
+        tabs.setSelectedIndex(TabBar::chatTab);
+        QVERIFY(tabs.barHidden());
+        conversation->setHidesTabBar(false);
+        QVERIFY(!tabs.barHidden());
+        conversation->setHidesTabBar(true);
+        chatStack(tabs)->pop(false);
+        QVERIFY(!tabs.barHidden());
+        QVERIFY(changes >= 6);
+    }
+};
+
+QTEST_MAIN(TestTabBar)
+#include "tst_tabbar.moc"
