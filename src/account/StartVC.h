@@ -39,6 +39,8 @@ public:
     /// Opens the terms page in the browser.
     Q_INVOKABLE void interactiveLabelTapped();
     Q_INVOKABLE void logoTapped();
+    /// What the review prompt does with the code typed into it.
+    void reviewLogIn(const QString &code);
 
 Q_SIGNALS:
     void busyChanged();
@@ -51,7 +53,6 @@ private:
     void onSignInFailed(const QString &message);
     void onSignedIn();
     void showReviewPrompt();
-    void reviewLogIn(const QString &code);
     void presentBlock(const QString &message);
 
     SignInFlow m_flow;

@@ -1,10 +1,12 @@
 #include "ImageCacheManager.h"
 #include "QmlHost.h"
 #include "SceneStart.h"
+#include "StartVC.h"
 #include "UserManager.h"
 #include "Window.h"
 #include "WindowGeometry.h"
 
+#include <QCommandLineParser>
 #include <QFont>
 #include <QGuiApplication>
 #include <QNetworkProxyFactory>
@@ -19,6 +21,15 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
 
+    QCommandLineParser options;
+    options.addHelpOption();
+    const QCommandLineOption reviewCode(
+        QStringLiteral("review-code"),
+        QStringLiteral("Signs in to the reviewers' account as the hidden review prompt would."),
+        QStringLiteral("code"));
+    options.addOption(reviewCode);
+    options.process(app);
+
     // The own photos are wanted by the feed and the profile tab; having them on disk early
     // makes those screens show them at once.
     UserManager::shared().setPhotoPrefetch([](const QUrl &url) {
@@ -31,6 +42,8 @@ int main(int argc, char *argv[]) {
     if (!quickWindow)
         return 1;
     SceneStart::connect(window);
+    if (auto *start = qobject_cast<StartVC *>(window.root()); start && options.isSet(reviewCode))
+        start->reviewLogIn(options.value(reviewCode));
     auto *geometry = new WindowGeometry(quickWindow);
     geometry->restore();
     quickWindow->show();
