@@ -1,0 +1,155 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// The drawing of a profile card: photo, page bars, gradient, name line, info line, info
+// button and the spinner shown while the photos download.
+Item {
+    id: root
+
+    required property CardView card
+    readonly property real cornerRadius: 10
+    readonly property real margin: 16
+
+    Rectangle {
+        anchors.fill: parent
+        radius: root.cornerRadius
+        color: "black"
+    }
+
+    CardPhotoView {
+        anchors.fill: parent
+        radius: root.cornerRadius
+        image: root.card.currentImage
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: root.cornerRadius
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0) }
+            GradientStop { position: 1.0; color: "black" }
+        }
+    }
+
+    Row {
+        id: pageBars
+        x: 8
+        y: 8
+        width: root.width - 16
+        spacing: 4
+        Repeater {
+            model: root.card.pageCount
+            Rectangle {
+                required property int index
+                width: (pageBars.width - pageBars.spacing * (root.card.pageCount - 1)) / root.card.pageCount
+                height: 4
+                radius: 2
+                clip: true
+                color: Qt.rgba(0, 0, 0, 0.6)
+                border.width: 0.3
+                border.color: Qt.rgba(1, 1, 1, 0.35)
+                Rectangle {
+                    width: index === root.card.currentIndex ? parent.width : 0
+                    height: parent.height
+                    radius: 2
+                    color: "white"
+                }
+            }
+        }
+    }
+
+    Column {
+        id: textBlock
+        anchors.left: parent.left
+        anchors.right: infoButton.left
+        anchors.bottom: parent.bottom
+        anchors.leftMargin: root.margin
+        anchors.rightMargin: 8
+        anchors.bottomMargin: root.margin
+        spacing: 6
+
+        Row {
+            spacing: 8
+            Text {
+                text: root.card.name
+                color: "white"
+                font.family: "Inter"
+                font.pixelSize: 25
+                font.bold: true
+            }
+            Text {
+                text: root.card.age
+                color: "white"
+                font.family: "Inter"
+                font.pixelSize: 25
+            }
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                visible: root.card.hasCheckmark
+                source: "image://symbol/checkmark.seal.fill?color=" + encodeURIComponent(Theme.accent) + "&bold=1"
+                sourceSize: Qt.size(22, 22)
+            }
+        }
+
+        Row {
+            width: parent.width
+            spacing: 6
+            visible: root.card.infoText.length > 0
+            Image {
+                id: infoIcon
+                y: 2
+                visible: root.card.infoIcon.length > 0
+                source: visible ? "image://symbol/" + root.card.infoIcon + "?color=white" : ""
+                sourceSize: Qt.size(16, 16)
+            }
+            Text {
+                width: parent.width - infoIcon.width - parent.spacing
+                text: root.card.infoText
+                color: "white"
+                font.family: "Inter"
+                font.pixelSize: 16
+                wrapMode: Text.WordWrap
+                maximumLineCount: 3
+                elide: Text.ElideRight
+            }
+        }
+    }
+
+    // Taps at or below the name open the profile; the card needs to know where that starts.
+    Binding {
+        target: root.card
+        property: "textAreaTop"
+        value: textBlock.y
+    }
+
+    Rectangle {
+        id: infoButton
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: root.margin
+        width: 32
+        height: 32
+        radius: 16
+        color: Qt.rgba(0, 0, 0, 0.6)
+        border.width: 0.5
+        border.color: Qt.rgba(1, 1, 1, 0.5)
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Открыть профиль")
+        Image {
+            anchors.centerIn: parent
+            source: "image://symbol/arrowshape.up.fill?color=white"
+            sourceSize: Qt.size(15, 15)
+        }
+        MouseArea {
+            anchors.fill: parent
+            onClicked: root.card.infoButtonTap()
+        }
+    }
+
+    BusyIndicator {
+        anchors.centerIn: parent
+        running: root.card.isLoading
+        visible: running
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QQuickPaintedItem>
+
+// The stamp an overlay shows: the title in a bold face inside a coloured rounded border,
+// turned by an angle about its centre. The text shrinks down to half its size to fit the box.
+class CardOverlayLabelView : public QQuickPaintedItem {
+    Q_OBJECT
+public:
+    static constexpr qreal kBorderWidth = 4;
+    static constexpr qreal kCornerRadius = 4;
+    static constexpr int kFontPixelSize = 42;
+    static constexpr qreal kHorizontalPadding = 10;
+    static constexpr qreal kVerticalPadding = 2;
+
+    /// angle in radians, positive turning clockwise on screen.
+    CardOverlayLabelView(qreal angle, const QString &title, const QColor &color,
+                         QQuickItem *parent = nullptr);
+
+    [[nodiscard]] qreal angle() const { return m_angle; }
+    [[nodiscard]] QString title() const { return m_title; }
+    [[nodiscard]] QColor color() const { return m_color; }
+
+    /// The size the label takes when it is free to take its full font size.
+    [[nodiscard]] QSizeF naturalSize() const;
+    /// The font size the title is drawn with in the current width.
+    [[nodiscard]] int fittedPixelSize() const;
+
+    void paint(QPainter *painter) override;
+
+private:
+    [[nodiscard]] QFont font(int pixelSize) const;
+
+    qreal m_angle;
+    QString m_title;
+    QColor m_color;
+};

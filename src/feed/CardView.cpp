@@ -1,0 +1,130 @@
+#include "CardView.h"
+
+#include "PhotoBatch.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+
+CardView::CardView(const CardModel &model, QQuickItem *parent)
+    : SwipeCard(parent)
+    , m_model(model) {
+    if (m_model.photoURLs && !m_model.photoURLs->isEmpty()) {
+        startDownloads(*m_model.photoURLs);
+    } else {
+        setPages(static_cast<int>(m_model.images.size()));
+    }
+    makeContentIfPossible();
+}
+
+const QList<QImage> &CardView::photos() const {
+    return m_model.photoURLs && !m_model.photoURLs->isEmpty() ? m_loadedImages : m_model.images;
+}
+
+QList<qreal> CardView::pageProgress() const {
+    QList<qreal> progress(m_pageCount, 0.0);
+    if (m_currentIndex >= 0 && m_currentIndex < m_pageCount)
+        progress[m_currentIndex] = 1.0;
+    return progress;
+}
+
+QImage CardView::currentImage() const {
+    return photos().value(m_currentIndex);
+}
+
+qreal CardView::textAreaTop() const {
+    return m_textAreaTop.value_or(height() - kDefaultTextBlockHeight);
+}
+
+void CardView::setTextAreaTop(qreal y) {
+    if (m_textAreaTop == y)
+        return;
+    m_textAreaTop = y;
+    Q_EMIT textAreaTopChanged();
+}
+
+void CardView::startDownloads(const QStringList &addresses) {
+    m_loading = true;
+    PhotoBatch::download(addresses, this,
+                         [this](QList<QImage> images) { finishDownloads(std::move(images)); });
+}
+
+void CardView::finishDownloads(QList<QImage> images) {
+    m_loading = false;
+    m_loadedImages = std::move(images);
+    setPages(static_cast<int>(m_loadedImages.size()));
+    Q_EMIT imagesLoaded();
+}
+
+void CardView::setPages(int count) {
+    m_pageCount = count;
+    Q_EMIT photosChanged();
+    showPhoto(0);
+}
+
+void CardView::showPhoto(int index) {
+    if (index < 0 || index >= photos().size())
+        return;
+    m_currentIndex = index;
+    if (index < m_model.info.size()) {
+        const InfoItem &item = m_model.info.at(index);
+        m_infoText = item.value;
+        m_infoIcon = InfoItem::iconName(item.type);
+    } else {
+        m_infoText.clear();
+        m_infoIcon.clear();
+    }
+    Q_EMIT pageChanged();
+}
+
+void CardView::infoButtonTap() {
+    if (m_onInfoButtonTap)
+        m_onInfoButtonTap();
+}
+
+void CardView::didTap() {
+    SwipeCard::didTap();
+    handleTap(tapGestureRecognizer()->location(this));
+}
+
+void CardView::handleTap(QPointF p) {
+    if (p.y() >= textAreaTop()) {
+        infoButtonTap();
+        return;
+    }
+    const int count = static_cast<int>(photos().size());
+    if (p.x() >= width() / 2) {
+        if (m_currentIndex < count - 1)
+            showPhoto(m_currentIndex + 1);
+    } else if (m_currentIndex > 0) {
+        showPhoto(m_currentIndex - 1);
+    }
+}
+
+void CardView::itemChange(ItemChange change, const ItemChangeData &value) {
+    SwipeCard::itemChange(change, value);
+    if (change == ItemParentHasChanged || change == ItemSceneChange)
+        makeContentIfPossible();
+}
+
+void CardView::makeContentIfPossible() {
+    if (content())
+        return;
+    QQmlContext *context = nullptr;
+    for (QQuickItem *item = parentItem(); item && !context; item = item->parentItem())
+        context = qmlContext(item);
+    if (!context)
+        return;
+    QQmlComponent component(context->engine(),
+                            QUrl(QStringLiteral("qrc:/Zirel/feed/CardContent.qml")));
+    QObject *made = component.createWithInitialProperties(
+        {{QStringLiteral("card"), QVariant::fromValue(this)}}, context);
+    auto *item = qobject_cast<QQuickItem *>(made);
+    if (!item) {
+        qWarning().noquote() << "The profile card could not be drawn:" << component.errorString();
+        delete made;
+        return;
+    }
+    item->setParent(this);
+    setContent(item);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "CardModel.h"
+#include "SwipeCard.h"
+
+#include <QImage>
+#include <functional>
+
+// The card of one nearby profile: photos paged by taps on either half, one page bar per photo,
+// the info line that belongs to the photo shown, name, age and the verified mark over a dark
+// gradient, and an info button. Photos given as addresses are downloaded once, in parallel,
+// when the card is made. The drawing is a QML item made as soon as the card is placed under
+// an item that belongs to a QML engine; every rule lives here.
+class CardView : public SwipeCard {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("cards are created in C++")
+    Q_PROPERTY(int currentIndex READ currentIndex NOTIFY pageChanged)
+    Q_PROPERTY(int pageCount READ pageCount NOTIFY photosChanged)
+    Q_PROPERTY(QImage currentImage READ currentImage NOTIFY pageChanged)
+    Q_PROPERTY(QString infoText READ infoText NOTIFY pageChanged)
+    Q_PROPERTY(QString infoIcon READ infoIcon NOTIFY pageChanged)
+    Q_PROPERTY(bool isLoading READ isLoading NOTIFY photosChanged)
+    Q_PROPERTY(QString name READ name CONSTANT)
+    Q_PROPERTY(QString age READ age CONSTANT)
+    Q_PROPERTY(bool hasCheckmark READ hasCheckmark CONSTANT)
+    Q_PROPERTY(qreal textAreaTop READ textAreaTop WRITE setTextAreaTop NOTIFY textAreaTopChanged)
+public:
+    /// Height of the text block at the bottom until the drawing reports where the name sits.
+    static constexpr qreal kDefaultTextBlockHeight = 110;
+
+    explicit CardView(const CardModel &model, QQuickItem *parent = nullptr);
+
+    [[nodiscard]] const CardModel &model() const { return m_model; }
+    void setOnInfoButtonTap(std::function<void()> handler) {
+        m_onInfoButtonTap = std::move(handler);
+    }
+    /// The downloaded photos in the order of their addresses; failed ones are left out.
+    [[nodiscard]] const QList<QImage> &loadedImages() const { return m_loadedImages; }
+    /// The photos paged through: the downloaded ones when the model has addresses.
+    [[nodiscard]] const QList<QImage> &photos() const;
+
+    [[nodiscard]] int currentIndex() const { return m_currentIndex; }
+    [[nodiscard]] int pageCount() const { return m_pageCount; }
+    /// Fill of each page bar: 1 for the photo shown, 0 for the others.
+    [[nodiscard]] QList<qreal> pageProgress() const;
+    [[nodiscard]] QImage currentImage() const;
+    [[nodiscard]] QString infoText() const { return m_infoText; }
+    /// Symbol name of the info line's kind; empty when the photo has no info line.
+    [[nodiscard]] QString infoIcon() const { return m_infoIcon; }
+    [[nodiscard]] bool isLoading() const { return m_loading; }
+    [[nodiscard]] QString name() const { return m_model.name; }
+    [[nodiscard]] QString age() const { return m_model.age; }
+    [[nodiscard]] bool hasCheckmark() const { return m_model.hasCheckmark; }
+
+    /// Top of the name line in card coordinates; taps at or below it open the profile.
+    [[nodiscard]] qreal textAreaTop() const;
+    void setTextAreaTop(qreal y);
+
+    /// Shows photo i with its info line; out of range is ignored.
+    void showPhoto(int index);
+    /// The info button was pressed.
+    Q_INVOKABLE void infoButtonTap();
+
+    [[nodiscard]] QQuickItem *contentItem() const { return content(); }
+
+Q_SIGNALS:
+    /// Every download has ended and loadedImages() holds what arrived.
+    void imagesLoaded();
+    void pageChanged();
+    void photosChanged();
+    void textAreaTopChanged();
+
+protected:
+    void didTap() override;
+    void itemChange(ItemChange change, const ItemChangeData &value) override;
+
+private:
+    void handleTap(QPointF p);
+    void startDownloads(const QStringList &addresses);
+    void finishDownloads(QList<QImage> images);
+    void setPages(int count);
+    void makeContentIfPossible();
+
+    CardModel m_model;
+    std::function<void()> m_onInfoButtonTap;
+    QList<QImage> m_loadedImages;
+    int m_currentIndex = 0;
+    int m_pageCount = 0;
+    QString m_infoText;
+    QString m_infoIcon;
+    bool m_loading = false;
+    std::optional<qreal> m_textAreaTop;
+};

@@ -1,0 +1,255 @@
+#include "CardOverlay.h"
+#include "CardOverlayLabelView.h"
+#include "CardView.h"
+#include "FakeService.h"
+#include "SymbolImageProvider.h"
+
+#include <QBuffer>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+using D = SwipeDirection;
+using State = PanGestureRecognizer::State;
+
+namespace {
+QImage picture(QSize size, Qt::GlobalColor color) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+QByteArray png(QSize size, Qt::GlobalColor color) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture(size, color).save(&buffer, "PNG");
+    return bytes;
+}
+
+void tap(CardView &card, QPointF p) {
+    card.tapGestureRecognizer()->setTestLocation(p);
+    card.tapGestureRecognizer()->sendAction();
+}
+
+void drag(SwipeCard &card, QPointF translation) {
+    PanGestureRecognizer *r = card.panGestureRecognizer();
+    r->setTestLocation(QPointF(card.width() / 2, 40));
+    r->setTestTranslation(translation);
+    r->setTestState(State::Began);
+    r->sendAction();
+    r->setTestState(State::Changed);
+    r->sendAction();
+}
+
+CardModel model(int photos, int infoItems) {
+    CardModel m;
+    m.name = QStringLiteral("Мария");
+    m.age = QStringLiteral("24");
+    for (int i = 0; i < photos; ++i)
+        m.images.append(picture(QSize(10 + i, 10), Qt::blue));
+    for (int i = 0; i < infoItems; ++i)
+        m.info.append({i == 0 ? InfoType::Distance : InfoType::Education, QString::number(i)});
+    return m;
+}
+} // namespace
+
+class TestCardView : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Downloads keep address order and drop failures; paging stops at either end.
+    void downloadedPhotosArePagedByHalves() {
+        FakeService service;
+        QVERIFY(service.start());
+        service.respond("a.png", 200, png({8, 6}, Qt::red));
+        service.respondDelayed("b.png", std::chrono::milliseconds(150), 200,
+                               png({5, 7}, Qt::green));
+        service.respond("page.html", 200, "<html>not a picture</html>");
+        CardModel m = model(1, 0); // in-memory photos are ignored when there are addresses
+        m.photoURLs = QStringList{service.baseUrl() + "b.png", service.baseUrl() + "missing.png",
+                                  service.baseUrl() + "a.png", service.baseUrl() + "page.html",
+                                  QStringLiteral("no address at all")};
+        CardView card(m);
+        card.setSize({300, 500});
+        QSignalSpy loaded(&card, &CardView::imagesLoaded);
+        QVERIFY(card.isLoading());
+        QCOMPARE(card.pageCount(), 0);
+        QVERIFY(loaded.wait(5000));
+        QVERIFY(!card.isLoading());
+        QCOMPARE(card.loadedImages().size(), 2);
+        QCOMPARE(card.loadedImages()[0].size(), QSize(5, 7));
+        QCOMPARE(card.loadedImages()[1].size(), QSize(8, 6));
+        QCOMPARE(card.pageProgress(), (QList<qreal>{1, 0}));
+        QCOMPARE(card.currentImage().size(), QSize(5, 7));
+        QCOMPARE(service.requests().size(), 4);
+        for (const RecordedRequest &r : service.requests())
+            QVERIFY(!r.headers.contains("authorization"));
+
+        tap(card, {200, 100});
+        QCOMPARE(card.currentIndex(), 1);
+        tap(card, {299, 0});
+        QCOMPARE(card.currentIndex(), 1);
+        QCOMPARE(card.pageProgress(), (QList<qreal>{0, 1}));
+        tap(card, {149, 100});
+        tap(card, {0, 100});
+        QCOMPARE(card.currentIndex(), 0);
+        QCOMPARE(card.currentImage().size(), QSize(5, 7));
+        QCOMPARE(loaded.size(), 1);
+    }
+
+    void downloadsEndingAfterTheCardAreDropped() {
+        FakeService service;
+        QVERIFY(service.start());
+        service.respondDelayed("slow.png", std::chrono::milliseconds(100), 200,
+                               png({4, 4}, Qt::red));
+        CardModel m;
+        m.photoURLs = QStringList{service.baseUrl() + "slow.png"};
+        auto *card = new CardView(m);
+        QTRY_COMPARE(service.requests().size(), 1);
+        delete card;
+        QTest::qWait(300); // the answer arrives and must not touch the deleted card
+    }
+
+    void infoLineFollowsThePhoto() {
+        CardView card(model(4, 2));
+        card.setSize({300, 500});
+        QCOMPARE(card.pageCount(), 4);
+        QCOMPARE(card.infoText(), "0");
+        QCOMPARE(card.infoIcon(), InfoItem::iconName(InfoType::Distance));
+        QSignalSpy changed(&card, &CardView::pageChanged);
+        tap(card, {250, 50});
+        QCOMPARE(card.infoText(), "1");
+        QCOMPARE(card.infoIcon(), InfoItem::iconName(InfoType::Education));
+        tap(card, {250, 50});
+        QCOMPARE(card.currentIndex(), 2);
+        QVERIFY(card.infoText().isEmpty() && card.infoIcon().isEmpty());
+        tap(card, {250, 50});
+        QVERIFY(card.infoText().isEmpty() && card.infoIcon().isEmpty());
+        QCOMPARE(card.currentImage().width(), 13);
+        QCOMPARE(changed.size(), 3);
+        card.showPhoto(4);
+        card.showPhoto(-1);
+        QCOMPARE(card.currentIndex(), 3);
+    }
+
+    void tapOnTheTextOpensTheProfile() {
+        CardView card(model(3, 0));
+        card.setSize({300, 500});
+        int opened = 0;
+        tap(card, {250, 499}); // no handler yet: nothing happens, no paging either
+        QCOMPARE(card.currentIndex(), 0);
+        card.setOnInfoButtonTap([&] { ++opened; });
+        const qreal top = card.textAreaTop();
+        QCOMPARE(top, 500 - CardView::kDefaultTextBlockHeight);
+        tap(card, {250, top});
+        tap(card, {10, top + 20});
+        QCOMPARE(opened, 2);
+        QCOMPARE(card.currentIndex(), 0);
+        tap(card, {250, top - 1});
+        QCOMPARE(card.currentIndex(), 1);
+        card.setTextAreaTop(300);
+        tap(card, {250, 320});
+        QCOMPARE(opened, 3);
+        card.infoButtonTap();
+        QCOMPARE(opened, 4);
+        QCOMPARE(card.currentIndex(), 1);
+    }
+
+    void nothingToShow() {
+        CardModel m = model(0, 2);
+        m.photoURLs = QStringList{};
+        CardView card(m);
+        card.setSize({300, 500});
+        QVERIFY(!card.isLoading());
+        QCOMPARE(card.pageCount(), 0);
+        QVERIFY(card.currentImage().isNull());
+        QVERIFY(card.infoText().isEmpty()); // no photo is shown, so no info line either
+        tap(card, {250, 50});
+        tap(card, {50, 50});
+        QCOMPARE(card.currentIndex(), 0);
+        QVERIFY(card.pageProgress().isEmpty());
+    }
+
+    void overlaysFadeInAndTurnTheRightWay() {
+        CardView card(model(1, 0));
+        card.setSize({300, 500});
+        for (D d : {D::Left, D::Right, D::Up})
+            card.setOverlay(CardOverlay::make(d), d);
+        QVERIFY(!CardOverlay::make(D::Down));
+        auto *like = qobject_cast<CardOverlay *>(card.overlay(D::Right));
+        auto *pass = qobject_cast<CardOverlay *>(card.overlay(D::Left));
+        auto *superLike = qobject_cast<CardOverlay *>(card.overlay(D::Up));
+        QVERIFY(like && pass && superLike);
+        QCOMPARE(like->label()->title(), "ЛАЙК");
+        QCOMPARE(pass->label()->title(), "НЕ ХОЧУ");
+        QCOMPARE(superLike->label()->title(), "СУПЕРЛАЙК");
+        QVERIFY(like->label()->color().green() > like->label()->color().red());
+        QVERIFY(pass->label()->color().red() > pass->label()->color().green());
+        QCOMPARE(like->label()->rotation(), -18.0);
+        QCOMPARE(pass->label()->rotation(), 18.0);
+        QCOMPARE(superLike->label()->rotation(), -9.0);
+
+        const qreal min = card.minimumSwipeDistance(D::Right);
+        drag(card, {min / 2, 0});
+        QCOMPARE(like->opacity(), 0.5);
+        QCOMPARE(pass->opacity(), 0.0);
+        drag(card, {min * 1.5, 0});
+        QCOMPARE(like->opacity(), 1.0);
+        QVERIFY(card.rotation() > 0); // grabbed in the upper half: the top leans right
+        drag(card, {-min, 0});
+        QCOMPARE(pass->opacity(), 1.0);
+        QCOMPARE(like->opacity(), 0.0);
+        QVERIFY(card.rotation() < 0);
+    }
+
+    void stampsStayInsideTheCard() {
+        CardOverlay like(D::Right);
+        like.setSize({300, 500});
+        QCOMPARE(like.label()->position(), QPointF(30, 60));
+        QCOMPARE(like.label()->fittedPixelSize(), CardOverlayLabelView::kFontPixelSize);
+        CardOverlay pass(D::Left);
+        pass.setSize({300, 500});
+        QCOMPARE(pass.label()->x() + pass.label()->width(), 270.0);
+        QCOMPARE(pass.label()->y(), 60.0);
+        CardOverlay superLike(D::Up);
+        superLike.setSize({300, 500});
+        QCOMPARE(superLike.label()->y() + superLike.label()->height(), 440.0);
+        QCOMPARE(superLike.label()->x() * 2 + superLike.label()->width(), 300.0);
+
+        superLike.setSize({120, 500}); // far too narrow: the title shrinks, but only to half
+        QCOMPARE(superLike.label()->width(), 110.0);
+        QCOMPARE(superLike.label()->fittedPixelSize(), CardOverlayLabelView::kFontPixelSize / 2);
+        pass.setSize({200, 500});
+        QVERIFY(pass.label()->x() >= CardOverlay::kMinimumInset);
+        QVERIFY(pass.label()->fittedPixelSize() < CardOverlayLabelView::kFontPixelSize);
+        QVERIFY(pass.label()->fittedPixelSize() > CardOverlayLabelView::kFontPixelSize / 2);
+    }
+
+    // Under an item of a QML engine the card gets its drawing, which reports where the text
+    // block starts.
+    void drawingIsMadeInsideAnEngine() {
+        QQmlEngine engine;
+        engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        QQmlComponent root(&engine);
+        root.setData("import QtQuick\nItem { width: 300; height: 500 }", QUrl());
+        std::unique_ptr<QQuickItem> host(qobject_cast<QQuickItem *>(root.create()));
+        QVERIFY(host);
+        CardModel m = model(2, 1);
+        m.hasCheckmark = true;
+        auto *card = new CardView(m);
+        QVERIFY(!card->contentItem());
+        card->setSize({300, 500});
+        card->setParentItem(host.get());
+        QVERIFY(card->contentItem());
+        QCOMPARE(card->contentItem()->size(), QSizeF(300, 500));
+        QTRY_VERIFY(card->textAreaTop() > 300 && card->textAreaTop() < 480);
+        QVERIFY(card->textAreaTop() != 500 - CardView::kDefaultTextBlockHeight);
+    }
+};
+
+QTEST_MAIN(TestCardView)
+#include "tst_cardview.moc"
