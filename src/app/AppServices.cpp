@@ -1,5 +1,7 @@
 #include "AppServices.h"
 
+#include "DesktopLocationService.h"
+#include "DesktopNotificationPermission.h"
 #include "DesktopUrlOpener.h"
 #include "LinuxCloudAccount.h"
 #include "LinuxDeviceAttestation.h"
@@ -48,4 +50,24 @@ void AppServices::setDeviceInfo(std::unique_ptr<DeviceInfo> service) {
 
 void AppServices::setUrlOpener(std::unique_ptr<UrlOpener> service) {
     m_urlOpener = std::move(service);
+}
+
+LocationService &AppServices::locationService() {
+    if (!m_locationService)
+        m_locationService = DesktopLocationService::makeDefault();
+    return *m_locationService;
+}
+
+NotificationPermission &AppServices::notificationPermission() {
+    if (!m_notificationPermission)
+        m_notificationPermission = DesktopNotificationPermission::makeDefault();
+    return *m_notificationPermission;
+}
+
+void AppServices::setLocationService(std::unique_ptr<LocationService> service) {
+    m_locationService = std::move(service);
+}
+
+void AppServices::setNotificationPermission(std::unique_ptr<NotificationPermission> service) {
+    m_notificationPermission = std::move(service);
 }

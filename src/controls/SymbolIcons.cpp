@@ -36,6 +36,8 @@ QString fileFor(const QString &symbol) {
         {QStringLiteral("quote.opening"), QStringLiteral("icons/quote")},
         {QStringLiteral("checkmark"), QStringLiteral("icons/check")},
         {QStringLiteral("arrow.up"), QStringLiteral("icons/arrow-up")},
+        {QStringLiteral("arrow.counterclockwise"), QStringLiteral("icons/rotate-ccw")},
+        {QStringLiteral("heart.text.square.fill"), QStringLiteral("icons/message-square-heart")},
         {QStringLiteral("person.crop.rectangle.stack"),
          QStringLiteral("icons/gallery-vertical-end")},
     };

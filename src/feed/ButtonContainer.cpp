@@ -1,0 +1,10 @@
+#include "ButtonContainer.h"
+
+#include "CardButton.h"
+
+ButtonContainer::ButtonContainer(CardButton *button, qreal heightFraction, QObject *parent)
+    : QObject(parent)
+    , m_button(button)
+    , m_heightFraction(heightFraction) {
+    button->setParent(this);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+#include "ButtonContainer.h"
+
+class ButtonStackViewDelegate;
+class CardButton;
+
+// The row of round action buttons under the card stack: undo, pass and like, centred with
+// equal spacing. The note button exists with them but is not placed in the row. Undo starts
+// disabled.
+class ButtonStackView : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by its screen")
+    Q_PROPERTY(QList<QObject *> placedContainers READ placedContainerObjects CONSTANT)
+    Q_PROPERTY(bool isUndoButtonEnabled READ isUndoButtonEnabled WRITE setUndoButtonEnabled NOTIFY
+                   undoButtonEnabledChanged)
+
+public:
+    enum Tag { UndoTag = 1, PassTag = 2, NoteTag = 3, LikeTag = 4 };
+    Q_ENUM(Tag)
+    static constexpr qreal kSideMarginFraction = 0.065;
+    static constexpr qreal kSmallButtonFraction = 0.125;
+    static constexpr qreal kLargeButtonFraction = 0.17;
+
+    explicit ButtonStackView(QObject *parent = nullptr);
+
+    /// Not owned; a screen that goes away first clears it.
+    void setDelegate(ButtonStackViewDelegate *delegate) { m_delegate = delegate; }
+
+    CardButton *undoButton() const { return m_undo; }
+    CardButton *passButton() const { return m_pass; }
+    CardButton *noteButton() const { return m_note; }
+    CardButton *likeButton() const { return m_like; }
+    /// The containers in the row, left to right.
+    const QList<ButtonContainer *> &placedContainers() const { return m_placed; }
+    QList<QObject *> placedContainerObjects() const { return {m_placed.cbegin(), m_placed.cend()}; }
+
+    bool isUndoButtonEnabled() const { return m_undoEnabled; }
+    void setUndoButtonEnabled(bool enabled);
+
+    /// Left and right margin of the row for its width.
+    Q_INVOKABLE static qreal sideMargin(qreal rowWidth) { return rowWidth * kSideMarginFraction; }
+    /// Height of the row: its largest button.
+    Q_INVOKABLE static qreal rowHeight(qreal rowWidth) { return rowWidth * kLargeButtonFraction; }
+    /// Forwards a tap of one of the buttons to the delegate.
+    void handleTap(CardButton *button);
+
+Q_SIGNALS:
+    void undoButtonEnabledChanged();
+
+private:
+    CardButton *makeButton(const QString &symbol, Tag tag, const QColor &color, const QString &name,
+                           qreal fraction, bool placed);
+
+    ButtonStackViewDelegate *m_delegate = nullptr;
+    QList<ButtonContainer *> m_placed;
+    CardButton *m_undo;
+    CardButton *m_pass;
+    CardButton *m_note;
+    CardButton *m_like;
+    bool m_undoEnabled = false;
+};

@@ -1,0 +1,42 @@
+import QtQuick
+import Zirel
+
+// One round action button on its white plate: shrinks while held, grey when disabled.
+Item {
+    id: root
+
+    required property ButtonContainer container
+    readonly property CardButton button: container.button
+
+    Accessible.role: Accessible.Button
+    Accessible.name: button.accessibleName
+
+    scale: button.targetScale
+    Behavior on scale {
+        NumberAnimation { duration: root.button.scaleDurationMs; easing.type: Easing.OutQuad }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: width / 2
+        color: Theme.dark ? Qt.rgba(0.16, 0.18, 0.21, 1) : "white"
+        border.width: 1
+        border.color: Theme.dark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.08)
+    }
+    Image {
+        anchors.centerIn: parent
+        width: parent.width * 0.45
+        height: width
+        sourceSize: Qt.size(width * 2, height * 2)
+        source: "image://symbol/" + root.button.symbol + "?color="
+                + encodeURIComponent(root.button.tintColor) + "&bold=1"
+    }
+    MouseArea {
+        anchors.fill: parent
+        enabled: root.button.enabled
+        onPressed: root.button.touchDown()
+        onReleased: mouse => root.button.touchUp(containsMouse)
+        onCanceled: root.button.touchUp(false)
+        hoverEnabled: true
+    }
+}

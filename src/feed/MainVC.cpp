@@ -1,0 +1,470 @@
+#include "MainVC.h"
+
+#include "AppServices.h"
+#include "ButtonStackView.h"
+#include "CardButton.h"
+#include "CardOverlay.h"
+#include "CardView.h"
+#include "DiagnosticLog.h"
+#include "Endpoints.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "NoteMessageVC.h"
+#include "NotificationCenter.h"
+#include "NotificationPermission.h"
+#include "PulsingHaloLayer.h"
+#include "ScreenFactory.h"
+#include "SwipeCardStack.h"
+#include "UserManager.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+namespace {
+QString directionName(SwipeDirection direction) {
+    switch (direction) {
+    case SwipeDirection::Left:
+        return QStringLiteral("left");
+    case SwipeDirection::Right:
+        return QStringLiteral("right");
+    case SwipeDirection::Up:
+        return QStringLiteral("up");
+    case SwipeDirection::Down:
+        return QStringLiteral("down");
+    }
+    return {};
+}
+
+// Runs `work` on the main thread for as long as the screen lives.
+template <class F> void onMain(MainVC *screen, F work) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [weak = QPointer<MainVC>(screen), work = std::move(work)]() mutable {
+            if (weak)
+                work(weak.data());
+        },
+        Qt::QueuedConnection);
+}
+} // namespace
+
+MainVC::MainVC(UserManager &users, NetworkService &network, QObject *parent)
+    : ViewController(QStringLiteral("MainVC"), parent)
+    , m_users(users)
+    , m_network(network) {}
+
+MainVC::MainVC(QObject *parent)
+    : MainVC(UserManager::shared(), NetworkService::shared(), parent) {}
+
+MainVC::~MainVC() {
+    if (m_cardStack) {
+        m_cardStack->setDelegate(nullptr);
+        m_cardStack->setDataSource(nullptr);
+    }
+    if (m_buttons)
+        m_buttons->setDelegate(nullptr);
+}
+
+QString MainVC::noCardsText() {
+    return QStringLiteral("Не удаётся никого найти в настоящий момент. Попробуй изменить "
+                          "настройки поиска пар");
+}
+
+CardModel MainVC::cardModel(const ProfileView &profile) {
+    CardModel model;
+    model.userID = profile.userID;
+    model.name = profile.name;
+    model.photoURLs = profile.photoURLs;
+    model.hasCheckmark = profile.hasCheckmark;
+    model.age = QString::number(profile.age);
+    if (!profile.bio.isEmpty())
+        model.info.append({InfoType::About, profile.bio});
+    model.info.append(
+        {InfoType::Distance, QString::number(profile.distance) + QStringLiteral(" км от тебя")});
+    if (!profile.job.isEmpty())
+        model.info.append({InfoType::Position, profile.job});
+    if (!profile.edu.isEmpty())
+        model.info.append({InfoType::Education, profile.edu});
+    if (!profile.city.isEmpty())
+        model.info.append({InfoType::City, profile.city});
+    return model;
+}
+
+void MainVC::viewDidLoad() {
+    m_halo = new PulsingHaloLayer();
+    m_halo->setParent(this);
+    configureHalo();
+    m_cardStack = new SwipeCardStack();
+    m_cardStack->setParent(this);
+    m_cardStack->setDataSource(this);
+    m_cardStack->setDelegate(this);
+    m_cardStack->setShouldRecognizeVerticalDrag(false);
+    m_buttons = new ButtonStackView(this);
+    m_buttons->setDelegate(this);
+
+    const User user = m_users.currentUser();
+    if (user.lat == 0 && user.longitude == 0)
+        applyState(MainVCState::NoGeo);
+    else if (!user.active)
+        applyState(MainVCState::Hide);
+    else
+        applyState(MainVCState::Loading);
+
+    askLocation();
+    askNotifications();
+    NotificationCenter::shared().observe(Notifications::didUpdateUser, this, [this] {
+        onMain(this, [](MainVC *self) { self->onUserUpdated(); });
+    });
+    loadAvatar();
+}
+
+void MainVC::configureHalo() {
+    m_halo->setRadius(200);
+    m_halo->setBackgroundColor(QColor(255, 45, 85)); // the desktop's pink
+    m_halo->setHaloLayerNumber(5);
+    m_halo->setAnimationDuration(5);
+    m_halo->setFromValueForRadius(0.25);
+    m_halo->setPulseInterval(4);
+    m_halo->setZ(-1);
+}
+
+void MainVC::viewDidAppear() {
+    if (m_state == MainVCState::Loading || m_state == MainVCState::NoCards)
+        m_halo->start();
+}
+
+void MainVC::attachViews(QQuickItem *stackArea, QQuickItem *haloArea) {
+    loadViewIfNeeded();
+    m_cardStack->setParentItem(stackArea);
+    const auto fit = [stack = QPointer<SwipeCardStack>(m_cardStack), stackArea] {
+        if (stack)
+            stack->setSize(stackArea->size());
+    };
+    connect(stackArea, &QQuickItem::widthChanged, m_cardStack, fit);
+    connect(stackArea, &QQuickItem::heightChanged, m_cardStack, fit);
+    fit();
+    m_halo->setParentItem(haloArea);
+}
+
+void MainVC::centerHalo(QPointF avatarCentre) {
+    if (m_halo)
+        m_halo->centerOn(avatarCentre);
+}
+
+void MainVC::applyState(MainVCState::State state) {
+    m_state = state;
+    m_shown = 0;
+    m_halo->stop();
+    m_titleText.clear();
+    m_messageText.clear();
+    m_settingsButtonTitle.clear();
+    switch (state) {
+    case MainVCState::Loading:
+        m_shown = AvatarView;
+        m_halo->start();
+        break;
+    case MainVCState::NoCards:
+        m_shown = AvatarView | NoCardsView;
+        m_halo->start();
+        break;
+    case MainVCState::DisplayingCards:
+        m_cardViews.clear();
+        m_cardStack->reloadData();
+        m_shown = CardStackView | ButtonsView;
+        break;
+    case MainVCState::NoGeo:
+        m_shown = MessageView;
+        m_titleText = QStringLiteral("Геопозиция отключена");
+        m_messageText = QStringLiteral(
+            "Чтобы использовать приложение, необходимо поделиться своим местоположением");
+        m_settingsButtonTitle = QStringLiteral("Открыть настройки");
+        break;
+    case MainVCState::Hide:
+        m_shown = MessageView;
+        m_titleText = QStringLiteral("Твоя информация скрыта");
+        m_messageText = QStringLiteral(
+            "Активируй находки, чтобы искать новых людей. Люди, которые уже получили от тебя "
+            "лайк, по-прежнему смогут видеть твой профиль и образовывать с тобой пары");
+        m_settingsButtonTitle = QStringLiteral("Активировать находки");
+        break;
+    }
+    Q_EMIT viewsChanged();
+}
+
+void MainVC::loadAvatar() {
+    const QStringList photos = m_users.currentUser().photoUrls;
+    const QString source = photos.isEmpty() ? QString() : photos.first();
+    if (source == m_avatarSource)
+        return;
+    m_avatarSource = source;
+    Q_EMIT avatarSourceChanged();
+}
+
+void MainVC::onUserUpdated() {
+    loadViewIfNeeded();
+    loadAvatar();
+    if (!m_users.currentUser().active) {
+        applyState(MainVCState::Hide);
+        return;
+    }
+    loadProfiles(false);
+}
+
+void MainVC::loadProfiles(bool refill) {
+    Endpoints::fetchProfiles(
+        [weak = QPointer<MainVC>(this), refill](Result<QList<ProfileView>> result) {
+            onMain(weak.data(), [result = std::move(result), refill](MainVC *self) {
+                self->handleProfiles(result, refill);
+            });
+        },
+        m_network);
+}
+
+void MainVC::handleProfiles(const Result<QList<ProfileView>> &result, bool refill) {
+    if (result.ok()) {
+        m_cardData.clear();
+        for (const ProfileView &profile : result.value())
+            m_cardData.append(cardModel(profile));
+        applyState(m_cardData.isEmpty() ? MainVCState::NoCards : MainVCState::DisplayingCards);
+        DiagnosticLog::line(refill ? QStringLiteral("Дозагрузка профилей завершена")
+                                   : QStringLiteral("Начальная загрузка профилей завершена"));
+    } else {
+        applyState(MainVCState::NoCards);
+        DiagnosticLog::line((refill ? QStringLiteral("Ошибка дозагрузки профилей: ")
+                                    : QStringLiteral("Ошибка загрузки профилей: ")) +
+                            result.error().reason);
+    }
+    if (refill)
+        m_isLoadingMoreProfiles = false;
+}
+
+void MainVC::refill() {
+    m_isLoadingMoreProfiles = true;
+    m_buttons->setUndoButtonEnabled(false);
+    loadProfiles(true);
+}
+
+qint64 MainVC::numberOfCards(SwipeCardStack *) {
+    return m_cardData.size();
+}
+
+SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
+    auto *card = new CardView(m_cardData.at(index));
+    card->setSwipeDirections({SwipeDirection::Left, SwipeDirection::Right});
+    for (SwipeDirection direction : card->swipeDirections())
+        card->setOverlay(CardOverlay::make(direction), direction);
+    card->setOnInfoButtonTap([weak = QPointer<MainVC>(this)] {
+        if (weak)
+            weak->openInfo();
+    });
+    m_cardViews.insert(index, card);
+    return card;
+}
+
+void MainVC::openInfo() {
+    present(ScreenFactory::shared().create(ScreenFactory::Screen::UserInfo),
+            PresentationStyle::PageSheet, false);
+}
+
+void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection direction) {
+    DiagnosticLog::line(QStringLiteral("Свайпнута карточка %1 в направлении %2")
+                            .arg(index)
+                            .arg(directionName(direction)));
+    const CardModel &model = m_cardData.at(index);
+    DiagnosticLog::line(QStringLiteral("targetUserID: ") + model.userID);
+    DiagnosticLog::line(QStringLiteral("name: ") + model.name);
+
+    if (direction == SwipeDirection::Left || direction == SwipeDirection::Right) {
+        sendSwipe(model.userID, direction);
+    } else if (direction == SwipeDirection::Up) {
+        // A super-like comes only from the note button, which built the screen already.
+        NoteMessageVC *note = m_pendingNote ? m_pendingNote.data() : makeNote(index);
+        m_pendingNote.clear();
+        note->showOver(this);
+        m_buttons->setUndoButtonEnabled(false);
+    }
+
+    if (stack->visibleCards().isEmpty() && !m_isLoadingMoreProfiles)
+        refill();
+    else
+        m_buttons->setUndoButtonEnabled(direction == SwipeDirection::Left);
+}
+
+void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
+    const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
+    Endpoints::swipeFromFeed(
+        userID, type, QString(),
+        [weak = QPointer<MainVC>(this)](Result<SwipeResponse> result) {
+            onMain(weak.data(),
+                   [result = std::move(result)](MainVC *) { handleSwipeResponse(result); });
+        },
+        m_network);
+}
+
+void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
+    if (!result.ok()) {
+        DiagnosticLog::line(result.error().reason);
+        return;
+    }
+    const SwipeResponse &response = result.value();
+    if (response.status == u"matchCreated") {
+        DiagnosticLog::line(QStringLiteral("Match!"));
+        NotificationCenter::shared().post(Notifications::fetchCardData);
+        NotificationCenter::shared().post(Notifications::chatsUpdated);
+    } else if (response.status == u"matchAlreadyExists") {
+        DiagnosticLog::line(QStringLiteral("Match Exists"));
+    } else if (response.status == u"swipeCreated") {
+        DiagnosticLog::line(QStringLiteral("Swipe created, no match yet."));
+    } else {
+        DiagnosticLog::line(QStringLiteral("Received response: ") + response.status +
+                            QStringLiteral(" - ") + response.message.value_or(QString()));
+    }
+}
+
+void MainVC::didUndoCardAt(SwipeCardStack *, qint64 index, SwipeDirection from) {
+    DiagnosticLog::line(QStringLiteral("Отменён свайп карточки %1 из направления %2")
+                            .arg(index)
+                            .arg(directionName(from)));
+    m_buttons->setUndoButtonEnabled(false);
+}
+
+void MainVC::didSelectCardAt(SwipeCardStack *, qint64 index) {
+    DiagnosticLog::line(QStringLiteral("Выбрана карточка %1").arg(index));
+}
+
+void MainVC::didSwipeAllCards(SwipeCardStack *) {
+    DiagnosticLog::line(QStringLiteral("Все карточки были свайпнуты!"));
+    applyState(MainVCState::Loading);
+}
+
+void MainVC::buttonTapped(CardButton *button) {
+    if (!m_cardStack || m_state != MainVCState::DisplayingCards)
+        return;
+    switch (button->tag()) {
+    case ButtonStackView::UndoTag:
+        m_cardStack->undoLastSwipe(true);
+        break;
+    case ButtonStackView::PassTag:
+        m_cardStack->swipe(SwipeDirection::Left, true);
+        break;
+    case ButtonStackView::NoteTag:
+        superLike();
+        break;
+    case ButtonStackView::LikeTag:
+        m_cardStack->swipe(SwipeDirection::Right, true);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainVC::passPressed() {
+    if (m_buttons)
+        buttonTapped(m_buttons->passButton());
+}
+
+void MainVC::likePressed() {
+    if (m_buttons)
+        buttonTapped(m_buttons->likeButton());
+}
+
+void MainVC::undoPressed() {
+    // The key does what the button does, so it is refused while the button is off.
+    if (m_buttons && m_buttons->isUndoButtonEnabled())
+        buttonTapped(m_buttons->undoButton());
+}
+
+void MainVC::superLike() {
+    if (m_cardData.isEmpty() || m_cardStack->isAnimating())
+        return;
+    const QList<Card> &visible = m_cardStack->visibleCards();
+    const qint64 index = visible.isEmpty() ? 0 : visible.first().index;
+    m_pendingNote = makeNote(index);
+    m_cardStack->swipe(SwipeDirection::Up, true);
+}
+
+NoteMessageVC *MainVC::makeNote(qint64 index) const {
+    // The feed's models carry no photos; the card keeps the ones it downloaded. Without one
+    // the note shows an empty circle.
+    QImage picture;
+    if (const CardView *card = m_cardViews.value(index); card && !card->loadedImages().isEmpty())
+        picture = card->loadedImages().first();
+    else if (index < m_cardData.size() && !m_cardData.at(index).images.isEmpty())
+        picture = m_cardData.at(index).images.first();
+    return new NoteMessageVC(picture);
+}
+
+void MainVC::filterButtonTapped() {
+    presentSettings();
+}
+
+void MainVC::settingsButtonTapped() {
+    if (m_state == MainVCState::NoGeo)
+        AppServices::shared().locationService().openSettings();
+    else if (m_state == MainVCState::Hide)
+        presentSettings();
+}
+
+void MainVC::presentSettings() {
+    auto *navigation =
+        new NavigationContainer(ScreenFactory::shared().create(ScreenFactory::Screen::Settings));
+    present(navigation, PresentationStyle::PageSheet, true);
+}
+
+void MainVC::askLocation() {
+    LocationService &location = AppServices::shared().locationService();
+    connect(&location, &LocationService::locationsUpdated, this, &MainVC::locationsUpdated);
+    connect(&location, &LocationService::authorizationChanged, this, &MainVC::authorizationChanged);
+    connect(&location, &LocationService::failed, this, [](const QString &error) {
+        DiagnosticLog::line(QStringLiteral("Ошибка получения местоположения: ") + error);
+    });
+    const LocationAuthorization status = location.authorizationStatus();
+    if (LocationService::isAuthorized(status))
+        location.requestLocation();
+    else if (status == LocationAuthorization::NotDetermined)
+        location.requestWhenInUseAuthorization();
+}
+
+void MainVC::authorizationChanged(LocationAuthorization status) {
+    if (LocationService::isAuthorized(status))
+        AppServices::shared().locationService().requestLocation();
+}
+
+void MainVC::locationsUpdated(const QList<QGeoCoordinate> &locations) {
+    if (m_didReceiveLocation || locations.isEmpty())
+        return;
+    m_didReceiveLocation = true;
+    const QGeoCoordinate last = locations.last();
+    DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
+                            .arg(last.latitude(), 0, 'g', 10)
+                            .arg(last.longitude(), 0, 'g', 10));
+    Endpoints::updateGeo(
+        last.latitude(), last.longitude(),
+        [weak = QPointer<MainVC>(this), last](Result<EmptyResponse> result) {
+            if (!result.ok())
+                return;
+            onMain(weak.data(), [last](MainVC *self) {
+                User user = self->m_users.currentUser();
+                user.lat = last.latitude();
+                user.longitude = last.longitude();
+                self->m_users.setCurrentUser(user);
+                self->m_users.save(user);
+            });
+        },
+        m_network);
+}
+
+void MainVC::askNotifications() {
+    NotificationPermission &permission = AppServices::shared().notificationPermission();
+    if (permission.status() == NotificationPermission::Status::NotDetermined) {
+        permission.requestAuthorization(
+            [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
+                if (!error.isEmpty())
+                    DiagnosticLog::line(
+                        QStringLiteral("Ошибка запроса разрешения на уведомления: ") + error);
+                if (granted && weak)
+                    weak->registerForRemoteNotifications();
+            });
+    }
+    if (!QSettings().value(QStringLiteral("push_token_sent"), false).toBool())
+        permission.registerForRemoteNotifications();
+}

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "ButtonStackViewDelegate.h"
+#include "CardModel.h"
+#include "LocationService.h"
+#include "MainVCState.h"
+#include "ProfileView.h"
+#include "Result.h"
+#include "SwipeCardStackDataSource.h"
+#include "SwipeCardStackDelegate.h"
+#include "SwipeResponse.h"
+#include "ViewController.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QQuickItem>
+
+#include "ButtonStackView.h"
+class CardView;
+class NetworkService;
+class NoteMessageVC;
+class PulsingHaloLayer;
+class SwipeCardStack;
+class UserManager;
+
+// The discovery tab: a message screen (location off, profile hidden), the searching halo around
+// the user's own photo, or the stack of nearby profiles with the undo, pass and like buttons.
+// It loads the profiles, reports every like and pass, opens the note screen of a super-like and
+// the full profile from a card's info button.
+class MainVC : public ViewController,
+               public SwipeCardStackDataSource,
+               public SwipeCardStackDelegate,
+               public ButtonStackViewDelegate {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by ScreenFactory")
+    Q_PROPERTY(int state READ state NOTIFY viewsChanged)
+    Q_PROPERTY(bool avatarVisible READ avatarVisible NOTIFY viewsChanged)
+    Q_PROPERTY(bool cardStackVisible READ cardStackVisible NOTIFY viewsChanged)
+    Q_PROPERTY(bool buttonStackVisible READ buttonStackVisible NOTIFY viewsChanged)
+    Q_PROPERTY(bool noCardsLabelVisible READ noCardsLabelVisible NOTIFY viewsChanged)
+    Q_PROPERTY(bool messageVisible READ messageVisible NOTIFY viewsChanged)
+    Q_PROPERTY(QString titleText READ titleText NOTIFY viewsChanged)
+    Q_PROPERTY(QString messageText READ messageText NOTIFY viewsChanged)
+    Q_PROPERTY(QString settingsButtonTitle READ settingsButtonTitle NOTIFY viewsChanged)
+    Q_PROPERTY(QString noCardsText READ noCardsText CONSTANT)
+    Q_PROPERTY(QString avatarSource READ avatarSource NOTIFY avatarSourceChanged)
+    Q_PROPERTY(ButtonStackView *buttonStackView READ buttonStackView CONSTANT)
+
+public:
+    explicit MainVC(UserManager &users, NetworkService &network, QObject *parent = nullptr);
+    /// The tab of the running application: the shared store and network.
+    explicit MainVC(QObject *parent = nullptr);
+    ~MainVC() override;
+
+    QUrl viewSource() const override { return qmlView("feed/MainView.qml"); }
+    bool navigationBarHidden() const override { return true; }
+
+    /// A profile record as a card: information lines in their fixed order, the distance always.
+    [[nodiscard]] static CardModel cardModel(const ProfileView &profile);
+
+    int state() const { return m_state; }
+    bool avatarVisible() const { return m_shown & AvatarView; }
+    bool cardStackVisible() const { return m_shown & CardStackView; }
+    bool buttonStackVisible() const { return m_shown & ButtonsView; }
+    bool noCardsLabelVisible() const { return m_shown & NoCardsView; }
+    bool messageVisible() const { return m_shown & MessageView; }
+    QString titleText() const { return m_titleText; }
+    QString messageText() const { return m_messageText; }
+    QString settingsButtonTitle() const { return m_settingsButtonTitle; }
+    static QString noCardsText();
+    QString avatarSource() const { return m_avatarSource; }
+
+    ButtonStackView *buttonStackView() const { return m_buttons; }
+    SwipeCardStack *cardStack() const { return m_cardStack; }
+    PulsingHaloLayer *halo() const { return m_halo; }
+    const QList<CardModel> &cardData() const { return m_cardData; }
+    bool isLoadingMoreProfiles() const { return m_isLoadingMoreProfiles; }
+    bool didReceiveLocation() const { return m_didReceiveLocation; }
+
+    /// Puts the stack and the halo into the view's areas; they follow the areas' sizes.
+    Q_INVOKABLE void attachViews(QQuickItem *stackArea, QQuickItem *haloArea);
+    /// Keeps the halo centred on the own photo at every layout pass.
+    Q_INVOKABLE void centerHalo(QPointF avatarCentre);
+
+    /// Reloads the feed from the service (the "didUpdateUser" handler).
+    void onUserUpdated();
+    Q_INVOKABLE void filterButtonTapped();
+    Q_INVOKABLE void settingsButtonTapped();
+    /// Keyboard commands, the same paths as the buttons.
+    Q_INVOKABLE void passPressed();
+    Q_INVOKABLE void likePressed();
+    Q_INVOKABLE void undoPressed();
+
+    // SwipeCardStackDataSource
+    qint64 numberOfCards(SwipeCardStack *stack) override;
+    SwipeCard *cardForIndex(SwipeCardStack *stack, qint64 index) override;
+    // SwipeCardStackDelegate
+    void didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection direction) override;
+    void didUndoCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection from) override;
+    void didSelectCardAt(SwipeCardStack *stack, qint64 index) override;
+    void didSwipeAllCards(SwipeCardStack *stack) override;
+    // ButtonStackViewDelegate
+    void buttonTapped(CardButton *button) override;
+
+Q_SIGNALS:
+    void viewsChanged();
+    void avatarSourceChanged();
+
+protected:
+    void viewDidLoad() override;
+    void viewDidAppear() override;
+
+private:
+    enum Shown {
+        AvatarView = 1,
+        CardStackView = 2,
+        ButtonsView = 4,
+        NoCardsView = 8,
+        MessageView = 16,
+    };
+
+    void configureHalo();
+    void applyState(MainVCState::State state);
+    void loadAvatar();
+    void loadProfiles(bool refill);
+    void handleProfiles(const Result<QList<ProfileView>> &result, bool refill);
+    void refill();
+    void sendSwipe(const QString &userID, SwipeDirection direction);
+    static void handleSwipeResponse(const Result<SwipeResponse> &result);
+    void askLocation();
+    void askNotifications();
+    void locationsUpdated(const QList<QGeoCoordinate> &locations);
+    void authorizationChanged(LocationAuthorization status);
+    void superLike();
+    [[nodiscard]] NoteMessageVC *makeNote(qint64 index) const;
+    void openInfo();
+    void presentSettings();
+
+    UserManager &m_users;
+    NetworkService &m_network;
+    bool m_isLoadingMoreProfiles = false;
+    MainVCState::State m_state = MainVCState::Loading;
+    bool m_didReceiveLocation = false;
+    QList<CardModel> m_cardData;
+    int m_shown = AvatarView;
+    QString m_titleText;
+    QString m_messageText;
+    QString m_settingsButtonTitle;
+    QString m_avatarSource;
+    PulsingHaloLayer *m_halo = nullptr;
+    SwipeCardStack *m_cardStack = nullptr;
+    ButtonStackView *m_buttons = nullptr;
+    QHash<qint64, QPointer<CardView>> m_cardViews;
+    QPointer<NoteMessageVC> m_pendingNote;
+};

@@ -1,0 +1,143 @@
+import QtQuick
+import Zirel
+
+// The feed: the logo and the filter button on top; below them either the card stack with its
+// button row, the own photo with the searching halo, or the message screen.
+Rectangle {
+    id: screen
+
+    required property MainVC controller
+
+    color: Theme.background
+
+    Item {
+        id: haloArea
+        anchors.fill: parent
+        clip: true
+        onWidthChanged: screen.placeHalo()
+        onHeightChanged: screen.placeHalo()
+    }
+
+    function placeHalo() {
+        controller.centerHalo(avatar.mapToItem(haloArea, avatar.width / 2, avatar.height / 2))
+    }
+
+    Item {
+        id: header
+        anchors { top: parent.top; left: parent.left; right: parent.right; topMargin: 10 }
+        height: 44
+
+        LogoView {
+            anchors { left: parent.left; leftMargin: 16; verticalCenter: parent.verticalCenter }
+        }
+        Item {
+            id: filterButton
+            anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
+            width: 44
+            height: 44
+            Accessible.role: Accessible.Button
+            Accessible.name: "Настройки поиска"
+            Image {
+                anchors.centerIn: parent
+                width: 24
+                height: 24
+                sourceSize: Qt.size(48, 48)
+                source: "image://symbol/slider.horizontal.3?color=" + encodeURIComponent(Theme.primaryText)
+                        + "&bold=1"
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: screen.controller.filterButtonTapped()
+            }
+        }
+    }
+
+    Item {
+        id: content
+        anchors { top: header.bottom; left: parent.left; right: parent.right; bottom: parent.bottom }
+
+        Item {
+            id: stackArea
+            anchors { top: parent.top; left: parent.left; right: parent.right; bottom: buttonRow.top
+                      leftMargin: 12; rightMargin: 12; topMargin: 8; bottomMargin: 8 }
+            visible: screen.controller.cardStackVisible
+        }
+
+        ButtonStackRow {
+            id: buttonRow
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom; bottomMargin: 16 }
+            height: implicitHeight
+            stack: screen.controller.buttonStackView
+            visible: screen.controller.buttonStackVisible
+        }
+
+        AvatarView {
+            id: avatar
+            anchors.centerIn: parent
+            width: 100
+            height: 100
+            source: screen.controller.avatarSource
+            visible: screen.controller.avatarVisible
+            Accessible.name: "Твоё фото"
+            onXChanged: screen.placeHalo()
+            onYChanged: screen.placeHalo()
+        }
+
+        Text {
+            id: noCardsLabel
+            anchors { top: avatar.bottom; topMargin: 40; left: parent.left; right: parent.right
+                      leftMargin: 32; rightMargin: 32 }
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            text: screen.controller.noCardsText
+            visible: screen.controller.noCardsLabelVisible
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 17
+        }
+
+        Column {
+            id: message
+            anchors { centerIn: parent; verticalCenterOffset: -30 }
+            width: Math.min(parent.width - 64, 420)
+            spacing: 16
+            visible: screen.controller.messageVisible
+
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: screen.controller.titleText
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 24
+                font.bold: true
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: screen.controller.messageText
+                color: Theme.grey
+                font.family: "Inter"
+                font.pixelSize: 16
+            }
+            Item { width: 1; height: 8 }
+            GradientButton {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 240
+                height: 50
+                text: screen.controller.settingsButtonTitle
+                font.family: "Inter"
+                font.pixelSize: 18
+                font.bold: true
+                onClicked: screen.controller.settingsButtonTapped()
+            }
+        }
+    }
+
+    Component.onCompleted: {
+        controller.attachViews(stackArea, haloArea)
+        placeHalo()
+    }
+}

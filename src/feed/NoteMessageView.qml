@@ -1,0 +1,127 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// The note over the feed: the profile's photo, the invitation, the field with its send button
+// and counter, and the skip button, centred on a dimmed backdrop. A desktop keyboard covers
+// nothing, so the content only needs to scroll when the window is short.
+Rectangle {
+    id: screen
+
+    required property NoteMessageVC controller
+
+    color: Qt.rgba(0, 0, 0, 0.55)
+
+    MouseArea { anchors.fill: parent } // keeps clicks from reaching the feed below
+
+    Flickable {
+        id: scroll
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: Math.max(height, column.implicitHeight + 40)
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: column
+            width: Math.min(scroll.width - 40, 420)
+            anchors.centerIn: parent
+            spacing: 16
+
+            Item {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 80
+                height: 80
+                Rectangle {
+                    anchors.fill: parent
+                    radius: 40
+                    color: Theme.grey
+                    visible: screen.controller.avatarSource === ""
+                }
+                Image {
+                    anchors.fill: parent
+                    source: screen.controller.avatarSource
+                    fillMode: Image.PreserveAspectCrop
+                    Accessible.name: "Фото профиля"
+                }
+            }
+            Image {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 32
+                height: 32
+                sourceSize: Qt.size(64, 64)
+                source: "image://symbol/message.fill?color=" + encodeURIComponent("white")
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: "Отправь сообщение данному пользователю и увеличь свои шансы на мэтч!"
+                color: "white"
+                font.family: "Inter"
+                font.pixelSize: 15
+            }
+            TextField {
+                id: field
+                width: parent.width
+                height: 44
+                leftPadding: 15
+                rightPadding: sendButton.width + 15
+                placeholderText: "Напиши текст сообщения"
+                placeholderTextColor: Theme.grey
+                color: "#212627"
+                font.family: "Inter"
+                font.pixelSize: 15
+                Accessible.name: "Текст сообщения"
+                background: Rectangle { radius: 12; color: "white" }
+                onTextEdited: {
+                    if (screen.controller.proposeText(text))
+                        return
+                    const cursor = cursorPosition - (text.length - screen.controller.text.length)
+                    text = screen.controller.text
+                    cursorPosition = Math.max(0, Math.min(cursor, text.length))
+                }
+                onAccepted: screen.controller.returnPressed()
+                Component.onCompleted: forceActiveFocus()
+
+                Text {
+                    id: sendButton
+                    anchors { right: parent.right; rightMargin: 15; verticalCenter: parent.verticalCenter }
+                    text: "Отправить"
+                    color: Theme.accent
+                    font.family: "Inter"
+                    font.pixelSize: 15
+                    font.bold: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: text
+                    MouseArea {
+                        anchors.fill: parent
+                        anchors.margins: -8
+                        onClicked: screen.controller.sendButtonTapped()
+                    }
+                }
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: screen.controller.counterText
+                color: "#A9A9A9"
+                font.family: "Inter"
+                font.pixelSize: 12
+            }
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "Пропустить"
+                color: "white"
+                font.family: "Inter"
+                font.pixelSize: 15
+                Accessible.role: Accessible.Button
+                Accessible.name: text
+                MouseArea {
+                    anchors.fill: parent
+                    anchors.margins: -8
+                    onClicked: screen.controller.skipButtonTapped()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,158 @@
+#include "DesktopLocationService.h"
+
+#include "DiagnosticLog.h"
+
+#include <QFile>
+#include <QGeoPositionInfoSource>
+#include <QNmeaPositionInfoSource>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+constexpr int kPositionTimeoutMs = 30000;
+} // namespace
+
+std::optional<QGeoCoordinate> PositionOverride::parse(const QString &text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool latOk = false;
+    bool lonOk = false;
+    const double lat = parts[0].trimmed().toDouble(&latOk);
+    const double lon = parts[1].trimmed().toDouble(&lonOk);
+    const QGeoCoordinate coordinate(lat, lon);
+    if (!latOk || !lonOk || !coordinate.isValid())
+        return std::nullopt;
+    return coordinate;
+}
+
+PositionOverride PositionOverride::fromEnvironment(QString *error) {
+    PositionOverride result;
+    const QString fixed = qEnvironmentVariable("ZIREL_POSITION");
+    if (!fixed.isEmpty()) {
+        result.fixed = parse(fixed);
+        if (!result.fixed && error)
+            *error = QStringLiteral("ZIREL_POSITION is not \"lat,lon\": ") + fixed;
+    }
+    result.nmeaFile = qEnvironmentVariable("ZIREL_POSITION_FILE");
+    return result;
+}
+
+DesktopLocationService::DesktopLocationService(std::unique_ptr<QSettings> defaults,
+                                               PositionOverride override,
+                                               bool systemSourceAvailable,
+                                               PermissionPrompt::Ask ask, QString settingsProgram,
+                                               QObject *parent)
+    : LocationService(parent)
+    , m_defaults(std::move(defaults))
+    , m_override(std::move(override))
+    , m_systemSource(systemSourceAvailable)
+    , m_ask(std::move(ask))
+    , m_settingsProgram(std::move(settingsProgram)) {}
+
+std::unique_ptr<DesktopLocationService> DesktopLocationService::makeDefault() {
+    QString error;
+    PositionOverride override = PositionOverride::fromEnvironment(&error);
+    if (!error.isEmpty())
+        DiagnosticLog::line(error);
+    return std::make_unique<DesktopLocationService>(
+        std::make_unique<QSettings>(), std::move(override),
+        !QGeoPositionInfoSource::availableSources().isEmpty(),
+        PermissionPrompt::alert(QStringLiteral("Геопозиция"),
+                                QStringLiteral("Разрешить Zirel использовать твоё местоположение, "
+                                               "чтобы показывать людей рядом?")),
+        QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));
+}
+
+LocationAuthorization DesktopLocationService::authorizationStatus() const {
+    if (m_override.isEmpty() && !m_systemSource)
+        return LocationAuthorization::Restricted;
+    const QVariant answer = m_defaults->value(allowedKey());
+    if (!answer.isValid())
+        return LocationAuthorization::NotDetermined;
+    return answer.toBool() ? LocationAuthorization::AuthorizedWhenInUse
+                           : LocationAuthorization::Denied;
+}
+
+void DesktopLocationService::requestWhenInUseAuthorization() {
+    if (authorizationStatus() == LocationAuthorization::NotDetermined)
+        ask();
+}
+
+void DesktopLocationService::openSettings() {
+    // GNOME's settings have a location page; other desktops leave it to the client.
+    if (m_settingsProgram.isEmpty() ||
+        !QProcess::startDetached(m_settingsProgram, {QStringLiteral("location")}))
+        ask();
+}
+
+void DesktopLocationService::ask() {
+    if (m_asking || authorizationStatus() == LocationAuthorization::Restricted)
+        return;
+    m_asking = true;
+    const bool asked = m_ask([self = QPointer<DesktopLocationService>(this)](bool allowed) {
+        if (!self)
+            return;
+        self->m_asking = false;
+        self->m_defaults->setValue(allowedKey(), allowed);
+        self->m_defaults->sync();
+        Q_EMIT self->authorizationChanged(self->authorizationStatus());
+    });
+    if (!asked)
+        m_asking = false;
+}
+
+void DesktopLocationService::requestLocation() {
+    if (!isAuthorized(authorizationStatus()))
+        return;
+    if (m_override.fixed) {
+        // Answers come later, as they would from a real source.
+        QTimer::singleShot(0, this, [this, coordinate = *m_override.fixed] {
+            Q_EMIT locationsUpdated({coordinate});
+        });
+    } else if (!m_override.nmeaFile.isEmpty() && !m_source) {
+        replayNmea();
+    } else {
+        requestFromSystem();
+    }
+}
+
+void DesktopLocationService::replayNmea() {
+    auto file = std::make_unique<QFile>(m_override.nmeaFile);
+    if (!file->open(QIODevice::ReadOnly)) {
+        const QString reason = file->errorString();
+        QTimer::singleShot(0, this, [this, reason] {
+            Q_EMIT failed(QStringLiteral("не удалось открыть ") + m_override.nmeaFile +
+                          QStringLiteral(": ") + reason);
+        });
+        return;
+    }
+    auto *source = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::SimulationMode, this);
+    source->setDevice(file.get());
+    file.release()->setParent(source);
+    m_source = source;
+    requestFromSystem();
+}
+
+void DesktopLocationService::requestFromSystem() {
+    if (!m_source)
+        m_source = QGeoPositionInfoSource::createDefaultSource(this);
+    if (!m_source) {
+        QTimer::singleShot(
+            0, this, [this] { Q_EMIT failed(QStringLiteral("нет источника местоположения")); });
+        return;
+    }
+    QGeoPositionInfoSource *source = m_source;
+    source->disconnect(this);
+    connect(source, &QGeoPositionInfoSource::positionUpdated, this,
+            [this](const QGeoPositionInfo &info) { Q_EMIT locationsUpdated({info.coordinate()}); });
+    connect(source, &QGeoPositionInfoSource::errorOccurred, this,
+            [this](QGeoPositionInfoSource::Error error) {
+                Q_EMIT failed(
+                    error == QGeoPositionInfoSource::UpdateTimeoutError
+                        ? QStringLiteral("время ожидания истекло")
+                        : QStringLiteral("ошибка источника местоположения %1").arg(int(error)));
+            });
+    source->requestUpdate(kPositionTimeoutMs);
+}

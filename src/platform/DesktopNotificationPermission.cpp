@@ -1,0 +1,45 @@
+#include "DesktopNotificationPermission.h"
+
+#include "DesktopNotifier.h"
+
+#include <QPointer>
+
+DesktopNotificationPermission::DesktopNotificationPermission(std::unique_ptr<QSettings> defaults,
+                                                             PermissionPrompt::Ask ask,
+                                                             QObject *parent)
+    : NotificationPermission(parent)
+    , m_defaults(std::move(defaults))
+    , m_ask(std::move(ask)) {}
+
+std::unique_ptr<DesktopNotificationPermission> DesktopNotificationPermission::makeDefault() {
+    return std::make_unique<DesktopNotificationPermission>(
+        std::make_unique<QSettings>(),
+        PermissionPrompt::alert(
+            QStringLiteral("Включи уведомления"),
+            QStringLiteral("Ты ведь не хочешь пропустить пару или сообщения?")));
+}
+
+NotificationPermission::Status DesktopNotificationPermission::status() const {
+    const QVariant answer = m_defaults->value(DesktopNotifier::allowedKey());
+    if (!answer.isValid())
+        return Status::NotDetermined;
+    return answer.toBool() ? Status::Authorized : Status::Denied;
+}
+
+void DesktopNotificationPermission::requestAuthorization(
+    std::function<void(bool, QString)> answered) {
+    if (status() != Status::NotDetermined) {
+        answered(status() == Status::Authorized, {});
+        return;
+    }
+    const bool asked =
+        m_ask([self = QPointer<DesktopNotificationPermission>(this), answered](bool allowed) {
+            if (self) {
+                self->m_defaults->setValue(DesktopNotifier::allowedKey(), allowed);
+                self->m_defaults->sync();
+            }
+            answered(allowed, {});
+        });
+    if (!asked)
+        answered(false, QStringLiteral("некому задать вопрос: окна нет"));
+}

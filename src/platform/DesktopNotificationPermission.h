@@ -1,0 +1,26 @@
+#pragma once
+
+#include "NotificationPermission.h"
+#include "PermissionPrompt.h"
+
+#include <QSettings>
+#include <memory>
+
+// The client's own notification permission, remembered in the user defaults under the key the
+// desktop notifier reads. Linux has no push service: registering yields no device token, so
+// the service is never sent one.
+class DesktopNotificationPermission final : public NotificationPermission {
+    Q_OBJECT
+public:
+    DesktopNotificationPermission(std::unique_ptr<QSettings> defaults, PermissionPrompt::Ask ask,
+                                  QObject *parent = nullptr);
+    [[nodiscard]] static std::unique_ptr<DesktopNotificationPermission> makeDefault();
+
+    [[nodiscard]] Status status() const override;
+    void requestAuthorization(std::function<void(bool, QString)> answered) override;
+    void registerForRemoteNotifications() override {}
+
+private:
+    std::unique_ptr<QSettings> m_defaults;
+    PermissionPrompt::Ask m_ask;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QGeoCoordinate>
+#include <QList>
+#include <QObject>
+
+// Whether the client may read the user's position.
+enum class LocationAuthorization {
+    NotDetermined,
+    Restricted,
+    Denied,
+    AuthorizedWhenInUse,
+    AuthorizedAlways,
+};
+
+// The user's position for the screens that need it. Answers arrive as signals on the main
+// thread, so every screen that listens is told, and a screen that goes away stops listening.
+class LocationService : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    [[nodiscard]] virtual LocationAuthorization authorizationStatus() const = 0;
+    /// Asks the user for access while the client is in use; the answer comes as
+    /// authorizationChanged.
+    virtual void requestWhenInUseAuthorization() = 0;
+    /// One position, reported once through locationsUpdated or failed.
+    virtual void requestLocation() = 0;
+    /// Opens the desktop's location settings, or where the desktop has none the client's own
+    /// question again, whatever was answered before.
+    virtual void openSettings() = 0;
+
+    [[nodiscard]] static bool isAuthorized(LocationAuthorization status) {
+        return status == LocationAuthorization::AuthorizedWhenInUse ||
+               status == LocationAuthorization::AuthorizedAlways;
+    }
+
+Q_SIGNALS:
+    void locationsUpdated(const QList<QGeoCoordinate> &locations);
+    void failed(const QString &error);
+    void authorizationChanged(LocationAuthorization status);
+};
