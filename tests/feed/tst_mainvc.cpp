@@ -1,0 +1,382 @@
+#include "AppServices.h"
+#include "ButtonStackView.h"
+#include "FakeService.h"
+#include "LocationService.h"
+#include "MainVC.h"
+#include "NavigationContainer.h"
+#include "NetworkService.h"
+#include "NoteMessageVC.h"
+#include "NotificationCenter.h"
+#include "NotificationPermission.h"
+#include "PulsingHaloLayer.h"
+#include "StdoutCapture.h"
+#include "SwipeCardStack.h"
+#include "UserManager.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class FakeLocation : public LocationService {
+public:
+    LocationAuthorization status = LocationAuthorization::AuthorizedWhenInUse;
+    int authorizationRequests = 0;
+    int locationRequests = 0;
+    int settingsOpened = 0;
+    LocationAuthorization authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override { ++authorizationRequests; }
+    void requestLocation() override { ++locationRequests; }
+    void openSettings() override { ++settingsOpened; }
+    void fix(double lat, double lon) { Q_EMIT locationsUpdated({QGeoCoordinate(lat, lon)}); }
+};
+
+class FakePermission : public NotificationPermission {
+public:
+    Status answer = Status::Authorized;
+    QString error;
+    int requests = 0;
+    int registrations = 0;
+    Status status() const override { return answer; }
+    void requestAuthorization(std::function<void(bool, QString)> answered) override {
+        ++requests;
+        answered(true, error);
+    }
+    void registerForRemoteNotifications() override { ++registrations; }
+};
+
+QByteArray profiles(int count) {
+    QJsonArray list;
+    for (int i = 0; i < count; ++i) {
+        list.append(QJsonObject{{"userID", QStringLiteral("USER-%1").arg(i)},
+                                {"name", QStringLiteral("Имя %1").arg(i)},
+                                {"age", 20 + i},
+                                {"bio", i == 0 ? QStringLiteral("Бег по утрам") : QString()},
+                                {"distance", 3 + i},
+                                {"job", i == 0 ? QStringLiteral("Инженер") : QString()},
+                                {"edu", ""},
+                                {"city", i == 0 ? QStringLiteral("Тверь") : QString()},
+                                {"hasCheckmark", false}});
+    }
+    return QJsonDocument(list).toJson();
+}
+
+QByteArray swipeAnswer(const QString &status) {
+    return QJsonDocument(QJsonObject{{"status", status}, {"message", "hi"}}).toJson();
+}
+} // namespace
+
+class TestMainVC : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakeService> m_fake;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<UserManager> m_users;
+    FakeLocation *m_location = nullptr;
+    FakePermission *m_permission = nullptr;
+
+    void setUser(double lat, bool active, QStringList photos = {}) {
+        User user = UserManager::initialUser();
+        user.lat = lat;
+        user.longitude = lat;
+        user.active = active;
+        user.photoUrls = photos;
+        m_users->setCurrentUser(user);
+    }
+    std::unique_ptr<MainVC> makeScreen() {
+        auto screen = std::make_unique<MainVC>(*m_users, *m_network);
+        screen->loadViewIfNeeded();
+        screen->cardStack()->setSize({300, 400});
+        return screen;
+    }
+    int requestsTo(const QString &path) const {
+        int count = 0;
+        for (const RecordedRequest &r : m_fake->requests())
+            count += r.target == path;
+        return count;
+    }
+    QList<QJsonObject> swipeBodies() const {
+        QList<QJsonObject> bodies;
+        for (const RecordedRequest &r : m_fake->requests())
+            if (r.target == u"/swipes")
+                bodies.append(r.json());
+        return bodies;
+    }
+    static bool settled(MainVC &screen) {
+        return QTest::qWaitFor([&] { return !screen.cardStack()->isAnimating(); }, 5000);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        m_fake = std::make_unique<FakeService>();
+        QVERIFY(m_fake->start());
+        m_network = std::make_unique<NetworkService>();
+        m_network->setBaseUrl(m_fake->baseUrl());
+        m_network->setPaseto(QStringLiteral("v4.local.test"));
+        m_users = std::make_unique<UserManager>(std::make_unique<QSettings>(
+            m_dir.filePath(QStringLiteral("%1.ini").arg(QTest::currentTestFunction())),
+            QSettings::IniFormat));
+        auto location = std::make_unique<FakeLocation>();
+        m_location = location.get();
+        AppServices::shared().setLocationService(std::move(location));
+        auto permission = std::make_unique<FakePermission>();
+        m_permission = permission.get();
+        AppServices::shared().setNotificationPermission(std::move(permission));
+        setUser(55.7, true);
+    }
+
+    void userWithoutLocationSeesTheLocationMessage() {
+        setUser(0, true);
+        auto screen = makeScreen();
+        QCOMPARE(screen->state(), int(MainVCState::NoGeo));
+        QVERIFY(screen->messageVisible());
+        QVERIFY(!screen->avatarVisible());
+        QVERIFY(!screen->halo()->isRunning());
+        QCOMPARE(screen->titleText(), QStringLiteral("Геопозиция отключена"));
+        QCOMPARE(screen->messageText(), QStringLiteral("Чтобы использовать приложение, необходимо "
+                                                       "поделиться своим местоположением"));
+        QCOMPARE(screen->settingsButtonTitle(), QStringLiteral("Открыть настройки"));
+        screen->settingsButtonTapped();
+        QCOMPARE(m_location->settingsOpened, 1);
+        QVERIFY(!screen->presentedViewController());
+    }
+
+    void hiddenUserSeesTheHiddenMessageAndOpensDiscoverySettings() {
+        setUser(55.7, false);
+        auto screen = makeScreen();
+        QCOMPARE(screen->state(), int(MainVCState::Hide));
+        QCOMPARE(screen->titleText(), QStringLiteral("Твоя информация скрыта"));
+        QCOMPARE(screen->settingsButtonTitle(), QStringLiteral("Активировать находки"));
+        QVERIFY(screen->messageText().startsWith(u"Активируй находки"));
+        screen->settingsButtonTapped();
+        QCOMPARE(m_location->settingsOpened, 0);
+        auto *sheet = qobject_cast<NavigationContainer *>(screen->presentedViewController());
+        QVERIFY(sheet);
+        QCOMPARE(sheet->topViewController()->typeName(), QStringLiteral("SettingsVC"));
+        QCOMPARE(screen->presentationStyle(), int(PresentationStyle::PageSheet));
+
+        // A load that finds the user inactive asks the service for nothing.
+        screen->onUserUpdated();
+        QTest::qWait(100);
+        QCOMPARE(requestsTo(QStringLiteral("/fetchProfiles")), 0);
+        QCOMPARE(screen->state(), int(MainVCState::Hide));
+    }
+
+    void emptyListAndFailureBothShowNoCardsWithTheHalo() {
+        setUser(55.7, true, {QStringLiteral("http://127.0.0.1:9/me.jpg")});
+        auto screen = makeScreen();
+        QCOMPARE(screen->state(), int(MainVCState::Loading));
+        QVERIFY(screen->avatarVisible() && screen->halo()->isRunning());
+        QCOMPARE(screen->avatarSource(), QStringLiteral("http://127.0.0.1:9/me.jpg"));
+
+        StdoutCapture out;
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, "[]");
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::NoCards));
+        QVERIFY(screen->avatarVisible() && screen->noCardsLabelVisible());
+        QVERIFY(!screen->cardStackVisible() && !screen->messageVisible());
+        QVERIFY(screen->halo()->isRunning());
+        QTRY_VERIFY(out.text().contains(u"Начальная загрузка профилей завершена\n"));
+
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(1));
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        QVERIFY(!screen->halo()->isRunning());
+        m_fake->respond(QStringLiteral("fetchProfiles"), 500, "{}");
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::NoCards));
+        QVERIFY(screen->halo()->isRunning() && screen->noCardsLabelVisible());
+        QTRY_VERIFY(out.text().contains(u"Ошибка загрузки профилей: "));
+    }
+
+    void profilesBecomeCardsWithTheDistanceLineAlways() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(2));
+        auto screen = makeScreen();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->cardData().size(), 2);
+        const CardModel &full = screen->cardData()[0];
+        QCOMPARE(full.age, QStringLiteral("20"));
+        QCOMPARE(full.info, (QList<InfoItem>{{InfoType::About, "Бег по утрам"},
+                                             {InfoType::Distance, "3 км от тебя"},
+                                             {InfoType::Position, "Инженер"},
+                                             {InfoType::City, "Тверь"}}));
+        QCOMPARE(screen->cardData()[1].info,
+                 (QList<InfoItem>{{InfoType::Distance, QStringLiteral("4 км от тебя")}}));
+        QVERIFY(full.id != MainVC::cardModel(ProfileView{}).id);
+        QVERIFY(screen->cardStackVisible() && screen->buttonStackVisible());
+        QCOMPARE(screen->cardStack()->visibleCards().size(), 2);
+    }
+
+    void onlyAPassEnablesUndoAndUndoIsOnePerPass() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        auto screen = makeScreen();
+        ButtonStackView *row = screen->buttonStackView();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        QVERIFY(!row->isUndoButtonEnabled());
+
+        StdoutCapture out;
+        screen->likePressed();
+        QVERIFY(!row->isUndoButtonEnabled());
+        QVERIFY(settled(*screen));
+        screen->undoPressed(); // refused like the disabled button
+        QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
+
+        screen->buttonTapped(row->passButton());
+        QVERIFY(row->isUndoButtonEnabled());
+        QVERIFY(settled(*screen));
+        screen->buttonTapped(row->undoButton());
+        QVERIFY(!row->isUndoButtonEnabled());
+        QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
+        QVERIFY(settled(*screen));
+
+        QTRY_COMPARE(swipeBodies().size(), 2); // the undo sends nothing
+        QCOMPARE(swipeBodies()[0]["swipeType"].toString(), QStringLiteral("right"));
+        QCOMPARE(swipeBodies()[0]["toUserID"].toString(), QStringLiteral("USER-0"));
+        QCOMPARE(swipeBodies()[1]["swipeType"].toString(), QStringLiteral("left"));
+        QCOMPARE(swipeBodies()[1]["message"].toString(), QString());
+        const QString log = out.text();
+        QVERIFY(log.contains(u"Свайпнута карточка 0 в направлении right\ntargetUserID: USER-0\n"
+                             u"name: Имя 0\n"));
+        QVERIFY(log.contains(u"Отменён свайп карточки 1 из направления left\n"));
+        QTRY_VERIFY(out.text().contains(u"Swipe created, no match yet.\n"));
+    }
+
+    void swipingTheLastCardRefillsExactlyOnce() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(1));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        auto screen = makeScreen();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+
+        StdoutCapture out;
+        m_fake->respondDelayed(QStringLiteral("fetchProfiles"), std::chrono::milliseconds(300), 200,
+                               profiles(2));
+        screen->buttonTapped(screen->buttonStackView()->passButton());
+        QVERIFY(screen->isLoadingMoreProfiles());
+        QVERIFY(!screen->buttonStackView()->isUndoButtonEnabled());
+        QCOMPARE(screen->state(), int(MainVCState::Loading));
+        QVERIFY(screen->avatarVisible() && !screen->cardStackVisible());
+        QVERIFY(screen->halo()->isRunning());
+        // Another swipe event before the answer must not ask again.
+        screen->didSwipeCardAt(screen->cardStack(), 0, SwipeDirection::Right);
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        QVERIFY(!screen->isLoadingMoreProfiles());
+        QCOMPARE(requestsTo(QStringLiteral("/fetchProfiles")), 2);
+        QCOMPARE(screen->cardData().size(), 2);
+        const QString log = out.text();
+        QVERIFY(log.contains(u"Все карточки были свайпнуты!\n"));
+        QVERIFY(log.contains(u"Дозагрузка профилей завершена\n"));
+    }
+
+    void swipeAnswersAreLoggedAndAMatchTellsLikesAndChats() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(3));
+        auto screen = makeScreen();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        QStringList posted;
+        QObject observer;
+        for (const QString &name : {Notifications::fetchCardData, Notifications::chatsUpdated})
+            NotificationCenter::shared().observe(name, &observer,
+                                                 [&posted, name] { posted.append(name); });
+
+        StdoutCapture out;
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("matchCreated"));
+        screen->likePressed();
+        QTRY_COMPARE(posted, QStringList({"fetchCardDataNotification", "chatsUpdated"}));
+        QVERIFY(out.text().contains(u"Match!\n"));
+        QVERIFY(settled(*screen));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("surprise"));
+        screen->likePressed();
+        QTRY_VERIFY(out.text().contains(u"Received response: surprise - hi\n"));
+        QCOMPARE(posted.size(), 2);
+    }
+
+    void onlyTheFirstLocationFixIsSent() {
+        m_fake->respond(QStringLiteral("user/geo"), 200, "{}");
+        auto screen = makeScreen();
+        QCOMPARE(m_location->locationRequests, 1);
+        StdoutCapture out;
+        m_location->fix(59.93, 30.31);
+        m_location->fix(10, 10);
+        QTRY_COMPARE(m_users->currentUser().lat, 59.93);
+        QCOMPARE(m_users->currentUser().longitude, 30.31);
+        QTest::qWait(100);
+        QCOMPARE(requestsTo(QStringLiteral("/user/geo")), 1);
+        QVERIFY(out.text().contains(u"Местоположение: 59.93, 30.31\n"));
+        QCOMPARE(screen->state(), int(MainVCState::Loading)); // storing it reloads nothing
+    }
+
+    void undecidedPermissionsAreAskedOnLoad() {
+        m_location->status = LocationAuthorization::NotDetermined;
+        m_permission->answer = NotificationPermission::Status::NotDetermined;
+        m_permission->error = QStringLiteral("нет службы");
+        StdoutCapture out;
+        auto screen = makeScreen();
+        QCOMPARE(m_location->authorizationRequests, 1);
+        QCOMPARE(m_location->locationRequests, 0);
+        Q_EMIT m_location->authorizationChanged(LocationAuthorization::AuthorizedWhenInUse);
+        QCOMPARE(m_location->locationRequests, 1);
+        QCOMPARE(m_permission->requests, 1);
+        QVERIFY(out.text().contains(u"Ошибка запроса разрешения на уведомления: нет службы\n"));
+        // Granted, and the push address was never sent: both paths register.
+        QCOMPARE(m_permission->registrations, 2);
+    }
+
+    void noteButtonSuperLikesAndShowsTheNoteOnce() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(3));
+        auto screen = makeScreen();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        screen->buttonTapped(screen->buttonStackView()->noteButton());
+        QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
+        QVERIFY(!screen->presentedViewController()); // it waits for the swipe to start
+        QTRY_VERIFY(qobject_cast<NoteMessageVC *>(screen->presentedViewController()));
+        QVERIFY(!screen->buttonStackView()->isUndoButtonEnabled());
+        QTest::qWait(300);
+        QCOMPARE(requestsTo(QStringLiteral("/swipes")), 0);
+        QCOMPARE(screen->findChildren<NoteMessageVC *>().size(), 1);
+    }
+
+    void theRowPlacesUndoPassAndLike() {
+        ButtonStackView row;
+        QList<int> tags;
+        QList<qreal> sides;
+        for (ButtonContainer *container : row.placedContainers()) {
+            tags.append(container->button()->tag());
+            sides.append(container->sideForRowWidth(400));
+        }
+        QCOMPARE(tags, QList<int>({1, 2, 4}));
+        QCOMPARE(sides, QList<qreal>({50, 68, 68}));
+        QCOMPARE(row.noteButton()->tag(), 3);
+        QCOMPARE(row.noteButton()->symbol(), QStringLiteral("heart.text.square.fill"));
+        QCOMPARE(ButtonStackView::sideMargin(400), 26.0);
+        QVERIFY(!row.undoButton()->isEnabled());
+        QCOMPARE(row.undoButton()->tintColor(), QColor(124, 133, 145));
+        row.setUndoButtonEnabled(true);
+        QCOMPARE(row.undoButton()->tintColor(), row.undoButton()->imageColor());
+
+        // A press shrinks the button; only a release inside it is a tap.
+        QSignalSpy taps(row.likeButton(), &CardButton::tapped);
+        row.likeButton()->touchDown();
+        QCOMPARE(row.likeButton()->targetScale(), 0.8);
+        QCOMPARE(row.likeButton()->scaleDurationMs(), 200);
+        row.likeButton()->touchUp(false);
+        QCOMPARE(row.likeButton()->targetScale(), 1.0);
+        QCOMPARE(row.likeButton()->scaleDurationMs(), 100);
+        QCOMPARE(taps.size(), 0);
+        row.likeButton()->touchDown();
+        row.likeButton()->touchUp(true);
+        QCOMPARE(taps.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestMainVC)
+#include "tst_mainvc.moc"
