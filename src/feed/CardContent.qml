@@ -84,11 +84,19 @@ Item {
                 font.family: "Inter"
                 font.pixelSize: 25
             }
-            Image {
+            Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 visible: root.card.hasCheckmark
-                source: "image://symbol/checkmark.seal.fill?color=" + encodeURIComponent(Theme.accent) + "&bold=1"
-                sourceSize: Qt.size(22, 22)
+                width: 22
+                height: 22
+                radius: 11
+                color: Theme.accent
+                Accessible.name: qsTr("Профиль подтверждён")
+                Image {
+                    anchors.centerIn: parent
+                    source: "image://symbol/checkmark?color=white&bold=1"
+                    sourceSize: Qt.size(14, 14)
+                }
             }
         }
 

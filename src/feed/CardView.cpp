@@ -17,6 +17,11 @@ CardView::CardView(const CardModel &model, QQuickItem *parent)
     makeContentIfPossible();
 }
 
+CardView::~CardView() {
+    // The drawing goes first, so none of its bindings sees a card that is half destroyed.
+    delete content();
+}
+
 const QList<QImage> &CardView::photos() const {
     return m_model.photoURLs && !m_model.photoURLs->isEmpty() ? m_loadedImages : m_model.images;
 }

@@ -30,6 +30,7 @@ public:
     static constexpr qreal kDefaultTextBlockHeight = 110;
 
     explicit CardView(const CardModel &model, QQuickItem *parent = nullptr);
+    ~CardView() override;
 
     [[nodiscard]] const CardModel &model() const { return m_model; }
     void setOnInfoButtonTap(std::function<void()> handler) {

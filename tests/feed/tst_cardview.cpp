@@ -1,5 +1,6 @@
 #include "CardOverlay.h"
 #include "CardOverlayLabelView.h"
+#include "CardPhotoView.h"
 #include "CardView.h"
 #include "FakeService.h"
 #include "SymbolImageProvider.h"
@@ -227,6 +228,14 @@ private Q_SLOTS:
         QVERIFY(pass.label()->x() >= CardOverlay::kMinimumInset);
         QVERIFY(pass.label()->fittedPixelSize() < CardOverlayLabelView::kFontPixelSize);
         QVERIFY(pass.label()->fittedPixelSize() > CardOverlayLabelView::kFontPixelSize / 2);
+    }
+
+    void photosFillTheCardKeepingTheirShape() {
+        // A wide photo in a tall card loses its sides, a tall one its top and bottom.
+        QCOMPARE(CardPhotoView::fillSourceRect({800, 400}, {300, 600}), QRectF(300, 0, 200, 400));
+        QCOMPARE(CardPhotoView::fillSourceRect({300, 1200}, {300, 600}), QRectF(0, 300, 300, 600));
+        QCOMPARE(CardPhotoView::fillSourceRect({600, 1200}, {300, 600}), QRectF(0, 0, 600, 1200));
+        QVERIFY(CardPhotoView::fillSourceRect({}, {300, 600}).isNull());
     }
 
     // Under an item of a QML engine the card gets its drawing, which reports where the text

@@ -64,5 +64,6 @@ QList<TourStop> tourStops() {
          }},
     };
     stops += chatStops();
+    stops += cardStops();
     return stops;
 }

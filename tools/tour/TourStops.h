@@ -14,3 +14,4 @@ struct TourStop {
 // Every stop, in the order the tour shoots them; each area of the client keeps its own list.
 [[nodiscard]] QList<TourStop> tourStops();
 [[nodiscard]] QList<TourStop> chatStops();
+[[nodiscard]] QList<TourStop> cardStops();
