@@ -21,6 +21,19 @@ Window {
         sequence: "Escape"
         onActivated: window.appWindow.escapePressed()
     }
+    // A text field with focus keeps these keys for itself.
+    Shortcut {
+        sequence: "Left"
+        onActivated: window.appWindow.leftPressed()
+    }
+    Shortcut {
+        sequence: "Right"
+        onActivated: window.appWindow.rightPressed()
+    }
+    Shortcut {
+        sequences: ["Backspace", "Ctrl+Z"]
+        onActivated: window.appWindow.undoPressed()
+    }
 
     Item {
         id: stage

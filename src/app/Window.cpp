@@ -67,3 +67,15 @@ void Window::returnPressed() const {
 void Window::escapePressed() const {
     sendCommand(frontScreen(), "escapePressed");
 }
+
+void Window::leftPressed() const {
+    sendCommand(frontScreen(), "leftPressed");
+}
+
+void Window::rightPressed() const {
+    sendCommand(frontScreen(), "rightPressed");
+}
+
+void Window::undoPressed() const {
+    sendCommand(frontScreen(), "undoPressed");
+}

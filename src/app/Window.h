@@ -37,6 +37,9 @@ public:
     /// Keyboard commands go to the front screen, which handles those it has a slot for.
     Q_INVOKABLE void returnPressed() const;
     Q_INVOKABLE void escapePressed() const;
+    Q_INVOKABLE void leftPressed() const;
+    Q_INVOKABLE void rightPressed() const;
+    Q_INVOKABLE void undoPressed() const;
 
     static constexpr int minimumWidth() { return 700; }
     static constexpr int minimumHeight() { return 700; }

@@ -357,12 +357,12 @@ void MainVC::buttonTapped(CardButton *button) {
     }
 }
 
-void MainVC::passPressed() {
+void MainVC::leftPressed() {
     if (m_buttons)
         buttonTapped(m_buttons->passButton());
 }
 
-void MainVC::likePressed() {
+void MainVC::rightPressed() {
     if (m_buttons)
         buttonTapped(m_buttons->likeButton());
 }

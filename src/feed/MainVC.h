@@ -88,8 +88,8 @@ public:
     Q_INVOKABLE void filterButtonTapped();
     Q_INVOKABLE void settingsButtonTapped();
     /// Keyboard commands, the same paths as the buttons.
-    Q_INVOKABLE void passPressed();
-    Q_INVOKABLE void likePressed();
+    Q_INVOKABLE void leftPressed();
+    Q_INVOKABLE void rightPressed();
     Q_INVOKABLE void undoPressed();
 
     // SwipeCardStackDataSource

@@ -52,9 +52,11 @@ Rectangle {
         }
     }
 
+    // The feed keeps a phone's proportions on a wide window.
     Item {
         id: content
-        anchors { top: header.bottom; left: parent.left; right: parent.right; bottom: parent.bottom }
+        anchors { top: header.bottom; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter }
+        width: Math.min(parent.width, 480)
 
         Item {
             id: stackArea

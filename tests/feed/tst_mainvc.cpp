@@ -223,7 +223,7 @@ private Q_SLOTS:
         QVERIFY(!row->isUndoButtonEnabled());
 
         StdoutCapture out;
-        screen->likePressed();
+        screen->rightPressed();
         QVERIFY(!row->isUndoButtonEnabled());
         QVERIFY(settled(*screen));
         screen->undoPressed(); // refused like the disabled button
@@ -289,12 +289,12 @@ private Q_SLOTS:
 
         StdoutCapture out;
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("matchCreated"));
-        screen->likePressed();
+        screen->rightPressed();
         QTRY_COMPARE(posted, QStringList({"fetchCardDataNotification", "chatsUpdated"}));
         QVERIFY(out.text().contains(u"Match!\n"));
         QVERIFY(settled(*screen));
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("surprise"));
-        screen->likePressed();
+        screen->rightPressed();
         QTRY_VERIFY(out.text().contains(u"Received response: surprise - hi\n"));
         QCOMPARE(posted.size(), 2);
     }

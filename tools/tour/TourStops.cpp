@@ -64,6 +64,7 @@ QList<TourStop> tourStops() {
          }},
     };
     stops += chatStops();
+    stops += feedStops();
     stops += cardStops();
     return stops;
 }

@@ -15,3 +15,4 @@ struct TourStop {
 [[nodiscard]] QList<TourStop> tourStops();
 [[nodiscard]] QList<TourStop> chatStops();
 [[nodiscard]] QList<TourStop> cardStops();
+[[nodiscard]] QList<TourStop> feedStops();

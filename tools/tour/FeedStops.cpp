@@ -1,0 +1,148 @@
+#include "AppServices.h"
+#include "CardStackDemoVC.h"
+#include "DesktopLocationService.h"
+#include "DesktopNotificationPermission.h"
+#include "MainVC.h"
+#include "NetworkService.h"
+#include "NoteMessageVC.h"
+#include "ScreenFactory.h"
+#include "TabBar.h"
+#include "TourStops.h"
+#include "UserManager.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+namespace {
+// A small service on loopback for the feed stops: the user record, nearby people and their
+// photos, so the feed goes through its real loading path.
+class TourService : public QObject {
+public:
+    int profileCount = 3;
+
+    TourService() {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+        });
+    }
+    QString base() const {
+        return QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort());
+    }
+
+private:
+    void serve(QTcpSocket *socket) {
+        m_buffers[socket] += socket->readAll();
+        const QByteArray &request = m_buffers[socket];
+        const qsizetype end = request.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        const QByteArray path = request.split(' ').value(1);
+        m_buffers.remove(socket);
+        QByteArray body = "{}";
+        QByteArray type = "application/json";
+        if (path == "/user") {
+            body = QJsonDocument(UserManager::shared().currentUser().toJson()).toJson();
+        } else if (path == "/fetchProfiles") {
+            body = QJsonDocument(profiles()).toJson();
+        } else if (path.startsWith("/photo/")) {
+            body = photo(path.mid(7).toInt());
+            type = "image/jpeg";
+        }
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type +
+                      "\r\nConnection: close\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+    QJsonArray profiles() const {
+        const QStringList names = {QStringLiteral("Мария"), QStringLiteral("Алина"),
+                                   QStringLiteral("Катя")};
+        QJsonArray list;
+        for (int i = 0; i < profileCount; ++i) {
+            list.append(QJsonObject{
+                {"userID", QStringLiteral("TOUR-%1").arg(i)},
+                {"name", names.value(i % names.size())},
+                {"age", 23 + i},
+                {"bio", i == 0 ? QStringLiteral("Люблю горы и кофе по утрам") : QString()},
+                {"distance", 2 + i * 3},
+                {"job", QStringLiteral("Дизайнер")},
+                {"edu", QStringLiteral("МГУ")},
+                {"city", QStringLiteral("Москва")},
+                {"photoURLs", QJsonArray{base() + QStringLiteral("photo/%1").arg(i),
+                                         base() + QStringLiteral("photo/%1").arg(i + 3)}},
+                {"hasCheckmark", i == 0}});
+        }
+        return list;
+    }
+    static QByteArray photo(int index) {
+        static const QList<CardModel> models = CardStackDemoVC::sampleModels(6);
+        const QImage image = models.at(index % models.size()).images.first();
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG", 85);
+        return bytes;
+    }
+
+    QTcpServer m_server;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+};
+
+TourService &service() {
+    static TourService instance;
+    return instance;
+}
+
+// The tab bar on the feed for a user in the given situation; the location is already allowed
+// and fixed, nobody is asked about notifications.
+ViewController *feed(bool located, bool active, int profileCount) {
+    static QTemporaryDir defaults;
+    auto settings = std::make_unique<QSettings>(defaults.filePath(QStringLiteral("tour.ini")),
+                                                QSettings::IniFormat);
+    settings->setValue(DesktopLocationService::allowedKey(), true);
+    settings->setValue(QStringLiteral("notificationsAllowed"), false);
+    PositionOverride position;
+    position.fixed = QGeoCoordinate(55.7558, 37.6173);
+    AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+        std::move(settings), position, true, [](auto) { return false; }));
+    AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
+        std::make_unique<QSettings>(defaults.filePath(QStringLiteral("tour.ini")),
+                                    QSettings::IniFormat),
+        [](auto) { return false; }));
+
+    service().profileCount = profileCount;
+    NetworkService::shared().setBaseUrl(service().base());
+    NetworkService::shared().setPaseto(QStringLiteral("v4.local.tour"));
+    User user = UserManager::shared().currentUser();
+    user.lat = located ? 55.7558 : 0;
+    user.longitude = located ? 37.6173 : 0;
+    user.active = active;
+    user.photoUrls = {service().base() + QStringLiteral("photo/5")};
+    UserManager::shared().setCurrentUser(user);
+    return ScreenFactory::shared().create(ScreenFactory::Screen::Main);
+}
+} // namespace
+
+QList<TourStop> feedStops() {
+    return {
+        {QStringLiteral("feed-cards"), [] { return feed(true, true, 3); }},
+        {QStringLiteral("feed-nogeo"), [] { return feed(false, true, 3); }},
+        {QStringLiteral("feed-hide"), [] { return feed(true, false, 3); }},
+        {QStringLiteral("feed-nocards"), [] { return feed(true, true, 0); }},
+        {QStringLiteral("feed-note"),
+         [] {
+             ViewController *tabs = feed(true, true, 3);
+             tabs->loadViewIfNeeded();
+             auto *main = qobject_cast<MainVC *>(qobject_cast<TabBar *>(tabs)->selectedTab());
+             (new NoteMessageVC(CardStackDemoVC::sampleModels(1).first().images.first()))
+                 ->showOver(main);
+             return tabs;
+         }},
+    };
+}
