@@ -7,18 +7,17 @@
 #include "CardView.h"
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
+#include "MainVCPermissions.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
 #include "NoteMessageVC.h"
 #include "NotificationCenter.h"
-#include "NotificationPermission.h"
 #include "PulsingHaloLayer.h"
 #include "ScreenFactory.h"
 #include "SwipeCardStack.h"
 #include "UserManager.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 
 namespace {
 QString directionName(SwipeDirection direction) {
@@ -109,8 +108,8 @@ void MainVC::viewDidLoad() {
     else
         applyState(MainVCState::Loading);
 
-    askLocation();
-    askNotifications();
+    m_permissions = new MainVCPermissions(m_users, m_network, this);
+    m_permissions->start();
     NotificationCenter::shared().observe(Notifications::didUpdateUser, this, [this] {
         onMain(this, [](MainVC *self) { self->onUserUpdated(); });
     });
@@ -408,63 +407,4 @@ void MainVC::presentSettings() {
     auto *navigation =
         new NavigationContainer(ScreenFactory::shared().create(ScreenFactory::Screen::Settings));
     present(navigation, PresentationStyle::PageSheet, true);
-}
-
-void MainVC::askLocation() {
-    LocationService &location = AppServices::shared().locationService();
-    connect(&location, &LocationService::locationsUpdated, this, &MainVC::locationsUpdated);
-    connect(&location, &LocationService::authorizationChanged, this, &MainVC::authorizationChanged);
-    connect(&location, &LocationService::failed, this, [](const QString &error) {
-        DiagnosticLog::line(QStringLiteral("Ошибка получения местоположения: ") + error);
-    });
-    const LocationAuthorization status = location.authorizationStatus();
-    if (LocationService::isAuthorized(status))
-        location.requestLocation();
-    else if (status == LocationAuthorization::NotDetermined)
-        location.requestWhenInUseAuthorization();
-}
-
-void MainVC::authorizationChanged(LocationAuthorization status) {
-    if (LocationService::isAuthorized(status))
-        AppServices::shared().locationService().requestLocation();
-}
-
-void MainVC::locationsUpdated(const QList<QGeoCoordinate> &locations) {
-    if (m_didReceiveLocation || locations.isEmpty())
-        return;
-    m_didReceiveLocation = true;
-    const QGeoCoordinate last = locations.last();
-    DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
-                            .arg(last.latitude(), 0, 'g', 10)
-                            .arg(last.longitude(), 0, 'g', 10));
-    Endpoints::updateGeo(
-        last.latitude(), last.longitude(),
-        [weak = QPointer<MainVC>(this), last](Result<EmptyResponse> result) {
-            if (!result.ok())
-                return;
-            onMain(weak.data(), [last](MainVC *self) {
-                User user = self->m_users.currentUser();
-                user.lat = last.latitude();
-                user.longitude = last.longitude();
-                self->m_users.setCurrentUser(user);
-                self->m_users.save(user);
-            });
-        },
-        m_network);
-}
-
-void MainVC::askNotifications() {
-    NotificationPermission &permission = AppServices::shared().notificationPermission();
-    if (permission.status() == NotificationPermission::Status::NotDetermined) {
-        permission.requestAuthorization(
-            [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
-                if (!error.isEmpty())
-                    DiagnosticLog::line(
-                        QStringLiteral("Ошибка запроса разрешения на уведомления: ") + error);
-                if (granted && weak)
-                    weak->registerForRemoteNotifications();
-            });
-    }
-    if (!QSettings().value(QStringLiteral("push_token_sent"), false).toBool())
-        permission.registerForRemoteNotifications();
 }

@@ -2,7 +2,7 @@
 
 #include "ButtonStackViewDelegate.h"
 #include "CardModel.h"
-#include "LocationService.h"
+#include "MainVCPermissions.h"
 #include "MainVCState.h"
 #include "ProfileView.h"
 #include "Result.h"
@@ -76,7 +76,7 @@ public:
     PulsingHaloLayer *halo() const { return m_halo; }
     const QList<CardModel> &cardData() const { return m_cardData; }
     bool isLoadingMoreProfiles() const { return m_isLoadingMoreProfiles; }
-    bool didReceiveLocation() const { return m_didReceiveLocation; }
+    bool didReceiveLocation() const { return m_permissions && m_permissions->didReceiveLocation(); }
 
     /// Puts the stack and the halo into the view's areas; they follow the areas' sizes.
     Q_INVOKABLE void attachViews(QQuickItem *stackArea, QQuickItem *haloArea);
@@ -128,10 +128,6 @@ private:
     void refill();
     void sendSwipe(const QString &userID, SwipeDirection direction);
     static void handleSwipeResponse(const Result<SwipeResponse> &result);
-    void askLocation();
-    void askNotifications();
-    void locationsUpdated(const QList<QGeoCoordinate> &locations);
-    void authorizationChanged(LocationAuthorization status);
     void superLike();
     [[nodiscard]] NoteMessageVC *makeNote(qint64 index) const;
     void openInfo();
@@ -141,7 +137,6 @@ private:
     NetworkService &m_network;
     bool m_isLoadingMoreProfiles = false;
     MainVCState::State m_state = MainVCState::Loading;
-    bool m_didReceiveLocation = false;
     QList<CardModel> m_cardData;
     int m_shown = AvatarView;
     QString m_titleText;
@@ -153,4 +148,5 @@ private:
     ButtonStackView *m_buttons = nullptr;
     QHash<qint64, QPointer<CardView>> m_cardViews;
     QPointer<NoteMessageVC> m_pendingNote;
+    MainVCPermissions *m_permissions = nullptr;
 };

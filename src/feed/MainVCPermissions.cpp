@@ -1,0 +1,84 @@
+#include "MainVCPermissions.h"
+
+#include "AppServices.h"
+#include "DiagnosticLog.h"
+#include "Endpoints.h"
+#include "NotificationPermission.h"
+#include "UserManager.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSettings>
+
+MainVCPermissions::MainVCPermissions(UserManager &users, NetworkService &network, QObject *parent)
+    : QObject(parent)
+    , m_users(users)
+    , m_network(network) {}
+
+void MainVCPermissions::start() {
+    askLocation();
+    askNotifications();
+}
+
+void MainVCPermissions::askLocation() {
+    LocationService &location = AppServices::shared().locationService();
+    connect(&location, &LocationService::locationsUpdated, this,
+            &MainVCPermissions::locationsUpdated);
+    connect(&location, &LocationService::authorizationChanged, this,
+            &MainVCPermissions::authorizationChanged);
+    connect(&location, &LocationService::failed, this, [](const QString &error) {
+        DiagnosticLog::line(QStringLiteral("Ошибка получения местоположения: ") + error);
+    });
+    const LocationAuthorization status = location.authorizationStatus();
+    if (LocationService::isAuthorized(status))
+        location.requestLocation();
+    else if (status == LocationAuthorization::NotDetermined)
+        location.requestWhenInUseAuthorization();
+}
+
+void MainVCPermissions::authorizationChanged(LocationAuthorization status) {
+    if (LocationService::isAuthorized(status))
+        AppServices::shared().locationService().requestLocation();
+}
+
+void MainVCPermissions::locationsUpdated(const QList<QGeoCoordinate> &locations) {
+    if (m_didReceiveLocation || locations.isEmpty())
+        return;
+    m_didReceiveLocation = true;
+    const QGeoCoordinate last = locations.last();
+    DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
+                            .arg(last.latitude(), 0, 'g', 10)
+                            .arg(last.longitude(), 0, 'g', 10));
+    Endpoints::updateGeo(
+        last.latitude(), last.longitude(),
+        [weak = QPointer<MainVCPermissions>(this), last](Result<EmptyResponse> result) {
+            if (!result.ok())
+                return;
+            QMetaObject::invokeMethod(qApp, [weak, last] {
+                if (!weak)
+                    return;
+                User user = weak->m_users.currentUser();
+                user.lat = last.latitude();
+                user.longitude = last.longitude();
+                weak->m_users.setCurrentUser(user);
+                weak->m_users.save(user);
+            });
+        },
+        m_network);
+}
+
+void MainVCPermissions::askNotifications() {
+    NotificationPermission &permission = AppServices::shared().notificationPermission();
+    if (permission.status() == NotificationPermission::Status::NotDetermined) {
+        permission.requestAuthorization(
+            [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
+                if (!error.isEmpty())
+                    DiagnosticLog::line(
+                        QStringLiteral("Ошибка запроса разрешения на уведомления: ") + error);
+                if (granted && weak)
+                    weak->registerForRemoteNotifications();
+            });
+    }
+    if (!QSettings().value(QStringLiteral("push_token_sent"), false).toBool())
+        permission.registerForRemoteNotifications();
+}
