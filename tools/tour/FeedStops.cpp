@@ -23,6 +23,8 @@ namespace {
 class TourService : public QObject {
 public:
     int profileCount = 3;
+    // Without the user record the tab bar's refresh fails, so the feed keeps its first state.
+    bool answersUser = true;
 
     TourService() {
         m_server.listen(QHostAddress::LocalHost);
@@ -46,7 +48,10 @@ private:
         m_buffers.remove(socket);
         QByteArray body = "{}";
         QByteArray type = "application/json";
-        if (path == "/user") {
+        QByteArray status = "200 OK";
+        if (path == "/user" && !answersUser) {
+            status = "404 Not Found";
+        } else if (path == "/user") {
             body = QJsonDocument(UserManager::shared().currentUser().toJson()).toJson();
         } else if (path == "/fetchProfiles") {
             body = QJsonDocument(profiles()).toJson();
@@ -54,7 +59,7 @@ private:
             body = photo(path.mid(7).toInt());
             type = "image/jpeg";
         }
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type +
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type +
                       "\r\nConnection: close\r\nContent-Length: " +
                       QByteArray::number(body.size()) + "\r\n\r\n" + body);
         socket->disconnectFromHost();
@@ -117,6 +122,7 @@ ViewController *feed(bool located, bool active, int profileCount) {
         [](auto) { return false; }));
 
     service().profileCount = profileCount;
+    service().answersUser = located;
     NetworkService::shared().setBaseUrl(service().base());
     NetworkService::shared().setPaseto(QStringLiteral("v4.local.tour"));
     User user = UserManager::shared().currentUser();
