@@ -1,4 +1,5 @@
 #include "CardAnimator.h"
+#include "GestureReplay.h"
 #include "KeyframeAnimation.h"
 #include "SwipeCard.h"
 #include "SwipeCardDelegate.h"
@@ -23,16 +24,6 @@ public:
     }
     void cardDidTap(SwipeCard *) override { events << "tap"; }
 };
-
-void pan(SwipeCard &card, State state, QPointF translation, QPointF velocity = {},
-         QPointF location = {150, 100}) {
-    PanGestureRecognizer *r = card.panGestureRecognizer();
-    r->setTestState(state);
-    r->setTestTranslation(translation);
-    r->setTestVelocity(velocity);
-    r->setTestLocation(location);
-    r->sendAction();
-}
 
 // A card of 300 × 400 with a plain overlay for left, right and up.
 struct Fixture {
@@ -65,29 +56,48 @@ private Q_SLOTS:
         };
         for (const auto &[velocity, swiped, duration] : cases) {
             Fixture f;
-            pan(f.card, State::Began, {});
-            pan(f.card, State::Ended, {20, 5}, velocity);
+            replayPan(&f.card, State::Began, {});
+            replayPan(&f.card, State::Ended, {20, 5}, velocity);
             QCOMPARE(f.recorder.events.contains("swipe 1"), swiped);
             QCOMPARE(f.card.lastAnimationDuration(), duration);
             QCOMPARE(f.card.isUserInteractionEnabled(), !swiped);
         }
     }
 
+    // Exactly the minimum distance swipes even when slow, a point less springs back; a tie
+    // between up and right goes to up, and a direction taken away never swipes.
+    void distanceThresholdTieAndRemovedDirections() {
+        Fixture f;
+        replayPan(&f.card, State::Began, {});
+        replayPan(&f.card, State::Changed, {f.min, -f.min});
+        QCOMPARE(f.card.activeDirection(), D::Up);
+        replayPan(&f.card, State::Ended, {f.min - 1, 0}, {10, 0});
+        QCOMPARE(f.recorder.events.last(), "cancel");
+        f.card.setSwipeDirections({D::Left, D::Up, D::Down});
+        replayPan(&f.card, State::Began, {});
+        replayPan(&f.card, State::Ended, {f.min * 3, 0}, {3000, 0});
+        QVERIFY(!f.recorder.events.contains("swipe 1"));
+        f.card.setSwipeDirections(SwipeDirections::defaultOrder());
+        replayPan(&f.card, State::Began, {});
+        replayPan(&f.card, State::Ended, {f.min, 0}, {10, 0});
+        QVERIFY(f.recorder.events.contains("swipe 1"));
+    }
+
     void overlayAlphaForStraightAndDiagonalDrags() {
         Fixture f;
-        pan(f.card, State::Began, {});
-        pan(f.card, State::Changed, {f.min * 1.5, 0});
+        replayPan(&f.card, State::Began, {});
+        replayPan(&f.card, State::Changed, {f.min * 1.5, 0});
         QCOMPARE(f.alpha(D::Right), 1.0); // never above 1
-        pan(f.card, State::Changed, {f.min * 0.8, f.min * 0.4});
+        replayPan(&f.card, State::Changed, {f.min * 0.8, f.min * 0.4});
         QVERIFY(qAbs(f.alpha(D::Right) - 0.4) < 1e-9); // 2 × 0.8 − (0.8 + 0.4)
-        pan(f.card, State::Changed, {f.min * 0.3, f.min * 0.6});
+        replayPan(&f.card, State::Changed, {f.min * 0.3, f.min * 0.6});
         QCOMPARE(f.card.activeDirection(), D::Down); // no overlay for down: none shows
         QCOMPARE(f.alpha(D::Right), 0.0);
-        pan(f.card, State::Changed, {f.min * 0.5, -f.min * 0.5});
+        replayPan(&f.card, State::Changed, {f.min * 0.5, -f.min * 0.5});
         QCOMPARE(f.card.activeDirection(), D::Up);
         QCOMPARE(f.alpha(D::Up), 0.0); // a perfect diagonal cancels out
         QCOMPARE(f.alpha(D::Right), 0.0);
-        pan(f.card, State::Changed, {-f.min * 2, f.min * 0.5});
+        replayPan(&f.card, State::Changed, {-f.min * 2, f.min * 0.5});
         QCOMPARE(f.alpha(D::Left), 1.0);
         QCOMPARE(f.alpha(D::Right) + f.alpha(D::Up), 0.0);
         QCOMPARE(f.recorder.events.first(), "begin");
@@ -100,14 +110,14 @@ private Q_SLOTS:
         Fixture f;
         const qreal screenWidth = SwipeView::screenSize().width();
         const qreal max = f.card.animationOptions().maximumRotationAngle;
-        pan(f.card, State::Began, {}, {}, {150, 199});
-        pan(f.card, State::Changed, {screenWidth / 2, 30}, {}, {150, 199});
+        replayPan(&f.card, State::Began, {}, {}, {150, 199});
+        replayPan(&f.card, State::Changed, {screenWidth / 2, 30}, {}, {150, 199});
         QCOMPARE(f.card.cardTransform().translation, QPointF(screenWidth / 2, 30));
         QVERIFY(qAbs(f.card.cardTransform().rotation - max / 2) < 1e-9);
-        pan(f.card, State::Changed, {screenWidth * 3, 0}, {}, {150, 199});
+        replayPan(&f.card, State::Changed, {screenWidth * 3, 0}, {}, {150, 199});
         QVERIFY(qAbs(f.card.cardTransform().rotation - max) < 1e-9);
-        pan(f.card, State::Began, {}, {}, {150, 200}); // exactly half way counts as lower
-        pan(f.card, State::Changed, {screenWidth / 2, 0}, {}, {150, 200});
+        replayPan(&f.card, State::Began, {}, {}, {150, 200}); // exactly half way counts as lower
+        replayPan(&f.card, State::Changed, {screenWidth / 2, 0}, {}, {150, 200});
         QVERIFY(qAbs(f.card.cardTransform().rotation + max / 2) < 1e-9);
         QCOMPARE(f.card.rotation(), -qRadiansToDegrees(max / 2));
     }
@@ -118,8 +128,8 @@ private Q_SLOTS:
         const QSizeF screen = SwipeView::screenSize();
         const qreal distance = qMax(screen.width(), screen.height()) + 500; // diagonal 300 × 400
         const qreal max = f.card.animationOptions().maximumRotationAngle;
-        pan(f.card, State::Began, {}, {}, {150, 100});
-        pan(f.card, State::Changed, {30, 40}, {}, {150, 100});
+        replayPan(&f.card, State::Began, {}, {}, {150, 100});
+        replayPan(&f.card, State::Changed, {30, 40}, {}, {150, 100});
         CardTransform t = animator.swipeTransform(&f.card, D::Right, false);
         QVERIFY((t.translation - QPointF(0.6, 0.8) * distance).manhattanLength() < 1e-6);
         QCOMPARE(t.rotation, 2 * max);
@@ -128,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(t.translation, QPointF(-distance, 0));
         QCOMPARE(t.rotation, -2 * max);
         QCOMPARE(animator.swipeTransform(&f.card, D::Up, true).rotation, 0.0);
-        pan(f.card, State::Began, {}, {}, {150, 300});
+        replayPan(&f.card, State::Began, {}, {}, {150, 300});
         QCOMPARE(animator.swipeTransform(&f.card, D::Right, false).rotation, -2 * max);
         QCOMPARE(animator.swipeTransform(&f.card, D::Left, false).rotation, 2 * max);
     }
@@ -161,14 +171,14 @@ private Q_SLOTS:
 
     void snapBackCanBeCaughtAndReverseSwipeComesBack() {
         Fixture f;
-        pan(f.card, State::Began, {});
-        pan(f.card, State::Changed, {f.min / 2, 0});
-        pan(f.card, State::Ended, {f.min / 2, 0}, {100, 0});
+        replayPan(&f.card, State::Began, {});
+        replayPan(&f.card, State::Changed, {f.min / 2, 0});
+        replayPan(&f.card, State::Ended, {f.min / 2, 0}, {100, 0});
         QCOMPARE(f.recorder.events.last(), "cancel");
         QVERIFY(f.card.isAnimating());
-        pan(f.card, State::Began, {}); // a new drag stops the spring where it is
+        replayPan(&f.card, State::Began, {}); // a new drag stops the spring where it is
         QVERIFY(!f.card.isAnimating());
-        pan(f.card, State::Ended, {f.min / 2, 0}, {100, 0});
+        replayPan(&f.card, State::Ended, {f.min / 2, 0}, {100, 0});
         QTRY_VERIFY(!f.card.isAnimating());
         QCOMPARE(f.card.cardTransform(), CardTransform());
         QCOMPARE(f.alpha(D::Right), 0.0);

@@ -1,9 +1,11 @@
 #include "CardStackAnimator.h"
+#include "GestureReplay.h"
 #include "SwipeCard.h"
 #include "SwipeCardStack.h"
 #include "SwipeCardStackDataSource.h"
 #include "SwipeCardStackDelegate.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QQuickWindow>
 #include <QStandardPaths>
@@ -15,10 +17,12 @@ using State = PanGestureRecognizer::State;
 namespace {
 class Harness : public SwipeCardStackDataSource, public SwipeCardStackDelegate {
 public:
-    qint64 count = 5;
+    qint64 count = 3;
     QStringList events;
+    QList<qint64> made;
     qint64 numberOfCards(SwipeCardStack *) override { return count; }
-    SwipeCard *cardForIndex(SwipeCardStack *, qint64) override {
+    SwipeCard *cardForIndex(SwipeCardStack *, qint64 index) override {
+        made.append(index);
         auto *card = new SwipeCard;
         card->setOverlay(new QQuickItem, D::Left);
         card->setOverlay(new QQuickItem, D::Right);
@@ -30,18 +34,17 @@ public:
     void didUndoCardAt(SwipeCardStack *, qint64 i, D d) override {
         events << QStringLiteral("undo %1 %2").arg(i).arg(int(d));
     }
+    void didSelectCardAt(SwipeCardStack *, qint64 i) override {
+        events << QStringLiteral("select %1").arg(i);
+    }
     void didSwipeAllCards(SwipeCardStack *) override { events << QStringLiteral("all"); }
 };
 
-// Replays one pan step through the injectable recognizer.
-void pan(SwipeCard *card, State state, QPointF translation, QPointF velocity = {},
-         QPointF location = {100, 50}) {
-    PanGestureRecognizer *r = card->panGestureRecognizer();
-    r->setTestState(state);
-    r->setTestTranslation(translation);
-    r->setTestVelocity(velocity);
-    r->setTestLocation(location);
-    r->sendAction();
+QList<qint64> shown(const SwipeCardStack &stack) {
+    QList<qint64> indices;
+    for (const Card &c : stack.visibleCards())
+        indices.append(c.index);
+    return indices;
 }
 } // namespace
 
@@ -61,119 +64,192 @@ private Q_SLOTS:
     }
 
     void reloadShowsTopCardsOnly() {
+        m_stack->setDataSource(nullptr);
+        m_stack->reloadData();
+        m_stack->insertCard(0, 0);
+        m_stack->appendCards({0});
+        QVERIFY(m_stack->visibleCards().isEmpty());
+        QVERIFY(m_h.made.isEmpty());
+        m_stack->setDataSource(&m_h);
         m_h.count = 1;
         m_stack->reloadData();
-        QCOMPARE(m_stack->visibleCards().size(), 1);
+        QCOMPARE(shown(*m_stack), QList<qint64>{0});
         QCOMPARE(m_stack->topCard()->scale(), 1.0);
         m_h.count = 5;
         m_stack->reloadData();
-        QCOMPARE(m_stack->visibleCards().size(), 2);
+        QCOMPARE(shown(*m_stack), (QList<qint64>{0, 1}));
         SwipeCard *back = m_stack->visibleCards()[1].card;
-        QCOMPARE(back->scale(), 0.95);
+        QCOMPARE(back->scale(), SwipeCardStack::kBackgroundScale);
         QVERIFY(!back->isUserInteractionEnabled());
+
     }
 
-    void dragClassification() {
+    void programmaticSwipesDealTheNextCard() {
+        m_h.count = 4;
         m_stack->reloadData();
-        SwipeCard *card = m_stack->topCard();
-        const qreal min = card->minimumSwipeDistance(D::Right);
-        pan(card, State::Began, {});
-        pan(card, State::Changed, {min, -min});
-        QCOMPARE(card->activeDirection(), D::Up); // tie: up stands before right
-        QCOMPARE(card->overlay(D::Right)->opacity(), 0.0);
-        pan(card, State::Changed, {min - 1, 0}, {}, {100, 50});
-        const qreal upperTilt = card->rotation();
-        QVERIFY(upperTilt > 0);
-        QCOMPARE(card->overlay(D::Right)->opacity(), (min - 1) / min);
-        pan(card, State::Changed, {min * 0.8, min * 0.4}, {}, {100, 50});
-        QVERIFY(card->overlay(D::Right)->opacity() < 0.8 * 0.8 + 1e-9); // diagonal shows less
-        card->setSwipeDirections({D::Left, D::Up, D::Down});
-        pan(card, State::Ended, {min * 3, 0}, {3000, 0});
-        QVERIFY(m_h.events.isEmpty()); // removed direction never swipes
-        card->setSwipeDirections(SwipeDirections::defaultOrder());
-        pan(card, State::Began, {}, {}, {100, 350});
-        pan(card, State::Changed, {min - 1, 0}, {}, {100, 350});
-        QVERIFY(card->rotation() < 0); // lower half tilts the other way
-        pan(card, State::Ended, {min - 1, 0}, {1099, 0}, {100, 350});
-        QVERIFY(m_h.events.isEmpty()); // a point short and too slow snaps back
-        QCOMPARE(card->lastAnimationDuration(), 0.6);
-        pan(card, State::Ended, {min, 0}, {10, 0});
+        QCOMPARE(m_h.made, (QList<qint64>{0, 1}));
+        QPointer<SwipeCard> first = m_stack->topCard();
+        m_stack->swipe(D::Right, true);
+        QCOMPARE(m_h.made, (QList<qint64>{0, 1, 2}));
+        QCOMPARE(shown(*m_stack), (QList<qint64>{1, 2}));
+        QVERIFY(!first->isUserInteractionEnabled());
+        QVERIFY(m_stack->topCard()->isUserInteractionEnabled());
+        m_stack->swipe(D::Left, true); // ignored while animating
         QCOMPARE(m_h.events, QStringList{"swipe 0 1"});
-        QCOMPARE(card->lastAnimationDuration(), 0.7);
+        QElapsedTimer timer;
+        timer.start();
+        QTRY_VERIFY(!m_stack->isAnimating());
+        // The background waits for the overlay fade (0.105 s), then grows for 0.35 s.
+        QVERIFY(timer.elapsed() >= 440);
+        QTRY_VERIFY(!first);
+        QPointer<SwipeCard> second = m_stack->topCard();
+        m_stack->swipe(D::Left, false);
+        QVERIFY(!m_stack->isAnimating());
+        QVERIFY(!second || !second->parentItem()); // gone at once
+        QCOMPARE(m_stack->visibleCards()[1].card->scale(), SwipeCardStack::kBackgroundScale);
     }
 
     void flickThrowAndBackgroundDurations() {
         m_stack->reloadData();
         QPointer<SwipeCard> card = m_stack->topCard();
-        pan(card, State::Began, {});
-        pan(card, State::Ended, {20, 0}, {2200, 0});
+        replayPan(card, State::Began, {});
+        replayPan(card, State::Ended, {20, 0}, {2200, 0});
         QCOMPARE(m_h.events, QStringList{"swipe 0 1"});
         QCOMPARE(card->lastAnimationDuration(), 0.5);
         QCOMPARE(CardStackAnimator::swipeDuration(m_stack.get(), card, D::Right, false), 0.25);
         QVERIFY(m_stack->isAnimating());
-        m_stack->swipe(D::Left, true); // ignored while animating
-        QCOMPARE(m_h.events.size(), 1);
         QTRY_VERIFY(!m_stack->isAnimating());
         QTRY_VERIFY(!card);
     }
 
-    void swipeLastCardUndoAndGating() {
-        m_h.count = 2;
+    // The last card: the delegate hears the swipe, then that all are gone; the stack has
+    // nothing to animate, while the card itself still flies off and is then removed.
+    void gestureSwipeOfTheLastCard() {
+        m_h.count = 1;
         m_stack->reloadData();
-        m_stack->swipe(D::Left, false);
+        QPointer<SwipeCard> last = m_stack->topCard();
+        replayPan(last, State::Began, {});
+        replayPan(last, State::Ended, {10, 0}, {3000, 0});
+        QCOMPARE(m_h.events, (QStringList{"swipe 0 1", "all"}));
         QVERIFY(!m_stack->isAnimating());
-        m_stack->swipe(D::Right, false);
-        QCOMPARE(m_h.events, (QStringList{"swipe 0 0", "swipe 1 1", "all"}));
-        QVERIFY(!m_stack->isAnimating());
-        m_stack->undoLastSwipe(true);
-        QCOMPARE(m_h.events.last(), "undo 1 1");
-        QCOMPARE(m_stack->visibleCards().first().index, 1);
-        QTRY_VERIFY(!m_stack->isAnimating());
-
-        m_stack->setShouldRecognizeVerticalDrag(false);
-        PanGestureRecognizer *r = m_stack->topCard()->panGestureRecognizer();
-        r->setTestVelocity(QPointF(10, 300));
-        QVERIFY(!r->shouldBegin());
-        r->setTestVelocity(QPointF(300, 10));
-        QVERIFY(r->shouldBegin());
+        QVERIFY(m_stack->visibleCards().isEmpty());
+        QVERIFY(last && last->parentItem());
+        QTRY_VERIFY(!last);
+        m_stack->swipe(D::Left, true); // nothing left to swipe
+        QCOMPARE(m_h.events.size(), 2);
     }
 
-    // Real mouse events: velocity comes from their timestamps, and a quick short flick throws.
-    void realMouseFlickIsMeasuredAndThrown() {
+    void undoRestoresInReverseOrder() {
+        m_stack->reloadData();
+        m_stack->undoLastSwipe(true); // nothing to undo
+        QVERIFY(m_h.events.isEmpty());
+        QVERIFY(!m_stack->isAnimating());
+        m_stack->swipe(D::Left, false);
+        m_stack->swipe(D::Up, false);
+        m_stack->swipe(D::Right, false);
+        QCOMPARE(m_h.events.last(), "all");
+        m_stack->undoLastSwipe(true);
+        QCOMPARE(shown(*m_stack), QList<qint64>{2});
+        QTRY_VERIFY(!m_stack->isAnimating());
+        m_stack->undoLastSwipe(false);
+        QCOMPARE(shown(*m_stack), (QList<qint64>{1, 2}));
+        m_stack->undoLastSwipe(false);
+        QCOMPARE(shown(*m_stack), (QList<qint64>{0, 1}));
+        QCOMPARE(m_h.events, (QStringList{"swipe 0 0", "swipe 1 2", "swipe 2 1", "all", "undo 2 1",
+                                          "undo 1 2", "undo 0 0"}));
+        QCOMPARE(m_stack->topCard()->scale(), 1.0);
+        QCOMPARE(m_stack->visibleCards()[1].card->scale(), SwipeCardStack::kBackgroundScale);
+        QVERIFY(m_stack->topCard()->isUserInteractionEnabled());
+        QVERIFY(m_stack->swipedIndices().isEmpty());
+    }
+
+    // The card behind grows to full size as the top one is dragged half the shorter side away,
+    // and shrinks back when the drag is given up.
+    void backgroundCardFollowsTheDrag() {
+        m_stack->reloadData();
+        SwipeCard *top = m_stack->topCard();
+        SwipeCard *next = m_stack->visibleCards()[1].card;
+        replayPan(top, State::Began, {});
+        replayPan(top, State::Changed, {75, 10}); // a quarter of the shorter side (300)
+        QCOMPARE(next->scale(), 0.975);
+        replayPan(top, State::Changed, {-20, 200});
+        QCOMPARE(next->scale(), 1.0);
+        replayPan(top, State::Ended, {-20, 20});
+        QTRY_COMPARE(next->scale(), SwipeCardStack::kBackgroundScale);
+        QVERIFY(m_h.events.isEmpty());
+    }
+
+    void shiftRotatesOnlyAnIdleStackOfTwoOrMore() {
+        m_stack->reloadData();
+        m_stack->shift(1, false);
+        QCOMPARE(shown(*m_stack), (QList<qint64>{1, 2}));
+        m_stack->shift(0, false);
+        QCOMPARE(shown(*m_stack), (QList<qint64>{1, 2}));
+        m_stack->shift(-1, true);
+        QCOMPARE(shown(*m_stack), (QList<qint64>{0, 1}));
+        QVERIFY(m_stack->isAnimating());
+        m_stack->shift(1, true); // refused while animating
+        QCOMPARE(shown(*m_stack), (QList<qint64>{0, 1}));
+        QTRY_VERIFY(!m_stack->isAnimating());
+        m_h.count = 1;
+        m_stack->reloadData();
+        m_stack->shift(1, false);
+        QCOMPARE(shown(*m_stack), QList<qint64>{0});
+    }
+
+    // Real mouse events: velocity comes from their timestamps, a quick short flick throws, and
+    // a press and release in place selects the new top card.
+    void realMouseFlickAndTap() {
         QQuickWindow window;
         window.resize(300, 400);
         m_stack->setParentItem(window.contentItem());
         m_stack->reloadData();
         QPointer<SwipeCard> card = m_stack->topCard();
-        auto send = [&](QEvent::Type type, QPointF pos, ulong time) {
-            QMouseEvent e(type, pos, pos, pos, Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-            e.setTimestamp(time);
-            QCoreApplication::sendEvent(&window, &e);
-        };
-        send(QEvent::MouseButtonPress, {100, 100}, 1000);
+        sendMouse(window, QEvent::MouseButtonPress, {100, 100}, 1000);
         for (int i = 1; i <= 4; ++i)
-            send(QEvent::MouseMove, {100.0 + 10 * i, 100}, 1000 + 5 * i);
+            sendMouse(window, QEvent::MouseMove, {100.0 + 10 * i, 100}, 1000 + 5 * i);
         QCOMPARE(card->panGestureRecognizer()->velocity(), QPointF(2000, 0));
         QCOMPARE(card->panGestureRecognizer()->translation(), QPointF(40, 0));
         QVERIFY(card->rotation() > 0);
-        send(QEvent::MouseButtonRelease, {140, 100}, 1020);
+        sendMouse(window, QEvent::MouseButtonRelease, {140, 100}, 1020);
         QCOMPARE(m_h.events, QStringList{"swipe 0 1"});
         QCOMPARE(card->lastAnimationDuration(), 1100.0 / 2000.0);
 
-        // A press and release in place is a tap on the new top card, not a drag.
-        SwipeCard *next = m_stack->topCard();
-        QVERIFY(next->isUserInteractionEnabled());
         QTRY_VERIFY(!m_stack->isAnimating());
-        send(QEvent::MouseButtonPress, {50, 300}, 2000);
-        send(QEvent::MouseButtonRelease, {51, 300}, 2050);
-        QCOMPARE(next->internalTouchLocation(), QPointF(51, 300));
+        sendMouse(window, QEvent::MouseButtonPress, {50, 300}, 2000);
+        sendMouse(window, QEvent::MouseButtonRelease, {51, 300}, 2050);
+        QCOMPARE(m_h.events.last(), "select 1");
+        QCOMPARE(m_stack->topCard()->internalTouchLocation(), QPointF(51, 300));
+        m_stack->setParentItem(nullptr);
+    }
+
+    // A drag that starts vertically never moves the card when vertical drags are off, while a
+    // horizontal one still does.
+    void verticalDragsRefusedWhenSwitchedOff() {
+        QQuickWindow window;
+        window.resize(300, 400);
+        m_stack->setParentItem(window.contentItem());
+        m_stack->setShouldRecognizeVerticalDrag(false);
+        m_stack->reloadData();
+        SwipeCard *top = m_stack->topCard();
+        sendMouse(window, QEvent::MouseButtonPress, {150, 100}, 1000);
+        for (int i = 1; i <= 10; ++i)
+            sendMouse(window, QEvent::MouseMove, {150.0 + i, 100.0 + 20 * i}, 1000 + 10 * i);
+        QCOMPARE(top->cardTransform().translation, QPointF());
+        sendMouse(window, QEvent::MouseButtonRelease, {160, 300}, 1200);
+        QVERIFY(m_h.events.isEmpty()); // neither a swipe nor a tap
+        QCOMPARE(m_stack->topCard(), top);
+
+        sendMouse(window, QEvent::MouseButtonPress, {150, 100}, 2000);
+        for (int i = 1; i <= 5; ++i)
+            sendMouse(window, QEvent::MouseMove, {150.0 + 10 * i, 100.0 + i}, 2000 + 10 * i);
+        QCOMPARE(top->cardTransform().translation, QPointF(50, 5));
         m_stack->setParentItem(nullptr);
     }
 
     void invalidUpdateStopsTheProcess() {
         if (qEnvironmentVariableIsSet("ZIREL_INVALID_UPDATE_CHILD")) {
+            m_h.count = 5;
             m_stack->reloadData();
             m_stack->insertCard(0, 0); // the data source still says 5
             return;
