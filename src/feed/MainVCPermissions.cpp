@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSettings>
+#include <utility>
 
 MainVCPermissions::MainVCPermissions(UserManager &users, NetworkService &network, QObject *parent)
     : QObject(parent)
@@ -16,8 +17,13 @@ MainVCPermissions::MainVCPermissions(UserManager &users, NetworkService &network
     , m_network(network) {}
 
 void MainVCPermissions::start() {
+    // Two questions at once would stack one window over the other; the notification question
+    // waits until the location one is answered.
+    m_notificationsWaiting = AppServices::shared().locationService().authorizationStatus() ==
+                             LocationAuthorization::NotDetermined;
     askLocation();
-    askNotifications();
+    if (!m_notificationsWaiting)
+        askNotifications();
 }
 
 void MainVCPermissions::askLocation() {
@@ -39,6 +45,8 @@ void MainVCPermissions::askLocation() {
 void MainVCPermissions::authorizationChanged(LocationAuthorization status) {
     if (LocationService::isAuthorized(status))
         AppServices::shared().locationService().requestLocation();
+    if (std::exchange(m_notificationsWaiting, false))
+        askNotifications();
 }
 
 void MainVCPermissions::locationsUpdated(const QList<QGeoCoordinate> &locations) {

@@ -28,4 +28,5 @@ private:
     UserManager &m_users;
     NetworkService &m_network;
     bool m_didReceiveLocation = false;
+    bool m_notificationsWaiting = false;
 };

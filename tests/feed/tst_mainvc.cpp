@@ -322,6 +322,7 @@ private Q_SLOTS:
         auto screen = makeScreen();
         QCOMPARE(m_location->authorizationRequests, 1);
         QCOMPARE(m_location->locationRequests, 0);
+        QCOMPARE(m_permission->requests, 0); // one question at a time
         Q_EMIT m_location->authorizationChanged(LocationAuthorization::AuthorizedWhenInUse);
         QCOMPARE(m_location->locationRequests, 1);
         QCOMPARE(m_permission->requests, 1);
