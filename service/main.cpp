@@ -16,9 +16,14 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("zirel-service"));
     QTextStream out(stdout);
 
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << ServiceOptions::usage();
+        return 0;
+    }
     ServiceOptions options;
     QString error;
-    if (!options.parse(QGuiApplication::arguments(), &error)) {
+    if (!options.parse(arguments, &error)) {
         out << "Error: " << error << Qt::endl << ServiceOptions::usage();
         return 2;
     }
