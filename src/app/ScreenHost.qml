@@ -6,7 +6,7 @@ Item {
     id: host
 
     required property ViewController controller
-    readonly property ViewController presented: controller ? controller.presentedViewController : null
+    readonly property ViewController presented: controller ? controller.ownPresented : null
 
     function load() {
         if (host.controller && host.controller.viewSource.toString() !== "")

@@ -70,6 +70,10 @@ void ViewController::endDisappearance() {
 void ViewController::present(ViewController *vc, int style, bool animated) {
     if (!vc)
         return;
+    if (ViewController *root = presentationRoot(); root != this) {
+        root->present(vc, style, animated);
+        return;
+    }
     // A screen presents on whatever is already on top of it, as a stack of sheets would.
     if (m_presented) {
         m_presented->present(vc, style, animated);
@@ -86,6 +90,10 @@ void ViewController::present(ViewController *vc, int style, bool animated) {
 }
 
 void ViewController::dismiss(bool animated) {
+    if (ViewController *root = presentationRoot(); root != this) {
+        root->dismiss(animated);
+        return;
+    }
     // Dismissing a presenter closes what it presents; a presented screen closes itself.
     ViewController *target = m_presented ? m_presented.data() : this;
     ViewController *presenter = target->m_presenting;
@@ -100,6 +108,13 @@ void ViewController::dismiss(bool animated) {
     target->endDisappearance();
     target->m_presenting = nullptr;
     target->deleteLater();
+}
+
+ViewController *ViewController::presentationRoot() const {
+    const ViewController *root = this;
+    while (root->m_container)
+        root = root->m_container;
+    return const_cast<ViewController *>(root);
 }
 
 ViewController *ViewController::topmostPresented() {

@@ -28,8 +28,9 @@ class ViewController : public QObject {
     Q_PROPERTY(QString typeName READ typeName CONSTANT)
     Q_PROPERTY(QUrl viewSource READ viewSource CONSTANT)
     Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
-    Q_PROPERTY(ViewController *presentedViewController READ presentedViewController NOTIFY
-                   presentedViewControllerChanged)
+    // What this very screen shows above itself; screens inside a container hand their
+    // presentations to the outermost container, so only that one shows them.
+    Q_PROPERTY(ViewController *ownPresented READ ownPresented NOTIFY presentedViewControllerChanged)
     Q_PROPERTY(int presentationStyle READ presentationStyle NOTIFY presentedViewControllerChanged)
     Q_PROPERTY(
         bool presentationAnimated READ presentationAnimated NOTIFY presentedViewControllerChanged)
@@ -65,7 +66,9 @@ public:
     /// The topmost screen presented on this one, or this screen itself.
     [[nodiscard]] ViewController *topmostPresented();
 
-    ViewController *presentedViewController() const { return m_presented; }
+    /// What this screen presents, or, inside a container, what the outermost container presents.
+    ViewController *presentedViewController() const { return presentationRoot()->m_presented; }
+    ViewController *ownPresented() const { return m_presented; }
     ViewController *presentingViewController() const { return m_presenting; }
     int presentationStyle() const { return m_presentationStyle; }
     bool presentationAnimated() const { return m_presentationAnimated; }
@@ -73,6 +76,9 @@ public:
     NavigationContainer *navigationContainer() const;
     TabContainer *tabBarController() const;
     void setContainer(ViewController *container) { m_container = container; }
+    /// The outermost container of this screen, or the screen itself: presentations cover it
+    /// whole, so a dimmed sheet over a tab also covers the tab bar.
+    [[nodiscard]] ViewController *presentationRoot() const;
     ViewController *container() const { return m_container; }
 
     bool hidesTabBar() const { return m_hidesTabBar; }

@@ -132,6 +132,19 @@ private Q_SLOTS:
         tabs->setSelectedIndex(7);
         QCOMPARE(tabs->selectedIndex(), 1);
 
+        // A screen inside the tabs presents over the whole container, tab bar included, and
+        // can close it again.
+        auto *likes = tabs->visibleChild();
+        auto *alert = new AlertTextVC(QStringLiteral("text"));
+        likes->present(alert, PresentationStyle::CrossDissolve, false);
+        QCOMPARE(tabs->ownPresented(), alert);
+        QVERIFY(!likes->ownPresented());
+        QCOMPARE(likes->presentedViewController(), alert);
+        QCOMPARE(window.frontScreen(), alert);
+        QPointer<ViewController> gone = alert;
+        likes->dismiss(false);
+        QTRY_VERIFY(gone.isNull());
+
         QSignalSpy badges(tabs, &TabContainer::badgesChanged);
         tabs->setBadge(1, QStringLiteral("3"));
         tabs->setBadge(1, QStringLiteral("3"));
