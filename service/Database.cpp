@@ -58,6 +58,9 @@ const QStringList &migrations() {
         "CREATE INDEX tokens_user ON tokens (user_id)",
         R"(CREATE TABLE push_tokens (user_id TEXT PRIMARY KEY, token TEXT NOT NULL,
             updated_at BIGINT NOT NULL))",
+        // A new match stays unread for each side until that side opens the conversation.
+        "ALTER TABLE matches ADD COLUMN opened_a INTEGER NOT NULL DEFAULT 0",
+        "ALTER TABLE matches ADD COLUMN opened_b INTEGER NOT NULL DEFAULT 0",
     };
     return steps;
 }

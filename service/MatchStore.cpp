@@ -129,12 +129,14 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
     QSqlQuery q = m_db.exec(
         QStringLiteral("SELECT ") + UserStore::profileColumns() +
             QStringLiteral(
-                ", m.id, m.chat_id, m.created_at FROM matches m JOIN users u ON u.id = "
+                ", m.id, m.chat_id, m.created_at, "
+                "(CASE WHEN m.user_a = ? THEN m.opened_a ELSE m.opened_b END) "
+                "FROM matches m JOIN users u ON u.id = "
                 "(CASE WHEN m.user_a = ? THEN m.user_b ELSE m.user_a END) "
                 "WHERE (m.user_a = ? OR m.user_b = ?) AND NOT EXISTS (SELECT 1 FROM blocks b "
                 "WHERE (b.from_id = ? AND b.to_id = u.id) OR (b.from_id = u.id AND b.to_id = ?)) "
                 "ORDER BY m.last_activity DESC, m.id LIMIT ? OFFSET ?"),
-        {userId, userId, userId, userId, userId, perPage, qint64(page - 1) * perPage});
+        {userId, userId, userId, userId, userId, userId, perPage, qint64(page - 1) * perPage});
     QJsonArray list;
     while (q.next()) {
         const double d =
@@ -144,7 +146,8 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
         QSqlQuery last =
             m_db.exec(kMessageColumns + QStringLiteral("ORDER BY created_at DESC, id DESC LIMIT 1"),
                       {chatId});
-        const bool unread = m_db.scalar(QStringLiteral("SELECT 1 FROM messages WHERE chat_id = ? "
+        const bool unread = !q.value(13).toBool() ||
+                            m_db.scalar(QStringLiteral("SELECT 1 FROM messages WHERE chat_id = ? "
                                                        "AND sender_id <> ? AND is_read = 0"),
                                         {chatId, userId})
                                 .isValid();
@@ -158,6 +161,17 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
                                 {QStringLiteral("isUnread"), unread}});
     }
     return list;
+}
+
+void MatchStore::markRead(const QString &userId, const QString &chatId) {
+    m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
+                             "sender_id <> ? AND is_read = 0"),
+              {chatId, userId});
+    m_db.exec(QStringLiteral("UPDATE matches SET "
+                             "opened_a = CASE WHEN user_a = ? THEN 1 ELSE opened_a END, "
+                             "opened_b = CASE WHEN user_b = ? THEN 1 ELSE opened_b END "
+                             "WHERE chat_id = ?"),
+              {userId, userId, chatId});
 }
 
 void MatchStore::requireMember(const QString &userId, const QString &chatId) {
@@ -185,9 +199,7 @@ QJsonArray MatchStore::newer(const QString &userId, const QString &chatId, const
                                            "ORDER BY created_at, id LIMIT ?"),
                         {chatId, secs, secs, lastMessageId, kMessagePage});
     const QJsonArray list = messagesOf(q, false);
-    m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
-                             "sender_id <> ? AND is_read = 0"),
-              {chatId, userId});
+    markRead(userId, chatId);
     return list;
 }
 
@@ -199,14 +211,13 @@ QJsonArray MatchStore::older(const QString &userId, const QString &chatId,
                                                    "id DESC LIMIT ?"),
                   {chatId, before.toSecsSinceEpoch(), kMessagePage});
     const QJsonArray list = messagesOf(q, true);
-    m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
-                             "sender_id <> ? AND is_read = 0"),
-              {chatId, userId});
+    markRead(userId, chatId);
     return list;
 }
 
 void MatchStore::send(const QString &senderId, const QString &chatId, const QString &content) {
     requireMember(senderId, chatId);
+    markRead(senderId, chatId);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, created_at) "
                              "VALUES (?, ?, ?, ?, ?)"),

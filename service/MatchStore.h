@@ -38,6 +38,8 @@ public:
     [[nodiscard]] QString otherMember(const QString &chatId, const QString &userId);
 
 private:
+    // Everything the other side wrote is read, and the match is no longer new, for this user.
+    void markRead(const QString &userId, const QString &chatId);
     // Throws 404/403 unless userId belongs to the chat.
     void requireMember(const QString &userId, const QString &chatId);
     void requirePerson(const QString &from, const QString &to);

@@ -55,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(match.value("chatID"), chatsB.at(0).toObject().value("chatID"));
         QCOMPARE(match.value("profile").toObject().value("userID").toString(), b);
         QCOMPARE(match.value("messages").toArray().size(), 0);
-        QCOMPARE(match.value("isUnread").toBool(), false);
+        QCOMPARE(match.value("isUnread").toBool(), true); // new until opened
         QVERIFY(!match.value("createdAt").toString().contains('.'));
         QVERIFY(service.call("GET", "chats?page=2&perPage=20", {}, ta).array().isEmpty());
 
