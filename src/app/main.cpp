@@ -1,7 +1,11 @@
+#include "FirstFrameProbe.h"
 #include "ImageCacheManager.h"
+#include "MainVC.h"
 #include "QmlHost.h"
 #include "SceneStart.h"
 #include "StartVC.h"
+#include "SwipeCardStack.h"
+#include "TabBar.h"
 #include "UserManager.h"
 #include "Window.h"
 #include "WindowGeometry.h"
@@ -14,6 +18,17 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+namespace {
+// The main screen is up and its feed draws at least one card.
+bool feedShowsCards(const Window &window) {
+    const auto *tabs = qobject_cast<TabBar *>(window.root());
+    const auto *feed = tabs ? qobject_cast<MainVC *>(tabs->tabs().value(TabBar::feedTab)) : nullptr;
+    const SwipeCardStack *stack = feed ? feed->cardStack() : nullptr;
+    return stack && feed->cardStackVisible() && stack->isVisible() &&
+           !stack->visibleCards().isEmpty();
+}
+} // namespace
 
 int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
@@ -41,6 +56,10 @@ int main(int argc, char *argv[]) {
     QQuickWindow *quickWindow = host.quickWindow();
     if (!quickWindow)
         return 1;
+    // For the start-up benchmark: report the first frame with cards on the feed, then quit.
+    if (qEnvironmentVariableIntValue("ZIREL_EXIT_AFTER_FIRST_CARDS") == 1)
+        new FirstFrameProbe(
+            quickWindow, [&window] { return feedShowsCards(window); }, &app);
     SceneStart::connect(window);
     if (auto *start = qobject_cast<StartVC *>(window.root()); start && options.isSet(reviewCode))
         start->reviewLogIn(options.value(reviewCode));

@@ -239,7 +239,11 @@ void MainVC::handleProfiles(const Result<QList<ProfileView>> &result, bool refil
 void MainVC::refill() {
     m_isLoadingMoreProfiles = true;
     m_buttons->setUndoButtonEnabled(false);
-    loadProfiles(true);
+    // Asked before the service has the last swipes, it would deal those people again.
+    if (m_swipesInFlight > 0)
+        m_refillAfterSwipes = true;
+    else
+        loadProfiles(true);
 }
 
 qint64 MainVC::numberOfCards(SwipeCardStack *) {
@@ -290,11 +294,17 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
 
 void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
     const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
+    ++m_swipesInFlight;
     Endpoints::swipeFromFeed(
         userID, type, QString(),
         [weak = QPointer<MainVC>(this)](Result<SwipeResponse> result) {
-            onMain(weak.data(),
-                   [result = std::move(result)](MainVC *) { handleSwipeResponse(result); });
+            onMain(weak.data(), [result = std::move(result)](MainVC *self) {
+                handleSwipeResponse(result);
+                if (--self->m_swipesInFlight == 0 && self->m_refillAfterSwipes) {
+                    self->m_refillAfterSwipes = false;
+                    self->loadProfiles(true);
+                }
+            });
         },
         m_network);
 }

@@ -136,6 +136,8 @@ private:
     UserManager &m_users;
     NetworkService &m_network;
     bool m_isLoadingMoreProfiles = false;
+    int m_swipesInFlight = 0;
+    bool m_refillAfterSwipes = false;
     MainVCState::State m_state = MainVCState::Loading;
     QList<CardModel> m_cardData;
     int m_shown = AvatarView;

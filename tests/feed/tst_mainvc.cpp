@@ -259,6 +259,9 @@ private Q_SLOTS:
         StdoutCapture out;
         m_fake->respondDelayed(QStringLiteral("fetchProfiles"), std::chrono::milliseconds(300), 200,
                                profiles(2));
+        // The refill waits for the service to have the swipes, or it deals the same people.
+        m_fake->respondDelayed(QStringLiteral("swipes"), std::chrono::milliseconds(600), 200,
+                               swipeAnswer("swipeCreated"));
         screen->buttonTapped(screen->buttonStackView()->passButton());
         QVERIFY(screen->isLoadingMoreProfiles());
         QVERIFY(!screen->buttonStackView()->isUndoButtonEnabled());
@@ -273,7 +276,8 @@ private Q_SLOTS:
         QCOMPARE(screen->cardData().size(), 2);
         const QString log = out.text();
         QVERIFY(log.contains(u"Все карточки были свайпнуты!\n"));
-        QVERIFY(log.contains(u"Дозагрузка профилей завершена\n"));
+        const qsizetype swiped = log.lastIndexOf(u"Swipe created, no match yet.\n");
+        QVERIFY(swiped >= 0 && swiped < log.indexOf(u"Дозагрузка профилей завершена\n"));
     }
 
     void swipeAnswersAreLoggedAndAMatchTellsLikesAndChats() {

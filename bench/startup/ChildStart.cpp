@@ -1,0 +1,41 @@
+#include "ChildStart.h"
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QProcess>
+
+ChildStart::ChildStart(QString program, QStringList arguments, QProcessEnvironment environment)
+    : m_program(std::move(program))
+    , m_arguments(std::move(arguments))
+    , m_environment(std::move(environment)) {}
+
+std::optional<ChildStart::Figures> ChildStart::run(int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(m_environment);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    QByteArray output;
+    std::optional<Figures> figures;
+    const QDeadlineTimer deadline(timeoutMs);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(m_program, m_arguments);
+    while (!figures && !deadline.hasExpired()) {
+        if (!process.waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 100))) &&
+            process.state() == QProcess::NotRunning)
+            break;
+        const double elapsed = clock.nsecsElapsed() / 1e6;
+        output += process.readAllStandardOutput();
+        for (const QByteArray &text : output.split('\n'))
+            if (const auto report = FirstFrameProbe::parse(QString::fromUtf8(text)))
+                figures = Figures{elapsed, *report};
+    }
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    if (!figures)
+        m_error = QStringLiteral("%1 gave no first-frame report: %2\n%3")
+                      .arg(m_program, process.errorString(),
+                           QString::fromUtf8(output + process.readAllStandardError()).right(2000));
+    return figures;
+}

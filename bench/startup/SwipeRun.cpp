@@ -1,0 +1,114 @@
+#include "SwipeRun.h"
+
+#include "AppServices.h"
+#include "BuildConfigValues.h"
+#include "ButtonStackView.h"
+#include "DesktopLocationService.h"
+#include "DesktopNotificationPermission.h"
+#include "FileSecretBackend.h"
+#include "FirstFrameProbe.h"
+#include "MainVC.h"
+#include "NetworkService.h"
+#include "QmlHost.h"
+#include "SecureStore.h"
+#include "StartVC.h"
+#include "SwipeCardStack.h"
+#include "TabBar.h"
+#include "Window.h"
+
+#include <QElapsedTimer>
+#include <QQuickWindow>
+#include <QTest>
+#include <malloc.h>
+
+namespace {
+constexpr int kWaitMs = 30000;
+
+PermissionPrompt::Ask allowAtOnce() {
+    return [](const std::function<void(bool)> &answer) {
+        answer(true);
+        return true;
+    };
+}
+
+bool cardsReady(const MainVC &feed) {
+    return feed.state() == int(MainVCState::DisplayingCards) && !feed.cardStack()->isAnimating() &&
+           !feed.cardStack()->visibleCards().isEmpty();
+}
+} // namespace
+
+SwipeRun::SwipeRun(QString baseUrl)
+    : m_baseUrl(std::move(baseUrl)) {}
+
+bool SwipeRun::swipeOnce(MainVC &feed, bool like) {
+    if (!QTest::qWaitFor([&feed] { return cardsReady(feed); }, kWaitMs))
+        return false;
+    ButtonStackView *buttons = feed.buttonStackView();
+    buttons->handleTap(like ? buttons->likeButton() : buttons->passButton());
+    return true;
+}
+
+std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
+    NetworkService::shared().setBaseUrl(m_baseUrl);
+    SecureStore::shared().replaceBackend(
+        std::make_unique<FileSecretBackend>(m_dir.filePath(QStringLiteral("store.json"))));
+    // The reviewers' account already has a position; the stand-ins only keep prompts away.
+    AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+        std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("l.ini")), QSettings::IniFormat),
+        PositionOverride{}, false, allowAtOnce()));
+    AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
+        std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("n.ini")), QSettings::IniFormat),
+        allowAtOnce()));
+
+    Window window;
+    QmlHost host(window);
+    QQuickWindow *quick = host.quickWindow();
+    if (!quick) {
+        m_error = QStringLiteral("the QML did not load");
+        return std::nullopt;
+    }
+    quick->resize(1000, 800);
+    quick->show();
+    auto *start = new StartVC();
+    window.setRoot(start);
+    start->reviewLogIn(QStringLiteral(ZIREL_BUILD_REVIEW_CODE));
+    auto *tabs = qobject_cast<TabBar *>(window.root());
+    auto *feed = tabs ? qobject_cast<MainVC *>(tabs->tabs().value(TabBar::feedTab)) : nullptr;
+    if (!feed || !QTest::qWaitFor([feed] { return cardsReady(*feed); }, kWaitMs)) {
+        m_error = QStringLiteral("the feed showed no cards");
+        return std::nullopt;
+    }
+
+    Figures figures;
+    figures.swipes = swipes;
+    figures.step = step;
+    figures.residentAtCardsKiB = FirstFrameProbe::residentKiB();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < swipes; ++i) {
+        if (i % step == 0)
+            figures.residentEveryStepKiB.append(FirstFrameProbe::residentKiB());
+        if (!swipeOnce(*feed, i % 2 == 0)) {
+            m_error = QStringLiteral("no card to swipe after %1 swipes").arg(i);
+            return std::nullopt;
+        }
+    }
+    // The last refill and the answers still on their way belong to the swipes; the crowd may
+    // have run out with the last one.
+    const auto settled = [feed] {
+        return !feed->isLoadingMoreProfiles() && !feed->cardStack()->isAnimating() &&
+               (cardsReady(*feed) || feed->state() == int(MainVCState::NoCards));
+    };
+    if (!QTest::qWaitFor(settled, kWaitMs)) {
+        m_error = QStringLiteral("the feed did not settle after the last swipe");
+        return std::nullopt;
+    }
+    figures.swipesMs = clock.nsecsElapsed() / 1e6;
+    // Photos of the last page's cards may still be arriving; they count too.
+    QTest::qWait(500);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    figures.residentAfterKiB = FirstFrameProbe::residentKiB();
+    malloc_trim(0);
+    figures.residentTrimmedKiB = FirstFrameProbe::residentKiB();
+    return figures;
+}

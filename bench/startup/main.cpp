@@ -1,0 +1,193 @@
+// Start-up and swipe memory of the client against the reference service on loopback.
+//
+// Times the real client binary from spawn to its first frame with cards on the feed (offscreen,
+// the service seeded with demo people around a fixed place) as a returning user (a stored
+// session and permissions already answered) and at a first start signed in with the review code
+// (the window flips to the main screen and the permission questions come up), and the same for
+// a minimal Qt Quick window (bench-startup-window); medians of several alternating starts. Then
+// runs the client in this process and notes the resident memory at the first cards and after 100
+// swipes. Usage: bench-startup [--runs N]   (run under dbus-run-session like the tests)
+#include "BuildConfigValues.h"
+#include "ChildStart.h"
+#include "DesktopLocationService.h"
+#include "DesktopNotifier.h"
+#include "FileSecretBackend.h"
+#include "FirstFrameProbe.h"
+#include "ServiceProcess.h"
+#include "StdoutCapture.h"
+#include "SwipeRun.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtQml/qqmlextensionplugin.h>
+#include <algorithm>
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+namespace {
+const QString kCrowd = QStringLiteral("55.0,37.0");
+constexpr int kDemoPeople = 240;
+constexpr int kSwipes = 100;
+constexpr int kMemoryStep = 20;
+
+void print(const QString &text) {
+    std::fputs(qPrintable(text + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+double mib(qint64 kib) {
+    return kib / 1024.0;
+}
+
+QProcessEnvironment childEnvironment(const QString &home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    // A fresh installation every time: no stored window, photos or preferences. Without a
+    // session bus the secure store is the file below, whatever keyring the machine has.
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    return env;
+}
+
+// What a returning user's installation holds: the session on the main screen and the location
+// and notification questions answered. The token is the reviewers'.
+bool prepareReturningUser(const QString &home) {
+    FileSecretBackend store(home + QStringLiteral("/data/Zirel/secure-store.json"));
+    // The client sets no organisation name; Qt files its settings under this one.
+    QSettings defaults(home + QStringLiteral("/config/Unknown Organization/Zirel.conf"),
+                       QSettings::IniFormat);
+    defaults.setValue(DesktopLocationService::allowedKey(), true);
+    defaults.setValue(DesktopNotifier::allowedKey(), true);
+    defaults.sync();
+    return store.store(QStringLiteral("paseto"), ZIREL_BUILD_REVIEW_TOKEN) &&
+           store.store(QStringLiteral("screen"), "main") && defaults.status() == QSettings::NoError;
+}
+
+struct Series {
+    QList<double> wallMs;
+    QList<qint64> selfMs;
+    QList<qint64> residentKiB;
+
+    void add(const ChildStart::Figures &f) {
+        wallMs.append(f.wallMs);
+        selfMs.append(f.report.msSinceStart);
+        residentKiB.append(f.report.residentKiB);
+    }
+    template <class T> static T median(QList<T> values) {
+        std::sort(values.begin(), values.end());
+        return values.at(values.size() / 2);
+    }
+    QString describe() const {
+        return QStringLiteral("%1 ms (min %2, process-reported %3 ms), VmRSS %4 MiB")
+            .arg(median(wallMs), 0, 'f', 0)
+            .arg(*std::min_element(wallMs.cbegin(), wallMs.cend()), 0, 'f', 0)
+            .arg(median(selfMs))
+            .arg(mib(median(residentKiB)), 0, 'f', 1);
+    }
+};
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser options;
+    const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("starts of each"),
+                                  QStringLiteral("N"), QStringLiteral("5"));
+    options.addOption(runs);
+    options.process(app);
+
+    ServiceProcess service({QStringLiteral("--seed-demo"), QString::number(kDemoPeople),
+                            QStringLiteral("--near"), kCrowd, QStringLiteral("--serve")});
+    if (!service.start(300000)) {
+        print(QStringLiteral("The service did not start: ") + service.output());
+        return 1;
+    }
+    print(QStringLiteral("Service on %1 with %2 demo people around %3")
+              .arg(service.baseUrl())
+              .arg(kDemoPeople)
+              .arg(kCrowd));
+
+    QTemporaryDir homes;
+    Series returning;
+    Series reviewCode;
+    Series window;
+    const int count = qMax(1, options.value(runs).toInt());
+    for (int i = 0; i < count; ++i) {
+        const QString home = homes.filePath(QStringLiteral("%1-").arg(i));
+        if (!prepareReturningUser(home + u'r')) {
+            print(QStringLiteral("Cannot prepare a session under ") + homes.path());
+            return 1;
+        }
+        const auto clientEnvironment = [&service](const QString &path) {
+            QProcessEnvironment env = childEnvironment(path);
+            env.insert(QStringLiteral("ZIREL_BASE_URL"), service.baseUrl());
+            env.insert(QStringLiteral("ZIREL_POSITION"), kCrowd);
+            env.insert(QStringLiteral("ZIREL_EXIT_AFTER_FIRST_CARDS"), QStringLiteral("1"));
+            return env;
+        };
+        ChildStart starts[] = {
+            {QStringLiteral(ZIREL_MINIMAL_WINDOW_BINARY), {}, childEnvironment(home + u'w')},
+            {QStringLiteral(ZIREL_CLIENT_BINARY), {}, clientEnvironment(home + u'r')},
+            {QStringLiteral(ZIREL_CLIENT_BINARY),
+             {QStringLiteral("--review-code"), QStringLiteral(ZIREL_BUILD_REVIEW_CODE)},
+             clientEnvironment(home + u'f')}};
+        Series *series[] = {&window, &returning, &reviewCode};
+        for (int k = 0; k < 3; ++k) {
+            const auto figures = starts[k].run();
+            if (!figures) {
+                print(starts[k].error());
+                return 1;
+            }
+            series[k]->add(*figures);
+        }
+    }
+    const double base = Series::median(window.wallMs);
+    print(
+        QStringLiteral("Start-up to the first frame, median of %1 starts from spawn:").arg(count));
+    print(QStringLiteral("  minimal Qt Quick window:            ") + window.describe());
+    print(QStringLiteral("  client, returning user, with cards: ") + returning.describe() +
+          QStringLiteral(", ratio %1").arg(Series::median(returning.wallMs) / base, 0, 'f', 2));
+    print(QStringLiteral("  client, review code, with cards:    ") + reviewCode.describe() +
+          QStringLiteral(", ratio %1").arg(Series::median(reviewCode.wallMs) / base, 0, 'f', 2));
+    print(QStringLiteral("  (target: ratio below 1.5)"));
+
+    SwipeRun swipeRun(service.baseUrl());
+    std::optional<SwipeRun::Figures> memory;
+    {
+        StdoutCapture quiet; // the client's diagnostic lines
+        memory = swipeRun.run(kSwipes, kMemoryStep);
+    }
+    if (!memory) {
+        print(QStringLiteral("Swipe run failed: ") + swipeRun.error());
+        return 1;
+    }
+    const qint64 growth = memory->residentAfterKiB - memory->residentAtCardsKiB;
+    print(QStringLiteral("Client in this process, %1 swipes in %2 s:")
+              .arg(memory->swipes)
+              .arg(memory->swipesMs / 1000, 0, 'f', 1));
+    print(QStringLiteral("  VmRSS at first cards %1 MiB, after the swipes %2 MiB: growth %3 MiB "
+                         "(target below 20)")
+              .arg(mib(memory->residentAtCardsKiB), 0, 'f', 1)
+              .arg(mib(memory->residentAfterKiB), 0, 'f', 1)
+              .arg(mib(growth), 0, 'f', 1));
+    QStringList curve;
+    for (int k = 0; k < memory->residentEveryStepKiB.size(); ++k)
+        curve.append(QStringLiteral("%1: %2")
+                         .arg(k * memory->step)
+                         .arg(mib(memory->residentEveryStepKiB.at(k)), 0, 'f', 1));
+    print(QStringLiteral("  VmRSS in MiB before swipe ") + curve.join(QStringLiteral(", ")));
+    print(QStringLiteral("  after malloc_trim %1 MiB: growth %2 MiB still in use")
+              .arg(mib(memory->residentTrimmedKiB), 0, 'f', 1)
+              .arg(mib(memory->residentTrimmedKiB - memory->residentAtCardsKiB), 0, 'f', 1));
+    return 0;
+}

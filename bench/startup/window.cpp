@@ -1,0 +1,26 @@
+// The yardstick of the start-up benchmark: an empty Qt Quick window with one rectangle that
+// reports its first frame as the client does, linked with nothing but Qt Quick.
+#include "FirstFrameProbe.h"
+
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+
+int main(int argc, char *argv[]) {
+    QGuiApplication app(argc, argv);
+    QQuickWindow window;
+    window.resize(1000, 800);
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\nRectangle { color: \"white\" }", QUrl());
+    auto *rectangle = qobject_cast<QQuickItem *>(component.create());
+    if (!rectangle)
+        return 1;
+    rectangle->setParentItem(window.contentItem());
+    rectangle->setSize(window.size());
+    FirstFrameProbe probe(&window, [] { return true; });
+    window.show();
+    return QGuiApplication::exec();
+}
