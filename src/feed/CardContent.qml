@@ -8,16 +8,8 @@ Item {
     id: root
 
     required property CardView card
-    // The card is drawn once into a texture that moves and turns with the card, instead of
-    // every part being drawn again in each frame of a drag.
-    layer.enabled: true
-    layer.smooth: true
     readonly property real cornerRadius: 10
     readonly property real margin: 16
-
-    // Until the first photo's pixels are ready there is nothing worth drawing; a card is dealt
-    // behind the top one, so nobody sees it wait.
-    visible: !(photo.pending && !photo.showing)
 
     // The photo comes with the black backing and the shade; these stand in without one.
     Rectangle {

@@ -4,11 +4,15 @@
 #include "CardStackDemoVC.h"
 #include "CardView.h"
 #include "FakeService.h"
+#include "NetworkService.h"
 #include "PhotoScaler.h"
 #include "SwipeCardStack.h"
 #include "SymbolImageProvider.h"
 
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -334,6 +338,46 @@ private Q_SLOTS:
         QTRY_VERIFY(!stack->isAnimating() && !stack->topCard()->isAnimating());
         QTRY_VERIFY(stack->visibleCards()[1].card->contentDrawn());
         QTRY_VERIFY(!stack->visibleCards()[1].card->isVisible());
+    }
+
+    // The developer screen shows the service's people with their downloaded photos and keeps
+    // the drawn portraits when the service fails.
+    void developerScreenTakesPeopleFromTheService() {
+        FakeService service;
+        QVERIFY(service.start());
+        NetworkService::shared().setBaseUrl(service.baseUrl());
+        NetworkService::shared().setPaseto(QStringLiteral("v4.local.test"));
+        service.respond("fetchProfiles", 500, "{}");
+        CardStackDemoVC failed(CardStackDemoVC::sampleModels(2));
+        QSignalSpy failedAnswer(&failed, &CardStackDemoVC::serviceAnswered);
+        failed.loadViewIfNeeded();
+        QVERIFY(failedAnswer.wait(5000));
+        QVERIFY(failed.status().startsWith(QStringLiteral("Сервис не ответил")));
+        QCOMPARE(failed.numberOfCards(nullptr), 2);
+
+        const QJsonObject person{{"userID", "USER-1"},
+                                 {"name", QStringLiteral("Ольга")},
+                                 {"age", 30},
+                                 {"bio", ""},
+                                 {"distance", 4},
+                                 {"job", ""},
+                                 {"edu", ""},
+                                 {"city", ""},
+                                 {"hasCheckmark", false},
+                                 {"photoURLs", QJsonArray{service.baseUrl() + "p.png"}}};
+        service.respond("fetchProfiles", 200, QJsonDocument(QJsonArray{person}).toJson());
+        service.respond("p.png", 200, png({40, 60}, Qt::green));
+        CardStackDemoVC demo(CardStackDemoVC::sampleModels(2));
+        QSignalSpy answer(&demo, &CardStackDemoVC::serviceAnswered);
+        demo.loadViewIfNeeded();
+        QVERIFY(answer.wait(5000));
+        QCOMPARE(demo.status(), QStringLiteral("Люди из сервиса: 1"));
+        QCOMPARE(demo.numberOfCards(nullptr), 1);
+        std::unique_ptr<SwipeCard> card(demo.cardForIndex(nullptr, 0));
+        auto *view = qobject_cast<CardView *>(card.get());
+        QCOMPARE(view->name(), QStringLiteral("Ольга"));
+        QTRY_COMPARE(view->loadedImages().size(), 1);
+        QCOMPARE(view->currentImage().pixelColor(20, 30), QColor(Qt::green));
     }
 
     // Under an item of a QML engine the card gets its drawing, which reports where the text

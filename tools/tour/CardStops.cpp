@@ -1,11 +1,37 @@
+#include "BuildConfigValues.h"
 #include "CardStackDemoVC.h"
+#include "NetworkService.h"
+#include "ServiceProcess.h"
 #include "SwipeView.h"
 #include "TourStops.h"
 
+#include <cstdio>
+
 namespace {
-// The developer screen of the card stack, optionally with the top card held in a drag of a
-// little more than the swipe distance, so the direction's stamp shows fully.
+// The reference service with demo people around the centre of Moscow, where the reviewers'
+// account stands too; started once for all card stops and signed in to as the reviewer.
+void useDemoService() {
+    static ServiceProcess service({QStringLiteral("--demo"), QStringLiteral("--seed-demo"),
+                                   QStringLiteral("8"), QStringLiteral("--near"),
+                                   QStringLiteral("55.7558,37.6173"), QStringLiteral("--serve")});
+    static const bool started = [] {
+        const bool ok = service.start();
+        if (!ok)
+            std::fprintf(stderr, "the reference service did not start: %s\n",
+                         qPrintable(service.output()));
+        return ok;
+    }();
+    if (!started)
+        return;
+    NetworkService::shared().setBaseUrl(service.baseUrl());
+    NetworkService::shared().setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+}
+
+// The developer screen of the card stack with the service's demo people, optionally with the
+// top card held in a drag of a little more than the swipe distance, so the direction's stamp
+// shows fully.
 ViewController *cardStack(int horizontalSign) {
+    useDemoService();
     auto *demo = new CardStackDemoVC(CardStackDemoVC::sampleModels(6));
     if (horizontalSign != 0) {
         const QSizeF screen = SwipeView::screenSize();
