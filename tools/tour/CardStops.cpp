@@ -5,6 +5,8 @@
 #include "SwipeView.h"
 #include "TourStops.h"
 
+#include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -40,12 +42,24 @@ ViewController *cardStack(int horizontalSign) {
     }
     return demo;
 }
+
+// With ZIREL_TOUR_HAND_MS set, the developer screen stays open that long once it is shown, for
+// a hand or a scripted mouse on a real display to drag its cards.
+ViewController *cardStackForHand() {
+    ViewController *demo = cardStack(0);
+    const int ms = qEnvironmentVariableIntValue("ZIREL_TOUR_HAND_MS");
+    QTimer::singleShot(100, demo, [ms] { QTest::qWait(ms); });
+    return demo;
+}
 } // namespace
 
 QList<TourStop> cardStops() {
-    return {
+    QList<TourStop> stops{
         {QStringLiteral("cards"), [] { return cardStack(0); }},
         {QStringLiteral("cards-like"), [] { return cardStack(1); }},
         {QStringLiteral("cards-pass"), [] { return cardStack(-1); }},
     };
+    if (qEnvironmentVariableIsSet("ZIREL_TOUR_HAND_MS"))
+        stops.append({QStringLiteral("cards-hand"), cardStackForHand});
+    return stops;
 }
