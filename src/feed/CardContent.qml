@@ -11,25 +11,30 @@ Item {
     readonly property real cornerRadius: 10
     readonly property real margin: 16
 
+    // The photo comes with the black backing and the shade; these stand in without one.
     Rectangle {
         anchors.fill: parent
         radius: root.cornerRadius
         color: "black"
-    }
-
-    CardPhotoView {
-        anchors.fill: parent
-        radius: root.cornerRadius
-        image: root.card.currentImage
+        visible: !photo.showing
     }
 
     Rectangle {
         anchors.fill: parent
         radius: root.cornerRadius
+        visible: !photo.showing
         gradient: Gradient {
             GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0) }
             GradientStop { position: 1.0; color: "black" }
         }
+    }
+
+    CardPhotoView {
+        id: photo
+        anchors.fill: parent
+        radius: root.cornerRadius
+        shaded: true
+        image: root.card.currentImage
     }
 
     Row {
@@ -155,9 +160,10 @@ Item {
         }
     }
 
-    BusyIndicator {
+    // Made only while photos download: a running spinner would redraw the card every frame.
+    Loader {
         anchors.centerIn: parent
-        running: root.card.isLoading
-        visible: running
+        active: root.card.isLoading
+        sourceComponent: BusyIndicator { running: true }
     }
 }

@@ -1,46 +1,84 @@
 #include "CardPhotoView.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QQuickWindow>
 
 CardPhotoView::CardPhotoView(QQuickItem *parent)
-    : QQuickPaintedItem(parent) {
-    setAntialiasing(true);
-}
+    : QQuickPaintedItem(parent) {}
 
 void CardPhotoView::setImage(const QImage &image) {
     if (image.cacheKey() == m_image.cacheKey())
         return;
     m_image = image;
-    update();
+    prepare();
     Q_EMIT imageChanged();
 }
 
 void CardPhotoView::setRadius(qreal radius) {
-    if (qFuzzyCompare(radius, m_radius))
+    if (qFuzzyCompare(radius, m_look.radius))
         return;
-    m_radius = radius;
-    update();
-    Q_EMIT radiusChanged();
+    m_look.radius = radius;
+    prepare();
+    Q_EMIT lookChanged();
 }
 
-QRectF CardPhotoView::fillSourceRect(QSizeF image, QSizeF box) {
-    if (image.isEmpty() || box.isEmpty())
-        return {};
-    const qreal scale = qMax(box.width() / image.width(), box.height() / image.height());
-    const QSizeF shown(box.width() / scale, box.height() / scale);
-    return {QPointF((image.width() - shown.width()) / 2, (image.height() - shown.height()) / 2),
-            shown};
+void CardPhotoView::setShaded(bool shaded) {
+    if (shaded == m_look.shaded)
+        return;
+    m_look.shaded = shaded;
+    prepare();
+    Q_EMIT lookChanged();
+}
+
+void CardPhotoView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) {
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        prepare();
+}
+
+void CardPhotoView::itemChange(ItemChange change, const ItemChangeData &value) {
+    QQuickPaintedItem::itemChange(change, value);
+    if (change == ItemDevicePixelRatioHasChanged || change == ItemSceneChange)
+        prepare();
+}
+
+QSize CardPhotoView::pixelSize() const {
+    const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    return (size() * ratio).toSize();
+}
+
+void CardPhotoView::prepare() {
+    m_look.box = pixelSize();
+    if (m_image.isNull() || m_look.box.isEmpty()) {
+        show({}, false);
+        return;
+    }
+    PhotoScaler &scaler = PhotoScaler::shared();
+    if (const std::optional<QImage> ready = scaler.cached(m_image, m_look)) {
+        show(*ready, false);
+        return;
+    }
+    // What is shown so far stays until the new pixels are ready, so paging never flashes.
+    show(m_shown, true);
+    const qint64 wanted = m_image.cacheKey();
+    scaler.request(m_image, m_look, this, [this, wanted, asked = m_look](const QImage &prepared) {
+        if (m_image.cacheKey() == wanted && m_look == asked)
+            show(prepared, false);
+    });
+}
+
+void CardPhotoView::show(const QImage &prepared, bool pending) {
+    if (prepared.cacheKey() == m_shown.cacheKey() && pending == m_pending)
+        return;
+    const bool changed = prepared.cacheKey() != m_shown.cacheKey();
+    m_shown = prepared;
+    m_pending = pending;
+    if (changed)
+        update();
+    Q_EMIT shownImageChanged();
 }
 
 void CardPhotoView::paint(QPainter *painter) {
-    if (m_image.isNull())
-        return;
-    const QRectF box(0, 0, width(), height());
-    QPainterPath clip;
-    clip.addRoundedRect(box, m_radius, m_radius);
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->setClipPath(clip);
-    painter->drawImage(box, m_image, fillSourceRect(m_image.size(), box.size()));
+    if (!m_shown.isNull())
+        painter->drawImage(QRectF(0, 0, width(), height()), m_shown);
 }

@@ -1,33 +1,55 @@
 #pragma once
 
+#include "PhotoScaler.h"
+
 #include <QImage>
 #include <QQuickPaintedItem>
 
-// One photo filling the item (cropped to keep its proportions) with rounded corners, painted
-// once per photo or size change so a moving card costs no repaint.
+// One photo filling the item (cropped to keep its proportions) with rounded corners over black,
+// optionally shaded towards the bottom. The finished pixels are prepared once per photo and
+// size off the main thread and painted without scaling; moving the card moves the painted
+// pixels and costs no repaint.
 class CardPhotoView : public QQuickPaintedItem {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(QImage image READ image WRITE setImage NOTIFY imageChanged)
-    Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY radiusChanged)
+    Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY lookChanged)
+    Q_PROPERTY(bool shaded READ shaded WRITE setShaded NOTIFY lookChanged)
+    Q_PROPERTY(bool pending READ pending NOTIFY shownImageChanged)
+    Q_PROPERTY(bool showing READ showing NOTIFY shownImageChanged)
 public:
     explicit CardPhotoView(QQuickItem *parent = nullptr);
 
     [[nodiscard]] QImage image() const { return m_image; }
     void setImage(const QImage &image);
-    [[nodiscard]] qreal radius() const { return m_radius; }
+    [[nodiscard]] qreal radius() const { return m_look.radius; }
     void setRadius(qreal radius);
-
-    /// The part of an image of that size shown in a box of that size: centred, aspect kept.
-    [[nodiscard]] static QRectF fillSourceRect(QSizeF image, QSizeF box);
+    [[nodiscard]] bool shaded() const { return m_look.shaded; }
+    void setShaded(bool shaded);
+    /// What is painted: the photo prepared for the item's pixel size, once that is ready.
+    [[nodiscard]] QImage shownImage() const { return m_shown; }
+    /// A photo is set but its pixels for the current size are not ready yet.
+    [[nodiscard]] bool pending() const { return m_pending; }
+    [[nodiscard]] bool showing() const { return !m_shown.isNull(); }
 
     void paint(QPainter *painter) override;
 
 Q_SIGNALS:
     void imageChanged();
-    void radiusChanged();
+    void lookChanged();
+    void shownImageChanged();
+
+protected:
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData &value) override;
 
 private:
+    [[nodiscard]] QSize pixelSize() const;
+    void prepare();
+    void show(const QImage &prepared, bool pending);
+
     QImage m_image;
-    qreal m_radius = 0;
+    QImage m_shown;
+    PhotoScaler::Look m_look;
+    bool m_pending = false;
 };

@@ -2,7 +2,10 @@
 
 #include "CardOverlay.h"
 #include "CardView.h"
+#include "Endpoints.h"
+#include "MainVC.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QTimer>
@@ -85,6 +88,37 @@ QList<CardModel> CardStackDemoVC::sampleModels(int count) {
         models.append(m);
     }
     return models;
+}
+
+void CardStackDemoVC::viewDidLoad() {
+    setStatus(QStringLiteral("Загрузка людей из сервиса…"));
+    Endpoints::fetchProfiles(
+        [weak = QPointer<CardStackDemoVC>(this)](Result<QList<ProfileView>> result) {
+            QMetaObject::invokeMethod(
+                qApp,
+                [weak, result = std::move(result)] {
+                    if (weak)
+                        weak->handleProfiles(result);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void CardStackDemoVC::handleProfiles(const Result<QList<ProfileView>> &result) {
+    if (!result.ok()) {
+        setStatus(QStringLiteral("Сервис не ответил, портреты нарисованы: ") +
+                  result.error().reason);
+    } else if (result.value().isEmpty()) {
+        setStatus(QStringLiteral("Сервис никого не нашёл, портреты нарисованы"));
+    } else {
+        m_models.clear();
+        for (const ProfileView &profile : result.value())
+            m_models.append(MainVC::cardModel(profile));
+        setStatus(QStringLiteral("Люди из сервиса: %1").arg(m_models.size()));
+        if (m_stack)
+            attachStack(m_stack);
+    }
+    Q_EMIT serviceAnswered();
 }
 
 void CardStackDemoVC::attachStack(SwipeCardStack *stack) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CardModel.h"
+#include "ProfileView.h"
+#include "Result.h"
 #include "SwipeCardStack.h"
 #include "SwipeCardStackDataSource.h"
 #include "SwipeCardStackDelegate.h"
@@ -9,9 +11,11 @@
 #include <QPointer>
 #include <optional>
 
-// Developer screen: a stack of profile cards built from given records, with pass, like and
-// undo buttons and a line telling what the stack last reported. It can start with the top
-// card held in a drag, so the overlays can be looked at without a hand on the mouse.
+// Developer screen: a stack of profile cards with pass, like and undo buttons and a line telling
+// what the stack last reported. When it opens it asks the service for people nearby, and their
+// cards, photos downloaded as in the feed, replace the given records; those stay when the
+// service does not answer or finds nobody. It can start with the top card held in a drag, so
+// the overlays can be looked at without a hand on the mouse.
 class CardStackDemoVC : public ViewController,
                         public SwipeCardStackDataSource,
                         public SwipeCardStackDelegate {
@@ -50,8 +54,14 @@ public:
 
 Q_SIGNALS:
     void statusChanged();
+    /// The service's answer has been handled, whatever it was.
+    void serviceAnswered();
+
+protected:
+    void viewDidLoad() override;
 
 private:
+    void handleProfiles(const Result<QList<ProfileView>> &result);
     void setStatus(const QString &status);
     void holdDrag();
 

@@ -4,6 +4,7 @@
 #include "KeyframeAnimation.h"
 #include "SwipeCardDelegate.h"
 
+#include <QQuickWindow>
 #include <QtMath>
 
 SwipeCard::SwipeCard(QQuickItem *parent)
@@ -31,8 +32,14 @@ void SwipeCard::setContent(QQuickItem *content) {
     if (content) {
         content->setParentItem(this);
         content->setZ(-1000);
+        connect(content, &QQuickItem::visibleChanged, this, [this] {
+            awaitFirstFrame();
+            Q_EMIT coverChanged();
+        });
     }
     layoutParts();
+    awaitFirstFrame();
+    Q_EMIT coverChanged();
 }
 
 void SwipeCard::setFooter(QQuickItem *footer) {
@@ -107,6 +114,27 @@ void SwipeCard::geometryChange(const QRectF &newGeometry, const QRectF &oldGeome
 void SwipeCard::setCardTransform(const CardTransform &transform) {
     m_transform = transform;
     applyTransform();
+    Q_EMIT coverChanged();
+}
+
+void SwipeCard::awaitFirstFrame() {
+    if (m_contentDrawn || !m_content || !m_content->isVisible() || !window())
+        return;
+    QPointer<SwipeCard> self(this);
+    connect(
+        window(), &QQuickWindow::afterRendering, this,
+        [self] {
+            if (!self || self->m_contentDrawn)
+                return;
+            self->m_contentDrawn = true;
+            Q_EMIT self->coverChanged();
+        },
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+}
+
+bool SwipeCard::hidesCardsBehind(qreal scale) const {
+    return m_transform.translation.isNull() && m_transform.rotation == 0 &&
+           m_transform.scale >= scale && m_content && m_content->isVisible() && opacity() >= 1;
 }
 
 void SwipeCard::applyTransform() {

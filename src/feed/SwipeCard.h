@@ -60,6 +60,17 @@ public:
 
     [[nodiscard]] static CardAnimator &animator();
 
+    /// Whether the card hides whatever lies within its resting bounds at up to that scale:
+    /// at rest, scaled at least that much, with its content shown.
+    [[nodiscard]] bool hidesCardsBehind(qreal scale) const;
+    /// The content has been in a rendered frame; until then a card behind the top one is kept
+    /// in the scene, so its drawing is made while it is dealt and not when it is first seen.
+    [[nodiscard]] bool contentDrawn() const { return m_contentDrawn; }
+
+Q_SIGNALS:
+    /// The card moved, turned, scaled, or its content was shown or hidden.
+    void coverChanged();
+
 protected:
     void beginSwiping() override;
     void continueSwiping() override;
@@ -75,6 +86,7 @@ private:
     [[nodiscard]] qreal overlayAlpha(SwipeDirection direction,
                                      std::optional<SwipeDirection> active) const;
     void startThrow(KeyframeAnimation *animation);
+    void awaitFirstFrame();
 
     CardAnimationOptions m_options;
     QPointer<QQuickItem> m_content;
@@ -87,4 +99,5 @@ private:
     QList<QPointer<KeyframeAnimation>> m_animations;
     CardTransform m_transform;
     qreal m_lastDuration = 0;
+    bool m_contentDrawn = false;
 };

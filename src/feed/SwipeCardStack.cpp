@@ -85,6 +85,7 @@ SwipeCard *SwipeCardStack::makeCard(qint64 index) {
                static_cast<long long>(index));
     card->setParentItem(m_container);
     card->setDelegate(this);
+    connect(card, &SwipeCard::coverChanged, this, &SwipeCardStack::hideCoveredCards);
     QPointer<SwipeCard> guarded(card);
     card->panGestureRecognizer()->setShouldBegin(
         [this, guarded] { return guarded && allowsPan(guarded); });
@@ -100,9 +101,21 @@ bool SwipeCardStack::allowsPan(SwipeCard *card) const {
     return true;
 }
 
+// The software renderer draws every card under a moving one in full, rounded corners and all,
+// so a card that the top card hides entirely is taken out of the scene until it shows again.
+void SwipeCardStack::hideCoveredCards() {
+    const SwipeCard *top = topCard();
+    for (qsizetype p = 0; p < m_visibleCards.size(); ++p) {
+        if (SwipeCard *card = m_visibleCards[p].card)
+            card->setVisible(p == 0 || !card->contentDrawn() ||
+                             !top->hidesCardsBehind(card->cardTransform().scale));
+    }
+}
+
 void SwipeCardStack::removeCardView(SwipeCard *card) {
     if (!card)
         return;
+    disconnect(card, &SwipeCard::coverChanged, this, &SwipeCardStack::hideCoveredCards);
     card->setDelegate(nullptr);
     card->removeAllAnimations();
     card->setParentItem(nullptr);
@@ -122,6 +135,7 @@ void SwipeCardStack::reloadVisibleCards() {
         layoutCard(card, p);
         m_visibleCards.insert(p, {index, card});
     }
+    hideCoveredCards();
 }
 
 void SwipeCardStack::reloadData() {
@@ -137,8 +151,10 @@ void SwipeCardStack::swipeTopCard(SwipeDirection direction, bool forced, bool an
         return;
     const Card top = m_visibleCards.takeFirst();
     m_state.swipe(direction);
-    if (top.card)
+    if (top.card) {
         top.card->setZ(1);
+        disconnect(top.card, &SwipeCard::coverChanged, this, &SwipeCardStack::hideCoveredCards);
+    }
     // The new top card takes touches at once, before the cards behind finish growing.
     for (qsizetype p = 0; p < m_visibleCards.size(); ++p) {
         if (SwipeCard *card = m_visibleCards[p].card) {
@@ -153,6 +169,7 @@ void SwipeCardStack::swipeTopCard(SwipeDirection direction, bool forced, bool an
         layoutCard(card, p);
         m_visibleCards.append({index, card});
     }
+    hideCoveredCards();
     if (m_delegate)
         m_delegate->didSwipeCardAt(this, top.index, direction);
     if (m_state.remainingIndices().isEmpty()) {

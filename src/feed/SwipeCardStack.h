@@ -93,6 +93,7 @@ private:
     void removeCardView(SwipeCard *card);
     [[nodiscard]] bool allowsPan(SwipeCard *card) const;
     void layoutContainer();
+    void hideCoveredCards();
 
     CardStackAnimationOptions m_animationOptions;
     bool m_horizontalDrag = true;

@@ -1,13 +1,22 @@
 #include "CardOverlay.h"
 #include "CardOverlayLabelView.h"
 #include "CardPhotoView.h"
+#include "CardStackDemoVC.h"
 #include "CardView.h"
 #include "FakeService.h"
+#include "NetworkService.h"
+#include "PhotoScaler.h"
+#include "SwipeCardStack.h"
 #include "SymbolImageProvider.h"
 
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -44,6 +53,15 @@ void drag(SwipeCard &card, QPointF translation) {
     r->setTestState(State::Changed);
     r->sendAction();
 }
+
+class CountingPhoto : public CardPhotoView {
+public:
+    int paints = 0;
+    void paint(QPainter *painter) override {
+        ++paints;
+        CardPhotoView::paint(painter);
+    }
+};
 
 CardModel model(int photos, int infoItems) {
     CardModel m;
@@ -230,12 +248,136 @@ private Q_SLOTS:
         QVERIFY(pass.label()->fittedPixelSize() > CardOverlayLabelView::kFontPixelSize / 2);
     }
 
-    void photosFillTheCardKeepingTheirShape() {
-        // A wide photo in a tall card loses its sides, a tall one its top and bottom.
-        QCOMPARE(CardPhotoView::fillSourceRect({800, 400}, {300, 600}), QRectF(300, 0, 200, 400));
-        QCOMPARE(CardPhotoView::fillSourceRect({300, 1200}, {300, 600}), QRectF(0, 300, 300, 600));
-        QCOMPARE(CardPhotoView::fillSourceRect({600, 1200}, {300, 600}), QRectF(0, 0, 600, 1200));
-        QVERIFY(CardPhotoView::fillSourceRect({}, {300, 600}).isNull());
+    // A photo is prepared once per size off the main thread, cropped to the card's shape with
+    // rounded corners and the shade; moving the card paints nothing again.
+    void photosArePreparedOnceAndNotPerFrame() {
+        QCOMPARE(PhotoScaler::fillSourceRect({800, 400}, {300, 600}), QRectF(300, 0, 200, 400));
+        QCOMPARE(PhotoScaler::fillSourceRect({300, 1200}, {300, 600}), QRectF(0, 300, 300, 600));
+        QVERIFY(PhotoScaler::fillSourceRect({}, {300, 600}).isNull());
+
+        QQuickWindow window;
+        window.resize(400, 600);
+        QImage photo = picture({2000, 1000}, Qt::red); // wide: its blue sides are cut off
+        QPainter(&photo).fillRect(0, 0, 600, 1000, Qt::blue);
+        const int before = PhotoScaler::shared().preparedCount();
+        CountingPhoto first;
+        CountingPhoto second;
+        for (CountingPhoto *view : {&first, &second}) {
+            view->setParentItem(window.contentItem());
+            view->setSize({200, 300});
+            view->setRadius(10);
+            view->setShaded(true);
+            view->setImage(photo);
+            QVERIFY(view->pending() && !view->showing());
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(first.showing() && second.showing());
+        QCOMPARE(PhotoScaler::shared().preparedCount(), before + 1);
+        const QImage shown = first.shownImage();
+        QCOMPARE(shown.size(), QSize(200, 300));
+        QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
+        QVERIFY(shown.pixelColor(100, 5).red() > 240 && shown.pixelColor(100, 5).blue() < 10);
+        QVERIFY(shown.pixelColor(100, 295).red() < 40);
+        QVERIFY(!window.grabWindow().isNull());
+        const int painted = first.paints;
+        QVERIFY(painted > 0);
+
+        for (int i = 1; i <= 5; ++i) {
+            first.setPosition({i * 10.0, i * 5.0});
+            first.setRotation(i * 3);
+            first.setScale(1 - i * 0.01);
+            QVERIFY(!window.grabWindow().isNull());
+        }
+        QCOMPARE(first.paints, painted);
+        QCOMPARE(PhotoScaler::shared().preparedCount(), before + 1);
+
+        first.setSize({100, 150}); // the old pixels stay until the new ones are ready
+        QVERIFY(first.pending() && first.showing());
+        QTRY_COMPARE(first.shownImage().size(), QSize(100, 150));
+        QCOMPARE(PhotoScaler::shared().preparedCount(), before + 2);
+    }
+
+    // The card behind is out of the scene only while the top card at rest covers it.
+    void cardBehindIsHiddenOnlyWhileCovered() {
+        QQmlEngine engine;
+        engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        QQmlComponent root(&engine);
+        root.setData("import QtQuick\nItem { width: 300; height: 500 }", QUrl());
+        std::unique_ptr<QQuickItem> host(qobject_cast<QQuickItem *>(root.create()));
+        QQuickWindow window;
+        window.resize(300, 500);
+        host->setParentItem(window.contentItem());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        CardStackDemoVC demo(CardStackDemoVC::sampleModels(3));
+        auto *stack = new SwipeCardStack(host.get());
+        stack->setSize({300, 500});
+        demo.attachStack(stack);
+        SwipeCard *top = stack->topCard();
+        SwipeCard *back = stack->visibleCards()[1].card;
+        QVERIFY(back->isVisible()); // drawn once first, so showing it later costs no drawing
+        QTRY_VERIFY(back->contentDrawn());
+        QVERIFY(!back->isVisible());
+
+        drag(*top, {30, 0});
+        QVERIFY(back->isVisible());
+        PanGestureRecognizer *pan = top->panGestureRecognizer();
+        pan->setTestState(State::Ended);
+        pan->sendAction(); // too short: it springs back and covers the card again
+        QVERIFY(back->isVisible());
+        QTRY_VERIFY(!back->isVisible());
+
+        demo.like();
+        QCOMPARE(stack->topCard(), back);
+        QVERIFY(back->isVisible());
+        SwipeCard *next = stack->visibleCards()[1].card;
+        QTRY_VERIFY(next->contentDrawn() && !next->isVisible());
+        demo.undo(); // the card comes back from the side: nothing is covered while it flies
+        QVERIFY(stack->visibleCards()[1].card->isVisible());
+        QTRY_VERIFY(!stack->isAnimating() && !stack->topCard()->isAnimating());
+        QTRY_VERIFY(stack->visibleCards()[1].card->contentDrawn());
+        QTRY_VERIFY(!stack->visibleCards()[1].card->isVisible());
+    }
+
+    // The developer screen shows the service's people with their downloaded photos and keeps
+    // the drawn portraits when the service fails.
+    void developerScreenTakesPeopleFromTheService() {
+        FakeService service;
+        QVERIFY(service.start());
+        NetworkService::shared().setBaseUrl(service.baseUrl());
+        NetworkService::shared().setPaseto(QStringLiteral("v4.local.test"));
+        service.respond("fetchProfiles", 500, "{}");
+        CardStackDemoVC failed(CardStackDemoVC::sampleModels(2));
+        QSignalSpy failedAnswer(&failed, &CardStackDemoVC::serviceAnswered);
+        failed.loadViewIfNeeded();
+        QVERIFY(failedAnswer.wait(5000));
+        QVERIFY(failed.status().startsWith(QStringLiteral("Сервис не ответил")));
+        QCOMPARE(failed.numberOfCards(nullptr), 2);
+
+        const QJsonObject person{{"userID", "USER-1"},
+                                 {"name", QStringLiteral("Ольга")},
+                                 {"age", 30},
+                                 {"bio", ""},
+                                 {"distance", 4},
+                                 {"job", ""},
+                                 {"edu", ""},
+                                 {"city", ""},
+                                 {"hasCheckmark", false},
+                                 {"photoURLs", QJsonArray{service.baseUrl() + "p.png"}}};
+        service.respond("fetchProfiles", 200, QJsonDocument(QJsonArray{person}).toJson());
+        service.respond("p.png", 200, png({40, 60}, Qt::green));
+        CardStackDemoVC demo(CardStackDemoVC::sampleModels(2));
+        QSignalSpy answer(&demo, &CardStackDemoVC::serviceAnswered);
+        demo.loadViewIfNeeded();
+        QVERIFY(answer.wait(5000));
+        QCOMPARE(demo.status(), QStringLiteral("Люди из сервиса: 1"));
+        QCOMPARE(demo.numberOfCards(nullptr), 1);
+        std::unique_ptr<SwipeCard> card(demo.cardForIndex(nullptr, 0));
+        auto *view = qobject_cast<CardView *>(card.get());
+        QCOMPARE(view->name(), QStringLiteral("Ольга"));
+        QTRY_COMPARE(view->loadedImages().size(), 1);
+        QCOMPARE(view->currentImage().pixelColor(20, 30), QColor(Qt::green));
     }
 
     // Under an item of a QML engine the card gets its drawing, which reports where the text

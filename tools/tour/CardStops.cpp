@@ -1,11 +1,39 @@
+#include "BuildConfigValues.h"
 #include "CardStackDemoVC.h"
+#include "NetworkService.h"
+#include "ServiceProcess.h"
 #include "SwipeView.h"
 #include "TourStops.h"
 
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
 namespace {
-// The developer screen of the card stack, optionally with the top card held in a drag of a
-// little more than the swipe distance, so the direction's stamp shows fully.
+// The reference service with demo people around the centre of Moscow, where the reviewers'
+// account stands too; started once for all card stops and signed in to as the reviewer.
+void useDemoService() {
+    static ServiceProcess service({QStringLiteral("--demo"), QStringLiteral("--seed-demo"),
+                                   QStringLiteral("8"), QStringLiteral("--near"),
+                                   QStringLiteral("55.7558,37.6173"), QStringLiteral("--serve")});
+    static const bool started = [] {
+        const bool ok = service.start();
+        if (!ok)
+            std::fprintf(stderr, "the reference service did not start: %s\n",
+                         qPrintable(service.output()));
+        return ok;
+    }();
+    if (!started)
+        return;
+    NetworkService::shared().setBaseUrl(service.baseUrl());
+    NetworkService::shared().setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+}
+
+// The developer screen of the card stack with the service's demo people, optionally with the
+// top card held in a drag of a little more than the swipe distance, so the direction's stamp
+// shows fully.
 ViewController *cardStack(int horizontalSign) {
+    useDemoService();
     auto *demo = new CardStackDemoVC(CardStackDemoVC::sampleModels(6));
     if (horizontalSign != 0) {
         const QSizeF screen = SwipeView::screenSize();
@@ -14,12 +42,24 @@ ViewController *cardStack(int horizontalSign) {
     }
     return demo;
 }
+
+// With ZIREL_TOUR_HAND_MS set, the developer screen stays open that long once it is shown, for
+// a hand or a scripted mouse on a real display to drag its cards.
+ViewController *cardStackForHand() {
+    ViewController *demo = cardStack(0);
+    const int ms = qEnvironmentVariableIntValue("ZIREL_TOUR_HAND_MS");
+    QTimer::singleShot(100, demo, [ms] { QTest::qWait(ms); });
+    return demo;
+}
 } // namespace
 
 QList<TourStop> cardStops() {
-    return {
+    QList<TourStop> stops{
         {QStringLiteral("cards"), [] { return cardStack(0); }},
         {QStringLiteral("cards-like"), [] { return cardStack(1); }},
         {QStringLiteral("cards-pass"), [] { return cardStack(-1); }},
     };
+    if (qEnvironmentVariableIsSet("ZIREL_TOUR_HAND_MS"))
+        stops.append({QStringLiteral("cards-hand"), cardStackForHand});
+    return stops;
 }
