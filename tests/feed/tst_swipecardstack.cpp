@@ -81,7 +81,6 @@ private Q_SLOTS:
         SwipeCard *back = m_stack->visibleCards()[1].card;
         QCOMPARE(back->scale(), SwipeCardStack::kBackgroundScale);
         QVERIFY(!back->isUserInteractionEnabled());
-
     }
 
     void programmaticSwipesDealTheNextCard() {
