@@ -1,5 +1,6 @@
 #include "Fixtures.h"
 #include "NotificationCenter.h"
+#include "PostedNotifications.h"
 #include "StdoutCapture.h"
 #include "UserManager.h"
 
@@ -62,15 +63,12 @@ private Q_SLOTS:
         UserManager manager(std::make_unique<QSettings>(path, QSettings::IniFormat));
         QList<QUrl> prefetched;
         manager.setPhotoPrefetch([&](const QUrl &url) { prefetched.append(url); });
-        int announcements = 0;
-        QObject observer;
-        NotificationCenter::shared().observe(Notifications::didUpdateUser, &observer,
-                                             [&] { ++announcements; });
+        const PostedNotifications announced({Notifications::didUpdateUser});
 
         StdoutCapture capture;
         manager.fetchedUserUpdate(
             Result<User>::failure(APIError::client(QStringLiteral("Нет сети"))));
-        QCOMPARE(announcements, 0);
+        QVERIFY(announced.names().isEmpty());
         QCOMPARE(manager.currentUser(), UserManager::initialUser());
         QVERIFY(capture.text().contains(QStringLiteral("Нет сети\n")));
 
@@ -78,7 +76,7 @@ private Q_SLOTS:
             *User::fromJson(Fixtures::json(QStringLiteral("user.json")).toObject());
         manager.fetchedUserUpdate(Result<User>::success(fetched));
         QCOMPARE(manager.currentUser(), fetched);
-        QCOMPARE(announcements, 1);
+        QCOMPARE(announced.names().size(), 1);
         QCOMPARE(prefetched, QList<QUrl>({QUrl(QStringLiteral("https://cdn.example/p/1.heic")),
                                           QUrl(QStringLiteral("https://cdn.example/p/2.heic"))}));
         QVERIFY(capture.text().contains(QStringLiteral("user: {")));

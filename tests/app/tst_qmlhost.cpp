@@ -1,7 +1,6 @@
 #include "AlertErrorVC.h"
+#include "DrawnWindow.h"
 #include "NavigationContainer.h"
-#include "QmlHost.h"
-#include "Window.h"
 #include "WindowGeometry.h"
 
 #include <QQuickItem>
@@ -12,24 +11,6 @@
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 
-namespace {
-QQuickItem *findByName(QQuickItem *item, const QString &name) {
-    for (QQuickItem *child : item->childItems()) {
-        if (child->isVisible() && child->property("text").toString() == name &&
-            child->metaObject()->indexOfSignal("clicked()") >= 0)
-            return child;
-        if (QQuickItem *found = findByName(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-void click(QQuickWindow *window, QQuickItem *item) {
-    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
-}
-} // namespace
-
 class QmlHostTest : public QObject {
     Q_OBJECT
 
@@ -37,25 +18,23 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void viewsDrawTheTreeAndForwardClicks() {
-        Window window;
-        QmlHost host(window);
-        QQuickWindow *quick = host.quickWindow();
-        QVERIFY(quick);
-        QCOMPARE(quick->minimumSize(), QSize(700, 700));
-        quick->resize(1000, 800);
-        quick->show();
-        QVERIFY(QTest::qWaitForWindowExposed(quick));
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        QCOMPARE(drawn.quick()->minimumSize(), QSize(700, 700));
 
         auto *root = new ViewController(QStringLiteral("Root"));
         auto *nav = new NavigationContainer(root);
-        window.setRoot(nav);
+        drawn.window().setRoot(nav);
         nav->push(new ViewController(QStringLiteral("Second")), false);
 
         AlertErrorVC::show(nav->topViewController(), QStringLiteral("Нет соединения"));
         QQuickItem *ok = nullptr;
-        QTRY_VERIFY((ok = findByName(quick->contentItem(), QStringLiteral("ОК"))));
+        QTRY_VERIFY((ok = drawn.find([](QQuickItem *item) {
+            return item->property("text").toString() == u"ОК" &&
+                   item->metaObject()->indexOfSignal("clicked()") >= 0;
+        })));
         QTest::qWait(350); // the cross-dissolve
-        click(quick, ok);
+        drawn.click(ok);
         QTRY_VERIFY(!nav->topViewController()->presentedViewController());
     }
 

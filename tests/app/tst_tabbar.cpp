@@ -3,6 +3,7 @@
 #include "NavigationContainer.h"
 #include "NetworkService.h"
 #include "NotificationCenter.h"
+#include "PostedNotifications.h"
 #include "ScreenFactory.h"
 #include "StandInVC.h"
 #include "TabBar.h"
@@ -16,12 +17,6 @@ class TestTabBar : public QObject {
 
     FakeService m_fake;
 
-    [[nodiscard]] int requestsTo(const QString &path) const {
-        int count = 0;
-        for (const RecordedRequest &request : m_fake.requests())
-            count += request.target == path ? 1 : 0;
-        return count;
-    }
     static NavigationContainer *chatStack(TabBar &tabs) {
         return qobject_cast<NavigationContainer *>(tabs.tabs().at(TabBar::chatTab));
     }
@@ -48,10 +43,7 @@ private Q_SLOTS:
     void startFetchesTheUserOnceAndStartsTheBackgroundTabs() {
         m_fake.respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
         UserManager::shared().setCurrentUser(UserManager::initialUser());
-        int updates = 0;
-        QObject owner;
-        NotificationCenter::shared().observe(Notifications::didUpdateUser, &owner,
-                                             [&] { ++updates; });
+        const PostedNotifications updates({Notifications::didUpdateUser});
 
         TabBar tabs;
         tabs.loadViewIfNeeded();
@@ -73,12 +65,12 @@ private Q_SLOTS:
         QVERIFY(!tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
 
         QTRY_COMPARE(UserManager::shared().currentUser().name, QStringLiteral("Алина"));
-        QCOMPARE(updates, 1);
-        QCOMPARE(requestsTo(QStringLiteral("/user")), 1);
+        QCOMPARE(updates.names().size(), 1);
+        QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
         tabs.setSelectedIndex(TabBar::profileTab);
         QVERIFY(tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
         QTest::qWait(100);
-        QCOMPARE(requestsTo(QStringLiteral("/user")), 1);
+        QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
     }
 
     void failedUserCallKeepsTheStoredRecord() {
@@ -89,7 +81,7 @@ private Q_SLOTS:
                        R"({"reason": "Сервер недоступен", "error": true})");
         TabBar tabs;
         tabs.loadViewIfNeeded();
-        QTRY_COMPARE(requestsTo(QStringLiteral("/user")), 1);
+        QTRY_COMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
         QTest::qWait(100);
         QCOMPARE(UserManager::shared().currentUser().name, QStringLiteral("Вера"));
     }

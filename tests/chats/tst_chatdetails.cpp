@@ -5,6 +5,7 @@
 #include "NavigationContainer.h"
 #include "NetworkService.h"
 #include "NotificationCenter.h"
+#include "PostedNotifications.h"
 #include "StdoutCapture.h"
 #include "UserManager.h"
 #include "Window.h"
@@ -34,13 +35,6 @@ class TestChatDetails : public QObject {
         screen->loadViewIfNeeded();
         return screen;
     }
-    QStringList targets(const QString &prefix) const {
-        QStringList found;
-        for (const RecordedRequest &r : m_fake->requests())
-            if (r.target.startsWith(u'/' + prefix))
-                found.append(r.target.mid(1));
-        return found;
-    }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -64,7 +58,7 @@ private Q_SLOTS:
                                     message(2, me, QStringLiteral("Как дела?"), false)});
         screen->pollNewer();
         QTest::qWait(100);
-        QVERIFY(targets(chatPath).isEmpty());
+        QVERIFY(m_fake->targets(chatPath).isEmpty());
 
         screen = conversation({message(1, other, QStringLiteral("Привет")),
                                message(2, me, QStringLiteral("Как дела?"))});
@@ -76,7 +70,7 @@ private Q_SLOTS:
         QTRY_COMPARE(screen->messages().size(), 3);
         QCOMPARE(screen->messages().last().content, QStringLiteral("Отлично"));
         QCOMPARE(
-            targets(chatPath),
+            m_fake->targets(chatPath),
             QStringList({chatPath + QStringLiteral("newer?after=2025-03-01T17:05:11Z&lastMessageID="
                                                    "00000003-0000-4000-8000-000000000002")}));
         QVERIFY(screen->rows()->data(screen->rows()->index(1), MessageListModel::OwnRole).toBool());
@@ -109,7 +103,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!screen->hasMoreOlderMessages());
         screen->didScroll(0);
         QTest::qWait(100);
-        QCOMPARE(targets(chatPath),
+        QCOMPARE(m_fake->targets(chatPath),
                  QStringList({chatPath + QStringLiteral("older?before=2025-03-01T17:05:19Z"),
                               chatPath + QStringLiteral("older?before=2025-03-01T17:05:16Z")}));
     }
@@ -143,10 +137,7 @@ private Q_SLOTS:
         auto *root = new ViewController(QStringLiteral("Root"));
         auto *nav = new NavigationContainer(root);
         window.setRoot(nav);
-        int announced = 0;
-        QObject observer;
-        NotificationCenter::shared().observe(Notifications::chatsUpdated, &observer,
-                                             [&announced] { ++announced; });
+        const PostedNotifications announced({Notifications::chatsUpdated});
         Match m = match(1);
         auto *screen = new ChatDetailsVC(m, *m_network);
         nav->push(screen, false);
@@ -154,9 +145,9 @@ private Q_SLOTS:
         screen->titleTapped();
         QVERIFY(screen->presentedViewController());
         screen->presentedViewController()->dismiss(false);
-        QCOMPARE(announced, 0);
+        QVERIFY(announced.names().isEmpty());
         screen->backTapped();
-        QCOMPARE(announced, 1);
+        QCOMPARE(announced.names().size(), 1);
         QVERIFY(!screen->isPolling());
     }
 

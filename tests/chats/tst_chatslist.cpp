@@ -26,13 +26,6 @@ class TestChatsList : public QObject {
     std::unique_ptr<ChatsVC> makeScreen() {
         return std::make_unique<ChatsVC>(*m_cache, *m_network);
     }
-    QStringList chatRequests() const {
-        QStringList targets;
-        for (const RecordedRequest &r : m_fake->requests())
-            if (r.target.startsWith(u"/chats"))
-                targets.append(r.target);
-        return targets;
-    }
     static bool settled(ChatsVC &screen) {
         return QTest::qWaitFor([&] { return !screen.isLoading(); }, 5000);
     }
@@ -68,12 +61,12 @@ private Q_SLOTS:
         m_fake->respond(QStringLiteral("chats?page=2"), 200, "[]");
         screen->didScroll(1001, 1600, 500);
         QVERIFY(settled(*screen));
-        QCOMPARE(chatRequests(),
-                 QStringList({"/chats?page=1&perPage=20", "/chats?page=2&perPage=20"}));
+        QCOMPARE(m_fake->targets(QStringLiteral("chats")),
+                 QStringList({"chats?page=1&perPage=20", "chats?page=2&perPage=20"}));
         QVERIFY(!screen->hasMoreData());
         QCOMPARE(screen->data().size(), 20);
         screen->didScroll(1001, 1600, 500);
-        QCOMPARE(chatRequests().size(), 2);
+        QCOMPARE(m_fake->targets(QStringLiteral("chats")).size(), 2);
     }
 
     void cachedRowsShowAtOnceAndRefreshAsksForTheWholeList() {
@@ -93,7 +86,8 @@ private Q_SLOTS:
         m_fake->respond(QStringLiteral("chats?page=1&perPage=40"), 200, json(matches(50, 40)));
         NotificationCenter::shared().post(Notifications::chatsUpdated);
         QTRY_COMPARE(screen->data(), matches(50, 40));
-        QCOMPARE(chatRequests().last(), QStringLiteral("/chats?page=1&perPage=40"));
+        QCOMPARE(m_fake->targets(QStringLiteral("chats")).last(),
+                 QStringLiteral("chats?page=1&perPage=40"));
         QCOMPARE(m_cache->load(), matches(50, 20));
         QCOMPARE(screen->currentPage(), 2);
         QVERIFY(screen->hasMoreData());
@@ -109,14 +103,14 @@ private Q_SLOTS:
         screen->didScroll(1200, 1600, 500);
         screen->refresh();
         QTest::qWait(100);
-        QCOMPARE(chatRequests().size(), 2);
+        QCOMPARE(m_fake->targets(QStringLiteral("chats")).size(), 2);
         StdoutCapture log;
         QVERIFY(settled(*screen));
         QVERIFY(log.text().contains(u"Сбой"));
         QCOMPARE(screen->data(), matches(0, 20));
         QCOMPARE(screen->currentPage(), 2);
         screen->refresh();
-        QTRY_COMPARE(chatRequests().size(), 3);
+        QTRY_COMPARE(m_fake->targets(QStringLiteral("chats")).size(), 3);
     }
 
     void badgeCountsUnreadOnTheChatTab() {

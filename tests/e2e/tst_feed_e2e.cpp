@@ -2,49 +2,47 @@
 #include "BuildConfigValues.h"
 #include "ButtonStackView.h"
 #include "CardButton.h"
+#include "ChatDetailsVC.h"
+#include "ChatsVC.h"
 #include "DesktopLocationService.h"
 #include "DesktopNotificationPermission.h"
+#include "DrawnWindow.h"
 #include "Endpoints.h"
-#include "FileSecretBackend.h"
 #include "MainVC.h"
+#include "NavigationContainer.h"
 #include "NotificationCenter.h"
-#include "QmlHost.h"
-#include "SecureStore.h"
+#include "PostedNotifications.h"
+#include "ReferenceClient.h"
 #include "ServiceProcess.h"
-#include "StartVC.h"
 #include "StdoutCapture.h"
 #include "SwipeCardStack.h"
 #include "TabBar.h"
-#include "Window.h"
 #include "WindowHelper.h"
 
+#include <QGuiApplication>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QStandardPaths>
+#include <QStyleHints>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+using ReferenceClient::await;
+using ReferenceClient::kWaitMs;
 
 namespace {
 // Where the demo crowd lives (the service's --near) and where the feed's location fix puts the
 // newcomer.
 constexpr double kCrowdLat = 55.0;
 constexpr double kCrowdLon = 37.0;
-constexpr int kWaitMs = 15000;
 
 PermissionPrompt::Ask allowAtOnce() {
     return [](const std::function<void(bool)> &answer) {
         answer(true);
         return true;
     };
-}
-
-template <class T, class Call> std::optional<Result<T>> await(Call call) {
-    std::optional<Result<T>> answer;
-    call([&answer](const Result<T> &result) { answer = result; });
-    (void)QTest::qWaitFor([&answer] { return answer.has_value(); }, kWaitMs);
-    return answer;
 }
 
 // The user ids in a list the service answers with, in its order; empty when the call failed.
@@ -55,42 +53,43 @@ template <class T, class Call, class Id> QStringList ids(Call call, Id id) {
             found.append(id(item));
     return found;
 }
-// The drawn round button of the feed's row, found through the button it forwards to.
-QQuickItem *drawn(QQuickItem *item, CardButton *button) {
-    if (item->isVisible() && item->property("button").value<CardButton *>() == button)
-        return item;
-    for (QQuickItem *child : item->childItems())
-        if (QQuickItem *found = drawn(child, button))
-            return found;
-    return nullptr;
-}
 
 const auto personId = [](const ProfileView &person) { return person.userID; };
 } // namespace
 
 // A newcomer signs in to the reference service, lands on the main screen as the end of
-// onboarding puts them there, and swipes through the people nearby with the feed's buttons.
-// A like of someone who liked the newcomer first answers "matchCreated"; the demo people like
-// back every other like a moment later, which forms the match without telling the feed.
+// onboarding puts them there, swipes through the people nearby with the feed's buttons and
+// then writes to one of the matches. A like of someone who liked the newcomer first answers
+// "matchCreated"; the demo people like back every other like a moment later, which forms the
+// match without telling the feed, and answer every message.
 class TestFeedEndToEnd : public QObject {
     Q_OBJECT
 
-    ServiceProcess m_service{QStringLiteral("--demo --like-back 1 --demo-delay 50 --seed-demo 10 "
-                                            "--near 55.0,37.0 --serve")
+    // Demo answers come in a later second than what they answer: within one second the
+    // service orders messages by id, and the id of a message composed here is random.
+    ServiceProcess m_service{QStringLiteral("--demo --like-back 1 --demo-delay 1100 "
+                                            "--seed-demo 10 --near 55.0,37.0 --serve")
                                  .split(u' ')};
     QTemporaryDir m_dir;
+    std::unique_ptr<DrawnWindow> m_drawn;
+    QString m_reviewerId; // the one match that never answers
 
     std::unique_ptr<QSettings> defaults(const QString &name) const {
         return std::make_unique<QSettings>(m_dir.filePath(name), QSettings::IniFormat);
+    }
+    TabBar *tabs() const { return qobject_cast<TabBar *>(m_drawn->window().root()); }
+    // The drawn round button of the feed's row, found through the button it forwards to.
+    QQuickItem *drawn(CardButton *button) const {
+        return m_drawn->find([button](QQuickItem *item) {
+            return item->property("button").value<CardButton *>() == button;
+        });
     }
 
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
-        NetworkService::shared().setBaseUrl(m_service.baseUrl());
-        SecureStore::shared().replaceBackend(
-            std::make_unique<FileSecretBackend>(m_dir.filePath(QStringLiteral("store.json"))));
+        ReferenceClient::connect(m_service, m_dir);
         PositionOverride fixed;
         fixed.fixed = QGeoCoordinate(kCrowdLat, kCrowdLon);
         AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
@@ -98,29 +97,13 @@ private Q_SLOTS:
         AppServices::shared().setNotificationPermission(
             std::make_unique<DesktopNotificationPermission>(
                 defaults(QStringLiteral("notifications.ini")), allowAtOnce()));
+        m_drawn = std::make_unique<DrawnWindow>();
+        QVERIFY(m_drawn->show());
     }
 
     void newcomerSwipesThroughDemoPeople() {
-        Window window;
-        QmlHost host(window);
-        QQuickWindow *quick = host.quickWindow();
-        QVERIFY(quick);
-        quick->resize(1000, 800);
-        quick->show();
-        auto *start = new StartVC();
-        window.setRoot(start);
-        start->loginButtonTapped();
-        QVERIFY2(QTest::qWaitFor([start] { return start->presentedViewController(); }, kWaitMs),
-                 qPrintable(m_service.output()));
-        QVERIFY(await<EmptyResponse>([](auto done) {
-                    Endpoints::completeRegistration(
-                        {QStringLiteral("Ищу людей"), QStringLiteral("Тест"),
-                         QStringLiteral("01021995"), GenderSelection::man, GenderSelection::all},
-                        done);
-                })->ok());
-        QVERIFY(await<EmptyResponse>([](auto done) {
-                    Endpoints::updateGeo(kCrowdLat, kCrowdLon, done);
-                })->ok());
+        QVERIFY2(ReferenceClient::signIn(m_drawn->window()), qPrintable(m_service.output()));
+        QVERIFY(ReferenceClient::registerAt(kCrowdLat, kCrowdLon));
         // The reviewers' account lives in the middle of the crowd and shows itself to everyone;
         // its like makes it the one person whose like back is certain.
         NetworkService reviewer;
@@ -129,7 +112,7 @@ private Q_SLOTS:
         const auto me = await<User>([](auto done) { Endpoints::user(done); });
         const auto them = await<User>([&reviewer](auto done) { Endpoints::user(done, reviewer); });
         QVERIFY(me && me->ok() && them && them->ok());
-        const QString reviewerId = them->value().userID;
+        const QString reviewerId = m_reviewerId = them->value().userID;
         QVERIFY(await<SwipeResponse>([&](auto done) {
                     Endpoints::swipeFromFeed(me->value().userID, SwipeType::right, {}, done,
                                              reviewer);
@@ -146,8 +129,7 @@ private Q_SLOTS:
         QVERIFY(nearby.contains(reviewerId) && nearby.size() > 1);
 
         WindowHelper::showMain();
-        auto *tabs = qobject_cast<TabBar *>(window.root());
-        auto *feed = tabs ? qobject_cast<MainVC *>(tabs->tabs().at(TabBar::feedTab)) : nullptr;
+        auto *feed = tabs() ? qobject_cast<MainVC *>(tabs()->tabs().at(TabBar::feedTab)) : nullptr;
         QVERIFY(feed);
         QVERIFY2(QTest::qWaitFor([feed] { return feed->state() == MainVCState::DisplayingCards; },
                                  kWaitMs),
@@ -158,17 +140,14 @@ private Q_SLOTS:
             shown.append(card.userID);
         QCOMPARE(QSet(shown.cbegin(), shown.cend()), QSet(nearby.cbegin(), nearby.cend()));
         SwipeCardStack *stack = feed->cardStack();
-        QCOMPARE(stack->window(), quick);
+        QCOMPARE(stack->window(), m_drawn->quick());
         QVERIFY(QTest::qWaitFor(
             [stack] {
                 return stack->isVisible() && stack->width() > 0 && !stack->visibleCards().isEmpty();
             },
             kWaitMs));
-        QStringList posted;
-        QObject observer;
-        for (const QString &name : {Notifications::fetchCardData, Notifications::chatsUpdated})
-            NotificationCenter::shared().observe(name, &observer,
-                                                 [&posted, name] { posted.append(name); });
+        const PostedNotifications posted(
+            {Notifications::fetchCardData, Notifications::chatsUpdated});
         StdoutCapture out;
         const std::unique_ptr<StdoutCapture, void (*)(StdoutCapture *)> showOnFailure(
             &out, [](StdoutCapture *captured) { // the failure was printed into the capture
@@ -187,21 +166,19 @@ private Q_SLOTS:
         for (const QString &person : shown) {
             QVERIFY(QTest::qWaitFor([stack] { return !stack->isAnimating(); }, kWaitMs));
             QCOMPARE(feed->cardData().at(stack->visibleCards().first().index).userID, person);
-            const QStringList before = posted;
+            const QStringList before = posted.names();
             const int answered = answers();
             QQuickItem *button =
-                drawn(quick->contentItem(),
-                      person == passed ? buttons->passButton() : buttons->likeButton());
+                drawn(person == passed ? buttons->passButton() : buttons->likeButton());
             QVERIFY(button);
-            QTest::mouseClick(quick, Qt::LeftButton, {},
-                              button->mapToScene(button->boundingRect().center()).toPoint());
+            m_drawn->click(button);
             QVERIFY2(QTest::qWaitFor([&] { return answers() > answered; }, kWaitMs),
                      qPrintable(out.text()));
             if (person != passed)
                 liked.append(person);
             const bool match = liked.contains(person) && admirers.contains(person);
             const QStringList announced{Notifications::fetchCardData, Notifications::chatsUpdated};
-            QCOMPARE(posted, match ? before + announced : before);
+            QCOMPARE(posted.names(), match ? before + announced : before);
         }
         // Swiped people do not come back: the refill after the last card finds nobody.
         QVERIFY(QTest::qWaitFor([feed] { return feed->state() == MainVCState::NoCards; }, kWaitMs));
@@ -220,6 +197,62 @@ private Q_SLOTS:
                 },
                 kWaitMs),
             qPrintable(matched.join(u' ') + QStringLiteral(" instead of ") + liked.join(u' ')));
+    }
+
+    // The chat tab lists the matches; a demo person's opens, Return sends what was typed (with the
+    // field's text rules) and the demo person's answer arrives through the poll.
+    void matchAnswersInTheConversation() {
+        QVERIFY(tabs());
+        QQuickItem *chatTab = m_drawn->findWith("text", QStringLiteral("Чат"));
+        QVERIFY(chatTab);
+        m_drawn->click(chatTab);
+        QCOMPARE(tabs()->selectedIndex(), TabBar::chatTab);
+        auto *nav = qobject_cast<NavigationContainer *>(tabs()->tabs().at(TabBar::chatTab));
+        auto *list = nav ? qobject_cast<ChatsVC *>(nav->topViewController()) : nullptr;
+        QVERIFY(list);
+        const auto firstDemoRow = [this, list] {
+            const QList<Match> &rows = list->data();
+            return std::find_if(
+                       rows.cbegin(), rows.cend(),
+                       [this](const Match &m) { return m.profile.userID != m_reviewerId; }) -
+                   rows.cbegin();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(firstDemoRow() < list->data().size(), kWaitMs);
+        const qsizetype demo = firstDemoRow();
+        QQuickItem *row = nullptr;
+        QTRY_VERIFY((row = m_drawn->find([demo](QQuickItem *item) {
+            return item->property("lastMessage").isValid() &&
+                   item->property("index").toInt() == demo;
+        })));
+        QCOMPARE(row->property("lastMessage").toString(), QStringLiteral("ВЫ ОБРАЗОВАЛИ ПАРУ"));
+        // Right after the tab's click a second click would read as a double click.
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+        m_drawn->click(row);
+        ChatDetailsVC *conversation = nullptr;
+        QTRY_VERIFY((conversation = qobject_cast<ChatDetailsVC *>(nav->topViewController())));
+        QVERIFY(conversation->isPolling());
+
+        QQuickItem *field = nullptr;
+        QTRY_VERIFY((field = m_drawn->findWith("placeholderText", QStringLiteral("Сообщение"))));
+        QTRY_VERIFY(field->hasActiveFocus());
+        for (const QChar c : QStringLiteral("Привет  как дела"))
+            QTest::sendKeyEvent(QTest::Click, m_drawn->quick(), Qt::Key_unknown, c, Qt::NoModifier);
+        QCOMPARE(field->property("text").toString(), QStringLiteral("Привет как дела"));
+        QTest::keyClick(m_drawn->quick(), Qt::Key_Return);
+        QCOMPARE(field->property("text").toString(), QString());
+        QCOMPARE(conversation->messages().last().content, QStringLiteral("Привет как дела"));
+        const Message sent = conversation->messages().last();
+        const auto answer = [conversation, &sent]() -> std::optional<Message> {
+            for (const Message &m : conversation->messages())
+                if (m.senderID != sent.senderID)
+                    return m;
+            return std::nullopt;
+        };
+        QVERIFY2(QTest::qWaitFor([&answer] { return answer().has_value(); }, kWaitMs),
+                 qPrintable(m_service.output()));
+        QTRY_VERIFY(m_drawn->findWith("content", answer()->content));
+        QVERIFY(std::none_of(conversation->messages().cbegin(), conversation->messages().cend(),
+                             [](const Message &m) { return m.failed; }));
     }
 };
 

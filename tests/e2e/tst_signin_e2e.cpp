@@ -1,10 +1,8 @@
 #include "Endpoints.h"
-#include "FileSecretBackend.h"
-#include "NavigationContainer.h"
 #include "NetworkService.h"
+#include "ReferenceClient.h"
 #include "SecureStore.h"
 #include "ServiceProcess.h"
-#include "StartVC.h"
 #include "Window.h"
 
 #include <QStandardPaths>
@@ -19,33 +17,20 @@ class TestSignInEndToEnd : public QObject {
     ServiceProcess m_service{{QStringLiteral("--no-demo")}};
     QTemporaryDir m_dir;
 
-    // Presses "Войти" on a new sign-in screen and waits for the name step.
+    static Result<User> fetchUser() {
+        return ReferenceClient::await<User>([](auto done) { Endpoints::user(done); })
+            .value_or(Result<User>::failure(APIError::client(QStringLiteral("no answer"))));
+    }
     static bool signIn() {
         Window window;
-        auto *screen = new StartVC();
-        window.setRoot(screen);
-        screen->loginButtonTapped();
-        return QTest::qWaitFor(
-            [screen] {
-                return qobject_cast<NavigationContainer *>(screen->presentedViewController());
-            },
-            15000);
-    }
-    static Result<User> fetchUser() {
-        std::optional<Result<User>> answer;
-        Endpoints::user([&answer](const Result<User> &result) { answer = result; });
-        (void)QTest::qWaitFor([&answer] { return answer.has_value(); }, 15000);
-        return answer.value_or(
-            Result<User>::failure(APIError::client(QStringLiteral("no answer"))));
+        return ReferenceClient::signIn(window);
     }
 
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
-        NetworkService::shared().setBaseUrl(m_service.baseUrl());
-        SecureStore::shared().replaceBackend(
-            std::make_unique<FileSecretBackend>(m_dir.filePath(QStringLiteral("store.json"))));
+        ReferenceClient::connect(m_service, m_dir);
     }
 
     void freshClientSignsInAndKeepsItsIdentity() {

@@ -8,6 +8,7 @@
 #include "NoteMessageVC.h"
 #include "NotificationCenter.h"
 #include "NotificationPermission.h"
+#include "PostedNotifications.h"
 #include "PulsingHaloLayer.h"
 #include "StdoutCapture.h"
 #include "SwipeCardStack.h"
@@ -93,19 +94,6 @@ class TestMainVC : public QObject {
         screen->cardStack()->setSize({300, 400});
         return screen;
     }
-    int requestsTo(const QString &path) const {
-        int count = 0;
-        for (const RecordedRequest &r : m_fake->requests())
-            count += r.target == path;
-        return count;
-    }
-    QList<QJsonObject> swipeBodies() const {
-        QList<QJsonObject> bodies;
-        for (const RecordedRequest &r : m_fake->requests())
-            if (r.target == u"/swipes")
-                bodies.append(r.json());
-        return bodies;
-    }
     static bool settled(MainVC &screen) {
         return QTest::qWaitFor([&] { return !screen.cardStack()->isAnimating(); }, 5000);
     }
@@ -164,7 +152,7 @@ private Q_SLOTS:
         // A load that finds the user inactive asks the service for nothing.
         screen->onUserUpdated();
         QTest::qWait(100);
-        QCOMPARE(requestsTo(QStringLiteral("/fetchProfiles")), 0);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 0);
         QCOMPARE(screen->state(), int(MainVCState::Hide));
     }
 
@@ -237,11 +225,12 @@ private Q_SLOTS:
         QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
         QVERIFY(settled(*screen));
 
-        QTRY_COMPARE(swipeBodies().size(), 2); // the undo sends nothing
-        QCOMPARE(swipeBodies()[0]["swipeType"].toString(), QStringLiteral("right"));
-        QCOMPARE(swipeBodies()[0]["toUserID"].toString(), QStringLiteral("USER-0"));
-        QCOMPARE(swipeBodies()[1]["swipeType"].toString(), QStringLiteral("left"));
-        QCOMPARE(swipeBodies()[1]["message"].toString(), QString());
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("swipes")).size(), 2); // undo sends nothing
+        const QList<RecordedRequest> swipes = m_fake->requestsTo(QStringLiteral("swipes"));
+        QCOMPARE(swipes[0].json()["swipeType"].toString(), QStringLiteral("right"));
+        QCOMPARE(swipes[0].json()["toUserID"].toString(), QStringLiteral("USER-0"));
+        QCOMPARE(swipes[1].json()["swipeType"].toString(), QStringLiteral("left"));
+        QCOMPARE(swipes[1].json()["message"].toString(), QString());
         const QString log = out.text();
         QVERIFY(log.contains(u"Свайпнута карточка 0 в направлении right\ntargetUserID: USER-0\n"
                              u"name: Имя 0\n"));
@@ -272,7 +261,7 @@ private Q_SLOTS:
         screen->didSwipeCardAt(screen->cardStack(), 0, SwipeDirection::Right);
         QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
         QVERIFY(!screen->isLoadingMoreProfiles());
-        QCOMPARE(requestsTo(QStringLiteral("/fetchProfiles")), 2);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 2);
         QCOMPARE(screen->cardData().size(), 2);
         const QString log = out.text();
         QVERIFY(log.contains(u"Все карточки были свайпнуты!\n"));
@@ -285,22 +274,19 @@ private Q_SLOTS:
         auto screen = makeScreen();
         screen->onUserUpdated();
         QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
-        QStringList posted;
-        QObject observer;
-        for (const QString &name : {Notifications::fetchCardData, Notifications::chatsUpdated})
-            NotificationCenter::shared().observe(name, &observer,
-                                                 [&posted, name] { posted.append(name); });
+        const PostedNotifications posted(
+            {Notifications::fetchCardData, Notifications::chatsUpdated});
 
         StdoutCapture out;
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("matchCreated"));
         screen->rightPressed();
-        QTRY_COMPARE(posted, QStringList({"fetchCardDataNotification", "chatsUpdated"}));
+        QTRY_COMPARE(posted.names(), QStringList({"fetchCardDataNotification", "chatsUpdated"}));
         QVERIFY(out.text().contains(u"Match!\n"));
         QVERIFY(settled(*screen));
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("surprise"));
         screen->rightPressed();
         QTRY_VERIFY(out.text().contains(u"Received response: surprise - hi\n"));
-        QCOMPARE(posted.size(), 2);
+        QCOMPARE(posted.names().size(), 2);
     }
 
     void onlyTheFirstLocationFixIsSent() {
@@ -313,7 +299,7 @@ private Q_SLOTS:
         QTRY_COMPARE(m_users->currentUser().lat, 59.93);
         QCOMPARE(m_users->currentUser().longitude, 30.31);
         QTest::qWait(100);
-        QCOMPARE(requestsTo(QStringLiteral("/user/geo")), 1);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("user/geo")).size(), 1);
         QVERIFY(out.text().contains(u"Местоположение: 59.93, 30.31\n"));
         QCOMPARE(screen->state(), int(MainVCState::Loading)); // storing it reloads nothing
     }
@@ -346,7 +332,7 @@ private Q_SLOTS:
         QTRY_VERIFY(qobject_cast<NoteMessageVC *>(screen->presentedViewController()));
         QVERIFY(!screen->buttonStackView()->isUndoButtonEnabled());
         QTest::qWait(300);
-        QCOMPARE(requestsTo(QStringLiteral("/swipes")), 0);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("swipes")).size(), 0);
         QCOMPARE(screen->findChildren<NoteMessageVC *>().size(), 1);
     }
 

@@ -116,3 +116,18 @@ void FakeService::answer(QTcpSocket *socket, const Rule &rule) {
     socket->write(head + "\r\n" + rule.body);
     socket->disconnectFromHost();
 }
+
+QList<RecordedRequest> FakeService::requestsTo(const QString &prefix) const {
+    QList<RecordedRequest> found;
+    for (const RecordedRequest &request : m_requests)
+        if (QStringView(request.target).sliced(1).startsWith(prefix))
+            found.append(request);
+    return found;
+}
+
+QStringList FakeService::targets(const QString &prefix) const {
+    QStringList found;
+    for (const RecordedRequest &request : requestsTo(prefix))
+        found.append(request.target.mid(1));
+    return found;
+}

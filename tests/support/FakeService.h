@@ -45,6 +45,10 @@ public:
     void dropConnection(const QString &key);
 
     [[nodiscard]] QList<RecordedRequest> requests() const { return m_requests; }
+    // The requests whose target, without its leading "/", starts with `prefix`; and those targets
+    // without the "/".
+    [[nodiscard]] QList<RecordedRequest> requestsTo(const QString &prefix) const;
+    [[nodiscard]] QStringList targets(const QString &prefix) const;
     void clearRequests() { m_requests.clear(); }
 
 Q_SIGNALS:

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "QmlHost.h"
+#include "Window.h"
+
+#include <QSize>
+#include <functional>
+
+class QQuickItem;
+class QQuickWindow;
+
+// The screen tree drawn by its QML views in a shown window of a desktop size, with the lookups
+// and clicks the tests of drawn screens need.
+class DrawnWindow {
+public:
+    Window &window() { return m_window; }
+    // Null when the QML did not load.
+    [[nodiscard]] QQuickWindow *quick() const { return m_host.quickWindow(); }
+    // Shows the window and waits until it is exposed; false when there is nothing to show.
+    [[nodiscard]] bool show(QSize size = {1000, 800});
+
+    // The first visible item, depth first, that `match` accepts; null when there is none.
+    [[nodiscard]] QQuickItem *find(const std::function<bool(QQuickItem *)> &match) const;
+    [[nodiscard]] QQuickItem *findWith(const char *property, const QString &value) const;
+    // A left click in the middle of the item.
+    void click(QQuickItem *item) const;
+
+private:
+    Window m_window;
+    QmlHost m_host{m_window};
+};

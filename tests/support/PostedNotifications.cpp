@@ -1,0 +1,9 @@
+#include "PostedNotifications.h"
+
+#include "NotificationCenter.h"
+
+PostedNotifications::PostedNotifications(const QStringList &watched) {
+    for (const QString &name : watched)
+        NotificationCenter::shared().observe(name, &m_observer,
+                                             [this, name] { m_posted.append(name); });
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+// Which of the watched announcements were posted while this object lived, in order of posting.
+class PostedNotifications {
+public:
+    explicit PostedNotifications(const QStringList &watched);
+    [[nodiscard]] const QStringList &names() const { return m_posted; }
+
+private:
+    QObject m_observer;
+    QStringList m_posted;
+};

@@ -1,0 +1,42 @@
+#include "ReferenceClient.h"
+
+#include "Endpoints.h"
+#include "FileSecretBackend.h"
+#include "NavigationContainer.h"
+#include "SecureStore.h"
+#include "ServiceProcess.h"
+#include "StartVC.h"
+#include "Window.h"
+
+#include <QTemporaryDir>
+
+namespace ReferenceClient {
+
+void connect(const ServiceProcess &service, const QTemporaryDir &dir) {
+    NetworkService::shared().setBaseUrl(service.baseUrl());
+    SecureStore::shared().replaceBackend(
+        std::make_unique<FileSecretBackend>(dir.filePath(QStringLiteral("store.json"))));
+}
+
+bool signIn(Window &window) {
+    auto *start = new StartVC();
+    window.setRoot(start);
+    start->loginButtonTapped();
+    return QTest::qWaitFor(
+        [start] { return qobject_cast<NavigationContainer *>(start->presentedViewController()); },
+        kWaitMs);
+}
+
+bool registerAt(double lat, double lon) {
+    const auto registered = await<EmptyResponse>([](auto done) {
+        Endpoints::completeRegistration({QStringLiteral("Ищу людей"), QStringLiteral("Тест"),
+                                         QStringLiteral("01021995"), GenderSelection::man,
+                                         GenderSelection::all},
+                                        done);
+    });
+    const auto placed =
+        await<EmptyResponse>([=](auto done) { Endpoints::updateGeo(lat, lon, done); });
+    return registered && registered->ok() && placed && placed->ok();
+}
+
+} // namespace ReferenceClient

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Result.h"
+
+#include <QTest>
+#include <optional>
+
+class QTemporaryDir;
+class ServiceProcess;
+class Window;
+
+// The client's shared services pointed at a running reference service, and the first steps of
+// a newcomer that the end-to-end tests start with.
+namespace ReferenceClient {
+
+constexpr int kWaitMs = 15000;
+
+// The answer of one call, or nothing when it did not come in time.
+template <class T, class Call> std::optional<Result<T>> await(Call call) {
+    std::optional<Result<T>> answer;
+    call([&answer](const Result<T> &result) { answer = result; });
+    (void)QTest::qWaitFor([&answer] { return answer.has_value(); }, kWaitMs);
+    return answer;
+}
+
+// The shared network service talks to `service`; the secure store keeps its values in `dir`.
+void connect(const ServiceProcess &service, const QTemporaryDir &dir);
+// Presses "Войти" on a new sign-in screen in `window`; true once the next step is presented.
+[[nodiscard]] bool signIn(Window &window);
+// Completes the signed-in newcomer's registration and puts them at the position.
+[[nodiscard]] bool registerAt(double lat, double lon);
+
+} // namespace ReferenceClient
