@@ -339,16 +339,9 @@ private Q_SLOTS:
     void theRowPlacesUndoPassAndLike() {
         ButtonStackView row;
         QList<int> tags;
-        QList<qreal> sides;
-        for (ButtonContainer *container : row.placedContainers()) {
+        for (ButtonContainer *container : row.placedContainers())
             tags.append(container->button()->tag());
-            sides.append(container->sideForRowWidth(400));
-        }
-        QCOMPARE(tags, QList<int>({1, 2, 4}));
-        QCOMPARE(sides, QList<qreal>({50, 68, 68}));
-        QCOMPARE(row.noteButton()->tag(), 3);
-        QCOMPARE(row.noteButton()->symbol(), QStringLiteral("heart.text.square.fill"));
-        QCOMPARE(ButtonStackView::sideMargin(400), 26.0);
+        QCOMPARE(tags, QList<int>({1, 2, 4})); // the note button is not in the row
         QVERIFY(!row.undoButton()->isEnabled());
         QCOMPARE(row.undoButton()->tintColor(), QColor(124, 133, 145));
         row.setUndoButtonEnabled(true);

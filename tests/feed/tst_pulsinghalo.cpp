@@ -39,12 +39,6 @@ private Q_SLOTS:
         QCOMPARE(halo.effect().bounds, QRectF(0, 0, 400, 400));
         QCOMPARE(halo.effect().cornerRadius, 200.0);
         QCOMPARE(halo.size(), QSizeF(400, 400));
-        halo.setBorderWidth(2);
-        halo.setBorderColor(Qt::blue);
-        halo.setBackgroundColor(Qt::green);
-        QCOMPARE(halo.effect().borderWidth, 2.0);
-        QCOMPARE(halo.effect().borderColor, QColor(Qt::blue));
-        QCOMPARE(halo.effect().backgroundColor, QColor(Qt::green));
         halo.setFrame(QRectF(10, 20, 30, 40));
         QCOMPARE(halo.position(), QPointF(10, 20));
         QCOMPARE(halo.effect().bounds, QRectF(0, 0, 30, 40));
