@@ -42,15 +42,31 @@ QRectF feedStackRect() {
     return {(kWindow.width() - column) / 2 + 12, top, column - 24, bottom - top};
 }
 
+// Where a frame fell: the card and the frame of its drag (1 on) or throw (0 is the release).
+struct FramePlace {
+    int card = 0;
+    int frame = 0;
+};
+
 struct Frames {
     QList<qreal> ms;
+    qreal worst = -1;
+    FramePlace worstAt;
+    void add(qreal frameMs, FramePlace place) {
+        if (frameMs > worst) {
+            worst = frameMs;
+            worstAt = place;
+        }
+        ms.append(frameMs);
+    }
     void print(const char *what) {
         std::sort(ms.begin(), ms.end());
         if (ms.isEmpty())
             return;
-        std::printf("%s: %lld frames, median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n",
+        std::printf("%s: %lld frames, median %.2f ms, 99th percentile %.2f ms, worst %.2f ms "
+                    "(card %d, frame %d)\n",
                     what, static_cast<long long>(ms.size()), ms.at(ms.size() / 2),
-                    ms.at(ms.size() * 99 / 100), ms.last());
+                    ms.at(ms.size() * 99 / 100), ms.last(), worstAt.card, worstAt.frame);
     }
 };
 
@@ -162,20 +178,22 @@ int main(int argc, char *argv[]) {
         const qreal distance = card->minimumSwipeDistance(SwipeDirection::Right) * 1.2;
         for (int step = 1; step <= kDragSteps; ++step) {
             const qreal x = distance * step / kDragSteps;
-            dragged.ms.append(frame([&] {
-                if (step == 1)
-                    pan(card, PanGestureRecognizer::State::Began, {}, {});
-                pan(card, PanGestureRecognizer::State::Changed, {x, -x / 10}, {});
-            }));
+            dragged.add(frame([&] {
+                            if (step == 1)
+                                pan(card, PanGestureRecognizer::State::Began, {}, {});
+                            pan(card, PanGestureRecognizer::State::Changed, {x, -x / 10}, {});
+                        }),
+                        {i, step});
         }
         // The release deals the next card, so that work lands in the first frame of the throw;
         // then one frame per display refresh while the card flies.
-        flown.ms.append(frame([&] {
-            pan(card, PanGestureRecognizer::State::Ended, {distance, -distance / 10},
-                {kFlickSpeed, 0});
-        }));
-        while (card)
-            flown.ms.append(frame([] {}));
+        flown.add(frame([&] {
+                      pan(card, PanGestureRecognizer::State::Ended, {distance, -distance / 10},
+                          {kFlickSpeed, 0});
+                  }),
+                  {i, 0});
+        for (int flying = 1; card; ++flying)
+            flown.add(frame([] {}), {i, flying});
     }
     std::printf("%d cards swiped in %.1f s (software renderer, offscreen, %d x %d window, "
                 "stack %.0f x %.0f as the feed lays it out, after one warm-up card)\n",

@@ -1,10 +1,12 @@
 #include "CardPhotoView.h"
 
-#include <QPainter>
 #include <QQuickWindow>
+#include <QSGImageNode>
 
 CardPhotoView::CardPhotoView(QQuickItem *parent)
-    : QQuickPaintedItem(parent) {}
+    : QQuickItem(parent) {
+    setFlag(ItemHasContents);
+}
 
 void CardPhotoView::setImage(const QImage &image) {
     if (image.cacheKey() == m_image.cacheKey())
@@ -31,13 +33,13 @@ void CardPhotoView::setShaded(bool shaded) {
 }
 
 void CardPhotoView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) {
-    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() != oldGeometry.size())
         prepare();
 }
 
 void CardPhotoView::itemChange(ItemChange change, const ItemChangeData &value) {
-    QQuickPaintedItem::itemChange(change, value);
+    QQuickItem::itemChange(change, value);
     if (change == ItemDevicePixelRatioHasChanged || change == ItemSceneChange)
         prepare();
 }
@@ -73,12 +75,30 @@ void CardPhotoView::show(const QImage &prepared, bool pending) {
     const bool changed = prepared.cacheKey() != m_shown.cacheKey();
     m_shown = prepared;
     m_pending = pending;
-    if (changed)
+    if (changed) {
+        m_textureStale = true;
         update();
+    }
     Q_EMIT shownImageChanged();
 }
 
-void CardPhotoView::paint(QPainter *painter) {
-    if (!m_shown.isNull())
-        painter->drawImage(QRectF(0, 0, width(), height()), m_shown);
+QSGNode *CardPhotoView::updatePaintNode(QSGNode *old, UpdatePaintNodeData *) {
+    if (m_shown.isNull()) {
+        delete old;
+        return nullptr;
+    }
+    auto *node = static_cast<QSGImageNode *>(old);
+    if (!node) {
+        node = window()->createImageNode();
+        node->setOwnsTexture(true);
+        m_textureStale = true;
+    }
+    if (m_textureStale) {
+        node->setTexture(window()->createTextureFromImage(m_shown));
+        m_textureStale = false;
+    }
+    // The pixels were made for this size; the rectangle only follows fractional item sizes.
+    node->setRect(boundingRect());
+    node->setFiltering(QSGTexture::Linear);
+    return node;
 }

@@ -3,13 +3,13 @@
 #include "PhotoScaler.h"
 
 #include <QImage>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 
 // One photo filling the item (cropped to keep its proportions) with rounded corners over black,
 // optionally shaded towards the bottom. The finished pixels are prepared once per photo and
-// size off the main thread and painted without scaling; moving the card moves the painted
-// pixels and costs no repaint.
-class CardPhotoView : public QQuickPaintedItem {
+// size off the main thread and handed to the scene graph as a texture, so a card's first frame
+// costs no painting on the main thread and moving the card costs no repaint.
+class CardPhotoView : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(QImage image READ image WRITE setImage NOTIFY imageChanged)
@@ -32,8 +32,6 @@ public:
     [[nodiscard]] bool pending() const { return m_pending; }
     [[nodiscard]] bool showing() const { return !m_shown.isNull(); }
 
-    void paint(QPainter *painter) override;
-
 Q_SIGNALS:
     void imageChanged();
     void lookChanged();
@@ -42,6 +40,7 @@ Q_SIGNALS:
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
     void itemChange(ItemChange change, const ItemChangeData &value) override;
+    QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *data) override;
 
 private:
     [[nodiscard]] QSize pixelSize() const;
@@ -52,4 +51,5 @@ private:
     QImage m_shown;
     PhotoScaler::Look m_look;
     bool m_pending = false;
+    bool m_textureStale = false;
 };

@@ -57,9 +57,9 @@ void drag(SwipeCard &card, QPointF translation) {
 class CountingPhoto : public CardPhotoView {
 public:
     int paints = 0;
-    void paint(QPainter *painter) override {
+    QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *data) override {
         ++paints;
-        CardPhotoView::paint(painter);
+        return CardPhotoView::updatePaintNode(old, data);
     }
 };
 
