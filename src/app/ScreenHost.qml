@@ -7,8 +7,13 @@ Item {
 
     required property ViewController controller
     readonly property ViewController presented: controller ? controller.ownPresented : null
+    // A host that is not shown yet (a tab behind the selected one) builds its view when it is
+    // first shown; the screen itself runs all the same. A built view stays.
+    property bool shown: true
 
     function load() {
+        if (!host.shown)
+            return
         if (host.controller && host.controller.viewSource.toString() !== "")
             view.setSource(host.controller.viewSource, { controller: host.controller })
         else
@@ -16,6 +21,7 @@ Item {
     }
 
     onControllerChanged: load()
+    onShownChanged: if (host.shown && view.status === Loader.Null) load()
     Component.onCompleted: load()
 
     Loader {

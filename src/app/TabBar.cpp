@@ -1,11 +1,13 @@
 #include "TabBar.h"
 
 #include "Endpoints.h"
+#include "MainVC.h"
 #include "NavigationContainer.h"
 #include "ScreenFactory.h"
 #include "UserManager.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 TabBar::TabBar(QObject *parent)
     : TabContainer(QStringLiteral("TabBar"), parent) {}
@@ -13,14 +15,20 @@ TabBar::TabBar(QObject *parent)
 void TabBar::viewDidLoad() {
     // The record is replaced for everyone, so the answer is handled even after this screen is
     // gone; a failure only leaves the stored record in place.
-    Endpoints::user([](const Result<User> &result) {
-        QMetaObject::invokeMethod(qApp,
-                                  [result] { UserManager::shared().fetchedUserUpdate(result); });
+    Endpoints::user([self = QPointer<TabBar>(this)](const Result<User> &result) {
+        QMetaObject::invokeMethod(qApp, [self, result] {
+            if (auto *feed = self ? qobject_cast<MainVC *>(self->tabs().value(feedTab)) : nullptr)
+                feed->userAnswered(result.ok());
+            UserManager::shared().fetchedUserUpdate(result);
+        });
     });
 
     using Screen = ScreenFactory::Screen;
     const ScreenFactory &factory = ScreenFactory::shared();
     ViewController *feed = factory.create(Screen::Feed);
+    // Its first profiles travel with the user's record instead of waiting for it.
+    if (auto *mainFeed = qobject_cast<MainVC *>(feed))
+        mainFeed->prefetchProfiles();
     ViewController *likes = factory.create(Screen::Likes);
     ViewController *chats = factory.create(Screen::Chats);
     ViewController *profile = factory.create(Screen::Profile);

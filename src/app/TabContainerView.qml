@@ -17,7 +17,9 @@ Rectangle {
             model: tabs.controller.tabs
             ScreenHost {
                 required property var modelData
+                required property int index
                 controller: modelData
+                shown: index === tabs.controller.selectedIndex
             }
         }
     }

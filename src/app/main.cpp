@@ -51,7 +51,10 @@ int main(int argc, char *argv[]) {
         ImageCacheManager::shared().loadImage(url.toString(), [](const std::optional<QImage> &) {});
     });
 
+    // The first screen starts its requests before the QML engine and the window are built, so
+    // the answers travel while that work runs.
     Window window;
+    SceneStart::connect(window);
     QmlHost host(window);
     QQuickWindow *quickWindow = host.quickWindow();
     if (!quickWindow)
@@ -60,7 +63,6 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIntValue("ZIREL_EXIT_AFTER_FIRST_CARDS") == 1)
         new FirstFrameProbe(
             quickWindow, [&window] { return feedShowsCards(window); }, &app);
-    SceneStart::connect(window);
     if (auto *start = qobject_cast<StartVC *>(window.root()); start && options.isSet(reviewCode))
         start->reviewLogIn(options.value(reviewCode));
     auto *geometry = new WindowGeometry(quickWindow);

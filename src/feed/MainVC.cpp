@@ -8,6 +8,7 @@
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
 #include "MainVCPermissions.h"
+#include "MainVCPrefetch.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
 #include "NoteMessageVC.h"
@@ -201,21 +202,37 @@ void MainVC::loadAvatar() {
 void MainVC::onUserUpdated() {
     loadViewIfNeeded();
     loadAvatar();
+    // Profiles asked for early serve this load at most.
+    MainVCPrefetch *early = std::exchange(m_prefetch, nullptr);
     if (!m_users.currentUser().active) {
         applyState(MainVCState::Hide);
         return;
     }
-    loadProfiles(false);
+    loadProfiles(false, early);
 }
 
-void MainVC::loadProfiles(bool refill) {
-    Endpoints::fetchProfiles(
-        [weak = QPointer<MainVC>(this), refill](Result<QList<ProfileView>> result) {
-            onMain(weak.data(), [result = std::move(result), refill](MainVC *self) {
-                self->handleProfiles(result, refill);
-            });
-        },
-        m_network);
+void MainVC::prefetchProfiles() {
+    // Without a stored record (the first start on this computer) the answer is most likely
+    // wanted; asking costs one read of the feed.
+    const User stored = m_users.currentUser();
+    if (!m_prefetch && (stored.active || stored.userID.isEmpty()))
+        m_prefetch = new MainVCPrefetch(m_network, this);
+}
+
+void MainVC::userAnswered(bool ok) {
+    if (m_prefetch)
+        m_prefetch->userAnswered(ok);
+}
+
+void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {
+    auto completion = [weak = QPointer<MainVC>(this), refill](Result<QList<ProfileView>> result) {
+        onMain(weak.data(), [result = std::move(result), refill](MainVC *self) {
+            self->handleProfiles(result, refill);
+        });
+    };
+    if (early && early->take(completion))
+        return;
+    Endpoints::fetchProfiles(std::move(completion), m_network);
 }
 
 void MainVC::handleProfiles(const Result<QList<ProfileView>> &result, bool refill) {

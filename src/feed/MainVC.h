@@ -17,6 +17,7 @@
 
 #include "ButtonStackView.h"
 class CardView;
+class MainVCPrefetch;
 class NetworkService;
 class NoteMessageVC;
 class PulsingHaloLayer;
@@ -85,6 +86,13 @@ public:
 
     /// Reloads the feed from the service (the "didUpdateUser" handler).
     void onUserUpdated();
+    /// Asks for the first profiles now, before the first load needs them, unless a stored
+    /// record says the user is hidden (that load asks nothing). The main screen does this while
+    /// it builds.
+    void prefetchProfiles();
+    /// The main screen's `user` call answered: the early profiles may serve the load that the
+    /// answer starts (see MainVCPrefetch).
+    void userAnswered(bool ok);
     Q_INVOKABLE void filterButtonTapped();
     Q_INVOKABLE void settingsButtonTapped();
     /// Keyboard commands, the same paths as the buttons.
@@ -123,7 +131,7 @@ private:
     void configureHalo();
     void applyState(MainVCState::State state);
     void loadAvatar();
-    void loadProfiles(bool refill);
+    void loadProfiles(bool refill, MainVCPrefetch *early = nullptr);
     void handleProfiles(const Result<QList<ProfileView>> &result, bool refill);
     void refill();
     void sendSwipe(const QString &userID, SwipeDirection direction);
@@ -151,4 +159,5 @@ private:
     QHash<qint64, QPointer<CardView>> m_cardViews;
     QPointer<NoteMessageVC> m_pendingNote;
     MainVCPermissions *m_permissions = nullptr;
+    MainVCPrefetch *m_prefetch = nullptr;
 };

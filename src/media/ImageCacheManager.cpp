@@ -14,8 +14,9 @@
 #include <QUuid>
 #include <algorithm>
 
-ImageCacheManager::ImageCacheManager(std::optional<QString> directory)
-    : m_directory(std::move(directory)) {
+ImageCacheManager::ImageCacheManager(std::optional<QString> directory, qint64 memoryBudget)
+    : m_directory(std::move(directory))
+    , m_memory(memoryBudget) {
     if (m_directory)
         QDir().mkpath(*m_directory); // a failure shows later as failed reads and writes
 }
@@ -68,15 +69,16 @@ void ImageCacheManager::answer(const Completion &completion, std::optional<QImag
 
 std::optional<QImage> ImageCacheManager::fromMemory(const QString &url) {
     QMutexLocker lock(&m_mutex);
-    const auto it = m_memory.constFind(url);
-    if (it == m_memory.constEnd())
+    const QImage *image = m_memory.object(url); // also marks it as the most recently used
+    if (!image)
         return std::nullopt;
-    return *it;
+    return *image;
 }
 
 void ImageCacheManager::remember(const QString &url, const QImage &image) {
+    // An image larger than the whole budget is not kept; the caller still gets it.
     QMutexLocker lock(&m_mutex);
-    m_memory.insert(url, image);
+    m_memory.insert(url, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes()));
 }
 
 void ImageCacheManager::loadImage(const QString &url, Completion completion) {

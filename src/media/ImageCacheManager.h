@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QCache>
 #include <QDateTime>
-#include <QHash>
 #include <QImage>
 #include <QMutex>
 #include <QString>
@@ -11,14 +11,18 @@
 // Turns a photo address into a decoded image: memory first, then the file of the address in
 // the cache directory, then a download. Every answer arrives on the main thread, also for
 // memory hits. Downloaded bytes are kept as received; the directory is trimmed to
-// maxCacheSize, oldest files first, after each write.
+// maxCacheSize, oldest files first, after each write. Decoded images are kept up to a byte
+// budget, the least recently used dropped first, so a long session of swiping stays bounded.
 class ImageCacheManager {
 public:
     using Completion = std::function<void(std::optional<QImage>)>;
     static constexpr qint64 maxCacheSize = 10485760;
+    /// Bytes of decoded pixels kept in memory: about a hundred card photos.
+    static constexpr qint64 defaultMemoryBudget = 40 * 1024 * 1024;
 
     /// The cache directory, or nothing for a cache that lives in memory only.
-    explicit ImageCacheManager(std::optional<QString> directory);
+    explicit ImageCacheManager(std::optional<QString> directory,
+                               qint64 memoryBudget = defaultMemoryBudget);
     static ImageCacheManager &shared();
 
     void loadImage(const QString &url, Completion completion);
@@ -49,6 +53,6 @@ private:
     static void answer(const Completion &completion, std::optional<QImage> image);
 
     std::optional<QString> m_directory;
-    QMutex m_mutex; // the memory cache is filled from the download thread too
-    QHash<QString, QImage> m_memory;
+    QMutex m_mutex;                   // the memory cache is filled from the download thread too
+    QCache<QString, QImage> m_memory; // cost: bytes of pixels
 };

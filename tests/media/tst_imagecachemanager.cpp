@@ -1,5 +1,6 @@
 #include "FakeService.h"
 #include "ImageCacheManager.h"
+#include "ImageDecoder.h"
 #include "StdoutCapture.h"
 
 #include <QBuffer>
@@ -76,6 +77,17 @@ private Q_SLOTS:
         QCOMPARE(service.requests().size(), 4);
         QVERIFY(!load(again, service.baseUrl() + "page.html"));
         QCOMPARE(service.requests().size(), 5); // HTML was kept nowhere
+    }
+
+    void memoryDropsTheLeastRecentlyUsedOverItsBudget() {
+        FakeService service;
+        QVERIFY(service.start());
+        service.respond("photo.png", 200, png());
+        const QString a = service.baseUrl() + "photo.png?a", b = service.baseUrl() + "photo.png?b";
+        ImageCacheManager cache(std::nullopt, 2 * ImageDecoder::decode(png()).sizeInBytes());
+        for (const QString &url : {a, b, a, service.baseUrl() + "photo.png?c", a, b})
+            QVERIFY(load(cache, url));
+        QCOMPARE(service.requests().size(), 4); // b made way for c, a was in use
     }
 
     void cleanUpRemovesOldestUntilWithinLimit() {
