@@ -3,11 +3,11 @@
 #include "AccountAlertVC.h"
 #include "AlertErrorVC.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "NavigationContainer.h"
 #include "SecureStore.h"
 #include "WindowHelper.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 
 DeleteAccountVC::DeleteAccountVC(QObject *parent)
@@ -54,14 +54,11 @@ void DeleteAccountVC::deleteAccount() {
     if (m_busy)
         return;
     setBusy(true);
-    Endpoints::deleteAccount([weak = QPointer<DeleteAccountVC>(this)](
-                                 const Result<EmptyResponse> &result) {
-        QMetaObject::invokeMethod(qApp, [weak, result] {
-            if (!weak)
-                return;
-            weak->setBusy(false);
+    Endpoints::deleteAccount([to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
+        to.post([result](DeleteAccountVC &screen) {
+            screen.setBusy(false);
             if (!result.ok()) {
-                AlertErrorVC::show(weak, result.error().reason);
+                AlertErrorVC::show(&screen, result.error().reason);
                 return;
             }
             (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));

@@ -2,10 +2,8 @@
 
 #include "AlertErrorVC.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "WindowHelper.h"
-
-#include <QCoreApplication>
-#include <QPointer>
 
 RestoreVC::RestoreVC(QObject *parent)
     : ViewController(QStringLiteral("RestoreVC"), parent) {}
@@ -28,15 +26,13 @@ void RestoreVC::loginButtonTapped() {
     if (m_busy)
         return;
     setBusy(true);
-    Endpoints::restoreUser([weak = QPointer<RestoreVC>(this)](const Result<EmptyResponse> &result) {
-        QMetaObject::invokeMethod(qApp, [weak, result] {
-            if (!weak)
-                return;
-            weak->setBusy(false);
+    Endpoints::restoreUser([to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
+        to.post([result](RestoreVC &screen) {
+            screen.setBusy(false);
             if (result.ok())
                 WindowHelper::showMain();
             else
-                AlertErrorVC::show(weak, result.error().reason);
+                AlertErrorVC::show(&screen, result.error().reason);
         });
     });
 }

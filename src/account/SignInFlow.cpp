@@ -8,29 +8,16 @@
 #include "DeviceInfo.h"
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "SecureStore.h"
 #include "UserManager.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 #include <QUuid>
 
 namespace {
 const QString tokenKey = QStringLiteral("paseto");
 const QString userIdKey = QStringLiteral("passkeyUserID");
 const QString screenKey = QStringLiteral("screen");
-
-// Platform and network answers come on their own threads; the flow continues on the main thread,
-// and not at all once it is gone.
-void onMainThread(const QPointer<SignInFlow> &weak, std::function<void(SignInFlow &)> step) {
-    QMetaObject::invokeMethod(
-        qApp,
-        [weak, step = std::move(step)] {
-            if (weak)
-                step(*weak);
-        },
-        Qt::QueuedConnection);
-}
 } // namespace
 
 SignInFlow::SignInFlow(QObject *parent)
@@ -49,8 +36,8 @@ void SignInFlow::start() {
         return;
     m_running = true;
     AppServices::shared().cloudAccount().accountStatus(
-        [weak = QPointer<SignInFlow>(this)](bool available, const QString &) {
-            onMainThread(weak, [available](SignInFlow &flow) { flow.onAccountStatus(available); });
+        [to = MainThreadReceiver(this)](bool available, const QString &) {
+            to.post([available](SignInFlow &flow) { flow.onAccountStatus(available); });
         });
 }
 
@@ -60,10 +47,9 @@ void SignInFlow::onAccountStatus(bool available) {
         return;
     }
     AppServices::shared().cloudAccount().fetchRecordName(
-        [weak = QPointer<SignInFlow>(this)](const QString &recordName, const QString &error) {
-            onMainThread(weak, [recordName, error](SignInFlow &flow) {
-                flow.onRecordName(recordName, error);
-            });
+        [to = MainThreadReceiver(this)](const QString &recordName, const QString &error) {
+            to.post(
+                [recordName, error](SignInFlow &flow) { flow.onRecordName(recordName, error); });
         });
 }
 
@@ -103,9 +89,9 @@ void SignInFlow::attest(const QString &recordName, const QString &userId) {
         fail(QStringLiteral("Данный девайс не поддерживается"));
         return;
     }
-    attestation.generateToken([weak = QPointer<SignInFlow>(this), recordName,
+    attestation.generateToken([to = MainThreadReceiver(this), recordName,
                                userId](const QByteArray &token, const QString &error) {
-        onMainThread(weak, [recordName, userId, token, error](SignInFlow &flow) {
+        to.post([recordName, userId, token, error](SignInFlow &flow) {
             if (!token.isEmpty())
                 flow.seal(recordName, userId, token);
             else if (!error.isEmpty())
@@ -126,9 +112,8 @@ void SignInFlow::seal(const QString &recordName, const QString &userId, const QB
         return;
     }
     Endpoints::validateDevice(
-        *sealed, [weak = QPointer<SignInFlow>(this), userId](const Result<TokenResponse> &result) {
-            onMainThread(weak,
-                         [result, userId](SignInFlow &flow) { flow.onValidated(result, userId); });
+        *sealed, [to = MainThreadReceiver(this), userId](const Result<TokenResponse> &result) {
+            to.post([result, userId](SignInFlow &flow) { flow.onValidated(result, userId); });
         });
 }
 

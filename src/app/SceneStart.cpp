@@ -5,15 +5,13 @@
 #include "ChatsListing.h"
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "NavigationContainer.h"
 #include "ScreenFactory.h"
 #include "SecureStore.h"
 #include "TabBar.h"
 #include "Window.h"
 #include "WindowHelper.h"
-
-#include <QCoreApplication>
-#include <QPointer>
 
 namespace SceneStart {
 
@@ -54,23 +52,21 @@ ViewController *initialScreen() {
 }
 
 void checkVersion(ViewController *presentOn) {
-    QPointer<ViewController> target = presentOn;
-    Endpoints::checkVersion(VersionCheckRequest{appVersion()},
-                            [target](const Result<VersionCheckResponse> &result) {
-                                if (!result.ok()) {
-                                    DiagnosticLog::line(QStringLiteral("Ошибка проверки версии: ") +
-                                                        result.error().reason);
-                                    return;
-                                }
-                                const VersionCheckResponse answer = result.value();
-                                QMetaObject::invokeMethod(qApp, [target, answer] {
-                                    if (!target)
-                                        return;
-                                    auto *alert = new AlertBlockVC(answer.isLock);
-                                    alert->setMessage(answer.message);
-                                    target->present(alert, PresentationStyle::CrossDissolve, true);
-                                });
-                            });
+    Endpoints::checkVersion(
+        VersionCheckRequest{appVersion()},
+        [to = MainThreadReceiver(presentOn)](const Result<VersionCheckResponse> &result) {
+            if (!result.ok()) {
+                DiagnosticLog::line(QStringLiteral("Ошибка проверки версии: ") +
+                                    result.error().reason);
+                return;
+            }
+            const VersionCheckResponse answer = result.value();
+            to.post([answer](ViewController &target) {
+                auto *alert = new AlertBlockVC(answer.isLock);
+                alert->setMessage(answer.message);
+                target.present(alert, PresentationStyle::CrossDissolve, true);
+            });
+        });
 }
 
 void openConversation(ViewController *root, const QVariant &chatID) {

@@ -3,14 +3,12 @@
 #include "ChoiceAlertVC.h"
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "MatchListModel.h"
 #include "NavigationContainer.h"
 #include "NotificationCenter.h"
 #include "ScreenFactory.h"
 #include "UserManager.h"
-
-#include <QCoreApplication>
-#include <QPointer>
 
 namespace {
 bool hasRepeats(const QString &text) {
@@ -88,7 +86,7 @@ void ChatDetailsVC::handleSendButton() {
 
     Endpoints::sendMessage(
         m_match.chatID, content,
-        [weak = QPointer<ChatDetailsVC>(this)](const Result<EmptyResponse> &result) {
+        [to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
             if (result.ok()) {
                 DiagnosticLog::line(QStringLiteral("Сообщение успешно отправлено: ") +
                                     QStringLiteral("EmptyResponse()"));
@@ -96,10 +94,7 @@ void ChatDetailsVC::handleSendButton() {
             }
             const QString reason = result.error().reason;
             DiagnosticLog::line(QStringLiteral("Ошибка отправки сообщения: ") + reason);
-            QMetaObject::invokeMethod(qApp, [weak] {
-                if (weak)
-                    weak->m_rows.markLastFailed();
-            });
+            to.post([](ChatDetailsVC &chat) { chat.m_rows.markLastFailed(); });
         },
         m_network);
 }
@@ -116,11 +111,8 @@ void ChatDetailsVC::loadOlder() {
     const QDateTime before = messages().first().createdAt.value_or(QDateTime::currentDateTimeUtc());
     Endpoints::olderMessages(
         m_match.chatID, before,
-        [weak = QPointer<ChatDetailsVC>(this)](const Result<QList<Message>> &result) {
-            QMetaObject::invokeMethod(qApp, [weak, result] {
-                if (weak)
-                    weak->olderResult(result);
-            });
+        [to = MainThreadReceiver(this)](const Result<QList<Message>> &result) {
+            to.post([result](ChatDetailsVC &chat) { chat.olderResult(result); });
         },
         m_network);
 }
@@ -160,11 +152,8 @@ void ChatDetailsVC::pollNewer() {
         return;
     Endpoints::newerMessages(
         m_match.chatID, *last.createdAt, *last.id,
-        [weak = QPointer<ChatDetailsVC>(this)](const Result<QList<Message>> &result) {
-            QMetaObject::invokeMethod(qApp, [weak, result] {
-                if (weak)
-                    weak->newerResult(result);
-            });
+        [to = MainThreadReceiver(this)](const Result<QList<Message>> &result) {
+            to.post([result](ChatDetailsVC &chat) { chat.newerResult(result); });
         },
         m_network);
 }
@@ -202,18 +191,16 @@ void ChatDetailsVC::removeMatch() {
         return;
     Endpoints::cancelMatch(
         *m_match.id,
-        [weak = QPointer<ChatDetailsVC>(this)](const Result<EmptyResponse> &result) {
+        [to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
             const bool ok = result.ok();
             const QString reason = ok ? QString() : result.error().reason;
             if (!ok)
                 DiagnosticLog::line(QStringLiteral("Ошибка отмены матча: ") + reason);
-            QMetaObject::invokeMethod(qApp, [weak, ok, reason] {
-                if (!weak)
-                    return;
+            to.post([ok, reason](ChatDetailsVC &chat) {
                 if (ok)
-                    weak->backTapped();
+                    chat.backTapped();
                 else
-                    weak->present(
+                    chat.present(
                         new ChoiceAlertVC(QStringLiteral("Ошибка"), reason, QStringLiteral("ОК")),
                         PresentationStyle::CrossDissolve, true);
             });

@@ -4,13 +4,11 @@
 #include "DesktopNotifier.h"
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "NavigationContainer.h"
 #include "NotificationCenter.h"
 #include "ScreenFactory.h"
 #include "TabBar.h"
-
-#include <QCoreApplication>
-#include <QPointer>
 
 ChatsVC::ChatsVC(ChatCashManager &cache, NetworkService &network, QObject *parent)
     : ViewController(QStringLiteral("ChatsVC"), parent)
@@ -32,26 +30,20 @@ void ChatsVC::viewDidLoad() {
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatsVC::refresh);
     m_updateTimer.start();
 
-    NotificationCenter::shared().observe(Notifications::chatsUpdated, this,
-                                         [weak = QPointer<ChatsVC>(this)] {
-                                             QMetaObject::invokeMethod(qApp, [weak] {
-                                                 if (weak)
-                                                     weak->refresh();
-                                             });
-                                         });
+    NotificationCenter::shared().observe(
+        Notifications::chatsUpdated, this,
+        [to = MainThreadReceiver(this)] { to.post([](ChatsVC &chats) { chats.refresh(); }); });
 }
 
 void ChatsVC::requestPage(int page, int count, bool isRefresh) {
     Endpoints::chats(
         page, count,
-        [weak = QPointer<ChatsVC>(this), page, isRefresh](const Result<QList<Match>> &result) {
-            QMetaObject::invokeMethod(qApp, [weak, page, isRefresh, result] {
-                if (!weak)
-                    return;
+        [to = MainThreadReceiver(this), page, isRefresh](const Result<QList<Match>> &result) {
+            to.post([page, isRefresh, result](ChatsVC &chats) {
                 if (isRefresh)
-                    weak->refreshResult(result);
+                    chats.refreshResult(result);
                 else
-                    weak->pageResult(page, result);
+                    chats.pageResult(page, result);
             });
         },
         m_network);
