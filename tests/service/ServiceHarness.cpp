@@ -78,6 +78,36 @@ ServiceHarness::Answer ServiceHarness::json(const QByteArray &method, const QStr
     return call(method, path, QJsonDocument(body).toJson(QJsonDocument::Compact), token);
 }
 
+QJsonArray ServiceHarness::get(const QString &path, const QString &token) {
+    return call("GET", path, {}, token).array();
+}
+
+QJsonArray ServiceHarness::chats(const QString &token) {
+    return get(QStringLiteral("chats?page=1&perPage=20"), token);
+}
+
+QString ServiceHarness::swipe(const QString &token, const QString &to, const QString &kind,
+                              const QString &message, const QString &fromUserID) {
+    QJsonObject body{{"toUserID", to}, {"swipeType", kind}, {"message", message}};
+    if (!fromUserID.isEmpty())
+        body.insert("fromUserID", fromUserID);
+    return json("POST", QStringLiteral("swipes"), body, token).object().value("status").toString();
+}
+
+int ServiceHarness::putSettings(const QString &token, int maxDistance, const QString &gender,
+                                int ageStart, int ageEnd, bool widen, bool active) {
+    return json("PUT", QStringLiteral("user/settings"),
+                {{"maxDistance", maxDistance},
+                 {"showMore", widen},
+                 {"selectedGender", gender},
+                 {"ageStart", ageStart},
+                 {"ageEnd", ageEnd},
+                 {"showMoreAge", widen},
+                 {"active", active}},
+                token)
+        .status;
+}
+
 QByteArray ServiceHarness::envelopeKey() {
     return QByteArray::fromBase64("Hd76wEnKBJ/W9ROwEzr7BaZNur8QYg0dUsuMzNxd8U0=");
 }

@@ -32,6 +32,15 @@ public:
                 const QString &token = {});
     Answer json(const QByteArray &method, const QString &path, const QJsonObject &body,
                 const QString &token = {});
+    [[nodiscard]] QJsonArray get(const QString &path, const QString &token);
+    // The first page of the caller's matches, as the chats screen asks for it.
+    [[nodiscard]] QJsonArray chats(const QString &token);
+    // The answer's "status" ("swipeCreated", "matchCreated", ...); fromUserID is sent when given.
+    QString swipe(const QString &token, const QString &to, const QString &kind,
+                  const QString &message = {}, const QString &fromUserID = {});
+    // Saves feed settings; `widen` allows both the wider distance and the wider ages.
+    int putSettings(const QString &token, int maxDistance, const QString &gender, int ageStart,
+                    int ageEnd, bool widen = false, bool active = true);
     // Signs in like a device would, with a sealed envelope; returns the access token.
     QString signIn(const QString &userId);
     // Signs in, registers and places the person; birthday is "ddMMyyyy" for the given age.

@@ -17,10 +17,6 @@ class TestServiceMatching : public QObject {
         return ids;
     }
 
-    static QJsonObject swipe(const QString &to, const char *kind) {
-        return {{"toUserID", to}, {"swipeType", kind}, {"message", ""}};
-    }
-
 private Q_SLOTS:
     void mutualLikesFormOneMatchWithAChatForBoth() {
         ServiceHarness service;
@@ -29,26 +25,18 @@ private Q_SLOTS:
         const QString ta = service.signUp(a, "man", "woman", 30, 55.75, 37.61);
         const QString tb = service.signUp(b, "woman", "man", 28, 55.76, 37.62);
 
-        QVERIFY(idsOf(service.call("GET", "fetchProfiles", {}, ta).array()).contains(b));
-        const auto first = service.json("POST", "swipes", swipe(b, "right"), ta);
-        QCOMPARE(first.object().value("status").toString(), QString("swipeCreated"));
-        QVERIFY(!idsOf(service.call("GET", "fetchProfiles", {}, ta).array()).contains(b));
-        QCOMPARE(idsOf(service.call("GET", "likes", {}, tb).array()), QSet<QString>{a});
+        QVERIFY(idsOf(service.get("fetchProfiles", ta)).contains(b));
+        QCOMPARE(service.swipe(ta, b, "right"), QString("swipeCreated"));
+        QVERIFY(!idsOf(service.get("fetchProfiles", ta)).contains(b));
+        QCOMPARE(idsOf(service.get("likes", tb)), QSet<QString>{a});
 
         // The likes screen names the caller as fromUserID.
-        QJsonObject back = swipe(a, "right");
-        back.insert("fromUserID", b.toLower());
-        QCOMPARE(service.json("POST", "swipes", back, tb).object().value("status").toString(),
-                 QString("matchCreated"));
-        QCOMPARE(service.json("POST", "swipes", swipe(b, "superlike"), ta)
-                     .object()
-                     .value("status")
-                     .toString(),
-                 QString("matchAlreadyExists"));
-        QVERIFY(service.call("GET", "likes", {}, tb).array().isEmpty());
+        QCOMPARE(service.swipe(tb, a, "right", {}, b.toLower()), QString("matchCreated"));
+        QCOMPARE(service.swipe(ta, b, "superlike"), QString("matchAlreadyExists"));
+        QVERIFY(service.get("likes", tb).isEmpty());
 
-        const QJsonArray chatsA = service.call("GET", "chats?page=1&perPage=20", {}, ta).array();
-        const QJsonArray chatsB = service.call("GET", "chats?page=1&perPage=20", {}, tb).array();
+        const QJsonArray chatsA = service.chats(ta);
+        const QJsonArray chatsB = service.chats(tb);
         QCOMPARE(chatsA.size(), 1);
         QCOMPARE(chatsB.size(), 1);
         const QJsonObject match = chatsA.at(0).toObject();
@@ -57,42 +45,29 @@ private Q_SLOTS:
         QCOMPARE(match.value("messages").toArray().size(), 0);
         QCOMPARE(match.value("isUnread").toBool(), true); // new until opened
         QVERIFY(!match.value("createdAt").toString().contains('.'));
-        QVERIFY(service.call("GET", "chats?page=2&perPage=20", {}, ta).array().isEmpty());
+        QVERIFY(service.get("chats?page=2&perPage=20", ta).isEmpty());
 
         const QString chat = match.value("chatID").toString();
         QCOMPARE(service.json("POST", "sendMessage", {{"chatID", chat}, {"content", "Привет"}}, ta)
                      .status,
                  200);
-        const QJsonObject forB =
-            service.call("GET", "chats?page=1&perPage=20", {}, tb).array().at(0).toObject();
+        const QJsonObject forB = service.chats(tb).at(0).toObject();
         QCOMPARE(forB.value("isUnread").toBool(), true);
         QCOMPARE(forB.value("messages").toArray().at(0).toObject().value("content").toString(),
                  QString("Привет"));
-        QCOMPARE(service.call("GET", "chats?page=1&perPage=20", {}, ta)
-                     .array()
-                     .at(0)
-                     .toObject()
-                     .value("isUnread")
-                     .toBool(),
-                 false);
+        QCOMPARE(service.chats(ta).at(0).toObject().value("isUnread").toBool(), false);
 
-        const auto older = service.call(
-            "GET", "chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z", {}, tb);
-        QCOMPARE(older.array().size(), 1);
-        QCOMPARE(service.call("GET", "chats?page=1&perPage=20", {}, tb)
-                     .array()
-                     .at(0)
-                     .toObject()
-                     .value("isUnread")
-                     .toBool(),
-                 false);
+        const QJsonArray older =
+            service.get("chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z", tb);
+        QCOMPARE(older.size(), 1);
+        QCOMPARE(service.chats(tb).at(0).toObject().value("isUnread").toBool(), false);
 
-        const QJsonObject msg = older.array().at(0).toObject();
+        const QJsonObject msg = older.at(0).toObject();
         QCOMPARE(msg.value("senderID").toString(), a);
         const QString newerPath = "chats/" + chat +
                                   "/messages/newer?after=" + msg.value("createdAt").toString() +
                                   "&lastMessageID=" + msg.value("id").toString();
-        QVERIFY(service.call("GET", newerPath, {}, tb).array().isEmpty());
+        QVERIFY(service.get(newerPath, tb).isEmpty());
 
         // An outsider cannot read the chat.
         const QString tc = service.signUp(ServiceHarness::newUserId(), "man", "all", 40, 55, 37);
@@ -100,7 +75,7 @@ private Q_SLOTS:
 
         QCOMPARE(service.json("POST", "cancelMatch", {{"matchID", match.value("id")}}, tb).status,
                  200);
-        QVERIFY(service.call("GET", "chats?page=1&perPage=20", {}, ta).array().isEmpty());
+        QVERIFY(service.chats(ta).isEmpty());
         QCOMPARE(service.call("GET", newerPath, {}, ta).status, 404);
     }
 
@@ -110,14 +85,9 @@ private Q_SLOTS:
         const QString b = ServiceHarness::newUserId();
         const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
         const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
-        service.json("POST", "swipes", swipe(b, "right"), ta);
-        service.json("POST", "swipes", swipe(a, "right"), tb);
-        const QString chat = service.call("GET", "chats?page=1&perPage=5", {}, ta)
-                                 .array()
-                                 .at(0)
-                                 .toObject()
-                                 .value("chatID")
-                                 .toString();
+        service.swipe(ta, b, "right");
+        service.swipe(tb, a, "right");
+        const QString chat = service.chats(ta).at(0).toObject().value("chatID").toString();
         // 60 messages one second apart, written directly to control their times.
         const qint64 base = 1'700'000'000;
         for (int i = 0; i < 60; ++i)
@@ -129,15 +99,13 @@ private Q_SLOTS:
             return QDateTime::fromSecsSinceEpoch(base + i, Qt::UTC).toString(Qt::ISODate);
         };
         const QJsonArray older =
-            service.call("GET", "chats/" + chat + "/messages/older?before=" + at(55), {}, ta)
-                .array();
+            service.get("chats/" + chat + "/messages/older?before=" + at(55), ta);
         QCOMPARE(older.size(), 50);
         QCOMPARE(older.first().toObject().value("content").toString(), QString("5"));
         QCOMPARE(older.last().toObject().value("content").toString(), QString("54"));
 
         const QJsonArray newer =
-            service.call("GET", "chats/" + chat + "/messages/newer?after=" + at(57), {}, ta)
-                .array();
+            service.get("chats/" + chat + "/messages/newer?after=" + at(57), ta);
         QCOMPARE(newer.size(), 2);
         QCOMPARE(newer.first().toObject().value("content").toString(), QString("58"));
         QCOMPARE(newer.first().toObject().value("createdAt").toString(), at(58));
@@ -149,12 +117,8 @@ private Q_SLOTS:
             service.context().db.exec("INSERT INTO messages (id, chat_id, sender_id, content, "
                                       "created_at) VALUES (?, ?, ?, ?, ?)",
                                       {id, chat, a, id, base + 100});
-        const QJsonArray tie = service
-                                   .call("GET",
-                                         "chats/" + chat + "/messages/newer?after=" + at(100) +
-                                             "&lastMessageID=" + low,
-                                         {}, tb)
-                                   .array();
+        const QJsonArray tie = service.get(
+            "chats/" + chat + "/messages/newer?after=" + at(100) + "&lastMessageID=" + low, tb);
         QCOMPARE(tie.size(), 1);
         QCOMPARE(tie.at(0).toObject().value("id").toString(), high);
     }
@@ -175,44 +139,24 @@ private Q_SLOTS:
         service.signUp(man, "man", "all", 30, 55.01, 37.0);
         service.signUp(picky, "woman", "woman", 30, 55.01, 37.0);
         const QString th = service.signUp(hidden, "woman", "man", 30, 55.01, 37.0);
-        service.json("PUT", "user/settings",
-                     {{"maxDistance", 100},
-                      {"showMore", true},
-                      {"selectedGender", "man"},
-                      {"ageStart", 18},
-                      {"ageEnd", 40},
-                      {"showMoreAge", true},
-                      {"active", false}},
-                     th);
+        service.putSettings(th, 100, "man", 18, 40, true, false);
 
-        const QJsonArray all = service.call("GET", "fetchProfiles", {}, viewer).array();
+        const QJsonArray all = service.get("fetchProfiles", viewer);
         QCOMPARE(idsOf(all), (QSet<QString>{near, old, far}));
         QCOMPARE(all.at(0).toObject().value("userID").toString(), near);
         QCOMPARE(all.at(0).toObject().value("distance").toInt(), 5);
         QCOMPARE(all.at(0).toObject().value("age").toInt(), 29);
         QCOMPARE(all.last().toObject().value("userID").toString(), far);
 
-        QCOMPARE(service
-                     .json("PUT", "user/settings",
-                           {{"maxDistance", 50},
-                            {"showMore", false},
-                            {"selectedGender", "woman"},
-                            {"ageStart", 18},
-                            {"ageEnd", 40},
-                            {"showMoreAge", false},
-                            {"active", true}},
-                           viewer)
-                     .status,
-                 200);
-        QCOMPARE(idsOf(service.call("GET", "fetchProfiles", {}, viewer).array()),
-                 QSet<QString>{near});
+        QCOMPARE(service.putSettings(viewer, 50, "woman", 18, 40), 200);
+        QCOMPARE(idsOf(service.get("fetchProfiles", viewer)), QSet<QString>{near});
 
         // A swipe without a note is as good as one with an empty note.
         QCOMPARE(service.json("POST", "swipes", {{"toUserID", old}, {"swipeType", "left"}}, viewer)
                      .status,
                  200);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", near}}, viewer).status, 200);
-        QVERIFY(service.call("GET", "fetchProfiles", {}, viewer).array().isEmpty());
+        QVERIFY(service.get("fetchProfiles", viewer).isEmpty());
     }
 
     void blockedPeopleVanishFromLikesAndChats() {
@@ -223,15 +167,15 @@ private Q_SLOTS:
         const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
         const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
         const QString tc = service.signUp(c, "woman", "all", 30, 55, 37);
-        service.json("POST", "swipes", swipe(a, "right"), tb);
-        service.json("POST", "swipes", swipe(a, "right"), tc);
-        service.json("POST", "swipes", swipe(c, "right"), ta);
-        QCOMPARE(service.call("GET", "chats?page=1&perPage=20", {}, tc).array().size(), 1);
+        service.swipe(tb, a, "right");
+        service.swipe(tc, a, "right");
+        service.swipe(ta, c, "right");
+        QCOMPARE(service.chats(tc).size(), 1);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", a}}, tb).status, 200);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", c}}, ta).status, 200);
-        QVERIFY(service.call("GET", "likes", {}, ta).array().isEmpty());
-        QVERIFY(service.call("GET", "chats?page=1&perPage=20", {}, tc).array().isEmpty());
-        QVERIFY(!idsOf(service.call("GET", "fetchProfiles", {}, tb).array()).contains(a));
+        QVERIFY(service.get("likes", ta).isEmpty());
+        QVERIFY(service.chats(tc).isEmpty());
+        QVERIFY(!idsOf(service.get("fetchProfiles", tb)).contains(a));
         QCOMPARE(
             service.json("POST", "complain", {{"toUserID", c}, {"message", "спам"}}, ta).status,
             200);

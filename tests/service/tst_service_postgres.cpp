@@ -17,41 +17,25 @@ private Q_SLOTS:
         const QString b = ServiceHarness::newUserId();
         const QString ta = service.signUp(a, "man", "woman", 30, 55.75, 37.61);
         const QString tb = service.signUp(b, "woman", "man", 28, 55.76, 37.62);
-        QCOMPARE(service
-                     .json("PUT", "user/settings",
-                           {{"maxDistance", 10},
-                            {"showMore", false},
-                            {"selectedGender", "woman"},
-                            {"ageStart", 20},
-                            {"ageEnd", 35},
-                            {"showMoreAge", false},
-                            {"active", true}},
-                           ta)
-                     .status,
-                 200);
-        const QJsonArray feed = service.call("GET", "fetchProfiles", {}, ta).array();
+        QCOMPARE(service.putSettings(ta, 10, "woman", 20, 35), 200);
+        const QJsonArray feed = service.get("fetchProfiles", ta);
         QCOMPARE(feed.size(), 1);
         QCOMPARE(feed.at(0).toObject().value("userID").toString(), b);
 
-        service.json("POST", "swipes",
-                     {{"toUserID", b}, {"swipeType", "superlike"}, {"message", "Привет!"}}, ta);
-        QCOMPARE(service.call("GET", "likes", {}, tb).array().size(), 1);
-        const auto match = service.json(
-            "POST", "swipes",
-            {{"fromUserID", b}, {"toUserID", a}, {"swipeType", "right"}, {"message", ""}}, tb);
-        QCOMPARE(match.object().value("status").toString(), QString("matchCreated"));
+        service.swipe(ta, b, "superlike", "Привет!");
+        QCOMPARE(service.get("likes", tb).size(), 1);
+        QCOMPARE(service.swipe(tb, a, "right", {}, b), QString("matchCreated"));
 
-        const QJsonObject chat =
-            service.call("GET", "chats?page=1&perPage=20", {}, tb).array().at(0).toObject();
+        const QJsonObject chat = service.chats(tb).at(0).toObject();
         QCOMPARE(chat.value("isUnread").toBool(), true);
         QCOMPARE(chat.value("messages").toArray().at(0).toObject().value("content").toString(),
                  QString("Привет!"));
         const QString path = "chats/" + chat.value("chatID").toString() +
                              "/messages/older?before=2999-01-01T00:00:00Z";
-        QCOMPARE(service.call("GET", path, {}, tb).array().size(), 1);
+        QCOMPARE(service.get(path, tb).size(), 1);
         QCOMPARE(service.json("POST", "cancelMatch", {{"matchID", chat.value("id")}}, ta).status,
                  200);
-        QVERIFY(service.call("GET", "chats?page=1&perPage=20", {}, tb).array().isEmpty());
+        QVERIFY(service.chats(tb).isEmpty());
     }
 };
 
