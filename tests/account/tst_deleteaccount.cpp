@@ -5,6 +5,7 @@
 #include "FileSecretBackend.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
+#include "RestoreVC.h"
 #include "SceneStart.h"
 #include "SecureStore.h"
 #include "StandInVC.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// Deleting the account from the settings, and bringing it back from the restore screen.
 class TestDeleteAccount : public QObject {
     Q_OBJECT
 
@@ -91,6 +93,43 @@ private Q_SLOTS:
         QVERIFY(!screen->busy());
         QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->topViewController(), screen);
         QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+    }
+
+    void restoredAccountOpensAndRestartsOnTheMainScreen() {
+        (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));
+        m_service.respondDelayed(QStringLiteral("restoreUser"), std::chrono::milliseconds(100), 200,
+                                 "{}");
+        Window window;
+        std::unique_ptr<ViewController> first(SceneStart::initialScreen());
+        auto *screen = qobject_cast<RestoreVC *>(first.release());
+        QVERIFY(screen);
+        window.setRoot(screen);
+        screen->returnPressed();
+        QVERIFY(screen->busy());
+        screen->loginButtonTapped();
+        QTRY_COMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
+        // The main screen then asks for its own data; the restore itself is sent once.
+        QCOMPARE(m_service.requests().first().target, QStringLiteral("/restoreUser"));
+        QCOMPARE(m_service.requestsTo(QStringLiteral("restoreUser")).size(), 1);
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
+        QCOMPARE(restarted->typeName(), QStringLiteral("TabBar"));
+    }
+
+    void failedRestoreShowsTheReasonAndAllowsAnotherTry() {
+        (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));
+        m_service.respond(QStringLiteral("restoreUser"), 500,
+                          R"({"reason":"Срок восстановления истёк","error":true})");
+        Window window;
+        auto *screen = new RestoreVC();
+        window.setRoot(screen);
+        screen->loginButtonTapped();
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(screen->presentedViewController()));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(screen->presentedViewController())->message(),
+                 QStringLiteral("Срок восстановления истёк"));
+        QVERIFY(!screen->busy());
+        QCOMPARE(window.root(), screen);
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("delete"));
     }
 };
 
