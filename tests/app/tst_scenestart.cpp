@@ -73,33 +73,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("token");
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no token") << QString() << "main"
-                                  << "StartVC";
-        QTest::newRow("token, no progress") << "tok" << QString() << "StartVC";
-        QTest::newRow("name") << "tok"
-                              << "name"
-                              << "Nav/NameInputVC";
-        QTest::newRow("photoGrid") << "tok"
-                                   << "photoGrid"
-                                   << "Nav/PhotoGridVC";
-        QTest::newRow("geo") << "tok"
-                             << "geo"
-                             << "Nav/GeoVC";
-        QTest::newRow("notification") << "tok"
-                                      << "notification"
-                                      << "Nav/NotificationVC";
-        QTest::newRow("main") << "tok"
-                              << "main"
-                              << "TabBar";
-        QTest::newRow("delete") << "tok"
-                                << "delete"
-                                << "RestoreVC";
-        QTest::newRow("ban") << "tok"
-                             << "ban"
-                             << "StartVC";
-        QTest::newRow("unknown") << "tok"
-                                 << "elsewhere"
-                                 << "StartVC";
+        const auto row = [](const char *name, const QString &token, const QString &screen,
+                            const char *expected) {
+            QTest::newRow(name) << token << screen << QString(expected);
+        };
+        const QString tok = QStringLiteral("tok");
+        // clang-format off
+        row("no token", {}, "main", "StartVC");
+        row("token, no progress", tok, {}, "StartVC");
+        row("name", tok, "name", "Nav/NameInputVC");
+        row("photoGrid", tok, "photoGrid", "Nav/PhotoGridVC");
+        row("geo", tok, "geo", "Nav/GeoVC");
+        row("notification", tok, "notification", "Nav/NotificationVC");
+        row("main", tok, "main", "TabBar");
+        row("delete", tok, "delete", "RestoreVC");
+        row("ban", tok, "ban", "StartVC");
+        row("unknown", tok, "elsewhere", "StartVC");
+        // clang-format on
     }
 
     void routesFromTheStoredProgress() {
@@ -139,11 +129,9 @@ private Q_SLOTS:
         QCOMPARE(alert->message(), QStringLiteral("Вышла новая версия"));
         QCOMPARE(alert->actionTitle(), QStringLiteral("Обновить"));
 
-        const QList<RecordedRequest> requests = m_fake.requests();
-        const auto check = std::find_if(requests.cbegin(), requests.cend(),
-                                        [](const auto &r) { return r.target == u"/checkVersion"; });
-        QVERIFY(check != requests.cend());
-        const RecordedRequest sent = *check;
+        const QList<RecordedRequest> checks = m_fake.requestsTo(QStringLiteral("checkVersion"));
+        QVERIFY(!checks.isEmpty());
+        const RecordedRequest sent = checks.first();
         QCOMPARE(sent.method, QStringLiteral("POST"));
         QVERIFY(!sent.headers.contains("auth")); // even with a token stored
         QCOMPARE(sent.json(), QJsonObject({{"appVersion", "1.0"}}));

@@ -29,79 +29,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("status");
-        QTest::newRow("unknown path") << QByteArray("GET") << "nothing/here" << QByteArray() << 404;
-        QTest::newRow("wrong method") << QByteArray("GET") << "swipes" << QByteArray() << 405;
-        QTest::newRow("wrong method put")
-            << QByteArray("POST") << "user/geo" << QByteArray() << 405;
-        QTest::newRow("malformed json")
-            << QByteArray("PUT") << "user/geo" << QByteArray("{\"lat\":") << 400;
-        QTest::newRow("json array")
-            << QByteArray("PUT") << "user/geo" << QByteArray("[1,2]") << 400;
-        QTest::newRow("missing key")
-            << QByteArray("PUT") << "user/geo" << QByteArray("{\"lat\":1}") << 400;
-        QTest::newRow("string for number")
-            << QByteArray("PUT") << "user/geo" << QByteArray(R"({"lat":"1","long":2})") << 400;
-        QTest::newRow("latitude out of range")
-            << QByteArray("PUT") << "user/geo" << QByteArray(R"({"lat":91,"long":2})") << 400;
-        QTest::newRow("fractional distance")
-            << QByteArray("PUT") << "user/settings"
-            << QByteArray(
-                   R"({"maxDistance":1.5,"showMore":true,"selectedGender":"all","ageStart":18,"ageEnd":40,"showMoreAge":true,"active":true})")
-            << 400;
-        QTest::newRow("settings missing one key")
-            << QByteArray("PUT") << "user/settings"
-            << QByteArray(
-                   R"({"maxDistance":10,"showMore":true,"selectedGender":"all","ageStart":18,"ageEnd":40,"showMoreAge":true})")
-            << 400;
-        QTest::newRow("unknown gender")
-            << QByteArray("POST") << "completeRegistration"
-            << QByteArray(
-                   R"({"bio":"","name":"А","birthday":"01012000","genderInput":"cat","selectedGender":"all"})")
-            << 400;
-        QTest::newRow("unreadable birthday")
-            << QByteArray("POST") << "completeRegistration"
-            << QByteArray(
-                   R"({"bio":"","name":"А","birthday":"2000-01-01","genderInput":"man","selectedGender":"all"})")
-            << 400;
-        QTest::newRow("bool as string")
-            << QByteArray("POST") << "swipes"
-            << QByteArray(R"({"toUserID":true,"swipeType":"right","message":""})") << 400;
-        QTest::newRow("unknown swipe type")
-            << QByteArray("POST") << "swipes"
-            << QByteArray(
-                   R"({"toUserID":"6F9619FF-8B86-D011-B42D-00C04FC964FF","swipeType":"up","message":""})")
-            << 400;
-        QTest::newRow("swipe at nobody")
-            << QByteArray("POST") << "swipes"
-            << QByteArray(
-                   R"({"toUserID":"6F9619FF-8B86-D011-B42D-00C04FC964FF","swipeType":"right","message":""})")
-            << 404;
-        QTest::newRow("page zero")
-            << QByteArray("GET") << "chats?page=0&perPage=20" << QByteArray() << 400;
-        QTest::newRow("page not a number")
-            << QByteArray("GET") << "chats?page=x&perPage=20" << QByteArray() << 400;
-        QTest::newRow("bad date")
-            << QByteArray("GET")
-            << "chats/6F9619FF-8B86-D011-B42D-00C04FC964FF/messages/older?before=yesterday"
-            << QByteArray() << 400;
-        QTest::newRow("chat that does not exist") << QByteArray("GET")
-                                                  << "chats/6F9619FF-8B86-D011-B42D-00C04FC964FF/"
-                                                     "messages/older?before=2025-01-31T18:04:05Z"
-                                                  << QByteArray() << 404;
-        QTest::newRow("empty message")
-            << QByteArray("POST") << "sendMessage"
-            << QByteArray(R"({"chatID":"6F9619FF-8B86-D011-B42D-00C04FC964FF","content":"  "})")
-            << 400;
-        QTest::newRow("bad base64 photo") << QByteArray("POST") << "images/upload"
-                                          << QByteArray(R"({"images":["@@not base64@@"]})") << 400;
-        QTest::newRow("no photos")
-            << QByteArray("POST") << "images/upload" << QByteArray(R"({"images":[]})") << 400;
-        QTest::newRow("seven photos") << QByteArray("POST") << "images/upload"
-                                      << uploadBody(QList<QByteArray>(7, pngBytes())) << 400;
-        QTest::newRow("not an image")
-            << QByteArray("POST") << "images/upload" << uploadBody({"plain text"}) << 415;
-        QTest::newRow("foreign file name")
-            << QByteArray("GET") << "images/..%2Fservice.sqlite" << QByteArray() << 404;
+        const auto row = [](const char *name, const char *method, const QString &path,
+                            const QByteArray &body, int status) {
+            QTest::newRow(name) << QByteArray(method) << path << body << status;
+        };
+        const QString nobody = QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF");
+        const QByteArray settings =
+            R"({"maxDistance":10,"showMore":true,"selectedGender":"all","ageStart":18,"ageEnd":40,"showMoreAge":true)";
+        const QByteArray registration = R"({"bio":"","name":"А","selectedGender":"all",)";
+        // clang-format off
+        row("unknown path", "GET", "nothing/here", {}, 404);
+        row("wrong method", "GET", "swipes", {}, 405);
+        row("wrong method put", "POST", "user/geo", {}, 405);
+        row("malformed json", "PUT", "user/geo", "{\"lat\":", 400);
+        row("json array", "PUT", "user/geo", "[1,2]", 400);
+        row("missing key", "PUT", "user/geo", "{\"lat\":1}", 400);
+        row("string for number", "PUT", "user/geo", R"({"lat":"1","long":2})", 400);
+        row("latitude out of range", "PUT", "user/geo", R"({"lat":91,"long":2})", 400);
+        row("fractional distance", "PUT", "user/settings", QByteArray(settings).replace(":10,", ":1.5,") + R"(,"active":true})", 400);
+        row("settings missing one key", "PUT", "user/settings", settings + "}", 400);
+        row("unknown gender", "POST", "completeRegistration", registration + R"("birthday":"01012000","genderInput":"cat"})", 400);
+        row("unreadable birthday", "POST", "completeRegistration", registration + R"("birthday":"2000-01-01","genderInput":"man"})", 400);
+        row("bool as string", "POST", "swipes", R"({"toUserID":true,"swipeType":"right","message":""})", 400);
+        row("unknown swipe type", "POST", "swipes", R"({"toUserID":")" + nobody.toLatin1() + R"(","swipeType":"up","message":""})", 400);
+        row("swipe at nobody", "POST", "swipes", R"({"toUserID":")" + nobody.toLatin1() + R"(","swipeType":"right","message":""})", 404);
+        row("page zero", "GET", "chats?page=0&perPage=20", {}, 400);
+        row("page not a number", "GET", "chats?page=x&perPage=20", {}, 400);
+        row("bad date", "GET", "chats/" + nobody + "/messages/older?before=yesterday", {}, 400);
+        row("chat that does not exist", "GET", "chats/" + nobody + "/messages/older?before=2025-01-31T18:04:05Z", {}, 404);
+        row("empty message", "POST", "sendMessage", R"({"chatID":")" + nobody.toLatin1() + R"(","content":"  "})", 400);
+        row("bad base64 photo", "POST", "images/upload", R"({"images":["@@not base64@@"]})", 400);
+        row("no photos", "POST", "images/upload", R"({"images":[]})", 400);
+        row("seven photos", "POST", "images/upload", uploadBody(QList<QByteArray>(7, pngBytes())), 400);
+        row("not an image", "POST", "images/upload", uploadBody({"plain text"}), 415);
+        row("foreign file name", "GET", "images/..%2Fservice.sqlite", {}, 404);
+        // clang-format on
     }
 
     void badRequestsAreRefusedWithTheErrorBody() {
