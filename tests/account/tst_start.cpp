@@ -156,36 +156,25 @@ private Q_SLOTS:
         QTest::addColumn<Arrange>("arrange");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("recordsUserId");
-        using A = Arrange;
-        QTest::newRow("no cloud account")
-            << A([](auto *) { script.cloudAvailable = false; })
-            << "Чтобы продолжить, войди в iCloud на данном устройстве" << false;
-        QTest::newRow("record fetch failed")
-            << A([](auto *) { script.recordError = "Сеть недоступна"; })
-            << "Ошибка iCloud: Сеть недоступна" << false;
-        QTest::newRow("no record") << A([](auto *) { script.recordName.clear(); })
-                                   << "Ошибка: iCloud ID не найден" << false;
-        QTest::newRow("local ID not kept")
-            << A([](auto *t) { t->m_store->refused << "passkeyUserID"; })
-            << "Ошибка получения UserID" << false;
-        QTest::newRow("unsupported") << A([](auto *) { script.attestationSupported = false; })
-                                     << "Данный девайс не поддерживается" << false;
-        QTest::newRow("attestation error") << A([](auto *) {
-            script.token.clear();
-            script.tokenError = "занято";
-        }) << "Ошибка генерации токена: занято"
-                                           << false;
-        QTest::newRow("attestation silent")
-            << A([](auto *) { script.token.clear(); }) << "Ошибка генерации токена" << false;
-        QTest::newRow("sealing failed")
-            << A([](auto *t) { t->m_envelopeKey = "not a key"; }) << "Ошибка шифрования" << true;
-        QTest::newRow("service refused") << A([](auto *) {}) << serviceReason << true;
-        QTest::newRow("token not kept") << A([](auto *t) {
+        const auto row = [](const char *name, Arrange arrange, const QString &message,
+                            bool recordsUserId) {
+            QTest::newRow(name) << arrange << message << recordsUserId;
+        };
+        // clang-format off
+        row("no cloud account", [](auto *) { script.cloudAvailable = false; }, "Чтобы продолжить, войди в iCloud на данном устройстве", false);
+        row("record fetch failed", [](auto *) { script.recordError = "Сеть недоступна"; }, "Ошибка iCloud: Сеть недоступна", false);
+        row("no record", [](auto *) { script.recordName.clear(); }, "Ошибка: iCloud ID не найден", false);
+        row("local ID not kept", [](auto *t) { t->m_store->refused << "passkeyUserID"; }, "Ошибка получения UserID", false);
+        row("unsupported", [](auto *) { script.attestationSupported = false; }, "Данный девайс не поддерживается", false);
+        row("attestation error", [](auto *) { script.token.clear(); script.tokenError = "занято"; }, "Ошибка генерации токена: занято", false);
+        row("attestation silent", [](auto *) { script.token.clear(); }, "Ошибка генерации токена", false);
+        row("sealing failed", [](auto *t) { t->m_envelopeKey = "not a key"; }, "Ошибка шифрования", true);
+        row("service refused", [](auto *) {}, serviceReason, true);
+        row("token not kept", [](auto *t) {
             t->m_store->refused << "paseto";
-            t->m_service.respond(QStringLiteral("validateDevice"), 200,
-                                 R"({"token":"v4.local.abc"})");
-        }) << "Не удалось сохранить токен на устройстве"
-                                        << true;
+            t->m_service.respond(QStringLiteral("validateDevice"), 200, R"({"token":"v4.local.abc"})");
+        }, "Не удалось сохранить токен на устройстве", true);
+        // clang-format on
     }
 
     void failuresShowTheirOwnTextAndAllowAnotherTry() {
@@ -307,19 +296,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("osVersion");
         QTest::addColumn<QString>("screenValue");
         QTest::addColumn<QString>("message");
-        QTest::newRow("old system") << "17.6"
-                                    << ""
-                                    << "Для корректной работы приложения необходимо обновиться до "
-                                       "macOS 15 Sequoia или новее";
+        const QString oldSystem = QStringLiteral(
+            "Для корректной работы приложения необходимо обновиться до macOS 15 Sequoia или новее");
+        QTest::newRow("old system") << "17.6" << QString() << oldSystem;
         QTest::newRow("banned") << "26.1"
                                 << "ban"
                                 << "Твой аккаунт заблокирован";
         QTest::newRow("current system") << "18.0"
-                                        << "delete"
-                                        << "";
-        QTest::newRow("no number") << "Debian"
-                                   << ""
-                                   << "";
+                                        << "delete" << QString();
+        QTest::newRow("no number") << "Debian" << QString() << QString();
     }
 
     void loadChecksBlockOldSystemsAndBannedAccounts() {
