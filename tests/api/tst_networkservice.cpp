@@ -86,33 +86,27 @@ private Q_SLOTS:
 
         const QByteArray user = Fixtures::bytes(QStringLiteral("user.json"));
         const QByteArray serviceError = Fixtures::bytes(QStringLiteral("service_error.json"));
-        QTest::newRow("200 record") << 200 << user << &outcome<User> << "ok";
-        QTest::newRow("200 service error")
-            << 200 << serviceError << &outcome<User> << "Профиль не найден";
-        QTest::newRow("400 service error")
-            << 400 << serviceError << &outcome<EmptyResponse> << "Профиль не найден";
-        QTest::newRow("error flag false is no error")
-            << 200 << QByteArray(R"({"reason":"x","error":false})")
-            << &outcome<EmptyResponse> << "ok";
-        QTest::newRow("500 valid record") << 500 << user << &outcome<User> << "Ошибка сервера";
-        QTest::newRow("500 valid empty object")
-            << 500 << QByteArray("{}") << &outcome<EmptyResponse> << "Ошибка сервера";
-        QTest::newRow("500 HTML")
-            << 500 << QByteArray("<html><body>Bad gateway</body></html>")
-            << &outcome<User> << "Декодирование не удалось: The data is not valid JSON";
-        QTest::newRow("204 empty, nothing expected")
-            << 204 << QByteArray() << &outcome<EmptyResponse> << "ok";
-        QTest::newRow("204 empty, record expected")
-            << 204 << QByteArray() << &outcome<User> << emptyAnswer;
-        QTest::newRow("404 empty") << 404 << QByteArray() << &outcome<EmptyResponse> << emptyAnswer;
-        QTest::newRow("fractional seconds in a list")
-            << 200
-            << QByteArray(R"([{"senderID":"0E1F2A3B-4C5D-4E6F-8A7B-9C0D1E2F3A4B","content":"a",)"
-                          R"("createdAt":"2025-01-31T18:04:05Z"},{"senderID":)"
-                          R"("0E1F2A3B-4C5D-4E6F-8A7B-9C0D1E2F3A4B","content":"b",)"
-                          R"("createdAt":"2025-01-31T18:04:06.250Z"}])")
-            << &outcome<QList<
-                   Message>> << R"(Декодирование не удалось: Key "[1].createdAt": expected a date without fractional seconds)";
+        const auto row = [](const char *name, int status, const QByteArray &body, Outcome outcome,
+                            const QString &expected) {
+            QTest::newRow(name) << status << body << outcome << expected;
+        };
+        const QByteArray fractional =
+            R"([{"senderID":"0E1F2A3B-4C5D-4E6F-8A7B-9C0D1E2F3A4B","content":"a","createdAt":"2025-01-31T18:04:05Z"},)"
+            R"({"senderID":"0E1F2A3B-4C5D-4E6F-8A7B-9C0D1E2F3A4B","content":"b","createdAt":"2025-01-31T18:04:06.250Z"}])";
+        // clang-format off
+        row("200 record", 200, user, &outcome<User>, "ok");
+        row("200 service error", 200, serviceError, &outcome<User>, "Профиль не найден");
+        row("400 service error", 400, serviceError, &outcome<EmptyResponse>, "Профиль не найден");
+        row("error flag false is no error", 200, R"({"reason":"x","error":false})", &outcome<EmptyResponse>, "ok");
+        row("500 valid record", 500, user, &outcome<User>, "Ошибка сервера");
+        row("500 valid empty object", 500, "{}", &outcome<EmptyResponse>, "Ошибка сервера");
+        row("500 HTML", 500, "<html><body>Bad gateway</body></html>", &outcome<User>, "Декодирование не удалось: The data is not valid JSON");
+        row("204 empty, nothing expected", 204, {}, &outcome<EmptyResponse>, "ok");
+        row("204 empty, record expected", 204, {}, &outcome<User>, emptyAnswer);
+        row("404 empty", 404, {}, &outcome<EmptyResponse>, emptyAnswer);
+        row("fractional seconds in a list", 200, fractional, &outcome<QList<Message>>,
+            R"(Декодирование не удалось: Key "[1].createdAt": expected a date without fractional seconds)");
+        // clang-format on
     }
 
     void classification() {
@@ -232,15 +226,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("configured");
         QTest::addColumn<QString>("expected");
         const QString fallback = QStringLiteral(ZIREL_BUILD_BASE_URL);
-        QTest::newRow("https anywhere")
-            << QByteArray("https://api.example.com/") << "https://api.example.com/";
-        QTest::newRow("http to loopback")
-            << QByteArray("http://localhost:9000") << "http://localhost:9000/";
-        QTest::newRow("http to IPv6 loopback")
-            << QByteArray("http://[::1]:9000/") << "http://[::1]:9000/";
+        // clang-format off
+        QTest::newRow("https anywhere") << QByteArray("https://api.example.com/") << "https://api.example.com/";
+        QTest::newRow("http to loopback") << QByteArray("http://localhost:9000") << "http://localhost:9000/";
+        QTest::newRow("http to IPv6 loopback") << QByteArray("http://[::1]:9000/") << "http://[::1]:9000/";
         QTest::newRow("http elsewhere") << QByteArray("http://api.example.com/") << fallback;
-        QTest::newRow("loopback lookalike")
-            << QByteArray("http://127.0.0.1.example.com/") << fallback;
+        QTest::newRow("loopback lookalike") << QByteArray("http://127.0.0.1.example.com/") << fallback;
+        // clang-format on
     }
 
     void baseUrlFromEnvironment() {
