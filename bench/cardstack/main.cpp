@@ -63,6 +63,7 @@ struct FramePlace {
 struct Frame {
     qreal wallMs = 0;
     qreal cpuMs = 0;
+    qreal queuedMs = 0;
     int collections = 0;
 };
 
@@ -86,6 +87,14 @@ qint64 threadCpuNs() {
     return static_cast<qint64>(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
+// Time the thread has spent ready to run but waiting for a core, as the kernel counts it.
+qint64 runQueueNs() {
+    QFile file(QStringLiteral("/proc/thread-self/schedstat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readAll().split(' ').value(1).toLongLong();
+}
+
 QString loadAverage() {
     QFile file(QStringLiteral("/proc/loadavg"));
     if (!file.open(QIODevice::ReadOnly))
@@ -101,7 +110,7 @@ qreal percentile(QList<qreal> values, int percent) {
 struct Frames {
     QList<qreal> wall;
     QList<qreal> cpu;
-    Frame worst{-1, 0, 0};
+    Frame worst{-1, 0, 0, 0};
     FramePlace worstAt;
     int collections = 0;
     int slow = 0;
@@ -121,8 +130,9 @@ struct Frames {
         slowWithCollection += f.collections > 0 ? 1 : 0;
         slowButBusy += f.cpuMs >= kTargetMs ? 1 : 0;
         if (report)
-            std::printf("  slow %s frame: card %d frame %d, wall %.2f ms, processor %.2f ms%s\n",
-                        what, place.card, place.frame, f.wallMs, f.cpuMs,
+            std::printf("  slow %s frame: card %d frame %d, wall %.2f ms, processor %.2f ms, "
+                        "waiting for a core %.2f ms%s\n",
+                        what, place.card, place.frame, f.wallMs, f.cpuMs, f.queuedMs,
                         f.collections > 0 ? ", a garbage collection ran" : "");
     }
     void print(const char *what, bool collectionsKnown) const {
@@ -171,17 +181,20 @@ private:
     void start() {
         m_awake.start();
         m_cpuAtWake = threadCpuNs();
+        m_queuedAtWake = runQueueNs();
     }
     void pause() {
         if (!m_awake.isValid())
             return;
         m_busy.wallMs += static_cast<qreal>(m_awake.nsecsElapsed()) / 1e6;
         m_busy.cpuMs += static_cast<qreal>(threadCpuNs() - m_cpuAtWake) / 1e6;
+        m_busy.queuedMs += static_cast<qreal>(runQueueNs() - m_queuedAtWake) / 1e6;
         m_awake.invalidate();
     }
 
     QElapsedTimer m_awake;
     qint64 m_cpuAtWake = 0;
+    qint64 m_queuedAtWake = 0;
     Frame m_busy;
 };
 
@@ -243,11 +256,13 @@ int main(int argc, char *argv[]) {
         QElapsedTimer timer;
         timer.start();
         const qint64 cpuStart = threadCpuNs();
+        const qint64 queuedStart = runQueueNs();
         input();
         if (window.grabWindow().isNull())
             qFatal("nothing was rendered");
         f.wallMs += static_cast<qreal>(timer.nsecsElapsed()) / 1e6;
         f.cpuMs += static_cast<qreal>(threadCpuNs() - cpuStart) / 1e6;
+        f.queuedMs += static_cast<qreal>(runQueueNs() - queuedStart) / 1e6;
         f.collections = g_collections - collectionsBefore;
         return f;
     };
