@@ -30,6 +30,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sys/resource.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 
@@ -65,6 +66,11 @@ struct Frame {
     qreal cpuMs = 0;
     qreal queuedMs = 0;
     int collections = 0;
+    // Times the thread gave up its core to wait (a lock, another thread, the disk), was taken
+    // off it, or touched memory the kernel had to provide.
+    long blocked = 0;
+    long preempted = 0;
+    long faults = 0;
 };
 
 // Collections are counted from the engine's allocator log, which is on only when asked for: it
@@ -95,6 +101,19 @@ qint64 runQueueNs() {
     return file.readAll().split(' ').value(1).toLongLong();
 }
 
+rusage threadUsage() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage;
+}
+
+void addUsageSince(Frame &f, const rusage &start) {
+    const rusage now = threadUsage();
+    f.blocked += now.ru_nvcsw - start.ru_nvcsw;
+    f.preempted += now.ru_nivcsw - start.ru_nivcsw;
+    f.faults += now.ru_minflt - start.ru_minflt + now.ru_majflt - start.ru_majflt;
+}
+
 QString loadAverage() {
     QFile file(QStringLiteral("/proc/loadavg"));
     if (!file.open(QIODevice::ReadOnly))
@@ -110,7 +129,7 @@ qreal percentile(QList<qreal> values, int percent) {
 struct Frames {
     QList<qreal> wall;
     QList<qreal> cpu;
-    Frame worst{-1, 0, 0, 0};
+    Frame worst{-1};
     FramePlace worstAt;
     int collections = 0;
     int slow = 0;
@@ -131,8 +150,10 @@ struct Frames {
         slowButBusy += f.cpuMs >= kTargetMs ? 1 : 0;
         if (report)
             std::printf("  slow %s frame: card %d frame %d, wall %.2f ms, processor %.2f ms, "
-                        "waiting for a core %.2f ms%s\n",
-                        what, place.card, place.frame, f.wallMs, f.cpuMs, f.queuedMs,
+                        "waiting for a core %.2f ms, blocked %ld times, preempted %ld times, %ld "
+                        "page faults%s\n",
+                        what, place.card, place.frame, f.wallMs, f.cpuMs, f.queuedMs, f.blocked,
+                        f.preempted, f.faults,
                         f.collections > 0 ? ", a garbage collection ran" : "");
     }
     void print(const char *what, bool collectionsKnown) const {
@@ -182,6 +203,7 @@ private:
         m_awake.start();
         m_cpuAtWake = threadCpuNs();
         m_queuedAtWake = runQueueNs();
+        m_usageAtWake = threadUsage();
     }
     void pause() {
         if (!m_awake.isValid())
@@ -189,12 +211,14 @@ private:
         m_busy.wallMs += static_cast<qreal>(m_awake.nsecsElapsed()) / 1e6;
         m_busy.cpuMs += static_cast<qreal>(threadCpuNs() - m_cpuAtWake) / 1e6;
         m_busy.queuedMs += static_cast<qreal>(runQueueNs() - m_queuedAtWake) / 1e6;
+        addUsageSince(m_busy, m_usageAtWake);
         m_awake.invalidate();
     }
 
     QElapsedTimer m_awake;
     qint64 m_cpuAtWake = 0;
     qint64 m_queuedAtWake = 0;
+    rusage m_usageAtWake{};
     Frame m_busy;
 };
 
@@ -257,12 +281,14 @@ int main(int argc, char *argv[]) {
         timer.start();
         const qint64 cpuStart = threadCpuNs();
         const qint64 queuedStart = runQueueNs();
+        const rusage usageStart = threadUsage();
         input();
         if (window.grabWindow().isNull())
             qFatal("nothing was rendered");
         f.wallMs += static_cast<qreal>(timer.nsecsElapsed()) / 1e6;
         f.cpuMs += static_cast<qreal>(threadCpuNs() - cpuStart) / 1e6;
         f.queuedMs += static_cast<qreal>(runQueueNs() - queuedStart) / 1e6;
+        addUsageSince(f, usageStart);
         f.collections = g_collections - collectionsBefore;
         return f;
     };
