@@ -4,7 +4,9 @@
 // tab bar and button row around it). A frame's time is all the work the main thread did since
 // the previous frame (input, animation ticks, dealing the next card, deferred deletions) plus
 // the render. Prints the median, the 99th percentile and the worst frame of drag and throw.
-// Usage: bench-cardstack [CARDS]
+// Every frame of 16 ms or more is listed with the main thread's processor time and, with
+// --collections, whether the QML engine collected garbage in it.
+// Usage: bench-cardstack [CARDS] [--collections]
 #include "ButtonStackView.h"
 #include "CardStackDemoVC.h"
 #include "SwipeCard.h"
@@ -14,7 +16,9 @@
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -22,7 +26,11 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <sys/resource.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 
@@ -32,6 +40,8 @@ constexpr int kDragSteps = 12;
 // A flick of 2200 points per second throws a card in half a second.
 constexpr qreal kFlickSpeed = 2200;
 constexpr int kRefreshMs = 16;
+// A frame that takes longer than this misses a refresh of a 60 Hz screen.
+constexpr qreal kTargetMs = 16;
 
 // The card area of the feed in a window of kWindow: a column at most 480 wide under a header
 // of 54, above the tab bar of 58, with the button row and the margins around the stack.
@@ -48,70 +58,169 @@ struct FramePlace {
     int frame = 0;
 };
 
+// One frame as the main thread lived it: the wall time a user waits for it, the processor time
+// the thread got meanwhile (less when the process waits for a core) and the garbage collections
+// of the QML engine that ran in it.
+struct Frame {
+    qreal wallMs = 0;
+    qreal cpuMs = 0;
+    qreal queuedMs = 0;
+    int collections = 0;
+    // Times the thread gave up its core to wait (a lock, another thread, the disk), was taken
+    // off it, or touched memory the kernel had to provide.
+    long blocked = 0;
+    long preempted = 0;
+    long faults = 0;
+};
+
+// Collections are counted from the engine's allocator log, which is on only when asked for: it
+// makes every collection a little slower.
+std::atomic<int> g_collections{0};
+QtMessageHandler g_previousHandler = nullptr;
+
+void countCollections(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (context.category && std::strncmp(context.category, "qt.qml.gc.", 10) == 0) {
+        if (text.contains(QLatin1String("========== GC ==========")))
+            ++g_collections;
+        return;
+    }
+    g_previousHandler(type, context, text);
+}
+
+qint64 threadCpuNs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<qint64>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Time the thread has spent ready to run but waiting for a core, as the kernel counts it.
+qint64 runQueueNs() {
+    QFile file(QStringLiteral("/proc/thread-self/schedstat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readAll().split(' ').value(1).toLongLong();
+}
+
+rusage threadUsage() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage;
+}
+
+void addUsageSince(Frame &f, const rusage &start) {
+    const rusage now = threadUsage();
+    f.blocked += now.ru_nvcsw - start.ru_nvcsw;
+    f.preempted += now.ru_nivcsw - start.ru_nivcsw;
+    f.faults += now.ru_minflt - start.ru_minflt + now.ru_majflt - start.ru_majflt;
+}
+
+QString loadAverage() {
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2);
+}
+
+qreal percentile(QList<qreal> values, int percent) {
+    std::sort(values.begin(), values.end());
+    return values.at(qMin(values.size() - 1, values.size() * percent / 100));
+}
+
 struct Frames {
-    QList<qreal> ms;
-    qreal worst = -1;
+    QList<qreal> wall;
+    QList<qreal> cpu;
+    Frame worst{-1};
     FramePlace worstAt;
-    void add(qreal frameMs, FramePlace place) {
-        if (frameMs > worst) {
-            worst = frameMs;
+    int collections = 0;
+    int slow = 0;
+    int slowWithCollection = 0;
+    int slowButBusy = 0;
+    void add(const Frame &f, FramePlace place, const char *what, bool report) {
+        if (f.wallMs > worst.wallMs) {
+            worst = f;
             worstAt = place;
         }
-        ms.append(frameMs);
-    }
-    void print(const char *what) {
-        std::sort(ms.begin(), ms.end());
-        if (ms.isEmpty())
+        wall.append(f.wallMs);
+        cpu.append(f.cpuMs);
+        collections += f.collections;
+        if (f.wallMs < kTargetMs)
             return;
-        std::printf("%s: %lld frames, median %.2f ms, 99th percentile %.2f ms, worst %.2f ms "
-                    "(card %d, frame %d)\n",
-                    what, static_cast<long long>(ms.size()), ms.at(ms.size() / 2),
-                    ms.at(ms.size() * 99 / 100), ms.last(), worstAt.card, worstAt.frame);
+        ++slow;
+        slowWithCollection += f.collections > 0 ? 1 : 0;
+        slowButBusy += f.cpuMs >= kTargetMs ? 1 : 0;
+        if (report)
+            std::printf("  slow %s frame: card %d frame %d, wall %.2f ms, processor %.2f ms, "
+                        "waiting for a core %.2f ms, blocked %ld times, preempted %ld times, %ld "
+                        "page faults%s\n",
+                        what, place.card, place.frame, f.wallMs, f.cpuMs, f.queuedMs, f.blocked,
+                        f.preempted, f.faults,
+                        f.collections > 0 ? ", a garbage collection ran" : "");
+    }
+    void print(const char *what, bool collectionsKnown) const {
+        if (wall.isEmpty())
+            return;
+        std::printf("%s: %lld frames; wall time (what a user sees): median %.2f ms, 99th "
+                    "percentile %.2f ms, worst %.2f ms (card %d, frame %d; processor %.2f ms)\n",
+                    what, static_cast<long long>(wall.size()), percentile(wall, 50),
+                    percentile(wall, 99), worst.wallMs, worstAt.card, worstAt.frame, worst.cpuMs);
+        std::printf("%s: main thread's processor time: median %.2f ms, 99th percentile %.2f ms, "
+                    "worst %.2f ms\n",
+                    what, percentile(cpu, 50), percentile(cpu, 99), percentile(cpu, 100));
+        std::printf("%s: %d frames of %.0f ms or more wall time, %d of them with %.0f ms or more "
+                    "processor time",
+                    what, slow, kTargetMs, slowButBusy, kTargetMs);
+        if (collectionsKnown)
+            std::printf(", %d of them with a garbage collection; %d collections in all",
+                        slowWithCollection, collections);
+        std::printf("\n");
     }
 };
 
-// Adds up the time the main thread spends awake while the event loop runs.
+// Adds up the wall and processor time the main thread spends awake while the event loop runs.
 class BusyClock : public QObject {
 public:
     BusyClock() {
         QAbstractEventDispatcher *d = QAbstractEventDispatcher::instance();
         connect(d, &QAbstractEventDispatcher::awake, this, [this] {
             if (!m_awake.isValid())
-                m_awake.start();
+                start();
         });
         connect(d, &QAbstractEventDispatcher::aboutToBlock, this, [this] { pause(); });
     }
-    // Waits one display refresh and answers the time spent working meanwhile, in ms.
-    qreal waitRefresh() {
-        m_busyNs = 0;
-        m_awake.start();
+    // Waits one display refresh and answers the time spent working meanwhile.
+    Frame waitRefresh() {
+        m_busy = {};
+        start();
         QEventLoop refresh;
         QTimer::singleShot(kRefreshMs, &refresh, &QEventLoop::quit);
         refresh.exec();
         pause();
-        return static_cast<qreal>(m_busyNs) / 1e6;
+        return m_busy;
     }
 
 private:
+    void start() {
+        m_awake.start();
+        m_cpuAtWake = threadCpuNs();
+        m_queuedAtWake = runQueueNs();
+        m_usageAtWake = threadUsage();
+    }
     void pause() {
-        if (m_awake.isValid())
-            m_busyNs += m_awake.nsecsElapsed();
+        if (!m_awake.isValid())
+            return;
+        m_busy.wallMs += static_cast<qreal>(m_awake.nsecsElapsed()) / 1e6;
+        m_busy.cpuMs += static_cast<qreal>(threadCpuNs() - m_cpuAtWake) / 1e6;
+        m_busy.queuedMs += static_cast<qreal>(runQueueNs() - m_queuedAtWake) / 1e6;
+        addUsageSince(m_busy, m_usageAtWake);
         m_awake.invalidate();
     }
 
     QElapsedTimer m_awake;
-    qint64 m_busyNs = 0;
+    qint64 m_cpuAtWake = 0;
+    qint64 m_queuedAtWake = 0;
+    rusage m_usageAtWake{};
+    Frame m_busy;
 };
-
-qreal render(QQuickWindow &window) {
-    QElapsedTimer timer;
-    timer.start();
-    // A grab polishes, synchronises and renders what changed, as a shown frame would.
-    const QImage image = window.grabWindow();
-    if (image.isNull())
-        qFatal("nothing was rendered");
-    return static_cast<qreal>(timer.nsecsElapsed()) / 1e6;
-}
 
 void pan(SwipeCard *card, PanGestureRecognizer::State state, QPointF translation,
          QPointF velocity) {
@@ -129,7 +238,19 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QGuiApplication app(argc, argv);
-    const int cards = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 200;
+    int cards = 200;
+    bool collectionsKnown = false;
+    for (const QString &arg : app.arguments().mid(1)) {
+        if (arg == QLatin1String("--collections"))
+            collectionsKnown = true;
+        else
+            cards = qMax(1, arg.toInt());
+    }
+    if (collectionsKnown) {
+        g_previousHandler = qInstallMessageHandler(countCollections);
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.qml.gc.allocatorStats=true"));
+    }
+    const QString loadBefore = loadAverage();
 
     QQmlEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/"));
@@ -151,16 +272,28 @@ int main(int argc, char *argv[]) {
     demo.attachStack(stack);
 
     BusyClock busy;
-    // One frame: a display refresh passes, the input arrives, the scene is rendered.
+    // One frame: a display refresh passes, the input arrives, the scene is rendered. A grab
+    // polishes, synchronises and renders what changed, as a shown frame would.
     const auto frame = [&](const std::function<void()> &input) {
-        const qreal between = busy.waitRefresh();
+        Frame f = busy.waitRefresh();
+        const int collectionsBefore = g_collections;
         QElapsedTimer timer;
         timer.start();
+        const qint64 cpuStart = threadCpuNs();
+        const qint64 queuedStart = runQueueNs();
+        const rusage usageStart = threadUsage();
         input();
-        return between + static_cast<qreal>(timer.nsecsElapsed()) / 1e6 + render(window);
+        if (window.grabWindow().isNull())
+            qFatal("nothing was rendered");
+        f.wallMs += static_cast<qreal>(timer.nsecsElapsed()) / 1e6;
+        f.cpuMs += static_cast<qreal>(threadCpuNs() - cpuStart) / 1e6;
+        f.queuedMs += static_cast<qreal>(runQueueNs() - queuedStart) / 1e6;
+        addUsageSince(f, usageStart);
+        f.collections = g_collections - collectionsBefore;
+        return f;
     };
     // The screen appears before anyone touches it; that first frame is not counted.
-    render(window);
+    frame([] {});
 
     Frames warmUp;
     Frames drag;
@@ -170,8 +303,9 @@ int main(int argc, char *argv[]) {
     // The first card pays for what is done once per run (glyphs, shaders of the painter,
     // worker threads); it is swiped like the others and its frames are not counted.
     for (int i = -1; i < cards; ++i) {
-        Frames &dragged = i < 0 ? warmUp : drag;
-        Frames &flown = i < 0 ? warmUp : thrown;
+        const bool counted = i >= 0;
+        Frames &dragged = counted ? drag : warmUp;
+        Frames &flown = counted ? thrown : warmUp;
         QPointer<SwipeCard> card = stack->topCard();
         if (!card)
             qFatal("the stack ran out of cards at %d", i);
@@ -183,7 +317,7 @@ int main(int argc, char *argv[]) {
                                 pan(card, PanGestureRecognizer::State::Began, {}, {});
                             pan(card, PanGestureRecognizer::State::Changed, {x, -x / 10}, {});
                         }),
-                        {i, step});
+                        {i, step}, "drag", counted);
         }
         // The release deals the next card, so that work lands in the first frame of the throw;
         // then one frame per display refresh while the card flies.
@@ -191,15 +325,20 @@ int main(int argc, char *argv[]) {
                       pan(card, PanGestureRecognizer::State::Ended, {distance, -distance / 10},
                           {kFlickSpeed, 0});
                   }),
-                  {i, 0});
+                  {i, 0}, "throw", counted);
         for (int flying = 1; card; ++flying)
-            flown.add(frame([] {}), {i, flying});
+            flown.add(frame([] {}), {i, flying}, "throw", counted);
     }
     std::printf("%d cards swiped in %.1f s (software renderer, offscreen, %d x %d window, "
-                "stack %.0f x %.0f as the feed lays it out, after one warm-up card)\n",
+                "stack %.0f x %.0f as the feed lays it out, after one warm-up card; no frame "
+                "left out)\n",
                 cards, static_cast<double>(total.elapsed()) / 1000.0, kWindow.width(),
                 kWindow.height(), area.width(), area.height());
-    drag.print("drag");
-    thrown.print("throw");
+    std::printf("load average before %s, after %s; %s\n", qPrintable(loadBefore),
+                qPrintable(loadAverage()),
+                collectionsKnown ? "garbage collections counted (their allocator log is on)"
+                                 : "garbage collections not counted (pass --collections)");
+    drag.print("drag", collectionsKnown);
+    thrown.print("throw", collectionsKnown);
     return 0;
 }

@@ -1,16 +1,19 @@
 #include "CardOverlayLabelView.h"
 
+#include <QCache>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QQuickWindow>
+#include <QSGImageNode>
 #include <QtMath>
 
 CardOverlayLabelView::CardOverlayLabelView(qreal angle, const QString &title, const QColor &color,
                                            QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : QQuickItem(parent)
     , m_angle(angle)
     , m_title(title)
     , m_color(color) {
-    setAntialiasing(true);
+    setFlag(ItemHasContents);
     setRotation(qRadiansToDegrees(angle));
     setSize(naturalSize());
 }
@@ -36,13 +39,60 @@ int CardOverlayLabelView::fittedPixelSize() const {
     return size;
 }
 
-void CardOverlayLabelView::paint(QPainter *painter) {
-    painter->setRenderHint(QPainter::Antialiasing);
+QImage CardOverlayLabelView::image() const {
+    const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    const QSize pixels = (size() * ratio).toSize();
+    if (pixels.isEmpty())
+        return {};
+    // Titles, colours and sizes are few; a resized window makes a few more.
+    static QCache<QString, QImage> drawn(32);
+    const QString key = QStringLiteral("%1|%2|%3x%4|%5")
+                            .arg(m_title, m_color.name(QColor::HexArgb))
+                            .arg(pixels.width())
+                            .arg(pixels.height())
+                            .arg(ratio);
+    if (const QImage *image = drawn.object(key))
+        return *image;
+    const QImage image = draw(pixels, ratio);
+    drawn.insert(key, new QImage(image));
+    return image;
+}
+
+QImage CardOverlayLabelView::draw(QSize pixels, qreal ratio) const {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     const qreal inset = kBorderWidth / 2;
     const QRectF box = QRectF(0, 0, width(), height()).adjusted(inset, inset, -inset, -inset);
-    painter->setPen(QPen(m_color, kBorderWidth));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(box, kCornerRadius, kCornerRadius);
-    painter->setFont(font(fittedPixelSize()));
-    painter->drawText(box, Qt::AlignCenter, m_title);
+    painter.setPen(QPen(m_color, kBorderWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(box, kCornerRadius, kCornerRadius);
+    painter.setFont(font(fittedPixelSize()));
+    painter.drawText(box, Qt::AlignCenter, m_title);
+    return image;
+}
+
+void CardOverlayLabelView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) {
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        update();
+}
+
+QSGNode *CardOverlayLabelView::updatePaintNode(QSGNode *old, UpdatePaintNodeData *) {
+    const QImage stamp = image();
+    if (stamp.isNull()) {
+        delete old;
+        return nullptr;
+    }
+    auto *node = static_cast<QSGImageNode *>(old);
+    if (!node) {
+        node = window()->createImageNode();
+        node->setOwnsTexture(true);
+        node->setFiltering(QSGTexture::Linear);
+    }
+    node->setTexture(window()->createTextureFromImage(stamp));
+    node->setRect(boundingRect());
+    return node;
 }

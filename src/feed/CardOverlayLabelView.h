@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QColor>
-#include <QQuickPaintedItem>
+#include <QImage>
+#include <QQuickItem>
 
 // The stamp an overlay shows: the title in a bold face inside a coloured rounded border,
 // turned by an angle about its centre. The text shrinks down to half its size to fit the box.
-class CardOverlayLabelView : public QQuickPaintedItem {
+// Every card has its stamps, so the drawing of a title in a colour and size is made once and
+// shared: a new card only wraps finished pixels in a texture.
+class CardOverlayLabelView : public QQuickItem {
     Q_OBJECT
 public:
     static constexpr qreal kBorderWidth = 4;
@@ -27,9 +30,15 @@ public:
     /// The font size the title is drawn with in the current width.
     [[nodiscard]] int fittedPixelSize() const;
 
-    void paint(QPainter *painter) override;
+    /// The stamp drawn at the current size for the window's pixel ratio.
+    [[nodiscard]] QImage image() const;
+
+protected:
+    QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *) override;
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:
+    [[nodiscard]] QImage draw(QSize pixels, qreal ratio) const;
     [[nodiscard]] QFont font(int pixelSize) const;
 
     qreal m_angle;
