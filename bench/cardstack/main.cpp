@@ -260,6 +260,8 @@ int main(int argc, char *argv[]) {
     std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(rootComponent.create()));
     root->setSize(kWindow);
     QQuickWindow window;
+    // As in the client, whose engine the window paces: what may be built between frames is.
+    engine.setIncubationController(window.incubationController());
     window.resize(kWindow);
     root->setParentItem(window.contentItem());
     window.show();

@@ -1,5 +1,6 @@
 #include "CardView.h"
 
+#include "CardContentIncubator.h"
 #include "PhotoBatch.h"
 
 #include <QQmlComponent>
@@ -18,7 +19,9 @@ CardView::CardView(const CardModel &model, QQuickItem *parent)
 }
 
 CardView::~CardView() {
-    // The drawing goes first, so none of its bindings sees a card that is half destroyed.
+    // The drawing goes first, so none of its bindings sees a card that is half destroyed; one
+    // still being built is dropped with its incubator.
+    m_contentIncubator.reset();
     delete content();
 }
 
@@ -113,20 +116,38 @@ void CardView::itemChange(ItemChange change, const ItemChangeData &value) {
 }
 
 void CardView::makeContentIfPossible() {
-    if (content())
+    if (content() || m_contentIncubator)
         return;
     QQmlContext *context = nullptr;
     for (QQuickItem *item = parentItem(); item && !context; item = item->parentItem())
         context = qmlContext(item);
     if (!context)
         return;
-    QQmlComponent component(context->engine(),
-                            QUrl(QStringLiteral("qrc:/Zirel/feed/CardContent.qml")));
-    QObject *made = component.createWithInitialProperties(
-        {{QStringLiteral("card"), QVariant::fromValue(this)}}, context);
+    const QVariantMap properties{{QStringLiteral("card"), QVariant::fromValue(this)}};
+    auto component = std::make_unique<QQmlComponent>(
+        context->engine(), QUrl(QStringLiteral("qrc:/Zirel/feed/CardContent.qml")));
+    // Without a window pacing the engine nothing would advance a build in slices.
+    if (!context->engine()->incubationController()) {
+        takeContent(component->createWithInitialProperties(properties, context),
+                    component->errorString());
+        return;
+    }
+    m_contentComponent = std::move(component);
+    m_contentIncubator = std::make_unique<CardContentIncubator>(
+        [this](QObject *made, const QString &error) { takeContent(made, error); });
+    m_contentIncubator->setInitialProperties(properties);
+    m_contentComponent->create(*m_contentIncubator, context);
+}
+
+void CardView::completeContent() {
+    if (m_contentIncubator && m_contentIncubator->isLoading())
+        m_contentIncubator->forceCompletion();
+}
+
+void CardView::takeContent(QObject *made, const QString &error) {
     auto *item = qobject_cast<QQuickItem *>(made);
     if (!item) {
-        qWarning().noquote() << "The profile card could not be drawn:" << component.errorString();
+        qWarning().noquote() << "The profile card could not be drawn:" << error;
         delete made;
         return;
     }

@@ -5,6 +5,10 @@
 
 #include <QImage>
 #include <functional>
+#include <memory>
+
+class CardContentIncubator;
+class QQmlComponent;
 
 // The card of one nearby profile: photos paged by taps on either half, one page bar per photo,
 // the info line that belongs to the photo shown, name, age and the verified mark over a dark
@@ -64,6 +68,7 @@ public:
     Q_INVOKABLE void infoButtonTap();
 
     [[nodiscard]] QQuickItem *contentItem() const { return content(); }
+    void completeContent() override;
 
 Q_SIGNALS:
     /// Every download has ended and loadedImages() holds what arrived.
@@ -82,6 +87,7 @@ private:
     void finishDownloads(QList<QImage> images);
     void setPages(int count);
     void makeContentIfPossible();
+    void takeContent(QObject *made, const QString &error);
 
     CardModel m_model;
     std::function<void()> m_onInfoButtonTap;
@@ -92,4 +98,7 @@ private:
     QString m_infoIcon;
     bool m_loading = false;
     std::optional<qreal> m_textAreaTop;
+    // Alive while the drawing is being built in slices.
+    std::unique_ptr<QQmlComponent> m_contentComponent;
+    std::unique_ptr<CardContentIncubator> m_contentIncubator;
 };

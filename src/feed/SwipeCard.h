@@ -66,6 +66,9 @@ public:
     /// The content has been in a rendered frame; until then a card behind the top one is kept
     /// in the scene, so its drawing is made while it is dealt and not when it is first seen.
     [[nodiscard]] bool contentDrawn() const { return m_contentDrawn; }
+    /// The card is now the top one, about to be seen whole: content still being built is
+    /// finished at once.
+    virtual void completeContent() {}
 
 Q_SIGNALS:
     /// The card moved, turned, scaled, or its content was shown or hidden.

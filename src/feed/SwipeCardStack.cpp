@@ -74,6 +74,8 @@ void SwipeCardStack::layoutCard(SwipeCard *card, qsizetype position) {
     card->setSize(m_container->size());
     card->setCardTransform({{}, 0, position == 0 ? 1.0 : kBackgroundScale});
     card->setUserInteractionEnabled(position == 0);
+    if (position == 0)
+        card->completeContent();
     // Nearer the top is drawn above; the card being thrown keeps a place above them all.
     card->setZ(-static_cast<qreal>(position));
 }
@@ -159,6 +161,8 @@ void SwipeCardStack::swipeTopCard(SwipeDirection direction, bool forced, bool an
     for (qsizetype p = 0; p < m_visibleCards.size(); ++p) {
         if (SwipeCard *card = m_visibleCards[p].card) {
             card->setUserInteractionEnabled(p == 0);
+            if (p == 0)
+                card->completeContent();
             card->setZ(-static_cast<qreal>(p));
         }
     }

@@ -2,6 +2,7 @@
 #include "BuildConfigValues.h"
 #include "ButtonStackView.h"
 #include "CardButton.h"
+#include "CardView.h"
 #include "ChatDetailsVC.h"
 #include "ChatsVC.h"
 #include "DesktopLocationService.h"
@@ -166,6 +167,8 @@ private Q_SLOTS:
         for (const QString &person : shown) {
             QVERIFY(QTest::qWaitFor([stack] { return !stack->isAnimating(); }, kWaitMs));
             QCOMPARE(feed->cardData().at(stack->visibleCards().first().index).userID, person);
+            // Cards are dealt behind the top one and drawn between frames; on top they are whole.
+            QVERIFY(qobject_cast<CardView *>(stack->topCard())->contentItem());
             const QStringList before = posted.names();
             const int answered = answers();
             QQuickItem *button =
