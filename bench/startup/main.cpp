@@ -7,6 +7,7 @@
 // a minimal Qt Quick window (bench-startup-window); medians of several alternating starts. Then
 // runs the client in this process and notes the resident memory at the first cards and after 100
 // swipes. Usage: bench-startup [--runs N]   (run under dbus-run-session like the tests)
+#include "AllocatorSettings.h"
 #include "BuildConfigValues.h"
 #include "ChildStart.h"
 #include "DesktopLocationService.h"
@@ -95,6 +96,8 @@ struct Series {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // The swipe run below is the client inside this process, so it allocates as the client does.
+    AllocatorSettings::returnLargeBlocksOnFree();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))

@@ -1,3 +1,4 @@
+#include "AllocatorSettings.h"
 #include "FirstFrameProbe.h"
 #include "ImageCacheManager.h"
 #include "MainVC.h"
@@ -31,6 +32,7 @@ bool feedShowsCards(const Window &window) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    AllocatorSettings::returnLargeBlocksOnFree();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));

@@ -23,8 +23,11 @@ public:
         bool shaded = false;
         bool operator==(const Look &) const = default;
     };
-    /// Scaled photos kept, in bytes; a feed card at full size takes about a megabyte.
-    static constexpr qsizetype kCacheBytes = 48 * 1024 * 1024;
+    /// Scaled photos kept, in bytes; a feed card at full size takes about a megabyte. Cards keep
+    /// the photo they show themselves, so this only has to cover paging back through the top
+    /// card's six photos; keeping every swiped card's photo grew the client by tens of megabytes
+    /// over a hundred swipes.
+    static constexpr qsizetype kCacheBytes = 6 * 1024 * 1024;
 
     static PhotoScaler &shared();
 
