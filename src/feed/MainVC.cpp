@@ -9,6 +9,7 @@
 #include "Endpoints.h"
 #include "MainVCPermissions.h"
 #include "MainVCPrefetch.h"
+#include "MainVCProfiles.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
 #include "NoteMessageVC.h"
@@ -50,7 +51,8 @@ template <class F> void onMain(MainVC *screen, F work) {
 MainVC::MainVC(UserManager &users, NetworkService &network, QObject *parent)
     : ViewController(QStringLiteral("MainVC"), parent)
     , m_users(users)
-    , m_network(network) {}
+    , m_network(network)
+    , m_profiles(new MainVCProfiles(users, network, this)) {}
 
 MainVC::MainVC(QObject *parent)
     : MainVC(UserManager::shared(), NetworkService::shared(), parent) {}
@@ -70,23 +72,7 @@ QString MainVC::noCardsText() {
 }
 
 CardModel MainVC::cardModel(const ProfileView &profile) {
-    CardModel model;
-    model.userID = profile.userID;
-    model.name = profile.name;
-    model.photoURLs = profile.photoURLs;
-    model.hasCheckmark = profile.hasCheckmark;
-    model.age = QString::number(profile.age);
-    if (!profile.bio.isEmpty())
-        model.info.append({InfoType::About, profile.bio});
-    model.info.append(
-        {InfoType::Distance, QString::number(profile.distance) + QStringLiteral(" км от тебя")});
-    if (!profile.job.isEmpty())
-        model.info.append({InfoType::Position, profile.job});
-    if (!profile.edu.isEmpty())
-        model.info.append({InfoType::Education, profile.edu});
-    if (!profile.city.isEmpty())
-        model.info.append({InfoType::City, profile.city});
-    return model;
+    return MainVCProfiles::cardModel(profile);
 }
 
 void MainVC::viewDidLoad() {
@@ -203,7 +189,7 @@ void MainVC::onUserUpdated() {
     loadViewIfNeeded();
     loadAvatar();
     // Profiles asked for early serve this load at most.
-    MainVCPrefetch *early = std::exchange(m_prefetch, nullptr);
+    MainVCPrefetch *early = m_profiles->takePrefetch();
     if (!m_users.currentUser().active) {
         applyState(MainVCState::Hide);
         return;
@@ -212,16 +198,11 @@ void MainVC::onUserUpdated() {
 }
 
 void MainVC::prefetchProfiles() {
-    // Without a stored record (the first start on this computer) the answer is most likely
-    // wanted; asking costs one read of the feed.
-    const User stored = m_users.currentUser();
-    if (!m_prefetch && (stored.active || stored.userID.isEmpty()))
-        m_prefetch = new MainVCPrefetch(m_network, this);
+    m_profiles->prefetch();
 }
 
 void MainVC::userAnswered(bool ok) {
-    if (m_prefetch)
-        m_prefetch->userAnswered(ok);
+    m_profiles->userAnswered(ok);
 }
 
 void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {
@@ -236,39 +217,23 @@ void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {
 }
 
 void MainVC::handleProfiles(const Result<QList<ProfileView>> &result, bool refill) {
-    if (result.ok()) {
-        m_cardData.clear();
-        for (const ProfileView &profile : result.value())
-            m_cardData.append(cardModel(profile));
-        applyState(m_cardData.isEmpty() ? MainVCState::NoCards : MainVCState::DisplayingCards);
-        DiagnosticLog::line(refill ? QStringLiteral("Дозагрузка профилей завершена")
-                                   : QStringLiteral("Начальная загрузка профилей завершена"));
-    } else {
-        applyState(MainVCState::NoCards);
-        DiagnosticLog::line((refill ? QStringLiteral("Ошибка дозагрузки профилей: ")
-                                    : QStringLiteral("Ошибка загрузки профилей: ")) +
-                            result.error().reason);
-    }
-    if (refill)
-        m_isLoadingMoreProfiles = false;
+    // The cards are in place before the line about them is written.
+    applyState(m_profiles->accept(result, refill));
+    MainVCProfiles::logLoad(result, refill);
 }
 
 void MainVC::refill() {
-    m_isLoadingMoreProfiles = true;
     m_buttons->setUndoButtonEnabled(false);
-    // Asked before the service has the last swipes, it would deal those people again.
-    if (m_swipesInFlight > 0)
-        m_refillAfterSwipes = true;
-    else
+    if (m_profiles->beginRefill())
         loadProfiles(true);
 }
 
 qint64 MainVC::numberOfCards(SwipeCardStack *) {
-    return m_cardData.size();
+    return cardData().size();
 }
 
 SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
-    auto *card = new CardView(m_cardData.at(index));
+    auto *card = new CardView(cardData().at(index));
     card->setSwipeDirections({SwipeDirection::Left, SwipeDirection::Right});
     for (SwipeDirection direction : card->swipeDirections())
         card->setOverlay(CardOverlay::make(direction), direction);
@@ -289,7 +254,7 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
     DiagnosticLog::line(QStringLiteral("Свайпнута карточка %1 в направлении %2")
                             .arg(index)
                             .arg(directionName(direction)));
-    const CardModel &model = m_cardData.at(index);
+    const CardModel &model = cardData().at(index);
     DiagnosticLog::line(QStringLiteral("targetUserID: ") + model.userID);
     DiagnosticLog::line(QStringLiteral("name: ") + model.name);
 
@@ -303,7 +268,7 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
         m_buttons->setUndoButtonEnabled(false);
     }
 
-    if (stack->visibleCards().isEmpty() && !m_isLoadingMoreProfiles)
+    if (stack->visibleCards().isEmpty() && !isLoadingMoreProfiles())
         refill();
     else
         m_buttons->setUndoButtonEnabled(direction == SwipeDirection::Left);
@@ -311,16 +276,14 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
 
 void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
     const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
-    ++m_swipesInFlight;
+    m_profiles->swipeSent();
     Endpoints::swipeFromFeed(
         userID, type, QString(),
         [weak = QPointer<MainVC>(this)](Result<SwipeResponse> result) {
             onMain(weak.data(), [result = std::move(result)](MainVC *self) {
                 handleSwipeResponse(result);
-                if (--self->m_swipesInFlight == 0 && self->m_refillAfterSwipes) {
-                    self->m_refillAfterSwipes = false;
+                if (self->m_profiles->swipeAnswered())
                     self->loadProfiles(true);
-                }
             });
         },
         m_network);
@@ -400,7 +363,7 @@ void MainVC::undoPressed() {
 }
 
 void MainVC::superLike() {
-    if (m_cardData.isEmpty() || m_cardStack->isAnimating())
+    if (cardData().isEmpty() || m_cardStack->isAnimating())
         return;
     const QList<Card> &visible = m_cardStack->visibleCards();
     const qint64 index = visible.isEmpty() ? 0 : visible.first().index;
@@ -414,8 +377,8 @@ NoteMessageVC *MainVC::makeNote(qint64 index) const {
     QImage picture;
     if (const CardView *card = m_cardViews.value(index); card && !card->loadedImages().isEmpty())
         picture = card->loadedImages().first();
-    else if (index < m_cardData.size() && !m_cardData.at(index).images.isEmpty())
-        picture = m_cardData.at(index).images.first();
+    else if (index < cardData().size() && !cardData().at(index).images.isEmpty())
+        picture = cardData().at(index).images.first();
     return new NoteMessageVC(picture);
 }
 

@@ -3,6 +3,7 @@
 #include "ButtonStackViewDelegate.h"
 #include "CardModel.h"
 #include "MainVCPermissions.h"
+#include "MainVCProfiles.h"
 #include "MainVCState.h"
 #include "ProfileView.h"
 #include "Result.h"
@@ -75,8 +76,8 @@ public:
     ButtonStackView *buttonStackView() const { return m_buttons; }
     SwipeCardStack *cardStack() const { return m_cardStack; }
     PulsingHaloLayer *halo() const { return m_halo; }
-    const QList<CardModel> &cardData() const { return m_cardData; }
-    bool isLoadingMoreProfiles() const { return m_isLoadingMoreProfiles; }
+    [[nodiscard]] const QList<CardModel> &cardData() const { return m_profiles->cardData(); }
+    [[nodiscard]] bool isLoadingMoreProfiles() const { return m_profiles->isLoadingMoreProfiles(); }
     bool didReceiveLocation() const { return m_permissions && m_permissions->didReceiveLocation(); }
 
     /// Puts the stack and the halo into the view's areas; they follow the areas' sizes.
@@ -143,11 +144,7 @@ private:
 
     UserManager &m_users;
     NetworkService &m_network;
-    bool m_isLoadingMoreProfiles = false;
-    int m_swipesInFlight = 0;
-    bool m_refillAfterSwipes = false;
     MainVCState::State m_state = MainVCState::Loading;
-    QList<CardModel> m_cardData;
     int m_shown = AvatarView;
     QString m_titleText;
     QString m_messageText;
@@ -159,5 +156,5 @@ private:
     QHash<qint64, QPointer<CardView>> m_cardViews;
     QPointer<NoteMessageVC> m_pendingNote;
     MainVCPermissions *m_permissions = nullptr;
-    MainVCPrefetch *m_prefetch = nullptr;
+    MainVCProfiles *m_profiles = nullptr;
 };
