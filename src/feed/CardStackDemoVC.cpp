@@ -3,6 +3,7 @@
 #include "CardOverlay.h"
 #include "CardView.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "MainVC.h"
 
 #include <QCoreApplication>
@@ -92,16 +93,10 @@ QList<CardModel> CardStackDemoVC::sampleModels(int count) {
 
 void CardStackDemoVC::viewDidLoad() {
     setStatus(QStringLiteral("Загрузка людей из сервиса…"));
-    Endpoints::fetchProfiles(
-        [weak = QPointer<CardStackDemoVC>(this)](Result<QList<ProfileView>> result) {
-            QMetaObject::invokeMethod(
-                qApp,
-                [weak, result = std::move(result)] {
-                    if (weak)
-                        weak->handleProfiles(result);
-                },
-                Qt::QueuedConnection);
-        });
+    Endpoints::fetchProfiles([to = MainThreadReceiver(this)](Result<QList<ProfileView>> result) {
+        to.post(
+            [result = std::move(result)](CardStackDemoVC &demo) { demo.handleProfiles(result); });
+    });
 }
 
 void CardStackDemoVC::handleProfiles(const Result<QList<ProfileView>> &result) {

@@ -1,21 +1,15 @@
 #include "MainVCPrefetch.h"
 
 #include "Endpoints.h"
-
-#include <QCoreApplication>
-#include <QPointer>
+#include "MainThreadReceiver.h"
 
 MainVCPrefetch::MainVCPrefetch(NetworkService &network, QObject *parent)
     : QObject(parent) {
     Endpoints::fetchProfiles(
-        [weak = QPointer<MainVCPrefetch>(this)](Result<QList<ProfileView>> result) {
-            QMetaObject::invokeMethod(
-                qApp,
-                [weak, result = std::move(result)] {
-                    if (weak)
-                        weak->arrived(result);
-                },
-                Qt::QueuedConnection);
+        [to = MainThreadReceiver(this)](Result<QList<ProfileView>> result) {
+            to.post([result = std::move(result)](MainVCPrefetch &prefetch) {
+                prefetch.arrived(result);
+            });
         },
         network);
 }
@@ -36,13 +30,11 @@ bool MainVCPrefetch::take(Completion completion) {
         return true;
     }
     // Answered later in the event loop, as a request would be.
-    QMetaObject::invokeMethod(
-        qApp,
-        [weak = QPointer<MainVCPrefetch>(this), completion = std::move(completion)] {
-            if (weak && weak->m_answer)
-                completion(*std::exchange(weak->m_answer, std::nullopt));
-        },
-        Qt::QueuedConnection);
+    MainThreadReceiver(this).post(
+        [completion = std::move(completion)](MainVCPrefetch &prefetch) mutable {
+            if (prefetch.m_answer)
+                completion(*std::exchange(prefetch.m_answer, std::nullopt));
+        });
     return true;
 }
 
