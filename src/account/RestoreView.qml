@@ -64,12 +64,11 @@ Item {
                     font.pixelSize: 18
                     font.bold: true
                 }
-                BusyIndicator {
+                ActivitySpinner {
                     anchors.centerIn: parent
                     height: parent.height * 0.7
                     width: height
                     running: screen.controller.busy
-                    visible: running
                 }
             }
         }

@@ -111,12 +111,11 @@ Item {
                         font.bold: true
                     }
                 }
-                BusyIndicator {
+                ActivitySpinner {
                     anchors.centerIn: parent
                     height: parent.height * 0.7
                     width: height
                     running: screen.controller.busy
-                    visible: running
                 }
             }
         }

@@ -16,6 +16,7 @@ UserManager &UserManager::shared() {
 
 UserManager::UserManager(std::unique_ptr<QSettings> defaults)
     : m_defaults(std::move(defaults))
+    , m_writer(*m_defaults)
     , m_currentUser(initialUser()) {
     load();
 }
@@ -58,11 +59,11 @@ void UserManager::setCurrentUser(const User &user) {
 }
 
 void UserManager::save(const User &user) {
-    // The fetched-user update runs on the network thread while screens save on the main
-    // thread; QSettings is not safe to share between them unguarded.
-    QMutexLocker lock(&m_mutex);
-    m_defaults->setValue(key, QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
-    m_defaults->sync();
+    m_writer.write(key, QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
+}
+
+void UserManager::flush() {
+    m_writer.flush();
 }
 
 void UserManager::fetchedUserUpdate(const Result<User> &result) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Result.h"
+#include "SettingsWriter.h"
 #include "User.h"
 
 #include <QMutex>
@@ -24,7 +25,10 @@ public:
     [[nodiscard]] User currentUser() const;
     void setCurrentUser(const User &user);
     /// Stores the record under "currentUser"; callers change fields, then save the whole record.
+    /// The file is written on another thread.
     void save(const User &user);
+    /// Returns once every saved record is in the file.
+    void flush();
 
     /// The completion of the "user" call: replaces and saves the record, announces
     /// "didUpdateUser" and makes sure the user's photos are in the image cache.
@@ -38,6 +42,7 @@ private:
 
     mutable QMutex m_mutex;
     std::unique_ptr<QSettings> m_defaults;
+    SettingsWriter m_writer;
     User m_currentUser;
     std::function<void(const QUrl &)> m_prefetch;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QThread>
 
 #include <utility>
 
@@ -21,6 +22,17 @@ public:
                     step(*receiver);
             },
             Qt::QueuedConnection);
+    }
+
+    // For steps that may already be on the main thread: those run at once, because a hop through
+    // the event loop lets the window draw a frame of the state before the answer first.
+    template <class Step> void deliver(Step step) const {
+        if (QThread::currentThread() != qApp->thread()) {
+            post(std::move(step));
+            return;
+        }
+        if (m_receiver)
+            step(*m_receiver);
     }
 
 private:

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import Zirel
 
 // The tabs' screens stacked, the selected one shown, with the bar of tab buttons below.
@@ -10,16 +9,17 @@ Rectangle {
 
     color: Theme.background
 
-    StackLayout {
+    Item {
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bar.top }
-        currentIndex: tabs.controller.selectedIndex
         Repeater {
             model: tabs.controller.tabs
             ScreenHost {
                 required property var modelData
                 required property int index
+                anchors.fill: parent
                 controller: modelData
                 shown: index === tabs.controller.selectedIndex
+                visible: shown
             }
         }
     }

@@ -13,7 +13,8 @@ ChatCashManager &ChatCashManager::shared() {
 }
 
 ChatCashManager::ChatCashManager(std::unique_ptr<QSettings> defaults)
-    : m_defaults(std::move(defaults)) {}
+    : m_defaults(std::move(defaults))
+    , m_writer(*m_defaults) {}
 
 namespace {
 // An invalid date has no number of seconds; writing 0 in its place would change the record.
@@ -38,11 +39,11 @@ void ChatCashManager::save(const QList<Match> &matches) {
         }
         array.append(match.toLocalJson());
     }
-    m_defaults->setValue(key(), QJsonDocument(array).toJson(QJsonDocument::Compact));
-    m_defaults->sync();
+    m_writer.write(key(), QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
 std::optional<QList<Match>> ChatCashManager::load() const {
+    m_writer.flush();
     const QVariant stored = m_defaults->value(key());
     if (!stored.isValid())
         return std::nullopt;

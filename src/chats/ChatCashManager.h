@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Match.h"
+#include "SettingsWriter.h"
 
 #include <QList>
 #include <QSettings>
@@ -20,11 +21,13 @@ public:
     /// The most matches ever written.
     static constexpr int limit = 20;
 
-    /// Stores the first `limit` matches of the list.
+    /// Stores the first `limit` matches of the list; the file is written on another thread.
     void save(const QList<Match> &matches);
-    /// The stored matches, or nothing when none are stored or they cannot be read.
+    /// The stored matches (after any save still being written), or nothing when none are
+    /// stored or they cannot be read.
     [[nodiscard]] std::optional<QList<Match>> load() const;
 
 private:
     std::unique_ptr<QSettings> m_defaults;
+    mutable SettingsWriter m_writer;
 };

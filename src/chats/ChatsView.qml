@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import Zirel
 
 // The matches list under the logo, the empty state behind it, a spinner below the last row
@@ -55,10 +54,9 @@ Rectangle {
         footer: Item {
             width: table.width
             height: screen.controller.isLoading ? 44 : 0
-            BusyIndicator {
+            ActivitySpinner {
                 anchors.centerIn: parent
                 running: screen.controller.isLoading
-                visible: running
                 height: 36
                 width: 36
             }

@@ -68,10 +68,10 @@ Button {
             font.bold: true
             color: root.enabled ? "white" : Theme.grey
         }
-        BusyIndicator {
+        ActivitySpinner {
             anchors.centerIn: parent
             running: root.busy
-            visible: root.busy
+            color: "white"
             height: parent.height * 0.7
             width: height
         }

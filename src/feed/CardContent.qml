@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import Zirel
 
 // The drawing of a profile card: photo, page bars, gradient, name line, info line, info
@@ -164,6 +163,6 @@ Item {
     Loader {
         anchors.centerIn: parent
         active: root.card.isLoading
-        sourceComponent: BusyIndicator { running: true }
+        sourceComponent: ActivitySpinner { color: "white" }
     }
 }

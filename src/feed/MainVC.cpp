@@ -7,6 +7,7 @@
 #include "CardView.h"
 #include "DiagnosticLog.h"
 #include "Endpoints.h"
+#include "MainThreadReceiver.h"
 #include "MainVCPermissions.h"
 #include "MainVCPrefetch.h"
 #include "MainVCProfiles.h"
@@ -18,8 +19,6 @@
 #include "ScreenFactory.h"
 #include "SwipeCardStack.h"
 #include "UserManager.h"
-
-#include <QCoreApplication>
 
 namespace {
 QString directionName(SwipeDirection direction) {
@@ -34,17 +33,6 @@ QString directionName(SwipeDirection direction) {
         return QStringLiteral("down");
     }
     return {};
-}
-
-// Runs `work` on the main thread for as long as the screen lives.
-template <class F> void onMain(MainVC *screen, F work) {
-    QMetaObject::invokeMethod(
-        qApp,
-        [weak = QPointer<MainVC>(screen), work = std::move(work)]() mutable {
-            if (weak)
-                work(weak.data());
-        },
-        Qt::QueuedConnection);
 }
 } // namespace
 
@@ -98,7 +86,7 @@ void MainVC::viewDidLoad() {
     m_permissions = new MainVCPermissions(m_users, m_network, this);
     m_permissions->start();
     NotificationCenter::shared().observe(Notifications::didUpdateUser, this, [this] {
-        onMain(this, [](MainVC *self) { self->onUserUpdated(); });
+        MainThreadReceiver(this).deliver([](MainVC &self) { self.onUserUpdated(); });
     });
     loadAvatar();
 }
@@ -206,9 +194,9 @@ void MainVC::userAnswered(bool ok) {
 }
 
 void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {
-    auto completion = [weak = QPointer<MainVC>(this), refill](Result<QList<ProfileView>> result) {
-        onMain(weak.data(), [result = std::move(result), refill](MainVC *self) {
-            self->handleProfiles(result, refill);
+    auto completion = [to = MainThreadReceiver(this), refill](Result<QList<ProfileView>> result) {
+        to.deliver([result = std::move(result), refill](MainVC &self) {
+            self.handleProfiles(result, refill);
         });
     };
     if (early && early->take(completion))
@@ -279,11 +267,11 @@ void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
     m_profiles->swipeSent();
     Endpoints::swipeFromFeed(
         userID, type, QString(),
-        [weak = QPointer<MainVC>(this)](Result<SwipeResponse> result) {
-            onMain(weak.data(), [result = std::move(result)](MainVC *self) {
+        [to = MainThreadReceiver(this)](Result<SwipeResponse> result) {
+            to.post([result = std::move(result)](MainVC &self) {
                 handleSwipeResponse(result);
-                if (self->m_profiles->swipeAnswered())
-                    self->loadProfiles(true);
+                if (self.m_profiles->swipeAnswered())
+                    self.loadProfiles(true);
             });
         },
         m_network);

@@ -29,12 +29,7 @@ bool MainVCPrefetch::take(Completion completion) {
         m_waiting = std::move(completion);
         return true;
     }
-    // Answered later in the event loop, as a request would be.
-    MainThreadReceiver(this).post(
-        [completion = std::move(completion)](MainVCPrefetch &prefetch) mutable {
-            if (prefetch.m_answer)
-                completion(*std::exchange(prefetch.m_answer, std::nullopt));
-        });
+    completion(*std::exchange(m_answer, std::nullopt));
     return true;
 }
 

@@ -98,43 +98,14 @@ Rectangle {
             font.pixelSize: 17
         }
 
-        Column {
+        // Made only for the message states: its button brings in the controls library, which
+        // a start straight into the cards does not need.
+        Loader {
             id: message
             anchors { centerIn: parent; verticalCenterOffset: -30 }
             width: Math.min(parent.width - 64, 420)
-            spacing: 16
-            visible: screen.controller.messageVisible
-
-            Text {
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.Wrap
-                text: screen.controller.titleText
-                color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 24
-                font.bold: true
-            }
-            Text {
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.Wrap
-                text: screen.controller.messageText
-                color: Theme.grey
-                font.family: "Inter"
-                font.pixelSize: 16
-            }
-            Item { width: 1; height: 8 }
-            GradientButton {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: 240
-                height: 50
-                text: screen.controller.settingsButtonTitle
-                font.family: "Inter"
-                font.pixelSize: 18
-                font.bold: true
-                onClicked: screen.controller.settingsButtonTapped()
-            }
+            active: screen.controller.messageVisible
+            Component.onCompleted: setSource("FeedMessageView.qml", { controller: screen.controller })
         }
     }
 

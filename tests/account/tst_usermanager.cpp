@@ -46,12 +46,17 @@ private Q_SLOTS:
         QCOMPARE(raw->value(QStringLiteral("currentUser")).toByteArray(), bytes);
     }
 
-    void savedRecordSurvivesARestartUnchanged() {
+    // Saves are written on another thread: they land in order, and before the store goes.
+    void lastSavedRecordSurvivesARestartUnchanged() {
         const QString path = m_dir.filePath(QStringLiteral("restart.ini"));
         User user = *User::fromJson(Fixtures::json(QStringLiteral("user.json")).toObject());
-        user.selectedGender = GenderSelection::woman;
         {
             UserManager first(std::make_unique<QSettings>(path, QSettings::IniFormat));
+            for (int distance = 1; distance <= 20; ++distance) {
+                user.maxDistance = distance;
+                first.save(user);
+            }
+            user.selectedGender = GenderSelection::woman;
             first.save(user);
         }
         UserManager second(std::make_unique<QSettings>(path, QSettings::IniFormat));
@@ -80,6 +85,7 @@ private Q_SLOTS:
         QCOMPARE(prefetched, QList<QUrl>({QUrl(QStringLiteral("https://cdn.example/p/1.heic")),
                                           QUrl(QStringLiteral("https://cdn.example/p/2.heic"))}));
         QVERIFY(capture.text().contains(QStringLiteral("user: {")));
+        manager.flush();
         UserManager reread(std::make_unique<QSettings>(path, QSettings::IniFormat));
         QCOMPARE(reread.currentUser(), fetched);
     }

@@ -147,6 +147,13 @@ private Q_SLOTS:
                 return stack->isVisible() && stack->width() > 0 && !stack->visibleCards().isEmpty();
             },
             kWaitMs));
+        // The main screen flips in; clicks land on the drawn buttons once it faces the user.
+        QVERIFY(QTest::qWaitFor(
+            [stack] {
+                return qAbs(stack->mapRectToScene(stack->boundingRect()).width() - stack->width()) <
+                       0.5;
+            },
+            kWaitMs));
         const PostedNotifications posted(
             {Notifications::fetchCardData, Notifications::chatsUpdated});
         StdoutCapture out;

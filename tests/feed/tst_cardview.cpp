@@ -301,6 +301,7 @@ private Q_SLOTS:
     // The card behind is out of the scene only while the top card at rest covers it.
     void cardBehindIsHiddenOnlyWhileCovered() {
         QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/"));
         engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
         QQmlComponent root(&engine);
         root.setData("import QtQuick\nItem { width: 300; height: 500 }", QUrl());
@@ -384,6 +385,7 @@ private Q_SLOTS:
     // block starts.
     void drawingIsMadeInsideAnEngine() {
         QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/"));
         engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
         QQmlComponent root(&engine);
         root.setData("import QtQuick\nItem { width: 300; height: 500 }", QUrl());

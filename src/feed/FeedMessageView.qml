@@ -1,0 +1,42 @@
+import QtQuick
+import Zirel
+
+// The feed's message states: a title, the explanation and the button that resolves them.
+Column {
+    id: view
+
+    required property MainVC controller
+
+    spacing: 16
+
+    Text {
+        width: parent.width
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        text: view.controller.titleText
+        color: Theme.primaryText
+        font.family: "Inter"
+        font.pixelSize: 24
+        font.bold: true
+    }
+    Text {
+        width: parent.width
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        text: view.controller.messageText
+        color: Theme.grey
+        font.family: "Inter"
+        font.pixelSize: 16
+    }
+    Item { width: 1; height: 8 }
+    GradientButton {
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: 240
+        height: 50
+        text: view.controller.settingsButtonTitle
+        font.family: "Inter"
+        font.pixelSize: 18
+        font.bold: true
+        onClicked: view.controller.settingsButtonTapped()
+    }
+}

@@ -1,0 +1,28 @@
+#include "SettingsWriter.h"
+
+SettingsWriter::SettingsWriter(const QSettings &target)
+    : m_fileName(target.fileName())
+    , m_format(target.format()) {
+    // One thread keeps the writes in order; it stays, so a burst of saves does not start one
+    // thread after another.
+    m_thread.setMaxThreadCount(1);
+    m_thread.setExpiryTimeout(-1);
+}
+
+SettingsWriter::~SettingsWriter() {
+    flush();
+}
+
+void SettingsWriter::write(const QString &key, const QVariant &value) {
+    m_thread.start([fileName = m_fileName, format = m_format, key, value] {
+        // Settings objects on one file share what they read, so the owner's object sees the
+        // value once this one has written it.
+        QSettings file(fileName, format);
+        file.setValue(key, value);
+        file.sync();
+    });
+}
+
+void SettingsWriter::flush() {
+    m_thread.waitForDone();
+}

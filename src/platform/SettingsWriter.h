@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSettings>
+#include <QThreadPool>
+
+// Writes values into a settings file on a thread of its own, in the order they were given.
+// Storing a value ends with the file flushed to disk, which can take a disk's whole queue of
+// pending writes: hundreds of milliseconds on the main thread, where it would stop drawing.
+class SettingsWriter {
+public:
+    /// Writes into the same file, in the same format, as `target`.
+    explicit SettingsWriter(const QSettings &target);
+    /// Waits for every value given so far.
+    ~SettingsWriter();
+    SettingsWriter(const SettingsWriter &) = delete;
+    SettingsWriter &operator=(const SettingsWriter &) = delete;
+
+    void write(const QString &key, const QVariant &value);
+    /// Returns once every value given so far is in the file.
+    void flush();
+
+private:
+    QString m_fileName;
+    QSettings::Format m_format;
+    QThreadPool m_thread;
+};
