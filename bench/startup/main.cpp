@@ -10,13 +10,17 @@
 #include "AllocatorSettings.h"
 #include "BuildConfigValues.h"
 #include "ChildStart.h"
+#include "CompletionSpy.h"
 #include "DesktopLocationService.h"
 #include "DesktopNotifier.h"
+#include "Endpoints.h"
 #include "FileSecretBackend.h"
 #include "FirstFrameProbe.h"
+#include "NetworkService.h"
 #include "ServiceProcess.h"
 #include "StdoutCapture.h"
 #include "SwipeRun.h"
+#include "UserManager.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -57,9 +61,22 @@ QProcessEnvironment childEnvironment(const QString &home) {
     return env;
 }
 
-// What a returning user's installation holds: the session on the main screen and the location
-// and notification questions answered. The token is the reviewers'.
-bool prepareReturningUser(const QString &home) {
+// The reviewers' own record, as the client stores it after every start.
+std::optional<User> reviewersRecord(const QString &baseUrl) {
+    NetworkService reviewer;
+    reviewer.setBaseUrl(baseUrl);
+    reviewer.setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+    const CompletionSpy<User> answer;
+    Endpoints::user(answer.callback(), reviewer);
+    if (!answer.wait() || !answer.result().ok())
+        return std::nullopt;
+    return answer.result().value();
+}
+
+// What a returning user's installation holds: the session on the main screen, the location
+// and notification questions answered and the own record from the last start. The token is
+// the reviewers'.
+bool prepareReturningUser(const QString &home, const User &record) {
     FileSecretBackend store(home + QStringLiteral("/data/Zirel/secure-store.json"));
     // The client sets no organisation name; Qt files its settings under this one.
     QSettings defaults(home + QStringLiteral("/config/Unknown Organization/Zirel.conf"),
@@ -67,6 +84,8 @@ bool prepareReturningUser(const QString &home) {
     defaults.setValue(DesktopLocationService::allowedKey(), true);
     defaults.setValue(DesktopNotifier::allowedKey(), true);
     defaults.sync();
+    UserManager(std::make_unique<QSettings>(defaults.fileName(), QSettings::IniFormat))
+        .save(record);
     return store.store(QStringLiteral("paseto"), ZIREL_BUILD_REVIEW_TOKEN) &&
            store.store(QStringLiteral("screen"), "main") && defaults.status() == QSettings::NoError;
 }
@@ -120,6 +139,11 @@ int main(int argc, char *argv[]) {
               .arg(kDemoPeople)
               .arg(kCrowd));
 
+    const std::optional<User> record = reviewersRecord(service.baseUrl());
+    if (!record) {
+        print(QStringLiteral("The service did not answer the reviewers' record"));
+        return 1;
+    }
     QTemporaryDir homes;
     Series returning;
     Series reviewCode;
@@ -127,7 +151,7 @@ int main(int argc, char *argv[]) {
     const int count = qMax(1, options.value(runs).toInt());
     for (int i = 0; i < count; ++i) {
         const QString home = homes.filePath(QStringLiteral("%1-").arg(i));
-        if (!prepareReturningUser(home + u'r')) {
+        if (!prepareReturningUser(home + u'r', *record)) {
             print(QStringLiteral("Cannot prepare a session under ") + homes.path());
             return 1;
         }

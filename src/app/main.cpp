@@ -1,5 +1,6 @@
 #include "AllocatorSettings.h"
 #include "FirstFrameProbe.h"
+#include "FontWarmUp.h"
 #include "ImageCacheManager.h"
 #include "MainVC.h"
 #include "QmlHost.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
+    FontWarmUp::start();
     QNetworkProxyFactory::setUseSystemConfiguration(true);
 
     QCommandLineParser options;

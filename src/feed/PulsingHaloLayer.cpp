@@ -145,6 +145,8 @@ void PulsingHaloLayer::setPulse(std::optional<PulsingHaloAnimation> pulse, qreal
         m_frameTimer.start();
     else
         m_frameTimer.stop();
+    // Without a pulse nothing shows; a hidden item is not painted into a texture either.
+    setVisible(m_pulse.has_value());
     update();
     if (wasRunning != isRunning())
         Q_EMIT runningChanged();
