@@ -102,11 +102,9 @@ private Q_SLOTS:
         FakeService fake;
         QVERIFY(fake.start());
         fake.respond(QString(), answer.isEmpty() ? 204 : 200, answer);
-        NetworkService service;
-        service.setBaseUrl(fake.baseUrl());
-        service.setPaseto(QStringLiteral("v4.local.me"));
+        const std::unique_ptr<NetworkService> service = fake.client(QStringLiteral("v4.local.me"));
         std::atomic<int> decoded = -1;
-        call(service, [&decoded](bool ok) { decoded = ok; });
+        call(*service, [&decoded](bool ok) { decoded = ok; });
         QTRY_VERIFY(decoded != -1);
         QCOMPARE(decoded.load(), 1);
 

@@ -47,9 +47,7 @@ private Q_SLOTS:
     void init() {
         m_fake = std::make_unique<FakeService>();
         QVERIFY(m_fake->start());
-        m_network = std::make_unique<NetworkService>();
-        m_network->setBaseUrl(m_fake->baseUrl());
-        m_network->setPaseto(QStringLiteral("v4.local.test"));
+        m_network = m_fake->client();
     }
 
     void pollAsksAfterTheLastMessageAndDropsEchoes() {

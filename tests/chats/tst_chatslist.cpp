@@ -36,9 +36,7 @@ private Q_SLOTS:
     void init() {
         m_fake = std::make_unique<FakeService>();
         QVERIFY(m_fake->start());
-        m_network = std::make_unique<NetworkService>();
-        m_network->setBaseUrl(m_fake->baseUrl());
-        m_network->setPaseto(QStringLiteral("v4.local.test"));
+        m_network = m_fake->client();
         m_cache = std::make_unique<ChatCashManager>(std::make_unique<QSettings>(
             m_dir.filePath(QStringLiteral("defaults-%1.ini").arg(QTest::currentTestFunction())),
             QSettings::IniFormat));

@@ -22,6 +22,13 @@ QString FakeService::baseUrl() const {
     return QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort());
 }
 
+std::unique_ptr<NetworkService> FakeService::client(const QString &token) const {
+    auto network = std::make_unique<NetworkService>();
+    network->setBaseUrl(baseUrl());
+    network->setPaseto(token);
+    return network;
+}
+
 void FakeService::respond(const QString &key, int status, const QByteArray &body,
                           const QHash<QByteArray, QByteArray> &headers) {
     m_rules.insert(key, Rule{status, body, headers});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NetworkService.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QJsonObject>
@@ -8,6 +10,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <chrono>
+#include <memory>
 #include <optional>
 
 class QTcpSocket;
@@ -36,6 +39,9 @@ public:
     [[nodiscard]] bool start();
     // "http://127.0.0.1:PORT/"
     [[nodiscard]] QString baseUrl() const;
+    // A client of this service, signed in with `token`.
+    [[nodiscard]] std::unique_ptr<NetworkService>
+    client(const QString &token = QStringLiteral("v4.local.test")) const;
 
     void respond(const QString &key, int status, const QByteArray &body = {},
                  const QHash<QByteArray, QByteArray> &headers = {});
