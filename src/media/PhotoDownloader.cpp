@@ -1,5 +1,7 @@
 #include "PhotoDownloader.h"
 
+#include "BackgroundPriority.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
@@ -9,6 +11,8 @@ PhotoDownloader::PhotoDownloader()
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start();
+    // Photos are decoded here too.
+    QMetaObject::invokeMethod(m_worker, &BackgroundPriority::lowerThisThread);
 }
 
 PhotoDownloader::~PhotoDownloader() {

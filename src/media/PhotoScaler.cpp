@@ -1,9 +1,10 @@
 #include "PhotoScaler.h"
 
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QThreadPool>
+#include "AreaScaler.h"
+#include "BackgroundPriority.h"
+
+#include <algorithm>
+#include <cmath>
 
 PhotoScaler &PhotoScaler::shared() {
     static PhotoScaler instance;
@@ -32,23 +33,32 @@ QImage PhotoScaler::prepare(const QImage &photo, const Look &look) {
     const QRect source = fillSourceRect(photo.size(), look.box).toAlignedRect() & photo.rect();
     if (source.isEmpty())
         return {};
-    const QImage scaled =
-        photo.copy(source).scaled(look.box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // Premultiplied pixels are what the painter blends without converting them each time.
-    QImage out(look.box, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    QPainter p(&out);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath clip;
-    clip.addRoundedRect(QRectF(out.rect()), look.radius, look.radius);
-    p.setClipPath(clip);
-    p.fillRect(out.rect(), Qt::black);
-    p.drawImage(0, 0, scaled);
-    if (look.shaded) {
-        QLinearGradient shade(0, 0, 0, look.box.height());
-        shade.setColorAt(0, Qt::transparent);
-        shade.setColorAt(1, Qt::black);
-        p.fillRect(out.rect(), shade);
+    // Plain loops on this thread: painting here would hand slices to the GUI thread pool that
+    // the window's drawing waits on.
+    QImage out = AreaScaler::scaled(photo.copy(source), look.box);
+    const int w = out.width();
+    const int h = out.height();
+    const float r = std::min<float>(float(look.radius), std::min(w, h) / 2.0F);
+    for (int y = 0; y < h; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        const float py = y + 0.5F;
+        // The shade runs from clear at the top to black at the bottom.
+        const float keep = look.shaded ? 1.0F - py / float(h) : 1.0F;
+        const bool cornerRows = py < r || py > h - r;
+        for (int x = 0; x < w; ++x) {
+            float cover = 1;
+            const float px = x + 0.5F;
+            if (cornerRows && (px < r || px > w - r)) {
+                const float dx = px - std::clamp(px, r, w - r);
+                const float dy = py - std::clamp(py, r, h - r);
+                cover = std::clamp(r - std::hypot(dx, dy) + 0.5F, 0.0F, 1.0F);
+            }
+            // Over a black backing: the premultiplied colour stays, the pixel turns opaque.
+            const QRgb p = line[x];
+            const float colour = keep * cover;
+            line[x] = qRgba(int(qRed(p) * colour + 0.5F), int(qGreen(p) * colour + 0.5F),
+                            int(qBlue(p) * colour + 0.5F), int(255 * cover + 0.5F));
+        }
     }
     return out;
 }
@@ -71,7 +81,8 @@ void PhotoScaler::request(const QImage &photo, const Look &look, QObject *contex
     m_pending[k].append({context, std::move(done)});
     if (started)
         return;
-    QThreadPool::globalInstance()->start([this, k, photo, look] {
+    m_workers.start([this, k, photo, look] {
+        BackgroundPriority::lowerThisThread();
         const QImage prepared = prepare(photo, look);
         QMetaObject::invokeMethod(
             this, [this, k, prepared] { finish(k, prepared); }, Qt::QueuedConnection);

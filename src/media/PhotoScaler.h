@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 #include <functional>
 #include <optional>
 
@@ -55,4 +56,5 @@ private:
     QCache<QString, QImage> m_cache{kCacheBytes};
     QHash<QString, QList<Waiter>> m_pending;
     int m_preparedCount = 0;
+    QThreadPool m_workers; // its threads are lowered, so they are not shared with others
 };

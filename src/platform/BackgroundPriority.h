@@ -1,0 +1,9 @@
+#pragma once
+
+// Work that can wait a few milliseconds (preparing and decoding photos) runs at a lower
+// scheduling weight than the thread that draws the window, so a frame of a moving card gets
+// the cores first. Unlike the idle class this never starves the work on a busy computer.
+namespace BackgroundPriority {
+/// Lowers the calling thread's weight; does nothing where threads cannot be weighted.
+void lowerThisThread();
+} // namespace BackgroundPriority
