@@ -58,40 +58,33 @@ QImage AreaScaler::scaled(const QImage &source, QSize size) {
     const QList<Span> across = spans(in.width(), size.width());
     const QList<Span> down = spans(in.height(), size.height());
 
-    // Across first, every source row into a row of the target's width.
-    QList<Pixel> rows(qsizetype(in.height()) * size.width());
-    for (int y = 0; y < in.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(y));
-        Pixel *row = rows.data() + qsizetype(y) * size.width();
-        for (int x = 0; x < size.width(); ++x) {
-            const Span &s = across[x];
-            Pixel sum{};
-            for (int i = s.first; i <= s.last; ++i) {
-                const Pixel p = channels(line[i]);
-                const float w = s.weight(i);
-                for (int c = 0; c < 4; ++c)
-                    sum[c] += p[c] * w;
-            }
-            for (int c = 0; c < 4; ++c)
-                row[x][c] = sum[c] * s.scale;
-        }
-    }
-
+    // Row by row: each source row under a target row is shrunk across, weighted and added.
+    // A row on a boundary is shrunk twice rather than kept, so one row is all the memory used.
+    QList<Pixel> sum(size.width());
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < size.height(); ++y) {
-        const Span &s = down[y];
-        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            Pixel sum{};
-            for (int i = s.first; i <= s.last; ++i) {
-                const Pixel &p = rows[qsizetype(i) * size.width() + x];
-                const float w = s.weight(i);
+        const Span &v = down[y];
+        std::fill(sum.begin(), sum.end(), Pixel{});
+        for (int i = v.first; i <= v.last; ++i) {
+            const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(i));
+            const float rowWeight = v.weight(i);
+            for (int x = 0; x < size.width(); ++x) {
+                const Span &h = across[x];
+                Pixel cell{};
+                for (int j = h.first; j <= h.last; ++j) {
+                    const Pixel p = channels(line[j]);
+                    const float w = h.weight(j);
+                    for (int c = 0; c < 4; ++c)
+                        cell[c] += p[c] * w;
+                }
                 for (int c = 0; c < 4; ++c)
-                    sum[c] += p[c] * w;
+                    sum[x][c] += cell[c] * h.scale * rowWeight;
             }
-            line[x] = qRgba(byte(sum[1] * s.scale), byte(sum[2] * s.scale), byte(sum[3] * s.scale),
-                            byte(sum[0] * s.scale));
         }
+        auto *target = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            target[x] = qRgba(byte(sum[x][1] * v.scale), byte(sum[x][2] * v.scale),
+                              byte(sum[x][3] * v.scale), byte(sum[x][0] * v.scale));
     }
     return out;
 }
