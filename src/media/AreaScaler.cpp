@@ -2,89 +2,107 @@
 
 #include <QList>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
-// The source pixels [first, last] that one target pixel covers, the edge pixels only in part.
-struct Span {
-    int first = 0;
-    int last = 0;
-    float firstWeight = 1;
-    float lastWeight = 1;
-    float scale = 1; // one over the covered length
-
-    [[nodiscard]] float weight(int i) const {
-        if (i == first)
-            return firstWeight;
-        return i == last ? lastWeight : 1.0F;
-    }
+// The source pixels a target pixel covers and how much of each, the edge ones only in part;
+// the weights are divided by the covered length already.
+struct Spans {
+    QList<int> first;
+    QList<int> count;
+    QList<float> weights; // count[d] weights for target d, one after another
+    QList<int> offset;    // where target d's weights start
 };
 
-QList<Span> spans(int from, int to) {
+Spans spans(int from, int to) {
     const double step = double(from) / to;
-    QList<Span> out(to);
+    Spans s;
+    s.first.resize(to);
+    s.count.resize(to);
+    s.offset.resize(to);
     for (int d = 0; d < to; ++d) {
         const double begin = d * step;
         const double end = std::min((d + 1) * step, double(from));
-        Span &s = out[d];
-        s.first = int(begin);
-        s.last = std::max(s.first, int(std::ceil(end)) - 1);
-        s.firstWeight = float(std::min(end, s.first + 1.0) - begin);
-        s.lastWeight = s.last > s.first ? float(end - s.last) : s.firstWeight;
-        s.scale = float(1.0 / (end - begin));
+        const int first = int(begin);
+        const int last = std::max(first, int(std::ceil(end)) - 1);
+        s.first[d] = first;
+        s.count[d] = last - first + 1;
+        s.offset[d] = int(s.weights.size());
+        for (int i = first; i <= last; ++i) {
+            const double covered = std::min(end, i + 1.0) - std::max(begin, double(i));
+            s.weights.append(float(covered / (end - begin)));
+        }
     }
-    return out;
-}
-
-using Pixel = std::array<float, 4>;
-
-Pixel channels(QRgb p) {
-    return {float(qAlpha(p)), float(qRed(p)), float(qGreen(p)), float(qBlue(p))};
+    return s;
 }
 
 int byte(float v) {
-    return std::clamp(int(std::lround(v)), 0, 255);
+    return std::clamp(int(v + 0.5F), 0, 255);
+}
+
+// One source row shrunk across, as four floats per target pixel (blue, green, red, alpha).
+void shrinkRow(const QRgb *line, const Spans &across, float *out) {
+    for (qsizetype x = 0; x < across.first.size(); ++x) {
+        const QRgb *p = line + across.first[x];
+        const float *w = across.weights.constData() + across.offset[x];
+        float b = 0, g = 0, r = 0, a = 0;
+        for (int k = 0; k < across.count[x]; ++k) {
+            b += float(qBlue(p[k])) * w[k];
+            g += float(qGreen(p[k])) * w[k];
+            r += float(qRed(p[k])) * w[k];
+            a += float(qAlpha(p[k])) * w[k];
+        }
+        out[4 * x] = b;
+        out[4 * x + 1] = g;
+        out[4 * x + 2] = r;
+        out[4 * x + 3] = a;
+    }
 }
 } // namespace
 
-QImage AreaScaler::scaled(const QImage &source, QSize size) {
-    if (source.isNull() || size.isEmpty())
+QImage AreaScaler::scaled(const QImage &source, QRect area, QSize size) {
+    area &= source.rect();
+    if (area.isEmpty() || size.isEmpty())
         return {};
-    if (size.width() > source.width() || size.height() > source.height())
-        return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    if (size.width() > area.width() || size.height() > area.height())
+        return source.copy(area)
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage in = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QList<Span> across = spans(in.width(), size.width());
-    const QList<Span> down = spans(in.height(), size.height());
+    // Photos mostly decode to one of these; any other is converted once. Reading the area in
+    // place spares copying a photo of several megabytes.
+    const bool direct = source.format() == QImage::Format_RGB32 ||
+                        source.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage in = direct ? source : source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const Spans across = spans(area.width(), size.width());
+    const Spans down = spans(area.height(), size.height());
 
-    // Row by row: each source row under a target row is shrunk across, weighted and added.
-    // A row on a boundary is shrunk twice rather than kept, so one row is all the memory used.
-    QList<Pixel> sum(size.width());
+    // Row by row: the source rows under a target row are shrunk across, weighted and added. The
+    // row on a boundary serves both target rows, so every source row is shrunk once.
+    const qsizetype floats = qsizetype(size.width()) * 4;
+    QList<float> row(floats);
+    QList<float> sum(floats);
+    int shrunkRow = -1;
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < size.height(); ++y) {
-        const Span &v = down[y];
-        std::fill(sum.begin(), sum.end(), Pixel{});
-        for (int i = v.first; i <= v.last; ++i) {
-            const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(i));
-            const float rowWeight = v.weight(i);
-            for (int x = 0; x < size.width(); ++x) {
-                const Span &h = across[x];
-                Pixel cell{};
-                for (int j = h.first; j <= h.last; ++j) {
-                    const Pixel p = channels(line[j]);
-                    const float w = h.weight(j);
-                    for (int c = 0; c < 4; ++c)
-                        cell[c] += p[c] * w;
-                }
-                for (int c = 0; c < 4; ++c)
-                    sum[x][c] += cell[c] * h.scale * rowWeight;
+        std::fill(sum.begin(), sum.end(), 0.0F);
+        const float *w = down.weights.constData() + down.offset[y];
+        for (int k = 0; k < down.count[y]; ++k) {
+            const int i = down.first[y] + k;
+            if (i != shrunkRow) {
+                shrinkRow(reinterpret_cast<const QRgb *>(in.constScanLine(area.y() + i)) + area.x(),
+                          across, row.data());
+                shrunkRow = i;
             }
+            const float *r = row.constData();
+            float *s = sum.data();
+            for (qsizetype c = 0; c < floats; ++c)
+                s[c] += r[c] * w[k];
         }
         auto *target = reinterpret_cast<QRgb *>(out.scanLine(y));
+        const float *s = sum.constData();
         for (int x = 0; x < size.width(); ++x)
-            target[x] = qRgba(byte(sum[x][1] * v.scale), byte(sum[x][2] * v.scale),
-                              byte(sum[x][3] * v.scale), byte(sum[x][0] * v.scale));
+            target[x] =
+                qRgba(byte(s[4 * x + 2]), byte(s[4 * x + 1]), byte(s[4 * x]), byte(s[4 * x + 3]));
     }
     return out;
 }

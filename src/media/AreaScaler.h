@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 // Shrinks an image by averaging the area of the source under every target pixel, in plain
@@ -8,7 +9,7 @@
 // GUI thread pool in slices, and the window's drawing of a moving card waits for that same
 // pool; photos prepared behind the top card must not hold it.
 namespace AreaScaler {
-/// `source` at `size`, premultiplied. Sizes larger than the source in either direction are
-/// left to Qt's smooth scaling (a photo that small is cheap to scale there).
-[[nodiscard]] QImage scaled(const QImage &source, QSize size);
+/// The `area` of `source` at `size`, premultiplied. Sizes larger than the area in either
+/// direction are left to Qt's smooth scaling (a photo that small is cheap to scale there).
+[[nodiscard]] QImage scaled(const QImage &source, QRect area, QSize size);
 } // namespace AreaScaler

@@ -35,7 +35,7 @@ QImage PhotoScaler::prepare(const QImage &photo, const Look &look) {
         return {};
     // Plain loops on this thread: painting here would hand slices to the GUI thread pool that
     // the window's drawing waits on.
-    QImage out = AreaScaler::scaled(photo.copy(source), look.box);
+    QImage out = AreaScaler::scaled(photo, source, look.box);
     const int w = out.width();
     const int h = out.height();
     const float r = std::min<float>(float(look.radius), std::min(w, h) / 2.0F);

@@ -260,7 +260,7 @@ private Q_SLOTS:
         QImage dot(3, 3, QImage::Format_ARGB32);
         dot.fill(Qt::black);
         dot.setPixel(1, 1, qRgb(255, 255, 255));
-        const QImage shrunk = AreaScaler::scaled(dot, {2, 2});
+        const QImage shrunk = AreaScaler::scaled(dot, dot.rect(), {2, 2});
         for (const QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
             QCOMPARE(shrunk.pixel(at), qRgb(28, 28, 28));
 
