@@ -1,10 +1,11 @@
 #include "CardOverlayLabelView.h"
 
+#include "ImageNode.h"
+
 #include <QCache>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QQuickWindow>
-#include <QSGImageNode>
 #include <QtMath>
 
 CardOverlayLabelView::CardOverlayLabelView(qreal angle, const QString &title, const QColor &color,
@@ -81,18 +82,5 @@ void CardOverlayLabelView::geometryChange(const QRectF &newGeometry, const QRect
 }
 
 QSGNode *CardOverlayLabelView::updatePaintNode(QSGNode *old, UpdatePaintNodeData *) {
-    const QImage stamp = image();
-    if (stamp.isNull()) {
-        delete old;
-        return nullptr;
-    }
-    auto *node = static_cast<QSGImageNode *>(old);
-    if (!node) {
-        node = window()->createImageNode();
-        node->setOwnsTexture(true);
-        node->setFiltering(QSGTexture::Linear);
-    }
-    node->setTexture(window()->createTextureFromImage(stamp));
-    node->setRect(boundingRect());
-    return node;
+    return ImageNode::update(*this, old, image(), true);
 }

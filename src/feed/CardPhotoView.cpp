@@ -1,7 +1,8 @@
 #include "CardPhotoView.h"
 
+#include "ImageNode.h"
+
 #include <QQuickWindow>
-#include <QSGImageNode>
 
 CardPhotoView::CardPhotoView(QQuickItem *parent)
     : QQuickItem(parent) {
@@ -83,22 +84,8 @@ void CardPhotoView::show(const QImage &prepared, bool pending) {
 }
 
 QSGNode *CardPhotoView::updatePaintNode(QSGNode *old, UpdatePaintNodeData *) {
-    if (m_shown.isNull()) {
-        delete old;
-        return nullptr;
-    }
-    auto *node = static_cast<QSGImageNode *>(old);
-    if (!node) {
-        node = window()->createImageNode();
-        node->setOwnsTexture(true);
-        m_textureStale = true;
-    }
-    if (m_textureStale) {
-        node->setTexture(window()->createTextureFromImage(m_shown));
-        m_textureStale = false;
-    }
     // The pixels were made for this size; the rectangle only follows fractional item sizes.
-    node->setRect(boundingRect());
-    node->setFiltering(QSGTexture::Linear);
+    QSGNode *node = ImageNode::update(*this, old, m_shown, m_textureStale);
+    m_textureStale = false;
     return node;
 }
