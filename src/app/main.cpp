@@ -37,7 +37,6 @@ int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
-    FontWarmUp::start();
     QNetworkProxyFactory::setUseSystemConfiguration(true);
 
     QCommandLineParser options;
@@ -48,6 +47,8 @@ int main(int argc, char *argv[]) {
         QStringLiteral("code"));
     options.addOption(reviewCode);
     options.process(app);
+    // After the options: --help and bad options end the process here, with no thread running.
+    FontWarmUp::start();
 
     // The own photos are wanted by the feed and the profile tab; having them on disk early
     // makes those screens show them at once.
