@@ -25,6 +25,8 @@ public:
     int profileCount = 3;
     // Without the user record the tab bar's refresh fails, so the feed keeps its first state.
     bool answersUser = true;
+    // Requests held unanswered, so the screen stays in its waiting state for the shot.
+    enum class Hold { Nothing, Profiles, CardPhotos } hold = Hold::Nothing;
 
     TourService() {
         m_server.listen(QHostAddress::LocalHost);
@@ -46,6 +48,9 @@ private:
             return;
         const QByteArray path = request.split(' ').value(1);
         m_buffers.remove(socket);
+        if ((hold == Hold::Profiles && path == "/fetchProfiles") ||
+            (hold == Hold::CardPhotos && path.startsWith("/photo/") && path != ownPhotoPath))
+            return;
         QByteArray body = "{}";
         QByteArray type = "application/json";
         QByteArray status = "200 OK";
@@ -97,6 +102,10 @@ private:
 
     QTcpServer m_server;
     QHash<QTcpSocket *, QByteArray> m_buffers;
+
+public:
+    // The user's own photo: not one of the people's, so it shows while theirs are held.
+    static constexpr const char *ownPhotoPath = "/photo/6";
 };
 
 TourService &service() {
@@ -106,7 +115,8 @@ TourService &service() {
 
 // The tab bar on the feed for a user in the given situation; the location is already allowed
 // and fixed, nobody is asked about notifications.
-ViewController *feed(bool located, bool active, int profileCount) {
+ViewController *feed(bool located, bool active, int profileCount,
+                     TourService::Hold hold = TourService::Hold::Nothing) {
     static QTemporaryDir defaults;
     auto settings = std::make_unique<QSettings>(defaults.filePath(QStringLiteral("tour.ini")),
                                                 QSettings::IniFormat);
@@ -123,13 +133,14 @@ ViewController *feed(bool located, bool active, int profileCount) {
 
     service().profileCount = profileCount;
     service().answersUser = located;
+    service().hold = hold;
     NetworkService::shared().setBaseUrl(service().base());
     NetworkService::shared().setPaseto(QStringLiteral("v4.local.tour"));
     User user = UserManager::shared().currentUser();
     user.lat = located ? 55.7558 : 0;
     user.longitude = located ? 37.6173 : 0;
     user.active = active;
-    user.photoUrls = {service().base() + QStringLiteral("photo/5")};
+    user.photoUrls = {service().base() + QString::fromLatin1(TourService::ownPhotoPath).mid(1)};
     UserManager::shared().setCurrentUser(user);
     return ScreenFactory::shared().create(ScreenFactory::Screen::Main);
 }
@@ -141,6 +152,10 @@ QList<TourStop> feedStops() {
         {QStringLiteral("feed-nogeo"), [] { return feed(false, true, 3); }},
         {QStringLiteral("feed-hide"), [] { return feed(true, false, 3); }},
         {QStringLiteral("feed-nocards"), [] { return feed(true, true, 0); }},
+        {QStringLiteral("feed-loading"),
+         [] { return feed(true, true, 3, TourService::Hold::Profiles); }},
+        {QStringLiteral("feed-photos-loading"),
+         [] { return feed(true, true, 3, TourService::Hold::CardPhotos); }},
         {QStringLiteral("feed-note"),
          [] {
              ViewController *tabs = feed(true, true, 3);
