@@ -1,5 +1,7 @@
 #include "SettingsWriter.h"
 
+#include "DiagnosticLog.h"
+
 SettingsWriter::SettingsWriter(const QSettings &target)
     : m_fileName(target.fileName())
     , m_format(target.format()) {
@@ -20,6 +22,12 @@ void SettingsWriter::write(const QString &key, const QVariant &value) {
         QSettings file(fileName, format);
         file.setValue(key, value);
         file.sync();
+        // The value still holds for this run; only the next start misses it.
+        if (file.status() != QSettings::NoError)
+            DiagnosticLog::line(QStringLiteral("Settings not written to %1: %2")
+                                    .arg(fileName, file.status() == QSettings::AccessError
+                                                       ? QStringLiteral("cannot write the file")
+                                                       : QStringLiteral("the file is damaged")));
     });
 }
 

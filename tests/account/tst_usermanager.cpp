@@ -61,6 +61,17 @@ private Q_SLOTS:
         }
         UserManager second(std::make_unique<QSettings>(path, QSettings::IniFormat));
         QCOMPARE(second.currentUser(), user);
+
+        // A file that cannot be written (its folder is a file) is reported.
+        QFile blocker(m_dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        StdoutCapture capture;
+        UserManager blocked(
+            std::make_unique<QSettings>(blocker.fileName() + "/d.ini", QSettings::IniFormat));
+        blocked.save(user);
+        blocked.flush();
+        QVERIFY(capture.text().contains(QStringLiteral("Settings not written to ") +
+                                        blocker.fileName() + "/d.ini: cannot write the file"));
     }
 
     void fetchedUserReplacesSavesAnnouncesAndPrefetchesPhotos() {
