@@ -24,17 +24,6 @@ class UserManagerTest : public QObject {
     }
 
 private Q_SLOTS:
-    void firstStartHasTheInitialRecord() {
-        UserManager manager(defaults());
-        const User user = manager.currentUser();
-        QCOMPARE(user.name, QStringLiteral("Имя"));
-        QCOMPARE(user.maxDistance, 100);
-        QCOMPARE(user.ageStart, 18);
-        QCOMPARE(user.ageEnd, 40);
-        QVERIFY(user.showMore && user.showMoreAge && !user.active);
-        QCOMPARE(user.genderInput, GenderSelection::all);
-    }
-
     void aRecordMissingAKeyIsIgnoredAndNotWrittenBack() {
         QJsonObject stored = Fixtures::json(QStringLiteral("user.json")).toObject();
         stored.remove(QStringLiteral("lat"));

