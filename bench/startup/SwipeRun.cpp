@@ -3,6 +3,7 @@
 #include "AppServices.h"
 #include "BuildConfigValues.h"
 #include "ButtonStackView.h"
+#include "CardView.h"
 #include "DesktopLocationService.h"
 #include "DesktopNotificationPermission.h"
 #include "FileSecretBackend.h"
@@ -19,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QQuickWindow>
 #include <QTest>
+#include <algorithm>
 #include <malloc.h>
 
 namespace {
@@ -34,6 +36,24 @@ PermissionPrompt::Ask allowAtOnce() {
 bool cardsReady(const MainVC &feed) {
     return feed.state() == int(MainVCState::DisplayingCards) && !feed.cardStack()->isAnimating() &&
            !feed.cardStack()->visibleCards().isEmpty();
+}
+
+// The cards on screen have their photos, the photos still on their way have had half a second
+// and deleted objects are gone: the state both figures are taken in, so that neither counts
+// photos in flight that the other does not.
+bool photosSettled(const MainVC &feed) {
+    const bool shown = QTest::qWaitFor(
+        [&feed] {
+            const auto cards = feed.cardStack()->visibleCards();
+            return std::all_of(cards.cbegin(), cards.cend(), [](const auto &visible) {
+                const auto *card = qobject_cast<const CardView *>(visible.card);
+                return !card || !card->isLoading();
+            });
+        },
+        kWaitMs);
+    QTest::qWait(500);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return shown;
 }
 } // namespace
 
@@ -78,6 +98,10 @@ std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
         m_error = QStringLiteral("the feed showed no cards");
         return std::nullopt;
     }
+    if (!photosSettled(*feed)) {
+        m_error = QStringLiteral("the first cards' photos did not arrive");
+        return std::nullopt;
+    }
 
     Figures figures;
     figures.swipes = swipes;
@@ -104,9 +128,10 @@ std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
         return std::nullopt;
     }
     figures.swipesMs = clock.nsecsElapsed() / 1e6;
-    // Photos of the last page's cards may still be arriving; they count too.
-    QTest::qWait(500);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!photosSettled(*feed)) {
+        m_error = QStringLiteral("the last cards' photos did not arrive");
+        return std::nullopt;
+    }
     figures.residentAfterKiB = FirstFrameProbe::residentKiB();
     malloc_trim(0);
     figures.residentTrimmedKiB = FirstFrameProbe::residentKiB();
