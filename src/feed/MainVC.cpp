@@ -40,7 +40,8 @@ MainVC::MainVC(UserManager &users, NetworkService &network, QObject *parent)
     : ViewController(QStringLiteral("MainVC"), parent)
     , m_users(users)
     , m_network(network)
-    , m_profiles(new MainVCProfiles(users, network, this)) {}
+    , m_profiles(new MainVCProfiles(users, network, this))
+    , m_retry([this] { onUserUpdated(); }) {}
 
 MainVC::MainVC(QObject *parent)
     : MainVC(UserManager::shared(), NetworkService::shared(), parent) {}
@@ -190,10 +191,18 @@ void MainVC::prefetchProfiles() {
 }
 
 void MainVC::userAnswered(bool ok) {
-    m_profiles->userAnswered(ok);
+    m_profiles->userAnswered();
+    // Offline at start: the stored record is the best there is, and the load reports the failure.
+    if (!ok)
+        onUserUpdated();
+}
+
+void MainVC::setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest) {
+    m_retry.setDelays(first, longest);
 }
 
 void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {
+    m_retry.reset();
     auto completion = [to = MainThreadReceiver(this), refill](Result<QList<ProfileView>> result) {
         to.deliver([result = std::move(result), refill](MainVC &self) {
             self.handleProfiles(result, refill);
@@ -208,6 +217,8 @@ void MainVC::handleProfiles(const Result<QList<ProfileView>> &result, bool refil
     // The cards are in place before the line about them is written.
     applyState(m_profiles->accept(result, refill));
     MainVCProfiles::logLoad(result, refill);
+    if (!result.ok())
+        m_retry.failed();
 }
 
 void MainVC::refill() {

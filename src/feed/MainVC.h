@@ -7,6 +7,7 @@
 #include "MainVCState.h"
 #include "ProfileView.h"
 #include "Result.h"
+#include "RetrySchedule.h"
 #include "SwipeCardStackDataSource.h"
 #include "SwipeCardStackDelegate.h"
 #include "SwipeResponse.h"
@@ -92,8 +93,10 @@ public:
     /// it builds.
     void prefetchProfiles();
     /// The main screen's `user` call answered: the early profiles may serve the load that the
-    /// answer starts (see MainVCPrefetch).
+    /// answer starts (see MainVCPrefetch). Without an answer the stored record serves that load.
     void userAnswered(bool ok);
+    /// Waits between the attempts that follow a failed load.
+    void setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest);
     Q_INVOKABLE void filterButtonTapped();
     Q_INVOKABLE void settingsButtonTapped();
     /// Keyboard commands, the same paths as the buttons.
@@ -157,4 +160,7 @@ private:
     QPointer<NoteMessageVC> m_pendingNote;
     MainVCPermissions *m_permissions = nullptr;
     MainVCProfiles *m_profiles = nullptr;
+    // A failed load leaves "nobody found"; the feed asks again on its own, so it recovers when
+    // the network does.
+    RetrySchedule m_retry;
 };

@@ -14,9 +14,7 @@ MainVCPrefetch::MainVCPrefetch(NetworkService &network, QObject *parent)
         network);
 }
 
-void MainVCPrefetch::userAnswered(bool ok) {
-    if (!ok)
-        m_spent = true;
+void MainVCPrefetch::userAnswered() {
     m_usable = !m_spent;
 }
 

@@ -39,9 +39,9 @@ void MainVCProfiles::prefetch() {
         m_prefetch = new MainVCPrefetch(m_network, this);
 }
 
-void MainVCProfiles::userAnswered(bool ok) {
+void MainVCProfiles::userAnswered() {
     if (m_prefetch)
-        m_prefetch->userAnswered(ok);
+        m_prefetch->userAnswered();
 }
 
 MainVCPrefetch *MainVCProfiles::takePrefetch() {

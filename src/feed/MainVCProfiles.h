@@ -28,7 +28,8 @@ public:
 
     /// Asks for the first profiles now unless a stored record says the user is hidden.
     void prefetch();
-    void userAnswered(bool ok);
+    /// The user's record arrived or failed to: the early profiles may serve the load that follows.
+    void userAnswered();
     /// The early request, handed over to the load it may serve; it serves no other.
     [[nodiscard]] MainVCPrefetch *takePrefetch();
 

@@ -181,6 +181,28 @@ private Q_SLOTS:
         QTRY_VERIFY(out.text().contains(u"Ошибка загрузки профилей: "));
     }
 
+    // Offline at start: the user's record does not come, so the stored one serves the load,
+    // with the profiles asked for early. A failed load is tried again, waiting longer each
+    // time, until the service answers.
+    void aFailedStartIsTriedAgainUntilTheServiceAnswers() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 500, "{}");
+        auto screen = makeScreen();
+        screen->setRetryDelays(std::chrono::milliseconds(300), std::chrono::milliseconds(400));
+        screen->prefetchProfiles();
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 1);
+        screen->userAnswered(false);
+        QTRY_COMPARE(screen->state(), int(MainVCState::NoCards));
+        QTest::qWait(50); // the early answer served: nothing asked again yet
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 1);
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 4);
+
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(1));
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        const qsizetype asked = m_fake->requestsTo(QStringLiteral("fetchProfiles")).size();
+        QTest::qWait(500);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), asked);
+    }
+
     void profilesBecomeCardsWithTheDistanceLineAlways() {
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(2));
         auto screen = makeScreen();
