@@ -21,7 +21,6 @@ public:
     /// The call succeeded or was made anew by other means: nothing is pending, and the next
     /// failure waits the first delay again.
     void reset();
-    [[nodiscard]] bool isPending() const { return m_timer.isActive(); }
 
 private:
     QTimer m_timer;
