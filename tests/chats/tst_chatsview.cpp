@@ -2,6 +2,7 @@
 #include "ChatTestData.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
+#include "Fixtures.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
 
@@ -52,6 +53,37 @@ private Q_SLOTS:
         QTRY_COMPARE(conversation->messages().size(), 50);
         QTest::qWait(100);
         QCOMPARE(shown->mapToScene({0, 0}).y(), before);
+    }
+
+    // Offline at first, the partner's photo comes on its own once the service answers again.
+    void anAvatarThatDidNotComeIsAskedForAgain() {
+        FakeService fake;
+        QVERIFY(fake.start());
+        fake.respond(QStringLiteral("face.png"), 503);
+        NetworkService::shared().setBaseUrl(fake.baseUrl());
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        Match paired = match(2);
+        paired.profile.photoURLs = QStringList{fake.baseUrl() + QStringLiteral("face.png")};
+        drawn.window().setRoot(new NavigationContainer(new ChatDetailsVC(paired)));
+
+        QQuickItem *avatar = nullptr;
+        QTRY_VERIFY((avatar = drawn.find(
+                         [](QQuickItem *item) { return item->property("retryDelay").isValid(); })));
+        avatar->setProperty("retryDelay", 20);
+        QTRY_COMPARE(fake.targets(QStringLiteral("face.png")).size(), 3);
+        const auto photoShown = [&] {
+            return drawn.find([](QQuickItem *item) {
+                return item->inherits("QQuickImage") &&
+                       item->property("source").toString().startsWith("image://cache/");
+            });
+        };
+        QVERIFY(!photoShown());
+        fake.respond(QStringLiteral("face.png"), 200, Fixtures::png());
+        QTRY_VERIFY(photoShown());
+        const qsizetype asked = fake.targets(QStringLiteral("face.png")).size();
+        QTest::qWait(200);
+        QCOMPARE(fake.targets(QStringLiteral("face.png")).size(), asked);
     }
 };
 

@@ -5,12 +5,12 @@
 #include "CardStackDemoVC.h"
 #include "CardView.h"
 #include "FakeService.h"
+#include "Fixtures.h"
 #include "NetworkService.h"
 #include "PhotoScaler.h"
 #include "SwipeCardStack.h"
 #include "SymbolImageProvider.h"
 
-#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,14 +30,6 @@ QImage picture(QSize size, Qt::GlobalColor color) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
     return image;
-}
-
-QByteArray png(QSize size, Qt::GlobalColor color) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture(size, color).save(&buffer, "PNG");
-    return bytes;
 }
 
 void tap(CardView &card, QPointF p) {
@@ -85,9 +77,9 @@ private Q_SLOTS:
     void downloadedPhotosArePagedByHalves() {
         FakeService service;
         QVERIFY(service.start());
-        service.respond("a.png", 200, png({8, 6}, Qt::red));
+        service.respond("a.png", 200, Fixtures::png({8, 6}, Qt::red));
         service.respondDelayed("b.png", std::chrono::milliseconds(150), 200,
-                               png({5, 7}, Qt::green));
+                               Fixtures::png({5, 7}, Qt::green));
         service.respond("page.html", 200, "<html>not a picture</html>");
         CardModel m = model(1, 0); // in-memory photos are ignored when there are addresses
         m.photoURLs = QStringList{service.baseUrl() + "b.png", service.baseUrl() + "missing.png",
@@ -125,7 +117,7 @@ private Q_SLOTS:
         FakeService service;
         QVERIFY(service.start());
         service.respondDelayed("slow.png", std::chrono::milliseconds(100), 200,
-                               png({4, 4}, Qt::red));
+                               Fixtures::png({4, 4}, Qt::red));
         CardModel m;
         m.photoURLs = QStringList{service.baseUrl() + "slow.png"};
         auto *card = new CardView(m);
@@ -376,7 +368,7 @@ private Q_SLOTS:
                                  {"hasCheckmark", false},
                                  {"photoURLs", QJsonArray{service.baseUrl() + "p.png"}}};
         service.respond("fetchProfiles", 200, QJsonDocument(QJsonArray{person}).toJson());
-        service.respond("p.png", 200, png({40, 60}, Qt::green));
+        service.respond("p.png", 200, Fixtures::png({40, 60}, Qt::green));
         CardStackDemoVC demo(CardStackDemoVC::sampleModels(2));
         QSignalSpy answer(&demo, &CardStackDemoVC::serviceAnswered);
         demo.loadViewIfNeeded();

@@ -1,9 +1,9 @@
 #include "FakeService.h"
+#include "Fixtures.h"
 #include "ImageCacheManager.h"
 #include "ImageDecoder.h"
 #include "StdoutCapture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -11,16 +11,6 @@
 #include <QThread>
 
 namespace {
-QByteArray png() {
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // Loads and waits for the answer, checking it arrives on the main thread after the call.
 std::optional<QImage> load(ImageCacheManager &cache, const QString &url) {
     bool answered = false;
@@ -53,7 +43,7 @@ private Q_SLOTS:
     void memoryThenDiskThenNetwork() {
         FakeService service;
         QVERIFY(service.start());
-        service.respond("photo.png", 200, png());
+        service.respond("photo.png", 200, Fixtures::png());
         service.respond("page.html", 200, "<html>error</html>");
         QTemporaryDir dir;
         const QString url = service.baseUrl() + "photo.png?size=2&v=1";
@@ -82,9 +72,10 @@ private Q_SLOTS:
     void memoryDropsTheLeastRecentlyUsedOverItsBudget() {
         FakeService service;
         QVERIFY(service.start());
-        service.respond("photo.png", 200, png());
+        service.respond("photo.png", 200, Fixtures::png());
         const QString a = service.baseUrl() + "photo.png?a", b = service.baseUrl() + "photo.png?b";
-        ImageCacheManager cache(std::nullopt, 2 * ImageDecoder::decode(png()).sizeInBytes());
+        ImageCacheManager cache(std::nullopt,
+                                2 * ImageDecoder::decode(Fixtures::png()).sizeInBytes());
         for (const QString &url : {a, b, a, service.baseUrl() + "photo.png?c", a, b})
             QVERIFY(load(cache, url));
         QCOMPARE(service.requests().size(), 4); // b made way for c, a was in use

@@ -1,7 +1,7 @@
 #include "FakeService.h"
+#include "Fixtures.h"
 #include "PhotoBatch.h"
 
-#include <QBuffer>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -42,11 +42,7 @@ private Q_SLOTS:
     void droppedWhenTheOwnerIsGone() {
         FakeService service;
         QVERIFY(service.start());
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        QImage(3, 3, QImage::Format_RGB32).save(&buffer, "PNG");
-        service.respondDelayed("p.png", std::chrono::milliseconds(100), 200, png);
+        service.respondDelayed("p.png", std::chrono::milliseconds(100), 200, Fixtures::png());
         auto context = std::make_unique<QObject>();
         bool called = false;
         PhotoBatch::download({service.baseUrl() + "p.png"}, context.get(),

@@ -1,6 +1,8 @@
 #include "Fixtures.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +21,16 @@ QJsonValue json(const QString &name) {
     if (document.isNull())
         qFatal("Fixture %s is not JSON", qPrintable(name));
     return document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array());
+}
+
+QByteArray png(QSize size, QColor color) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace Fixtures

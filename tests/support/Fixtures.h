@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QJsonValue>
+#include <QSize>
 #include <QString>
 
 // Canned service answers kept under tests/fixtures.
@@ -10,5 +12,7 @@ namespace Fixtures {
 // The file's bytes; fails the running test's expectations loudly when it is missing.
 [[nodiscard]] QByteArray bytes(const QString &name);
 [[nodiscard]] QJsonValue json(const QString &name);
+// A picture of one colour, encoded as a PNG file is.
+[[nodiscard]] QByteArray png(QSize size = {8, 6}, QColor color = Qt::red);
 
 } // namespace Fixtures
