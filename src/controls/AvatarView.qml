@@ -30,7 +30,8 @@ Item {
         property bool reloading: false
         anchors.fill: parent
         source: avatar.source === "" || reloading ? "" : "image://cache/" + encodeURIComponent(avatar.source)
-        sourceSize: Qt.size(avatar.width * 2, avatar.height * 2)
+        sourceSize.width: avatar.width * 2
+        sourceSize.height: avatar.height * 2
         fillMode: Image.PreserveAspectCrop
         asynchronous: true
         visible: status === Image.Ready
