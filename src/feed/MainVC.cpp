@@ -192,8 +192,10 @@ void MainVC::prefetchProfiles() {
 
 void MainVC::userAnswered(bool ok) {
     m_profiles->userAnswered();
-    // Offline at start: the stored record is the best there is, and the load reports the failure.
-    if (!ok)
+    // Offline at start the stored record is the best there is for a feed still waiting for its
+    // first load, and that load reports the failure. The location and hidden messages stay, as
+    // they do until the service sends a record.
+    if (!ok && m_state == MainVCState::Loading)
         onUserUpdated();
 }
 

@@ -93,7 +93,8 @@ public:
     /// it builds.
     void prefetchProfiles();
     /// The main screen's `user` call answered: the early profiles may serve the load that the
-    /// answer starts (see MainVCPrefetch). Without an answer the stored record serves that load.
+    /// answer starts (see MainVCPrefetch). Without an answer the stored record serves the first
+    /// load of a feed that waits for it.
     void userAnswered(bool ok);
     /// Waits between the attempts that follow a failed load.
     void setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest);

@@ -131,6 +131,12 @@ private Q_SLOTS:
         screen->settingsButtonTapped();
         QCOMPARE(m_location->settingsOpened, 1);
         QVERIFY(!screen->presentedViewController());
+
+        // Offline: the stored record without a location keeps the message up.
+        screen->userAnswered(false);
+        QTest::qWait(100);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 0);
+        QCOMPARE(screen->state(), int(MainVCState::NoGeo));
     }
 
     void hiddenUserSeesTheHiddenMessageAndOpensDiscoverySettings() {
