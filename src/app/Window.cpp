@@ -54,9 +54,12 @@ ViewController *Window::frontScreen() const {
 }
 
 namespace {
-void sendCommand(ViewController *front, const char *slot) {
-    if (front && front->metaObject()->indexOfMethod(QByteArray(slot) + "()") >= 0)
-        QMetaObject::invokeMethod(front, slot);
+// False when the screen has no use for the key.
+bool sendCommand(ViewController *front, const char *slot) {
+    if (!front || front->metaObject()->indexOfMethod(QByteArray(slot) + "()") < 0)
+        return false;
+    QMetaObject::invokeMethod(front, slot);
+    return true;
 }
 } // namespace
 
@@ -65,7 +68,15 @@ void Window::returnPressed() const {
 }
 
 void Window::escapePressed() const {
-    sendCommand(frontScreen(), "escapePressed");
+    ViewController *front = frontScreen();
+    if (!front || sendCommand(front, "escapePressed"))
+        return;
+    // A sheet closes with Escape, as sheets do across the desktop; a sheet that must stay takes
+    // the key itself.
+    ViewController *sheet = front->presentationRoot();
+    const ViewController *presenter = sheet->presentingViewController();
+    if (presenter && presenter->presentationStyle() == PresentationStyle::PageSheet)
+        sheet->dismiss(true);
 }
 
 void Window::leftPressed() const {

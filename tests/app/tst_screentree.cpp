@@ -91,6 +91,18 @@ private Q_SLOTS:
         QTRY_VERIFY(gone.isNull());
         QCOMPARE(window.frontScreen(), first);
         QCOMPARE(root->presentationStyle(), int(PresentationStyle::CrossDissolve));
+
+        // Escape closes a sheet, whatever screen its stack shows, and leaves other
+        // presentations to their screens.
+        window.escapePressed();
+        QCOMPARE(window.frontScreen(), first);
+        QPointer<ViewController> sheet =
+            new NavigationContainer(new ViewController(QStringLiteral("Inside")));
+        first->present(sheet, PresentationStyle::PageSheet, true);
+        QCOMPARE(window.frontScreen()->typeName(), QStringLiteral("Inside"));
+        window.escapePressed();
+        QTRY_VERIFY(sheet.isNull());
+        QCOMPARE(window.frontScreen(), first);
     }
 
     void errorAlertButtonsDismissAndTheSecondRunsItsCallbackFirst() {
