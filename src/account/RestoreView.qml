@@ -25,7 +25,8 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 96
             height: 96
-            sourceSize: Qt.size(192, 192)
+            sourceSize.width: 192
+            sourceSize.height: 192
             source: "image://symbol/Logo?color=" + encodeURIComponent("white")
         }
         Text {

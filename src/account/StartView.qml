@@ -28,7 +28,8 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 96
             height: 96
-            sourceSize: Qt.size(192, 192)
+            sourceSize.width: 192
+            sourceSize.height: 192
             source: "image://symbol/Logo?color=" + encodeURIComponent("white")
 
             TapHandler { onTapped: screen.controller.logoTapped() }
@@ -99,7 +100,8 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         width: 22
                         height: 22
-                        sourceSize: Qt.size(44, 44)
+                        sourceSize.width: 44
+                        sourceSize.height: 44
                         source: "image://symbol/key.icloud.fill?color=" + encodeURIComponent(Theme.accent) + "&bold=1"
                     }
                     Text {

@@ -20,7 +20,8 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 72
             height: 72
-            sourceSize: Qt.size(144, 144)
+            sourceSize.width: 144
+            sourceSize.height: 144
             source: "image://symbol/Logo?color=" + encodeURIComponent(Theme.accent)
         }
         Text {

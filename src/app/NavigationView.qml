@@ -39,7 +39,8 @@ Rectangle {
                 anchors.centerIn: parent
                 width: 22
                 height: 22
-                sourceSize: Qt.size(44, 44)
+                sourceSize.width: 44
+                sourceSize.height: 44
                 source: "image://symbol/chevron.left?bold=1&color=" + encodeURIComponent(Theme.primaryText)
             }
         }

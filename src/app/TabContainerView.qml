@@ -47,7 +47,8 @@ Rectangle {
                     anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: 7 }
                     width: 22
                     height: 22
-                    sourceSize: Qt.size(44, 44)
+                    sourceSize.width: 44
+                    sourceSize.height: 44
                     source: tab.icon === "" ? "" : "image://symbol/" + tab.icon + "?color=" + encodeURIComponent(tab.tint)
                 }
                 Text {

@@ -65,7 +65,8 @@ Item {
                     anchors.centerIn: parent
                     width: 10
                     height: 10
-                    sourceSize: Qt.size(20, 20)
+                    sourceSize.width: 20
+                    sourceSize.height: 20
                     source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent("#ffffff")
                 }
             }

@@ -28,7 +28,8 @@ Rectangle {
                     anchors.centerIn: parent
                     width: 22
                     height: 22
-                    sourceSize: Qt.size(44, 44)
+                    sourceSize.width: 44
+                    sourceSize.height: 44
                     source: "image://symbol/chevron.left?bold=1&color=" + encodeURIComponent(Theme.primaryText)
                 }
             }
@@ -68,7 +69,8 @@ Rectangle {
                         anchors.centerIn: parent
                         width: 9
                         height: 9
-                        sourceSize: Qt.size(18, 18)
+                        sourceSize.width: 18
+                        sourceSize.height: 18
                         source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent("#ffffff")
                     }
                 }
@@ -86,7 +88,8 @@ Rectangle {
                     anchors.centerIn: parent
                     width: 22
                     height: 22
-                    sourceSize: Qt.size(44, 44)
+                    sourceSize.width: 44
+                    sourceSize.height: 44
                     source: "image://symbol/flag.fill?color=" + encodeURIComponent(Theme.accent)
                 }
             }
@@ -160,7 +163,8 @@ Rectangle {
                     anchors.centerIn: parent
                     width: 20
                     height: 20
-                    sourceSize: Qt.size(40, 40)
+                    sourceSize.width: 40
+                    sourceSize.height: 40
                     source: "image://symbol/arrow.up?bold=1&color=" + encodeURIComponent("#ffffff")
                 }
             }

@@ -20,7 +20,8 @@ Rectangle {
         anchors { horizontalCenter: parent.horizontalCenter; bottom: hintLabel.top; bottomMargin: 15 }
         width: 100
         height: 100
-        sourceSize: Qt.size(200, 200)
+        sourceSize.width: 200
+        sourceSize.height: 200
         source: "image://symbol/person.crop.rectangle.stack?color=" + encodeURIComponent(Theme.accent)
     }
     Text {

@@ -12,7 +12,8 @@ Item {
         height: 16
         x: 0
         y: (parent.height - height) / 2 - 2
-        sourceSize: Qt.size(32, 32)
+        sourceSize.width: 32
+        sourceSize.height: 32
         source: "image://symbol/Logo?color=" + encodeURIComponent(Theme.accent)
     }
     Text {

@@ -27,7 +27,8 @@ Item {
         anchors.centerIn: parent
         width: parent.width * 0.45
         height: width
-        sourceSize: Qt.size(width * 2, height * 2)
+        sourceSize.width: width * 2
+        sourceSize.height: height * 2
         source: "image://symbol/" + root.button.symbol + "?color="
                 + encodeURIComponent(root.button.tintColor) + "&bold=1"
     }

@@ -99,7 +99,8 @@ Item {
                 Image {
                     anchors.centerIn: parent
                     source: "image://symbol/checkmark?color=white&bold=1"
-                    sourceSize: Qt.size(14, 14)
+                    sourceSize.width: 14
+                    sourceSize.height: 14
                 }
             }
         }
@@ -113,7 +114,8 @@ Item {
                 y: 2
                 visible: root.card.infoIcon.length > 0
                 source: visible ? "image://symbol/" + root.card.infoIcon + "?color=white" : ""
-                sourceSize: Qt.size(16, 16)
+                sourceSize.width: 16
+                sourceSize.height: 16
             }
             Text {
                 width: parent.width - infoIcon.width - parent.spacing
@@ -151,7 +153,8 @@ Item {
         Image {
             anchors.centerIn: parent
             source: "image://symbol/arrowshape.up.fill?color=white"
-            sourceSize: Qt.size(15, 15)
+            sourceSize.width: 15
+            sourceSize.height: 15
         }
         MouseArea {
             anchors.fill: parent

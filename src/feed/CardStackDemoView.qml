@@ -23,7 +23,8 @@ Rectangle {
         Image {
             anchors.centerIn: parent
             source: "image://symbol/" + button.symbol + "?color=" + encodeURIComponent(button.tint) + "&bold=1"
-            sourceSize: Qt.size(24, 24)
+            sourceSize.width: 24
+            sourceSize.height: 24
         }
         MouseArea {
             anchors.fill: parent

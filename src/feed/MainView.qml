@@ -41,7 +41,8 @@ Rectangle {
                 anchors.centerIn: parent
                 width: 24
                 height: 24
-                sourceSize: Qt.size(48, 48)
+                sourceSize.width: 48
+                sourceSize.height: 48
                 source: "image://symbol/slider.horizontal.3?color=" + encodeURIComponent(Theme.primaryText)
                         + "&bold=1"
             }

@@ -48,7 +48,8 @@ Rectangle {
                 anchors.horizontalCenter: parent.horizontalCenter
                 width: 32
                 height: 32
-                sourceSize: Qt.size(64, 64)
+                sourceSize.width: 64
+                sourceSize.height: 64
                 source: "image://symbol/message.fill?color=" + encodeURIComponent("white")
             }
             Text {
