@@ -74,21 +74,29 @@ Item {
         spacing: 6
 
         Row {
+            id: nameRow
+            width: parent.width
             spacing: 8
+            // A long name gives way, so the age and the checkmark stay on the card.
             Text {
+                width: Math.min(implicitWidth, nameRow.width - age.width - nameRow.spacing
+                                - (checkmark.visible ? checkmark.width + nameRow.spacing : 0))
                 text: root.card.name
+                elide: Text.ElideRight
                 color: "white"
                 font.family: "Inter"
                 font.pixelSize: 25
                 font.bold: true
             }
             Text {
+                id: age
                 text: root.card.age
                 color: "white"
                 font.family: "Inter"
                 font.pixelSize: 25
             }
             Rectangle {
+                id: checkmark
                 anchors.verticalCenter: parent.verticalCenter
                 visible: root.card.hasCheckmark
                 width: 22

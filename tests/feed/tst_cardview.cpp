@@ -384,7 +384,7 @@ private Q_SLOTS:
 
     // Under an item of a QML engine the card gets its drawing, which reports where the text
     // block starts.
-    void drawingIsMadeInsideAnEngine() {
+    void drawnInsideAnEngineWithALongNameCutShort() {
         QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:/"));
         engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
@@ -394,6 +394,7 @@ private Q_SLOTS:
         QVERIFY(host);
         CardModel m = model(2, 1);
         m.hasCheckmark = true;
+        m.name = QStringLiteral("Александра-Виктория Константинопольская");
         auto *card = new CardView(m);
         QVERIFY(!card->contentItem());
         card->setSize({300, 500});
@@ -402,6 +403,20 @@ private Q_SLOTS:
         QCOMPARE(card->contentItem()->size(), QSizeF(300, 500));
         QTRY_VERIFY(card->textAreaTop() > 300 && card->textAreaTop() < 480);
         QVERIFY(card->textAreaTop() != 500 - CardView::kDefaultTextBlockHeight);
+
+        // Drawn, a long name is cut short rather than pushing the age off the card.
+        QQuickWindow window;
+        host->setParentItem(window.contentItem());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QList<QQuickItem *> items = card->contentItem()->findChildren<QQuickItem *>();
+        const auto age = std::find_if(items.cbegin(), items.cend(), [](QQuickItem *item) {
+            return item->property("text").toString() == QStringLiteral("24");
+        });
+        QVERIFY(age != items.cend());
+        const auto onCard = [&] { return (*age)->mapRectToItem(card, (*age)->boundingRect()); };
+        QTRY_VERIFY(onCard().left() > 150 && onCard().right() < 300);
+        host->setParentItem(nullptr);
     }
 };
 
