@@ -46,15 +46,20 @@ Item {
                   verticalCenter: parent.verticalCenter }
         spacing: 4
         Row {
+            id: nameRow
+            width: parent.width
             spacing: 6
             Text {
+                width: Math.min(implicitWidth, nameRow.width - (checkmark.visible ? checkmark.width + nameRow.spacing : 0))
                 text: cell.name
+                elide: Text.ElideRight
                 color: Theme.primaryText
                 font.family: "Inter"
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
             }
             Rectangle {
+                id: checkmark
                 visible: cell.hasCheckmark
                 anchors.verticalCenter: parent.verticalCenter
                 width: 16

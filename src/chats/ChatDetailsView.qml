@@ -38,7 +38,9 @@ Rectangle {
         AbstractButton {
             id: titleView
             anchors.centerIn: parent
-            width: titleRow.implicitWidth
+            // A long name is cut short between the back and flag buttons.
+            width: Math.min(avatar.width + titleRow.spacing + name.implicitWidth
+                            + (checkmark.visible ? titleRow.spacing + checkmark.width : 0), bar.width - 2 * 64)
             height: 44
             Accessible.name: screen.controller.name
             onClicked: screen.controller.titleTapped()
@@ -46,19 +48,25 @@ Rectangle {
                 id: titleRow
                 spacing: 8
                 AvatarView {
+                    id: avatar
                     anchors.verticalCenter: parent.verticalCenter
                     width: 30
                     height: 30
                     source: screen.controller.avatar
                 }
                 Text {
+                    id: name
                     anchors.verticalCenter: parent.verticalCenter
+                    width: titleView.width - avatar.width - titleRow.spacing
+                           - (checkmark.visible ? titleRow.spacing + checkmark.width : 0)
                     text: screen.controller.name
+                    elide: Text.ElideRight
                     color: Theme.primaryText
                     font.family: "Inter"
                     font.pixelSize: 17
                 }
                 Rectangle {
+                    id: checkmark
                     visible: screen.controller.hasCheckmark
                     anchors.verticalCenter: parent.verticalCenter
                     width: 14

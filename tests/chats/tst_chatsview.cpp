@@ -1,5 +1,7 @@
+#include "ChatCashManager.h"
 #include "ChatDetailsVC.h"
 #include "ChatTestData.h"
+#include "ChatsVC.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
@@ -7,7 +9,9 @@
 #include "NetworkService.h"
 
 #include <QQuickItem>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -53,6 +57,32 @@ private Q_SLOTS:
         QTRY_COMPARE(conversation->messages().size(), 50);
         QTest::qWait(100);
         QCOMPARE(shown->mapToScene({0, 0}).y(), before);
+    }
+
+    // In a narrow window a long name ends in an ellipsis before the row's edge and, in the
+    // conversation, before the flag button.
+    void longNamesAreCutShort() {
+        FakeService fake;
+        QVERIFY(fake.start());
+        Match long_ = match(3);
+        long_.profile.name = QStringLiteral("Александра-Виктория Константинопольская-Щедрина");
+        long_.profile.hasCheckmark = true;
+        fake.respond(QStringLiteral("chats"), 200, json(QList<Match>{long_}));
+        NetworkService::shared().setBaseUrl(fake.baseUrl());
+        QTemporaryDir dir;
+        ChatCashManager cache(std::make_unique<QSettings>(dir.filePath(QStringLiteral("d.ini")),
+                                                          QSettings::IniFormat));
+        DrawnWindow drawn;
+        QVERIFY(drawn.show({360, 640}));
+        const auto nameRight = [&] {
+            QQuickItem *name = drawn.findWith("text", long_.profile.name);
+            return name ? name->mapRectToScene(name->boundingRect()).right() : 1e9;
+        };
+        drawn.window().setRoot(
+            new NavigationContainer(new ChatsVC(cache, NetworkService::shared())));
+        QTRY_VERIFY(nameRight() < 360 - 16);
+        drawn.window().setRoot(new NavigationContainer(new ChatDetailsVC(long_)));
+        QTRY_VERIFY(nameRight() < 360 - 8 - 44);
     }
 
     // Offline at first, the partner's photo comes on its own once the service answers again.
