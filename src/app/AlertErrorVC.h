@@ -35,6 +35,7 @@ public:
     Q_INVOKABLE void actionButtonTapped();
     Q_INVOKABLE void textButtonTapped();
     Q_INVOKABLE void returnPressed() { actionButtonTapped(); }
+    Q_INVOKABLE void escapePressed() { actionButtonTapped(); }
 
 Q_SIGNALS:
     void messageChanged();

@@ -17,6 +17,7 @@ public:
 
     Q_INVOKABLE void tapped() { dismiss(false); }
     Q_INVOKABLE void returnPressed() { dismiss(false); }
+    Q_INVOKABLE void escapePressed() { dismiss(false); }
 
 private:
     QString m_message;

@@ -92,10 +92,8 @@ private Q_SLOTS:
         QCOMPARE(window.frontScreen(), first);
         QCOMPARE(root->presentationStyle(), int(PresentationStyle::CrossDissolve));
 
-        // Escape closes a sheet, whatever screen its stack shows, and leaves other
-        // presentations to their screens.
-        window.escapePressed();
-        QCOMPARE(window.frontScreen(), first);
+        // Escape closes a sheet, whatever screen its stack shows, and an alert; a screen
+        // presented otherwise is left to itself.
         QPointer<ViewController> sheet =
             new NavigationContainer(new ViewController(QStringLiteral("Inside")));
         first->present(sheet, PresentationStyle::PageSheet, true);
@@ -103,6 +101,12 @@ private Q_SLOTS:
         window.escapePressed();
         QTRY_VERIFY(sheet.isNull());
         QCOMPARE(window.frontScreen(), first);
+        window.escapePressed();
+        QTRY_VERIFY(!root->presentedViewController());
+        auto *plain = new ViewController(QStringLiteral("Plain"));
+        root->present(plain, PresentationStyle::FullWindow, false);
+        window.escapePressed();
+        QCOMPARE(window.frontScreen(), plain);
     }
 
     void errorAlertButtonsDismissAndTheSecondRunsItsCallbackFirst() {
