@@ -10,10 +10,15 @@ Item {
     // A host that is not shown yet (a tab behind the selected one) builds its view when it is
     // first shown; the screen itself runs all the same. A built view stays.
     property bool shown: true
+    // The controller whose view the loader holds: the controller is set while the host is being
+    // created and reported again when it completes, and each load would build the whole view
+    // anew.
+    property ViewController loadedFor: null
 
     function load() {
-        if (!host.shown)
+        if (!host.shown || (host.loadedFor === host.controller && view.status !== Loader.Null))
             return
+        host.loadedFor = host.controller
         if (host.controller && host.controller.viewSource.toString() !== "")
             view.setSource(host.controller.viewSource, { controller: host.controller })
         else

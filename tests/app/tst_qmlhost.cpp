@@ -1,15 +1,31 @@
 #include "AlertErrorVC.h"
 #include "DrawnWindow.h"
 #include "NavigationContainer.h"
+#include "TabContainer.h"
 #include "WindowGeometry.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+namespace {
+// A screen whose view marks its name each time it is built.
+class CountedScreen : public ViewController {
+public:
+    explicit CountedScreen(QUrl view)
+        : ViewController(QString())
+        , m_view(std::move(view)) {}
+    QUrl viewSource() const override { return m_view; }
+
+private:
+    QUrl m_view;
+};
+} // namespace
 
 class QmlHostTest : public QObject {
     Q_OBJECT
@@ -36,6 +52,25 @@ private Q_SLOTS:
         QTest::qWait(350); // the cross-dissolve
         drawn.click(ok);
         QTRY_VERIFY(!nav->topViewController()->presentedViewController());
+    }
+
+    // A view built twice would run its screen's set-up twice and slow every start.
+    void eachScreenViewIsBuiltOnce() {
+        QTemporaryDir dir;
+        QFile view(dir.filePath(QStringLiteral("CountedView.qml")));
+        QVERIFY(view.open(QIODevice::WriteOnly));
+        view.write("import QtQuick\nItem { required property QtObject controller\n"
+                   "Component.onCompleted: controller.objectName += \"|\" }\n");
+        view.close();
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        auto *screen = new CountedScreen(QUrl::fromLocalFile(view.fileName()));
+        auto *tabs = new TabContainer;
+        tabs->setTabs({screen});
+        drawn.window().setRoot(new NavigationContainer(tabs));
+        QTRY_COMPARE(screen->objectName(), QStringLiteral("|"));
+        QTest::qWait(50);
+        QCOMPARE(screen->objectName(), QStringLiteral("|"));
     }
 
     void storedGeometryIsBroughtBackOnScreen() {

@@ -10,6 +10,7 @@
 
 #include <QQuickItem>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,7 +44,11 @@ private Q_SLOTS:
             lengthy.messages.append(
                 message(100 + i, numbered(4, 1), QStringLiteral("Новое %1").arg(i)));
         auto *conversation = new ChatDetailsVC(lengthy);
+        QSignalSpy toBottom(conversation, &ChatDetailsVC::scrollToBottomRequested);
         drawn.window().setRoot(new NavigationContainer(conversation));
+        // The user reads the top only after the opening scroll to the newest message.
+        QTRY_VERIFY(std::any_of(toBottom.cbegin(), toBottom.cend(),
+                                [](const QList<QVariant> &call) { return call.at(0).toBool(); }));
 
         QQuickItem *newest = nullptr;
         QTRY_VERIFY((newest = drawn.findWith("content", QStringLiteral("Новое 19"))));
