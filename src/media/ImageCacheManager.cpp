@@ -91,17 +91,26 @@ void ImageCacheManager::loadImage(const QString &url, Completion completion) {
         answer(completion, hit);
         return;
     }
-    if (const std::optional<QString> path = filePath(url)) {
-        QFile file(*path);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QImage image = ImageDecoder::decode(file.readAll());
-            if (!image.isNull()) {
-                remember(url, image);
-                answer(completion, image);
-                return;
+    // A cached file is read and decoded on the download thread too: a large photo takes
+    // milliseconds (a HEIC one tens of them) that the screen asking for it must not wait.
+    PhotoDownloader::shared().run([this, url, parsed, completion = std::move(completion)] {
+        if (const std::optional<QString> path = filePath(url)) {
+            QFile file(*path);
+            if (file.open(QIODevice::ReadOnly)) {
+                const QImage image = ImageDecoder::decode(file.readAll());
+                if (!image.isNull()) {
+                    remember(url, image);
+                    answer(completion, image);
+                    return;
+                }
             }
         }
-    }
+        download(url, parsed, completion);
+    });
+}
+
+void ImageCacheManager::download(const QString &url, const QUrl &parsed,
+                                 const Completion &completion) {
     PhotoDownloader::shared().get(
         parsed, [this, url, completion](const QByteArray &body, const QString &error) {
             if (!error.isEmpty() || body.isEmpty()) {

@@ -49,6 +49,7 @@ public:
 private:
     [[nodiscard]] std::optional<QImage> fromMemory(const QString &url);
     void remember(const QString &url, const QImage &image);
+    void download(const QString &url, const QUrl &parsed, const Completion &completion);
     void storeDownload(const QString &url, const QByteArray &bytes);
     static void answer(const Completion &completion, std::optional<QImage> image);
 

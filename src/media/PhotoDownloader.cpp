@@ -42,3 +42,7 @@ void PhotoDownloader::get(const QUrl &url, Completion completion) {
         });
     });
 }
+
+void PhotoDownloader::run(std::function<void()> work) {
+    QMetaObject::invokeMethod(m_worker, std::move(work));
+}

@@ -9,7 +9,8 @@
 class QNetworkAccessManager;
 
 // Plain GETs of photo addresses (no token, no extra headers) on a worker thread of its own;
-// completions run on that thread with the body or an error text.
+// completions run on that thread with the body or an error text. Other photo work (reading
+// and decoding cached files) can be queued on the same thread.
 class PhotoDownloader : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +21,8 @@ public:
     static PhotoDownloader &shared();
 
     void get(const QUrl &url, Completion completion);
+    /// Runs work on the worker thread after everything queued before it.
+    void run(std::function<void()> work);
 
 private:
     QThread m_thread;
