@@ -27,11 +27,14 @@ Item {
         anchors.centerIn: parent
         width: parent.width * 0.45
         height: width
-        // One size at once, and no symbol before the row has laid the button out: each
-        // size the image passes through is drawn from the SVG again.
-        sourceSize: Qt.size(Math.round(width * 2), Math.round(height * 2))
-        source: sourceSize.width > 0 ? "image://symbol/" + root.button.symbol + "?color="
-                                       + encodeURIComponent(root.button.tintColor) + "&bold=1" : ""
+        sourceSize.width: Math.round(width * 2)
+        sourceSize.height: Math.round(height * 2)
+        // No symbol before the row has laid the button out: each size the image passes
+        // through on the way is drawn from the SVG again.
+        source: sourceSize.width > 0 && sourceSize.height > 0
+                ? "image://symbol/" + root.button.symbol + "?color="
+                  + encodeURIComponent(root.button.tintColor) + "&bold=1"
+                : ""
     }
     MouseArea {
         anchors.fill: parent
