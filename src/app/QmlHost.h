@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 
 class QQuickWindow;
 class Window;
@@ -8,12 +9,20 @@ class Window;
 // Loads the QML that draws the screen tree into a real window.
 class QmlHost {
 public:
-    explicit QmlHost(Window &window);
+    /// Later only starts compiling the window's QML on the engine's loader thread; load()
+    /// then builds it, so the caller's own start-up work runs while the QML types load.
+    enum class Start { Now, Later };
 
-    /// The on-screen window, or null when the QML failed to load.
+    explicit QmlHost(Window &window, Start start = Start::Now);
+
+    /// Builds the window from its QML, waiting for the compiling still under way. Once.
+    void load();
+    /// The on-screen window, or null when the QML failed to load or was not built yet.
     [[nodiscard]] QQuickWindow *quickWindow() const;
     QQmlApplicationEngine &engine() { return m_engine; }
 
 private:
     QQmlApplicationEngine m_engine;
+    QQmlComponent m_early{&m_engine};
+    bool m_loaded = false;
 };

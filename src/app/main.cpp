@@ -56,11 +56,12 @@ int main(int argc, char *argv[]) {
         ImageCacheManager::shared().loadImage(url.toString(), [](const std::optional<QImage> &) {});
     });
 
-    // The first screen starts its requests before the QML engine and the window are built, so
-    // the answers travel while that work runs.
+    // The QML types load on the engine's thread while the first screen starts its requests,
+    // and the answers travel while the window is built.
     Window window;
+    QmlHost host(window, QmlHost::Start::Later);
     SceneStart::connect(window);
-    QmlHost host(window);
+    host.load();
     QQuickWindow *quickWindow = host.quickWindow();
     if (!quickWindow)
         return 1;

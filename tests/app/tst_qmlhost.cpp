@@ -73,6 +73,18 @@ private Q_SLOTS:
         QCOMPARE(screen->objectName(), QStringLiteral("|"));
     }
 
+    // The window's QML compiled on the loader thread while the caller works is built by the
+    // later load, with the screen set in between.
+    void windowStartedEarlyIsBuiltOnLoad() {
+        Window window;
+        QmlHost host(window, QmlHost::Start::Later);
+        QVERIFY(!host.quickWindow());
+        window.setRoot(new ViewController(QStringLiteral("First")));
+        host.load();
+        QVERIFY(host.quickWindow());
+        QCOMPARE(host.quickWindow()->property("appWindow").value<Window *>(), &window);
+    }
+
     void storedGeometryIsBroughtBackOnScreen() {
         const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
         const QSize minimum(700, 700);
