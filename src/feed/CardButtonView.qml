@@ -27,11 +27,15 @@ Item {
         anchors.centerIn: parent
         width: parent.width * 0.45
         height: width
-        sourceSize.width: Math.round(width * 2)
-        sourceSize.height: Math.round(height * 2)
+        // Twice the laid-out side keeps the symbol sharp on HiDPI screens. The size comes
+        // from the layout, not from sourceSize, which reports the loaded image's size and
+        // would make the source depend on itself.
+        readonly property int side: Math.round(width * 2)
+        sourceSize.width: side
+        sourceSize.height: side
         // No symbol before the row has laid the button out: each size the image passes
         // through on the way is drawn from the SVG again.
-        source: sourceSize.width > 0 && sourceSize.height > 0
+        source: side > 0
                 ? "image://symbol/" + root.button.symbol + "?color="
                   + encodeURIComponent(root.button.tintColor) + "&bold=1"
                 : ""
