@@ -191,6 +191,14 @@ void PulsingHaloLayer::onWillEnterForeground() {
     setPulse(std::exchange(m_prevAnimation, std::nullopt), m_prevElapsed);
 }
 
+QSGNode *PulsingHaloLayer::updatePaintNode(QSGNode *old, UpdatePaintNodeData *data) {
+    // A halo that has not pulsed on screen yet costs no texture: the feed starts one while its
+    // first people load and stops it when they come, often before the first frame.
+    if (!old && !m_pulse)
+        return nullptr;
+    return QQuickPaintedItem::updatePaintNode(old, data);
+}
+
 void PulsingHaloLayer::paint(QPainter *painter) {
     if (!m_pulse || !m_effect.attached)
         return;

@@ -93,6 +93,9 @@ Q_SIGNALS:
     void settingsChanged();
     void runningChanged();
 
+protected:
+    QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *data) override;
+
 private:
     void applyCopyDelayRule();
     [[nodiscard]] PulsingHaloAnimation buildGroup() const;

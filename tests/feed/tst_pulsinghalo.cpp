@@ -1,6 +1,7 @@
 #include "PulsingHaloLayer.h"
 
 #include <QGuiApplication>
+#include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -104,6 +105,24 @@ private Q_SLOTS:
         QVERIFY(resting.frameAt(12.5).active);
         resting.repeatCount = 1;
         QVERIFY(!resting.frameAt(12.5).active);
+    }
+
+    // The feed often starts and stops its halo before the first frame; a later start shows.
+    void aHaloStoppedBeforeItsFirstFrameShowsWhenStartedAgain() {
+        QQuickWindow window;
+        window.setColor(Qt::white);
+        window.resize(400, 400);
+        PulsingHaloLayer halo(window.contentItem());
+        configureAsFeed(halo);
+        halo.centerOn({200, 200});
+        halo.start();
+        halo.stop();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto centre = [&window] { return window.grabWindow().pixelColor(200, 200); };
+        QCOMPARE(centre(), QColor(Qt::white));
+        halo.start();
+        QTRY_VERIFY(centre().red() > 200 && centre().green() < 120);
     }
 
     void leavingAndReturningToTheApplicationResumesThePulse() {
