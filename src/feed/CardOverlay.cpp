@@ -32,6 +32,12 @@ CardOverlay::CardOverlay(SwipeDirection direction, QQuickItem *parent)
     const Stamp stamp = stampFor(direction);
     m_label = new CardOverlayLabelView(stamp.angle, stamp.title, stamp.color, this);
     placeLabel();
+    connect(this, &QQuickItem::opacityChanged, this, [this] {
+        if (!m_labelShown && opacity() > 0) {
+            m_labelShown = true;
+            m_label->update();
+        }
+    });
 }
 
 CardOverlay *CardOverlay::make(SwipeDirection direction) {

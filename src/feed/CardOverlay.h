@@ -35,4 +35,5 @@ private:
 
     SwipeDirection m_direction;
     CardOverlayLabelView *m_label;
+    bool m_labelShown = false;
 };

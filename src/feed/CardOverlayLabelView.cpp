@@ -82,5 +82,9 @@ void CardOverlayLabelView::geometryChange(const QRectF &newGeometry, const QRect
 }
 
 QSGNode *CardOverlayLabelView::updatePaintNode(QSGNode *old, UpdatePaintNodeData *) {
+    // Most cards leave without their stamps ever showing; the drawing and its texture wait
+    // until the overlay first fades in (it asks for an update then).
+    if (!old && parentItem() && parentItem()->opacity() <= 0)
+        return nullptr;
     return ImageNode::update(*this, old, image(), true);
 }

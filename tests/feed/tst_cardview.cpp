@@ -241,6 +241,32 @@ private Q_SLOTS:
         QVERIFY(pass.label()->fittedPixelSize() > CardOverlayLabelView::kFontPixelSize / 2);
     }
 
+    // A stamp that has never shown is not drawn; it is once its overlay fades in.
+    void aStampIsDrawnOnceItsOverlayShows() {
+        QQuickWindow window;
+        window.setColor(Qt::white);
+        window.resize(300, 300);
+        CardOverlay like(D::Right);
+        like.setParentItem(window.contentItem());
+        like.setSize({300, 300});
+        like.setOpacity(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect stamp = like.label()->mapRectToScene(like.label()->boundingRect()).toRect();
+        const auto greenIn = [&stamp](const QImage &shot) {
+            int green = 0;
+            for (int y = stamp.top(); y <= stamp.bottom(); ++y)
+                for (int x = stamp.left(); x <= stamp.right(); ++x) {
+                    const QColor c = shot.pixelColor(x, y);
+                    green += c.green() > 150 && c.red() < 120;
+                }
+            return green;
+        };
+        QCOMPARE(greenIn(window.grabWindow()), 0);
+        like.setOpacity(1);
+        QVERIFY(greenIn(window.grabWindow()) > 50);
+    }
+
     // A photo is prepared once per size off the main thread, cropped to the card's shape with
     // rounded corners and the shade; moving the card paints nothing again.
     void photosArePreparedOnceAndNotPerFrame() {
