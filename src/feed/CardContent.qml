@@ -106,7 +106,8 @@ Item {
                 Accessible.name: qsTr("Профиль подтверждён")
                 Image {
                     anchors.centerIn: parent
-                    source: "image://symbol/checkmark?color=white&bold=1"
+                    // A hidden image would still draw its symbol.
+                    source: checkmark.visible ? "image://symbol/checkmark?color=white&bold=1" : ""
                     sourceSize.width: 14
                     sourceSize.height: 14
                 }

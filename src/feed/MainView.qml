@@ -92,7 +92,9 @@ Rectangle {
                       leftMargin: 32; rightMargin: 32 }
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
-            text: screen.controller.noCardsText
+            // A hidden text is laid out all the same; a start straight into the cards needs
+            // neither its layout nor its font.
+            text: visible ? screen.controller.noCardsText : ""
             visible: screen.controller.noCardsLabelVisible
             color: Theme.primaryText
             font.family: "Inter"
