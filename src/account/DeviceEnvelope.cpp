@@ -1,12 +1,10 @@
 #include "DeviceEnvelope.h"
 
 #include "BuildConfigValues.h"
+#include "CryptoLibrary.h"
 #include "DiagnosticLog.h"
 
 #include <QJsonDocument>
-
-#include <openssl/evp.h>
-#include <openssl/rand.h>
 
 #include <memory>
 
@@ -16,10 +14,11 @@ constexpr int keyLength = 32;
 constexpr int nonceLength = 12;
 constexpr int tagLength = 16;
 
-struct CipherDeleter {
-    void operator()(EVP_CIPHER_CTX *context) const { EVP_CIPHER_CTX_free(context); }
-};
-using CipherPtr = std::unique_ptr<EVP_CIPHER_CTX, CipherDeleter>;
+using CipherPtr = std::unique_ptr<EVP_CIPHER_CTX, decltype(CryptoLibrary::contextFree)>;
+
+CipherPtr newContext(const CryptoLibrary &crypto) {
+    return {crypto.contextNew(), crypto.contextFree};
+}
 
 std::optional<QByteArray> decodeKey(const QString &base64Key) {
     const auto decoded = QByteArray::fromBase64Encoding(base64Key.toLatin1(),
@@ -73,24 +72,27 @@ std::optional<QString> DeviceEnvelope::seal(const QString &base64Key) const {
     const std::optional<QByteArray> key = decodeKey(base64Key);
     if (!key)
         return failure("the key is not base64 of 32 bytes");
+    const CryptoLibrary *crypto = CryptoLibrary::shared();
+    if (!crypto)
+        return failure("libcrypto is missing");
     const QByteArray message = QJsonDocument(plaintext()).toJson(QJsonDocument::Compact);
 
     QByteArray box(nonceLength + message.size() + tagLength, Qt::Uninitialized);
-    if (RAND_bytes(bytes(box), nonceLength) != 1)
+    if (crypto->randomBytes(bytes(box), nonceLength) != 1)
         return failure("no random nonce");
-    const CipherPtr context(EVP_CIPHER_CTX_new());
+    const CipherPtr context = newContext(*crypto);
     unsigned char *cipherText = bytes(box) + nonceLength;
     int written = 0;
     int finalWritten = 0;
     if (!context ||
-        EVP_EncryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, bytes(*key), bytes(box)) !=
+        crypto->encryptInit(context.get(), crypto->aes256Gcm(), nullptr, bytes(*key), bytes(box)) !=
             1 ||
-        EVP_EncryptUpdate(context.get(), cipherText, &written, bytes(message),
-                          int(message.size())) != 1 ||
-        EVP_EncryptFinal_ex(context.get(), cipherText + written, &finalWritten) != 1 ||
+        crypto->encryptUpdate(context.get(), cipherText, &written, bytes(message),
+                              int(message.size())) != 1 ||
+        crypto->encryptFinal(context.get(), cipherText + written, &finalWritten) != 1 ||
         written + finalWritten != message.size() ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, tagLength,
-                            cipherText + message.size()) != 1)
+        crypto->contextControl(context.get(), EVP_CTRL_GCM_GET_TAG, tagLength,
+                               cipherText + message.size()) != 1)
         return failure("the cipher reported an error");
     return QString::fromLatin1(box.toBase64());
 }
@@ -99,23 +101,24 @@ std::optional<QByteArray> DeviceEnvelope::open(const QString &sealed, const QStr
     const std::optional<QByteArray> key = decodeKey(base64Key);
     const auto box =
         QByteArray::fromBase64Encoding(sealed.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!key || !box || box.decoded.size() < nonceLength + tagLength)
+    const CryptoLibrary *crypto = CryptoLibrary::shared();
+    if (!crypto || !key || !box || box.decoded.size() < nonceLength + tagLength)
         return std::nullopt;
     const QByteArray &data = box.decoded;
     const qsizetype messageLength = data.size() - nonceLength - tagLength;
     QByteArray message(messageLength, Qt::Uninitialized);
     QByteArray tag = data.right(tagLength);
 
-    const CipherPtr context(EVP_CIPHER_CTX_new());
+    const CipherPtr context = newContext(*crypto);
     int written = 0;
     int finalWritten = 0;
     if (!context ||
-        EVP_DecryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, bytes(*key), bytes(data)) !=
-            1 ||
-        EVP_DecryptUpdate(context.get(), bytes(message), &written, bytes(data) + nonceLength,
-                          int(messageLength)) != 1 ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, tagLength, tag.data()) != 1 ||
-        EVP_DecryptFinal_ex(context.get(), bytes(message) + written, &finalWritten) != 1)
+        crypto->decryptInit(context.get(), crypto->aes256Gcm(), nullptr, bytes(*key),
+                            bytes(data)) != 1 ||
+        crypto->decryptUpdate(context.get(), bytes(message), &written, bytes(data) + nonceLength,
+                              int(messageLength)) != 1 ||
+        crypto->contextControl(context.get(), EVP_CTRL_GCM_SET_TAG, tagLength, tag.data()) != 1 ||
+        crypto->decryptFinal(context.get(), bytes(message) + written, &finalWritten) != 1)
         return std::nullopt;
     return message;
 }

@@ -1,8 +1,9 @@
 #include "ImageDecoder.h"
 
+#include "LibrarySymbol.h"
+
 #include <QBuffer>
 #include <QImageReader>
-#include <QLibrary>
 #include <QtEndian>
 #include <libheif/heif.h>
 #include <memory>
@@ -31,25 +32,21 @@ struct Heif {
     }
 
 private:
-    template <class F> static bool resolve(QLibrary &lib, const char *name, F &into) {
-        into = reinterpret_cast<F>(lib.resolve(name));
-        return into != nullptr;
-    }
     static Heif open() {
         // The library stays loaded for the rest of the run.
         QLibrary lib(QStringLiteral("heif"), 1);
         Heif h;
         const bool all =
-            resolve(lib, "heif_context_alloc", h.contextAlloc) &&
-            resolve(lib, "heif_context_free", h.contextFree) &&
-            resolve(lib, "heif_context_read_from_memory_without_copy", h.readFromMemory) &&
-            resolve(lib, "heif_context_get_primary_image_handle", h.primaryHandle) &&
-            resolve(lib, "heif_image_handle_release", h.handleRelease) &&
-            resolve(lib, "heif_decode_image", h.decodeImage) &&
-            resolve(lib, "heif_image_release", h.imageRelease) &&
-            resolve(lib, "heif_image_get_width", h.width) &&
-            resolve(lib, "heif_image_get_height", h.height) &&
-            resolve(lib, "heif_image_get_plane_readonly", h.plane);
+            resolveSymbol(lib, "heif_context_alloc", h.contextAlloc) &&
+            resolveSymbol(lib, "heif_context_free", h.contextFree) &&
+            resolveSymbol(lib, "heif_context_read_from_memory_without_copy", h.readFromMemory) &&
+            resolveSymbol(lib, "heif_context_get_primary_image_handle", h.primaryHandle) &&
+            resolveSymbol(lib, "heif_image_handle_release", h.handleRelease) &&
+            resolveSymbol(lib, "heif_decode_image", h.decodeImage) &&
+            resolveSymbol(lib, "heif_image_release", h.imageRelease) &&
+            resolveSymbol(lib, "heif_image_get_width", h.width) &&
+            resolveSymbol(lib, "heif_image_get_height", h.height) &&
+            resolveSymbol(lib, "heif_image_get_plane_readonly", h.plane);
         if (!all) {
             qWarning().noquote() << "HEIC photos cannot be decoded:" << lib.errorString();
             return {};
