@@ -4,9 +4,10 @@
 // the service seeded with demo people around a fixed place) as a returning user (a stored
 // session and permissions already answered) and at a first start signed in with the review code
 // (the window flips to the main screen and the permission questions come up), and the same for
-// a minimal Qt Quick window (bench-startup-window); medians of several alternating starts. Then
-// runs the client in this process and notes the resident memory at the first cards and after 100
-// swipes. Usage: bench-startup [--runs N]   (run under dbus-run-session like the tests)
+// a minimal Qt Quick window (bench-startup-window), bare and with one line of text; medians of
+// several alternating starts. Then runs the client in this process and notes the resident
+// memory at the first cards and after 100 swipes.
+// Usage: bench-startup [--runs N]   (run under dbus-run-session like the tests)
 #include "AllocatorSettings.h"
 #include "BuildConfigValues.h"
 #include "ChildStart.h"
@@ -148,6 +149,7 @@ int main(int argc, char *argv[]) {
     Series returning;
     Series reviewCode;
     Series window;
+    Series windowWithText;
     const int count = qMax(1, options.value(runs).toInt());
     for (int i = 0; i < count; ++i) {
         const QString home = homes.filePath(QStringLiteral("%1-").arg(i));
@@ -164,12 +166,15 @@ int main(int argc, char *argv[]) {
         };
         ChildStart starts[] = {
             {QStringLiteral(ZIREL_MINIMAL_WINDOW_BINARY), {}, childEnvironment(home + u'w')},
+            {QStringLiteral(ZIREL_MINIMAL_WINDOW_BINARY),
+             {QStringLiteral("--text")},
+             childEnvironment(home + u't')},
             {QStringLiteral(ZIREL_CLIENT_BINARY), {}, clientEnvironment(home + u'r')},
             {QStringLiteral(ZIREL_CLIENT_BINARY),
              {QStringLiteral("--review-code"), QStringLiteral(ZIREL_BUILD_REVIEW_CODE)},
              clientEnvironment(home + u'f')}};
-        Series *series[] = {&window, &returning, &reviewCode};
-        for (int k = 0; k < 3; ++k) {
+        Series *series[] = {&window, &windowWithText, &returning, &reviewCode};
+        for (int k = 0; k < 4; ++k) {
             const auto figures = starts[k].run();
             if (!figures) {
                 print(starts[k].error());
@@ -187,6 +192,11 @@ int main(int argc, char *argv[]) {
     print(QStringLiteral("  client, review code, with cards:    ") + reviewCode.describe() +
           QStringLiteral(", ratio %1").arg(Series::median(reviewCode.wallMs) / base, 0, 'f', 2));
     print(QStringLiteral("  (target: ratio below 1.5)"));
+    const double textBase = Series::median(windowWithText.wallMs);
+    print(QStringLiteral("  minimal window, one line of text:   ") + windowWithText.describe());
+    print(QStringLiteral("  returning user against it: ratio %1; review code: ratio %2")
+              .arg(Series::median(returning.wallMs) / textBase, 0, 'f', 2)
+              .arg(Series::median(reviewCode.wallMs) / textBase, 0, 'f', 2));
 
     SwipeRun swipeRun(service.baseUrl());
     std::optional<SwipeRun::Figures> memory;

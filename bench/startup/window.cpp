@@ -1,5 +1,7 @@
 // The yardstick of the start-up benchmark: an empty Qt Quick window with one rectangle that
-// reports its first frame as the client does, linked with nothing but Qt Quick.
+// reports its first frame as the client does, linked with nothing but Qt Quick. With --text the
+// rectangle holds one line of text in the client's font, which brings in the font machinery
+// (fontconfig, the font database, a face) that any window with text pays for.
 #include "FirstFrameProbe.h"
 
 #include <QGuiApplication>
@@ -14,7 +16,10 @@ int main(int argc, char *argv[]) {
     window.resize(1000, 800);
     QQmlEngine engine;
     QQmlComponent component(&engine);
-    component.setData("import QtQuick\nRectangle { color: \"white\" }", QUrl());
+    const QByteArray text = QCoreApplication::arguments().contains(QStringLiteral("--text"))
+                                ? "Text { text: \"zirel Находки\"; font.family: \"Inter\" }"
+                                : "";
+    component.setData("import QtQuick\nRectangle { color: \"white\"; " + text + " }", QUrl());
     auto *rectangle = qobject_cast<QQuickItem *>(component.create());
     if (!rectangle)
         return 1;
