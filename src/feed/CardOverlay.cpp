@@ -29,13 +29,14 @@ Stamp stampFor(SwipeDirection direction) {
 CardOverlay::CardOverlay(SwipeDirection direction, QQuickItem *parent)
     : QQuickItem(parent)
     , m_direction(direction) {
+    // Hidden until its card is dragged its way.
+    setOpacity(0);
     const Stamp stamp = stampFor(direction);
     m_label = new CardOverlayLabelView(stamp.angle, stamp.title, stamp.color, this);
-    placeLabel();
     connect(this, &QQuickItem::opacityChanged, this, [this] {
         if (!m_labelShown && opacity() > 0) {
             m_labelShown = true;
-            m_label->update();
+            placeLabel();
         }
     });
 }
@@ -53,6 +54,10 @@ void CardOverlay::geometryChange(const QRectF &newGeometry, const QRectF &oldGeo
 }
 
 void CardOverlay::placeLabel() {
+    // Most cards leave without their stamps ever showing: a stamp is measured in its font,
+    // placed and drawn once its overlay first fades in.
+    if (!m_labelShown)
+        return;
     const QSizeF natural = m_label->naturalSize();
     const qreal w = width();
     const qreal h = height();

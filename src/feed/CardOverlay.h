@@ -18,6 +18,7 @@ public:
     /// The least room kept between the stamp and any side.
     static constexpr qreal kMinimumInset = 5;
 
+    /// Starts transparent; the stamp takes its place once the overlay first shows.
     CardOverlay(SwipeDirection direction, QQuickItem *parent = nullptr);
 
     /// The overlay of a direction: "НЕ ХОЧУ" red to the left, "ЛАЙК" green to the right and

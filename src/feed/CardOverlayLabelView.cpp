@@ -16,7 +16,6 @@ CardOverlayLabelView::CardOverlayLabelView(qreal angle, const QString &title, co
     , m_color(color) {
     setFlag(ItemHasContents);
     setRotation(qRadiansToDegrees(angle));
-    setSize(naturalSize());
 }
 
 QFont CardOverlayLabelView::font(int pixelSize) const {
@@ -82,9 +81,8 @@ void CardOverlayLabelView::geometryChange(const QRectF &newGeometry, const QRect
 }
 
 QSGNode *CardOverlayLabelView::updatePaintNode(QSGNode *old, UpdatePaintNodeData *) {
-    // Most cards leave without their stamps ever showing; the drawing and its texture wait
-    // until the overlay first fades in (it asks for an update then).
-    if (!old && parentItem() && parentItem()->opacity() <= 0)
+    // Not laid out yet: its overlay has not shown.
+    if (!old && size().isEmpty())
         return nullptr;
     return ImageNode::update(*this, old, image(), true);
 }

@@ -220,15 +220,16 @@ private Q_SLOTS:
 
     void stampsStayInsideTheCard() {
         CardOverlay like(D::Right);
-        like.setSize({300, 500});
+        CardOverlay pass(D::Left);
+        CardOverlay superLike(D::Up);
+        for (CardOverlay *overlay : {&like, &pass, &superLike}) {
+            overlay->setSize({300, 500});
+            overlay->setOpacity(1); // stamps take their place when they first show
+        }
         QCOMPARE(like.label()->position(), QPointF(30, 60));
         QCOMPARE(like.label()->fittedPixelSize(), CardOverlayLabelView::kFontPixelSize);
-        CardOverlay pass(D::Left);
-        pass.setSize({300, 500});
         QCOMPARE(pass.label()->x() + pass.label()->width(), 270.0);
         QCOMPARE(pass.label()->y(), 60.0);
-        CardOverlay superLike(D::Up);
-        superLike.setSize({300, 500});
         QCOMPARE(superLike.label()->y() + superLike.label()->height(), 440.0);
         QCOMPARE(superLike.label()->x() * 2 + superLike.label()->width(), 300.0);
 
@@ -249,10 +250,13 @@ private Q_SLOTS:
         CardOverlay like(D::Right);
         like.setParentItem(window.contentItem());
         like.setSize({300, 300});
-        like.setOpacity(0);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage hidden = window.grabWindow();
+        like.setOpacity(1);
+        const QImage shown = window.grabWindow();
         const QRect stamp = like.label()->mapRectToScene(like.label()->boundingRect()).toRect();
+        QVERIFY(stamp.width() > 50);
         const auto greenIn = [&stamp](const QImage &shot) {
             int green = 0;
             for (int y = stamp.top(); y <= stamp.bottom(); ++y)
@@ -262,9 +266,8 @@ private Q_SLOTS:
                 }
             return green;
         };
-        QCOMPARE(greenIn(window.grabWindow()), 0);
-        like.setOpacity(1);
-        QVERIFY(greenIn(window.grabWindow()) > 50);
+        QCOMPARE(greenIn(hidden), 0);
+        QVERIFY(greenIn(shown) > 50);
     }
 
     // A photo is prepared once per size off the main thread, cropped to the card's shape with
