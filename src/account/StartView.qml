@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import Zirel
 
 // The sign-in screen on the brand gradient: logo, consent line and the white "Войти" button.
@@ -74,24 +73,34 @@ Item {
             HoverHandler { cursorShape: consent.hoveredLink ? Qt.PointingHandCursor : Qt.ArrowCursor }
         }
 
-        Button {
+        // A plain item rather than a controls button: this is a new user's first screen, and
+        // loading the controls library took a tenth of its start.
+        Item {
             id: loginButton
+            readonly property bool down: press.pressed
             anchors.horizontalCenter: parent.horizontalCenter
             width: Math.min(parent.width, 320)
             height: 52
             enabled: !screen.controller.busy
+            activeFocusOnTab: true
+            Accessible.role: Accessible.Button
             Accessible.name: screen.controller.loginTitle
-            onClicked: screen.controller.loginButtonTapped()
+            Accessible.onPressAction: screen.controller.loginButtonTapped()
+            Keys.onSpacePressed: screen.controller.loginButtonTapped()
 
             scale: down ? 0.96 : 1.0
             Behavior on scale { NumberAnimation { duration: loginButton.down ? 200 : 100 } }
 
-            background: Rectangle {
+            Rectangle {
+                anchors.fill: parent
                 radius: 14
                 color: "white"
                 opacity: loginButton.down ? 0.85 : 1
+                border.width: loginButton.activeFocus ? 2 : 0
+                border.color: Theme.accent
             }
-            contentItem: Item {
+            Item {
+                anchors.fill: parent
                 Row {
                     anchors.centerIn: parent
                     spacing: 10
@@ -119,6 +128,11 @@ Item {
                     width: height
                     running: screen.controller.busy
                 }
+            }
+            MouseArea {
+                id: press
+                anchors.fill: parent
+                onClicked: screen.controller.loginButtonTapped()
             }
         }
     }
