@@ -7,6 +7,7 @@
 #include "DeviceAttestation.h"
 #include "DeviceEnvelope.h"
 #include "DeviceInfo.h"
+#include "DrawnWindow.h"
 #include "FakeService.h"
 #include "NavigationContainer.h"
 #include "NetworkService.h"
@@ -16,12 +17,18 @@
 #include "UrlOpener.h"
 #include "Window.h"
 
+#include <QAccessible>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
 #include <thread>
+
+Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 
 namespace {
 
@@ -233,6 +240,30 @@ private Q_SLOTS:
         QCOMPARE(plain.value("tok2").toString(), userId);
         QCOMPARE(plain.value("tok3").toString(), QStringLiteral("AQL+/w=="));
         QCOMPARE(plain.value("device").toObject().value("deviceModel").toString(), "ThinkPad");
+    }
+
+    // The drawn button signs in on a click and, reached with Tab, on Space.
+    void theDrawnButtonSignsInByMouseAndKeyboard() {
+        for (const bool keyboard : {false, true}) {
+            DrawnWindow drawn;
+            StartVC *screen = makeScreen(drawn.window());
+            QVERIFY(drawn.show());
+            QQuickItem *button = nullptr;
+            QTRY_VERIFY(
+                (button = drawn.find([](QQuickItem *item) { return item->activeFocusOnTab(); })));
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                     screen->loginTitle());
+            if (keyboard) {
+                drawn.quick()->requestActivate();
+                QTest::keyClick(drawn.quick(), Qt::Key_Tab);
+                QTRY_VERIFY(button->hasActiveFocus());
+                QTest::keyClick(drawn.quick(), Qt::Key_Space);
+            } else {
+                drawn.click(button);
+            }
+            QTRY_VERIFY(presentedOn<AlertErrorVC>(screen)); // the script's service refuses
+            QCOMPARE(script.statusAsked, keyboard ? 2 : 1);
+        }
     }
 
     void storedLocalIdIsReused() {
