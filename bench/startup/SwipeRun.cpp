@@ -12,6 +12,7 @@
 #include "NetworkService.h"
 #include "QmlHost.h"
 #include "SecureStore.h"
+#include "StartUpHeap.h"
 #include "StartVC.h"
 #include "SwipeCardStack.h"
 #include "TabBar.h"
@@ -20,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QQuickWindow>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <malloc.h>
 
@@ -69,6 +71,9 @@ bool SwipeRun::swipeOnce(MainVC &feed, bool like) {
 }
 
 std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
+    // As the client's main() does; the swipes begin within the start-up's large pages.
+    StartUpHeap::begin();
+    QTimer::singleShot(StartUpHeap::kLength, &StartUpHeap::end);
     NetworkService::shared().setBaseUrl(m_baseUrl);
     SecureStore::shared().replaceBackend(
         std::make_unique<FileSecretBackend>(m_dir.filePath(QStringLiteral("store.json"))));

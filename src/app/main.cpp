@@ -5,6 +5,7 @@
 #include "MainVC.h"
 #include "QmlHost.h"
 #include "SceneStart.h"
+#include "StartUpHeap.h"
 #include "StartVC.h"
 #include "SwipeCardStack.h"
 #include "TabBar.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <QNetworkProxyFactory>
 #include <QQuickWindow>
+#include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -34,7 +36,9 @@ bool feedShowsCards(const Window &window) {
 
 int main(int argc, char *argv[]) {
     AllocatorSettings::returnLargeBlocksOnFree();
+    StartUpHeap::begin();
     QGuiApplication app(argc, argv);
+    QTimer::singleShot(StartUpHeap::kLength, &StartUpHeap::end);
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
