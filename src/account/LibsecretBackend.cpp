@@ -1,11 +1,8 @@
-// GLib's headers use `signals` as an identifier, which Qt defines as a keyword macro.
-#pragma push_macro("signals")
-#undef signals
-#include <libsecret/secret.h>
-#pragma pop_macro("signals")
-
 #include "LibsecretBackend.h"
 
+#include "SecretLibrary.h"
+
+#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -30,13 +27,25 @@ const SecretSchema *schema() {
 }
 
 struct ErrorDeleter {
-    void operator()(GError *error) const { g_error_free(error); }
+    void operator()(GError *error) const { SecretLibrary::shared()->errorFree(error); }
 };
 using ErrorPtr = std::unique_ptr<GError, ErrorDeleter>;
 
 struct ObjectDeleter {
-    void operator()(gpointer object) const { g_object_unref(object); }
+    void operator()(gpointer object) const { SecretLibrary::shared()->objectUnref(object); }
 };
+
+// Where GIO looks for the session bus: the address in the environment, the bus socket in the
+// user's runtime directory, or one started for the X display. Without any of them no Secret
+// Service can answer, and libsecret is not even opened.
+bool sessionBusMayAnswer() {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY");
+}
 
 QString messageOf(const GError *error) {
     return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
@@ -48,26 +57,33 @@ LibsecretBackend::LibsecretBackend(QString service)
     : m_service(service.toUtf8()) {}
 
 QString LibsecretBackend::probe() const {
+    if (!sessionBusMayAnswer())
+        return QStringLiteral("no session bus: DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR/bus "
+                              "and DISPLAY are all missing");
+    QString problem;
+    const SecretLibrary *secret = SecretLibrary::shared(&problem);
+    if (!secret)
+        return problem;
     GError *rawError = nullptr;
     std::unique_ptr<SecretService, ObjectDeleter> service(
-        secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &rawError));
+        secret->serviceGet(SECRET_SERVICE_NONE, nullptr, &rawError));
     ErrorPtr error(rawError);
     if (!service)
         return messageOf(error.get());
 
-    std::unique_ptr<SecretCollection, ObjectDeleter> collection(secret_collection_for_alias_sync(
+    std::unique_ptr<SecretCollection, ObjectDeleter> collection(secret->collectionForAlias(
         service.get(), SECRET_COLLECTION_DEFAULT, SECRET_COLLECTION_NONE, nullptr, &rawError));
     error.reset(rawError);
     if (!collection)
         return error ? messageOf(error.get()) : QStringLiteral("no default keyring");
-    if (!secret_collection_get_locked(collection.get()))
+    if (!secret->collectionLocked(collection.get()))
         return {};
 
     // A locked keyring asks the desktop's prompter for the password; without one the unlock
     // fails and the caller falls back.
     GList objects{collection.get(), nullptr, nullptr};
     const gint unlocked =
-        secret_service_unlock_sync(service.get(), &objects, nullptr, nullptr, &rawError);
+        secret->serviceUnlock(service.get(), &objects, nullptr, nullptr, &rawError);
     error.reset(rawError);
     if (unlocked < 1)
         return error ? messageOf(error.get()) : QStringLiteral("the default keyring is locked");
@@ -75,8 +91,9 @@ QString LibsecretBackend::probe() const {
 }
 
 bool LibsecretBackend::store(const QString &key, const QByteArray &value) {
+    const SecretLibrary *secret = SecretLibrary::shared();
     // The password API takes a C string; a NUL inside would silently cut the value short.
-    if (value.contains('\0'))
+    if (!secret || value.contains('\0'))
         return false;
     // The keyring may hold several matching items (written by older builds); clearing first
     // leaves exactly the new one, so a later lookup cannot return a stale value.
@@ -84,7 +101,7 @@ bool LibsecretBackend::store(const QString &key, const QByteArray &value) {
     const QByteArray account = key.toUtf8();
     const QByteArray label = "Zirel: " + account;
     GError *rawError = nullptr;
-    const gboolean stored = secret_password_store_sync(
+    const gboolean stored = secret->passwordStore(
         schema(), SECRET_COLLECTION_DEFAULT, label.constData(), value.constData(), nullptr,
         &rawError, "service", m_service.constData(), "account", account.constData(), nullptr);
     ErrorPtr error(rawError);
@@ -92,18 +109,21 @@ bool LibsecretBackend::store(const QString &key, const QByteArray &value) {
 }
 
 std::optional<QByteArray> LibsecretBackend::lookup(const QString &key) {
+    const SecretLibrary *secret = SecretLibrary::shared();
+    if (!secret)
+        return std::nullopt;
     const QByteArray account = key.toUtf8();
     GError *rawError = nullptr;
     gchar *password =
-        secret_password_lookup_sync(schema(), nullptr, &rawError, "service", m_service.constData(),
-                                    "account", account.constData(), nullptr);
+        secret->passwordLookup(schema(), nullptr, &rawError, "service", m_service.constData(),
+                               "account", account.constData(), nullptr);
     ErrorPtr error(rawError);
     if (!password || error) {
-        secret_password_free(password);
+        secret->passwordFree(password);
         return std::nullopt;
     }
     QByteArray value(password);
-    secret_password_free(password);
+    secret->passwordFree(password);
     return value;
 }
 
@@ -112,10 +132,13 @@ QString LibsecretBackend::description() const {
 }
 
 bool LibsecretBackend::clear(const QString &key) {
+    const SecretLibrary *secret = SecretLibrary::shared();
+    if (!secret)
+        return false;
     const QByteArray account = key.toUtf8();
     GError *rawError = nullptr;
-    secret_password_clear_sync(schema(), nullptr, &rawError, "service", m_service.constData(),
-                               "account", account.constData(), nullptr);
+    secret->passwordClear(schema(), nullptr, &rawError, "service", m_service.constData(), "account",
+                          account.constData(), nullptr);
     ErrorPtr error(rawError);
     return !error;
 }

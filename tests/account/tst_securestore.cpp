@@ -19,6 +19,40 @@ public:
     QString description() const override { return "raw"; }
 };
 
+bool libsecretLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libsecret-1.so");
+}
+
+// Sets environment variables for one scope and puts back what was there.
+class EnvironmentOverride {
+public:
+    void set(const char *name, const QByteArray &value) {
+        m_saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+        qputenv(name, value);
+    }
+    void unset(const char *name) {
+        m_saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+        qunsetenv(name);
+    }
+    ~EnvironmentOverride() {
+        for (auto it = m_saved.crbegin(); it != m_saved.crend(); ++it) {
+            if (it->wasSet)
+                qputenv(it->name, it->value);
+            else
+                qunsetenv(it->name);
+        }
+    }
+
+private:
+    struct Saved {
+        const char *name;
+        bool wasSet;
+        QByteArray value;
+    };
+    QList<Saved> m_saved;
+};
+
 // The behaviour every caller relies on, whatever the backend.
 void checkSaveAndLoad(SecureStore &store, const QString &keyPrefix) {
     const QString screen = keyPrefix + "screen";
@@ -83,14 +117,31 @@ private Q_SLOTS:
         QVERIFY(!store.load("k").has_value());
     }
 
-    void fallsBackToFileWhenNoSessionBusAnswers() {
-        const QByteArray saved = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zirel-test-bus");
+    // Runs before any case that reaches a keyring: libsecret stays loaded once opened.
+    void withoutAnySessionBusTheKeyringLibraryStaysClosed() {
+        QVERIFY(!libsecretLoaded());
         QTemporaryDir dir;
         const QString path = dir.filePath("store.json");
-        const auto backend = SecureStore::chooseBackend("zirel.test", path);
-        qputenv("DBUS_SESSION_BUS_ADDRESS", saved);
-        QCOMPARE(backend->description(), path);
+        {
+            EnvironmentOverride env;
+            env.unset("DBUS_SESSION_BUS_ADDRESS");
+            env.unset("DISPLAY");
+            env.set("XDG_RUNTIME_DIR", dir.path().toUtf8()); // holds no bus socket
+            QCOMPARE(SecureStore::chooseBackend("zirel.test", path)->description(), path);
+        }
+        QVERIFY(!libsecretLoaded());
+    }
+
+    void fallsBackToFileWhenNoSessionBusAnswers() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("store.json");
+        {
+            EnvironmentOverride env;
+            env.set("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zirel-test-bus");
+            QCOMPARE(SecureStore::chooseBackend("zirel.test", path)->description(), path);
+        }
+        // The address was worth asking: the library behind the keyring was opened.
+        QVERIFY(libsecretLoaded());
     }
 
     void keyringRoundTrip() {
