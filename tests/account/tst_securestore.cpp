@@ -24,34 +24,17 @@ bool libsecretLoaded() {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libsecret-1.so");
 }
 
-// Sets environment variables for one scope and puts back what was there.
-class EnvironmentOverride {
-public:
-    void set(const char *name, const QByteArray &value) {
-        m_saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
-        qputenv(name, value);
-    }
-    void unset(const char *name) {
-        m_saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
-        qunsetenv(name);
-    }
-    ~EnvironmentOverride() {
-        for (auto it = m_saved.crbegin(); it != m_saved.crend(); ++it) {
-            if (it->wasSet)
-                qputenv(it->name, it->value);
-            else
-                qunsetenv(it->name);
-        }
-    }
+// An environment variable as it is now, to be put back with restore().
+std::optional<QByteArray> variable(const char *name) {
+    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+}
 
-private:
-    struct Saved {
-        const char *name;
-        bool wasSet;
-        QByteArray value;
-    };
-    QList<Saved> m_saved;
-};
+void restore(const char *name, const std::optional<QByteArray> &value) {
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
+}
 
 // The behaviour every caller relies on, whatever the backend.
 void checkSaveAndLoad(SecureStore &store, const QString &keyPrefix) {
@@ -122,24 +105,28 @@ private Q_SLOTS:
         QVERIFY(!libsecretLoaded());
         QTemporaryDir dir;
         const QString path = dir.filePath("store.json");
-        {
-            EnvironmentOverride env;
-            env.unset("DBUS_SESSION_BUS_ADDRESS");
-            env.unset("DISPLAY");
-            env.set("XDG_RUNTIME_DIR", dir.path().toUtf8()); // holds no bus socket
-            QCOMPARE(SecureStore::chooseBackend("zirel.test", path)->description(), path);
-        }
+        const auto bus = variable("DBUS_SESSION_BUS_ADDRESS");
+        const auto display = variable("DISPLAY");
+        const auto runtime = variable("XDG_RUNTIME_DIR");
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        qunsetenv("DISPLAY");
+        qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8()); // holds no bus socket
+        const QString chosen = SecureStore::chooseBackend("zirel.test", path)->description();
+        restore("DBUS_SESSION_BUS_ADDRESS", bus);
+        restore("DISPLAY", display);
+        restore("XDG_RUNTIME_DIR", runtime);
+        QCOMPARE(chosen, path);
         QVERIFY(!libsecretLoaded());
     }
 
     void fallsBackToFileWhenNoSessionBusAnswers() {
         QTemporaryDir dir;
         const QString path = dir.filePath("store.json");
-        {
-            EnvironmentOverride env;
-            env.set("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zirel-test-bus");
-            QCOMPARE(SecureStore::chooseBackend("zirel.test", path)->description(), path);
-        }
+        const auto bus = variable("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zirel-test-bus");
+        const QString chosen = SecureStore::chooseBackend("zirel.test", path)->description();
+        restore("DBUS_SESSION_BUS_ADDRESS", bus);
+        QCOMPARE(chosen, path);
         // The address was worth asking: the library behind the keyring was opened.
         QVERIFY(libsecretLoaded());
     }

@@ -8,38 +8,24 @@
 #include <vector>
 
 namespace {
-struct HeapPart {
-    qsizetype sizeKiB = 0;
-    QByteArray flags;
-};
-
-// The main heap's mappings as the kernel reports them; a flag change splits the heap in parts.
-QList<HeapPart> heapParts() {
+// KiB of the main heap in mappings whose flags include `flag`; a flag change splits the heap
+// into several mappings.
+qsizetype heapKiBFlagged(const QByteArray &flag) {
     QFile smaps(QStringLiteral("/proc/self/smaps"));
     if (!smaps.open(QIODevice::ReadOnly))
-        return {};
+        return 0;
     static const QRegularExpression header(QStringLiteral("^[0-9a-f]+-[0-9a-f]+ "));
-    QList<HeapPart> parts;
+    qsizetype total = 0;
+    qsizetype size = 0;
     bool inHeap = false;
     for (const QByteArray &line : smaps.readAll().split('\n')) {
-        if (header.match(QString::fromLatin1(line)).hasMatch()) {
+        if (header.match(QString::fromLatin1(line)).hasMatch())
             inHeap = line.endsWith("[heap]");
-            if (inHeap)
-                parts.append(HeapPart{});
-        } else if (inHeap && line.startsWith("Size:")) {
-            parts.last().sizeKiB = line.simplified().split(' ').value(1).toLongLong();
-        } else if (inHeap && line.startsWith("VmFlags:")) {
-            parts.last().flags = ' ' + line.mid(8).simplified() + ' ';
-        }
+        else if (inHeap && line.startsWith("Size:"))
+            size = line.simplified().split(' ').value(1).toLongLong();
+        else if (inHeap && line.startsWith("VmFlags:") && (line + ' ').contains(' ' + flag + ' '))
+            total += size;
     }
-    return parts;
-}
-
-qsizetype largePagesKiB(const QByteArray &flag) {
-    qsizetype total = 0;
-    for (const HeapPart &part : heapParts())
-        if (part.flags.contains(' ' + flag + ' '))
-            total += part.sizeKiB;
     return total;
 }
 
@@ -72,7 +58,7 @@ private Q_SLOTS:
             QSKIP("this kernel has no large pages for ordinary memory");
         StartUpHeap::begin();
         // Two whole 2 MiB pages at least, wherever the heap's end happened to lie.
-        QVERIFY2(largePagesKiB("hg") >= 4 * 1024, "no part of the heap asks for large pages");
+        QVERIFY2(heapKiBFlagged("hg") >= 4 * 1024, "no part of the heap asks for large pages");
 
         // Memory freed at the top stays with the heap while start-up runs, so the next
         // growth lands in the same large pages.
@@ -84,8 +70,8 @@ private Q_SLOTS:
         // Blocks across the whole set-aside part keep it mapped while start-up ends.
         std::vector<void *> held = takeBlocks(160);
         StartUpHeap::end();
-        QCOMPARE(largePagesKiB("hg"), 0);
-        QVERIFY(largePagesKiB("nh") >= 4 * 1024);
+        QCOMPARE(heapKiBFlagged("hg"), 0);
+        QVERIFY(heapKiBFlagged("nh") >= 4 * 1024);
         // Afterwards the allocator hands the top back again.
         blocks = takeBlocks(160);
         const quintptr top = heapEnd();
