@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Window
 import Zirel
 
 // The application window: the root screen, flipped in when a whole-window switch replaces it.
