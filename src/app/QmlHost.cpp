@@ -2,6 +2,7 @@
 
 #include "CachedImageProvider.h"
 #include "SymbolImageProvider.h"
+#include "ViewController.h"
 #include "Window.h"
 
 #include <QQuickWindow>
@@ -10,7 +11,8 @@ namespace {
 const QUrl mainQml(QStringLiteral("qrc:/Zirel/app/Main.qml"));
 }
 
-QmlHost::QmlHost(Window &window, Start start) {
+QmlHost::QmlHost(Window &window, Start start)
+    : m_window(window) {
     // The module's qmldir is compiled in under qrc:/Zirel; Qt 6.4 does not look there unless
     // told, and would then see only the C++ types of the module.
     m_engine.addImportPath(QStringLiteral("qrc:/"));
@@ -30,7 +32,25 @@ void QmlHost::load() {
     if (m_loaded)
         return;
     m_loaded = true;
+    // The window's own QML first: views queued on the loader thread before it is done would
+    // only hold it up.
+    const QQmlComponent windowQml(&m_engine, mainQml);
+    // The screens' views are built from inside the window's creation, which would stop to wait
+    // for each one's compiling; queued now, they compile while the window is being made.
+    for (const QUrl &view : viewSourcesOnShow(m_window.root()))
+        m_viewCompiles.push_back(
+            std::make_unique<QQmlComponent>(&m_engine, view, QQmlComponent::Asynchronous));
     m_engine.load(mainQml);
+}
+
+QList<QUrl> QmlHost::viewSourcesOnShow(const ViewController *root) {
+    QList<QUrl> sources;
+    for (const ViewController *vc = root; vc; vc = vc->visibleChild()) {
+        if (!vc->viewSource().isEmpty())
+            sources.append(vc->viewSource());
+        sources.append(vc->partViewSources());
+    }
+    return sources;
 }
 
 QQuickWindow *QmlHost::quickWindow() const {

@@ -2,8 +2,11 @@
 
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
+#include <memory>
+#include <vector>
 
 class QQuickWindow;
+class ViewController;
 class Window;
 
 // Loads the QML that draws the screen tree into a real window.
@@ -21,8 +24,13 @@ public:
     [[nodiscard]] QQuickWindow *quickWindow() const;
     QQmlApplicationEngine &engine() { return m_engine; }
 
+    /// The QML files that the screens on show under a root draw with, outermost first.
+    [[nodiscard]] static QList<QUrl> viewSourcesOnShow(const ViewController *root);
+
 private:
+    Window &m_window;
     QQmlApplicationEngine m_engine;
     QQmlComponent m_early{&m_engine};
+    std::vector<std::unique_ptr<QQmlComponent>> m_viewCompiles;
     bool m_loaded = false;
 };

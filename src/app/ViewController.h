@@ -44,6 +44,9 @@ public:
     [[nodiscard]] QString typeName() const { return m_typeName; }
     /// The QML file that draws this screen; empty for screens drawn by their container alone.
     [[nodiscard]] virtual QUrl viewSource() const;
+    /// Further QML files the screen's view builds parts from while it runs (each card of the
+    /// feed), so they can be compiled before they are needed.
+    [[nodiscard]] virtual QList<QUrl> partViewSources() const { return {}; }
     /// Whether a navigation container shows its bar above this screen.
     [[nodiscard]] virtual bool navigationBarHidden() const { return false; }
 

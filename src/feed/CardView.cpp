@@ -2,6 +2,7 @@
 
 #include "CardContentIncubator.h"
 #include "PhotoBatch.h"
+#include "ViewController.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -115,6 +116,10 @@ void CardView::itemChange(ItemChange change, const ItemChangeData &value) {
         makeContentIfPossible();
 }
 
+QUrl CardView::contentSource() {
+    return ViewController::qmlView("feed/CardContent.qml");
+}
+
 void CardView::makeContentIfPossible() {
     if (content() || m_contentIncubator)
         return;
@@ -124,8 +129,7 @@ void CardView::makeContentIfPossible() {
     if (!context)
         return;
     const QVariantMap properties{{QStringLiteral("card"), QVariant::fromValue(this)}};
-    auto component = std::make_unique<QQmlComponent>(
-        context->engine(), QUrl(QStringLiteral("qrc:/Zirel/feed/CardContent.qml")));
+    auto component = std::make_unique<QQmlComponent>(context->engine(), contentSource());
     // Without a window pacing the engine nothing would advance a build in slices.
     if (!context->engine()->incubationController()) {
         takeContent(component->createWithInitialProperties(properties, context),

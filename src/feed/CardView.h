@@ -34,6 +34,8 @@ public:
     static constexpr qreal kDefaultTextBlockHeight = 110;
 
     explicit CardView(const CardModel &model, QQuickItem *parent = nullptr);
+    /// The QML file of the drawing.
+    [[nodiscard]] static QUrl contentSource();
     ~CardView() override;
 
     [[nodiscard]] const CardModel &model() const { return m_model; }

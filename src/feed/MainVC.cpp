@@ -60,6 +60,10 @@ QString MainVC::noCardsText() {
                           "настройки поиска пар");
 }
 
+QList<QUrl> MainVC::partViewSources() const {
+    return {CardView::contentSource()};
+}
+
 CardModel MainVC::cardModel(const ProfileView &profile) {
     return MainVCProfiles::cardModel(profile);
 }

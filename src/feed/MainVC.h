@@ -57,6 +57,7 @@ public:
     ~MainVC() override;
 
     QUrl viewSource() const override { return qmlView("feed/MainView.qml"); }
+    QList<QUrl> partViewSources() const override;
     bool navigationBarHidden() const override { return true; }
 
     /// A profile record as a card: information lines in their fixed order, the distance always.

@@ -21,6 +21,8 @@ public:
         : ViewController(QString())
         , m_view(std::move(view)) {}
     QUrl viewSource() const override { return m_view; }
+    QList<QUrl> partViewSources() const override { return parts; }
+    QList<QUrl> parts;
 
 private:
     QUrl m_view;
@@ -83,6 +85,27 @@ private Q_SLOTS:
         host.load();
         QVERIFY(host.quickWindow());
         QCOMPARE(host.quickWindow()->property("appWindow").value<Window *>(), &window);
+    }
+
+    // Compiled ahead while the window is made: the views of the screens in front and what they
+    // build parts from; a tab behind builds its view only when it is shown.
+    void viewsOnShowFollowTheScreensInFront() {
+        auto *feed = new CountedScreen(QUrl(QStringLiteral("qrc:/feed.qml")));
+        feed->parts = {QUrl(QStringLiteral("qrc:/card.qml"))};
+        auto *behind = new CountedScreen(QUrl(QStringLiteral("qrc:/chats.qml")));
+        auto *stack = new NavigationContainer(feed);
+        TabContainer tabs;
+        tabs.setTabs({stack, behind});
+        QCOMPARE(QmlHost::viewSourcesOnShow(&tabs),
+                 (QList<QUrl>{tabs.viewSource(), stack->viewSource(), feed->viewSource(),
+                              feed->parts.first()}));
+        stack->push(new ViewController(QStringLiteral("Drawn by its container")), false);
+        QCOMPARE(QmlHost::viewSourcesOnShow(&tabs),
+                 (QList<QUrl>{tabs.viewSource(), stack->viewSource()}));
+        tabs.setSelectedIndex(1);
+        QCOMPARE(QmlHost::viewSourcesOnShow(&tabs),
+                 (QList<QUrl>{tabs.viewSource(), behind->viewSource()}));
+        QVERIFY(QmlHost::viewSourcesOnShow(nullptr).isEmpty());
     }
 
     void storedGeometryIsBroughtBackOnScreen() {
