@@ -20,6 +20,10 @@ void SettingsWriter::write(const QString &key, const QVariant &value) {
         // Settings objects on one file share what they read, so the owner's object sees the
         // value once this one has written it.
         QSettings file(fileName, format);
+        // Every start stores the same own record again: rewriting, locking and flushing the
+        // file for a value it already holds costs milliseconds of the start and disk writes.
+        if (file.status() == QSettings::NoError && file.value(key) == value)
+            return;
         file.setValue(key, value);
         file.sync();
         // The value still holds for this run; only the next start misses it.

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class UserManagerTest : public QObject {
     Q_OBJECT
@@ -61,6 +62,32 @@ private Q_SLOTS:
         blocked.flush();
         QVERIFY(capture.text().contains(QStringLiteral("Settings not written to ") +
                                         blocker.fileName() + "/d.ini: cannot write the file"));
+    }
+
+    // Each start saves the record it loaded and then the one the service sends, most often the
+    // same: an unchanged record leaves the file as it is, a changed one replaces it.
+    void anUnchangedRecordLeavesTheFileAlone() {
+        const QString path = m_dir.filePath(QStringLiteral("unchanged.ini"));
+        const auto inode = [&path] {
+            struct stat info {};
+            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+        };
+        User user = *User::fromJson(Fixtures::json(QStringLiteral("user.json")).toObject());
+        UserManager manager(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        manager.save(user);
+        manager.flush();
+        const ino_t written = inode();
+        QVERIFY(written != 0);
+        manager.save(user);
+        manager.flush();
+        QCOMPARE(inode(), written);
+
+        user.maxDistance += 1;
+        manager.save(user);
+        manager.flush();
+        QVERIFY(inode() != written);
+        QCOMPARE(UserManager(std::make_unique<QSettings>(path, QSettings::IniFormat)).currentUser(),
+                 user);
     }
 
     void fetchedUserReplacesSavesAnnouncesAndPrefetchesPhotos() {
