@@ -1,5 +1,7 @@
 #include "WindowGeometry.h"
 
+#include "SettingsWriter.h"
+
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QScreen>
@@ -51,5 +53,7 @@ void WindowGeometry::restore() {
 }
 
 void WindowGeometry::save() const {
-    QSettings().setValue(key, m_window->geometry());
+    // Most often the window was not moved; the flush to disk would hold up quitting.
+    QSettings settings;
+    SettingsWriter::setIfChanged(settings, key, m_window->geometry());
 }

@@ -20,11 +20,9 @@ void SettingsWriter::write(const QString &key, const QVariant &value) {
         // Settings objects on one file share what they read, so the owner's object sees the
         // value once this one has written it.
         QSettings file(fileName, format);
-        // Every start stores the same own record again: rewriting, locking and flushing the
-        // file for a value it already holds costs milliseconds of the start and disk writes.
-        if (file.status() == QSettings::NoError && file.value(key) == value)
+        // Every start stores the same own record again.
+        if (!setIfChanged(file, key, value))
             return;
-        file.setValue(key, value);
         file.sync();
         // The value still holds for this run; only the next start misses it.
         if (file.status() != QSettings::NoError)
@@ -33,6 +31,13 @@ void SettingsWriter::write(const QString &key, const QVariant &value) {
                                                        ? QStringLiteral("cannot write the file")
                                                        : QStringLiteral("the file is damaged")));
     });
+}
+
+bool SettingsWriter::setIfChanged(QSettings &file, const QString &key, const QVariant &value) {
+    if (file.value(key) == value)
+        return false;
+    file.setValue(key, value);
+    return true;
 }
 
 void SettingsWriter::flush() {

@@ -16,6 +16,9 @@ public:
     SettingsWriter &operator=(const SettingsWriter &) = delete;
 
     void write(const QString &key, const QVariant &value);
+    /// Sets the value unless `file` already holds it, and says whether it did. An unchanged
+    /// value leaves the file alone: no lock, no new file, no flush to disk.
+    static bool setIfChanged(QSettings &file, const QString &key, const QVariant &value);
     /// Returns once every value given so far is in the file.
     void flush();
 
