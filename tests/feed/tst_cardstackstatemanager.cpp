@@ -1,6 +1,5 @@
 #include "CardStackStateManager.h"
 
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTest>
@@ -127,30 +126,7 @@ private Q_SLOTS:
                 s.reset(rng.bounded(1, 8));
         }
     }
-
-    void invalidUpdateIsFatalWithItsReport() {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {"--invalid-update"});
-        QVERIFY(child.waitForFinished(10000));
-        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
-        const QString expected = QStringLiteral(
-            "Invalid update: invalid number of cards. The number of cards contained in the card "
-            "stack after the update (5) must be equal to the number of cards contained in the "
-            "card stack before the update (3), plus or minus the number of cards inserted or "
-            "deleted (1 inserted, 0 deleted)");
-        QVERIFY2(QString::fromUtf8(child.readAllStandardError()).contains(expected),
-                 "fatal report missing");
-        CardStackStateManager::checkUpdate(4, 3, 1, 0);
-        CardStackStateManager::checkUpdate(2, 3, 0, 1);
-    }
 };
 
-int main(int argc, char **argv) {
-    if (argc > 1 && qstrcmp(argv[1], "--invalid-update") == 0)
-        CardStackStateManager::checkUpdate(5, 3, 1, 0);
-    QCoreApplication app(argc, argv);
-    TestCardStackStateManager test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(TestCardStackStateManager)
 #include "tst_cardstackstatemanager.moc"

@@ -6,14 +6,10 @@
 #include "CardView.h"
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "NetworkService.h"
 #include "PhotoScaler.h"
 #include "SwipeCardStack.h"
 #include "SymbolImageProvider.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPainter>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -66,6 +62,18 @@ CardModel model(int photos, int infoItems) {
         m.info.append({i == 0 ? InfoType::Distance : InfoType::Education, QString::number(i)});
     return m;
 }
+// An item of a QML engine that draws symbols, as the screens' views are.
+struct EngineHost {
+    QQmlEngine engine;
+    std::unique_ptr<QQuickItem> host;
+    EngineHost() {
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        QQmlComponent root(&engine);
+        root.setData("import QtQuick\nItem { width: 300; height: 500 }", QUrl());
+        host.reset(qobject_cast<QQuickItem *>(root.create()));
+    }
+};
 } // namespace
 
 class TestCardView : public QObject {
@@ -330,19 +338,15 @@ private Q_SLOTS:
 
     // The card behind is out of the scene only while the top card at rest covers it.
     void cardBehindIsHiddenOnlyWhileCovered() {
-        QQmlEngine engine;
-        engine.addImportPath(QStringLiteral("qrc:/"));
-        engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-        QQmlComponent root(&engine);
-        root.setData("import QtQuick\nItem { width: 300; height: 500 }", QUrl());
-        std::unique_ptr<QQuickItem> host(qobject_cast<QQuickItem *>(root.create()));
+        EngineHost engine;
+        QQuickItem *host = engine.host.get();
         QQuickWindow window;
         window.resize(300, 500);
         host->setParentItem(window.contentItem());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         CardStackDemoVC demo(CardStackDemoVC::sampleModels(3));
-        auto *stack = new SwipeCardStack(host.get());
+        auto *stack = new SwipeCardStack(host);
         stack->setSize({300, 500});
         demo.attachStack(stack);
         SwipeCard *top = stack->topCard();
@@ -371,55 +375,11 @@ private Q_SLOTS:
         QTRY_VERIFY(!stack->visibleCards()[1].card->isVisible());
     }
 
-    // The developer screen shows the service's people with their downloaded photos and keeps
-    // the drawn portraits when the service fails.
-    void developerScreenTakesPeopleFromTheService() {
-        FakeService service;
-        QVERIFY(service.start());
-        NetworkService::shared().setBaseUrl(service.baseUrl());
-        NetworkService::shared().setPaseto(QStringLiteral("v4.local.test"));
-        service.respond("fetchProfiles", 500, "{}");
-        CardStackDemoVC failed(CardStackDemoVC::sampleModels(2));
-        QSignalSpy failedAnswer(&failed, &CardStackDemoVC::serviceAnswered);
-        failed.loadViewIfNeeded();
-        QVERIFY(failedAnswer.wait(5000));
-        QVERIFY(failed.status().startsWith(QStringLiteral("Сервис не ответил")));
-        QCOMPARE(failed.numberOfCards(nullptr), 2);
-
-        const QJsonObject person{{"userID", "USER-1"},
-                                 {"name", QStringLiteral("Ольга")},
-                                 {"age", 30},
-                                 {"bio", ""},
-                                 {"distance", 4},
-                                 {"job", ""},
-                                 {"edu", ""},
-                                 {"city", ""},
-                                 {"hasCheckmark", false},
-                                 {"photoURLs", QJsonArray{service.baseUrl() + "p.png"}}};
-        service.respond("fetchProfiles", 200, QJsonDocument(QJsonArray{person}).toJson());
-        service.respond("p.png", 200, Fixtures::png({40, 60}, Qt::green));
-        CardStackDemoVC demo(CardStackDemoVC::sampleModels(2));
-        QSignalSpy answer(&demo, &CardStackDemoVC::serviceAnswered);
-        demo.loadViewIfNeeded();
-        QVERIFY(answer.wait(5000));
-        QCOMPARE(demo.status(), QStringLiteral("Люди из сервиса: 1"));
-        QCOMPARE(demo.numberOfCards(nullptr), 1);
-        std::unique_ptr<SwipeCard> card(demo.cardForIndex(nullptr, 0));
-        auto *view = qobject_cast<CardView *>(card.get());
-        QCOMPARE(view->name(), QStringLiteral("Ольга"));
-        QTRY_COMPARE(view->loadedImages().size(), 1);
-        QCOMPARE(view->currentImage().pixelColor(20, 30), QColor(Qt::green));
-    }
-
     // Under an item of a QML engine the card gets its drawing, which reports where the text
     // block starts.
     void drawnInsideAnEngineWithALongNameCutShort() {
-        QQmlEngine engine;
-        engine.addImportPath(QStringLiteral("qrc:/"));
-        engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-        QQmlComponent root(&engine);
-        root.setData("import QtQuick\nItem { width: 300; height: 500 }", QUrl());
-        std::unique_ptr<QQuickItem> host(qobject_cast<QQuickItem *>(root.create()));
+        EngineHost engine;
+        QQuickItem *host = engine.host.get();
         QVERIFY(host);
         CardModel m = model(2, 1);
         m.hasCheckmark = true;
@@ -427,7 +387,7 @@ private Q_SLOTS:
         auto *card = new CardView(m);
         QVERIFY(!card->contentItem());
         card->setSize({300, 500});
-        card->setParentItem(host.get());
+        card->setParentItem(host);
         QVERIFY(card->contentItem());
         QCOMPARE(card->contentItem()->size(), QSizeF(300, 500));
         QTRY_VERIFY(card->textAreaTop() > 300 && card->textAreaTop() < 480);

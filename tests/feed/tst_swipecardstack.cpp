@@ -262,7 +262,8 @@ private Q_SLOTS:
         QVERIFY(child.waitForFinished(10000));
         QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
         QVERIFY(child.readAll().contains(
-            "after the update (5) must be equal to the number of cards contained in the card "
+            "Invalid update: invalid number of cards. The number of cards contained in the card "
+            "stack after the update (5) must be equal to the number of cards contained in the card "
             "stack before the update (5), plus or minus the number of cards inserted or deleted "
             "(1 inserted, 0 deleted)"));
     }
