@@ -9,6 +9,7 @@
 #include "NavigationContainer.h"
 #include "ScreenFactory.h"
 #include "SecureStore.h"
+#include "StartVC.h"
 #include "TabBar.h"
 #include "Window.h"
 #include "WindowHelper.h"
@@ -96,18 +97,19 @@ void openConversation(ViewController *root, const QVariant &chatID) {
     }
 }
 
-void connect(Window &window, const QVariant &notificationChatID) {
+void connect(Window &window, const QVariant &notificationChatID, const QString &reviewCode) {
     // A deleted or blocked account may be reported by any answer, on the network thread; the
     // pipeline posts this to the main thread before the caller hears of the failure.
     NetworkService::shared().setAccountSwitchHandler([](const QString &screenValue) {
         (void)SecureStore::shared().save(screenValue, QStringLiteral("screen"));
         WindowHelper::showRestore();
     });
-    ViewController *first = initialScreen();
-    window.setRoot(first);
+    window.setRoot(initialScreen());
+    if (auto *start = qobject_cast<StartVC *>(window.root()); start && !reviewCode.isEmpty())
+        start->reviewLogIn(reviewCode);
     if (notificationChatID.isValid())
-        openConversation(first, notificationChatID);
-    checkVersion(first);
+        openConversation(window.root(), notificationChatID);
+    checkVersion(window.root());
 }
 
 } // namespace SceneStart

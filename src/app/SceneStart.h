@@ -9,8 +9,11 @@ class Window;
 // progress, the version check and its overlay, and a conversation opened from a notification.
 namespace SceneStart {
 /// Sets up the window with its first screen, opens the notification's conversation when the
-/// application was started by one, and starts the version check.
-void connect(Window &window, const QVariant &notificationChatID = {});
+/// application was started by one, and starts the version check. A review code given at start
+/// is entered on the sign-in screen before the check, so its answer lands on the screen that
+/// follows instead of on a sign-in screen that is already gone.
+void connect(Window &window, const QVariant &notificationChatID = {},
+             const QString &reviewCode = {});
 /// The first screen for the stored token and progress value; hands the token to the network.
 [[nodiscard]] ViewController *initialScreen();
 /// Sends the version check and presents its answer on the given screen.

@@ -6,7 +6,6 @@
 #include "QmlHost.h"
 #include "SceneStart.h"
 #include "StartUpHeap.h"
-#include "StartVC.h"
 #include "SwipeCardStack.h"
 #include "TabBar.h"
 #include "UserManager.h"
@@ -64,7 +63,7 @@ int main(int argc, char *argv[]) {
     // and the answers travel while the window is built.
     Window window;
     QmlHost host(window, QmlHost::Start::Later);
-    SceneStart::connect(window);
+    SceneStart::connect(window, {}, options.value(reviewCode));
     host.load();
     QQuickWindow *quickWindow = host.quickWindow();
     if (!quickWindow)
@@ -73,8 +72,6 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIntValue("ZIREL_EXIT_AFTER_FIRST_CARDS") == 1)
         new FirstFrameProbe(
             quickWindow, [&window] { return feedShowsCards(window); }, &app);
-    if (auto *start = qobject_cast<StartVC *>(window.root()); start && options.isSet(reviewCode))
-        start->reviewLogIn(options.value(reviewCode));
     auto *geometry = new WindowGeometry(quickWindow);
     geometry->restore();
     quickWindow->show();

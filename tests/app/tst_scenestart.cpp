@@ -1,4 +1,5 @@
 #include "AlertBlockVC.h"
+#include "BuildConfigValues.h"
 #include "ChatsListing.h"
 #include "FakeService.h"
 #include "FileSecretBackend.h"
@@ -135,6 +136,29 @@ private Q_SLOTS:
         QCOMPARE(sent.method, QStringLiteral("POST"));
         QVERIFY(!sent.headers.contains("auth")); // even with a token stored
         QCOMPARE(sent.json(), QJsonObject({{"appVersion", "1.0"}}));
+    }
+
+    // A review code from the command line signs in before anything is drawn; the verdict
+    // lands on the screen the user sees, over the wrong-code alert when the code is wrong.
+    void reviewCodeAtStartSignsInBeforeTheVersionCheck_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("root");
+        QTest::newRow("right code") << QStringLiteral(ZIREL_BUILD_REVIEW_CODE) << "TabBar";
+        QTest::newRow("wrong code") << QStringLiteral("abc") << "StartVC";
+    }
+
+    void reviewCodeAtStartSignsInBeforeTheVersionCheck() {
+        QFETCH(QString, code);
+        QFETCH(QString, root);
+        m_fake.respond(QStringLiteral("checkVersion"), 200,
+                       R"({"message":"Версия устарела","isLock":true})");
+        Window window;
+        SceneStart::connect(window, {}, code);
+        QCOMPARE(window.root()->typeName(), root);
+        QTRY_VERIFY(qobject_cast<AlertBlockVC *>(window.frontScreen()));
+        QCOMPARE(window.root()->presentedViewController()->typeName(),
+                 root == u"StartVC" ? QStringLiteral("AccountAlertVC")
+                                    : QStringLiteral("AlertBlockVC"));
     }
 
     void failedVersionCheckIsOnlyLogged() {
