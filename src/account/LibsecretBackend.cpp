@@ -35,16 +35,15 @@ struct ObjectDeleter {
     void operator()(gpointer object) const { SecretLibrary::shared()->objectUnref(object); }
 };
 
-// Where GIO looks for the session bus: the address in the environment, the bus socket in the
-// user's runtime directory, or one started for the X display. Without any of them no Secret
-// Service can answer, and libsecret is not even opened.
+// A desktop session names its bus in the environment or keeps it in the user's runtime
+// directory. Without either no Secret Service can answer, and libsecret is not even opened:
+// GIO would otherwise start a bus of its own for the X display, which holds the window back for
+// seconds and, being new, carries no unlocked keyring anyway.
 bool sessionBusMayAnswer() {
     if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         return true;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
 }
 
 QString messageOf(const GError *error) {
@@ -58,8 +57,8 @@ LibsecretBackend::LibsecretBackend(QString service)
 
 QString LibsecretBackend::probe() const {
     if (!sessionBusMayAnswer())
-        return QStringLiteral("no session bus: DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR/bus "
-                              "and DISPLAY are all missing");
+        return QStringLiteral("no session bus: neither DBUS_SESSION_BUS_ADDRESS nor "
+                              "XDG_RUNTIME_DIR/bus is there");
     QString problem;
     const SecretLibrary *secret = SecretLibrary::shared(&problem);
     if (!secret)
