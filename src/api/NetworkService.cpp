@@ -49,18 +49,7 @@ QString describeResponse(const QNetworkReply &reply, int status) {
 NetworkService::NetworkService(QObject *parent)
     : QObject(parent)
     , m_baseUrl(initialBaseUrl())
-    , m_timeoutMs(defaultTimeout.count())
-    , m_worker(new QObject) {
-    m_thread.setObjectName(QStringLiteral("NetworkService"));
-    m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start();
-}
-
-NetworkService::~NetworkService() {
-    m_thread.quit();
-    m_thread.wait();
-}
+    , m_timeoutMs(defaultTimeout.count()) {}
 
 NetworkService &NetworkService::shared() {
     static NetworkService instance;
@@ -97,9 +86,9 @@ void NetworkService::setAccountSwitchHandler(std::function<void(const QString &)
 }
 
 QNetworkAccessManager *NetworkService::manager() {
-    Q_ASSERT(QThread::currentThread() == &m_thread);
+    Q_ASSERT(m_thread.isCurrent());
     if (!m_manager)
-        m_manager = new QNetworkAccessManager(m_worker);
+        m_manager = new QNetworkAccessManager(m_thread.context());
     return m_manager;
 }
 
@@ -122,9 +111,9 @@ void NetworkService::send(const QString &path, const QString &method,
         body ? QJsonDocument(*body).toJson(QJsonDocument::Compact) : QByteArray();
     const QByteArray verb = method.toLatin1();
 
-    QMetaObject::invokeMethod(m_worker, [this, request, verb, data, onReply = std::move(onReply)] {
+    m_thread.post([this, request, verb, data, onReply = std::move(onReply)] {
         QNetworkReply *reply = manager()->sendCustomRequest(request, verb, data);
-        connect(reply, &QNetworkReply::finished, m_worker, [reply, onReply] {
+        connect(reply, &QNetworkReply::finished, m_thread.context(), [reply, onReply] {
             reply->deleteLater();
             onReply(readReply(*reply));
         });

@@ -3,12 +3,12 @@
 #include "Decoder.h"
 #include "EmptyResponse.h"
 #include "Result.h"
+#include "WorkerThread.h"
 
 #include <QByteArray>
 #include <QJsonObject>
 #include <QMutex>
 #include <QObject>
-#include <QThread>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -29,7 +29,6 @@ public:
     // The base address starts as the build's ZIREL_BUILD_BASE_URL, or the environment's
     // ZIREL_BASE_URL when that is https or plain http to a loopback host.
     explicit NetworkService(QObject *parent = nullptr);
-    ~NetworkService() override;
 
     static NetworkService &shared();
 
@@ -107,7 +106,6 @@ private:
     std::optional<QString> m_paseto;
     std::function<void(const QString &)> m_accountSwitchHandler;
     std::atomic<qint64> m_timeoutMs;
-    QThread m_thread;
-    QObject *m_worker;
+    WorkerThread m_thread{QStringLiteral("NetworkService")};
     QNetworkAccessManager *m_manager = nullptr; // created and used on the worker thread only
 };

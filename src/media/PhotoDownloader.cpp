@@ -5,19 +5,9 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
-PhotoDownloader::PhotoDownloader()
-    : m_worker(new QObject) {
-    m_thread.setObjectName(QStringLiteral("PhotoDownloader"));
-    m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start();
+PhotoDownloader::PhotoDownloader() {
     // Photos are decoded here too.
-    QMetaObject::invokeMethod(m_worker, &BackgroundPriority::lowerThisThread);
-}
-
-PhotoDownloader::~PhotoDownloader() {
-    m_thread.quit();
-    m_thread.wait();
+    m_thread.post(&BackgroundPriority::lowerThisThread);
 }
 
 PhotoDownloader &PhotoDownloader::shared() {
@@ -26,13 +16,13 @@ PhotoDownloader &PhotoDownloader::shared() {
 }
 
 void PhotoDownloader::get(const QUrl &url, Completion completion) {
-    QMetaObject::invokeMethod(m_worker, [this, url, completion = std::move(completion)] {
+    m_thread.post([this, url, completion = std::move(completion)] {
         if (!m_manager)
-            m_manager = new QNetworkAccessManager(m_worker);
+            m_manager = new QNetworkAccessManager(m_thread.context());
         QNetworkRequest request(url);
         request.setTransferTimeout(60000);
         QNetworkReply *reply = m_manager->get(request);
-        connect(reply, &QNetworkReply::finished, m_worker, [reply, completion] {
+        connect(reply, &QNetworkReply::finished, m_thread.context(), [reply, completion] {
             reply->deleteLater();
             const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
             if (reply->error() != QNetworkReply::NoError || status >= 400)
@@ -44,5 +34,5 @@ void PhotoDownloader::get(const QUrl &url, Completion completion) {
 }
 
 void PhotoDownloader::run(std::function<void()> work) {
-    QMetaObject::invokeMethod(m_worker, std::move(work));
+    m_thread.post(std::move(work));
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "WorkerThread.h"
 #include <QByteArray>
+
 #include <QObject>
-#include <QThread>
 #include <QUrl>
 #include <functional>
 
@@ -17,7 +18,6 @@ public:
     using Completion = std::function<void(const QByteArray &body, const QString &error)>;
 
     PhotoDownloader();
-    ~PhotoDownloader() override;
     static PhotoDownloader &shared();
 
     void get(const QUrl &url, Completion completion);
@@ -25,7 +25,6 @@ public:
     void run(std::function<void()> work);
 
 private:
-    QThread m_thread;
-    QObject *m_worker;
+    WorkerThread m_thread{QStringLiteral("PhotoDownloader")};
     QNetworkAccessManager *m_manager = nullptr; // made and used on the worker thread only
 };

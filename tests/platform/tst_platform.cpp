@@ -2,12 +2,15 @@
 #include "LinuxDeviceAttestation.h"
 #include "LinuxDeviceInfo.h"
 #include "OsVersionRule.h"
+#include "WorkerThread.h"
 
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
+#include <QTimer>
+#include <atomic>
 
 namespace {
 
@@ -116,6 +119,24 @@ private Q_SLOTS:
         const QByteArray repaired = tokenFrom(attestation);
         QCOMPARE(repaired.size(), 48);
         QVERIFY(repaired.left(32) != first.left(32));
+    }
+
+    // Quitting ends the work under way while the application still exists and runs nothing
+    // after it: left to the teardown of the process, work reached unloaded plugins.
+    void quittingStopsAWorkerThreadAfterItsCurrentWork() {
+        std::atomic<int> done = 0;
+        WorkerThread worker(QStringLiteral("worker"));
+        worker.post([&done] {
+            QThread::msleep(300);
+            ++done;
+        });
+        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        QCOMPARE(done.load(), 1);
+        QVERIFY(!worker.context());
+        worker.post([&done] { ++done; });
+        QTest::qWait(100);
+        QCOMPARE(done.load(), 1);
     }
 };
 
