@@ -136,14 +136,16 @@ private Q_SLOTS:
         // What the main thread sees, in order: the switch, then the failure a screen hops over.
         QStringList seen;
         m_service->setAccountSwitchHandler([&seen](const QString &value) {
-            seen.append(QThread::currentThread() == qApp->thread() ? value : u"off main"_qs);
+            seen.append(QThread::currentThread() == QCoreApplication::instance()->thread()
+                            ? value
+                            : u"off main"_qs);
         });
         // Even the unauthorised version check, with a record-shaped body.
         m_fake->respond(QStringLiteral("checkVersion"), status, R"({"message":"","isLock":false})");
         Endpoints::checkVersion(
             {},
             [&seen](const Result<VersionCheckResponse> &result) {
-                QMetaObject::invokeMethod(qApp, [&seen, result] {
+                QMetaObject::invokeMethod(QCoreApplication::instance(), [&seen, result] {
                     seen.append(result.ok() ? u"ok"_qs : result.error().reason);
                 });
             },
@@ -190,7 +192,7 @@ private Q_SLOTS:
         QCOMPARE(slow.count(), 0);
         QVERIFY(slow.wait());
         QVERIFY(slow.result().ok() && fast.result().ok());
-        QVERIFY(fast.thread() != qApp->thread());
+        QVERIFY(fast.thread() != QCoreApplication::instance()->thread());
         QCOMPARE(slow.thread(), fast.thread());
     }
 

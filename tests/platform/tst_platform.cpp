@@ -130,7 +130,7 @@ private Q_SLOTS:
             QThread::msleep(300);
             ++done;
         });
-        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        QTimer::singleShot(50, QCoreApplication::instance(), &QCoreApplication::quit);
         QCoreApplication::exec();
         QCOMPARE(done.load(), 1);
         QVERIFY(!worker.context());
