@@ -1,8 +1,8 @@
 #pragma once
 
 #include "WorkerThread.h"
-#include <QByteArray>
 
+#include <QByteArray>
 #include <QObject>
 #include <QUrl>
 #include <functional>
