@@ -15,4 +15,5 @@ void ChoiceAlertVC::actionTapped() {
 
 void ChoiceAlertVC::cancelTapped() {
     dismiss(true);
+    Q_EMIT declined();
 }

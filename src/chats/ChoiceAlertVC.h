@@ -32,6 +32,8 @@ public:
 Q_SIGNALS:
     /// The action was chosen; emitted after the alert closed.
     void accepted();
+    /// The cancel action was chosen, or Escape pressed; emitted after the alert closed.
+    void declined();
 
 private:
     QString m_heading;

@@ -58,11 +58,14 @@ std::unique_ptr<DesktopLocationService> DesktopLocationService::makeDefault() {
         DiagnosticLog::line(error);
     return std::make_unique<DesktopLocationService>(
         std::make_unique<QSettings>(), std::move(override),
-        !QGeoPositionInfoSource::availableSources().isEmpty(),
-        PermissionPrompt::alert(QStringLiteral("Геопозиция"),
-                                QStringLiteral("Разрешить Zirel использовать твоё местоположение, "
-                                               "чтобы показывать людей рядом?")),
+        !QGeoPositionInfoSource::availableSources().isEmpty(), question(),
         QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));
+}
+
+PermissionPrompt::Ask DesktopLocationService::question() {
+    return PermissionPrompt::alert(QStringLiteral("Геопозиция"),
+                                   QStringLiteral("Разрешить Zirel использовать твоё "
+                                                  "местоположение, чтобы показывать людей рядом?"));
 }
 
 LocationAuthorization DesktopLocationService::authorizationStatus() const {

@@ -38,6 +38,8 @@ public:
     /// The service over the application's user defaults, the environment and the machine.
     /// `settingsProgram` is the desktop's settings application, when it has a location page.
     [[nodiscard]] static std::unique_ptr<DesktopLocationService> makeDefault();
+    /// The client's question for the location, over the window.
+    [[nodiscard]] static PermissionPrompt::Ask question();
 
     [[nodiscard]] LocationAuthorization authorizationStatus() const override;
     void requestWhenInUseAuthorization() override;

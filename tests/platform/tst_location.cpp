@@ -1,5 +1,7 @@
+#include "ChoiceAlertVC.h"
 #include "DesktopLocationService.h"
 #include "DesktopNotificationPermission.h"
+#include "Window.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -87,6 +89,46 @@ private Q_SLOTS:
         QTRY_COMPARE(fixes.size(), 1);
         QCOMPARE(fixes[0][0].value<QList<QGeoCoordinate>>(),
                  QList<QGeoCoordinate>{QGeoCoordinate(59.9, 30.3)});
+    }
+
+    // The question waits for a screen to stand on. A screen replaced under it (signing in swaps
+    // the window's whole tree) or quitting is no answer: only the buttons and Escape answer.
+    void theQuestionStaysOpenUntilTheUserAnswers() {
+        QVERIFY(!PermissionPrompt::alert({}, {})([](bool) {})); // no window: nobody to ask
+        auto window = std::make_unique<Window>();
+        const auto shownOn = [](ViewController *screen) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+            return qobject_cast<ChoiceAlertVC *>(screen->presentedViewController());
+        };
+        const PermissionPrompt::Ask ask =
+            PermissionPrompt::alert(QStringLiteral("Геопозиция"), QStringLiteral("Можно?"));
+        QList<bool> answers;
+        QVERIFY(ask([&](bool allowed) { answers << allowed; }));
+        QCoreApplication::processEvents();
+        auto *start = new ViewController(QStringLiteral("Start"));
+        window->setRoot(start);
+        QVERIFY(shownOn(start));
+        QCOMPARE(shownOn(start)->heading(), QStringLiteral("Геопозиция"));
+        auto *feed = new ViewController(QStringLiteral("Feed"));
+        window->setRoot(feed);
+        ChoiceAlertVC *again = shownOn(feed);
+        QVERIFY(again);
+        QVERIFY(answers.isEmpty());
+        window->escapePressed();
+        QCOMPARE(answers, QList<bool>{false});
+        QVERIFY(!shownOn(feed));
+
+        QVERIFY(ask([&](bool allowed) { answers << allowed; }));
+        shownOn(feed)->actionTapped();
+        QCOMPARE(answers, QList<bool>({false, true}));
+        QVERIFY(!shownOn(feed));
+
+        QVERIFY(ask([&](bool allowed) { answers << allowed; }));
+        QVERIFY(shownOn(feed));
+        window.reset();
+        QCoreApplication::processEvents();
+        QCOMPARE(answers, QList<bool>({false, true}));
     }
 
     void anNmeaLogIsReplayedAndAMissingOneFails() {

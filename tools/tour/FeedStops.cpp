@@ -113,19 +113,26 @@ TourService &service() {
     return instance;
 }
 
-// The tab bar on the feed for a user in the given situation; the location is already allowed
-// and fixed, nobody is asked about notifications.
+// The tab bar on the feed for a user in the given situation; the location is fixed and, unless
+// the feed is to ask for it, already allowed. Nobody is asked about notifications.
 ViewController *feed(bool located, bool active, int profileCount,
-                     TourService::Hold hold = TourService::Hold::Nothing) {
+                     TourService::Hold hold = TourService::Hold::Nothing,
+                     bool asksForLocation = false) {
     static QTemporaryDir defaults;
     auto settings = std::make_unique<QSettings>(defaults.filePath(QStringLiteral("tour.ini")),
                                                 QSettings::IniFormat);
-    settings->setValue(DesktopLocationService::allowedKey(), true);
+    if (asksForLocation)
+        settings->remove(DesktopLocationService::allowedKey());
+    else
+        settings->setValue(DesktopLocationService::allowedKey(), true);
     settings->setValue(QStringLiteral("notificationsAllowed"), false);
     PositionOverride position;
     position.fixed = QGeoCoordinate(55.7558, 37.6173);
+    PermissionPrompt::Ask question = [](auto) { return false; };
+    if (asksForLocation)
+        question = DesktopLocationService::question();
     AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
-        std::move(settings), position, true, [](auto) { return false; }));
+        std::move(settings), position, true, std::move(question)));
     AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
         std::make_unique<QSettings>(defaults.filePath(QStringLiteral("tour.ini")),
                                     QSettings::IniFormat),
@@ -156,6 +163,8 @@ QList<TourStop> feedStops() {
          [] { return feed(true, true, 3, TourService::Hold::Profiles); }},
         {QStringLiteral("feed-photos-loading"),
          [] { return feed(true, true, 3, TourService::Hold::CardPhotos); }},
+        {QStringLiteral("feed-location-question"),
+         [] { return feed(true, true, 3, TourService::Hold::Nothing, true); }},
         {QStringLiteral("feed-note"),
          [] {
              ViewController *tabs = feed(true, true, 3);
