@@ -62,6 +62,10 @@ void UserManager::save(const User &user) {
     m_writer.write(key, QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
 }
 
+std::unique_ptr<QSettings> UserManager::openDefaults() const {
+    return std::make_unique<QSettings>(m_defaults->fileName(), m_defaults->format());
+}
+
 void UserManager::flush() {
     m_writer.flush();
 }

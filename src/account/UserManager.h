@@ -29,6 +29,8 @@ public:
     void save(const User &user);
     /// Returns once every saved record is in the file.
     void flush();
+    /// Another handle on the settings file the record is kept in, for the user's other values.
+    [[nodiscard]] std::unique_ptr<QSettings> openDefaults() const;
 
     /// The completion of the "user" call: replaces and saves the record, announces
     /// "didUpdateUser" and makes sure the user's photos are in the image cache.

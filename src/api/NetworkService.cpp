@@ -145,7 +145,7 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
     Triage result;
     DiagnosticLog::line(QStringLiteral("response: ") + reply.description);
     if (reply.transportError) {
-        result.failure = APIError::client(*reply.transportError);
+        result.failure = APIError::noAnswer(*reply.transportError);
         return result;
     }
     if (!reply.status) {

@@ -21,6 +21,8 @@ public:
     /// The call succeeded or was made anew by other means: nothing is pending, and the next
     /// failure waits the first delay again.
     void reset();
+    /// An action is due to run again.
+    [[nodiscard]] bool isWaiting() const { return m_timer.isActive(); }
 
 private:
     QTimer m_timer;

@@ -18,6 +18,7 @@
 #include "PulsingHaloLayer.h"
 #include "ScreenFactory.h"
 #include "SwipeCardStack.h"
+#include "SwipeOutbox.h"
 #include "UserManager.h"
 
 namespace {
@@ -41,6 +42,7 @@ MainVC::MainVC(UserManager &users, NetworkService &network, QObject *parent)
     , m_users(users)
     , m_network(network)
     , m_profiles(new MainVCProfiles(users, network, this))
+    , m_outbox(new SwipeOutbox(users.openDefaults(), network, &MainVC::handleSwipeResponse, this))
     , m_retry([this] { onUserUpdated(); }) {}
 
 MainVC::MainVC(QObject *parent)
@@ -183,6 +185,7 @@ void MainVC::onUserUpdated() {
     loadAvatar();
     // Profiles asked for early serve this load at most.
     MainVCPrefetch *early = m_profiles->takePrefetch();
+    m_outbox->resend(m_users.currentUser().userID);
     if (!m_users.currentUser().active) {
         applyState(MainVCState::Hide);
         return;
@@ -205,6 +208,7 @@ void MainVC::userAnswered(bool ok) {
 
 void MainVC::setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest) {
     m_retry.setDelays(first, longest);
+    m_outbox->setRetryDelays(first, longest);
 }
 
 void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {
@@ -282,16 +286,14 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
 void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
     const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
     m_profiles->swipeSent();
-    Endpoints::swipeFromFeed(
-        userID, type, QString(),
-        [to = MainThreadReceiver(this)](Result<SwipeResponse> result) {
-            to.post([result = std::move(result)](MainVC &self) {
-                handleSwipeResponse(result);
-                if (self.m_profiles->swipeAnswered())
-                    self.loadProfiles(true);
-            });
-        },
-        m_network);
+    m_outbox->send({m_users.currentUser().userID, userID, type},
+                   [to = MainThreadReceiver(this)](const Result<SwipeResponse> &result) {
+                       to.deliver([result](MainVC &self) {
+                           handleSwipeResponse(result);
+                           if (self.m_profiles->swipeAnswered())
+                               self.loadProfiles(true);
+                       });
+                   });
 }
 
 void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {

@@ -24,6 +24,7 @@ class NetworkService;
 class NoteMessageVC;
 class PulsingHaloLayer;
 class SwipeCardStack;
+class SwipeOutbox;
 class UserManager;
 
 // The discovery tab: a message screen (location off, profile hidden), the searching halo around
@@ -162,6 +163,7 @@ private:
     QPointer<NoteMessageVC> m_pendingNote;
     MainVCPermissions *m_permissions = nullptr;
     MainVCProfiles *m_profiles = nullptr;
+    SwipeOutbox *m_outbox = nullptr;
     // A failed load leaves "nobody found"; the feed asks again on its own, so it recovers when
     // the network does.
     RetrySchedule m_retry;

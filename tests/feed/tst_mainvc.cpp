@@ -313,6 +313,17 @@ private Q_SLOTS:
         screen->rightPressed();
         QTRY_VERIFY(out.text().contains(u"Received response: surprise - hi\n"));
         QCOMPARE(posted.names().size(), 2);
+
+        // A like that got no answer goes again by itself; its match is told when it lands.
+        QVERIFY(settled(*screen));
+        screen->setRetryDelays(std::chrono::milliseconds(200), std::chrono::milliseconds(200));
+        m_fake->dropConnection(QStringLiteral("swipes"));
+        screen->rightPressed();
+        QTRY_VERIFY(m_fake->requestsTo(QStringLiteral("swipes")).size() > 2);
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("matchCreated"));
+        QTRY_COMPARE(posted.names().size(), 4);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("swipes")).last().json()["toUserID"].toString(),
+                 QStringLiteral("USER-2"));
     }
 
     void onlyTheFirstLocationFixIsSent() {

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "RequestBodies.h"
+#include "Result.h"
+#include "RetrySchedule.h"
+#include "SettingsWriter.h"
+#include "SwipeResponse.h"
+
+#include <QList>
+#include <QObject>
+#include <QSettings>
+#include <functional>
+#include <memory>
+
+class NetworkService;
+
+// The feed's likes and passes on their way to the service. One that got no answer (no
+// connection, a time-out) is kept, in the user defaults under "pendingSwipes" too so quitting
+// does not lose it, and sent again, waiting longer after each failure, until the service
+// answers. The service keeps one swipe per pair of people, so a swipe sent twice does no harm.
+class SwipeOutbox : public QObject {
+    Q_OBJECT
+public:
+    struct Swipe {
+        QString owner; // who swiped: only their session may send it
+        QString toUserID;
+        SwipeType type = SwipeType::left;
+        friend bool operator==(const Swipe &, const Swipe &) = default;
+    };
+    using Answer = std::function<void(const Result<SwipeResponse> &)>;
+
+    /// Picks up the swipes kept by an earlier run. `resent` hears the answer to every swipe
+    /// sent again, failures included.
+    SwipeOutbox(std::unique_ptr<QSettings> defaults, NetworkService &network, Answer resent,
+                QObject *parent = nullptr);
+
+    [[nodiscard]] static QString key() { return QStringLiteral("pendingSwipes"); }
+
+    /// Sends a swipe; `answered` hears the first answer, on the main thread.
+    void send(const Swipe &swipe, Answer answered);
+    /// Sends the kept swipes of `owner` again now, those not already on their way.
+    void resend(const QString &owner);
+    [[nodiscard]] const QList<Swipe> &kept() const { return m_kept; }
+    void setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest);
+
+private:
+    void keep(const Swipe &swipe);
+    void resentAnswered(const Swipe &swipe, const Result<SwipeResponse> &result);
+    void load();
+    void store();
+
+    std::unique_ptr<QSettings> m_defaults;
+    SettingsWriter m_writer;
+    NetworkService &m_network;
+    Answer m_resent;
+    QList<Swipe> m_kept;
+    QList<Swipe> m_onTheirWay;
+    QString m_owner;
+    RetrySchedule m_retry;
+};
