@@ -156,6 +156,8 @@ ViewController *feed(bool located, bool active, int profileCount,
 QList<TourStop> feedStops() {
     return {
         {QStringLiteral("feed-cards"), [] { return feed(true, true, 3); }},
+        {QStringLiteral("feed-location-question"),
+         [] { return feed(true, true, 3, TourService::Hold::Nothing, true); }},
         {QStringLiteral("feed-nogeo"), [] { return feed(false, true, 3); }},
         {QStringLiteral("feed-hide"), [] { return feed(true, false, 3); }},
         {QStringLiteral("feed-nocards"), [] { return feed(true, true, 0); }},
@@ -163,8 +165,6 @@ QList<TourStop> feedStops() {
          [] { return feed(true, true, 3, TourService::Hold::Profiles); }},
         {QStringLiteral("feed-photos-loading"),
          [] { return feed(true, true, 3, TourService::Hold::CardPhotos); }},
-        {QStringLiteral("feed-location-question"),
-         [] { return feed(true, true, 3, TourService::Hold::Nothing, true); }},
         {QStringLiteral("feed-note"),
          [] {
              ViewController *tabs = feed(true, true, 3);
