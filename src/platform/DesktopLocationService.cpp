@@ -84,8 +84,13 @@ void DesktopLocationService::requestWhenInUseAuthorization() {
 }
 
 void DesktopLocationService::openSettings() {
-    // GNOME's settings have a location page; other desktops leave it to the client.
-    if (m_settingsProgram.isEmpty() ||
+    // The client's own answer changes only through its own question. GNOME's location page
+    // switches the desktop's position source, which is what is missing once the client is
+    // allowed (or when there is none); other desktops have no such page.
+    const LocationAuthorization status = authorizationStatus();
+    const bool ownAnswerMissing =
+        status == LocationAuthorization::NotDetermined || status == LocationAuthorization::Denied;
+    if (ownAnswerMissing || m_settingsProgram.isEmpty() ||
         !QProcess::startDetached(m_settingsProgram, {QStringLiteral("location")}))
         ask();
 }

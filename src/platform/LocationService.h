@@ -26,8 +26,8 @@ public:
     virtual void requestWhenInUseAuthorization() = 0;
     /// One position, reported once through locationsUpdated or failed.
     virtual void requestLocation() = 0;
-    /// Opens the desktop's location settings, or where the desktop has none the client's own
-    /// question again, whatever was answered before.
+    /// Asks the client's own question again, whatever was answered before; once it is allowed,
+    /// opens the desktop's location settings instead, where the desktop has them.
     virtual void openSettings() = 0;
 
     [[nodiscard]] static bool isAuthorized(LocationAuthorization status) {

@@ -74,6 +74,27 @@ private Q_SLOTS:
         QVERIFY(service({}, true)->authorizationStatus() == Status::AuthorizedWhenInUse);
     }
 
+    // The desktop's page cannot change the client's own answer, so a refusal is asked again;
+    // once allowed, the page is what can still be missing.
+    void theDesktopPageOpensOnlyOnceTheClientIsAllowed() {
+        const QString program = m_dir.filePath(QStringLiteral("settings.sh"));
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\ntouch \"$0.$1\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+        DesktopLocationService location(defaults(), {}, true, prompt(), program);
+        location.openSettings();
+        QCOMPARE(m_asked, 1);
+        m_pendingAnswer(false);
+        location.openSettings();
+        QCOMPARE(m_asked, 2);
+        m_pendingAnswer(true);
+        location.openSettings();
+        QTRY_VERIFY(QFile::exists(program + QStringLiteral(".location")));
+        QCOMPARE(m_asked, 2);
+    }
+
     void positionsComeFromTheOverrideOnlyWhenAllowed() {
         PositionOverride fixed;
         fixed.fixed = QGeoCoordinate(59.9, 30.3);
