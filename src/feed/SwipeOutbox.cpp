@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace {
 bool unanswered(const Result<SwipeResponse> &result) {
@@ -36,17 +37,21 @@ void SwipeOutbox::setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Dela
     m_retry.setDelays(first, longest);
 }
 
-void SwipeOutbox::send(const Swipe &swipe, Answer answered) {
+void SwipeOutbox::transmit(const Swipe &swipe, Step then) {
     Endpoints::swipeFromFeed(
         swipe.toUserID, swipe.type, QString(),
-        [to = MainThreadReceiver(this), swipe, answered](Result<SwipeResponse> result) {
-            to.post([swipe, answered, result = std::move(result)](SwipeOutbox &self) {
-                if (unanswered(result))
-                    self.keep(swipe);
-                answered(result);
-            });
+        [to = MainThreadReceiver(this), then = std::move(then)](Result<SwipeResponse> result) {
+            to.post([then, result = std::move(result)](SwipeOutbox &self) { then(self, result); });
         },
         m_network);
+}
+
+void SwipeOutbox::send(const Swipe &swipe, Answer answered) {
+    transmit(swipe, [swipe, answered](SwipeOutbox &self, const Result<SwipeResponse> &result) {
+        if (unanswered(result))
+            self.keep(swipe);
+        answered(result);
+    });
 }
 
 void SwipeOutbox::keep(const Swipe &swipe) {
@@ -66,14 +71,9 @@ void SwipeOutbox::resend(const QString &owner) {
         if (swipe.owner != owner || m_onTheirWay.contains(swipe))
             continue;
         m_onTheirWay.append(swipe);
-        Endpoints::swipeFromFeed(
-            swipe.toUserID, swipe.type, QString(),
-            [to = MainThreadReceiver(this), swipe](Result<SwipeResponse> result) {
-                to.post([swipe, result = std::move(result)](SwipeOutbox &self) {
-                    self.resentAnswered(swipe, result);
-                });
-            },
-            m_network);
+        transmit(swipe, [swipe](SwipeOutbox &self, const Result<SwipeResponse> &result) {
+            self.resentAnswered(swipe, result);
+        });
     }
 }
 

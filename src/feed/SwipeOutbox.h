@@ -44,6 +44,9 @@ public:
     void setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest);
 
 private:
+    using Step = std::function<void(SwipeOutbox &, const Result<SwipeResponse> &)>;
+    /// One call to the service; `then` runs on the main thread while the outbox lives.
+    void transmit(const Swipe &swipe, Step then);
     void keep(const Swipe &swipe);
     void resentAnswered(const Swipe &swipe, const Result<SwipeResponse> &result);
     void load();
