@@ -1,8 +1,8 @@
 #include "LibsecretBackend.h"
 
 #include "SecretLibrary.h"
+#include "SessionBus.h"
 
-#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -35,17 +35,6 @@ struct ObjectDeleter {
     void operator()(gpointer object) const { SecretLibrary::shared()->objectUnref(object); }
 };
 
-// A desktop session names its bus in the environment or keeps it in the user's runtime
-// directory. Without either no Secret Service can answer, and libsecret is not even opened:
-// GIO would otherwise start a bus of its own for the X display, which holds the window back for
-// seconds and, being new, carries no unlocked keyring anyway.
-bool sessionBusMayAnswer() {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
-}
-
 QString messageOf(const GError *error) {
     return error ? QString::fromUtf8(error->message) : QStringLiteral("unknown error");
 }
@@ -56,7 +45,8 @@ LibsecretBackend::LibsecretBackend(QString service)
     : m_service(service.toUtf8()) {}
 
 QString LibsecretBackend::probe() const {
-    if (!sessionBusMayAnswer())
+    // Without a session bus no Secret Service can answer, and libsecret is not even opened.
+    if (!SessionBus::mayAnswer())
         return QStringLiteral("no session bus: neither DBUS_SESSION_BUS_ADDRESS nor "
                               "XDG_RUNTIME_DIR/bus is there");
     QString problem;

@@ -5,6 +5,7 @@
 #include "MainVC.h"
 #include "QmlHost.h"
 #include "SceneStart.h"
+#include "SessionBus.h"
 #include "StartUpHeap.h"
 #include "SwipeCardStack.h"
 #include "TabBar.h"
@@ -34,6 +35,7 @@ bool feedShowsCards(const Window &window) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    SessionBus::neverAutolaunch();
     AllocatorSettings::returnLargeBlocksOnFree();
     StartUpHeap::begin();
     QGuiApplication app(argc, argv);

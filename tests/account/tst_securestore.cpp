@@ -1,6 +1,7 @@
 #include "FileSecretBackend.h"
 #include "LibsecretBackend.h"
 #include "SecureStore.h"
+#include "SessionBus.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -101,8 +102,9 @@ private Q_SLOTS:
     }
 
     // Runs before any case that reaches a keyring: libsecret stays loaded once opened. An X
-    // display alone is no bus: asking would start one for it and hold the start up.
-    void withoutAnySessionBusTheKeyringLibraryStaysClosed() {
+    // display alone is no bus: asking would start one for it and hold the start up. The client
+    // says so to the D-Bus libraries, which must then not take the address for a bus either.
+    void withoutAnySessionBusNoneIsStartedAndTheKeyringLibraryStaysClosed() {
         QVERIFY(!libsecretLoaded());
         QTemporaryDir dir;
         const QString path = dir.filePath("store.json");
@@ -112,12 +114,22 @@ private Q_SLOTS:
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
         qputenv("DISPLAY", ":0");
         qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8()); // holds no bus socket
+        SessionBus::neverAutolaunch();
+        const QByteArray told = qgetenv("DBUS_SESSION_BUS_ADDRESS");
         const QString chosen = SecureStore::chooseBackend("zirel.test", path)->description();
+        // A bus in the runtime directory is left to the libraries to find.
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        QFile socket(dir.filePath("bus"));
+        QVERIFY(socket.open(QIODevice::WriteOnly));
+        SessionBus::neverAutolaunch();
+        const bool leftAlone = !qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS");
         restore("DBUS_SESSION_BUS_ADDRESS", bus);
         restore("DISPLAY", display);
         restore("XDG_RUNTIME_DIR", runtime);
+        QCOMPARE(told, QByteArray("disabled:"));
         QCOMPARE(chosen, path);
         QVERIFY(!libsecretLoaded());
+        QVERIFY(leftAlone);
     }
 
     void fallsBackToFileWhenNoSessionBusAnswers() {

@@ -1,0 +1,23 @@
+#include "SessionBus.h"
+
+#include <QFileInfo>
+#include <QString>
+
+namespace {
+// An address no D-Bus library connects to: GLib reads it as "no bus", libdbus as a transport
+// it does not know. Either fails at once.
+constexpr char noBus[] = "disabled:";
+} // namespace
+
+bool SessionBus::mayAnswer() {
+    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (!address.isEmpty())
+        return address != noBus;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
+
+void SessionBus::neverAutolaunch() {
+    if (!mayAnswer())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", noBus);
+}
