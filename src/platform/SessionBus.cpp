@@ -4,8 +4,8 @@
 #include <QString>
 
 namespace {
-// An address no D-Bus library connects to: GLib reads it as "no bus", libdbus as a transport
-// it does not know. Either fails at once.
+// An address no D-Bus library connects to: both GLib and libdbus refuse its transport at once,
+// with no attempt to start a bus.
 constexpr char noBus[] = "disabled:";
 } // namespace
 
