@@ -1,9 +1,12 @@
 #include "SymbolIcons.h"
 
+#include "SymbolCache.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace SymbolIcons {
 
@@ -45,7 +48,7 @@ QString fileFor(const QString &symbol) {
     return name.isEmpty() ? QString() : QStringLiteral(":/%1.svg").arg(name);
 }
 
-QImage render(const QString &symbol, const QColor &color, bool bold, QSize size) {
+QByteArray source(const QString &symbol, const QColor &color, bool bold) {
     const QString path = fileFor(symbol);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
@@ -58,15 +61,40 @@ QImage render(const QString &symbol, const QColor &color, bool bold, QSize size)
     svg.replace("currentColor", colorName);
     if (bold)
         svg.replace("stroke-width=\"2\"", "stroke-width=\"3\"");
+    return svg;
+}
 
-    QSvgRenderer renderer(svg);
-    if (!renderer.isValid() || size.isEmpty())
+QImage draw(const QByteArray &svg, QSize size, qreal opacity) {
+    // Qt's SVG image reader is a plugin, so the vector renderer is loaded only when a symbol
+    // is actually drawn rather than at every start.
+    QBuffer buffer;
+    buffer.setData(svg);
+    QImageReader reader(&buffer, "svg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setScaledSize(size);
+    QImage image = reader.read();
+    if (image.isNull() || image.size() != size)
         return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setOpacity(color.alphaF());
-    renderer.render(&painter);
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (opacity >= 1.0)
+        return image;
+    QImage faded(size, QImage::Format_ARGB32_Premultiplied);
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(opacity);
+    painter.drawImage(0, 0, image);
+    return faded;
+}
+
+QImage render(const QString &symbol, const QColor &color, bool bold, QSize size) {
+    const QByteArray svg = source(symbol, color, bold);
+    if (svg.isEmpty() || size.isEmpty())
+        return {};
+    SymbolCache &cache = SymbolCache::shared();
+    if (std::optional<QImage> stored = cache.find(svg, size, color.alphaF()))
+        return *stored;
+    const QImage image = draw(svg, size, color.alphaF());
+    cache.store(svg, color.alphaF(), image);
     return image;
 }
 
