@@ -121,7 +121,15 @@ QImage decode(const QByteArray &bytes) {
         return decodeHeif(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
-    QImageReader reader(&buffer);
+    // Naming the usual formats spares the reader from opening every image plugin there is to
+    // ask each whether it knows the bytes; anything else is still recognised that way.
+    QByteArray format;
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        format = "jpeg";
+    else if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        format = "png";
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setAutoTransform(true);
     return reader.read();
 }
