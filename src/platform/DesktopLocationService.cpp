@@ -56,9 +56,12 @@ std::unique_ptr<DesktopLocationService> DesktopLocationService::makeDefault() {
     PositionOverride override = PositionOverride::fromEnvironment(&error);
     if (!error.isEmpty())
         DiagnosticLog::line(error);
+    // With a position given, the machine's sources are never asked, so they are not looked
+    // for: listing them reads every position plugin, on the main thread while the feed loads.
+    const bool systemSource =
+        !override.isEmpty() || !QGeoPositionInfoSource::availableSources().isEmpty();
     return std::make_unique<DesktopLocationService>(
-        std::make_unique<QSettings>(), std::move(override),
-        !QGeoPositionInfoSource::availableSources().isEmpty(), question(),
+        std::make_unique<QSettings>(), std::move(override), systemSource, question(),
         QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));
 }
 
