@@ -3,9 +3,9 @@
 #include "WorkerThread.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QHashFunctions>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -15,19 +15,34 @@ namespace {
 // A file is the pixels as drawn (premultiplied ARGB, row after row) behind a header: a tag,
 // the size and a checksum of the pixels. Reading it needs no decoder, and a file cut short or
 // damaged is told from a good one.
-constexpr qsizetype kHeaderBytes = 16;
+struct Header {
+    char tag[8] = {'Z', 'S', 'Y', 'M', '0', '0', '0', '2'};
+    quint16 width = 0;
+    quint16 height = 0;
+    quint32 reserved = 0;
+    quint64 checksum = 0;
 
-QByteArray header(QSize size, quint16 checksum) {
-    const quint16 fields[] = {quint16(size.width()), quint16(size.height()), checksum, 0};
-    return QByteArray("ZSYM0001") + QByteArray(reinterpret_cast<const char *>(fields), 8);
+    bool operator==(const Header &other) const {
+        return std::memcmp(this, &other, sizeof(Header)) == 0;
+    }
+};
+static_assert(sizeof(Header) == 24);
+
+// The hash's seed is fixed, so a file's name and checksum stay the same from run to run.
+Header headerFor(const QImage &image) {
+    Header header;
+    header.width = quint16(image.width());
+    header.height = quint16(image.height());
+    header.checksum = qHashBits(image.constBits(), size_t(image.sizeInBytes()), 0);
+    return header;
 }
 
 QString fileName(const QByteArray &source, QSize size, qreal opacity) {
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(source);
-    hash.addData(
-        QStringLiteral("|%1x%2|%3").arg(size.width()).arg(size.height()).arg(opacity).toUtf8());
-    return QString::fromLatin1(hash.result().toHex()) + QStringLiteral(".argb");
+    const QByteArray drawing =
+        source +
+        QStringLiteral("|%1x%2|%3").arg(size.width()).arg(size.height()).arg(opacity).toUtf8();
+    return QString::number(qHashBits(drawing.constData(), size_t(drawing.size()), 0), 16) +
+           QStringLiteral(".argb");
 }
 } // namespace
 
@@ -64,17 +79,16 @@ std::optional<QImage> SymbolCache::find(const QByteArray &source, QSize size, qr
     if (!path)
         return std::nullopt;
     QFile file(*path);
-    const qsizetype rowBytes = qsizetype(size.width()) * 4;
-    const qsizetype fileBytes = kHeaderBytes + rowBytes * size.height();
-    if (!file.open(QIODevice::ReadOnly) || file.size() != fileBytes)
-        return std::nullopt;
-    const QByteArray bytes = file.read(fileBytes);
-    const QByteArrayView pixels = QByteArrayView(bytes).sliced(qMin(kHeaderBytes, bytes.size()));
-    if (bytes.size() != fileBytes || bytes.left(kHeaderBytes) != header(size, qChecksum(pixels)))
-        return std::nullopt;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < size.height(); ++y)
-        std::memcpy(image.scanLine(y), pixels.data() + y * rowBytes, size_t(rowBytes));
+    Header stored;
+    const auto readInto = [&file](void *into, qint64 bytes) {
+        return file.read(static_cast<char *>(into), bytes) == bytes;
+    };
+    if (image.isNull() || !file.open(QIODevice::ReadOnly) ||
+        file.size() != qint64(sizeof(Header)) + image.sizeInBytes() ||
+        !readInto(&stored, sizeof(Header)) || !readInto(image.bits(), image.sizeInBytes()) ||
+        !(stored == headerFor(image)))
+        return std::nullopt;
     return image;
 }
 
@@ -112,15 +126,13 @@ void SymbolCache::writePending() {
                 return;
             drawing = m_pending.takeFirst();
         }
-        QByteArray pixels;
-        const QImage &image = drawing.image;
-        for (int y = 0; y < image.height(); ++y)
-            pixels.append(reinterpret_cast<const char *>(image.constScanLine(y)),
-                          qsizetype(image.width()) * 4);
+        const Header header = headerFor(drawing.image);
         QDir().mkpath(*m_directory);
         QSaveFile file(drawing.path);
         if (file.open(QIODevice::WriteOnly) &&
-            file.write(header(image.size(), qChecksum(pixels)) + pixels) > 0)
+            file.write(reinterpret_cast<const char *>(&header), sizeof(Header)) == sizeof(Header) &&
+            file.write(reinterpret_cast<const char *>(drawing.image.constBits()),
+                       drawing.image.sizeInBytes()) == drawing.image.sizeInBytes())
             file.commit();
     }
 }
