@@ -7,9 +7,9 @@
 // a minimal Qt Quick window (bench-startup-window), bare and with one line of text; medians of
 // several alternating starts. The returning user's installation is the one its last start left
 // behind (stored symbols and photos, the window's place), so each such start is the second one
-// in its home; the first is not timed. Then runs the client in this process and notes the resident
-// memory at the first cards and after 100 swipes.
-// Usage: bench-startup [--runs N]   (run under dbus-run-session like the tests)
+// in its home; the first is not timed. The same start without those caches is timed as well. Then
+// runs the client in this process and notes the resident memory at the first cards and after 100
+// swipes. Usage: bench-startup [--runs N]   (run under dbus-run-session like the tests)
 #include "AllocatorSettings.h"
 #include "BuildConfigValues.h"
 #include "ChildStart.h"
@@ -157,13 +157,15 @@ int main(int argc, char *argv[]) {
     }
     QTemporaryDir homes;
     Series returning;
+    Series restored;
     Series reviewCode;
     Series window;
     Series windowWithText;
     const int count = qMax(1, options.value(runs).toInt());
     for (int i = 0; i < count; ++i) {
         const QString home = homes.filePath(QStringLiteral("%1-").arg(i));
-        if (!prepareReturningUser(home + u'r', *record)) {
+        if (!prepareReturningUser(home + u'r', *record) ||
+            !prepareReturningUser(home + u's', *record)) {
             print(QStringLiteral("Cannot prepare a session under ") + homes.path());
             return 1;
         }
@@ -187,11 +189,12 @@ int main(int argc, char *argv[]) {
              {QStringLiteral("--text")},
              childEnvironment(home + u't')},
             {QStringLiteral(ZIREL_CLIENT_BINARY), {}, clientEnvironment(home + u'r')},
+            {QStringLiteral(ZIREL_CLIENT_BINARY), {}, clientEnvironment(home + u's')},
             {QStringLiteral(ZIREL_CLIENT_BINARY),
              {QStringLiteral("--review-code"), QStringLiteral(ZIREL_BUILD_REVIEW_CODE)},
              clientEnvironment(home + u'f')}};
-        Series *series[] = {&window, &windowWithText, &returning, &reviewCode};
-        for (int k = 0; k < 4; ++k) {
+        Series *series[] = {&window, &windowWithText, &returning, &restored, &reviewCode};
+        for (int k = 0; k < 5; ++k) {
             const auto figures = starts[k].run();
             if (!figures) {
                 print(starts[k].error());
@@ -206,12 +209,16 @@ int main(int argc, char *argv[]) {
     print(QStringLiteral("  minimal Qt Quick window:            ") + window.describe());
     print(QStringLiteral("  client, returning user, with cards: ") + returning.describe() +
           QStringLiteral(", ratio %1").arg(Series::median(returning.wallMs) / base, 0, 'f', 2));
+    print(QStringLiteral("  the same, without its caches:       ") + restored.describe() +
+          QStringLiteral(", ratio %1").arg(Series::median(restored.wallMs) / base, 0, 'f', 2));
     print(QStringLiteral("  client, review code, with cards:    ") + reviewCode.describe() +
           QStringLiteral(", ratio %1").arg(Series::median(reviewCode.wallMs) / base, 0, 'f', 2));
     print(QStringLiteral("  (target: ratio below 1.5)"));
     print(QStringLiteral(
-              "  median of the ratios within each round: returning user %1, review code %2")
+              "  median of the ratios within each round: returning user %1 (no caches %2), "
+              "review code %3")
               .arg(returning.medianRatioTo(window), 0, 'f', 2)
+              .arg(restored.medianRatioTo(window), 0, 'f', 2)
               .arg(reviewCode.medianRatioTo(window), 0, 'f', 2));
     const double textBase = Series::median(windowWithText.wallMs);
     print(QStringLiteral("  minimal window, one line of text:   ") + windowWithText.describe());
