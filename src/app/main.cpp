@@ -9,6 +9,7 @@
 #include "StartUpHeap.h"
 #include "SwipeCardStack.h"
 #include "TabBar.h"
+#include "TerminationSignals.h"
 #include "UserManager.h"
 #include "Window.h"
 #include "WindowGeometry.h"
@@ -39,6 +40,7 @@ int main(int argc, char *argv[]) {
     AllocatorSettings::returnLargeBlocksOnFree();
     StartUpHeap::begin();
     QGuiApplication app(argc, argv);
+    TerminationSignals::quitApplicationOnThem();
     QTimer::singleShot(StartUpHeap::kLength, &StartUpHeap::end);
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));

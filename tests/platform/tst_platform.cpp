@@ -2,15 +2,18 @@
 #include "LinuxDeviceAttestation.h"
 #include "LinuxDeviceInfo.h"
 #include "OsVersionRule.h"
+#include "TerminationSignals.h"
 #include "WorkerThread.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimer>
 #include <atomic>
+#include <csignal>
 
 namespace {
 
@@ -137,6 +140,27 @@ private Q_SLOTS:
         worker.post([&done] { ++done; });
         QTest::qWait(100);
         QCOMPARE(done.load(), 1);
+    }
+
+    // A stop from the session or the terminal quits the application the usual way; the
+    // signal's own default comes back, so a second one still ends a quit that hangs.
+    void terminationSignalsQuitTheApplication() {
+        TerminationSignals::quitApplicationOnThem();
+        QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+        for (const int signal : {SIGTERM, SIGINT}) {
+            QTimer::singleShot(20, [signal] { std::raise(signal); });
+            QTimer deadline;
+            deadline.setSingleShot(true);
+            connect(&deadline, &QTimer::timeout, QCoreApplication::instance(),
+                    &QCoreApplication::quit);
+            deadline.start(5000);
+            QCoreApplication::exec();
+            QVERIFY(deadline.isActive());
+            struct sigaction now = {};
+            QCOMPARE(sigaction(signal, nullptr, &now), 0);
+            QVERIFY(now.sa_handler == SIG_DFL);
+        }
+        QCOMPARE(quitting.size(), 2);
     }
 };
 
