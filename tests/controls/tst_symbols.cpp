@@ -38,7 +38,7 @@ private Q_SLOTS:
         const QImage faded = drawn("heart.fill", QColor(0x26, 0xc4, 0x85, 128));
         QVERIFY(qAbs(centre(faded).alpha() - 128) <= 2);
 
-        // Outlined symbols keep an empty middle; bold strokes cover more.
+        // Bold symbols are drawn with heavier strokes.
         const QByteArray thin = SymbolIcons::source(QStringLiteral("xmark"), Qt::red, false);
         const QByteArray bold = SymbolIcons::source(QStringLiteral("xmark"), Qt::red, true);
         const auto covered = [](const QImage &image) {
