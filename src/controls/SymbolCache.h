@@ -14,8 +14,8 @@ class WorkerThread;
 // Drawn symbols kept as files, so a start draws from the disk what an earlier run drew from
 // the icons' sources: the screens ask for a dozen of them before their first frame, and drawing
 // the first one brings in the whole vector renderer. A file is named after what it was drawn
-// from (the tinted source and the size), so a changed icon or tint never meets a stale file,
-// and a damaged file is simply drawn again.
+// from (the tinted source, the size and the opacity), so a changed icon or tint never meets a
+// stale file, and a damaged file is simply drawn again.
 class SymbolCache {
 public:
     /// How long drawings wait to be written: past the start-up they are drawn in, which then
