@@ -7,11 +7,11 @@
 // Every frame of 16 ms or more is listed with the main thread's processor time and, with
 // --collections, whether the QML engine collected garbage in it.
 // Usage: bench-cardstack [CARDS] [--collections]
-#include "ButtonStackView.h"
-#include "CardStackDemoVC.h"
-#include "SwipeCard.h"
-#include "SwipeCardStack.h"
-#include "SymbolImageProvider.h"
+#include "cardstack/SwipeCard.h"
+#include "cardstack/SwipeCardStack.h"
+#include "cardstackdemo/CardStackDemoVC.h"
+#include "controls/SymbolImageProvider.h"
+#include "feed/ButtonStackView.h"
 
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
@@ -33,6 +33,7 @@
 #include <sys/resource.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {
 constexpr QSize kWindow(1000, 800);

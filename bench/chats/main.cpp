@@ -1,15 +1,15 @@
 // Decodes and shows a page of 100 matches and a conversation of 2 000 messages; prints the
 // decode times, the time to the first frame of each screen and the resident memory.
 // Usage: zirel-bench-chats
-#include "ChatCashManager.h"
-#include "ChatDetailsVC.h"
-#include "ChatsVC.h"
-#include "Decoder.h"
 #include "FakeService.h"
-#include "NavigationContainer.h"
-#include "NetworkService.h"
-#include "QmlHost.h"
-#include "Window.h"
+#include "api/Decoder.h"
+#include "api/NetworkService.h"
+#include "chats/ChatCashManager.h"
+#include "chats/ChatDetailsVC.h"
+#include "chats/ChatsVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/QmlHost.h"
+#include "ui/Window.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -84,7 +84,8 @@ double msToNextFrame(QQuickWindow *window, QElapsedTimer &since) {
     const auto connection =
         QObject::connect(window, &QQuickWindow::frameSwapped, [&swapped] { swapped = true; });
     window->requestUpdate();
-    QTest::qWaitFor([&swapped] { return swapped; }, 10000);
+    if (!QTest::qWaitFor([&swapped] { return swapped; }, 10000))
+        std::fputs("no frame came within 10 s\n", stderr);
     QObject::disconnect(connection);
     return double(since.nsecsElapsed()) / 1e6;
 }
@@ -141,7 +142,10 @@ int main(int argc, char *argv[]) {
     auto *list = new ChatsVC(cache, NetworkService::shared());
     auto *nav = new NavigationContainer(list);
     window.setRoot(nav);
-    QTest::qWaitFor([list] { return list->data().size() == 100; }, 10000);
+    if (!QTest::qWaitFor([list] { return list->data().size() == 100; }, 10000)) {
+        std::fputs("the matches list did not fill within 10 s\n", stderr);
+        return 1;
+    }
     const double listReady = double(timer.nsecsElapsed()) / 1e6;
     std::printf("matches list: page shown after %.1f ms, first frame with it after %.1f ms\n",
                 listReady, msToNextFrame(quick, timer));

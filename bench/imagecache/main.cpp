@@ -1,8 +1,8 @@
 // Times the image cache: a memory hit, disk hits that decode a 1200 × 1600 JPEG and HEIC
 // photo, and the trimming of a directory of 500 files.
-#include "ImageCacheManager.h"
-#include "ImageDecoder.h"
-#include "PhotoScaler.h"
+#include "media/ImageCacheManager.h"
+#include "media/ImageDecoder.h"
+#include "media/PhotoScaler.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FirstFrameProbe.h"
+#include "app/FirstFrameProbe.h"
 
 #include <QProcessEnvironment>
 #include <QString>

@@ -1,22 +1,22 @@
 #include "SwipeRun.h"
 
-#include "AppServices.h"
 #include "BuildConfigValues.h"
-#include "ButtonStackView.h"
-#include "CardView.h"
-#include "DesktopLocationService.h"
-#include "DesktopNotificationPermission.h"
-#include "FileSecretBackend.h"
-#include "FirstFrameProbe.h"
-#include "MainVC.h"
-#include "NetworkService.h"
-#include "QmlHost.h"
-#include "SecureStore.h"
-#include "StartUpHeap.h"
-#include "StartVC.h"
-#include "SwipeCardStack.h"
-#include "TabBar.h"
-#include "Window.h"
+#include "account/StartVC.h"
+#include "api/NetworkService.h"
+#include "app/AppScreens.h"
+#include "app/FirstFrameProbe.h"
+#include "app/TabBar.h"
+#include "cardstack/SwipeCardStack.h"
+#include "feed/ButtonStackView.h"
+#include "feed/CardView.h"
+#include "feed/MainVC.h"
+#include "platform/DesktopLocationService.h"
+#include "platform/DesktopNotificationPermission.h"
+#include "platform/FileSecretBackend.h"
+#include "platform/SecureStore.h"
+#include "ui/AppServices.h"
+#include "ui/QmlHost.h"
+#include "ui/Window.h"
 
 #include <QElapsedTimer>
 #include <QQuickWindow>
@@ -71,9 +71,7 @@ bool SwipeRun::swipeOnce(MainVC &feed, bool like) {
 }
 
 std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
-    // As the client's main() does; the swipes begin within the start-up's large pages.
-    StartUpHeap::begin();
-    QTimer::singleShot(StartUpHeap::kLength, &StartUpHeap::end);
+    // As the client's main() does.
     NetworkService::shared().setBaseUrl(m_baseUrl);
     SecureStore::shared().replaceBackend(
         std::make_unique<FileSecretBackend>(m_dir.filePath(QStringLiteral("store.json"))));
@@ -86,6 +84,7 @@ std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
         allowAtOnce()));
 
     Window window;
+    AppScreens::install();
     QmlHost host(window);
     QQuickWindow *quick = host.quickWindow();
     if (!quick) {

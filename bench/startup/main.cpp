@@ -6,24 +6,24 @@
 // (the window flips to the main screen and the permission questions come up), and the same for
 // a minimal Qt Quick window (bench-startup-window), bare and with one line of text; medians of
 // several alternating starts. The returning user's installation is the one its last start left
-// behind (stored symbols and photos, the window's place), so each such start is the second one
+// behind (stored photos, the window's place), so each such start is the second one
 // in its home; the first is not timed. The same start without those caches is timed as well. Then
 // runs the client in this process and notes the resident memory at the first cards and after 100
 // swipes. Usage: bench-startup [--runs N]   (run under dbus-run-session like the tests)
-#include "AllocatorSettings.h"
 #include "BuildConfigValues.h"
 #include "ChildStart.h"
 #include "CompletionSpy.h"
-#include "DesktopLocationService.h"
-#include "DesktopNotifier.h"
-#include "Endpoints.h"
-#include "FileSecretBackend.h"
-#include "FirstFrameProbe.h"
-#include "NetworkService.h"
 #include "ServiceProcess.h"
 #include "StdoutCapture.h"
 #include "SwipeRun.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "api/Endpoints.h"
+#include "api/NetworkService.h"
+#include "app/AllocatorSettings.h"
+#include "app/FirstFrameProbe.h"
+#include "platform/DesktopLocationService.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/FileSecretBackend.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

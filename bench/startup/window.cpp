@@ -2,7 +2,7 @@
 // reports its first frame as the client does, linked with nothing but Qt Quick. With --text the
 // rectangle holds one line of text in the client's font, which brings in the font machinery
 // (fontconfig, the font database, a face) that any window with text pays for.
-#include "FirstFrameProbe.h"
+#include "app/FirstFrameProbe.h"
 
 #include <QGuiApplication>
 #include <QQmlComponent>

@@ -1,4 +1,4 @@
-#include "AccountAlertVC.h"
+#include "account/AccountAlertVC.h"
 
 AccountAlertVC::AccountAlertVC(QString heading, QString message, QList<Action> actions,
                                QObject *parent)

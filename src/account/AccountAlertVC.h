@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
 #include <QList>
 #include <QStringList>
@@ -56,6 +56,18 @@ public:
     Q_INVOKABLE void returnPressed();
     /// Escape picks the cancel action, when there is one.
     Q_INVOKABLE void escapePressed();
+    bool handleKey(KeyCommand command) override {
+        switch (command) {
+        case KeyCommand::Return:
+            returnPressed();
+            return true;
+        case KeyCommand::Escape:
+            escapePressed();
+            return true;
+        default:
+            return false;
+        }
+    }
 
 Q_SIGNALS:
     void fieldTextChanged();

@@ -1,12 +1,12 @@
-#include "DeleteAccountVC.h"
+#include "account/DeleteAccountVC.h"
 
-#include "AccountAlertVC.h"
-#include "AlertErrorVC.h"
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
-#include "NavigationContainer.h"
-#include "SecureStore.h"
-#include "WindowHelper.h"
+#include "account/AccountAlertVC.h"
+#include "api/Endpoints.h"
+#include "platform/SecureStore.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/MainThreadReceiver.h"
+#include "ui/NavigationContainer.h"
+#include "ui/WindowHelper.h"
 
 #include <QPointer>
 

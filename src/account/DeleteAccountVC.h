@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
 // Offers a pause instead of leaving; deleting asks once more, then deactivates the account and
 // sends the user to the restore screen.

@@ -1,12 +1,13 @@
-#include "DeviceEnvelope.h"
+#include "account/DeviceEnvelope.h"
 
 #include "BuildConfigValues.h"
-#include "CryptoLibrary.h"
-#include "DiagnosticLog.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QJsonDocument>
 
 #include <memory>
+#include <openssl/evp.h>
+#include <openssl/rand.h>
 
 namespace {
 
@@ -14,10 +15,10 @@ constexpr int keyLength = 32;
 constexpr int nonceLength = 12;
 constexpr int tagLength = 16;
 
-using CipherPtr = std::unique_ptr<EVP_CIPHER_CTX, decltype(CryptoLibrary::contextFree)>;
+using CipherPtr = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
 
-CipherPtr newContext(const CryptoLibrary &crypto) {
-    return {crypto.contextNew(), crypto.contextFree};
+CipherPtr newContext() {
+    return {EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free};
 }
 
 std::optional<QByteArray> decodeKey(const QString &base64Key) {
@@ -72,27 +73,24 @@ std::optional<QString> DeviceEnvelope::seal(const QString &base64Key) const {
     const std::optional<QByteArray> key = decodeKey(base64Key);
     if (!key)
         return failure("the key is not base64 of 32 bytes");
-    const CryptoLibrary *crypto = CryptoLibrary::shared();
-    if (!crypto)
-        return failure("libcrypto is missing");
     const QByteArray message = QJsonDocument(plaintext()).toJson(QJsonDocument::Compact);
 
     QByteArray box(nonceLength + message.size() + tagLength, Qt::Uninitialized);
-    if (crypto->randomBytes(bytes(box), nonceLength) != 1)
+    if (RAND_bytes(bytes(box), nonceLength) != 1)
         return failure("no random nonce");
-    const CipherPtr context = newContext(*crypto);
+    const CipherPtr context = newContext();
     unsigned char *cipherText = bytes(box) + nonceLength;
     int written = 0;
     int finalWritten = 0;
     if (!context ||
-        crypto->encryptInit(context.get(), crypto->aes256Gcm(), nullptr, bytes(*key), bytes(box)) !=
+        EVP_EncryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, bytes(*key), bytes(box)) !=
             1 ||
-        crypto->encryptUpdate(context.get(), cipherText, &written, bytes(message),
-                              int(message.size())) != 1 ||
-        crypto->encryptFinal(context.get(), cipherText + written, &finalWritten) != 1 ||
+        EVP_EncryptUpdate(context.get(), cipherText, &written, bytes(message),
+                          int(message.size())) != 1 ||
+        EVP_EncryptFinal_ex(context.get(), cipherText + written, &finalWritten) != 1 ||
         written + finalWritten != message.size() ||
-        crypto->contextControl(context.get(), EVP_CTRL_GCM_GET_TAG, tagLength,
-                               cipherText + message.size()) != 1)
+        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, tagLength,
+                            cipherText + message.size()) != 1)
         return failure("the cipher reported an error");
     return QString::fromLatin1(box.toBase64());
 }
@@ -101,24 +99,23 @@ std::optional<QByteArray> DeviceEnvelope::open(const QString &sealed, const QStr
     const std::optional<QByteArray> key = decodeKey(base64Key);
     const auto box =
         QByteArray::fromBase64Encoding(sealed.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    const CryptoLibrary *crypto = CryptoLibrary::shared();
-    if (!crypto || !key || !box || box.decoded.size() < nonceLength + tagLength)
+    if (!key || !box || box.decoded.size() < nonceLength + tagLength)
         return std::nullopt;
     const QByteArray &data = box.decoded;
     const qsizetype messageLength = data.size() - nonceLength - tagLength;
     QByteArray message(messageLength, Qt::Uninitialized);
     QByteArray tag = data.right(tagLength);
 
-    const CipherPtr context = newContext(*crypto);
+    const CipherPtr context = newContext();
     int written = 0;
     int finalWritten = 0;
     if (!context ||
-        crypto->decryptInit(context.get(), crypto->aes256Gcm(), nullptr, bytes(*key),
-                            bytes(data)) != 1 ||
-        crypto->decryptUpdate(context.get(), bytes(message), &written, bytes(data) + nonceLength,
-                              int(messageLength)) != 1 ||
-        crypto->contextControl(context.get(), EVP_CTRL_GCM_SET_TAG, tagLength, tag.data()) != 1 ||
-        crypto->decryptFinal(context.get(), bytes(message) + written, &finalWritten) != 1)
+        EVP_DecryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, bytes(*key), bytes(data)) !=
+            1 ||
+        EVP_DecryptUpdate(context.get(), bytes(message), &written, bytes(data) + nonceLength,
+                          int(messageLength)) != 1 ||
+        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, tagLength, tag.data()) != 1 ||
+        EVP_DecryptFinal_ex(context.get(), bytes(message) + written, &finalWritten) != 1)
         return std::nullopt;
     return message;
 }

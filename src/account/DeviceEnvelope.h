@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceDescription.h"
+#include "platform/DeviceDescription.h"
 
 #include <QByteArray>
 #include <QJsonObject>

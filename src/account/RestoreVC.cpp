@@ -1,9 +1,9 @@
-#include "RestoreVC.h"
+#include "account/RestoreVC.h"
 
-#include "AlertErrorVC.h"
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
-#include "WindowHelper.h"
+#include "api/Endpoints.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/MainThreadReceiver.h"
+#include "ui/WindowHelper.h"
 
 RestoreVC::RestoreVC(QObject *parent)
     : ViewController(QStringLiteral("RestoreVC"), parent) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
 // Where a deleted or blocked account lands: what happened, and "Восстановить".
 class RestoreVC : public ViewController {
@@ -24,6 +24,15 @@ public:
     /// Asks the service to restore the account; success switches to the main tab screen.
     Q_INVOKABLE void loginButtonTapped();
     Q_INVOKABLE void returnPressed() { loginButtonTapped(); }
+    bool handleKey(KeyCommand command) override {
+        switch (command) {
+        case KeyCommand::Return:
+            returnPressed();
+            return true;
+        default:
+            return false;
+        }
+    }
 
 Q_SIGNALS:
     void busyChanged();

@@ -1,4 +1,4 @@
-#include "ReviewModeCounter.h"
+#include "account/ReviewModeCounter.h"
 
 ReviewModeCounter::ReviewModeCounter(Clock clock)
     : m_clock(std::move(clock)) {}

@@ -1,16 +1,16 @@
-#include "SignInFlow.h"
+#include "account/SignInFlow.h"
 
-#include "AppServices.h"
 #include "BuildConfigValues.h"
-#include "CloudAccount.h"
-#include "DeviceAttestation.h"
-#include "DeviceEnvelope.h"
-#include "DeviceInfo.h"
-#include "DiagnosticLog.h"
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
-#include "SecureStore.h"
-#include "UserManager.h"
+#include "account/DeviceEnvelope.h"
+#include "account/UserManager.h"
+#include "api/Endpoints.h"
+#include "platform/CloudAccount.h"
+#include "platform/DeviceAttestation.h"
+#include "platform/DeviceInfo.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/SecureStore.h"
+#include "ui/AppServices.h"
+#include "ui/MainThreadReceiver.h"
 
 #include <QUuid>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Result.h"
-#include "TokenResponse.h"
+#include "api/Result.h"
+#include "api/TokenResponse.h"
 
 #include <QByteArray>
 #include <QObject>

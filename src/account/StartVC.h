@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReviewModeCounter.h"
-#include "SignInFlow.h"
-#include "ViewController.h"
+#include "account/ReviewModeCounter.h"
+#include "account/SignInFlow.h"
+#include "ui/ViewController.h"
 
 // The sign-in screen: the logo, the consent line with the terms link and "Войти". Five quick
 // taps on the logo open the reviewers' login.
@@ -36,6 +36,15 @@ public:
 
     Q_INVOKABLE void loginButtonTapped();
     Q_INVOKABLE void returnPressed() { loginButtonTapped(); }
+    bool handleKey(KeyCommand command) override {
+        switch (command) {
+        case KeyCommand::Return:
+            returnPressed();
+            return true;
+        default:
+            return false;
+        }
+    }
     /// Opens the terms page in the browser.
     Q_INVOKABLE void interactiveLabelTapped();
     Q_INVOKABLE void logoTapped();

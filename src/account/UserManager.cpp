@@ -1,7 +1,7 @@
-#include "UserManager.h"
+#include "account/UserManager.h"
 
-#include "DiagnosticLog.h"
-#include "NotificationCenter.h"
+#include "platform/DiagnosticLog.h"
+#include "ui/NotificationCenter.h"
 
 #include <QJsonDocument>
 

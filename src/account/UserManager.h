@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Result.h"
-#include "SettingsWriter.h"
-#include "User.h"
+#include "api/Result.h"
+#include "api/User.h"
+#include "platform/SettingsWriter.h"
 
 #include <QMutex>
 #include <QSettings>

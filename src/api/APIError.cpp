@@ -1,4 +1,4 @@
-#include "APIError.h"
+#include "api/APIError.h"
 
 APIError APIError::read(DecodeContext &context) {
     APIError result;

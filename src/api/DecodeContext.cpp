@@ -1,6 +1,6 @@
-#include "DecodeContext.h"
+#include "api/DecodeContext.h"
 
-#include "WireFormat.h"
+#include "api/WireFormat.h"
 
 #include <QLocale>
 #include <cmath>

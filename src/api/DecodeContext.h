@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GenderSelection.h"
-#include "WireFormat.h"
+#include "api/GenderSelection.h"
+#include "api/WireFormat.h"
 
 #include <QDateTime>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "EmptyResponse.h"
+#include "api/EmptyResponse.h"
 
 EmptyResponse EmptyResponse::read(DecodeContext &context) {
     context.requireObject();

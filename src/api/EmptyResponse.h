@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DecodeContext.h"
+#include "api/DecodeContext.h"
 
 // The answer of calls whose body carries nothing the client needs: any JSON object.
 struct EmptyResponse {

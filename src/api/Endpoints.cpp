@@ -1,6 +1,6 @@
-#include "Endpoints.h"
+#include "api/Endpoints.h"
 
-#include "WireFormat.h"
+#include "api/WireFormat.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "EmptyResponse.h"
-#include "ImagesUploadResponse.h"
-#include "Match.h"
-#include "NetworkService.h"
-#include "ProfileView.h"
-#include "RequestBodies.h"
-#include "Result.h"
-#include "SwipeResponse.h"
-#include "TokenResponse.h"
-#include "User.h"
-#include "VersionCheckRequest.h"
-#include "VersionCheckResponse.h"
+#include "api/EmptyResponse.h"
+#include "api/ImagesUploadResponse.h"
+#include "api/Match.h"
+#include "api/NetworkService.h"
+#include "api/ProfileView.h"
+#include "api/RequestBodies.h"
+#include "api/Result.h"
+#include "api/SwipeResponse.h"
+#include "api/TokenResponse.h"
+#include "api/User.h"
+#include "api/VersionCheckRequest.h"
+#include "api/VersionCheckResponse.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "GenderSelection.h"
+#include "api/GenderSelection.h"
 
 QString genderSelectionText(GenderSelection gender) {
     switch (gender) {

@@ -1,4 +1,4 @@
-#include "ImagesUploadResponse.h"
+#include "api/ImagesUploadResponse.h"
 
 ImagesUploadResponse ImagesUploadResponse::read(DecodeContext &context) {
     return {context.strings("photoURLs")};

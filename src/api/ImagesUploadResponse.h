@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DecodeContext.h"
+#include "api/DecodeContext.h"
 
 #include <QJsonObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "Match.h"
+#include "api/Match.h"
 
 Match Match::read(DecodeContext &context) {
     Match match;

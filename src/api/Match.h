@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DecodeContext.h"
-#include "Message.h"
-#include "ProfileView.h"
+#include "api/DecodeContext.h"
+#include "api/Message.h"
+#include "api/ProfileView.h"
 
 #include <QJsonObject>
 

@@ -1,4 +1,4 @@
-#include "Message.h"
+#include "api/Message.h"
 
 Message Message::read(DecodeContext &context) {
     Message message;

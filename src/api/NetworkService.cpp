@@ -1,7 +1,7 @@
-#include "NetworkService.h"
+#include "api/NetworkService.h"
 
 #include "BuildConfigValues.h"
-#include "DiagnosticLog.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

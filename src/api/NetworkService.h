@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Decoder.h"
-#include "EmptyResponse.h"
-#include "Result.h"
-#include "WorkerThread.h"
+#include "api/Decoder.h"
+#include "api/EmptyResponse.h"
+#include "api/Result.h"
+#include "platform/WorkerThread.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,4 +1,4 @@
-#include "ProfileView.h"
+#include "api/ProfileView.h"
 
 ProfileView ProfileView::read(DecodeContext &context) {
     ProfileView profile;

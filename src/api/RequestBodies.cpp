@@ -1,6 +1,6 @@
-#include "RequestBodies.h"
+#include "api/RequestBodies.h"
 
-#include "WireFormat.h"
+#include "api/WireFormat.h"
 
 #include <QJsonArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GenderSelection.h"
+#include "api/GenderSelection.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "APIError.h"
+#include "api/APIError.h"
 
 #include <variant>
 

@@ -1,4 +1,4 @@
-#include "RetrySchedule.h"
+#include "api/RetrySchedule.h"
 
 #include <algorithm>
 

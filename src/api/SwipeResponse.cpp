@@ -1,4 +1,4 @@
-#include "SwipeResponse.h"
+#include "api/SwipeResponse.h"
 
 SwipeResponse SwipeResponse::read(DecodeContext &context) {
     SwipeResponse response;

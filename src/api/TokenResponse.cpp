@@ -1,4 +1,4 @@
-#include "TokenResponse.h"
+#include "api/TokenResponse.h"
 
 TokenResponse TokenResponse::read(DecodeContext &context) {
     return {context.string("token")};

@@ -1,4 +1,4 @@
-#include "User.h"
+#include "api/User.h"
 
 User User::read(DecodeContext &context) {
     User user;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DecodeContext.h"
-#include "GenderSelection.h"
+#include "api/DecodeContext.h"
+#include "api/GenderSelection.h"
 
 #include <QJsonObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "VersionCheckRequest.h"
+#include "api/VersionCheckRequest.h"
 
 VersionCheckRequest VersionCheckRequest::read(DecodeContext &context) {
     return {context.string("appVersion")};

@@ -1,4 +1,4 @@
-#include "VersionCheckResponse.h"
+#include "api/VersionCheckResponse.h"
 
 VersionCheckResponse VersionCheckResponse::read(DecodeContext &context) {
     VersionCheckResponse response;

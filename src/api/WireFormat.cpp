@@ -1,4 +1,4 @@
-#include "WireFormat.h"
+#include "api/WireFormat.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>

@@ -1,4 +1,4 @@
-#include "AllocatorSettings.h"
+#include "app/AllocatorSettings.h"
 
 #include <cstdlib> // defines __GLIBC__ where it applies
 

@@ -1,4 +1,4 @@
-#include "FirstFrameProbe.h"
+#include "app/FirstFrameProbe.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,18 +1,24 @@
-#include "SceneStart.h"
+#include "app/SceneStart.h"
 
-#include "AlertBlockVC.h"
 #include "BuildConfigValues.h"
-#include "ChatsListing.h"
-#include "DiagnosticLog.h"
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
-#include "NavigationContainer.h"
-#include "ScreenFactory.h"
-#include "SecureStore.h"
-#include "StartVC.h"
-#include "TabBar.h"
-#include "Window.h"
-#include "WindowHelper.h"
+#include "account/StartVC.h"
+#include "api/Endpoints.h"
+#include "api/WireFormat.h"
+#include "app/AppScreens.h"
+#include "app/TabBar.h"
+#include "chats/ChatsListing.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/SecureStore.h"
+#include "ui/AlertBlockVC.h"
+#include "ui/MainThreadReceiver.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
+#include "ui/Window.h"
+#include "ui/WindowHelper.h"
+
+#include <QGuiApplication>
+#include <QWindow>
 
 namespace SceneStart {
 
@@ -30,6 +36,7 @@ QString appVersion() {
 } // namespace
 
 ViewController *initialScreen() {
+    AppScreens::install();
     SecureStore &store = SecureStore::shared();
     const std::optional<QString> token = store.load(QStringLiteral("paseto"));
     if (!token)
@@ -104,6 +111,16 @@ void connect(Window &window, const QVariant &notificationChatID, const QString &
         (void)SecureStore::shared().save(screenValue, QStringLiteral("screen"));
         WindowHelper::showRestore();
     });
+    // A click on a desktop notification brings the window forward with that conversation.
+    QObject::connect(&DesktopNotifier::shared(), &DesktopNotifier::conversationRequested, &window,
+                     [&window](const QUuid &chatID) {
+                         for (QWindow *shown : QGuiApplication::topLevelWindows()) {
+                             shown->show();
+                             shown->raise();
+                             shown->requestActivate();
+                         }
+                         openConversation(window.root(), WireFormat::uuidText(chatID));
+                     });
     window.setRoot(initialScreen());
     if (auto *start = qobject_cast<StartVC *>(window.root()); start && !reviewCode.isEmpty())
         start->reviewLogIn(reviewCode);

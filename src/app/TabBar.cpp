@@ -1,10 +1,10 @@
-#include "TabBar.h"
+#include "app/TabBar.h"
 
-#include "Endpoints.h"
-#include "MainVC.h"
-#include "NavigationContainer.h"
-#include "ScreenFactory.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "api/Endpoints.h"
+#include "feed/MainVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TabContainer.h"
+#include "ui/TabContainer.h"
 
 // The main screen of a signed-in user: the feed, the likes, the chats and the own profile. Its
 // start refreshes the user's own record from the service.

@@ -1,25 +1,22 @@
-#include "AllocatorSettings.h"
-#include "FirstFrameProbe.h"
-#include "FontWarmUp.h"
-#include "ImageCacheManager.h"
-#include "MainVC.h"
-#include "QmlHost.h"
-#include "SceneStart.h"
-#include "SessionBus.h"
-#include "StartUpHeap.h"
-#include "SwipeCardStack.h"
-#include "TabBar.h"
-#include "TerminationSignals.h"
-#include "UserManager.h"
-#include "Window.h"
-#include "WindowGeometry.h"
+#include "account/UserManager.h"
+#include "app/AllocatorSettings.h"
+#include "app/FirstFrameProbe.h"
+#include "app/SceneStart.h"
+#include "app/TabBar.h"
+#include "cardstack/SwipeCardStack.h"
+#include "feed/MainVC.h"
+#include "media/ImageCacheManager.h"
+#include "platform/SessionBus.h"
+#include "platform/TerminationSignals.h"
+#include "ui/QmlHost.h"
+#include "ui/Window.h"
+#include "ui/WindowGeometry.h"
 
 #include <QCommandLineParser>
 #include <QFont>
 #include <QGuiApplication>
 #include <QNetworkProxyFactory>
 #include <QQuickWindow>
-#include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -38,10 +35,8 @@ bool feedShowsCards(const Window &window) {
 int main(int argc, char *argv[]) {
     SessionBus::neverAutolaunch();
     AllocatorSettings::returnLargeBlocksOnFree();
-    StartUpHeap::begin();
     QGuiApplication app(argc, argv);
     TerminationSignals::quitApplicationOnThem();
-    QTimer::singleShot(StartUpHeap::kLength, &StartUpHeap::end);
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
@@ -54,8 +49,6 @@ int main(int argc, char *argv[]) {
         QStringLiteral("code"));
     options.addOption(reviewCode);
     options.process(app);
-    // After the options: --help and bad options end the process here, with no thread running.
-    FontWarmUp::start();
 
     // The own photos are wanted by the feed and the profile tab; having them on disk early
     // makes those screens show them at once.

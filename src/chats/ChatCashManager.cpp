@@ -1,7 +1,7 @@
-#include "ChatCashManager.h"
+#include "chats/ChatCashManager.h"
 
-#include "Decoder.h"
-#include "DiagnosticLog.h"
+#include "api/Decoder.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

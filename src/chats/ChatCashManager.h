@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Match.h"
-#include "SettingsWriter.h"
+#include "api/Match.h"
+#include "platform/SettingsWriter.h"
 
 #include <QList>
 #include <QSettings>

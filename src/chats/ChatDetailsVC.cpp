@@ -1,14 +1,14 @@
-#include "ChatDetailsVC.h"
+#include "chats/ChatDetailsVC.h"
 
-#include "ChoiceAlertVC.h"
-#include "DiagnosticLog.h"
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
-#include "MatchListModel.h"
-#include "NavigationContainer.h"
-#include "NotificationCenter.h"
-#include "ScreenFactory.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "api/Endpoints.h"
+#include "chats/MatchListModel.h"
+#include "platform/DiagnosticLog.h"
+#include "ui/ChoiceAlertVC.h"
+#include "ui/MainThreadReceiver.h"
+#include "ui/NavigationContainer.h"
+#include "ui/NotificationCenter.h"
+#include "ui/ScreenFactory.h"
 
 namespace {
 bool hasRepeats(const QString &text) {

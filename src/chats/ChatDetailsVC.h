@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Match.h"
-#include "MessageListModel.h"
-#include "Result.h"
-#include "ViewController.h"
+#include "api/Match.h"
+#include "api/Result.h"
+#include "chats/MessageListModel.h"
+#include "ui/ViewController.h"
 
 #include <QTimer>
 
@@ -52,6 +52,15 @@ public:
     Q_INVOKABLE void handleSendButton();
     /// Sends when the send button is enabled; whether it was.
     Q_INVOKABLE bool returnPressed();
+    bool handleKey(KeyCommand command) override {
+        switch (command) {
+        case KeyCommand::Return:
+            returnPressed();
+            return true;
+        default:
+            return false;
+        }
+    }
     /// The view reports every scroll and layout of the message table.
     Q_INVOKABLE void didScroll(qreal offsetY);
     Q_INVOKABLE void didLayout(qreal contentHeight, qreal tableHeight);

@@ -1,14 +1,25 @@
-#include "ChatsVC.h"
+#include "chats/ChatsVC.h"
 
-#include "ChatCashManager.h"
-#include "DesktopNotifier.h"
-#include "DiagnosticLog.h"
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
-#include "NavigationContainer.h"
-#include "NotificationCenter.h"
-#include "ScreenFactory.h"
-#include "TabBar.h"
+#include "api/Endpoints.h"
+#include "chats/ChatCashManager.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/DiagnosticLog.h"
+#include "ui/MainThreadReceiver.h"
+#include "ui/NavigationContainer.h"
+#include "ui/NotificationCenter.h"
+#include "ui/ScreenFactory.h"
+#include "ui/TabContainer.h"
+
+namespace {
+// A new pair or the latest message of a conversation, on the desktop.
+void announce(const Match &match) {
+    const bool newPair = match.messages.isEmpty();
+    const QString summary = newPair ? QStringLiteral("Новая пара") : match.profile.name;
+    const QString body = newPair ? QStringLiteral("Вы образовали пару с ") + match.profile.name
+                                 : match.messages.last().content;
+    DesktopNotifier::shared().announce(summary, body, match.chatID);
+}
+} // namespace
 
 ChatsVC::ChatsVC(ChatCashManager &cache, NetworkService &network, QObject *parent)
     : ViewController(QStringLiteral("ChatsVC"), parent)
@@ -85,7 +96,7 @@ void ChatsVC::refreshResult(const Result<QList<Match>> &result) {
     assign(result.value());
     updateBadge();
     for (const Match &match : freshActivity(before, data()))
-        DesktopNotifier::shared().announce(match);
+        announce(match);
 }
 
 void ChatsVC::assign(const QList<Match> &matches) {
@@ -157,5 +168,5 @@ void ChatsVC::updateTableHidden() {
 
 void ChatsVC::updateBadge() {
     if (TabContainer *tabs = tabBarController())
-        tabs->setBadge(TabBar::chatTab, badgeText());
+        tabs->setBadge(this, badgeText());
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ChatsListing.h"
-#include "Match.h"
-#include "MatchListModel.h"
-#include "Result.h"
-#include "ViewController.h"
+#include "api/Match.h"
+#include "api/Result.h"
+#include "chats/ChatsListing.h"
+#include "chats/MatchListModel.h"
+#include "ui/ViewController.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "MatchListModel.h"
+#include "chats/MatchListModel.h"
 
 int MatchListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_matches.size());

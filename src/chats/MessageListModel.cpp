@@ -1,4 +1,4 @@
-#include "MessageListModel.h"
+#include "chats/MessageListModel.h"
 
 int MessageListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_messages.size());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Message.h"
+#include "api/Message.h"
 
 #include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>

@@ -1,6 +1,6 @@
-#include "SymbolCache.h"
+#include "controls/SymbolCache.h"
 
-#include "WorkerThread.h"
+#include "platform/WorkerThread.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,5 @@
-#include "SymbolIcons.h"
-
-#include "SymbolCache.h"
+#include "controls/SymbolIcons.h"
+#include "controls/SymbolCache.h"
 
 #include <QBuffer>
 #include <QFile>

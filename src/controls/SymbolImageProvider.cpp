@@ -1,6 +1,6 @@
-#include "SymbolImageProvider.h"
+#include "controls/SymbolImageProvider.h"
 
-#include "SymbolIcons.h"
+#include "controls/SymbolIcons.h"
 
 #include <QUrlQuery>
 

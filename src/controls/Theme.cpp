@@ -1,4 +1,4 @@
-#include "Theme.h"
+#include "controls/Theme.h"
 
 #include <QGuiApplication>
 #include <QPalette>

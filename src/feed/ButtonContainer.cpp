@@ -1,6 +1,6 @@
-#include "ButtonContainer.h"
+#include "feed/ButtonContainer.h"
 
-#include "CardButton.h"
+#include "feed/CardButton.h"
 
 ButtonContainer::ButtonContainer(CardButton *button, qreal heightFraction, QObject *parent)
     : QObject(parent)

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
-#include "CardButton.h"
+#include "feed/CardButton.h"
 
 // The round plate a CardButton sits on in the row; its height is a share of the row's width.
 class ButtonContainer : public QObject {

@@ -1,8 +1,8 @@
-#include "ButtonStackView.h"
+#include "feed/ButtonStackView.h"
 
-#include "ButtonContainer.h"
-#include "ButtonStackViewDelegate.h"
-#include "CardButton.h"
+#include "feed/ButtonContainer.h"
+#include "feed/ButtonStackViewDelegate.h"
+#include "feed/CardButton.h"
 
 ButtonStackView::ButtonStackView(QObject *parent)
     : QObject(parent) {

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
-#include "ButtonContainer.h"
+#include "feed/ButtonContainer.h"
 
 class ButtonStackViewDelegate;
 class CardButton;

@@ -1,6 +1,6 @@
-#include "CardButton.h"
+#include "feed/CardButton.h"
 
-#include "Theme.h"
+#include "controls/Theme.h"
 
 CardButton::CardButton(QString symbol, int tag, QColor imageColor, QString accessibleName,
                        QObject *parent)

@@ -1,4 +1,4 @@
-#include "CardContentIncubator.h"
+#include "feed/CardContentIncubator.h"
 
 #include <QQmlError>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InfoItem.h"
+#include "feed/InfoItem.h"
 
 #include <QImage>
 #include <QList>

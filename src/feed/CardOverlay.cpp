@@ -1,7 +1,7 @@
-#include "CardOverlay.h"
+#include "feed/CardOverlay.h"
 
-#include "CardOverlayLabelView.h"
-#include "Theme.h"
+#include "controls/Theme.h"
+#include "feed/CardOverlayLabelView.h"
 
 #include <QtMath>
 

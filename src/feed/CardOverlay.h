@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SwipeDirection.h"
+#include "cardstack/SwipeDirection.h"
 
 #include <QQuickItem>
 

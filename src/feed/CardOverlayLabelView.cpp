@@ -1,6 +1,6 @@
-#include "CardOverlayLabelView.h"
+#include "feed/CardOverlayLabelView.h"
 
-#include "ImageNode.h"
+#include "feed/ImageNode.h"
 
 #include <QCache>
 #include <QFontMetricsF>

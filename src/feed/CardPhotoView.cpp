@@ -1,6 +1,6 @@
-#include "CardPhotoView.h"
+#include "feed/CardPhotoView.h"
 
-#include "ImageNode.h"
+#include "feed/ImageNode.h"
 
 #include <QQuickWindow>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PhotoScaler.h"
+#include "media/PhotoScaler.h"
 
 #include <QImage>
 #include <QQuickItem>

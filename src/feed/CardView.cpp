@@ -1,8 +1,8 @@
-#include "CardView.h"
+#include "feed/CardView.h"
 
-#include "CardContentIncubator.h"
-#include "PhotoBatch.h"
-#include "ViewController.h"
+#include "feed/CardContentIncubator.h"
+#include "media/PhotoBatch.h"
+#include "ui/ViewController.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>

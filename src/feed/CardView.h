@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CardModel.h"
-#include "SwipeCard.h"
+#include "cardstack/SwipeCard.h"
+#include "feed/CardModel.h"
 
 #include <QImage>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "ImageNode.h"
+#include "feed/ImageNode.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>

@@ -1,4 +1,4 @@
-#include "InfoItem.h"
+#include "feed/InfoItem.h"
 
 QString InfoItem::iconName(InfoType type) {
     switch (type) {

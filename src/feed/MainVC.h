@@ -1,23 +1,23 @@
 #pragma once
 
-#include "ButtonStackViewDelegate.h"
-#include "CardModel.h"
-#include "MainVCPermissions.h"
-#include "MainVCProfiles.h"
-#include "MainVCState.h"
-#include "ProfileView.h"
-#include "Result.h"
-#include "RetrySchedule.h"
-#include "SwipeCardStackDataSource.h"
-#include "SwipeCardStackDelegate.h"
-#include "SwipeResponse.h"
-#include "ViewController.h"
+#include "api/ProfileView.h"
+#include "api/Result.h"
+#include "api/RetrySchedule.h"
+#include "api/SwipeResponse.h"
+#include "cardstack/SwipeCardStackDataSource.h"
+#include "cardstack/SwipeCardStackDelegate.h"
+#include "feed/ButtonStackViewDelegate.h"
+#include "feed/CardModel.h"
+#include "feed/MainVCPermissions.h"
+#include "feed/MainVCProfiles.h"
+#include "feed/MainVCState.h"
+#include "ui/ViewController.h"
 
 #include <QHash>
 #include <QPointer>
 #include <QQuickItem>
 
-#include "ButtonStackView.h"
+#include "feed/ButtonStackView.h"
 class CardView;
 class MainVCPrefetch;
 class NetworkService;
@@ -106,6 +106,21 @@ public:
     Q_INVOKABLE void leftPressed();
     Q_INVOKABLE void rightPressed();
     Q_INVOKABLE void undoPressed();
+    bool handleKey(KeyCommand command) override {
+        switch (command) {
+        case KeyCommand::Left:
+            leftPressed();
+            return true;
+        case KeyCommand::Right:
+            rightPressed();
+            return true;
+        case KeyCommand::Undo:
+            undoPressed();
+            return true;
+        default:
+            return false;
+        }
+    }
 
     // SwipeCardStackDataSource
     qint64 numberOfCards(SwipeCardStack *stack) override;

@@ -1,10 +1,10 @@
-#include "MainVCPermissions.h"
+#include "feed/MainVCPermissions.h"
 
-#include "AppServices.h"
-#include "DiagnosticLog.h"
-#include "Endpoints.h"
-#include "NotificationPermission.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "api/Endpoints.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/NotificationPermission.h"
+#include "ui/AppServices.h"
 
 #include <QCoreApplication>
 #include <QPointer>

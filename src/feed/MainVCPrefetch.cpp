@@ -1,7 +1,7 @@
-#include "MainVCPrefetch.h"
+#include "feed/MainVCPrefetch.h"
 
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
+#include "api/Endpoints.h"
+#include "ui/MainThreadReceiver.h"
 
 MainVCPrefetch::MainVCPrefetch(NetworkService &network, QObject *parent)
     : QObject(parent) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProfileView.h"
-#include "Result.h"
+#include "api/ProfileView.h"
+#include "api/Result.h"
 
 #include <QList>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "MainVCProfiles.h"
+#include "feed/MainVCProfiles.h"
 
-#include "DiagnosticLog.h"
-#include "MainVCPrefetch.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "feed/MainVCPrefetch.h"
+#include "platform/DiagnosticLog.h"
 
 #include <utility>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CardModel.h"
-#include "MainVCState.h"
-#include "ProfileView.h"
-#include "Result.h"
+#include "api/ProfileView.h"
+#include "api/Result.h"
+#include "feed/CardModel.h"
+#include "feed/MainVCState.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
 #include <QImage>
 
@@ -46,6 +46,18 @@ public:
     Q_INVOKABLE void skipButtonTapped() { dismiss(true); }
     Q_INVOKABLE void returnPressed() { dismiss(true); }
     Q_INVOKABLE void escapePressed() { dismiss(true); }
+    bool handleKey(KeyCommand command) override {
+        switch (command) {
+        case KeyCommand::Return:
+            returnPressed();
+            return true;
+        case KeyCommand::Escape:
+            escapePressed();
+            return true;
+        default:
+            return false;
+        }
+    }
 
 Q_SIGNALS:
     void textChanged();

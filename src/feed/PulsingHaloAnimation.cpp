@@ -1,4 +1,4 @@
-#include "PulsingHaloAnimation.h"
+#include "feed/PulsingHaloAnimation.h"
 
 #include <QPointF>
 #include <cmath>

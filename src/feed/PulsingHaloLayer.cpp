@@ -1,4 +1,4 @@
-#include "PulsingHaloLayer.h"
+#include "feed/PulsingHaloLayer.h"
 
 #include <QGuiApplication>
 #include <QPainter>

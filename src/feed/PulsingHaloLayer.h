@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PulsingHaloAnimation.h"
+#include "feed/PulsingHaloAnimation.h"
 
 #include <QColor>
 #include <QElapsedTimer>

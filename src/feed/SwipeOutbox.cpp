@@ -1,8 +1,8 @@
-#include "SwipeOutbox.h"
+#include "feed/SwipeOutbox.h"
 
-#include "DiagnosticLog.h"
-#include "Endpoints.h"
-#include "MainThreadReceiver.h"
+#include "api/Endpoints.h"
+#include "platform/DiagnosticLog.h"
+#include "ui/MainThreadReceiver.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

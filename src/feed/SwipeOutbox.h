@@ -1,10 +1,10 @@
 #pragma once
 
-#include "RequestBodies.h"
-#include "Result.h"
-#include "RetrySchedule.h"
-#include "SettingsWriter.h"
-#include "SwipeResponse.h"
+#include "api/RequestBodies.h"
+#include "api/Result.h"
+#include "api/RetrySchedule.h"
+#include "api/SwipeResponse.h"
+#include "platform/SettingsWriter.h"
 
 #include <QList>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "AreaScaler.h"
+#include "media/AreaScaler.h"
 
 #include <QList>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "CachedImageProvider.h"
+#include "media/CachedImageProvider.h"
 
-#include "ImageCacheManager.h"
+#include "media/ImageCacheManager.h"
 
 #include <QPointer>
 #include <QQuickTextureFactory>

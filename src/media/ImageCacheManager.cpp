@@ -1,8 +1,8 @@
-#include "ImageCacheManager.h"
+#include "media/ImageCacheManager.h"
 
-#include "DiagnosticLog.h"
-#include "ImageDecoder.h"
-#include "PhotoDownloader.h"
+#include "media/ImageDecoder.h"
+#include "media/PhotoDownloader.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,4 @@
-#include "ImageDecoder.h"
-
-#include "LibrarySymbol.h"
+#include "media/ImageDecoder.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -9,77 +7,29 @@
 #include <memory>
 
 namespace {
-// libheif and the codecs behind it (x265, aom, dav1d, de265) take a noticeable part of the
-// start when linked; most photos are no HEIC, so the library is opened on the first one, on
-// the thread that decodes it.
-struct Heif {
-    decltype(&heif_context_alloc) contextAlloc = nullptr;
-    decltype(&heif_context_free) contextFree = nullptr;
-    decltype(&heif_context_read_from_memory_without_copy) readFromMemory = nullptr;
-    decltype(&heif_context_get_primary_image_handle) primaryHandle = nullptr;
-    decltype(&heif_image_handle_release) handleRelease = nullptr;
-    decltype(&heif_decode_image) decodeImage = nullptr;
-    decltype(&heif_image_release) imageRelease = nullptr;
-    decltype(&heif_image_get_width) width = nullptr;
-    decltype(&heif_image_get_height) height = nullptr;
-    decltype(&heif_image_get_plane_readonly) plane = nullptr;
-
-    [[nodiscard]] bool loaded() const { return plane != nullptr; }
-
-    static const Heif &library() {
-        static const Heif heif = open();
-        return heif;
-    }
-
-private:
-    static Heif open() {
-        // The library stays loaded for the rest of the run.
-        QLibrary lib(QStringLiteral("heif"), 1);
-        Heif h;
-        const bool all =
-            resolveSymbol(lib, "heif_context_alloc", h.contextAlloc) &&
-            resolveSymbol(lib, "heif_context_free", h.contextFree) &&
-            resolveSymbol(lib, "heif_context_read_from_memory_without_copy", h.readFromMemory) &&
-            resolveSymbol(lib, "heif_context_get_primary_image_handle", h.primaryHandle) &&
-            resolveSymbol(lib, "heif_image_handle_release", h.handleRelease) &&
-            resolveSymbol(lib, "heif_decode_image", h.decodeImage) &&
-            resolveSymbol(lib, "heif_image_release", h.imageRelease) &&
-            resolveSymbol(lib, "heif_image_get_width", h.width) &&
-            resolveSymbol(lib, "heif_image_get_height", h.height) &&
-            resolveSymbol(lib, "heif_image_get_plane_readonly", h.plane);
-        if (!all) {
-            qWarning().noquote() << "HEIC photos cannot be decoded:" << lib.errorString();
-            return {};
-        }
-        return h;
-    }
-};
-
 QImage decodeHeif(const QByteArray &bytes) {
-    const Heif &heif = Heif::library();
-    if (!heif.loaded())
-        return {};
-    std::unique_ptr<heif_context, decltype(heif.contextFree)> ctx(heif.contextAlloc(),
-                                                                  heif.contextFree);
-    if (heif.readFromMemory(ctx.get(), bytes.constData(), static_cast<size_t>(bytes.size()),
-                            nullptr)
+    std::unique_ptr<heif_context, decltype(&heif_context_free)> ctx(heif_context_alloc(),
+                                                                    &heif_context_free);
+    if (heif_context_read_from_memory_without_copy(ctx.get(), bytes.constData(),
+                                                   static_cast<size_t>(bytes.size()), nullptr)
             .code != heif_error_Ok)
         return {};
     heif_image_handle *rawHandle = nullptr;
-    if (heif.primaryHandle(ctx.get(), &rawHandle).code != heif_error_Ok)
+    if (heif_context_get_primary_image_handle(ctx.get(), &rawHandle).code != heif_error_Ok)
         return {};
-    std::unique_ptr<heif_image_handle, decltype(heif.handleRelease)> handle(rawHandle,
-                                                                            heif.handleRelease);
+    std::unique_ptr<heif_image_handle, decltype(&heif_image_handle_release)> handle(
+        rawHandle, &heif_image_handle_release);
     heif_image *rawImage = nullptr;
-    if (heif.decodeImage(handle.get(), &rawImage, heif_colorspace_RGB, heif_chroma_interleaved_RGBA,
-                         nullptr)
+    if (heif_decode_image(handle.get(), &rawImage, heif_colorspace_RGB,
+                          heif_chroma_interleaved_RGBA, nullptr)
             .code != heif_error_Ok)
         return {};
-    std::unique_ptr<heif_image, decltype(heif.imageRelease)> image(rawImage, heif.imageRelease);
-    const int width = heif.width(image.get(), heif_channel_interleaved);
-    const int height = heif.height(image.get(), heif_channel_interleaved);
+    std::unique_ptr<heif_image, decltype(&heif_image_release)> image(rawImage, &heif_image_release);
+    const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
+    const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
     int stride = 0;
-    const uint8_t *data = heif.plane(image.get(), heif_channel_interleaved, &stride);
+    const uint8_t *data =
+        heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
     if (!data || width <= 0 || height <= 0)
         return {};
     // copy() detaches from libheif's buffer, which is freed with the image.

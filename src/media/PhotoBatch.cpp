@@ -1,7 +1,7 @@
-#include "PhotoBatch.h"
+#include "media/PhotoBatch.h"
 
-#include "ImageDecoder.h"
-#include "PhotoDownloader.h"
+#include "media/ImageDecoder.h"
+#include "media/PhotoDownloader.h"
 
 #include <QCoreApplication>
 #include <QMutex>

@@ -1,6 +1,6 @@
-#include "PhotoDownloader.h"
+#include "media/PhotoDownloader.h"
 
-#include "BackgroundPriority.h"
+#include "platform/BackgroundPriority.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

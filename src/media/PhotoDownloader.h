@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkerThread.h"
+#include "platform/WorkerThread.h"
 
 #include <QByteArray>
 #include <QObject>

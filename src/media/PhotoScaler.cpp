@@ -1,7 +1,7 @@
-#include "PhotoScaler.h"
+#include "media/PhotoScaler.h"
 
-#include "AreaScaler.h"
-#include "BackgroundPriority.h"
+#include "media/AreaScaler.h"
+#include "platform/BackgroundPriority.h"
 
 #include <algorithm>
 #include <cmath>

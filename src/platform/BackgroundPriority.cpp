@@ -1,4 +1,4 @@
-#include "BackgroundPriority.h"
+#include "platform/BackgroundPriority.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "DesktopLocationService.h"
+#include "platform/DesktopLocationService.h"
 
-#include "DiagnosticLog.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QFile>
 #include <QGeoPositionInfoSource>
@@ -51,7 +51,8 @@ DesktopLocationService::DesktopLocationService(std::unique_ptr<QSettings> defaul
     , m_ask(std::move(ask))
     , m_settingsProgram(std::move(settingsProgram)) {}
 
-std::unique_ptr<DesktopLocationService> DesktopLocationService::makeDefault() {
+std::unique_ptr<DesktopLocationService>
+DesktopLocationService::makeDefault(PermissionPrompt::Ask ask) {
     QString error;
     PositionOverride override = PositionOverride::fromEnvironment(&error);
     if (!error.isEmpty())
@@ -61,14 +62,8 @@ std::unique_ptr<DesktopLocationService> DesktopLocationService::makeDefault() {
     const bool systemSource =
         !override.isEmpty() || !QGeoPositionInfoSource::availableSources().isEmpty();
     return std::make_unique<DesktopLocationService>(
-        std::make_unique<QSettings>(), std::move(override), systemSource, question(),
+        std::make_unique<QSettings>(), std::move(override), systemSource, std::move(ask),
         QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));
-}
-
-PermissionPrompt::Ask DesktopLocationService::question() {
-    return PermissionPrompt::alert(QStringLiteral("Геопозиция"),
-                                   QStringLiteral("Разрешить Zirel использовать твоё "
-                                                  "местоположение, чтобы показывать людей рядом?"));
 }
 
 LocationAuthorization DesktopLocationService::authorizationStatus() const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LocationService.h"
-#include "PermissionPrompt.h"
+#include "platform/LocationService.h"
+#include "platform/PermissionPrompt.h"
 
 #include <QPointer>
 #include <QSettings>
@@ -35,11 +35,10 @@ public:
     DesktopLocationService(std::unique_ptr<QSettings> defaults, PositionOverride override,
                            bool systemSourceAvailable, PermissionPrompt::Ask ask,
                            QString settingsProgram = {}, QObject *parent = nullptr);
-    /// The service over the application's user defaults, the environment and the machine.
-    /// `settingsProgram` is the desktop's settings application, when it has a location page.
-    [[nodiscard]] static std::unique_ptr<DesktopLocationService> makeDefault();
-    /// The client's question for the location, over the window.
-    [[nodiscard]] static PermissionPrompt::Ask question();
+    /// The service over the application's user defaults, the environment and the machine,
+    /// asking the user with `ask`.
+    [[nodiscard]] static std::unique_ptr<DesktopLocationService>
+    makeDefault(PermissionPrompt::Ask ask);
 
     [[nodiscard]] LocationAuthorization authorizationStatus() const override;
     void requestWhenInUseAuthorization() override;

@@ -1,6 +1,6 @@
-#include "DesktopNotificationPermission.h"
+#include "platform/DesktopNotificationPermission.h"
 
-#include "DesktopNotifier.h"
+#include "platform/DesktopNotifier.h"
 
 #include <QPointer>
 
@@ -11,12 +11,10 @@ DesktopNotificationPermission::DesktopNotificationPermission(std::unique_ptr<QSe
     , m_defaults(std::move(defaults))
     , m_ask(std::move(ask)) {}
 
-std::unique_ptr<DesktopNotificationPermission> DesktopNotificationPermission::makeDefault() {
-    return std::make_unique<DesktopNotificationPermission>(
-        std::make_unique<QSettings>(),
-        PermissionPrompt::alert(
-            QStringLiteral("Включи уведомления"),
-            QStringLiteral("Ты ведь не хочешь пропустить пару или сообщения?")));
+std::unique_ptr<DesktopNotificationPermission>
+DesktopNotificationPermission::makeDefault(PermissionPrompt::Ask ask) {
+    return std::make_unique<DesktopNotificationPermission>(std::make_unique<QSettings>(),
+                                                           std::move(ask));
 }
 
 NotificationPermission::Status DesktopNotificationPermission::status() const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NotificationPermission.h"
-#include "PermissionPrompt.h"
+#include "platform/NotificationPermission.h"
+#include "platform/PermissionPrompt.h"
 
 #include <QSettings>
 #include <memory>
@@ -14,7 +14,8 @@ class DesktopNotificationPermission final : public NotificationPermission {
 public:
     DesktopNotificationPermission(std::unique_ptr<QSettings> defaults, PermissionPrompt::Ask ask,
                                   QObject *parent = nullptr);
-    [[nodiscard]] static std::unique_ptr<DesktopNotificationPermission> makeDefault();
+    [[nodiscard]] static std::unique_ptr<DesktopNotificationPermission>
+    makeDefault(PermissionPrompt::Ask ask);
 
     [[nodiscard]] Status status() const override;
     void requestAuthorization(std::function<void(bool, QString)> answered) override;

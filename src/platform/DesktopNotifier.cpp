@@ -1,15 +1,12 @@
-#include "DesktopNotifier.h"
+#include "platform/DesktopNotifier.h"
 
-#include "DiagnosticLog.h"
-#include "SceneStart.h"
-#include "Window.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
-#include <QWindow>
 
 namespace {
 const QString service = QStringLiteral("org.freedesktop.Notifications");
@@ -25,10 +22,7 @@ DesktopNotifier &DesktopNotifier::shared() {
 
 DesktopNotifier::DesktopNotifier(std::unique_ptr<QSettings> defaults, QObject *parent)
     : QObject(parent)
-    , m_defaults(std::move(defaults)) {
-    connect(this, &DesktopNotifier::conversationRequested, this,
-            &DesktopNotifier::openConversation);
-}
+    , m_defaults(std::move(defaults)) {}
 
 bool DesktopNotifier::isAllowed() const {
     return m_defaults->value(allowedKey(), false).toBool();
@@ -39,7 +33,7 @@ void DesktopNotifier::setAllowed(bool allowed) {
     m_defaults->sync();
 }
 
-bool DesktopNotifier::announce(const Match &match) {
+bool DesktopNotifier::announce(const QString &summary, const QString &body, const QUuid &chatID) {
     if (!isAllowed() || QGuiApplication::applicationState() == Qt::ApplicationActive)
         return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -49,17 +43,13 @@ bool DesktopNotifier::announce(const Match &match) {
         m_listening = bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
                                   SLOT(onActionInvoked(uint, QString)));
     }
-    const bool newPair = match.messages.isEmpty();
-    const QString summary = newPair ? QStringLiteral("Новая пара") : match.profile.name;
-    const QString body = newPair ? QStringLiteral("Вы образовали пару с ") + match.profile.name
-                                 : match.messages.last().content;
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     call << QStringLiteral("Zirel") << uint(0) << QString() << summary << body
          << QStringList{openAction, QStringLiteral("Открыть")} << QVariantMap() << int(-1);
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, chatID = match.chatID](QDBusPendingCallWatcher *finished) {
+            [this, chatID](QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();
                 const QDBusPendingReply<uint> reply = *finished;
                 if (reply.isError()) {
@@ -76,16 +66,4 @@ void DesktopNotifier::onActionInvoked(uint id, const QString &actionKey) {
     if (actionKey != openAction || !m_chats.contains(id))
         return;
     Q_EMIT conversationRequested(m_chats.take(id));
-}
-
-void DesktopNotifier::openConversation(const QUuid &chatID) {
-    Window *window = Window::current();
-    if (!window)
-        return;
-    for (QWindow *shown : QGuiApplication::topLevelWindows()) {
-        shown->show();
-        shown->raise();
-        shown->requestActivate();
-    }
-    SceneStart::openConversation(window->root(), WireFormat::uuidText(chatID));
 }

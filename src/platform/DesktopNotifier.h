@@ -1,16 +1,14 @@
 #pragma once
 
-#include "Match.h"
-
 #include <QHash>
 #include <QObject>
 #include <QSettings>
 #include <QUuid>
 #include <memory>
 
-// Desktop notifications of new matches and messages over the freedesktop notification service,
-// shown only when the user allowed notifications and the window is not active. Clicking one
-// opens its conversation.
+// Desktop notifications of conversations over the freedesktop notification service, shown only
+// when the user allowed notifications and the window is not active. Clicking one asks for its
+// conversation; the application decides how to open it.
 class DesktopNotifier : public QObject {
     Q_OBJECT
 
@@ -24,9 +22,9 @@ public:
     [[nodiscard]] bool isAllowed() const;
     void setAllowed(bool allowed);
 
-    /// Tells the user about this match unless they are looking at the window or did not allow
-    /// it; true when a notification was handed to the service.
-    bool announce(const Match &match);
+    /// Tells the user about this conversation unless they are looking at the window or did not
+    /// allow it; true when a notification was handed to the service.
+    bool announce(const QString &summary, const QString &body, const QUuid &chatID);
 
 Q_SIGNALS:
     /// The user clicked the notification of this conversation.
@@ -36,8 +34,6 @@ private Q_SLOTS:
     void onActionInvoked(uint id, const QString &actionKey);
 
 private:
-    void openConversation(const QUuid &chatID);
-
     std::unique_ptr<QSettings> m_defaults;
     QHash<uint, QUuid> m_chats;
     bool m_listening = false;

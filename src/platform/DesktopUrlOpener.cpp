@@ -1,4 +1,4 @@
-#include "DesktopUrlOpener.h"
+#include "platform/DesktopUrlOpener.h"
 
 #include <QDesktopServices>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UrlOpener.h"
+#include "platform/UrlOpener.h"
 
 // Hands addresses to the desktop's default handlers. Call from the GUI thread.
 class DesktopUrlOpener final : public UrlOpener {

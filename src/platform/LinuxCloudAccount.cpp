@@ -1,4 +1,4 @@
-#include "LinuxCloudAccount.h"
+#include "platform/LinuxCloudAccount.h"
 
 #include <QFile>
 #include <QMessageAuthenticationCode>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CloudAccount.h"
+#include "platform/CloudAccount.h"
 
 #include <QByteArray>
 #include <QStringList>

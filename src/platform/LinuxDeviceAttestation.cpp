@@ -1,6 +1,6 @@
-#include "LinuxDeviceAttestation.h"
+#include "platform/LinuxDeviceAttestation.h"
 
-#include "DiagnosticLog.h"
+#include "platform/DiagnosticLog.h"
 
 #include <QDir>
 #include <QFile>

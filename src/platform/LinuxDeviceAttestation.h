@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceAttestation.h"
+#include "platform/DeviceAttestation.h"
 
 // Tokens made of this installation's identifier (32 random bytes created on first use and kept
 // in a file only the owner can read) followed by 16 fresh random bytes.

@@ -1,4 +1,4 @@
-#include "LinuxDeviceInfo.h"
+#include "platform/LinuxDeviceInfo.h"
 
 #include "BuildConfigValues.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceInfo.h"
+#include "platform/DeviceInfo.h"
 
 // Device information from QSysInfo and the firmware's DMI tables.
 class LinuxDeviceInfo final : public DeviceInfo {

@@ -1,4 +1,4 @@
-#include "OsVersionRule.h"
+#include "platform/OsVersionRule.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "SessionBus.h"
+#include "platform/SessionBus.h"
 
 #include <QFileInfo>
 #include <QString>

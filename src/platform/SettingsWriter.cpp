@@ -1,6 +1,6 @@
-#include "SettingsWriter.h"
+#include "platform/SettingsWriter.h"
 
-#include "DiagnosticLog.h"
+#include "platform/DiagnosticLog.h"
 
 SettingsWriter::SettingsWriter(const QSettings &target)
     : m_fileName(target.fileName())

@@ -1,4 +1,4 @@
-#include "TerminationSignals.h"
+#include "platform/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

@@ -1,4 +1,4 @@
-#include "WorkerThread.h"
+#include "platform/WorkerThread.h"
 
 #include <QCoreApplication>
 

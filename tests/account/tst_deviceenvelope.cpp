@@ -1,4 +1,4 @@
-#include "DeviceEnvelope.h"
+#include "account/DeviceEnvelope.h"
 
 #include "BuildConfigValues.h"
 

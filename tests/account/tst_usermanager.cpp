@@ -1,8 +1,8 @@
 #include "Fixtures.h"
-#include "NotificationCenter.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "ui/NotificationCenter.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
-#include "Endpoints.h"
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "api/Endpoints.h"
 
 #include <QJsonDocument>
 #include <QTest>

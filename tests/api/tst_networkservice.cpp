@@ -1,10 +1,10 @@
 #include "BuildConfigValues.h"
 #include "CompletionSpy.h"
-#include "Endpoints.h"
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "NetworkService.h"
 #include "StdoutCapture.h"
+#include "api/Endpoints.h"
+#include "api/NetworkService.h"
 
 #include <QElapsedTimer>
 #include <QTest>

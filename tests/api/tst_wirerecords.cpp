@@ -1,13 +1,13 @@
-#include "APIError.h"
-#include "Decoder.h"
-#include "EmptyResponse.h"
 #include "Fixtures.h"
-#include "ImagesUploadResponse.h"
-#include "Match.h"
-#include "SwipeResponse.h"
-#include "TokenResponse.h"
-#include "User.h"
-#include "VersionCheckResponse.h"
+#include "api/APIError.h"
+#include "api/Decoder.h"
+#include "api/EmptyResponse.h"
+#include "api/ImagesUploadResponse.h"
+#include "api/Match.h"
+#include "api/SwipeResponse.h"
+#include "api/TokenResponse.h"
+#include "api/User.h"
+#include "api/VersionCheckResponse.h"
 
 #include <QJsonDocument>
 #include <QTest>

@@ -1,18 +1,23 @@
-#include "AlertBlockVC.h"
 #include "BuildConfigValues.h"
-#include "ChatsListing.h"
 #include "FakeService.h"
-#include "FileSecretBackend.h"
-#include "NavigationContainer.h"
-#include "NetworkService.h"
-#include "SceneStart.h"
-#include "ScreenFactory.h"
-#include "SecureStore.h"
 #include "StdoutCapture.h"
-#include "TabContainer.h"
-#include "Window.h"
+#include "api/NetworkService.h"
+#include "app/SceneStart.h"
+#include "chats/ChatsListing.h"
+#include "platform/DesktopLocationService.h"
+#include "platform/DesktopNotificationPermission.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/FileSecretBackend.h"
+#include "platform/SecureStore.h"
+#include "ui/AlertBlockVC.h"
+#include "ui/AppServices.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
+#include "ui/TabContainer.h"
+#include "ui/Window.h"
 
 #include <QJsonDocument>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +65,19 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_fake.start());
         NetworkService::shared().setBaseUrl(m_fake.baseUrl());
+        // Whatever position sources and stored answers this machine has, the main screen here
+        // has no position to ask for and its notification question is already answered, so
+        // only the version check's verdict can come up over it.
+        const auto settings = [this](const QString &name) {
+            return std::make_unique<QSettings>(m_dir.filePath(name), QSettings::IniFormat);
+        };
+        const PermissionPrompt::Ask nobody = [](std::function<void(bool)>) { return false; };
+        AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+            settings(QStringLiteral("location.ini")), PositionOverride{}, false, nobody));
+        auto notifications = settings(QStringLiteral("notifications.ini"));
+        notifications->setValue(DesktopNotifier::allowedKey(), false);
+        AppServices::shared().setNotificationPermission(
+            std::make_unique<DesktopNotificationPermission>(std::move(notifications), nobody));
     }
 
     void init() {

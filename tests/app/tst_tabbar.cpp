@@ -1,13 +1,14 @@
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "NavigationContainer.h"
-#include "NetworkService.h"
-#include "NotificationCenter.h"
 #include "PostedNotifications.h"
-#include "ScreenFactory.h"
-#include "StandInVC.h"
-#include "TabBar.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "api/NetworkService.h"
+#include "app/AppScreens.h"
+#include "app/TabBar.h"
+#include "ui/NavigationContainer.h"
+#include "ui/NotificationCenter.h"
+#include "ui/ScreenFactory.h"
+#include "ui/StandInVC.h"
 
 #include <QStandardPaths>
 #include <QTest>
@@ -24,6 +25,7 @@ class TestTabBar : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        AppScreens::install();
         QVERIFY(m_fake.start());
         NetworkService::shared().setBaseUrl(m_fake.baseUrl());
         NetworkService::shared().setPaseto(QStringLiteral("zrl.test"));

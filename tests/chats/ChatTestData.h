@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Match.h"
+#include "api/Match.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,14 +1,14 @@
-#include "ChatDetailsVC.h"
 #include "ChatTestData.h"
-#include "ChoiceAlertVC.h"
 #include "FakeService.h"
-#include "NavigationContainer.h"
-#include "NetworkService.h"
-#include "NotificationCenter.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
-#include "UserManager.h"
-#include "Window.h"
+#include "account/UserManager.h"
+#include "api/NetworkService.h"
+#include "chats/ChatDetailsVC.h"
+#include "ui/ChoiceAlertVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/NotificationCenter.h"
+#include "ui/Window.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>

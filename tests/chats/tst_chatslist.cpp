@@ -1,13 +1,13 @@
-#include "ChatCashManager.h"
 #include "ChatTestData.h"
-#include "ChatsVC.h"
-#include "DesktopNotifier.h"
 #include "FakeService.h"
-#include "NavigationContainer.h"
-#include "NetworkService.h"
-#include "NotificationCenter.h"
 #include "StdoutCapture.h"
-#include "TabContainer.h"
+#include "api/NetworkService.h"
+#include "chats/ChatCashManager.h"
+#include "chats/ChatsVC.h"
+#include "platform/DesktopNotifier.h"
+#include "ui/NavigationContainer.h"
+#include "ui/NotificationCenter.h"
+#include "ui/TabContainer.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -156,7 +156,7 @@ private Q_SLOTS:
         DesktopNotifier notifier(std::make_unique<QSettings>(
             m_dir.filePath(QStringLiteral("notify.ini")), QSettings::IniFormat));
         QVERIFY(!notifier.isAllowed());
-        QVERIFY(!notifier.announce(fresh.first()));
+        QVERIFY(!notifier.announce(QStringLiteral("Новая пара"), {}, fresh.first().chatID));
     }
 
     void unreadableCacheIsEmpty() {

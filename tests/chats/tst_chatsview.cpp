@@ -1,12 +1,12 @@
-#include "ChatCashManager.h"
-#include "ChatDetailsVC.h"
 #include "ChatTestData.h"
-#include "ChatsVC.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "NavigationContainer.h"
-#include "NetworkService.h"
+#include "api/NetworkService.h"
+#include "chats/ChatCashManager.h"
+#include "chats/ChatDetailsVC.h"
+#include "chats/ChatsVC.h"
+#include "ui/NavigationContainer.h"
 
 #include <QQuickItem>
 #include <QSettings>

@@ -1,5 +1,5 @@
-#include "SymbolCache.h"
-#include "SymbolIcons.h"
+#include "controls/SymbolCache.h"
+#include "controls/SymbolIcons.h"
 
 #include <QCoreApplication>
 #include <QFile>

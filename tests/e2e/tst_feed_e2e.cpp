@@ -1,24 +1,25 @@
-#include "AppServices.h"
 #include "BuildConfigValues.h"
-#include "ButtonStackView.h"
-#include "CardButton.h"
-#include "CardView.h"
-#include "ChatDetailsVC.h"
-#include "ChatsVC.h"
-#include "DesktopLocationService.h"
-#include "DesktopNotificationPermission.h"
 #include "DrawnWindow.h"
-#include "Endpoints.h"
-#include "MainVC.h"
-#include "NavigationContainer.h"
-#include "NotificationCenter.h"
 #include "PostedNotifications.h"
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
 #include "StdoutCapture.h"
-#include "SwipeCardStack.h"
-#include "TabBar.h"
-#include "WindowHelper.h"
+#include "api/Endpoints.h"
+#include "app/AppScreens.h"
+#include "app/TabBar.h"
+#include "cardstack/SwipeCardStack.h"
+#include "chats/ChatDetailsVC.h"
+#include "chats/ChatsVC.h"
+#include "feed/ButtonStackView.h"
+#include "feed/CardButton.h"
+#include "feed/CardView.h"
+#include "feed/MainVC.h"
+#include "platform/DesktopLocationService.h"
+#include "platform/DesktopNotificationPermission.h"
+#include "ui/AppServices.h"
+#include "ui/NavigationContainer.h"
+#include "ui/NotificationCenter.h"
+#include "ui/WindowHelper.h"
 
 #include <QGuiApplication>
 #include <QQuickItem>
@@ -89,6 +90,7 @@ class TestFeedEndToEnd : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        AppScreens::install();
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
         ReferenceClient::connect(m_service, m_dir);
         PositionOverride fixed;

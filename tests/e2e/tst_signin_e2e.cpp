@@ -1,9 +1,9 @@
-#include "Endpoints.h"
-#include "NetworkService.h"
 #include "ReferenceClient.h"
-#include "SecureStore.h"
 #include "ServiceProcess.h"
-#include "Window.h"
+#include "api/Endpoints.h"
+#include "api/NetworkService.h"
+#include "platform/SecureStore.h"
+#include "ui/Window.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -1,14 +1,14 @@
-#include "AreaScaler.h"
-#include "CardOverlay.h"
-#include "CardOverlayLabelView.h"
-#include "CardPhotoView.h"
-#include "CardStackDemoVC.h"
-#include "CardView.h"
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "PhotoScaler.h"
-#include "SwipeCardStack.h"
-#include "SymbolImageProvider.h"
+#include "cardstack/SwipeCardStack.h"
+#include "cardstackdemo/CardStackDemoVC.h"
+#include "controls/SymbolImageProvider.h"
+#include "feed/CardOverlay.h"
+#include "feed/CardOverlayLabelView.h"
+#include "feed/CardPhotoView.h"
+#include "feed/CardView.h"
+#include "media/AreaScaler.h"
+#include "media/PhotoScaler.h"
 
 #include <QPainter>
 #include <QQmlComponent>

@@ -1,4 +1,4 @@
-#include "NoteMessageVC.h"
+#include "feed/NoteMessageVC.h"
 
 #include <QStandardPaths>
 #include <QTest>

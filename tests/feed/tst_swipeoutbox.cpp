@@ -1,5 +1,5 @@
 #include "FakeService.h"
-#include "SwipeOutbox.h"
+#include "feed/SwipeOutbox.h"
 
 #include <QJsonDocument>
 #include <QStandardPaths>

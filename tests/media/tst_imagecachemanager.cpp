@@ -1,8 +1,8 @@
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "ImageCacheManager.h"
-#include "ImageDecoder.h"
 #include "StdoutCapture.h"
+#include "media/ImageCacheManager.h"
+#include "media/ImageDecoder.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "ImageDecoder.h"
+#include "media/ImageDecoder.h"
 
 #include <QTest>
 #include <libheif/heif.h>

@@ -1,6 +1,6 @@
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "PhotoBatch.h"
+#include "media/PhotoBatch.h"
 
 #include <QStandardPaths>
 #include <QTest>

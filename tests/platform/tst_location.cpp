@@ -1,7 +1,8 @@
-#include "ChoiceAlertVC.h"
-#include "DesktopLocationService.h"
-#include "DesktopNotificationPermission.h"
-#include "Window.h"
+#include "platform/DesktopLocationService.h"
+#include "platform/DesktopNotificationPermission.h"
+#include "ui/ChoiceAlertVC.h"
+#include "ui/PermissionAlert.h"
+#include "ui/Window.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -115,7 +116,7 @@ private Q_SLOTS:
     // The question waits for a screen to stand on. A screen replaced under it (signing in swaps
     // the window's whole tree) or quitting is no answer: only the buttons and Escape answer.
     void theQuestionStaysOpenUntilTheUserAnswers() {
-        QVERIFY(!PermissionPrompt::alert({}, {})([](bool) {})); // no window: nobody to ask
+        QVERIFY(!PermissionAlert::ask({}, {})([](bool) {})); // no window: nobody to ask
         auto window = std::make_unique<Window>();
         const auto shownOn = [](ViewController *screen) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -123,7 +124,7 @@ private Q_SLOTS:
             return qobject_cast<ChoiceAlertVC *>(screen->presentedViewController());
         };
         const PermissionPrompt::Ask ask =
-            PermissionPrompt::alert(QStringLiteral("Геопозиция"), QStringLiteral("Можно?"));
+            PermissionAlert::ask(QStringLiteral("Геопозиция"), QStringLiteral("Можно?"));
         QList<bool> answers;
         QVERIFY(ask([&](bool allowed) { answers << allowed; }));
         QCoreApplication::processEvents();

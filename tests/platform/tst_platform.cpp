@@ -1,9 +1,9 @@
-#include "LinuxCloudAccount.h"
-#include "LinuxDeviceAttestation.h"
-#include "LinuxDeviceInfo.h"
-#include "OsVersionRule.h"
-#include "TerminationSignals.h"
-#include "WorkerThread.h"
+#include "platform/LinuxCloudAccount.h"
+#include "platform/LinuxDeviceAttestation.h"
+#include "platform/LinuxDeviceInfo.h"
+#include "platform/OsVersionRule.h"
+#include "platform/TerminationSignals.h"
+#include "platform/WorkerThread.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Result.h"
+#include "api/Result.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QmlHost.h"
-#include "Window.h"
+#include "ui/QmlHost.h"
+#include "ui/Window.h"
 
 #include <QSize>
 #include <functional>

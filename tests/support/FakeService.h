@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NetworkService.h"
+#include "api/NetworkService.h"
 
 #include <QByteArray>
 #include <QHash>

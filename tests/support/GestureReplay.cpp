@@ -1,6 +1,6 @@
 #include "GestureReplay.h"
 
-#include "SwipeCard.h"
+#include "cardstack/SwipeCard.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

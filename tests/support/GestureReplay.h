@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanGestureRecognizer.h"
+#include "cardstack/PanGestureRecognizer.h"
 
 #include <QEvent>
 #include <QPointF>

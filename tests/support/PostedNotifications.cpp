@@ -1,6 +1,6 @@
 #include "PostedNotifications.h"
 
-#include "NotificationCenter.h"
+#include "ui/NotificationCenter.h"
 
 PostedNotifications::PostedNotifications(const QStringList &watched) {
     for (const QString &name : watched)

@@ -1,12 +1,12 @@
 #include "ReferenceClient.h"
 
-#include "Endpoints.h"
-#include "FileSecretBackend.h"
-#include "NavigationContainer.h"
-#include "SecureStore.h"
 #include "ServiceProcess.h"
-#include "StartVC.h"
-#include "Window.h"
+#include "account/StartVC.h"
+#include "api/Endpoints.h"
+#include "platform/FileSecretBackend.h"
+#include "platform/SecureStore.h"
+#include "ui/NavigationContainer.h"
+#include "ui/Window.h"
 
 #include <QTemporaryDir>
 

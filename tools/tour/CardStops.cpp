@@ -1,9 +1,9 @@
 #include "BuildConfigValues.h"
-#include "CardStackDemoVC.h"
-#include "NetworkService.h"
 #include "ServiceProcess.h"
-#include "SwipeView.h"
 #include "TourStops.h"
+#include "api/NetworkService.h"
+#include "cardstack/SwipeView.h"
+#include "cardstackdemo/CardStackDemoVC.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,11 +1,11 @@
-#include "ChatCashManager.h"
-#include "ChatDetailsVC.h"
-#include "ChatsVC.h"
-#include "NavigationContainer.h"
-#include "NetworkService.h"
-#include "TabBar.h"
 #include "TourStops.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "api/NetworkService.h"
+#include "app/TabBar.h"
+#include "chats/ChatCashManager.h"
+#include "chats/ChatDetailsVC.h"
+#include "chats/ChatsVC.h"
+#include "ui/NavigationContainer.h"
 
 namespace {
 // The conversations shown in the tour, built in place of a service answer.

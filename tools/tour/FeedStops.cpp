@@ -1,14 +1,14 @@
-#include "AppServices.h"
-#include "CardStackDemoVC.h"
-#include "DesktopLocationService.h"
-#include "DesktopNotificationPermission.h"
-#include "MainVC.h"
-#include "NetworkService.h"
-#include "NoteMessageVC.h"
-#include "ScreenFactory.h"
-#include "TabBar.h"
 #include "TourStops.h"
-#include "UserManager.h"
+#include "account/UserManager.h"
+#include "api/NetworkService.h"
+#include "app/TabBar.h"
+#include "cardstackdemo/CardStackDemoVC.h"
+#include "feed/MainVC.h"
+#include "feed/NoteMessageVC.h"
+#include "platform/DesktopLocationService.h"
+#include "platform/DesktopNotificationPermission.h"
+#include "ui/AppServices.h"
+#include "ui/ScreenFactory.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -130,7 +130,7 @@ ViewController *feed(bool located, bool active, int profileCount,
     position.fixed = QGeoCoordinate(55.7558, 37.6173);
     PermissionPrompt::Ask question = [](auto) { return false; };
     if (asksForLocation)
-        question = DesktopLocationService::question();
+        question = AppServices::locationQuestion();
     AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
         std::move(settings), position, true, std::move(question)));
     AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(

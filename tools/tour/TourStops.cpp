@@ -1,10 +1,10 @@
 #include "TourStops.h"
 
-#include "AlertBlockVC.h"
-#include "AlertErrorVC.h"
-#include "AlertTextVC.h"
-#include "NavigationContainer.h"
-#include "ScreenFactory.h"
+#include "ui/AlertBlockVC.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/AlertTextVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
 
 namespace {
 using Screen = ScreenFactory::Screen;

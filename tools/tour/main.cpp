@@ -1,9 +1,10 @@
 // Renders every screen that exists to PNG files, light and dark, for looking at layout.
 // Usage: zirel-tour OUT_DIR [NAME_FILTER]
 
-#include "QmlHost.h"
 #include "TourStops.h"
-#include "Window.h"
+#include "app/AppScreens.h"
+#include "ui/QmlHost.h"
+#include "ui/Window.h"
 
 #include <QDir>
 #include <QFont>
@@ -14,6 +15,7 @@
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {
 bool shoot(const TourStop &stop, const char *appearance, const QDir &out) {
@@ -41,6 +43,7 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    AppScreens::install();
     QGuiApplication::setApplicationName(QStringLiteral("ZirelTour"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     const QStringList args = QGuiApplication::arguments();

@@ -1,5 +1,0 @@
-#include "AlertTextVC.h"
-
-AlertTextVC::AlertTextVC(QString message, QObject *parent)
-    : ViewController(QStringLiteral("AlertTextVC"), parent)
-    , m_message(std::move(message)) {}

@@ -1,0 +1,22 @@
+#include "app/AppScreens.h"
+
+#include "account/DeleteAccountVC.h"
+#include "account/RestoreVC.h"
+#include "account/StartVC.h"
+#include "app/TabBar.h"
+#include "chats/ChatDetailsVC.h"
+#include "chats/ChatsVC.h"
+#include "feed/MainVC.h"
+#include "ui/ScreenFactory.h"
+
+void AppScreens::install() {
+    using Screen = ScreenFactory::Screen;
+    ScreenFactory &factory = ScreenFactory::shared();
+    factory.install(Screen::Start, [] { return new StartVC(); });
+    factory.install(Screen::Restore, [] { return new RestoreVC(); });
+    factory.install(Screen::DeleteAccount, [] { return new DeleteAccountVC(); });
+    factory.install(Screen::Chats, [] { return new ChatsVC(); });
+    factory.install(Screen::Feed, [] { return new MainVC(); });
+    factory.install(Screen::Main, [] { return new TabBar(); });
+    factory.installChatDetails([](const Match &match) { return new ChatDetailsVC(match); });
+}

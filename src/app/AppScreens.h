@@ -1,0 +1,8 @@
+#pragma once
+
+// The screens the client is made of, installed in the screen factory. Screens built later take
+// the place of the stand-ins here.
+namespace AppScreens {
+/// Installs every built screen; safe to call more than once.
+void install();
+} // namespace AppScreens

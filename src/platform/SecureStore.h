@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/SecretBackend.h"
+
+#include <QMutex>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+// The few texts that must survive a restart and stay out of plain settings: the access token
+// ("paseto"), the stable local user identifier ("passkeyUserID") and the progress value
+// ("screen"). Both operations may be called from any thread.
+class SecureStore {
+public:
+    // The service attribute of every item the client keeps.
+    static constexpr const char *serviceName = "com.morvent.kavlo";
+
+    explicit SecureStore(std::unique_ptr<SecretBackend> backend);
+
+    // The process-wide store: the Secret Service when one answers, else a file store in the
+    // application's data directory (announced once in the diagnostic log).
+    [[nodiscard]] static SecureStore &shared();
+    // The backend `shared()` uses for `service`.
+    [[nodiscard]] static std::unique_ptr<SecretBackend> chooseBackend(const QString &service,
+                                                                      const QString &filePath);
+
+    // Swaps where the values live; tests point the shared store at a private file this way.
+    void replaceBackend(std::unique_ptr<SecretBackend> backend);
+
+    // Replaces the value under `key`; false when it could not be kept.
+    bool save(const QString &value, const QString &key);
+    // The text saved last under `key`; nothing when there is none, the store fails or the
+    // stored bytes are not UTF-8.
+    [[nodiscard]] std::optional<QString> load(const QString &key);
+
+private:
+    QMutex m_mutex;
+    std::unique_ptr<SecretBackend> m_backend;
+};

@@ -1,0 +1,20 @@
+#include "ui/AlertBlockVC.h"
+
+#include "api/NetworkService.h"
+#include "platform/UrlOpener.h"
+#include "ui/AppServices.h"
+
+AlertBlockVC::AlertBlockVC(bool hideButton, QObject *parent)
+    : ViewController(QStringLiteral("AlertBlockVC"), parent)
+    , m_hideButton(hideButton) {}
+
+void AlertBlockVC::setMessage(const QString &message) {
+    if (message == m_message)
+        return;
+    m_message = message;
+    Q_EMIT messageChanged();
+}
+
+void AlertBlockVC::actionButtonTapped() {
+    AppServices::shared().urlOpener().open(QUrl(NetworkService::shared().baseUrl()));
+}

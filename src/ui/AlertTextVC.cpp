@@ -1,0 +1,5 @@
+#include "ui/AlertTextVC.h"
+
+AlertTextVC::AlertTextVC(QString message, QObject *parent)
+    : ViewController(QStringLiteral("AlertTextVC"), parent)
+    , m_message(std::move(message)) {}

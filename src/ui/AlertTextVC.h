@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/ViewController.h"
+
+// A message on a dimmed backdrop that any tap or Return dismisses at once.
+class AlertTextVC : public ViewController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created in C++")
+    Q_PROPERTY(QString message READ message CONSTANT)
+
+public:
+    explicit AlertTextVC(QString message, QObject *parent = nullptr);
+
+    QUrl viewSource() const override { return qmlView("ui/AlertTextView.qml"); }
+    QString message() const { return m_message; }
+
+    Q_INVOKABLE void tapped() { dismiss(false); }
+    Q_INVOKABLE void returnPressed() { dismiss(false); }
+    Q_INVOKABLE void escapePressed() { dismiss(false); }
+    bool handleKey(KeyCommand command) override {
+        switch (command) {
+        case KeyCommand::Return:
+            returnPressed();
+            return true;
+        case KeyCommand::Escape:
+            escapePressed();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QString m_message;
+};

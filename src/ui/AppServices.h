@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/PermissionPrompt.h"
+
+#include <memory>
+
+class CloudAccount;
+class DeviceAttestation;
+class DeviceInfo;
+class LocationService;
+class NotificationPermission;
+class UrlOpener;
+
+// The platform services the screens call, one of each for the process. The application
+// installs the desktop ones; a test installs its own doubles before it builds a screen.
+class AppServices {
+public:
+    static AppServices &shared();
+    /// The client's question for the location, over the window.
+    [[nodiscard]] static PermissionPrompt::Ask locationQuestion();
+
+    CloudAccount &cloudAccount();
+    DeviceAttestation &deviceAttestation();
+    DeviceInfo &deviceInfo();
+    UrlOpener &urlOpener();
+    LocationService &locationService();
+    NotificationPermission &notificationPermission();
+
+    void setCloudAccount(std::unique_ptr<CloudAccount> service);
+    void setDeviceAttestation(std::unique_ptr<DeviceAttestation> service);
+    void setDeviceInfo(std::unique_ptr<DeviceInfo> service);
+    void setUrlOpener(std::unique_ptr<UrlOpener> service);
+    void setLocationService(std::unique_ptr<LocationService> service);
+    void setNotificationPermission(std::unique_ptr<NotificationPermission> service);
+
+private:
+    AppServices();
+    ~AppServices();
+
+    std::unique_ptr<CloudAccount> m_cloudAccount;
+    std::unique_ptr<DeviceAttestation> m_deviceAttestation;
+    std::unique_ptr<DeviceInfo> m_deviceInfo;
+    std::unique_ptr<UrlOpener> m_urlOpener;
+    // Created on first use: they read the user defaults, which need the application's name.
+    std::unique_ptr<LocationService> m_locationService;
+    std::unique_ptr<NotificationPermission> m_notificationPermission;
+};

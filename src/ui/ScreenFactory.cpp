@@ -1,0 +1,78 @@
+#include "ui/ScreenFactory.h"
+
+#include "ui/StandInVC.h"
+
+#include <QHash>
+
+ScreenFactory &ScreenFactory::shared() {
+    static ScreenFactory factory;
+    return factory;
+}
+
+QString ScreenFactory::typeName(Screen screen) {
+    switch (screen) {
+    case Screen::Start:
+        return QStringLiteral("StartVC");
+    case Screen::NameInput:
+        return QStringLiteral("NameInputVC");
+    case Screen::PhotoGrid:
+        return QStringLiteral("PhotoGridVC");
+    case Screen::Geo:
+        return QStringLiteral("GeoVC");
+    case Screen::Notification:
+        return QStringLiteral("NotificationVC");
+    case Screen::Main:
+        return QStringLiteral("TabBar");
+    case Screen::Feed:
+        return QStringLiteral("MainVC");
+    case Screen::Likes:
+        return QStringLiteral("LikesVC");
+    case Screen::Profile:
+        return QStringLiteral("ProfileVC");
+    case Screen::Restore:
+        return QStringLiteral("RestoreVC");
+    case Screen::DeleteAccount:
+        return QStringLiteral("DeleteAccountVC");
+    case Screen::Settings:
+        return QStringLiteral("SettingsVC");
+    case Screen::Chats:
+        return QStringLiteral("ChatsVC");
+    case Screen::ChatDetails:
+        return QStringLiteral("ChatDetailsVC");
+    case Screen::UserInfo:
+        return QStringLiteral("UserInfoVC");
+    }
+    return {};
+}
+
+ViewController *ScreenFactory::create(Screen screen) const {
+    if (auto it = m_overrides.find(screen); it != m_overrides.end())
+        return (*it)();
+    if (auto it = m_makers.find(screen); it != m_makers.end())
+        return (*it)();
+    return new StandInVC(typeName(screen));
+}
+
+ViewController *ScreenFactory::createChatDetails(const Match &match) const {
+    if (auto it = m_overrides.find(Screen::ChatDetails); it != m_overrides.end())
+        return (*it)();
+    if (m_chatDetails)
+        return m_chatDetails(match);
+    return new StandInVC(typeName(Screen::ChatDetails));
+}
+
+void ScreenFactory::install(Screen screen, Maker maker) {
+    m_makers.insert(screen, std::move(maker));
+}
+
+void ScreenFactory::installChatDetails(ChatDetailsMaker maker) {
+    m_chatDetails = std::move(maker);
+}
+
+void ScreenFactory::override(Screen screen, Maker maker) {
+    m_overrides.insert(screen, std::move(maker));
+}
+
+void ScreenFactory::clearOverrides() {
+    m_overrides.clear();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QUuid>
+#include <functional>
+
+class ViewController;
+struct Match;
+
+// The one place screens are created, so routing, window switches and tests name a screen
+// without knowing its class. The screens themselves live in the feature folders above this
+// one: the application installs how each is made, and a screen nobody installed shows as a
+// stand-in with its class name.
+class ScreenFactory {
+public:
+    enum class Screen {
+        Start,
+        NameInput,
+        PhotoGrid,
+        Geo,
+        Notification,
+        Main,
+        Feed,
+        Likes,
+        Profile,
+        Restore,
+        DeleteAccount,
+        Settings,
+        Chats,
+        ChatDetails,
+        UserInfo,
+    };
+
+    static ScreenFactory &shared();
+
+    [[nodiscard]] ViewController *create(Screen screen) const;
+    /// The conversation of one match (Screen::ChatDetails needs its match).
+    [[nodiscard]] ViewController *createChatDetails(const Match &match) const;
+    /// The class name of the screen, as it logs and as stand-ins show it.
+    [[nodiscard]] static QString typeName(Screen screen);
+
+    using Maker = std::function<ViewController *()>;
+    using ChatDetailsMaker = std::function<ViewController *(const Match &)>;
+
+    /// How the application makes this screen.
+    void install(Screen screen, Maker maker);
+    void installChatDetails(ChatDetailsMaker maker);
+
+    /// Lets a test build a screen of its own in place of the installed one.
+    void override(Screen screen, Maker maker);
+    void clearOverrides();
+
+private:
+    QHash<Screen, Maker> m_makers;
+    QHash<Screen, Maker> m_overrides;
+    ChatDetailsMaker m_chatDetails;
+};

@@ -1,0 +1,146 @@
+#include "ui/ViewController.h"
+
+#include "platform/DiagnosticLog.h"
+#include "ui/NavigationContainer.h"
+#include "ui/TabContainer.h"
+
+ViewController::ViewController(QString typeName, QObject *parent)
+    : QObject(parent)
+    , m_typeName(std::move(typeName)) {}
+
+ViewController::~ViewController() {
+    if (m_logsDeath)
+        DiagnosticLog::line(m_typeName + QStringLiteral(" is dead"));
+}
+
+QUrl ViewController::viewSource() const {
+    return {};
+}
+
+QUrl ViewController::qmlView(const char *relativePath) {
+    return QUrl(QStringLiteral("qrc:/Zirel/") + QLatin1String(relativePath));
+}
+
+void ViewController::setTitle(const QString &title) {
+    if (title == m_title)
+        return;
+    m_title = title;
+    Q_EMIT titleChanged();
+}
+
+void ViewController::loadViewIfNeeded() {
+    if (m_viewLoaded)
+        return;
+    m_viewLoaded = true;
+    viewDidLoad();
+    Q_EMIT viewDidLoadCalled();
+    if (ViewController *child = visibleChild())
+        child->loadViewIfNeeded();
+}
+
+void ViewController::beginAppearance(bool animated) {
+    loadViewIfNeeded();
+    viewWillAppear(animated);
+    if (ViewController *child = visibleChild())
+        child->beginAppearance(animated);
+}
+
+void ViewController::endAppearance() {
+    m_visible = true;
+    viewDidAppear();
+    Q_EMIT appeared();
+    if (ViewController *child = visibleChild())
+        child->endAppearance();
+}
+
+void ViewController::beginDisappearance(bool animated) {
+    viewWillDisappear(animated);
+    if (ViewController *child = visibleChild())
+        child->beginDisappearance(animated);
+}
+
+void ViewController::endDisappearance() {
+    m_visible = false;
+    viewDidDisappear();
+    Q_EMIT disappeared();
+    if (ViewController *child = visibleChild())
+        child->endDisappearance();
+}
+
+void ViewController::present(ViewController *vc, int style, bool animated) {
+    if (!vc)
+        return;
+    if (ViewController *root = presentationRoot(); root != this) {
+        root->present(vc, style, animated);
+        return;
+    }
+    // A screen presents on whatever is already on top of it, as a stack of sheets would.
+    if (m_presented) {
+        m_presented->present(vc, style, animated);
+        return;
+    }
+    vc->setParent(this);
+    vc->m_presenting = this;
+    m_presented = vc;
+    m_presentationStyle = style;
+    m_presentationAnimated = animated;
+    vc->beginAppearance(animated);
+    Q_EMIT presentedViewControllerChanged();
+    vc->endAppearance();
+}
+
+void ViewController::dismiss(bool animated) {
+    if (ViewController *root = presentationRoot(); root != this) {
+        root->dismiss(animated);
+        return;
+    }
+    // Dismissing a presenter closes what it presents; a presented screen closes itself.
+    ViewController *target = m_presented ? m_presented.data() : this;
+    ViewController *presenter = target->m_presenting;
+    if (!presenter)
+        return;
+    if (target->m_presented)
+        target->dismiss(false);
+    target->beginDisappearance(animated);
+    presenter->m_presented = nullptr;
+    presenter->m_presentationAnimated = animated;
+    Q_EMIT presenter->presentedViewControllerChanged();
+    target->endDisappearance();
+    target->m_presenting = nullptr;
+    target->deleteLater();
+}
+
+ViewController *ViewController::presentationRoot() const {
+    const ViewController *root = this;
+    while (root->m_container)
+        root = root->m_container;
+    return const_cast<ViewController *>(root);
+}
+
+ViewController *ViewController::topmostPresented() {
+    ViewController *vc = this;
+    while (vc->m_presented)
+        vc = vc->m_presented;
+    return vc;
+}
+
+NavigationContainer *ViewController::navigationContainer() const {
+    for (ViewController *c = m_container; c; c = c->m_container)
+        if (auto *nav = qobject_cast<NavigationContainer *>(c))
+            return nav;
+    return nullptr;
+}
+
+TabContainer *ViewController::tabBarController() const {
+    for (ViewController *c = m_container; c; c = c->m_container)
+        if (auto *tabs = qobject_cast<TabContainer *>(c))
+            return tabs;
+    return nullptr;
+}
+
+void ViewController::setHidesTabBar(bool hides) {
+    if (hides == m_hidesTabBar)
+        return;
+    m_hidesTabBar = hides;
+    Q_EMIT hidesTabBarChanged();
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+class NavigationContainer;
+class TabContainer;
+
+// How a presented screen covers the one that presents it.
+class PresentationStyle : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("enumeration only")
+public:
+    enum Style { FullWindow, CrossDissolve, PageSheet, FullScreen };
+    Q_ENUM(Style)
+};
+
+// The keyboard commands the window hands to the screen in front.
+enum class KeyCommand { Return, Escape, Left, Right, Undo };
+
+// The base of every screen. It holds the screen's state and rules; the QML file named by
+// viewSource only draws it. Lifecycle hooks run from C++ so screens behave the same with or
+// without a window.
+class ViewController : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("screens are created in C++")
+    Q_PROPERTY(QString typeName READ typeName CONSTANT)
+    Q_PROPERTY(QUrl viewSource READ viewSource CONSTANT)
+    Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
+    // What this very screen shows above itself; screens inside a container hand their
+    // presentations to the outermost container, so only that one shows them.
+    Q_PROPERTY(ViewController *ownPresented READ ownPresented NOTIFY presentedViewControllerChanged)
+    Q_PROPERTY(int presentationStyle READ presentationStyle NOTIFY presentedViewControllerChanged)
+    Q_PROPERTY(
+        bool presentationAnimated READ presentationAnimated NOTIFY presentedViewControllerChanged)
+    Q_PROPERTY(bool hidesTabBar READ hidesTabBar WRITE setHidesTabBar NOTIFY hidesTabBarChanged)
+    Q_PROPERTY(bool navigationBarHidden READ navigationBarHidden CONSTANT)
+
+public:
+    explicit ViewController(QString typeName, QObject *parent = nullptr);
+    ~ViewController() override;
+
+    [[nodiscard]] QString typeName() const { return m_typeName; }
+    /// The QML file that draws this screen; empty for screens drawn by their container alone.
+    [[nodiscard]] virtual QUrl viewSource() const;
+    /// Further QML files the screen's view builds parts from while it runs (each card of the
+    /// feed), so they can be compiled before they are needed.
+    [[nodiscard]] virtual QList<QUrl> partViewSources() const { return {}; }
+    /// Whether a navigation container shows its bar above this screen.
+    [[nodiscard]] virtual bool navigationBarHidden() const { return false; }
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+
+    [[nodiscard]] bool isViewLoaded() const { return m_viewLoaded; }
+    /// Runs viewDidLoad once, the first time anything needs the screen's view.
+    void loadViewIfNeeded();
+    [[nodiscard]] bool isVisible() const { return m_visible; }
+
+    /// Called by containers and the window as the screen comes and goes.
+    void beginAppearance(bool animated);
+    void endAppearance();
+    void beginDisappearance(bool animated);
+    void endDisappearance();
+
+    Q_INVOKABLE void present(ViewController *vc, int style, bool animated);
+    Q_INVOKABLE void dismiss(bool animated);
+    /// The topmost screen presented on this one, or this screen itself.
+    [[nodiscard]] ViewController *topmostPresented();
+
+    /// What this screen presents, or, inside a container, what the outermost container presents.
+    ViewController *presentedViewController() const { return presentationRoot()->m_presented; }
+    ViewController *ownPresented() const { return m_presented; }
+    ViewController *presentingViewController() const { return m_presenting; }
+    int presentationStyle() const { return m_presentationStyle; }
+    bool presentationAnimated() const { return m_presentationAnimated; }
+
+    NavigationContainer *navigationContainer() const;
+    TabContainer *tabBarController() const;
+    void setContainer(ViewController *container) { m_container = container; }
+    /// The outermost container of this screen, or the screen itself: presentations cover it
+    /// whole, so a dimmed sheet over a tab also covers the tab bar.
+    [[nodiscard]] ViewController *presentationRoot() const;
+    ViewController *container() const { return m_container; }
+
+    bool hidesTabBar() const { return m_hidesTabBar; }
+    void setHidesTabBar(bool hides);
+
+    /// The address of a QML view compiled into the application, by its path below src/.
+    [[nodiscard]] static QUrl qmlView(const char *relativePath);
+
+    /// Whether the screen writes "<type name> is dead" when it is destroyed.
+    void setLogsDeath(bool logs) { m_logsDeath = logs; }
+
+Q_SIGNALS:
+    void titleChanged();
+    void presentedViewControllerChanged();
+    void hidesTabBarChanged();
+    void viewDidLoadCalled();
+    void appeared();
+    void disappeared();
+
+public:
+    /// Handles a keyboard command while this screen is in front; false when the screen has no
+    /// use for it.
+    virtual bool handleKey(KeyCommand) { return false; }
+
+    /// The child screen that appears and disappears with this one (containers only).
+    [[nodiscard]] virtual ViewController *visibleChild() const { return nullptr; }
+
+protected:
+    virtual void viewDidLoad() {}
+    virtual void viewWillAppear(bool) {}
+    virtual void viewDidAppear() {}
+    virtual void viewWillDisappear(bool) {}
+    virtual void viewDidDisappear() {}
+
+private:
+    QString m_typeName;
+    QString m_title;
+    bool m_viewLoaded = false;
+    bool m_visible = false;
+    bool m_hidesTabBar = false;
+    bool m_logsDeath = false;
+    QPointer<ViewController> m_presented;
+    QPointer<ViewController> m_presenting;
+    QPointer<ViewController> m_container;
+    int m_presentationStyle = PresentationStyle::FullWindow;
+    bool m_presentationAnimated = false;
+};

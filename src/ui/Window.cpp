@@ -1,0 +1,89 @@
+#include "ui/Window.h"
+
+#include "ui/ViewController.h"
+
+namespace {
+QPointer<Window> s_current;
+}
+
+Window::Window(QObject *parent)
+    : QObject(parent) {
+    if (!s_current)
+        s_current = this;
+}
+
+Window::~Window() {
+    if (m_root)
+        m_root->beginDisappearance(false);
+}
+
+Window *Window::current() {
+    return s_current;
+}
+
+void Window::setRoot(ViewController *root, Transition transition) {
+    if (!root || root == m_root)
+        return;
+    QPointer<ViewController> previous = m_root;
+    const bool animated = transition != NoTransition;
+    if (previous)
+        previous->beginDisappearance(animated);
+    root->setParent(this);
+    root->beginAppearance(animated);
+    m_root = root;
+    m_transition = transition;
+    Q_EMIT rootChanged();
+    if (previous) {
+        previous->endDisappearance();
+        previous->deleteLater();
+    }
+    root->endAppearance();
+}
+
+ViewController *Window::frontScreen() const {
+    ViewController *vc = m_root;
+    while (vc) {
+        if (ViewController *presented = vc->presentedViewController())
+            vc = presented;
+        else if (ViewController *child = vc->visibleChild())
+            vc = child;
+        else
+            break;
+    }
+    return vc;
+}
+
+namespace {
+// False when the screen has no use for the key.
+bool sendCommand(ViewController *front, KeyCommand command) {
+    return front && front->handleKey(command);
+}
+} // namespace
+
+void Window::returnPressed() const {
+    sendCommand(frontScreen(), KeyCommand::Return);
+}
+
+void Window::escapePressed() const {
+    ViewController *front = frontScreen();
+    if (!front || sendCommand(front, KeyCommand::Escape))
+        return;
+    // A sheet closes with Escape, as sheets do across the desktop; a sheet that must stay takes
+    // the key itself.
+    ViewController *sheet = front->presentationRoot();
+    const ViewController *presenter = sheet->presentingViewController();
+    if (presenter && presenter->presentationStyle() == PresentationStyle::PageSheet)
+        sheet->dismiss(true);
+}
+
+void Window::leftPressed() const {
+    sendCommand(frontScreen(), KeyCommand::Left);
+}
+
+void Window::rightPressed() const {
+    sendCommand(frontScreen(), KeyCommand::Right);
+}
+
+void Window::undoPressed() const {
+    sendCommand(frontScreen(), KeyCommand::Undo);
+}

@@ -1,0 +1,100 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The folders of src/ from the bottom up. A folder may include only folders on lower levels;
+// folders on one level stay out of each other, so no two features grow into one.
+const QHash<QString, int> kLevels = {
+    {QStringLiteral("platform"), 0},   {QStringLiteral("api"), 1},
+    {QStringLiteral("media"), 1},      {QStringLiteral("controls"), 2},
+    {QStringLiteral("ui"), 3},         {QStringLiteral("account"), 4},
+    {QStringLiteral("cardstack"), 4},  {QStringLiteral("feed"), 5},
+    {QStringLiteral("chats"), 5},      {QStringLiteral("profile"), 5},
+    {QStringLiteral("onboarding"), 5}, {QStringLiteral("app"), 6},
+};
+
+// Includes of the project's own headers that do not name a folder: the build's generated
+// configuration, and what moc writes.
+bool isUnfoldered(const QString &include) {
+    return include == u"BuildConfigValues.h" || include.endsWith(u".moc") ||
+           include.startsWith(u"moc_");
+}
+
+// Every include in the tree that breaks the layering, as "file: include" lines.
+QStringList violations(const QString &root) {
+    static const QRegularExpression includeLine(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
+                                                QRegularExpression::MultilineOption);
+    QStringList found;
+    const QDir src(root);
+    for (const QString &folder : src.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (!kLevels.contains(folder)) {
+            found << folder + QStringLiteral(": a folder with no level");
+            continue;
+        }
+        QDirIterator files(src.filePath(folder), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                           QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QString text = QString::fromUtf8(file.readAll());
+            for (const auto &match : includeLine.globalMatch(text)) {
+                const QString include = match.captured(1);
+                const QString target = include.section(u'/', 0, 0);
+                const bool ok =
+                    include.contains(u'/')
+                        ? target == folder || kLevels.value(target, -1) < kLevels.value(folder)
+                        : isUnfoldered(include);
+                if (!ok)
+                    found << src.relativeFilePath(path) + QStringLiteral(": ") + include;
+            }
+        }
+    }
+    return found;
+}
+
+void write(const QString &path, const QByteArray &text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+} // namespace
+
+class TestLayering : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theClientKeepsItsLayers() {
+        const QStringList found = violations(QStringLiteral(ZIREL_SOURCE_DIR));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // The check sees an include that goes up, one across a level, one without its folder and a
+    // folder nobody placed, and lets downward and own-folder includes pass.
+    void theCheckFindsEveryKindOfBreach() {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        write(root + QStringLiteral("/feed/MainVC.cpp"),
+              "#include \"feed/MainVC.h\"\n#include \"cardstack/SwipeCard.h\"\n"
+              "#include \"ui/Window.h\"\n#include \"BuildConfigValues.h\"\n#include <QTimer>\n");
+        write(root + QStringLiteral("/api/User.h"), "#include \"ui/Window.h\"\n");
+        write(root + QStringLiteral("/chats/ChatsVC.cpp"), " # include \"feed/MainVC.h\"\n");
+        write(root + QStringLiteral("/media/Photo.cpp"), "#include \"Photo.h\"\n");
+        write(root + QStringLiteral("/extras/Thing.h"), "\n");
+        QStringList found = violations(root);
+        found.sort();
+        QCOMPARE(found, QStringList({QStringLiteral("api/User.h: ui/Window.h"),
+                                     QStringLiteral("chats/ChatsVC.cpp: feed/MainVC.h"),
+                                     QStringLiteral("extras: a folder with no level"),
+                                     QStringLiteral("media/Photo.cpp: Photo.h")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLayering)
+#include "tst_layering.moc"

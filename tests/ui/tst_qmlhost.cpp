@@ -1,0 +1,126 @@
+#include "DrawnWindow.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/TabContainer.h"
+#include "ui/WindowGeometry.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+namespace {
+// A screen whose view marks its name each time it is built.
+class CountedScreen : public ViewController {
+public:
+    explicit CountedScreen(QUrl view)
+        : ViewController(QString())
+        , m_view(std::move(view)) {}
+    QUrl viewSource() const override { return m_view; }
+    QList<QUrl> partViewSources() const override { return parts; }
+    QList<QUrl> parts;
+
+private:
+    QUrl m_view;
+};
+} // namespace
+
+class QmlHostTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void viewsDrawTheTreeAndForwardClicks() {
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        QCOMPARE(drawn.quick()->minimumSize(), QSize(700, 700));
+
+        auto *root = new ViewController(QStringLiteral("Root"));
+        auto *nav = new NavigationContainer(root);
+        drawn.window().setRoot(nav);
+        nav->push(new ViewController(QStringLiteral("Second")), false);
+
+        AlertErrorVC::show(nav->topViewController(), QStringLiteral("Нет соединения"));
+        QQuickItem *ok = nullptr;
+        QTRY_VERIFY((ok = drawn.find([](QQuickItem *item) {
+            return item->property("text").toString() == u"ОК" &&
+                   item->metaObject()->indexOfSignal("clicked()") >= 0;
+        })));
+        QTest::qWait(350); // the cross-dissolve
+        drawn.click(ok);
+        QTRY_VERIFY(!nav->topViewController()->presentedViewController());
+    }
+
+    // A view built twice would run its screen's set-up twice and slow every start.
+    void eachScreenViewIsBuiltOnce() {
+        QTemporaryDir dir;
+        QFile view(dir.filePath(QStringLiteral("CountedView.qml")));
+        QVERIFY(view.open(QIODevice::WriteOnly));
+        view.write("import QtQuick\nItem { required property QtObject controller\n"
+                   "Component.onCompleted: controller.objectName += \"|\" }\n");
+        view.close();
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        auto *screen = new CountedScreen(QUrl::fromLocalFile(view.fileName()));
+        auto *tabs = new TabContainer;
+        tabs->setTabs({screen});
+        drawn.window().setRoot(new NavigationContainer(tabs));
+        QTRY_COMPARE(screen->objectName(), QStringLiteral("|"));
+        QTest::qWait(50);
+        QCOMPARE(screen->objectName(), QStringLiteral("|"));
+    }
+
+    // The window's QML compiled on the loader thread while the caller works is built by the
+    // later load, with the screen set in between.
+    void windowStartedEarlyIsBuiltOnLoad() {
+        Window window;
+        QmlHost host(window, QmlHost::Start::Later);
+        QVERIFY(!host.quickWindow());
+        window.setRoot(new ViewController(QStringLiteral("First")));
+        host.load();
+        QVERIFY(host.quickWindow());
+        QCOMPARE(host.quickWindow()->property("appWindow").value<Window *>(), &window);
+    }
+
+    // Compiled ahead while the window is made: the views of the screens in front and what they
+    // build parts from; a tab behind builds its view only when it is shown.
+    void viewsOnShowFollowTheScreensInFront() {
+        auto *feed = new CountedScreen(QUrl(QStringLiteral("qrc:/feed.qml")));
+        feed->parts = {QUrl(QStringLiteral("qrc:/card.qml"))};
+        auto *behind = new CountedScreen(QUrl(QStringLiteral("qrc:/chats.qml")));
+        auto *stack = new NavigationContainer(feed);
+        TabContainer tabs;
+        tabs.setTabs({stack, behind});
+        QCOMPARE(QmlHost::viewSourcesOnShow(&tabs),
+                 (QList<QUrl>{tabs.viewSource(), stack->viewSource(), feed->viewSource(),
+                              feed->parts.first()}));
+        stack->push(new ViewController(QStringLiteral("Drawn by its container")), false);
+        QCOMPARE(QmlHost::viewSourcesOnShow(&tabs),
+                 (QList<QUrl>{tabs.viewSource(), stack->viewSource()}));
+        tabs.setSelectedIndex(1);
+        QCOMPARE(QmlHost::viewSourcesOnShow(&tabs),
+                 (QList<QUrl>{tabs.viewSource(), behind->viewSource()}));
+        QVERIFY(QmlHost::viewSourcesOnShow(nullptr).isEmpty());
+    }
+
+    void storedGeometryIsBroughtBackOnScreen() {
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        const QSize minimum(700, 700);
+        // A window left on a second screen that is gone comes back whole on the first.
+        QCOMPARE(WindowGeometry::fitted(QRect(3500, 200, 900, 800), {screens.first()}, minimum),
+                 QRect(1020, 200, 900, 800));
+        // Larger than the screen: shrunk to it; smaller than the minimum: grown to it.
+        QCOMPARE(WindowGeometry::fitted(QRect(0, 0, 3000, 3000), screens, minimum),
+                 QRect(0, 0, 1920, 1080));
+        QCOMPARE(WindowGeometry::fitted(QRect(2000, 100, 300, 300), screens, minimum),
+                 QRect(2000, 100, 700, 700));
+    }
+};
+
+QTEST_MAIN(QmlHostTest)
+#include "tst_qmlhost.moc"

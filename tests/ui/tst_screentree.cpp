@@ -1,0 +1,206 @@
+#include "StdoutCapture.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/AlertTextVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/NotificationCenter.h"
+#include "ui/TabContainer.h"
+#include "ui/Window.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+// Records its lifecycle calls in order, so tests can compare sequences.
+class ProbeVC : public ViewController {
+public:
+    explicit ProbeVC(QString name, QStringList *journal)
+        : ViewController(std::move(name))
+        , m_journal(journal) {}
+
+protected:
+    void viewDidLoad() override { note("load"); }
+    void viewWillAppear(bool) override { note("willAppear"); }
+    void viewDidAppear() override { note("didAppear"); }
+    void viewWillDisappear(bool) override { note("willDisappear"); }
+    void viewDidDisappear() override { note("didDisappear"); }
+
+private:
+    void note(const char *event) { m_journal->append(typeName() + u':' + QLatin1String(event)); }
+    QStringList *m_journal;
+};
+} // namespace
+
+class ScreenTreeTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void navigationStackRunsLifecycleInOrder() {
+        QStringList journal;
+        Window window;
+        auto *nav = new NavigationContainer(new ProbeVC(QStringLiteral("A"), &journal));
+        window.setRoot(nav);
+        QCOMPARE(journal, QStringList({"A:load", "A:willAppear", "A:didAppear"}));
+
+        journal.clear();
+        auto *b = new ProbeVC(QStringLiteral("B"), &journal);
+        nav->push(b, true);
+        QCOMPARE(journal, QStringList({"A:willDisappear", "B:load", "B:willAppear",
+                                       "A:didDisappear", "B:didAppear"}));
+        QCOMPARE(nav->depth(), 2);
+        QCOMPARE(b->navigationContainer(), nav);
+
+        journal.clear();
+        QPointer<ViewController> popped = b;
+        nav->pop(true);
+        QCOMPARE(journal,
+                 QStringList({"B:willDisappear", "A:willAppear", "B:didDisappear", "A:didAppear"}));
+        QTRY_VERIFY(popped.isNull());
+        nav->pop(true); // the root stays
+        QCOMPARE(nav->depth(), 1);
+    }
+
+    void replacingTheStackDestroysOnlyScreensLeftOut() {
+        QStringList journal;
+        Window window;
+        auto *a = new ProbeVC(QStringLiteral("A"), &journal);
+        auto *nav = new NavigationContainer(a);
+        window.setRoot(nav);
+        QPointer<ViewController> b = new ProbeVC(QStringLiteral("B"), &journal);
+        nav->push(b, false);
+        QPointer<ViewController> c = new ProbeVC(QStringLiteral("C"), &journal);
+        nav->setStack({a, c}, false);
+        QCOMPARE(nav->topViewController(), c.data());
+        QTRY_VERIFY(b.isNull());
+        QVERIFY(c->isVisible());
+        QVERIFY(!c.isNull());
+    }
+
+    void presentingStacksOnTheTopmostAndDismissCloses() {
+        Window window;
+        auto *root = new ViewController(QStringLiteral("Root"));
+        window.setRoot(root);
+        auto *first = new AlertErrorVC(QStringLiteral("ОК"));
+        root->present(first, PresentationStyle::CrossDissolve, true);
+        auto *second = new AlertTextVC(QStringLiteral("text"));
+        root->present(second, PresentationStyle::FullWindow, false);
+        QCOMPARE(first->presentedViewController(), second);
+        QCOMPARE(window.frontScreen(), second);
+
+        QPointer<ViewController> gone = second;
+        window.returnPressed(); // AlertTextVC dismisses on Return
+        QTRY_VERIFY(gone.isNull());
+        QCOMPARE(window.frontScreen(), first);
+        QCOMPARE(root->presentationStyle(), int(PresentationStyle::CrossDissolve));
+
+        // Escape closes a sheet, whatever screen its stack shows, and an alert; a screen
+        // presented otherwise is left to itself.
+        QPointer<ViewController> sheet =
+            new NavigationContainer(new ViewController(QStringLiteral("Inside")));
+        first->present(sheet, PresentationStyle::PageSheet, true);
+        QCOMPARE(window.frontScreen()->typeName(), QStringLiteral("Inside"));
+        window.escapePressed();
+        QTRY_VERIFY(sheet.isNull());
+        QCOMPARE(window.frontScreen(), first);
+        window.escapePressed();
+        QTRY_VERIFY(!root->presentedViewController());
+        auto *plain = new ViewController(QStringLiteral("Plain"));
+        root->present(plain, PresentationStyle::FullWindow, false);
+        window.escapePressed();
+        QCOMPARE(window.frontScreen(), plain);
+    }
+
+    void errorAlertButtonsDismissAndTheSecondRunsItsCallbackFirst() {
+        Window window;
+        auto *root = new ViewController(QStringLiteral("Root"));
+        window.setRoot(root);
+        bool calledWhilePresented = false;
+        auto *alert = new AlertErrorVC(QStringLiteral("ОК"), true, [&] {
+            calledWhilePresented = root->presentedViewController() != nullptr;
+        });
+        root->present(alert, PresentationStyle::CrossDissolve, true);
+        QCOMPARE(alert->heading(), QStringLiteral("Ой!"));
+        QCOMPARE(alert->textButtonTitle(), QStringLiteral("Все равно продолжить"));
+        alert->textButtonTapped();
+        QVERIFY(calledWhilePresented);
+        QVERIFY(!root->presentedViewController());
+
+        AlertErrorVC::show(root, QStringLiteral("Сервер вернул пустой ответ"));
+        auto *shown = qobject_cast<AlertErrorVC *>(root->presentedViewController());
+        QVERIFY(shown);
+        QCOMPARE(shown->actionTitle(), QStringLiteral("ОК"));
+        QCOMPARE(shown->message(), QStringLiteral("Сервер вернул пустой ответ"));
+        window.returnPressed();
+        QVERIFY(!root->presentedViewController());
+    }
+
+    void tabsSwitchVisibilityAndBadges() {
+        QStringList journal;
+        Window window;
+        auto *tabs = new TabContainer;
+        tabs->setTabs({new ProbeVC(QStringLiteral("Feed"), &journal),
+                       new ProbeVC(QStringLiteral("Likes"), &journal)});
+        window.setRoot(tabs);
+        QCOMPARE(journal, QStringList({"Feed:load", "Feed:willAppear", "Feed:didAppear"}));
+        journal.clear();
+        tabs->setSelectedIndex(1);
+        QCOMPARE(journal, QStringList({"Feed:willDisappear", "Likes:load", "Likes:willAppear",
+                                       "Feed:didDisappear", "Likes:didAppear"}));
+        tabs->setSelectedIndex(7);
+        QCOMPARE(tabs->selectedIndex(), 1);
+
+        // A screen inside the tabs presents over the whole container, tab bar included, and
+        // can close it again.
+        auto *likes = tabs->visibleChild();
+        auto *alert = new AlertTextVC(QStringLiteral("text"));
+        likes->present(alert, PresentationStyle::CrossDissolve, false);
+        QCOMPARE(tabs->ownPresented(), alert);
+        QVERIFY(!likes->ownPresented());
+        QCOMPARE(likes->presentedViewController(), alert);
+        QCOMPARE(window.frontScreen(), alert);
+        QPointer<ViewController> gone = alert;
+        likes->dismiss(false);
+        QTRY_VERIFY(gone.isNull());
+
+        QSignalSpy badges(tabs, &TabContainer::badgesChanged);
+        tabs->setBadge(1, QStringLiteral("3"));
+        tabs->setBadge(1, QStringLiteral("3"));
+        QCOMPARE(badges.count(), 1);
+        QCOMPARE(tabs->badges(), QStringList({QString(), QStringLiteral("3")}));
+    }
+
+    void windowRootSwitchDestroysThePreviousRoot() {
+        Window window;
+        QPointer<ViewController> first = new ViewController(QStringLiteral("First"));
+        window.setRoot(first);
+        auto *second = new ViewController(QStringLiteral("Second"));
+        window.setRoot(second, Window::FlipFromRight);
+        QCOMPARE(window.transition(), int(Window::FlipFromRight));
+        QVERIFY(!first->isVisible());
+        QTRY_VERIFY(first.isNull());
+        QVERIFY(second->isVisible());
+    }
+
+    void screensThatAskForItLogTheirDeath() {
+        StdoutCapture capture;
+        {
+            ViewController vc(QStringLiteral("ChatsVC"));
+            vc.setLogsDeath(true);
+        }
+        QVERIFY(capture.text().contains(QStringLiteral("ChatsVC is dead\n")));
+    }
+
+    void notificationObserversGoAwayWithTheirOwner() {
+        int calls = 0;
+        auto *owner = new QObject;
+        NotificationCenter::shared().observe(Notifications::chatsUpdated, owner, [&] { ++calls; });
+        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        NotificationCenter::shared().post(Notifications::didUpdateUser);
+        QCOMPARE(calls, 1);
+        delete owner;
+        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        QCOMPARE(calls, 1);
+    }
+};
+
+QTEST_MAIN(ScreenTreeTest)
+#include "tst_screentree.moc"

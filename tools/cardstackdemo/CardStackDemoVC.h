@@ -1,0 +1,74 @@
+#pragma once
+
+#include "api/ProfileView.h"
+#include "api/Result.h"
+#include "cardstack/SwipeCardStack.h"
+#include "cardstack/SwipeCardStackDataSource.h"
+#include "cardstack/SwipeCardStackDelegate.h"
+#include "feed/CardModel.h"
+#include "ui/ViewController.h"
+
+#include <QPointer>
+#include <optional>
+
+// Developer screen: a stack of profile cards with pass, like and undo buttons and a line telling
+// what the stack last reported. When it opens it asks the service for people nearby, and their
+// cards, photos downloaded as in the feed, replace the given records; those stay when the
+// service does not answer or finds nobody. It can start with the top card held in a drag, so
+// the overlays can be looked at without a hand on the mouse.
+class CardStackDemoVC : public ViewController,
+                        public SwipeCardStackDataSource,
+                        public SwipeCardStackDelegate {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created in C++")
+    Q_PROPERTY(QString status READ status NOTIFY statusChanged)
+public:
+    explicit CardStackDemoVC(QList<CardModel> models, QObject *parent = nullptr);
+    ~CardStackDemoVC() override;
+
+    [[nodiscard]] QUrl viewSource() const override {
+        return QUrl(QStringLiteral("qrc:/ZirelDemo/CardStackDemoView.qml"));
+    }
+
+    /// Records with generated portraits, names and info lines, for screens without a service.
+    [[nodiscard]] static QList<CardModel> sampleModels(int count);
+    /// Holds the top card dragged by this much once the stack has dealt it.
+    void setHeldDrag(std::optional<QPointF> translation) { m_heldDrag = translation; }
+
+    [[nodiscard]] QString status() const { return m_status; }
+    [[nodiscard]] SwipeCardStack *stack() const { return m_stack; }
+
+    /// The view hands over its stack once it is made.
+    Q_INVOKABLE void attachStack(SwipeCardStack *stack);
+    Q_INVOKABLE void pass();
+    Q_INVOKABLE void like();
+    Q_INVOKABLE void undo();
+
+    // SwipeCardStackDataSource
+    qint64 numberOfCards(SwipeCardStack *stack) override;
+    SwipeCard *cardForIndex(SwipeCardStack *stack, qint64 index) override;
+    // SwipeCardStackDelegate
+    void didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection direction) override;
+    void didUndoCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection from) override;
+    void didSelectCardAt(SwipeCardStack *stack, qint64 index) override;
+    void didSwipeAllCards(SwipeCardStack *stack) override;
+
+Q_SIGNALS:
+    void statusChanged();
+    /// The service's answer has been handled, whatever it was.
+    void serviceAnswered();
+
+protected:
+    void viewDidLoad() override;
+
+private:
+    void handleProfiles(const Result<QList<ProfileView>> &result);
+    void setStatus(const QString &status);
+    void holdDrag();
+
+    QList<CardModel> m_models;
+    QPointer<SwipeCardStack> m_stack;
+    std::optional<QPointF> m_heldDrag;
+    QString m_status;
+};
