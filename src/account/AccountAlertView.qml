@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
@@ -61,6 +62,7 @@ Rectangle {
                 Repeater {
                     model: alert.controller.actionTitles
                     Button {
+                        id: action
                         required property int index
                         required property string modelData
                         readonly property int style: alert.controller.actionStyles[index]
@@ -71,12 +73,12 @@ Rectangle {
                         Accessible.name: modelData
                         onClicked: alert.controller.actionTapped(index)
                         contentItem: Text {
-                            text: parent.text
+                            text: action.text
                             horizontalAlignment: Text.AlignHCenter
                             font.family: "Inter"
                             font.pixelSize: 16
-                            font.bold: parent.style === AccountAlertVC.Cancel
-                            color: parent.style === AccountAlertVC.Destructive ? "#FF3B30" : Theme.accent
+                            font.bold: action.style === AccountAlertVC.Cancel
+                            color: action.style === AccountAlertVC.Destructive ? "#FF3B30" : Theme.accent
                         }
                     }
                 }

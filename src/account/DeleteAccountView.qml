@@ -69,6 +69,7 @@ Rectangle {
                 onClicked: screen.controller.freezeButtonTapped()
             }
             Button {
+                id: deleteButton
                 anchors.horizontalCenter: parent.horizontalCenter
                 flat: true
                 enabled: !screen.controller.busy
@@ -76,7 +77,7 @@ Rectangle {
                 Accessible.name: text
                 onClicked: screen.controller.deleteButtonTapped()
                 contentItem: Text {
-                    text: parent.text
+                    text: deleteButton.text
                     color: Theme.grey
                     font.family: "Inter"
                     font.pixelSize: 16

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
@@ -44,8 +45,10 @@ Rectangle {
             height: 44
             Accessible.name: screen.controller.name
             onClicked: screen.controller.titleTapped()
-            contentItem: Row {
+            // A child rather than the content item: the widths below refer to its parts by id.
+            Row {
                 id: titleRow
+                height: parent.height
                 spacing: 8
                 AvatarView {
                     id: avatar

@@ -8,15 +8,14 @@ Item {
 
     property string source
     property color backdrop: Theme.background
-    // A photo that did not come (offline, the service busy) is asked for again, after this wait and then twice as
-    // long each time, up to a minute; the image cache answers from memory or disk once it has it.
-    property int retryDelay: 5000
-    property int failures: 0
+    // Milliseconds before a photo that did not come is asked for again.
+    property alias retryDelay: loader.retryDelay
 
     clip: false
-    onSourceChanged: {
-        failures = 0
-        retry.stop()
+
+    AvatarSource {
+        id: loader
+        source: avatar.source
     }
 
     Rectangle {
@@ -26,28 +25,16 @@ Item {
         opacity: 0.25
     }
     Image {
-        id: photo
-        property bool reloading: false
         anchors.fill: parent
-        source: avatar.source === "" || reloading ? "" : "image://cache/" + encodeURIComponent(avatar.source)
+        source: loader.url
         sourceSize.width: avatar.width * 2
         sourceSize.height: avatar.height * 2
         fillMode: Image.PreserveAspectCrop
         asynchronous: true
         visible: status === Image.Ready
         onStatusChanged: {
-            if (status !== Image.Error)
-                return
-            avatar.failures += 1
-            retry.restart()
-        }
-    }
-    Timer {
-        id: retry
-        interval: Math.min(avatar.retryDelay * Math.pow(2, Math.max(0, avatar.failures - 1)), 60000)
-        onTriggered: {
-            photo.reloading = true
-            photo.reloading = false
+            if (status === Image.Error)
+                loader.failed()
         }
     }
     Rectangle {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QQmlListProperty>
 #include <QtQml/qqmlregistration.h>
 
 #include "feed/ButtonContainer.h"
@@ -16,7 +17,7 @@ class ButtonStackView : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by its screen")
-    Q_PROPERTY(QList<QObject *> placedContainers READ placedContainerObjects CONSTANT)
+    Q_PROPERTY(QQmlListProperty<ButtonContainer> placedContainers READ placedContainerList CONSTANT)
     Q_PROPERTY(bool isUndoButtonEnabled READ isUndoButtonEnabled WRITE setUndoButtonEnabled NOTIFY
                    undoButtonEnabledChanged)
 
@@ -38,7 +39,7 @@ public:
     CardButton *likeButton() const { return m_like; }
     /// The containers in the row, left to right.
     const QList<ButtonContainer *> &placedContainers() const { return m_placed; }
-    QList<QObject *> placedContainerObjects() const { return {m_placed.cbegin(), m_placed.cend()}; }
+    QQmlListProperty<ButtonContainer> placedContainerList() { return {this, &m_placed}; }
 
     bool isUndoButtonEnabled() const { return m_undoEnabled; }
     void setUndoButtonEnabled(bool enabled);

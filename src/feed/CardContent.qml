@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
@@ -33,7 +34,7 @@ Item {
         anchors.fill: parent
         radius: root.cornerRadius
         shaded: true
-        image: root.card.currentImage
+        card: root.card
     }
 
     Row {
@@ -45,6 +46,7 @@ Item {
         Repeater {
             model: root.card.pageCount
             Rectangle {
+                id: pageBar
                 required property int index
                 width: (pageBars.width - pageBars.spacing * (root.card.pageCount - 1)) / root.card.pageCount
                 height: 4
@@ -54,7 +56,7 @@ Item {
                 border.width: 0.3
                 border.color: Qt.rgba(1, 1, 1, 0.35)
                 Rectangle {
-                    width: index === root.card.currentIndex ? parent.width : 0
+                    width: pageBar.index === root.card.currentIndex ? parent.width : 0
                     height: parent.height
                     radius: 2
                     color: "white"

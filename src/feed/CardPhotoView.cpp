@@ -9,6 +9,18 @@ CardPhotoView::CardPhotoView(QQuickItem *parent)
     setFlag(ItemHasContents);
 }
 
+void CardPhotoView::setCard(CardView *card) {
+    if (card == m_card)
+        return;
+    disconnect(m_cardPages);
+    m_card = card;
+    if (card)
+        m_cardPages = connect(card, &CardView::pageChanged, this,
+                              [this] { setImage(m_card->currentImage()); });
+    setImage(card ? card->currentImage() : QImage());
+    Q_EMIT imageChanged();
+}
+
 void CardPhotoView::setImage(const QImage &image) {
     if (image.cacheKey() == m_image.cacheKey())
         return;

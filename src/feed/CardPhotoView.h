@@ -1,8 +1,10 @@
 #pragma once
 
+#include "feed/CardView.h"
 #include "media/PhotoScaler.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QQuickItem>
 
 // One photo filling the item (cropped to keep its proportions) with rounded corners over black,
@@ -12,7 +14,7 @@
 class CardPhotoView : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QImage image READ image WRITE setImage NOTIFY imageChanged)
+    Q_PROPERTY(CardView *card READ card WRITE setCard NOTIFY imageChanged)
     Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY lookChanged)
     Q_PROPERTY(bool shaded READ shaded WRITE setShaded NOTIFY lookChanged)
     Q_PROPERTY(bool pending READ pending NOTIFY shownImageChanged)
@@ -20,6 +22,9 @@ class CardPhotoView : public QQuickItem {
 public:
     explicit CardPhotoView(QQuickItem *parent = nullptr);
 
+    /// The card whose current photo is shown, followed as it pages.
+    [[nodiscard]] CardView *card() const { return m_card; }
+    void setCard(CardView *card);
     [[nodiscard]] QImage image() const { return m_image; }
     void setImage(const QImage &image);
     [[nodiscard]] qreal radius() const { return m_look.radius; }
@@ -47,6 +52,8 @@ private:
     void prepare();
     void show(const QImage &prepared, bool pending);
 
+    QPointer<CardView> m_card;
+    QMetaObject::Connection m_cardPages;
     QImage m_image;
     QImage m_shown;
     PhotoScaler::Look m_look;

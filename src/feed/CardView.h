@@ -21,7 +21,6 @@ class CardView : public SwipeCard {
     QML_UNCREATABLE("cards are created in C++")
     Q_PROPERTY(int currentIndex READ currentIndex NOTIFY pageChanged)
     Q_PROPERTY(int pageCount READ pageCount NOTIFY photosChanged)
-    Q_PROPERTY(QImage currentImage READ currentImage NOTIFY pageChanged)
     Q_PROPERTY(QString infoText READ infoText NOTIFY pageChanged)
     Q_PROPERTY(QString infoIcon READ infoIcon NOTIFY pageChanged)
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY photosChanged)

@@ -3,6 +3,7 @@
 #include "ui/ViewController.h"
 
 #include <QList>
+#include <QQmlListProperty>
 
 // A navigation stack of screens. The view animates pushes and pops; the stack itself changes at
 // once, so rules that read it never wait for an animation.
@@ -12,7 +13,7 @@ class NavigationContainer : public ViewController {
     QML_UNCREATABLE("created in C++")
     Q_PROPERTY(ViewController *topViewController READ topViewController NOTIFY stackChanged)
     Q_PROPERTY(int depth READ depth NOTIFY stackChanged)
-    Q_PROPERTY(QList<QObject *> stackObjects READ stackObjects NOTIFY stackChanged)
+    Q_PROPERTY(QQmlListProperty<ViewController> stackObjects READ stackList NOTIFY stackChanged)
 
 public:
     explicit NavigationContainer(ViewController *root = nullptr, QObject *parent = nullptr);
@@ -27,7 +28,7 @@ public:
     [[nodiscard]] QList<ViewController *> stack() const { return m_stack; }
     [[nodiscard]] ViewController *topViewController() const;
     [[nodiscard]] int depth() const { return int(m_stack.size()); }
-    QList<QObject *> stackObjects() const { return {m_stack.cbegin(), m_stack.cend()}; }
+    QQmlListProperty<ViewController> stackList() { return {this, &m_stack}; }
 
 Q_SIGNALS:
     void stackChanged();

@@ -19,7 +19,7 @@ Item {
         if (!host.shown || (host.loadedFor === host.controller && view.status !== Loader.Null))
             return
         host.loadedFor = host.controller
-        if (host.controller && host.controller.viewSource.toString() !== "")
+        if (host.controller && host.controller.viewSource != "")
             view.setSource(host.controller.viewSource, { controller: host.controller })
         else
             view.source = ""

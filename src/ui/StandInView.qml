@@ -2,13 +2,14 @@ import QtQuick
 import Zirel
 
 Rectangle {
+    id: standIn
     required property StandInVC controller
     color: Theme.background
-    Accessible.name: controller.typeName
+    Accessible.name: standIn.controller.typeName
 
     Text {
         anchors.centerIn: parent
-        text: controller.typeName
+        text: standIn.controller.typeName
         color: Theme.grey
         font.family: "Inter"
         font.pixelSize: 20

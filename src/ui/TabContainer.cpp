@@ -93,7 +93,3 @@ void TabContainer::setBadge(const ViewController *screen, const QString &text) {
         return;
     }
 }
-
-QList<QObject *> TabContainer::tabObjects() const {
-    return {m_tabs.cbegin(), m_tabs.cend()};
-}

@@ -3,6 +3,7 @@
 #include "ui/ViewController.h"
 
 #include <QList>
+#include <QQmlListProperty>
 
 // A container of tabs: one screen per tab, the selected one on screen, a title, a symbol and a
 // badge text each.
@@ -12,7 +13,7 @@ class TabContainer : public ViewController {
     QML_UNCREATABLE("created in C++")
     Q_PROPERTY(
         int selectedIndex READ selectedIndex WRITE setSelectedIndex NOTIFY selectedIndexChanged)
-    Q_PROPERTY(QList<QObject *> tabs READ tabObjects NOTIFY tabsChanged)
+    Q_PROPERTY(QQmlListProperty<ViewController> tabs READ tabList NOTIFY tabsChanged)
     Q_PROPERTY(QStringList icons READ icons NOTIFY tabsChanged)
     Q_PROPERTY(QStringList badges READ badges NOTIFY badgesChanged)
     Q_PROPERTY(bool barHidden READ barHidden NOTIFY barHiddenChanged)
@@ -54,7 +55,7 @@ protected:
     TabContainer(QString typeName, QObject *parent);
 
 private:
-    QList<QObject *> tabObjects() const;
+    QQmlListProperty<ViewController> tabList() { return {this, &m_tabs}; }
     void watchBarRequests(ViewController *tab);
 
     QList<ViewController *> m_tabs;
