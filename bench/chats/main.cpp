@@ -4,9 +4,9 @@
 #include "FakeService.h"
 #include "api/Decoder.h"
 #include "api/NetworkService.h"
-#include "chats/ChatCashManager.h"
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
+#include "store/ChatCashManager.h"
 #include "ui/NavigationContainer.h"
 #include "ui/QmlHost.h"
 #include "ui/Window.h"
@@ -139,7 +139,7 @@ int main(int argc, char *argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    auto *list = new ChatsVC(cache, NetworkService::shared());
+    auto *list = new ChatsVC(Services().setSavedMatches(cache));
     auto *nav = new NavigationContainer(list);
     window.setRoot(nav);
     if (!QTest::qWaitFor([list] { return list->data().size() == 100; }, 10000)) {

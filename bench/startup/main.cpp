@@ -16,7 +16,6 @@
 #include "ServiceProcess.h"
 #include "StdoutCapture.h"
 #include "SwipeRun.h"
-#include "account/UserManager.h"
 #include "api/Endpoints.h"
 #include "api/NetworkService.h"
 #include "app/AllocatorSettings.h"
@@ -24,6 +23,7 @@
 #include "platform/DesktopLocationService.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/FileSecretBackend.h"
+#include "store/UserManager.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

@@ -54,15 +54,18 @@ void DeleteAccountVC::deleteAccount() {
     if (m_busy)
         return;
     setBusy(true);
-    Endpoints::deleteAccount([to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
-        to.post([result](DeleteAccountVC &screen) {
-            screen.setBusy(false);
-            if (!result.ok()) {
-                AlertErrorVC::show(&screen, result.error().reason);
-                return;
-            }
-            (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));
-            WindowHelper::showRestore();
-        });
-    });
+    Endpoints::deleteAccount(
+        [to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
+            to.post([result](DeleteAccountVC &screen) {
+                screen.setBusy(false);
+                if (!result.ok()) {
+                    AlertErrorVC::show(&screen, result.error().reason);
+                    return;
+                }
+                (void)screen.services().secureStore().save(QStringLiteral("delete"),
+                                                           QStringLiteral("screen"));
+                WindowHelper::showRestore();
+            });
+        },
+        services().network());
 }

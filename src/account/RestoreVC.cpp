@@ -26,13 +26,15 @@ void RestoreVC::loginButtonTapped() {
     if (m_busy)
         return;
     setBusy(true);
-    Endpoints::restoreUser([to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
-        to.post([result](RestoreVC &screen) {
-            screen.setBusy(false);
-            if (result.ok())
-                WindowHelper::showMain();
-            else
-                AlertErrorVC::show(&screen, result.error().reason);
-        });
-    });
+    Endpoints::restoreUser(
+        [to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
+            to.post([result](RestoreVC &screen) {
+                screen.setBusy(false);
+                if (result.ok())
+                    WindowHelper::showMain();
+                else
+                    AlertErrorVC::show(&screen, result.error().reason);
+            });
+        },
+        services().network());
 }

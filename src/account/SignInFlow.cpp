@@ -2,13 +2,13 @@
 
 #include "BuildConfigValues.h"
 #include "account/DeviceEnvelope.h"
-#include "account/UserManager.h"
 #include "api/Endpoints.h"
 #include "platform/CloudAccount.h"
 #include "platform/DeviceAttestation.h"
 #include "platform/DeviceInfo.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/SecureStore.h"
+#include "store/UserManager.h"
 #include "ui/AppServices.h"
 #include "ui/MainThreadReceiver.h"
 
@@ -20,11 +20,12 @@ const QString userIdKey = QStringLiteral("passkeyUserID");
 const QString screenKey = QStringLiteral("screen");
 } // namespace
 
-SignInFlow::SignInFlow(QObject *parent)
+SignInFlow::SignInFlow(Services services, QObject *parent)
     : QObject(parent)
+    , m_services(services)
     , m_envelopeKey(QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY))
-    , m_recordUserId([](const QString &userId) {
-        UserManager &store = UserManager::shared();
+    , m_recordUserId([services](const QString &userId) {
+        UserManager &store = services.user();
         User user = store.currentUser();
         user.userID = userId;
         store.setCurrentUser(user);
@@ -35,7 +36,7 @@ void SignInFlow::start() {
     if (m_running)
         return;
     m_running = true;
-    AppServices::shared().cloudAccount().accountStatus(
+    m_services.platform().cloudAccount().accountStatus(
         [to = MainThreadReceiver(this)](bool available, const QString &) {
             to.post([available](SignInFlow &flow) { flow.onAccountStatus(available); });
         });
@@ -46,7 +47,7 @@ void SignInFlow::onAccountStatus(bool available) {
         fail(QStringLiteral("Чтобы продолжить, войди в iCloud на данном устройстве"));
         return;
     }
-    AppServices::shared().cloudAccount().fetchRecordName(
+    m_services.platform().cloudAccount().fetchRecordName(
         [to = MainThreadReceiver(this)](const QString &recordName, const QString &error) {
             to.post(
                 [recordName, error](SignInFlow &flow) { flow.onRecordName(recordName, error); });
@@ -71,7 +72,7 @@ void SignInFlow::onRecordName(const QString &recordName, const QString &error) {
 }
 
 QString SignInFlow::localUserId() {
-    SecureStore &store = SecureStore::shared();
+    SecureStore &store = m_services.secureStore();
     if (const std::optional<QString> stored = store.load(userIdKey); stored && !stored->isEmpty()) {
         DiagnosticLog::line(QStringLiteral("Restored user ID: ") + *stored);
         return *stored;
@@ -84,7 +85,7 @@ QString SignInFlow::localUserId() {
 }
 
 void SignInFlow::attest(const QString &recordName, const QString &userId) {
-    DeviceAttestation &attestation = AppServices::shared().deviceAttestation();
+    DeviceAttestation &attestation = m_services.platform().deviceAttestation();
     if (!attestation.isSupported()) {
         fail(QStringLiteral("Данный девайс не поддерживается"));
         return;
@@ -104,7 +105,7 @@ void SignInFlow::attest(const QString &recordName, const QString &userId) {
 
 void SignInFlow::seal(const QString &recordName, const QString &userId, const QByteArray &token) {
     const DeviceEnvelope envelope(recordName, userId, token,
-                                  AppServices::shared().deviceInfo().description());
+                                  m_services.platform().deviceInfo().description());
     const std::optional<QString> sealed = envelope.seal(m_envelopeKey);
     if (!sealed) {
         fail(QStringLiteral("Ошибка шифрования"));
@@ -112,19 +113,21 @@ void SignInFlow::seal(const QString &recordName, const QString &userId, const QB
         return;
     }
     Endpoints::validateDevice(
-        *sealed, [to = MainThreadReceiver(this), userId](const Result<TokenResponse> &result) {
+        *sealed,
+        [to = MainThreadReceiver(this), userId](const Result<TokenResponse> &result) {
             to.post([result, userId](SignInFlow &flow) { flow.onValidated(result, userId); });
-        });
+        },
+        m_services.network());
 }
 
 void SignInFlow::onValidated(const Result<TokenResponse> &result, const QString &userId) {
     if (!result.ok()) {
         fail(result.error().reason);
     } else {
-        SecureStore &store = SecureStore::shared();
+        SecureStore &store = m_services.secureStore();
         const QString token = result.value().token;
         if (store.save(token, tokenKey)) {
-            NetworkService::shared().setPaseto(token);
+            m_services.network().setPaseto(token);
             (void)store.save(QStringLiteral("name"), screenKey);
             m_running = false;
             Q_EMIT succeeded();

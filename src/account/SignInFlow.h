@@ -2,6 +2,7 @@
 
 #include "api/Result.h"
 #include "api/TokenResponse.h"
+#include "ui/Services.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -21,7 +22,7 @@ public:
     // unless a test replaces it.
     using UserIdRecorder = std::function<void(const QString &userID)>;
 
-    explicit SignInFlow(QObject *parent = nullptr);
+    explicit SignInFlow(Services services = {}, QObject *parent = nullptr);
 
     void setUserIdRecorder(UserIdRecorder recorder) { m_recordUserId = std::move(recorder); }
     // The key the envelope is sealed with: the one built into the client unless replaced.
@@ -48,6 +49,7 @@ private:
     void fail(const QString &message);
     void recordUserId(const QString &userId);
 
+    Services m_services;
     bool m_running = false;
     QString m_envelopeKey;
     UserIdRecorder m_recordUserId;

@@ -17,8 +17,9 @@
 #include <QPointer>
 #include <QTimer>
 
-StartVC::StartVC(ReviewModeCounter::Clock clock, QObject *parent)
-    : ViewController(QStringLiteral("StartVC"), parent)
+StartVC::StartVC(Services services, ReviewModeCounter::Clock clock, QObject *parent)
+    : ViewController(QStringLiteral("StartVC"), services, parent)
+    , m_flow(services)
     , m_logoTaps(std::move(clock)) {
     connect(&m_flow, &SignInFlow::failed, this, &StartVC::onSignInFailed);
     connect(&m_flow, &SignInFlow::succeeded, this, &StartVC::onSignedIn);
@@ -29,12 +30,14 @@ void StartVC::viewDidLoad() {
     // next turn of the event loop.
     QPointer<StartVC> weak = this;
     QTimer::singleShot(0, this, [weak] {
-        if (weak && OsVersionRule::blocks(AppServices::shared().deviceInfo().equivalentOsVersion()))
+        if (weak &&
+            OsVersionRule::blocks(weak->services().platform().deviceInfo().equivalentOsVersion()))
             weak->presentBlock(QStringLiteral("Для корректной работы приложения необходимо "
                                               "обновиться до macOS 15 Sequoia или новее"));
     });
     QTimer::singleShot(0, this, [weak] {
-        if (weak && SecureStore::shared().load(QStringLiteral("screen")) == QStringLiteral("ban"))
+        if (weak &&
+            weak->services().secureStore().load(QStringLiteral("screen")) == QStringLiteral("ban"))
             weak->presentBlock(QStringLiteral("Твой аккаунт заблокирован"));
     });
 }
@@ -67,13 +70,13 @@ void StartVC::onSignInFailed(const QString &message) {
 void StartVC::onSignedIn() {
     setBusy(false);
     auto *steps =
-        new NavigationContainer(ScreenFactory::shared().create(ScreenFactory::Screen::NameInput));
+        new NavigationContainer(services().screens().create(ScreenFactory::Screen::NameInput));
     present(steps, PresentationStyle::FullScreen, true);
 }
 
 void StartVC::interactiveLabelTapped() {
-    AppServices::shared().urlOpener().open(
-        QUrl(NetworkService::shared().baseUrl() + QStringLiteral("agreement")));
+    services().platform().urlOpener().open(
+        QUrl(services().network().baseUrl() + QStringLiteral("agreement")));
 }
 
 void StartVC::logoTapped() {
@@ -104,6 +107,6 @@ void StartVC::reviewLogIn(const QString &code) {
         return;
     }
     // The reviewers' token lives in memory only: a restart returns to this screen.
-    NetworkService::shared().setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+    services().network().setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
     WindowHelper::showMain();
 }

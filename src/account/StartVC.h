@@ -17,7 +17,8 @@ class StartVC : public ViewController {
     Q_PROPERTY(QString consentTail READ consentTail CONSTANT)
 
 public:
-    explicit StartVC(ReviewModeCounter::Clock clock = &std::chrono::steady_clock::now,
+    explicit StartVC(Services services = {},
+                     ReviewModeCounter::Clock clock = &std::chrono::steady_clock::now,
                      QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("account/StartView.qml"); }

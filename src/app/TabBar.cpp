@@ -1,8 +1,8 @@
 #include "app/TabBar.h"
 
-#include "account/UserManager.h"
 #include "api/Endpoints.h"
 #include "feed/MainVC.h"
+#include "store/UserManager.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
 
@@ -15,16 +15,19 @@ TabBar::TabBar(QObject *parent)
 void TabBar::viewDidLoad() {
     // The record is replaced for everyone, so the answer is handled even after this screen is
     // gone; a failure only leaves the stored record in place.
-    Endpoints::user([self = QPointer<TabBar>(this)](const Result<User> &result) {
-        QMetaObject::invokeMethod(qApp, [self, result] {
-            if (auto *feed = self ? qobject_cast<MainVC *>(self->tabs().value(feedTab)) : nullptr)
-                feed->userAnswered(result.ok());
-            UserManager::shared().fetchedUserUpdate(result);
-        });
-    });
+    Endpoints::user(
+        [self = QPointer<TabBar>(this), users = &services().user()](const Result<User> &result) {
+            QMetaObject::invokeMethod(qApp, [self, users, result] {
+                if (auto *feed =
+                        self ? qobject_cast<MainVC *>(self->tabs().value(feedTab)) : nullptr)
+                    feed->userAnswered(result.ok());
+                users->fetchedUserUpdate(result);
+            });
+        },
+        services().network());
 
     using Screen = ScreenFactory::Screen;
-    const ScreenFactory &factory = ScreenFactory::shared();
+    const ScreenFactory &factory = services().screens();
     ViewController *feed = factory.create(Screen::Feed);
     // Its first profiles travel with the user's record instead of waiting for it.
     if (auto *mainFeed = qobject_cast<MainVC *>(feed))

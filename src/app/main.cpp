@@ -1,4 +1,3 @@
-#include "account/UserManager.h"
 #include "app/AllocatorSettings.h"
 #include "app/FirstFrameProbe.h"
 #include "app/SceneStart.h"
@@ -8,6 +7,7 @@
 #include "media/ImageCacheManager.h"
 #include "platform/SessionBus.h"
 #include "platform/TerminationSignals.h"
+#include "store/UserManager.h"
 #include "ui/QmlHost.h"
 #include "ui/Window.h"
 #include "ui/WindowGeometry.h"

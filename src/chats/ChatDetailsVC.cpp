@@ -1,13 +1,13 @@
 #include "chats/ChatDetailsVC.h"
 
-#include "account/UserManager.h"
 #include "api/Endpoints.h"
 #include "chats/MatchListModel.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/NotificationCenter.h"
+#include "store/UserManager.h"
 #include "ui/ChoiceAlertVC.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 #include "ui/ScreenFactory.h"
 
 namespace {
@@ -16,13 +16,10 @@ bool hasRepeats(const QString &text) {
 }
 } // namespace
 
-ChatDetailsVC::ChatDetailsVC(Match match, QObject *parent)
-    : ChatDetailsVC(std::move(match), NetworkService::shared(), parent) {}
-
-ChatDetailsVC::ChatDetailsVC(Match match, NetworkService &network, QObject *parent)
-    : ViewController(QStringLiteral("ChatDetailsVC"), parent)
+ChatDetailsVC::ChatDetailsVC(Match match, Services services, QObject *parent)
+    : ViewController(QStringLiteral("ChatDetailsVC"), services, parent)
     , m_match(std::move(match))
-    , m_network(network) {
+    , m_network(services.network()) {
     m_rows.setMessages(m_match.messages);
     m_updateTimer.setInterval(pollIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatDetailsVC::pollNewer);
@@ -33,7 +30,7 @@ QString ChatDetailsVC::avatar() const {
 }
 
 void ChatDetailsVC::viewDidLoad() {
-    m_rows.setOwnUserID(UserManager::shared().currentUser().userID);
+    m_rows.setOwnUserID(services().user().currentUser().userID);
 }
 
 void ChatDetailsVC::viewDidAppear() {
@@ -47,7 +44,7 @@ void ChatDetailsVC::viewWillDisappear(bool) {
     m_updateTimer.stop();
     NavigationContainer *navigation = navigationContainer();
     if (navigation && !navigation->stack().contains(this))
-        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        services().notifications().post(Notifications::chatsUpdated);
 }
 
 void ChatDetailsVC::scrollToBottomSoon(bool animated) {
@@ -69,7 +66,7 @@ bool ChatDetailsVC::returnPressed() {
 
 void ChatDetailsVC::handleSendButton() {
     const std::optional<QUuid> ownID =
-        WireFormat::parseUuid(UserManager::shared().currentUser().userID);
+        WireFormat::parseUuid(services().user().currentUser().userID);
     if (!ownID || m_text.isEmpty())
         return;
     const QString content = m_text;
@@ -209,7 +206,7 @@ void ChatDetailsVC::removeMatch() {
 }
 
 void ChatDetailsVC::titleTapped() {
-    present(ScreenFactory::shared().create(ScreenFactory::Screen::UserInfo),
+    present(services().screens().create(ScreenFactory::Screen::UserInfo),
             PresentationStyle::PageSheet, false);
 }
 

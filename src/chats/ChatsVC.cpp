@@ -1,35 +1,32 @@
 #include "chats/ChatsVC.h"
 
 #include "api/Endpoints.h"
-#include "chats/ChatCashManager.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/NotificationCenter.h"
+#include "store/ChatCashManager.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 #include "ui/ScreenFactory.h"
 #include "ui/TabContainer.h"
 
 namespace {
 // A new pair or the latest message of a conversation, on the desktop.
-void announce(const Match &match) {
+void announce(DesktopNotifier &notifier, const Match &match) {
     const bool newPair = match.messages.isEmpty();
     const QString summary = newPair ? QStringLiteral("Новая пара") : match.profile.name;
     const QString body = newPair ? QStringLiteral("Вы образовали пару с ") + match.profile.name
                                  : match.messages.last().content;
-    DesktopNotifier::shared().announce(summary, body, match.chatID);
+    notifier.announce(summary, body, match.chatID);
 }
 } // namespace
 
-ChatsVC::ChatsVC(ChatCashManager &cache, NetworkService &network, QObject *parent)
-    : ViewController(QStringLiteral("ChatsVC"), parent)
-    , m_cache(cache)
-    , m_network(network) {
+ChatsVC::ChatsVC(Services services, QObject *parent)
+    : ViewController(QStringLiteral("ChatsVC"), services, parent)
+    , m_cache(services.savedMatches())
+    , m_network(services.network()) {
     m_rows.setMatches(m_cache.load().value_or(QList<Match>()));
 }
-
-ChatsVC::ChatsVC(QObject *parent)
-    : ChatsVC(ChatCashManager::shared(), NetworkService::shared(), parent) {}
 
 void ChatsVC::viewDidLoad() {
     updateTableHidden();
@@ -41,7 +38,7 @@ void ChatsVC::viewDidLoad() {
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatsVC::refresh);
     m_updateTimer.start();
 
-    NotificationCenter::shared().observe(
+    services().notifications().observe(
         Notifications::chatsUpdated, this,
         [to = MainThreadReceiver(this)] { to.post([](ChatsVC &chats) { chats.refresh(); }); });
 }
@@ -96,7 +93,7 @@ void ChatsVC::refreshResult(const Result<QList<Match>> &result) {
     assign(result.value());
     updateBadge();
     for (const Match &match : freshActivity(before, data()))
-        announce(match);
+        announce(services().desktopNotifier(), match);
 }
 
 void ChatsVC::assign(const QList<Match> &matches) {
@@ -116,7 +113,7 @@ void ChatsVC::didScroll(qreal offsetY, qreal contentHeight, qreal tableHeight) {
 void ChatsVC::selectRow(int row) {
     if (row < 0 || row >= data().size())
         return;
-    ViewController *conversation = ScreenFactory::shared().createChatDetails(data().at(row));
+    ViewController *conversation = services().screens().createChatDetails(data().at(row));
     conversation->setHidesTabBar(true);
     if (NavigationContainer *navigation = navigationContainer())
         navigation->push(conversation, true);
@@ -127,7 +124,7 @@ void ChatsVC::selectRow(int row) {
 ViewController *ChatsVC::conversationFor(const QUuid &chatID) {
     for (const Match &match : data())
         if (match.chatID == chatID)
-            return ScreenFactory::shared().createChatDetails(match);
+            return services().screens().createChatDetails(match);
     return nullptr;
 }
 

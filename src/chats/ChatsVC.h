@@ -27,8 +27,7 @@ public:
     static constexpr int perPage = 20;
     static constexpr int refreshIntervalMs = 10000;
 
-    explicit ChatsVC(ChatCashManager &cache, NetworkService &network, QObject *parent = nullptr);
-    explicit ChatsVC(QObject *parent = nullptr);
+    explicit ChatsVC(Services services = {}, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("chats/ChatsView.qml"); }
     bool navigationBarHidden() const override { return true; }

@@ -1,6 +1,5 @@
 #include "feed/MainVC.h"
 
-#include "account/UserManager.h"
 #include "api/Endpoints.h"
 #include "api/NetworkService.h"
 #include "cardstack/SwipeCardStack.h"
@@ -15,10 +14,11 @@
 #include "feed/PulsingHaloLayer.h"
 #include "feed/SwipeOutbox.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/NotificationCenter.h"
+#include "store/UserManager.h"
 #include "ui/AppServices.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 #include "ui/ScreenFactory.h"
 
 namespace {
@@ -37,16 +37,14 @@ QString directionName(SwipeDirection direction) {
 }
 } // namespace
 
-MainVC::MainVC(UserManager &users, NetworkService &network, QObject *parent)
-    : ViewController(QStringLiteral("MainVC"), parent)
-    , m_users(users)
-    , m_network(network)
-    , m_profiles(new MainVCProfiles(users, network, this))
-    , m_outbox(new SwipeOutbox(users.openDefaults(), network, &MainVC::handleSwipeResponse, this))
+MainVC::MainVC(Services services, QObject *parent)
+    : ViewController(QStringLiteral("MainVC"), services, parent)
+    , m_users(services.user())
+    , m_network(services.network())
+    , m_profiles(new MainVCProfiles(m_users, m_network, this))
+    , m_outbox(
+          new SwipeOutbox(m_users.openDefaults(), m_network, &MainVC::handleSwipeResponse, this))
     , m_retry([this] { onUserUpdated(); }) {}
-
-MainVC::MainVC(QObject *parent)
-    : MainVC(UserManager::shared(), NetworkService::shared(), parent) {}
 
 MainVC::~MainVC() {
     if (m_cardStack) {
@@ -90,9 +88,9 @@ void MainVC::viewDidLoad() {
     else
         applyState(MainVCState::Loading);
 
-    m_permissions = new MainVCPermissions(m_users, m_network, this);
+    m_permissions = new MainVCPermissions(services(), this);
     m_permissions->start();
-    NotificationCenter::shared().observe(Notifications::didUpdateUser, this, [this] {
+    services().notifications().observe(Notifications::didUpdateUser, this, [this] {
         MainThreadReceiver(this).deliver([](MainVC &self) { self.onUserUpdated(); });
     });
     loadAvatar();
@@ -255,7 +253,7 @@ SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
 }
 
 void MainVC::openInfo() {
-    present(ScreenFactory::shared().create(ScreenFactory::Screen::UserInfo),
+    present(services().screens().create(ScreenFactory::Screen::UserInfo),
             PresentationStyle::PageSheet, false);
 }
 
@@ -304,6 +302,7 @@ void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
     const SwipeResponse &response = result.value();
     if (response.status == u"matchCreated") {
         DiagnosticLog::line(QStringLiteral("Match!"));
+        // The answer may come after the feed is gone; the announcement is the process's own.
         NotificationCenter::shared().post(Notifications::fetchCardData);
         NotificationCenter::shared().post(Notifications::chatsUpdated);
     } else if (response.status == u"matchAlreadyExists") {
@@ -395,13 +394,13 @@ void MainVC::filterButtonTapped() {
 
 void MainVC::settingsButtonTapped() {
     if (m_state == MainVCState::NoGeo)
-        AppServices::shared().locationService().openSettings();
+        services().platform().locationService().openSettings();
     else if (m_state == MainVCState::Hide)
         presentSettings();
 }
 
 void MainVC::presentSettings() {
     auto *navigation =
-        new NavigationContainer(ScreenFactory::shared().create(ScreenFactory::Screen::Settings));
+        new NavigationContainer(services().screens().create(ScreenFactory::Screen::Settings));
     present(navigation, PresentationStyle::PageSheet, true);
 }

@@ -52,9 +52,8 @@ class MainVC : public ViewController,
     Q_PROPERTY(ButtonStackView *buttonStackView READ buttonStackView CONSTANT)
 
 public:
-    explicit MainVC(UserManager &users, NetworkService &network, QObject *parent = nullptr);
+    explicit MainVC(Services services = {}, QObject *parent = nullptr);
     /// The tab of the running application: the shared store and network.
-    explicit MainVC(QObject *parent = nullptr);
     ~MainVC() override;
 
     QUrl viewSource() const override { return qmlView("feed/MainView.qml"); }

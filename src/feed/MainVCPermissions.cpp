@@ -1,9 +1,9 @@
 #include "feed/MainVCPermissions.h"
 
-#include "account/UserManager.h"
 #include "api/Endpoints.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationPermission.h"
+#include "store/UserManager.h"
 #include "ui/AppServices.h"
 
 #include <QCoreApplication>
@@ -11,15 +11,14 @@
 #include <QSettings>
 #include <utility>
 
-MainVCPermissions::MainVCPermissions(UserManager &users, NetworkService &network, QObject *parent)
+MainVCPermissions::MainVCPermissions(Services services, QObject *parent)
     : QObject(parent)
-    , m_users(users)
-    , m_network(network) {}
+    , m_services(services) {}
 
 void MainVCPermissions::start() {
     // Two questions at once would stack one window over the other; the notification question
     // waits until the location one is answered.
-    m_notificationsWaiting = AppServices::shared().locationService().authorizationStatus() ==
+    m_notificationsWaiting = m_services.platform().locationService().authorizationStatus() ==
                              LocationAuthorization::NotDetermined;
     askLocation();
     if (!m_notificationsWaiting)
@@ -27,7 +26,7 @@ void MainVCPermissions::start() {
 }
 
 void MainVCPermissions::askLocation() {
-    LocationService &location = AppServices::shared().locationService();
+    LocationService &location = m_services.platform().locationService();
     connect(&location, &LocationService::locationsUpdated, this,
             &MainVCPermissions::locationsUpdated);
     connect(&location, &LocationService::authorizationChanged, this,
@@ -44,7 +43,7 @@ void MainVCPermissions::askLocation() {
 
 void MainVCPermissions::authorizationChanged(LocationAuthorization status) {
     if (LocationService::isAuthorized(status))
-        AppServices::shared().locationService().requestLocation();
+        m_services.platform().locationService().requestLocation();
     if (std::exchange(m_notificationsWaiting, false))
         askNotifications();
 }
@@ -65,18 +64,18 @@ void MainVCPermissions::locationsUpdated(const QList<QGeoCoordinate> &locations)
             QMetaObject::invokeMethod(qApp, [weak, last] {
                 if (!weak)
                     return;
-                User user = weak->m_users.currentUser();
+                User user = weak->m_services.user().currentUser();
                 user.lat = last.latitude();
                 user.longitude = last.longitude();
-                weak->m_users.setCurrentUser(user);
-                weak->m_users.save(user);
+                weak->m_services.user().setCurrentUser(user);
+                weak->m_services.user().save(user);
             });
         },
-        m_network);
+        m_services.network());
 }
 
 void MainVCPermissions::askNotifications() {
-    NotificationPermission &permission = AppServices::shared().notificationPermission();
+    NotificationPermission &permission = m_services.platform().notificationPermission();
     if (permission.status() == NotificationPermission::Status::NotDetermined) {
         permission.requestAuthorization(
             [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {

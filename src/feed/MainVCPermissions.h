@@ -1,11 +1,9 @@
 #pragma once
 
 #include "platform/LocationService.h"
+#include "ui/Services.h"
 
 #include <QObject>
-
-class NetworkService;
-class UserManager;
 
 // What the feed asks of the platform when it loads: the location (the first fix is sent to the
 // service and kept in the current user) and the notification permission with the push
@@ -13,7 +11,7 @@ class UserManager;
 class MainVCPermissions : public QObject {
     Q_OBJECT
 public:
-    MainVCPermissions(UserManager &users, NetworkService &network, QObject *parent = nullptr);
+    explicit MainVCPermissions(Services services, QObject *parent = nullptr);
 
     /// Asks for one location (or for access to it) and, when undecided, for notifications.
     void start();
@@ -25,8 +23,7 @@ private:
     void locationsUpdated(const QList<QGeoCoordinate> &locations);
     void authorizationChanged(LocationAuthorization status);
 
-    UserManager &m_users;
-    NetworkService &m_network;
+    Services m_services;
     bool m_didReceiveLocation = false;
     bool m_notificationsWaiting = false;
 };

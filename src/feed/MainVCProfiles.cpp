@@ -1,8 +1,8 @@
 #include "feed/MainVCProfiles.h"
 
-#include "account/UserManager.h"
 #include "feed/MainVCPrefetch.h"
 #include "platform/DiagnosticLog.h"
+#include "store/UserManager.h"
 
 #include <utility>
 

@@ -16,5 +16,5 @@ void AlertBlockVC::setMessage(const QString &message) {
 }
 
 void AlertBlockVC::actionButtonTapped() {
-    AppServices::shared().urlOpener().open(QUrl(NetworkService::shared().baseUrl()));
+    services().platform().urlOpener().open(QUrl(services().network().baseUrl()));
 }

@@ -5,8 +5,12 @@
 #include "ui/TabContainer.h"
 
 ViewController::ViewController(QString typeName, QObject *parent)
+    : ViewController(std::move(typeName), Services(), parent) {}
+
+ViewController::ViewController(QString typeName, Services services, QObject *parent)
     : QObject(parent)
-    , m_typeName(std::move(typeName)) {}
+    , m_typeName(std::move(typeName))
+    , m_services(services) {}
 
 ViewController::~ViewController() {
     if (m_logsDeath)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Services.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
@@ -42,6 +44,7 @@ class ViewController : public QObject {
 
 public:
     explicit ViewController(QString typeName, QObject *parent = nullptr);
+    ViewController(QString typeName, Services services, QObject *parent = nullptr);
     ~ViewController() override;
 
     [[nodiscard]] QString typeName() const { return m_typeName; }
@@ -96,6 +99,9 @@ public:
     /// Whether the screen writes "<type name> is dead" when it is destroyed.
     void setLogsDeath(bool logs) { m_logsDeath = logs; }
 
+    /// What this screen reaches the rest of the client through.
+    [[nodiscard]] const Services &services() const { return m_services; }
+
 Q_SIGNALS:
     void titleChanged();
     void presentedViewControllerChanged();
@@ -126,6 +132,7 @@ private:
     bool m_visible = false;
     bool m_hidesTabBar = false;
     bool m_logsDeath = false;
+    Services m_services;
     QPointer<ViewController> m_presented;
     QPointer<ViewController> m_presenting;
     QPointer<ViewController> m_container;

@@ -123,7 +123,7 @@ class TestStart : public QObject {
     QString m_envelopeKey;
 
     StartVC *makeScreen(Window &window) {
-        auto *screen = new StartVC([this] { return m_now; });
+        auto *screen = new StartVC({}, [this] { return m_now; });
         screen->signInFlow().setUserIdRecorder([this](const QString &id) { m_recordedIds << id; });
         if (!m_envelopeKey.isEmpty())
             screen->signInFlow().setEnvelopeKey(m_envelopeKey);

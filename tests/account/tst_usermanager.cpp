@@ -1,8 +1,8 @@
 #include "Fixtures.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
-#include "account/UserManager.h"
-#include "ui/NotificationCenter.h"
+#include "platform/NotificationCenter.h"
+#include "store/UserManager.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

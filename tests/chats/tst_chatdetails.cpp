@@ -2,12 +2,12 @@
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
-#include "account/UserManager.h"
 #include "api/NetworkService.h"
 #include "chats/ChatDetailsVC.h"
+#include "platform/NotificationCenter.h"
+#include "store/UserManager.h"
 #include "ui/ChoiceAlertVC.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 #include "ui/Window.h"
 
 #include <QSignalSpy>
@@ -31,7 +31,7 @@ class TestChatDetails : public QObject {
     std::unique_ptr<ChatDetailsVC> conversation(const QList<Message> &messages) {
         Match m = match(1);
         m.messages = messages;
-        auto screen = std::make_unique<ChatDetailsVC>(m, *m_network);
+        auto screen = std::make_unique<ChatDetailsVC>(m, Services().setNetwork(*m_network));
         screen->loadViewIfNeeded();
         return screen;
     }
@@ -137,7 +137,7 @@ private Q_SLOTS:
         window.setRoot(nav);
         const PostedNotifications announced({Notifications::chatsUpdated});
         Match m = match(1);
-        auto *screen = new ChatDetailsVC(m, *m_network);
+        auto *screen = new ChatDetailsVC(m, Services().setNetwork(*m_network));
         nav->push(screen, false);
         QVERIFY(screen->isPolling());
         screen->titleTapped();
@@ -153,7 +153,7 @@ private Q_SLOTS:
         Window window;
         auto *nav = new NavigationContainer(new ViewController(QStringLiteral("Root")));
         window.setRoot(nav);
-        auto *screen = new ChatDetailsVC(match(1), *m_network);
+        auto *screen = new ChatDetailsVC(match(1), Services().setNetwork(*m_network));
         nav->push(screen, false);
         const auto confirm = [screen] {
             screen->flagButtonTapped();

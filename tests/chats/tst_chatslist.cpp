@@ -2,11 +2,11 @@
 #include "FakeService.h"
 #include "StdoutCapture.h"
 #include "api/NetworkService.h"
-#include "chats/ChatCashManager.h"
 #include "chats/ChatsVC.h"
 #include "platform/DesktopNotifier.h"
+#include "platform/NotificationCenter.h"
+#include "store/ChatCashManager.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 #include "ui/TabContainer.h"
 
 #include <QStandardPaths>
@@ -24,7 +24,8 @@ class TestChatsList : public QObject {
     std::unique_ptr<ChatCashManager> m_cache;
 
     std::unique_ptr<ChatsVC> makeScreen() {
-        return std::make_unique<ChatsVC>(*m_cache, *m_network);
+        return std::make_unique<ChatsVC>(
+            Services().setSavedMatches(*m_cache).setNetwork(*m_network));
     }
     static bool settled(ChatsVC &screen) {
         return QTest::qWaitFor([&] { return !screen.isLoading(); }, 5000);

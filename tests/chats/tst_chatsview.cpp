@@ -3,9 +3,9 @@
 #include "FakeService.h"
 #include "Fixtures.h"
 #include "api/NetworkService.h"
-#include "chats/ChatCashManager.h"
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
+#include "store/ChatCashManager.h"
 #include "ui/NavigationContainer.h"
 
 #include <QQuickItem>
@@ -84,7 +84,7 @@ private Q_SLOTS:
             return name ? name->mapRectToScene(name->boundingRect()).right() : 1e9;
         };
         drawn.window().setRoot(
-            new NavigationContainer(new ChatsVC(cache, NetworkService::shared())));
+            new NavigationContainer(new ChatsVC(Services().setSavedMatches(cache))));
         QTRY_VERIFY(nameRight() < 360 - 16);
         drawn.window().setRoot(new NavigationContainer(new ChatDetailsVC(long_)));
         QTRY_VERIFY(nameRight() < 360 - 8 - 44);

@@ -16,9 +16,9 @@
 #include "feed/MainVC.h"
 #include "platform/DesktopLocationService.h"
 #include "platform/DesktopNotificationPermission.h"
+#include "platform/NotificationCenter.h"
 #include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 #include "ui/WindowHelper.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,6 @@
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
-#include "account/UserManager.h"
 #include "api/NetworkService.h"
 #include "cardstack/SwipeCardStack.h"
 #include "feed/ButtonStackView.h"
@@ -9,10 +8,11 @@
 #include "feed/NoteMessageVC.h"
 #include "feed/PulsingHaloLayer.h"
 #include "platform/LocationService.h"
+#include "platform/NotificationCenter.h"
 #include "platform/NotificationPermission.h"
+#include "store/UserManager.h"
 #include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -89,7 +89,7 @@ class TestMainVC : public QObject {
         m_users->setCurrentUser(user);
     }
     std::unique_ptr<MainVC> makeScreen() {
-        auto screen = std::make_unique<MainVC>(*m_users, *m_network);
+        auto screen = std::make_unique<MainVC>(Services().setUser(*m_users).setNetwork(*m_network));
         screen->loadViewIfNeeded();
         screen->cardStack()->setSize({300, 400});
         return screen;

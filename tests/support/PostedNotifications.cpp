@@ -1,6 +1,6 @@
 #include "PostedNotifications.h"
 
-#include "ui/NotificationCenter.h"
+#include "platform/NotificationCenter.h"
 
 PostedNotifications::PostedNotifications(const QStringList &watched) {
     for (const QString &name : watched)

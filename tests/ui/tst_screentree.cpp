@@ -1,8 +1,8 @@
 #include "StdoutCapture.h"
+#include "platform/NotificationCenter.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/AlertTextVC.h"
 #include "ui/NavigationContainer.h"
-#include "ui/NotificationCenter.h"
 #include "ui/TabContainer.h"
 #include "ui/Window.h"
 

@@ -1,10 +1,10 @@
 #include "TourStops.h"
-#include "account/UserManager.h"
 #include "api/NetworkService.h"
 #include "app/TabBar.h"
-#include "chats/ChatCashManager.h"
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
+#include "store/ChatCashManager.h"
+#include "store/UserManager.h"
 #include "ui/NavigationContainer.h"
 
 namespace {

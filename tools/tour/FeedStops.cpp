@@ -1,5 +1,4 @@
 #include "TourStops.h"
-#include "account/UserManager.h"
 #include "api/NetworkService.h"
 #include "app/TabBar.h"
 #include "cardstackdemo/CardStackDemoVC.h"
@@ -7,6 +6,7 @@
 #include "feed/NoteMessageVC.h"
 #include "platform/DesktopLocationService.h"
 #include "platform/DesktopNotificationPermission.h"
+#include "store/UserManager.h"
 #include "ui/AppServices.h"
 #include "ui/ScreenFactory.h"
 

@@ -1,4 +1,4 @@
-#include "ui/NotificationCenter.h"
+#include "platform/NotificationCenter.h"
 
 NotificationCenter &NotificationCenter::shared() {
     static NotificationCenter center;

@@ -1,7 +1,7 @@
-#include "account/UserManager.h"
+#include "store/UserManager.h"
 
 #include "platform/DiagnosticLog.h"
-#include "ui/NotificationCenter.h"
+#include "platform/NotificationCenter.h"
 
 #include <QJsonDocument>
 

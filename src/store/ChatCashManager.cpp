@@ -1,4 +1,4 @@
-#include "chats/ChatCashManager.h"
+#include "store/ChatCashManager.h"
 
 #include "api/Decoder.h"
 #include "platform/DiagnosticLog.h"
