@@ -73,20 +73,15 @@ Item {
             HoverHandler { cursorShape: consent.hoveredLink ? Qt.PointingHandCursor : Qt.ArrowCursor }
         }
 
-        // A plain item rather than a controls button: this is a new user's first screen, and
-        // loading the controls library took a tenth of its start.
-        Item {
+        Pressable {
             id: loginButton
-            readonly property bool down: press.pressed
             anchors.horizontalCenter: parent.horizontalCenter
             width: Math.min(parent.width, 320)
             height: 52
+            focusRadius: 14
             enabled: !screen.controller.busy
-            activeFocusOnTab: true
-            Accessible.role: Accessible.Button
             Accessible.name: screen.controller.loginTitle
-            Accessible.onPressAction: screen.controller.loginButtonTapped()
-            Keys.onSpacePressed: screen.controller.loginButtonTapped()
+            onClicked: screen.controller.loginButtonTapped()
 
             scale: down ? 0.96 : 1.0
             Behavior on scale { NumberAnimation { duration: loginButton.down ? 200 : 100 } }
@@ -96,8 +91,6 @@ Item {
                 radius: 14
                 color: "white"
                 opacity: loginButton.down ? 0.85 : 1
-                border.width: loginButton.activeFocus ? 2 : 0
-                border.color: Theme.accent
             }
             Item {
                 anchors.fill: parent
@@ -128,11 +121,6 @@ Item {
                     width: height
                     running: screen.controller.busy
                 }
-            }
-            MouseArea {
-                id: press
-                anchors.fill: parent
-                onClicked: screen.controller.loginButtonTapped()
             }
         }
     }

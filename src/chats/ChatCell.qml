@@ -2,7 +2,7 @@ import QtQuick
 import Zirel
 
 // One match: photo, name with the verification mark, the unread dot and the last line.
-Item {
+Pressable {
     id: cell
 
     required property string name
@@ -13,14 +13,14 @@ Item {
     signal tapped()
 
     implicitHeight: 80
-    Accessible.role: Accessible.Button
+    focusRadius: 0
     Accessible.name: name
-    Accessible.onPressAction: cell.tapped()
+    onClicked: cell.tapped()
 
     Rectangle {
         anchors.fill: parent
         color: Theme.primaryText
-        opacity: area.pressed ? 0.06 : 0
+        opacity: cell.down ? 0.06 : 0
     }
 
     AvatarView {
@@ -85,11 +85,5 @@ Item {
             font.family: "Inter"
             font.pixelSize: 15
         }
-    }
-
-    MouseArea {
-        id: area
-        anchors.fill: parent
-        onClicked: cell.tapped()
     }
 }

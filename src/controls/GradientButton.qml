@@ -1,11 +1,10 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Shapes
 import Zirel
 
 // The main action button: a diagonal gradient when enabled, flat grey when not; darkens and
 // shrinks while pressed.
-Button {
+Pressable {
     id: root
 
     property bool busy: false
@@ -13,7 +12,7 @@ Button {
 
     implicitHeight: 52
     implicitWidth: 280
-    Accessible.name: text
+    focusRadius: cornerRadius
 
     scale: down ? 0.96 : 1.0
     Behavior on scale {

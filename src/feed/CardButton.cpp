@@ -30,6 +30,11 @@ void CardButton::touchDown() {
     Q_EMIT appearanceChanged();
 }
 
+void CardButton::click() {
+    touchDown();
+    touchUp(true);
+}
+
 void CardButton::touchUp(bool inside) {
     if (!m_pressed)
         return;

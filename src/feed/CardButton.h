@@ -42,6 +42,8 @@ public:
     Q_INVOKABLE void touchDown();
     /// Ends a press; `inside` tells whether the pointer was still over the button.
     Q_INVOKABLE void touchUp(bool inside);
+    /// A click: releases a held button inside it, or presses and releases at once (a key).
+    Q_INVOKABLE void click();
 
 Q_SIGNALS:
     void appearanceChanged();

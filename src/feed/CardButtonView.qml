@@ -2,14 +2,18 @@ import QtQuick
 import Zirel
 
 // One round action button on its white plate: shrinks while held, grey when disabled.
-Item {
+Pressable {
     id: root
 
     required property ButtonContainer container
     readonly property CardButton button: container.button
 
-    Accessible.role: Accessible.Button
+    focusRadius: width / 2
+    enabled: button.enabled
     Accessible.name: button.accessibleName
+    onPressed: button.touchDown()
+    onClicked: button.click()
+    onCanceled: button.touchUp(false)
 
     scale: button.targetScale
     Behavior on scale {
@@ -39,13 +43,5 @@ Item {
                 ? "image://symbol/" + root.button.symbol + "?color="
                   + encodeURIComponent(root.button.tintColor) + "&bold=1"
                 : ""
-    }
-    MouseArea {
-        anchors.fill: parent
-        enabled: root.button.enabled
-        onPressed: root.button.touchDown()
-        onReleased: mouse => root.button.touchUp(containsMouse)
-        onCanceled: root.button.touchUp(false)
-        hoverEnabled: true
     }
 }

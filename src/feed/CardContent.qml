@@ -148,28 +148,27 @@ Item {
         value: textBlock.y
     }
 
-    Rectangle {
+    Pressable {
         id: infoButton
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: root.margin
         width: 32
         height: 32
-        radius: 16
-        color: Qt.rgba(0, 0, 0, 0.6)
-        border.width: 0.5
-        border.color: Qt.rgba(1, 1, 1, 0.5)
-        Accessible.role: Accessible.Button
+        focusRadius: 16
         Accessible.name: qsTr("Открыть профиль")
+        onClicked: root.card.infoButtonTap()
+        background: Rectangle {
+            radius: 16
+            color: Qt.rgba(0, 0, 0, 0.6)
+            border.width: 0.5
+            border.color: Qt.rgba(1, 1, 1, 0.5)
+        }
         Image {
             anchors.centerIn: parent
             source: "image://symbol/arrowshape.up.fill?color=white"
             sourceSize.width: 15
             sourceSize.height: 15
-        }
-        MouseArea {
-            anchors.fill: parent
-            onClicked: root.card.infoButtonTap()
         }
     }
 

@@ -30,13 +30,13 @@ Rectangle {
         LogoView {
             anchors { left: parent.left; leftMargin: 16; verticalCenter: parent.verticalCenter }
         }
-        Item {
+        Pressable {
             id: filterButton
             anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44
-            Accessible.role: Accessible.Button
             Accessible.name: "Настройки поиска"
+            onClicked: screen.controller.filterButtonTapped()
             Image {
                 anchors.centerIn: parent
                 width: 24
@@ -45,10 +45,6 @@ Rectangle {
                 sourceSize.height: 48
                 source: "image://symbol/slider.horizontal.3?color=" + encodeURIComponent(Theme.primaryText)
                         + "&bold=1"
-            }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: screen.controller.filterButtonTapped()
             }
         }
     }

@@ -84,20 +84,20 @@ Rectangle {
                 onAccepted: screen.controller.returnPressed()
                 Component.onCompleted: forceActiveFocus()
 
-                Text {
+                Pressable {
                     id: sendButton
-                    anchors { right: parent.right; rightMargin: 15; verticalCenter: parent.verticalCenter }
+                    anchors { right: parent.right; rightMargin: 7; verticalCenter: parent.verticalCenter }
+                    padding: 8
+                    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+                    implicitHeight: implicitContentHeight + topPadding + bottomPadding
                     text: "Отправить"
-                    color: Theme.accent
-                    font.family: "Inter"
-                    font.pixelSize: 15
-                    font.bold: true
-                    Accessible.role: Accessible.Button
-                    Accessible.name: text
-                    MouseArea {
-                        anchors.fill: parent
-                        anchors.margins: -8
-                        onClicked: screen.controller.sendButtonTapped()
+                    onClicked: screen.controller.sendButtonTapped()
+                    contentItem: Text {
+                        text: sendButton.text
+                        color: Theme.accent
+                        font.family: "Inter"
+                        font.pixelSize: 15
+                        font.bold: true
                     }
                 }
             }
@@ -109,18 +109,19 @@ Rectangle {
                 font.family: "Inter"
                 font.pixelSize: 12
             }
-            Text {
+            Pressable {
+                id: skipButton
                 anchors.horizontalCenter: parent.horizontalCenter
+                padding: 8
+                implicitWidth: implicitContentWidth + leftPadding + rightPadding
+                implicitHeight: implicitContentHeight + topPadding + bottomPadding
                 text: "Пропустить"
-                color: "white"
-                font.family: "Inter"
-                font.pixelSize: 15
-                Accessible.role: Accessible.Button
-                Accessible.name: text
-                MouseArea {
-                    anchors.fill: parent
-                    anchors.margins: -8
-                    onClicked: screen.controller.skipButtonTapped()
+                onClicked: screen.controller.skipButtonTapped()
+                contentItem: Text {
+                    text: skipButton.text
+                    color: "white"
+                    font.family: "Inter"
+                    font.pixelSize: 15
                 }
             }
         }

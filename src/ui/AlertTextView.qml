@@ -20,7 +20,7 @@ Rectangle {
         font.pixelSize: 18
     }
 
-    MouseArea {
+    Pressable {
         anchors.fill: parent
         Accessible.name: "Закрыть"
         onClicked: alert.controller.tapped()

@@ -32,25 +32,26 @@ Rectangle {
         visible: !tabs.controller.barHidden
         Repeater {
             model: tabs.controller.tabs
-            Item {
+            Pressable {
                 id: tab
                 required property var modelData
                 required property int index
                 readonly property color tint: tab.index === tabs.controller.selectedIndex ? Theme.accent : Theme.tabItem
-                readonly property string icon: tabs.controller.icons[tab.index] ?? ""
+                readonly property string symbolName: tabs.controller.icons[tab.index] ?? ""
                 width: bar.width / Math.max(1, tabs.controller.tabs.length)
                 height: bar.height
                 Accessible.role: Accessible.PageTab
                 Accessible.name: tab.modelData.title
+                onClicked: tabs.controller.setSelectedIndex(tab.index)
                 Image {
                     id: symbol
-                    visible: tab.icon !== ""
+                    visible: tab.symbolName !== ""
                     anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: 7 }
                     width: 22
                     height: 22
                     sourceSize.width: 44
                     sourceSize.height: 44
-                    source: tab.icon === "" ? "" : "image://symbol/" + tab.icon + "?color=" + encodeURIComponent(tab.tint)
+                    source: tab.symbolName === "" ? "" : "image://symbol/" + tab.symbolName + "?color=" + encodeURIComponent(tab.tint)
                 }
                 Text {
                     anchors { horizontalCenter: parent.horizontalCenter; top: symbol.bottom; topMargin: 4 }
@@ -76,10 +77,6 @@ Rectangle {
                         font.pixelSize: 11
                         font.bold: true
                     }
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: tabs.controller.setSelectedIndex(tab.index)
                 }
             }
         }

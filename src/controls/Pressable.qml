@@ -1,0 +1,39 @@
+import QtQuick
+import QtQuick.Templates as T
+import Zirel
+
+// A button without a style of its own: reachable with Tab, pressed with the mouse, Space or
+// Return like any desktop button, and framed while the keyboard is on it.
+T.AbstractButton {
+    id: control
+
+    // The corner radius of the keyboard-focus frame, to follow the button's own shape.
+    property real focusRadius: 8
+
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+
+    // Return goes to the focused button rather than to the screen's own Return command.
+    Keys.onShortcutOverride: (event) => {
+        event.accepted = event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+    }
+    Keys.onReturnPressed: press()
+    Keys.onEnterPressed: press()
+
+    function press() {
+        if (control.enabled)
+            control.clicked()
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: -3
+        z: 1
+        visible: control.visualFocus
+        radius: control.focusRadius + 3
+        color: "transparent"
+        border.width: 2
+        border.color: Theme.accent
+    }
+}

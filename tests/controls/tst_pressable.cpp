@@ -1,0 +1,93 @@
+#include "DrawnWindow.h"
+#include "ui/ViewController.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+namespace {
+// A screen drawn by a view of two buttons, counting its own Return commands.
+class ButtonsScreen : public ViewController {
+public:
+    explicit ButtonsScreen(QUrl view)
+        : ViewController(QStringLiteral("ButtonsScreen"))
+        , m_view(std::move(view)) {}
+    QUrl viewSource() const override { return m_view; }
+    bool handleKey(KeyCommand command) override {
+        screenReturns += command == KeyCommand::Return;
+        return command == KeyCommand::Return;
+    }
+    int screenReturns = 0;
+
+private:
+    QUrl m_view;
+};
+
+const char *kView = R"(import QtQuick
+import Zirel
+Item {
+    required property QtObject controller
+    Column {
+        Pressable { objectName: "first"; text: "first"; width: 80; height: 40
+                    property int clicks: 0; onClicked: clicks += 1 }
+        Pressable { objectName: "second"; text: "second"; width: 80; height: 40
+                    property int clicks: 0; onClicked: clicks += 1 }
+    }
+}
+)";
+} // namespace
+
+class TestPressable : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Tab walks the buttons, Space and Return press the one the keyboard is on, and Return
+    // reaches the screen's own command only while no button has the keyboard.
+    void buttonsAreReachedAndPressedFromTheKeyboard() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("ButtonsView.qml")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kView);
+        file.close();
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        auto *screen = new ButtonsScreen(QUrl::fromLocalFile(file.fileName()));
+        drawn.window().setRoot(screen);
+        QQuickItem *first = nullptr;
+        QTRY_VERIFY((first = drawn.findWith("objectName", QStringLiteral("first"))));
+        QQuickItem *second = drawn.findWith("objectName", QStringLiteral("second"));
+        QVERIFY(second);
+        QQuickWindow *window = drawn.quick();
+
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(screen->screenReturns, 1);
+
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTRY_VERIFY(first->hasActiveFocus());
+        QVERIFY(first->property("visualFocus").toBool());
+        QTest::keyClick(window, Qt::Key_Space);
+        QCOMPARE(first->property("clicks").toInt(), 1);
+
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTRY_VERIFY(second->hasActiveFocus());
+        QTest::keyClick(window, Qt::Key_Return);
+        QTest::keyClick(window, Qt::Key_Enter);
+        QCOMPARE(second->property("clicks").toInt(), 2);
+        QCOMPARE(first->property("clicks").toInt(), 1);
+        QCOMPARE(screen->screenReturns, 1);
+
+        // A disabled button takes no key.
+        second->setEnabled(false);
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(second->property("clicks").toInt(), 2);
+    }
+};
+
+QTEST_MAIN(TestPressable)
+#include "tst_pressable.moc"
