@@ -14,7 +14,7 @@ DeleteAccountVC::DeleteAccountVC(QObject *parent)
     : ViewController(QStringLiteral("DeleteAccountVC"), parent) {}
 
 QString DeleteAccountVC::hintText() const {
-    return QStringLiteral(
+    return tr(
         "Пусть она длится столько, сколько потребуется. Ты можешь заморозить аккаунт и "
         "вернуться, когда снова захочешь знакомиться.\n\nФункция заморозки скрывает твой профиль "
         "от других пользователей, но не удаляет его. Тебе не нужно будет заново регистрироваться "
@@ -40,9 +40,9 @@ void DeleteAccountVC::freezeButtonTapped() {
 
 void DeleteAccountVC::deleteButtonTapped() {
     QPointer<DeleteAccountVC> weak = this;
-    present(new AccountAlertVC(QStringLiteral("Ты действитетельно хочешь удалить аккаунт?"), {},
-                               {{QStringLiteral("Отмена"), AccountAlertVC::Cancel, {}},
-                                {QStringLiteral("Удалить"), AccountAlertVC::Destructive,
+    present(new AccountAlertVC(tr("Ты действитетельно хочешь удалить аккаунт?"), {},
+                               {{tr("Отмена"), AccountAlertVC::Cancel, {}},
+                                {tr("Удалить"), AccountAlertVC::Destructive,
                                  [weak](const QString &) {
                                      if (weak)
                                          weak->deleteAccount();

@@ -19,10 +19,10 @@ public:
 
     QUrl viewSource() const override { return qmlView("account/DeleteAccountView.qml"); }
 
-    QString titleText() const { return QStringLiteral("Хочешь взять паузу?"); }
+    QString titleText() const { return tr("Хочешь взять паузу?"); }
     QString hintText() const;
-    QString freezeTitle() const { return QStringLiteral("Заморозить Аккаунт"); }
-    QString deleteTitle() const { return QStringLiteral("Удалить Аккаунт"); }
+    QString freezeTitle() const { return tr("Заморозить Аккаунт"); }
+    QString deleteTitle() const { return tr("Удалить Аккаунт"); }
     bool busy() const { return m_busy; }
 
     /// Freezing lives in the settings' visibility switch: this only goes back there.

@@ -9,7 +9,7 @@ RestoreVC::RestoreVC(QObject *parent)
     : ViewController(QStringLiteral("RestoreVC"), parent) {}
 
 QString RestoreVC::message() const {
-    return QStringLiteral(
+    return tr(
         "Ты удалил свой аккаунт. Все твои сообщения, свайпы и мэтчи удалены, а твой аккаунт "
         "деактивирован. Но ты можешь восстановить его до истечения 90 дней с момента "
         "инициализации удаления. После истечения данного срока будут удалены все твои данные.");

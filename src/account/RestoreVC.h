@@ -19,7 +19,7 @@ public:
 
     bool busy() const { return m_busy; }
     QString message() const;
-    QString restoreTitle() const { return QStringLiteral("Восстановить"); }
+    QString restoreTitle() const { return tr("Восстановить"); }
 
     /// Asks the service to restore the account; success switches to the main tab screen.
     Q_INVOKABLE void loginButtonTapped();

@@ -44,7 +44,7 @@ void SignInFlow::start() {
 
 void SignInFlow::onAccountStatus(bool available) {
     if (!available) {
-        fail(QStringLiteral("Чтобы продолжить, войди в iCloud на данном устройстве"));
+        fail(tr("Чтобы продолжить, войди в iCloud на данном устройстве"));
         return;
     }
     m_services.platform().cloudAccount().fetchRecordName(
@@ -56,16 +56,16 @@ void SignInFlow::onAccountStatus(bool available) {
 
 void SignInFlow::onRecordName(const QString &recordName, const QString &error) {
     if (!error.isEmpty()) {
-        fail(QStringLiteral("Ошибка iCloud: ") + error);
+        fail(tr("Ошибка iCloud: ") + error);
         return;
     }
     if (recordName.isEmpty()) {
-        fail(QStringLiteral("Ошибка: iCloud ID не найден"));
+        fail(tr("Ошибка: iCloud ID не найден"));
         return;
     }
     const QString userId = localUserId();
     if (userId.isEmpty()) {
-        fail(QStringLiteral("Ошибка получения UserID"));
+        fail(tr("Ошибка получения UserID"));
         return;
     }
     attest(recordName, userId);
@@ -87,7 +87,7 @@ QString SignInFlow::localUserId() {
 void SignInFlow::attest(const QString &recordName, const QString &userId) {
     DeviceAttestation &attestation = m_services.platform().deviceAttestation();
     if (!attestation.isSupported()) {
-        fail(QStringLiteral("Данный девайс не поддерживается"));
+        fail(tr("Данный девайс не поддерживается"));
         return;
     }
     attestation.generateToken([to = MainThreadReceiver(this), recordName,
@@ -96,9 +96,9 @@ void SignInFlow::attest(const QString &recordName, const QString &userId) {
             if (!token.isEmpty())
                 flow.seal(recordName, userId, token);
             else if (!error.isEmpty())
-                flow.fail(QStringLiteral("Ошибка генерации токена: ") + error);
+                flow.fail(tr("Ошибка генерации токена: ") + error);
             else
-                flow.fail(QStringLiteral("Ошибка генерации токена"));
+                flow.fail(tr("Ошибка генерации токена"));
         });
     });
 }
@@ -108,7 +108,7 @@ void SignInFlow::seal(const QString &recordName, const QString &userId, const QB
                                   m_services.platform().deviceInfo().description());
     const std::optional<QString> sealed = envelope.seal(m_envelopeKey);
     if (!sealed) {
-        fail(QStringLiteral("Ошибка шифрования"));
+        fail(tr("Ошибка шифрования"));
         recordUserId(userId);
         return;
     }
@@ -132,7 +132,7 @@ void SignInFlow::onValidated(const Result<TokenResponse> &result, const QString 
             m_running = false;
             Q_EMIT succeeded();
         } else {
-            fail(QStringLiteral("Не удалось сохранить токен на устройстве"));
+            fail(tr("Не удалось сохранить токен на устройстве"));
         }
     }
     recordUserId(userId);

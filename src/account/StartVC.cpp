@@ -32,13 +32,13 @@ void StartVC::viewDidLoad() {
     QTimer::singleShot(0, this, [weak] {
         if (weak &&
             OsVersionRule::blocks(weak->services().platform().deviceInfo().equivalentOsVersion()))
-            weak->presentBlock(QStringLiteral("Для корректной работы приложения необходимо "
-                                              "обновиться до macOS 15 Sequoia или новее"));
+            weak->presentBlock(tr("Для корректной работы приложения необходимо "
+                                  "обновиться до macOS 15 Sequoia или новее"));
     });
     QTimer::singleShot(0, this, [weak] {
         if (weak &&
             weak->services().secureStore().load(QStringLiteral("screen")) == QStringLiteral("ban"))
-            weak->presentBlock(QStringLiteral("Твой аккаунт заблокирован"));
+            weak->presentBlock(tr("Твой аккаунт заблокирован"));
     });
 }
 
@@ -101,8 +101,8 @@ void StartVC::showReviewPrompt() {
 
 void StartVC::reviewLogIn(const QString &code) {
     if (code != QStringLiteral(ZIREL_BUILD_REVIEW_CODE)) {
-        present(new AccountAlertVC(QStringLiteral("Ошибка"), QStringLiteral("Неверный пароль"),
-                                   {{QStringLiteral("Ок"), AccountAlertVC::Default, {}}}),
+        present(new AccountAlertVC(tr("Ошибка"), tr("Неверный пароль"),
+                                   {{tr("Ок"), AccountAlertVC::Default, {}}}),
                 PresentationStyle::CrossDissolve, true);
         return;
     }

@@ -28,11 +28,9 @@ public:
     SignInFlow &signInFlow() { return m_flow; }
 
     bool busy() const { return m_busy; }
-    QString loginTitle() const { return QStringLiteral("Войти"); }
-    QString consentLead() const {
-        return QStringLiteral("Нажимая «Войти», Вы соглашаетесь с нашими ");
-    }
-    QString consentLink() const { return QStringLiteral("Условиями"); }
+    QString loginTitle() const { return tr("Войти"); }
+    QString consentLead() const { return tr("Нажимая «Войти», Вы соглашаетесь с нашими "); }
+    QString consentLink() const { return tr("Условиями"); }
     QString consentTail() const { return QStringLiteral("."); }
 
     Q_INVOKABLE void loginButtonTapped();

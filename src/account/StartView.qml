@@ -33,7 +33,7 @@ Item {
 
             TapHandler { onTapped: screen.controller.logoTapped() }
             Accessible.role: Accessible.Graphic
-            Accessible.name: "Логотип"
+            Accessible.name: qsTr("Логотип")
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter

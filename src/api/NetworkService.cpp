@@ -149,15 +149,15 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
         return result;
     }
     if (!reply.status) {
-        result.failure = APIError::client(QStringLiteral("Сервер вернул пустой ответ"));
+        result.failure = APIError::client(tr("Сервер вернул пустой ответ"));
         return result;
     }
     const int status = *reply.status;
     if (status == 410 || status == 451) {
         const bool deleted = status == 410;
         switchAccount(deleted ? QStringLiteral("delete") : QStringLiteral("ban"));
-        result.failure = APIError::client(deleted ? QStringLiteral("Ты удалил свой аккаунт")
-                                                  : QStringLiteral("Твой аккаунт заблокирован"));
+        result.failure = APIError::client(deleted ? tr("Ты удалил свой аккаунт")
+                                                  : tr("Твой аккаунт заблокирован"));
         return result;
     }
     const QString text = QString::fromUtf8(reply.body);
@@ -170,7 +170,7 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
         if (acceptsEmpty && status >= 200 && status <= 299)
             result.acceptedEmpty = true;
         else
-            result.failure = APIError::client(QStringLiteral("Сервер вернул пустой ответ"));
+            result.failure = APIError::client(tr("Сервер вернул пустой ответ"));
         return result;
     }
     QJsonParseError parseError;
@@ -205,9 +205,9 @@ void NetworkService::switchAccount(const QString &screenValue) {
 }
 
 APIError NetworkService::decodingFailed(const QString &description) {
-    return APIError::client(QStringLiteral("Декодирование не удалось: ") + description);
+    return APIError::client(tr("Декодирование не удалось: ") + description);
 }
 
 APIError NetworkService::serverError() {
-    return APIError::client(QStringLiteral("Ошибка сервера"));
+    return APIError::client(tr("Ошибка сервера"));
 }

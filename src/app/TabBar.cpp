@@ -36,10 +36,10 @@ void TabBar::viewDidLoad() {
     ViewController *chats = factory.create(Screen::Chats);
     ViewController *profile = factory.create(Screen::Profile);
     auto *chatStack = new NavigationContainer(chats);
-    feed->setTitle(QStringLiteral("Находки"));
-    likes->setTitle(QStringLiteral("Лайки"));
-    chatStack->setTitle(QStringLiteral("Чат"));
-    profile->setTitle(QStringLiteral("Профиль"));
+    feed->setTitle(tr("Находки"));
+    likes->setTitle(tr("Лайки"));
+    chatStack->setTitle(tr("Чат"));
+    profile->setTitle(tr("Профиль"));
     setTabs({feed, likes, chatStack, profile},
             {QStringLiteral("flame.fill"), QStringLiteral("heart.fill"),
              QStringLiteral("bubble.left.and.bubble.right.fill"), QStringLiteral("person.fill")});

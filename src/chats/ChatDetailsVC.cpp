@@ -176,9 +176,9 @@ void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
 }
 
 void ChatDetailsVC::flagButtonTapped() {
-    auto *alert = new ChoiceAlertVC(QStringLiteral("Удалить мэтч?"),
-                                    QStringLiteral("Ты действительно хочешь удалить мэтч?"),
-                                    QStringLiteral("Да, удалить"), QStringLiteral("Отмена"));
+    auto *alert =
+        new ChoiceAlertVC(tr("Удалить мэтч?"), tr("Ты действительно хочешь удалить мэтч?"),
+                          tr("Да, удалить"), tr("Отмена"));
     connect(alert, &ChoiceAlertVC::accepted, this, &ChatDetailsVC::removeMatch);
     present(alert, PresentationStyle::CrossDissolve, true);
 }
@@ -197,9 +197,8 @@ void ChatDetailsVC::removeMatch() {
                 if (ok)
                     chat.backTapped();
                 else
-                    chat.present(
-                        new ChoiceAlertVC(QStringLiteral("Ошибка"), reason, QStringLiteral("ОК")),
-                        PresentationStyle::CrossDissolve, true);
+                    chat.present(new ChoiceAlertVC(tr("Ошибка"), reason, tr("ОК")),
+                                 PresentationStyle::CrossDissolve, true);
             });
         },
         m_network);

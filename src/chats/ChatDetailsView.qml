@@ -22,7 +22,7 @@ Rectangle {
             anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44
-            Accessible.name: "Назад"
+            Accessible.name: qsTr("Назад")
             onClicked: screen.controller.backTapped()
             contentItem: Item {
                 Image {
@@ -92,7 +92,7 @@ Rectangle {
             anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44
-            Accessible.name: "Удалить мэтч"
+            Accessible.name: qsTr("Удалить мэтч")
             onClicked: screen.controller.flagButtonTapped()
             contentItem: Item {
                 Image {
@@ -112,7 +112,7 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: bar.bottom; bottom: inputBar.top }
         clip: true
         model: screen.controller.rows
-        Accessible.name: "Сообщения"
+        Accessible.name: qsTr("Сообщения")
         delegate: MessageCell { width: table.width }
         onContentYChanged: screen.controller.didScroll(contentY - originY)
         // The first position counts as a scroll too, so a short conversation fetches its past.
@@ -144,12 +144,12 @@ Rectangle {
             height: 36
             leftPadding: 12
             rightPadding: 12
-            placeholderText: "Сообщение"
+            placeholderText: qsTr("Сообщение")
             placeholderTextColor: Theme.grey
             color: Theme.primaryText
             font.family: "Inter"
             font.pixelSize: 16
-            Accessible.name: "Сообщение"
+            Accessible.name: qsTr("Сообщение")
             background: Rectangle {
                 radius: 18
                 color: Theme.background
@@ -165,7 +165,7 @@ Rectangle {
             height: 36
             enabled: screen.controller.sendEnabled
             opacity: enabled ? 1 : 0.4
-            Accessible.name: "Отправить"
+            Accessible.name: qsTr("Отправить")
             onClicked: screen.controller.handleSendButton()
             contentItem: Rectangle {
                 radius: width / 2

@@ -14,8 +14,8 @@ namespace {
 // A new pair or the latest message of a conversation, on the desktop.
 void announce(DesktopNotifier &notifier, const Match &match) {
     const bool newPair = match.messages.isEmpty();
-    const QString summary = newPair ? QStringLiteral("Новая пара") : match.profile.name;
-    const QString body = newPair ? QStringLiteral("Вы образовали пару с ") + match.profile.name
+    const QString summary = newPair ? ChatsVC::tr("Новая пара") : match.profile.name;
+    const QString body = newPair ? ChatsVC::tr("Вы образовали пару с ") + match.profile.name
                                  : match.messages.last().content;
     notifier.announce(summary, body, match.chatID);
 }

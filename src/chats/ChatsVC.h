@@ -38,9 +38,7 @@ public:
     [[nodiscard]] bool hasMoreData() const { return m_hasMoreData; }
     [[nodiscard]] int currentPage() const { return m_currentPage; }
     [[nodiscard]] bool tableHidden() const { return m_tableHidden; }
-    QString hint() const {
-        return QStringLiteral("Здесь появятся твои пары — ты сможешь общаться с ними");
-    }
+    QString hint() const { return tr("Здесь появятся твои пары — ты сможешь общаться с ними"); }
     /// The unread badge text: the count of unread matches, empty for none.
     [[nodiscard]] QString badgeText() const;
 

@@ -45,7 +45,7 @@ Rectangle {
         visible: !screen.controller.tableHidden
         clip: true
         model: screen.controller.rows
-        Accessible.name: "Пары"
+        Accessible.name: qsTr("Пары")
         // The table covers the empty state whenever it has rows.
         Rectangle { anchors.fill: parent; color: Theme.background; z: -1 }
         delegate: ChatCell {

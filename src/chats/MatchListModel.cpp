@@ -39,8 +39,7 @@ void MatchListModel::setMatches(const QList<Match> &matches) {
 }
 
 QString MatchListModel::lastLine(const Match &match) {
-    return match.messages.isEmpty() ? QStringLiteral("ВЫ ОБРАЗОВАЛИ ПАРУ")
-                                    : match.messages.last().content;
+    return match.messages.isEmpty() ? tr("ВЫ ОБРАЗОВАЛИ ПАРУ") : match.messages.last().content;
 }
 
 QString MatchListModel::avatarAddress(const ProfileView &profile) {

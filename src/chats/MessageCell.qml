@@ -42,7 +42,7 @@ Item {
         x: bubble.x - 5 - width
         y: bubble.y + bubble.height - 2 - height
         color: Theme.accent
-        Accessible.name: "Не отправлено"
+        Accessible.name: qsTr("Не отправлено")
         Text {
             anchors.centerIn: parent
             text: "!"

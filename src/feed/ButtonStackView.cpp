@@ -7,13 +7,13 @@
 ButtonStackView::ButtonStackView(QObject *parent)
     : QObject(parent) {
     m_undo = makeButton(QStringLiteral("arrow.counterclockwise"), UndoTag, QColor(247, 181, 0),
-                        QStringLiteral("Вернуть"), kSmallButtonFraction, true);
-    m_pass = makeButton(QStringLiteral("xmark"), PassTag, QColor(255, 68, 88),
-                        QStringLiteral("Пропустить"), kLargeButtonFraction, true);
+                        tr("Вернуть"), kSmallButtonFraction, true);
+    m_pass = makeButton(QStringLiteral("xmark"), PassTag, QColor(255, 68, 88), tr("Пропустить"),
+                        kLargeButtonFraction, true);
     m_note = makeButton(QStringLiteral("heart.text.square.fill"), NoteTag, QColor(10, 132, 255),
-                        QStringLiteral("Написать"), kSmallButtonFraction, false);
-    m_like = makeButton(QStringLiteral("heart.fill"), LikeTag, QColor(38, 196, 133),
-                        QStringLiteral("Лайк"), kLargeButtonFraction, true);
+                        tr("Написать"), kSmallButtonFraction, false);
+    m_like = makeButton(QStringLiteral("heart.fill"), LikeTag, QColor(38, 196, 133), tr("Лайк"),
+                        kLargeButtonFraction, true);
     m_undo->setEnabled(false);
 }
 

@@ -3,6 +3,7 @@
 #include "controls/Theme.h"
 #include "feed/CardOverlayLabelView.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 namespace {
@@ -15,14 +16,16 @@ struct Stamp {
 Stamp stampFor(SwipeDirection direction) {
     switch (direction) {
     case SwipeDirection::Left:
-        return {M_PI / 10, QStringLiteral("НЕ ХОЧУ"), QColor(255, 59, 48)};
+        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "НЕ ХОЧУ"),
+                QColor(255, 59, 48)};
     case SwipeDirection::Right:
-        return {-M_PI / 10, QStringLiteral("ЛАЙК"), QColor(52, 199, 89)};
+        return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "ЛАЙК"),
+                QColor(52, 199, 89)};
     case SwipeDirection::Up:
     case SwipeDirection::Down:
         break;
     }
-    return {-M_PI / 20, QStringLiteral("СУПЕРЛАЙК"), Theme::accent()};
+    return {-M_PI / 20, QCoreApplication::translate("CardOverlay", "СУПЕРЛАЙК"), Theme::accent()};
 }
 } // namespace
 

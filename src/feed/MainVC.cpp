@@ -56,8 +56,8 @@ MainVC::~MainVC() {
 }
 
 QString MainVC::noCardsText() {
-    return QStringLiteral("Не удаётся никого найти в настоящий момент. Попробуй изменить "
-                          "настройки поиска пар");
+    return tr("Не удаётся никого найти в настоящий момент. Попробуй изменить "
+              "настройки поиска пар");
 }
 
 QList<QUrl> MainVC::partViewSources() const {
@@ -152,18 +152,18 @@ void MainVC::applyState(MainVCState::State state) {
         break;
     case MainVCState::NoGeo:
         m_shown = MessageView;
-        m_titleText = QStringLiteral("Геопозиция отключена");
-        m_messageText = QStringLiteral(
-            "Чтобы использовать приложение, необходимо поделиться своим местоположением");
-        m_settingsButtonTitle = QStringLiteral("Открыть настройки");
+        m_titleText = tr("Геопозиция отключена");
+        m_messageText =
+            tr("Чтобы использовать приложение, необходимо поделиться своим местоположением");
+        m_settingsButtonTitle = tr("Открыть настройки");
         break;
     case MainVCState::Hide:
         m_shown = MessageView;
-        m_titleText = QStringLiteral("Твоя информация скрыта");
-        m_messageText = QStringLiteral(
-            "Активируй находки, чтобы искать новых людей. Люди, которые уже получили от тебя "
-            "лайк, по-прежнему смогут видеть твой профиль и образовывать с тобой пары");
-        m_settingsButtonTitle = QStringLiteral("Активировать находки");
+        m_titleText = tr("Твоя информация скрыта");
+        m_messageText =
+            tr("Активируй находки, чтобы искать новых людей. Люди, которые уже получили от тебя "
+               "лайк, по-прежнему смогут видеть твой профиль и образовывать с тобой пары");
+        m_settingsButtonTitle = tr("Активировать находки");
         break;
     }
     Q_EMIT viewsChanged();

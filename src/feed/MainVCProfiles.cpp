@@ -4,6 +4,7 @@
 #include "platform/DiagnosticLog.h"
 #include "store/UserManager.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 MainVCProfiles::MainVCProfiles(UserManager &users, NetworkService &network, QObject *parent)
@@ -21,7 +22,8 @@ CardModel MainVCProfiles::cardModel(const ProfileView &profile) {
     if (!profile.bio.isEmpty())
         model.info.append({InfoType::About, profile.bio});
     model.info.append(
-        {InfoType::Distance, QString::number(profile.distance) + QStringLiteral(" км от тебя")});
+        {InfoType::Distance,
+         QCoreApplication::translate("MainVCProfiles", "%1 км от тебя").arg(profile.distance)});
     if (!profile.job.isEmpty())
         model.info.append({InfoType::Position, profile.job});
     if (!profile.edu.isEmpty())

@@ -35,7 +35,7 @@ Rectangle {
             anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44
-            Accessible.name: "Настройки поиска"
+            Accessible.name: qsTr("Настройки поиска")
             onClicked: screen.controller.filterButtonTapped()
             Image {
                 anchors.centerIn: parent
@@ -77,7 +77,7 @@ Rectangle {
             height: 100
             source: screen.controller.avatarSource
             visible: screen.controller.avatarVisible
-            Accessible.name: "Твоё фото"
+            Accessible.name: qsTr("Твоё фото")
             onXChanged: screen.placeHalo()
             onYChanged: screen.placeHalo()
         }

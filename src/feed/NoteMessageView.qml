@@ -41,7 +41,7 @@ Rectangle {
                     anchors.fill: parent
                     source: screen.controller.avatarSource
                     fillMode: Image.PreserveAspectCrop
-                    Accessible.name: "Фото профиля"
+                    Accessible.name: qsTr("Фото профиля")
                 }
             }
             Image {
@@ -56,7 +56,7 @@ Rectangle {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
-                text: "Отправь сообщение данному пользователю и увеличь свои шансы на мэтч!"
+                text: qsTr("Отправь сообщение данному пользователю и увеличь свои шансы на мэтч!")
                 color: "white"
                 font.family: "Inter"
                 font.pixelSize: 15
@@ -67,12 +67,12 @@ Rectangle {
                 height: 44
                 leftPadding: 15
                 rightPadding: sendButton.width + 15
-                placeholderText: "Напиши текст сообщения"
+                placeholderText: qsTr("Напиши текст сообщения")
                 placeholderTextColor: Theme.grey
                 color: "#212627"
                 font.family: "Inter"
                 font.pixelSize: 15
-                Accessible.name: "Текст сообщения"
+                Accessible.name: qsTr("Текст сообщения")
                 background: Rectangle { radius: 12; color: "white" }
                 onTextEdited: {
                     if (screen.controller.proposeText(text))
@@ -90,7 +90,7 @@ Rectangle {
                     padding: 8
                     implicitWidth: implicitContentWidth + leftPadding + rightPadding
                     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-                    text: "Отправить"
+                    text: qsTr("Отправить")
                     onClicked: screen.controller.sendButtonTapped()
                     contentItem: Text {
                         text: sendButton.text
@@ -115,7 +115,7 @@ Rectangle {
                 padding: 8
                 implicitWidth: implicitContentWidth + leftPadding + rightPadding
                 implicitHeight: implicitContentHeight + topPadding + bottomPadding
-                text: "Пропустить"
+                text: qsTr("Пропустить")
                 onClicked: screen.controller.skipButtonTapped()
                 contentItem: Text {
                     text: skipButton.text

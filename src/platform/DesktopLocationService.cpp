@@ -129,8 +129,8 @@ void DesktopLocationService::replayNmea() {
     if (!file->open(QIODevice::ReadOnly)) {
         const QString reason = file->errorString();
         QTimer::singleShot(0, this, [this, reason] {
-            Q_EMIT failed(QStringLiteral("не удалось открыть ") + m_override.nmeaFile +
-                          QStringLiteral(": ") + reason);
+            Q_EMIT failed(tr("не удалось открыть ") + m_override.nmeaFile + QStringLiteral(": ") +
+                          reason);
         });
         return;
     }
@@ -145,8 +145,7 @@ void DesktopLocationService::requestFromSystem() {
     if (!m_source)
         m_source = QGeoPositionInfoSource::createDefaultSource(this);
     if (!m_source) {
-        QTimer::singleShot(
-            0, this, [this] { Q_EMIT failed(QStringLiteral("нет источника местоположения")); });
+        QTimer::singleShot(0, this, [this] { Q_EMIT failed(tr("нет источника местоположения")); });
         return;
     }
     QGeoPositionInfoSource *source = m_source;
@@ -155,10 +154,9 @@ void DesktopLocationService::requestFromSystem() {
             [this](const QGeoPositionInfo &info) { Q_EMIT locationsUpdated({info.coordinate()}); });
     connect(source, &QGeoPositionInfoSource::errorOccurred, this,
             [this](QGeoPositionInfoSource::Error error) {
-                Q_EMIT failed(
-                    error == QGeoPositionInfoSource::UpdateTimeoutError
-                        ? QStringLiteral("время ожидания истекло")
-                        : QStringLiteral("ошибка источника местоположения %1").arg(int(error)));
+                Q_EMIT failed(error == QGeoPositionInfoSource::UpdateTimeoutError
+                                  ? tr("время ожидания истекло")
+                                  : tr("ошибка источника местоположения %1").arg(int(error)));
             });
     source->requestUpdate(kPositionTimeoutMs);
 }

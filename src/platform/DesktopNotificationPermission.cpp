@@ -39,5 +39,5 @@ void DesktopNotificationPermission::requestAuthorization(
             answered(allowed, {});
         });
     if (!asked)
-        answered(false, QStringLiteral("некому задать вопрос: окна нет"));
+        answered(false, tr("некому задать вопрос: окна нет"));
 }

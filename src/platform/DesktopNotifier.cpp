@@ -46,7 +46,7 @@ bool DesktopNotifier::announce(const QString &summary, const QString &body, cons
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     call << QStringLiteral("Zirel") << uint(0) << QString() << summary << body
-         << QStringList{openAction, QStringLiteral("Открыть")} << QVariantMap() << int(-1);
+         << QStringList{openAction, tr("Открыть")} << QVariantMap() << int(-1);
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, chatID](QDBusPendingCallWatcher *finished) {

@@ -1,5 +1,6 @@
 #include "platform/LinuxCloudAccount.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageAuthenticationCode>
 #include <QRegularExpression>
@@ -38,7 +39,8 @@ Identity resolve(const QStringList &machineIdPaths) {
             return {name, {}};
     }
     return {{},
-            QStringLiteral("не удалось прочитать идентификатор компьютера (%1)")
+            QCoreApplication::translate("LinuxCloudAccount",
+                                        "не удалось прочитать идентификатор компьютера (%1)")
                 .arg(machineIdPaths.join(QStringLiteral(", ")))};
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/DiagnosticLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,8 +40,10 @@ std::optional<QByteArray> installationId(const QString &path, QString *error) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(id) != id.size() || !file.commit()) {
-        *error = QStringLiteral("не удалось сохранить идентификатор установки в %1: %2")
-                     .arg(path, file.errorString());
+        *error =
+            QCoreApplication::translate("LinuxDeviceAttestation",
+                                        "не удалось сохранить идентификатор установки в %1: %2")
+                .arg(path, file.errorString());
         return std::nullopt;
     }
     return id;

@@ -3,6 +3,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 namespace {
@@ -23,10 +24,10 @@ UserManager::UserManager(std::unique_ptr<QSettings> defaults)
 
 User UserManager::initialUser() {
     User user;
-    user.name = QStringLiteral("Имя");
+    user.name = QCoreApplication::translate("UserManager", "Имя");
     user.genderInput = GenderSelection::all;
     user.selectedGender = GenderSelection::all;
-    user.bio = QStringLiteral("Информаия о себе");
+    user.bio = QCoreApplication::translate("UserManager", "Информаия о себе");
     user.maxDistance = 100;
     user.showMore = true;
     user.ageStart = 18;

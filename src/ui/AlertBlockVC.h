@@ -20,7 +20,7 @@ public:
     bool hideButton() const { return m_hideButton; }
     QString message() const { return m_message; }
     void setMessage(const QString &message);
-    QString actionTitle() const { return QStringLiteral("Обновить"); }
+    QString actionTitle() const { return tr("Обновить"); }
 
     /// "Обновить" and the Return key alike, whether or not the button shows: opens the
     /// service's web address.

@@ -10,7 +10,7 @@ AlertErrorVC::AlertErrorVC(QString actionTitle, bool shouldShowTextButton,
 void AlertErrorVC::show(ViewController *on, const QString &message) {
     if (!on)
         return;
-    auto *alert = new AlertErrorVC(QStringLiteral("ОК"));
+    auto *alert = new AlertErrorVC(tr("ОК"));
     alert->setMessage(message);
     on->present(alert, PresentationStyle::CrossDissolve, true);
 }

@@ -25,12 +25,12 @@ public:
 
     QUrl viewSource() const override { return qmlView("ui/AlertErrorView.qml"); }
 
-    QString heading() const { return QStringLiteral("Ой!"); }
+    QString heading() const { return tr("Ой!"); }
     QString message() const { return m_message; }
     void setMessage(const QString &message);
     QString actionTitle() const { return m_actionTitle; }
     bool shouldShowTextButton() const { return m_showTextButton; }
-    QString textButtonTitle() const { return QStringLiteral("Все равно продолжить"); }
+    QString textButtonTitle() const { return tr("Все равно продолжить"); }
 
     Q_INVOKABLE void actionButtonTapped();
     Q_INVOKABLE void textButtonTapped();

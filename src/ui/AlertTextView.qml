@@ -22,7 +22,7 @@ Rectangle {
 
     Pressable {
         anchors.fill: parent
-        Accessible.name: "Закрыть"
+        Accessible.name: qsTr("Закрыть")
         onClicked: alert.controller.tapped()
     }
 }

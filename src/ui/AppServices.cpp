@@ -8,6 +8,8 @@
 #include "platform/LinuxDeviceInfo.h"
 #include "ui/PermissionAlert.h"
 
+#include <QCoreApplication>
+
 AppServices::AppServices()
     : m_cloudAccount(std::make_unique<LinuxCloudAccount>())
     , m_deviceAttestation(std::make_unique<LinuxDeviceAttestation>())
@@ -62,8 +64,9 @@ LocationService &AppServices::locationService() {
 NotificationPermission &AppServices::notificationPermission() {
     if (!m_notificationPermission)
         m_notificationPermission = DesktopNotificationPermission::makeDefault(PermissionAlert::ask(
-            QStringLiteral("Включи уведомления"),
-            QStringLiteral("Ты ведь не хочешь пропустить пару или сообщения?")));
+            QCoreApplication::translate("AppServices", "Включи уведомления"),
+            QCoreApplication::translate("AppServices",
+                                        "Ты ведь не хочешь пропустить пару или сообщения?")));
     return *m_notificationPermission;
 }
 
@@ -76,7 +79,9 @@ void AppServices::setNotificationPermission(std::unique_ptr<NotificationPermissi
 }
 
 PermissionPrompt::Ask AppServices::locationQuestion() {
-    return PermissionAlert::ask(QStringLiteral("Геопозиция"),
-                                QStringLiteral("Разрешить Zirel использовать твоё "
-                                               "местоположение, чтобы показывать людей рядом?"));
+    return PermissionAlert::ask(
+        QCoreApplication::translate("AppServices", "Геопозиция"),
+        QCoreApplication::translate("AppServices",
+                                    "Разрешить Zirel использовать твоё "
+                                    "местоположение, чтобы показывать людей рядом?"));
 }

@@ -34,7 +34,7 @@ Rectangle {
             anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44
-            Accessible.name: "Назад"
+            Accessible.name: qsTr("Назад")
             onClicked: nav.controller.pop(true)
             contentItem: Image {
                 anchors.centerIn: parent

@@ -3,6 +3,7 @@
 #include "ui/ChoiceAlertVC.h"
 #include "ui/Window.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <memory>
 
@@ -38,7 +39,8 @@ void putUp(const QPointer<Window> &window, const std::shared_ptr<const Question>
         return;
     }
     auto *alertVC = new ChoiceAlertVC(question->heading, question->message,
-                                      QStringLiteral("Разрешить"), QStringLiteral("Не сейчас"));
+                                      QCoreApplication::translate("PermissionAlert", "Разрешить"),
+                                      QCoreApplication::translate("PermissionAlert", "Не сейчас"));
     auto chosen = std::make_shared<bool>(false);
     QObject::connect(alertVC, &ChoiceAlertVC::accepted, [=] {
         *chosen = true;

@@ -1,0 +1,110 @@
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QRegularExpression kCyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+
+QString read(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The spans of the diagnostic log's calls: their lines are for developers and stay as they are.
+QList<std::pair<qsizetype, qsizetype>> logCalls(const QString &text) {
+    QList<std::pair<qsizetype, qsizetype>> spans;
+    const QString call = QStringLiteral("DiagnosticLog::line(");
+    for (qsizetype at = text.indexOf(call); at >= 0; at = text.indexOf(call, at + 1)) {
+        qsizetype i = at + call.size();
+        int depth = 1;
+        bool inString = false;
+        for (; depth > 0 && i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (inString)
+                inString = c == u'\\' ? (++i, true) : c != u'"';
+            else if (c == u'"')
+                inString = true;
+            else
+                depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
+        }
+        spans.append({at, i});
+    }
+    return spans;
+}
+
+// Russian text that reaches the user without going through the translation functions, as
+// "file:line: text" lines: C++ literals outside tr()/translate() and the log, and QML texts,
+// names and placeholders outside qsTr().
+QStringList untranslated(const QString &root) {
+    static const QRegularExpression cppLiteral(
+        QStringLiteral("QStringLiteral\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));
+    static const QRegularExpression qmlText(
+        QStringLiteral("\\b(?:text|Accessible\\.name|placeholderText|title)\\s*:\\s*\"([^\"]*)\""));
+    QStringList found;
+    QDirIterator files(root,
+                       {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.qml")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString text = read(path);
+        const bool qml = path.endsWith(u".qml");
+        const auto spans = qml ? QList<std::pair<qsizetype, qsizetype>>() : logCalls(text);
+        for (const auto &match : (qml ? qmlText : cppLiteral).globalMatch(text)) {
+            const qsizetype at = match.capturedStart();
+            const qsizetype lineStart = text.lastIndexOf(u'\n', at) + 1;
+            if (text.mid(lineStart, at - lineStart).contains(QStringLiteral("//")))
+                continue;
+            const bool logged = std::any_of(spans.cbegin(), spans.cend(), [at](const auto &span) {
+                return at >= span.first && at < span.second;
+            });
+            if (!logged && match.captured(1).contains(kCyrillic))
+                found << QStringLiteral("%1:%2: %3")
+                             .arg(QDir(root).relativeFilePath(path))
+                             .arg(text.left(at).count(u'\n') + 1)
+                             .arg(match.captured(1));
+        }
+    }
+    return found;
+}
+
+void write(const QString &path, const QByteArray &text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+} // namespace
+
+class TestSourceTexts : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyTextTheUserReadsIsTranslatable() {
+        const QStringList found = untranslated(QStringLiteral(ZIREL_SOURCE_DIR));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // The check sees bare texts in C++ and QML and lets translated ones, log lines and
+    // technical strings pass.
+    void theCheckFindsBareTexts() {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a/Screen.cpp")),
+              "QString a() { return QStringLiteral(\"Привет\"); }\n"
+              "QString b() { return tr(\"Пока\"); }\n"
+              "void c() { DiagnosticLog::line(flag ? QStringLiteral(\"x\")\n"
+              "                : QStringLiteral(\"Ошибка: \") + reason); }\n"
+              "const auto key = QStringLiteral(\"screen\");\n");
+        write(dir.filePath(QStringLiteral("a/View.qml")),
+              "Item {\n    Text { text: \"Войти\" }\n    Text { text: qsTr(\"Выйти\") }\n"
+              "    Accessible.name: \"Назад\"\n    // text: \"Комментарий\"\n}\n");
+        QStringList found = untranslated(dir.path());
+        found.sort();
+        QCOMPARE(found, QStringList({QStringLiteral("a/Screen.cpp:1: Привет"),
+                                     QStringLiteral("a/View.qml:2: Войти"),
+                                     QStringLiteral("a/View.qml:4: Назад")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSourceTexts)
+#include "tst_sourcetexts.moc"
