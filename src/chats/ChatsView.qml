@@ -53,16 +53,16 @@ Rectangle {
             width: table.width
             onTapped: screen.controller.selectRow(index)
         }
-        footer: Item {
-            width: table.width
-            height: screen.controller.isLoading ? 44 : 0
-            ActivitySpinner {
-                anchors.centerIn: parent
-                running: screen.controller.isLoading
-                height: 36
-                width: 36
-            }
-        }
         onContentYChanged: screen.controller.didScroll(contentY - originY, contentHeight, height)
+    }
+
+    // A further page on its way, at the foot of the list. (Not the list's footer: a footer
+    // component bound to this file is refused by the list view of Qt 6.4.)
+    ActivitySpinner {
+        anchors { horizontalCenter: table.horizontalCenter; bottom: table.bottom; bottomMargin: 4 }
+        running: screen.controller.isLoading && !screen.controller.tableHidden
+        visible: running
+        height: 36
+        width: 36
     }
 }

@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
@@ -37,32 +36,13 @@ Item {
         card: root.card
     }
 
-    Row {
+    PageBars {
         id: pageBars
         x: 8
         y: 8
         width: root.width - 16
-        spacing: 4
-        Repeater {
-            model: root.card.pageCount
-            Rectangle {
-                id: pageBar
-                required property int index
-                width: (pageBars.width - pageBars.spacing * (root.card.pageCount - 1)) / root.card.pageCount
-                height: 4
-                radius: 2
-                clip: true
-                color: Qt.rgba(0, 0, 0, 0.6)
-                border.width: 0.3
-                border.color: Qt.rgba(1, 1, 1, 0.35)
-                Rectangle {
-                    width: pageBar.index === root.card.currentIndex ? parent.width : 0
-                    height: parent.height
-                    radius: 2
-                    color: "white"
-                }
-            }
-        }
+        count: root.card.pageCount
+        current: root.card.currentIndex
     }
 
     Column {

@@ -104,6 +104,12 @@ private Q_SLOTS:
         QVERIFY(m_drawn->show());
     }
 
+    void init() {
+        // A card whose drawing cannot be built shows nothing: that is a failure here.
+        QTest::failOnWarning(
+            QRegularExpression(QStringLiteral("could not be drawn|Cannot instantiate")));
+    }
+
     void newcomerSwipesThroughDemoPeople() {
         QVERIFY2(ReferenceClient::signIn(m_drawn->window()), qPrintable(m_service.output()));
         QVERIFY(ReferenceClient::registerAt(kCrowdLat, kCrowdLon));

@@ -14,6 +14,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -80,6 +81,11 @@ class TestCardView : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        // A card whose drawing cannot be built shows nothing: that is a failure here.
+        QTest::failOnWarning(
+            QRegularExpression(QStringLiteral("could not be drawn|Cannot instantiate")));
+    }
 
     // Downloads keep address order and drop failures; paging stops at either end.
     void downloadedPhotosArePagedByHalves() {

@@ -16,6 +16,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -102,6 +103,9 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
+        // A card whose drawing cannot be built shows nothing: that is a failure here.
+        QTest::failOnWarning(
+            QRegularExpression(QStringLiteral("could not be drawn|Cannot instantiate")));
         m_fake = std::make_unique<FakeService>();
         QVERIFY(m_fake->start());
         m_network = m_fake->client();
