@@ -1,6 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Zirel
 
 // A navigation stack: a bar with the back chevron over the top screen, pushes sliding in from
@@ -28,7 +28,7 @@ Rectangle {
 
         Rectangle { anchors.fill: parent; color: Theme.background }
 
-        AbstractButton {
+        Pressable {
             id: back
             visible: nav.controller.depth > 1
             anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
@@ -56,30 +56,43 @@ Rectangle {
         }
     }
 
-    StackView {
+    T.StackView {
         id: stack
         anchors { left: parent.left; right: parent.right; top: bar.bottom; bottom: parent.bottom }
+        // Pushed screens come in from the right and leave to the right.
+        pushEnter: Transition {
+            XAnimator { from: stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
+        }
+        pushExit: Transition {
+            XAnimator { from: 0; to: -stack.width; duration: 400; easing.type: Easing.OutCubic }
+        }
+        popEnter: Transition {
+            XAnimator { from: -stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
+        }
+        popExit: Transition {
+            XAnimator { from: 0; to: stack.width; duration: 400; easing.type: Easing.OutCubic }
+        }
         Component.onCompleted: {
             const screens = nav.controller.stackObjects
             for (let i = 0; i < screens.length; ++i)
-                stack.push(page, { controller: screens[i] }, StackView.Immediate)
+                stack.push(page, { controller: screens[i] }, T.StackView.Immediate)
         }
     }
 
     Connections {
         target: nav.controller
         function onPushed(vc, animated) {
-            stack.push(page, { controller: vc }, animated ? StackView.PushTransition : StackView.Immediate)
+            stack.push(page, { controller: vc }, animated ? T.StackView.PushTransition : T.StackView.Immediate)
         }
         function onPopped(animated) {
-            stack.pop(animated ? StackView.PopTransition : StackView.Immediate)
+            stack.pop(animated ? T.StackView.PopTransition : T.StackView.Immediate)
         }
         function onReplaced(animated) {
             const screens = nav.controller.stackObjects
-            stack.clear(StackView.Immediate)
+            stack.clear(T.StackView.Immediate)
             for (let i = 0; i < screens.length; ++i)
                 stack.push(page, { controller: screens[i] },
-                           animated && i === screens.length - 1 ? StackView.PushTransition : StackView.Immediate)
+                           animated && i === screens.length - 1 ? T.StackView.PushTransition : T.StackView.Immediate)
         }
     }
 }
