@@ -24,6 +24,7 @@ Rectangle {
             spacing: 12
 
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -34,6 +35,7 @@ Rectangle {
                 font.bold: true
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 visible: text !== ""
                 horizontalAlignment: Text.AlignHCenter
@@ -73,6 +75,7 @@ Rectangle {
                         Accessible.name: modelData
                         onClicked: alert.controller.actionTapped(index)
                         contentItem: Text {
+                            textFormat: Text.PlainText
                             text: action.text
                             horizontalAlignment: Text.AlignHCenter
                             font.family: "Inter"

@@ -43,6 +43,7 @@ Rectangle {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -53,6 +54,7 @@ Rectangle {
                 font.bold: true
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 wrapMode: Text.Wrap
                 text: screen.controller.hintText
@@ -77,6 +79,7 @@ Rectangle {
                 Accessible.name: text
                 onClicked: screen.controller.deleteButtonTapped()
                 contentItem: Text {
+                    textFormat: Text.PlainText
                     text: deleteButton.text
                     color: Theme.grey
                     font.family: "Inter"

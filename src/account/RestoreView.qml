@@ -30,6 +30,7 @@ Item {
             source: "image://symbol/Logo?color=" + encodeURIComponent("white")
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
@@ -57,6 +58,7 @@ Item {
             }
             contentItem: Item {
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     visible: !screen.controller.busy
                     text: screen.controller.restoreTitle

@@ -36,6 +36,7 @@ Item {
             Accessible.name: qsTr("Логотип")
         }
         Text {
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: "zirel"
             color: "white"
@@ -107,6 +108,7 @@ Item {
                         source: "image://symbol/key.icloud.fill?color=" + encodeURIComponent(Theme.accent) + "&bold=1"
                     }
                     Text {
+                        textFormat: Text.PlainText
                         anchors.verticalCenter: parent.verticalCenter
                         text: screen.controller.loginTitle
                         color: Theme.accent

@@ -2,6 +2,7 @@
 
 #include "BuildConfigValues.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/NetworkAddress.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -21,12 +22,7 @@ QString initialBaseUrl() {
     const QString configured = qEnvironmentVariable("ZIREL_BASE_URL");
     if (configured.isEmpty())
         return fallback;
-    const QUrl url(configured, QUrl::StrictMode);
-    const QString host = url.host();
-    const bool loopback = host == u"127.0.0.1" || host == u"localhost" || host == u"::1";
-    const bool allowed = url.isValid() && !host.isEmpty() &&
-                         (url.scheme() == u"https" || (url.scheme() == u"http" && loopback));
-    if (!allowed) {
+    if (!NetworkAddress::mayFetch(QUrl(configured, QUrl::StrictMode))) {
         DiagnosticLog::line(QStringLiteral("Ignoring ZIREL_BASE_URL (needs https, or http to "
                                            "a loopback host): ") +
                             configured);

@@ -50,6 +50,7 @@ Pressable {
             width: parent.width
             spacing: 6
             Text {
+                textFormat: Text.PlainText
                 width: Math.min(implicitWidth, nameRow.width - (checkmark.visible ? checkmark.width + nameRow.spacing : 0))
                 text: cell.name
                 elide: Text.ElideRight
@@ -77,6 +78,7 @@ Pressable {
             }
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             text: cell.lastMessage
             elide: Text.ElideRight

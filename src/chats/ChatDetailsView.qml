@@ -58,6 +58,7 @@ Rectangle {
                     source: screen.controller.avatar
                 }
                 Text {
+                    textFormat: Text.PlainText
                     id: name
                     anchors.verticalCenter: parent.verticalCenter
                     width: titleView.width - avatar.width - titleRow.spacing

@@ -26,6 +26,7 @@ Rectangle {
         source: "image://symbol/person.crop.rectangle.stack?color=" + encodeURIComponent(Theme.accent)
     }
     Text {
+        textFormat: Text.PlainText
         id: hintLabel
         anchors { left: parent.left; right: parent.right; leftMargin: 20; rightMargin: 20
                   verticalCenter: parent.verticalCenter; verticalCenterOffset: 50 }

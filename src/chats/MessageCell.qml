@@ -22,6 +22,7 @@ Item {
         color: cell.isOwn ? Theme.accent : Qt.rgba(0.9, 0.9, 0.9, 1)
 
         Text {
+            textFormat: Text.PlainText
             id: label
             x: 12
             y: 8
@@ -44,6 +45,7 @@ Item {
         color: Theme.accent
         Accessible.name: qsTr("Не отправлено")
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: "!"
             color: "white"

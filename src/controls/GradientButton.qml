@@ -59,6 +59,7 @@ Pressable {
 
     contentItem: Item {
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: !root.busy
             text: root.text

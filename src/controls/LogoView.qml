@@ -17,6 +17,7 @@ Item {
         source: "image://symbol/Logo?color=" + encodeURIComponent(Theme.accent)
     }
     Text {
+        textFormat: Text.PlainText
         id: label
         anchors.left: mark.right
         anchors.leftMargin: 4

@@ -61,6 +61,7 @@ Item {
             spacing: 8
             // A long name gives way, so the age and the checkmark stay on the card.
             Text {
+                textFormat: Text.PlainText
                 width: Math.min(implicitWidth, nameRow.width - age.width - nameRow.spacing
                                 - (checkmark.visible ? checkmark.width + nameRow.spacing : 0))
                 text: root.card.name
@@ -71,6 +72,7 @@ Item {
                 font.bold: true
             }
             Text {
+                textFormat: Text.PlainText
                 id: age
                 text: root.card.age
                 color: "white"
@@ -109,6 +111,7 @@ Item {
                 sourceSize.height: 16
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width - infoIcon.width - parent.spacing
                 text: root.card.infoText
                 color: "white"

@@ -10,6 +10,7 @@ Column {
     spacing: 16
 
     Text {
+        textFormat: Text.PlainText
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
@@ -20,6 +21,7 @@ Column {
         font.bold: true
     }
     Text {
+        textFormat: Text.PlainText
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap

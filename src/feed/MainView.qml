@@ -83,6 +83,7 @@ Rectangle {
         }
 
         Text {
+            textFormat: Text.PlainText
             id: noCardsLabel
             anchors { top: avatar.bottom; topMargin: 40; left: parent.left; right: parent.right
                       leftMargin: 32; rightMargin: 32 }

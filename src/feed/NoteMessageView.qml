@@ -53,6 +53,7 @@ Rectangle {
                 source: "image://symbol/message.fill?color=" + encodeURIComponent("white")
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -93,6 +94,7 @@ Rectangle {
                     text: qsTr("Отправить")
                     onClicked: screen.controller.sendButtonTapped()
                     contentItem: Text {
+                        textFormat: Text.PlainText
                         text: sendButton.text
                         color: Theme.accent
                         font.family: "Inter"
@@ -102,6 +104,7 @@ Rectangle {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: screen.controller.counterText
@@ -118,6 +121,7 @@ Rectangle {
                 text: qsTr("Пропустить")
                 onClicked: screen.controller.skipButtonTapped()
                 contentItem: Text {
+                    textFormat: Text.PlainText
                     text: skipButton.text
                     color: "white"
                     font.family: "Inter"

@@ -3,6 +3,7 @@
 #include "media/ImageDecoder.h"
 #include "media/PhotoDownloader.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/NetworkAddress.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,7 +84,10 @@ void ImageCacheManager::remember(const QString &url, const QImage &image) {
 
 void ImageCacheManager::loadImage(const QString &url, Completion completion) {
     const QUrl parsed(url, QUrl::StrictMode);
-    if (url.isEmpty() || !parsed.isValid() || parsed.scheme().isEmpty()) {
+    // Photo addresses come from the service and from other people's records: a file: address
+    // would copy a local file into the cache, and plain http would show the user's interest to
+    // the whole network.
+    if (url.isEmpty() || !NetworkAddress::mayFetch(parsed)) {
         answer(completion, std::nullopt);
         return;
     }

@@ -25,6 +25,7 @@ Rectangle {
             source: "image://symbol/Logo?color=" + encodeURIComponent(Theme.accent)
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap

@@ -23,6 +23,7 @@ Rectangle {
             spacing: 16
 
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: alert.controller.heading
@@ -32,6 +33,7 @@ Rectangle {
                 font.bold: true
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -54,6 +56,7 @@ Rectangle {
                 Accessible.name: text
                 onClicked: alert.controller.textButtonTapped()
                 contentItem: Text {
+                    textFormat: Text.PlainText
                     text: textButton.text
                     horizontalAlignment: Text.AlignHCenter
                     color: Theme.primaryText

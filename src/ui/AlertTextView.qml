@@ -10,6 +10,7 @@ Rectangle {
     color: Qt.rgba(0, 0, 0, 0.55)
 
     Text {
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         width: Math.min(parent.width - 64, 480)
         horizontalAlignment: Text.AlignHCenter

@@ -24,6 +24,7 @@ Rectangle {
             spacing: 16
 
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: alert.controller.heading
@@ -33,6 +34,7 @@ Rectangle {
                 font.bold: true
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
@@ -62,6 +64,7 @@ Rectangle {
                             opacity: choice.down ? 0.35 : 0.18
                         }
                         contentItem: Text {
+                            textFormat: Text.PlainText
                             text: choice.text
                             horizontalAlignment: Text.AlignHCenter
                             verticalAlignment: Text.AlignVCenter

@@ -47,6 +47,7 @@ Rectangle {
         }
 
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: nav.topScreen ? nav.topScreen.title : ""
             color: Theme.primaryText

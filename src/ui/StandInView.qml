@@ -8,6 +8,7 @@ Rectangle {
     Accessible.name: standIn.controller.typeName
 
     Text {
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         text: standIn.controller.typeName
         color: Theme.grey

@@ -54,6 +54,7 @@ Rectangle {
                     source: tab.symbolName === "" ? "" : "image://symbol/" + tab.symbolName + "?color=" + encodeURIComponent(tab.tint)
                 }
                 Text {
+                    textFormat: Text.PlainText
                     anchors { horizontalCenter: parent.horizontalCenter; top: symbol.bottom; topMargin: 4 }
                     text: tab.modelData.title
                     font.family: "Inter"
@@ -69,6 +70,7 @@ Rectangle {
                     radius: 9
                     color: Theme.accent
                     Text {
+                        textFormat: Text.PlainText
                         id: badgeText
                         anchors.centerIn: parent
                         text: tabs.controller.badges[tab.index] ?? ""

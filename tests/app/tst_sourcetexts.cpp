@@ -69,6 +69,40 @@ QStringList untranslated(const QString &root) {
     return found;
 }
 
+// Text elements that do not declare themselves plain text, as "file:line" entries. Rich text
+// makes the text engine fetch images and follow styles, so only the client's own texts may
+// be styled, and those are listed here by file and id.
+QStringList unstatedTextFormats(const QString &root) {
+    static const QStringList ownStyledTexts = {QStringLiteral("account/StartView.qml#consent")};
+    static const QRegularExpression opening(QStringLiteral("^\\s*(?:[\\w.]+:\\s*)?Text \\{\\s*$"));
+    static const QRegularExpression id(QStringLiteral("^\\s*id:\\s*(\\w+)"));
+    QStringList found;
+    QDirIterator files(root, {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString relative = QDir(root).relativeFilePath(path);
+        const QStringList lines = read(path).split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!opening.match(lines.at(i)).hasMatch())
+                continue;
+            QString format;
+            QString name;
+            int depth = 1;
+            for (qsizetype j = i + 1; j < lines.size() && depth > 0; ++j) {
+                const QString &line = lines.at(j);
+                if (depth == 1 && line.contains(u"textFormat:"))
+                    format = line.section(u':', 1).trimmed();
+                if (depth == 1 && id.match(line).hasMatch())
+                    name = id.match(line).captured(1);
+                depth += int(line.count(u'{')) - int(line.count(u'}'));
+            }
+            if (format != u"Text.PlainText" && !ownStyledTexts.contains(relative + u'#' + name))
+                found << QStringLiteral("%1:%2").arg(relative).arg(i + 1);
+        }
+    }
+    return found;
+}
+
 void write(const QString &path, const QByteArray &text) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
@@ -83,6 +117,19 @@ private Q_SLOTS:
     void everyTextTheUserReadsIsTranslatable() {
         const QStringList found = untranslated(QStringLiteral(ZIREL_SOURCE_DIR));
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    void everyTextShowsPlainTextUnlessItIsTheClientsOwn() {
+        const QStringList found = unstatedTextFormats(QStringLiteral(ZIREL_SOURCE_DIR));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a/View.qml")),
+              "Item {\n    Text {\n        text: name\n    }\n"
+              "    Text {\n        textFormat: Text.PlainText\n        text: name\n    }\n"
+              "    contentItem: Text {\n        textFormat: Text.RichText\n    }\n}\n");
+        QCOMPARE(unstatedTextFormats(dir.path()),
+                 QStringList({QStringLiteral("a/View.qml:2"), QStringLiteral("a/View.qml:9")}));
     }
 
     // The check sees bare texts in C++ and QML and lets translated ones, log lines and

@@ -28,6 +28,41 @@ class TestChatsView : public QObject {
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    // A peer's name and message that look like markup are shown as typed: nothing is fetched,
+    // styled or opened because of them, in the list or in the conversation.
+    void markupFromOthersIsShownAsTyped() {
+        const QString name = QStringLiteral("<font size=7 color=red>Маша</font>");
+        const QString content = QStringLiteral("<img src=\"file:///etc/passwd\"><b>привет</b>");
+        Match hostile = match(1);
+        hostile.profile.name = name;
+        hostile.messages.append(message(1, numbered(4, 1), content));
+        QTemporaryDir dir;
+        ChatCashManager cache(std::make_unique<QSettings>(dir.filePath(QStringLiteral("m.ini")),
+                                                          QSettings::IniFormat));
+        cache.save({hostile});
+        QVERIFY(cache.load().has_value());
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        auto *list = new ChatsVC(Services().setSavedMatches(cache));
+        drawn.window().setRoot(new NavigationContainer(list));
+        const auto shownPlain = [&](const QString &text) {
+            QQuickItem *item = nullptr;
+            return QTest::qWaitFor([&] { return (item = drawn.findWith("text", text)); }) &&
+                   item->property("textFormat").toInt() == Qt::PlainText;
+        };
+        QVERIFY(shownPlain(name));
+        QVERIFY(shownPlain(content));
+
+        list->navigationContainer()->push(new ChatDetailsVC(hostile), false);
+        QQuickItem *bubble = nullptr;
+        QTRY_VERIFY((bubble = drawn.findWith("content", content)));
+        const auto texts = bubble->findChildren<QQuickItem *>();
+        QVERIFY(std::any_of(texts.cbegin(), texts.cend(), [&](QQuickItem *item) {
+            return item->property("text").toString() == content &&
+                   item->property("textFormat").toInt() == Qt::PlainText;
+        }));
+    }
+
     void olderMessagesGoInAboveWithoutMovingTheShownOnes() {
         FakeService fake;
         QVERIFY(fake.start());

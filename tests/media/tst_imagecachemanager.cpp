@@ -3,6 +3,7 @@
 #include "StdoutCapture.h"
 #include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
+#include "platform/NetworkAddress.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -67,6 +68,30 @@ private Q_SLOTS:
         QCOMPARE(service.requests().size(), 4);
         QVERIFY(!load(again, service.baseUrl() + "page.html"));
         QCOMPARE(service.requests().size(), 5); // HTML was kept nowhere
+    }
+
+    // A photo address from the service or another person is fetched only over https, or over
+    // plain http from this machine: a file: address neither reads the file nor copies it into
+    // the cache.
+    void onlyHttpsAndLoopbackHttpAreFetched() {
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        const QString local = elsewhere.filePath(QStringLiteral("private.png"));
+        QFile file(local);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Fixtures::png());
+        file.close();
+        ImageCacheManager cache(dir.path());
+        QVERIFY(!load(cache, QUrl::fromLocalFile(local).toString()));
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+
+        for (const char *refused :
+             {"http://example.org/p.png", "http://192.168.1.2/p.png", "ftp://localhost/p.png",
+              "data:image/png;base64,AAAA", "qrc:/Zirel/p.png", "https:///p.png"})
+            QVERIFY2(!NetworkAddress::mayFetch(QUrl(QString::fromLatin1(refused))), refused);
+        for (const char *allowed : {"https://cdn.example.org/p.png", "http://127.0.0.1:8765/p.png",
+                                    "http://localhost/p.png", "http://[::1]/p.png"})
+            QVERIFY2(NetworkAddress::mayFetch(QUrl(QString::fromLatin1(allowed))), allowed);
     }
 
     void memoryDropsTheLeastRecentlyUsedOverItsBudget() {
