@@ -1,6 +1,7 @@
 #include "api/NetworkService.h"
 
 #include "BuildConfigValues.h"
+#include "api/WireLog.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NetworkAddress.h"
 
@@ -98,6 +99,10 @@ void NetworkService::send(const QString &path, const QString &method,
         return;
     QNetworkRequest request(url);
     request.setTransferTimeout(static_cast<int>(m_timeoutMs.load()));
+    // A redirect is followed only within the service's own origin (same scheme, host and
+    // port), so the token never travels to another host or over a weaker scheme.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
     if (authorised) {
         if (const auto token = paseto())
             request.setRawHeader("auth", "bear " + token->toUtf8());
@@ -156,11 +161,13 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
                                                   : tr("Твой аккаунт заблокирован"));
         return result;
     }
-    const QString text = QString::fromUtf8(reply.body);
-    if (text.toUtf8() == reply.body)
-        DiagnosticLog::line(QStringLiteral("Raw server response body: ") + text);
-    else
-        DiagnosticLog::line(QStringLiteral("Failed to convert response data to string."));
+    if (lcWire().isDebugEnabled()) {
+        if (QString::fromUtf8(reply.body).toUtf8() == reply.body)
+            DiagnosticLog::line(QStringLiteral("Raw server response body: ") +
+                                WireLog::masked(reply.body));
+        else
+            DiagnosticLog::line(QStringLiteral("Failed to convert response data to string."));
+    }
 
     if (reply.body.isEmpty()) {
         if (acceptsEmpty && status >= 200 && status <= 299)

@@ -5,6 +5,7 @@
 #include "cardstack/SwipeCardStack.h"
 #include "feed/MainVC.h"
 #include "media/ImageCacheManager.h"
+#include "platform/PrivateFiles.h"
 #include "platform/SessionBus.h"
 #include "platform/TerminationSignals.h"
 #include "store/UserManager.h"
@@ -33,6 +34,7 @@ bool feedShowsCards(const Window &window) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    PrivateFiles::keepToOwner();
     SessionBus::neverAutolaunch();
     AllocatorSettings::returnLargeBlocksOnFree();
     QGuiApplication app(argc, argv);

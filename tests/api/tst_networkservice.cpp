@@ -5,8 +5,11 @@
 #include "StdoutCapture.h"
 #include "api/Endpoints.h"
 #include "api/NetworkService.h"
+#include "api/WireLog.h"
 
 #include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -197,6 +200,9 @@ private Q_SLOTS:
     }
 
     void diagnosticLines() {
+        // Raw answers are written only when a developer turns them on.
+        QLoggingCategory::setFilterRules(QStringLiteral("zirel.wire.debug=true"));
+        const auto rulesBack = qScopeGuard([] { QLoggingCategory::setFilterRules({}); });
         StdoutCapture capture;
         m_fake->respond(QStringLiteral("user"), 200,
                         Fixtures::bytes(QStringLiteral("service_error.json")));
@@ -207,10 +213,56 @@ private Q_SLOTS:
         QVERIFY2(log.contains(QStringLiteral("response: { URL: ") + m_fake->baseUrl() +
                               QStringLiteral("user } { Status Code: 200")),
                  qPrintable(log));
-        QVERIFY(log.contains(u"Raw server response body: {\"reason\": \"Профиль не найден\""));
+        QVERIFY(log.contains(u"Raw server response body: {"));
+        QVERIFY(log.contains(u"\"reason\":\"Профиль не найден\""));
         QVERIFY(
             log.contains(u"serverError: APIError(reason: \"Профиль не найден\", error: true)\n"));
         QVERIFY(log.contains(u"\nFailed to convert response data to string.\n"));
+    }
+
+    // No secret reaches the log: the raw answers are off unless turned on, and even then a
+    // token, an envelope or an identity is masked wherever it sits in the answer.
+    void secretsNeverReachTheLog() {
+        const QByteArray answer = R"({"token":"v4.local.SECRET","user":{"name":"Алина",)"
+                                  R"("pushToken":"ab12"},"list":[{"recordName":"_abc"}]})";
+        m_fake->respond(QStringLiteral("user"), 200, answer);
+        {
+            StdoutCapture capture;
+            QVERIFY(outcome<User>(*m_service) != u"ok");
+            QVERIFY(!capture.text().contains(u"Raw server response body"));
+            QVERIFY(!capture.text().contains(u"Алина"));
+        }
+        QLoggingCategory::setFilterRules(QStringLiteral("zirel.wire.debug=true"));
+        const auto rulesBack = qScopeGuard([] { QLoggingCategory::setFilterRules({}); });
+        StdoutCapture capture;
+        QVERIFY(outcome<User>(*m_service) != u"ok");
+        const QString log = capture.text();
+        QVERIFY2(log.contains(u"\"name\":\"Алина\""), qPrintable(log));
+        for (const char *secret : {"SECRET", "ab12", "_abc"})
+            QVERIFY2(!log.contains(QLatin1String(secret)), secret);
+        QCOMPARE(WireLog::masked("<html>502</html>"), QStringLiteral("<html>502</html>"));
+    }
+
+    // A redirect to another origin is not followed, so the token stays with the service; one
+    // within the service's origin still is.
+    void redirectsStayWithinTheServiceOrigin() {
+        FakeService elsewhere;
+        QVERIFY(elsewhere.start());
+        elsewhere.respond(QStringLiteral("user"), 200,
+                          Fixtures::bytes(QStringLiteral("user.json")));
+        m_service->setPaseto(QStringLiteral("v4.local.token"));
+        m_fake->respond(QStringLiteral("user"), 302, {},
+                        {{"Location", (elsewhere.baseUrl() + QStringLiteral("user")).toUtf8()}});
+        QVERIFY(outcome<User>(*m_service) != u"ok");
+        QVERIFY(elsewhere.requests().isEmpty());
+
+        m_fake->respond(QStringLiteral("user"), 302, {},
+                        {{"Location", (m_fake->baseUrl() + QStringLiteral("me")).toUtf8()}});
+        m_fake->respond(QStringLiteral("me"), 200, Fixtures::bytes(QStringLiteral("user.json")));
+        QCOMPARE(outcome<User>(*m_service), QStringLiteral("ok"));
+        const QList<RecordedRequest> followed = m_fake->requestsTo(QStringLiteral("me"));
+        QCOMPARE(followed.size(), 1);
+        QCOMPARE(followed.first().headers.value(QStringLiteral("auth")), "bear v4.local.token");
     }
 
     void unformableUrlSendsNothing() {

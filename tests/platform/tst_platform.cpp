@@ -2,18 +2,24 @@
 #include "platform/LinuxDeviceAttestation.h"
 #include "platform/LinuxDeviceInfo.h"
 #include "platform/OsVersionRule.h"
+#include "platform/PrivateFiles.h"
 #include "platform/TerminationSignals.h"
 #include "platform/WorkerThread.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSaveFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QThreadPool>
 #include <QTimer>
 #include <atomic>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +51,32 @@ class TestPlatform : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // What the client writes (settings through QSettings, files through QSaveFile, folders)
+    // is its owner's alone, whatever the user's own umask allows.
+    void filesWrittenAfterwardsAreTheOwnersOnly() {
+        const mode_t before = ::umask(S_IWGRP | S_IWOTH);
+        PrivateFiles::keepToOwner();
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("Zirel.conf")), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("user"), QStringLiteral("{\"lat\": 55.75}"));
+        settings.sync();
+        QSaveFile photo(dir.filePath(QStringLiteral("photo")));
+        QVERIFY(photo.open(QIODevice::WriteOnly));
+        photo.write("jpeg");
+        QVERIFY(photo.commit());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ImageCache")));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        for (const char *name : {"Zirel.conf", "photo", "ImageCache"}) {
+            const QFileInfo info(dir.filePath(QLatin1String(name)));
+            QVERIFY2(info.exists(), name);
+            QVERIFY2(!(info.permissions() & others), name);
+            QVERIFY2(info.permissions() & QFileDevice::ReadOwner, name);
+        }
+        ::umask(before);
+    }
 
     void osVersionRule_data() {
         QTest::addColumn<QString>("version");
