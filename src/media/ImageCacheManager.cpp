@@ -6,6 +6,7 @@
 #include "platform/NetworkAddress.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -54,6 +55,11 @@ QString ImageCacheManager::fileName(const QString &url) {
     }
     if (!valid)
         encoded = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    // File systems take names of at most 255 bytes; a longer address is named by its hash.
+    constexpr qsizetype kLongestName = 255 - 5;
+    if (encoded.toUtf8().size() > kLongestName)
+        encoded = QString::fromLatin1(
+            QCryptographicHash::hash(url.toUtf8(), QCryptographicHash::Sha256).toHex());
     return encoded + QStringLiteral(".heic");
 }
 

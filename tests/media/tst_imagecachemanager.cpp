@@ -41,6 +41,27 @@ private Q_SLOTS:
         QVERIFY(ImageCacheManager::shared().diskCacheDirectory()->endsWith("/ImageCache"));
     }
 
+    // An address too long for a file name is cached under its hash, and still found again.
+    void longAddressesAreCachedUnderAShortName() {
+        FakeService service;
+        QVERIFY(service.start());
+        service.respond("photo.png", 200, Fixtures::png());
+        const QString url = service.baseUrl() + "photo.png?sig=" + QString(214, u'ж');
+        const QString name = ImageCacheManager::fileName(url);
+        QVERIFY(name.toUtf8().size() <= 255);
+        QCOMPARE(ImageCacheManager::fileName(url), name);
+        QVERIFY(ImageCacheManager::fileName(url + "x") != name);
+        QTemporaryDir dir;
+        {
+            ImageCacheManager cache(dir.path());
+            QVERIFY(load(cache, url));
+            QTRY_VERIFY(QFile::exists(*cache.filePath(url)));
+        }
+        ImageCacheManager restarted(dir.path());
+        QVERIFY(load(restarted, url));
+        QCOMPARE(service.requests().size(), 1);
+    }
+
     void memoryThenDiskThenNetwork() {
         FakeService service;
         QVERIFY(service.start());
