@@ -183,13 +183,18 @@ QDateTime DecodeContext::dateAt(const QString &path, const QJsonValue &value) {
     if (m_dates == DateStyle::local) {
         if (!expect(value.isDouble(), QStringLiteral("a number of seconds"), value, path))
             return {};
-        return WireFormat::fromReferenceSeconds(value.toDouble());
+        const QDateTime date = WireFormat::fromReferenceSeconds(value.toDouble());
+        expect(date.isValid(), QStringLiteral("seconds within the calendar"), value, path);
+        return date;
     }
     const QString text = stringAt(path, value);
     if (!ok())
         return {};
+    if (!expect(WireFormat::hasDateShape(text), QStringLiteral("a date without fractional seconds"),
+                value, path))
+        return {};
     const auto date = WireFormat::parseDate(text);
-    expect(date.has_value(), QStringLiteral("a date without fractional seconds"), value, path);
+    expect(date.has_value(), QStringLiteral("a date that exists"), value, path);
     return date.value_or(QDateTime());
 }
 

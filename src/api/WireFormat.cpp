@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QTimeZone>
+#include <cmath>
 
 namespace WireFormat {
 
@@ -30,17 +31,23 @@ QString dateText(const QDateTime &date) {
     return date.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
 }
 
-std::optional<QDateTime> parseDate(const QString &text) {
-    // QDateTime's own ISO reader also takes fractions, missing seconds and other shapes; the
-    // service promises exactly this one, so anything else is a broken answer.
+bool hasDateShape(const QString &text) {
+    // QDateTime's own ISO reader also takes fractions, missing seconds, hour 24 and other
+    // shapes; the service promises exactly this one, so anything else is a broken answer.
     static const QRegularExpression internetDateTime(
-        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}(Z|[+-]\\d{2}:\\d{2})$"));
-    if (!internetDateTime.match(text).hasMatch())
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d"
+                       "(Z|[+-]([01]\\d|2[0-3]):[0-5]\\d)$"));
+    return internetDateTime.match(text).hasMatch();
+}
+
+std::optional<QDateTime> parseDate(const QString &text) {
+    if (!hasDateShape(text))
         return std::nullopt;
-    QDateTime date = QDateTime::fromString(text, Qt::ISODate);
-    if (!date.isValid())
+    const QDateTime date = QDateTime::fromString(text, Qt::ISODate).toUTC();
+    // Only dates this format can write again: a year past 9999 in UTC cannot be.
+    if (!date.isValid() || date.date().year() < 1 || date.date().year() > 9999)
         return std::nullopt;
-    return date.toUTC();
+    return date;
 }
 
 double referenceSeconds(const QDateTime &date) {
@@ -48,6 +55,11 @@ double referenceSeconds(const QDateTime &date) {
 }
 
 QDateTime fromReferenceSeconds(double seconds) {
+    // About ±3000 years around 2001: further out the milliseconds no longer fit, and no date
+    // the client stores lies there.
+    constexpr double kLimit = 1e11;
+    if (!std::isfinite(seconds) || std::abs(seconds) > kLimit)
+        return {};
     return referenceDate().addMSecs(qRound64(seconds * 1000.0));
 }
 

@@ -8,10 +8,12 @@
 #include "api/TokenResponse.h"
 #include "api/User.h"
 #include "api/VersionCheckResponse.h"
+#include "api/WireFormat.h"
 
 #include <QJsonDocument>
 #include <QTest>
 #include <QTimeZone>
+#include <cmath>
 
 namespace {
 
@@ -109,7 +111,12 @@ private Q_SLOTS:
             with(matches, "0/createdAt", R"("2025-01-31T18:04Z")"),
             R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-01-31T18:04Z")");
         row("impossible date", "Matches", with(matches, "0/createdAt", R"("2025-02-30T18:04:05Z")"),
-            R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-02-30T18:04:05Z")");
+            R"(Key "[0].createdAt": expected a date that exists, got "2025-02-30T18:04:05Z")");
+        row("hour 24", "Matches", with(matches, "0/createdAt", R"("2025-01-31T24:00:00Z")"),
+            R"(Key "[0].createdAt": expected a date without fractional seconds, got "2025-01-31T24:00:00Z")");
+        row("past the last year in UTC", "Matches",
+            with(matches, "0/createdAt", R"("9999-12-31T23:59:59-14:00")"),
+            R"(Key "[0].createdAt": expected a date that exists, got "9999-12-31T23:59:59-14:00")");
         row("UUID in braces", "Matches",
             with(matches, "0/chatID", R"("{B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E}")"),
             R"(Key "[0].chatID": expected a canonical UUID, got "{B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E}")");
@@ -175,6 +182,18 @@ private Q_SLOTS:
         QVERIFY(!Match::fromLocalJson(wire)); // the two forms are not interchangeable
         const QJsonArray localList{local, matches->at(1).toLocalJson()};
         QCOMPARE(Decoder<QList<Match>>::decode(localList, nullptr, DateStyle::local), matches);
+
+        // A stored date beyond any calendar is refused, not turned into an overflow.
+        QJsonObject far = local;
+        for (const double seconds : {1e300, -1e300, std::nan("")}) {
+            far.insert(QStringLiteral("createdAt"), seconds);
+            QString error;
+            QVERIFY(!Decoder<QList<Match>>::decode(QJsonArray{far}, &error, DateStyle::local));
+            QVERIFY2(error.contains(u"seconds within the calendar"), qPrintable(error));
+        }
+        // Whatever is accepted from the wire can be written again and reads back the same.
+        const QDateTime edge = *WireFormat::parseDate(QStringLiteral("9999-12-31T09:59:59-14:00"));
+        QCOMPARE(WireFormat::parseDate(WireFormat::dateText(edge)), edge);
     }
 
     void failedIsNeverPartOfJson() {
