@@ -32,6 +32,40 @@ QString initialBaseUrl() {
     return configured.endsWith(u'/') ? configured : configured + u'/';
 }
 
+// What the user reads when the service could not be reached; Qt's own texts are English and
+// technical, and go to the log instead.
+QString transportReason(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+        return NetworkService::tr("Нет подключения к интернету");
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::ServiceUnavailableError:
+        return NetworkService::tr("Сервер недоступен. Попробуй ещё раз позже");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:
+        return NetworkService::tr("Сервер не отвечает. Попробуй ещё раз");
+    case QNetworkReply::RemoteHostClosedError:
+        return NetworkService::tr("Соединение с сервером прервалось. Попробуй ещё раз");
+    case QNetworkReply::SslHandshakeFailedError:
+        return NetworkService::tr("Не удалось установить защищённое соединение с сервером");
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        return NetworkService::tr("Прокси-сервер не пропустил соединение");
+    case QNetworkReply::InsecureRedirectError:
+    case QNetworkReply::TooManyRedirectsError:
+        return NetworkService::tr("Сервер перенаправил запрос на чужой адрес");
+    default:
+        return NetworkService::tr("Не удалось связаться с сервером");
+    }
+}
+
 QString describeResponse(const QNetworkReply &reply, int status) {
     QStringList headers;
     for (const auto &[name, value] : reply.rawHeaderPairs())
@@ -131,6 +165,7 @@ NetworkService::HttpReply NetworkService::readReply(QNetworkReply &reply) {
                                   (!status.isValid() || error < QNetworkReply::ContentAccessDenied);
     if (transportFailure) {
         result.transportError = reply.errorString();
+        result.transportCode = error;
         result.description = QStringLiteral("nil");
         return result;
     }
@@ -146,7 +181,8 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
     Triage result;
     DiagnosticLog::line(QStringLiteral("response: ") + reply.description);
     if (reply.transportError) {
-        result.failure = APIError::noAnswer(*reply.transportError);
+        DiagnosticLog::line(QStringLiteral("Ошибка соединения: ") + *reply.transportError);
+        result.failure = APIError::noAnswer(transportReason(reply.transportCode));
         return result;
     }
     if (!reply.status) {

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QMutex>
+#include <QNetworkReply>
 #include <QObject>
 #include <atomic>
 #include <chrono>
@@ -59,6 +60,7 @@ private:
     // What the HTTP layer reported for one request.
     struct HttpReply {
         std::optional<QString> transportError;
+        QNetworkReply::NetworkError transportCode = QNetworkReply::NoError;
         std::optional<int> status; // nothing when the answer is not an HTTP response
         QByteArray body;
         QString description;
