@@ -16,7 +16,6 @@ class CardButton : public QObject {
     Q_PROPERTY(bool enabled READ isEnabled NOTIFY appearanceChanged)
     Q_PROPERTY(QColor tintColor READ tintColor NOTIFY appearanceChanged)
     Q_PROPERTY(qreal targetScale READ targetScale NOTIFY appearanceChanged)
-    Q_PROPERTY(int scaleDurationMs READ scaleDurationMs NOTIFY appearanceChanged)
 
 public:
     static constexpr qreal kPressedScale = 0.8;
@@ -36,8 +35,10 @@ public:
     QColor tintColor() const;
     bool isPressed() const { return m_pressed; }
     qreal targetScale() const { return m_pressed ? kPressedScale : 1.0; }
-    /// How long the move to targetScale takes.
-    int scaleDurationMs() const { return m_pressed ? kPressDurationMs : kReleaseDurationMs; }
+    /// How long the move to a scale takes: shrinking on a press, growing back on the release.
+    Q_INVOKABLE int durationToScale(qreal target) const {
+        return target < 1.0 ? kPressDurationMs : kReleaseDurationMs;
+    }
 
     Q_INVOKABLE void touchDown();
     /// Ends a press; `inside` tells whether the pointer was still over the button.

@@ -16,8 +16,14 @@ Pressable {
     onCanceled: button.touchUp(false)
 
     scale: button.targetScale
+    // The duration follows where the scale is going: read from the button's own state it could
+    // still be the press's while the release already moves the scale back.
     Behavior on scale {
-        NumberAnimation { duration: root.button.scaleDurationMs; easing.type: Easing.OutQuad }
+        id: scaling
+        NumberAnimation {
+            duration: root.button.durationToScale(scaling.targetValue)
+            easing.type: Easing.OutQuad
+        }
     }
 
     Rectangle {

@@ -29,7 +29,9 @@ PulsingHaloLayer::PulsingHaloLayer(QQuickItem *parent)
     connect(&m_frameTimer, &QTimer::timeout, this, [this] { update(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive)
+                // A window behind another one is still on screen: only a hidden or suspended
+                // application is away. Losing the focus leaves the halo pulsing.
+                if (state == Qt::ApplicationActive || state == Qt::ApplicationInactive)
                     onWillEnterForeground();
                 else
                     onDidEnterBackground();

@@ -141,8 +141,16 @@ private Q_SLOTS:
         QCOMPARE(parent.childItems().indexOf(&halo), 1);
         QVERIFY(halo.elapsed() >= 0.05); // it goes on where it was, not from the start
 
-        halo.setShouldResume(false);
+        // Another window taking the focus is not leaving: the halo goes on while it is seen.
         Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(halo.isRunning());
+        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationHidden);
+        QVERIFY(!halo.isRunning());
+        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(halo.isRunning());
+
+        halo.setShouldResume(false);
+        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationHidden);
         QVERIFY(!halo.isRunning());
         Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
         QVERIFY(!halo.isRunning());
