@@ -10,6 +10,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -146,8 +147,15 @@ void NetworkService::send(const QString &path, const QString &method,
         body ? QJsonDocument(*body).toJson(QJsonDocument::Compact) : QByteArray();
     const QByteArray verb = method.toLatin1();
 
-    m_thread.post([this, request, verb, data, onReply = std::move(onReply)] {
+    const qint64 deadlineMs = m_timeoutMs.load();
+    m_thread.post([this, request, verb, data, deadlineMs, onReply = std::move(onReply)] {
         QNetworkReply *reply = manager()->sendCustomRequest(request, verb, data);
+        // The transfer time-out only notices silence; an answer that trickles in a byte at a
+        // time would never end. The whole exchange gets the same time at most.
+        QTimer::singleShot(deadlineMs, reply, [reply] {
+            if (reply->isRunning())
+                reply->abort();
+        });
         connect(reply, &QNetworkReply::finished, m_thread.context(), [reply, onReply] {
             reply->deleteLater();
             onReply(readReply(*reply));

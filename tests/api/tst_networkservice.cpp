@@ -11,7 +11,10 @@
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 using namespace std::chrono_literals;
 
@@ -184,6 +187,35 @@ private Q_SLOTS:
             QVERIFY2(!reason.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
                      qPrintable(reason));
         }
+    }
+
+    // An answer that trickles in a byte at a time never falls silent, yet the request still
+    // ends at its deadline.
+    void aTricklingAnswerEndsAtTheDeadline() {
+        QTcpServer trickler;
+        QVERIFY(trickler.listen(QHostAddress::LocalHost));
+        QList<QTcpSocket *> clients;
+        connect(&trickler, &QTcpServer::newConnection, this, [&] {
+            QTcpSocket *client = trickler.nextPendingConnection();
+            clients.append(client);
+            client->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
+                          "Content-Length: 100000\r\n\r\n[");
+        });
+        QTimer drip;
+        connect(&drip, &QTimer::timeout, this, [&] {
+            for (QTcpSocket *client : std::as_const(clients))
+                client->write(" ");
+        });
+        drip.start(50);
+        m_service->setBaseUrl(QStringLiteral("http://127.0.0.1:%1/").arg(trickler.serverPort()));
+        m_service->setTimeout(600ms);
+        QElapsedTimer clock;
+        clock.start();
+        const QString reason = outcome<User>(*m_service);
+        QVERIFY2(reason == QStringLiteral("Сервер не отвечает. Попробуй ещё раз"),
+                 qPrintable(reason));
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(!clients.isEmpty());
     }
 
     void completionsRunConcurrentlyOnOneWorkerThread() {
