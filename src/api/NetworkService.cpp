@@ -16,6 +16,8 @@
 namespace {
 
 constexpr std::chrono::milliseconds defaultTimeout = std::chrono::seconds(60);
+constexpr qint64 kLargestAnswer = 8 * 1024 * 1024;
+constexpr const char *tooLargeKey = "zirelTooLarge";
 
 // A developer may point a build at another service, but never send the token in clear text
 // off this machine.
@@ -156,6 +158,15 @@ void NetworkService::send(const QString &path, const QString &method,
             if (reply->isRunning())
                 reply->abort();
         });
+        // No answer of the service comes near this size; a larger one is refused before it
+        // is held in memory, let alone logged or parsed.
+        connect(reply, &QNetworkReply::downloadProgress, reply,
+                [reply](qint64 received, qint64 total) {
+                    if (received > kLargestAnswer || total > kLargestAnswer) {
+                        reply->setProperty(tooLargeKey, true);
+                        reply->abort();
+                    }
+                });
         connect(reply, &QNetworkReply::finished, m_thread.context(), [reply, onReply] {
             reply->deleteLater();
             onReply(readReply(*reply));
@@ -171,6 +182,13 @@ NetworkService::HttpReply NetworkService::readReply(QNetworkReply &reply) {
     const QNetworkReply::NetworkError error = reply.error();
     const bool transportFailure = error != QNetworkReply::NoError &&
                                   (!status.isValid() || error < QNetworkReply::ContentAccessDenied);
+    // A large answer may also have arrived whole before its size was noticed.
+    if (reply.property(tooLargeKey).toBool() || reply.bytesAvailable() > kLargestAnswer) {
+        result.transportError = QStringLiteral("answer over %1 bytes").arg(kLargestAnswer);
+        result.tooLarge = true;
+        result.description = QStringLiteral("nil");
+        return result;
+    }
     if (transportFailure) {
         result.transportError = reply.errorString();
         result.transportCode = error;
@@ -190,7 +208,8 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
     DiagnosticLog::line(QStringLiteral("response: ") + reply.description);
     if (reply.transportError) {
         DiagnosticLog::line(QStringLiteral("Ошибка соединения: ") + *reply.transportError);
-        result.failure = APIError::noAnswer(transportReason(reply.transportCode));
+        result.failure = APIError::noAnswer(reply.tooLarge ? tr("Ответ сервера слишком большой")
+                                                           : transportReason(reply.transportCode));
         return result;
     }
     if (!reply.status) {

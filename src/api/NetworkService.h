@@ -61,6 +61,7 @@ private:
     struct HttpReply {
         std::optional<QString> transportError;
         QNetworkReply::NetworkError transportCode = QNetworkReply::NoError;
+        bool tooLarge = false;
         std::optional<int> status; // nothing when the answer is not an HTTP response
         QByteArray body;
         QString description;

@@ -218,6 +218,14 @@ private Q_SLOTS:
         QVERIFY(!clients.isEmpty());
     }
 
+    // An answer of many megabytes is refused as it comes, not held, logged and parsed.
+    void anOversizedAnswerIsRefused() {
+        m_fake->respond(QStringLiteral("user"), 200, QByteArray(9 * 1024 * 1024, ' '));
+        StdoutCapture capture;
+        QCOMPARE(outcome<User>(*m_service), QStringLiteral("Ответ сервера слишком большой"));
+        QVERIFY(capture.text().size() < 10000);
+    }
+
     void completionsRunConcurrentlyOnOneWorkerThread() {
         // The shared instance, as the application's screens use it.
         NetworkService::shared().setBaseUrl(m_fake->baseUrl());

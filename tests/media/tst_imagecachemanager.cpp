@@ -115,6 +115,19 @@ private Q_SLOTS:
             QVERIFY2(NetworkAddress::mayFetch(QUrl(QString::fromLatin1(allowed))), allowed);
     }
 
+    // A photo answer of tens of megabytes is refused, neither decoded nor kept.
+    void anOversizedPhotoIsRefused() {
+        FakeService service;
+        QVERIFY(service.start());
+        QByteArray huge = Fixtures::png();
+        huge.append(QByteArray(24 * 1024 * 1024, '\0'));
+        service.respond("huge.png", 200, huge);
+        QTemporaryDir dir;
+        ImageCacheManager cache(dir.path());
+        QVERIFY(!load(cache, service.baseUrl() + "huge.png"));
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    }
+
     void memoryDropsTheLeastRecentlyUsedOverItsBudget() {
         FakeService service;
         QVERIFY(service.start());
