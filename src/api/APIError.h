@@ -12,6 +12,17 @@ struct APIError {
     // No answer came: the connection failed or timed out, so the service may not have the call.
     // Never part of the wire form.
     bool unanswered = false;
+    // The HTTP status of the answer that failed, 0 without one. Never part of the wire form.
+    int status = 0;
+
+    // Whether the service may not have carried out the call: no answer, an answer it could not
+    // give (5xx), a refused sign-in (401, 403), too many calls (429), or one that was not its
+    // own (a proxy's page, a 2xx it could not have meant). Only its other refusals (4xx) are
+    // final.
+    [[nodiscard]] bool mayNotHaveStored() const {
+        return unanswered || status == 0 || status >= 500 || status < 400 || status == 401 ||
+               status == 403 || status == 408 || status == 429;
+    }
 
     // A failure raised by the client itself.
     [[nodiscard]] static APIError client(const QString &reason) { return {reason, true}; }

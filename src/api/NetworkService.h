@@ -52,7 +52,13 @@ public:
                  bool authorised, std::function<void(Result<T>)> completion) {
         send(path, method, body, authorised,
              [this, completion = std::move(completion)](const HttpReply &reply) {
-                 completion(classify<T>(reply));
+                 Result<T> result = classify<T>(reply);
+                 if (!result.ok() && reply.status) {
+                     APIError failure = result.error();
+                     failure.status = *reply.status;
+                     result = Result<T>::failure(std::move(failure));
+                 }
+                 completion(std::move(result));
              });
     }
 

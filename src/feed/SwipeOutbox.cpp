@@ -10,8 +10,9 @@
 #include <algorithm>
 
 namespace {
-bool unanswered(const Result<SwipeResponse> &result) {
-    return !result.ok() && result.error().unanswered;
+// A swipe is kept until the service has it: after anything but an answer or a final refusal.
+bool notStored(const Result<SwipeResponse> &result) {
+    return !result.ok() && result.error().mayNotHaveStored();
 }
 
 std::optional<SwipeType> swipeType(const QString &text) {
@@ -48,7 +49,7 @@ void SwipeOutbox::transmit(const Swipe &swipe, Step then) {
 
 void SwipeOutbox::send(const Swipe &swipe, Answer answered) {
     transmit(swipe, [swipe, answered](SwipeOutbox &self, const Result<SwipeResponse> &result) {
-        if (unanswered(result))
+        if (notStored(result))
             self.keep(swipe);
         answered(result);
     });
@@ -79,7 +80,7 @@ void SwipeOutbox::resend(const QString &owner) {
 
 void SwipeOutbox::resentAnswered(const Swipe &swipe, const Result<SwipeResponse> &result) {
     m_onTheirWay.removeOne(swipe);
-    if (!unanswered(result) && m_kept.removeOne(swipe))
+    if (!notStored(result) && m_kept.removeOne(swipe))
         store();
     m_resent(result);
     if (!m_onTheirWay.isEmpty())

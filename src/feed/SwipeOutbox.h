@@ -14,10 +14,11 @@
 
 class NetworkService;
 
-// The feed's likes and passes on their way to the service. One that got no answer (no
-// connection, a time-out) is kept, in the user defaults under "pendingSwipes" too so quitting
-// does not lose it, and sent again, waiting longer after each failure, until the service
-// answers. The service keeps one swipe per pair of people, so a swipe sent twice does no harm.
+// The feed's likes and passes on their way to the service. One the service may not have stored
+// (no answer, a time-out, a server error, a refused session) is kept, in the user defaults under
+// "pendingSwipes" too so quitting does not lose it, and sent again, waiting longer after each
+// failure, until the service answers. The service keeps one swipe per pair of people, so a swipe
+// sent twice does no harm.
 class SwipeOutbox : public QObject {
     Q_OBJECT
 public:

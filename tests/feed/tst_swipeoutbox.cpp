@@ -78,6 +78,34 @@ private Q_SLOTS:
         QVERIFY(outbox(*network)->kept().isEmpty());
     }
 
+    // An answer that does not say the service stored the swipe keeps it: a server error, a
+    // proxy's HTML page, a refused session, too many calls.
+    void swipesTheServiceDidNotStoreAreKept_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("500") << 500 << QByteArray(R"({"error":true,"reason":"сбой"})");
+        QTest::newRow("502 page") << 502 << QByteArray("<html>Bad Gateway</html>");
+        QTest::newRow("401") << 401 << QByteArray(R"({"error":true,"reason":"войди"})");
+        QTest::newRow("429") << 429 << QByteArray(R"({"error":true,"reason":"потом"})");
+        QTest::newRow("200 page") << 200 << QByteArray("<html>portal</html>");
+    }
+
+    void swipesTheServiceDidNotStoreAreKept() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        FakeService fake;
+        QVERIFY(fake.start());
+        const std::unique_ptr<NetworkService> network = fake.client();
+        fake.respond(QStringLiteral("swipes"), status, body);
+        const auto box = outbox(*network);
+        bool failed = false;
+        const Swipe like{QStringLiteral("ME"), QStringLiteral("USER-1"), SwipeType::right};
+        box->send(like, [&](const Result<SwipeResponse> &r) { failed = !r.ok(); });
+        QTRY_VERIFY(failed);
+        QCOMPARE(box->kept(), QList<Swipe>{like});
+        QCOMPARE(outbox(*network)->kept(), QList<Swipe>{like}); // and after a restart
+    }
+
     // A refusal is the service's answer, so the swipe is not kept; a damaged store keeps
     // only what it can read.
     void refusalsAndUnreadableEntriesAreNotKept() {
