@@ -38,6 +38,10 @@ void ChatDetailsVC::viewDidAppear() {
     Q_EMIT focusRequested();
     scrollToBottomSoon(true);
     m_updateTimer.start();
+    // A new pair has nothing to poll after. Asking once for what is there tells the service the
+    // conversation was opened, so its unread mark goes, and shows what came since the list.
+    if (messages().isEmpty() && !m_isLoadingOlderMessages)
+        loadOlder();
 }
 
 void ChatDetailsVC::viewWillDisappear(bool) {
@@ -105,7 +109,9 @@ void ChatDetailsVC::didScroll(qreal offsetY) {
 
 void ChatDetailsVC::loadOlder() {
     m_isLoadingOlderMessages = true;
-    const QDateTime before = messages().first().createdAt.value_or(QDateTime::currentDateTimeUtc());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime before =
+        messages().isEmpty() ? now : messages().first().createdAt.value_or(now);
     Endpoints::olderMessages(
         m_match.chatID, before,
         [to = MainThreadReceiver(this)](const Result<QList<Message>> &result) {

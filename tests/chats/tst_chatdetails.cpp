@@ -50,6 +50,21 @@ private Q_SLOTS:
         m_network = m_fake->client();
     }
 
+    // Opening a new pair's empty conversation asks the service once, which tells it the
+    // conversation was seen (its unread mark goes) and shows what came in the meantime.
+    void anEmptyConversationAsksOnceWhenOpened() {
+        m_fake->respond(chatPath + QStringLiteral("older"), 200,
+                        json(QList<Message>{message(1, other, QStringLiteral("Привет!"))}));
+        auto screen = conversation({});
+        screen->beginAppearance(false);
+        screen->endAppearance();
+        QTRY_COMPARE(screen->messages().size(), 1);
+        const QStringList asked = m_fake->targets(chatPath);
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked.first().startsWith(chatPath + QStringLiteral("older?before=")),
+                 qPrintable(asked.first()));
+    }
+
     void pollAsksAfterTheLastMessageAndDropsEchoes() {
         // A last message without an identifier cannot be polled after.
         auto screen = conversation({message(1, other, QStringLiteral("Привет")),
