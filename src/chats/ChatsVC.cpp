@@ -49,7 +49,7 @@ void ChatsVC::requestPage(int page, int count, bool isRefresh) {
         [to = MainThreadReceiver(this), page, isRefresh](const Result<QList<Match>> &result) {
             to.post([page, isRefresh, result](ChatsVC &chats) {
                 if (isRefresh)
-                    chats.refreshResult(result);
+                    chats.refreshResult(page, result);
                 else
                     chats.pageResult(page, result);
             });
@@ -79,18 +79,33 @@ void ChatsVC::pageResult(int page, const Result<QList<Match>> &result) {
 }
 
 void ChatsVC::refresh() {
-    if (m_isLoading)
+    if (m_isLoading || m_refreshing)
         return;
-    requestPage(1, std::max<int>(perPage, int(data().size())), true);
+    // Everything loaded is asked for again, in pages the service still gives whole.
+    m_refreshWanted = std::max<int>(perPage, int(data().size()));
+    m_refreshed.clear();
+    m_refreshing = true;
+    requestPage(1, refreshPageSize(), true);
 }
 
-void ChatsVC::refreshResult(const Result<QList<Match>> &result) {
+int ChatsVC::refreshPageSize() const {
+    return std::min(m_refreshWanted, largestPage);
+}
+
+void ChatsVC::refreshResult(int page, const Result<QList<Match>> &result) {
     if (!result.ok()) {
+        m_refreshing = false;
         DiagnosticLog::line(result.error().reason);
         return;
     }
+    m_refreshed += result.value();
+    if (result.value().size() == refreshPageSize() && m_refreshed.size() < m_refreshWanted) {
+        requestPage(page + 1, refreshPageSize(), true);
+        return;
+    }
+    m_refreshing = false;
     const QList<Match> before = data();
-    assign(result.value());
+    assign(std::exchange(m_refreshed, {}));
     updateBadge();
     for (const Match &match : freshActivity(before, data()))
         announce(services().desktopNotifier(), match);

@@ -25,6 +25,8 @@ class ChatsVC : public ViewController, public ChatsListing {
 public:
     /// The page size of the first load and every next page.
     static constexpr int perPage = 20;
+    /// The most matches the service gives in one page.
+    static constexpr int largestPage = 200;
     static constexpr int refreshIntervalMs = 10000;
 
     explicit ChatsVC(Services services = {}, QObject *parent = nullptr);
@@ -64,7 +66,8 @@ protected:
 private:
     void requestPage(int page, int count, bool isRefresh);
     void pageResult(int page, const Result<QList<Match>> &result);
-    void refreshResult(const Result<QList<Match>> &result);
+    void refreshResult(int page, const Result<QList<Match>> &result);
+    [[nodiscard]] int refreshPageSize() const;
     /// Replaces the whole list: table visibility first, then the local copy.
     void assign(const QList<Match> &matches);
     void setLoading(bool loading);
@@ -77,6 +80,9 @@ private:
     int m_currentPage = 1;
     bool m_isLoading = false;
     bool m_hasMoreData = true;
+    bool m_refreshing = false;
+    int m_refreshWanted = 0;
+    QList<Match> m_refreshed;
     bool m_tableHidden = true;
     QTimer m_updateTimer;
 };

@@ -92,6 +92,27 @@ private Q_SLOTS:
         QVERIFY(screen->hasMoreData());
     }
 
+    // Past the 200 matches the service gives in one page, the refresh asks page by page and
+    // keeps every row.
+    void aLongListIsRefreshedInPagesTheServiceGivesWhole() {
+        auto screen = makeScreen();
+        m_fake->respond(QStringLiteral("chats?page="), 200, json(matches(0, 20)));
+        screen->loadViewIfNeeded();
+        QVERIFY(settled(*screen));
+        while (screen->data().size() < 260) {
+            screen->didScroll(100000, 100500, 500);
+            QVERIFY(settled(*screen));
+        }
+        m_fake->clearRequests();
+        m_fake->respond(QStringLiteral("chats?page=1&perPage=200"), 200, json(matches(1000, 200)));
+        m_fake->respond(QStringLiteral("chats?page=2&perPage=200"), 200, json(matches(1200, 60)));
+        screen->refresh();
+        QTRY_COMPARE(screen->data(), matches(1000, 260));
+        QCOMPARE(m_fake->targets(QStringLiteral("chats")),
+                 QStringList({QStringLiteral("chats?page=1&perPage=200"),
+                              QStringLiteral("chats?page=2&perPage=200")}));
+    }
+
     void refreshIsSkippedWhileAPageLoadsAndErrorsKeepTheList() {
         auto screen = makeScreen();
         m_fake->respond(QStringLiteral("chats?page=1"), 200, json(matches(0, 20)));
