@@ -76,6 +76,7 @@ void MainVC::viewDidLoad() {
     m_cardStack->setParent(this);
     m_cardStack->setDataSource(this);
     m_cardStack->setDelegate(this);
+    connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::runQueuedSwipe);
     m_cardStack->setShouldRecognizeVerticalDrag(false);
     m_buttons = new ButtonStackView(this);
     m_buttons->setDelegate(this);
@@ -339,17 +340,35 @@ void MainVC::buttonTapped(CardButton *button) {
         m_cardStack->undoLastSwipe(true);
         break;
     case ButtonStackView::PassTag:
-        m_cardStack->swipe(SwipeDirection::Left, true);
+        swipeOrQueue(SwipeDirection::Left);
         break;
     case ButtonStackView::NoteTag:
         superLike();
         break;
     case ButtonStackView::LikeTag:
-        m_cardStack->swipe(SwipeDirection::Right, true);
+        swipeOrQueue(SwipeDirection::Right);
         break;
     default:
         break;
     }
+}
+
+void MainVC::swipeOrQueue(SwipeDirection direction) {
+    // While a card flies off, the next press waits for it instead of being dropped, so a
+    // key held down or pressed quickly swipes card after card. Only the latest one waits.
+    if (m_cardStack->isAnimating()) {
+        m_queuedSwipe = direction;
+        return;
+    }
+    m_cardStack->swipe(direction, true);
+}
+
+void MainVC::runQueuedSwipe() {
+    if (!m_queuedSwipe || !m_cardStack || m_cardStack->isAnimating())
+        return;
+    const SwipeDirection direction = *std::exchange(m_queuedSwipe, std::nullopt);
+    if (m_state == MainVCState::DisplayingCards)
+        m_cardStack->swipe(direction, true);
 }
 
 void MainVC::leftPressed() {

@@ -150,6 +150,10 @@ private:
     };
 
     void configureHalo();
+
+    void swipeOrQueue(SwipeDirection direction);
+
+    void runQueuedSwipe();
     void applyState(MainVCState::State state);
     void loadAvatar();
     void loadProfiles(bool refill, MainVCPrefetch *early = nullptr);
@@ -175,6 +179,7 @@ private:
     ButtonStackView *m_buttons = nullptr;
     QHash<qint64, QPointer<CardView>> m_cardViews;
     QPointer<NoteMessageVC> m_pendingNote;
+    std::optional<SwipeDirection> m_queuedSwipe;
     MainVCPermissions *m_permissions = nullptr;
     MainVCProfiles *m_profiles = nullptr;
     SwipeOutbox *m_outbox = nullptr;

@@ -362,6 +362,28 @@ private Q_SLOTS:
         QCOMPARE(m_permission->registrations, 2);
     }
 
+    // Presses that come while a card flies off are not dropped: the latest one waits for the
+    // card and then swipes the next, so a held key goes through the stack card by card.
+    void pressesDuringASwipeWaitForIt() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        auto screen = makeScreen();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        screen->rightPressed();
+        QVERIFY(screen->cardStack()->isAnimating());
+        screen->rightPressed();
+        screen->leftPressed(); // takes the waiting place of the like before it
+        QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
+        QTRY_COMPARE(screen->cardStack()->swipedIndices(), QList<qint64>({0, 1}));
+        QVERIFY(settled(*screen));
+        QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>({0, 1}));
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("swipes")).size(), 2);
+        const QList<RecordedRequest> swipes = m_fake->requestsTo(QStringLiteral("swipes"));
+        QCOMPARE(swipes[1].json()["swipeType"].toString(), QStringLiteral("left"));
+        QCOMPARE(swipes[1].json()["toUserID"].toString(), QStringLiteral("USER-1"));
+    }
+
     void noteButtonSuperLikesAndShowsTheNoteOnce() {
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(3));
         auto screen = makeScreen();
