@@ -77,7 +77,6 @@ void MainVC::viewDidLoad() {
     m_cardStack->setDataSource(this);
     m_cardStack->setDelegate(this);
     connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::runQueuedSwipe);
-    m_cardStack->setShouldRecognizeVerticalDrag(false);
     m_buttons = new ButtonStackView(this);
     m_buttons->setDelegate(this);
 

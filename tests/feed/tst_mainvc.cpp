@@ -2,6 +2,8 @@
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
 #include "api/NetworkService.h"
+#include "cardstack/PanGestureRecognizer.h"
+#include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
 #include "feed/ButtonStackView.h"
 #include "feed/MainVC.h"
@@ -382,6 +384,32 @@ private Q_SLOTS:
         const QList<RecordedRequest> swipes = m_fake->requestsTo(QStringLiteral("swipes"));
         QCOMPARE(swipes[1].json()["swipeType"].toString(), QStringLiteral("left"));
         QCOMPARE(swipes[1].json()["toUserID"].toString(), QStringLiteral("USER-1"));
+    }
+
+    // A drag whose first pixels go more down than sideways still takes the card, and thrown
+    // far enough to the right it is a like.
+    void aDragThatStartsDownwardsStillMovesTheCard() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(3));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        auto screen = makeScreen();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        screen->cardStack()->setSize({360, 520});
+        SwipeCard *top = screen->cardStack()->topCard();
+        QVERIFY(top);
+        PanGestureRecognizer *pan = top->panGestureRecognizer();
+        const QPointF start(180, 260);
+        pan->press(start, 0);
+        pan->move(start + QPointF(3, 12), 16);
+        QCOMPARE(pan->state(), PanGestureRecognizer::State::Began);
+        for (int step = 1; step <= 10; ++step)
+            pan->move(start + QPointF(3 + 30 * step, 12), 16 + 16 * step);
+        QVERIFY(top->x() > 0 || top->rotation() != 0); // the card follows the hand
+        pan->release(start + QPointF(303, 12), 200);
+        QTRY_COMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("swipes")).size(), 1);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("swipes"))[0].json()["swipeType"].toString(),
+                 QStringLiteral("right"));
     }
 
     void noteButtonSuperLikesAndShowsTheNoteOnce() {
