@@ -1,5 +1,6 @@
 import QtQuick
 import Zirel
+import ZirelDemo
 
 // The developer screen of the card stack: the stack, the buttons below it and the last report.
 Rectangle {
