@@ -1,5 +1,7 @@
 #include "chats/MatchListModel.h"
 
+#include <QSet>
+
 int MatchListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_matches.size());
 }
@@ -33,9 +35,47 @@ QHash<int, QByteArray> MatchListModel::roleNames() const {
 }
 
 void MatchListModel::setMatches(const QList<Match> &matches) {
-    beginResetModel();
-    m_matches = matches;
-    endResetModel();
+    // Rows are changed, moved, inserted and removed one by one rather than the model reset, so
+    // a refresh every ten seconds keeps the list where the user scrolled it and what is
+    // selected. Rows are the same row when their conversation is the same.
+    QSet<QUuid> wanted;
+    for (const Match &match : matches)
+        wanted.insert(match.chatID);
+    for (int row = int(m_matches.size()) - 1; row >= 0; --row) {
+        if (wanted.contains(m_matches.at(row).chatID))
+            continue;
+        beginRemoveRows({}, row, row);
+        m_matches.removeAt(row);
+        endRemoveRows();
+    }
+    for (int row = 0; row < matches.size(); ++row) {
+        const Match &match = matches.at(row);
+        int found = -1;
+        for (int at = row; at < m_matches.size() && found < 0; ++at)
+            if (m_matches.at(at).chatID == match.chatID)
+                found = at;
+        if (found < 0) {
+            beginInsertRows({}, row, row);
+            m_matches.insert(row, match);
+            endInsertRows();
+            continue;
+        }
+        if (found != row) {
+            beginMoveRows({}, found, found, {}, row);
+            m_matches.move(found, row);
+            endMoveRows();
+        }
+        if (!(m_matches.at(row) == match)) {
+            m_matches[row] = match;
+            Q_EMIT dataChanged(index(row), index(row));
+        }
+    }
+    // What is left below came twice in the old rows.
+    if (m_matches.size() > matches.size()) {
+        beginRemoveRows({}, int(matches.size()), int(m_matches.size()) - 1);
+        m_matches.resize(matches.size());
+        endRemoveRows();
+    }
 }
 
 QString MatchListModel::lastLine(const Match &match) {

@@ -3,12 +3,16 @@
 #include "StdoutCapture.h"
 #include "api/NetworkService.h"
 #include "chats/ChatsVC.h"
+#include "chats/MatchListModel.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/NotificationCenter.h"
 #include "store/ChatCashManager.h"
 #include "ui/NavigationContainer.h"
 #include "ui/TabContainer.h"
 
+#include <QAbstractItemModelTester>
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,6 +115,39 @@ private Q_SLOTS:
         QCOMPARE(m_fake->targets(QStringLiteral("chats")),
                  QStringList({QStringLiteral("chats?page=1&perPage=200"),
                               QStringLiteral("chats?page=2&perPage=200")}));
+    }
+
+    // A refresh changes the rows in place (moves, inserts, removals, changed lines) and never
+    // resets the list, so the view keeps its scroll position and its rows; whatever the old
+    // and new lists, the rows end as the new list.
+    void rowsAreUpdatedInPlace() {
+        MatchListModel rows;
+        QAbstractItemModelTester tester(&rows,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy resets(&rows, &QAbstractItemModel::modelReset);
+        QSignalSpy moves(&rows, &QAbstractItemModel::rowsMoved);
+        QSignalSpy changes(&rows, &QAbstractItemModel::dataChanged);
+        rows.setMatches(matches(0, 5));
+        QList<Match> next = matches(0, 5);
+        next.move(3, 0);
+        next[2].isUnread = true;
+        rows.setMatches(next);
+        QCOMPARE(rows.matches(), next);
+        QCOMPARE(moves.size(), 1);
+        QCOMPARE(changes.size(), 1);
+
+        QRandomGenerator random(7);
+        for (int round = 0; round < 200; ++round) {
+            QList<Match> list;
+            for (int i = 0, n = random.bounded(12); i < n; ++i) {
+                Match m = match(random.bounded(10), random.bounded(2) == 1);
+                if (!list.contains(m) || random.bounded(4) == 0)
+                    list.append(m);
+            }
+            rows.setMatches(list);
+            QCOMPARE(rows.matches(), list);
+        }
+        QCOMPARE(resets.size(), 0);
     }
 
     void refreshIsSkippedWhileAPageLoadsAndErrorsKeepTheList() {
