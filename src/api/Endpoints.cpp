@@ -86,9 +86,10 @@ void Endpoints::chats(int page, int perPage, Completion<QList<Match>> completion
 void Endpoints::newerMessages(const QUuid &chatID, const QDateTime &after,
                               const QUuid &lastMessageID, Completion<QList<Message>> completion,
                               NetworkService &service) {
-    const QString path = QStringLiteral("chats/%1/messages/newer?after=%2&lastMessageID=%3")
-                             .arg(WireFormat::uuidText(chatID), WireFormat::dateText(after),
-                                  WireFormat::uuidText(lastMessageID));
+    QString path = QStringLiteral("chats/%1/messages/newer?after=%2")
+                       .arg(WireFormat::uuidText(chatID), WireFormat::dateText(after));
+    if (!lastMessageID.isNull())
+        path += QStringLiteral("&lastMessageID=") + WireFormat::uuidText(lastMessageID);
     service.request<QList<Message>>(path, get, std::nullopt, true, std::move(completion));
 }
 

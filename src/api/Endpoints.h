@@ -55,6 +55,7 @@ public:
                       NetworkService &service = NetworkService::shared());
     static void chats(int page, int perPage, Completion<QList<Match>> completion,
                       NetworkService &service = NetworkService::shared());
+    // Without a last message identifier (a null one), everything after the date.
     static void newerMessages(const QUuid &chatID, const QDateTime &after,
                               const QUuid &lastMessageID, Completion<QList<Message>> completion,
                               NetworkService &service = NetworkService::shared());

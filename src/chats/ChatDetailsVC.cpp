@@ -10,6 +10,8 @@
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
 
+#include <QTimeZone>
+
 namespace {
 bool hasRepeats(const QString &text) {
     return text.contains(QStringLiteral("\n\n")) || text.contains(QStringLiteral("  "));
@@ -21,6 +23,7 @@ ChatDetailsVC::ChatDetailsVC(Match match, Services services, QObject *parent)
     , m_match(std::move(match))
     , m_network(services.network()) {
     m_rows.setMessages(m_match.messages);
+    noteReceived(m_match.messages);
     m_updateTimer.setInterval(pollIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatDetailsVC::pollNewer);
 }
@@ -81,6 +84,7 @@ void ChatDetailsVC::handleSendButton() {
     message.createdAt = QDateTime::currentDateTimeUtc();
     m_rows.setOwnUserID(WireFormat::uuidText(*ownID));
     m_rows.append({message});
+    m_unconfirmed.append(content);
     m_text.clear();
     Q_EMIT textChanged();
     scrollToBottomSoon(true);
@@ -129,6 +133,7 @@ void ChatDetailsVC::olderResult(const Result<QList<Message>> &result) {
     } else {
         m_heightBeforeInsert = std::pair{m_contentHeight, m_offsetY};
         m_rows.prepend(result.value());
+        noteReceived(result.value());
     }
     m_isLoadingOlderMessages = false;
 }
@@ -147,14 +152,26 @@ void ChatDetailsVC::didLayout(qreal contentHeight, qreal tableHeight) {
     }
 }
 
+void ChatDetailsVC::noteReceived(const QList<Message> &received) {
+    for (const Message &message : received) {
+        if (!message.createdAt || !message.id)
+            continue;
+        if (!m_pollAnchor || *message.createdAt > m_pollAnchor->createdAt ||
+            (*message.createdAt == m_pollAnchor->createdAt && *message.id != m_pollAnchor->id))
+            m_pollAnchor = PollAnchor{*message.createdAt, *message.id};
+    }
+}
+
 void ChatDetailsVC::pollNewer() {
-    if (messages().isEmpty())
-        return;
-    const Message &last = messages().last();
-    if (!last.createdAt || !last.id)
-        return;
+    // The poll goes on from the newest message the service gave, not from one sent here: a
+    // reply stored a moment before the user's own message would otherwise never come.
+    // Before the service gave any message, everything since the pair was made.
+    const QDateTime after =
+        m_pollAnchor
+            ? m_pollAnchor->createdAt
+            : m_match.createdAt.value_or(QDateTime::fromSecsSinceEpoch(0, QTimeZone::utc()));
     Endpoints::newerMessages(
-        m_match.chatID, *last.createdAt, *last.id,
+        m_match.chatID, after, m_pollAnchor ? m_pollAnchor->id : QUuid(),
         [to = MainThreadReceiver(this)](const Result<QList<Message>> &result) {
             to.post([result](ChatDetailsVC &chat) { chat.newerResult(result); });
         },
@@ -167,13 +184,21 @@ void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
                             result.error().reason);
         return;
     }
-    // The poll also brings back what this screen sent; equal text is taken for that echo.
+    noteReceived(result.value());
+    // The poll also brings back what this screen sent: the user's own message with the text of
+    // one sent here and not seen back yet is that one. Nothing else the service holds is left
+    // out, whatever its text; only a message already shown (the same id) is.
     QList<Message> kept;
+    const QString own = services().user().currentUser().userID;
     for (const Message &received : result.value()) {
-        const auto shown = [&](const Message &m) { return m.content == received.content; };
-        if (std::none_of(messages().cbegin(), messages().cend(), shown) &&
-            std::none_of(kept.cbegin(), kept.cend(), shown))
-            kept.append(received);
+        const auto sameId = [&](const Message &m) { return received.id && m.id == received.id; };
+        if (std::any_of(messages().cbegin(), messages().cend(), sameId) ||
+            std::any_of(kept.cbegin(), kept.cend(), sameId))
+            continue;
+        if (WireFormat::uuidText(received.senderID) == own &&
+            m_unconfirmed.removeOne(received.content))
+            continue;
+        kept.append(received);
     }
     if (kept.isEmpty())
         return;

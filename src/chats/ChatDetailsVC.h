@@ -86,11 +86,20 @@ protected:
 
 private:
     void loadOlder();
+    void noteReceived(const QList<Message> &received);
     void olderResult(const Result<QList<Message>> &result);
     void newerResult(const Result<QList<Message>> &result);
     void scrollToBottomSoon(bool animated);
 
     Match m_match;
+    // The newest message the service gave: the poll asks for what came after it.
+    struct PollAnchor {
+        QDateTime createdAt;
+        QUuid id;
+    };
+    std::optional<PollAnchor> m_pollAnchor;
+    // Texts sent from here whose copy has not come back from the service yet.
+    QStringList m_unconfirmed;
     NetworkService &m_network;
     MessageListModel m_rows;
     QString m_text;
