@@ -91,7 +91,7 @@ void ChatDetailsVC::handleSendButton() {
 
     Endpoints::sendMessage(
         m_match.chatID, content,
-        [to = MainThreadReceiver(this)](const Result<EmptyResponse> &result) {
+        [to = MainThreadReceiver(this), id = *message.id](const Result<EmptyResponse> &result) {
             if (result.ok()) {
                 DiagnosticLog::line(QStringLiteral("Сообщение успешно отправлено: ") +
                                     QStringLiteral("EmptyResponse()"));
@@ -99,7 +99,7 @@ void ChatDetailsVC::handleSendButton() {
             }
             const QString reason = result.error().reason;
             DiagnosticLog::line(QStringLiteral("Ошибка отправки сообщения: ") + reason);
-            to.post([](ChatDetailsVC &chat) { chat.m_rows.markLastFailed(); });
+            to.post([id](ChatDetailsVC &chat) { chat.m_rows.markFailed(id); });
         },
         m_network);
 }

@@ -47,10 +47,12 @@ void MessageListModel::append(const QList<Message> &newer) {
     endInsertRows();
 }
 
-void MessageListModel::markLastFailed() {
-    if (m_messages.isEmpty())
+void MessageListModel::markFailed(const QUuid &id) {
+    for (int row = 0; row < m_messages.size(); ++row) {
+        if (m_messages.at(row).id != id)
+            continue;
+        m_messages[row].failed = true;
+        Q_EMIT dataChanged(index(row), index(row), {FailedRole});
         return;
-    m_messages.last().failed = true;
-    const QModelIndex last = index(int(m_messages.size()) - 1);
-    Q_EMIT dataChanged(last, last, {FailedRole});
+    }
 }

@@ -28,7 +28,8 @@ public:
     void prepend(const QList<Message> &older);
     void append(const QList<Message> &newer);
     /// Marks the last message as not sent; nothing when the list is empty.
-    void markLastFailed();
+    /// Marks the message with this id as not sent; replies may have come after it meanwhile.
+    void markFailed(const QUuid &id);
 
 private:
     QList<Message> m_messages;

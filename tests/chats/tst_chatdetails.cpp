@@ -156,6 +156,24 @@ private Q_SLOTS:
                  QStringLiteral("Привет"));
     }
 
+    // A reply polled in while the send was under way does not take the failure mark: the
+    // bubble that was not sent does.
+    void theFailureMarkGoesToTheMessageThatFailed() {
+        const Message first = message(1, other, QStringLiteral("Привет"));
+        auto screen = conversation({first});
+        m_fake->respondDelayed(QStringLiteral("sendMessage"), std::chrono::milliseconds(400), 500,
+                               R"({"reason":"Сбой","error":true})");
+        m_fake->respond(chatPath + QStringLiteral("newer"), 200,
+                        json(QList<Message>{message(3, other, QStringLiteral("Ты тут?"))}));
+        screen->textEdited(QStringLiteral("Да"));
+        QVERIFY(screen->returnPressed());
+        screen->pollNewer();
+        QTRY_COMPARE(screen->messages().size(), 3);
+        QTRY_VERIFY(screen->messages().at(1).failed);
+        QCOMPARE(screen->messages().at(1).content, QStringLiteral("Да"));
+        QVERIFY(!screen->messages().last().failed);
+    }
+
     void goingBackAnnouncesAndThePollLivesOnScreenOnly() {
         Window window;
         auto *root = new ViewController(QStringLiteral("Root"));
