@@ -50,6 +50,13 @@ void KeyframeAnimation::applyAt(qreal progress) {
     }
 }
 
+void KeyframeAnimation::removeAtEnd() {
+    // A removed animation leaves what it was heading for, not a frame from its middle: the
+    // stack's rules count on the values an animation sets, as a card's scale back to full size.
+    applyAt(1.0);
+    stop();
+}
+
 void KeyframeAnimation::complete(bool finished) {
     if (m_completed)
         return;

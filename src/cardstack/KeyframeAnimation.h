@@ -29,6 +29,8 @@ public:
     /// Starts the run; a run of no duration and no delay applies its end state at once and
     /// reports completion on the next turn of the event loop.
     void run();
+    /// Ends the run early with every value at its end, as if the time had run out.
+    void removeAtEnd();
     [[nodiscard]] qreal durationSeconds() const { return m_duration; }
     [[nodiscard]] qreal delaySeconds() const { return m_delay; }
 

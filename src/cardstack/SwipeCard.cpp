@@ -161,7 +161,7 @@ void SwipeCard::removeAllAnimations() {
     m_animations.clear();
     for (const QPointer<KeyframeAnimation> &a : running) {
         if (a) {
-            a->stop();
+            a->removeAtEnd();
             a->deleteLater();
         }
     }

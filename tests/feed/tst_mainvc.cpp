@@ -412,6 +412,34 @@ private Q_SLOTS:
                  QStringLiteral("right"));
     }
 
+    // The card that comes to the top grows to full size; grabbed while it grows and let go
+    // without a swipe, it still ends at full size, not frozen part way.
+    void aCardGrabbedWhileGrowingEndsAtFullSize() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        auto screen = makeScreen();
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        screen->cardStack()->setSize({360, 520});
+        SwipeCard *next = screen->cardStack()->backgroundCards().value(0);
+        QVERIFY(next);
+        QVERIFY(next->scale() < 1.0);
+        screen->rightPressed();
+        QTest::qWait(60); // part way through growing
+        QCOMPARE(screen->cardStack()->topCard(), next);
+        QVERIFY(next->scale() < 1.0);
+        PanGestureRecognizer *pan = next->panGestureRecognizer();
+        const QPointF start(180, 260);
+        pan->press(start, 0);
+        pan->move(start + QPointF(20, 0), 16);
+        QCOMPARE(pan->state(), PanGestureRecognizer::State::Began);
+        pan->move(start + QPointF(30, 0), 32);
+        pan->release(start + QPointF(30, 0), 400);
+        QVERIFY(settled(*screen));
+        QTRY_COMPARE(next->scale(), 1.0);
+        QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
+    }
+
     void noteButtonSuperLikesAndShowsTheNoteOnce() {
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(3));
         auto screen = makeScreen();
