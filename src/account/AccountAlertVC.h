@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 #include <QList>
@@ -57,16 +58,8 @@ public:
     /// Escape picks the cancel action, when there is one.
     Q_INVOKABLE void escapePressed();
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        case KeyCommand::Escape:
-            escapePressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }},
+                                      {KeyCommand::Escape, [this] { escapePressed(); }}});
     }
 
 Q_SIGNALS:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 // Where a deleted or blocked account lands: what happened, and "Восстановить".
@@ -25,13 +26,7 @@ public:
     Q_INVOKABLE void loginButtonTapped();
     Q_INVOKABLE void returnPressed() { loginButtonTapped(); }
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }}});
     }
 
 Q_SIGNALS:

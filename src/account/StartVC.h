@@ -2,6 +2,7 @@
 
 #include "account/ReviewModeCounter.h"
 #include "account/SignInFlow.h"
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 // The sign-in screen: the logo, the consent line with the terms link and "Войти". Five quick
@@ -36,13 +37,7 @@ public:
     Q_INVOKABLE void loginButtonTapped();
     Q_INVOKABLE void returnPressed() { loginButtonTapped(); }
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }}});
     }
     /// Opens the terms page in the browser.
     Q_INVOKABLE void interactiveLabelTapped();

@@ -3,6 +3,7 @@
 #include "api/Match.h"
 #include "api/Result.h"
 #include "chats/MessageListModel.h"
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 #include <QTimer>
@@ -52,13 +53,7 @@ public:
     /// Sends when the send button is enabled; whether it was.
     Q_INVOKABLE bool returnPressed();
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }}});
     }
     /// The view reports every scroll and layout of the message table.
     Q_INVOKABLE void didScroll(qreal offsetY);

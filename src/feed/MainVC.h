@@ -18,6 +18,7 @@
 #include <QQuickItem>
 
 #include "feed/ButtonStackView.h"
+#include "ui/KeyActions.h"
 class CardView;
 class MainVCPrefetch;
 class NetworkService;
@@ -106,19 +107,9 @@ public:
     Q_INVOKABLE void rightPressed();
     Q_INVOKABLE void undoPressed();
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Left:
-            leftPressed();
-            return true;
-        case KeyCommand::Right:
-            rightPressed();
-            return true;
-        case KeyCommand::Undo:
-            undoPressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Left, [this] { leftPressed(); }},
+                                      {KeyCommand::Right, [this] { rightPressed(); }},
+                                      {KeyCommand::Undo, [this] { undoPressed(); }}});
     }
 
     // SwipeCardStackDataSource

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 #include <QImage>
@@ -47,16 +48,8 @@ public:
     Q_INVOKABLE void returnPressed() { dismiss(true); }
     Q_INVOKABLE void escapePressed() { dismiss(true); }
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        case KeyCommand::Escape:
-            escapePressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }},
+                                      {KeyCommand::Escape, [this] { escapePressed(); }}});
     }
 
 Q_SIGNALS:

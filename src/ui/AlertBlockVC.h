@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 // The overlay that blocks the application for the rest of the process: a message and, unless
@@ -27,13 +28,7 @@ public:
     Q_INVOKABLE void actionButtonTapped();
     Q_INVOKABLE void returnPressed() { actionButtonTapped(); }
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }}});
     }
 
 Q_SIGNALS:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 #include <functional>
@@ -37,16 +38,8 @@ public:
     Q_INVOKABLE void returnPressed() { actionButtonTapped(); }
     Q_INVOKABLE void escapePressed() { actionButtonTapped(); }
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        case KeyCommand::Escape:
-            escapePressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }},
+                                      {KeyCommand::Escape, [this] { escapePressed(); }}});
     }
 
 Q_SIGNALS:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 // A message on a dimmed backdrop that any tap or Return dismisses at once.
@@ -19,16 +20,8 @@ public:
     Q_INVOKABLE void returnPressed() { dismiss(false); }
     Q_INVOKABLE void escapePressed() { dismiss(false); }
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Return:
-            returnPressed();
-            return true;
-        case KeyCommand::Escape:
-            escapePressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Return, [this] { returnPressed(); }},
+                                      {KeyCommand::Escape, [this] { escapePressed(); }}});
     }
 
 private:

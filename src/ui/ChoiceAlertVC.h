@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/KeyActions.h"
 #include "ui/ViewController.h"
 
 // A titled question over the window with one action and, optionally, a cancel action; both
@@ -29,13 +30,7 @@ public:
     Q_INVOKABLE void cancelTapped();
     Q_INVOKABLE void escapePressed() { cancelTapped(); }
     bool handleKey(KeyCommand command) override {
-        switch (command) {
-        case KeyCommand::Escape:
-            escapePressed();
-            return true;
-        default:
-            return false;
-        }
+        return runKeyAction(command, {{KeyCommand::Escape, [this] { escapePressed(); }}});
     }
 
 Q_SIGNALS:

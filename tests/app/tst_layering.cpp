@@ -1,4 +1,6 @@
+#include "Fixtures.h"
 #include <QDir>
+
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
@@ -60,12 +62,6 @@ QStringList violations(const QString &root) {
     return found;
 }
 
-void write(const QString &path, const QByteArray &text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 } // namespace
 
 class TestLayering : public QObject {
@@ -81,13 +77,17 @@ private Q_SLOTS:
     void theCheckFindsEveryKindOfBreach() {
         QTemporaryDir dir;
         const QString root = dir.path();
-        write(root + QStringLiteral("/feed/MainVC.cpp"),
-              "#include \"feed/MainVC.h\"\n#include \"cardstack/SwipeCard.h\"\n"
-              "#include \"ui/Window.h\"\n#include \"BuildConfigValues.h\"\n#include <QTimer>\n");
-        write(root + QStringLiteral("/api/User.h"), "#include \"ui/Window.h\"\n");
-        write(root + QStringLiteral("/chats/ChatsVC.cpp"), " # include \"feed/MainVC.h\"\n");
-        write(root + QStringLiteral("/media/Photo.cpp"), "#include \"Photo.h\"\n");
-        write(root + QStringLiteral("/extras/Thing.h"), "\n");
+        QVERIFY(Fixtures::writeFile(
+            root + QStringLiteral("/feed/MainVC.cpp"),
+            "#include \"feed/MainVC.h\"\n#include \"cardstack/SwipeCard.h\"\n"
+            "#include \"ui/Window.h\"\n#include \"BuildConfigValues.h\"\n#include <QTimer>\n"));
+        QVERIFY(Fixtures::writeFile(root + QStringLiteral("/api/User.h"),
+                                    "#include \"ui/Window.h\"\n"));
+        QVERIFY(Fixtures::writeFile(root + QStringLiteral("/chats/ChatsVC.cpp"),
+                                    " # include \"feed/MainVC.h\"\n"));
+        QVERIFY(Fixtures::writeFile(root + QStringLiteral("/media/Photo.cpp"),
+                                    "#include \"Photo.h\"\n"));
+        QVERIFY(Fixtures::writeFile(root + QStringLiteral("/extras/Thing.h"), "\n"));
         QStringList found = violations(root);
         found.sort();
         QCOMPARE(found, QStringList({QStringLiteral("api/User.h: ui/Window.h"),

@@ -1,3 +1,5 @@
+#include "Fixtures.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
@@ -103,12 +105,6 @@ QStringList unstatedTextFormats(const QString &root) {
     return found;
 }
 
-void write(const QString &path, const QByteArray &text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 } // namespace
 
 class TestSourceTexts : public QObject {
@@ -124,10 +120,11 @@ private Q_SLOTS:
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("a/View.qml")),
-              "Item {\n    Text {\n        text: name\n    }\n"
-              "    Text {\n        textFormat: Text.PlainText\n        text: name\n    }\n"
-              "    contentItem: Text {\n        textFormat: Text.RichText\n    }\n}\n");
+        QVERIFY(Fixtures::writeFile(
+            dir.filePath(QStringLiteral("a/View.qml")),
+            "Item {\n    Text {\n        text: name\n    }\n"
+            "    Text {\n        textFormat: Text.PlainText\n        text: name\n    }\n"
+            "    contentItem: Text {\n        textFormat: Text.RichText\n    }\n}\n"));
         QCOMPARE(unstatedTextFormats(dir.path()),
                  QStringList({QStringLiteral("a/View.qml:2"), QStringLiteral("a/View.qml:9")}));
     }
@@ -136,15 +133,16 @@ private Q_SLOTS:
     // technical strings pass.
     void theCheckFindsBareTexts() {
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("a/Screen.cpp")),
-              "QString a() { return QStringLiteral(\"Привет\"); }\n"
-              "QString b() { return tr(\"Пока\"); }\n"
-              "void c() { DiagnosticLog::line(flag ? QStringLiteral(\"x\")\n"
-              "                : QStringLiteral(\"Ошибка: \") + reason); }\n"
-              "const auto key = QStringLiteral(\"screen\");\n");
-        write(dir.filePath(QStringLiteral("a/View.qml")),
-              "Item {\n    Text { text: \"Войти\" }\n    Text { text: qsTr(\"Выйти\") }\n"
-              "    Accessible.name: \"Назад\"\n    // text: \"Комментарий\"\n}\n");
+        QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("a/Screen.cpp")),
+                                    "QString a() { return QStringLiteral(\"Привет\"); }\n"
+                                    "QString b() { return tr(\"Пока\"); }\n"
+                                    "void c() { DiagnosticLog::line(flag ? QStringLiteral(\"x\")\n"
+                                    "                : QStringLiteral(\"Ошибка: \") + reason); }\n"
+                                    "const auto key = QStringLiteral(\"screen\");\n"));
+        QVERIFY(Fixtures::writeFile(
+            dir.filePath(QStringLiteral("a/View.qml")),
+            "Item {\n    Text { text: \"Войти\" }\n    Text { text: qsTr(\"Выйти\") }\n"
+            "    Accessible.name: \"Назад\"\n    // text: \"Комментарий\"\n}\n"));
         QStringList found = untranslated(dir.path());
         found.sort();
         QCOMPARE(found, QStringList({QStringLiteral("a/Screen.cpp:1: Привет"),

@@ -1,7 +1,9 @@
 #include "Fixtures.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,3 +36,9 @@ QByteArray png(QSize size, QColor color) {
 }
 
 } // namespace Fixtures
+
+bool Fixtures::writeFile(const QString &path, const QByteArray &text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}

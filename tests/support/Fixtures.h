@@ -15,4 +15,6 @@ namespace Fixtures {
 // A picture of one colour, encoded as a PNG file is.
 [[nodiscard]] QByteArray png(QSize size = {8, 6}, QColor color = Qt::red);
 
+/// Writes a file, making its folders; false when it cannot be written.
+[[nodiscard]] bool writeFile(const QString &path, const QByteArray &text);
 } // namespace Fixtures
