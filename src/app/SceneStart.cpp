@@ -1,6 +1,7 @@
 #include "app/SceneStart.h"
 
 #include "BuildConfigValues.h"
+#include "account/RestoreVC.h"
 #include "account/StartVC.h"
 #include "api/Endpoints.h"
 #include "api/WireFormat.h"
@@ -109,6 +110,11 @@ void connect(Window &window, const QVariant &notificationChatID, const QString &
     // pipeline posts this to the main thread before the caller hears of the failure.
     NetworkService::shared().setAccountSwitchHandler([](const QString &screenValue) {
         (void)SecureStore::shared().save(screenValue, QStringLiteral("screen"));
+        // On the restore screen already (a blocked account asked to be restored), the screen
+        // stays, so the alert with the reason shows on it instead of going with it.
+        const Window *window = Window::current();
+        if (window && qobject_cast<RestoreVC *>(window->root()))
+            return;
         WindowHelper::showRestore();
     });
     // A click on a desktop notification brings the window forward with that conversation.

@@ -11,6 +11,7 @@
 #include "ui/StandInVC.h"
 #include "ui/Window.h"
 
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +115,23 @@ private Q_SLOTS:
         QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
         std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
         QCOMPARE(restarted->typeName(), QStringLiteral("TabBar"));
+    }
+
+    // A blocked account asking to be restored stays on the restore screen and reads why.
+    void aBlockedAccountRestoringIsToldWhy() {
+        (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));
+        m_service.respond(QStringLiteral("restoreUser"), 451, "{}");
+        Window window;
+        SceneStart::connect(window);
+        const QPointer<RestoreVC> screen = qobject_cast<RestoreVC *>(window.root());
+        QVERIFY(screen);
+        screen->loginButtonTapped();
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(window.root()->presentedViewController()));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(window.root()->presentedViewController())->message(),
+                 QStringLiteral("Твой аккаунт заблокирован"));
+        QVERIFY(screen);
+        QCOMPARE(window.root(), screen.data());
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("ban"));
     }
 
     void failedRestoreShowsTheReasonAndAllowsAnotherTry() {
