@@ -1,6 +1,7 @@
 #include "feed/MainVCPermissions.h"
 
 #include "api/Endpoints.h"
+#include "api/WireLog.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationPermission.h"
 #include "store/UserManager.h"
@@ -53,9 +54,11 @@ void MainVCPermissions::locationsUpdated(const QList<QGeoCoordinate> &locations)
         return;
     m_didReceiveLocation = true;
     const QGeoCoordinate last = locations.last();
-    DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
-                            .arg(last.latitude(), 0, 'g', 10)
-                            .arg(last.longitude(), 0, 'g', 10));
+    // The exact position is the user's to keep: written only when asked for.
+    if (lcWire().isDebugEnabled())
+        DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
+                                .arg(last.latitude(), 0, 'g', 10)
+                                .arg(last.longitude(), 0, 'g', 10));
     Endpoints::updateGeo(
         last.latitude(), last.longitude(),
         [weak = QPointer<MainVCPermissions>(this), last](Result<EmptyResponse> result) {

@@ -1,5 +1,6 @@
 #include "store/UserManager.h"
 
+#include "api/WireLog.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
 
@@ -77,9 +78,11 @@ void UserManager::fetchedUserUpdate(const Result<User> &result) {
         return;
     }
     const User &user = result.value();
-    DiagnosticLog::line(
-        QStringLiteral("user: ") +
-        QString::fromUtf8(QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact)));
+    // The record holds the birthday and the exact position: written only when asked for.
+    if (lcWire().isDebugEnabled())
+        DiagnosticLog::line(
+            QStringLiteral("user: ") +
+            QString::fromUtf8(QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact)));
     setCurrentUser(user);
     save(user);
     NotificationCenter::shared().post(Notifications::didUpdateUser);

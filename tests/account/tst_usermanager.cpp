@@ -6,6 +6,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -107,8 +108,13 @@ private Q_SLOTS:
         const User fetched =
             *User::fromJson(Fixtures::json(QStringLiteral("user.json")).toObject());
         manager.fetchedUserUpdate(Result<User>::success(fetched));
+        QVERIFY(!capture.text().contains(QStringLiteral("user: {"))); // birthday, position
+        prefetched.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("zirel.wire.debug=true"));
+        manager.fetchedUserUpdate(Result<User>::success(fetched));
+        QLoggingCategory::setFilterRules({});
         QCOMPARE(manager.currentUser(), fetched);
-        QCOMPARE(announced.names().size(), 1);
+        QCOMPARE(announced.names().size(), 2);
         QCOMPARE(prefetched, QList<QUrl>({QUrl(QStringLiteral("https://cdn.example/p/1.heic")),
                                           QUrl(QStringLiteral("https://cdn.example/p/2.heic"))}));
         QVERIFY(capture.text().contains(QStringLiteral("user: {")));

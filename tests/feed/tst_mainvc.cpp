@@ -18,6 +18,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -337,7 +338,9 @@ private Q_SLOTS:
         auto screen = makeScreen();
         QCOMPARE(m_location->locationRequests, 1);
         StdoutCapture out;
+        QLoggingCategory::setFilterRules(QStringLiteral("zirel.wire.debug=true"));
         m_location->fix(59.93, 30.31);
+        QLoggingCategory::setFilterRules({});
         m_location->fix(10, 10);
         QTRY_COMPARE(m_users->currentUser().lat, 59.93);
         QCOMPARE(m_users->currentUser().longitude, 30.31);
