@@ -7,12 +7,14 @@
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
 #include "feed/MainVC.h"
+#include "onboarding/NameInputVC.h"
 #include "ui/ScreenFactory.h"
 
 void AppScreens::install() {
     using Screen = ScreenFactory::Screen;
     ScreenFactory &factory = ScreenFactory::shared();
     factory.install(Screen::Start, [] { return new StartVC(); });
+    factory.install(Screen::NameInput, [] { return new NameInputVC(); });
     factory.install(Screen::Restore, [] { return new RestoreVC(); });
     factory.install(Screen::DeleteAccount, [] { return new DeleteAccountVC(); });
     factory.install(Screen::Chats, [] { return new ChatsVC(); });

@@ -9,6 +9,9 @@ T.AbstractButton {
 
     // The corner radius of the keyboard-focus frame, to follow the button's own shape.
     property real focusRadius: 8
+    // Choices in a form leave Return to the form's default button, as radio buttons do; Space
+    // still picks them.
+    property bool takesReturn: true
 
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
@@ -16,10 +19,17 @@ T.AbstractButton {
 
     // Return goes to the focused button rather than to the screen's own Return command.
     Keys.onShortcutOverride: (event) => {
-        event.accepted = event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+        event.accepted = control.takesReturn
+                         && (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
     }
-    Keys.onReturnPressed: press()
-    Keys.onEnterPressed: press()
+    Keys.onReturnPressed: (event) => control.returnPressed(event)
+    Keys.onEnterPressed: (event) => control.returnPressed(event)
+
+    function returnPressed(event) {
+        event.accepted = control.takesReturn
+        if (control.takesReturn)
+            control.press()
+    }
 
     function press() {
         if (control.enabled)

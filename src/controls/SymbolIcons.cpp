@@ -26,6 +26,7 @@ QString fileFor(const QString &symbol) {
         {QStringLiteral("star.fill"), QStringLiteral("icons/star")},
         {QStringLiteral("arrow.uturn.backward"), QStringLiteral("icons/undo-2")},
         {QStringLiteral("info.circle.fill"), QStringLiteral("icons/info")},
+        {QStringLiteral("exclamationmark.circle"), QStringLiteral("icons/circle-alert")},
         {QStringLiteral("flag.fill"), QStringLiteral("icons/flag")},
         {QStringLiteral("location.fill"), QStringLiteral("icons/map-pin")},
         {QStringLiteral("slider.horizontal.3"), QStringLiteral("icons/sliders-horizontal")},

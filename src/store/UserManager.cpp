@@ -64,6 +64,16 @@ void UserManager::save(const User &user) {
     m_writer.write(key, QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
 }
 
+void UserManager::update(const std::function<void(User &)> &change) {
+    User user;
+    {
+        QMutexLocker lock(&m_mutex);
+        change(m_currentUser);
+        user = m_currentUser;
+    }
+    save(user);
+}
+
 std::unique_ptr<QSettings> UserManager::openDefaults() const {
     return std::make_unique<QSettings>(m_defaults->fileName(), m_defaults->format());
 }

@@ -27,6 +27,9 @@ public:
     /// Stores the record under "currentUser"; callers change fields, then save the whole record.
     /// The file is written on another thread.
     void save(const User &user);
+    /// Changes the current record and saves it whole: one field per call when each change must
+    /// reach the file on its own.
+    void update(const std::function<void(User &)> &change);
     /// Returns once every saved record is in the file.
     void flush();
     /// Another handle on the settings file the record is kept in, for the user's other values.

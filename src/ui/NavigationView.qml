@@ -46,6 +46,27 @@ Rectangle {
             }
         }
 
+        Pressable {
+            id: rightButton
+            visible: nav.topScreen !== null && nav.topScreen.rightBarButtonTitle !== ""
+            enabled: nav.topScreen !== null && nav.topScreen.rightBarButtonEnabled
+            anchors { right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
+            padding: 8
+            implicitWidth: implicitContentWidth + leftPadding + rightPadding
+            implicitHeight: implicitContentHeight + topPadding + bottomPadding
+            text: nav.topScreen ? nav.topScreen.rightBarButtonTitle : ""
+            onClicked: nav.topScreen.rightBarButtonTapped()
+            contentItem: Text {
+                textFormat: Text.PlainText
+                text: rightButton.text
+                color: Theme.primaryText
+                opacity: rightButton.enabled ? 1 : 0.4
+                font.family: "Inter"
+                font.pixelSize: 17
+                font.bold: true
+            }
+        }
+
         Text {
             textFormat: Text.PlainText
             anchors.centerIn: parent

@@ -41,6 +41,9 @@ class ViewController : public QObject {
         bool presentationAnimated READ presentationAnimated NOTIFY presentedViewControllerChanged)
     Q_PROPERTY(bool hidesTabBar READ hidesTabBar WRITE setHidesTabBar NOTIFY hidesTabBarChanged)
     Q_PROPERTY(bool navigationBarHidden READ navigationBarHidden CONSTANT)
+    // The text button at the right end of the navigation bar; none when the title is empty.
+    Q_PROPERTY(QString rightBarButtonTitle READ rightBarButtonTitle CONSTANT)
+    Q_PROPERTY(bool rightBarButtonEnabled READ rightBarButtonEnabled NOTIFY barButtonsChanged)
 
 public:
     explicit ViewController(QString typeName, QObject *parent = nullptr);
@@ -55,6 +58,9 @@ public:
     [[nodiscard]] virtual QList<QUrl> partViewSources() const { return {}; }
     /// Whether a navigation container shows its bar above this screen.
     [[nodiscard]] virtual bool navigationBarHidden() const { return false; }
+    [[nodiscard]] virtual QString rightBarButtonTitle() const { return {}; }
+    [[nodiscard]] virtual bool rightBarButtonEnabled() const { return true; }
+    Q_INVOKABLE virtual void rightBarButtonTapped() {}
 
     QString title() const { return m_title; }
     void setTitle(const QString &title);
@@ -106,6 +112,7 @@ Q_SIGNALS:
     void titleChanged();
     void presentedViewControllerChanged();
     void hidesTabBarChanged();
+    void barButtonsChanged();
     void viewDidLoadCalled();
     void appeared();
     void disappeared();

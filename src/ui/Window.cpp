@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include "ui/NavigationContainer.h"
 #include "ui/ViewController.h"
 
 namespace {
@@ -68,6 +69,12 @@ void Window::escapePressed() const {
     ViewController *front = frontScreen();
     if (!front || sendCommand(front, KeyCommand::Escape))
         return;
+    // Escape steps back in a navigation stack, as the bar's back button does.
+    NavigationContainer *navigation = front->navigationContainer();
+    if (navigation && navigation->depth() > 1 && navigation->topViewController() == front) {
+        navigation->pop(true);
+        return;
+    }
     // A sheet closes with Escape, as sheets do across the desktop; a sheet that must stay takes
     // the key itself.
     ViewController *sheet = front->presentationRoot();

@@ -2,7 +2,11 @@
 #include "ServiceProcess.h"
 #include "api/Endpoints.h"
 #include "api/NetworkService.h"
+#include "app/SceneStart.h"
+#include "onboarding/BioInputVC.h"
 #include "platform/SecureStore.h"
+#include "store/UserManager.h"
+#include "ui/NavigationContainer.h"
 #include "ui/Window.h"
 
 #include <QStandardPaths>
@@ -52,6 +56,32 @@ private Q_SLOTS:
         user = fetchUser();
         QVERIFY(user.ok());
         QCOMPARE(user.value().userID, userId);
+    }
+
+    // The last registration step reaches the service; a restart then opens the photo step.
+    void registrationIsKeptAndTheNextStartGoesOnToThePhotos() {
+        QVERIFY(signIn());
+        Window window;
+        auto *bio = new BioInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"),
+                                   GenderSelection::man, GenderSelection::woman);
+        auto *navigation = new NavigationContainer(bio);
+        window.setRoot(navigation);
+        QVERIFY(bio->proposeText(QStringLiteral("Люблю горы")));
+        bio->nextButtonTapped();
+        QTRY_COMPARE(navigation->topViewController()->typeName(), QStringLiteral("PhotoGridVC"));
+
+        const Result<User> user = fetchUser();
+        QVERIFY(user.ok());
+        QCOMPARE(user.value().name, QStringLiteral("Ян"));
+        QCOMPARE(user.value().birthday, QStringLiteral("15061990"));
+        QCOMPARE(user.value().bio, QStringLiteral("Люблю горы"));
+        QCOMPARE(user.value().selectedGender, GenderSelection::woman);
+        QCOMPARE(UserManager::shared().currentUser().name, QStringLiteral("Ян"));
+
+        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
+        auto *resumed = qobject_cast<NavigationContainer *>(restarted.get());
+        QVERIFY(resumed);
+        QCOMPARE(resumed->topViewController()->typeName(), QStringLiteral("PhotoGridVC"));
     }
 };
 

@@ -63,6 +63,7 @@ QList<TourStop> tourStops() {
                                 new AlertTextVC(QStringLiteral("Фото успешно загружены")));
          }},
     };
+    stops += onboardingStops();
     stops += chatStops();
     stops += feedStops();
     stops += cardStops();

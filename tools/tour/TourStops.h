@@ -16,3 +16,4 @@ struct TourStop {
 [[nodiscard]] QList<TourStop> chatStops();
 [[nodiscard]] QList<TourStop> cardStops();
 [[nodiscard]] QList<TourStop> feedStops();
+[[nodiscard]] QList<TourStop> onboardingStops();

@@ -1,0 +1,57 @@
+import QtQuick
+import Zirel
+
+// One choice of a single-choice list: the accent border and the primary title when selected,
+// a light grey border and a muted title when not. It can carry a small question button at its
+// trailing end.
+Pressable {
+    id: root
+
+    property bool selected: false
+    property bool showsQuestionButton: false
+
+    signal questionButtonTapped()
+
+    implicitHeight: 50
+    takesReturn: false
+    focusRadius: 10
+    Accessible.checkable: true
+    Accessible.checked: selected
+
+    background: Rectangle {
+        radius: root.focusRadius
+        color: Theme.background
+        border.width: 2
+        border.color: root.selected ? Theme.accent
+                                    : Theme.dark ? Qt.rgba(80 / 255, 89 / 255, 101 / 255, 1)
+                                                 : Qt.rgba(185 / 255, 191 / 255, 200 / 255, 1)
+    }
+
+    contentItem: Text {
+        textFormat: Text.PlainText
+        text: root.text
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        color: root.selected ? Theme.primaryText : Theme.grey
+        font.family: "Inter"
+        font.pixelSize: 18
+        font.bold: true
+    }
+
+    Pressable {
+        id: question
+        visible: root.showsQuestionButton
+        anchors { right: parent.right; rightMargin: 16; verticalCenter: parent.verticalCenter }
+        width: 24
+        height: 24
+        focusRadius: 12
+        Accessible.name: qsTr("Подробнее")
+        onClicked: root.questionButtonTapped()
+        contentItem: Image {
+            sourceSize.width: 48
+            sourceSize.height: 48
+            source: "image://symbol/exclamationmark.circle?color=" + encodeURIComponent(Theme.grey)
+        }
+    }
+}

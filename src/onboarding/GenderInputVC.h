@@ -1,0 +1,39 @@
+#pragma once
+
+#include "api/GenderSelection.h"
+#include "onboarding/KeyboardVC.h"
+
+// The third step: the user's own gender, woman or man. Nothing is chosen at first, so "Далее"
+// waits for a click on one of the two.
+class GenderInputVC : public KeyboardVC {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by the birthday step")
+    // "woman" or "man" once one is chosen, empty before.
+    Q_PROPERTY(QString selection READ selection NOTIFY selectionChanged)
+
+public:
+    GenderInputVC(QString name, QString birthday, Services services = {},
+                  QObject *parent = nullptr);
+
+    QUrl viewSource() const override { return qmlView("onboarding/GenderInputView.qml"); }
+
+    QString selection() const;
+    GenderSelection selectedGender() const { return m_selectedGender; }
+
+    Q_INVOKABLE void womanButtonTapped() { choose(GenderSelection::woman); }
+    Q_INVOKABLE void manButtonTapped() { choose(GenderSelection::man); }
+
+Q_SIGNALS:
+    void selectionChanged();
+
+protected:
+    void next() override;
+
+private:
+    void choose(GenderSelection gender);
+
+    QString m_name;
+    QString m_birthday;
+    GenderSelection m_selectedGender = GenderSelection::man;
+};

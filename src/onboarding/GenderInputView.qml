@@ -1,0 +1,48 @@
+import QtQuick
+import Zirel
+
+// The own-gender step: two choices and "Далее", which waits for one of them.
+Item {
+    id: screen
+
+    required property GenderInputVC controller
+
+    KeyboardPage {
+        id: page
+        anchors.fill: parent
+        step: screen.controller
+        showsRule: true
+
+        Text {
+            textFormat: Text.PlainText
+            width: page.columnWidth
+            wrapMode: Text.Wrap
+            text: qsTr("Выбери пол")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 32
+            font.bold: true
+        }
+        Item { width: 1; height: 30 }
+        SelectionButton {
+            id: womanButton
+            width: page.columnWidth
+            text: qsTr("Женщина")
+            selected: screen.controller?.selection === "woman"
+            onClicked: screen.controller.womanButtonTapped()
+        }
+        Item { width: 1; height: 20 }
+        SelectionButton {
+            width: page.columnWidth
+            text: qsTr("Мужчина")
+            selected: screen.controller?.selection === "man"
+            onClicked: screen.controller.manButtonTapped()
+        }
+    }
+
+    Timer {
+        interval: 100
+        running: true
+        onTriggered: womanButton.forceActiveFocus(Qt.TabFocusReason)
+    }
+}

@@ -1,0 +1,46 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Zirel
+
+// "Показывать меня": three choices, one always selected, and the button that goes on.
+Item {
+    id: screen
+
+    required property GenderSelectionVC controller
+
+    KeyboardPage {
+        id: page
+        anchors.fill: parent
+        step: screen.controller
+        showsRule: true
+
+        Text {
+            textFormat: Text.PlainText
+            width: page.columnWidth
+            wrapMode: Text.Wrap
+            text: qsTr("Показывать меня")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 32
+            font.bold: true
+        }
+        Item { width: 1; height: 30 }
+        Column {
+            spacing: 20
+            Repeater {
+                model: [
+                    { gender: "woman", title: qsTr("Женщинам") },
+                    { gender: "man", title: qsTr("Мужчинам") },
+                    { gender: "all", title: qsTr("Всем") }
+                ]
+                SelectionButton {
+                    required property var modelData
+                    width: page.columnWidth
+                    text: modelData.title
+                    selected: screen.controller?.selection === modelData.gender
+                    onClicked: screen.controller.select(modelData.gender)
+                }
+            }
+        }
+    }
+}

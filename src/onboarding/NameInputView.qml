@@ -1,0 +1,66 @@
+import QtQuick
+import Zirel
+
+// The name step: the question, the field and the reminder that the name stays.
+Item {
+    id: screen
+
+    required property NameInputVC controller
+
+    KeyboardPage {
+        id: page
+        anchors.fill: parent
+        step: screen.controller
+
+        Text {
+            textFormat: Text.PlainText
+            width: page.columnWidth
+            wrapMode: Text.Wrap
+            text: qsTr("Как тебя зовут?")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 32
+            font.bold: true
+        }
+        Item { width: 1; height: 30 }
+        UnderlinedTextField {
+            id: field
+            x: 4
+            width: page.columnWidth - 8
+            placeholderText: qsTr("Введи имя")
+            text: screen.controller?.text ?? ""
+            onTextEdited: {
+                screen.controller.proposeText(field.text)
+                field.keep(screen.controller.text)
+            }
+        }
+        Item { width: 1; height: 25 }
+        Text {
+            textFormat: Text.PlainText
+            width: page.columnWidth
+            wrapMode: Text.Wrap
+            lineHeight: 1.15
+            text: qsTr("Вот так имя будет выглядеть в\u00a0профиле.")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 18
+        }
+        Text {
+            textFormat: Text.PlainText
+            width: page.columnWidth
+            wrapMode: Text.Wrap
+            text: qsTr("Его нельзя изменить.")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 18
+            font.bold: true
+        }
+    }
+
+    // Focus once the step has slid in.
+    Timer {
+        interval: 100
+        running: true
+        onTriggered: field.forceActiveFocus()
+    }
+}

@@ -1,0 +1,384 @@
+#include "DrawnWindow.h"
+#include "FakeService.h"
+#include "api/NetworkService.h"
+#include "onboarding/BioInputVC.h"
+#include "onboarding/BirthdayInputVC.h"
+#include "onboarding/GenderInputVC.h"
+#include "onboarding/GenderSelectionVC.h"
+#include "onboarding/NameInputVC.h"
+#include "platform/FileSecretBackend.h"
+#include "platform/SecureStore.h"
+#include "store/BioScreening.h"
+#include "store/UserManager.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/Window.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The registration steps' rules, and the chain from the name to the photo step against a
+// scripted service.
+class TestRegistration : public QObject {
+    Q_OBJECT
+
+    FakeService m_service;
+    QTemporaryDir m_dir;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<SecureStore> m_store;
+    std::unique_ptr<UserManager> m_user;
+    Services m_services;
+
+    static const QString kLink;
+    static const QString kKeyword;
+
+    // Key presses that carry text, as a keyboard layout sends them.
+    static void type(QWindow *window, const QString &text) {
+        for (QChar c : text) {
+            const auto key = c.isDigit() ? Qt::Key(Qt::Key_0 + c.digitValue()) : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Click, window, key, QString(c), Qt::NoModifier);
+        }
+    }
+
+    // The bio step reached through every earlier step, as the user walks there.
+    BioInputVC *walkToBio(Window &window, const QString &name, GenderSelection own) {
+        auto *nameStep = new NameInputVC(m_services);
+        auto *navigation = new NavigationContainer(nameStep);
+        window.setRoot(navigation);
+        nameStep->proposeText(name);
+        nameStep->nextButtonTapped();
+        auto *birthday = qobject_cast<BirthdayInputVC *>(navigation->topViewController());
+        if (!birthday)
+            return nullptr;
+        const QString digits = QStringLiteral("15061990");
+        for (int i = 0; i < digits.size(); ++i)
+            birthday->proposeDigit(i, digits.mid(i, 1));
+        birthday->handleKey(KeyCommand::Return);
+        auto *gender = qobject_cast<GenderInputVC *>(navigation->topViewController());
+        if (!gender)
+            return nullptr;
+        own == GenderSelection::woman ? gender->womanButtonTapped() : gender->manButtonTapped();
+        gender->nextButtonTapped();
+        auto *showMe = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
+        if (!showMe)
+            return nullptr;
+        showMe->nextButtonTapped();
+        return qobject_cast<BioInputVC *>(navigation->topViewController());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_service.start());
+        m_network = m_service.client(QStringLiteral("v4.local.member"));
+        m_services.setNetwork(*m_network);
+    }
+
+    void init() {
+        const QString name = QString::fromLatin1(QTest::currentTestFunction());
+        m_store = std::make_unique<SecureStore>(
+            std::make_unique<FileSecretBackend>(m_dir.filePath(name + QStringLiteral(".store"))));
+        (void)m_store->save(QStringLiteral("name"), QStringLiteral("screen"));
+        m_user = std::make_unique<UserManager>(std::make_unique<QSettings>(
+            m_dir.filePath(name + QStringLiteral(".ini")), QSettings::IniFormat));
+        m_services.setSecureStore(*m_store).setUser(*m_user);
+        m_service.clearRequests();
+    }
+
+    void theNameTakesLettersAndSingleSeparators() {
+        NameInputVC step(m_services);
+        QVERIFY(!step.nextEnabled());
+        QVERIFY(step.proposeText(QStringLiteral("Я")));
+        QVERIFY(!step.nextEnabled());
+        QVERIFY(step.proposeText(QStringLiteral("Ян")));
+        QVERIFY(step.nextEnabled());
+        QVERIFY(step.proposeText(QStringLiteral("Анна-Мария д'Арк")));
+        QVERIFY(!step.proposeText(QStringLiteral("Анна-Мария  д'Арк")));
+        QVERIFY(!step.proposeText(QStringLiteral("Ян2")));
+        QVERIFY(!step.proposeText(QStringLiteral("Ян!")));
+        QCOMPARE(step.text(), QStringLiteral("Анна-Мария д'Арк"));
+
+        QVERIFY(step.proposeText(QString(31, u'ж')));
+        QCOMPARE(step.text(), QString(30, u'ж'));
+        QVERIFY(step.proposeText(QString()));
+        QVERIFY(!step.nextEnabled());
+    }
+
+    void theBirthdayMustBeARealDateOfAnAdult() {
+        const QDate today(2026, 12, 7);
+        QVERIFY(BirthdayInputVC::isAcceptable(QStringLiteral("29022000"), today));
+        QVERIFY(!BirthdayInputVC::isAcceptable(QStringLiteral("29022001"), today));
+        QVERIFY(!BirthdayInputVC::isAcceptable(QStringLiteral("31042000"), today));
+        QVERIFY(!BirthdayInputVC::isAcceptable(QStringLiteral("00012000"), today));
+        QVERIFY(BirthdayInputVC::isAcceptable(QStringLiteral("07122008"), today));
+        QVERIFY(!BirthdayInputVC::isAcceptable(QStringLiteral("08122008"), today));
+        QVERIFY(BirthdayInputVC::isAcceptable(QStringLiteral("08121926"), today));
+        QVERIFY(!BirthdayInputVC::isAcceptable(QStringLiteral("07121926"), today));
+        QVERIFY(!BirthdayInputVC::isAcceptable(QStringLiteral("01012030"), today));
+        // Born on a leap day: of age on 1 March of a year without one.
+        QVERIFY(!BirthdayInputVC::isAcceptable(QStringLiteral("29022008"), QDate(2026, 2, 28)));
+        QVERIFY(BirthdayInputVC::isAcceptable(QStringLiteral("29022008"), QDate(2026, 3, 1)));
+    }
+
+    void theBirthdayFieldsTakeOneDigitAndStepAlong() {
+        BirthdayInputVC step(QStringLiteral("Ян"), m_services);
+        step.setToday(QDate(2026, 12, 7));
+        QSignalSpy focus(&step, &BirthdayInputVC::focusRequested);
+        QVERIFY(!step.proposeDigit(0, QStringLiteral("12")));
+        QVERIFY(!step.proposeDigit(0, QStringLiteral("a")));
+        QVERIFY(!step.proposeDigit(0, QStringLiteral("٣")));
+        QVERIFY(focus.isEmpty());
+
+        const QString digits = QStringLiteral("07122008");
+        for (int i = 0; i < digits.size(); ++i)
+            QVERIFY(step.proposeDigit(i, digits.mid(i, 1)));
+        QCOMPARE(focus.size(), 7);
+        QCOMPARE(focus.last().first().toInt(), 7);
+        QVERIFY(step.nextEnabled());
+        QCOMPARE(step.birthday(), digits);
+        step.setToday(QDate(2026, 12, 6));
+        QVERIFY(!step.nextEnabled());
+        step.setToday(QDate(2026, 12, 7));
+
+        // Backspace in the emptied sixth field clears the fifth and goes there.
+        QVERIFY(step.proposeDigit(5, QString()));
+        QVERIFY(!step.nextEnabled());
+        focus.clear();
+        step.deletePressedInEmptyField(5);
+        QCOMPARE(step.digits().at(4), QString());
+        QCOMPARE(focus.size(), 1);
+        QCOMPARE(focus.first().first().toInt(), 4);
+        // In the first field there is nothing before it.
+        step.deletePressedInEmptyField(0);
+        QCOMPARE(focus.size(), 1);
+        QCOMPARE(step.digits().at(0), QStringLiteral("0"));
+    }
+
+    void showMeStartsAtTheOppositeOrTheCurrentChoice() {
+        QCOMPARE(GenderSelectionVC({}, {}, GenderSelection::man, GenderSelectionVC::Registration)
+                     .selectedGender(),
+                 GenderSelection::woman);
+        QCOMPARE(GenderSelectionVC({}, {}, GenderSelection::woman, GenderSelectionVC::Registration)
+                     .selectedGender(),
+                 GenderSelection::man);
+        QCOMPARE(GenderSelectionVC({}, {}, GenderSelection::all, GenderSelectionVC::Registration)
+                     .selectedGender(),
+                 GenderSelection::all);
+
+        std::optional<GenderSelection> handed;
+        auto *settings =
+            new GenderSelectionVC({}, {}, GenderSelection::man, GenderSelectionVC::FromSettings,
+                                  m_services, [&handed](GenderSelection g) { handed = g; });
+        NavigationContainer navigation(new NameInputVC(m_services));
+        navigation.push(settings, false);
+        QCOMPARE(settings->selectedGender(), GenderSelection::man);
+        QCOMPARE(settings->nextTitle(), QStringLiteral("Сохранить"));
+        settings->select(QStringLiteral("all"));
+        settings->handleKey(KeyCommand::Return);
+        QCOMPARE(handed, GenderSelection::all);
+        QCOMPARE(navigation.depth(), 1);
+    }
+
+    void theOwnGenderWaitsForAChoice() {
+        GenderInputVC step(QStringLiteral("Ян"), QStringLiteral("15061990"), m_services);
+        QVERIFY(!step.nextEnabled());
+        QCOMPARE(step.selection(), QString());
+        step.womanButtonTapped();
+        QCOMPARE(step.selection(), QStringLiteral("woman"));
+        step.manButtonTapped();
+        QCOMPARE(step.selection(), QStringLiteral("man"));
+        QVERIFY(step.nextEnabled());
+    }
+
+    void theBioKeepsWithinItsLimits() {
+        BioInputVC step({}, {}, GenderSelection::man, GenderSelection::woman, m_services);
+        QVERIFY(step.nextEnabled());
+        QCOMPARE(step.countText(), QStringLiteral("500"));
+        QVERIFY(step.proposeText(QString(500, u'а')));
+        QCOMPARE(step.countText(), QStringLiteral("0"));
+        QVERIFY(!step.proposeText(QString(501, u'а')));
+        QVERIFY(step.proposeText(QStringLiteral("Люблю горы.\nИ море.")));
+        QVERIFY(!step.proposeText(QStringLiteral("Люблю горы.\n\nИ море.")));
+        QVERIFY(!step.proposeText(QStringLiteral("Люблю  горы.")));
+        QCOMPARE(step.text(), QStringLiteral("Люблю горы.\nИ море."));
+        QCOMPARE(step.countText(), QString::number(500 - 19));
+    }
+
+    void screeningFindsLinksBeforeKeywords() {
+        QCOMPARE(BioScreening::message(QStringLiteral("Пиши в тг @someone")), kLink);
+        QCOMPARE(BioScreening::message(QStringLiteral("мой инстаграм")), kKeyword);
+        QCOMPARE(BioScreening::message(QStringLiteral("My INSTA is open")), kKeyword);
+        QCOMPARE(BioScreening::message(QStringLiteral("есть тг и всё")), kKeyword);
+        QCOMPARE(BioScreening::message(QStringLiteral("в конце тг")), std::nullopt);
+        QCOMPARE(BioScreening::message(QStringLiteral("заходи на mysite.ru")), kLink);
+        QCOMPARE(BioScreening::message(QStringLiteral("или example.com, там всё")), kLink);
+        QCOMPARE(BioScreening::message(QStringLiteral("https://x.org/a.com")), kLink);
+        QCOMPARE(BioScreening::message(QStringLiteral("заходи на mysite.org")), std::nullopt);
+        QCOMPARE(BioScreening::message(QStringLiteral("Люблю горы и кофе")), std::nullopt);
+    }
+
+    // Typed as a desktop user types: refused characters never show, every digit moves on,
+    // Backspace steps back through the empty fields, Return goes on and Escape goes back.
+    void theDrawnStepsFollowTheKeyboard() {
+        DrawnWindow drawn;
+        auto *nameStep = new NameInputVC(m_services);
+        auto *navigation = new NavigationContainer(nameStep);
+        drawn.window().setRoot(navigation);
+        QVERIFY(drawn.show({700, 700}));
+        QQuickWindow *quick = drawn.quick();
+        QTRY_VERIFY(quick->activeFocusItem() &&
+                    quick->activeFocusItem()->inherits("QQuickTextInput"));
+        type(quick, QStringLiteral("Я2н!"));
+        QCOMPARE(nameStep->text(), QStringLiteral("Ян"));
+        QCOMPARE(quick->activeFocusItem()->property("text").toString(), QStringLiteral("Ян"));
+        QTest::keyClick(quick, Qt::Key_Return);
+        QTRY_COMPARE(navigation->depth(), 2);
+        auto *birthday = qobject_cast<BirthdayInputVC *>(navigation->topViewController());
+        QVERIFY(birthday);
+
+        QTRY_COMPARE(quick->activeFocusItem()->property("placeholderText").toString(),
+                     QStringLiteral("Д"));
+        type(quick, QStringLiteral("1506x1990"));
+        QCOMPARE(birthday->birthday(), QStringLiteral("15061990"));
+        QVERIFY(birthday->nextEnabled());
+        QTest::keyClick(quick, Qt::Key_Backspace);
+        QTest::keyClick(quick, Qt::Key_Backspace);
+        QCOMPARE(birthday->digits(), (QStringList{"1", "5", "0", "6", "1", "9", "", ""}));
+        QTest::keyClick(quick, Qt::Key_Left);
+        QTest::keyClick(quick, Qt::Key_Backspace);
+        QCOMPARE(birthday->digits().at(5), QString());
+        QVERIFY(!birthday->nextEnabled());
+        QTest::keyClick(quick, Qt::Key_Return);
+        QCOMPARE(navigation->depth(), 2);
+
+        QTest::keyClick(quick, Qt::Key_Escape);
+        QCOMPARE(navigation->depth(), 1);
+        QCOMPARE(nameStep->text(), QStringLiteral("Ян"));
+
+        // On a choice, Space picks it and Return is the form's "Далее".
+        auto *gender = new GenderInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"));
+        navigation->push(gender, false);
+        QTRY_VERIFY(quick->activeFocusItem() &&
+                    quick->activeFocusItem()->property("text").toString() == "Женщина");
+        QTest::keyClick(quick, Qt::Key_Tab);
+        QTest::keyClick(quick, Qt::Key_Space);
+        QCOMPARE(gender->selection(), QStringLiteral("man"));
+        QTest::keyClick(quick, Qt::Key_Return);
+        QCOMPARE(navigation->depth(), 3);
+        QCOMPARE(navigation->topViewController()->typeName(), QStringLiteral("GenderSelectionVC"));
+        navigation->push(
+            new BioInputVC({}, {}, GenderSelection::man, GenderSelection::woman, m_services),
+            false);
+        QTRY_VERIFY(quick->activeFocusItem() &&
+                    quick->activeFocusItem()->inherits("QQuickTextEdit"));
+        type(quick, QStringLiteral("Горы"));
+        QTest::keyClick(quick, Qt::Key_Return);
+        QCOMPARE(navigation->depth(), 4);
+        QCOMPARE(quick->activeFocusItem()->property("text").toString(), QStringLiteral("Горы\n"));
+    }
+
+    void registeringSendsEverythingAndLeavesForThePhotos() {
+        m_service.respond(QStringLiteral("completeRegistration"), 200, "{}");
+        Window window;
+        BioInputVC *bio = walkToBio(window, QStringLiteral("Ян"), GenderSelection::man);
+        QVERIFY(bio);
+        auto *navigation = qobject_cast<NavigationContainer *>(window.root());
+        QCOMPARE(navigation->depth(), 5);
+        QVERIFY(bio->proposeText(QStringLiteral("Люблю горы")));
+        bio->nextButtonTapped();
+        QVERIFY(bio->busy());
+        bio->nextButtonTapped();
+        QTRY_COMPARE(navigation->topViewController()->typeName(), QStringLiteral("PhotoGridVC"));
+        QCOMPARE(navigation->depth(), 1);
+
+        const QList<RecordedRequest> sent = m_service.requestsTo("completeRegistration");
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent.first().method, QStringLiteral("POST"));
+        QCOMPARE(sent.first().json(), (QJsonObject{{"bio", "Люблю горы"},
+                                                   {"name", "Ян"},
+                                                   {"birthday", "15061990"},
+                                                   {"genderInput", "man"},
+                                                   {"selectedGender", "woman"}}));
+        QCOMPARE(m_store->load(QStringLiteral("screen")), QStringLiteral("photoGrid"));
+        const User user = m_user->currentUser();
+        QCOMPARE(user.name, QStringLiteral("Ян"));
+        QCOMPARE(user.bio, QStringLiteral("Люблю горы"));
+        QCOMPARE(user.birthday, QStringLiteral("15061990"));
+        QCOMPARE(user.genderInput, GenderSelection::man);
+        QCOMPARE(user.selectedGender, GenderSelection::woman);
+        m_user->flush();
+        UserManager reread(m_user->openDefaults());
+        QCOMPARE(reread.currentUser().name, QStringLiteral("Ян"));
+    }
+
+    void skippingSendsAnEmptyText() {
+        m_service.respond(QStringLiteral("completeRegistration"), 200, "{}");
+        Window window;
+        BioInputVC *bio = walkToBio(window, QStringLiteral("Ева"), GenderSelection::woman);
+        QVERIFY(bio);
+        QVERIFY(bio->proposeText(QStringLiteral("Черновик")));
+        QCOMPARE(bio->rightBarButtonTitle(), QStringLiteral("Пропустить"));
+        bio->rightBarButtonTapped();
+        QTRY_COMPARE(m_service.requestsTo("completeRegistration").size(), 1);
+        const QJsonObject body = m_service.requestsTo("completeRegistration").first().json();
+        QCOMPARE(body.value("bio").toString(), QString());
+        QCOMPARE(body.value("selectedGender").toString(), QStringLiteral("man"));
+        QTRY_COMPARE(m_store->load(QStringLiteral("screen")), QStringLiteral("photoGrid"));
+    }
+
+    void aScreenedTextAsksFirstAndMaySendAnyway() {
+        m_service.respond(QStringLiteral("completeRegistration"), 200, "{}");
+        Window window;
+        BioInputVC *bio = walkToBio(window, QStringLiteral("Ян"), GenderSelection::man);
+        QVERIFY(bio);
+        QVERIFY(bio->proposeText(QStringLiteral("мой инст ниже")));
+        bio->nextButtonTapped();
+        auto *alert = qobject_cast<AlertErrorVC *>(bio->presentedViewController());
+        QVERIFY(alert);
+        QCOMPARE(alert->message(), kKeyword);
+        QCOMPARE(alert->actionTitle(), QStringLiteral("Изменить текст"));
+        QVERIFY(alert->shouldShowTextButton());
+        alert->actionButtonTapped();
+        QVERIFY(!bio->presentedViewController());
+        QTest::qWait(50);
+        QVERIFY(m_service.requestsTo("completeRegistration").isEmpty());
+
+        bio->nextButtonTapped();
+        qobject_cast<AlertErrorVC *>(bio->presentedViewController())->textButtonTapped();
+        QTRY_COMPARE(m_service.requestsTo("completeRegistration").size(), 1);
+        QCOMPARE(m_service.requestsTo("completeRegistration").first().json().value("bio"),
+                 QStringLiteral("мой инст ниже"));
+    }
+
+    void aFailedRegistrationKeepsTheStepUsable() {
+        m_service.respond(QStringLiteral("completeRegistration"), 400,
+                          R"({"reason":"Некорректная дата рождения","error":true})");
+        Window window;
+        BioInputVC *bio = walkToBio(window, QStringLiteral("Ян"), GenderSelection::man);
+        QVERIFY(bio);
+        QVERIFY(bio->proposeText(QStringLiteral("Люблю горы")));
+        bio->nextButtonTapped();
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(window.root()->presentedViewController()));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(window.root()->presentedViewController())->message(),
+                 QStringLiteral("Некорректная дата рождения"));
+        QVERIFY(!bio->busy());
+        QVERIFY(bio->nextEnabled());
+        QCOMPARE(bio->text(), QStringLiteral("Люблю горы"));
+        QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->topViewController(), bio);
+        QCOMPARE(m_store->load(QStringLiteral("screen")), QStringLiteral("name"));
+        QCOMPARE(m_user->currentUser(), UserManager::initialUser());
+        QCOMPARE(m_service.requests().size(), 1);
+    }
+};
+
+const QString TestRegistration::kLink =
+    QStringLiteral("Обнаружены ссылки или упоминания соцсетей, что недопустимо.");
+const QString TestRegistration::kKeyword =
+    QStringLiteral("Обнаружно упоминания соцсетей, что недопустимо.");
+
+QTEST_MAIN(TestRegistration)
+#include "tst_registration.moc"
