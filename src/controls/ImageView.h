@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QVariant>
+#include <QQuickItem>
+
+// Draws an image made in C++ (a picked photo, a thumbnail of encoded bytes) stretched over the
+// item, without a round trip through an image provider.
+class ImageView : public QQuickItem {
+    Q_OBJECT
+    QML_ELEMENT
+    // A QImage; QML's tools know no QImage type, so it travels as a variant.
+    Q_PROPERTY(QVariant image READ imageVariant WRITE setImageVariant NOTIFY imageChanged)
+
+public:
+    explicit ImageView(QQuickItem *parent = nullptr);
+
+    QImage image() const { return m_image; }
+    void setImage(const QImage &image);
+    QVariant imageVariant() const { return QVariant::fromValue(m_image); }
+    void setImageVariant(const QVariant &image) { setImage(image.value<QImage>()); }
+
+Q_SIGNALS:
+    void imageChanged();
+
+protected:
+    QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *) override;
+
+private:
+    QImage m_image;
+    bool m_imageChanged = false;
+};

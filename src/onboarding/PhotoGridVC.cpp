@@ -1,0 +1,166 @@
+#include "onboarding/PhotoGridVC.h"
+
+#include "account/AccountAlertVC.h"
+#include "api/Endpoints.h"
+#include "media/ImageDecoder.h"
+#include "photos/CameraOrGalleryVC.h"
+#include "photos/PhotoPicking.h"
+#include "platform/LocationService.h"
+#include "platform/NotificationPermission.h"
+#include "store/UserManager.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/AppServices.h"
+#include "ui/MainThreadReceiver.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
+#include "ui/WindowHelper.h"
+
+#include <QPointer>
+
+PhotoGridVC::PhotoGridVC(ImageCropperVC::Screening screening, Services services, QObject *parent)
+    : KeyboardVC(QStringLiteral("PhotoGridVC"), services, parent)
+    , m_screening(std::move(screening)) {}
+
+QVariantList PhotoGridVC::thumbnails() const {
+    QVariantList list;
+    for (int i = 0; i < PhotoSlots::kCount; ++i)
+        list.append(QVariant::fromValue(m_thumbnails.value(i)));
+    return list;
+}
+
+QString PhotoGridVC::hintText() const {
+    return hint(m_changed ? std::optional<int>(count()) : std::nullopt);
+}
+
+QString PhotoGridVC::hint(std::optional<int> count) {
+    if (!count)
+        return tr("Для начала добавим пару фото. Совет: выбери фото с лицом.");
+    switch (*count) {
+    case 0:
+        return tr("Для начала добавим пару фото. Лучше выбрать фото с\u00a0лицом");
+    case 1:
+        return tr("Добавь еще фото");
+    case 2:
+        return tr("Совет: профили, где 4\u00a0фото и\u00a0более, получают больше лайков");
+    case 3:
+        return tr("Вайб > внешность. Просто будь собой");
+    case 4:
+        return tr("Покажи себя: чем ты занимаешься?");
+    case 5:
+        return tr("У тебя получилось! Еще одно фото и\u00a0твой профиль засияет");
+    default:
+        return tr("Ты - супер. Время знакомиться!");
+    }
+}
+
+void PhotoGridVC::tileTapped(int index) {
+    if (busy())
+        return;
+    if (index < count()) {
+        QPointer<PhotoGridVC> weak = this;
+        present(new AccountAlertVC({}, {},
+                                   {{tr("Удалить"), AccountAlertVC::Destructive,
+                                     [weak, index](const QString &) {
+                                         if (weak)
+                                             weak->deletePhoto(index);
+                                     }},
+                                    {tr("Отмена"), AccountAlertVC::Cancel, {}}}),
+                PresentationStyle::CrossDissolve, true);
+        return;
+    }
+    auto *picker = new CameraOrGalleryVC(m_screening, services());
+    QPointer<PhotoGridVC> weak = this;
+    picker->setImageCompletionHandler([weak](const QByteArray &photo) {
+        if (!weak)
+            return;
+        weak->addPhoto(photo);
+        weak->dismiss(true);
+    });
+    present(new NavigationContainer(picker), PresentationStyle::PageSheet, true);
+}
+
+void PhotoGridVC::filesDropped(const QList<QUrl> &files) {
+    const std::optional<QUrl> file = PhotoPicking::firstFile(files);
+    if (busy() || m_slots.isFull() || !file)
+        return;
+    const PhotoPicking::Picked picked = PhotoPicking::fromFile(*file);
+    if (picked.image.isNull())
+        return;
+    QPointer<PhotoGridVC> weak = this;
+    CameraOrGalleryVC::crop(this, picked.image, m_screening, [weak](const QByteArray &photo) {
+        if (weak)
+            weak->addPhoto(photo);
+    });
+}
+
+void PhotoGridVC::addPhoto(const QByteArray &photo) {
+    const int index = m_slots.add(photo);
+    if (index < 0)
+        return;
+    // A tile is 105 × 140 points; twice that stays sharp on a high-density screen.
+    m_thumbnails.insert(index, ImageDecoder::decode(photo).scaled(210, 280, Qt::KeepAspectRatio,
+                                                                  Qt::SmoothTransformation));
+    slotsUpdated();
+}
+
+void PhotoGridVC::deletePhoto(int index) {
+    if (index < 0 || index >= count())
+        return;
+    m_slots.remove(index);
+    m_thumbnails.removeAt(index);
+    slotsUpdated();
+}
+
+void PhotoGridVC::slotsUpdated() {
+    m_changed = true;
+    setNextEnabled(count() > 0);
+    Q_EMIT slotsChanged();
+}
+
+void PhotoGridVC::next() {
+    setBusy(true);
+    const QList<QByteArray> photos = m_slots.photos();
+    // The service takes from one to six photos; both guards say so before anything is sent.
+    if (photos.isEmpty() || photos.size() > PhotoSlots::kCount) {
+        setBusy(false);
+        AlertErrorVC::show(this, photos.isEmpty() ? tr("Изображения отсутствуют")
+                                                  : tr("Изображений больше 6"));
+        return;
+    }
+    Endpoints::uploadImages(
+        photos,
+        [services = services(),
+         to = MainThreadReceiver(this)](const Result<ImagesUploadResponse> &result) {
+            if (!result.ok()) {
+                to.post([reason = result.error().reason](PhotoGridVC &screen) {
+                    screen.setBusy(false);
+                    AlertErrorVC::show(&screen, reason);
+                });
+                return;
+            }
+            const QStringList urls = result.value().photoURLs;
+            services.user().update([&urls](User &user) { user.photoUrls = urls; });
+            to.post([](PhotoGridVC &screen) { screen.uploaded(); });
+        },
+        services().network());
+}
+
+void PhotoGridVC::uploaded() {
+    setBusy(false);
+    AppServices &platform = services().platform();
+    const LocationAuthorization location = platform.locationService().authorizationStatus();
+    NavigationContainer *navigation = navigationContainer();
+    ScreenFactory &screens = services().screens();
+    if (LocationService::isAuthorized(location) &&
+        platform.notificationPermission().status() == NotificationPermission::Status::Authorized) {
+        WindowHelper::showMain();
+        return;
+    }
+    // The location step asks first, or explains how to allow what was refused; the
+    // notification step comes once location is settled.
+    const ScreenFactory::Screen nextStep = LocationService::isAuthorized(location)
+                                               ? ScreenFactory::Screen::Notification
+                                               : ScreenFactory::Screen::Geo;
+    if (navigation)
+        navigation->setStack({screens.create(nextStep)}, true);
+}

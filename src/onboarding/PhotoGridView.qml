@@ -1,0 +1,75 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Zirel
+
+// The photo step: the title, six slots in two rows of three, the counter ring with its hint,
+// and "Далее". Files dropped anywhere on it go to the cropper.
+Item {
+    id: screen
+
+    required property PhotoGridVC controller
+
+    DropArea {
+        id: drop
+        anchors.fill: parent
+        keys: ["text/uri-list"]
+        onEntered: (drag) => { drag.accepted = screen.controller.count < 6 }
+        onDropped: (event) => {
+            event.acceptProposedAction()
+            screen.controller.filesDropped(event.urls)
+        }
+    }
+
+    KeyboardPage {
+        id: page
+        anchors.fill: parent
+        step: screen.controller
+
+        Text {
+            textFormat: Text.PlainText
+            width: page.columnWidth
+            wrapMode: Text.Wrap
+            text: qsTr("Добавь свои фото")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 32
+            font.bold: true
+        }
+        Item { width: 1; height: 30 }
+        Grid {
+            columns: 3
+            columnSpacing: 10
+            rowSpacing: 23
+            enabled: !(screen.controller?.busy ?? true)
+            Repeater {
+                model: 6
+                PhotoCell {
+                    required property int index
+                    filled: index < (screen.controller?.count ?? 0)
+                    image: screen.controller?.thumbnails[index] ?? null
+                    dropping: drop.containsDrag
+                    onClicked: screen.controller.tileTapped(index)
+                }
+            }
+        }
+        Item { width: 1; height: 30 }
+        Row {
+            spacing: 16
+            CircularProgressView {
+                id: counter
+                progress: screen.controller?.count ?? 0
+                total: 6
+            }
+            Text {
+                textFormat: Text.PlainText
+                width: page.columnWidth - counter.width - 16
+                anchors.verticalCenter: counter.verticalCenter
+                wrapMode: Text.Wrap
+                text: screen.controller?.hintText ?? ""
+                color: Theme.grey
+                font.family: "Inter"
+                font.pixelSize: 15
+            }
+        }
+    }
+}

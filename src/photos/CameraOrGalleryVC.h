@@ -1,0 +1,45 @@
+#pragma once
+
+#include "photos/ImageCropperVC.h"
+
+#include <QList>
+#include <QUrl>
+
+// Where a new photo comes from: the camera, the pictures folder, any file, or a drop. Whatever
+// is picked goes through the cropper; the photo it makes goes to the completion handler.
+class CameraOrGalleryVC : public ViewController {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by the photo grids")
+    Q_PROPERTY(QUrl picturesFolder READ picturesFolder CONSTANT)
+
+public:
+    CameraOrGalleryVC(ImageCropperVC::Screening screening, Services services = {},
+                      QObject *parent = nullptr);
+
+    QUrl viewSource() const override { return qmlView("photos/CameraOrGalleryView.qml"); }
+    QString rightBarButtonTitle() const override { return tr("Отмена"); }
+    void rightBarButtonTapped() override;
+
+    void setImageCompletionHandler(ImageCropperVC::Completion handler) {
+        m_completion = std::move(handler);
+    }
+    QUrl picturesFolder() const;
+
+    Q_INVOKABLE void cameraTapped();
+    /// A file chosen in the file dialog, or the files of a drop: the first picture is cropped.
+    Q_INVOKABLE void filesChosen(const QList<QUrl> &files);
+
+    /// Opens the cropper on `image` over `presenter`; its photo goes to `completion`.
+    static void crop(ViewController *presenter, const QImage &image,
+                     const ImageCropperVC::Screening &screening,
+                     const ImageCropperVC::Completion &completion);
+
+Q_SIGNALS:
+    /// The view opens the file dialog.
+    void fileDialogRequested();
+
+private:
+    ImageCropperVC::Screening m_screening;
+    ImageCropperVC::Completion m_completion;
+};

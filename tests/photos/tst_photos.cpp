@@ -1,0 +1,231 @@
+#include "FakeService.h"
+#include "Fixtures.h"
+#include "api/NetworkService.h"
+#include "media/ImageDecoder.h"
+#include "media/PhotoProcessor.h"
+#include "onboarding/PhotoGridVC.h"
+#include "photos/ImageCropperVC.h"
+#include "photos/PhotoPicking.h"
+#include "platform/LocationService.h"
+#include "platform/NotificationPermission.h"
+#include "store/UserManager.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/AppServices.h"
+#include "ui/NavigationContainer.h"
+#include "ui/Window.h"
+
+#include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class FixedLocation : public LocationService {
+public:
+    LocationAuthorization status = LocationAuthorization::NotDetermined;
+    LocationAuthorization authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override {}
+    void requestLocation() override {}
+    void openSettings() override {}
+};
+
+class FixedPermission : public NotificationPermission {
+public:
+    Status answer = Status::NotDetermined;
+    Status status() const override { return answer; }
+    void requestAuthorization(std::function<void(bool, QString)>) override {}
+    void registerForRemoteNotifications() override {}
+};
+
+QImage picture(QSize size, QColor color = QColor(200, 120, 60)) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    return image;
+}
+} // namespace
+
+// A picked picture on its way to a profile photo: cropping, shrinking, screening, encoding, and
+// the six slots of the photo step up to the upload.
+class TestPhotos : public QObject {
+    Q_OBJECT
+
+    FakeService m_service;
+    QTemporaryDir m_dir;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<UserManager> m_user;
+    FixedLocation *m_location = nullptr;
+    Services m_services;
+
+    // The cropper over a stand-in opener in a window, judging with `confidence`.
+    static ImageCropperVC *openCropper(Window &window, std::optional<float> confidence,
+                                       QByteArray *delivered) {
+        auto *opener = new NavigationContainer(new PhotoGridVC({}));
+        window.setRoot(opener);
+        auto *cropper = new ImageCropperVC(picture({900, 1200}),
+                                           [confidence](const QImage &) { return confidence; });
+        cropper->setImageCompletionHandler([delivered](const QByteArray &b) { *delivered = b; });
+        opener->present(new NavigationContainer(cropper), PresentationStyle::PageSheet, false);
+        return cropper;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_service.start());
+        m_network = m_service.client(QStringLiteral("v4.local.member"));
+        m_user = std::make_unique<UserManager>(
+            std::make_unique<QSettings>(m_dir.filePath("user.ini"), QSettings::IniFormat));
+        m_services.setNetwork(*m_network).setUser(*m_user);
+        auto location = std::make_unique<FixedLocation>();
+        m_location = location.get();
+        AppServices::shared().setLocationService(std::move(location));
+        AppServices::shared().setNotificationPermission(std::make_unique<FixedPermission>());
+    }
+
+    void aPhotoIsCutShrunkAndFlattened() {
+        // A landscape camera photo at fill zoom: the frame is a 3:4 slice of its full height.
+        const QImage landscape = picture({4000, 3000});
+        const QImage slice = PhotoProcessor::cut(landscape, QRect(875, 0, 2250, 3000));
+        QCOMPARE(slice.size(), QSize(2250, 3000));
+        QCOMPARE(PhotoProcessor::fitted(slice).size(), QSize(1200, 1600));
+        const QImage small = picture({900, 1200});
+        QCOMPARE(PhotoProcessor::fitted(small).size(), QSize(900, 1200));
+        QVERIFY(PhotoProcessor::cut(small, QRect(1000, 0, 10, 10)).isNull());
+
+        QImage transparent = picture({40, 40}, Qt::transparent);
+        QPainter(&transparent).fillRect(0, 0, 20, 40, Qt::white);
+        const QImage flat = PhotoProcessor::flattened(transparent);
+        QCOMPARE(flat.pixelColor(30, 20), QColor(Qt::black));
+        QCOMPARE(flat.pixelColor(10, 20), QColor(Qt::white));
+
+        const QByteArray heic = PhotoProcessor::encodeHeic(PhotoProcessor::fitted(slice));
+        QVERIFY(ImageDecoder::looksLikeHeif(heic));
+        QCOMPARE(ImageDecoder::decode(heic).size(), QSize(1200, 1600));
+    }
+
+    void aRotatedCameraPhotoIsPickedUpright() {
+        // The sensor wrote 40 × 20 and tagged it to be turned a quarter.
+        const QString path = m_dir.filePath("turned.jpg");
+        QImageWriter writer(path, "jpeg");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(picture({40, 20})));
+        const PhotoPicking::Picked picked = PhotoPicking::fromFile(QUrl::fromLocalFile(path));
+        QCOMPARE(picked.image.size(), QSize(20, 40));
+
+        QCOMPARE(PhotoPicking::fromFile(QUrl::fromLocalFile(m_dir.filePath("none.jpg"))).failure,
+                 QStringLiteral("Не удалось получить доступ к файлу"));
+        QVERIFY(Fixtures::writeFile(m_dir.filePath("text.jpg"), "not a picture"));
+        QCOMPARE(PhotoPicking::fromFile(QUrl::fromLocalFile(m_dir.filePath("text.jpg"))).failure,
+                 QStringLiteral("Не удалось загрузить изображение"));
+        QCOMPARE(
+            PhotoPicking::firstFile({QUrl("https://example.org/a.jpg"), QUrl::fromLocalFile(path)}),
+            QUrl::fromLocalFile(path));
+    }
+
+    void theThresholdQuestionsOnlyLikelyNudity() {
+        Window window;
+        QByteArray delivered;
+        ImageCropperVC *cropper = openCropper(window, 0.6f, &delivered);
+        cropper->addButtonTapped(QRect(0, 0, 900, 1200));
+        QVERIFY(cropper->busy());
+        QTRY_VERIFY(!delivered.isEmpty());
+        QCOMPARE(ImageDecoder::decode(delivered).size(), QSize(900, 1200));
+        QTRY_VERIFY(!window.root()->presentedViewController());
+
+        delivered.clear();
+        cropper = openCropper(window, 0.61f, &delivered);
+        cropper->addButtonTapped(QRect(0, 0, 900, 1200));
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(cropper->presentedViewController()));
+        auto *alert = qobject_cast<AlertErrorVC *>(cropper->presentedViewController());
+        QCOMPARE(alert->message(), QStringLiteral("Неприемлемый контент"));
+        QCOMPARE(alert->actionTitle(), QStringLiteral("Изменить фото"));
+        QVERIFY(!cropper->busy());
+        QVERIFY(delivered.isEmpty());
+        alert->textButtonTapped();
+        QTRY_VERIFY(!delivered.isEmpty());
+
+        // A classifier that cannot judge leaves the screen usable and says so.
+        delivered.clear();
+        cropper = openCropper(window, std::nullopt, &delivered);
+        cropper->addButtonTapped(QRect(0, 0, 900, 1200));
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(cropper->presentedViewController()));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(cropper->presentedViewController())->message(),
+                 QStringLiteral("Не удалось обработать изображение"));
+        QVERIFY(!cropper->busy());
+        QVERIFY(delivered.isEmpty());
+    }
+
+    void slotsFillFromTheFrontAndCloseGaps() {
+        PhotoGridVC grid({}, m_services);
+        const QString opening = grid.hintText();
+        QVERIFY(!grid.nextEnabled());
+        grid.handleKey(KeyCommand::Return);
+        QVERIFY(!grid.busy());
+        for (char c : QByteArray("abcd"))
+            grid.addPhoto(PhotoProcessor::encodeHeic(picture({30, 40}, QColor(c, c, c))));
+        QCOMPARE(grid.count(), 4);
+        const QList<QByteArray> before = grid.photoSlots().photos();
+        grid.deletePhoto(1);
+        QCOMPARE(grid.photoSlots().photos(), (QList<QByteArray>{before[0], before[2], before[3]}));
+        QCOMPARE(grid.hintText(), QStringLiteral("Вайб > внешность. Просто будь собой"));
+        QCOMPARE(grid.thumbnails().size(), 6);
+        QVERIFY(grid.thumbnails().at(2).value<QImage>().height() > 0);
+        QVERIFY(grid.thumbnails().at(3).value<QImage>().isNull());
+        for (int i = 0; i < 5; ++i)
+            grid.addPhoto(before[0]);
+        QCOMPARE(grid.count(), 6);
+        QCOMPARE(grid.hintText(), QStringLiteral("Ты - супер. Время знакомиться!"));
+        while (grid.count() > 0)
+            grid.deletePhoto(0);
+        QVERIFY(!grid.nextEnabled());
+        QCOMPARE(grid.hintText(),
+                 QStringLiteral("Для начала добавим пару фото. Лучше выбрать фото с\u00a0лицом"));
+        QVERIFY(grid.hintText() != opening);
+    }
+
+    void uploadKeepsThePhotosUntilTheServiceHasThem() {
+        Window window;
+        auto *grid = new PhotoGridVC({}, m_services);
+        auto *navigation = new NavigationContainer(grid);
+        window.setRoot(navigation);
+        const QByteArray first = PhotoProcessor::encodeHeic(picture({30, 40}, Qt::red));
+        const QByteArray second = PhotoProcessor::encodeHeic(picture({30, 40}, Qt::blue));
+        grid->addPhoto(first);
+        grid->addPhoto(second);
+
+        m_service.respond(QStringLiteral("images/upload"), 500,
+                          R"({"reason":"Сервер перегружен","error":true})");
+        grid->handleKey(KeyCommand::Return);
+        QVERIFY(grid->busy());
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(window.root()->presentedViewController()));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(window.root()->presentedViewController())->message(),
+                 QStringLiteral("Сервер перегружен"));
+        QVERIFY(!grid->busy());
+        QCOMPARE(grid->count(), 2);
+        window.root()->dismiss(false);
+
+        m_service.clearRequests();
+        m_service.respond(
+            QStringLiteral("images/upload"), 200,
+            QJsonDocument(QJsonObject{{"photoURLs", QJsonArray{"https://img.example/1.heic",
+                                                               "https://img.example/2.heic"}}})
+                .toJson());
+        m_location->status = LocationAuthorization::NotDetermined;
+        grid->nextButtonTapped();
+        QTRY_COMPARE(navigation->topViewController()->typeName(), QStringLiteral("GeoVC"));
+        const QJsonArray images =
+            m_service.requestsTo("images/upload").first().json()["images"].toArray();
+        QCOMPARE(images.size(), 2);
+        QCOMPARE(QByteArray::fromBase64(images[0].toString().toLatin1()), first);
+        QCOMPARE(QByteArray::fromBase64(images[1].toString().toLatin1()), second);
+        QCOMPARE(m_user->currentUser().photoUrls,
+                 (QStringList{"https://img.example/1.heic", "https://img.example/2.heic"}));
+        QCOMPARE(navigation->depth(), 1);
+    }
+};
+
+QTEST_MAIN(TestPhotos)
+#include "tst_photos.moc"
