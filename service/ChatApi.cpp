@@ -57,10 +57,14 @@ Reply send(ApiRequest &req, ServiceContext &ctx) {
     const QString content = req.string(QStringLiteral("content"), 4000);
     if (content.trimmed().isEmpty())
         throw ApiError(400, QStringLiteral("Сообщение не может быть пустым"));
-    ctx.matches.send(req.userId(), chatId, content);
-    if (ctx.demo)
+    // Optional: senders that do not name their messages get one stored per call.
+    const QString clientId = req.has(QStringLiteral("clientMessageID"))
+                                 ? req.uuid(QStringLiteral("clientMessageID"))
+                                 : QString();
+    const MatchStore::Sent sent = ctx.matches.send(req.userId(), chatId, content, clientId);
+    if (ctx.demo && sent.stored)
         ctx.demo->onMessage(chatId, req.userId());
-    return Reply::empty();
+    return Reply::json(sent.message);
 }
 
 } // namespace

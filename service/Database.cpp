@@ -61,6 +61,12 @@ const QStringList &migrations() {
         // A new match stays unread for each side until that side opens the conversation.
         "ALTER TABLE matches ADD COLUMN opened_a INTEGER NOT NULL DEFAULT 0",
         "ALTER TABLE matches ADD COLUMN opened_b INTEGER NOT NULL DEFAULT 0",
+        // The sender's own id for a message, so a send repeated after a lost answer finds the
+        // first copy; the index holds that also for two sends arriving at once. Messages sent
+        // without one keep the empty text and are never compared.
+        "ALTER TABLE messages ADD COLUMN client_id TEXT NOT NULL DEFAULT ''",
+        R"(CREATE UNIQUE INDEX messages_client ON messages (chat_id, sender_id, client_id)
+            WHERE client_id <> '')",
     };
     return steps;
 }

@@ -215,15 +215,28 @@ QJsonArray MatchStore::older(const QString &userId, const QString &chatId,
     return list;
 }
 
-void MatchStore::send(const QString &senderId, const QString &chatId, const QString &content) {
+MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId,
+                                  const QString &content, const QString &clientId) {
     requireMember(senderId, chatId);
     markRead(senderId, chatId);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, created_at) "
-                             "VALUES (?, ?, ?, ?, ?)"),
-              {newId(), chatId, senderId, content, now});
-    m_db.exec(QStringLiteral("UPDATE matches SET last_activity = ? WHERE chat_id = ?"),
-              {now, chatId});
+    const QString id = newId();
+    // The unique index on the client id decides, not a look before the insert: two sends
+    // racing each other would both see nothing there.
+    const bool stored =
+        m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, "
+                                 "created_at, client_id) VALUES (?, ?, ?, ?, ?, ?) "
+                                 "ON CONFLICT DO NOTHING"),
+                  {id, chatId, senderId, content, now, clientId})
+            .numRowsAffected() > 0;
+    if (stored)
+        m_db.exec(QStringLiteral("UPDATE matches SET last_activity = ? WHERE chat_id = ?"),
+                  {now, chatId});
+    QSqlQuery q =
+        stored ? m_db.exec(kMessageColumns + QStringLiteral("AND id = ?"), {chatId, id})
+               : m_db.exec(kMessageColumns + QStringLiteral("AND sender_id = ? AND client_id = ?"),
+                           {chatId, senderId, clientId});
+    return {messagesOf(q, false).at(0).toObject(), stored};
 }
 
 void MatchStore::cancel(const QString &userId, const QString &matchId) {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 
 class Database;
@@ -30,7 +31,14 @@ public:
                                    const QDateTime &after, const QString &lastMessageId);
     [[nodiscard]] QJsonArray older(const QString &userId, const QString &chatId,
                                    const QDateTime &before);
-    void send(const QString &senderId, const QString &chatId, const QString &content);
+    struct Sent {
+        QJsonObject message; // as the message lists show it
+        bool stored = false; // false when the client id was already used for this chat
+    };
+    // A non-empty clientId stores the message once: the same id again, even at the same time
+    // from another connection, gives back the message stored first and changes nothing.
+    Sent send(const QString &senderId, const QString &chatId, const QString &content,
+              const QString &clientId = {});
     void cancel(const QString &userId, const QString &matchId);
     void block(const QString &from, const QString &to);
     void complain(const QString &from, const QString &to, const QString &message);

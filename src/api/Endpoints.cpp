@@ -100,11 +100,12 @@ void Endpoints::olderMessages(const QUuid &chatID, const QDateTime &before,
     service.request<QList<Message>>(path, get, std::nullopt, true, std::move(completion));
 }
 
-void Endpoints::sendMessage(const QUuid &chatID, const QString &content, Done completion,
-                            NetworkService &service) {
-    service.request<EmptyResponse>(QStringLiteral("sendMessage"), post,
-                                   RequestBodies::sendMessage(chatID, content), true,
-                                   std::move(completion));
+void Endpoints::sendMessage(const QUuid &chatID, const QString &content,
+                            const QUuid &clientMessageID,
+                            Completion<SendMessageResponse> completion, NetworkService &service) {
+    service.request<SendMessageResponse>(
+        QStringLiteral("sendMessage"), post,
+        RequestBodies::sendMessage(chatID, content, clientMessageID), true, std::move(completion));
 }
 
 void Endpoints::cancelMatch(const QUuid &matchID, Done completion, NetworkService &service) {

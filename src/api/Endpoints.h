@@ -7,6 +7,7 @@
 #include "api/ProfileView.h"
 #include "api/RequestBodies.h"
 #include "api/Result.h"
+#include "api/SendMessageResponse.h"
 #include "api/SwipeResponse.h"
 #include "api/TokenResponse.h"
 #include "api/User.h"
@@ -62,7 +63,10 @@ public:
     static void olderMessages(const QUuid &chatID, const QDateTime &before,
                               Completion<QList<Message>> completion,
                               NetworkService &service = NetworkService::shared());
-    static void sendMessage(const QUuid &chatID, const QString &content, Done completion,
+    /// Sending again after a failure reuses `clientMessageID`: the service keeps one copy.
+    static void sendMessage(const QUuid &chatID, const QString &content,
+                            const QUuid &clientMessageID,
+                            Completion<SendMessageResponse> completion,
                             NetworkService &service = NetworkService::shared());
     static void cancelMatch(const QUuid &matchID, Done completion,
                             NetworkService &service = NetworkService::shared());

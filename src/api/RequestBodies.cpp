@@ -58,9 +58,10 @@ QJsonObject swipeFromLikes(const QString &fromUserID, const QString &toUserID, S
     return body;
 }
 
-QJsonObject sendMessage(const QUuid &chatID, const QString &content) {
+QJsonObject sendMessage(const QUuid &chatID, const QString &content, const QUuid &clientMessageID) {
     return {{QStringLiteral("chatID"), WireFormat::uuidText(chatID)},
-            {QStringLiteral("content"), content}};
+            {QStringLiteral("content"), content},
+            {QStringLiteral("clientMessageID"), WireFormat::uuidText(clientMessageID)}};
 }
 
 QJsonObject cancelMatch(const QUuid &matchID) {

@@ -47,7 +47,9 @@ namespace RequestBodies {
                                         const QString &message);
 [[nodiscard]] QJsonObject swipeFromLikes(const QString &fromUserID, const QString &toUserID,
                                          SwipeType type, const QString &message);
-[[nodiscard]] QJsonObject sendMessage(const QUuid &chatID, const QString &content);
+/// `clientMessageID` names the message, so the service stores it once however often it is sent.
+[[nodiscard]] QJsonObject sendMessage(const QUuid &chatID, const QString &content,
+                                      const QUuid &clientMessageID);
 [[nodiscard]] QJsonObject cancelMatch(const QUuid &matchID);
 [[nodiscard]] QJsonObject complain(const QString &toUserID, const QString &message);
 [[nodiscard]] QJsonObject blockUser(const QString &toUserID);

@@ -4,6 +4,7 @@
 #include "chats/MatchListModel.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
+#include "store/UnsentMessages.h"
 #include "store/UserManager.h"
 #include "ui/ChoiceAlertVC.h"
 #include "ui/MainThreadReceiver.h"
@@ -21,9 +22,16 @@ bool hasRepeats(const QString &text) {
 ChatDetailsVC::ChatDetailsVC(Match match, Services services, QObject *parent)
     : ViewController(QStringLiteral("ChatDetailsVC"), services, parent)
     , m_match(std::move(match))
-    , m_network(services.network()) {
-    m_rows.setMessages(m_match.messages);
+    , m_network(services.network())
+    , m_unsent(services.unsentMessages()) {
+    // What never reached the service comes after what did, as when it was written.
+    if (const std::optional<QUuid> ownID =
+            WireFormat::parseUuid(services.user().currentUser().userID))
+        m_unconfirmed = m_unsent.of(m_match.chatID, *ownID);
+    m_rows.setMessages(m_match.messages + m_unconfirmed);
     noteReceived(m_match.messages);
+    connect(&m_unsent, &UnsentMessages::markChanged, this,
+            [this](const QUuid &id, bool failed) { m_rows.setFailed(id, failed); });
     m_updateTimer.setInterval(pollIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatDetailsVC::pollNewer);
 }
@@ -76,32 +84,68 @@ void ChatDetailsVC::handleSendButton() {
         WireFormat::parseUuid(services().user().currentUser().userID);
     if (!ownID || m_text.isEmpty())
         return;
-    const QString content = m_text;
     Message message;
     message.id = QUuid::createUuid();
     message.senderID = *ownID;
-    message.content = content;
+    message.content = m_text;
     message.createdAt = QDateTime::currentDateTimeUtc();
     m_rows.setOwnUserID(WireFormat::uuidText(*ownID));
     m_rows.append({message});
-    m_unconfirmed.append(content);
+    m_unconfirmed.append(message);
     m_text.clear();
     Q_EMIT textChanged();
     scrollToBottomSoon(true);
+    transmit(message);
+}
 
+void ChatDetailsVC::transmit(const Message &message) {
+    // On disk before the request leaves, so quitting while it is under way loses nothing. The
+    // answer goes to the store, which outlives this screen, and the store tells the bubble.
+    m_unsent.sending(m_match.chatID, message);
     Endpoints::sendMessage(
-        m_match.chatID, content,
-        [to = MainThreadReceiver(this), id = *message.id](const Result<EmptyResponse> &result) {
+        m_match.chatID, message.content, *message.id,
+        [to = MainThreadReceiver(&m_unsent), chat = MainThreadReceiver(this),
+         id = *message.id](const Result<SendMessageResponse> &result) {
             if (result.ok()) {
-                DiagnosticLog::line(QStringLiteral("Сообщение успешно отправлено: ") +
-                                    QStringLiteral("EmptyResponse()"));
+                DiagnosticLog::line(QStringLiteral("Сообщение успешно отправлено"));
+                to.post([id](UnsentMessages &unsent) { unsent.sent(id); });
+                if (const std::optional<QUuid> stored = result.value().id)
+                    chat.post(
+                        [id, stored](ChatDetailsVC &screen) { screen.confirmed(id, *stored); });
                 return;
             }
-            const QString reason = result.error().reason;
-            DiagnosticLog::line(QStringLiteral("Ошибка отправки сообщения: ") + reason);
-            to.post([id](ChatDetailsVC &chat) { chat.m_rows.markFailed(id); });
+            DiagnosticLog::line(QStringLiteral("Ошибка отправки сообщения: ") +
+                                result.error().reason);
+            to.post([id](UnsentMessages &unsent) { unsent.failed(id); });
         },
         m_network);
+}
+
+void ChatDetailsVC::confirmed(const QUuid &sentID, const QUuid &storedID) {
+    // Known by its id from now on, the service's copy is told apart from a message of the same
+    // text, and after an answer lost once, the copy shown already stands for this bubble.
+    m_unconfirmed.removeIf([&sentID](const Message &m) { return m.id == sentID; });
+    m_rows.confirm(sentID, storedID);
+}
+
+bool ChatDetailsVC::isFailedRow(int row) const {
+    return row >= 0 && row < messages().size() && messages().at(row).failed &&
+           messages().at(row).id;
+}
+
+void ChatDetailsVC::resendTapped(int row) {
+    if (isFailedRow(row))
+        transmit(messages().at(row));
+}
+
+void ChatDetailsVC::deleteTapped(int row) {
+    if (!isFailedRow(row))
+        return;
+    const QUuid id = *messages().at(row).id;
+    m_unsent.remove(id);
+    // Should the service have stored it after all, its copy shows when it comes.
+    m_unconfirmed.removeIf([&id](const Message &m) { return m.id == id; });
+    m_rows.removeMessage(row);
 }
 
 void ChatDetailsVC::didScroll(qreal offsetY) {
@@ -195,9 +239,15 @@ void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
         if (std::any_of(messages().cbegin(), messages().cend(), sameId) ||
             std::any_of(kept.cbegin(), kept.cend(), sameId))
             continue;
-        if (WireFormat::uuidText(received.senderID) == own &&
-            m_unconfirmed.removeOne(received.content))
-            continue;
+        if (WireFormat::uuidText(received.senderID) == own) {
+            const auto sameText = [&](const Message &m) { return m.content == received.content; };
+            const auto echoed =
+                std::find_if(m_unconfirmed.cbegin(), m_unconfirmed.cend(), sameText);
+            if (echoed != m_unconfirmed.cend()) {
+                m_unconfirmed.erase(echoed);
+                continue;
+            }
+        }
         kept.append(received);
     }
     if (kept.isEmpty())

@@ -9,9 +9,12 @@
 #include <QTimer>
 
 class NetworkService;
+class UnsentMessages;
 
 // One conversation: its messages as bubbles, older ones fetched at the top, newer ones polled
 // every 2 seconds while on screen, sending with an optimistic bubble, and removing the match.
+// A message the service has not confirmed stays, marked when sending it failed, until it is sent
+// again successfully or deleted.
 class ChatDetailsVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
@@ -50,6 +53,9 @@ public:
     /// shows the kept text again.
     Q_INVOKABLE void textEdited(const QString &proposed);
     Q_INVOKABLE void handleSendButton();
+    /// The failed bubble's two choices; rows without the failure mark are left alone.
+    Q_INVOKABLE void resendTapped(int row);
+    Q_INVOKABLE void deleteTapped(int row);
     /// Sends when the send button is enabled; whether it was.
     Q_INVOKABLE bool returnPressed();
     bool handleKey(KeyCommand command) override {
@@ -80,6 +86,9 @@ protected:
     void viewWillDisappear(bool animated) override;
 
 private:
+    void transmit(const Message &message);
+    void confirmed(const QUuid &sentID, const QUuid &storedID);
+    [[nodiscard]] bool isFailedRow(int row) const;
     void loadOlder();
     void noteReceived(const QList<Message> &received);
     void olderResult(const Result<QList<Message>> &result);
@@ -93,9 +102,10 @@ private:
         QUuid id;
     };
     std::optional<PollAnchor> m_pollAnchor;
-    // Texts sent from here whose copy has not come back from the service yet.
-    QStringList m_unconfirmed;
+    // Messages sent from here whose copy has not come back from the service yet.
+    QList<Message> m_unconfirmed;
     NetworkService &m_network;
+    UnsentMessages &m_unsent;
     MessageListModel m_rows;
     QString m_text;
     bool m_isLoadingOlderMessages = false;

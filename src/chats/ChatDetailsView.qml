@@ -114,7 +114,12 @@ Rectangle {
         clip: true
         model: screen.controller.rows
         Accessible.name: qsTr("Сообщения")
-        delegate: MessageCell { width: table.width }
+        delegate: MessageCell {
+            required property int index
+            width: table.width
+            onResendRequested: screen.controller.resendTapped(index)
+            onDeleteRequested: screen.controller.deleteTapped(index)
+        }
         onContentYChanged: screen.controller.didScroll(contentY - originY)
         // The first position counts as a scroll too, so a short conversation fetches its past.
         Component.onCompleted: screen.controller.didScroll(contentY - originY)

@@ -2,7 +2,8 @@ import QtQuick
 import Zirel
 
 // One bubble: own messages on the right in the accent colour, the other's on the left in grey,
-// with the error mark beside a message that was not sent.
+// with the error mark beside a message that was not sent and, under it, the choice to send it
+// again or delete it.
 Item {
     id: cell
 
@@ -10,7 +11,10 @@ Item {
     required property bool isOwn
     required property bool failed
 
-    implicitHeight: bubble.height + 8
+    signal resendRequested()
+    signal deleteRequested()
+
+    implicitHeight: bubble.height + 8 + (actions.visible ? actions.height + 4 : 0)
 
     Rectangle {
         id: bubble
@@ -52,6 +56,34 @@ Item {
             font.family: "Inter"
             font.pixelSize: 14
             font.bold: true
+        }
+    }
+    Row {
+        id: actions
+        visible: cell.failed
+        anchors { right: bubble.right; top: bubble.bottom; topMargin: 4 }
+        spacing: 16
+        Repeater {
+            model: [{ text: qsTr("Отправить снова"), resend: true },
+                    { text: qsTr("Удалить"), resend: false }]
+            delegate: Pressable {
+                id: action
+                required property var modelData
+                text: action.modelData.text
+                focusRadius: 4
+                implicitWidth: action.implicitContentWidth + 8
+                implicitHeight: 28
+                onClicked: action.modelData.resend ? cell.resendRequested() : cell.deleteRequested()
+                contentItem: Text {
+                    textFormat: Text.PlainText
+                    text: action.text
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    color: action.modelData.resend ? Theme.accent : Theme.grey
+                    font.family: "Inter"
+                    font.pixelSize: 14
+                }
+            }
         }
     }
 }

@@ -47,12 +47,35 @@ void MessageListModel::append(const QList<Message> &newer) {
     endInsertRows();
 }
 
-void MessageListModel::markFailed(const QUuid &id) {
-    for (int row = 0; row < m_messages.size(); ++row) {
-        if (m_messages.at(row).id != id)
-            continue;
-        m_messages[row].failed = true;
-        Q_EMIT dataChanged(index(row), index(row), {FailedRole});
+int MessageListModel::rowOf(const QUuid &id) const {
+    for (int row = 0; row < m_messages.size(); ++row)
+        if (m_messages.at(row).id == id)
+            return row;
+    return -1;
+}
+
+void MessageListModel::setFailed(const QUuid &id, bool failed) {
+    const int row = rowOf(id);
+    if (row < 0 || m_messages.at(row).failed == failed)
         return;
-    }
+    m_messages[row].failed = failed;
+    Q_EMIT dataChanged(index(row), index(row), {FailedRole});
+}
+
+void MessageListModel::confirm(const QUuid &sentID, const QUuid &storedID) {
+    const int sent = rowOf(sentID);
+    if (sent < 0)
+        return;
+    if (rowOf(storedID) >= 0)
+        removeMessage(sent);
+    else
+        m_messages[sent].id = storedID;
+}
+
+void MessageListModel::removeMessage(int row) {
+    if (row < 0 || row >= m_messages.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_messages.removeAt(row);
+    endRemoveRows();
 }

@@ -27,11 +27,17 @@ public:
     void setMessages(const QList<Message> &messages);
     void prepend(const QList<Message> &older);
     void append(const QList<Message> &newer);
-    /// Marks the last message as not sent; nothing when the list is empty.
-    /// Marks the message with this id as not sent; replies may have come after it meanwhile.
-    void markFailed(const QUuid &id);
+    /// Sets or clears the not-sent mark of the message with this id, wherever it is: replies
+    /// may have come after it meanwhile.
+    void setFailed(const QUuid &id, bool failed);
+    void removeMessage(int row);
+    /// The service stored the message sent here as `storedID`: the bubble takes that id, or
+    /// goes when the service's copy is shown already.
+    void confirm(const QUuid &sentID, const QUuid &storedID);
 
 private:
+    [[nodiscard]] int rowOf(const QUuid &id) const;
+
     QList<Message> m_messages;
     QString m_ownUserID;
 };

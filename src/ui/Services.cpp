@@ -6,6 +6,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/SecureStore.h"
 #include "store/ChatCashManager.h"
+#include "store/UnsentMessages.h"
 #include "store/UserManager.h"
 #include "ui/AppServices.h"
 #include "ui/ScreenFactory.h"
@@ -28,6 +29,10 @@ UserManager &Services::user() const {
 
 ChatCashManager &Services::savedMatches() const {
     return m_savedMatches ? *m_savedMatches : ChatCashManager::shared();
+}
+
+UnsentMessages &Services::unsentMessages() const {
+    return m_unsentMessages ? *m_unsentMessages : UnsentMessages::shared();
 }
 
 ImageCacheManager &Services::images() const {
@@ -68,6 +73,11 @@ Services &Services::setUser(UserManager &value) {
 
 Services &Services::setSavedMatches(ChatCashManager &value) {
     m_savedMatches = &value;
+    return *this;
+}
+
+Services &Services::setUnsentMessages(UnsentMessages &value) {
+    m_unsentMessages = &value;
     return *this;
 }
 

@@ -8,6 +8,7 @@ class NetworkService;
 class NotificationCenter;
 class ScreenFactory;
 class SecureStore;
+class UnsentMessages;
 class UserManager;
 
 // What a screen reaches the rest of the client through. Every screen is handed one, and the
@@ -21,6 +22,7 @@ public:
     [[nodiscard]] NotificationCenter &notifications() const;
     [[nodiscard]] UserManager &user() const;
     [[nodiscard]] ChatCashManager &savedMatches() const;
+    [[nodiscard]] UnsentMessages &unsentMessages() const;
     [[nodiscard]] ImageCacheManager &images() const;
     [[nodiscard]] DesktopNotifier &desktopNotifier() const;
     /// The platform's services: cloud account, attestation, location, notifications, links.
@@ -32,6 +34,7 @@ public:
     Services &setNotifications(NotificationCenter &center);
     Services &setUser(UserManager &user);
     Services &setSavedMatches(ChatCashManager &matches);
+    Services &setUnsentMessages(UnsentMessages &messages);
     Services &setImages(ImageCacheManager &images);
     Services &setDesktopNotifier(DesktopNotifier &notifier);
     Services &setPlatform(AppServices &platform);
@@ -43,6 +46,7 @@ private:
     NotificationCenter *m_notifications = nullptr;
     UserManager *m_user = nullptr;
     ChatCashManager *m_savedMatches = nullptr;
+    UnsentMessages *m_unsentMessages = nullptr;
     ImageCacheManager *m_images = nullptr;
     DesktopNotifier *m_desktopNotifier = nullptr;
     AppServices *m_platform = nullptr;

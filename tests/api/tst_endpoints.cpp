@@ -72,8 +72,8 @@ private Q_SLOTS:
             chat + u"/messages/newer?after=2025-01-31T18:04:05Z&lastMessageID=31111111-2222-4333-8444-555555555555"_qs, {}, true, messages);
         row("older messages", [](auto &s, auto done) { Endpoints::olderMessages(chatID, moscowEvening, report<QList<Message>>(done), s); },
             chat + u"/messages/older?before=2025-01-31T18:04:05Z"_qs, {}, true, messages);
-        row("sendMessage", [](auto &s, auto done) { Endpoints::sendMessage(chatID, u"Привет & пока?"_qs, report<EmptyResponse>(done), s); },
-            "POST /sendMessage", R"({"chatID":"B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E","content":"Привет & пока?"})", true, ok);
+        row("sendMessage", [](auto &s, auto done) { Endpoints::sendMessage(chatID, u"Привет & пока?"_qs, messageID, report<SendMessageResponse>(done), s); },
+            "POST /sendMessage", R"({"chatID":"B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E","content":"Привет & пока?","clientMessageID":"31111111-2222-4333-8444-555555555555"})", true, ok);
         row("cancelMatch", [](auto &s, auto done) { Endpoints::cancelMatch(messageID, report<EmptyResponse>(done), s); },
             "POST /cancelMatch", R"({"matchID":"31111111-2222-4333-8444-555555555555"})", true, ok);
         row("complain", [](auto &s, auto done) { Endpoints::complain(u"U2"_qs, u"спам"_qs, report<EmptyResponse>(done), s); },

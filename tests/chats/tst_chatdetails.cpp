@@ -6,13 +6,17 @@
 #include "api/WireFormat.h"
 #include "chats/ChatDetailsVC.h"
 #include "platform/NotificationCenter.h"
+#include "store/UnsentMessages.h"
 #include "store/UserManager.h"
 #include "ui/ChoiceAlertVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/Window.h"
 
+#include <QJsonDocument>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ChatTestData;
@@ -28,13 +32,34 @@ class TestChatDetails : public QObject {
 
     std::unique_ptr<FakeService> m_fake;
     std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<UnsentMessages> m_unsent;
+
+    Services services() const {
+        return Services().setNetwork(*m_network).setUnsentMessages(*m_unsent);
+    }
 
     std::unique_ptr<ChatDetailsVC> conversation(const QList<Message> &messages) {
         Match m = match(1);
         m.messages = messages;
-        auto screen = std::make_unique<ChatDetailsVC>(m, Services().setNetwork(*m_network));
+        auto screen = std::make_unique<ChatDetailsVC>(m, services());
         screen->loadViewIfNeeded();
         return screen;
+    }
+
+    // The store as the next start of the client reads it from the file.
+    void restart() {
+        if (m_unsent)
+            m_unsent->flush();
+        m_unsent = std::make_unique<UnsentMessages>(std::make_unique<QSettings>(
+            m_dir->filePath(QStringLiteral("unsent.ini")), QSettings::IniFormat));
+    }
+
+    QList<QJsonObject> sent() const {
+        QList<QJsonObject> bodies;
+        for (const RecordedRequest &request : m_fake->requestsTo(QStringLiteral("sendMessage")))
+            bodies.append(request.json());
+        return bodies;
     }
 
 private Q_SLOTS:
@@ -49,6 +74,9 @@ private Q_SLOTS:
         m_fake = std::make_unique<FakeService>();
         QVERIFY(m_fake->start());
         m_network = m_fake->client();
+        m_unsent.reset();
+        m_dir = std::make_unique<QTemporaryDir>();
+        restart();
     }
 
     // Opening a new pair's empty conversation asks the service once, which tells it the
@@ -174,6 +202,79 @@ private Q_SLOTS:
         QVERIFY(!screen->messages().last().failed);
     }
 
+    // A message the service did not confirm is on disk from the moment it is sent: it comes
+    // back marked in a reopened conversation and after a restart, in the user's conversation
+    // only. An answer that arrives after the screen is gone still clears it.
+    void aFailedMessageSurvivesReopeningAndRestarting() {
+        const Message first = message(1, other, QStringLiteral("Привет"));
+        m_fake->respond(QStringLiteral("sendMessage"), 500, R"({"reason":"Сбой","error":true})");
+        auto screen = conversation({first});
+        screen->textEdited(QStringLiteral("Как дела?"));
+        QVERIFY(screen->returnPressed());
+        QTRY_VERIFY(screen->messages().last().failed);
+        const Message failed = screen->messages().last();
+        screen.reset();
+
+        const auto shownAfter = [&] {
+            auto reopened = conversation({first});
+            QCOMPARE(reopened->messages().size(), 2);
+            QCOMPARE(reopened->messages().last(), failed);
+        };
+        shownAfter();
+        restart();
+        shownAfter();
+        Match elsewhere = match(2);
+        QVERIFY(ChatDetailsVC(elsewhere, services()).messages().isEmpty());
+
+        m_fake->respondDelayed(QStringLiteral("sendMessage"), std::chrono::milliseconds(300), 200,
+                               "{}");
+        screen = conversation({first});
+        screen->textEdited(QStringLiteral("Ты тут?"));
+        QVERIFY(screen->returnPressed());
+        screen.reset();
+        QTRY_COMPARE(m_unsent->of(match(1).chatID, me).size(), 1);
+        restart();
+        QCOMPARE(conversation({first})->messages().size(), 2);
+    }
+
+    // The service stored a message but its answer was lost: sending it again names it as the
+    // first send did, so the service keeps one copy, and the conversation, which already shows
+    // that copy, shows it once. Deleting forgets a message for good.
+    void aFailedMessageIsSentAgainUnderItsIdOrDeleted() {
+        m_fake->dropConnection(QStringLiteral("sendMessage"));
+        auto screen = conversation({});
+        for (const QString &text : {QStringLiteral("Раз"), QStringLiteral("Два")}) {
+            screen->textEdited(text);
+            QVERIFY(screen->returnPressed());
+        }
+        QTRY_VERIFY(screen->messages().at(0).failed && screen->messages().at(1).failed);
+        const QUuid id = *screen->messages().at(0).id;
+        screen.reset();
+
+        const Message stored = message(5, me, QStringLiteral("Раз"));
+        m_fake->respond(QStringLiteral("sendMessage"), 200,
+                        QJsonDocument(stored.toJson()).toJson(QJsonDocument::Compact));
+        screen = conversation({stored});
+        QCOMPARE(screen->messages().size(), 3);
+        screen->resendTapped(1);
+        QVERIFY(!screen->messages().at(1).failed);
+        QTRY_COMPARE(screen->messages().size(), 2);
+        const QList<QJsonObject> bodies = sent();
+        QCOMPARE(bodies.first().value(u"clientMessageID").toString(), WireFormat::uuidText(id));
+        QCOMPARE(bodies.last(), bodies.first());
+        QSet<QString> ids;
+        for (const QJsonObject &body : bodies)
+            ids.insert(body.value(u"clientMessageID").toString());
+        QCOMPARE(ids.size(), 2);
+
+        screen->deleteTapped(0); // the service's: not the failed bubble's choice
+        screen->deleteTapped(1);
+        QCOMPARE(screen->messages(), QList<Message>{stored});
+        QCOMPARE(sent().size(), bodies.size());
+        restart();
+        QCOMPARE(conversation({stored})->messages().size(), 1);
+    }
+
     void goingBackAnnouncesAndThePollLivesOnScreenOnly() {
         Window window;
         auto *root = new ViewController(QStringLiteral("Root"));
@@ -181,7 +282,7 @@ private Q_SLOTS:
         window.setRoot(nav);
         const PostedNotifications announced({Notifications::chatsUpdated});
         Match m = match(1);
-        auto *screen = new ChatDetailsVC(m, Services().setNetwork(*m_network));
+        auto *screen = new ChatDetailsVC(m, services());
         nav->push(screen, false);
         QVERIFY(screen->isPolling());
         screen->titleTapped();
@@ -197,7 +298,7 @@ private Q_SLOTS:
         Window window;
         auto *nav = new NavigationContainer(new ViewController(QStringLiteral("Root")));
         window.setRoot(nav);
-        auto *screen = new ChatDetailsVC(match(1), Services().setNetwork(*m_network));
+        auto *screen = new ChatDetailsVC(match(1), services());
         nav->push(screen, false);
         const auto confirm = [screen] {
             screen->flagButtonTapped();

@@ -17,6 +17,20 @@ class TestServiceMatching : public QObject {
         return ids;
     }
 
+    // Two people who liked each other, with their tokens, and their chat.
+    struct Pair {
+        QString a, ta, b, tb, chat;
+    };
+    static Pair matchedPair(ServiceHarness &service) {
+        Pair pair{ServiceHarness::newUserId(), {}, ServiceHarness::newUserId(), {}, {}};
+        pair.ta = service.signUp(pair.a, "man", "all", 30, 55, 37);
+        pair.tb = service.signUp(pair.b, "woman", "all", 30, 55, 37);
+        service.swipe(pair.ta, pair.b, "right");
+        service.swipe(pair.tb, pair.a, "right");
+        pair.chat = service.chats(pair.ta).at(0).toObject().value("chatID").toString();
+        return pair;
+    }
+
 private Q_SLOTS:
     void mutualLikesFormOneMatchWithAChatForBoth() {
         ServiceHarness service;
@@ -81,13 +95,7 @@ private Q_SLOTS:
 
     void messagePagesAreOrderedAndBounded() {
         ServiceHarness service;
-        const QString a = ServiceHarness::newUserId();
-        const QString b = ServiceHarness::newUserId();
-        const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
-        const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
-        service.swipe(ta, b, "right");
-        service.swipe(tb, a, "right");
-        const QString chat = service.chats(ta).at(0).toObject().value("chatID").toString();
+        const auto [a, ta, b, tb, chat] = matchedPair(service);
         // 60 messages one second apart, written directly to control their times.
         const qint64 base = 1'700'000'000;
         for (int i = 0; i < 60; ++i)
@@ -121,6 +129,44 @@ private Q_SLOTS:
             "chats/" + chat + "/messages/newer?after=" + at(100) + "&lastMessageID=" + low, tb);
         QCOMPARE(tie.size(), 1);
         QCOMPARE(tie.at(0).toObject().value("id").toString(), high);
+    }
+
+    // A send repeated after a lost answer carries the same client id and stores nothing new,
+    // even when it races the first: the database refuses a second row. Senders without the id
+    // still get one message per call.
+    void aMessageNamedByTheClientIsStoredOnce() {
+        ServiceHarness service;
+        const auto [a, ta, b, tb, chat] = matchedPair(service);
+        const QString clientId = ServiceHarness::newUserId().toLower();
+        const auto send = [&](const QJsonObject &extra) {
+            QJsonObject body{{"chatID", chat}, {"content", "Привет"}};
+            for (auto it = extra.begin(); it != extra.end(); ++it)
+                body.insert(it.key(), it.value());
+            return service.json("POST", "sendMessage", body, ta).object();
+        };
+        const QJsonObject first = send({{"clientMessageID", clientId}});
+        const QJsonObject again = send({{"clientMessageID", clientId.toUpper()}});
+        QVERIFY(!first.value("id").toString().isEmpty());
+        QCOMPARE(again, first);
+        QCOMPARE(first.value("senderID").toString(), a);
+        QCOMPARE(send({}).value("content").toString(), QString("Привет"));
+        QCOMPARE(send({{"clientMessageID", QJsonValue::Null}}).value("content").toString(),
+                 QString("Привет"));
+        QCOMPARE(service
+                     .json("POST", "sendMessage",
+                           {{"chatID", chat}, {"content", "Привет"}, {"clientMessageID", "x"}}, ta)
+                     .status,
+                 400);
+        QCOMPARE(
+            service.get("chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z", tb).size(),
+            3);
+
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, service.context().db.exec("INSERT INTO messages (id, chat_id, sender_id, "
+                                               "content, created_at, client_id) VALUES "
+                                               "(?, ?, ?, ?, ?, ?)",
+                                               {ServiceHarness::newUserId(), chat, a, "Привет",
+                                                1'700'000'000, clientId.toUpper()}));
     }
 
     void feedFollowsDistanceAgeGenderAndBlocks() {

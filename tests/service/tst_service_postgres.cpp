@@ -33,6 +33,12 @@ private Q_SLOTS:
         const QString path = "chats/" + chat.value("chatID").toString() +
                              "/messages/older?before=2999-01-01T00:00:00Z";
         QCOMPARE(service.get(path, tb).size(), 1);
+        const QJsonObject named{{"chatID", chat.value("chatID")},
+                                {"content", "Привет"},
+                                {"clientMessageID", ServiceHarness::newUserId()}};
+        const QJsonObject sent = service.json("POST", "sendMessage", named, ta).object();
+        QCOMPARE(service.json("POST", "sendMessage", named, ta).object(), sent);
+        QCOMPARE(service.get(path, tb).size(), 2);
         QCOMPARE(service.json("POST", "cancelMatch", {{"matchID", chat.value("id")}}, ta).status,
                  200);
         QVERIFY(service.chats(tb).isEmpty());
