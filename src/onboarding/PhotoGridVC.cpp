@@ -15,7 +15,30 @@
 #include "ui/ScreenFactory.h"
 #include "ui/WindowHelper.h"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
+
+namespace {
+// A tile is 105 × 140 points with rounded corners; twice that stays sharp on a high-density
+// screen, and the corners are cut here so the view draws a plain picture.
+QImage thumbnail(const QByteArray &photo) {
+    const QSize size(210, 280);
+    const QImage decoded = ImageDecoder::decode(photo).scaled(size, Qt::KeepAspectRatioByExpanding,
+                                                              Qt::SmoothTransformation);
+    QImage rounded(size, QImage::Format_ARGB32_Premultiplied);
+    rounded.fill(Qt::transparent);
+    QPainter painter(&rounded);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath corners;
+    corners.addRoundedRect(QRectF(QPointF(0, 0), size), 20, 20);
+    painter.setClipPath(corners);
+    painter.drawImage(
+        QPointF((size.width() - decoded.width()) / 2.0, (size.height() - decoded.height()) / 2.0),
+        decoded);
+    return rounded;
+}
+} // namespace
 
 PhotoGridVC::PhotoGridVC(ImageCropperVC::Screening screening, Services services, QObject *parent)
     : KeyboardVC(QStringLiteral("PhotoGridVC"), services, parent)
@@ -97,9 +120,7 @@ void PhotoGridVC::addPhoto(const QByteArray &photo) {
     const int index = m_slots.add(photo);
     if (index < 0)
         return;
-    // A tile is 105 × 140 points; twice that stays sharp on a high-density screen.
-    m_thumbnails.insert(index, ImageDecoder::decode(photo).scaled(210, 280, Qt::KeepAspectRatio,
-                                                                  Qt::SmoothTransformation));
+    m_thumbnails.insert(index, thumbnail(photo));
     slotsUpdated();
 }
 

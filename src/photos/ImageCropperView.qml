@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
@@ -47,8 +46,8 @@ Rectangle {
     Item {
         id: frame
         readonly property bool tall: area.height / area.width > 4 / 3
-        width: tall ? area.width : area.height * 3 / 4
-        height: tall ? area.width * 4 / 3 : area.height
+        width: Math.round(tall ? area.width : area.height * 3 / 4)
+        height: Math.round(tall ? area.width * 4 / 3 : area.height)
         x: (area.width - width) / 2
         y: tall ? (area.height - height) / 2 : 0
         onWidthChanged: resetLater.restart()
@@ -63,7 +62,6 @@ Rectangle {
             flickDeceleration: 5000
             contentWidth: screen.imageWidth * screen.zoom
             contentHeight: screen.imageHeight * screen.zoom
-            focus: true
             Accessible.name: qsTr("Сдвинуть и изменить масштаб")
 
             ImageView {
@@ -119,26 +117,18 @@ Rectangle {
             border.width: 1
             border.color: "white"
         }
-        Repeater {
-            model: 2
-            Rectangle {
-                required property int index
-                x: frame.width * (index + 1) / 3
-                width: 1
-                height: frame.height
-                color: "white"
-            }
-        }
-        Repeater {
-            model: 3
-            Rectangle {
-                required property int index
-                y: frame.height * (index + 1) / 4
-                width: frame.width
-                height: 1
-                color: "white"
-            }
-        }
+        Rectangle { x: Math.round(frame.width / 3); width: 1; height: frame.height; color: "white" }
+        Rectangle { x: Math.round(frame.width * 2 / 3); width: 1; height: frame.height; color: "white" }
+        Rectangle { y: Math.round(frame.height / 4); width: frame.width; height: 1; color: "white" }
+        Rectangle { y: Math.round(frame.height / 2); width: frame.width; height: 1; color: "white" }
+        Rectangle { y: Math.round(frame.height * 3 / 4); width: frame.width; height: 1; color: "white" }
+    }
+
+    // The keys move and zoom the picture from the start, once the screen has come in.
+    Timer {
+        interval: 100
+        running: true
+        onTriggered: scroll.forceActiveFocus()
     }
 
     Timer {

@@ -28,15 +28,6 @@ Pressable {
             visible: tile.filled
             image: tile.image
         }
-        Rectangle {
-            // The photo's rounded corners: the tile's background colour drawn over them.
-            anchors.fill: parent
-            visible: tile.filled
-            color: "transparent"
-            radius: 10
-            border.width: 2
-            border.color: Theme.background
-        }
         Shape {
             anchors.fill: parent
             visible: !tile.filled

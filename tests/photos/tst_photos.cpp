@@ -1,3 +1,4 @@
+#include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
 #include "api/NetworkService.h"
@@ -18,6 +19,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -156,6 +159,33 @@ private Q_SLOTS:
                  QStringLiteral("Не удалось обработать изображение"));
         QVERIFY(!cropper->busy());
         QVERIFY(delivered.isEmpty());
+    }
+
+    // The picture always covers the frame: it opens filling it, zooms with the keyboard up to
+    // five times, and a new window size puts it back to filling the frame.
+    void theFrameIsAlwaysCovered() {
+        DrawnWindow drawn;
+        auto *cropper = new ImageCropperVC(picture({1600, 1200}), {});
+        drawn.window().setRoot(new NavigationContainer(cropper));
+        QVERIFY(drawn.show({800, 800}));
+        QQuickItem *view =
+            drawn.find([](QQuickItem *item) { return item->property("minZoom").isValid(); });
+        QVERIFY(view);
+        const auto zoom = [view] { return view->property("zoom").toDouble(); };
+        QTRY_VERIFY(zoom() > 0);
+        const double fill = view->property("minZoom").toDouble();
+        QCOMPARE(zoom(), fill);
+        // The frame is 3:4 and the picture 4:3: its height sets the fill.
+        QVERIFY(qFuzzyCompare(fill * 1200, view->childItems().at(1)->height()));
+        QTRY_VERIFY(drawn.quick()->activeFocusItem() &&
+                    drawn.quick()->activeFocusItem()->inherits("QQuickFlickable"));
+        for (int i = 0; i < 30; ++i)
+            QTest::keyClick(drawn.quick(), Qt::Key_Plus);
+        QCOMPARE(zoom(), cropper->maxZoom());
+        QTest::keyClick(drawn.quick(), Qt::Key_Minus);
+        QVERIFY(zoom() < cropper->maxZoom());
+        drawn.quick()->resize(900, 760);
+        QTRY_COMPARE(zoom(), view->property("minZoom").toDouble());
     }
 
     void slotsFillFromTheFrontAndCloseGaps() {

@@ -1,12 +1,17 @@
 #include "TourStops.h"
+#include "media/PhotoProcessor.h"
 #include "onboarding/BioInputVC.h"
 #include "onboarding/BirthdayInputVC.h"
 #include "onboarding/GenderInputVC.h"
 #include "onboarding/GenderSelectionVC.h"
 #include "onboarding/NameInputVC.h"
+#include "onboarding/PhotoGridVC.h"
+#include "photos/CameraOrGalleryVC.h"
 #include "store/BioScreening.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
+
+#include <QPainter>
 
 namespace {
 // Each step as the user sees it on their way, with the earlier steps behind it.
@@ -22,6 +27,21 @@ BirthdayInputVC *filledBirthday() {
     for (int i = 0; i < digits.size(); ++i)
         step->proposeDigit(i, digits.mid(i, 1));
     return step;
+}
+
+// A photo-like picture: a warm gradient with a light disc, as a face in a portrait.
+QImage portrait(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, size.width(), size.height());
+    gradient.setColorAt(0, QColor(255, 150, 90));
+    gradient.setColorAt(1, QColor(90, 60, 160));
+    painter.fillRect(image.rect(), gradient);
+    painter.setBrush(QColor(250, 220, 190));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPointF(size.width() / 2.0, size.height() * 0.4), size.width() * 0.18,
+                        size.width() * 0.22);
+    return image;
 }
 
 BioInputVC *bio(const QString &text) {
@@ -66,6 +86,29 @@ QList<TourStop> onboardingStops() {
              auto *alert = new AlertErrorVC(QStringLiteral("Изменить текст"), true);
              alert->setMessage(BioScreening::message(text).value_or(QString()));
              step->present(alert, PresentationStyle::CrossDissolve, false);
+             return navigation;
+         }},
+        {QStringLiteral("photo-grid"),
+         [] {
+             auto *grid = new PhotoGridVC({});
+             for (int i = 0; i < 3; ++i)
+                 grid->addPhoto(PhotoProcessor::encodeHeic(portrait({300, 400})));
+             return new NavigationContainer(grid);
+         }},
+        {QStringLiteral("photo-picker"),
+         [] {
+             auto *grid = new PhotoGridVC({});
+             auto *navigation = new NavigationContainer(grid);
+             grid->present(new NavigationContainer(new CameraOrGalleryVC({})),
+                           PresentationStyle::PageSheet, false);
+             return navigation;
+         }},
+        {QStringLiteral("photo-cropper"),
+         [] {
+             auto *grid = new PhotoGridVC({});
+             auto *navigation = new NavigationContainer(grid);
+             grid->present(new NavigationContainer(new ImageCropperVC(portrait({1600, 1200}), {})),
+                           PresentationStyle::PageSheet, false);
              return navigation;
          }},
     };
