@@ -7,7 +7,9 @@
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
 #include "feed/MainVC.h"
+#include "onboarding/GeoVC.h"
 #include "onboarding/NameInputVC.h"
+#include "onboarding/NotificationVC.h"
 #include "ui/ScreenFactory.h"
 
 void AppScreens::install() {
@@ -15,6 +17,8 @@ void AppScreens::install() {
     ScreenFactory &factory = ScreenFactory::shared();
     factory.install(Screen::Start, [] { return new StartVC(); });
     factory.install(Screen::NameInput, [] { return new NameInputVC(); });
+    factory.install(Screen::Geo, [] { return new GeoVC(GeoVC::GeoType::first); });
+    factory.install(Screen::Notification, [] { return new NotificationVC(); });
     factory.install(Screen::Restore, [] { return new RestoreVC(); });
     factory.install(Screen::DeleteAccount, [] { return new DeleteAccountVC(); });
     factory.install(Screen::Chats, [] { return new ChatsVC(); });

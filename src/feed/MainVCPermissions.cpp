@@ -1,13 +1,10 @@
 #include "feed/MainVCPermissions.h"
 
-#include "api/Endpoints.h"
-#include "api/WireLog.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationPermission.h"
-#include "store/UserManager.h"
+#include "store/PositionReport.h"
 #include "ui/AppServices.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QSettings>
 #include <utility>
@@ -53,28 +50,7 @@ void MainVCPermissions::locationsUpdated(const QList<QGeoCoordinate> &locations)
     if (m_didReceiveLocation || locations.isEmpty())
         return;
     m_didReceiveLocation = true;
-    const QGeoCoordinate last = locations.last();
-    // The exact position is the user's to keep: written only when asked for.
-    if (lcWire().isDebugEnabled())
-        DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
-                                .arg(last.latitude(), 0, 'g', 10)
-                                .arg(last.longitude(), 0, 'g', 10));
-    Endpoints::updateGeo(
-        last.latitude(), last.longitude(),
-        [weak = QPointer<MainVCPermissions>(this), last](Result<EmptyResponse> result) {
-            if (!result.ok())
-                return;
-            QMetaObject::invokeMethod(qApp, [weak, last] {
-                if (!weak)
-                    return;
-                User user = weak->m_services.user().currentUser();
-                user.lat = last.latitude();
-                user.longitude = last.longitude();
-                weak->m_services.user().setCurrentUser(user);
-                weak->m_services.user().save(user);
-            });
-        },
-        m_services.network());
+    PositionReport::send(locations.last(), m_services.network(), m_services.user());
 }
 
 void MainVCPermissions::askNotifications() {

@@ -3,6 +3,8 @@
 #include "account/AccountAlertVC.h"
 #include "api/Endpoints.h"
 #include "media/ImageDecoder.h"
+#include "onboarding/GeoVC.h"
+#include "onboarding/NotificationVC.h"
 #include "photos/CameraOrGalleryVC.h"
 #include "photos/PhotoPicking.h"
 #include "platform/LocationService.h"
@@ -12,7 +14,6 @@
 #include "ui/AppServices.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
-#include "ui/ScreenFactory.h"
 #include "ui/WindowHelper.h"
 
 #include <QPainter>
@@ -171,17 +172,20 @@ void PhotoGridVC::uploaded() {
     AppServices &platform = services().platform();
     const LocationAuthorization location = platform.locationService().authorizationStatus();
     NavigationContainer *navigation = navigationContainer();
-    ScreenFactory &screens = services().screens();
-    if (LocationService::isAuthorized(location) &&
-        platform.notificationPermission().status() == NotificationPermission::Status::Authorized) {
+    if (!LocationService::isAuthorized(location)) {
+        // Asked first, or, once refused, the explanation of why the feed needs it.
+        const bool refused = location == LocationAuthorization::Restricted ||
+                             location == LocationAuthorization::Denied;
+        if (navigation)
+            navigation->setStack(
+                {new GeoVC(refused ? GeoVC::GeoType::fail : GeoVC::GeoType::first, services())},
+                true);
+        return;
+    }
+    if (platform.notificationPermission().status() == NotificationPermission::Status::Authorized) {
         WindowHelper::showMain();
         return;
     }
-    // The location step asks first, or explains how to allow what was refused; the
-    // notification step comes once location is settled.
-    const ScreenFactory::Screen nextStep = LocationService::isAuthorized(location)
-                                               ? ScreenFactory::Screen::Notification
-                                               : ScreenFactory::Screen::Geo;
     if (navigation)
-        navigation->setStack({screens.create(nextStep)}, true);
+        navigation->setStack({new NotificationVC(services())}, true);
 }

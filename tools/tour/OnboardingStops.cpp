@@ -4,7 +4,9 @@
 #include "onboarding/BirthdayInputVC.h"
 #include "onboarding/GenderInputVC.h"
 #include "onboarding/GenderSelectionVC.h"
+#include "onboarding/GeoVC.h"
 #include "onboarding/NameInputVC.h"
+#include "onboarding/NotificationVC.h"
 #include "onboarding/PhotoGridVC.h"
 #include "photos/CameraOrGalleryVC.h"
 #include "store/BioScreening.h"
@@ -88,6 +90,16 @@ QList<TourStop> onboardingStops() {
              step->present(alert, PresentationStyle::CrossDissolve, false);
              return navigation;
          }},
+        {QStringLiteral("geo"),
+         [] { return new NavigationContainer(new GeoVC(GeoVC::GeoType::first)); }},
+        {QStringLiteral("geo-fail"),
+         [] {
+             auto *navigation = new NavigationContainer(new GeoVC(GeoVC::GeoType::first));
+             navigation->push(new GeoVC(GeoVC::GeoType::fail), false);
+             return navigation;
+         }},
+        {QStringLiteral("notification"),
+         [] { return new NavigationContainer(new NotificationVC()); }},
         {QStringLiteral("photo-grid"),
          [] {
              auto *grid = new PhotoGridVC({});

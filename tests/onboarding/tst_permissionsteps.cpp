@@ -1,0 +1,199 @@
+#include "FakeService.h"
+#include "api/NetworkService.h"
+#include "app/SceneStart.h"
+#include "onboarding/GeoVC.h"
+#include "onboarding/NotificationVC.h"
+#include "platform/FileSecretBackend.h"
+#include "platform/LocationService.h"
+#include "platform/NotificationPermission.h"
+#include "platform/SecureStore.h"
+#include "store/UserManager.h"
+#include "ui/AppServices.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
+#include "ui/StandInVC.h"
+#include "ui/Window.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class ScriptedLocation : public LocationService {
+public:
+    LocationAuthorization status = LocationAuthorization::NotDetermined;
+    int authorizationRequests = 0;
+    int locationRequests = 0;
+    int settingsOpened = 0;
+    LocationAuthorization authorizationStatus() const override { return status; }
+    void requestWhenInUseAuthorization() override { ++authorizationRequests; }
+    void requestLocation() override { ++locationRequests; }
+    void openSettings() override { ++settingsOpened; }
+    void answer(LocationAuthorization next) {
+        status = next;
+        Q_EMIT authorizationChanged(next);
+    }
+    void fix(double lat, double lon) { Q_EMIT locationsUpdated({QGeoCoordinate(lat, lon)}); }
+};
+
+class ScriptedPermission : public NotificationPermission {
+public:
+    Status current = Status::NotDetermined;
+    bool grants = true;
+    int requests = 0;
+    int registrations = 0;
+    Status status() const override { return current; }
+    void requestAuthorization(std::function<void(bool, QString)> answered) override {
+        ++requests;
+        answered(grants, {});
+    }
+    void registerForRemoteNotifications() override { ++registrations; }
+};
+} // namespace
+
+// The location and notification steps: which permission answer leads where, and what each
+// step keeps for the next start.
+class TestPermissionSteps : public QObject {
+    Q_OBJECT
+
+    FakeService m_service;
+    QTemporaryDir m_dir;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<UserManager> m_user;
+    ScriptedLocation *m_location = nullptr;
+    ScriptedPermission *m_permission = nullptr;
+    Services m_services;
+
+    // The first location step as the window's only screen, loaded as when it is shown.
+    GeoVC *openGeo(Window &window, GeoVC::GeoType type = GeoVC::GeoType::first) {
+        auto *geo = new GeoVC(type, m_services);
+        window.setRoot(new NavigationContainer(geo));
+        geo->loadViewIfNeeded();
+        return geo;
+    }
+    static QString front(Window &window) {
+        auto *navigation = qobject_cast<NavigationContainer *>(window.root());
+        return navigation ? navigation->topViewController()->typeName() : window.root()->typeName();
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_service.start());
+        m_network = m_service.client(QStringLiteral("v4.local.member"));
+        m_user = std::make_unique<UserManager>(
+            std::make_unique<QSettings>(m_dir.filePath("user.ini"), QSettings::IniFormat));
+        m_services.setNetwork(*m_network).setUser(*m_user);
+        SecureStore::shared().replaceBackend(
+            std::make_unique<FileSecretBackend>(m_dir.filePath("store")));
+        (void)SecureStore::shared().save(QStringLiteral("v4.local.member"),
+                                         QStringLiteral("paseto"));
+        // The feed would ask its own questions; these tests only see that it opens.
+        ScreenFactory::shared().override(ScreenFactory::Screen::Main, [] {
+            return new StandInVC(QStringLiteral("TabBar"));
+        });
+    }
+
+    void init() {
+        auto location = std::make_unique<ScriptedLocation>();
+        m_location = location.get();
+        AppServices::shared().setLocationService(std::move(location));
+        auto permission = std::make_unique<ScriptedPermission>();
+        m_permission = permission.get();
+        AppServices::shared().setNotificationPermission(std::move(permission));
+        m_service.clearRequests();
+    }
+
+    void askingFollowsTheAnswer() {
+        Window window;
+        GeoVC *geo = openGeo(window);
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("geo"));
+        QCOMPARE(geo->nextTitle(), QStringLiteral("Разрешить"));
+        QVERIFY(!geo->showsTextButton());
+        geo->handleKey(KeyCommand::Return);
+        QCOMPARE(m_location->authorizationRequests, 1);
+
+        // Refused: the explanation comes on top, and back returns to the question.
+        m_location->answer(LocationAuthorization::Denied);
+        auto *navigation = qobject_cast<NavigationContainer *>(window.root());
+        QCOMPARE(navigation->depth(), 2);
+        auto *fail = qobject_cast<GeoVC *>(navigation->topViewController());
+        QVERIFY(fail && fail->geoType() == GeoVC::GeoType::fail);
+        QCOMPARE(fail->titleText(), QStringLiteral("Не удалось получить местоположение"));
+        fail->nextButtonTapped();
+        QCOMPARE(m_location->settingsOpened, 1);
+        navigation->pop(false);
+        QCOMPARE(navigation->topViewController(), geo);
+
+        // Undetermined again asks again; allowed goes on to the notifications question.
+        m_location->answer(LocationAuthorization::NotDetermined);
+        QCOMPARE(m_location->authorizationRequests, 2);
+        m_location->answer(LocationAuthorization::AuthorizedWhenInUse);
+        QCOMPARE(front(window), QStringLiteral("NotificationVC"));
+        QCOMPARE(navigation->depth(), 1);
+    }
+
+    void aGrantedPositionLeadsOnAndDecidedNotificationsSkipTheirStep() {
+        Window window;
+        m_location->status = LocationAuthorization::AuthorizedAlways;
+        GeoVC *geo = openGeo(window);
+        geo->nextButtonTapped();
+        QCOMPARE(m_location->locationRequests, 1);
+        m_location->fix(55.75, 37.61);
+        QCOMPARE(front(window), QStringLiteral("NotificationVC"));
+
+        // "Не сейчас" when notifications were answered long ago goes straight to the feed.
+        m_permission->current = NotificationPermission::Status::Denied;
+        GeoVC *fail = openGeo(window, GeoVC::GeoType::fail);
+        QVERIFY(fail->showsTextButton());
+        fail->textButtonTapped();
+        QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+        QCOMPARE(m_permission->requests, 0);
+    }
+
+    void aRestartOnEitherLocationScreenAsksAgain() {
+        Window window;
+        openGeo(window, GeoVC::GeoType::fail);
+        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
+        auto *navigation = qobject_cast<NavigationContainer *>(restarted.get());
+        QVERIFY(navigation);
+        auto *geo = qobject_cast<GeoVC *>(navigation->topViewController());
+        QVERIFY(geo);
+        QCOMPARE(geo->geoType(), GeoVC::GeoType::first);
+    }
+
+    void theNotificationStepReportsThePositionOnceAndAlwaysGoesOn() {
+        m_service.respond(QStringLiteral("user/geo"), 200, "{}");
+        m_location->status = LocationAuthorization::AuthorizedWhenInUse;
+        Window window;
+        auto *step = new NotificationVC(m_services);
+        window.setRoot(new NavigationContainer(step));
+        step->loadViewIfNeeded();
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")),
+                 QStringLiteral("notification"));
+        QCOMPARE(m_location->locationRequests, 1);
+        m_location->fix(55.75, 37.61);
+        m_location->fix(10, 10);
+        QTRY_COMPARE(m_user->currentUser().longitude, 37.61);
+        QCOMPARE(m_user->currentUser().lat, 55.75);
+        QCOMPARE(m_service.requestsTo("user/geo").size(), 1);
+        QCOMPARE(m_service.requestsTo("user/geo").first().json().value("lat").toDouble(), 55.75);
+
+        step->handleKey(KeyCommand::Return);
+        QCOMPARE(m_permission->requests, 1);
+        QCOMPARE(m_permission->registrations, 1);
+        QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
+        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+
+        // Refusing and "Не сейчас" both still open the feed; only "Разрешить" asks.
+        auto *again = new NotificationVC(m_services);
+        window.setRoot(new NavigationContainer(again));
+        again->textButtonTapped();
+        QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
+        QCOMPARE(m_permission->requests, 1);
+    }
+};
+
+QTEST_MAIN(TestPermissionSteps)
+#include "tst_permissionsteps.moc"
