@@ -6,12 +6,14 @@
 #include "api/Endpoints.h"
 #include "api/WireFormat.h"
 #include "app/AppScreens.h"
+#include "app/PushRegistration.h"
 #include "app/TabBar.h"
 #include "chats/ChatsListing.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/SecureStore.h"
 #include "ui/AlertBlockVC.h"
+#include "ui/AppServices.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
@@ -117,6 +119,8 @@ void connect(Window &window, const QVariant &notificationChatID, const QString &
             return;
         WindowHelper::showRestore();
     });
+    new PushRegistration(AppServices::shared().notificationPermission(), NetworkService::shared(),
+                         &window);
     // A click on a desktop notification brings the window forward with that conversation.
     QObject::connect(&DesktopNotifier::shared(), &DesktopNotifier::conversationRequested, &window,
                      [&window](const QUuid &chatID) {

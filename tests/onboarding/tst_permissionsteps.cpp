@@ -1,5 +1,6 @@
 #include "FakeService.h"
 #include "api/NetworkService.h"
+#include "app/PushRegistration.h"
 #include "app/SceneStart.h"
 #include "onboarding/GeoVC.h"
 #include "onboarding/NotificationVC.h"
@@ -14,6 +15,7 @@
 #include "ui/StandInVC.h"
 #include "ui/Window.h"
 
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +50,7 @@ public:
         answered(grants, {});
     }
     void registerForRemoteNotifications() override { ++registrations; }
+    void deliverToken(const QByteArray &token) { Q_EMIT deviceTokenReceived(token); }
 };
 } // namespace
 
@@ -89,9 +92,8 @@ private Q_SLOTS:
         (void)SecureStore::shared().save(QStringLiteral("v4.local.member"),
                                          QStringLiteral("paseto"));
         // The feed would ask its own questions; these tests only see that it opens.
-        ScreenFactory::shared().override(ScreenFactory::Screen::Main, [] {
-            return new StandInVC(QStringLiteral("TabBar"));
-        });
+        ScreenFactory::shared().override(ScreenFactory::Screen::Main,
+                                         [] { return new StandInVC(QStringLiteral("TabBar")); });
     }
 
     void init() {
@@ -192,6 +194,26 @@ private Q_SLOTS:
         again->textButtonTapped();
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
         QCOMPARE(m_permission->requests, 1);
+    }
+
+    // The push service's address for this machine reaches the service as hexadecimal text;
+    // only an accepted one is remembered, so a refused one is sent again on the next start.
+    void thePushAddressIsRememberedOnlyOnceTheServiceHasIt() {
+        QCOMPARE(PushRegistration::hex(QByteArray("\x0a\xff", 2)), QStringLiteral("0aff"));
+        QSettings().remove(QStringLiteral("push_token_sent"));
+        PushRegistration registration(*m_permission, *m_network);
+
+        m_service.respond(QStringLiteral("pushToken"), 500,
+                          R"({"reason":"Сервис недоступен","error":true})");
+        m_permission->deliverToken(QByteArray("\x0a\xff", 2));
+        QTRY_COMPARE(m_service.requestsTo("pushToken").size(), 1);
+        QCOMPARE(m_service.requestsTo("pushToken").first().json().value("pushToken"), "0aff");
+        QTest::qWait(50);
+        QVERIFY(!QSettings().value(QStringLiteral("push_token_sent"), false).toBool());
+
+        m_service.respond(QStringLiteral("pushToken"), 200, "{}");
+        m_permission->deliverToken(QByteArray("\x0a\xff", 2));
+        QTRY_VERIFY(QSettings().value(QStringLiteral("push_token_sent"), false).toBool());
     }
 };
 

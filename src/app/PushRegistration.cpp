@@ -1,0 +1,40 @@
+#include "app/PushRegistration.h"
+
+#include "api/Endpoints.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/NotificationPermission.h"
+
+#include <QSettings>
+
+PushRegistration::PushRegistration(NotificationPermission &permission, NetworkService &network,
+                                   QObject *parent)
+    : QObject(parent)
+    , m_network(network) {
+    connect(&permission, &NotificationPermission::deviceTokenReceived, this,
+            &PushRegistration::tokenReceived);
+    connect(&permission, &NotificationPermission::registrationFailed, this,
+            [](const QString &error) {
+                DiagnosticLog::line(
+                    QStringLiteral("Ошибка при регистрации на удалённые уведомления: ") + error);
+            });
+}
+
+QString PushRegistration::hex(const QByteArray &token) {
+    return QString::fromLatin1(token.toHex());
+}
+
+void PushRegistration::tokenReceived(const QByteArray &token) {
+    const QString text = hex(token);
+    DiagnosticLog::line(QStringLiteral("Получен deviceToken: ") + text);
+    Endpoints::sendPushToken(
+        text,
+        [](const Result<EmptyResponse> &result) {
+            if (!result.ok()) {
+                DiagnosticLog::line(QStringLiteral("pushToken ошибка: ") + result.error().reason);
+                return;
+            }
+            DiagnosticLog::line(QStringLiteral("pushToken успешно отправлен"));
+            QSettings().setValue(QStringLiteral("push_token_sent"), true);
+        },
+        m_network);
+}
