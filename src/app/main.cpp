@@ -16,8 +16,11 @@
 #include <QCommandLineParser>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QNetworkProxyFactory>
 #include <QQuickWindow>
+#include <QTranslator>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -42,6 +45,12 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+    // Every text of the client is Russian; the dialogs Qt itself draws (the file dialog's
+    // buttons) are made to match.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
 
     QCommandLineParser options;
     options.addHelpOption();
