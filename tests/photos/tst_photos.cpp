@@ -216,6 +216,36 @@ private Q_SLOTS:
         QVERIFY(grid.hintText() != opening);
     }
 
+    // A drop goes straight to the cropper with its first picture, and only while a slot is free.
+    void aDropIsCroppedIntoTheLastFreeSlot() {
+        const QString first = m_dir.filePath("first.png");
+        const QString second = m_dir.filePath("second.png");
+        QVERIFY(picture({300, 400}, Qt::red).save(first));
+        QVERIFY(picture({500, 400}, Qt::blue).save(second));
+        const QList<QUrl> dropped = {QUrl("https://example.org/x.png"), QUrl::fromLocalFile(first),
+                                     QUrl::fromLocalFile(second)};
+        Window window;
+        auto *grid = new PhotoGridVC([](const QImage &) { return 0.0f; }, m_services);
+        window.setRoot(new NavigationContainer(grid));
+        const QByteArray photo = PhotoProcessor::encodeHeic(picture({30, 40}));
+        for (int i = 0; i < 6; ++i)
+            grid->addPhoto(photo);
+        grid->filesDropped(dropped);
+        QVERIFY(!window.root()->presentedViewController());
+
+        grid->deletePhoto(5);
+        grid->filesDropped(dropped);
+        auto *sheet = qobject_cast<NavigationContainer *>(window.root()->presentedViewController());
+        QVERIFY(sheet);
+        auto *cropper = qobject_cast<ImageCropperVC *>(sheet->topViewController());
+        QCOMPARE(cropper->imageSize(), QSize(300, 400));
+        cropper->addButtonTapped(QRect(0, 0, 300, 400));
+        QTRY_COMPARE(grid->count(), 6);
+        const QColor middle = ImageDecoder::decode(grid->photoSlots().at(5)).pixelColor(150, 200);
+        QVERIFY(middle.red() > 200 && middle.blue() < 60);
+        QTRY_VERIFY(!window.root()->presentedViewController());
+    }
+
     void uploadKeepsThePhotosUntilTheServiceHasThem() {
         Window window;
         auto *grid = new PhotoGridVC({}, m_services);
