@@ -104,11 +104,24 @@ void PhotoGridVC::tileTapped(int index) {
 }
 
 void PhotoGridVC::filesDropped(const QList<QUrl> &files) {
-    const std::optional<QUrl> file = PhotoPicking::firstFile(files);
-    if (busy() || m_slots.isFull() || !file)
-        return;
-    const PhotoPicking::Picked picked = PhotoPicking::fromFile(*file);
-    if (picked.image.isNull())
+    if (const std::optional<QUrl> file = PhotoPicking::firstFile(files))
+        crop(PhotoPicking::fromFile(*file));
+}
+
+void PhotoGridVC::pasteRequested() {
+    // Pasting while the picker is open is picking: the picker gives way to the cropper.
+    // Over anything else (the cropper, an alert) the paste is not for this step.
+    if (ViewController *shown = presentedViewController()) {
+        auto *picker = qobject_cast<NavigationContainer *>(shown);
+        if (!picker || !qobject_cast<CameraOrGalleryVC *>(picker->topViewController()))
+            return;
+        dismiss(false);
+    }
+    crop(PhotoPicking::fromClipboard());
+}
+
+void PhotoGridVC::crop(const PhotoPicking::Picked &picked) {
+    if (busy() || m_slots.isFull() || picked.image.isNull())
         return;
     QPointer<PhotoGridVC> weak = this;
     CameraOrGalleryVC::crop(this, picked.image, m_screening, [weak](const QByteArray &photo) {

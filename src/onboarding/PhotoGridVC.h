@@ -2,6 +2,7 @@
 
 #include "onboarding/KeyboardVC.h"
 #include "photos/ImageCropperVC.h"
+#include "photos/PhotoPicking.h"
 #include "photos/PhotoSlots.h"
 
 #include <QList>
@@ -37,6 +38,8 @@ public:
     Q_INVOKABLE void tileTapped(int index);
     /// Files dropped on the step: the first picture goes straight to the cropper.
     Q_INVOKABLE void filesDropped(const QList<QUrl> &files);
+    /// Ctrl+V: a copied picture or picture file goes straight to the cropper.
+    Q_INVOKABLE void pasteRequested();
     /// A photo from the cropper.
     void addPhoto(const QByteArray &photo);
     void deletePhoto(int index);
@@ -49,6 +52,7 @@ protected:
 
 private:
     void uploaded();
+    void crop(const PhotoPicking::Picked &picked);
     void slotsUpdated();
 
     ImageCropperVC::Screening m_screening;

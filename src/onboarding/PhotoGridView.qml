@@ -9,6 +9,12 @@ Item {
 
     required property PhotoGridVC controller
 
+    // One shortcut for the step and its picker: with two, Qt would run neither.
+    Shortcut {
+        sequence: "Ctrl+V"
+        onActivated: screen.controller.pasteRequested()
+    }
+
     DropArea {
         id: drop
         anchors.fill: parent

@@ -2,8 +2,11 @@
 
 #include "media/ImageDecoder.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
 
 namespace PhotoPicking {
 
@@ -23,6 +26,17 @@ Picked fromFile(const QUrl &file) {
         return {{},
                 QCoreApplication::translate("PhotoPicking", "Не удалось загрузить изображение")};
     return {image, {}};
+}
+
+Picked fromClipboard() {
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return {};
+    if (data->hasImage())
+        return {qvariant_cast<QImage>(data->imageData()), {}};
+    if (const std::optional<QUrl> file = firstFile(data->urls()))
+        return fromFile(*file);
+    return {};
 }
 
 std::optional<QUrl> firstFile(const QList<QUrl> &urls) {

@@ -18,6 +18,9 @@ struct Picked {
 
 /// The picture in a local file, or the reason it cannot be had.
 [[nodiscard]] Picked fromFile(const QUrl &file);
+/// A picture on the clipboard: copied as a picture, or a copied picture file. No failure is
+/// reported for a clipboard without one: pasting then does nothing.
+[[nodiscard]] Picked fromClipboard();
 /// The first of the dropped addresses that is a local file; nothing when none is.
 [[nodiscard]] std::optional<QUrl> firstFile(const QList<QUrl> &urls);
 

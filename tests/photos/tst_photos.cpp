@@ -15,9 +15,12 @@
 #include "ui/NavigationContainer.h"
 #include "ui/Window.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMimeData>
 #include <QPainter>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -244,6 +247,19 @@ private Q_SLOTS:
         const QColor middle = ImageDecoder::decode(grid->photoSlots().at(5)).pixelColor(150, 200);
         QVERIFY(middle.red() > 200 && middle.blue() < 60);
         QTRY_VERIFY(!window.root()->presentedViewController());
+
+        // Ctrl+V: the copied picture file; with every slot taken, nothing opens.
+        auto *copied = new QMimeData;
+        copied->setUrls({QUrl::fromLocalFile(second)});
+        QGuiApplication::clipboard()->setMimeData(copied);
+        grid->pasteRequested();
+        QVERIFY(!window.root()->presentedViewController());
+        grid->deletePhoto(0);
+        grid->pasteRequested();
+        sheet = qobject_cast<NavigationContainer *>(window.root()->presentedViewController());
+        QVERIFY(sheet);
+        QCOMPARE(qobject_cast<ImageCropperVC *>(sheet->topViewController())->imageSize(),
+                 QSize(500, 400));
     }
 
     void uploadKeepsThePhotosUntilTheServiceHasThem() {
