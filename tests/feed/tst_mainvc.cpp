@@ -1,3 +1,4 @@
+#include "DrawnWindow.h"
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
@@ -6,6 +7,7 @@
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
 #include "feed/ButtonStackView.h"
+#include "feed/CardButton.h"
 #include "feed/MainVC.h"
 #include "feed/NoteMessageVC.h"
 #include "feed/PulsingHaloLayer.h"
@@ -19,6 +21,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -441,6 +445,62 @@ private Q_SLOTS:
         QVERIFY(settled(*screen));
         QTRY_COMPARE(next->scale(), 1.0);
         QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
+    }
+
+    // A key or a card button pressed while the hand still holds the top card past the line:
+    // the press wins and throws that card alone, the drag is dropped and its release does
+    // nothing, and the stack keeps its two cards with none left behind on screen.
+    void aPressDuringADragSwipesOnlyTheTopCard() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(5));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        DrawnWindow drawn;
+        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        drawn.window().setRoot(screen);
+        QVERIFY(drawn.show());
+        drawn.quick()->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(drawn.quick()));
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        SwipeCardStack *stack = screen->cardStack();
+        QQuickItem *like = drawn.find([](QQuickItem *item) {
+            const auto *button = item->property("button").value<CardButton *>();
+            return button && button->tag() == ButtonStackView::LikeTag;
+        });
+        QVERIFY(like);
+        const auto cardsOnScreen = [stack] {
+            const QList<QQuickItem *> items = stack->cardContainer()->childItems();
+            return std::count_if(items.cbegin(), items.cend(), [](QQuickItem *item) {
+                return qobject_cast<SwipeCard *>(item) != nullptr;
+            });
+        };
+        for (const bool byKey : {true, false}) {
+            QVERIFY(settled(*screen));
+            SwipeCard *top = stack->topCard();
+            const QPoint start = top->mapToScene(top->boundingRect().center()).toPoint();
+            QTest::mousePress(drawn.quick(), Qt::LeftButton, {}, start);
+            for (int step = 1; step <= 8; ++step)
+                QTest::mouseMove(drawn.quick(), start + QPoint(30 * step, 0));
+            QVERIFY(top->dragPercentage(SwipeDirection::Right) >= 1);
+            if (byKey) {
+                QTest::keyClick(drawn.quick(), Qt::Key_Right);
+                QTest::mouseRelease(drawn.quick(), Qt::LeftButton, {}, start + QPoint(240, 0));
+            } else {
+                drawn.click(like);
+            }
+            QCOMPARE(stack->swipedIndices().size(), byKey ? 1 : 2);
+            QCOMPARE(stack->visibleCards().size(), 2);
+            QVERIFY(stack->topCard() != top);
+            QVERIFY(settled(*screen));
+            QTRY_COMPARE(cardsOnScreen(), 2);
+            QCOMPARE(stack->swipedIndices().size(), byKey ? 1 : 2); // nothing waited behind it
+            QVERIFY(!screen->presentedViewController());            // the release opened no profile
+        }
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("swipes")).size(), 2);
+        const QList<RecordedRequest> swipes = m_fake->requestsTo(QStringLiteral("swipes"));
+        QCOMPARE(swipes[0].json()["toUserID"].toString(), QStringLiteral("USER-0"));
+        QCOMPARE(swipes[1].json()["toUserID"].toString(), QStringLiteral("USER-1"));
+        for (const RecordedRequest &swipe : swipes)
+            QCOMPARE(swipe.json()["swipeType"].toString(), QStringLiteral("right"));
     }
 
     void noteButtonSuperLikesAndShowsTheNoteOnce() {
