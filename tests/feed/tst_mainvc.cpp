@@ -6,6 +6,7 @@
 #include "cardstack/PanGestureRecognizer.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
+#include "controls/SymbolImageProvider.h"
 #include "feed/ButtonStackView.h"
 #include "feed/CardButton.h"
 #include "feed/MainVC.h"
@@ -21,6 +22,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
@@ -72,6 +76,17 @@ QByteArray profiles(int count) {
     }
     return QJsonDocument(list).toJson();
 }
+
+// Notes the duration a scale animation starts with: its Behavior announces the new target
+// just before it starts the animation.
+class StartedDurations : public QObject {
+    Q_OBJECT
+public:
+    QObject *animation = nullptr;
+    QList<int> durations;
+public Q_SLOTS:
+    void targetChanged() { durations.append(animation->property("duration").toInt()); }
+};
 
 QByteArray swipeAnswer(const QString &status) {
     return QJsonDocument(QJsonObject{{"status", status}, {"message", "hi"}}).toJson();
@@ -539,6 +554,30 @@ private Q_SLOTS:
         row.likeButton()->touchDown();
         row.likeButton()->touchUp(true);
         QCOMPARE(taps.size(), 1);
+
+        // Drawn, the button shrinks over 0.2 s and comes back in 0.1 s.
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        QQmlComponent component(&engine);
+        component.loadUrl(ViewController::qmlView("feed/CardButtonView.qml"));
+        std::unique_ptr<QObject> view(component.createWithInitialProperties(
+            {{QStringLiteral("container"), QVariant::fromValue(row.placedContainers().last())}}));
+        QVERIFY2(view, qPrintable(component.errorString()));
+        QObject *behavior = qmlContext(view.get())->objectForName(QStringLiteral("scaling"));
+        QVERIFY(behavior);
+        row.likeButton()->touchDown(); // the Behavior makes its animation when first needed
+        row.likeButton()->touchUp(false);
+        StartedDurations started;
+        started.animation = behavior->findChild<QObject *>();
+        QVERIFY(started.animation);
+        QVERIFY(QObject::connect(behavior, SIGNAL(targetValueChanged()), &started,
+                                 SLOT(targetChanged())));
+        row.likeButton()->touchDown();
+        row.likeButton()->touchUp(true);
+        QCOMPARE(started.durations, (QList<int>{CardButton::kPressDurationMs,
+                                                CardButton::kReleaseDurationMs}));
+        QCOMPARE(CardButton::kReleaseDurationMs, 100);
     }
 };
 
