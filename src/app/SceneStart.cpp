@@ -62,20 +62,22 @@ ViewController *initialScreen() {
     return ScreenFactory::shared().create(Screen::Start);
 }
 
-void checkVersion(ViewController *presentOn) {
+void checkVersion(Window &window) {
     Endpoints::checkVersion(
         VersionCheckRequest{appVersion()},
-        [to = MainThreadReceiver(presentOn)](const Result<VersionCheckResponse> &result) {
+        [to = MainThreadReceiver(&window)](const Result<VersionCheckResponse> &result) {
             if (!result.ok()) {
                 DiagnosticLog::line(QStringLiteral("Ошибка проверки версии: ") +
                                     result.error().reason);
                 return;
             }
             const VersionCheckResponse answer = result.value();
-            to.post([answer](ViewController &target) {
+            // Not presented on a screen: a later whole-window switch (a deleted or blocked
+            // account) would take it away, and alerts presented later would stack over it.
+            to.post([answer](Window &target) {
                 auto *alert = new AlertBlockVC(answer.isLock);
                 alert->setMessage(answer.message);
-                target.present(alert, PresentationStyle::CrossDissolve, true);
+                target.lock(alert);
             });
         });
 }
@@ -136,7 +138,7 @@ void connect(Window &window, const QVariant &notificationChatID, const QString &
         start->reviewLogIn(reviewCode);
     if (notificationChatID.isValid())
         openConversation(window.root(), notificationChatID);
-    checkVersion(window.root());
+    checkVersion(window);
 }
 
 } // namespace SceneStart

@@ -16,8 +16,8 @@ void connect(Window &window, const QVariant &notificationChatID = {},
              const QString &reviewCode = {});
 /// The first screen for the stored token and progress value; hands the token to the network.
 [[nodiscard]] ViewController *initialScreen();
-/// Sends the version check and presents its answer on the given screen.
-void checkVersion(ViewController *presentOn);
+/// Sends the version check; its verdict locks the window behind a notice for good.
+void checkVersion(Window &window);
 /// Shows the conversation of the loaded match with this chat on the main tab screen.
 void openConversation(ViewController *root, const QVariant &chatID);
 } // namespace SceneStart

@@ -77,6 +77,11 @@ void PanGestureRecognizer::cancel() {
         m_state = State::Possible;
 }
 
+void PanGestureRecognizer::abandon() {
+    if (m_pressed)
+        m_state = State::Failed;
+}
+
 bool PanGestureRecognizer::isPanning() const {
     return m_state == State::Began || m_state == State::Changed || m_state == State::Failed;
 }

@@ -47,6 +47,9 @@ public:
     void move(QPointF scenePos, qint64 timeMs);
     void release(QPointF scenePos, qint64 timeMs);
     void cancel();
+    /// Drops the pan without a word to the owner; the rest of the press is neither a pan nor a
+    /// tap, so its release does nothing.
+    void abandon();
     /// Whether the current press has turned into a pan (so it is no tap).
     [[nodiscard]] bool isPanning() const;
 

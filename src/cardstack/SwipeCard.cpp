@@ -212,6 +212,9 @@ void SwipeCard::didSwipe(SwipeDirection direction) {
 }
 
 void SwipeCard::swipe(SwipeDirection direction) {
+    // The press wins over a drag still held: it is the user's latest and explicit choice, while
+    // the drag is no decision until it is let go. The card leaves in the press's direction from
+    // where the hand holds it, and the drag is dropped unjudged, so only this card is swiped.
     setUserInteractionEnabled(false);
     removeAllAnimations();
     startThrow(animator().swipeAnimation(this, direction, true, m_options.totalSwipeDuration));

@@ -43,7 +43,8 @@ public:
     void setOverlay(QQuickItem *overlay, SwipeDirection direction);
     void setOverlays(const QHash<SwipeDirection, QQuickItem *> &overlays);
 
-    /// Programmatic throw, for instance from the like and pass buttons.
+    /// Programmatic throw, for instance from the like and pass buttons; a drag in progress is
+    /// dropped without being judged.
     void swipe(SwipeDirection direction);
     /// Undo: the card comes back from the side it left by.
     void reverseSwipe(SwipeDirection from);

@@ -58,8 +58,10 @@ void SwipeView::setUserInteractionEnabled(bool enabled) {
     m_interactionEnabled = enabled;
     setAcceptedMouseButtons(enabled ? Qt::LeftButton : Qt::NoButton);
     setAcceptTouchEvents(enabled);
+    // Taken out of the user's hands (a key or a button throws the card, or it went behind):
+    // the drag in progress ends without a verdict of its own, so the one action is the one swipe.
     if (!enabled)
-        m_pan->cancel();
+        m_pan->abandon();
 }
 
 void SwipeView::endSwiping() {
@@ -80,8 +82,13 @@ void SwipeView::handlePan() {
         continueSwiping();
         break;
     case PanGestureRecognizer::State::Ended:
-    case PanGestureRecognizer::State::Cancelled:
         endSwiping();
+        break;
+    // A drag taken away before its release (a press landing on a button, the pointer grabbed
+    // elsewhere) springs back: only letting go throws a card. Judged by its distance it would
+    // be thrown as well as whatever the press that took it away does, two people at once.
+    case PanGestureRecognizer::State::Cancelled:
+        didCancelSwipe();
         break;
     case PanGestureRecognizer::State::Failed:
         break;

@@ -88,6 +88,8 @@ void CardPhotoView::show(const QImage &prepared, bool pending) {
     const bool changed = prepared.cacheKey() != m_shown.cacheKey();
     m_shown = prepared;
     m_pending = pending;
+    if (!pending && !prepared.isNull())
+        PhotoScaler::shared().keepShown(m_image, m_look, prepared);
     if (changed) {
         m_textureStale = true;
         update();

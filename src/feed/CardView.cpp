@@ -2,6 +2,7 @@
 
 #include "feed/CardContentIncubator.h"
 #include "media/PhotoBatch.h"
+#include "media/RecentPhotos.h"
 #include "ui/ViewController.h"
 
 #include <QQmlComponent>
@@ -12,7 +13,11 @@ CardView::CardView(const CardModel &model, QQuickItem *parent)
     : SwipeCard(parent)
     , m_model(model) {
     if (m_model.photoURLs && !m_model.photoURLs->isEmpty()) {
-        startDownloads(*m_model.photoURLs);
+        // A card made again (after an undo) has its photos at once, not after a download.
+        if (std::optional<QList<QImage>> recent = RecentPhotos::shared().photos(*m_model.photoURLs))
+            finishDownloads(std::move(*recent));
+        else
+            startDownloads(*m_model.photoURLs);
     } else {
         setPages(static_cast<int>(m_model.images.size()));
     }
@@ -61,6 +66,7 @@ void CardView::startDownloads(const QStringList &addresses) {
 void CardView::finishDownloads(QList<QImage> images) {
     m_loading = false;
     m_loadedImages = std::move(images);
+    RecentPhotos::shared().remember(*m_model.photoURLs, m_loadedImages);
     setPages(static_cast<int>(m_loadedImages.size()));
     Q_EMIT imagesLoaded();
 }

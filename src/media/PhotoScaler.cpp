@@ -64,9 +64,16 @@ QImage PhotoScaler::prepare(const QImage &photo, const Look &look) {
 }
 
 std::optional<QImage> PhotoScaler::cached(const QImage &photo, const Look &look) const {
-    if (const QImage *image = m_cache.object(key(photo, look)))
+    const QString k = key(photo, look);
+    if (const QImage *image = m_shown.object(k))
+        return *image;
+    if (const QImage *image = m_cache.object(k))
         return *image;
     return std::nullopt;
+}
+
+void PhotoScaler::keepShown(const QImage &photo, const Look &look, const QImage &prepared) {
+    m_shown.insert(key(photo, look), new QImage(prepared));
 }
 
 void PhotoScaler::request(const QImage &photo, const Look &look, QObject *context, Done done) {

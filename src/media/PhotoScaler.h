@@ -29,6 +29,10 @@ public:
     /// card's six photos; keeping every swiped card's photo grew the client by tens of megabytes
     /// over a hundred swipes.
     static constexpr qsizetype kCacheBytes = 6 * 1024 * 1024;
+    /// Photos last shown on cards, kept apart from the paging above: a card made again for the
+    /// same photo at the same size (an undo) draws it on its first frame. A handful of cards:
+    /// the top card paged through all six photos, the card behind and the one undone.
+    static constexpr int kShownPhotos = 8;
 
     static PhotoScaler &shared();
 
@@ -37,6 +41,8 @@ public:
     /// Prepares on a worker thread; done runs on the main thread while context lives. A photo
     /// that is already prepared is answered on the next turn of the event loop.
     void request(const QImage &photo, const Look &look, QObject *context, Done done);
+    /// Keeps a prepared photo a card shows, for the next card with that photo at that size.
+    void keepShown(const QImage &photo, const Look &look, const QImage &prepared);
     /// Photos prepared so far, for telling whether work was repeated.
     [[nodiscard]] int preparedCount() const { return m_preparedCount; }
 
@@ -54,6 +60,7 @@ private:
     void finish(const QString &key, const QImage &scaled);
 
     QCache<QString, QImage> m_cache{kCacheBytes};
+    QCache<QString, QImage> m_shown{kShownPhotos};
     QHash<QString, QList<Waiter>> m_pending;
     int m_preparedCount = 0;
     QThreadPool m_workers; // its threads are lowered, so they are not shared with others

@@ -52,6 +52,20 @@ Window {
         }
     }
 
+    // The lock notice lies over the whole stage, outside the flip, so no switch of the root
+    // and nothing the root presents can cover or remove it.
+    ScreenHost {
+        id: lockHost
+        anchors.fill: parent
+        z: 1
+        controller: window.appWindow.lockNotice
+        visible: controller !== null
+        opacity: visible ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: 300 } }
+        // Typing must not reach a field of the screens underneath.
+        onVisibleChanged: if (visible) forceActiveFocus()
+    }
+
     NumberAnimation {
         id: flipIn
         target: flip

@@ -26,16 +26,24 @@ void putUpLater(const QPointer<Window> &window, const std::shared_ptr<const Ques
             window, [window, question] { putUp(window, question); }, Qt::QueuedConnection);
 }
 
+void putUpAfterNextRoot(const QPointer<Window> &window,
+                        const std::shared_ptr<const Question> &question) {
+    auto waiting = std::make_shared<QMetaObject::Connection>();
+    *waiting = QObject::connect(window, &Window::rootChanged, window, [=] {
+        QObject::disconnect(*waiting);
+        putUpLater(window, question);
+    });
+}
+
 void putUp(const QPointer<Window> &window, const std::shared_ptr<const Question> &question) {
-    if (!window)
+    // Nothing goes over the lock notice: the question stays open and unanswered.
+    if (!window || window->lockNotice())
         return;
+    // Without a screen, or under a root that takes none (the account is gone and the restore
+    // screen replaced the ones that asked), the question waits, open, for the next root.
     ViewController *front = window->frontScreen();
-    if (!front) {
-        auto waiting = std::make_shared<QMetaObject::Connection>();
-        *waiting = QObject::connect(window, &Window::rootChanged, window, [=] {
-            QObject::disconnect(*waiting);
-            putUpLater(window, question);
-        });
+    if (!front || !window->root()->hostsQuestions()) {
+        putUpAfterNextRoot(window, question);
         return;
     }
     auto *alertVC = new ChoiceAlertVC(question->heading, question->message,
@@ -50,8 +58,8 @@ void putUp(const QPointer<Window> &window, const std::shared_ptr<const Question>
         *chosen = true;
         question->answer(false);
     });
-    // Gone with the screen under it, the question is still open: it goes over the next one.
-    // Quitting leaves it open too, and the next start asks again.
+    // Gone with the screen under it, the question is still open: it goes over the next one
+    // that takes questions. Quitting leaves it open too, and the next start asks again.
     QObject::connect(alertVC, &QObject::destroyed, window, [=] {
         if (!*chosen)
             putUpLater(window, question);

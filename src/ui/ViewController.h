@@ -122,6 +122,10 @@ public:
     /// use for it.
     virtual bool handleKey(KeyCommand) { return false; }
 
+    /// Whether a question the client asks on its own (a permission) may be put up while this
+    /// screen is the window's root.
+    [[nodiscard]] virtual bool hostsQuestions() const { return true; }
+
     /// The child screen that appears and disappears with this one (containers only).
     [[nodiscard]] virtual ViewController *visibleChild() const { return nullptr; }
 

@@ -16,6 +16,8 @@ Window::Window(QObject *parent)
 Window::~Window() {
     if (m_root)
         m_root->beginDisappearance(false);
+    if (m_lockNotice)
+        m_lockNotice->beginDisappearance(false);
 }
 
 Window *Window::current() {
@@ -41,7 +43,23 @@ void Window::setRoot(ViewController *root, Transition transition) {
     root->endAppearance();
 }
 
+void Window::lock(ViewController *notice) {
+    if (!notice)
+        return;
+    if (m_lockNotice) {
+        delete notice;
+        return;
+    }
+    notice->setParent(this);
+    notice->beginAppearance(true);
+    m_lockNotice = notice;
+    Q_EMIT lockNoticeChanged();
+    notice->endAppearance();
+}
+
 ViewController *Window::frontScreen() const {
+    if (m_lockNotice)
+        return m_lockNotice;
     ViewController *vc = m_root;
     while (vc) {
         if (ViewController *presented = vc->presentedViewController())

@@ -14,6 +14,7 @@ class Window : public QObject {
     QML_UNCREATABLE("created in C++")
     Q_PROPERTY(ViewController *root READ root NOTIFY rootChanged)
     Q_PROPERTY(int transition READ transition NOTIFY rootChanged)
+    Q_PROPERTY(ViewController *lockNotice READ lockNotice NOTIFY lockNoticeChanged)
     Q_PROPERTY(int minimumWidth READ minimumWidth CONSTANT)
     Q_PROPERTY(int minimumHeight READ minimumHeight CONSTANT)
 
@@ -32,7 +33,14 @@ public:
     void setRoot(ViewController *root, Transition transition = NoTransition);
     int transition() const { return m_transition; }
 
-    /// The screen the user is looking at: the top of the root's containers and presentations.
+    /// Covers the window with a notice for the rest of the process: it is drawn above the root
+    /// and all it presents, stays through every later root, takes the keys, and nothing is put
+    /// up over it. The first notice holds; later ones are dropped.
+    void lock(ViewController *notice);
+    [[nodiscard]] ViewController *lockNotice() const { return m_lockNotice; }
+
+    /// The screen the user is looking at: the lock notice, or else the top of the root's
+    /// containers and presentations.
     [[nodiscard]] ViewController *frontScreen() const;
     /// Keyboard commands go to the front screen, which handles those it has a slot for.
     Q_INVOKABLE void returnPressed() const;
@@ -46,8 +54,10 @@ public:
 
 Q_SIGNALS:
     void rootChanged();
+    void lockNoticeChanged();
 
 private:
     QPointer<ViewController> m_root;
     Transition m_transition = NoTransition;
+    QPointer<ViewController> m_lockNotice;
 };

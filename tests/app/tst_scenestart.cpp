@@ -1,6 +1,7 @@
 #include "BuildConfigValues.h"
 #include "FakeService.h"
 #include "StdoutCapture.h"
+#include "api/Endpoints.h"
 #include "api/NetworkService.h"
 #include "app/SceneStart.h"
 #include "chats/ChatsListing.h"
@@ -10,11 +11,15 @@
 #include "platform/FileSecretBackend.h"
 #include "platform/SecureStore.h"
 #include "ui/AlertBlockVC.h"
+#include "ui/AlertErrorVC.h"
 #include "ui/AppServices.h"
+#include "ui/ChoiceAlertVC.h"
 #include "ui/NavigationContainer.h"
+#include "ui/PermissionAlert.h"
 #include "ui/ScreenFactory.h"
 #include "ui/TabContainer.h"
 #include "ui/Window.h"
+#include "ui/WindowHelper.h"
 
 #include <QJsonDocument>
 #include <QSettings>
@@ -44,6 +49,12 @@ TabContainer *mainTabs(ViewController *chatsScreen) {
                    new NavigationContainer(chatsScreen),
                    new ViewController(QStringLiteral("ProfileVC"))});
     return tabs;
+}
+
+// Any call the service answers with that status: a deleted (410) or blocked (451) account.
+void answerGone(FakeService &fake, int status) {
+    fake.respond(QStringLiteral("restoreUser"), status, "{}");
+    Endpoints::restoreUser([](const Result<EmptyResponse> &) {});
 }
 
 QString rootName(ViewController *vc) {
@@ -141,12 +152,36 @@ private Q_SLOTS:
                 .toJson());
         Window window;
         SceneStart::connect(window);
-        QTRY_VERIFY(window.root()->presentedViewController());
-        auto *alert = qobject_cast<AlertBlockVC *>(window.root()->presentedViewController());
+        QTRY_VERIFY(window.lockNotice());
+        auto *alert = qobject_cast<AlertBlockVC *>(window.lockNotice());
         QVERIFY(alert);
         QCOMPARE(alert->hideButton(), isLock);
         QCOMPARE(alert->message(), QStringLiteral("Вышла новая версия"));
         QCOMPARE(alert->actionTitle(), QStringLiteral("Обновить"));
+
+        // It holds for the rest of the process: whole-window switches after a 410 or a 451,
+        // alerts and permission questions that come later neither remove it nor rise above it,
+        // and the keys keep going to it.
+        bool answered = false;
+        QVERIFY(PermissionAlert::ask(QStringLiteral("Уведомления"),
+                                     QStringLiteral("?"))([&answered](bool) { answered = true; }));
+        answerGone(m_fake, 451);
+        QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
+        AlertErrorVC::show(window.root(), QStringLiteral("Ошибка"));
+        WindowHelper::showMain();
+        answerGone(m_fake, 410);
+        QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
+        QVERIFY(PermissionAlert::ask(QStringLiteral("Геопозиция"),
+                                     QStringLiteral("?"))([&answered](bool) { answered = true; }));
+        QTest::qWait(100);
+        QCOMPARE(window.lockNotice(), alert);
+        QCOMPARE(window.frontScreen(), alert);
+        QVERIFY(!alert->presentedViewController());
+        QVERIFY(window.findChildren<ChoiceAlertVC *>().isEmpty());
+        QVERIFY(!answered);
+        auto *second = new AlertBlockVC(true);
+        window.lock(second); // a later verdict does not replace the first
+        QCOMPARE(window.lockNotice(), alert);
 
         const QList<RecordedRequest> checks = m_fake.requestsTo(QStringLiteral("checkVersion"));
         QVERIFY(!checks.isEmpty());
@@ -174,9 +209,9 @@ private Q_SLOTS:
         SceneStart::connect(window, {}, code);
         QCOMPARE(window.root()->typeName(), root);
         QTRY_VERIFY(qobject_cast<AlertBlockVC *>(window.frontScreen()));
-        QCOMPARE(window.root()->presentedViewController()->typeName(),
-                 root == u"StartVC" ? QStringLiteral("AccountAlertVC")
-                                    : QStringLiteral("AlertBlockVC"));
+        const ViewController *under = window.root()->presentedViewController();
+        QCOMPARE(under ? under->typeName() : QString(),
+                 root == u"StartVC" ? QStringLiteral("AccountAlertVC") : QString());
     }
 
     void failedVersionCheckIsOnlyLogged() {
@@ -207,6 +242,35 @@ private Q_SLOTS:
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
         QCOMPARE(window.transition(), int(Window::FlipFromLeft));
         QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), stored);
+    }
+
+    // A question the feed asked goes with the feed when a 410 or a 451 switches the window to
+    // the restore screen: it does not come back over that screen, whose Return stays its own,
+    // and it returns with the next switch, to the feed of the restored account.
+    void questionsStayWithTheScreensThatAsked() {
+        QVERIFY(SecureStore::shared().save(QStringLiteral("tok"), QStringLiteral("paseto")));
+        QVERIFY(SecureStore::shared().save(QStringLiteral("main"), QStringLiteral("screen")));
+        m_fake.respond(QStringLiteral("checkVersion"), 200, R"({"reason":"нет","error":true})");
+        Window window;
+        SceneStart::connect(window);
+        QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
+        std::optional<bool> answer;
+        QVERIFY(PermissionAlert::ask(QStringLiteral("Геопозиция"), QStringLiteral("?"))(
+            [&answer](bool allowed) { answer = allowed; }));
+        QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(window.frontScreen()));
+
+        answerGone(m_fake, 451);
+        QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
+        QTest::qWait(100);
+        QCOMPARE(window.frontScreen()->typeName(), QStringLiteral("RestoreVC"));
+        window.returnPressed();
+        QTRY_COMPARE(m_fake.requestsTo(QStringLiteral("restoreUser")).size(), 2);
+        QVERIFY(!answer);
+
+        WindowHelper::showMain();
+        QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(window.frontScreen()));
+        qobject_cast<ChoiceAlertVC *>(window.frontScreen())->actionTapped();
+        QCOMPARE(answer, true);
     }
 
     void notificationOpensAKnownConversationOnly() {

@@ -381,6 +381,48 @@ private Q_SLOTS:
         QTRY_VERIFY(!stack->visibleCards()[1].card->isVisible());
     }
 
+    // An undo makes the card that went and the one behind it again: both have their photos at
+    // once, from memory, and the card on top draws its photo on its first frame, asking the
+    // service for nothing.
+    void anUndoneCardShowsItsPhotoAtOnce() {
+        FakeService service;
+        QVERIFY(service.start());
+        QList<CardModel> models = CardStackDemoVC::sampleModels(3);
+        for (int i = 0; i < models.size(); ++i) {
+            const QString name = QStringLiteral("undone%1.png").arg(i);
+            service.respond(name, 200, Fixtures::png({40, 60}, Qt::red));
+            models[i].photoURLs = QStringList{service.baseUrl() + name};
+        }
+        EngineHost engine;
+        QQuickWindow window;
+        window.resize(300, 500);
+        engine.host->setParentItem(window.contentItem());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        CardStackDemoVC demo(models);
+        auto *stack = new SwipeCardStack(engine.host.get());
+        stack->setSize({300, 500});
+        demo.attachStack(stack);
+        const auto photo = [](SwipeCard *card) {
+            return card->content() ? card->content()->findChild<CardPhotoView *>() : nullptr;
+        };
+        QTRY_VERIFY(photo(stack->topCard()) && photo(stack->topCard())->showing());
+        demo.pass();
+        QTRY_VERIFY(!stack->isAnimating());
+        QTRY_COMPARE(service.requests().size(), 3);
+
+        demo.undo();
+        auto *top = qobject_cast<CardView *>(stack->topCard());
+        auto *behind = qobject_cast<CardView *>(stack->visibleCards()[1].card);
+        QVERIFY(top && behind);
+        QVERIFY(!top->isLoading() && !behind->isLoading());
+        QCOMPARE(top->currentImage().size(), QSize(40, 60));
+        QVERIFY(photo(top) && photo(top)->showing());
+        QTest::qWait(100);
+        QCOMPARE(service.requests().size(), 3);
+        engine.host->setParentItem(nullptr);
+    }
+
     // Under an item of a QML engine the card gets its drawing, which reports where the text
     // block starts.
     void drawnInsideAnEngineWithALongNameCutShort() {

@@ -1,3 +1,4 @@
+#include "DrawnWindow.h"
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
@@ -5,7 +6,9 @@
 #include "cardstack/PanGestureRecognizer.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
+#include "controls/SymbolImageProvider.h"
 #include "feed/ButtonStackView.h"
+#include "feed/CardButton.h"
 #include "feed/MainVC.h"
 #include "feed/NoteMessageVC.h"
 #include "feed/PulsingHaloLayer.h"
@@ -19,6 +22,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -68,6 +76,17 @@ QByteArray profiles(int count) {
     }
     return QJsonDocument(list).toJson();
 }
+
+// Notes the duration a scale animation starts with: its Behavior announces the new target
+// just before it starts the animation.
+class StartedDurations : public QObject {
+    Q_OBJECT
+public:
+    QObject *animation = nullptr;
+    QList<int> durations;
+public Q_SLOTS:
+    void targetChanged() { durations.append(animation->property("duration").toInt()); }
+};
 
 QByteArray swipeAnswer(const QString &status) {
     return QJsonDocument(QJsonObject{{"status", status}, {"message", "hi"}}).toJson();
@@ -443,6 +462,62 @@ private Q_SLOTS:
         QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
     }
 
+    // A key or a card button pressed while the hand still holds the top card past the line:
+    // the press wins and throws that card alone, the drag is dropped and its release does
+    // nothing, and the stack keeps its two cards with none left behind on screen.
+    void aPressDuringADragSwipesOnlyTheTopCard() {
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(5));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        DrawnWindow drawn;
+        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        drawn.window().setRoot(screen);
+        QVERIFY(drawn.show());
+        drawn.quick()->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(drawn.quick()));
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        SwipeCardStack *stack = screen->cardStack();
+        QQuickItem *like = drawn.find([](QQuickItem *item) {
+            const auto *button = item->property("button").value<CardButton *>();
+            return button && button->tag() == ButtonStackView::LikeTag;
+        });
+        QVERIFY(like);
+        const auto cardsOnScreen = [stack] {
+            const QList<QQuickItem *> items = stack->cardContainer()->childItems();
+            return std::count_if(items.cbegin(), items.cend(), [](QQuickItem *item) {
+                return qobject_cast<SwipeCard *>(item) != nullptr;
+            });
+        };
+        for (const bool byKey : {true, false}) {
+            QVERIFY(settled(*screen));
+            SwipeCard *top = stack->topCard();
+            const QPoint start = top->mapToScene(top->boundingRect().center()).toPoint();
+            QTest::mousePress(drawn.quick(), Qt::LeftButton, {}, start);
+            for (int step = 1; step <= 8; ++step)
+                QTest::mouseMove(drawn.quick(), start + QPoint(30 * step, 0));
+            QVERIFY(top->dragPercentage(SwipeDirection::Right) >= 1);
+            if (byKey) {
+                QTest::keyClick(drawn.quick(), Qt::Key_Right);
+                QTest::mouseRelease(drawn.quick(), Qt::LeftButton, {}, start + QPoint(240, 0));
+            } else {
+                drawn.click(like);
+            }
+            QCOMPARE(stack->swipedIndices().size(), byKey ? 1 : 2);
+            QCOMPARE(stack->visibleCards().size(), 2);
+            QVERIFY(stack->topCard() != top);
+            QVERIFY(settled(*screen));
+            QTRY_COMPARE(cardsOnScreen(), 2);
+            QCOMPARE(stack->swipedIndices().size(), byKey ? 1 : 2); // nothing waited behind it
+            QVERIFY(!screen->presentedViewController());            // the release opened no profile
+        }
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("swipes")).size(), 2);
+        const QList<RecordedRequest> swipes = m_fake->requestsTo(QStringLiteral("swipes"));
+        QCOMPARE(swipes[0].json()["toUserID"].toString(), QStringLiteral("USER-0"));
+        QCOMPARE(swipes[1].json()["toUserID"].toString(), QStringLiteral("USER-1"));
+        for (const RecordedRequest &swipe : swipes)
+            QCOMPARE(swipe.json()["swipeType"].toString(), QStringLiteral("right"));
+    }
+
     void noteButtonSuperLikesAndShowsTheNoteOnce() {
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(3));
         auto screen = makeScreen();
@@ -479,6 +554,30 @@ private Q_SLOTS:
         row.likeButton()->touchDown();
         row.likeButton()->touchUp(true);
         QCOMPARE(taps.size(), 1);
+
+        // Drawn, the button shrinks over 0.2 s and comes back in 0.1 s.
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        QQmlComponent component(&engine);
+        component.loadUrl(ViewController::qmlView("feed/CardButtonView.qml"));
+        std::unique_ptr<QObject> view(component.createWithInitialProperties(
+            {{QStringLiteral("container"), QVariant::fromValue(row.placedContainers().last())}}));
+        QVERIFY2(view, qPrintable(component.errorString()));
+        QObject *behavior = qmlContext(view.get())->objectForName(QStringLiteral("scaling"));
+        QVERIFY(behavior);
+        row.likeButton()->touchDown(); // the Behavior makes its animation when first needed
+        row.likeButton()->touchUp(false);
+        StartedDurations started;
+        started.animation = behavior->findChild<QObject *>();
+        QVERIFY(started.animation);
+        QVERIFY(QObject::connect(behavior, SIGNAL(targetValueChanged()), &started,
+                                 SLOT(targetChanged())));
+        row.likeButton()->touchDown();
+        row.likeButton()->touchUp(true);
+        QCOMPARE(started.durations, (QList<int>{CardButton::kPressDurationMs,
+                                                CardButton::kReleaseDurationMs}));
+        QCOMPARE(CardButton::kReleaseDurationMs, 100);
     }
 };
 
