@@ -65,5 +65,8 @@ bool DesktopNotifier::announce(const QString &summary, const QString &body, cons
 void DesktopNotifier::onActionInvoked(uint id, const QString &actionKey) {
     if (actionKey != openAction || !m_chats.contains(id))
         return;
-    Q_EMIT conversationRequested(m_chats.take(id));
+    const QUuid chatID = m_chats.take(id);
+    DiagnosticLog::line(QStringLiteral("Нажали на уведомление, userInfo: {chatID: %1}")
+                            .arg(chatID.toString(QUuid::WithoutBraces).toUpper()));
+    Q_EMIT conversationRequested(chatID);
 }
