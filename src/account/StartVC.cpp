@@ -12,6 +12,7 @@
 #include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
+#include "ui/Window.h"
 #include "ui/WindowHelper.h"
 
 #include <QPointer>
@@ -45,6 +46,12 @@ void StartVC::viewDidLoad() {
 void StartVC::presentBlock(const QString &message) {
     auto *alert = new AlertBlockVC(true);
     alert->setMessage(message);
+    // Nothing may rise above a notice that ends the use of the client, nor a later switch of
+    // the whole window take it away: the window holds it, not this screen.
+    if (Window *window = Window::current()) {
+        window->lock(alert);
+        return;
+    }
     present(alert, PresentationStyle::CrossDissolve, true);
 }
 

@@ -346,9 +346,9 @@ private Q_SLOTS:
         if (!screenValue.isEmpty())
             m_store->values.insert("screen", screenValue.toUtf8());
         Window window;
-        StartVC *screen = makeScreen(window);
+        makeScreen(window);
         QTest::qWait(20);
-        auto *block = presentedOn<AlertBlockVC>(screen);
+        auto *block = qobject_cast<AlertBlockVC *>(window.lockNotice());
         QCOMPARE(block ? block->message() : QString(), message);
         if (block)
             QVERIFY(block->hideButton());
