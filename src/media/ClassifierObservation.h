@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// One class an image classifier saw, with its probability between 0 and 1.
+struct ClassifierObservation {
+    QString label;
+    float confidence = 0;
+};
