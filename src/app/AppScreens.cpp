@@ -10,6 +10,7 @@
 #include "onboarding/GeoVC.h"
 #include "onboarding/NameInputVC.h"
 #include "onboarding/NotificationVC.h"
+#include "onboarding/PhotoGridVC.h"
 #include "ui/ScreenFactory.h"
 
 void AppScreens::install() {
@@ -19,6 +20,8 @@ void AppScreens::install() {
     factory.install(Screen::NameInput, [] { return new NameInputVC(); });
     factory.install(Screen::Geo, [] { return new GeoVC(GeoVC::GeoType::first); });
     factory.install(Screen::Notification, [] { return new NotificationVC(); });
+    factory.install(Screen::PhotoGrid,
+                    [] { return new PhotoGridVC(ImageCropperVC::onDeviceScreening()); });
     factory.install(Screen::Restore, [] { return new RestoreVC(); });
     factory.install(Screen::DeleteAccount, [] { return new DeleteAccountVC(); });
     factory.install(Screen::Chats, [] { return new ChatsVC(); });

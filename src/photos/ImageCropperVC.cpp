@@ -1,5 +1,6 @@
 #include "photos/ImageCropperVC.h"
 
+#include "media/NsfwClassifier.h"
 #include "media/PhotoProcessor.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/KeyActions.h"
@@ -7,6 +8,19 @@
 
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
+
+ImageCropperVC::Screening ImageCropperVC::onDeviceScreening() {
+    return [](const QImage &photo) -> std::optional<float> {
+        const auto observations = NsfwClassifier::shared().classify(photo);
+        if (!observations)
+            return std::nullopt;
+        for (const ClassifierObservation &observation : *observations) {
+            if (observation.label == NsfwClassifier::kNsfwLabel)
+                return observation.confidence;
+        }
+        return 0.0f;
+    };
+}
 
 ImageCropperVC::ImageCropperVC(QImage image, Screening screening, Services services,
                                QObject *parent)

@@ -29,6 +29,10 @@ public:
     /// The most the picture can be magnified.
     static constexpr double kMaxZoom = 5.0;
 
+    /// The on-device classifier: the confidence of the first "NSFW" observation, 0 when it has
+    /// none, nothing when the model cannot judge.
+    [[nodiscard]] static Screening onDeviceScreening();
+
     ImageCropperVC(QImage image, Screening screening, Services services = {},
                    QObject *parent = nullptr);
 

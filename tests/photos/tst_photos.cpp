@@ -153,6 +153,10 @@ private Q_SLOTS:
         alert->textButtonTapped();
         QTRY_VERIFY(!delivered.isEmpty());
 
+        // The client's own screening judges a plain picture as clean.
+        const std::optional<float> plain = ImageCropperVC::onDeviceScreening()(picture({300, 400}));
+        QVERIFY(plain && *plain >= 0.0f && *plain < ImageCropperVC::kRejectionThreshold);
+
         // A classifier that cannot judge leaves the screen usable and says so.
         delivered.clear();
         cropper = openCropper(window, std::nullopt, &delivered);
