@@ -6,19 +6,19 @@ const path = require('path');
 // What each stored type takes per value. Quantized weights are stored as their quantized type.
 const BYTES = {float32: 4, int32: 4, uint8: 1, uint16: 2};
 
-function readValues(bytes, offset, count, spec) {
-    const stored = spec.quantization ? spec.quantization.dtype : spec.dtype;
-    if (spec.dtype !== 'float32') throw new Error(`${spec.name}: unsupported type ${spec.dtype}`);
+function readValues(bytes, offset, count, entry) {
+    const stored = entry.quantization ? entry.quantization.dtype : entry.dtype;
+    if (entry.dtype !== 'float32') throw new Error(`${entry.name}: unsupported type ${entry.dtype}`);
     const size = BYTES[stored];
-    if (!size || stored === 'int32') throw new Error(`${spec.name}: unsupported storage ${stored}`);
+    if (!size || stored === 'int32') throw new Error(`${entry.name}: unsupported storage ${stored}`);
     const slice = bytes.subarray(offset, offset + count * size);
-    if (slice.length !== count * size) throw new Error(`${spec.name}: weights end early`);
+    if (slice.length !== count * size) throw new Error(`${entry.name}: weights end early`);
     const values = new Float32Array(count);
     if (stored === 'float32') {
         for (let i = 0; i < count; i++) values[i] = slice.readFloatLE(i * 4);
         return values;
     }
-    const {scale, min} = spec.quantization;
+    const {scale, min} = entry.quantization;
     // Float32Array rounds each value once, after the arithmetic, as tfjs's own loader does.
     for (let i = 0; i < count; i++) {
         const q = stored === 'uint8' ? slice[i] : slice.readUInt16LE(i * 2);
@@ -36,11 +36,11 @@ function readKerasModel(modelDir) {
         const shards = group.paths.map((p) => require(path.join(modelDir, `${p}.min.js`)));
         const bytes = Buffer.concat(shards.map((base64) => Buffer.from(base64, 'base64')));
         let offset = 0;
-        for (const spec of group.weights) {
-            const count = spec.shape.reduce((a, b) => a * b, 1);
-            const stored = spec.quantization ? spec.quantization.dtype : spec.dtype;
-            const values = readValues(bytes, offset, count, spec);
-            weights.set(spec.name, {shape: spec.shape, values});
+        for (const entry of group.weights) {
+            const count = entry.shape.reduce((a, b) => a * b, 1);
+            const stored = entry.quantization ? entry.quantization.dtype : entry.dtype;
+            const values = readValues(bytes, offset, count, entry);
+            weights.set(entry.name, {shape: entry.shape, values});
             offset += count * BYTES[stored];
         }
         if (offset !== bytes.length) {
