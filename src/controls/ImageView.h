@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QVariant>
 #include <QQuickItem>
+#include <QVariant>
 
 // Draws an image made in C++ (a picked photo, a thumbnail of encoded bytes) stretched over the
 // item, without a round trip through an image provider.

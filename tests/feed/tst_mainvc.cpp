@@ -1,4 +1,6 @@
 #include "DrawnWindow.h"
+#include "FakeLocation.h"
+#include "FakePermission.h"
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
@@ -34,33 +36,6 @@
 #include <QTest>
 
 namespace {
-class FakeLocation : public LocationService {
-public:
-    LocationAuthorization status = LocationAuthorization::AuthorizedWhenInUse;
-    int authorizationRequests = 0;
-    int locationRequests = 0;
-    int settingsOpened = 0;
-    LocationAuthorization authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override { ++authorizationRequests; }
-    void requestLocation() override { ++locationRequests; }
-    void openSettings() override { ++settingsOpened; }
-    void fix(double lat, double lon) { Q_EMIT locationsUpdated({QGeoCoordinate(lat, lon)}); }
-};
-
-class FakePermission : public NotificationPermission {
-public:
-    Status answer = Status::Authorized;
-    QString error;
-    int requests = 0;
-    int registrations = 0;
-    Status status() const override { return answer; }
-    void requestAuthorization(std::function<void(bool, QString)> answered) override {
-        ++requests;
-        answered(true, error);
-    }
-    void registerForRemoteNotifications() override { ++registrations; }
-};
-
 QByteArray profiles(int count) {
     QJsonArray list;
     for (int i = 0; i < count; ++i) {
@@ -575,8 +550,8 @@ private Q_SLOTS:
                                  SLOT(targetChanged())));
         row.likeButton()->touchDown();
         row.likeButton()->touchUp(true);
-        QCOMPARE(started.durations, (QList<int>{CardButton::kPressDurationMs,
-                                                CardButton::kReleaseDurationMs}));
+        QCOMPARE(started.durations,
+                 (QList<int>{CardButton::kPressDurationMs, CardButton::kReleaseDurationMs}));
         QCOMPARE(CardButton::kReleaseDurationMs, 100);
     }
 };

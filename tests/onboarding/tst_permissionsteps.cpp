@@ -1,3 +1,5 @@
+#include "FakeLocation.h"
+#include "FakePermission.h"
 #include "FakeService.h"
 #include "api/NetworkService.h"
 #include "app/PushRegistration.h"
@@ -20,40 +22,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-class ScriptedLocation : public LocationService {
-public:
-    LocationAuthorization status = LocationAuthorization::NotDetermined;
-    int authorizationRequests = 0;
-    int locationRequests = 0;
-    int settingsOpened = 0;
-    LocationAuthorization authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override { ++authorizationRequests; }
-    void requestLocation() override { ++locationRequests; }
-    void openSettings() override { ++settingsOpened; }
-    void answer(LocationAuthorization next) {
-        status = next;
-        Q_EMIT authorizationChanged(next);
-    }
-    void fix(double lat, double lon) { Q_EMIT locationsUpdated({QGeoCoordinate(lat, lon)}); }
-};
-
-class ScriptedPermission : public NotificationPermission {
-public:
-    Status current = Status::NotDetermined;
-    bool grants = true;
-    int requests = 0;
-    int registrations = 0;
-    Status status() const override { return current; }
-    void requestAuthorization(std::function<void(bool, QString)> answered) override {
-        ++requests;
-        answered(grants, {});
-    }
-    void registerForRemoteNotifications() override { ++registrations; }
-    void deliverToken(const QByteArray &token) { Q_EMIT deviceTokenReceived(token); }
-};
-} // namespace
-
 // The location and notification steps: which permission answer leads where, and what each
 // step keeps for the next start.
 class TestPermissionSteps : public QObject {
@@ -63,8 +31,8 @@ class TestPermissionSteps : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<UserManager> m_user;
-    ScriptedLocation *m_location = nullptr;
-    ScriptedPermission *m_permission = nullptr;
+    FakeLocation *m_location = nullptr;
+    FakePermission *m_permission = nullptr;
     Services m_services;
 
     // The first location step as the window's only screen, loaded as when it is shown.
@@ -97,10 +65,12 @@ private Q_SLOTS:
     }
 
     void init() {
-        auto location = std::make_unique<ScriptedLocation>();
+        auto location = std::make_unique<FakeLocation>();
+        location->status = LocationAuthorization::NotDetermined;
         m_location = location.get();
         AppServices::shared().setLocationService(std::move(location));
-        auto permission = std::make_unique<ScriptedPermission>();
+        auto permission = std::make_unique<FakePermission>();
+        permission->answer = NotificationPermission::Status::NotDetermined;
         m_permission = permission.get();
         AppServices::shared().setNotificationPermission(std::move(permission));
         m_service.clearRequests();
@@ -116,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(m_location->authorizationRequests, 1);
 
         // Refused: the explanation comes on top, and back returns to the question.
-        m_location->answer(LocationAuthorization::Denied);
+        m_location->decide(LocationAuthorization::Denied);
         auto *navigation = qobject_cast<NavigationContainer *>(window.root());
         QCOMPARE(navigation->depth(), 2);
         auto *fail = qobject_cast<GeoVC *>(navigation->topViewController());
@@ -128,9 +98,9 @@ private Q_SLOTS:
         QCOMPARE(navigation->topViewController(), geo);
 
         // Undetermined again asks again; allowed goes on to the notifications question.
-        m_location->answer(LocationAuthorization::NotDetermined);
+        m_location->decide(LocationAuthorization::NotDetermined);
         QCOMPARE(m_location->authorizationRequests, 2);
-        m_location->answer(LocationAuthorization::AuthorizedWhenInUse);
+        m_location->decide(LocationAuthorization::AuthorizedWhenInUse);
         QCOMPARE(front(window), QStringLiteral("NotificationVC"));
         QCOMPARE(navigation->depth(), 1);
     }
@@ -145,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(front(window), QStringLiteral("NotificationVC"));
 
         // "Не сейчас" when notifications were answered long ago goes straight to the feed.
-        m_permission->current = NotificationPermission::Status::Denied;
+        m_permission->answer = NotificationPermission::Status::Denied;
         GeoVC *fail = openGeo(window, GeoVC::GeoType::fail);
         QVERIFY(fail->showsTextButton());
         fail->textButtonTapped();

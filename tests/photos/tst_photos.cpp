@@ -1,4 +1,6 @@
 #include "DrawnWindow.h"
+#include "FakeLocation.h"
+#include "FakePermission.h"
 #include "FakeService.h"
 #include "Fixtures.h"
 #include "api/NetworkService.h"
@@ -29,23 +31,6 @@
 #include <QTest>
 
 namespace {
-class FixedLocation : public LocationService {
-public:
-    LocationAuthorization status = LocationAuthorization::NotDetermined;
-    LocationAuthorization authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override {}
-    void requestLocation() override {}
-    void openSettings() override {}
-};
-
-class FixedPermission : public NotificationPermission {
-public:
-    Status answer = Status::NotDetermined;
-    Status status() const override { return answer; }
-    void requestAuthorization(std::function<void(bool, QString)>) override {}
-    void registerForRemoteNotifications() override {}
-};
-
 QImage picture(QSize size, QColor color = QColor(200, 120, 60)) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(color);
@@ -62,7 +47,7 @@ class TestPhotos : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<UserManager> m_user;
-    FixedLocation *m_location = nullptr;
+    FakeLocation *m_location = nullptr;
     Services m_services;
 
     // The cropper over a stand-in opener in a window, judging with `confidence`.
@@ -85,10 +70,10 @@ private Q_SLOTS:
         m_user = std::make_unique<UserManager>(
             std::make_unique<QSettings>(m_dir.filePath("user.ini"), QSettings::IniFormat));
         m_services.setNetwork(*m_network).setUser(*m_user);
-        auto location = std::make_unique<FixedLocation>();
+        auto location = std::make_unique<FakeLocation>();
         m_location = location.get();
         AppServices::shared().setLocationService(std::move(location));
-        AppServices::shared().setNotificationPermission(std::make_unique<FixedPermission>());
+        AppServices::shared().setNotificationPermission(std::make_unique<FakePermission>());
     }
 
     void aPhotoIsCutShrunkAndFlattened() {
