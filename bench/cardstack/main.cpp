@@ -11,7 +11,7 @@
 #include "cardstack/SwipeCardStack.h"
 #include "cardstackdemo/CardStackDemoVC.h"
 #include "controls/SymbolImageProvider.h"
-#include "feed/ButtonStackView.h"
+#include "cards/ButtonStackView.h"
 
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>

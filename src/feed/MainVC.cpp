@@ -2,11 +2,11 @@
 
 #include "api/Endpoints.h"
 #include "api/NetworkService.h"
+#include "cards/ButtonStackView.h"
+#include "cards/CardButton.h"
+#include "cards/CardOverlay.h"
+#include "cards/CardView.h"
 #include "cardstack/SwipeCardStack.h"
-#include "feed/ButtonStackView.h"
-#include "feed/CardButton.h"
-#include "feed/CardOverlay.h"
-#include "feed/CardView.h"
 #include "feed/MainVCPermissions.h"
 #include "feed/MainVCPrefetch.h"
 #include "feed/MainVCProfiles.h"
@@ -244,16 +244,16 @@ SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
     card->setSwipeDirections({SwipeDirection::Left, SwipeDirection::Right});
     for (SwipeDirection direction : card->swipeDirections())
         card->setOverlay(CardOverlay::make(direction), direction);
-    card->setOnInfoButtonTap([weak = QPointer<MainVC>(this)] {
+    card->setOnInfoButtonTap([weak = QPointer<MainVC>(this), index] {
         if (weak)
-            weak->openInfo();
+            weak->openInfo(index);
     });
     m_cardViews.insert(index, card);
     return card;
 }
 
-void MainVC::openInfo() {
-    present(services().screens().create(ScreenFactory::Screen::UserInfo),
+void MainVC::openInfo(qint64 index) {
+    present(services().screens().createUserInfo(cardData().at(index), this),
             PresentationStyle::PageSheet, false);
 }
 
@@ -418,7 +418,6 @@ void MainVC::settingsButtonTapped() {
 }
 
 void MainVC::presentSettings() {
-    auto *navigation =
-        new NavigationContainer(services().screens().create(ScreenFactory::Screen::Settings));
+    auto *navigation = new NavigationContainer(services().screens().createSettings(false));
     present(navigation, PresentationStyle::PageSheet, true);
 }

@@ -4,10 +4,10 @@
 #include "api/Result.h"
 #include "api/RetrySchedule.h"
 #include "api/SwipeResponse.h"
+#include "cards/ButtonStackViewDelegate.h"
+#include "cards/CardModel.h"
 #include "cardstack/SwipeCardStackDataSource.h"
 #include "cardstack/SwipeCardStackDelegate.h"
-#include "feed/ButtonStackViewDelegate.h"
-#include "feed/CardModel.h"
 #include "feed/MainVCPermissions.h"
 #include "feed/MainVCProfiles.h"
 #include "feed/MainVCState.h"
@@ -17,7 +17,7 @@
 #include <QPointer>
 #include <QQuickItem>
 
-#include "feed/ButtonStackView.h"
+#include "cards/ButtonStackView.h"
 #include "ui/KeyActions.h"
 class CardView;
 class MainVCPrefetch;
@@ -154,7 +154,7 @@ private:
     static void handleSwipeResponse(const Result<SwipeResponse> &result);
     void superLike();
     [[nodiscard]] NoteMessageVC *makeNote(qint64 index) const;
-    void openInfo();
+    void openInfo(qint64 index);
     void presentSettings();
 
     UserManager &m_users;

@@ -2,7 +2,7 @@
 
 #include "api/ProfileView.h"
 #include "api/Result.h"
-#include "feed/CardModel.h"
+#include "cards/CardModel.h"
 #include "feed/MainVCState.h"
 
 #include <QList>

@@ -61,12 +61,38 @@ ViewController *ScreenFactory::createChatDetails(const Match &match) const {
     return new StandInVC(typeName(Screen::ChatDetails));
 }
 
+ViewController *ScreenFactory::createUserInfo(const CardModel &model,
+                                              ButtonStackViewDelegate *mainVC,
+                                              bool reportRow) const {
+    if (auto it = m_overrides.find(Screen::UserInfo); it != m_overrides.end())
+        return (*it)();
+    if (m_userInfo)
+        return m_userInfo(model, mainVC, reportRow);
+    return new StandInVC(typeName(Screen::UserInfo));
+}
+
+ViewController *ScreenFactory::createSettings(bool isMain) const {
+    if (auto it = m_overrides.find(Screen::Settings); it != m_overrides.end())
+        return (*it)();
+    if (m_settings)
+        return m_settings(isMain);
+    return new StandInVC(typeName(Screen::Settings));
+}
+
 void ScreenFactory::install(Screen screen, Maker maker) {
     m_makers.insert(screen, std::move(maker));
 }
 
 void ScreenFactory::installChatDetails(ChatDetailsMaker maker) {
     m_chatDetails = std::move(maker);
+}
+
+void ScreenFactory::installUserInfo(UserInfoMaker maker) {
+    m_userInfo = std::move(maker);
+}
+
+void ScreenFactory::installSettings(SettingsMaker maker) {
+    m_settings = std::move(maker);
 }
 
 void ScreenFactory::override(Screen screen, Maker maker) {

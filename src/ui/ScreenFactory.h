@@ -5,7 +5,9 @@
 #include <QUuid>
 #include <functional>
 
+class ButtonStackViewDelegate;
 class ViewController;
+struct CardModel;
 struct Match;
 
 // The one place screens are created, so routing, window switches and tests name a screen
@@ -37,15 +39,28 @@ public:
     [[nodiscard]] ViewController *create(Screen screen) const;
     /// The conversation of one match (Screen::ChatDetails needs its match).
     [[nodiscard]] ViewController *createChatDetails(const Match &match) const;
+    /// The details of one person's profile. Button presses go to `mainVC` when there is one;
+    /// without one, `reportRow` adds the row that reports the person.
+    [[nodiscard]] ViewController *createUserInfo(const CardModel &model,
+                                                 ButtonStackViewDelegate *mainVC = nullptr,
+                                                 bool reportRow = false) const;
+    /// The discovery settings: `isMain` when opened from the own-profile tab, which also offers
+    /// the account's rows; the feed opens the search settings alone.
+    [[nodiscard]] ViewController *createSettings(bool isMain) const;
     /// The class name of the screen, as it logs and as stand-ins show it.
     [[nodiscard]] static QString typeName(Screen screen);
 
     using Maker = std::function<ViewController *()>;
     using ChatDetailsMaker = std::function<ViewController *(const Match &)>;
+    using UserInfoMaker =
+        std::function<ViewController *(const CardModel &, ButtonStackViewDelegate *, bool)>;
+    using SettingsMaker = std::function<ViewController *(bool isMain)>;
 
     /// How the application makes this screen.
     void install(Screen screen, Maker maker);
     void installChatDetails(ChatDetailsMaker maker);
+    void installUserInfo(UserInfoMaker maker);
+    void installSettings(SettingsMaker maker);
 
     /// Lets a test build a screen of its own in place of the installed one.
     void override(Screen screen, Maker maker);
@@ -55,4 +70,6 @@ private:
     QHash<Screen, Maker> m_makers;
     QHash<Screen, Maker> m_overrides;
     ChatDetailsMaker m_chatDetails;
+    UserInfoMaker m_userInfo;
+    SettingsMaker m_settings;
 };

@@ -9,8 +9,8 @@
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
 #include "controls/SymbolImageProvider.h"
-#include "feed/ButtonStackView.h"
-#include "feed/CardButton.h"
+#include "cards/ButtonStackView.h"
+#include "cards/CardButton.h"
 #include "feed/MainVC.h"
 #include "feed/NoteMessageVC.h"
 #include "feed/PulsingHaloLayer.h"
@@ -535,7 +535,7 @@ private Q_SLOTS:
         engine.addImportPath(QStringLiteral("qrc:/"));
         engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
         QQmlComponent component(&engine);
-        component.loadUrl(ViewController::qmlView("feed/CardButtonView.qml"));
+        component.loadUrl(ViewController::qmlView("cards/CardButtonView.qml"));
         std::unique_ptr<QObject> view(component.createWithInitialProperties(
             {{QStringLiteral("container"), QVariant::fromValue(row.placedContainers().last())}}));
         QVERIFY2(view, qPrintable(component.errorString()));

@@ -1,8 +1,8 @@
 #include "cardstackdemo/CardStackDemoVC.h"
 
 #include "api/Endpoints.h"
-#include "feed/CardOverlay.h"
-#include "feed/CardView.h"
+#include "cards/CardOverlay.h"
+#include "cards/CardView.h"
 #include "feed/MainVC.h"
 #include "ui/MainThreadReceiver.h"
 

@@ -5,7 +5,7 @@
 #include "cardstack/SwipeCardStack.h"
 #include "cardstack/SwipeCardStackDataSource.h"
 #include "cardstack/SwipeCardStackDelegate.h"
-#include "feed/CardModel.h"
+#include "cards/CardModel.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>

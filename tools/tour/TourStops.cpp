@@ -32,7 +32,7 @@ QList<TourStop> tourStops() {
         {QStringLiteral("restore"), [] { return screen(Screen::Restore); }},
         {QStringLiteral("delete-account"),
          [] {
-             auto *nav = new NavigationContainer(screen(Screen::Settings));
+             auto *nav = new NavigationContainer(ScreenFactory::shared().createSettings(true));
              nav->push(screen(Screen::DeleteAccount), false);
              return nav;
          }},

@@ -1,6 +1,6 @@
-#include "feed/CardOverlayLabelView.h"
+#include "cards/CardOverlayLabelView.h"
 
-#include "feed/ImageNode.h"
+#include "cards/ImageNode.h"
 
 #include <QCache>
 #include <QFontMetricsF>

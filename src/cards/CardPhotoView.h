@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/CardView.h"
+#include "cards/CardView.h"
 #include "media/PhotoScaler.h"
 
 #include <QImage>

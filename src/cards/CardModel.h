@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/InfoItem.h"
+#include "cards/InfoItem.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cardstack/SwipeCard.h"
-#include "feed/CardModel.h"
+#include "cards/CardModel.h"
 
 #include <QImage>
 #include <functional>

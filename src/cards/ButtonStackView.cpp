@@ -1,8 +1,8 @@
-#include "feed/ButtonStackView.h"
+#include "cards/ButtonStackView.h"
 
-#include "feed/ButtonContainer.h"
-#include "feed/ButtonStackViewDelegate.h"
-#include "feed/CardButton.h"
+#include "cards/ButtonContainer.h"
+#include "cards/ButtonStackViewDelegate.h"
+#include "cards/CardButton.h"
 
 ButtonStackView::ButtonStackView(QObject *parent)
     : QObject(parent) {

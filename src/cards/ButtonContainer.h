@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
-#include "feed/CardButton.h"
+#include "cards/CardButton.h"
 
 // The round plate a CardButton sits on in the row; its height is a share of the row's width.
 class ButtonContainer : public QObject {

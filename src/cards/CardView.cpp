@@ -1,6 +1,6 @@
-#include "feed/CardView.h"
+#include "cards/CardView.h"
 
-#include "feed/CardContentIncubator.h"
+#include "cards/CardContentIncubator.h"
 #include "media/PhotoBatch.h"
 #include "media/RecentPhotos.h"
 #include "ui/ViewController.h"
@@ -123,7 +123,7 @@ void CardView::itemChange(ItemChange change, const ItemChangeData &value) {
 }
 
 QUrl CardView::contentSource() {
-    return ViewController::qmlView("feed/CardContent.qml");
+    return ViewController::qmlView("cards/CardContent.qml");
 }
 
 void CardView::makeContentIfPossible() {

@@ -1,6 +1,6 @@
-#include "feed/ButtonContainer.h"
+#include "cards/ButtonContainer.h"
 
-#include "feed/CardButton.h"
+#include "cards/CardButton.h"
 
 ButtonContainer::ButtonContainer(CardButton *button, qreal heightFraction, QObject *parent)
     : QObject(parent)

@@ -1,4 +1,4 @@
-#include "feed/CardButton.h"
+#include "cards/CardButton.h"
 
 #include "controls/Theme.h"
 

@@ -1,6 +1,6 @@
-#include "feed/CardPhotoView.h"
+#include "cards/CardPhotoView.h"
 
-#include "feed/ImageNode.h"
+#include "cards/ImageNode.h"
 
 #include <QQuickWindow>
 

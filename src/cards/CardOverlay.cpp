@@ -1,7 +1,7 @@
-#include "feed/CardOverlay.h"
+#include "cards/CardOverlay.h"
 
 #include "controls/Theme.h"
-#include "feed/CardOverlayLabelView.h"
+#include "cards/CardOverlayLabelView.h"
 
 #include <QCoreApplication>
 #include <QtMath>

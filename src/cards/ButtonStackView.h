@@ -5,7 +5,7 @@
 #include <QQmlListProperty>
 #include <QtQml/qqmlregistration.h>
 
-#include "feed/ButtonContainer.h"
+#include "cards/ButtonContainer.h"
 
 class ButtonStackViewDelegate;
 class CardButton;

@@ -1,4 +1,4 @@
-#include "feed/CardContentIncubator.h"
+#include "cards/CardContentIncubator.h"
 
 #include <QQmlError>
 

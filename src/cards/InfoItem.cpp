@@ -1,4 +1,4 @@
-#include "feed/InfoItem.h"
+#include "cards/InfoItem.h"
 
 QString InfoItem::iconName(InfoType type) {
     switch (type) {

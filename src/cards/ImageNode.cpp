@@ -1,4 +1,4 @@
-#include "feed/ImageNode.h"
+#include "cards/ImageNode.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
