@@ -12,14 +12,15 @@ namespace {
 // The folders of src/ from the bottom up. A folder may include only folders on lower levels;
 // folders on one level stay out of each other, so no two features grow into one.
 const QHash<QString, int> kLevels = {
-    {QStringLiteral("platform"), 0}, {QStringLiteral("api"), 1},
-    {QStringLiteral("media"), 1},    {QStringLiteral("store"), 2},
-    {QStringLiteral("controls"), 2}, {QStringLiteral("ui"), 3},
-    {QStringLiteral("account"), 4},  {QStringLiteral("cardstack"), 4},
-    {QStringLiteral("photos"), 4},   {QStringLiteral("cards"), 5},
-    {QStringLiteral("feed"), 6},     {QStringLiteral("chats"), 6},
-    {QStringLiteral("profile"), 6},  {QStringLiteral("onboarding"), 6},
-    {QStringLiteral("app"), 7},
+    {QStringLiteral("platform"), 0},   {QStringLiteral("api"), 1},
+    {QStringLiteral("media"), 1},      {QStringLiteral("store"), 2},
+    {QStringLiteral("controls"), 2},   {QStringLiteral("ui"), 3},
+    {QStringLiteral("account"), 4},    {QStringLiteral("cardstack"), 4},
+    {QStringLiteral("photos"), 4},     {QStringLiteral("cards"), 5},
+    {QStringLiteral("settings"), 5},   {QStringLiteral("feed"), 6},
+    {QStringLiteral("chats"), 6},      {QStringLiteral("profile"), 6},
+    {QStringLiteral("onboarding"), 6}, {QStringLiteral("likes"), 6},
+    {QStringLiteral("details"), 6},    {QStringLiteral("app"), 7},
 };
 
 // Includes of the project's own headers that do not name a folder: the build's generated
