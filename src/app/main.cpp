@@ -5,6 +5,7 @@
 #include "cardstack/SwipeCardStack.h"
 #include "feed/MainVC.h"
 #include "media/ImageCacheManager.h"
+#include "platform/FileLocations.h"
 #include "platform/PrivateFiles.h"
 #include "platform/SessionBus.h"
 #include "platform/TerminationSignals.h"
@@ -42,7 +43,7 @@ int main(int argc, char *argv[]) {
     AllocatorSettings::returnLargeBlocksOnFree();
     QGuiApplication app(argc, argv);
     TerminationSignals::quitApplicationOnThem();
-    QGuiApplication::setApplicationName(QStringLiteral("Zirel"));
+    FileLocations::settle(QStringLiteral("Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     // Every text of the client is Russian; the dialogs Qt itself draws (the file dialog's

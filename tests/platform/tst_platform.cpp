@@ -1,3 +1,4 @@
+#include "platform/FileLocations.h"
 #include "platform/LinuxCloudAccount.h"
 #include "platform/LinuxDeviceAttestation.h"
 #include "platform/LinuxDeviceInfo.h"
@@ -76,6 +77,47 @@ private Q_SLOTS:
             QVERIFY2(info.permissions() & QFileDevice::ReadOwner, name);
         }
         ::umask(before);
+    }
+
+    // An update finds the files an older version left under Qt's fallback places and moves
+    // them under the organisation, readable by the owner only; what is already in the new
+    // place wins, and a second start changes nothing.
+    void oldFilesMoveUnderTheOrganisation() {
+        QTemporaryDir home;
+        const FileLocations::Places places{home.filePath(QStringLiteral("config")),
+                                           home.filePath(QStringLiteral("data")),
+                                           home.filePath(QStringLiteral("cache"))};
+        const auto path = [&home](const char *relative) {
+            return home.filePath(QLatin1String(relative));
+        };
+        QVERIFY(QDir().mkpath(path("config/Unknown Organization")));
+        QVERIFY(QDir().mkpath(path("data/Zirel/ImageCache")));
+        QVERIFY(QDir().mkpath(path("cache/Zirel")));
+        QVERIFY(writeFile(path("config/Unknown Organization/Zirel.conf"), "[user]"));
+        QVERIFY(writeFile(path("data/Zirel/secure-store.json"), "{}"));
+        QVERIFY(writeFile(path("data/Zirel/ImageCache/photo"), "jpeg"));
+        QVERIFY(writeFile(path("cache/Zirel/stale"), "old"));
+        QVERIFY(QDir().mkpath(path("cache/Zirel/Zirel")));
+        QVERIFY(writeFile(path("cache/Zirel/Zirel/stale"), "new"));
+        QFile::setPermissions(path("config/Unknown Organization/Zirel.conf"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ReadOther);
+
+        for (int start = 0; start < 2; ++start)
+            FileLocations::moveOldFiles(places, QStringLiteral("Zirel"), QStringLiteral("Zirel"));
+
+        for (const char *moved : {"config/Zirel/Zirel.conf", "data/Zirel/Zirel/secure-store.json",
+                                  "data/Zirel/Zirel/ImageCache/photo"}) {
+            const QFileInfo info(path(moved));
+            QVERIFY2(info.exists(), moved);
+            QCOMPARE(info.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        QVERIFY(!QFileInfo::exists(path("config/Unknown Organization")));
+        QVERIFY(!QFileInfo::exists(path("data/Zirel/secure-store.json")));
+        QFile kept(path("cache/Zirel/Zirel/stale"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("new"));
     }
 
     void osVersionRule_data() {
