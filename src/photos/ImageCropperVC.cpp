@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
+#include <cmath>
 
 ImageCropperVC::Screening ImageCropperVC::onDeviceScreening() {
     return [](const QImage &photo) -> std::optional<float> {
@@ -26,17 +27,50 @@ ImageCropperVC::ImageCropperVC(QImage image, Screening screening, Services servi
                                QObject *parent)
     : ViewController(QStringLiteral("ImageCropperVC"), services, parent)
     , m_image(std::move(image))
+    , m_framing(m_image.size())
     , m_screening(std::move(screening)) {
     setTitle(tr("Сдвинуть и изменить масштаб"));
 }
 
 bool ImageCropperVC::handleKey(KeyCommand command) {
-    return runKeyAction(command, {{KeyCommand::Return, [this] { Q_EMIT addRequested(); }}});
+    return runKeyAction(command, {{KeyCommand::Return, [this] { addButtonTapped(); }}});
 }
 
-void ImageCropperVC::addButtonTapped(const QRect &frame) {
+void ImageCropperVC::layOut(QSizeF area) {
+    const QRectF frame = CropFrame::layOut(area);
+    if (frame == m_frameRect)
+        return;
+    m_frameRect = frame;
+    m_framing.setFrameSize(frame.size());
+    Q_EMIT framingChanged();
+}
+
+void ImageCropperVC::zoomSteps(double steps, QPointF at) {
+    zoomBy(std::pow(CropFrame::kZoomStep, steps), at);
+}
+
+void ImageCropperVC::zoomBy(double factor, QPointF at) {
+    m_framing.zoomBy(factor, at);
+    Q_EMIT framingChanged();
+}
+
+void ImageCropperVC::zoomStepsAtCentre(double steps) {
+    zoomSteps(steps, QPointF(m_frameRect.width() / 2, m_frameRect.height() / 2));
+}
+
+void ImageCropperVC::moveBy(QPointF delta) {
+    m_framing.moveBy(delta);
+    Q_EMIT framingChanged();
+}
+
+void ImageCropperVC::nudge(int across, int down) {
+    moveBy(QPointF(across, down) * CropFrame::kNudge);
+}
+
+void ImageCropperVC::addButtonTapped() {
     if (m_busy || m_image.isNull())
         return;
+    const QRect frame = m_framing.inPicture();
     setBusy(true);
     // Cutting first keeps the heavy steps to the framed part of a picture of many megapixels.
     (void)QtConcurrent::run([image = m_image, frame, screening = m_screening,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "photos/CropFrame.h"
 #include "ui/ViewController.h"
 
 #include <QImage>
@@ -16,7 +17,10 @@ class ImageCropperVC : public ViewController {
     QML_UNCREATABLE("created by the photo pickers")
     Q_PROPERTY(QVariant image READ imageVariant CONSTANT)
     Q_PROPERTY(QSize imageSize READ imageSize CONSTANT)
-    Q_PROPERTY(double maxZoom READ maxZoom CONSTANT)
+    // Where the frame lies in the area above the button, and where the picture lies under it.
+    Q_PROPERTY(QRectF frame READ frame NOTIFY framingChanged)
+    Q_PROPERTY(QPointF offset READ offset NOTIFY framingChanged)
+    Q_PROPERTY(QSizeF shownSize READ shownSize NOTIFY framingChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
 public:
@@ -26,8 +30,6 @@ public:
 
     /// Photos judged more likely than this to be explicit are questioned.
     static constexpr float kRejectionThreshold = 0.6f;
-    /// The most the picture can be magnified.
-    static constexpr double kMaxZoom = 5.0;
 
     /// The on-device classifier: the confidence of the first "NSFW" observation, 0 when it has
     /// none, nothing when the model cannot judge.
@@ -43,18 +45,32 @@ public:
     QImage image() const { return m_image; }
     QVariant imageVariant() const { return QVariant::fromValue(m_image); }
     QSize imageSize() const { return m_image.size(); }
-    double maxZoom() const { return kMaxZoom; }
+    QRectF frame() const { return m_frameRect; }
+    QPointF offset() const { return m_framing.offset(); }
+    QSizeF shownSize() const { return m_framing.shownSize(); }
+    const CropFrame &framing() const { return m_framing; }
     bool busy() const { return m_busy; }
     void setImageCompletionHandler(Completion handler) { m_completion = std::move(handler); }
 
-    /// Processes the part of the picture inside the frame, in the picture's pixels.
-    Q_INVOKABLE void addButtonTapped(const QRect &frame);
+    /// The area above the button changed size: the frame follows, the picture covers it anew.
+    Q_INVOKABLE void layOut(QSizeF area);
+    /// Wheel notches or + and − presses (negative to shrink), around a point of the frame.
+    Q_INVOKABLE void zoomSteps(double steps, QPointF at);
+    /// The same around the frame's centre.
+    Q_INVOKABLE void zoomStepsAtCentre(double steps);
+    /// A pinch: magnifies by the factor around a point of the frame.
+    Q_INVOKABLE void zoomBy(double factor, QPointF at);
+    /// A drag, in the frame's points.
+    Q_INVOKABLE void moveBy(QPointF delta);
+    /// Arrow key presses across and down (−1, 0 or 1 each).
+    Q_INVOKABLE void nudge(int across, int down);
+    /// Processes the part of the picture inside the frame.
+    Q_INVOKABLE void addButtonTapped();
     bool handleKey(KeyCommand command) override;
 
 Q_SIGNALS:
     void busyChanged();
-    /// The view has the frame and sends it on with addButtonTapped.
-    void addRequested();
+    void framingChanged();
 
 private:
     void judge(const QImage &photo, std::optional<float> confidence);
@@ -64,6 +80,8 @@ private:
     void setBusy(bool busy);
 
     QImage m_image;
+    CropFrame m_framing;
+    QRectF m_frameRect;
     Screening m_screening;
     Completion m_completion;
     bool m_busy = false;

@@ -2,111 +2,90 @@ import QtQuick
 import Zirel
 
 // The picked picture under a fixed 3:4 frame with a 3 × 4 grid: dragged, wheeled or pinched
-// into place (arrows, + and − on the keyboard), then added with the button or Return.
+// into place (arrows, + and − on the keyboard), then added with the button or Return. Where the
+// frame and the picture lie is the controller's.
 Rectangle {
     id: screen
 
     required property ImageCropperVC controller
-
-    readonly property real imageWidth: controller ? Math.max(1, controller.imageSize.width) : 1
-    readonly property real imageHeight: controller ? Math.max(1, controller.imageSize.height) : 1
-    readonly property real minZoom: Math.max(frame.width / imageWidth, frame.height / imageHeight)
-    property real zoom: minZoom
-
-    // Magnifies around a point of the frame, keeping that point of the picture under it.
-    function zoomTo(value, atX, atY) {
-        const next = Math.max(screen.minZoom, Math.min(screen.controller.maxZoom, value))
-        const pictureX = (scroll.contentX + atX) / screen.zoom
-        const pictureY = (scroll.contentY + atY) / screen.zoom
-        screen.zoom = next
-        scroll.contentX = Math.max(0, Math.min(scroll.contentWidth - scroll.width, pictureX * next - atX))
-        scroll.contentY = Math.max(0, Math.min(scroll.contentHeight - scroll.height, pictureY * next - atY))
-    }
-    // Back to the whole frame covered, the picture centred: on open and whenever the frame
-    // changes size.
-    function reset() {
-        screen.zoom = screen.minZoom
-        scroll.contentX = Math.max(0, (scroll.contentWidth - scroll.width) / 2)
-        scroll.contentY = Math.max(0, (scroll.contentHeight - scroll.height) / 2)
-    }
-    // The framed part in the picture's own pixels.
-    function frameInPicture() {
-        const s = screen.imageWidth / scroll.contentWidth
-        return Qt.rect(Math.round(scroll.contentX * s), Math.round(scroll.contentY * s),
-                       Math.round(frame.width * s), Math.round(frame.height * s))
-    }
 
     color: "black"
 
     Item {
         id: area
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: parent.bottom; bottomMargin: 90 }
+        onWidthChanged: screen.controller.layOut(Qt.size(width, height))
+        onHeightChanged: screen.controller.layOut(Qt.size(width, height))
+        Component.onCompleted: screen.controller.layOut(Qt.size(width, height))
     }
 
     Item {
         id: frame
-        readonly property bool tall: area.height / area.width > 4 / 3
-        width: Math.round(tall ? area.width : area.height * 3 / 4)
-        height: Math.round(tall ? area.width * 4 / 3 : area.height)
-        x: (area.width - width) / 2
-        y: tall ? (area.height - height) / 2 : 0
-        onWidthChanged: resetLater.restart()
-        onHeightChanged: resetLater.restart()
+        x: screen.controller.frame.x
+        y: screen.controller.frame.y
+        width: screen.controller.frame.width
+        height: screen.controller.frame.height
+        clip: true
+        focus: true
+        Accessible.name: qsTr("Сдвинуть и изменить масштаб")
+        Accessible.role: Accessible.Graphic
 
-        Flickable {
-            id: scroll
-            anchors.fill: parent
-            clip: true
-            interactive: !screen.controller.busy
-            boundsBehavior: Flickable.StopAtBounds
-            flickDeceleration: 5000
-            contentWidth: screen.imageWidth * screen.zoom
-            contentHeight: screen.imageHeight * screen.zoom
-            Accessible.name: qsTr("Сдвинуть и изменить масштаб")
+        ImageView {
+            x: -screen.controller.offset.x
+            y: -screen.controller.offset.y
+            width: screen.controller.shownSize.width
+            height: screen.controller.shownSize.height
+            image: screen.controller.image
+        }
 
-            ImageView {
-                width: scroll.contentWidth
-                height: scroll.contentHeight
-                image: screen.controller ? screen.controller.image : null
+        DragHandler {
+            id: drag
+            target: null
+            enabled: !screen.controller.busy
+            property point last: Qt.point(0, 0)
+            onActiveChanged: last = Qt.point(0, 0)
+            onTranslationChanged: {
+                screen.controller.moveBy(Qt.point(last.x - translation.x, last.y - translation.y))
+                last = Qt.point(translation.x, translation.y)
             }
+        }
+        WheelHandler {
+            enabled: !screen.controller.busy
+            onWheel: (event) => screen.controller.zoomSteps(event.angleDelta.y / 120, Qt.point(event.x, event.y))
+        }
+        PinchHandler {
+            target: null
+            enabled: !screen.controller.busy
+            property real lastScale: 1
+            onActiveChanged: lastScale = 1
+            onActiveScaleChanged: {
+                screen.controller.zoomBy(activeScale / lastScale, centroid.position)
+                lastScale = activeScale
+            }
+        }
 
-            WheelHandler {
-                enabled: !screen.controller.busy
-                onWheel: (event) => {
-                    const steps = event.angleDelta.y / 120
-                    screen.zoomTo(screen.zoom * Math.pow(1.15, steps), event.x, event.y)
-                }
-            }
-            PinchHandler {
-                target: null
-                enabled: !screen.controller.busy
-                property real startZoom: 1
-                onActiveChanged: if (active) startZoom = screen.zoom
-                onActiveScaleChanged: screen.zoomTo(startZoom * activeScale, centroid.position.x, centroid.position.y)
-            }
-
-            Keys.onShortcutOverride: (event) => {
-                event.accepted = [Qt.Key_Left, Qt.Key_Right, Qt.Key_Up, Qt.Key_Down,
-                                  Qt.Key_Plus, Qt.Key_Equal, Qt.Key_Minus].includes(event.key)
-            }
-            Keys.onPressed: (event) => {
-                const step = 40
-                if (event.key === Qt.Key_Left)
-                    scroll.contentX = Math.max(0, scroll.contentX - step)
-                else if (event.key === Qt.Key_Right)
-                    scroll.contentX = Math.min(scroll.contentWidth - scroll.width, scroll.contentX + step)
-                else if (event.key === Qt.Key_Up)
-                    scroll.contentY = Math.max(0, scroll.contentY - step)
-                else if (event.key === Qt.Key_Down)
-                    scroll.contentY = Math.min(scroll.contentHeight - scroll.height, scroll.contentY + step)
-                else if (event.key === Qt.Key_Plus || event.key === Qt.Key_Equal)
-                    screen.zoomTo(screen.zoom * 1.15, scroll.width / 2, scroll.height / 2)
-                else if (event.key === Qt.Key_Minus)
-                    screen.zoomTo(screen.zoom / 1.15, scroll.width / 2, scroll.height / 2)
-                else
-                    return
-                event.accepted = true
-            }
+        Keys.onShortcutOverride: (event) => {
+            event.accepted = [Qt.Key_Left, Qt.Key_Right, Qt.Key_Up, Qt.Key_Down,
+                              Qt.Key_Plus, Qt.Key_Equal, Qt.Key_Minus].includes(event.key)
+        }
+        Keys.onPressed: (event) => {
+            if (screen.controller.busy)
+                return
+            if (event.key === Qt.Key_Left)
+                screen.controller.nudge(-1, 0)
+            else if (event.key === Qt.Key_Right)
+                screen.controller.nudge(1, 0)
+            else if (event.key === Qt.Key_Up)
+                screen.controller.nudge(0, -1)
+            else if (event.key === Qt.Key_Down)
+                screen.controller.nudge(0, 1)
+            else if (event.key === Qt.Key_Plus || event.key === Qt.Key_Equal)
+                screen.controller.zoomStepsAtCentre(1)
+            else if (event.key === Qt.Key_Minus)
+                screen.controller.zoomStepsAtCentre(-1)
+            else
+                return
+            event.accepted = true
         }
 
         // The grid: the rounded outline, thirds across and quarters down.
@@ -128,13 +107,7 @@ Rectangle {
     Timer {
         interval: 100
         running: true
-        onTriggered: scroll.forceActiveFocus()
-    }
-
-    Timer {
-        id: resetLater
-        interval: 0
-        onTriggered: screen.reset()
+        onTriggered: frame.forceActiveFocus()
     }
 
     GradientButton {
@@ -142,14 +115,7 @@ Rectangle {
         width: Math.min(parent.width - 40, 1000)
         height: 50
         text: qsTr("Добавить в профиль")
-        busy: screen.controller ? screen.controller.busy : false
-        onClicked: screen.controller.addButtonTapped(screen.frameInPicture())
-    }
-
-    Connections {
-        target: screen.controller
-        function onAddRequested() {
-            screen.controller.addButtonTapped(screen.frameInPicture())
-        }
+        busy: screen.controller.busy
+        onClicked: screen.controller.addButtonTapped()
     }
 }

@@ -120,7 +120,7 @@ private Q_SLOTS:
         Window window;
         QByteArray delivered;
         ImageCropperVC *cropper = openCropper(window, 0.6f, &delivered);
-        cropper->addButtonTapped(QRect(0, 0, 900, 1200));
+        cropper->addButtonTapped();
         QVERIFY(cropper->busy());
         QTRY_VERIFY(!delivered.isEmpty());
         QCOMPARE(ImageDecoder::decode(delivered).size(), QSize(900, 1200));
@@ -128,7 +128,7 @@ private Q_SLOTS:
 
         delivered.clear();
         cropper = openCropper(window, 0.61f, &delivered);
-        cropper->addButtonTapped(QRect(0, 0, 900, 1200));
+        cropper->addButtonTapped();
         QTRY_VERIFY(qobject_cast<AlertErrorVC *>(cropper->presentedViewController()));
         auto *alert = qobject_cast<AlertErrorVC *>(cropper->presentedViewController());
         QCOMPARE(alert->message(), QStringLiteral("Неприемлемый контент"));
@@ -145,7 +145,7 @@ private Q_SLOTS:
         // A classifier that cannot judge leaves the screen usable and says so.
         delivered.clear();
         cropper = openCropper(window, std::nullopt, &delivered);
-        cropper->addButtonTapped(QRect(0, 0, 900, 1200));
+        cropper->addButtonTapped();
         QTRY_VERIFY(qobject_cast<AlertErrorVC *>(cropper->presentedViewController()));
         QCOMPARE(qobject_cast<AlertErrorVC *>(cropper->presentedViewController())->message(),
                  QStringLiteral("Не удалось обработать изображение"));
@@ -153,31 +153,62 @@ private Q_SLOTS:
         QVERIFY(delivered.isEmpty());
     }
 
-    // The picture always covers the frame: it opens filling it, zooms with the keyboard up to
-    // five times, and a new window size puts it back to filling the frame.
+    // The picture always covers the frame: it opens filling it, centred; wheel and keys zoom
+    // around a point that stays put, up to five times; a drag moves it only as far as its edges;
+    // a new window size puts it back to filling the frame; what is added is what was framed.
     void theFrameIsAlwaysCovered() {
         DrawnWindow drawn;
         auto *cropper = new ImageCropperVC(picture({1600, 1200}), {});
+        const CropFrame &framing = cropper->framing();
+        QCOMPARE(framing.inPicture(), QRect(350, 0, 900, 1200));
         drawn.window().setRoot(new NavigationContainer(cropper));
         QVERIFY(drawn.show({800, 800}));
-        QQuickItem *view =
-            drawn.find([](QQuickItem *item) { return item->property("minZoom").isValid(); });
-        QVERIFY(view);
-        const auto zoom = [view] { return view->property("zoom").toDouble(); };
-        QTRY_VERIFY(zoom() > 0);
-        const double fill = view->property("minZoom").toDouble();
-        QCOMPARE(zoom(), fill);
-        // The frame is 3:4 and the picture 4:3: its height sets the fill.
-        QVERIFY(qFuzzyCompare(fill * 1200, view->childItems().at(1)->height()));
-        QTRY_VERIFY(drawn.quick()->activeFocusItem() &&
-                    drawn.quick()->activeFocusItem()->inherits("QQuickFlickable"));
-        for (int i = 0; i < 30; ++i)
+        QTRY_VERIFY(!framing.frameSize().isEmpty());
+        const QRectF frame = cropper->frame();
+        QVERIFY(qAbs(frame.width() / frame.height() - 0.75) < 0.01);
+        // The frame is 3:4 and the picture 4:3: its height sets the fill, centred across.
+        QCOMPARE(framing.zoom(), frame.height() / 1200);
+        QCOMPARE(framing.inPicture(), QRect(350, 0, 900, 1200));
+
+        const QPointF at(frame.width() / 4, frame.height() / 4);
+        const QPointF underPoint = (framing.offset() + at) / framing.zoom();
+        cropper->zoomSteps(3, at);
+        QVERIFY(framing.zoom() > framing.minZoom());
+        QCOMPARE((framing.offset() + at) / framing.zoom(), underPoint);
+
+        QQuickItem *frameItem = drawn.find(
+            [&frame](QQuickItem *item) { return item->clip() && item->size() == frame.size(); });
+        QVERIFY(frameItem);
+        QTRY_VERIFY(frameItem->hasActiveFocus());
+        for (int i = 0; i < 40; ++i)
             QTest::keyClick(drawn.quick(), Qt::Key_Plus);
-        QCOMPARE(zoom(), cropper->maxZoom());
+        QCOMPARE(framing.zoom(), CropFrame::kMaxZoom);
         QTest::keyClick(drawn.quick(), Qt::Key_Minus);
-        QVERIFY(zoom() < cropper->maxZoom());
+        QVERIFY(framing.zoom() < CropFrame::kMaxZoom);
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(drawn.quick(), Qt::Key_Minus);
+        QCOMPARE(framing.zoom(), framing.minZoom());
+
+        // Dragged right by a pointer, the picture moves right until its left edge meets the
+        // frame's; it never leaves a gap.
+        const QPoint centre =
+            frameItem->mapToScene(QPointF(frame.width() / 2, frame.height() / 2)).toPoint();
+        QTest::mousePress(drawn.quick(), Qt::LeftButton, {}, centre);
+        for (int step = 1; step <= 10; ++step)
+            QTest::mouseMove(drawn.quick(), centre + QPoint(step * 40, 0));
+        QTest::mouseRelease(drawn.quick(), Qt::LeftButton, {}, centre + QPoint(400, 0));
+        QCOMPARE(framing.offset(), QPointF(0, 0));
+        QCOMPARE(framing.inPicture().topLeft(), QPoint(0, 0));
+        QTest::keyClick(drawn.quick(), Qt::Key_Right);
+        QCOMPARE(framing.offset().x(), CropFrame::kNudge);
+
         drawn.quick()->resize(900, 760);
-        QTRY_COMPARE(zoom(), view->property("minZoom").toDouble());
+        QTRY_VERIFY(cropper->frame() != frame);
+        QCOMPARE(framing.zoom(), framing.minZoom());
+        QCOMPARE(framing.inPicture(), QRect(350, 0, 900, 1200));
+        // A tall window centres the frame down as well as across.
+        QCOMPARE(CropFrame::layOut({600, 1000}), QRectF(0, 100, 600, 800));
+        QCOMPARE(CropFrame::layOut({1000, 600}), QRectF(275, 0, 450, 600));
     }
 
     void slotsFillFromTheFrontAndCloseGaps() {
@@ -231,7 +262,7 @@ private Q_SLOTS:
         QVERIFY(sheet);
         auto *cropper = qobject_cast<ImageCropperVC *>(sheet->topViewController());
         QCOMPARE(cropper->imageSize(), QSize(300, 400));
-        cropper->addButtonTapped(QRect(0, 0, 300, 400));
+        cropper->addButtonTapped();
         QTRY_COMPARE(grid->count(), 6);
         const QColor middle = ImageDecoder::decode(grid->photoSlots().at(5)).pixelColor(150, 200);
         QVERIFY(middle.red() > 200 && middle.blue() < 60);
