@@ -44,6 +44,8 @@ int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
     TerminationSignals::quitApplicationOnThem();
     FileLocations::settle(QStringLiteral("Zirel"));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.zirel.Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     // Every text of the client is Russian; the dialogs Qt itself draws (the file dialog's

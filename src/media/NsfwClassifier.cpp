@@ -3,6 +3,8 @@
 #include "BuildConfigValues.h"
 #include "platform/DiagnosticLog.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <algorithm>
@@ -114,7 +116,13 @@ NsfwClassifier &NsfwClassifier::shared() {
 
 QString NsfwClassifier::configuredModelPath() {
     const QString overridden = qEnvironmentVariable("ZIREL_NSFW_MODEL");
-    return overridden.isEmpty() ? QStringLiteral(ZIREL_BUILD_NSFW_MODEL) : overridden;
+    if (!overridden.isEmpty())
+        return overridden;
+    // An installed client finds the model in its own prefix, wherever that was unpacked.
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zirel/nsfw.onnx");
+    return QFileInfo(installed).isFile() ? QDir::cleanPath(installed)
+                                         : QStringLiteral(ZIREL_BUILD_NSFW_MODEL);
 }
 
 bool NsfwClassifier::load() {

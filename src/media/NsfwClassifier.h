@@ -29,7 +29,8 @@ public:
 
     /// One classifier for the whole client, so the model is read and warmed up once.
     static NsfwClassifier &shared();
-    /// The file named by ZIREL_NSFW_MODEL, otherwise the one the build wrote.
+    /// The file named by ZIREL_NSFW_MODEL, otherwise the one installed beside the client,
+    /// otherwise the one the build wrote.
     [[nodiscard]] static QString configuredModelPath();
 
     /// Reads the model and runs it once on a blank picture: the first pass takes several
