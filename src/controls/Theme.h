@@ -37,6 +37,9 @@ public:
 Q_SIGNALS:
     void appearanceChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool m_dark = false;
 };

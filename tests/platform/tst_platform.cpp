@@ -1,3 +1,4 @@
+#include "platform/DesktopColorScheme.h"
 #include "platform/FileLocations.h"
 #include "platform/LinuxCloudAccount.h"
 #include "platform/LinuxDeviceAttestation.h"
@@ -7,6 +8,9 @@
 #include "platform/TerminationSignals.h"
 #include "platform/WorkerThread.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -42,6 +46,22 @@ bool writeFile(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// The desktop portal's settings, as far as the appearance goes.
+class FakePortalSettings : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    uint scheme = 1;
+
+public Q_SLOTS:
+    QDBusVariant Read(const QString &group, const QString &key) {
+        const bool known = group == u"org.freedesktop.appearance" && key == u"color-scheme";
+        // The portal answers a variant inside a variant.
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(known ? scheme : 0u)));
+    }
+};
 
 const QByteArray machineId("3f9c2a51d6e84b07a1c5e2f8093d4b6a");
 
@@ -118,6 +138,41 @@ private Q_SLOTS:
         QFile kept(path("cache/Zirel/Zirel/stale"));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("new"));
+    }
+
+    // The appearance follows the portal: its first answer, then every change it announces,
+    // and nothing else it announces.
+    void theDesktopsColourSchemeIsFollowed() {
+        QDBusConnection portalBus =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("portal"));
+        if (!portalBus.isConnected())
+            QSKIP("needs a session bus (scripts/test provides one)");
+        const QString service =
+            QStringLiteral("org.zirel.test.Portal%1").arg(QCoreApplication::applicationPid());
+        const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
+        FakePortalSettings portal;
+        QVERIFY(portalBus.registerService(service));
+        QVERIFY(portalBus.registerObject(path, &portal, QDBusConnection::ExportAllSlots));
+
+        DesktopColorScheme scheme(QDBusConnection::sessionBus(), service);
+        QTRY_COMPARE(scheme.preference(), DesktopColorScheme::Preference::Dark);
+        QSignalSpy changes(&scheme, &DesktopColorScheme::preferenceChanged);
+        const auto announce = [&](const QString &key, uint value) {
+            QDBusMessage signal =
+                QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Settings"),
+                                           QStringLiteral("SettingChanged"));
+            signal << QStringLiteral("org.freedesktop.appearance") << key
+                   << QVariant::fromValue(QDBusVariant(value));
+            QVERIFY(portalBus.send(signal));
+        };
+        announce(QStringLiteral("color-scheme"), 2);
+        QTRY_COMPARE(scheme.preference(), DesktopColorScheme::Preference::Light);
+        announce(QStringLiteral("accent-color"), 1);
+        announce(QStringLiteral("color-scheme"), 0);
+        QTRY_COMPARE(scheme.preference(), DesktopColorScheme::Preference::None);
+        QCOMPARE(changes.count(), 2);
+        portalBus.unregisterService(service);
+        QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
     }
 
     void osVersionRule_data() {
