@@ -2,6 +2,7 @@
 // photo, and the trimming of a directory of 500 files.
 #include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
+#include "media/PhotoProcessor.h"
 #include "media/PhotoScaler.h"
 
 #include <QBuffer>
@@ -12,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <libheif/heif.h>
 
 namespace {
 QImage photo() {
@@ -25,37 +25,6 @@ QImage photo() {
     for (int i = 0; i < 200; ++i)
         p.fillRect((i * 97) % 1200, (i * 61) % 1600, 40, 40, QColor::fromHsv(i % 360, 200, 200));
     return image;
-}
-
-heif_error writeToBuffer(heif_context *, const void *data, size_t size, void *userdata) {
-    static_cast<QByteArray *>(userdata)->append(static_cast<const char *>(data),
-                                                static_cast<qsizetype>(size));
-    return {heif_error_Ok, heif_suberror_Unspecified, ""};
-}
-
-QByteArray encodeHeic(const QImage &source) {
-    const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
-    heif_context *ctx = heif_context_alloc();
-    heif_encoder *encoder = nullptr;
-    heif_context_get_encoder_for_format(ctx, heif_compression_HEVC, &encoder);
-    heif_encoder_set_lossy_quality(encoder, 80);
-    heif_encoder_set_parameter(encoder, "preset", "ultrafast");
-    heif_image *image = nullptr;
-    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB,
-                      &image);
-    heif_image_add_plane(image, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
-    int stride = 0;
-    uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
-    for (int y = 0; y < rgb.height(); ++y)
-        memcpy(plane + y * stride, rgb.constScanLine(y), static_cast<size_t>(rgb.width()) * 3);
-    heif_context_encode_image(ctx, image, encoder, nullptr, nullptr);
-    QByteArray out;
-    heif_writer writer{1, writeToBuffer};
-    heif_context_write(ctx, &writer, &out);
-    heif_image_release(image);
-    heif_encoder_release(encoder);
-    heif_context_free(ctx);
-    return out;
 }
 
 // Median of n runs of one disk hit: a fresh cache each time, so nothing comes from memory.
@@ -104,7 +73,7 @@ int main(int argc, char **argv) {
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPEG", 85);
-    const QByteArray heic = encodeHeic(image);
+    const QByteArray heic = PhotoProcessor::encodeHeic(image);
     const QString jpegUrl = QStringLiteral("http://127.0.0.1:1/photo.jpg");
     const QString heicUrl = QStringLiteral("http://127.0.0.1:1/photo.heic");
     ImageCacheManager cache(dir.path());

@@ -8,6 +8,10 @@
 namespace PhotoProcessor {
 
 QImage flattened(const QImage &image) {
+    // A camera photo has nothing to flatten; painting twelve megapixels over black would only
+    // cost time.
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
     QImage opaque(image.size(), QImage::Format_RGB32);
     opaque.fill(Qt::black);
     QPainter painter(&opaque);
