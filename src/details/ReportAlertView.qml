@@ -58,6 +58,12 @@ Rectangle {
                 enabled: !alert.controller.isSending
                 font.family: "Inter"
                 color: Theme.primaryText
+                background: Rectangle {
+                    radius: 8
+                    color: Qt.rgba(Theme.grey.r, Theme.grey.g, Theme.grey.b, 0.15)
+                    border.width: field.activeFocus ? 2 : 1
+                    border.color: field.activeFocus ? Theme.accent : Qt.rgba(Theme.grey.r, Theme.grey.g, Theme.grey.b, 0.4)
+                }
                 // Focus after the alert has appeared, so typing goes into the field at once.
                 Timer { interval: 50; running: true; onTriggered: field.forceActiveFocus() }
 

@@ -78,51 +78,24 @@ Rectangle {
         }
     }
 
-    ListView {
+    // A handful of rows: a plain column that scrolls, so every row is made once.
+    Flickable {
         id: table
         anchors { top: header.bottom; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter }
         width: Math.min(parent.width - 24, 500)
         clip: true
-        model: screen.controller.rows
-        bottomMargin: screen.controller.isMain ? 120 : 30
+        contentHeight: rows.height + (screen.controller.isMain ? 120 : 30)
         boundsBehavior: Flickable.StopAtBounds
-        delegate: Loader {
-            id: row
-            required property int index
-            required property string modelData
+
+        Column {
+            id: rows
             width: table.width
-            sourceComponent: {
-                switch (modelData) {
-                case "photoGrid": return photoCell
-                case "aboutMe": return aboutCell
-                case "mainInfo": return mainInfoCell
-                case "block":
-                case "complain": return buttonCell
+            Repeater {
+                model: screen.controller.rows
+                UserInfoRow {
+                    controller: screen.controller
+                    width: rows.width
                 }
-                return emptyCell
-            }
-            Component {
-                id: photoCell
-                UserInfoImageCellView { cell: screen.controller.imageCell }
-            }
-            Component {
-                id: aboutCell
-                AboutCell { text: screen.controller.aboutMe }
-            }
-            Component {
-                id: mainInfoCell
-                MainInfoCell { items: screen.controller.mainInfo }
-            }
-            Component {
-                id: buttonCell
-                RoundedButtonCell {
-                    destructive: row.modelData === "complain"
-                    onClicked: screen.controller.rowSelected(row.index)
-                }
-            }
-            Component {
-                id: emptyCell
-                EmptyCell {}
             }
         }
     }
