@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int kReviewerAdmirers = 6;
+
 const QStringList kMen{
     QStringLiteral("Александр"), QStringLiteral("Дмитрий"), QStringLiteral("Максим"),
     QStringLiteral("Иван"),      QStringLiteral("Артём"),   QStringLiteral("Никита"),
@@ -134,4 +136,33 @@ void DemoSeeder::ensureReviewer() {
         QStringLiteral("SELECT AVG(lat), AVG(lon) FROM users WHERE is_demo = 1 AND has_geo = 1"));
     if (centre.next() && !centre.value(0).isNull())
         m_ctx.users.updateGeo(id, centre.value(0).toDouble(), centre.value(1).toDouble());
+    likeReviewer(id);
+}
+
+void DemoSeeder::likeReviewer(const QString &reviewerId) {
+    // The reviewers look at the likes tab too, so it should never be empty for long.
+    const bool waiting =
+        m_ctx.db
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM swipes l WHERE l.to_id = ? AND l.kind IN "
+                                   "('right', 'superlike') AND NOT EXISTS (SELECT 1 FROM swipes "
+                                   "s WHERE s.from_id = ? AND s.to_id = l.from_id)"),
+                    {reviewerId, reviewerId})
+            .toInt() > 0;
+    if (waiting)
+        return;
+    QSqlQuery q = m_ctx.db.exec(
+        QStringLiteral("SELECT id FROM users u WHERE is_demo = 1 AND active = 1 AND deleted = 0 "
+                       "AND banned = 0 AND NOT EXISTS (SELECT 1 FROM swipes s WHERE (s.from_id = "
+                       "u.id AND s.to_id = ?) OR (s.from_id = ? AND s.to_id = u.id)) AND NOT "
+                       "EXISTS (SELECT 1 FROM blocks b WHERE (b.from_id = u.id AND b.to_id = ?) "
+                       "OR (b.from_id = ? AND b.to_id = u.id)) ORDER BY random() LIMIT ?"),
+        {reviewerId, reviewerId, reviewerId, reviewerId, kReviewerAdmirers});
+    QStringList admirers;
+    while (q.next())
+        admirers.append(q.value(0).toString());
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QString &admirer : std::as_const(admirers))
+        m_ctx.db.exec(QStringLiteral("INSERT INTO swipes (from_id, to_id, kind, message, "
+                                     "created_at) VALUES (?, ?, 'right', '', ?)"),
+                      {admirer, reviewerId, now});
 }

@@ -17,3 +17,14 @@ QJsonObject SwipeResponse::toJson() const {
         json.insert(QStringLiteral("message"), *message);
     return json;
 }
+
+QString SwipeResponse::logLine() const {
+    if (status == u"matchCreated")
+        return QStringLiteral("Match!");
+    if (status == u"matchAlreadyExists")
+        return QStringLiteral("Match Exists");
+    if (status == u"swipeCreated")
+        return QStringLiteral("Swipe created, no match yet.");
+    return QStringLiteral("Received response: ") + status + QStringLiteral(" - ") +
+           message.value_or(QString());
+}

@@ -14,6 +14,10 @@ struct SwipeResponse {
     [[nodiscard]] static std::optional<SwipeResponse> fromJson(const QJsonValue &value,
                                                                QString *error = nullptr);
     [[nodiscard]] QJsonObject toJson() const;
+    /// The diagnostic line of the outcome: "Match!", "Match Exists", "Swipe created, no match
+    /// yet." or "Received response: " with the status and the message.
+    [[nodiscard]] QString logLine() const;
+    [[nodiscard]] bool createdMatch() const { return status == u"matchCreated"; }
 
     friend bool operator==(const SwipeResponse &, const SwipeResponse &) = default;
 };

@@ -6,7 +6,9 @@
 #include "app/TabBar.h"
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
+#include "details/UserInfoVC.h"
 #include "feed/MainVC.h"
+#include "likes/LikesVC.h"
 #include "onboarding/GeoVC.h"
 #include "onboarding/NameInputVC.h"
 #include "onboarding/NotificationVC.h"
@@ -27,5 +29,10 @@ void AppScreens::install() {
     factory.install(Screen::Chats, [] { return new ChatsVC(); });
     factory.install(Screen::Feed, [] { return new MainVC(); });
     factory.install(Screen::Main, [] { return new TabBar(); });
+    factory.install(Screen::Likes, [] { return new LikesVC(); });
     factory.installChatDetails([](const Match &match) { return new ChatDetailsVC(match); });
+    factory.installUserInfo(
+        [](const CardModel &model, ButtonStackViewDelegate *mainVC, bool reportRow) {
+            return new UserInfoVC(model, mainVC, reportRow);
+        });
 }

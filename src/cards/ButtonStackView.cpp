@@ -4,14 +4,15 @@
 #include "cards/ButtonStackViewDelegate.h"
 #include "cards/CardButton.h"
 
-ButtonStackView::ButtonStackView(QObject *parent)
+ButtonStackView::ButtonStackView(QObject *parent, Row row)
     : QObject(parent) {
+    const bool stack = row == Row::Stack;
     m_undo = makeButton(QStringLiteral("arrow.counterclockwise"), UndoTag, QColor(247, 181, 0),
-                        tr("Вернуть"), kSmallButtonFraction, true);
+                        tr("Вернуть"), kSmallButtonFraction, stack);
     m_pass = makeButton(QStringLiteral("xmark"), PassTag, QColor(255, 68, 88), tr("Пропустить"),
                         kLargeButtonFraction, true);
     m_note = makeButton(QStringLiteral("heart.text.square.fill"), NoteTag, QColor(10, 132, 255),
-                        tr("Написать"), kSmallButtonFraction, false);
+                        tr("Написать"), kSmallButtonFraction, !stack);
     m_like = makeButton(QStringLiteral("heart.fill"), LikeTag, QColor(38, 196, 133), tr("Лайк"),
                         kLargeButtonFraction, true);
     m_undo->setEnabled(false);

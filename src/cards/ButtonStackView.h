@@ -10,9 +10,9 @@
 class ButtonStackViewDelegate;
 class CardButton;
 
-// The row of round action buttons under the card stack: undo, pass and like, centred with
-// equal spacing. The note button exists with them but is not placed in the row. Undo starts
-// disabled.
+// The row of round action buttons: under the card stack undo, pass and like, centred with
+// equal spacing, the note button existing with them but not placed; under a profile's details
+// pass, note and like. Undo starts disabled.
 class ButtonStackView : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -28,7 +28,10 @@ public:
     static constexpr qreal kSmallButtonFraction = 0.125;
     static constexpr qreal kLargeButtonFraction = 0.17;
 
-    explicit ButtonStackView(QObject *parent = nullptr);
+    /// Which buttons the row places.
+    enum class Row { Stack, Details };
+
+    explicit ButtonStackView(QObject *parent = nullptr, Row row = Row::Stack);
 
     /// Not owned; a screen that goes away first clears it.
     void setDelegate(ButtonStackViewDelegate *delegate) { m_delegate = delegate; }

@@ -10,10 +10,15 @@
 
 CardOverlayLabelView::CardOverlayLabelView(qreal angle, const QString &title, const QColor &color,
                                            QQuickItem *parent)
+    : CardOverlayLabelView(angle, title, color, Style{}, parent) {}
+
+CardOverlayLabelView::CardOverlayLabelView(qreal angle, const QString &title, const QColor &color,
+                                           const Style &style, QQuickItem *parent)
     : QQuickItem(parent)
     , m_angle(angle)
     , m_title(title)
-    , m_color(color) {
+    , m_color(color)
+    , m_style(style) {
     setFlag(ItemHasContents);
     setRotation(qRadiansToDegrees(angle));
 }
@@ -22,19 +27,21 @@ QFont CardOverlayLabelView::font(int pixelSize) const {
     QFont f(QStringLiteral("Inter"));
     f.setBold(true);
     f.setPixelSize(pixelSize);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, m_style.letterSpacing);
     return f;
 }
 
 QSizeF CardOverlayLabelView::naturalSize() const {
-    const QFontMetricsF metrics(font(kFontPixelSize));
-    return {metrics.horizontalAdvance(m_title) + 2 * (kHorizontalPadding + kBorderWidth),
-            metrics.height() + 2 * (kVerticalPadding + kBorderWidth)};
+    const QFontMetricsF metrics(font(m_style.fontPixelSize));
+    return {metrics.horizontalAdvance(m_title) + 2 * (kHorizontalPadding + m_style.borderWidth),
+            metrics.height() + 2 * (kVerticalPadding + m_style.borderWidth)};
 }
 
 int CardOverlayLabelView::fittedPixelSize() const {
-    const qreal room = width() - 2 * (kHorizontalPadding + kBorderWidth);
-    int size = kFontPixelSize;
-    while (size > kFontPixelSize / 2 && QFontMetricsF(font(size)).horizontalAdvance(m_title) > room)
+    const qreal room = width() - 2 * (kHorizontalPadding + m_style.borderWidth);
+    const int smallest = qCeil(m_style.fontPixelSize * m_style.minimumScale);
+    int size = m_style.fontPixelSize;
+    while (size > smallest && QFontMetricsF(font(size)).horizontalAdvance(m_title) > room)
         --size;
     return size;
 }
@@ -46,11 +53,12 @@ QImage CardOverlayLabelView::image() const {
         return {};
     // Titles, colours and sizes are few; a resized window makes a few more.
     static QCache<QString, QImage> drawn(32);
-    const QString key = QStringLiteral("%1|%2|%3x%4|%5")
+    const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6")
                             .arg(m_title, m_color.name(QColor::HexArgb))
                             .arg(pixels.width())
                             .arg(pixels.height())
-                            .arg(ratio);
+                            .arg(ratio)
+                            .arg(m_style.fontPixelSize);
     if (const QImage *image = drawn.object(key))
         return *image;
     const QImage image = draw(pixels, ratio);
@@ -64,11 +72,11 @@ QImage CardOverlayLabelView::draw(QSize pixels, qreal ratio) const {
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal inset = kBorderWidth / 2;
+    const qreal inset = m_style.borderWidth / 2;
     const QRectF box = QRectF(0, 0, width(), height()).adjusted(inset, inset, -inset, -inset);
-    painter.setPen(QPen(m_color, kBorderWidth));
+    painter.setPen(QPen(m_color, m_style.borderWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(box, kCornerRadius, kCornerRadius);
+    painter.drawRoundedRect(box, m_style.cornerRadius, m_style.cornerRadius);
     painter.setFont(font(fittedPixelSize()));
     painter.drawText(box, Qt::AlignCenter, m_title);
     return image;

@@ -5,7 +5,8 @@
 #include <QQuickItem>
 
 // The stamp an overlay shows: the title in a bold face inside a coloured rounded border,
-// turned by an angle about its centre. The text shrinks down to half its size to fit the box.
+// turned by an angle about its centre. The text shrinks to fit the box, down to the style's
+// least scale (half its size on a profile card).
 // Every card has its stamps, so the drawing of a title in a colour and size is made once and
 // shared: a new card only wraps finished pixels in a texture.
 class CardOverlayLabelView : public QQuickItem {
@@ -17,8 +18,19 @@ public:
     static constexpr qreal kHorizontalPadding = 10;
     static constexpr qreal kVerticalPadding = 2;
 
+    /// How big the stamp is drawn; the defaults are a profile card's.
+    struct Style {
+        qreal borderWidth = kBorderWidth;
+        qreal cornerRadius = kCornerRadius;
+        int fontPixelSize = kFontPixelSize;
+        qreal letterSpacing = 0;
+        qreal minimumScale = 0.5;
+    };
+
     /// angle in radians, positive turning clockwise on screen.
     CardOverlayLabelView(qreal angle, const QString &title, const QColor &color,
+                         QQuickItem *parent = nullptr);
+    CardOverlayLabelView(qreal angle, const QString &title, const QColor &color, const Style &style,
                          QQuickItem *parent = nullptr);
 
     [[nodiscard]] qreal angle() const { return m_angle; }
@@ -44,4 +56,5 @@ private:
     qreal m_angle;
     QString m_title;
     QColor m_color;
+    Style m_style;
 };

@@ -1,6 +1,7 @@
 #include "chats/ChatDetailsVC.h"
 
 #include "api/Endpoints.h"
+#include "cards/ProfileCardModel.h"
 #include "chats/MatchListModel.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
@@ -286,8 +287,10 @@ void ChatDetailsVC::removeMatch() {
 }
 
 void ChatDetailsVC::titleTapped() {
-    present(services().screens().create(ScreenFactory::Screen::UserInfo),
-            PresentationStyle::PageSheet, false);
+    const CardModel card =
+        ProfileCardModel::make(m_match.profile, ProfileCardModel::Distance::Plain);
+    present(services().screens().createUserInfo(card, nullptr, true), PresentationStyle::PageSheet,
+            false);
 }
 
 void ChatDetailsVC::backTapped() {

@@ -299,19 +299,11 @@ void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
         DiagnosticLog::line(result.error().reason);
         return;
     }
-    const SwipeResponse &response = result.value();
-    if (response.status == u"matchCreated") {
-        DiagnosticLog::line(QStringLiteral("Match!"));
+    DiagnosticLog::line(result.value().logLine());
+    if (result.value().createdMatch()) {
         // The answer may come after the feed is gone; the announcement is the process's own.
         NotificationCenter::shared().post(Notifications::fetchCardData);
         NotificationCenter::shared().post(Notifications::chatsUpdated);
-    } else if (response.status == u"matchAlreadyExists") {
-        DiagnosticLog::line(QStringLiteral("Match Exists"));
-    } else if (response.status == u"swipeCreated") {
-        DiagnosticLog::line(QStringLiteral("Swipe created, no match yet."));
-    } else {
-        DiagnosticLog::line(QStringLiteral("Received response: ") + response.status +
-                            QStringLiteral(" - ") + response.message.value_or(QString()));
     }
 }
 

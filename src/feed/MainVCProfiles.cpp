@@ -1,10 +1,10 @@
 #include "feed/MainVCProfiles.h"
 
+#include "cards/ProfileCardModel.h"
 #include "feed/MainVCPrefetch.h"
 #include "platform/DiagnosticLog.h"
 #include "store/UserManager.h"
 
-#include <QCoreApplication>
 #include <utility>
 
 MainVCProfiles::MainVCProfiles(UserManager &users, NetworkService &network, QObject *parent)
@@ -13,24 +13,7 @@ MainVCProfiles::MainVCProfiles(UserManager &users, NetworkService &network, QObj
     , m_network(network) {}
 
 CardModel MainVCProfiles::cardModel(const ProfileView &profile) {
-    CardModel model;
-    model.userID = profile.userID;
-    model.name = profile.name;
-    model.photoURLs = profile.photoURLs;
-    model.hasCheckmark = profile.hasCheckmark;
-    model.age = QString::number(profile.age);
-    if (!profile.bio.isEmpty())
-        model.info.append({InfoType::About, profile.bio});
-    model.info.append(
-        {InfoType::Distance,
-         QCoreApplication::translate("MainVCProfiles", "%1 км от тебя").arg(profile.distance)});
-    if (!profile.job.isEmpty())
-        model.info.append({InfoType::Position, profile.job});
-    if (!profile.edu.isEmpty())
-        model.info.append({InfoType::Education, profile.edu});
-    if (!profile.city.isEmpty())
-        model.info.append({InfoType::City, profile.city});
-    return model;
+    return ProfileCardModel::make(profile, ProfileCardModel::Distance::FromYou);
 }
 
 void MainVCProfiles::prefetch() {

@@ -4,7 +4,9 @@
 #include "StdoutCapture.h"
 #include "api/NetworkService.h"
 #include "api/WireFormat.h"
+#include "app/AppScreens.h"
 #include "chats/ChatDetailsVC.h"
+#include "details/UserInfoVC.h"
 #include "platform/NotificationCenter.h"
 #include "store/UnsentMessages.h"
 #include "store/UserManager.h"
@@ -65,6 +67,7 @@ class TestChatDetails : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        AppScreens::install();
         User user = UserManager::initialUser();
         user.userID = me.toString(QUuid::WithoutBraces).toUpper();
         UserManager::shared().setCurrentUser(user);
@@ -286,8 +289,16 @@ private Q_SLOTS:
         nav->push(screen, false);
         QVERIFY(screen->isPolling());
         screen->titleTapped();
-        QVERIFY(screen->presentedViewController());
-        screen->presentedViewController()->dismiss(false);
+        // The person's details, without a feed behind them: the report row only.
+        auto *details = qobject_cast<UserInfoVC *>(screen->presentedViewController());
+        QVERIFY(details);
+        QVERIFY(!details->isMain());
+        QCOMPARE(details->rowViews().last(), QStringLiteral("complain"));
+        QVERIFY(!details->rowViews().contains(QStringLiteral("block")));
+        QCOMPARE(details->model().userID, m.profile.userID);
+        QCOMPARE(details->model().info.first().value,
+                 QStringLiteral("%1 км").arg(m.profile.distance));
+        details->dismiss(false);
         QVERIFY(announced.names().isEmpty());
         screen->backTapped();
         QCOMPARE(announced.names().size(), 1);

@@ -1,5 +1,6 @@
 #include "ServiceHarness.h"
 
+#include "DemoSeeder.h"
 #include "ServiceContext.h"
 
 #include <QDateTime>
@@ -203,6 +204,24 @@ private Q_SLOTS:
                  200);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", near}}, viewer).status, 200);
         QVERIFY(service.get("fetchProfiles", viewer).isEmpty());
+    }
+
+    void demoPeopleLikeTheReviewerWhenNoLikeWaitsForAnAnswer() {
+        ServiceHarness service;
+        DemoSeeder seeder(service.context());
+        seeder.seed(8, 55, 37, 5, false);
+        const QString review = service.context().options.reviewToken;
+        seeder.ensureReviewer();
+        const QSet<QString> first = idsOf(service.get("likes", review));
+        QCOMPARE(first.size(), 6);
+        seeder.ensureReviewer(); // some still wait: nobody more
+        QCOMPARE(idsOf(service.get("likes", review)), first);
+        for (const QString &admirer : first)
+            service.swipe(review, admirer, "left");
+        seeder.ensureReviewer();
+        const QSet<QString> second = idsOf(service.get("likes", review));
+        QCOMPARE(second.size(), 2); // only those the reviewer has not answered
+        QVERIFY(!second.intersects(first));
     }
 
     void blockedPeopleVanishFromLikesAndChats() {

@@ -1,0 +1,26 @@
+import QtQuick
+import Zirel
+
+// The symbol and the title a row of the details starts with.
+Row {
+    id: root
+
+    required property string icon
+    required property string title
+
+    spacing: 8
+    Image {
+        anchors.verticalCenter: parent.verticalCenter
+        source: "image://symbol/" + root.icon + "?color=" + encodeURIComponent(Theme.accent)
+        sourceSize.width: 20
+        sourceSize.height: 20
+    }
+    Text {
+        textFormat: Text.PlainText
+        text: root.title
+        color: Theme.primaryText
+        font.family: "Inter"
+        font.pixelSize: 17
+        font.bold: true
+    }
+}

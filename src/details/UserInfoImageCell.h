@@ -1,0 +1,56 @@
+#pragma once
+
+#include "cards/CardModel.h"
+
+#include <QImage>
+#include <QObject>
+#include <QVariant>
+#include <QtQml/qqmlregistration.h>
+
+// The photo row of a profile's details: the photos the profile holds, or else those its
+// addresses give (all fetched at once with plain requests, failures skipped), one bar per
+// photo, the placeholder picture when none arrived. A tap on the left or right half pages,
+// without wrapping around.
+class UserInfoImageCell : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by its screen")
+    Q_PROPERTY(int currentIndex READ currentIndex NOTIFY pageChanged)
+    Q_PROPERTY(int count READ count NOTIFY imagesChanged)
+    Q_PROPERTY(bool isLoading READ isLoading NOTIFY imagesChanged)
+    Q_PROPERTY(bool showsPlaceholder READ showsPlaceholder NOTIFY imagesChanged)
+    Q_PROPERTY(QVariant image READ imageVariant NOTIFY pageChanged)
+    Q_PROPERTY(qreal imageAspect READ imageAspect NOTIFY pageChanged)
+
+public:
+    explicit UserInfoImageCell(const CardModel &model, QObject *parent = nullptr);
+
+    [[nodiscard]] const QList<QImage> &images() const { return m_images; }
+    int currentIndex() const { return m_currentIndex; }
+    int count() const { return static_cast<int>(m_images.size()); }
+    bool isLoading() const { return m_loading; }
+    bool showsPlaceholder() const { return !m_loading && m_images.isEmpty(); }
+    /// The photo shown; none when the index is out of range.
+    [[nodiscard]] QImage image() const { return m_images.value(m_currentIndex); }
+    QVariant imageVariant() const { return image(); }
+    /// Height over width of the photo shown; 0 without one.
+    qreal imageAspect() const {
+        const QImage shown = image();
+        return shown.isNull() ? 0 : qreal(shown.height()) / shown.width();
+    }
+
+    /// A tap at x on a photo of the given width.
+    Q_INVOKABLE void tap(qreal x, qreal width);
+
+Q_SIGNALS:
+    void pageChanged();
+    void imagesChanged();
+
+private:
+    void setImages(QList<QImage> images);
+    void show(int index);
+
+    QList<QImage> m_images;
+    int m_currentIndex = 0;
+    bool m_loading = false;
+};

@@ -1,0 +1,56 @@
+import QtQuick
+import Zirel
+
+// The photo row: the photo shown cropped to the row, its page bars, the spinner while the
+// photos download and the placeholder when none arrived. A click on either half pages.
+Item {
+    id: root
+
+    required property UserInfoImageCell cell
+    readonly property real aspect: root.cell.imageAspect
+
+    height: Math.round(width * 1.25)
+
+    Rectangle {
+        id: frame
+        anchors.fill: parent
+        radius: 12
+        color: "black"
+        clip: true
+
+        // Fills the row whatever the photo's proportions; the clip crops what sticks out.
+        ImageView {
+            anchors.centerIn: parent
+            width: root.aspect > 0 ? Math.max(frame.width, frame.height / root.aspect) : 0
+            height: root.aspect > 0 ? Math.max(frame.height, frame.width * root.aspect) : 0
+            image: root.cell.image
+        }
+
+        Image {
+            anchors.fill: parent
+            visible: root.cell.showsPlaceholder
+            source: visible ? "image://symbol/placeholder" : ""
+            sourceSize.width: 500
+            sourceSize.height: 625
+            fillMode: Image.PreserveAspectCrop
+        }
+    }
+
+    PageBars {
+        x: 8
+        y: 8
+        width: root.width - 16
+        count: root.cell.count
+        current: root.cell.currentIndex
+    }
+
+    ActivitySpinner {
+        anchors.centerIn: parent
+        running: root.cell.isLoading
+        color: "white"
+    }
+
+    TapHandler {
+        onTapped: (eventPoint) => root.cell.tap(eventPoint.position.x, root.width)
+    }
+}

@@ -1,0 +1,153 @@
+#include "details/UserInfoVC.h"
+
+#include "account/AccountAlertVC.h"
+#include "api/Endpoints.h"
+#include "cards/ButtonStackView.h"
+#include "cards/CardButton.h"
+#include "details/ReportAlertVC.h"
+#include "details/UserInfoImageCell.h"
+#include "platform/DiagnosticLog.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/ChoiceAlertVC.h"
+#include "ui/MainThreadReceiver.h"
+
+UserInfoVC::UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool reportRow,
+                       Services services, QObject *parent)
+    : ViewController(QStringLiteral("UserInfoVC"), services, parent)
+    , m_model(std::move(model))
+    , m_mainVC(mainVC)
+    , m_mainObject(dynamic_cast<QObject *>(mainVC))
+    , m_isMain(mainVC != nullptr)
+    , m_network(services.network())
+    , m_imageCell(new UserInfoImageCell(m_model, this))
+    , m_buttons(new ButtonStackView(this, ButtonStackView::Row::Details)) {
+    m_settings = Setting::rows(!aboutMe().isEmpty(), m_isMain, reportRow);
+    QList<InfoType> seen;
+    for (const InfoItem &item : std::as_const(m_model.info)) {
+        if (item.type != InfoType::About && !seen.contains(item.type)) {
+            seen.append(item.type);
+            m_filteredInfoTexts.append(item);
+        }
+    }
+    m_buttons->setDelegate(this);
+}
+
+UserInfoVC::~UserInfoVC() {
+    m_buttons->setDelegate(nullptr);
+}
+
+QStringList UserInfoVC::rowViews() const {
+    QStringList names;
+    for (const Setting &setting : m_settings)
+        names.append(setting.viewName());
+    return names;
+}
+
+QString UserInfoVC::aboutMe() const {
+    for (const InfoItem &item : m_model.info)
+        if (item.type == InfoType::About)
+            return item.value;
+    return {};
+}
+
+QVariantList UserInfoVC::mainInfo() const {
+    QVariantList lines;
+    for (const InfoItem &item : m_filteredInfoTexts)
+        lines.append(QVariantMap{{QStringLiteral("icon"), InfoItem::iconName(item.type)},
+                                 {QStringLiteral("value"), item.value}});
+    return lines;
+}
+
+void UserInfoVC::rowSelected(int row) {
+    if (row < 0 || row >= m_settings.size() || m_settings.at(row).kind != Setting::button)
+        return;
+    if (m_settings.at(row).type == ButtonType::complain)
+        report();
+    else
+        confirmBlock();
+}
+
+bool UserInfoVC::handleKey(KeyCommand command) {
+    if (!m_isMain)
+        return false;
+    return runKeyAction(command,
+                        {{KeyCommand::Left, [this] { buttonTapped(m_buttons->passButton()); }},
+                         {KeyCommand::Right, [this] { buttonTapped(m_buttons->likeButton()); }}});
+}
+
+void UserInfoVC::buttonTapped(CardButton *button) {
+    closeAndReport(button);
+}
+
+void UserInfoVC::closeAndReport(CardButton *button) {
+    // Closing only schedules this screen's deletion, so the button is still there to hand on.
+    dismiss(false);
+    if (m_mainObject && m_mainVC)
+        m_mainVC->buttonTapped(button);
+}
+
+void UserInfoVC::report() {
+    auto *alert = new ReportAlertVC();
+    connect(alert, &ReportAlertVC::sendRequested, this,
+            [this, alert](const QString &reason) { sendReport(alert, reason); });
+    present(alert, PresentationStyle::CrossDissolve, true);
+}
+
+void UserInfoVC::sendReport(ReportAlertVC *alert, const QString &reason) {
+    if (reason.isEmpty()) {
+        alert->present(
+            new ChoiceAlertVC(tr("Ошибка"), tr("Причина жалобы не может быть пустой."), tr("ОК")),
+            PresentationStyle::CrossDissolve, true);
+        return;
+    }
+    alert->setSending(true);
+    Endpoints::complain(
+        m_model.userID, reason,
+        [to = MainThreadReceiver(this),
+         from = QPointer<ReportAlertVC>(alert)](const Result<EmptyResponse> &result) {
+            to.post([from, result](UserInfoVC &self) {
+                if (!from)
+                    return;
+                from->setSending(false);
+                if (result.ok()) {
+                    from->dismiss(false);
+                    self.present(new ChoiceAlertVC(tr("Жалоба отправлена"),
+                                                   tr("Спасибо, мы рассмотрим твою жалобу."),
+                                                   tr("ОК")),
+                                 PresentationStyle::CrossDissolve, true);
+                } else {
+                    // The reason stays in the field underneath, ready to be sent again.
+                    from->present(new ChoiceAlertVC(tr("Ошибка"), result.error().reason, tr("ОК")),
+                                  PresentationStyle::CrossDissolve, true);
+                }
+            });
+        },
+        m_network);
+}
+
+void UserInfoVC::confirmBlock() {
+    auto *sheet = new AccountAlertVC(tr("Заблокировать пользователя?"), QString(),
+                                     {{tr("Да, заблокировать"), AccountAlertVC::Destructive,
+                                       [self = QPointer<UserInfoVC>(this)](const QString &) {
+                                           if (self)
+                                               self->block();
+                                       }},
+                                      {tr("Отмена"), AccountAlertVC::Cancel, {}}});
+    present(sheet, PresentationStyle::CrossDissolve, true);
+}
+
+void UserInfoVC::block() {
+    Endpoints::blockUser(
+        m_model.userID,
+        [to = MainThreadReceiver(this),
+         userID = m_model.userID](const Result<EmptyResponse> &result) {
+            DiagnosticLog::line(QStringLiteral("blockUserID: ") + userID);
+            to.post([result](UserInfoVC &self) {
+                if (result.ok())
+                    self.closeAndReport(self.m_buttons->passButton());
+                else
+                    AlertErrorVC::show(&self, result.error().reason);
+            });
+        },
+        m_network);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "cards/ButtonStackViewDelegate.h"
+#include "cards/CardModel.h"
+#include "details/Setting.h"
+#include "ui/KeyActions.h"
+#include "ui/ViewController.h"
+
+#include <QPointer>
+#include <QVariantList>
+
+class ButtonStackView;
+class CardButton;
+class NetworkService;
+class ReportAlertVC;
+class UserInfoImageCell;
+
+// Another person's profile in full: the photos, the about text, the main information and,
+// depending on who opened it, the pass, note and like buttons and the rows that block or
+// report the person. A button press closes the screen first and is then handed to the screen
+// that opened it, which acts on its card; a block is handed back as a pass.
+class UserInfoVC : public ViewController, public ButtonStackViewDelegate {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by ScreenFactory")
+    Q_PROPERTY(QString name READ name CONSTANT)
+    Q_PROPERTY(QString age READ age CONSTANT)
+    Q_PROPERTY(bool hasCheckmark READ hasCheckmark CONSTANT)
+    Q_PROPERTY(bool isMain READ isMain CONSTANT)
+    Q_PROPERTY(QStringList rows READ rowViews CONSTANT)
+    Q_PROPERTY(QString aboutMe READ aboutMe CONSTANT)
+    Q_PROPERTY(QVariantList mainInfo READ mainInfo CONSTANT)
+    Q_PROPERTY(UserInfoImageCell *imageCell READ imageCell CONSTANT)
+    Q_PROPERTY(ButtonStackView *buttonStackView READ buttonStackView CONSTANT)
+
+public:
+    /// Presses go to `mainVC` while it lives; without one, `reportRow` offers the report row.
+    UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool reportRow,
+               Services services = {}, QObject *parent = nullptr);
+    ~UserInfoVC() override;
+
+    QUrl viewSource() const override { return qmlView("details/UserInfoView.qml"); }
+    bool navigationBarHidden() const override { return true; }
+
+    [[nodiscard]] const CardModel &model() const { return m_model; }
+    QString name() const { return m_model.name; }
+    QString age() const { return m_model.age; }
+    bool hasCheckmark() const { return m_model.hasCheckmark; }
+    bool isMain() const { return m_isMain; }
+    [[nodiscard]] const QList<Setting> &settings() const { return m_settings; }
+    QStringList rowViews() const;
+    /// The value of the first about line; empty when there is none.
+    [[nodiscard]] QString aboutMe() const;
+    /// The distance, position, education and city lines in their order, the first of each.
+    [[nodiscard]] const QList<InfoItem> &filteredInfoTexts() const { return m_filteredInfoTexts; }
+    /// The same lines for the drawing: each with its symbol.
+    QVariantList mainInfo() const;
+    UserInfoImageCell *imageCell() const { return m_imageCell; }
+    ButtonStackView *buttonStackView() const { return m_buttons; }
+
+    /// A click anywhere on the header closes the screen.
+    Q_INVOKABLE void headerTapped() { dismiss(false); }
+    /// Only the button rows react.
+    Q_INVOKABLE void rowSelected(int row);
+    bool handleKey(KeyCommand command) override;
+
+    // ButtonStackViewDelegate: the screen's own button row.
+    void buttonTapped(CardButton *button) override;
+
+private:
+    void report();
+    void sendReport(ReportAlertVC *alert, const QString &reason);
+    void confirmBlock();
+    void block();
+    /// Closes the screen, then hands the press to the opener if it is still there.
+    void closeAndReport(CardButton *button);
+
+    CardModel m_model;
+    ButtonStackViewDelegate *m_mainVC;
+    // The opener as an object, so a press after it has gone reaches nobody.
+    QPointer<QObject> m_mainObject;
+    bool m_isMain;
+    QList<Setting> m_settings;
+    QList<InfoItem> m_filteredInfoTexts;
+    NetworkService &m_network;
+    UserInfoImageCell *m_imageCell;
+    ButtonStackView *m_buttons;
+};

@@ -1,0 +1,120 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Zirel
+
+// A profile in full: the header that closes the screen, the rows of the table in a centred
+// column, and the action buttons at the bottom when the opener takes them.
+Rectangle {
+    id: screen
+
+    required property UserInfoVC controller
+
+    color: Theme.background
+
+    Rectangle {
+        id: header
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        height: 64
+        color: Theme.background
+        z: 1
+
+        TapHandler { onTapped: screen.controller.headerTapped() }
+
+        Row {
+            anchors { left: parent.left; leftMargin: 20; right: infoButton.left; rightMargin: 12
+                      verticalCenter: parent.verticalCenter }
+            spacing: 8
+            Text {
+                textFormat: Text.PlainText
+                width: Math.min(implicitWidth, parent.width - age.width - checkmark.width - 16)
+                text: screen.controller.name
+                elide: Text.ElideRight
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 27
+                font.bold: true
+            }
+            Text {
+                id: age
+                textFormat: Text.PlainText
+                text: screen.controller.age
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 27
+            }
+            Rectangle {
+                id: checkmark
+                anchors.verticalCenter: parent.verticalCenter
+                visible: screen.controller.hasCheckmark
+                width: visible ? 24 : 0
+                height: 24
+                radius: 12
+                color: Theme.accent
+                Accessible.name: qsTr("Профиль подтверждён")
+                Image {
+                    anchors.centerIn: parent
+                    source: checkmark.visible ? "image://symbol/checkmark?color=white&bold=1" : ""
+                    sourceSize.width: 15
+                    sourceSize.height: 15
+                }
+            }
+        }
+
+        // Not a button of its own: the whole header closes the screen.
+        Rectangle {
+            id: infoButton
+            anchors { right: parent.right; rightMargin: 20; verticalCenter: parent.verticalCenter }
+            width: 33
+            height: 33
+            radius: 16.5
+            color: Theme.accent
+            Accessible.name: qsTr("Закрыть профиль")
+            Image {
+                anchors.centerIn: parent
+                source: "image://symbol/arrowshape.down.fill?color=white"
+                sourceSize.width: 18
+                sourceSize.height: 18
+            }
+        }
+    }
+
+    // A handful of rows: a plain column that scrolls, so every row is made once.
+    Flickable {
+        id: table
+        anchors { top: header.bottom; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter }
+        width: Math.min(parent.width - 24, 500)
+        clip: true
+        contentHeight: rows.height + (screen.controller.isMain ? 120 : 30)
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: rows
+            width: table.width
+            Repeater {
+                model: screen.controller.rows
+                UserInfoRow {
+                    controller: screen.controller
+                    width: rows.width
+                }
+            }
+        }
+    }
+
+    // The buttons lie over the end of the table, whose bottom inset leaves them room.
+    Rectangle {
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: buttonRow.height + 32
+        visible: screen.controller.isMain
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: Qt.rgba(Theme.background.r, Theme.background.g, Theme.background.b, 0) }
+            GradientStop { position: 0.4; color: Theme.background }
+        }
+        ButtonStackRow {
+            id: buttonRow
+            anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 16 }
+            width: Math.min(screen.width, 420)
+            height: implicitHeight
+            stack: screen.controller.buttonStackView
+        }
+    }
+}

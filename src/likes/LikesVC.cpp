@@ -1,0 +1,223 @@
+#include "likes/LikesVC.h"
+
+#include "api/Endpoints.h"
+#include "api/NetworkService.h"
+#include "cards/ButtonStackView.h"
+#include "cards/CardButton.h"
+#include "cards/ProfileCardModel.h"
+#include "likes/CardCellView.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/NotificationCenter.h"
+#include "store/UserManager.h"
+#include "ui/MainThreadReceiver.h"
+#include "ui/ScreenFactory.h"
+#include "ui/TabContainer.h"
+
+#include <QQuickItem>
+
+LikesVC::LikesVC(Services services, QObject *parent)
+    : ViewController(QStringLiteral("LikesVC"), services, parent)
+    , m_network(services.network())
+    , m_cards(new LikesModel(this)) {}
+
+LikesVC::~LikesVC() {
+    for (const QPointer<CardCellView> &card : std::as_const(m_cardViews))
+        if (card)
+            card->setDelegate(nullptr);
+}
+
+QString LikesVC::countPhrase(qsizetype n) {
+    const qsizetype lastTwo = n % 100;
+    const qsizetype last = n % 10;
+    QString word;
+    if (last == 1 && lastTwo != 11)
+        word = tr("лайк");
+    else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        word = tr("лайка");
+    else
+        word = tr("лайков");
+    return QString::number(n) + QLatin1Char(' ') + word;
+}
+
+QString LikesVC::hint() {
+    return tr("Здесь появятся те, кто тебя лайкнул");
+}
+
+void LikesVC::setFocusedIndex(int index) {
+    if (index == m_focusedIndex)
+        return;
+    m_focusedIndex = index;
+    Q_EMIT focusedIndexChanged();
+}
+
+void LikesVC::setKeyboardFocusShown(bool shown) {
+    if (shown == m_keyboardFocusShown)
+        return;
+    m_keyboardFocusShown = shown;
+    Q_EMIT focusedIndexChanged();
+}
+
+void LikesVC::viewDidLoad() {
+    updateCounters();
+    updateData();
+    m_updateTimer.setInterval(refreshIntervalMs);
+    connect(&m_updateTimer, &QTimer::timeout, this, &LikesVC::updateData);
+    m_updateTimer.start();
+    services().notifications().observe(
+        Notifications::fetchCardData, this,
+        [to = MainThreadReceiver(this)] { to.post([](LikesVC &likes) { likes.updateData(); }); });
+}
+
+void LikesVC::updateData() {
+    Endpoints::likes(
+        [to = MainThreadReceiver(this)](const Result<QList<ProfileView>> &result) {
+            to.deliver([result](LikesVC &likes) { likes.handleLikes(result); });
+        },
+        m_network);
+}
+
+void LikesVC::handleLikes(const Result<QList<ProfileView>> &result) {
+    if (!result.ok()) {
+        DiagnosticLog::line(result.error().reason);
+        return;
+    }
+    QList<CardModel> cards;
+    for (const ProfileView &profile : result.value())
+        cards.append(ProfileCardModel::make(profile, ProfileCardModel::Distance::Plain));
+    m_cards->setCards(std::move(cards));
+    updateCounters();
+}
+
+void LikesVC::updateCounters() {
+    Q_EMIT countChanged();
+    const qsizetype count = data().size();
+    if (TabContainer *tabs = tabBarController())
+        tabs->setBadge(this, count > 0 ? QString::number(count) : QString());
+    if (m_focusedIndex >= count)
+        setFocusedIndex(int(qMax<qsizetype>(0, count - 1)));
+}
+
+CardCellView *LikesVC::makeCard(const QString &cardId, QQuickItem *slot, QQuickItem *content) {
+    const QUuid id(cardId);
+    const qsizetype row = m_cards->indexOf(id);
+    if (row < 0 || !slot)
+        return nullptr;
+    auto *card = new CardCellView(data().at(row));
+    // The cell owns its card: a cell made again makes a new one.
+    card->setParent(slot);
+    card->setParentItem(slot);
+    const auto fit = [card, slot] { card->setSize(slot->size()); };
+    connect(slot, &QQuickItem::widthChanged, card, fit);
+    connect(slot, &QQuickItem::heightChanged, card, fit);
+    fit();
+    if (content)
+        card->setContent(content);
+    card->setDelegate(this);
+    card->setOnTap([self = QPointer<LikesVC>(this), weak = QPointer<CardCellView>(card)] {
+        if (self && weak)
+            self->openProfile(weak);
+    });
+    m_cardViews.insert(id, card);
+    return card;
+}
+
+void LikesVC::openProfile(CardCellView *card) {
+    m_selectedCell = card;
+    present(services().screens().createUserInfo(card->model(), this), PresentationStyle::PageSheet,
+            false);
+}
+
+CardCellView *LikesVC::focusedCard() const {
+    if (m_focusedIndex < 0 || m_focusedIndex >= data().size())
+        return nullptr;
+    return m_cardViews.value(data().at(m_focusedIndex).id);
+}
+
+bool LikesVC::handleKey(KeyCommand command) {
+    CardCellView *card = focusedCard();
+    if (!card || command == KeyCommand::Escape || command == KeyCommand::Undo)
+        return false;
+    // A key must not answer a card the user cannot see is meant.
+    if (!m_keyboardFocusShown) {
+        setKeyboardFocusShown(true);
+        return true;
+    }
+    return runKeyAction(command,
+                        {{KeyCommand::Left, [this, card] { answer(card, SwipeDirection::Left); }},
+                         {KeyCommand::Right, [this, card] { answer(card, SwipeDirection::Right); }},
+                         {KeyCommand::Return, [this, card] { openProfile(card); }}});
+}
+
+void LikesVC::cardDidBeginSwipe(SwipeCard *card) {
+    if (auto *cell = qobject_cast<CardCellView *>(card))
+        cell->setLifted(true);
+}
+
+void LikesVC::cardDidCancelSwipe(SwipeCard *card) {
+    if (auto *cell = qobject_cast<CardCellView *>(card))
+        cell->setLifted(false);
+}
+
+void LikesVC::cardDidFinishSwipeAnimation(SwipeCard *card) {
+    cardDidCancelSwipe(card);
+}
+
+void LikesVC::cardDidSwipe(SwipeCard *card, SwipeDirection direction) {
+    auto *cell = qobject_cast<CardCellView *>(card);
+    if (!cell || m_cards->indexOf(cell->model().id) < 0)
+        return;
+    removeCard(cell->model().id);
+    if (direction == SwipeDirection::Left || direction == SwipeDirection::Right)
+        sendSwipe(cell->model().userID, direction);
+}
+
+void LikesVC::buttonTapped(CardButton *button) {
+    CardCellView *card = m_selectedCell;
+    if (!card || m_cards->indexOf(card->model().id) < 0)
+        return;
+    switch (button->tag()) {
+    case ButtonStackView::PassTag:
+        answer(card, SwipeDirection::Left);
+        break;
+    case ButtonStackView::LikeTag:
+        answer(card, SwipeDirection::Right);
+        break;
+    default:
+        // A note is not sent from here; the card only leaves the grid.
+        removeCard(card->model().id);
+        break;
+    }
+}
+
+void LikesVC::answer(CardCellView *card, SwipeDirection direction) {
+    card->swipe(direction);
+    sendSwipe(card->model().userID, direction);
+    removeCard(card->model().id);
+}
+
+void LikesVC::removeCard(const QUuid &id) {
+    m_cards->remove(id);
+    m_cardViews.remove(id);
+    updateCounters();
+}
+
+void LikesVC::sendSwipe(const QString &toUserID, SwipeDirection direction) {
+    const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
+    Endpoints::swipeFromLikes(
+        services().user().currentUser().userID, toUserID, type, QString(),
+        [](const Result<SwipeResponse> &result) {
+            QMetaObject::invokeMethod(qApp, [result] { handleSwipeResponse(result); });
+        },
+        m_network);
+}
+
+void LikesVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
+    if (!result.ok()) {
+        DiagnosticLog::line(result.error().reason);
+        return;
+    }
+    DiagnosticLog::line(result.value().logLine());
+    // The answer may come after this screen is gone; the announcement is the process's own.
+    if (result.value().createdMatch())
+        NotificationCenter::shared().post(Notifications::chatsUpdated);
+}

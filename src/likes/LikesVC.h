@@ -1,0 +1,110 @@
+#pragma once
+
+#include "api/Result.h"
+#include "api/SwipeResponse.h"
+#include "cards/ButtonStackViewDelegate.h"
+#include "cardstack/SwipeCardDelegate.h"
+#include "likes/CardCellView.h"
+#include "likes/LikesModel.h"
+#include "ui/KeyActions.h"
+#include "ui/ViewController.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QTimer>
+
+class NetworkService;
+class QQuickItem;
+struct ProfileView;
+
+// The likes tab: the people who liked the user and have no answer yet, as a grid of small
+// cards. A card thrown right likes back (which may make a match), thrown left rejects; a click
+// opens the full profile, whose pass and like act on that card. The count shows as the title
+// and as the tab's badge. The list is asked for at start, every minute and whenever the feed
+// asks for fresh cards.
+class LikesVC : public ViewController, public SwipeCardDelegate, public ButtonStackViewDelegate {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("created by ScreenFactory")
+    Q_PROPERTY(LikesModel *cards READ cards CONSTANT)
+    Q_PROPERTY(QString likesTitle READ likesTitle NOTIFY countChanged)
+    Q_PROPERTY(bool gridHidden READ gridHidden NOTIFY countChanged)
+    Q_PROPERTY(QString hint READ hint CONSTANT)
+    Q_PROPERTY(int focusedIndex READ focusedIndex WRITE setFocusedIndex NOTIFY focusedIndexChanged)
+    // The frame around the focused card shows once the keyboard moves it.
+    Q_PROPERTY(bool keyboardFocusShown READ keyboardFocusShown WRITE setKeyboardFocusShown NOTIFY
+                   focusedIndexChanged)
+
+public:
+    static constexpr int refreshIntervalMs = 60'000;
+
+    explicit LikesVC(Services services = {}, QObject *parent = nullptr);
+    ~LikesVC() override;
+
+    QUrl viewSource() const override { return qmlView("likes/LikesView.qml"); }
+    bool navigationBarHidden() const override { return true; }
+
+    LikesModel *cards() const { return m_cards; }
+    [[nodiscard]] const QList<CardModel> &data() const { return m_cards->cards(); }
+    /// "1 лайк", "3 лайка", "5 лайков": the count with its word.
+    [[nodiscard]] static QString countPhrase(qsizetype n);
+    QString likesTitle() const { return countPhrase(data().size()); }
+    bool gridHidden() const { return data().isEmpty(); }
+    static QString hint();
+    int focusedIndex() const { return m_focusedIndex; }
+    void setFocusedIndex(int index);
+    bool keyboardFocusShown() const { return m_keyboardFocusShown; }
+    void setKeyboardFocusShown(bool shown);
+
+    /// Asks the service for the list again.
+    void updateData();
+    /// The card of a cell: made for the grid item with this identity, placed in the cell's
+    /// slot and following its size, carrying the drawing. Null when the identity is no longer
+    /// in the grid.
+    Q_INVOKABLE CardCellView *makeCard(const QString &cardId, QQuickItem *slot,
+                                       QQuickItem *content);
+    /// The card last opened in full, while it lives.
+    [[nodiscard]] CardCellView *selectedCell() const { return m_selectedCell; }
+    /// Opens the full profile of a card, whose buttons then act on it.
+    void openProfile(CardCellView *card);
+
+    /// Keyboard: ← and → pass and like the focused card, Return opens it; while no card shows
+    /// the focus, the first of these keys only shows it.
+    bool handleKey(KeyCommand command) override;
+
+    // SwipeCardDelegate
+    void cardDidBeginSwipe(SwipeCard *card) override;
+    void cardDidCancelSwipe(SwipeCard *card) override;
+    void cardDidContinueSwipe(SwipeCard *) override {}
+    void cardDidFinishSwipeAnimation(SwipeCard *card) override;
+    void cardDidSwipe(SwipeCard *card, SwipeDirection direction) override;
+    void cardDidTap(SwipeCard *) override {}
+    // ButtonStackViewDelegate: the profile opened from a card reports its button.
+    void buttonTapped(CardButton *button) override;
+
+Q_SIGNALS:
+    void countChanged();
+    void focusedIndexChanged();
+
+protected:
+    void viewDidLoad() override;
+
+private:
+    void handleLikes(const Result<QList<ProfileView>> &result);
+    /// Takes the card out of the grid; the count follows.
+    void removeCard(const QUuid &id);
+    /// Throws the card away the way it is answered, tells the service and takes it out.
+    void answer(CardCellView *card, SwipeDirection direction);
+    void sendSwipe(const QString &toUserID, SwipeDirection direction);
+    static void handleSwipeResponse(const Result<SwipeResponse> &result);
+    void updateCounters();
+    [[nodiscard]] CardCellView *focusedCard() const;
+
+    NetworkService &m_network;
+    LikesModel *m_cards;
+    QHash<QUuid, QPointer<CardCellView>> m_cardViews;
+    QPointer<CardCellView> m_selectedCell;
+    QTimer m_updateTimer;
+    int m_focusedIndex = 0;
+    bool m_keyboardFocusShown = false;
+};

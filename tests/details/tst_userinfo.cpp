@@ -1,0 +1,238 @@
+#include "FakeService.h"
+#include "Fixtures.h"
+#include "StdoutCapture.h"
+#include "account/AccountAlertVC.h"
+#include "api/NetworkService.h"
+#include "cards/ButtonStackView.h"
+#include "cards/ButtonStackViewDelegate.h"
+#include "cards/CardButton.h"
+#include "details/ReportAlertVC.h"
+#include "details/UserInfoImageCell.h"
+#include "details/UserInfoVC.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/ChoiceAlertVC.h"
+#include "ui/Window.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+// An opener that takes the details' buttons, as the feed and the likes screen do.
+class Opener : public QObject, public ButtonStackViewDelegate {
+public:
+    QList<int> tags;
+    void buttonTapped(CardButton *button) override { tags.append(button->tag()); }
+};
+
+CardModel person(bool withAbout = true) {
+    CardModel model;
+    model.userID = QStringLiteral("U7");
+    model.name = QStringLiteral("Вера");
+    model.age = QStringLiteral("27");
+    if (withAbout)
+        model.info.append({InfoType::About, QStringLiteral("Люблю горы")});
+    model.info.append({InfoType::Distance, QStringLiteral("3 км")});
+    model.info.append({InfoType::Position, QStringLiteral("Врач")});
+    model.info.append({InfoType::Distance, QStringLiteral("9 км")});
+    model.info.append({InfoType::City, QStringLiteral("Тверь")});
+    return model;
+}
+
+QImage picture(QColor color) {
+    QImage image(QSize(6, 8), QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+} // namespace
+
+class TestUserInfo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeService> m_fake;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<Window> m_window;
+    ViewController *m_root = nullptr;
+
+    // The details presented over a root screen, as an opener presents them.
+    UserInfoVC *present(ButtonStackViewDelegate *opener, bool reportRow = false) {
+        auto *info = new UserInfoVC(person(), opener, reportRow, Services().setNetwork(*m_network));
+        m_root->present(info, PresentationStyle::PageSheet, false);
+        return info;
+    }
+    static int rowOf(const UserInfoVC *info, const QString &name) {
+        return int(info->rowViews().indexOf(name));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        m_fake = std::make_unique<FakeService>();
+        QVERIFY(m_fake->start());
+        m_network = m_fake->client();
+        m_window = std::make_unique<Window>();
+        m_root = new ViewController(QStringLiteral("Root"));
+        m_window->setRoot(m_root);
+    }
+
+    void rowsFollowTheOpenerAndTheProfile() {
+        Opener opener;
+        const QStringList profile{"photoGrid", "empty", "aboutMe", "empty", "mainInfo"};
+        const QStringList buttons{"empty", "block", "empty", "complain"};
+        const QStringList report{"empty", "complain"};
+        // The feed and the likes screen (an opener; its report flag does not matter), the
+        // conversation (report row only) and the own-profile preview (neither).
+        QCOMPARE(UserInfoVC(person(), &opener, false).rowViews(), profile + buttons);
+        QCOMPARE(UserInfoVC(person(), &opener, true).rowViews(), profile + buttons);
+        QCOMPARE(UserInfoVC(person(), nullptr, true).rowViews(), profile + report);
+        QCOMPARE(UserInfoVC(person(), nullptr, false).rowViews(), profile);
+        const QStringList withoutAbout{"photoGrid", "empty", "mainInfo"};
+        QCOMPARE(UserInfoVC(person(false), nullptr, true).rowViews(), withoutAbout + report);
+        QCOMPARE(UserInfoVC(person(false), &opener, false).rowViews(), withoutAbout + buttons);
+
+        const UserInfoVC info(person(), nullptr, false);
+        QVERIFY(!info.isMain());
+        QCOMPARE(info.aboutMe(), QStringLiteral("Люблю горы"));
+        // The first line of each kind, in order; the about text has its own row.
+        QCOMPARE(info.filteredInfoTexts(),
+                 (QList<InfoItem>{{InfoType::Distance, QStringLiteral("3 км")},
+                                  {InfoType::Position, QStringLiteral("Врач")},
+                                  {InfoType::City, QStringLiteral("Тверь")}}));
+        QCOMPARE(info.mainInfo().first().toMap().value("icon").toString(),
+                 QStringLiteral("location.fill.viewfinder"));
+        QCOMPARE(UserInfoVC(person(false), nullptr, false).aboutMe(), QString());
+    }
+
+    void reportRefusesLongAndEmptyReasonsAndKeepsTheTextWhenItFails() {
+        UserInfoVC *info = present(nullptr, true);
+        info->rowSelected(rowOf(info, "empty")); // only button rows react
+        QVERIFY(!info->presentedViewController());
+        info->rowSelected(rowOf(info, "complain"));
+        auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
+        QVERIFY(alert);
+
+        alert->setReason(QString(501, u'я'));
+        QCOMPARE(alert->reason(), QString());
+        alert->setReason(QString(500, u'я'));
+        QCOMPARE(alert->reason().size(), 500);
+
+        alert->setReason(QString());
+        alert->sendTapped();
+        auto *refusal = qobject_cast<ChoiceAlertVC *>(alert->presentedViewController());
+        QVERIFY(refusal);
+        QCOMPARE(refusal->message(), QStringLiteral("Причина жалобы не может быть пустой."));
+        refusal->actionTapped();
+        QVERIFY(m_fake->requestsTo("complain").isEmpty());
+
+        m_fake->respond("complain", 500, R"({"error":true,"reason":"Сбой"})");
+        alert->setReason(QStringLiteral(" спам "));
+        alert->sendTapped();
+        QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(alert->presentedViewController()));
+        auto *failure = qobject_cast<ChoiceAlertVC *>(alert->presentedViewController());
+        QCOMPARE(failure->heading(), QStringLiteral("Ошибка"));
+        QCOMPARE(failure->message(), QStringLiteral("Сбой"));
+        failure->actionTapped();
+        QCOMPARE(info->presentedViewController(), alert);
+        QCOMPARE(alert->reason(), QStringLiteral(" спам "));
+        QCOMPARE(m_fake->requestsTo("complain").last().json(),
+                 (QJsonObject{{"toUserID", "U7"}, {"message", " спам "}}));
+
+        m_fake->respond("complain", 200, "{}");
+        alert->sendTapped();
+        QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(info->presentedViewController()));
+        auto *thanks = qobject_cast<ChoiceAlertVC *>(info->presentedViewController());
+        QCOMPARE(thanks->heading(), QStringLiteral("Жалоба отправлена"));
+        QCOMPARE(thanks->message(), QStringLiteral("Спасибо, мы рассмотрим твою жалобу."));
+    }
+
+    void blockClosesAndPassesOrSaysWhyNot() {
+        Opener opener;
+        UserInfoVC *info = present(&opener);
+        const auto confirm = [info] {
+            info->rowSelected(rowOf(info, "block"));
+            auto *sheet = qobject_cast<AccountAlertVC *>(info->presentedViewController());
+            QVERIFY(sheet);
+            QCOMPARE(sheet->heading(), QStringLiteral("Заблокировать пользователя?"));
+            QCOMPARE(sheet->actionTitles(),
+                     (QStringList{QStringLiteral("Да, заблокировать"), QStringLiteral("Отмена")}));
+            sheet->actionTapped(0);
+        };
+        StdoutCapture log;
+        m_fake->respond("user/block", 500, R"({"error":true,"reason":"Нет связи"})");
+        confirm();
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(info->presentedViewController()));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(info->presentedViewController())->message(),
+                 QStringLiteral("Нет связи"));
+        QCOMPARE(m_root->presentedViewController(), info);
+        QVERIFY(opener.tags.isEmpty());
+        QVERIFY(log.text().contains("blockUserID: U7"));
+        info->presentedViewController()->dismiss(false);
+
+        m_fake->respond("user/block", 200, "{}");
+        confirm();
+        QTRY_VERIFY(!m_root->presentedViewController());
+        QCOMPARE(opener.tags, QList<int>{ButtonStackView::PassTag});
+        QCOMPARE(m_fake->requestsTo("user/block").last().json(), (QJsonObject{{"toUserID", "U7"}}));
+    }
+
+    void buttonsCloseTheScreenThenReachTheOpenerWhileItLives() {
+        auto opener = std::make_unique<Opener>();
+        UserInfoVC *info = present(opener.get());
+        QCOMPARE(info->buttonStackView()->placedContainers().size(), 3); // no undo
+        info->buttonStackView()->noteButton()->click();
+        QVERIFY(!m_root->presentedViewController());
+        QCOMPARE(opener->tags, QList<int>{ButtonStackView::NoteTag});
+
+        info = present(opener.get());
+        QVERIFY(info->handleKey(KeyCommand::Right));
+        QCOMPARE(opener->tags.last(), int(ButtonStackView::LikeTag));
+
+        info = present(opener.get());
+        opener.reset();
+        info->handleKey(KeyCommand::Left);
+        QVERIFY(!m_root->presentedViewController());
+
+        // Opened from a conversation the keys are left to the window.
+        QVERIFY(!present(nullptr, true)->handleKey(KeyCommand::Left));
+    }
+
+    void photoRowDownloadsAllPagesWithoutWrappingOrShowsThePlaceholder() {
+        m_fake->respond("a.png", 200, Fixtures::png({8, 6}, Qt::red));
+        m_fake->respond("b.png", 200, Fixtures::png({5, 7}, Qt::green));
+        CardModel model = person();
+        const QString base = m_fake->baseUrl();
+        model.photoURLs = QStringList{base + "a.png", base + "missing.png", base + "b.png"};
+        UserInfoImageCell cell(model);
+        QVERIFY(cell.isLoading());
+        QVERIFY(!cell.showsPlaceholder());
+        QTRY_VERIFY(!cell.isLoading());
+        QCOMPARE(cell.count(), 2);
+        QCOMPARE(cell.image().size(), QSize(8, 6));
+        cell.tap(10, 100);
+        QCOMPARE(cell.currentIndex(), 0);
+        cell.tap(90, 100);
+        cell.tap(90, 100);
+        QCOMPARE(cell.currentIndex(), 1);
+        QCOMPARE(cell.image().size(), QSize(5, 7));
+        cell.tap(10, 100);
+        QCOMPARE(cell.currentIndex(), 0);
+
+        CardModel inMemory = person();
+        inMemory.images = {picture(Qt::blue), picture(Qt::red)};
+        inMemory.photoURLs = QStringList{base + "a.png"};
+        const UserInfoImageCell held(inMemory);
+        QVERIFY(!held.isLoading());
+        QCOMPARE(held.count(), 2);
+
+        QVERIFY(UserInfoImageCell(person()).showsPlaceholder());
+        model.photoURLs = QStringList{base + "missing.png", QStringLiteral("no address")};
+        UserInfoImageCell none(model);
+        QTRY_VERIFY(!none.isLoading());
+        QVERIFY(none.showsPlaceholder());
+        QCOMPARE(none.count(), 0);
+    }
+};
+
+QTEST_MAIN(TestUserInfo)
+#include "tst_userinfo.moc"

@@ -1,0 +1,79 @@
+#include "BuildConfigValues.h"
+#include "PostedNotifications.h"
+#include "ReferenceClient.h"
+#include "ServiceProcess.h"
+#include "api/Endpoints.h"
+#include "chats/ChatsVC.h"
+#include "likes/CardCellView.h"
+#include "likes/LikesVC.h"
+#include "platform/NotificationCenter.h"
+#include "store/UserManager.h"
+#include "ui/TabContainer.h"
+
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QStandardPaths>
+
+using ReferenceClient::await;
+using ReferenceClient::kWaitMs;
+
+// The reviewers' account in the middle of the reference service's demo people, who liked it
+// before anyone looks: the likes tab lists them with its badge, and liking one back forms a
+// match that the chats list then shows.
+class TestLikesEndToEnd : public QObject {
+    Q_OBJECT
+
+    ServiceProcess m_service{
+        QStringLiteral("--demo --seed-demo 10 --near 55.0,37.0 --serve").split(u' ')};
+    NetworkService m_reviewer;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY2(m_service.start(), qPrintable(m_service.output()));
+        m_reviewer.setBaseUrl(m_service.baseUrl());
+        m_reviewer.setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+        const auto me = await<User>([this](auto done) { Endpoints::user(done, m_reviewer); });
+        QVERIFY(me && me->ok());
+        UserManager::shared().setCurrentUser(me->value());
+    }
+
+    void demoAdmirersAppearAndALikeBackBecomesAMatch() {
+        TabContainer tabs;
+        auto *likes = new LikesVC(Services().setNetwork(m_reviewer));
+        tabs.setTabs({new ViewController(QStringLiteral("Feed")), likes});
+        likes->loadViewIfNeeded();
+        QTRY_VERIFY2_WITH_TIMEOUT(!likes->data().isEmpty(), qPrintable(m_service.output()),
+                                  kWaitMs);
+        const qsizetype count = likes->data().size();
+        QCOMPARE(tabs.badges().at(1), QString::number(count));
+        QCOMPARE(likes->likesTitle(), LikesVC::countPhrase(count));
+        const QString admirer = likes->data().first().userID;
+
+        const PostedNotifications announced({Notifications::chatsUpdated});
+        QQuickItem slot;
+        slot.setSize(QSizeF(CardCellView::kSize));
+        QVERIFY(likes->makeCard(likes->data().first().id.toString(), &slot, nullptr));
+        likes->setFocusedIndex(0);
+        QVERIFY(likes->handleKey(KeyCommand::Right)); // the focus shows
+        QVERIFY(likes->handleKey(KeyCommand::Right)); // the like back
+        QCOMPARE(likes->data().size(), count - 1);
+        QTRY_COMPARE_WITH_TIMEOUT(announced.names(), QStringList{Notifications::chatsUpdated},
+                                  kWaitMs);
+
+        ChatsVC chats(Services().setNetwork(m_reviewer));
+        chats.loadViewIfNeeded();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::any_of(chats.data().cbegin(), chats.data().cend(),
+                        [&admirer](const Match &match) { return match.profile.userID == admirer; }),
+            kWaitMs);
+        // The service no longer lists the one answered.
+        QSignalSpy answered(likes, &LikesVC::countChanged);
+        likes->updateData();
+        QTRY_VERIFY_WITH_TIMEOUT(!answered.isEmpty(), kWaitMs);
+        QCOMPARE(likes->data().size(), count - 1);
+    }
+};
+
+QTEST_MAIN(TestLikesEndToEnd)
+#include "tst_likes_e2e.moc"

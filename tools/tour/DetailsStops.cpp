@@ -1,0 +1,136 @@
+#include "FakeService.h"
+#include "TourStops.h"
+#include "api/NetworkService.h"
+#include "app/TabBar.h"
+#include "cards/ProfileCardModel.h"
+#include "cardstackdemo/CardStackDemoVC.h"
+#include "chats/ChatDetailsVC.h"
+#include "details/ReportAlertVC.h"
+#include "details/UserInfoVC.h"
+#include "likes/LikesVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTimer>
+
+namespace {
+constexpr int kPhotos = 6;
+
+// People who liked the user, with photos, served on loopback so the likes and the profile go
+// through their real loading paths.
+FakeService &service() {
+    static FakeService fake;
+    static const bool started = [] {
+        if (!fake.start())
+            return false;
+        const QList<CardModel> samples = CardStackDemoVC::sampleModels(kPhotos);
+        for (int i = 0; i < kPhotos; ++i) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            samples.at(i).images.first().save(&buffer, "JPEG", 85);
+            fake.respond(QStringLiteral("photo/%1").arg(i), 200, bytes);
+        }
+        return true;
+    }();
+    Q_UNUSED(started);
+    return fake;
+}
+
+ProfileView person(int i) {
+    const QStringList names = {QStringLiteral("Мария"),     QStringLiteral("Алина"),
+                               QStringLiteral("Екатерина"), QStringLiteral("Соня"),
+                               QStringLiteral("Вероника"),  QStringLiteral("Ира"),
+                               QStringLiteral("Даша")};
+    ProfileView profile;
+    profile.userID = QStringLiteral("TOUR-LIKE-%1").arg(i);
+    profile.name = names.value(i % names.size());
+    profile.age = 22 + i;
+    profile.bio = i == 0 ? QStringLiteral("Люблю горы, кофе по утрам и долгие прогулки по "
+                                          "набережной. Ищу, с кем сходить на концерт.")
+                         : QString();
+    profile.distance = 1 + i * 2;
+    profile.job = QStringLiteral("Дизайнер");
+    profile.edu = QStringLiteral("МГУ");
+    profile.city = QStringLiteral("Москва");
+    const QString base = service().baseUrl();
+    profile.photoURLs = QStringList{base + QStringLiteral("photo/%1").arg(i % kPhotos),
+                                    base + QStringLiteral("photo/%1").arg((i + 1) % kPhotos)};
+    profile.hasCheckmark = i % 3 == 0;
+    return profile;
+}
+
+// The tab bar on the given tab, against the loopback service listing `likes` people.
+TabBar *tabsWithLikes(int likes, int tab) {
+    QJsonArray list;
+    for (int i = 0; i < likes; ++i)
+        list.append(person(i).toJson());
+    service().respond(QStringLiteral("likes"), 200, QJsonDocument(list).toJson());
+    NetworkService::shared().setBaseUrl(service().baseUrl());
+    auto *tabs = new TabBar();
+    tabs->loadViewIfNeeded();
+    tabs->setSelectedIndex(tab);
+    return tabs;
+}
+
+ViewController *details(TabBar *tabs, ViewController *opener, ButtonStackViewDelegate *mainVC,
+                        bool reportRow, const ProfileView &profile,
+                        ProfileCardModel::Distance distance) {
+    opener->present(tabs->services().screens().createUserInfo(
+                        ProfileCardModel::make(profile, distance), mainVC, reportRow),
+                    PresentationStyle::PageSheet, false);
+    return tabs;
+}
+
+// The profile opened from the likes grid by the keyboard, once the grid has its cards.
+ViewController *likesDetails(bool withReport) {
+    TabBar *tabs = tabsWithLikes(7, TabBar::likesTab);
+    auto *likes = qobject_cast<LikesVC *>(tabs->tabs().at(TabBar::likesTab));
+    QTimer::singleShot(300, likes, [likes, withReport] {
+        likes->setFocusedIndex(0);
+        likes->handleKey(KeyCommand::Return); // shows the focus
+        likes->handleKey(KeyCommand::Return);
+        auto *info = qobject_cast<UserInfoVC *>(likes->presentedViewController());
+        if (!info || !withReport)
+            return;
+        info->rowSelected(int(info->rowViews().indexOf(QStringLiteral("complain"))));
+        if (auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController()))
+            alert->setReason(QStringLiteral("Присылает спам"));
+    });
+    return tabs;
+}
+} // namespace
+
+QList<TourStop> detailsStops() {
+    return {
+        {QStringLiteral("likes-empty"), [] { return tabsWithLikes(0, TabBar::likesTab); }},
+        {QStringLiteral("likes-full"), [] { return tabsWithLikes(7, TabBar::likesTab); }},
+        {QStringLiteral("details-likes"), [] { return likesDetails(false); }},
+        {QStringLiteral("details-report"), [] { return likesDetails(true); }},
+        {QStringLiteral("details-feed"),
+         [] {
+             TabBar *tabs = tabsWithLikes(0, TabBar::feedTab);
+             ViewController *feed = tabs->tabs().at(TabBar::feedTab);
+             return details(tabs, feed, dynamic_cast<ButtonStackViewDelegate *>(feed), false,
+                            person(0), ProfileCardModel::Distance::FromYou);
+         }},
+        {QStringLiteral("details-chat"),
+         [] {
+             TabBar *tabs = tabsWithLikes(0, TabBar::chatTab);
+             auto *nav = qobject_cast<NavigationContainer *>(tabs->selectedTab());
+             Match match;
+             match.id = QUuid::createUuid();
+             match.chatID = QUuid::createUuid();
+             match.profile = person(1);
+             match.profile.photoURLs = QStringList{QStringLiteral("not an address")};
+             auto *conversation = new ChatDetailsVC(match);
+             conversation->setHidesTabBar(true);
+             nav->push(conversation, false);
+             conversation->titleTapped();
+             return tabs;
+         }},
+    };
+}
