@@ -11,6 +11,7 @@
 #include "onboarding/NameInputVC.h"
 #include "onboarding/NotificationVC.h"
 #include "onboarding/PhotoGridVC.h"
+#include "settings/SettingsVC.h"
 #include "ui/ScreenFactory.h"
 
 void AppScreens::install() {
@@ -28,4 +29,5 @@ void AppScreens::install() {
     factory.install(Screen::Feed, [] { return new MainVC(); });
     factory.install(Screen::Main, [] { return new TabBar(); });
     factory.installChatDetails([](const Match &match) { return new ChatDetailsVC(match); });
+    factory.installSettings([](bool isMain) { return new SettingsVC(isMain); });
 }
