@@ -67,5 +67,6 @@ QList<TourStop> tourStops() {
     stops += chatStops();
     stops += feedStops();
     stops += cardStops();
+    stops += settingsStops();
     return stops;
 }

@@ -17,3 +17,4 @@ struct TourStop {
 [[nodiscard]] QList<TourStop> cardStops();
 [[nodiscard]] QList<TourStop> feedStops();
 [[nodiscard]] QList<TourStop> onboardingStops();
+[[nodiscard]] QList<TourStop> settingsStops();
