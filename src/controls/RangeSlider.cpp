@@ -1,7 +1,7 @@
 #include "controls/RangeSlider.h"
 
+#include <QKeyEvent>
 #include <QPainter>
-#include <QTouchEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -138,7 +138,7 @@ void RangeSlider::drawThumb(QPainter *painter, const QRectF &frame, bool highlig
     }
 }
 
-bool RangeSlider::beginTracking(QPointF position) {
+bool RangeSlider::press(QPointF position) {
     m_previousLocation = position;
     // Where the thumbs touch, the lower one is taken.
     if (lowerThumbFrame().contains(position))
@@ -152,14 +152,14 @@ bool RangeSlider::beginTracking(QPointF position) {
     return true;
 }
 
-void RangeSlider::continueTracking(QPointF position) {
+void RangeSlider::drag(QPointF position) {
     const double delta = span() * (position.x() - m_previousLocation.x()) / (width() - height());
     m_previousLocation = position;
     moveThumb(m_highlighted, delta);
     Q_EMIT valueChanged();
 }
 
-void RangeSlider::endTracking() {
+void RangeSlider::release() {
     m_highlighted = Thumb::None;
     update();
 }
@@ -197,58 +197,6 @@ void RangeSlider::setKeyboardThumb(Thumb thumb) {
     Q_EMIT keyboardThumbChanged();
     Q_EMIT valuesChanged();
     update();
-}
-
-void RangeSlider::mousePressEvent(QMouseEvent *event) {
-    if (!beginTracking(event->position())) {
-        event->ignore();
-        return;
-    }
-    setKeepMouseGrab(true);
-    forceActiveFocus(Qt::MouseFocusReason);
-    event->accept();
-}
-
-void RangeSlider::mouseMoveEvent(QMouseEvent *event) {
-    if (m_highlighted != Thumb::None)
-        continueTracking(event->position());
-}
-
-void RangeSlider::mouseReleaseEvent(QMouseEvent *) {
-    setKeepMouseGrab(false);
-    endTracking();
-}
-
-void RangeSlider::mouseUngrabEvent() {
-    endTracking();
-}
-
-void RangeSlider::touchEvent(QTouchEvent *event) {
-    if (event->points().isEmpty())
-        return;
-    const QPointF position = event->points().first().position();
-    switch (event->type()) {
-    case QEvent::TouchBegin:
-        if (!beginTracking(position)) {
-            event->ignore();
-            return;
-        }
-        setKeepTouchGrab(true);
-        break;
-    case QEvent::TouchUpdate:
-        if (m_highlighted != Thumb::None)
-            continueTracking(position);
-        break;
-    default:
-        setKeepTouchGrab(false);
-        endTracking();
-        break;
-    }
-    event->accept();
-}
-
-void RangeSlider::touchUngrabEvent() {
-    endTracking();
 }
 
 void RangeSlider::keyPressEvent(QKeyEvent *event) {

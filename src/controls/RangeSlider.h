@@ -67,12 +67,9 @@ Q_SIGNALS:
     void keyboardThumbChanged();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseUngrabEvent() override;
-    void touchEvent(QTouchEvent *event) override;
-    void touchUngrabEvent() override;
+    bool press(QPointF position) override;
+    void drag(QPointF position) override;
+    void release() override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void stepThumb(double delta) override;
@@ -80,9 +77,6 @@ protected:
     [[nodiscard]] double span() const override { return m_maximumValue - m_minimumValue; }
 
 private:
-    bool beginTracking(QPointF position);
-    void continueTracking(QPointF position);
-    void endTracking();
     /// Moves one thumb by `delta` value units, one thumb width short of the other at most.
     void moveThumb(Thumb thumb, double delta);
     void setKeyboardThumb(Thumb thumb);

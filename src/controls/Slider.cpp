@@ -1,7 +1,6 @@
 #include "controls/Slider.h"
 
 #include <QPainter>
-#include <QTouchEvent>
 #include <algorithm>
 
 namespace {
@@ -71,7 +70,7 @@ void Slider::move(double value) {
         Q_EMIT moved();
 }
 
-void Slider::press(QPointF position) {
+bool Slider::press(QPointF position) {
     const QRectF thumb = thumbFrame();
     if (thumb.contains(position)) {
         m_grabOffset = position.x() - thumb.center().x();
@@ -80,11 +79,11 @@ void Slider::press(QPointF position) {
         move(valueAt(position.x()));
     }
     setPressed(true);
+    return true;
 }
 
 void Slider::drag(QPointF position) {
-    if (m_pressed)
-        move(valueAt(position.x() - m_grabOffset));
+    move(valueAt(position.x() - m_grabOffset));
 }
 
 void Slider::release() {
@@ -93,48 +92,4 @@ void Slider::release() {
 
 void Slider::stepThumb(double delta) {
     move(m_value + delta);
-}
-
-void Slider::mousePressEvent(QMouseEvent *event) {
-    press(event->position());
-    setKeepMouseGrab(true);
-    forceActiveFocus(Qt::MouseFocusReason);
-    event->accept();
-}
-
-void Slider::mouseMoveEvent(QMouseEvent *event) {
-    drag(event->position());
-}
-
-void Slider::mouseReleaseEvent(QMouseEvent *) {
-    setKeepMouseGrab(false);
-    release();
-}
-
-void Slider::mouseUngrabEvent() {
-    release();
-}
-
-void Slider::touchEvent(QTouchEvent *event) {
-    if (event->points().isEmpty())
-        return;
-    const QPointF position = event->points().first().position();
-    switch (event->type()) {
-    case QEvent::TouchBegin:
-        press(position);
-        setKeepTouchGrab(true);
-        break;
-    case QEvent::TouchUpdate:
-        drag(position);
-        break;
-    default:
-        setKeepTouchGrab(false);
-        release();
-        break;
-    }
-    event->accept();
-}
-
-void Slider::touchUngrabEvent() {
-    release();
 }

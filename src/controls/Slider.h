@@ -35,19 +35,13 @@ Q_SIGNALS:
     void pressedChanged();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseUngrabEvent() override;
-    void touchEvent(QTouchEvent *event) override;
-    void touchUngrabEvent() override;
+    bool press(QPointF position) override;
+    void drag(QPointF position) override;
+    void release() override;
     void stepThumb(double delta) override;
     [[nodiscard]] double span() const override { return maximumValue() - minimumValue(); }
 
 private:
-    void press(QPointF position);
-    void drag(QPointF position);
-    void release();
     void setPressed(bool pressed);
     /// Sets the value as the user chose it, and tells when it changed.
     void move(double value);

@@ -1,6 +1,7 @@
 #include "controls/SliderBase.h"
 
 #include <QKeyEvent>
+#include <QTouchEvent>
 #include <QWheelEvent>
 
 namespace {
@@ -106,4 +107,66 @@ void SliderBase::wheelEvent(QWheelEvent *event) {
     for (int i = 0; i < std::abs(steps); ++i)
         stepThumb(steps > 0 ? 1 : -1);
     event->accept();
+}
+
+void SliderBase::mousePressEvent(QMouseEvent *event) {
+    if (!press(event->position())) {
+        event->ignore();
+        return;
+    }
+    m_tracking = true;
+    // A list around the slider must not take a sideways drag for a scroll.
+    setKeepMouseGrab(true);
+    forceActiveFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void SliderBase::mouseMoveEvent(QMouseEvent *event) {
+    if (m_tracking)
+        drag(event->position());
+}
+
+void SliderBase::mouseReleaseEvent(QMouseEvent *) {
+    setKeepMouseGrab(false);
+    endTracking();
+}
+
+void SliderBase::mouseUngrabEvent() {
+    endTracking();
+}
+
+void SliderBase::touchEvent(QTouchEvent *event) {
+    if (event->points().isEmpty())
+        return;
+    const QPointF position = event->points().first().position();
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+        if (!press(position)) {
+            event->ignore();
+            return;
+        }
+        m_tracking = true;
+        setKeepTouchGrab(true);
+        break;
+    case QEvent::TouchUpdate:
+        if (m_tracking)
+            drag(position);
+        break;
+    default:
+        setKeepTouchGrab(false);
+        endTracking();
+        break;
+    }
+    event->accept();
+}
+
+void SliderBase::touchUngrabEvent() {
+    endTracking();
+}
+
+void SliderBase::endTracking() {
+    if (!m_tracking)
+        return;
+    m_tracking = false;
+    release();
 }

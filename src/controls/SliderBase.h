@@ -3,9 +3,9 @@
 #include <QColor>
 #include <QQuickPaintedItem>
 
-// What the distance and age sliders share: their colours in the light and dark appearance, and
-// the keys and wheel turns that step a thumb. Each slider applies a step with the same rules as
-// a drag, so every input path keeps its limits.
+// What the distance and age sliders share: their colours in the light and dark appearance, the
+// mouse and touch tracking, and the keys and wheel turns that step a thumb. Each slider applies
+// a step with the same rules as a drag, so every input path keeps its limits.
 class SliderBase : public QQuickPaintedItem {
     Q_OBJECT
     QML_ANONYMOUS
@@ -30,6 +30,11 @@ Q_SIGNALS:
 protected:
     /// Moves the thumb the keyboard is on by `delta` value units, within the slider's rules.
     virtual void stepThumb(double delta) = 0;
+    /// A press at `position`; false when it takes no thumb, and the press goes on to what lies
+    /// beneath.
+    virtual bool press(QPointF position) = 0;
+    virtual void drag(QPointF position) = 0;
+    virtual void release() = 0;
     /// Picks the thumb a wheel turn at `position` moves.
     virtual void aimAt(QPointF position) { Q_UNUSED(position) }
     /// The slider's whole span, for Home and End.
@@ -39,10 +44,19 @@ protected:
     void itemChange(ItemChange change, const ItemChangeData &data) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseUngrabEvent() override;
+    void touchEvent(QTouchEvent *event) override;
+    void touchUngrabEvent() override;
 
 private:
+    void endTracking();
+
     [[nodiscard]] static bool isStepKey(int key);
 
     bool m_dark = false;
     int m_wheelRemainder = 0;
+    bool m_tracking = false;
 };

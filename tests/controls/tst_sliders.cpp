@@ -30,6 +30,19 @@ class TestSliders : public QObject {
         return slider;
     }
 
+    // An age slider from 18 to 50 with the thumbs on 20 and 40: ten points are one year, and
+    // the thumbs keep 32 × 31 / 351 years apart.
+    static constexpr double kGap = 32.0 * 31 / 351;
+    RangeSlider *ages() {
+        RangeSlider *slider = placed<RangeSlider>();
+        if (slider) {
+            slider->setProperty("maximumValue", 50);
+            slider->setProperty("upperValue", 40);
+            slider->setProperty("lowerValue", 20);
+        }
+        return slider;
+    }
+
     // A point on the slider's own line, in window coordinates.
     static QPoint at(QQuickItem *slider, double x) {
         return slider->mapToScene({x, slider->height() / 2}).toPoint();
@@ -89,12 +102,9 @@ private Q_SLOTS:
     }
 
     void rangeSliderDragsKeepTheGap() {
-        RangeSlider *slider = placed<RangeSlider>();
+        RangeSlider *slider = ages();
         QVERIFY(slider);
-        slider->setProperty("maximumValue", 50);
-        slider->setProperty("upperValue", 40);
-        slider->setProperty("lowerValue", 20);
-        const double gap = 32.0 * 31 / 351;
+        const double gap = kGap;
         QSignalSpy changed(slider, &RangeSlider::valueChanged);
 
         // Between the thumbs nothing is taken, and nothing is sent.
@@ -103,7 +113,7 @@ private Q_SLOTS:
         QCOMPARE(slider->lowerValue(), 20.0);
         QCOMPARE(slider->upperValue(), 40.0);
 
-        // Ten points are one year; the lower thumb stops one gap short of the upper one, and a
+        // The lower thumb stops one gap short of the upper one, and a
         // move that the limit holds back is still reported.
         touchDrag(slider, slider->positionForValue(20), {30, 100, 200, 50});
         QCOMPARE(changed.size(), 4);
@@ -132,12 +142,9 @@ private Q_SLOTS:
     }
 
     void rangeSliderFollowsKeysAndTheWheel() {
-        RangeSlider *slider = placed<RangeSlider>();
+        RangeSlider *slider = ages();
         QVERIFY(slider);
-        slider->setProperty("maximumValue", 50);
-        slider->setProperty("upperValue", 40);
-        slider->setProperty("lowerValue", 20);
-        const double gap = 32.0 * 31 / 351;
+        const double gap = kGap;
         QSignalSpy changed(slider, &RangeSlider::valueChanged);
         slider->forceActiveFocus(Qt::TabFocusReason);
         QCOMPARE(slider->keyboardThumb(), QStringLiteral("lower"));

@@ -6,10 +6,7 @@
 #include "app/TabBar.h"
 #include "controls/Slider.h"
 #include "feed/MainVC.h"
-#include "platform/DesktopLocationService.h"
-#include "platform/DesktopNotificationPermission.h"
 #include "store/UserManager.h"
-#include "ui/AppServices.h"
 #include "ui/WindowHelper.h"
 
 #include <QAccessible>
@@ -27,13 +24,6 @@ using ReferenceClient::kWaitMs;
 namespace {
 constexpr double kCrowdLat = 55.0;
 constexpr double kCrowdLon = 37.0;
-
-PermissionPrompt::Ask allowAtOnce() {
-    return [](const std::function<void(bool)> &answer) {
-        answer(true);
-        return true;
-    };
-}
 } // namespace
 
 // A newcomer among the demo people narrows the search distance in the feed's settings, drawn
@@ -46,9 +36,6 @@ class TestSettingsEndToEnd : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<DrawnWindow> m_drawn;
 
-    std::unique_ptr<QSettings> defaults(const QString &name) const {
-        return std::make_unique<QSettings>(m_dir.filePath(name), QSettings::IniFormat);
-    }
     // The drawn control of a class that assistive technology knows by the name.
     QQuickItem *named(const char *className, const QString &name) const {
         return m_drawn->find([&](QQuickItem *item) {
@@ -64,13 +51,7 @@ private Q_SLOTS:
         AppScreens::install();
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
         ReferenceClient::connect(m_service, m_dir);
-        PositionOverride fixed;
-        fixed.fixed = QGeoCoordinate(kCrowdLat, kCrowdLon);
-        AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
-            defaults(QStringLiteral("location.ini")), fixed, false, allowAtOnce()));
-        AppServices::shared().setNotificationPermission(
-            std::make_unique<DesktopNotificationPermission>(
-                defaults(QStringLiteral("notifications.ini")), allowAtOnce()));
+        ReferenceClient::placeAt(kCrowdLat, kCrowdLon, m_dir);
         m_drawn = std::make_unique<DrawnWindow>();
         QVERIFY(m_drawn->show());
     }

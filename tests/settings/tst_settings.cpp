@@ -286,8 +286,8 @@ private Q_SLOTS:
     }
 
     // The drawn sliders dragged with the mouse and moved with the keyboard write their rows,
-    // and the value labels follow.
-    void theDrawnSlidersEditTheRows() {
+    // and the value labels follow; the gender choice works from the keyboard.
+    void theDrawnScreenFollowsMouseAndKeyboard() {
         DrawnWindow drawn;
         SettingsVC *settings = open(drawn.window(), false);
         QVERIFY(drawn.show());
@@ -330,6 +330,18 @@ private Q_SLOTS:
         QVERIFY(accessible && accessible->valueInterface());
         QCOMPARE(accessible->valueInterface()->currentValue().toDouble(), 35.0);
         QCOMPARE(accessible->valueInterface()->maximumValue().toDouble(), 50.0);
+
+        // The gender choice starts with the keyboard on the current choice; Tab and Space pick
+        // the next one and Return brings it back.
+        NavigationContainer *navigation = settings->navigationContainer();
+        settings->rowTapped(rowOf(*settings, Kind::Gender));
+        QTRY_VERIFY(quick->activeFocusItem() &&
+                    quick->activeFocusItem()->property("text").toString() == "Женщинам");
+        QTest::keyClick(quick, Qt::Key_Tab);
+        QTest::keyClick(quick, Qt::Key_Space);
+        QTest::keyClick(quick, Qt::Key_Return);
+        QCOMPARE(navigation->topViewController(), settings);
+        QCOMPARE(settings->editedSettings().selectedGender, GenderSelection::man);
     }
 };
 
