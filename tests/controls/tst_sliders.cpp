@@ -53,9 +53,11 @@ class TestSliders : public QObject {
         double x = from;
         for (double step : steps) {
             x += step;
+            // The window hands a touch move on with its next frame.
+            QSignalSpy frame(m_window.get(), &QQuickWindow::frameSwapped);
             QTest::touchEvent(m_window.get(), m_touch).move(0, at(slider, x));
-            // The window hands on touch moves with its next frame.
-            QTest::qWait(20);
+            m_window->update();
+            frame.wait(2000);
         }
         QTest::touchEvent(m_window.get(), m_touch).release(0, at(slider, x));
     }
