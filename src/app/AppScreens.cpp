@@ -13,6 +13,7 @@
 #include "onboarding/NameInputVC.h"
 #include "onboarding/NotificationVC.h"
 #include "onboarding/PhotoGridVC.h"
+#include "settings/SettingsVC.h"
 #include "ui/ScreenFactory.h"
 
 void AppScreens::install() {
@@ -35,4 +36,5 @@ void AppScreens::install() {
         [](const CardModel &model, ButtonStackViewDelegate *mainVC, bool reportRow) {
             return new UserInfoVC(model, mainVC, reportRow);
         });
+    factory.installSettings([](bool isMain) { return new SettingsVC(isMain); });
 }

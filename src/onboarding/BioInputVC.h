@@ -1,7 +1,7 @@
 #pragma once
 
 #include "api/GenderSelection.h"
-#include "onboarding/KeyboardVC.h"
+#include "ui/KeyboardVC.h"
 
 // The last registration step: an optional text about oneself of at most 500 characters. It
 // sends everything the steps collected in one call and, once the service has it, replaces the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "onboarding/KeyboardVC.h"
+#include "ui/KeyboardVC.h"
 
 #include <QDate>
 #include <QStringList>

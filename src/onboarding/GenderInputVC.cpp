@@ -1,7 +1,10 @@
 #include "onboarding/GenderInputVC.h"
 
-#include "onboarding/GenderSelectionVC.h"
+#include "onboarding/BioInputVC.h"
+#include "settings/GenderSelectionVC.h"
 #include "ui/NavigationContainer.h"
+
+#include <QPointer>
 
 GenderInputVC::GenderInputVC(QString name, QString birthday, Services services, QObject *parent)
     : KeyboardVC(QStringLiteral("GenderInputVC"), services, parent)
@@ -19,8 +22,17 @@ void GenderInputVC::choose(GenderSelection gender) {
 }
 
 void GenderInputVC::next() {
-    if (NavigationContainer *navigation = navigationContainer())
-        navigation->push(new GenderSelectionVC(m_name, m_birthday, m_selectedGender,
-                                               GenderSelectionVC::Registration, services()),
-                         true);
+    NavigationContainer *navigation = navigationContainer();
+    if (!navigation)
+        return;
+    // The choice goes on to the text about oneself with everything collected so far.
+    QPointer<NavigationContainer> weak = navigation;
+    auto toBio = [weak, name = m_name, birthday = m_birthday, own = m_selectedGender,
+                  services = services()](GenderSelection showMe) {
+        if (weak)
+            weak->push(new BioInputVC(name, birthday, own, showMe, services), true);
+    };
+    navigation->push(new GenderSelectionVC(m_selectedGender, GenderSelectionVC::Registration,
+                                           std::move(toBio), services()),
+                     true);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "api/GenderSelection.h"
-#include "onboarding/KeyboardVC.h"
+#include "ui/KeyboardVC.h"
 
 // The third step: the user's own gender, woman or man. Nothing is chosen at first, so "Далее"
 // waits for a click on one of the two.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "onboarding/KeyboardVC.h"
+#include "ui/KeyboardVC.h"
 
 // The first registration step: the name the profile shows, for good. Only letters, hyphens,
 // apostrophes and single spaces can be typed; it is cut to 30 characters and needs two.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "onboarding/KeyboardVC.h"
+#include "ui/KeyboardVC.h"
 
 // A step that asks for one of the desktop's permissions: a title, an explanation, a symbol,
 // the main button and, where the user may go on without, a text button.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "onboarding/KeyboardVC.h"
 #include "photos/ImageCropperVC.h"
 #include "photos/PhotoPicking.h"
 #include "photos/PhotoSlots.h"
+#include "ui/KeyboardVC.h"
 
 #include <QList>
 #include <QUrl>

@@ -46,25 +46,29 @@ Rectangle {
             }
         }
 
-        Pressable {
+        BarButton {
+            id: leftButton
+            visible: !back.visible && nav.topScreen !== null && nav.topScreen.leftBarButtonTitle !== ""
+            anchors { left: parent.left; leftMargin: 12; verticalCenter: parent.verticalCenter }
+            text: nav.topScreen ? nav.topScreen.leftBarButtonTitle : ""
+            onClicked: nav.topScreen.leftBarButtonTapped()
+        }
+
+        BarButton {
             id: rightButton
             visible: nav.topScreen !== null && nav.topScreen.rightBarButtonTitle !== ""
+                     && !nav.topScreen.rightBarButtonBusy
             enabled: nav.topScreen !== null && nav.topScreen.rightBarButtonEnabled
             anchors { right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
-            padding: 8
-            implicitWidth: implicitContentWidth + leftPadding + rightPadding
-            implicitHeight: implicitContentHeight + topPadding + bottomPadding
             text: nav.topScreen ? nav.topScreen.rightBarButtonTitle : ""
             onClicked: nav.topScreen.rightBarButtonTapped()
-            contentItem: Text {
-                textFormat: Text.PlainText
-                text: rightButton.text
-                color: Theme.primaryText
-                opacity: rightButton.enabled ? 1 : 0.4
-                font.family: "Inter"
-                font.pixelSize: 17
-                font.bold: true
-            }
+        }
+
+        ActivitySpinner {
+            anchors.centerIn: rightButton
+            width: 24
+            height: 24
+            running: nav.topScreen !== null && nav.topScreen.rightBarButtonBusy
         }
 
         Text {

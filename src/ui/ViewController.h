@@ -44,6 +44,11 @@ class ViewController : public QObject {
     // The text button at the right end of the navigation bar; none when the title is empty.
     Q_PROPERTY(QString rightBarButtonTitle READ rightBarButtonTitle CONSTANT)
     Q_PROPERTY(bool rightBarButtonEnabled READ rightBarButtonEnabled NOTIFY barButtonsChanged)
+    // While true, an activity indicator stands in the right button's place.
+    Q_PROPERTY(bool rightBarButtonBusy READ rightBarButtonBusy NOTIFY barButtonsChanged)
+    // The text button at the left end of the bar, for the first screen of a stack (the others
+    // show the back chevron); none when the title is empty.
+    Q_PROPERTY(QString leftBarButtonTitle READ leftBarButtonTitle CONSTANT)
 
 public:
     explicit ViewController(QString typeName, QObject *parent = nullptr);
@@ -61,6 +66,9 @@ public:
     [[nodiscard]] virtual QString rightBarButtonTitle() const { return {}; }
     [[nodiscard]] virtual bool rightBarButtonEnabled() const { return true; }
     Q_INVOKABLE virtual void rightBarButtonTapped() {}
+    [[nodiscard]] virtual bool rightBarButtonBusy() const { return false; }
+    [[nodiscard]] virtual QString leftBarButtonTitle() const { return {}; }
+    Q_INVOKABLE virtual void leftBarButtonTapped() {}
 
     QString title() const { return m_title; }
     void setTitle(const QString &title);

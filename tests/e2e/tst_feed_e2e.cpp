@@ -7,17 +7,14 @@
 #include "api/Endpoints.h"
 #include "app/AppScreens.h"
 #include "app/TabBar.h"
-#include "cardstack/SwipeCardStack.h"
-#include "chats/ChatDetailsVC.h"
-#include "chats/ChatsVC.h"
 #include "cards/ButtonStackView.h"
 #include "cards/CardButton.h"
 #include "cards/CardView.h"
+#include "cardstack/SwipeCardStack.h"
+#include "chats/ChatDetailsVC.h"
+#include "chats/ChatsVC.h"
 #include "feed/MainVC.h"
-#include "platform/DesktopLocationService.h"
-#include "platform/DesktopNotificationPermission.h"
 #include "platform/NotificationCenter.h"
-#include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
 #include "ui/WindowHelper.h"
 
@@ -39,13 +36,6 @@ namespace {
 // newcomer.
 constexpr double kCrowdLat = 55.0;
 constexpr double kCrowdLon = 37.0;
-
-PermissionPrompt::Ask allowAtOnce() {
-    return [](const std::function<void(bool)> &answer) {
-        answer(true);
-        return true;
-    };
-}
 
 // The user ids in a list the service answers with, in its order; empty when the call failed.
 template <class T, class Call, class Id> QStringList ids(Call call, Id id) {
@@ -76,9 +66,6 @@ class TestFeedEndToEnd : public QObject {
     std::unique_ptr<DrawnWindow> m_drawn;
     QString m_reviewerId; // the one match that never answers
 
-    std::unique_ptr<QSettings> defaults(const QString &name) const {
-        return std::make_unique<QSettings>(m_dir.filePath(name), QSettings::IniFormat);
-    }
     TabBar *tabs() const { return qobject_cast<TabBar *>(m_drawn->window().root()); }
     // The drawn round button of the feed's row, found through the button it forwards to.
     QQuickItem *drawn(CardButton *button) const {
@@ -93,13 +80,7 @@ private Q_SLOTS:
         AppScreens::install();
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
         ReferenceClient::connect(m_service, m_dir);
-        PositionOverride fixed;
-        fixed.fixed = QGeoCoordinate(kCrowdLat, kCrowdLon);
-        AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
-            defaults(QStringLiteral("location.ini")), fixed, false, allowAtOnce()));
-        AppServices::shared().setNotificationPermission(
-            std::make_unique<DesktopNotificationPermission>(
-                defaults(QStringLiteral("notifications.ini")), allowAtOnce()));
+        ReferenceClient::placeAt(kCrowdLat, kCrowdLon, m_dir);
         m_drawn = std::make_unique<DrawnWindow>();
         QVERIFY(m_drawn->show());
     }

@@ -4,10 +4,10 @@
 #include "onboarding/BioInputVC.h"
 #include "onboarding/BirthdayInputVC.h"
 #include "onboarding/GenderInputVC.h"
-#include "onboarding/GenderSelectionVC.h"
 #include "onboarding/NameInputVC.h"
 #include "platform/FileSecretBackend.h"
 #include "platform/SecureStore.h"
+#include "settings/GenderSelectionVC.h"
 #include "store/BioScreening.h"
 #include "store/UserManager.h"
 #include "ui/AlertErrorVC.h"
@@ -159,20 +159,20 @@ private Q_SLOTS:
     }
 
     void showMeStartsAtTheOppositeOrTheCurrentChoice() {
-        QCOMPARE(GenderSelectionVC({}, {}, GenderSelection::man, GenderSelectionVC::Registration)
+        QCOMPARE(GenderSelectionVC(GenderSelection::man, GenderSelectionVC::Registration)
                      .selectedGender(),
                  GenderSelection::woman);
-        QCOMPARE(GenderSelectionVC({}, {}, GenderSelection::woman, GenderSelectionVC::Registration)
+        QCOMPARE(GenderSelectionVC(GenderSelection::woman, GenderSelectionVC::Registration)
                      .selectedGender(),
                  GenderSelection::man);
-        QCOMPARE(GenderSelectionVC({}, {}, GenderSelection::all, GenderSelectionVC::Registration)
+        QCOMPARE(GenderSelectionVC(GenderSelection::all, GenderSelectionVC::Registration)
                      .selectedGender(),
                  GenderSelection::all);
 
         std::optional<GenderSelection> handed;
-        auto *settings =
-            new GenderSelectionVC({}, {}, GenderSelection::man, GenderSelectionVC::FromSettings,
-                                  m_services, [&handed](GenderSelection g) { handed = g; });
+        auto *settings = new GenderSelectionVC(
+            GenderSelection::man, GenderSelectionVC::FromSettings,
+            [&handed](GenderSelection g) { handed = g; }, m_services);
         NavigationContainer navigation(new NameInputVC(m_services));
         navigation.push(settings, false);
         QCOMPARE(settings->selectedGender(), GenderSelection::man);

@@ -27,6 +27,9 @@ template <class T, class Call> std::optional<Result<T>> await(Call call) {
 void connect(const ServiceProcess &service, const QTemporaryDir &dir);
 // Presses "Войти" on a new sign-in screen in `window`; true once the next step is presented.
 [[nodiscard]] bool signIn(Window &window);
+// The client sits at the position and allows the location and notifications at once; both
+// answers are kept in `dir`.
+void placeAt(double lat, double lon, const QTemporaryDir &dir);
 // Completes the signed-in newcomer's registration and puts them at the position.
 [[nodiscard]] bool registerAt(double lat, double lon);
 

@@ -3,12 +3,12 @@
 #include "onboarding/BioInputVC.h"
 #include "onboarding/BirthdayInputVC.h"
 #include "onboarding/GenderInputVC.h"
-#include "onboarding/GenderSelectionVC.h"
 #include "onboarding/GeoVC.h"
 #include "onboarding/NameInputVC.h"
 #include "onboarding/NotificationVC.h"
 #include "onboarding/PhotoGridVC.h"
 #include "photos/CameraOrGalleryVC.h"
+#include "settings/GenderSelectionVC.h"
 #include "store/BioScreening.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
@@ -72,8 +72,7 @@ QList<TourStop> onboardingStops() {
         {QStringLiteral("registration-show-me"),
          [] {
              return stepsUpTo(
-                 new GenderSelectionVC(QStringLiteral("Ева"), QStringLiteral("15061995"),
-                                       GenderSelection::woman, GenderSelectionVC::Registration));
+                 new GenderSelectionVC(GenderSelection::woman, GenderSelectionVC::Registration));
          }},
         {QStringLiteral("registration-bio"),
          [] {

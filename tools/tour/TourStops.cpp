@@ -68,5 +68,6 @@ QList<TourStop> tourStops() {
     stops += feedStops();
     stops += cardStops();
     stops += detailsStops();
+    stops += settingsStops();
     return stops;
 }

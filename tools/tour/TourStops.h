@@ -18,3 +18,4 @@ struct TourStop {
 [[nodiscard]] QList<TourStop> feedStops();
 [[nodiscard]] QList<TourStop> onboardingStops();
 [[nodiscard]] QList<TourStop> detailsStops();
+[[nodiscard]] QList<TourStop> settingsStops();

@@ -1,6 +1,5 @@
-#include "onboarding/GenderSelectionVC.h"
+#include "settings/GenderSelectionVC.h"
 
-#include "onboarding/BioInputVC.h"
 #include "ui/NavigationContainer.h"
 
 namespace {
@@ -17,13 +16,9 @@ GenderSelection opposite(GenderSelection own) {
 }
 } // namespace
 
-GenderSelectionVC::GenderSelectionVC(QString name, QString birthday, GenderSelection genderInput,
-                                     Mode mode, Services services, Delegate delegate,
-                                     QObject *parent)
+GenderSelectionVC::GenderSelectionVC(GenderSelection genderInput, Mode mode, Delegate delegate,
+                                     Services services, QObject *parent)
     : KeyboardVC(QStringLiteral("GenderSelectionVC"), services, parent)
-    , m_name(std::move(name))
-    , m_birthday(std::move(birthday))
-    , m_genderInput(genderInput)
     , m_mode(mode)
     , m_delegate(std::move(delegate))
     , m_selectedGender(mode == FromSettings ? genderInput : opposite(genderInput)) {
@@ -43,15 +38,10 @@ void GenderSelectionVC::select(const QString &gender) {
 }
 
 void GenderSelectionVC::next() {
-    NavigationContainer *navigation = navigationContainer();
-    if (m_mode == FromSettings) {
-        if (m_delegate)
-            m_delegate(m_selectedGender);
-        if (navigation)
-            navigation->pop(true);
+    if (m_delegate)
+        m_delegate(m_selectedGender);
+    if (m_mode != FromSettings)
         return;
-    }
-    if (navigation)
-        navigation->push(
-            new BioInputVC(m_name, m_birthday, m_genderInput, m_selectedGender, services()), true);
+    if (NavigationContainer *navigation = navigationContainer())
+        navigation->pop(true);
 }

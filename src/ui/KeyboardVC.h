@@ -2,13 +2,14 @@
 
 #include "ui/ViewController.h"
 
-// A registration step: one value, checked as it is typed, and the "Далее" button at the bottom
-// that stays above the window's bottom edge (there is no on-screen keyboard to ride above) and
-// moves on only when the value is acceptable. Return presses it too.
+// A step screen: one value, checked as it is entered, and the main button at the bottom that
+// stays above the window's bottom edge (there is no on-screen keyboard to ride above) and moves
+// on only when the value is acceptable. Return presses it too. Registration is made of these,
+// and the settings' gender choice is one.
 class KeyboardVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
-    QML_UNCREATABLE("a base of the registration steps")
+    QML_UNCREATABLE("a base of the step screens")
     Q_PROPERTY(QString nextTitle READ nextTitle CONSTANT)
     Q_PROPERTY(bool nextEnabled READ nextEnabled NOTIFY nextEnabledChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)

@@ -1,4 +1,4 @@
-#include "onboarding/KeyboardVC.h"
+#include "ui/KeyboardVC.h"
 
 #include "ui/KeyActions.h"
 

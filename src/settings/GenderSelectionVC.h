@@ -1,13 +1,13 @@
 #pragma once
 
 #include "api/GenderSelection.h"
-#include "onboarding/KeyboardVC.h"
+#include "ui/KeyboardVC.h"
 
 #include <functional>
 
 // "Показывать меня": whom the user is shown to. In registration it starts at the opposite of
-// the user's own gender and leads to the text about oneself; from the settings it starts at
-// the current choice and hands the new one back.
+// the user's own gender and its button goes on to the next step; from the settings it starts at
+// the current choice, and its button hands the new one back and returns there.
 class GenderSelectionVC : public KeyboardVC {
     Q_OBJECT
     QML_ELEMENT
@@ -17,12 +17,15 @@ class GenderSelectionVC : public KeyboardVC {
 
 public:
     enum Mode { Registration, FromSettings };
+    /// Receives the choice when the button is pressed.
     using Delegate = std::function<void(GenderSelection)>;
 
-    GenderSelectionVC(QString name, QString birthday, GenderSelection genderInput, Mode mode,
-                      Services services = {}, Delegate delegate = {}, QObject *parent = nullptr);
+    /// `genderInput` is the user's own gender in registration and the current choice from the
+    /// settings.
+    GenderSelectionVC(GenderSelection genderInput, Mode mode, Delegate delegate = {},
+                      Services services = {}, QObject *parent = nullptr);
 
-    QUrl viewSource() const override { return qmlView("onboarding/GenderSelectionView.qml"); }
+    QUrl viewSource() const override { return qmlView("settings/GenderSelectionView.qml"); }
     QString nextTitle() const override;
 
     QString selection() const { return genderSelectionText(m_selectedGender); }
@@ -37,9 +40,6 @@ protected:
     void next() override;
 
 private:
-    QString m_name;
-    QString m_birthday;
-    GenderSelection m_genderInput;
     Mode m_mode;
     Delegate m_delegate;
     GenderSelection m_selectedGender;

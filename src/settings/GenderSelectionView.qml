@@ -28,6 +28,7 @@ Item {
         Column {
             spacing: 20
             Repeater {
+                id: choices
                 model: [
                     { gender: "woman", title: qsTr("Женщинам") },
                     { gender: "man", title: qsTr("Мужчинам") },
@@ -41,6 +42,16 @@ Item {
                     onClicked: screen.controller.select(modelData.gender)
                 }
             }
+        }
+    }
+
+    // The keyboard starts on the current choice, so Tab and Space work inside the screen.
+    Timer {
+        interval: 100
+        running: true
+        onTriggered: {
+            const current = ["woman", "man", "all"].indexOf(screen.controller.selection)
+            choices.itemAt(Math.max(0, current))?.forceActiveFocus(Qt.TabFocusReason)
         }
     }
 }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QColor>
+#include <QQuickPaintedItem>
+
+// What the distance and age sliders share: their colours in the light and dark appearance, the
+// mouse and touch tracking, and the keys and wheel turns that step a thumb. Each slider applies
+// a step with the same rules as a drag, so every input path keeps its limits.
+class SliderBase : public QQuickPaintedItem {
+    Q_OBJECT
+    QML_ANONYMOUS
+    Q_PROPERTY(bool dark READ dark WRITE setDark NOTIFY appearanceChanged)
+    // Read by assistive technology through the item's slider role.
+    Q_PROPERTY(double stepSize READ stepSize CONSTANT)
+
+public:
+    explicit SliderBase(QQuickItem *parent = nullptr);
+
+    [[nodiscard]] bool dark() const { return m_dark; }
+    void setDark(bool dark);
+    [[nodiscard]] static double stepSize() { return 1; }
+
+    [[nodiscard]] static QColor accent() { return QColor(255, 68, 88); }
+    [[nodiscard]] QColor rangeTrackColor() const;
+    [[nodiscard]] QColor thumbOutlineColor() const;
+
+Q_SIGNALS:
+    void appearanceChanged();
+
+protected:
+    /// Moves the thumb the keyboard is on by `delta` value units, within the slider's rules.
+    virtual void stepThumb(double delta) = 0;
+    /// A press at `position`; false when it takes no thumb, and the press goes on to what lies
+    /// beneath.
+    virtual bool press(QPointF position) = 0;
+    virtual void drag(QPointF position) = 0;
+    virtual void release() = 0;
+    /// Picks the thumb a wheel turn at `position` moves.
+    virtual void aimAt(QPointF position) { Q_UNUSED(position) }
+    /// The slider's whole span, for Home and End.
+    [[nodiscard]] virtual double span() const = 0;
+
+    bool event(QEvent *event) override;
+    void itemChange(ItemChange change, const ItemChangeData &data) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseUngrabEvent() override;
+    void touchEvent(QTouchEvent *event) override;
+    void touchUngrabEvent() override;
+
+private:
+    void endTracking();
+
+    [[nodiscard]] static bool isStepKey(int key);
+
+    bool m_dark = false;
+    int m_wheelRemainder = 0;
+    bool m_tracking = false;
+};

@@ -1,0 +1,43 @@
+import QtQuick
+import QtQuick.Templates as T
+import Zirel
+
+// An on/off switch: the accent colour when on. Space flips it; the keyboard frame shows where
+// the keyboard is.
+T.Switch {
+    id: control
+
+    implicitWidth: 51
+    implicitHeight: 31
+    focusPolicy: Qt.StrongFocus
+
+    indicator: Rectangle {
+        width: control.width
+        height: control.height
+        radius: height / 2
+        color: control.checked ? Theme.accent
+                               : Theme.dark ? Qt.rgba(58 / 255, 63 / 255, 71 / 255, 1)
+                                            : Qt.rgba(227 / 255, 229 / 255, 232 / 255, 1)
+        Behavior on color { ColorAnimation { duration: 150 } }
+
+        Rectangle {
+            width: parent.height - 4
+            height: width
+            radius: width / 2
+            y: 2
+            x: control.checked ? parent.width - width - 2 : 2
+            color: "white"
+            Behavior on x { NumberAnimation { duration: 150; easing.type: Easing.OutCubic } }
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: -3
+        visible: control.visualFocus
+        radius: height / 2
+        color: "transparent"
+        border.width: 2
+        border.color: Theme.accent
+    }
+}

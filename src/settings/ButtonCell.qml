@@ -1,0 +1,22 @@
+import QtQuick
+import Zirel
+
+// A row that is an action: its title alone.
+Pressable {
+    id: cell
+
+    required property SettingsCell row
+
+    implicitHeight: 56
+    focusRadius: 6
+    text: row.text
+    onClicked: row.controller.rowTapped(row.index)
+
+    contentItem: Item {
+        CellTitle {
+            anchors { left: parent.left; leftMargin: 20; right: parent.right; rightMargin: 20; verticalCenter: parent.verticalCenter }
+            text: cell.text
+            color: Theme.accent
+        }
+    }
+}

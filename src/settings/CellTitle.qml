@@ -1,0 +1,11 @@
+import QtQuick
+import Zirel
+
+// The title of a settings row.
+Text {
+    textFormat: Text.PlainText
+    color: Theme.primaryText
+    font.family: "Inter"
+    font.pixelSize: 17
+    elide: Text.ElideRight
+}

@@ -1,0 +1,6 @@
+import QtQuick
+
+// Space between groups of rows.
+Item {
+    implicitHeight: 20
+}

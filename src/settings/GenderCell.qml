@@ -1,0 +1,7 @@
+import QtQuick
+
+// Whom the user is shown to, opening the choice.
+NavigationCell {
+    text: qsTr("Показывать меня")
+    valueText: row.valueText
+}

@@ -1,0 +1,24 @@
+import QtQuick
+import Zirel
+
+// An explanation under a row, over several lines.
+Item {
+    id: cell
+
+    property string text
+
+    implicitHeight: hint.implicitHeight + 8
+
+    Text {
+        id: hint
+        textFormat: Text.PlainText
+        x: 20
+        width: parent.width - 40
+        wrapMode: Text.Wrap
+        text: cell.text
+        color: Theme.grey
+        font.family: "Inter"
+        font.pixelSize: 14
+        lineHeight: 1.15
+    }
+}

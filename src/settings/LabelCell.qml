@@ -1,0 +1,21 @@
+import QtQuick
+import Zirel
+
+// A caption over a group of rows.
+Item {
+    id: cell
+
+    property string text
+
+    implicitHeight: 44
+
+    Text {
+        textFormat: Text.PlainText
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: 20; rightMargin: 20; bottomMargin: 8 }
+        text: cell.text
+        color: Theme.grey
+        font.family: "Inter"
+        font.pixelSize: 13
+        font.weight: Font.DemiBold
+    }
+}

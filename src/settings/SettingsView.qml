@@ -1,0 +1,16 @@
+import QtQuick
+import Zirel
+
+// The settings screen: its list of rows on the screen's background.
+Rectangle {
+    id: screen
+
+    required property SettingsVC controller
+
+    color: Theme.background
+
+    SettingsList {
+        anchors.fill: parent
+        controller: screen.controller
+    }
+}

@@ -1,0 +1,51 @@
+import QtQuick
+import Zirel
+
+// The search distance: its value in km, the slider from 1 to 200 and whether people farther
+// away may be shown too.
+Item {
+    id: cell
+
+    required property SettingsCell row
+
+    implicitHeight: content.implicitHeight + 24
+
+    Column {
+        id: content
+        x: 20
+        y: 12
+        width: parent.width - 40
+        spacing: 10
+
+        Item {
+            width: parent.width
+            height: 24
+            CellTitle {
+                anchors { left: parent.left; right: valueLabel.left; verticalCenter: parent.verticalCenter }
+                text: qsTr("Максимальное расстояние")
+            }
+            CellTitle {
+                id: valueLabel
+                anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+                text: cell.row.valueText
+                color: Theme.grey
+            }
+        }
+        Slider {
+            id: slider
+            width: parent.width
+            height: 31
+            dark: Theme.dark
+            Accessible.role: Accessible.Slider
+            Accessible.name: qsTr("Максимальное расстояние")
+            Component.onCompleted: slider.value = cell.row.value
+            onMoved: cell.row.controller.sliderValueChanged(cell.row.index, slider.value)
+        }
+        SwitchRow {
+            width: parent.width
+            text: qsTr("Показывать людей дальше")
+            isOn: cell.row.isOn
+            onToggled: (isOn) => cell.row.controller.switcherValueChanged(cell.row.index, isOn)
+        }
+    }
+}

@@ -1,0 +1,32 @@
+import QtQuick
+import Zirel
+
+// The product mark and the version line, centred.
+Item {
+    id: cell
+
+    property string text
+
+    implicitHeight: 96
+
+    Column {
+        anchors.centerIn: parent
+        spacing: 8
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 32
+            height: 32
+            sourceSize.width: 64
+            sourceSize.height: 64
+            source: "image://symbol/Logo?color=" + encodeURIComponent(Theme.accent)
+        }
+        Text {
+            textFormat: Text.PlainText
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: cell.text
+            color: Theme.grey
+            font.family: "Inter"
+            font.pixelSize: 16
+        }
+    }
+}

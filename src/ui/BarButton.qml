@@ -1,0 +1,20 @@
+import QtQuick
+import Zirel
+
+// A text button of the navigation bar.
+Pressable {
+    id: button
+
+    padding: 8
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    contentItem: Text {
+        textFormat: Text.PlainText
+        text: button.text
+        color: Theme.primaryText
+        opacity: button.enabled ? 1 : 0.4
+        font.family: "Inter"
+        font.pixelSize: 17
+        font.bold: true
+    }
+}

@@ -1,0 +1,349 @@
+#include "BuildConfigValues.h"
+#include "DrawnWindow.h"
+#include "FakeService.h"
+#include "PostedNotifications.h"
+#include "controls/RangeSlider.h"
+#include "controls/Slider.h"
+#include "platform/NotificationCenter.h"
+#include "platform/UrlOpener.h"
+#include "settings/GenderSelectionVC.h"
+#include "settings/SettingsVC.h"
+#include "store/UserManager.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/AppServices.h"
+#include "ui/NavigationContainer.h"
+#include "ui/StandInVC.h"
+#include "ui/Window.h"
+
+#include <QAccessible>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class RecordingOpener : public UrlOpener {
+public:
+    bool open(const QUrl &url) override {
+        opened.append(url);
+        return true;
+    }
+    QList<QUrl> opened;
+};
+
+using Kind = SettingsRow::Kind;
+
+QList<Kind> kinds(const SettingsVC &screen) {
+    QList<Kind> found;
+    for (const SettingsRow &row : screen.settings())
+        found.append(row.kind);
+    return found;
+}
+
+int rowOf(const SettingsVC &screen, Kind kind) {
+    const QList<Kind> all = kinds(screen);
+    return int(all.indexOf(kind));
+}
+
+QString birthdayYearsAgo(int years) {
+    return QDate::currentDate().addYears(-years).toString(QStringLiteral("ddMMyyyy"));
+}
+} // namespace
+
+// The discovery settings in both entries, edited as a user edits them and saved against a
+// scripted service.
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    FakeService m_service;
+    QTemporaryDir m_dir;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<UserManager> m_user;
+    Services m_services;
+    RecordingOpener *m_opener = nullptr;
+
+    static User someone() {
+        User user = UserManager::initialUser();
+        user.birthday = birthdayYearsAgo(30);
+        user.maxDistance = 50;
+        user.showMore = false;
+        user.selectedGender = GenderSelection::woman;
+        user.ageStart = 25;
+        user.ageEnd = 35;
+        user.showMoreAge = false;
+        user.active = true;
+        return user;
+    }
+
+    // The settings presented as a sheet over another screen, as the feed presents them.
+    SettingsVC *open(Window &window, bool isMain) {
+        auto *base = new StandInVC(QStringLiteral("MainVC"));
+        window.setRoot(base);
+        auto *settings = new SettingsVC(isMain, m_services);
+        base->present(new NavigationContainer(settings), PresentationStyle::PageSheet, false);
+        return settings;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_service.start());
+        m_network = m_service.client(QStringLiteral("v4.local.member"));
+        auto opener = std::make_unique<RecordingOpener>();
+        m_opener = opener.get();
+        AppServices::shared().setUrlOpener(std::move(opener));
+        m_services.setNetwork(*m_network);
+    }
+
+    void init() {
+        const QString name = QString::fromLatin1(QTest::currentTestFunction());
+        m_user = std::make_unique<UserManager>(std::make_unique<QSettings>(
+            m_dir.filePath(name + QStringLiteral(".ini")), QSettings::IniFormat));
+        m_user->setCurrentUser(someone());
+        m_services.setUser(*m_user);
+        m_service.clearRequests();
+        m_opener->opened.clear();
+    }
+
+    void bothEntriesListTheirRows() {
+        const QList<Kind> discovery{Kind::Slider, Kind::Gender, Kind::DoubleSlider, Kind::Toggle,
+                                    Kind::HintLabel};
+        SettingsVC filters(false, m_services);
+        QCOMPARE(filters.title(), QStringLiteral("Фильтры"));
+        QCOMPARE(kinds(filters), discovery);
+        const SettingsRow &distance = filters.settings().at(0);
+        QCOMPARE(distance.value, 50);
+        QVERIFY(!distance.isOn);
+        QCOMPARE(filters.settings().at(1).gender, GenderSelection::woman);
+        QVERIFY(filters.settings().at(3).isOn);
+
+        SettingsVC main(true, m_services);
+        QCOMPARE(main.title(), QStringLiteral("Настройки"));
+        const QList<Kind> contacts{Kind::Label,      Kind::Navigation, Kind::Navigation,
+                                   Kind::Navigation, Kind::Version,    Kind::Button};
+        QCOMPARE(kinds(main), QList<Kind>{Kind::Label} + discovery + contacts);
+        QStringList texts;
+        for (const SettingsRow &row : main.settings())
+            if (!row.text.isEmpty() && row.kind != Kind::HintLabel)
+                texts.append(row.text);
+        const QString version = QStringLiteral(ZIREL_BUILD_APP_VERSION);
+        QCOMPARE(texts, (QStringList{"НАХОДКИ", "КОНТАКТЫ", "Условия пользования",
+                                     "Написать разработчикам", "Канал в Telegram",
+                                     "Версия " + version, "Удалить аккаунт"}));
+        QCOMPARE(SettingsVC::versionText({}), QStringLiteral("Версия 1.0"));
+    }
+
+    // Age 30 gives 10 to 50, and the slider raises 10 to 18; a birthday that is no date counts
+    // as 25: 5 to 45, raised to 18.
+    void theAgeRangeFollowsTheBirthday() {
+        const QList<std::pair<QString, std::pair<int, int>>> cases{
+            {birthdayYearsAgo(30), {10, 50}},
+            {QStringLiteral("31021990"), {5, 45}},
+            {QString(), {5, 45}},
+        };
+        for (const auto &[birthday, bounds] : cases) {
+            User user = someone();
+            user.birthday = birthday;
+            m_user->setCurrentUser(user);
+            DrawnWindow drawn;
+            SettingsVC *settings = open(drawn.window(), false);
+            const SettingsRow range = settings->settings().at(rowOf(*settings, Kind::DoubleSlider));
+            QCOMPARE(std::pair(range.minimum, range.maximum), bounds);
+            QVERIFY(drawn.show());
+            RangeSlider *slider = nullptr;
+            QTRY_VERIFY((slider = qobject_cast<RangeSlider *>(drawn.find(
+                             [](QQuickItem *item) { return item->inherits("RangeSlider"); }))));
+            QCOMPARE(slider->minimumValue(), 18.0);
+            QCOMPARE(slider->maximumValue(), double(bounds.second));
+            QCOMPARE(slider->lowerValue(), 25.0);
+            QCOMPARE(slider->upperValue(), 35.0);
+        }
+    }
+
+    void doneSendsAllSevenOnlyAfterAChange() {
+        m_service.respond(QStringLiteral("user/settings"), 200, "{}");
+        Window window;
+        SettingsVC *settings = open(window, false);
+        ViewController *base = window.root();
+        settings->rightBarButtonTapped();
+        QVERIFY(!base->presentedViewController());
+        QTest::qWait(50);
+        QVERIFY(m_service.requests().isEmpty());
+
+        // "Всем" chosen and brought back, then cancelled: nothing is sent or stored.
+        settings = open(window, false);
+        auto *navigation = settings->navigationContainer();
+        settings->rowTapped(rowOf(*settings, Kind::Gender));
+        auto *choice = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
+        QVERIFY(choice);
+        QCOMPARE(choice->selectedGender(), GenderSelection::woman);
+        QCOMPARE(choice->nextTitle(), QStringLiteral("Сохранить"));
+        choice->select(QStringLiteral("all"));
+        choice->handleKey(KeyCommand::Return);
+        QCOMPARE(navigation->topViewController(), settings);
+        const QModelIndex genderRow = settings->rows()->index(rowOf(*settings, Kind::Gender));
+        QCOMPARE(genderRow.data(SettingsModel::ValueTextRole).toString(), QStringLiteral("Всем"));
+        QCOMPARE(settings->leftBarButtonTitle(), QStringLiteral("Отмена"));
+        settings->leftBarButtonTapped();
+        QVERIFY(!window.root()->presentedViewController());
+        QTest::qWait(50);
+        QVERIFY(m_service.requests().isEmpty());
+        QCOMPARE(m_user->currentUser(), someone());
+
+        // Only the gender changed, and all seven values go.
+        settings = open(window, false);
+        navigation = settings->navigationContainer();
+        settings->rowTapped(rowOf(*settings, Kind::Gender));
+        choice = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
+        choice->select(QStringLiteral("man"));
+        choice->nextButtonTapped();
+        const PostedNotifications posted({Notifications::didUpdateUser});
+        settings->rightBarButtonTapped();
+        QVERIFY(settings->rightBarButtonBusy());
+        settings->rightBarButtonTapped();
+        QTRY_VERIFY(!window.root()->presentedViewController());
+        const QList<RecordedRequest> sent = m_service.requestsTo("user/settings");
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent.first().method, QStringLiteral("PUT"));
+        QCOMPARE(sent.first().json(), (QJsonObject{{"maxDistance", 50},
+                                                   {"showMore", false},
+                                                   {"selectedGender", "man"},
+                                                   {"ageStart", 25},
+                                                   {"ageEnd", 35},
+                                                   {"showMoreAge", false},
+                                                   {"active", true}}));
+        User expected = someone();
+        expected.selectedGender = GenderSelection::man;
+        QCOMPARE(m_user->currentUser(), expected);
+        QCOMPARE(posted.names(), QStringList{Notifications::didUpdateUser});
+        m_user->flush();
+        UserManager reread(m_user->openDefaults());
+        QCOMPARE(reread.currentUser(), expected);
+    }
+
+    void aFailedSaveKeepsTheEdits() {
+        m_service.respond(QStringLiteral("user/settings"), 400,
+                          R"({"reason":"Нижняя граница возраста больше верхней","error":true})");
+        Window window;
+        SettingsVC *settings = open(window, true);
+        const int distance = rowOf(*settings, Kind::Slider);
+        const int range = rowOf(*settings, Kind::DoubleSlider);
+        const int toggle = rowOf(*settings, Kind::Toggle);
+        settings->sliderValueChanged(distance, 120.9);
+        settings->switcherValueChanged(distance, true);
+        settings->rangeSliderValueChanged(range, 27.6, 41.2);
+        settings->switcherValueChanged(toggle, false);
+        const QList<SettingsRow> edited = settings->settings();
+        QCOMPARE(edited.at(distance).value, 120);
+        QCOMPARE(settings->rows()->index(distance).data(SettingsModel::ValueTextRole).toString(),
+                 QStringLiteral("120 км"));
+        QCOMPARE(settings->rows()->index(range).data(SettingsModel::ValueTextRole).toString(),
+                 QStringLiteral("27-41"));
+
+        const PostedNotifications posted({Notifications::didUpdateUser});
+        settings->rightBarButtonTapped();
+        AlertErrorVC *alert = nullptr;
+        QTRY_VERIFY((alert = qobject_cast<AlertErrorVC *>(
+                         settings->navigationContainer()->presentedViewController())));
+        QCOMPARE(alert->message(), QStringLiteral("Нижняя граница возраста больше верхней"));
+        QCOMPARE(alert->actionTitle(), QStringLiteral("ОК"));
+        QVERIFY(!settings->rightBarButtonBusy());
+        QCOMPARE(settings->settings(), edited);
+        QCOMPARE(m_user->currentUser(), someone());
+        QVERIFY(posted.names().isEmpty());
+        QCOMPARE(m_service.requestsTo("user/settings").first().json().value("maxDistance"), 120);
+
+        // Closing the alert leaves the edits for another try.
+        alert->actionButtonTapped();
+        QCOMPARE(window.root()->presentedViewController(), settings->navigationContainer());
+        m_service.respond(QStringLiteral("user/settings"), 200, "{}");
+        settings->rightBarButtonTapped();
+        QTRY_COMPARE(m_user->currentUser().maxDistance, 120);
+        QCOMPARE(m_user->currentUser().ageStart, 27);
+        QVERIFY(!m_user->currentUser().active);
+    }
+
+    void rowTapsOpenLinksAndTheDeletion() {
+        Window window;
+        SettingsVC *settings = open(window, true);
+        for (int row = 0; row < settings->settings().size(); ++row)
+            if (settings->settings().at(row).kind == Kind::Navigation)
+                settings->rowTapped(row);
+        QCOMPARE(m_opener->opened,
+                 (QList<QUrl>{QUrl(m_service.baseUrl() + "agreement"),
+                              SettingsVC::feedbackMailUrl(), SettingsVC::telegramUrl()}));
+        QCOMPARE(SettingsVC::feedbackMailUrl().toEncoded(),
+                 QByteArray("mailto:support@zirel.app?subject=%D0%9E%D0%B1%D1%80%D0%B0%D1%82%D0%BD"
+                            "%D0%B0%D1%8F%20%D1%81%D0%B2%D1%8F%D0%B7%D1%8C"));
+        settings->rowTapped(rowOf(*settings, Kind::Version));
+        settings->rowTapped(rowOf(*settings, Kind::Toggle));
+        QCOMPARE(m_opener->opened.size(), 3);
+        QCOMPARE(settings->navigationContainer()->depth(), 1);
+        settings->rowTapped(rowOf(*settings, Kind::Button));
+        QCOMPARE(settings->navigationContainer()->topViewController()->typeName(),
+                 QStringLiteral("DeleteAccountVC"));
+    }
+
+    // The drawn sliders dragged with the mouse and moved with the keyboard write their rows,
+    // and the value labels follow; the gender choice works from the keyboard.
+    void theDrawnScreenFollowsMouseAndKeyboard() {
+        DrawnWindow drawn;
+        SettingsVC *settings = open(drawn.window(), false);
+        QVERIFY(drawn.show());
+        QQuickWindow *quick = drawn.quick();
+        Slider *distance = nullptr;
+        RangeSlider *ages = nullptr;
+        QTRY_VERIFY((distance = qobject_cast<Slider *>(
+                         drawn.find([](QQuickItem *item) { return item->inherits("Slider"); }))));
+        QTRY_VERIFY((ages = qobject_cast<RangeSlider *>(drawn.find(
+                         [](QQuickItem *item) { return item->inherits("RangeSlider"); }))));
+        QCOMPARE(distance->value(), 50.0);
+        // Wait for the sheet to settle where it is drawn.
+        QTest::qWait(500);
+
+        const QPoint grip = distance->mapToScene(distance->thumbFrame().center()).toPoint();
+        QTest::mousePress(quick, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(quick, grip + QPoint(60, 0));
+        QTest::mouseRelease(quick, Qt::LeftButton, {}, grip + QPoint(60, 0));
+        const int row = rowOf(*settings, Kind::Slider);
+        QVERIFY(distance->value() > 60);
+        QCOMPARE(settings->settings().at(row).value, int(distance->value()));
+        QVERIFY(drawn.findWith("text", QStringLiteral("%1 км").arg(int(distance->value()))));
+        QTest::keyClick(quick, Qt::Key_Home);
+        QCOMPARE(settings->settings().at(row).value, 1);
+        QVERIFY(drawn.findWith("text", QStringLiteral("1 км")));
+
+        const QPoint upper = ages->mapToScene(ages->upperThumbFrame().center()).toPoint();
+        QTest::mousePress(quick, Qt::LeftButton, {}, upper);
+        QTest::mouseMove(quick, upper + QPoint(400, 0));
+        QTest::mouseRelease(quick, Qt::LeftButton, {}, upper + QPoint(400, 0));
+        const int range = rowOf(*settings, Kind::DoubleSlider);
+        QCOMPARE(settings->settings().at(range).upper, 50);
+        QTest::keyClick(quick, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(quick, Qt::Key_PageUp);
+        QCOMPARE(settings->settings().at(range).lower, 35);
+        QVERIFY(drawn.findWith("text", QStringLiteral("35-50")));
+
+        // Assistive technology reads the value of the thumb the keyboard is on.
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(ages);
+        QVERIFY(accessible && accessible->valueInterface());
+        QCOMPARE(accessible->valueInterface()->currentValue().toDouble(), 35.0);
+        QCOMPARE(accessible->valueInterface()->maximumValue().toDouble(), 50.0);
+
+        // The gender choice starts with the keyboard on the current choice; Tab and Space pick
+        // the next one and Return brings it back.
+        NavigationContainer *navigation = settings->navigationContainer();
+        settings->rowTapped(rowOf(*settings, Kind::Gender));
+        QTRY_VERIFY(quick->activeFocusItem() &&
+                    quick->activeFocusItem()->property("text").toString() == "Женщинам");
+        QTest::keyClick(quick, Qt::Key_Tab);
+        QTest::keyClick(quick, Qt::Key_Space);
+        QTest::keyClick(quick, Qt::Key_Return);
+        QCOMPARE(navigation->topViewController(), settings);
+        QCOMPARE(settings->editedSettings().selectedGender, GenderSelection::man);
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"

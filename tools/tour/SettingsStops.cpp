@@ -1,0 +1,51 @@
+#include "TourStops.h"
+#include "settings/GenderSelectionVC.h"
+#include "settings/SettingsVC.h"
+#include "ui/NavigationContainer.h"
+
+namespace {
+using Kind = SettingsRow::Kind;
+
+// The settings as their callers show them: a sheet, here over an empty screen.
+ViewController *sheet(ViewController *settings) {
+    auto *base = new ViewController(QStringLiteral("MainVC"));
+    base->present(new NavigationContainer(settings), PresentationStyle::PageSheet, false);
+    return base;
+}
+
+int rowOf(const SettingsVC &settings, Kind kind) {
+    for (int row = 0; row < settings.settings().size(); ++row)
+        if (settings.settings().at(row).kind == kind)
+            return row;
+    return -1;
+}
+} // namespace
+
+QList<TourStop> settingsStops() {
+    return {
+        {QStringLiteral("settings-filters"), [] { return sheet(new SettingsVC(false)); }},
+        {QStringLiteral("settings-main"),
+         [] { return new NavigationContainer(new SettingsVC(true)); }},
+        {QStringLiteral("settings-show-me"),
+         [] {
+             auto *settings = new SettingsVC(false);
+             auto *navigation = new NavigationContainer(settings);
+             navigation->push(
+                 new GenderSelectionVC(GenderSelection::all, GenderSelectionVC::FromSettings),
+                 false);
+             return navigation;
+         }},
+        {QStringLiteral("settings-sliders-moved"),
+         [] {
+             auto *settings = new SettingsVC(false);
+             const int distance = rowOf(*settings, Kind::Slider);
+             const int range = rowOf(*settings, Kind::DoubleSlider);
+             settings->sliderValueChanged(distance, 150);
+             settings->switcherValueChanged(distance, false);
+             settings->rangeSliderValueChanged(range, 22, 31);
+             settings->switcherValueChanged(range, false);
+             settings->switcherValueChanged(rowOf(*settings, Kind::Toggle), false);
+             return new NavigationContainer(settings);
+         }},
+    };
+}
