@@ -14,6 +14,9 @@ namespace {
 
 using Method = QHttpServerRequest::Method;
 
+// The installation's identifier and fresh bytes; anything shorter vouches for nothing.
+constexpr qsizetype kMinAttestationBytes = 16;
+
 const QStringList kGenders{QStringLiteral("man"), QStringLiteral("woman"), QStringLiteral("all")};
 
 QString gender(ApiRequest &req, const QString &key, bool allowAll) {
@@ -50,7 +53,7 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
     const QByteArray box =
         QByteArray::fromBase64(req.string(QStringLiteral("data"), 64 * 1024).toLatin1(),
                                QByteArray::AbortOnBase64DecodingErrors);
-    const auto plain = EnvelopeOpener(ctx.options.envelopeKey).open(box);
+    const auto plain = EnvelopeOpener(ctx.envelopeKey).open(box);
     if (!plain)
         throw ApiError(400, QStringLiteral("Не удалось проверить устройство"));
     QJsonParseError parseError;
@@ -66,14 +69,22 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
     ok = ok && (appVersion.isUndefined() || appVersion.isString());
     const QString userId =
         ApiRequest::canonicalUuid(sealed.value(QStringLiteral("tok2")).toString());
-    if (!ok || userId.isEmpty())
+    const QString cloudId = sealed.value(QStringLiteral("tok1")).toString();
+    const auto attestation =
+        QByteArray::fromBase64Encoding(sealed.value(QStringLiteral("tok3")).toString().toLatin1(),
+                                       QByteArray::AbortOnBase64DecodingErrors);
+    if (!ok || userId.isEmpty() || cloudId.isEmpty() || cloudId.size() > 256 || !attestation ||
+        attestation.decoded.size() < kMinAttestationBytes)
         throw ApiError(400, QStringLiteral("Некорректные данные устройства"));
-    const bool created =
-        ctx.users.ensure(userId, sealed.value(QStringLiteral("tok1")).toString(),
-                         QString::fromUtf8(QJsonDocument(device).toJson(QJsonDocument::Compact)));
+    if (!ctx.tokens.claimAttestation(attestation.decoded))
+        throw ApiError(401, QStringLiteral("Не удалось проверить устройство"));
+    const UserStore::SignIn signIn = ctx.users.signIn(
+        userId, cloudId, QString::fromUtf8(QJsonDocument(device).toJson(QJsonDocument::Compact)));
+    if (signIn == UserStore::SignIn::OtherAccount)
+        throw ApiError(403, QStringLiteral("Этот аккаунт принадлежит другому пользователю"));
     const QString token = ctx.tokens.issue(userId);
     if (ctx.demo)
-        ctx.demo->onSignIn(userId, created);
+        ctx.demo->onSignIn(userId, signIn == UserStore::SignIn::Created);
     return Reply::json(QJsonObject{{QStringLiteral("token"), token}});
 }
 

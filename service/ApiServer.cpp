@@ -5,6 +5,7 @@
 #include "ChatApi.h"
 #include "DemoCrowd.h"
 #include "DemoSeeder.h"
+#include "EnvelopeKeyStore.h"
 #include "FeedApi.h"
 #include "ServiceContext.h"
 
@@ -61,8 +62,15 @@ ApiServer::~ApiServer() = default;
 quint16 ApiServer::start(QString *error) {
     try {
         DemoSeeder(*m_context).ensureReviewer();
+        m_context->envelopeKey = m_options.envelopeKey.isEmpty()
+                                     ? EnvelopeKeyStore(m_context->db).load()
+                                     : m_options.envelopeKey;
     } catch (const DbError &e) {
         *error = QString::fromUtf8(e.what());
+        return 0;
+    }
+    if (m_context->envelopeKey.isEmpty()) {
+        *error = QStringLiteral("no envelope key: run --init-schema once, or pass --envelope-key");
         return 0;
     }
     if (!m_options.tlsCert.isEmpty()) {

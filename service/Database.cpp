@@ -67,6 +67,12 @@ const QStringList &migrations() {
         "ALTER TABLE messages ADD COLUMN client_id TEXT NOT NULL DEFAULT ''",
         R"(CREATE UNIQUE INDEX messages_client ON messages (chat_id, sender_id, client_id)
             WHERE client_id <> '')",
+        // Operator settings such as the envelope key, shared by every process on the database.
+        "CREATE TABLE service_settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
+        // Hashes of the attestation tokens already used: a captured envelope signs in once.
+        "CREATE TABLE attestations (hash TEXT PRIMARY KEY, created_at BIGINT NOT NULL)",
+        // The reviewer signs in with the review token only; no envelope may claim that account.
+        "UPDATE users SET cloud_id = '' WHERE cloud_id = 'review'",
     };
     return steps;
 }

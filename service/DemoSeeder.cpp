@@ -123,7 +123,7 @@ void DemoSeeder::ensureReviewer() {
             QStringLiteral("INSERT INTO users (id, cloud_id, name, gender, selected_gender, "
                            "birthday, birth_ymd, bio, job, edu, city, lat, lon, has_geo, "
                            "registered, active, age_start, age_end, created_at) VALUES (?, "
-                           "'review', ?, 'man', 'all', ?, ?, ?, ?, ?, ?, 55.7558, 37.6173, 1, 1, "
+                           "'', ?, 'man', 'all', ?, ?, ?, ?, ?, ?, 55.7558, 37.6173, 1, 1, "
                            "1, 18, 60, ?)"),
             {id, QStringLiteral("Алексей"), birthday, UserStore::birthYmd(birthday),
              QStringLiteral("Проверяю, как всё работает."), QStringLiteral("Тестировщик"),

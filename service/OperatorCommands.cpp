@@ -2,6 +2,7 @@
 
 #include "ApiRequest.h"
 #include "DemoSeeder.h"
+#include "EnvelopeKeyStore.h"
 #include "ServiceContext.h"
 
 #include <QSqlQuery>
@@ -14,8 +15,10 @@ bool OperatorCommands::run() {
     const ServiceOptions &o = m_ctx.options;
     QTextStream out(stdout);
     try {
-        if (o.initSchema)
+        if (o.initSchema) {
             out << "Schema is up to date" << Qt::endl;
+            initEnvelopeKey();
+        }
         if (o.seedCount > 0) {
             DemoSeeder seeder(m_ctx);
             seeder.seed(o.seedCount, o.nearLat, o.nearLong, o.radiusKm);
@@ -33,6 +36,23 @@ bool OperatorCommands::run() {
         return false;
     }
     return true;
+}
+
+void OperatorCommands::initEnvelopeKey() {
+    QTextStream out(stdout);
+    EnvelopeKeyStore keys(m_ctx.db);
+    if (!m_ctx.options.envelopeKey.isEmpty()) {
+        keys.save(m_ctx.options.envelopeKey);
+        out << "Envelope key stored" << Qt::endl;
+        return;
+    }
+    // Shown this once: clients are built with it, and the database is the only other copy.
+    const QByteArray made = keys.generateIfMissing();
+    if (made.isEmpty())
+        out << "Envelope key already set" << Qt::endl;
+    else
+        out << "Envelope key (build clients with -DZIREL_ENVELOPE_KEY=<key>): " << made.toBase64()
+            << Qt::endl;
 }
 
 bool OperatorCommands::setBanned(const QString &userId, bool banned) {

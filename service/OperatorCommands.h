@@ -13,6 +13,8 @@ public:
     [[nodiscard]] bool run();
 
 private:
+    // Stores the key given on the command line, or makes one when the database has none.
+    void initEnvelopeKey();
     [[nodiscard]] bool setBanned(const QString &userId, bool banned);
     void listUsers();
 

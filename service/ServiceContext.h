@@ -32,4 +32,6 @@ struct ServiceContext {
     Discovery discovery;
     MatchStore matches;
     DemoCrowd *demo = nullptr;
+    // What opens device envelopes: the operator's key from the options or the database.
+    QByteArray envelopeKey;
 };

@@ -4,7 +4,6 @@
 
 namespace {
 
-const char *const kDefaultEnvelopeKey = "Hd76wEnKBJ/W9ROwEzr7BaZNur8QYg0dUsuMzNxd8U0=";
 const char *const kDefaultReviewToken =
     "v4.local.review.nm7LR5gkc6P4P-iq93sonMN1katcEm726N6Mp5RVYnpMcOev_UfGvR7BB_2kg2eNHeXwYBhFp7Nh9"
     "IO5LD_6OFD0BLo5ZOo0Kq4THNIDFtuQIR6gY4UmB5QgWF3lAQaowgrR";
@@ -28,7 +27,6 @@ QString ServiceOptions::usage() {
 }
 
 bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
-    envelopeKey = QByteArray::fromBase64(kDefaultEnvelopeKey);
     reviewToken = QString::fromLatin1(kDefaultReviewToken);
     database = defaultDatabasePath();
     for (int i = 1; i < arguments.size(); ++i) {

@@ -15,6 +15,7 @@ struct ServiceOptions {
     QString tlsKey;
     QString minVersion = QStringLiteral("1.0");
     QString latestVersion = QStringLiteral("1.0");
+    // Empty unless given: the key stored in the database then opens device envelopes.
     QByteArray envelopeKey;
     QString reviewToken;
     qint64 maxBodyBytes = 40LL * 1024 * 1024;

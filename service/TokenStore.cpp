@@ -44,6 +44,15 @@ QString TokenStore::resolve(const QString &token) {
         .toString();
 }
 
+bool TokenStore::claimAttestation(const QByteArray &attestation) {
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(attestation, QCryptographicHash::Sha256).toHex());
+    return m_db.exec(QStringLiteral("INSERT INTO attestations (hash, created_at) VALUES (?, ?) "
+                                    "ON CONFLICT DO NOTHING"),
+                     {hash, QDateTime::currentSecsSinceEpoch()})
+               .numRowsAffected() > 0;
+}
+
 void TokenStore::revokeAll(const QString &userId) {
     m_db.exec(QStringLiteral("UPDATE tokens SET revoked = 1 WHERE user_id = ?"), {userId});
 }

@@ -13,6 +13,9 @@ public:
     // The owner of a live token, or an empty string for unknown, expired or revoked tokens.
     [[nodiscard]] QString resolve(const QString &token);
     void revokeAll(const QString &userId);
+    // Records a device-attestation token as used; false when it was used before, so an
+    // envelope that someone captured cannot sign in again.
+    [[nodiscard]] bool claimAttestation(const QByteArray &attestation);
 
 private:
     Database &m_db;

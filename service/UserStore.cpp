@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QJsonArray>
 
+#include <openssl/crypto.h>
+
 UserStore::UserStore(Database &db)
     : m_db(db) {}
 
@@ -15,15 +17,25 @@ const QString &UserStore::profileColumns() {
     return columns;
 }
 
-bool UserStore::ensure(const QString &id, const QString &cloudId, const QString &device) {
-    if (m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {id}).isValid()) {
-        m_db.exec(QStringLiteral("UPDATE users SET device = ? WHERE id = ?"), {device, id});
-        return false;
-    }
-    m_db.exec(QStringLiteral("INSERT INTO users (id, cloud_id, device, created_at) "
-                             "VALUES (?, ?, ?, ?)"),
-              {id, cloudId, device, QDateTime::currentSecsSinceEpoch()});
-    return true;
+UserStore::SignIn UserStore::signIn(const QString &id, const QString &cloudId,
+                                    const QString &device) {
+    const bool created =
+        m_db.exec(QStringLiteral("INSERT INTO users (id, cloud_id, device, created_at) "
+                                 "VALUES (?, ?, ?, ?) ON CONFLICT DO NOTHING"),
+                  {id, cloudId, device, QDateTime::currentSecsSinceEpoch()})
+            .numRowsAffected() > 0;
+    if (created)
+        return SignIn::Created;
+    const QByteArray stored =
+        m_db.scalar(QStringLiteral("SELECT cloud_id FROM users WHERE id = ?"), {id})
+            .toString()
+            .toUtf8();
+    const QByteArray claimed = cloudId.toUtf8();
+    if (stored.isEmpty() || stored.size() != claimed.size() ||
+        CRYPTO_memcmp(stored.constData(), claimed.constData(), size_t(stored.size())) != 0)
+        return SignIn::OtherAccount;
+    m_db.exec(QStringLiteral("UPDATE users SET device = ? WHERE id = ?"), {device, id});
+    return SignIn::Returning;
 }
 
 AccountState UserStore::state(const QString &id) {

@@ -22,8 +22,10 @@ public:
     // Columns every profile query selects, in the order profileJson() reads them.
     static const QString &profileColumns();
 
-    // Creates the account when it is new; true when it was created.
-    bool ensure(const QString &id, const QString &cloudId, const QString &device);
+    enum class SignIn { Created, Returning, OtherAccount };
+    // Creates the account when it is new. An existing one is only handed to the cloud identity
+    // it was created with; accounts without one (the reviewer's) never sign in this way.
+    SignIn signIn(const QString &id, const QString &cloudId, const QString &device);
     [[nodiscard]] AccountState state(const QString &id);
     [[nodiscard]] QJsonObject userJson(const QString &id, const QString &origin);
     // ProfileView of the current row of a query that selected profileColumns() first,

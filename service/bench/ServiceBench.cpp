@@ -1,6 +1,7 @@
 // Seeds 10 000 people into a temporary database, starts zirel-service on it as a separate
 // process and measures fetchProfiles, swipes and chats over loopback HTTP.
 #include "DemoSeeder.h"
+#include "EnvelopeKeyStore.h"
 #include "ServiceContext.h"
 
 #include <QCoreApplication>
@@ -46,7 +47,7 @@ std::vector<BenchUser> prepare(ServiceContext &ctx) {
         partners.append(demo.value(0).toString());
     for (int i = 0; i < kBenchUsers; ++i) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-        (void)ctx.users.ensure(id, QStringLiteral("bench"), QStringLiteral("{}"));
+        (void)ctx.users.signIn(id, QStringLiteral("bench"), QStringLiteral("{}"));
         ctx.users.completeRegistration(id,
                                        {{QStringLiteral("name"), QStringLiteral("Бенч")},
                                         {QStringLiteral("birthday"), QStringLiteral("01011995")},
@@ -158,6 +159,7 @@ int main(int argc, char *argv[]) {
         QElapsedTimer seeding;
         seeding.start();
         DemoSeeder(ctx).seed(kPeople, kLat, kLon, 30, false);
+        (void)EnvelopeKeyStore(db).generateIfMissing();
         users = prepare(ctx);
         out << "Seeded " << kPeople << " people in " << seeding.elapsed() << " ms" << Qt::endl;
     }

@@ -2,12 +2,15 @@
 
 #include "ApiServer.h"
 #include "Database.h"
+#include "EnvelopeKeyStore.h"
 #include "EnvelopeOpener.h"
 #include "ServiceContext.h"
 
 #include <QDate>
 #include <QJsonDocument>
 #include <QNetworkReply>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -44,6 +47,11 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
     m_db = std::make_unique<Database>(at >= 0 ? extraArguments.value(at + 1) : dbPath);
     if (!m_db->open(&error))
         qFatal("cannot open the test database: %s", qPrintable(error));
+    // As an operator would: a key of its own unless the database or the options hold one.
+    EnvelopeKeyStore keys(*m_db);
+    if (keys.load().isEmpty())
+        (void)keys.generateIfMissing();
+    m_envelopeKey = options.envelopeKey.isEmpty() ? keys.load() : options.envelopeKey;
     m_server = std::make_unique<ApiServer>(options, *m_db);
     m_port = m_server->start(&error);
     if (m_port == 0)
@@ -108,23 +116,38 @@ int ServiceHarness::putSettings(const QString &token, int maxDistance, const QSt
         .status;
 }
 
-QByteArray ServiceHarness::envelopeKey() {
-    return QByteArray::fromBase64("Hd76wEnKBJ/W9ROwEzr7BaZNur8QYg0dUsuMzNxd8U0=");
-}
-
-QString ServiceHarness::signIn(const QString &userId) {
+QString ServiceHarness::envelope(const QString &userId, const QString &cloudId) const {
     const QJsonObject device{{"deviceName", "Mac"},
                              {"deviceModel", "Mac15,3"},
                              {"systemName", "macOS"},
                              {"systemVersion", "15.1"},
                              {"appVersion", "1.0"}};
-    const QJsonObject plain{
-        {"tok1", "_cloud" + userId}, {"tok2", userId}, {"tok3", "YXR0ZXN0"}, {"device", device}};
-    const QByteArray box =
-        EnvelopeOpener::seal(envelopeKey(), QJsonDocument(plain).toJson(QJsonDocument::Compact));
-    const Answer answer = json("POST", QStringLiteral("validateDevice"),
-                               {{"data", QString::fromLatin1(box.toBase64())}});
-    return answer.object().value(QStringLiteral("token")).toString();
+    QByteArray attestation(48, Qt::Uninitialized);
+    QRandomGenerator::global()->generate(attestation.begin(), attestation.end());
+    const QJsonObject plain{{"tok1", cloudId.isEmpty() ? "_cloud" + userId.toUpper() : cloudId},
+                            {"tok2", userId},
+                            {"tok3", QString::fromLatin1(attestation.toBase64())},
+                            {"device", device}};
+    return QString::fromLatin1(
+        EnvelopeOpener::seal(m_envelopeKey, QJsonDocument(plain).toJson(QJsonDocument::Compact))
+            .toBase64());
+}
+
+ServiceHarness::Answer ServiceHarness::validateDevice(const QString &envelope) {
+    return json("POST", QStringLiteral("validateDevice"), {{"data", envelope}});
+}
+
+QString ServiceHarness::signIn(const QString &userId) {
+    return validateDevice(envelope(userId)).object().value(QStringLiteral("token")).toString();
+}
+
+QString ServiceHarness::runBinary(const QStringList &arguments, int *exitCode) {
+    QProcess process;
+    process.start(QStringLiteral(ZIREL_SERVICE_BINARY), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    *exitCode = process.exitCode();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QString ServiceHarness::birthdayForAge(int age) {

@@ -41,14 +41,21 @@ public:
     // Saves feed settings; `widen` allows both the wider distance and the wider ages.
     int putSettings(const QString &token, int maxDistance, const QString &gender, int ageStart,
                     int ageEnd, bool widen = false, bool active = true);
+    // The sealed envelope a device sends for userId; cloudId defaults to one made from the id,
+    // and every envelope carries a fresh attestation token.
+    [[nodiscard]] QString envelope(const QString &userId, const QString &cloudId = {}) const;
+    Answer validateDevice(const QString &envelope);
     // Signs in like a device would, with a sealed envelope; returns the access token.
     QString signIn(const QString &userId);
     // Signs in, registers and places the person; birthday is "ddMMyyyy" for the given age.
     QString signUp(const QString &userId, const QString &gender, const QString &wants, int age,
                    double lat, double lon);
+    // Runs the service binary with arguments to its end; its standard output, or "" on a crash.
+    [[nodiscard]] static QString runBinary(const QStringList &arguments, int *exitCode);
     [[nodiscard]] static QString birthdayForAge(int age);
     [[nodiscard]] static QString newUserId();
-    [[nodiscard]] static QByteArray envelopeKey();
+    // The key this service opens envelopes with.
+    [[nodiscard]] const QByteArray &envelopeKey() const { return m_envelopeKey; }
     [[nodiscard]] ServiceContext &context();
     [[nodiscard]] quint16 port() const { return m_port; }
 
@@ -58,4 +65,5 @@ private:
     std::unique_ptr<ApiServer> m_server;
     QNetworkAccessManager m_network;
     quint16 m_port = 0;
+    QByteArray m_envelopeKey;
 };

@@ -4,6 +4,7 @@
 #include "ServiceContext.h"
 
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTest>
 
 // Sign-in from a sealed envelope, tokens, the own record, deletion and bans.
@@ -31,38 +32,101 @@ private Q_SLOTS:
         QCOMPARE(service.call("GET", "user", {}, second).object().value("userID").toString(), id);
     }
 
-    void envelopesThatDoNotOpenOrLackFieldsAreRefused_data() {
-        QTest::addColumn<QByteArray>("data");
-        const QByteArray key = ServiceHarness::envelopeKey();
+    void envelopesThatDoNotOpenOrLackFieldsAreRefused() {
+        ServiceHarness service;
+        const QByteArray key = service.envelopeKey();
         const auto sealed = [&](const QJsonObject &o) {
             return EnvelopeOpener::seal(key, QJsonDocument(o).toJson()).toBase64();
         };
         const QJsonObject device{
             {"deviceName", "a"}, {"deviceModel", "b"}, {"systemName", "c"}, {"systemVersion", "d"}};
+        const QString attested = QByteArray(48, 'a').toBase64();
         QByteArray tampered = EnvelopeOpener::seal(key, "{}");
         tampered[14] = char(tampered[14] ^ 1);
-        QTest::newRow("not base64") << QByteArray("%%%");
-        QTest::newRow("too short") << QByteArray("AAAA");
-        QTest::newRow("tampered") << tampered.toBase64();
-        QTest::newRow("other key") << EnvelopeOpener::seal(QByteArray(32, 'k'), "{}").toBase64();
-        QTest::newRow("tok2 not a uuid")
-            << sealed({{"tok1", "r"}, {"tok2", "me"}, {"tok3", "t"}, {"device", device}});
-        QTest::newRow("no device")
-            << sealed({{"tok1", "r"}, {"tok2", ServiceHarness::newUserId()}, {"tok3", "t"}});
-        QTest::newRow("device field wrong type")
-            << sealed({{"tok1", "r"},
-                       {"tok2", ServiceHarness::newUserId()},
-                       {"tok3", "t"},
-                       {"device", QJsonObject{{"deviceName", 1}}}});
+        const QList<std::pair<const char *, QByteArray>> cases{
+            {"not base64", "%%%"},
+            {"too short", "AAAA"},
+            {"tampered", tampered.toBase64()},
+            {"other key", EnvelopeOpener::seal(QByteArray(32, 'k'), "{}").toBase64()},
+            {"tok2 not a uuid",
+             sealed({{"tok1", "r"}, {"tok2", "me"}, {"tok3", attested}, {"device", device}})},
+            {"no device",
+             sealed({{"tok1", "r"}, {"tok2", ServiceHarness::newUserId()}, {"tok3", attested}})},
+            {"device field wrong type", sealed({{"tok1", "r"},
+                                                {"tok2", ServiceHarness::newUserId()},
+                                                {"tok3", attested},
+                                                {"device", QJsonObject{{"deviceName", 1}}}})},
+            {"no cloud identity", sealed({{"tok1", ""},
+                                          {"tok2", ServiceHarness::newUserId()},
+                                          {"tok3", attested},
+                                          {"device", device}})},
+            {"attestation too short", sealed({{"tok1", "r"},
+                                              {"tok2", ServiceHarness::newUserId()},
+                                              {"tok3", "dA=="},
+                                              {"device", device}})},
+        };
+        for (const auto &[name, data] : cases) {
+            const auto answer = service.validateDevice(QString::fromLatin1(data));
+            QVERIFY2(answer.status == 400 && answer.isError(), name);
+        }
     }
 
-    void envelopesThatDoNotOpenOrLackFieldsAreRefused() {
-        QFETCH(QByteArray, data);
+    // Naming someone's user id is not enough: only their cloud identity gets their account, an
+    // envelope works once, and the reviewer's account cannot be reached with any envelope.
+    void signInMustProveTheStoredCloudIdentity() {
         ServiceHarness service;
-        const auto answer =
-            service.json("POST", "validateDevice", {{"data", QString::fromLatin1(data)}});
-        QCOMPARE(answer.status, 400);
-        QVERIFY(answer.isError());
+        const QString id = ServiceHarness::newUserId();
+        const QString owner = service.signIn(id);
+        QVERIFY(!owner.isEmpty());
+        QCOMPARE(
+            service.call("PUT", "user/bio", R"({"bio":"моё","job":"","edu":"","city":""})", owner)
+                .status,
+            200);
+
+        const auto stolen = service.validateDevice(service.envelope(id, "_someone-else"));
+        QCOMPARE(stolen.status, 403);
+        QVERIFY(stolen.isError());
+        const auto reviewer =
+            service.validateDevice(service.envelope(ServiceContext::reviewerId(), "review"));
+        QCOMPARE(reviewer.status, 403);
+        QVERIFY(reviewer.isError());
+
+        const QString again = service.envelope(id);
+        const auto returning = service.validateDevice(again);
+        QCOMPARE(returning.status, 200);
+        const QString token = returning.object().value("token").toString();
+        QCOMPARE(service.call("GET", "user", {}, token).object().value("bio").toString(),
+                 QString("моё"));
+        const auto replayed = service.validateDevice(again);
+        QCOMPARE(replayed.status, 401);
+        QVERIFY(replayed.isError());
+    }
+
+    // The operator's key is made once into the database, shown that one time, and used by a
+    // service that is given none; without any key the service does not start.
+    void initSchemaMakesTheEnvelopeKeyTheServiceUses() {
+        QTemporaryDir dir;
+        const QString db = dir.filePath("keyed.sqlite");
+        int code = -1;
+        const QString first = ServiceHarness::runBinary({"--database", db, "--init-schema"}, &code);
+        QCOMPARE(code, 0);
+        const QRegularExpressionMatch shown =
+            QRegularExpression("ZIREL_ENVELOPE_KEY=<key>\\): (\\S+)").match(first);
+        QVERIFY2(shown.hasMatch(), qPrintable(first));
+        const QByteArray key = QByteArray::fromBase64(shown.captured(1).toLatin1());
+        QCOMPARE(key.size(), 32);
+        const QString second =
+            ServiceHarness::runBinary({"--database", db, "--init-schema"}, &code);
+        QCOMPARE(code, 0);
+        QVERIFY(!second.contains(shown.captured(1)));
+        const QString keyless = ServiceHarness::runBinary(
+            {"--database", dir.filePath("keyless.sqlite"), "--port", "0"}, &code);
+        QCOMPARE(code, 1);
+        QVERIFY(keyless.contains("no envelope key"));
+
+        ServiceHarness service({"--database", db});
+        QCOMPARE(service.envelopeKey(), key);
+        QVERIFY(!service.signIn(ServiceHarness::newUserId()).isEmpty());
     }
 
     void tokensThatAreMissingUnknownOrExpiredGive401() {

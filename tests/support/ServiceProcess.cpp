@@ -1,5 +1,7 @@
 #include "ServiceProcess.h"
 
+#include "BuildConfigValues.h"
+
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 
@@ -30,10 +32,13 @@ bool ServiceProcess::start(int timeoutMs) {
         m_output = "no temporary directory for the database";
         return false;
     }
-    // Port 0 lets the service take a free port, which it announces on its first line.
-    QStringList arguments{QStringLiteral("--listen"),   QStringLiteral("127.0.0.1"),
-                          QStringLiteral("--port"),     QStringLiteral("0"),
-                          QStringLiteral("--database"), databasePath()};
+    // Port 0 lets the service take a free port, which it announces on its first line. The
+    // service opens envelopes with the key the client under test was built with.
+    QStringList arguments{
+        QStringLiteral("--listen"),       QStringLiteral("127.0.0.1"),
+        QStringLiteral("--port"),         QStringLiteral("0"),
+        QStringLiteral("--database"),     databasePath(),
+        QStringLiteral("--envelope-key"), QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY)};
     arguments += m_extraArguments;
     m_process.start(QStringLiteral(ZIREL_SERVICE_BINARY), arguments);
     if (!m_process.waitForStarted(timeoutMs)) {
