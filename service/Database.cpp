@@ -73,6 +73,9 @@ const QStringList &migrations() {
         "CREATE TABLE attestations (hash TEXT PRIMARY KEY, created_at BIGINT NOT NULL)",
         // The reviewer signs in with the review token only; no envelope may claim that account.
         "UPDATE users SET cloud_id = '' WHERE cloud_id = 'review'",
+        // Pairs whose match was dissolved, the smaller id first: they never match again.
+        R"(CREATE TABLE ended_pairs (user_low TEXT NOT NULL, user_high TEXT NOT NULL,
+            created_at BIGINT NOT NULL, PRIMARY KEY (user_low, user_high)))",
     };
     return steps;
 }

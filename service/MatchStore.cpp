@@ -81,6 +81,12 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
         m_db.exec(QStringLiteral("INSERT INTO swipes (from_id, to_id, kind, message, created_at) "
                                  "VALUES (?, ?, ?, ?, ?)"),
                   {from, to, kind, message, now});
+        // Behind a block or a dissolved match a like goes nowhere and answers like any
+        // unanswered like, so it tells nothing about the other side.
+        if (separated(from, to)) {
+            m_db.commit();
+            return {QStringLiteral("swipeCreated"), {}};
+        }
         SwipeResult result{QStringLiteral("swipeCreated"), chatBetween(from, to)};
         if (like && !result.chatId.isEmpty()) {
             result.status = QStringLiteral("matchAlreadyExists");
@@ -101,6 +107,15 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
         m_db.rollback();
         throw;
     }
+}
+
+bool MatchStore::separated(const QString &a, const QString &b) {
+    return m_db
+        .scalar(QStringLiteral("SELECT 1 FROM blocks WHERE (from_id = ? AND to_id = ?) OR "
+                               "(from_id = ? AND to_id = ?) UNION ALL SELECT 1 FROM ended_pairs "
+                               "WHERE user_low = ? AND user_high = ?"),
+                {a, b, b, a, std::min(a, b), std::max(a, b)})
+        .isValid();
 }
 
 void MatchStore::createMatch(const QString &a, const QString &b, const QString &chatId,
@@ -240,17 +255,21 @@ MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId
 }
 
 void MatchStore::cancel(const QString &userId, const QString &matchId) {
-    const QString chatId =
-        m_db.scalar(QStringLiteral("SELECT chat_id FROM matches WHERE id = ? AND "
-                                   "(user_a = ? OR user_b = ?)"),
-                    {matchId, userId, userId})
-            .toString();
-    if (chatId.isEmpty())
+    QSqlQuery match = m_db.exec(QStringLiteral("SELECT chat_id, user_a, user_b FROM matches "
+                                               "WHERE id = ? AND (user_a = ? OR user_b = ?)"),
+                                {matchId, userId, userId});
+    if (!match.next())
         throw ApiError(404, QStringLiteral("Пара не найдена"));
+    const QString chatId = match.value(0).toString();
+    const QString a = match.value(1).toString();
+    const QString b = match.value(2).toString();
     m_db.transaction();
     try {
         m_db.exec(QStringLiteral("DELETE FROM messages WHERE chat_id = ?"), {chatId});
         m_db.exec(QStringLiteral("DELETE FROM matches WHERE id = ?"), {matchId});
+        m_db.exec(QStringLiteral("INSERT INTO ended_pairs (user_low, user_high, created_at) "
+                                 "VALUES (?, ?, ?) ON CONFLICT DO NOTHING"),
+                  {std::min(a, b), std::max(a, b), QDateTime::currentSecsSinceEpoch()});
         m_db.commit();
     } catch (...) {
         m_db.rollback();

@@ -52,6 +52,8 @@ private:
     void requireMember(const QString &userId, const QString &chatId);
     void requirePerson(const QString &from, const QString &to);
     [[nodiscard]] QString chatBetween(const QString &a, const QString &b);
+    // True when either blocked the other or their match was dissolved.
+    [[nodiscard]] bool separated(const QString &a, const QString &b);
     void createMatch(const QString &a, const QString &b, const QString &chatId, qint64 now);
 
     Database &m_db;

@@ -224,6 +224,31 @@ private Q_SLOTS:
         QVERIFY(!second.intersects(first));
     }
 
+    // Neither side of a dissolved match can form it again, and a like from someone blocked is
+    // answered as if the blocker had never liked them.
+    void dissolvedMatchesAndBlocksStayFinal() {
+        ServiceHarness service;
+        const auto [a, ta, b, tb, chat] = matchedPair(service);
+        const QJsonValue matchId = service.chats(ta).at(0).toObject().value("id");
+        QCOMPARE(service.json("POST", "cancelMatch", {{"matchID", matchId}}, ta).status, 200);
+        QCOMPARE(service.swipe(tb, a, "right"), QString("swipeCreated"));
+        QCOMPARE(service.swipe(ta, b, "superlike", "Вернись"), QString("swipeCreated"));
+        QVERIFY(service.chats(ta).isEmpty());
+        QVERIFY(service.chats(tb).isEmpty());
+
+        const QString x = ServiceHarness::newUserId();
+        const QString y = ServiceHarness::newUserId();
+        const QString tx = service.signUp(x, "man", "all", 30, 55, 37);
+        const QString ty = service.signUp(y, "woman", "all", 30, 55, 37);
+        QCOMPARE(service.swipe(tx, y, "right"), QString("swipeCreated"));
+        QCOMPARE(service.json("POST", "user/block", {{"toUserID", y}}, tx).status, 200);
+        const auto answer =
+            service.json("POST", "swipes", {{"toUserID", x}, {"swipeType", "right"}}, ty);
+        QCOMPARE(answer.object(), QJsonObject({{"status", "swipeCreated"}}));
+        QVERIFY(service.chats(tx).isEmpty());
+        QVERIFY(service.chats(ty).isEmpty());
+    }
+
     void blockedPeopleVanishFromLikesAndChats() {
         ServiceHarness service;
         const QString a = ServiceHarness::newUserId();
