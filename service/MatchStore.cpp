@@ -36,6 +36,9 @@ QJsonArray messagesOf(QSqlQuery &q, bool reversed) {
     return list;
 }
 
+// A partner who deleted or froze the account, or was banned, is out of reach.
+const QString kReachable = QStringLiteral("u.deleted = 0 AND u.active = 1 AND u.banned = 0");
+
 const QString kMessageColumns = QStringLiteral("SELECT id, sender_id, content, created_at "
                                                "FROM messages WHERE chat_id = ? ");
 
@@ -143,12 +146,14 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
     const double lon = hasGeo ? self.value(1).toDouble() : 0;
     QSqlQuery q = m_db.exec(
         QStringLiteral("SELECT ") + UserStore::profileColumns() +
+            QStringLiteral(", m.id, m.chat_id, m.created_at, "
+                           "(CASE WHEN m.user_a = ? THEN m.opened_a ELSE m.opened_b END) "
+                           "FROM matches m JOIN users u ON u.id = "
+                           "(CASE WHEN m.user_a = ? THEN m.user_b ELSE m.user_a END) "
+                           "WHERE (m.user_a = ? OR m.user_b = ?) AND ") +
+            kReachable +
             QStringLiteral(
-                ", m.id, m.chat_id, m.created_at, "
-                "(CASE WHEN m.user_a = ? THEN m.opened_a ELSE m.opened_b END) "
-                "FROM matches m JOIN users u ON u.id = "
-                "(CASE WHEN m.user_a = ? THEN m.user_b ELSE m.user_a END) "
-                "WHERE (m.user_a = ? OR m.user_b = ?) AND NOT EXISTS (SELECT 1 FROM blocks b "
+                " AND NOT EXISTS (SELECT 1 FROM blocks b "
                 "WHERE (b.from_id = ? AND b.to_id = u.id) OR (b.from_id = u.id AND b.to_id = ?)) "
                 "ORDER BY m.last_activity DESC, m.id LIMIT ? OFFSET ?"),
         {userId, userId, userId, userId, userId, userId, perPage, qint64(page - 1) * perPage});
@@ -233,6 +238,10 @@ QJsonArray MatchStore::older(const QString &userId, const QString &chatId,
 MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId,
                                   const QString &content, const QString &clientId) {
     requireMember(senderId, chatId);
+    if (!m_db.scalar(QStringLiteral("SELECT 1 FROM users u WHERE u.id = ? AND ") + kReachable,
+                     {otherMember(chatId, senderId)})
+             .isValid())
+        throw ApiError(403, QStringLiteral("Собеседник сейчас недоступен"));
     markRead(senderId, chatId);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QString id = newId();

@@ -249,6 +249,33 @@ private Q_SLOTS:
         QVERIFY(service.chats(ty).isEmpty());
     }
 
+    // A partner who froze or deleted the account (or was banned) leaves the chats list and
+    // takes no message until they are back.
+    void frozenOrDeletedPartnersLeaveChatsAndTakeNoMessages() {
+        ServiceHarness service;
+        const auto [a, ta, b, tb, chat] = matchedPair(service);
+        const QJsonObject hello{{"chatID", chat}, {"content", "Привет"}};
+        QCOMPARE(service.putSettings(tb, 100, "all", 18, 40, true, false), 200);
+        QVERIFY(service.chats(ta).isEmpty());
+        const auto toFrozen = service.json("POST", "sendMessage", hello, ta);
+        QCOMPARE(toFrozen.status, 403);
+        QVERIFY(toFrozen.isError());
+        QCOMPARE(service.putSettings(tb, 100, "all", 18, 40, true, true), 200);
+        QCOMPARE(service.chats(ta).size(), 1);
+        QCOMPARE(service.json("POST", "sendMessage", hello, ta).status, 200);
+
+        QCOMPARE(service.call("GET", "deleteAccount", {}, tb).status, 200);
+        QVERIFY(service.chats(ta).isEmpty());
+        QCOMPARE(service.json("POST", "sendMessage", hello, ta).status, 403);
+        QCOMPARE(service.call("GET", "restoreUser", {}, tb).status, 200);
+        QVERIFY(service.context().users.setBanned(b, true));
+        QVERIFY(service.chats(ta).isEmpty());
+        QCOMPARE(service.json("POST", "sendMessage", hello, ta).status, 403);
+        QCOMPARE(
+            service.get("chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z", ta).size(),
+            1);
+    }
+
     void blockedPeopleVanishFromLikesAndChats() {
         ServiceHarness service;
         const QString a = ServiceHarness::newUserId();
