@@ -101,7 +101,8 @@ Reply completeRegistration(ApiRequest &req, ServiceContext &ctx) {
     const int age = UserStore::ageFromBirthday(birthday);
     if (UserStore::birthYmd(birthday) == 0 || age < 18 || age > 100)
         throw ApiError(400, QStringLiteral("Некорректная дата рождения"));
-    ctx.users.completeRegistration(req.userId(), fields);
+    if (!ctx.users.completeRegistration(req.userId(), fields))
+        throw ApiError(409, QStringLiteral("Регистрация уже завершена"));
     return Reply::empty();
 }
 

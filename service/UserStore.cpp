@@ -107,15 +107,21 @@ void UserStore::attachPhotos(QJsonObject &profile, const QString &origin) {
         profile.insert(QStringLiteral("photoURLs"), photos);
 }
 
-void UserStore::completeRegistration(const QString &id, const QJsonObject &f) {
+bool UserStore::completeRegistration(const QString &id, const QJsonObject &f) {
+    const QString name = f.value(QStringLiteral("name")).toString();
     const QString birthday = f.value(QStringLiteral("birthday")).toString();
-    m_db.exec(QStringLiteral("UPDATE users SET name = ?, birthday = ?, birth_ymd = ?, bio = ?, "
-                             "gender = ?, selected_gender = ?, registered = 1, active = 1 "
-                             "WHERE id = ?"),
-              {f.value(QStringLiteral("name")).toString(), birthday, birthYmd(birthday),
-               f.value(QStringLiteral("bio")).toString(),
-               f.value(QStringLiteral("genderInput")).toString(),
-               f.value(QStringLiteral("selectedGender")).toString(), id});
+    const bool registered =
+        m_db.exec(QStringLiteral("UPDATE users SET name = ?, birthday = ?, birth_ymd = ?, bio = ?, "
+                                 "gender = ?, selected_gender = ?, registered = 1, active = 1 "
+                                 "WHERE id = ? AND registered = 0"),
+                  {name, birthday, birthYmd(birthday), f.value(QStringLiteral("bio")).toString(),
+                   f.value(QStringLiteral("genderInput")).toString(),
+                   f.value(QStringLiteral("selectedGender")).toString(), id})
+            .numRowsAffected() > 0;
+    return registered || m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ? AND "
+                                                    "name = ? AND birthday = ?"),
+                                     {id, name, birthday})
+                             .isValid();
 }
 
 void UserStore::updateBio(const QString &id, const QString &bio, const QString &job,

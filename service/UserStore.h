@@ -34,7 +34,9 @@ public:
     void attachPhotos(QJsonObject &profile, const QString &origin);
     [[nodiscard]] QJsonArray photoUrls(const QString &id, const QString &origin);
 
-    void completeRegistration(const QString &id, const QJsonObject &fields);
+    // Registers once: name and birthday are fixed from then on. A repeat with the same name and
+    // birthday (a retry after a lost answer) changes nothing and succeeds; any other is false.
+    [[nodiscard]] bool completeRegistration(const QString &id, const QJsonObject &fields);
     void updateBio(const QString &id, const QString &bio, const QString &job, const QString &edu,
                    const QString &city);
     void updateSettings(const QString &id, const QJsonObject &settings);

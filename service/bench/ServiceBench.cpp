@@ -48,13 +48,13 @@ std::vector<BenchUser> prepare(ServiceContext &ctx) {
     for (int i = 0; i < kBenchUsers; ++i) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
         (void)ctx.users.signIn(id, QStringLiteral("bench"), QStringLiteral("{}"));
-        ctx.users.completeRegistration(id,
-                                       {{QStringLiteral("name"), QStringLiteral("Бенч")},
-                                        {QStringLiteral("birthday"), QStringLiteral("01011995")},
-                                        {QStringLiteral("bio"), QStringLiteral("")},
-                                        {QStringLiteral("genderInput"),
-                                         i % 2 ? QStringLiteral("man") : QStringLiteral("woman")},
-                                        {QStringLiteral("selectedGender"), QStringLiteral("all")}});
+        (void)ctx.users.completeRegistration(
+            id, {{QStringLiteral("name"), QStringLiteral("Бенч")},
+                 {QStringLiteral("birthday"), QStringLiteral("01011995")},
+                 {QStringLiteral("bio"), QStringLiteral("")},
+                 {QStringLiteral("genderInput"),
+                  i % 2 ? QStringLiteral("man") : QStringLiteral("woman")},
+                 {QStringLiteral("selectedGender"), QStringLiteral("all")}});
         ctx.users.updateGeo(id, kLat + i * 0.01, kLon);
         ctx.users.updateSettings(id, {{QStringLiteral("maxDistance"), 25},
                                       {QStringLiteral("showMore"), false},

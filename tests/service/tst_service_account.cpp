@@ -192,6 +192,26 @@ private Q_SLOTS:
         QCOMPARE(service.call("GET", "user", {}, token).status, 200);
     }
 
+    // Name and birthday are set once; a retry of the same registration still succeeds.
+    void registrationCannotRewriteNameOrBirthday() {
+        ServiceHarness service;
+        const QString token = service.signUp(ServiceHarness::newUserId(), "man", "all", 30, 55, 37);
+        QJsonObject again{{"bio", "Привет"},
+                          {"name", "Имя"},
+                          {"birthday", ServiceHarness::birthdayForAge(30)},
+                          {"genderInput", "man"},
+                          {"selectedGender", "all"}};
+        QCOMPARE(service.json("POST", "completeRegistration", again, token).status, 200);
+        again.insert("birthday", ServiceHarness::birthdayForAge(19));
+        again.insert("name", "Другое");
+        const auto rewrite = service.json("POST", "completeRegistration", again, token);
+        QCOMPARE(rewrite.status, 409);
+        QVERIFY(rewrite.isError());
+        const QJsonObject user = service.call("GET", "user", {}, token).object();
+        QCOMPARE(user.value("name").toString(), QString("Имя"));
+        QCOMPARE(user.value("birthday").toString(), ServiceHarness::birthdayForAge(30));
+    }
+
     void settingsAndProfileTextsAreStored() {
         ServiceHarness service;
         const QString token =
