@@ -73,7 +73,8 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
     const auto attestation =
         QByteArray::fromBase64Encoding(sealed.value(QStringLiteral("tok3")).toString().toLatin1(),
                                        QByteArray::AbortOnBase64DecodingErrors);
-    if (!ok || userId.isEmpty() || cloudId.isEmpty() || cloudId.size() > 256 || !attestation ||
+    if (!ok || userId.isEmpty() || cloudId.isEmpty() || cloudId.size() > 256 ||
+        cloudId.contains(QChar(0)) || !attestation ||
         attestation.decoded.size() < kMinAttestationBytes)
         throw ApiError(400, QStringLiteral("Некорректные данные устройства"));
     if (!ctx.tokens.claimAttestation(attestation.decoded))

@@ -69,6 +69,9 @@ QString ApiRequest::string(const QString &key, int maxLength) {
     const QString text = v.toString();
     if (text.size() > maxLength)
         throw ApiError(400, QStringLiteral("Поле «%1» слишком длинное").arg(key));
+    // PostgreSQL text cannot hold U+0000, and no person types it.
+    if (text.contains(QChar(0)))
+        throw ApiError(400, QStringLiteral("Поле «%1» содержит недопустимый символ").arg(key));
     return text;
 }
 

@@ -57,6 +57,7 @@ private Q_SLOTS:
         row("page not a number", "GET", "chats?page=x&perPage=20", {}, 400);
         row("bad date", "GET", "chats/" + nobody + "/messages/older?before=yesterday", {}, 400);
         row("chat that does not exist", "GET", "chats/" + nobody + "/messages/older?before=2025-01-31T18:04:05Z", {}, 404);
+        row("nul in a text", "PUT", "user/bio", R"({"bio":"a\u0000b","job":"","edu":"","city":""})", 400);
         row("empty message", "POST", "sendMessage", R"({"chatID":")" + nobody.toLatin1() + R"(","content":"  "})", 400);
         row("bad base64 photo", "POST", "images/upload", R"({"images":["@@not base64@@"]})", 400);
         row("no photos", "POST", "images/upload", R"({"images":[]})", 400);

@@ -42,6 +42,15 @@ private Q_SLOTS:
         QCOMPARE(service.json("POST", "cancelMatch", {{"matchID", chat.value("id")}}, ta).status,
                  200);
         QVERIFY(service.chats(tb).isEmpty());
+
+        // PostgreSQL text holds no U+0000: such input is the caller's fault, not a crash.
+        const QString nul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+        const auto bio = service.json("PUT", "user/bio",
+                                      {{"bio", nul}, {"job", ""}, {"edu", ""}, {"city", ""}}, ta);
+        QCOMPARE(bio.status, 400);
+        QVERIFY(bio.isError());
+        QCOMPARE(service.validateDevice(service.envelope(ServiceHarness::newUserId(), nul)).status,
+                 400);
     }
 };
 
