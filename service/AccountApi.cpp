@@ -6,6 +6,7 @@
 #include "Router.h"
 #include "ServiceContext.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 #include <QJsonDocument>
 #include <QVersionNumber>
@@ -83,7 +84,14 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
         userId, cloudId, QString::fromUtf8(QJsonDocument(device).toJson(QJsonDocument::Compact)));
     if (signIn == UserStore::SignIn::OtherAccount)
         throw ApiError(403, QStringLiteral("Этот аккаунт принадлежит другому пользователю"));
-    const QString token = ctx.tokens.issue(userId);
+    // The attestation token is the installation's identifier followed by 16 fresh bytes.
+    const QByteArray installation = attestation.decoded.chopped(kMinAttestationBytes);
+    const QString token = ctx.tokens.issue(
+        userId,
+        installation.isEmpty()
+            ? QString()
+            : QString::fromLatin1(
+                  QCryptographicHash::hash(installation, QCryptographicHash::Sha256).toHex()));
     if (ctx.demo)
         ctx.demo->onSignIn(userId, signIn == UserStore::SignIn::Created);
     return Reply::json(QJsonObject{{QStringLiteral("token"), token}});

@@ -76,6 +76,8 @@ const QStringList &migrations() {
         // Pairs whose match was dissolved, the smaller id first: they never match again.
         R"(CREATE TABLE ended_pairs (user_low TEXT NOT NULL, user_high TEXT NOT NULL,
             created_at BIGINT NOT NULL, PRIMARY KEY (user_low, user_high)))",
+        // The installation a token was issued to: a new sign-in there replaces the old token.
+        "ALTER TABLE tokens ADD COLUMN device TEXT NOT NULL DEFAULT ''",
     };
     return steps;
 }

@@ -29,6 +29,8 @@ bool OperatorCommands::run() {
             return false;
         if (!o.unbanUser.isEmpty() && !setBanned(o.unbanUser, false))
             return false;
+        if (!o.revokeUser.isEmpty() && !revoke(o.revokeUser))
+            return false;
         if (o.listUsers)
             listUsers();
     } catch (const DbError &e) {
@@ -63,6 +65,18 @@ bool OperatorCommands::setBanned(const QString &userId, bool banned) {
         return false;
     }
     out << (banned ? "Banned: " : "Unbanned: ") << id << Qt::endl;
+    return true;
+}
+
+bool OperatorCommands::revoke(const QString &userId) {
+    const QString id = ApiRequest::canonicalUuid(userId);
+    QTextStream out(stdout);
+    if (id.isEmpty() || !m_ctx.users.state(id).exists) {
+        out << "No such user: " << userId << Qt::endl;
+        return false;
+    }
+    m_ctx.tokens.revokeAll(id);
+    out << "Signed out everywhere: " << id << Qt::endl;
     return true;
 }
 

@@ -16,6 +16,7 @@ private:
     // Stores the key given on the command line, or makes one when the database has none.
     void initEnvelopeKey();
     [[nodiscard]] bool setBanned(const QString &userId, bool banned);
+    [[nodiscard]] bool revoke(const QString &userId);
     void listUsers();
 
     ServiceContext &m_ctx;

@@ -23,7 +23,8 @@ QString ServiceOptions::usage() {
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
         "  [--demo-delay MS]\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
-        "  | --ban USERID | --unban USERID | --list-users   (add --serve to serve afterwards)\n");
+        "  | --ban USERID | --unban USERID | --revoke USERID (ends every sign-in)\n"
+        "  | --list-users   (add --serve to serve afterwards)\n");
 }
 
 bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
@@ -104,6 +105,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
             banUser = v;
         } else if (arg == QLatin1String("--unban")) {
             unbanUser = v;
+        } else if (arg == QLatin1String("--revoke")) {
+            revokeUser = v;
         } else {
             *error = QStringLiteral("unknown option %1").arg(arg);
             return false;

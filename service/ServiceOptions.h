@@ -35,12 +35,13 @@ struct ServiceOptions {
     double radiusKm = 20;
     QString banUser;
     QString unbanUser;
+    QString revokeUser;
     bool listUsers = false;
     bool serveAfterCommands = false;
 
     [[nodiscard]] bool hasCommand() const {
         return initSchema || seedCount > 0 || !banUser.isEmpty() || !unbanUser.isEmpty() ||
-               listUsers;
+               !revokeUser.isEmpty() || listUsers;
     }
 
     // Fills the options from arguments; on failure returns false with a message in *error.

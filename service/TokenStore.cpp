@@ -20,7 +20,7 @@ TokenStore::TokenStore(Database &db, int lifetimeDays)
     : m_db(db)
     , m_lifetimeDays(lifetimeDays) {}
 
-QString TokenStore::issue(const QString &userId) {
+QString TokenStore::issue(const QString &userId, const QString &device) {
     QByteArray random(32, Qt::Uninitialized);
     if (RAND_bytes(reinterpret_cast<unsigned char *>(random.data()), int(random.size())) != 1)
         throw DbError("no randomness for a token");
@@ -28,9 +28,19 @@ QString TokenStore::issue(const QString &userId) {
                           QString::fromLatin1(random.toBase64(QByteArray::Base64UrlEncoding |
                                                               QByteArray::OmitTrailingEquals));
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    m_db.exec(QStringLiteral("INSERT INTO tokens (hash, user_id, created_at, expires_at) "
-                             "VALUES (?, ?, ?, ?)"),
-              {hashOf(token), userId, now, now + qint64(m_lifetimeDays) * 86400});
+    m_db.transaction();
+    try {
+        if (!device.isEmpty())
+            m_db.exec(QStringLiteral("DELETE FROM tokens WHERE user_id = ? AND device = ?"),
+                      {userId, device});
+        m_db.exec(QStringLiteral("INSERT INTO tokens (hash, user_id, created_at, expires_at, "
+                                 "device) VALUES (?, ?, ?, ?, ?)"),
+                  {hashOf(token), userId, now, now + qint64(m_lifetimeDays) * 86400, device});
+        m_db.commit();
+    } catch (...) {
+        m_db.rollback();
+        throw;
+    }
     return token;
 }
 

@@ -9,7 +9,8 @@ class TokenStore {
 public:
     TokenStore(Database &db, int lifetimeDays);
 
-    [[nodiscard]] QString issue(const QString &userId);
+    // A non-empty device names the installation: its earlier tokens for this user stop working.
+    [[nodiscard]] QString issue(const QString &userId, const QString &device = {});
     // The owner of a live token, or an empty string for unknown, expired or revoked tokens.
     [[nodiscard]] QString resolve(const QString &token);
     void revokeAll(const QString &userId);

@@ -34,7 +34,7 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
     QStandardPaths::setTestModeEnabled(true);
     ServiceOptions options;
     QString error;
-    const QString dbPath = m_dir.filePath(QStringLiteral("service.sqlite"));
+    const QString dbPath = databasePath();
     const bool parsed =
         options.parse(QStringList{QStringLiteral("zirel-service"), QStringLiteral("--database"),
                                   dbPath, QStringLiteral("--port"), QStringLiteral("0")} +
@@ -59,6 +59,10 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
 }
 
 ServiceHarness::~ServiceHarness() = default;
+
+QString ServiceHarness::databasePath() const {
+    return m_dir.filePath(QStringLiteral("service.sqlite"));
+}
 
 ServiceContext &ServiceHarness::context() {
     return m_server->context();
@@ -116,14 +120,17 @@ int ServiceHarness::putSettings(const QString &token, int maxDistance, const QSt
         .status;
 }
 
-QString ServiceHarness::envelope(const QString &userId, const QString &cloudId) const {
+QString ServiceHarness::envelope(const QString &userId, const QString &cloudId,
+                                 const QByteArray &installation) const {
     const QJsonObject device{{"deviceName", "Mac"},
                              {"deviceModel", "Mac15,3"},
                              {"systemName", "macOS"},
                              {"systemVersion", "15.1"},
                              {"appVersion", "1.0"}};
-    QByteArray attestation(48, Qt::Uninitialized);
+    QByteArray attestation(installation.isEmpty() ? 48 : installation.size() + 16,
+                           Qt::Uninitialized);
     QRandomGenerator::global()->generate(attestation.begin(), attestation.end());
+    attestation.replace(0, installation.size(), installation);
     const QJsonObject plain{{"tok1", cloudId.isEmpty() ? "_cloud" + userId.toUpper() : cloudId},
                             {"tok2", userId},
                             {"tok3", QString::fromLatin1(attestation.toBase64())},

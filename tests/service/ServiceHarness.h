@@ -41,9 +41,11 @@ public:
     // Saves feed settings; `widen` allows both the wider distance and the wider ages.
     int putSettings(const QString &token, int maxDistance, const QString &gender, int ageStart,
                     int ageEnd, bool widen = false, bool active = true);
-    // The sealed envelope a device sends for userId; cloudId defaults to one made from the id,
-    // and every envelope carries a fresh attestation token.
-    [[nodiscard]] QString envelope(const QString &userId, const QString &cloudId = {}) const;
+    // The sealed envelope a device sends for userId; cloudId defaults to one made from the id.
+    // Every envelope carries a fresh attestation token: the installation's identifier (random
+    // unless given) and 16 fresh bytes.
+    [[nodiscard]] QString envelope(const QString &userId, const QString &cloudId = {},
+                                   const QByteArray &installation = {}) const;
     Answer validateDevice(const QString &envelope);
     // Signs in like a device would, with a sealed envelope; returns the access token.
     QString signIn(const QString &userId);
@@ -58,6 +60,7 @@ public:
     [[nodiscard]] const QByteArray &envelopeKey() const { return m_envelopeKey; }
     [[nodiscard]] ServiceContext &context();
     [[nodiscard]] quint16 port() const { return m_port; }
+    [[nodiscard]] QString databasePath() const;
 
 private:
     QTemporaryDir m_dir;

@@ -168,6 +168,39 @@ private Q_SLOTS:
         QCOMPARE(service.json("POST", "checkVersion", {{"appVersion", "abc"}}).status, 400);
     }
 
+    // A sign-in replaces the token of the same installation only; the operator can end them all.
+    void tokensAreReplacedPerDeviceAndRevokedByTheOperator() {
+        ServiceHarness service;
+        const QString id = ServiceHarness::newUserId();
+        const QByteArray desk(32, 'd');
+        const auto tokenFrom = [&](const QByteArray &installation) {
+            return service.validateDevice(service.envelope(id, {}, installation))
+                .object()
+                .value("token")
+                .toString();
+        };
+        const QString old = tokenFrom(desk);
+        const QString laptop = tokenFrom(QByteArray(32, 'l'));
+        const QString renewed = tokenFrom(desk);
+        QCOMPARE(service.call("GET", "user", {}, old).status, 401);
+        QCOMPARE(service.call("GET", "user", {}, laptop).status, 200);
+        QCOMPARE(service.call("GET", "user", {}, renewed).status, 200);
+
+        int code = -1;
+        const QString printed = ServiceHarness::runBinary(
+            {"--database", service.databasePath(), "--revoke", id.toLower()}, &code);
+        QCOMPARE(code, 0);
+        QVERIFY2(printed.contains(id), qPrintable(printed));
+        QCOMPARE(service.call("GET", "user", {}, laptop).status, 401);
+        QCOMPARE(service.call("GET", "user", {}, renewed).status, 401);
+        QVERIFY(!service.signIn(id).isEmpty());
+        QVERIFY(ServiceHarness::runBinary(
+                    {"--database", service.databasePath(), "--revoke", ServiceHarness::newUserId()},
+                    &code)
+                    .contains("No such user"));
+        QCOMPARE(code, 1);
+    }
+
     void deletedAccountAnswers410UntilRestored() {
         ServiceHarness service;
         const QString token = service.signIn(ServiceHarness::newUserId());
