@@ -2,6 +2,7 @@
 
 #include "ApiError.h"
 #include "DemoCrowd.h"
+#include "ImageValidator.h"
 #include "Router.h"
 #include "ServiceContext.h"
 
@@ -52,8 +53,11 @@ Reply upload(ApiRequest &req, ServiceContext &ctx) {
             throw ApiError(400, QStringLiteral("Изображение повреждено (неверный base64)"));
         if (decoded.decoded.size() > ctx.options.maxImageBytes)
             throw ApiError(413, QStringLiteral("Изображение слишком большое"));
-        if (ImageStore::extensionOf(decoded.decoded).isEmpty())
+        const QString extension = ImageStore::extensionOf(decoded.decoded);
+        if (extension.isEmpty())
             throw ApiError(415, QStringLiteral("Формат изображения не поддерживается"));
+        if (!ImageValidator::isComplete(decoded.decoded, extension))
+            throw ApiError(415, QStringLiteral("Изображение повреждено"));
         images.append(decoded.decoded);
     }
     const QString origin = req.origin(ctx.options.publicBaseUrl);

@@ -1,5 +1,9 @@
 #include "ServiceHarness.h"
 
+#include "media/PhotoProcessor.h"
+
+#include <QBuffer>
+#include <QImage>
 #include <QJsonDocument>
 #include <QTest>
 
@@ -7,21 +11,26 @@
 class TestServiceInput : public QObject {
     Q_OBJECT
 
-    static QByteArray pngBytes() {
-        return QByteArray("\x89PNG\r\n\x1A\n", 8) + QByteArray(32, 'p');
+    static QImage picture() {
+        QImage image(24, 32, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        return image;
     }
+    static QByteArray encoded(const char *format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture().save(&buffer, format);
+        return bytes;
+    }
+    static QByteArray pngBytes() { return encoded("PNG"); }
     static QByteArray uploadBody(const QList<QByteArray> &images) {
         QJsonArray list;
         for (const QByteArray &image : images)
             list.append(QString::fromLatin1(image.toBase64()));
         return QJsonDocument(QJsonObject{{"images", list}}).toJson();
     }
-    static QByteArray heicBytes() {
-        return QByteArray("\0\0\0\x18"
-                          "ftypheic",
-                          12) +
-               QByteArray(40, 'h');
-    }
+    static QByteArray heicBytes() { return PhotoProcessor::encodeHeic(picture()); }
 
 private Q_SLOTS:
     void badRequestsAreRefusedWithTheErrorBody_data() {
@@ -63,6 +72,11 @@ private Q_SLOTS:
         row("no photos", "POST", "images/upload", R"({"images":[]})", 400);
         row("seven photos", "POST", "images/upload", uploadBody(QList<QByteArray>(7, pngBytes())), 400);
         row("not an image", "POST", "images/upload", uploadBody({"plain text"}), 415);
+        const QByteArray script = "<script>fetch('/user')</script>";
+        row("png header then a script", "POST", "images/upload", uploadBody({QByteArray("\x89PNG\r\n\x1A\n", 8) + script}), 415);
+        row("png with a script behind", "POST", "images/upload", uploadBody({pngBytes() + script}), 415);
+        row("truncated jpeg", "POST", "images/upload", uploadBody({encoded("JPEG").chopped(40)}), 415);
+        row("forged heic", "POST", "images/upload", uploadBody({QByteArray("\0\0\0\x18" "ftypheic", 12) + script}), 415);
         row("foreign file name", "GET", "images/..%2Fservice.sqlite", {}, 404);
         // clang-format on
     }
@@ -94,18 +108,22 @@ private Q_SLOTS:
         const QString token = service.signIn(ServiceHarness::newUserId());
         const QByteArray first = uploadBody({pngBytes()});
         QCOMPARE(service.call("POST", "images/upload", first, token).status, 200);
-        const QByteArray both = uploadBody({heicBytes(), pngBytes()});
+        const QByteArray heicPhoto = heicBytes();
+        QVERIFY(!heicPhoto.isEmpty());
+        const QByteArray both = uploadBody({heicPhoto, pngBytes(), encoded("JPEG")});
         const auto answer = service.call("POST", "images/upload", both, token);
         QCOMPARE(answer.status, 200);
         const QJsonArray urls = answer.object().value("photoURLs").toArray();
-        QCOMPARE(urls.size(), 2);
+        QCOMPARE(urls.size(), 3);
         QCOMPARE(service.call("GET", "user", {}, token).object().value("photoUrls").toArray(),
                  urls);
         const auto heic = service.call("GET", urls.at(0).toString().section('/', 3));
         QCOMPARE(heic.contentType, QByteArray("image/heic"));
-        QCOMPARE(heic.body, heicBytes());
+        QCOMPARE(heic.body, heicPhoto);
         QCOMPARE(service.call("GET", urls.at(1).toString().section('/', 3)).contentType,
                  QByteArray("image/png"));
+        QCOMPARE(service.call("GET", urls.at(2).toString().section('/', 3)).contentType,
+                 QByteArray("image/jpeg"));
     }
 };
 
