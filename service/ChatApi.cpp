@@ -38,18 +38,21 @@ QString chatArg(const ApiRequest &req) {
     return chatId;
 }
 
-Reply newer(ApiRequest &req, ServiceContext &ctx) {
+// newer takes the newest held message as lastMessageID, older the oldest as firstMessageID.
+Reply page(ApiRequest &req, ServiceContext &ctx, bool forward) {
     const QString chatId = chatArg(req);
-    const QDateTime after = queryDate(req, QStringLiteral("after"));
-    QString lastId;
-    if (req.query().hasQueryItem(QStringLiteral("lastMessageID"))) {
-        lastId =
-            ApiRequest::canonicalUuid(req.query().queryItemValue(QStringLiteral("lastMessageID")));
-        if (lastId.isEmpty())
-            throw ApiError(400, QStringLiteral("Параметр «lastMessageID» должен быть "
-                                               "идентификатором"));
+    const QDateTime date =
+        queryDate(req, forward ? QStringLiteral("after") : QStringLiteral("before"));
+    const QString idKey =
+        forward ? QStringLiteral("lastMessageID") : QStringLiteral("firstMessageID");
+    QString heldId;
+    if (req.query().hasQueryItem(idKey)) {
+        heldId = ApiRequest::canonicalUuid(req.query().queryItemValue(idKey));
+        if (heldId.isEmpty())
+            throw ApiError(400,
+                           QStringLiteral("Параметр «%1» должен быть идентификатором").arg(idKey));
     }
-    return Reply::json(ctx.matches.newer(req.userId(), chatId, after, lastId));
+    return Reply::json(ctx.matches.page(req.userId(), chatId, forward, date, heldId));
 }
 
 Reply send(ApiRequest &req, ServiceContext &ctx) {
@@ -76,12 +79,9 @@ void ChatApi::addRoutes(Router &router, ServiceContext &ctx) {
             queryInt(r, QStringLiteral("perPage"), 1, 200), r.origin(ctx.options.publicBaseUrl)));
     });
     router.add(Method::Get, QStringLiteral("chats/*/messages/newer"), Access::Member,
-               [&ctx](ApiRequest &r) { return newer(r, ctx); });
+               [&ctx](ApiRequest &r) { return page(r, ctx, true); });
     router.add(Method::Get, QStringLiteral("chats/*/messages/older"), Access::Member,
-               [&ctx](ApiRequest &r) {
-                   return Reply::json(ctx.matches.older(r.userId(), chatArg(r),
-                                                        queryDate(r, QStringLiteral("before"))));
-               });
+               [&ctx](ApiRequest &r) { return page(r, ctx, false); });
     router.add(Method::Post, QStringLiteral("sendMessage"), Access::Member,
                [&ctx](ApiRequest &r) { return send(r, ctx); });
     router.add(Method::Post, QStringLiteral("cancelMatch"), Access::Member, [&ctx](ApiRequest &r) {

@@ -78,6 +78,16 @@ const QStringList &migrations() {
             created_at BIGINT NOT NULL, PRIMARY KEY (user_low, user_high)))",
         // The installation a token was issued to: a new sign-in there replaces the old token.
         "ALTER TABLE tokens ADD COLUMN device TEXT NOT NULL DEFAULT ''",
+        // Messages are ordered per chat by a counter the chat hands out, not by their time:
+        // times have whole seconds, and many messages can share one.
+        "ALTER TABLE messages ADD COLUMN seq BIGINT NOT NULL DEFAULT 0",
+        "ALTER TABLE matches ADD COLUMN last_seq BIGINT NOT NULL DEFAULT 0",
+        R"(UPDATE messages SET seq = (SELECT COUNT(*) FROM messages m WHERE
+            m.chat_id = messages.chat_id AND (m.created_at < messages.created_at OR
+            (m.created_at = messages.created_at AND m.id <= messages.id))))",
+        R"(UPDATE matches SET last_seq = (SELECT COALESCE(MAX(seq), 0) FROM messages
+            WHERE messages.chat_id = matches.chat_id))",
+        "CREATE UNIQUE INDEX messages_order ON messages (chat_id, seq)",
     };
     return steps;
 }

@@ -133,9 +133,8 @@ void MatchStore::createMatch(const QString &a, const QString &b, const QString &
                        "ORDER BY created_at"),
         {a, b, b, a});
     while (notes.next())
-        m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, "
-                                 "created_at) VALUES (?, ?, ?, ?, ?)"),
-                  {newId(), chatId, notes.value(0), notes.value(1), notes.value(2)});
+        (void)insertMessage(chatId, notes.value(0).toString(), notes.value(1).toString(),
+                            notes.value(2).toLongLong(), {});
 }
 
 QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const QString &origin) {
@@ -164,8 +163,7 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
                    : 0.0;
         const QString chatId = q.value(11).toString();
         QSqlQuery last =
-            m_db.exec(kMessageColumns + QStringLiteral("ORDER BY created_at DESC, id DESC LIMIT 1"),
-                      {chatId});
+            m_db.exec(kMessageColumns + QStringLiteral("ORDER BY seq DESC LIMIT 1"), {chatId});
         const bool unread = !q.value(13).toBool() ||
                             m_db.scalar(QStringLiteral("SELECT 1 FROM messages WHERE chat_id = ? "
                                                        "AND sender_id <> ? AND is_read = 0"),
@@ -203,34 +201,27 @@ void MatchStore::requireMember(const QString &userId, const QString &chatId) {
         throw ApiError(403, QStringLiteral("Это не твой чат"));
 }
 
-QJsonArray MatchStore::newer(const QString &userId, const QString &chatId, const QDateTime &after,
-                             const QString &lastMessageId) {
+QJsonArray MatchStore::page(const QString &userId, const QString &chatId, bool forward,
+                            const QDateTime &date, const QString &heldId) {
     requireMember(userId, chatId);
-    const qint64 secs = after.toSecsSinceEpoch();
-    // Without the last held id only later seconds are new; with it, the same second counts
-    // for ids after it.
-    QSqlQuery q =
-        lastMessageId.isEmpty()
-            ? m_db.exec(kMessageColumns +
-                            QStringLiteral("AND created_at > ? ORDER BY created_at, id LIMIT ?"),
-                        {chatId, secs, kMessagePage})
-            : m_db.exec(kMessageColumns +
-                            QStringLiteral("AND (created_at > ? OR (created_at = ? AND id > ?)) "
-                                           "ORDER BY created_at, id LIMIT ?"),
-                        {chatId, secs, secs, lastMessageId, kMessagePage});
-    const QJsonArray list = messagesOf(q, false);
-    markRead(userId, chatId);
-    return list;
-}
-
-QJsonArray MatchStore::older(const QString &userId, const QString &chatId,
-                             const QDateTime &before) {
-    requireMember(userId, chatId);
-    QSqlQuery q =
-        m_db.exec(kMessageColumns + QStringLiteral("AND created_at < ? ORDER BY created_at DESC, "
-                                                   "id DESC LIMIT ?"),
-                  {chatId, before.toSecsSinceEpoch(), kMessagePage});
-    const QJsonArray list = messagesOf(q, true);
+    // A held message of this chat marks the place exactly. Without one, newer pages hold the
+    // whole second of the date (the caller drops what it already has, and nothing of that
+    // second is lost) and older pages what came before that second.
+    const QVariant seq = m_db.scalar(
+        QStringLiteral("SELECT seq FROM messages WHERE chat_id = ? AND id = ?"), {chatId, heldId});
+    const QString order = forward ? QStringLiteral(" ORDER BY seq LIMIT ?")
+                                  : QStringLiteral(" ORDER BY seq DESC LIMIT ?");
+    QSqlQuery q = seq.isValid() ? m_db.exec(kMessageColumns +
+                                                (forward ? QStringLiteral("AND seq > ?")
+                                                         : QStringLiteral("AND seq < ?")) +
+                                                order,
+                                            {chatId, seq, kMessagePage})
+                                : m_db.exec(kMessageColumns +
+                                                (forward ? QStringLiteral("AND created_at >= ?")
+                                                         : QStringLiteral("AND created_at < ?")) +
+                                                order,
+                                            {chatId, date.toSecsSinceEpoch(), kMessagePage});
+    const QJsonArray list = messagesOf(q, !forward);
     markRead(userId, chatId);
     return list;
 }
@@ -243,24 +234,48 @@ MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId
              .isValid())
         throw ApiError(403, QStringLiteral("Собеседник сейчас недоступен"));
     markRead(senderId, chatId);
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const QString id = newId();
-    // The unique index on the client id decides, not a look before the insert: two sends
-    // racing each other would both see nothing there.
-    const bool stored =
-        m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, "
-                                 "created_at, client_id) VALUES (?, ?, ?, ?, ?, ?) "
-                                 "ON CONFLICT DO NOTHING"),
-                  {id, chatId, senderId, content, now, clientId})
-            .numRowsAffected() > 0;
-    if (stored)
-        m_db.exec(QStringLiteral("UPDATE matches SET last_activity = ? WHERE chat_id = ?"),
-                  {now, chatId});
+    const QString id =
+        insertMessage(chatId, senderId, content, QDateTime::currentSecsSinceEpoch(), clientId);
+    const bool stored = !id.isEmpty();
     QSqlQuery q =
         stored ? m_db.exec(kMessageColumns + QStringLiteral("AND id = ?"), {chatId, id})
                : m_db.exec(kMessageColumns + QStringLiteral("AND sender_id = ? AND client_id = ?"),
                            {chatId, senderId, clientId});
     return {messagesOf(q, false).at(0).toObject(), stored};
+}
+
+QString MatchStore::insertMessage(const QString &chatId, const QString &senderId,
+                                  const QString &content, qint64 createdAt,
+                                  const QString &clientId) {
+    const QString id = newId();
+    m_db.transaction();
+    try {
+        // Taking the next number locks the chat's row until the commit, so two senders at once
+        // get numbers in the order their messages become visible.
+        QSqlQuery next = m_db.exec(QStringLiteral("UPDATE matches SET last_seq = last_seq + 1 "
+                                                  "WHERE chat_id = ? RETURNING last_seq"),
+                                   {chatId});
+        if (!next.next())
+            throw ApiError(404, QStringLiteral("Чат не найден"));
+        const qint64 seq = next.value(0).toLongLong();
+        next.finish();
+        // The unique index on the client id decides, not a look before the insert: two sends
+        // racing each other would both see nothing there.
+        const bool stored =
+            m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, "
+                                     "created_at, client_id, seq) VALUES (?, ?, ?, ?, ?, ?, ?) "
+                                     "ON CONFLICT DO NOTHING"),
+                      {id, chatId, senderId, content, createdAt, clientId, seq})
+                .numRowsAffected() > 0;
+        if (stored)
+            m_db.exec(QStringLiteral("UPDATE matches SET last_activity = ? WHERE chat_id = ?"),
+                      {createdAt, chatId});
+        m_db.commit();
+        return stored ? id : QString();
+    } catch (...) {
+        m_db.rollback();
+        throw;
+    }
 }
 
 void MatchStore::cancel(const QString &userId, const QString &matchId) {

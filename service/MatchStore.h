@@ -25,12 +25,11 @@ public:
                       const QString &message);
     [[nodiscard]] QJsonArray chats(const QString &userId, int page, int perPage,
                                    const QString &origin);
-    // Both mark what the other person wrote as read. after/before are compared by
-    // (createdAt, id); answers are oldest first.
-    [[nodiscard]] QJsonArray newer(const QString &userId, const QString &chatId,
-                                   const QDateTime &after, const QString &lastMessageId);
-    [[nodiscard]] QJsonArray older(const QString &userId, const QString &chatId,
-                                   const QDateTime &before);
+    // A page of the chat after (forward) or before the held message heldId, in the order the
+    // chat stored them, or by the date when heldId is not a message of the chat. Answers are
+    // oldest first, and mark what the other person wrote as read.
+    [[nodiscard]] QJsonArray page(const QString &userId, const QString &chatId, bool forward,
+                                  const QDateTime &date, const QString &heldId);
     struct Sent {
         QJsonObject message; // as the message lists show it
         bool stored = false; // false when the client id was already used for this chat
@@ -55,6 +54,9 @@ private:
     // True when either blocked the other or their match was dissolved.
     [[nodiscard]] bool separated(const QString &a, const QString &b);
     void createMatch(const QString &a, const QString &b, const QString &chatId, qint64 now);
+    // Stores a message as the chat's next one; its id, or "" when the client id was used.
+    QString insertMessage(const QString &chatId, const QString &senderId, const QString &content,
+                          qint64 createdAt, const QString &clientId);
 
     Database &m_db;
     UserStore &m_users;

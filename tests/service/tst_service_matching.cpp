@@ -99,11 +99,13 @@ private Q_SLOTS:
         const auto [a, ta, b, tb, chat] = matchedPair(service);
         // 60 messages one second apart, written directly to control their times.
         const qint64 base = 1'700'000'000;
+        const auto insert = [&](const QString &id, int seq, const QString &content, qint64 at) {
+            service.context().db.exec("INSERT INTO messages (id, chat_id, sender_id, content, "
+                                      "created_at, seq) VALUES (?, ?, ?, ?, ?, ?)",
+                                      {id, chat, seq % 2 ? a : b, content, at, seq});
+        };
         for (int i = 0; i < 60; ++i)
-            service.context().db.exec(
-                "INSERT INTO messages (id, chat_id, sender_id, content, "
-                "created_at) VALUES (?, ?, ?, ?, ?)",
-                {ServiceHarness::newUserId(), chat, i % 2 ? a : b, QString::number(i), base + i});
+            insert(ServiceHarness::newUserId(), i + 1, QString::number(i), base + i);
         const auto at = [&](int i) {
             return QDateTime::fromSecsSinceEpoch(base + i, Qt::UTC).toString(Qt::ISODate);
         };
@@ -113,23 +115,68 @@ private Q_SLOTS:
         QCOMPARE(older.first().toObject().value("content").toString(), QString("5"));
         QCOMPARE(older.last().toObject().value("content").toString(), QString("54"));
 
+        // Without a held message the whole second of the date is new.
         const QJsonArray newer =
             service.get("chats/" + chat + "/messages/newer?after=" + at(57), ta);
-        QCOMPARE(newer.size(), 2);
-        QCOMPARE(newer.first().toObject().value("content").toString(), QString("58"));
-        QCOMPARE(newer.first().toObject().value("createdAt").toString(), at(58));
+        QCOMPARE(newer.size(), 3);
+        QCOMPARE(newer.first().toObject().value("content").toString(), QString("57"));
+        QCOMPARE(newer.last().toObject().value("createdAt").toString(), at(59));
 
-        // Two messages in one second: the last held id decides which of them is new.
-        const QString low = "00000000-0000-4000-8000-000000000001";
+        // Two messages in one second: the chat's order, not the ids, decides which is new.
         const QString high = "FFFFFFFF-0000-4000-8000-000000000001";
-        for (const QString &id : {low, high})
-            service.context().db.exec("INSERT INTO messages (id, chat_id, sender_id, content, "
-                                      "created_at) VALUES (?, ?, ?, ?, ?)",
-                                      {id, chat, a, id, base + 100});
+        const QString low = "00000000-0000-4000-8000-000000000001";
+        insert(high, 61, high, base + 100);
+        insert(low, 62, low, base + 100);
         const QJsonArray tie = service.get(
-            "chats/" + chat + "/messages/newer?after=" + at(100) + "&lastMessageID=" + low, tb);
+            "chats/" + chat + "/messages/newer?after=" + at(100) + "&lastMessageID=" + high, tb);
         QCOMPARE(tie.size(), 1);
-        QCOMPARE(tie.at(0).toObject().value("id").toString(), high);
+        QCOMPARE(tie.at(0).toObject().value("id").toString(), low);
+    }
+
+    // Hundreds of messages from both sides within one second come back exactly once and in
+    // the order they were sent, paging back from the newest and forward from the start.
+    void messagesSharingOneSecondPageWithoutLoss() {
+        ServiceHarness service;
+        const auto [a, ta, b, tb, chat] = matchedPair(service);
+        QStringList sent;
+        for (int i = 0; i < 230; ++i)
+            sent.append(service
+                            .json("POST", "sendMessage",
+                                  {{"chatID", chat}, {"content", QString::number(i)}},
+                                  i % 3 ? ta : tb)
+                            .object()
+                            .value("id")
+                            .toString());
+        const qint64 second = 1'700'000'000;
+        service.context().db.exec("UPDATE messages SET created_at = ? WHERE chat_id = ?",
+                                  {second, chat});
+        const QString date = QDateTime::fromSecsSinceEpoch(second, Qt::UTC).toString(Qt::ISODate);
+        const QString path = "chats/" + chat + "/messages/";
+        const auto idsOf = [](const QJsonArray &page) {
+            QStringList ids;
+            for (const QJsonValue &m : page)
+                ids.append(m.toObject().value("id").toString());
+            return ids;
+        };
+
+        QStringList back;
+        QJsonArray page = service.get(path + "older?before=2999-01-01T00:00:00Z", tb);
+        for (int guard = 0; guard < 10 && !page.isEmpty(); ++guard) {
+            QVERIFY(page.size() <= 50);
+            back = idsOf(page) + back;
+            page =
+                service.get(path + "older?before=" + date + "&firstMessageID=" + back.first(), tb);
+        }
+        QCOMPARE(back, sent);
+
+        QStringList forward;
+        page = service.get(path + "newer?after=" + date, ta);
+        for (int guard = 0; guard < 10 && !page.isEmpty(); ++guard) {
+            forward += idsOf(page);
+            page =
+                service.get(path + "newer?after=" + date + "&lastMessageID=" + forward.last(), ta);
+        }
+        QCOMPARE(forward, sent);
     }
 
     // A send repeated after a lost answer carries the same client id and stores nothing new,
