@@ -88,6 +88,13 @@ const QStringList &migrations() {
         R"(UPDATE matches SET last_seq = (SELECT COALESCE(MAX(seq), 0) FROM messages
             WHERE messages.chat_id = matches.chat_id))",
         "CREATE UNIQUE INDEX messages_order ON messages (chat_id, seq)",
+        // One match per pair, whichever side is user_a: the key is both ids, smaller first.
+        "ALTER TABLE matches ADD COLUMN pair_key TEXT NOT NULL DEFAULT ''",
+        R"(UPDATE matches SET pair_key = CASE WHEN user_a < user_b
+            THEN user_a || ':' || user_b ELSE user_b || ':' || user_a END)",
+        "CREATE UNIQUE INDEX matches_pair ON matches (pair_key)",
+        // The answer a swipe got, given again when the same swipe is sent again.
+        "ALTER TABLE swipes ADD COLUMN status TEXT NOT NULL DEFAULT ''",
     };
     return steps;
 }

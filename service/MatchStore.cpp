@@ -17,6 +17,10 @@ QString newId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
 }
 
+QString pairKey(const QString &a, const QString &b) {
+    return std::min(a, b) + QLatin1Char(':') + std::max(a, b);
+}
+
 QString wireDate(qint64 secs) {
     return QDateTime::fromSecsSinceEpoch(secs, Qt::UTC).toString(Qt::ISODate);
 }
@@ -67,10 +71,26 @@ QString MatchStore::chatBetween(const QString &a, const QString &b) {
 MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to,
                                           const QString &kind, const QString &message) {
     requirePerson(from, to);
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const bool like = kind != QLatin1String("left");
     m_db.transaction();
     try {
+        // Swipes of one pair take turns, also across processes sharing the database, so two
+        // likes at once see each other and form exactly one match.
+        if (m_db.isPostgres())
+            m_db.exec(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(?))"),
+                      {pairKey(from, to)});
+        // The same swipe again (an outbox resends one whose answer was lost) gets the first
+        // answer and changes nothing, unless a block or a dissolved match came in between.
+        QSqlQuery earlier = m_db.exec(QStringLiteral("SELECT kind, message, status FROM swipes "
+                                                     "WHERE from_id = ? AND to_id = ?"),
+                                      {from, to});
+        if (earlier.next() && earlier.value(0).toString() == kind &&
+            earlier.value(1).toString() == message && !earlier.value(2).toString().isEmpty() &&
+            !separated(from, to)) {
+            const SwipeResult repeated{earlier.value(2).toString(), chatBetween(from, to)};
+            m_db.commit();
+            return repeated;
+        }
+        earlier.finish();
         if (kind == QLatin1String("superlike")) {
             const int left =
                 m_db.scalar(QStringLiteral("SELECT superlikes FROM users WHERE id = ?"), {from})
@@ -80,36 +100,43 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
             m_db.exec(QStringLiteral("UPDATE users SET superlikes = superlikes - 1 WHERE id = ?"),
                       {from});
         }
-        m_db.exec(QStringLiteral("DELETE FROM swipes WHERE from_id = ? AND to_id = ?"), {from, to});
         m_db.exec(QStringLiteral("INSERT INTO swipes (from_id, to_id, kind, message, created_at) "
-                                 "VALUES (?, ?, ?, ?, ?)"),
-                  {from, to, kind, message, now});
-        // Behind a block or a dissolved match a like goes nowhere and answers like any
-        // unanswered like, so it tells nothing about the other side.
-        if (separated(from, to)) {
-            m_db.commit();
-            return {QStringLiteral("swipeCreated"), {}};
-        }
-        SwipeResult result{QStringLiteral("swipeCreated"), chatBetween(from, to)};
-        if (like && !result.chatId.isEmpty()) {
-            result.status = QStringLiteral("matchAlreadyExists");
-        } else if (like) {
-            const bool likedBack = m_db.scalar(QStringLiteral("SELECT 1 FROM swipes WHERE "
-                                                              "from_id = ? AND to_id = ? AND "
-                                                              "kind IN ('right', 'superlike')"),
-                                               {to, from})
-                                       .isValid();
-            if (likedBack) {
-                result = {QStringLiteral("matchCreated"), newId()};
-                createMatch(from, to, result.chatId, now);
-            }
-        }
+                                 "VALUES (?, ?, ?, ?, ?) ON CONFLICT (from_id, to_id) DO UPDATE "
+                                 "SET kind = excluded.kind, message = excluded.message, "
+                                 "created_at = excluded.created_at"),
+                  {from, to, kind, message, QDateTime::currentSecsSinceEpoch()});
+        const SwipeResult result = outcome(from, to, kind != QLatin1String("left"));
+        m_db.exec(QStringLiteral("UPDATE swipes SET status = ? WHERE from_id = ? AND to_id = ?"),
+                  {result.status, from, to});
         m_db.commit();
         return result;
     } catch (...) {
         m_db.rollback();
         throw;
     }
+}
+
+MatchStore::SwipeResult MatchStore::outcome(const QString &from, const QString &to, bool like) {
+    // Behind a block or a dissolved match a like goes nowhere and answers like any unanswered
+    // like, so it tells nothing about the other side.
+    if (separated(from, to))
+        return {QStringLiteral("swipeCreated"), {}};
+    const QString chatId = chatBetween(from, to);
+    if (!like)
+        return {QStringLiteral("swipeCreated"), chatId};
+    if (!chatId.isEmpty())
+        return {QStringLiteral("matchAlreadyExists"), chatId};
+    const bool likedBack =
+        m_db.scalar(QStringLiteral("SELECT 1 FROM swipes WHERE from_id = ? AND to_id = ? AND "
+                                   "kind IN ('right', 'superlike')"),
+                    {to, from})
+            .isValid();
+    if (!likedBack)
+        return {QStringLiteral("swipeCreated"), {}};
+    const QString created = newId();
+    if (createMatch(from, to, created, QDateTime::currentSecsSinceEpoch()))
+        return {QStringLiteral("matchCreated"), created};
+    return {QStringLiteral("matchAlreadyExists"), chatBetween(from, to)};
 }
 
 bool MatchStore::separated(const QString &a, const QString &b) {
@@ -121,11 +148,15 @@ bool MatchStore::separated(const QString &a, const QString &b) {
         .isValid();
 }
 
-void MatchStore::createMatch(const QString &a, const QString &b, const QString &chatId,
+bool MatchStore::createMatch(const QString &a, const QString &b, const QString &chatId,
                              qint64 now) {
-    m_db.exec(QStringLiteral("INSERT INTO matches (id, chat_id, user_a, user_b, created_at, "
-                             "last_activity) VALUES (?, ?, ?, ?, ?, ?)"),
-              {newId(), chatId, a, b, now, now});
+    // The unique pair key decides, so no second match of a pair is ever stored.
+    if (m_db.exec(QStringLiteral("INSERT INTO matches (id, chat_id, user_a, user_b, created_at, "
+                                 "last_activity, pair_key) VALUES (?, ?, ?, ?, ?, ?, ?) "
+                                 "ON CONFLICT DO NOTHING"),
+                  {newId(), chatId, a, b, now, now, pairKey(a, b)})
+            .numRowsAffected() == 0)
+        return false;
     // Notes sent with super-likes open the conversation.
     QSqlQuery notes = m_db.exec(
         QStringLiteral("SELECT from_id, message, created_at FROM swipes WHERE message <> '' AND "
@@ -135,6 +166,7 @@ void MatchStore::createMatch(const QString &a, const QString &b, const QString &
     while (notes.next())
         (void)insertMessage(chatId, notes.value(0).toString(), notes.value(1).toString(),
                             notes.value(2).toLongLong(), {});
+    return true;
 }
 
 QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const QString &origin) {

@@ -53,7 +53,10 @@ private:
     [[nodiscard]] QString chatBetween(const QString &a, const QString &b);
     // True when either blocked the other or their match was dissolved.
     [[nodiscard]] bool separated(const QString &a, const QString &b);
-    void createMatch(const QString &a, const QString &b, const QString &chatId, qint64 now);
+    // What a swipe just stored answers, forming the match when the other side liked first.
+    [[nodiscard]] SwipeResult outcome(const QString &from, const QString &to, bool like);
+    // False when the pair has a match already.
+    bool createMatch(const QString &a, const QString &b, const QString &chatId, qint64 now);
     // Stores a message as the chat's next one; its id, or "" when the client id was used.
     QString insertMessage(const QString &chatId, const QString &senderId, const QString &content,
                           qint64 createdAt, const QString &clientId);

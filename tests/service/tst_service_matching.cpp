@@ -271,6 +271,34 @@ private Q_SLOTS:
         QVERIFY(!second.intersects(first));
     }
 
+    // The outbox resends a swipe whose answer was lost: it gets the first answer again and is
+    // stored once, and the database itself keeps one match per pair.
+    void aSwipeSentTwiceIsAnsweredTheSameAndStoredOnce() {
+        ServiceHarness service;
+        const QString a = ServiceHarness::newUserId();
+        const QString b = ServiceHarness::newUserId();
+        const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
+        const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
+        QCOMPARE(service.swipe(ta, b, "superlike", "Привет"), QString("swipeCreated"));
+        QCOMPARE(service.swipe(ta, b, "superlike", "Привет"), QString("swipeCreated"));
+        QCOMPARE(service.call("GET", "user", {}, ta).object().value("superlikes").toInt(), 2);
+        QCOMPARE(service.swipe(tb, a, "right"), QString("matchCreated"));
+        QCOMPARE(service.swipe(tb, a, "right"), QString("matchCreated"));
+        Database &db = service.context().db;
+        QCOMPARE(db.scalar("SELECT COUNT(*) FROM swipes WHERE from_id = ?", {b}).toInt(), 1);
+        QCOMPARE(db.scalar("SELECT COUNT(*) FROM matches").toInt(), 1);
+        const QString chat = service.chats(ta).at(0).toObject().value("chatID").toString();
+        QCOMPARE(
+            service.get("chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z", tb).size(),
+            1);
+
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, db.exec("INSERT INTO matches (id, chat_id, user_a, user_b, created_at, "
+                             "last_activity, pair_key) SELECT ?, ?, user_b, user_a, 0, 0, "
+                             "pair_key FROM matches",
+                             {ServiceHarness::newUserId(), ServiceHarness::newUserId()}));
+    }
+
     // Neither side of a dissolved match can form it again, and a like from someone blocked is
     // answered as if the blocker had never liked them.
     void dissolvedMatchesAndBlocksStayFinal() {
