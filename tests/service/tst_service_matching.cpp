@@ -22,10 +22,14 @@ class TestServiceMatching : public QObject {
     struct Pair {
         QString a, ta, b, tb, chat;
     };
-    static Pair matchedPair(ServiceHarness &service) {
+    static Pair twoPeople(ServiceHarness &service) {
         Pair pair{ServiceHarness::newUserId(), {}, ServiceHarness::newUserId(), {}, {}};
         pair.ta = service.signUp(pair.a, "man", "all", 30, 55, 37);
         pair.tb = service.signUp(pair.b, "woman", "all", 30, 55, 37);
+        return pair;
+    }
+    static Pair matchedPair(ServiceHarness &service) {
+        Pair pair = twoPeople(service);
         service.swipe(pair.ta, pair.b, "right");
         service.swipe(pair.tb, pair.a, "right");
         pair.chat = service.chats(pair.ta).at(0).toObject().value("chatID").toString();
@@ -275,10 +279,7 @@ private Q_SLOTS:
     // stored once, and the database itself keeps one match per pair.
     void aSwipeSentTwiceIsAnsweredTheSameAndStoredOnce() {
         ServiceHarness service;
-        const QString a = ServiceHarness::newUserId();
-        const QString b = ServiceHarness::newUserId();
-        const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
-        const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
+        const auto [a, ta, b, tb, noChat] = twoPeople(service);
         QCOMPARE(service.swipe(ta, b, "superlike", "Привет"), QString("swipeCreated"));
         QCOMPARE(service.swipe(ta, b, "superlike", "Привет"), QString("swipeCreated"));
         QCOMPARE(service.call("GET", "user", {}, ta).object().value("superlikes").toInt(), 2);
@@ -311,10 +312,7 @@ private Q_SLOTS:
         QVERIFY(service.chats(ta).isEmpty());
         QVERIFY(service.chats(tb).isEmpty());
 
-        const QString x = ServiceHarness::newUserId();
-        const QString y = ServiceHarness::newUserId();
-        const QString tx = service.signUp(x, "man", "all", 30, 55, 37);
-        const QString ty = service.signUp(y, "woman", "all", 30, 55, 37);
+        const auto [x, tx, y, ty, none] = twoPeople(service);
         QCOMPARE(service.swipe(tx, y, "right"), QString("swipeCreated"));
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", y}}, tx).status, 200);
         const auto answer =
