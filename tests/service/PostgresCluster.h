@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 // A throw-away PostgreSQL cluster in a temporary folder on a free loopback port. When the
-// server programs are missing or cannot run here, error() says why and tests skip.
+// server programs are missing or cannot run here, error() says why.
 class PostgresCluster {
 public:
     PostgresCluster();
