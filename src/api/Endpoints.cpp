@@ -94,9 +94,12 @@ void Endpoints::newerMessages(const QUuid &chatID, const QDateTime &after,
 }
 
 void Endpoints::olderMessages(const QUuid &chatID, const QDateTime &before,
-                              Completion<QList<Message>> completion, NetworkService &service) {
-    const QString path = QStringLiteral("chats/%1/messages/older?before=%2")
-                             .arg(WireFormat::uuidText(chatID), WireFormat::dateText(before));
+                              const QUuid &firstMessageID, Completion<QList<Message>> completion,
+                              NetworkService &service) {
+    QString path = QStringLiteral("chats/%1/messages/older?before=%2")
+                       .arg(WireFormat::uuidText(chatID), WireFormat::dateText(before));
+    if (!firstMessageID.isNull())
+        path += QStringLiteral("&firstMessageID=") + WireFormat::uuidText(firstMessageID);
     service.request<QList<Message>>(path, get, std::nullopt, true, std::move(completion));
 }
 

@@ -60,8 +60,10 @@ public:
     static void newerMessages(const QUuid &chatID, const QDateTime &after,
                               const QUuid &lastMessageID, Completion<QList<Message>> completion,
                               NetworkService &service = NetworkService::shared());
+    // The oldest message held (a null one when none) marks the place exactly: many messages
+    // can share the second of its date.
     static void olderMessages(const QUuid &chatID, const QDateTime &before,
-                              Completion<QList<Message>> completion,
+                              const QUuid &firstMessageID, Completion<QList<Message>> completion,
                               NetworkService &service = NetworkService::shared());
     /// Sending again after a failure reuses `clientMessageID`: the service keeps one copy.
     static void sendMessage(const QUuid &chatID, const QString &content,

@@ -30,7 +30,7 @@ ChatDetailsVC::ChatDetailsVC(Match match, Services services, QObject *parent)
             WireFormat::parseUuid(services.user().currentUser().userID))
         m_unconfirmed = m_unsent.of(m_match.chatID, *ownID);
     m_rows.setMessages(m_match.messages + m_unconfirmed);
-    noteReceived(m_match.messages);
+    noteNewest(m_match.messages);
     connect(&m_unsent, &UnsentMessages::markChanged, this,
             [this](const QUuid &id, bool failed) { m_rows.setFailed(id, failed); });
     m_updateTimer.setInterval(pollIntervalMs);
@@ -161,8 +161,9 @@ void ChatDetailsVC::loadOlder() {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QDateTime before =
         messages().isEmpty() ? now : messages().first().createdAt.value_or(now);
+    const QUuid first = messages().isEmpty() ? QUuid() : messages().first().id.value_or(QUuid());
     Endpoints::olderMessages(
-        m_match.chatID, before,
+        m_match.chatID, before, first,
         [to = MainThreadReceiver(this)](const Result<QList<Message>> &result) {
             to.post([result](ChatDetailsVC &chat) { chat.olderResult(result); });
         },
@@ -178,7 +179,8 @@ void ChatDetailsVC::olderResult(const Result<QList<Message>> &result) {
     } else {
         m_heightBeforeInsert = std::pair{m_contentHeight, m_offsetY};
         m_rows.prepend(result.value());
-        noteReceived(result.value());
+        if (!m_pollAnchor)
+            noteNewest(result.value());
     }
     m_isLoadingOlderMessages = false;
 }
@@ -197,13 +199,14 @@ void ChatDetailsVC::didLayout(qreal contentHeight, qreal tableHeight) {
     }
 }
 
-void ChatDetailsVC::noteReceived(const QList<Message> &received) {
-    for (const Message &message : received) {
-        if (!message.createdAt || !message.id)
-            continue;
-        if (!m_pollAnchor || *message.createdAt > m_pollAnchor->createdAt ||
-            (*message.createdAt == m_pollAnchor->createdAt && *message.id != m_pollAnchor->id))
-            m_pollAnchor = PollAnchor{*message.createdAt, *message.id};
+void ChatDetailsVC::noteNewest(const QList<Message> &page) {
+    // The service answers in the chat's own order, so the last message of a page is its newest;
+    // the dates cannot tell, as many messages share a second.
+    for (auto message = page.crbegin(); message != page.crend(); ++message) {
+        if (message->createdAt && message->id) {
+            m_pollAnchor = PollAnchor{*message->createdAt, *message->id};
+            return;
+        }
     }
 }
 
@@ -229,7 +232,7 @@ void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
                             result.error().reason);
         return;
     }
-    noteReceived(result.value());
+    noteNewest(result.value());
     // The poll also brings back what this screen sent: the user's own message with the text of
     // one sent here and not seen back yet is that one. Nothing else the service holds is left
     // out, whatever its text; only a message already shown (the same id) is.

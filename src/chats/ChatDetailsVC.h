@@ -90,7 +90,8 @@ private:
     void confirmed(const QUuid &sentID, const QUuid &storedID);
     [[nodiscard]] bool isFailedRow(int row) const;
     void loadOlder();
-    void noteReceived(const QList<Message> &received);
+    // The poll goes on after the newest message of a page from the service.
+    void noteNewest(const QList<Message> &page);
     void olderResult(const Result<QList<Message>> &result);
     void newerResult(const Result<QList<Message>> &result);
     void scrollToBottomSoon(bool animated);

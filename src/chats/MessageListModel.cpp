@@ -1,5 +1,7 @@
 #include "chats/MessageListModel.h"
 
+#include <QSet>
+
 int MessageListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_messages.size());
 }
@@ -30,7 +32,24 @@ void MessageListModel::setMessages(const QList<Message> &messages) {
     endResetModel();
 }
 
-void MessageListModel::prepend(const QList<Message> &older) {
+QList<Message> MessageListModel::notShown(const QList<Message> &page) const {
+    QSet<QUuid> held;
+    for (const Message &message : m_messages)
+        if (message.id)
+            held.insert(*message.id);
+    QList<Message> fresh;
+    for (const Message &message : page) {
+        if (message.id && held.contains(*message.id))
+            continue;
+        if (message.id)
+            held.insert(*message.id);
+        fresh.append(message);
+    }
+    return fresh;
+}
+
+void MessageListModel::prepend(const QList<Message> &page) {
+    const QList<Message> older = notShown(page);
     if (older.isEmpty())
         return;
     beginInsertRows({}, 0, int(older.size()) - 1);
@@ -38,7 +57,8 @@ void MessageListModel::prepend(const QList<Message> &older) {
     endInsertRows();
 }
 
-void MessageListModel::append(const QList<Message> &newer) {
+void MessageListModel::append(const QList<Message> &page) {
+    const QList<Message> newer = notShown(page);
     if (newer.isEmpty())
         return;
     const int first = int(m_messages.size());

@@ -25,8 +25,9 @@ public:
     void setOwnUserID(const QString &userID) { m_ownUserID = userID; }
 
     void setMessages(const QList<Message> &messages);
-    void prepend(const QList<Message> &older);
-    void append(const QList<Message> &newer);
+    /// Pages are merged by message id: what is shown already is left out.
+    void prepend(const QList<Message> &page);
+    void append(const QList<Message> &page);
     /// Sets or clears the not-sent mark of the message with this id, wherever it is: replies
     /// may have come after it meanwhile.
     void setFailed(const QUuid &id, bool failed);
@@ -37,6 +38,7 @@ public:
 
 private:
     [[nodiscard]] int rowOf(const QUuid &id) const;
+    [[nodiscard]] QList<Message> notShown(const QList<Message> &page) const;
 
     QList<Message> m_messages;
     QString m_ownUserID;

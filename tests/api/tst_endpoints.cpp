@@ -70,8 +70,8 @@ private Q_SLOTS:
             "GET /chats?page=2&perPage=20", {}, true, Fixtures::bytes(QStringLiteral("matches.json")));
         row("newer messages", [](auto &s, auto done) { Endpoints::newerMessages(chatID, moscowEvening, messageID, report<QList<Message>>(done), s); },
             chat + u"/messages/newer?after=2025-01-31T18:04:05Z&lastMessageID=31111111-2222-4333-8444-555555555555"_qs, {}, true, messages);
-        row("older messages", [](auto &s, auto done) { Endpoints::olderMessages(chatID, moscowEvening, report<QList<Message>>(done), s); },
-            chat + u"/messages/older?before=2025-01-31T18:04:05Z"_qs, {}, true, messages);
+        row("older messages", [](auto &s, auto done) { Endpoints::olderMessages(chatID, moscowEvening, messageID, report<QList<Message>>(done), s); },
+            chat + u"/messages/older?before=2025-01-31T18:04:05Z&firstMessageID=31111111-2222-4333-8444-555555555555"_qs, {}, true, messages);
         row("sendMessage", [](auto &s, auto done) { Endpoints::sendMessage(chatID, u"Привет & пока?"_qs, messageID, report<SendMessageResponse>(done), s); },
             "POST /sendMessage", R"({"chatID":"B7C8D9E0-F1A2-4B3C-8D4E-5F6A7B8C9D0E","content":"Привет & пока?","clientMessageID":"31111111-2222-4333-8444-555555555555"})", true, ok);
         row("cancelMatch", [](auto &s, auto done) { Endpoints::cancelMatch(messageID, report<EmptyResponse>(done), s); },

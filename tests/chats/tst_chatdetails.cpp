@@ -158,9 +158,47 @@ private Q_SLOTS:
         QTRY_VERIFY(!screen->hasMoreOlderMessages());
         screen->didScroll(0);
         QTest::qWait(100);
-        QCOMPARE(m_fake->targets(chatPath),
-                 QStringList({chatPath + QStringLiteral("older?before=2025-03-01T17:05:19Z"),
-                              chatPath + QStringLiteral("older?before=2025-03-01T17:05:16Z")}));
+        QCOMPARE(
+            m_fake->targets(chatPath),
+            QStringList(
+                {chatPath + QStringLiteral("older?before=2025-03-01T17:05:19Z") +
+                     QStringLiteral("&firstMessageID=") + WireFormat::uuidText(numbered(3, 10)),
+                 chatPath + QStringLiteral("older?before=2025-03-01T17:05:16Z") +
+                     QStringLiteral("&firstMessageID=") + WireFormat::uuidText(numbered(3, 7))}));
+    }
+
+    // Many messages share a second: pages are merged by id, and an older page in the newest
+    // message's second does not move the poll back.
+    void pagesMergeByIdAndThePollStaysAtTheNewest() {
+        const Message newest = message(10, other, QStringLiteral("Десять"));
+        auto sameSecond = [&newest](int n) {
+            Message m = message(n, n % 2 ? me : other, QString::number(n));
+            m.createdAt = newest.createdAt;
+            return m;
+        };
+        auto screen = conversation({newest});
+        m_fake->respond(chatPath + QStringLiteral("older"), 200,
+                        json(QList<Message>{sameSecond(20), sameSecond(21), newest}));
+        screen->didScroll(0);
+        QTRY_COMPARE(screen->messages().size(), 3);
+        QCOMPARE(screen->messages().first().content, QStringLiteral("20"));
+        QCOMPARE(screen->messages().last().content, QStringLiteral("Десять"));
+
+        m_fake->respond(chatPath + QStringLiteral("newer"), 200,
+                        json(QList<Message>{sameSecond(21), sameSecond(22), sameSecond(23)}));
+        screen->pollNewer();
+        QTRY_COMPARE(screen->messages().size(), 5);
+        QVERIFY(m_fake->targets(chatPath).last().endsWith(QStringLiteral("&lastMessageID=") +
+                                                          WireFormat::uuidText(*newest.id)));
+        m_fake->respond(chatPath + QStringLiteral("newer"), 200, "[]");
+        screen->pollNewer();
+        QTRY_COMPARE(m_fake->targets(chatPath).size(), 3);
+        QVERIFY(m_fake->targets(chatPath).last().endsWith(QStringLiteral("&lastMessageID=") +
+                                                          WireFormat::uuidText(numbered(3, 23))));
+        QStringList shown;
+        for (const Message &m : screen->messages())
+            shown << m.content;
+        QCOMPARE(shown, QStringList({"20", "21", QStringLiteral("Десять"), "22", "23"}));
     }
 
     void textRulesAndAFailedSend() {
