@@ -2,6 +2,7 @@
 
 #include "AccountApi.h"
 #include "ApiError.h"
+#include "BodyLimitedServer.h"
 #include "ChatApi.h"
 #include "DemoCrowd.h"
 #include "DemoSeeder.h"
@@ -14,6 +15,7 @@
 #include <QHttpServerResponder>
 #include <QSslCertificate>
 #include <QSslKey>
+#include <QSslServer>
 #include <QTextStream>
 
 #include <cstdio>
@@ -73,6 +75,7 @@ quint16 ApiServer::start(QString *error) {
         *error = QStringLiteral("no envelope key: run --init-schema once, or pass --envelope-key");
         return 0;
     }
+    QTcpServer *server = nullptr;
     if (!m_options.tlsCert.isEmpty()) {
         QFile certFile(m_options.tlsCert);
         QFile keyFile(m_options.tlsKey);
@@ -89,14 +92,24 @@ quint16 ApiServer::start(QString *error) {
             *error = QStringLiteral("the TLS certificate or key does not parse");
             return 0;
         }
-        sslSetup(cert, key);
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setLocalCertificate(cert);
+        tls.setPrivateKey(key);
+        auto *sslServer = new BodyLimitedServer<QSslServer>(m_options.maxBodyBytes, this);
+        sslServer->setSslConfiguration(tls);
+        server = sslServer;
+    } else {
+        server = new BodyLimitedServer<QTcpServer>(m_options.maxBodyBytes, this);
     }
-    const quint16 port = listen(m_options.listenAddress, m_options.port);
-    if (port == 0)
+    if (!server->listen(m_options.listenAddress, m_options.port)) {
         *error = QStringLiteral("cannot listen on %1:%2")
                      .arg(m_options.listenAddress.toString())
                      .arg(m_options.port);
-    return port;
+        delete server;
+        return 0;
+    }
+    bind(server);
+    return server->serverPort();
 }
 
 QString ApiServer::authorise(const QHttpServerRequest &request, Access access) {

@@ -11,6 +11,7 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -155,6 +156,27 @@ QString ServiceHarness::runBinary(const QStringList &arguments, int *exitCode) {
         return {};
     *exitCode = process.exitCode();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::unique_ptr<QProcess> ServiceHarness::serveBinary(const QStringList &arguments, quint16 *port) {
+    auto process = std::make_unique<QProcess>();
+    QByteArray key(32, Qt::Uninitialized);
+    QRandomGenerator::global()->generate(key.begin(), key.end());
+    process->start(QStringLiteral(ZIREL_SERVICE_BINARY),
+                   arguments + QStringList{QStringLiteral("--port"), QStringLiteral("0"),
+                                           QStringLiteral("--envelope-key"),
+                                           QString::fromLatin1(key.toBase64())});
+    static const QRegularExpression announced(QStringLiteral("listening on [^\\s]*:(\\d+)"));
+    QByteArray output;
+    while (process->waitForReadyRead(20000)) {
+        output += process->readAllStandardOutput();
+        const QRegularExpressionMatch match = announced.match(QString::fromUtf8(output));
+        if (match.hasMatch()) {
+            *port = match.captured(1).toUShort();
+            return process;
+        }
+    }
+    return nullptr;
 }
 
 QString ServiceHarness::birthdayForAge(int age) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class ApiServer;
+class QProcess;
 class Database;
 struct ServiceContext;
 
@@ -54,6 +55,10 @@ public:
                    double lat, double lon);
     // Runs the service binary with arguments to its end; its standard output, or "" on a crash.
     [[nodiscard]] static QString runBinary(const QStringList &arguments, int *exitCode);
+    // Starts the service binary serving on a free loopback port (*port) with a key of its
+    // own; null when it did not come up.
+    [[nodiscard]] static std::unique_ptr<QProcess> serveBinary(const QStringList &arguments,
+                                                               quint16 *port);
     [[nodiscard]] static QString birthdayForAge(int age);
     [[nodiscard]] static QString newUserId();
     // The key this service opens envelopes with.

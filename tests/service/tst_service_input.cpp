@@ -3,8 +3,12 @@
 #include "media/PhotoProcessor.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QJsonDocument>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Bad input of every kind gets a 4xx with the error body; photos round-trip with their types.
@@ -101,6 +105,61 @@ private Q_SLOTS:
         const auto answer = service.call("PUT", "user/bio", QByteArray(2000, ' '), token);
         QCOMPARE(answer.status, 413);
         QVERIFY(answer.isError());
+    }
+
+    // A body past the limit is refused from its Content-Length, or once a chunked one grows
+    // past it, before it is held in memory: the service's peak memory barely moves.
+    void hugeBodiesAreRefusedBeforeTheyAreRead() {
+        QTemporaryDir dir;
+        quint16 port = 0;
+        const auto service =
+            ServiceHarness::serveBinary({"--database", dir.filePath("huge.sqlite")}, &port);
+        QVERIFY(service);
+        const auto peakKb = [&service] {
+            QFile status(QStringLiteral("/proc/%1/status").arg(service->processId()));
+            if (!status.open(QIODevice::ReadOnly))
+                return qint64(-1);
+            const QByteArray text = status.readAll();
+            const qsizetype at = text.indexOf("VmHWM:");
+            return text.mid(at + 6, text.indexOf('\n', at) - at - 6)
+                .trimmed()
+                .split(' ')[0]
+                .toLongLong();
+        };
+        const qint64 before = peakKb();
+        const auto open = [port](const QByteArray &lengthHeader) {
+            auto socket = std::make_unique<QTcpSocket>();
+            socket->connectToHost(QHostAddress::LocalHost, port);
+            socket->waitForConnected(5000);
+            socket->write("PUT /user/bio HTTP/1.1\r\nHost: 127.0.0.1\r\n" + lengthHeader +
+                          "\r\n\r\n");
+            return socket;
+        };
+        // Told that 600 MB follow, the service answers before any of them is sent.
+        const auto announced = open("Content-Length: 600000000");
+        QVERIFY(announced->waitForReadyRead(5000));
+        const QByteArray refusal = announced->readAll();
+        QVERIFY2(refusal.startsWith("HTTP/1.1 413"), refusal.constData());
+        QVERIFY(refusal.contains("\"error\":true"));
+
+        // A body of unknown length is cut off: the service answers 413 and closes, which a
+        // client still sending may see only as the close.
+        const auto streamed = open("Transfer-Encoding: chunked");
+        const QByteArray chunk = "100000\r\n" + QByteArray(1 << 20, 'x') + "\r\n";
+        QByteArray answer;
+        bool ended = false;
+        for (int sent = 0; sent < 300 && !ended; ++sent) {
+            streamed->write(chunk);
+            streamed->waitForBytesWritten(2000);
+            streamed->waitForReadyRead(5);
+            answer += streamed->readAll();
+            ended = !answer.isEmpty() || streamed->state() != QAbstractSocket::ConnectedState;
+        }
+        QVERIFY(ended);
+        QVERIFY2(answer.isEmpty() || answer.startsWith("HTTP/1.1 413"), answer.constData());
+        QVERIFY2(peakKb() - before < 50 * 1024, qPrintable(QString::number(peakKb() - before)));
+        service->terminate();
+        QVERIFY(service->waitForFinished(5000));
     }
 
     void uploadReplacesThePhotoSetAndServesEachWithItsType() {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "BodyLimit.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// A listening server (plain or TLS) whose connections have their request bodies limited
+// before the HTTP server reads from them.
+template <class Server> class BodyLimitedServer : public Server {
+public:
+    BodyLimitedServer(qint64 maxBodyBytes, QObject *parent)
+        : Server(parent)
+        , m_max(maxBodyBytes) {}
+
+    // The HTTP server takes each connection here and only then starts reading it.
+    QTcpSocket *nextPendingConnection() override {
+        QTcpSocket *socket = Server::nextPendingConnection();
+        if (socket)
+            BodyLimit::attach(socket, m_max);
+        return socket;
+    }
+
+private:
+    qint64 m_max;
+};
