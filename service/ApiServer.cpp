@@ -64,15 +64,10 @@ ApiServer::~ApiServer() = default;
 quint16 ApiServer::start(QString *error) {
     try {
         DemoSeeder(*m_context).ensureReviewer();
-        m_context->envelopeKey = m_options.envelopeKey.isEmpty()
-                                     ? EnvelopeKeyStore(m_context->db).load()
-                                     : m_options.envelopeKey;
+        m_context->envelopeKey =
+            m_options.envelopeKey.isEmpty() ? storedEnvelopeKey() : m_options.envelopeKey;
     } catch (const DbError &e) {
         *error = QString::fromUtf8(e.what());
-        return 0;
-    }
-    if (m_context->envelopeKey.isEmpty()) {
-        *error = QStringLiteral("no envelope key: run --init-schema once, or pass --envelope-key");
         return 0;
     }
     QTcpServer *server = nullptr;
@@ -110,6 +105,18 @@ quint16 ApiServer::start(QString *error) {
     }
     bind(server);
     return server->serverPort();
+}
+
+QByteArray ApiServer::storedEnvelopeKey() {
+    EnvelopeKeyStore keys(m_context->db);
+    if (const QByteArray key = keys.load(); !key.isEmpty())
+        return key;
+    // A first start without --init-schema (a freshly installed service) makes the key too,
+    // but never writes it to the log: the operator asks for it with --print-envelope-key.
+    if (!keys.generateIfMissing().isEmpty())
+        QTextStream(stdout) << "Made a new envelope key; show it with --print-envelope-key"
+                            << Qt::endl;
+    return keys.load();
 }
 
 QString ApiServer::authorise(const QHttpServerRequest &request, Access access) {

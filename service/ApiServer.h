@@ -31,6 +31,8 @@ private:
     [[nodiscard]] Reply dispatch(const QHttpServerRequest &request);
     // The signed-in account for the request, or throws the matching refusal.
     [[nodiscard]] QString authorise(const QHttpServerRequest &request, Access access);
+    // The key in the database, made there first when there is none.
+    [[nodiscard]] QByteArray storedEnvelopeKey();
 
     ServiceOptions m_options;
     std::unique_ptr<ServiceContext> m_context;

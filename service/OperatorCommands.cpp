@@ -33,6 +33,8 @@ bool OperatorCommands::run() {
             return false;
         if (o.listUsers)
             listUsers();
+        if (o.printEnvelopeKey && !printEnvelopeKey())
+            return false;
     } catch (const DbError &e) {
         out << "Database error: " << e.what() << Qt::endl;
         return false;
@@ -77,6 +79,17 @@ bool OperatorCommands::revoke(const QString &userId) {
     }
     m_ctx.tokens.revokeAll(id);
     out << "Signed out everywhere: " << id << Qt::endl;
+    return true;
+}
+
+bool OperatorCommands::printEnvelopeKey() {
+    QTextStream out(stdout);
+    const QByteArray key = EnvelopeKeyStore(m_ctx.db).load();
+    if (key.isEmpty()) {
+        out << "No envelope key yet: run --init-schema" << Qt::endl;
+        return false;
+    }
+    out << key.toBase64() << Qt::endl;
     return true;
 }
 

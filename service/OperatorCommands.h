@@ -18,6 +18,8 @@ private:
     [[nodiscard]] bool setBanned(const QString &userId, bool banned);
     [[nodiscard]] bool revoke(const QString &userId);
     void listUsers();
+    // Shows the stored envelope key to the operator, for building clients.
+    [[nodiscard]] bool printEnvelopeKey();
 
     ServiceContext &m_ctx;
 };

@@ -24,7 +24,7 @@ QString ServiceOptions::usage() {
         "  [--demo-delay MS]\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "  | --ban USERID | --unban USERID | --revoke USERID (ends every sign-in)\n"
-        "  | --list-users   (add --serve to serve afterwards)\n");
+        "  | --list-users | --print-envelope-key   (add --serve to serve afterwards)\n");
 }
 
 bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
@@ -48,6 +48,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
             serveAfterCommands = true;
         } else if (arg == QLatin1String("--list-users")) {
             listUsers = true;
+        } else if (arg == QLatin1String("--print-envelope-key")) {
+            printEnvelopeKey = true;
         } else if (arg == QLatin1String("--demo")) {
             demo = demoForced = true;
         } else if (arg == QLatin1String("--no-demo")) {

@@ -37,11 +37,12 @@ struct ServiceOptions {
     QString unbanUser;
     QString revokeUser;
     bool listUsers = false;
+    bool printEnvelopeKey = false;
     bool serveAfterCommands = false;
 
     [[nodiscard]] bool hasCommand() const {
         return initSchema || seedCount > 0 || !banUser.isEmpty() || !unbanUser.isEmpty() ||
-               !revokeUser.isEmpty() || listUsers;
+               !revokeUser.isEmpty() || listUsers || printEnvelopeKey;
     }
 
     // Fills the options from arguments; on failure returns false with a message in *error.

@@ -2,7 +2,6 @@
 
 #include "ApiServer.h"
 #include "Database.h"
-#include "EnvelopeKeyStore.h"
 #include "EnvelopeOpener.h"
 #include "ServiceContext.h"
 
@@ -48,15 +47,11 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
     m_db = std::make_unique<Database>(at >= 0 ? extraArguments.value(at + 1) : dbPath);
     if (!m_db->open(&error))
         qFatal("cannot open the test database: %s", qPrintable(error));
-    // As an operator would: a key of its own unless the database or the options hold one.
-    EnvelopeKeyStore keys(*m_db);
-    if (keys.load().isEmpty())
-        (void)keys.generateIfMissing();
-    m_envelopeKey = options.envelopeKey.isEmpty() ? keys.load() : options.envelopeKey;
     m_server = std::make_unique<ApiServer>(options, *m_db);
     m_port = m_server->start(&error);
     if (m_port == 0)
         qFatal("cannot start the service: %s", qPrintable(error));
+    m_envelopeKey = context().envelopeKey;
 }
 
 ServiceHarness::~ServiceHarness() = default;

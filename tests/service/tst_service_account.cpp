@@ -102,8 +102,9 @@ private Q_SLOTS:
         QVERIFY(replayed.isError());
     }
 
-    // The operator's key is made once into the database, shown that one time, and used by a
-    // service that is given none; without any key the service does not start.
+    // The operator's key is made once into the database, shown that one time (and again only
+    // when asked for), and used by a service that is given none; a first start without one
+    // makes it without writing it to the log.
     void initSchemaMakesTheEnvelopeKeyTheServiceUses() {
         QTemporaryDir dir;
         const QString db = dir.filePath("keyed.sqlite");
@@ -119,14 +120,25 @@ private Q_SLOTS:
             ServiceHarness::runBinary({"--database", db, "--init-schema"}, &code);
         QCOMPARE(code, 0);
         QVERIFY(!second.contains(shown.captured(1)));
-        const QString keyless = ServiceHarness::runBinary(
-            {"--database", dir.filePath("keyless.sqlite"), "--port", "0"}, &code);
-        QCOMPARE(code, 1);
-        QVERIFY(keyless.contains("no envelope key"));
+        const auto printed = [&code](const QString &database) {
+            return ServiceHarness::runBinary({"--database", database, "--print-envelope-key"},
+                                             &code)
+                .trimmed();
+        };
+        QCOMPARE(printed(db), shown.captured(1));
+        QCOMPARE(code, 0);
 
         ServiceHarness service({"--database", db});
         QCOMPARE(service.envelopeKey(), key);
         QVERIFY(!service.signIn(ServiceHarness::newUserId()).isEmpty());
+
+        const QString keyless = dir.filePath("keyless.sqlite");
+        QVERIFY(printed(keyless).contains("No envelope key"));
+        QCOMPARE(code, 1);
+        ServiceHarness fresh({"--database", keyless});
+        QCOMPARE(fresh.envelopeKey().size(), 32);
+        QVERIFY(fresh.envelopeKey() != key);
+        QCOMPARE(QByteArray::fromBase64(printed(keyless).toLatin1()), fresh.envelopeKey());
     }
 
     void tokensThatAreMissingUnknownOrExpiredGive401() {
