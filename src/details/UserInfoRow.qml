@@ -25,7 +25,7 @@ Loader {
             row.setSource("RoundedButtonCell.qml", { destructive: row.modelData === "complain" })
             break
         default:
-            row.setSource("EmptyCell.qml")
+            row.setSource("../controls/EmptyCell.qml")
         }
     }
 

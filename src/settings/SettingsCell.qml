@@ -35,7 +35,7 @@ Item {
             else if (still[row.kind])
                 cell.setSource(still[row.kind], { text: row.text })
             else
-                cell.setSource("EmptyCell.qml")
+                cell.setSource("../controls/EmptyCell.qml", { gap: 20 })
         }
     }
 }

@@ -1,6 +1,0 @@
-import QtQuick
-
-// Space between groups of rows.
-Item {
-    implicitHeight: 20
-}
