@@ -1,5 +1,6 @@
 #include "onboarding/BirthdayInputVC.h"
 
+#include "api/Birthday.h"
 #include "onboarding/GenderInputVC.h"
 #include "ui/NavigationContainer.h"
 
@@ -41,11 +42,7 @@ bool BirthdayInputVC::isAcceptable(const QString &ddMMyyyy, QDate today) {
     const QDate born(year, month, day);
     if (!dayOk || !monthOk || !yearOk || !born.isValid() || born > today)
         return false;
-    // Whole years: the birthday of this year counts from that day on, and someone born on
-    // 29 February comes of age on 1 March in a year without one.
-    int age = today.year() - born.year();
-    if (today.month() < born.month() || (today.month() == born.month() && today.day() < born.day()))
-        --age;
+    const int age = Birthday::wholeYears(born, today);
     return age >= 18 && age <= 99;
 }
 

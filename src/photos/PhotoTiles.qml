@@ -1,0 +1,27 @@
+import QtQuick
+import Zirel
+
+// The six slots of a photo grid in two rows of three. Taps go to the grid; while files are
+// dragged over the screen the outlines turn green.
+Grid {
+    id: tiles
+
+    required property PhotoGrid grid
+    property bool dropping: false
+
+    columns: 3
+    columnSpacing: 10
+    rowSpacing: 23
+    enabled: !(tiles.grid?.frozen ?? true)
+
+    Repeater {
+        model: 6
+        PhotoCell {
+            required property int index
+            filled: tiles.grid?.thumbnails[index] !== undefined
+            image: tiles.grid?.thumbnails[index] ?? null
+            dropping: tiles.dropping
+            onClicked: tiles.grid.tileTapped(index)
+        }
+    }
+}
