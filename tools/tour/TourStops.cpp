@@ -68,5 +68,6 @@ QList<TourStop> tourStops() {
     stops += feedStops();
     stops += cardStops();
     stops += detailsStops();
+    stops += profileStops();
     return stops;
 }
