@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
@@ -17,11 +18,12 @@ Grid {
     Repeater {
         model: 6
         PhotoCell {
+            id: tile
             required property int index
-            filled: tiles.grid?.thumbnails[index] !== undefined
-            image: tiles.grid?.thumbnails[index] ?? null
+            filled: tiles.grid?.thumbnails[tile.index] !== undefined
+            image: tiles.grid?.thumbnails[tile.index] ?? null
             dropping: tiles.dropping
-            onClicked: tiles.grid.tileTapped(index)
+            onClicked: tiles.grid.tileTapped(tile.index)
         }
     }
 }

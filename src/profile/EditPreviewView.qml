@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
@@ -25,12 +26,13 @@ Rectangle {
         Pressable {
             id: cancelButton
             anchors { left: parent.left; leftMargin: 12; verticalCenter: parent.verticalCenter }
-            width: cancelLabel.implicitWidth + 16
+            leftPadding: 8
+            rightPadding: 8
+            implicitWidth: implicitContentWidth + leftPadding + rightPadding
             height: 36
             text: qsTr("Отмена")
             onClicked: editor.controller.cancelTapped()
             contentItem: Text {
-                id: cancelLabel
                 textFormat: Text.PlainText
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
@@ -50,15 +52,16 @@ Rectangle {
                     id: modeButton
                     required property string modelData
                     required property int index
-                    readonly property bool active: (index === 1) === editor.controller.previewing
-                    width: modeLabel.implicitWidth + 24
+                    readonly property bool active: (modeButton.index === 1) === editor.controller.previewing
+                    leftPadding: 12
+                    rightPadding: 12
+                    implicitWidth: implicitContentWidth + leftPadding + rightPadding
                     height: 36
-                    text: modelData
+                    text: modeButton.modelData
                     Accessible.role: Accessible.PageTab
-                    onClicked: index === 1 ? editor.controller.previewTapped()
-                                           : editor.controller.editTapped()
+                    onClicked: modeButton.index === 1 ? editor.controller.previewTapped()
+                                                      : editor.controller.editTapped()
                     contentItem: Text {
-                        id: modeLabel
                         textFormat: Text.PlainText
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
@@ -81,13 +84,14 @@ Rectangle {
         Pressable {
             id: doneButton
             anchors { right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
-            width: doneLabel.implicitWidth + 16
+            leftPadding: 8
+            rightPadding: 8
+            implicitWidth: implicitContentWidth + leftPadding + rightPadding
             height: 36
             visible: !editor.controller.saving
             text: qsTr("Готово")
             onClicked: editor.controller.doneTapped()
             contentItem: Text {
-                id: doneLabel
                 textFormat: Text.PlainText
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
@@ -57,11 +58,12 @@ Rectangle {
             Repeater {
                 model: editView.controller.cellSources
                 Loader {
+                    id: cell
                     required property string modelData
                     required property int index
                     width: column.width
-                    Component.onCompleted: setSource(modelData,
-                                                     { controller: editView.controller, row: index })
+                    Component.onCompleted: setSource(cell.modelData,
+                                                     { controller: editView.controller, row: cell.index })
                 }
             }
         }

@@ -29,7 +29,7 @@ Rectangle {
 
             Rectangle {
                 id: invertBackgroundView
-                anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+                anchors { left: parent.left; right: parent.right }
                 y: Math.round(nameLabel.y + nameLabel.height + 20)
                 height: parent.height - y
                 color: Theme.dark ? "#1b1f24" : "#f2f3f6"
@@ -72,8 +72,9 @@ Rectangle {
                 focusRadius: 88
                 Accessible.name: qsTr("Изменить профиль")
                 onClicked: screen.controller.progressViewTapped()
-                contentItem: CircularImageProgressView {
+                CircularImageProgressView {
                     id: progressView
+                    anchors.fill: parent
                     progress: 6
                     total: 6
                     image: screen.controller.photo
