@@ -13,12 +13,12 @@
 
 ProfileVC::ProfileVC(ImageCropperVC::Screening screening, Services services, QObject *parent)
     : ViewController(QStringLiteral("ProfileVC"), services, parent)
-    , m_screening(std::move(screening))
-    , m_superlikes(this->services().user().currentUser().superlikes) {
-    showUser();
-}
+    , m_screening(std::move(screening)) {}
 
 void ProfileVC::viewDidLoad() {
+    // The tab is built when it is first shown, by when the record has usually been fetched.
+    m_superlikes = services().user().currentUser().superlikes;
+    showUser();
     // Posted from whatever thread changed the record.
     services().notifications().observe(
         Notifications::didUpdateUser, this,

@@ -16,8 +16,8 @@ class ProfileVC : public ViewController {
     Q_PROPERTY(bool hasCheckmark READ hasCheckmark NOTIFY userChanged)
     // The first photo (a QImage), or nothing while there is none.
     Q_PROPERTY(QVariant photo READ photo NOTIFY photoChanged)
-    // The notes count, read once.
-    Q_PROPERTY(int superlikes READ superlikes CONSTANT)
+    // The notes count, read once, when the tab is built.
+    Q_PROPERTY(int superlikes READ superlikes NOTIFY userChanged)
 
 public:
     explicit ProfileVC(ImageCropperVC::Screening screening, Services services = {},
