@@ -79,7 +79,7 @@ QStringList EditVC::cellSources() const {
             sources.append(QStringLiteral("TextFieldCell.qml"));
             break;
         case Kind::Empty:
-            sources.append(QStringLiteral("EmptyCell.qml"));
+            sources.append(QStringLiteral("SpacerCell.qml"));
             break;
         case Kind::PhotoGrid:
             sources.append(QStringLiteral("PhotoGridCell.qml"));
