@@ -7,6 +7,13 @@ AccountAlertVC::AccountAlertVC(QString heading, QString message, QList<Action> a
     , m_message(std::move(message))
     , m_actions(std::move(actions)) {}
 
+AccountAlertVC *AccountAlertVC::photoDeletion(std::function<void()> remove) {
+    return new AccountAlertVC(
+        {}, {},
+        {{tr("Удалить"), Destructive, [remove = std::move(remove)](const QString &) { remove(); }},
+         {tr("Отмена"), Cancel, {}}});
+}
+
 void AccountAlertVC::addTextField(const QString &placeholder) {
     m_hasTextField = true;
     m_placeholder = placeholder;

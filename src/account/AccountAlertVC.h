@@ -39,6 +39,9 @@ public:
 
     QUrl viewSource() const override { return qmlView("account/AccountAlertView.qml"); }
 
+    /// The untitled question before a photo is deleted: "Удалить", then "Отмена".
+    [[nodiscard]] static AccountAlertVC *photoDeletion(std::function<void()> remove);
+
     /// Adds the single text field, empty, showing `placeholder` until something is typed.
     void addTextField(const QString &placeholder);
 

@@ -13,6 +13,7 @@
 #include "onboarding/NameInputVC.h"
 #include "onboarding/NotificationVC.h"
 #include "onboarding/PhotoGridVC.h"
+#include "profile/ProfileVC.h"
 #include "settings/SettingsVC.h"
 #include "ui/ScreenFactory.h"
 
@@ -31,6 +32,8 @@ void AppScreens::install() {
     factory.install(Screen::Feed, [] { return new MainVC(); });
     factory.install(Screen::Main, [] { return new TabBar(); });
     factory.install(Screen::Likes, [] { return new LikesVC(); });
+    factory.install(Screen::Profile,
+                    [] { return new ProfileVC(ImageCropperVC::onDeviceScreening()); });
     factory.installChatDetails([](const Match &match) { return new ChatDetailsVC(match); });
     factory.installUserInfo(
         [](const CardModel &model, ButtonStackViewDelegate *mainVC, bool reportRow) {

@@ -49,6 +49,9 @@ QString fileFor(const QString &symbol) {
         {QStringLiteral("arrow.up"), QStringLiteral("icons/arrow-up")},
         {QStringLiteral("arrow.counterclockwise"), QStringLiteral("icons/rotate-ccw")},
         {QStringLiteral("heart.text.square.fill"), QStringLiteral("icons/message-square-heart")},
+        {QStringLiteral("gearshape.fill"), QStringLiteral("icons/settings")},
+        {QStringLiteral("applepencil.gen1"), QStringLiteral("icons/pencil")},
+        {QStringLiteral("circle.fill"), QStringLiteral("icons/circle")},
         {QStringLiteral("person.crop.rectangle.stack"),
          QStringLiteral("icons/gallery-vertical-end")},
     };

@@ -2,7 +2,6 @@
 
 #include "api/Endpoints.h"
 #include "platform/SecureStore.h"
-#include "store/BioScreening.h"
 #include "store/UserManager.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/MainThreadReceiver.h"
@@ -23,8 +22,7 @@ BioInputVC::BioInputVC(QString name, QString birthday, GenderSelection genderInp
 }
 
 bool BioInputVC::proposeText(const QString &newText) {
-    if (busy() || newText.size() > kMaxLength || newText.contains(QStringLiteral("\n\n")) ||
-        newText.contains(QStringLiteral("  ")))
+    if (busy() || !BioScreening::acceptsEdit(newText))
         return false;
     if (newText != m_text) {
         m_text = newText;

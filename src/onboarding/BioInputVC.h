@@ -1,6 +1,7 @@
 #pragma once
 
 #include "api/GenderSelection.h"
+#include "store/BioScreening.h"
 #include "ui/KeyboardVC.h"
 
 // The last registration step: an optional text about oneself of at most 500 characters. It
@@ -14,8 +15,6 @@ class BioInputVC : public KeyboardVC {
     Q_PROPERTY(QString countText READ countText NOTIFY textChanged)
 
 public:
-    static constexpr int kMaxLength = 500;
-
     BioInputVC(QString name, QString birthday, GenderSelection genderInput,
                GenderSelection selectedGender, Services services = {}, QObject *parent = nullptr);
 
@@ -26,7 +25,7 @@ public:
 
     QString text() const { return m_text; }
     /// The characters still free.
-    QString countText() const { return QString::number(kMaxLength - m_text.size()); }
+    QString countText() const { return QString::number(BioScreening::kMaxLength - m_text.size()); }
     /// The text view proposes its whole new text; false refuses the edit and the view goes back
     /// to `text`. Doubled line breaks or spaces and anything past the limit are refused whole.
     Q_INVOKABLE bool proposeText(const QString &newText);

@@ -1,7 +1,7 @@
 #include "onboarding/BirthdayInputVC.h"
 
+#include "api/Birthday.h"
 #include "onboarding/GenderInputVC.h"
-#include "store/Age.h"
 #include "ui/NavigationContainer.h"
 
 BirthdayInputVC::BirthdayInputVC(QString name, Services services, QObject *parent)
@@ -42,7 +42,7 @@ bool BirthdayInputVC::isAcceptable(const QString &ddMMyyyy, QDate today) {
     const QDate born(year, month, day);
     if (!dayOk || !monthOk || !yearOk || !born.isValid() || born > today)
         return false;
-    const int age = Age::years(born, today);
+    const int age = Birthday::wholeYears(born, today);
     return age >= 18 && age <= 99;
 }
 

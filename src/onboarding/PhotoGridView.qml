@@ -12,17 +12,17 @@ Item {
     // One shortcut for the step and its picker: with two, Qt would run neither.
     Shortcut {
         sequence: "Ctrl+V"
-        onActivated: screen.controller.pasteRequested()
+        onActivated: screen.controller.photoGrid.pasteRequested()
     }
 
     DropArea {
         id: drop
         anchors.fill: parent
         keys: ["text/uri-list"]
-        onEntered: (drag) => { drag.accepted = screen.controller.count < 6 }
+        onEntered: (drag) => { drag.accepted = screen.controller.photoGrid.count < 6 }
         onDropped: (event) => {
             event.acceptProposedAction()
-            screen.controller.filesDropped(event.urls)
+            screen.controller.photoGrid.filesDropped(event.urls)
         }
     }
 
@@ -42,28 +42,16 @@ Item {
             font.bold: true
         }
         Item { width: 1; height: 30 }
-        Grid {
-            columns: 3
-            columnSpacing: 10
-            rowSpacing: 23
-            enabled: !(screen.controller?.busy ?? true)
-            Repeater {
-                model: 6
-                PhotoCell {
-                    required property int index
-                    filled: index < (screen.controller?.count ?? 0)
-                    image: screen.controller?.thumbnails[index] ?? null
-                    dropping: drop.containsDrag
-                    onClicked: screen.controller.tileTapped(index)
-                }
-            }
+        PhotoTiles {
+            grid: screen.controller.photoGrid
+            dropping: drop.containsDrag
         }
         Item { width: 1; height: 30 }
         Row {
             spacing: 16
             CircularProgressView {
                 id: counter
-                progress: screen.controller?.count ?? 0
+                progress: screen.controller?.photoGrid.count ?? 0
                 total: 6
             }
             Text {

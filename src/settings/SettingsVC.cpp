@@ -1,11 +1,11 @@
 #include "settings/SettingsVC.h"
 
 #include "BuildConfigValues.h"
+#include "api/Birthday.h"
 #include "api/Endpoints.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UrlOpener.h"
 #include "settings/GenderSelectionVC.h"
-#include "store/Age.h"
 #include "store/UserManager.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/AppServices.h"
@@ -31,7 +31,7 @@ SettingsVC::SettingsVC(bool isMain, Services services, QObject *parent)
 }
 
 QList<SettingsRow> SettingsVC::buildRows() const {
-    const int age = Age::fromBirthday(m_user.birthday, QDate::currentDate());
+    const int age = Birthday::age(m_user.birthday, QDate::currentDate());
     QList<SettingsRow> rows{
         SettingsRow::slider(m_user.maxDistance, m_user.showMore),
         SettingsRow::genderRow(m_user.selectedGender),

@@ -3,6 +3,11 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+bool BioScreening::acceptsEdit(const QString &text) {
+    return text.size() <= kMaxLength && !text.contains(QStringLiteral("\n\n")) &&
+           !text.contains(QStringLiteral("  "));
+}
+
 std::optional<QString> BioScreening::message(const QString &bio) {
     // Addresses ending in .com or .ru with or without a scheme, bare domains of those two, and
     // any "@handle".

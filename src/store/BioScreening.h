@@ -8,6 +8,13 @@
 // profile editor both run it; the user may still send the text after seeing the message.
 class BioScreening {
 public:
+    /// The longest text about oneself.
+    static constexpr int kMaxLength = 500;
+
+    /// Whether typing or pasting may leave the text as `text`: within the length, and without
+    /// a doubled line break or a doubled space. A refused edit is refused whole.
+    [[nodiscard]] static bool acceptsEdit(const QString &text);
+
     /// The message to show for `bio`, or nothing when the text is clean.
     [[nodiscard]] static std::optional<QString> message(const QString &bio);
 };

@@ -31,7 +31,14 @@ BirthdayInputVC *filledBirthday() {
     return step;
 }
 
-// A photo-like picture: a warm gradient with a light disc, as a face in a portrait.
+BioInputVC *bio(const QString &text) {
+    auto *step = new BioInputVC(QStringLiteral("Ева"), QStringLiteral("15061995"),
+                                GenderSelection::woman, GenderSelection::man);
+    step->proposeText(text);
+    return step;
+}
+} // namespace
+
 QImage portrait(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -45,14 +52,6 @@ QImage portrait(QSize size) {
                         size.width() * 0.22);
     return image;
 }
-
-BioInputVC *bio(const QString &text) {
-    auto *step = new BioInputVC(QStringLiteral("Ева"), QStringLiteral("15061995"),
-                                GenderSelection::woman, GenderSelection::man);
-    step->proposeText(text);
-    return step;
-}
-} // namespace
 
 QList<TourStop> onboardingStops() {
     return {
@@ -103,7 +102,7 @@ QList<TourStop> onboardingStops() {
          [] {
              auto *grid = new PhotoGridVC({});
              for (int i = 0; i < 3; ++i)
-                 grid->addPhoto(PhotoProcessor::encodeHeic(portrait({300, 400})));
+                 grid->photoGrid()->addPhoto(PhotoProcessor::encodeHeic(portrait({300, 400})));
              return new NavigationContainer(grid);
          }},
         {QStringLiteral("photo-picker"),

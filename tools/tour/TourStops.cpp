@@ -69,5 +69,6 @@ QList<TourStop> tourStops() {
     stops += cardStops();
     stops += detailsStops();
     stops += settingsStops();
+    stops += profileStops();
     return stops;
 }

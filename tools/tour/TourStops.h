@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <functional>
 
@@ -19,3 +20,7 @@ struct TourStop {
 [[nodiscard]] QList<TourStop> onboardingStops();
 [[nodiscard]] QList<TourStop> detailsStops();
 [[nodiscard]] QList<TourStop> settingsStops();
+[[nodiscard]] QList<TourStop> profileStops();
+
+// A photo-like picture: a warm gradient with a light disc, as a face in a portrait.
+[[nodiscard]] QImage portrait(QSize size);

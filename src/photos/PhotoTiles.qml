@@ -1,0 +1,29 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Zirel
+
+// The six slots of a photo grid in two rows of three. Taps go to the grid; while files are
+// dragged over the screen the outlines turn green.
+Grid {
+    id: tiles
+
+    required property PhotoGrid grid
+    property bool dropping: false
+
+    columns: 3
+    columnSpacing: 10
+    rowSpacing: 23
+    enabled: !(tiles.grid?.frozen ?? true)
+
+    Repeater {
+        model: 6
+        PhotoCell {
+            id: tile
+            required property int index
+            filled: tiles.grid?.thumbnails[tile.index] !== undefined
+            image: tiles.grid?.thumbnails[tile.index] ?? null
+            dropping: tiles.dropping
+            onClicked: tiles.grid.tileTapped(tile.index)
+        }
+    }
+}

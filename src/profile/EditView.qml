@@ -1,0 +1,71 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import Zirel
+
+// The editing list: one cell per row, in a column that scrolls to keep the field being typed
+// in on screen. Ctrl+V outside the text fields pastes a picture into the photo tiles.
+Rectangle {
+    id: editView
+
+    required property EditVC controller
+
+    color: Theme.background
+
+    Shortcut {
+        sequence: "Ctrl+V"
+        enabled: editView.visible
+        onActivated: editView.controller.photoGrid.pasteRequested()
+    }
+
+    Connections {
+        target: editView.controller
+        function onEndEditingRequested() { editView.forceActiveFocus() }
+    }
+
+    // Tab walks the rows; whatever the keyboard moves to is scrolled into view.
+    Connections {
+        target: editView.Window.window
+        function onActiveFocusItemChanged() {
+            const item = editView.Window.activeFocusItem
+            if (!item || !column.contains(column.mapFromItem(item, 0, 0)))
+                return
+            const top = item.mapToItem(column, 0, 0).y + column.y
+            const bottom = top + item.height
+            if (top < scrollView.contentY)
+                scrollView.contentY = Math.max(0, top - 20)
+            else if (bottom > scrollView.contentY + scrollView.height)
+                scrollView.contentY = Math.min(scrollView.contentHeight - scrollView.height,
+                                               bottom - scrollView.height + 20)
+        }
+    }
+
+    Flickable {
+        id: scrollView
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: column.y + column.height + 30
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        ScrollBar.vertical: ScrollBar {}
+
+        Column {
+            id: column
+            x: Math.round((scrollView.width - width) / 2)
+            y: 10
+            width: Math.min(scrollView.width - 40, 600)
+
+            Repeater {
+                model: editView.controller.cellSources
+                Loader {
+                    id: cell
+                    required property string modelData
+                    required property int index
+                    width: column.width
+                    Component.onCompleted: setSource(cell.modelData,
+                                                     { controller: editView.controller, row: cell.index })
+                }
+            }
+        }
+    }
+}

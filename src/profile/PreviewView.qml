@@ -1,0 +1,17 @@
+import QtQuick
+import Zirel
+
+// The card as others will see it, centred in the space below the editor's strip.
+Rectangle {
+    id: preview
+
+    required property PreviewVC controller
+
+    color: Theme.background
+
+    Item {
+        id: cardArea
+        anchors { fill: parent; margins: 16 }
+        Component.onCompleted: preview.controller.attachCardArea(cardArea)
+    }
+}

@@ -1,0 +1,63 @@
+import QtQuick
+import Zirel
+
+// The text about oneself over a thin rule, with the count of characters left. An edit the
+// row refuses (a doubled space or line break, or past the limit) does not show.
+Item {
+    id: cell
+
+    required property EditVC controller
+    required property int row
+
+    implicitHeight: bioTextView.height + 7 + 1 + 8 + counter.implicitHeight
+
+    TextEdit {
+        id: bioTextView
+        width: parent.width
+        textFormat: TextEdit.PlainText
+        wrapMode: TextEdit.Wrap
+        readOnly: cell.controller.frozen
+        activeFocusOnTab: true
+        selectByMouse: true
+        color: Theme.primaryText
+        selectionColor: Theme.accent
+        selectedTextColor: "white"
+        font.family: "Inter"
+        font.pixelSize: 17
+        Accessible.role: Accessible.EditableText
+        Accessible.name: qsTr("Обо мне")
+        Component.onCompleted: text = cell.controller.rowText(cell.row)
+        onTextChanged: {
+            if (cell.controller.proposeBio(text))
+                return
+            const kept = cell.controller.rowText(cell.row)
+            const cursor = cursorPosition - (text.length - kept.length)
+            text = kept
+            cursorPosition = Math.max(0, Math.min(cursor, text.length))
+        }
+        // Tab leaves the text for the next row, as in every other form.
+        Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+        Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
+    }
+    Rectangle {
+        id: rule
+        anchors { left: parent.left; right: parent.right; top: bioTextView.bottom; topMargin: 7 }
+        height: 1
+        color: bioTextView.activeFocus ? Theme.accent : Theme.grey
+    }
+    // The editor opens with the keyboard in the text about oneself.
+    Timer {
+        interval: 100
+        running: true
+        onTriggered: bioTextView.forceActiveFocus()
+    }
+    Text {
+        id: counter
+        textFormat: Text.PlainText
+        anchors { right: parent.right; top: rule.bottom; topMargin: 8 }
+        text: cell.controller.countText
+        color: Theme.grey
+        font.family: "Inter"
+        font.pixelSize: 14
+    }
+}

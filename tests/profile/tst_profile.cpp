@@ -1,0 +1,388 @@
+#include "DrawnWindow.h"
+#include "FakeService.h"
+#include "Fixtures.h"
+#include "api/NetworkService.h"
+#include "cards/CardView.h"
+#include "media/ImageCacheManager.h"
+#include "media/ImageDecoder.h"
+#include "platform/NotificationCenter.h"
+#include "profile/CircularImageProgressView.h"
+#include "profile/EditPreviewVC.h"
+#include "profile/EditVC.h"
+#include "profile/PreviewVC.h"
+#include "profile/ProfileVC.h"
+#include "store/UserManager.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/NavigationContainer.h"
+#include "ui/ScreenFactory.h"
+#include "ui/StandInVC.h"
+#include "ui/Window.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+
+namespace {
+QJsonObject uploaded(const QStringList &urls) {
+    return {{"photoURLs", QJsonArray::fromStringList(urls)}};
+}
+} // namespace
+
+// The own-profile tab and the profile editor against a scripted service: what a save sends,
+// what it keeps when the service fails, and what the tab shows afterwards.
+class TestProfile : public QObject {
+    Q_OBJECT
+
+    FakeService m_service;
+    QTemporaryDir m_dir;
+    std::unique_ptr<NetworkService> m_network;
+    std::unique_ptr<UserManager> m_user;
+    std::unique_ptr<ImageCacheManager> m_images;
+    std::unique_ptr<NotificationCenter> m_notifications;
+    std::unique_ptr<ScreenFactory> m_screens;
+    Services m_services;
+    QList<QByteArray> m_photos; // four distinct pictures
+    std::optional<bool> m_settingsIsMain;
+    std::optional<CardModel> m_detailsModel;
+
+    QString url(const QString &name) const { return m_service.baseUrl() + "img/" + name; }
+
+    // The signed-in user with three photos, of which the cache holds the first and the third.
+    void signIn(const QString &birthday) {
+        User user = UserManager::initialUser();
+        user.name = QStringLiteral("Ян");
+        user.birthday = birthday;
+        user.bio = QStringLiteral("Люблю горы");
+        user.job = QStringLiteral("Инженер");
+        user.photoUrls = {url("1.png"), url("2.png"), url("3.png")};
+        m_user->setCurrentUser(user);
+        QVERIFY(Fixtures::writeFile(*m_images->filePath(url("1.png")), m_photos[0]));
+        QVERIFY(Fixtures::writeFile(*m_images->filePath(url("3.png")), m_photos[2]));
+    }
+
+    EditPreviewVC *openEditor(ProfileVC *tab) {
+        tab->progressViewTapped();
+        return qobject_cast<EditPreviewVC *>(tab->presentedViewController());
+    }
+
+    AlertErrorVC *alertOver(ViewController *screen) {
+        return qobject_cast<AlertErrorVC *>(screen->presentedViewController());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_service.start());
+        m_network = m_service.client(QStringLiteral("v4.local.member"));
+        for (const Qt::GlobalColor color : {Qt::red, Qt::green, Qt::blue, Qt::yellow})
+            m_photos.append(Fixtures::png({30, 40}, color));
+        m_screens = std::make_unique<ScreenFactory>();
+        m_screens->installSettings([this](bool isMain) {
+            m_settingsIsMain = isMain;
+            return new StandInVC(QStringLiteral("SettingsVC"));
+        });
+        m_screens->installUserInfo([this](const CardModel &model, ButtonStackViewDelegate *, bool) {
+            m_detailsModel = model;
+            return new StandInVC(QStringLiteral("UserInfoVC"));
+        });
+    }
+
+    void init() {
+        const QString name = QString::fromLatin1(QTest::currentTestFunction());
+        m_user = std::make_unique<UserManager>(std::make_unique<QSettings>(
+            m_dir.filePath(name + QStringLiteral(".ini")), QSettings::IniFormat));
+        m_images = std::make_unique<ImageCacheManager>(m_dir.filePath(name + "-cache"));
+        m_notifications = std::make_unique<NotificationCenter>();
+        m_services.setNetwork(*m_network)
+            .setUser(*m_user)
+            .setImages(*m_images)
+            .setNotifications(*m_notifications)
+            .setScreens(*m_screens);
+        m_service.clearRequests();
+        signIn(QStringLiteral("15061990"));
+    }
+
+    // Deleting photo 1 of 3 and adding one gives 2, 3, new: changed, so all three go up again.
+    // The texts arrive while the photos fail; the editor stays with every edit, and the next
+    // "Готово" sends only the photos. Their new addresses are fetched into the cache and the
+    // tab's ring shows the new first photo.
+    void aSaveSendsWhatDiffersAndKeepsWhatFailed() {
+        Window window;
+        auto *tab = new ProfileVC({}, m_services);
+        window.setRoot(tab);
+        tab->loadViewIfNeeded();
+
+        EditPreviewVC *editor = openEditor(tab);
+        QVERIFY(editor);
+        editor->doneTapped();
+        QVERIFY(!tab->presentedViewController());
+
+        editor = openEditor(tab);
+        EditVC *edit = editor->editVC();
+        // The second photo's cached copy is gone: its slot starts empty in its place.
+        QCOMPARE(edit->selectedImages(), (QList<QByteArray>{m_photos[0], {}, m_photos[2]}));
+        PhotoGrid *grid = edit->photoGrid();
+        QVERIFY(!grid->photoSlots().isFilled(1));
+        grid->addPhoto(m_photos[1]);
+        grid->deletePhoto(0);
+        grid->addPhoto(m_photos[3]);
+        QCOMPARE(grid->photoSlots().photos(),
+                 (QList<QByteArray>{m_photos[1], m_photos[2], m_photos[3]}));
+        QVERIFY(edit->proposeBio(QStringLiteral("Люблю море")));
+        edit->setFieldText(EditVC::kCityRow, QStringLiteral("Казань"));
+
+        m_service.respond(QStringLiteral("user/bio"), 200, "{}");
+        m_service.respondDelayed(QStringLiteral("images/upload"), std::chrono::milliseconds(200),
+                                 500, R"({"reason":"Сервер перегружен","error":true})");
+        editor->doneTapped();
+        QVERIFY(editor->isSaving());
+        QVERIFY(edit->isFrozen());
+        QTRY_VERIFY(alertOver(editor));
+        QCOMPARE(alertOver(editor)->message(), QStringLiteral("Сервер перегружен"));
+        QVERIFY(!editor->isSaving());
+        QCOMPARE(tab->presentedViewController(), editor);
+        QCOMPARE(m_service.requestsTo("user/bio").size(), 1);
+        QCOMPARE(m_service.requestsTo("user/bio").first().method, QStringLiteral("PUT"));
+        QCOMPARE(m_service.requestsTo("user/bio").first().json(),
+                 (QJsonObject{
+                     {"bio", "Люблю море"}, {"job", "Инженер"}, {"edu", ""}, {"city", "Казань"}}));
+        const QJsonArray sent =
+            m_service.requestsTo("images/upload").first().json()["images"].toArray();
+        QCOMPARE(sent.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(QByteArray::fromBase64(sent[i].toString().toLatin1()), m_photos[i + 1]);
+        const User afterTexts = m_user->currentUser();
+        QCOMPARE(afterTexts.bio, QStringLiteral("Люблю море"));
+        QCOMPARE(afterTexts.city, QStringLiteral("Казань"));
+        QCOMPARE(afterTexts.photoUrls.size(), 3);
+        QCOMPARE(afterTexts.photoUrls.first(), url("1.png"));
+        QCOMPARE(edit->texts().bio, QStringLiteral("Люблю море"));
+        QCOMPARE(grid->count(), 3);
+        alertOver(editor)->actionButtonTapped();
+
+        m_service.clearRequests();
+        const QStringList fresh = {url("n1.png"), url("n2.png"), url("n3.png")};
+        for (int i = 0; i < 3; ++i)
+            m_service.respond("img/n" + QString::number(i + 1) + ".png", 200, m_photos[i + 1]);
+        m_service.respond(QStringLiteral("images/upload"), 200,
+                          QJsonDocument(uploaded(fresh)).toJson());
+        editor->doneTapped();
+        QTRY_VERIFY(!tab->presentedViewController());
+        QVERIFY(m_service.requestsTo("user/bio").isEmpty());
+        QCOMPARE(m_service.requestsTo("images/upload").size(), 1);
+        QCOMPARE(m_user->currentUser().photoUrls, fresh);
+        QTRY_COMPARE(tab->photo().value<QImage>(), ImageDecoder::decode(m_photos[1]));
+        for (int i = 0; i < 3; ++i) {
+            QFile cached(*m_images->filePath(fresh[i]));
+            QTRY_VERIFY(cached.exists());
+        }
+
+        // Reopened, the editor finds the saved photos in the cache, and nothing differs.
+        m_service.clearRequests();
+        editor = openEditor(tab);
+        QCOMPARE(editor->editVC()->photoGrid()->photoSlots().photos(),
+                 (QList<QByteArray>{m_photos[1], m_photos[2], m_photos[3]}));
+        editor->doneTapped();
+        QVERIFY(!tab->presentedViewController());
+        QVERIFY(m_service.requestsTo("user/bio").isEmpty());
+        QVERIFY(m_service.requestsTo("images/upload").isEmpty());
+    }
+
+    // The text about oneself is screened first: the link message wins over the keyword one, and
+    // the user may send the text anyway. Without any photo nothing is sent at all.
+    void theBioIsScreenedAndPhotosAreRequired() {
+        Window window;
+        auto *tab = new ProfileVC({}, m_services);
+        window.setRoot(tab);
+        EditPreviewVC *editor = openEditor(tab);
+        EditVC *edit = editor->editVC();
+        QVERIFY(edit->proposeBio(QStringLiteral("Пиши в тг @someone")));
+        QVERIFY(!edit->proposeBio(QStringLiteral("Пиши  в тг")));
+        QVERIFY(!edit->proposeBio(QString(501, u'а')));
+        QCOMPARE(edit->countText(), QString::number(500 - 18));
+        editor->doneTapped();
+        AlertErrorVC *alert = alertOver(editor);
+        QVERIFY(alert);
+        QCOMPARE(alert->message(),
+                 QStringLiteral("Обнаружены ссылки или упоминания соцсетей, что недопустимо."));
+        QCOMPARE(alert->actionTitle(), QStringLiteral("Изменить текст"));
+        alert->actionButtonTapped();
+        QTest::qWait(50);
+        QVERIFY(m_service.requests().isEmpty());
+        QCOMPARE(tab->presentedViewController(), editor);
+
+        m_service.respond(QStringLiteral("user/bio"), 200, "{}");
+        editor->doneTapped();
+        alertOver(editor)->textButtonTapped();
+        QTRY_VERIFY(!tab->presentedViewController());
+        QCOMPARE(m_service.requestsTo("user/bio").first().json()["bio"].toString(),
+                 QStringLiteral("Пиши в тг @someone"));
+        QVERIFY(m_service.requestsTo("images/upload").isEmpty());
+
+        m_service.clearRequests();
+        editor = openEditor(tab);
+        QVERIFY(editor->editVC()->proposeBio(QStringLiteral("Люблю горы")));
+        while (editor->editVC()->photoGrid()->count() > 0)
+            editor->editVC()->photoGrid()->deletePhoto(0);
+        editor->doneTapped();
+        QVERIFY(alertOver(editor));
+        QCOMPARE(alertOver(editor)->message(), QStringLiteral("Изображения отсутствуют"));
+        QTest::qWait(50);
+        QVERIFY(m_service.requests().isEmpty());
+    }
+
+    // The preview shows the edited photos and texts on a card that cannot be swiped, with six
+    // info lines, the age by the birthday, and the profile details behind its info button.
+    void thePreviewShowsTheEditedCard() {
+        QCOMPARE(PreviewVC::infoTexts(QStringLiteral("Горы"), {}, {}, {}),
+                 (QList<InfoItem>{{InfoType::About, "Горы"},
+                                  {InfoType::Distance, "1 км от тебя"},
+                                  {InfoType::Distance, "1 км от тебя"},
+                                  {InfoType::Distance, "1 км от тебя"},
+                                  {InfoType::Distance, "1 км от тебя"},
+                                  {InfoType::Distance, "1 км от тебя"}}));
+        QCOMPARE(PreviewVC::infoTexts({}, "Инженер", "МГУ", "Казань"),
+                 (QList<InfoItem>{{InfoType::Distance, "1 км от тебя"},
+                                  {InfoType::Position, "Инженер"},
+                                  {InfoType::Education, "МГУ"},
+                                  {InfoType::City, "Казань"},
+                                  {InfoType::Distance, "1 км от тебя"},
+                                  {InfoType::Distance, "1 км от тебя"}}));
+        QCOMPARE(PreviewVC::cardFrame({1000, 1000}), QRectF(225, 100, 550, 800));
+        QCOMPARE(PreviewVC::cardFrame({400, 900}),
+                 QRectF(0, (900 - 400 / 0.6875) / 2, 400, 400 / 0.6875));
+
+        signIn(QStringLiteral("31.02.1990"));
+        DrawnWindow drawn;
+        auto *tab = new ProfileVC({}, m_services);
+        drawn.window().setRoot(tab);
+        QVERIFY(drawn.show());
+        EditPreviewVC *editor = openEditor(tab);
+        editor->editVC()->setFieldText(EditVC::kJobRow, QString());
+        editor->previewTapped();
+        QVERIFY(editor->isPreviewing());
+        PreviewVC *preview = editor->previewVC();
+        const CardModel model = preview->cardModel();
+        QCOMPARE(model.age, QStringLiteral("25"));
+        QCOMPARE(model.name, QStringLiteral("Ян"));
+        QCOMPARE(model.images.size(), 2);
+        QCOMPARE(model.images.at(1), ImageDecoder::decode(m_photos[2]));
+        QCOMPARE(model.info.first(), (InfoItem{InfoType::About, "Люблю горы"}));
+        QCOMPARE(model.info.size(), 6);
+        CardView *card = preview->cardView();
+        QVERIFY(card->swipeDirections().isEmpty());
+        QTRY_VERIFY(card->window() == drawn.quick() && card->height() > 0);
+        QCOMPARE(card->width(), card->height() * PreviewVC::kCardAspect);
+        card->infoButtonTap();
+        QCOMPARE(editor->presentedViewController()->typeName(), QStringLiteral("UserInfoVC"));
+        QCOMPARE(m_detailsModel->info, model.info);
+        editor->dismiss(false);
+
+        // Back to editing: the list is as it was left.
+        editor->editTapped();
+        QVERIFY(!editor->isPreviewing());
+        QCOMPARE(editor->editVC()->texts().job, QString());
+    }
+
+    // The tab: name and age (25 when the birthday is not a date), the gear opens the settings
+    // with the account's rows, and the meter shows what is missing until the ring is full.
+    void theTabShowsTheUserAndTheMeter() {
+        const QDate born = QDate::currentDate().addYears(-30);
+        signIn(born.toString(QStringLiteral("ddMMyyyy")));
+        // Made with the tab bar, built when first shown: the record may have changed between.
+        ProfileVC tab({}, m_services);
+        m_user->update([](User &user) { user.superlikes = 3; });
+        tab.loadViewIfNeeded();
+        QCOMPARE(tab.nameText(), QStringLiteral("Ян, 30"));
+        QCOMPARE(tab.superlikes(), 3);
+        m_user->update([](User &user) {
+            user.birthday = QStringLiteral("1990");
+            user.hasCheckmark = true;
+        });
+        m_notifications->post(Notifications::didUpdateUser);
+        QTRY_COMPARE(tab.nameText(), QStringLiteral("Ян, 25"));
+        QVERIFY(tab.hasCheckmark());
+        QTRY_COMPARE(tab.photo().value<QImage>(), ImageDecoder::decode(m_photos[0]));
+        tab.settingsButtonTapped();
+        QCOMPARE(m_settingsIsMain, true);
+        auto *settings = qobject_cast<NavigationContainer *>(tab.presentedViewController());
+        QVERIFY(settings);
+        QCOMPARE(settings->topViewController()->typeName(), QStringLiteral("SettingsVC"));
+
+        CircularImageProgressView ring;
+        QCOMPARE(ring.percentText(), QStringLiteral("0% ЗАПОЛНЕНО"));
+        ring.setProgress(6);
+        QVERIFY(!ring.meterVisible());
+        QCOMPARE(ring.strokeEnd(), 1.0);
+        QTest::qWait(150);
+        const qreal midway = ring.presentedStrokeEnd();
+        QVERIFY(midway > 0 && midway < 1);
+        ring.setProgress(3);
+        QCOMPARE(ring.percentText(), QStringLiteral("50% ЗАПОЛНЕНО"));
+        QVERIFY(ring.meterVisible());
+        QCOMPARE(ring.strokeEnd(), 0.5);
+        QVERIFY(qAbs(ring.animationStart() - midway) < 0.05);
+        QTRY_COMPARE(ring.presentedStrokeEnd(), 0.5);
+        ring.setTotal(0);
+        QCOMPARE(ring.total(), 6);
+    }
+
+    // As a desktop user edits: Tab walks the rows in order, Escape cancels, Ctrl+S saves, and a
+    // failed save keeps what was typed on screen.
+    void theEditorFollowsTheKeyboard() {
+        DrawnWindow drawn;
+        auto *tab = new ProfileVC({}, m_services);
+        drawn.window().setRoot(tab);
+        QVERIFY(drawn.show());
+        QQuickWindow *quick = drawn.quick();
+        EditPreviewVC *editor = openEditor(tab);
+        QTRY_VERIFY(drawn.findWith("placeholderText", QStringLiteral("Добавить город")));
+        // The editor opens in the text about oneself; the fields follow it and the photo
+        // tiles come before it.
+        QTRY_VERIFY(quick->activeFocusItem() &&
+                    quick->activeFocusItem()->inherits("QQuickTextEdit"));
+        const auto placeholder = [quick] {
+            return quick->activeFocusItem()->property("placeholderText").toString();
+        };
+        QTest::keyClick(quick, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(QString::fromLatin1(quick->activeFocusItem()->metaObject()->className())
+                    .startsWith(QStringLiteral("PhotoCell")));
+        QTest::keyClick(quick, Qt::Key_Tab);
+        QVERIFY(quick->activeFocusItem()->inherits("QQuickTextEdit"));
+        QStringList fields;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(quick, Qt::Key_Tab);
+            fields.append(placeholder());
+        }
+        QCOMPARE(fields,
+                 (QStringList{"Добавить должность", "Добавить образование", "Добавить город"}));
+        for (QChar c : QStringLiteral("Сочи"))
+            QTest::sendKeyEvent(QTest::Click, quick, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QCOMPARE(editor->editVC()->texts().city, QStringLiteral("Сочи"));
+
+        m_service.respond(QStringLiteral("user/bio"), 500,
+                          R"({"reason":"Сервер перегружен","error":true})");
+        QTest::keyClick(quick, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(alertOver(editor));
+        QCOMPARE(m_service.requestsTo("user/bio").first().json()["city"].toString(),
+                 QStringLiteral("Сочи"));
+        QTest::keyClick(quick, Qt::Key_Return);
+        QTRY_VERIFY(!alertOver(editor));
+        QVERIFY(drawn.findWith("text", QStringLiteral("Сочи")));
+        QCOMPARE(m_user->currentUser().city, QString());
+
+        QTest::keyClick(quick, Qt::Key_Escape);
+        QTRY_VERIFY(!tab->presentedViewController());
+        QCOMPARE(m_service.requestsTo("user/bio").size(), 1);
+    }
+};
+
+QTEST_MAIN(TestProfile)
+#include "tst_profile.moc"

@@ -1,0 +1,65 @@
+#include "TourStops.h"
+#include "media/ImageCacheManager.h"
+#include "profile/EditPreviewVC.h"
+#include "store/UserManager.h"
+#include "ui/ScreenFactory.h"
+
+#include <QBuffer>
+#include <QFile>
+
+namespace {
+// The signed-in user with two photos the image cache already holds, so the stops never fetch.
+void signInTourUser() {
+    User user = UserManager::shared().currentUser();
+    user.name = QStringLiteral("Ева");
+    user.birthday = QStringLiteral("15061995");
+    user.bio = QStringLiteral("Люблю горы, кофе и длинные прогулки по набережной.");
+    user.job = QStringLiteral("Дизайнер");
+    user.city = QStringLiteral("Москва");
+    user.hasCheckmark = true;
+    user.photoUrls = {QStringLiteral("https://photos.zirel.example/tour/1.jpg"),
+                      QStringLiteral("https://photos.zirel.example/tour/2.jpg")};
+    UserManager::shared().setCurrentUser(user);
+    for (int i = 0; i < user.photoUrls.size(); ++i) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        portrait({300 + 40 * i, 400}).save(&buffer, "JPEG");
+        if (const std::optional<QString> path =
+                ImageCacheManager::shared().filePath(user.photoUrls.at(i))) {
+            QFile file(*path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(bytes);
+        }
+    }
+}
+
+ViewController *profileTab() {
+    signInTourUser();
+    return ScreenFactory::shared().create(ScreenFactory::Screen::Profile);
+}
+
+EditPreviewVC *editorOver(ViewController *tab) {
+    auto *editor = new EditPreviewVC({});
+    tab->present(editor, PresentationStyle::PageSheet, false);
+    return editor;
+}
+} // namespace
+
+QList<TourStop> profileStops() {
+    return {
+        {QStringLiteral("profile-tab"), [] { return profileTab(); }},
+        {QStringLiteral("profile-editor"),
+         [] {
+             ViewController *tab = profileTab();
+             editorOver(tab);
+             return tab;
+         }},
+        {QStringLiteral("profile-preview"),
+         [] {
+             ViewController *tab = profileTab();
+             editorOver(tab)->previewTapped();
+             return tab;
+         }},
+    };
+}
