@@ -70,7 +70,7 @@ QStringList EditVC::cellSources() const {
     for (const Setting &setting : m_settings) {
         switch (setting.kind) {
         case Kind::Label:
-            sources.append(QStringLiteral("LabelCell.qml"));
+            sources.append(QStringLiteral("CaptionCell.qml"));
             break;
         case Kind::Text:
             sources.append(QStringLiteral("TextCell.qml"));
