@@ -7,11 +7,11 @@
 // Every frame of 16 ms or more is listed with the main thread's processor time and, with
 // --collections, whether the QML engine collected garbage in it.
 // Usage: bench-cardstack [CARDS] [--collections]
+#include "cards/ButtonStackView.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
 #include "cardstackdemo/CardStackDemoVC.h"
 #include "controls/SymbolImageProvider.h"
-#include "cards/ButtonStackView.h"
 
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "cards/CardOverlay.h"
 
-#include "controls/Theme.h"
 #include "cards/CardOverlayLabelView.h"
+#include "controls/Theme.h"
 
 #include <QCoreApplication>
 #include <QtMath>

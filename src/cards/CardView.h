@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cardstack/SwipeCard.h"
 #include "cards/CardModel.h"
+#include "cardstack/SwipeCard.h"
 
 #include <QImage>
 #include <functional>

@@ -2,10 +2,10 @@
 
 #include "api/ProfileView.h"
 #include "api/Result.h"
+#include "cards/CardModel.h"
 #include "cardstack/SwipeCardStack.h"
 #include "cardstack/SwipeCardStackDataSource.h"
 #include "cardstack/SwipeCardStackDelegate.h"
-#include "cards/CardModel.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
