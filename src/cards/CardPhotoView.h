@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QQuickItem>
+#include <QVariant>
 
 // One photo filling the item (cropped to keep its proportions) with rounded corners over black,
 // optionally shaded towards the bottom. The finished pixels are prepared once per photo and
@@ -15,6 +16,9 @@ class CardPhotoView : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(CardView *card READ card WRITE setCard NOTIFY imageChanged)
+    // A photo set directly, for views that page their own photos rather than a card's; QML's
+    // tools know no QImage type, so it travels as a variant.
+    Q_PROPERTY(QVariant photo READ photoVariant WRITE setPhotoVariant NOTIFY imageChanged)
     Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY lookChanged)
     Q_PROPERTY(bool shaded READ shaded WRITE setShaded NOTIFY lookChanged)
     Q_PROPERTY(bool pending READ pending NOTIFY shownImageChanged)
@@ -27,6 +31,8 @@ public:
     void setCard(CardView *card);
     [[nodiscard]] QImage image() const { return m_image; }
     void setImage(const QImage &image);
+    [[nodiscard]] QVariant photoVariant() const { return QVariant::fromValue(m_image); }
+    void setPhotoVariant(const QVariant &photo) { setImage(photo.value<QImage>()); }
     [[nodiscard]] qreal radius() const { return m_look.radius; }
     void setRadius(qreal radius);
     [[nodiscard]] bool shaded() const { return m_look.shaded; }

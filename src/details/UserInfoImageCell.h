@@ -20,7 +20,6 @@ class UserInfoImageCell : public QObject {
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY imagesChanged)
     Q_PROPERTY(bool showsPlaceholder READ showsPlaceholder NOTIFY imagesChanged)
     Q_PROPERTY(QVariant image READ imageVariant NOTIFY pageChanged)
-    Q_PROPERTY(qreal imageAspect READ imageAspect NOTIFY pageChanged)
 
 public:
     explicit UserInfoImageCell(const CardModel &model, QObject *parent = nullptr);
@@ -33,11 +32,6 @@ public:
     /// The photo shown; none when the index is out of range.
     [[nodiscard]] QImage image() const { return m_images.value(m_currentIndex); }
     QVariant imageVariant() const { return image(); }
-    /// Height over width of the photo shown; 0 without one.
-    qreal imageAspect() const {
-        const QImage shown = image();
-        return shown.isNull() ? 0 : qreal(shown.height()) / shown.width();
-    }
 
     /// A tap at x on a photo of the given width.
     Q_INVOKABLE void tap(qreal x, qreal width);

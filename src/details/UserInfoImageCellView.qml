@@ -7,7 +7,6 @@ Item {
     id: root
 
     required property UserInfoImageCell cell
-    readonly property real aspect: root.cell.imageAspect
 
     height: Math.round(width * 1.25)
 
@@ -18,12 +17,11 @@ Item {
         color: "black"
         clip: true
 
-        // Fills the row whatever the photo's proportions; the clip crops what sticks out.
-        ImageView {
-            anchors.centerIn: parent
-            width: root.aspect > 0 ? Math.max(frame.width, frame.height / root.aspect) : 0
-            height: root.aspect > 0 ? Math.max(frame.height, frame.width * root.aspect) : 0
-            image: root.cell.image
+        // Fills the row whatever the photo's proportions, cropped and rounded like the frame.
+        CardPhotoView {
+            anchors.fill: parent
+            radius: frame.radius
+            photo: root.cell.image
         }
 
         Image {

@@ -90,6 +90,7 @@ Rectangle {
         Column {
             id: rows
             width: table.width
+            topPadding: 10
             Repeater {
                 model: screen.controller.rows
                 UserInfoRow {

@@ -70,6 +70,7 @@ TabBar *tabsWithLikes(int likes, int tab) {
         list.append(person(i).toJson());
     service().respond(QStringLiteral("likes"), 200, QJsonDocument(list).toJson());
     NetworkService::shared().setBaseUrl(service().baseUrl());
+    settlePermissions();
     auto *tabs = new TabBar();
     tabs->loadViewIfNeeded();
     tabs->setSelectedIndex(tab);

@@ -4,10 +4,7 @@
 #include "cardstackdemo/CardStackDemoVC.h"
 #include "feed/MainVC.h"
 #include "feed/NoteMessageVC.h"
-#include "platform/DesktopLocationService.h"
-#include "platform/DesktopNotificationPermission.h"
 #include "store/UserManager.h"
-#include "ui/AppServices.h"
 #include "ui/ScreenFactory.h"
 
 #include <QBuffer>
@@ -15,7 +12,6 @@
 #include <QJsonDocument>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 
 namespace {
 // A small service on loopback for the feed stops: the user record, nearby people and their
@@ -113,31 +109,11 @@ TourService &service() {
     return instance;
 }
 
-// The tab bar on the feed for a user in the given situation; the location is fixed and, unless
-// the feed is to ask for it, already allowed. Nobody is asked about notifications.
+// The tab bar on the feed for a user in the given situation.
 ViewController *feed(bool located, bool active, int profileCount,
                      TourService::Hold hold = TourService::Hold::Nothing,
                      bool asksForLocation = false) {
-    static QTemporaryDir defaults;
-    auto settings = std::make_unique<QSettings>(defaults.filePath(QStringLiteral("tour.ini")),
-                                                QSettings::IniFormat);
-    if (asksForLocation)
-        settings->remove(DesktopLocationService::allowedKey());
-    else
-        settings->setValue(DesktopLocationService::allowedKey(), true);
-    settings->setValue(QStringLiteral("notificationsAllowed"), false);
-    PositionOverride position;
-    position.fixed = QGeoCoordinate(55.7558, 37.6173);
-    PermissionPrompt::Ask question = [](auto) { return false; };
-    if (asksForLocation)
-        question = AppServices::locationQuestion();
-    AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
-        std::move(settings), position, true, std::move(question)));
-    AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
-        std::make_unique<QSettings>(defaults.filePath(QStringLiteral("tour.ini")),
-                                    QSettings::IniFormat),
-        [](auto) { return false; }));
-
+    settlePermissions(asksForLocation);
     service().profileCount = profileCount;
     service().answersUser = located;
     service().hold = hold;

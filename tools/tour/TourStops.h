@@ -22,5 +22,9 @@ struct TourStop {
 [[nodiscard]] QList<TourStop> settingsStops();
 [[nodiscard]] QList<TourStop> profileStops();
 
+// The location is fixed and, unless a screen is to ask for it, already allowed; nobody is asked
+// about notifications. Tab bars ask both questions as they appear, which would cover the shot.
+void settlePermissions(bool asksForLocation = false);
+
 // A photo-like picture: a warm gradient with a light disc, as a face in a portrait.
 [[nodiscard]] QImage portrait(QSize size);
