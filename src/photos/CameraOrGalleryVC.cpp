@@ -1,10 +1,14 @@
 #include "photos/CameraOrGalleryVC.h"
 
+#include "photos/CameraAccessDeniedVC.h"
+#include "photos/CameraCaptureVC.h"
 #include "photos/PhotoPicking.h"
+#include "platform/CameraAccess.h"
 #include "ui/AlertErrorVC.h"
+#include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
 
-#include <QDir>
+#include <QPointer>
 #include <QStandardPaths>
 
 CameraOrGalleryVC::CameraOrGalleryVC(ImageCropperVC::Screening screening, Services services,
@@ -21,16 +25,56 @@ QUrl CameraOrGalleryVC::picturesFolder() const {
 }
 
 void CameraOrGalleryVC::cameraTapped() {
-    // Video devices appear as /dev/video*; without one there is no camera to ask.
-    if (QDir(QStringLiteral("/dev"))
-            .entryList({QStringLiteral("video*")}, QDir::System)
-            .isEmpty()) {
+    CameraAccess &camera = services().platform().cameraAccess();
+    // Nobody is asked for a camera the machine does not have.
+    if (!camera.hasCamera()) {
         AlertErrorVC::show(this, tr("Камера недоступна"));
         return;
     }
-    // Taking a picture needs the viewfinder screen, which the client does not have yet; the
-    // user is told rather than left with a button that does nothing.
-    AlertErrorVC::show(this, tr("Съёмка с камеры пока недоступна. Выбери фото из файла."));
+    switch (camera.authorizationStatus()) {
+    case CameraAuthorization::Restricted:
+    case CameraAuthorization::Denied:
+        explainCameraAccess();
+        return;
+    case CameraAuthorization::NotDetermined:
+        camera.requestAccess([self = QPointer<CameraOrGalleryVC>(this)](bool granted) {
+            if (!self)
+                return;
+            if (granted)
+                self->openCamera();
+            else
+                self->explainCameraAccess();
+        });
+        return;
+    case CameraAuthorization::Authorized:
+        openCamera();
+        return;
+    }
+}
+
+void CameraOrGalleryVC::explainCameraAccess() {
+    auto *explanation = new CameraAccessDeniedVC(
+        [self = QPointer<CameraOrGalleryVC>(this)] {
+            if (!self)
+                return;
+            self->navigationContainer()->pop(true);
+            self->openCamera();
+        },
+        services());
+    navigationContainer()->push(explanation, true);
+}
+
+void CameraOrGalleryVC::openCamera() {
+    auto *capture = new CameraCaptureVC(
+        services().platform().cameraAccess().camera(),
+        [self = QPointer<CameraOrGalleryVC>(this)](const QImage &photo) {
+            if (!self)
+                return;
+            self->dismiss(true);
+            crop(self, photo, self->m_screening, self->m_completion);
+        },
+        services());
+    present(new NavigationContainer(capture), PresentationStyle::PageSheet, true);
 }
 
 void CameraOrGalleryVC::filesChosen(const QList<QUrl> &files) {

@@ -26,6 +26,7 @@ public:
     }
     QUrl picturesFolder() const;
 
+    /// Opens the camera once it may, or explains how to allow it.
     Q_INVOKABLE void cameraTapped();
     /// A file chosen in the file dialog, or the files of a drop: the first picture is cropped.
     Q_INVOKABLE void filesChosen(const QList<QUrl> &files);
@@ -40,6 +41,9 @@ Q_SIGNALS:
     void fileDialogRequested();
 
 private:
+    void explainCameraAccess();
+    void openCamera();
+
     ImageCropperVC::Screening m_screening;
     ImageCropperVC::Completion m_completion;
 };

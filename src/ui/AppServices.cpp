@@ -1,5 +1,6 @@
 #include "ui/AppServices.h"
 
+#include "platform/DesktopCameraAccess.h"
 #include "platform/DesktopLocationService.h"
 #include "platform/DesktopNotificationPermission.h"
 #include "platform/DesktopUrlOpener.h"
@@ -68,6 +69,19 @@ NotificationPermission &AppServices::notificationPermission() {
             QCoreApplication::translate("AppServices",
                                         "Ты ведь не хочешь пропустить пару или сообщения?")));
     return *m_notificationPermission;
+}
+
+CameraAccess &AppServices::cameraAccess() {
+    if (!m_cameraAccess)
+        m_cameraAccess = DesktopCameraAccess::makeDefault(PermissionAlert::ask(
+            QCoreApplication::translate("AppServices", "Камера"),
+            QCoreApplication::translate("AppServices",
+                                        "Разрешить Zirel снимать фото для твоего профиля?")));
+    return *m_cameraAccess;
+}
+
+void AppServices::setCameraAccess(std::unique_ptr<CameraAccess> service) {
+    m_cameraAccess = std::move(service);
 }
 
 void AppServices::setLocationService(std::unique_ptr<LocationService> service) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CameraAccess;
 class CloudAccount;
 class DeviceAttestation;
 class DeviceInfo;
@@ -19,6 +20,7 @@ public:
     /// The client's question for the location, over the window.
     [[nodiscard]] static PermissionPrompt::Ask locationQuestion();
 
+    CameraAccess &cameraAccess();
     CloudAccount &cloudAccount();
     DeviceAttestation &deviceAttestation();
     DeviceInfo &deviceInfo();
@@ -26,6 +28,7 @@ public:
     LocationService &locationService();
     NotificationPermission &notificationPermission();
 
+    void setCameraAccess(std::unique_ptr<CameraAccess> service);
     void setCloudAccount(std::unique_ptr<CloudAccount> service);
     void setDeviceAttestation(std::unique_ptr<DeviceAttestation> service);
     void setDeviceInfo(std::unique_ptr<DeviceInfo> service);
@@ -44,4 +47,5 @@ private:
     // Created on first use: they read the user defaults, which need the application's name.
     std::unique_ptr<LocationService> m_locationService;
     std::unique_ptr<NotificationPermission> m_notificationPermission;
+    std::unique_ptr<CameraAccess> m_cameraAccess;
 };

@@ -1,4 +1,5 @@
 #include "DrawnWindow.h"
+#include "FakeCamera.h"
 #include "FakeLocation.h"
 #include "FakePermission.h"
 #include "FakeService.h"
@@ -7,6 +8,9 @@
 #include "media/ImageDecoder.h"
 #include "media/PhotoProcessor.h"
 #include "onboarding/PhotoGridVC.h"
+#include "photos/CameraAccessDeniedVC.h"
+#include "photos/CameraCaptureVC.h"
+#include "photos/CameraOrGalleryVC.h"
 #include "photos/ImageCropperVC.h"
 #include "photos/PhotoPicking.h"
 #include "platform/LocationService.h"
@@ -29,12 +33,37 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVideoFrame>
+#include <QVideoFrameFormat>
+#include <cstring>
 
 namespace {
 QImage picture(QSize size, QColor color = QColor(200, 120, 60)) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(color);
     return image;
+}
+
+// A camera frame carrying the picture, in the layout webcams commonly deliver.
+QVideoFrame cameraFrame(const QImage &picture) {
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    QVideoFrame frame(QVideoFrameFormat(pixels.size(), QVideoFrameFormat::Format_BGRA8888));
+    frame.map(QVideoFrame::WriteOnly);
+    for (int y = 0; y < pixels.height(); ++y)
+        memcpy(frame.bits(0) + y * frame.bytesPerLine(0), pixels.constScanLine(y),
+               size_t(pixels.width()) * 4);
+    frame.unmap();
+    return frame;
+}
+
+// The screen shown on top of everything in the window.
+ViewController *topmost(Window &window) {
+    ViewController *top = window.root();
+    while (top->presentedViewController())
+        top = top->presentedViewController();
+    if (auto *navigation = qobject_cast<NavigationContainer *>(top))
+        return navigation->topViewController();
+    return top;
 }
 } // namespace
 
@@ -293,6 +322,67 @@ private Q_SLOTS:
         QVERIFY(sheet);
         QCOMPARE(qobject_cast<ImageCropperVC *>(sheet->topViewController())->imageSize(),
                  QSize(500, 400));
+    }
+
+    // The camera row asks first; a refusal is explained, and allowing from there goes on to the
+    // viewfinder, whose shutter takes nothing until a frame has come and then hands the whole
+    // frame to the cropper. Without a camera the row only says so, asking nothing.
+    void theCameraRowAsksExplainsAndShoots() {
+        auto owned = std::make_unique<FakeCamera>();
+        FakeCamera *camera = owned.get();
+        camera->status = CameraAuthorization::NotDetermined;
+        AppServices::shared().setCameraAccess(std::move(owned));
+        Window window;
+        auto *grid = new PhotoGridVC([](const QImage &) { return 0.0f; }, m_services);
+        window.setRoot(new NavigationContainer(grid));
+        grid->photoGrid()->tileTapped(0);
+        auto *picker = qobject_cast<CameraOrGalleryVC *>(topmost(window));
+        QVERIFY(picker);
+        NavigationContainer *pickerStack = picker->navigationContainer();
+
+        picker->cameraTapped();
+        QVERIFY(camera->pending);
+        camera->decide(false);
+        QCOMPARE(pickerStack->depth(), 2);
+        auto *explanation = qobject_cast<CameraAccessDeniedVC *>(topmost(window));
+        QVERIFY(explanation);
+        explanation->handleKey(KeyCommand::Return);
+        QCOMPARE(camera->settingsOpened, 1);
+        camera->decide(true);
+        QCOMPARE(pickerStack->depth(), 1);
+
+        auto *capture = qobject_cast<CameraCaptureVC *>(topmost(window));
+        QVERIFY(capture);
+        QVERIFY(!capture->ready());
+        capture->shutterTapped();
+        QCOMPARE(topmost(window), capture);
+        capture->showFrame(cameraFrame(picture({640, 480}, Qt::green)));
+        QVERIFY(capture->ready());
+        capture->handleKey(KeyCommand::Return);
+        auto *cropper = qobject_cast<ImageCropperVC *>(topmost(window));
+        QVERIFY(cropper);
+        QCOMPARE(cropper->imageSize(), QSize(640, 480));
+        QCOMPARE(cropper->image().pixelColor(320, 240), QColor(Qt::green));
+        cropper->addButtonTapped();
+        QTRY_COMPARE(grid->photoGrid()->count(), 1);
+
+        // Refused before: explained at once, without asking again.
+        grid->photoGrid()->tileTapped(1);
+        QTRY_VERIFY(qobject_cast<CameraOrGalleryVC *>(topmost(window)));
+        picker = qobject_cast<CameraOrGalleryVC *>(topmost(window));
+        camera->status = CameraAuthorization::Restricted;
+        picker->cameraTapped();
+        QVERIFY(!camera->pending);
+        QVERIFY(qobject_cast<CameraAccessDeniedVC *>(topmost(window)));
+        picker->navigationContainer()->pop(false);
+
+        camera->status = CameraAuthorization::NotDetermined;
+        camera->present = false;
+        picker->cameraTapped();
+        QVERIFY(!camera->pending);
+        auto *alert = qobject_cast<AlertErrorVC *>(topmost(window));
+        QVERIFY(alert);
+        QCOMPARE(alert->message(), QStringLiteral("Камера недоступна"));
     }
 
     void uploadKeepsThePhotosUntilTheServiceHasThem() {

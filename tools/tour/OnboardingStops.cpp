@@ -7,6 +7,8 @@
 #include "onboarding/NameInputVC.h"
 #include "onboarding/NotificationVC.h"
 #include "onboarding/PhotoGridVC.h"
+#include "photos/CameraAccessDeniedVC.h"
+#include "photos/CameraCaptureVC.h"
 #include "photos/CameraOrGalleryVC.h"
 #include "settings/GenderSelectionVC.h"
 #include "store/BioScreening.h"
@@ -110,6 +112,24 @@ QList<TourStop> onboardingStops() {
              auto *grid = new PhotoGridVC({});
              auto *navigation = new NavigationContainer(grid);
              grid->present(new NavigationContainer(new CameraOrGalleryVC({})),
+                           PresentationStyle::PageSheet, false);
+             return navigation;
+         }},
+        {QStringLiteral("camera-denied"),
+         [] {
+             auto *grid = new PhotoGridVC({});
+             auto *navigation = new NavigationContainer(grid);
+             auto *picker = new NavigationContainer(new CameraOrGalleryVC({}));
+             picker->push(new CameraAccessDeniedVC({}), false);
+             grid->present(picker, PresentationStyle::PageSheet, false);
+             return navigation;
+         }},
+        // The viewfinder while the camera starts: no camera is opened for the shot.
+        {QStringLiteral("camera-viewfinder"),
+         [] {
+             auto *grid = new PhotoGridVC({});
+             auto *navigation = new NavigationContainer(grid);
+             grid->present(new NavigationContainer(new CameraCaptureVC({}, {})),
                            PresentationStyle::PageSheet, false);
              return navigation;
          }},

@@ -1,0 +1,43 @@
+import QtQuick
+import Zirel
+
+// The explanation and the one button that leads to the camera permission.
+Rectangle {
+    id: screen
+
+    required property CameraAccessDeniedVC controller
+
+    color: Theme.background
+
+    Column {
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 30 }
+        spacing: 15
+
+        Text {
+            textFormat: Text.PlainText
+            width: parent.width
+            wrapMode: Text.Wrap
+            text: qsTr("Предоставить доступ")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 32
+            font.bold: true
+        }
+        Text {
+            textFormat: Text.PlainText
+            width: parent.width
+            wrapMode: Text.Wrap
+            text: qsTr("Чтобы загружать фото с камеры, зайди в настройки и предоставь доступ к камере")
+            color: Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 19
+        }
+    }
+
+    GradientButton {
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 30 }
+        height: 50
+        text: qsTr("Перейти в настройки")
+        onClicked: screen.controller.settingsButtonTapped()
+    }
+}
