@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -101,46 +102,83 @@ const QStringList &migrations() {
 
 } // namespace
 
+// A thread's own connection; it closes when the thread that opened it ends.
+class Database::Link {
+public:
+    explicit Link(QString name)
+        : m_name(std::move(name)) {}
+    ~Link() {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (db.isValid())
+                db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Link(const Link &) = delete;
+    Link &operator=(const Link &) = delete;
+
+    [[nodiscard]] const QString &name() const { return m_name; }
+    int depth = 0;
+
+private:
+    QString m_name;
+};
+
 Database::Database(const QString &location)
     : m_location(location)
-    , m_connection(QStringLiteral("zirel-%1").arg(s_connectionCounter.fetch_add(1)))
+    , m_connectionPrefix(QStringLiteral("zirel-%1").arg(s_connectionCounter.fetch_add(1)))
     , m_postgres(location.startsWith(QLatin1String("postgres://")) ||
                  location.startsWith(QLatin1String("postgresql://"))) {}
 
 Database::~Database() {
+    // Worker threads have ended by now and closed theirs; this closes the calling thread's.
+    if (m_links.hasLocalData())
+        m_links.setLocalData(nullptr);
+}
+
+Database::Link &Database::link() {
+    if (m_links.hasLocalData())
+        return *m_links.localData();
+    auto link = std::make_unique<Link>(m_connectionPrefix + QStringLiteral("-") +
+                                       QString::number(s_connectionCounter.fetch_add(1)));
     {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (db.isValid())
-            db.close();
+        QSqlDatabase db;
+        if (m_postgres) {
+            const QUrl url(m_location);
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), link->name());
+            db.setHostName(url.host());
+            db.setPort(url.port(5432));
+            db.setUserName(url.userName());
+            db.setPassword(url.password());
+            db.setDatabaseName(url.path().mid(1));
+        } else {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), link->name());
+            db.setDatabaseName(m_location);
+        }
+        if (!db.open())
+            throw DbError(db.lastError().text().toStdString());
     }
-    QSqlDatabase::removeDatabase(m_connection);
+    m_links.setLocalData(link.release());
+    if (!m_postgres) {
+        // A writer waits for another instead of failing with "database is locked".
+        execSchema(QStringLiteral("PRAGMA busy_timeout=10000"));
+        execSchema(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    }
+    return *m_links.localData();
+}
+
+QSqlDatabase Database::connection() {
+    return QSqlDatabase::database(link().name(), false);
 }
 
 bool Database::open(QString *error) {
-    QSqlDatabase db;
-    if (m_postgres) {
-        const QUrl url(m_location);
-        db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
-        db.setHostName(url.host());
-        db.setPort(url.port(5432));
-        db.setUserName(url.userName());
-        db.setPassword(url.password());
-        db.setDatabaseName(url.path().mid(1));
-    } else {
+    if (!m_postgres)
         QDir().mkpath(QFileInfo(m_location).absolutePath());
-        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(m_location);
-    }
-    if (!db.open()) {
-        *error = db.lastError().text();
-        return false;
-    }
     try {
-        if (!m_postgres) {
+        // Readers never wait for the writer, and it for them, in write-ahead logging.
+        if (!m_postgres)
             execSchema(QStringLiteral("PRAGMA journal_mode=WAL"));
-            execSchema(QStringLiteral("PRAGMA synchronous=NORMAL"));
-            execSchema(QStringLiteral("PRAGMA busy_timeout=5000"));
-        }
         migrate();
     } catch (const DbError &e) {
         *error = QString::fromUtf8(e.what());
@@ -158,8 +196,11 @@ QString Database::filesDir() const {
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
-    QSqlQuery query(QSqlDatabase::database(m_connection));
-    query.setForwardOnly(true);
+    QSqlQuery query(connection());
+    // PostgreSQL streams a forward-only result row by row, and the next statement on the
+    // connection drops what is still unread: a list that asks something per row would end
+    // after its first row. There every result is fetched whole.
+    query.setForwardOnly(!m_postgres);
     if (!query.prepare(sql))
         throw DbError(("prepare: " + query.lastError().text() + " in " + sql).toStdString());
     for (const QVariant &value : binds) {
@@ -173,7 +214,7 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
 }
 
 void Database::execSchema(const QString &sql) {
-    QSqlQuery query(QSqlDatabase::database(m_connection));
+    QSqlQuery query(connection());
     if (!query.exec(sql))
         throw DbError(("schema: " + query.lastError().text() + " in " + sql).toStdString());
 }
@@ -184,18 +225,27 @@ QVariant Database::scalar(const QString &sql, const QVariantList &binds) {
 }
 
 void Database::transaction() {
-    if (m_depth++ == 0 && !QSqlDatabase::database(m_connection).transaction())
+    Link &current = link();
+    if (current.depth++ > 0)
+        return;
+    // SQLite takes the write lock at the start: a transaction that read first and then wants
+    // to write while another writes would fail at once, without waiting for the busy timeout.
+    const bool begun = m_postgres ? connection().transaction()
+                                  : QSqlQuery(connection()).exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (!begun) {
+        --current.depth;
         throw DbError("cannot start a transaction");
+    }
 }
 
 void Database::commit() {
-    if (--m_depth == 0 && !QSqlDatabase::database(m_connection).commit())
+    if (--link().depth == 0 && !connection().commit())
         throw DbError("cannot commit");
 }
 
 void Database::rollback() {
-    if (--m_depth == 0)
-        QSqlDatabase::database(m_connection).rollback();
+    if (--link().depth == 0)
+        connection().rollback();
 }
 
 int Database::schemaVersion() {

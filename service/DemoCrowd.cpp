@@ -36,15 +36,21 @@ bool DemoCrowd::isDemo(const QString &userId) {
 }
 
 void DemoCrowd::later(int ms, std::function<void()> action) {
-    QTimer::singleShot(ms, this, [action = std::move(action)] {
-        try {
-            action();
-        } catch (const DbError &e) {
-            QTextStream(stdout) << "Demo action failed: " << e.what() << Qt::endl;
-        } catch (const ApiError &e) {
-            QTextStream(stdout) << "Demo action refused: " << e.reason() << Qt::endl;
-        }
-    });
+    // Requests arrive on worker threads, which have no event loop to run a timer.
+    QMetaObject::invokeMethod(
+        this,
+        [this, ms, action = std::move(action)]() mutable {
+            QTimer::singleShot(ms, this, [action = std::move(action)] {
+                try {
+                    action();
+                } catch (const DbError &e) {
+                    QTextStream(stdout) << "Demo action failed: " << e.what() << Qt::endl;
+                } catch (const ApiError &e) {
+                    QTextStream(stdout) << "Demo action refused: " << e.reason() << Qt::endl;
+                }
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 void DemoCrowd::onSignIn(const QString &userId, bool newAccount) {
