@@ -96,6 +96,10 @@ const QStringList &migrations() {
         "CREATE UNIQUE INDEX matches_pair ON matches (pair_key)",
         // The answer a swipe got, given again when the same swipe is sent again.
         "ALTER TABLE swipes ADD COLUMN status TEXT NOT NULL DEFAULT ''",
+        // Latitude bands of a tenth of a degree, then longitude: a feed search far from the
+        // crowd, or at its latitude on the other side of the world, reads only its own box.
+        // The expression must stay the one GeoBox::bandExpression() writes into queries.
+        "CREATE INDEX users_band ON users ((CAST((lat + 90) * 10 AS INTEGER)), lon)",
     };
     return steps;
 }
