@@ -6,6 +6,7 @@
 #include <QThreadStorage>
 #include <QVariantList>
 
+#include <mutex>
 #include <stdexcept>
 
 // Thrown when a statement fails; the request layer turns it into a 500 answer.
@@ -57,4 +58,6 @@ private:
     QString m_connectionPrefix;
     bool m_postgres = false;
     QThreadStorage<Link *> m_links;
+    // SQLite has one writer at a time; threads of this process queue here for their turn.
+    std::mutex m_sqliteWriter;
 };
