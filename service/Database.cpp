@@ -100,6 +100,11 @@ const QStringList &migrations() {
         // crowd, or at its latitude on the other side of the world, reads only its own box.
         // The expression must stay the one GeoBox::bandExpression() writes into queries.
         "CREATE INDEX users_band ON users ((CAST((lat + 90) * 10 AS INTEGER)), lon)",
+        // What demo people are to do later, so any process serving the database does it.
+        R"(CREATE TABLE demo_actions (id TEXT PRIMARY KEY, due_at BIGINT NOT NULL,
+            kind TEXT NOT NULL, actor TEXT NOT NULL, target TEXT NOT NULL,
+            content TEXT NOT NULL DEFAULT ''))",
+        "CREATE INDEX demo_actions_due ON demo_actions (due_at)",
     };
     return steps;
 }

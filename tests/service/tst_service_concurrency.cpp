@@ -1,11 +1,15 @@
 #include "Database.h"
+#include "DemoSeeder.h"
 #include "PostgresCluster.h"
+#include "ServiceContext.h"
 #include "ServiceHarness.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QSet>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <memory>
@@ -97,6 +101,136 @@ private Q_SLOTS:
         QCOMPARE(locker.scalar("SELECT COUNT(DISTINCT seq) FROM messages WHERE chat_id = ?", {chat})
                      .toInt(),
                  48);
+    }
+
+    // Two processes on one PostgreSQL, as behind a load balancer: people signed in at one are
+    // known at the other, and pairs like each other and write through both at once. Every
+    // pair ends with one match, and every acknowledged message is stored exactly once, also
+    // when the client resends it to the other process.
+    void twoProcessesShareOnePostgres() {
+        ServiceHarness first({"--database", m_cluster->url(), "--no-demo"});
+        quint16 port = 0;
+        const auto second = ServiceHarness::serveBinary(
+            {"--database", m_cluster->url(), "--no-demo", "--envelope-key",
+             QString::fromLatin1(first.envelopeKey().toBase64())},
+            &port);
+        QVERIFY(second);
+        const quint16 ports[] = {first.port(), port};
+        struct Pair {
+            QString a, ta, b, tb, chat;
+        };
+        std::vector<Pair> pairs(6);
+        for (Pair &p : pairs) {
+            p.a = ServiceHarness::newUserId();
+            p.b = ServiceHarness::newUserId();
+            p.ta = first.signUp(p.a, "man", "all", 30, 40.0, 20.0);
+            p.tb = first.signUp(p.b, "woman", "all", 30, 40.0, 20.0);
+        }
+        QNetworkAccessManager network;
+        const auto settle = [](const std::vector<QNetworkReply *> &replies) {
+            return QTest::qWaitFor(
+                [&replies] {
+                    return std::all_of(replies.begin(), replies.end(),
+                                       [](QNetworkReply *r) { return r->isFinished(); });
+                },
+                30000);
+        };
+        std::vector<QNetworkReply *> likes;
+        for (const Pair &p : pairs) {
+            likes.push_back(send(network, ports[0], "POST", "swipes",
+                                 {{"toUserID", p.b}, {"swipeType", "right"}}, p.ta));
+            likes.push_back(send(network, ports[1], "POST", "swipes",
+                                 {{"toUserID", p.a}, {"swipeType", "right"}}, p.tb));
+        }
+        QVERIFY(settle(likes));
+        for (size_t i = 0; i < pairs.size(); ++i) {
+            QStringList answers;
+            for (QNetworkReply *r : {likes[2 * i], likes[2 * i + 1]})
+                answers
+                    << QJsonDocument::fromJson(r->readAll()).object().value("status").toString();
+            answers.sort();
+            QCOMPARE(answers, (QStringList{"matchCreated", "swipeCreated"}));
+            pairs[i].chat = first.chats(pairs[i].ta).at(0).toObject().value("chatID").toString();
+            QVERIFY(!pairs[i].chat.isEmpty());
+        }
+
+        // Each send goes to one process and, as if its answer were lost, again to the other.
+        std::vector<QNetworkReply *> sends;
+        for (int round = 0; round < 4; ++round) {
+            for (const Pair &p : pairs) {
+                const QJsonObject message{{"chatID", p.chat},
+                                          {"content", QString::number(round)},
+                                          {"clientMessageID", ServiceHarness::newUserId()}};
+                const QString token = round % 2 ? p.ta : p.tb;
+                sends.push_back(
+                    send(network, ports[round % 2], "POST", "sendMessage", message, token));
+                sends.push_back(
+                    send(network, ports[1 - round % 2], "POST", "sendMessage", message, token));
+            }
+        }
+        QVERIFY(settle(sends));
+        QSet<QString> acknowledged;
+        for (size_t i = 0; i < sends.size(); i += 2) {
+            const QJsonObject once = QJsonDocument::fromJson(sends[i]->readAll()).object();
+            const QJsonObject again = QJsonDocument::fromJson(sends[i + 1]->readAll()).object();
+            QCOMPARE(sends[i]->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+            QCOMPARE(again.value("id"), once.value("id"));
+            acknowledged.insert(once.value("id").toString());
+        }
+        QCOMPARE(acknowledged.size(), qsizetype(sends.size() / 2));
+
+        Database db(m_cluster->url());
+        QString error;
+        QVERIFY2(db.open(&error), qPrintable(error));
+        QSet<QString> stored;
+        int storedRows = 0;
+        for (const Pair &p : pairs) {
+            QCOMPARE(db.scalar("SELECT COUNT(*) FROM matches WHERE (user_a = ? AND user_b = ?) "
+                               "OR (user_a = ? AND user_b = ?)",
+                               {p.a, p.b, p.b, p.a})
+                         .toInt(),
+                     1);
+            QSqlQuery rows =
+                db.exec("SELECT id FROM messages WHERE chat_id = ? ORDER BY seq", {p.chat});
+            for (; rows.next(); ++storedRows)
+                stored.insert(rows.value(0).toString());
+        }
+        QCOMPARE(stored, acknowledged);
+        QCOMPARE(storedRows, int(acknowledged.size()));
+        second->terminate();
+        QVERIFY(second->waitForFinished(5000));
+    }
+
+    // A demo person's like-back is written down by the process that took the like; when that
+    // process stops before the pause is over, the other one carries it out.
+    void demoActionsOutliveTheProcessThatPlannedThem() {
+        const QStringList demo{"--database", m_cluster->url(), "--demo", "--like-back",
+                               "1",          "--demo-delay",   "1500"};
+        ServiceHarness first(demo);
+        DemoSeeder(first.context()).seed(1, -30.0, 150.0, 1, false);
+        const QString demoPerson =
+            first.context()
+                .db.scalar("SELECT id FROM users WHERE is_demo = 1 AND lat < -29 AND lat > -31")
+                .toString();
+        quint16 port = 0;
+        const auto second = ServiceHarness::serveBinary(
+            demo +
+                QStringList{"--envelope-key", QString::fromLatin1(first.envelopeKey().toBase64())},
+            &port);
+        QVERIFY(second);
+        const QString token =
+            first.signUp(ServiceHarness::newUserId(), "man", "all", 30, -30.0, 150.0);
+        // Demo people would like the newcomer first, which would make the like a match at once.
+        first.context().db.exec("DELETE FROM demo_actions");
+        QNetworkAccessManager network;
+        QNetworkReply *like = send(network, port, "POST", "swipes",
+                                   {{"toUserID", demoPerson}, {"swipeType", "right"}}, token);
+        QTRY_VERIFY(like->isFinished());
+        QCOMPARE(QJsonDocument::fromJson(like->readAll()).object().value("status").toString(),
+                 QString("swipeCreated"));
+        second->terminate();
+        QVERIFY(second->waitForFinished(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(first.chats(token).size(), 1, 10000);
     }
 };
 
