@@ -124,24 +124,24 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
     found.resize(std::min(found.size(), size_t(kPageSize)));
     if (found.empty())
         return {};
-    QStringList marks;
     QVariantList ids;
-    for (const Candidate &c : found) {
-        marks.append(QStringLiteral("?"));
+    for (const Candidate &c : found)
         ids.append(c.id);
-    }
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT ") + UserStore::profileColumns() +
-                                QStringLiteral(" FROM users u WHERE u.id IN (") +
-                                marks.join(QLatin1Char(',')) + QLatin1Char(')'),
-                            ids);
+    const QString marks = QStringLiteral("?,").repeated(int(ids.size())).chopped(1);
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT ") + UserStore::profileColumns() +
+                      QStringLiteral(" FROM users u WHERE u.id IN (") + marks + QLatin1Char(')'),
+                  ids);
     QHash<QString, QJsonObject> profiles;
     while (q.next())
         profiles.insert(q.value(0).toString(), UserStore::profileJson(q, 0));
+    const QHash<QString, QJsonArray> photos = m_users.photoUrls(ids, origin);
     QJsonArray page;
     for (const Candidate &c : found) {
         QJsonObject profile = profiles.value(c.id);
         profile.insert(QStringLiteral("distance"), int(std::floor(c.distance)));
-        m_users.attachPhotos(profile, origin);
+        if (const auto urls = photos.find(c.id); urls != photos.end())
+            profile.insert(QStringLiteral("photoURLs"), *urls);
         page.append(profile);
     }
     return page;
