@@ -2,12 +2,12 @@
 
 #include "ApiError.h"
 
-#include <QHttpServerRequest>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUuid>
 
 #include <cmath>
+#include <map>
 
 Reply Reply::json(const QJsonValue &value, int status) {
     const QJsonDocument doc =
@@ -20,19 +20,40 @@ Reply Reply::error(int status, const QString &reason) {
                 status);
 }
 
-ApiRequest::ApiRequest(const QHttpServerRequest &http, QStringList args)
+QByteArray Reply::message(bool closing) const {
+    static const std::map<int, QByteArray> phrases{{200, "OK"},
+                                                   {400, "Bad Request"},
+                                                   {401, "Unauthorized"},
+                                                   {403, "Forbidden"},
+                                                   {404, "Not Found"},
+                                                   {405, "Method Not Allowed"},
+                                                   {409, "Conflict"},
+                                                   {410, "Gone"},
+                                                   {413, "Payload Too Large"},
+                                                   {415, "Unsupported Media Type"},
+                                                   {451, "Unavailable For Legal Reasons"},
+                                                   {500, "Internal Server Error"}};
+    const auto phrase = phrases.find(status);
+    return "HTTP/1.1 " + QByteArray::number(status) + ' ' +
+           (phrase == phrases.end() ? QByteArray("Status") : phrase->second) +
+           "\r\nContent-Type: " + mimeType +
+           "\r\nContent-Length: " + QByteArray::number(body.size()) +
+           (closing ? "\r\nConnection: close" : "") + "\r\n\r\n" + body;
+}
+
+ApiRequest::ApiRequest(const HttpCall &http, QStringList args)
     : m_http(http)
     , m_args(std::move(args)) {}
 
 QUrlQuery ApiRequest::query() const {
-    return m_http.query();
+    return QUrlQuery(m_http.url);
 }
 
 QString ApiRequest::origin(const QString &configured) const {
     if (!configured.isEmpty())
         return configured.endsWith(QLatin1Char('/')) ? configured.chopped(1) : configured;
-    const QUrl url = m_http.url();
-    QString host = QString::fromLatin1(m_http.value("host"));
+    const QUrl url = m_http.url;
+    QString host = QString::fromLatin1(m_http.host);
     // A Host header with anything but a host name and port would let a caller forge addresses.
     static const QRegularExpression validHost(QStringLiteral("^[A-Za-z0-9.\\-\\[\\]:]{1,255}$"));
     if (!validHost.match(host).hasMatch())
@@ -43,7 +64,7 @@ QString ApiRequest::origin(const QString &configured) const {
 const QJsonObject &ApiRequest::body() {
     if (!m_parsed) {
         QJsonParseError parseError;
-        const QJsonDocument doc = QJsonDocument::fromJson(m_http.body(), &parseError);
+        const QJsonDocument doc = QJsonDocument::fromJson(m_http.body, &parseError);
         if (parseError.error != QJsonParseError::NoError || !doc.isObject())
             throw ApiError(400, QStringLiteral("Некорректный JSON в теле запроса"));
         m_body = doc.object();

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "HttpCall.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
 #include <QUrlQuery>
-
-class QHttpServerRequest;
 
 // What a handler answers: status, body and content type.
 struct Reply {
@@ -18,15 +18,17 @@ struct Reply {
     [[nodiscard]] static Reply json(const QJsonValue &value, int status = 200);
     [[nodiscard]] static Reply empty() { return json(QJsonObject{}); }
     [[nodiscard]] static Reply error(int status, const QString &reason);
+    // The whole HTTP/1.1 answer as it goes on the wire; `closing` announces the connection ends.
+    [[nodiscard]] QByteArray message(bool closing = false) const;
 };
 
 // One incoming call as the handlers see it: path arguments, the signed-in user and typed
 // accessors of the JSON body that throw ApiError(400) with a Russian reason on bad input.
 class ApiRequest {
 public:
-    ApiRequest(const QHttpServerRequest &http, QStringList args);
+    ApiRequest(const HttpCall &http, QStringList args);
 
-    [[nodiscard]] const QHttpServerRequest &http() const { return m_http; }
+    [[nodiscard]] const HttpCall &http() const { return m_http; }
     [[nodiscard]] const QStringList &args() const { return m_args; }
     [[nodiscard]] const QString &userId() const { return m_userId; }
     void setUserId(const QString &id) { m_userId = id; }
@@ -48,7 +50,7 @@ public:
 private:
     const QJsonObject &body();
 
-    const QHttpServerRequest &m_http;
+    const HttpCall &m_http;
     QStringList m_args;
     QString m_userId;
     QJsonObject m_body;

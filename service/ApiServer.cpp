@@ -8,11 +8,13 @@
 #include "DemoSeeder.h"
 #include "EnvelopeKeyStore.h"
 #include "FeedApi.h"
+#include "ResponseQueue.h"
 #include "ServiceContext.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHttpServerResponder>
+#include <QPointer>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslServer>
@@ -57,6 +59,9 @@ ApiServer::ApiServer(const ServiceOptions &options, Database &db, QObject *paren
     AccountApi::addRoutes(m_router, *m_context);
     FeedApi::addRoutes(m_router, *m_context);
     ChatApi::addRoutes(m_router, *m_context);
+    m_workers.setMaxThreadCount(m_options.workers);
+    // A thread keeps its database connection for as long as it lives.
+    m_workers.setExpiryTimeout(-1);
 }
 
 ApiServer::~ApiServer() = default;
@@ -119,8 +124,8 @@ QByteArray ApiServer::storedEnvelopeKey() {
     return keys.load();
 }
 
-QString ApiServer::authorise(const QHttpServerRequest &request, Access access) {
-    const QString header = QString::fromUtf8(request.value("auth")).trimmed();
+QString ApiServer::authorise(const HttpCall &call, Access access) {
+    const QString header = QString::fromUtf8(call.auth).trimmed();
     QString token;
     if (header.startsWith(QLatin1String("bear "), Qt::CaseInsensitive))
         token = header.mid(5).trimmed();
@@ -140,19 +145,19 @@ QString ApiServer::authorise(const QHttpServerRequest &request, Access access) {
     return userId;
 }
 
-Reply ApiServer::dispatch(const QHttpServerRequest &request) {
-    if (request.body().size() > m_options.maxBodyBytes)
+Reply ApiServer::dispatch(const HttpCall &call) {
+    if (call.body.size() > m_options.maxBodyBytes)
         return Reply::error(413, QStringLiteral("Слишком большой запрос"));
-    const QString path = request.url().path().mid(1);
-    const Router::Match match = m_router.find(request.method(), path);
+    const QString path = call.url.path().mid(1);
+    const Router::Match match = m_router.find(call.method, path);
     if (!match.route) {
         return match.wrongMethod ? Reply::error(405, QStringLiteral("Метод не поддерживается"))
                                  : Reply::error(404, QStringLiteral("Такого адреса нет"));
     }
-    ApiRequest apiRequest(request, match.args);
+    ApiRequest apiRequest(call, match.args);
     try {
         if (match.route->access != Access::Public)
-            apiRequest.setUserId(authorise(request, match.route->access));
+            apiRequest.setUserId(authorise(call, match.route->access));
         return match.route->handler(apiRequest);
     } catch (const ApiError &e) {
         return Reply::error(e.status(), e.reason());
@@ -166,18 +171,27 @@ Reply ApiServer::dispatch(const QHttpServerRequest &request) {
 }
 
 bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) {
-    QElapsedTimer timer;
-    timer.start();
-    const Reply reply = dispatch(request);
-    QHttpServerResponder responder = makeResponder(request, socket);
-    responder.write(reply.body, reply.mimeType,
-                    static_cast<QHttpServerResponder::StatusCode>(reply.status));
-    // The path only: queries may carry dates and ids, and tokens travel in headers.
-    const QByteArray line =
-        methodName(request.method()) + ' ' + request.url().path().toUtf8().left(200) + ' ' +
-        QByteArray::number(reply.status) + ' ' + QByteArray::number(timer.elapsed()) + " ms\n";
-    std::fputs(line.constData(), stdout);
-    std::fflush(stdout);
+    const QPointer<ResponseQueue> queue = ResponseQueue::of(socket);
+    const quint64 ticket = queue->reserve();
+    m_workers.start([this, call = HttpCall::from(request), queue, ticket] {
+        QElapsedTimer timer;
+        timer.start();
+        const Reply reply = dispatch(call);
+        // The path only: queries may carry dates and ids, and tokens travel in headers.
+        const QByteArray line = methodName(call.method) + ' ' + call.url.path().toUtf8().left(200) +
+                                ' ' + QByteArray::number(reply.status) + ' ' +
+                                QByteArray::number(timer.elapsed()) + " ms\n";
+        std::fputs(line.constData(), stdout);
+        std::fflush(stdout);
+        // The socket belongs to the main thread, and may have closed in the meantime.
+        QMetaObject::invokeMethod(
+            this,
+            [queue, ticket, message = reply.message()]() mutable {
+                if (queue)
+                    queue->fulfil(ticket, std::move(message));
+            },
+            Qt::QueuedConnection);
+    });
     return true;
 }
 

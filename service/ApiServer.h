@@ -4,6 +4,7 @@
 #include "ServiceOptions.h"
 
 #include <QAbstractHttpServer>
+#include <QThreadPool>
 
 #include <memory>
 
@@ -12,7 +13,8 @@ class DemoCrowd;
 struct ServiceContext;
 
 // The HTTP front: routing with 404/405, access checks (401/410/451), body limits, one log
-// line per request, and the error body on every refusal.
+// line per request, and the error body on every refusal. The HTTP server reads requests on
+// the main thread; handlers run on a pool of workers, so a slow one holds nobody else.
 class ApiServer : public QAbstractHttpServer {
     Q_OBJECT
 public:
@@ -28,9 +30,9 @@ protected:
     void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
 
 private:
-    [[nodiscard]] Reply dispatch(const QHttpServerRequest &request);
+    [[nodiscard]] Reply dispatch(const HttpCall &call);
     // The signed-in account for the request, or throws the matching refusal.
-    [[nodiscard]] QString authorise(const QHttpServerRequest &request, Access access);
+    [[nodiscard]] QString authorise(const HttpCall &call, Access access);
     // The key in the database, made there first when there is none.
     [[nodiscard]] QByteArray storedEnvelopeKey();
 
@@ -38,4 +40,6 @@ private:
     std::unique_ptr<ServiceContext> m_context;
     std::unique_ptr<DemoCrowd> m_demo;
     Router m_router;
+    // Last, so it is gone (its threads finished) before the stores they use.
+    QThreadPool m_workers;
 };

@@ -99,9 +99,6 @@ bool BodyLimit::headersEnded() {
 void BodyLimit::refuse() {
     m_refused = true;
     m_socket->readAll();
-    const Reply reply = Reply::error(413, QStringLiteral("Слишком большой запрос"));
-    m_socket->write("HTTP/1.1 413 Payload Too Large\r\nContent-Type: " + reply.mimeType +
-                    "\r\nContent-Length: " + QByteArray::number(reply.body.size()) +
-                    "\r\nConnection: close\r\n\r\n" + reply.body);
+    m_socket->write(Reply::error(413, QStringLiteral("Слишком большой запрос")).message(true));
     m_socket->disconnectFromHost();
 }

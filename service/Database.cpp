@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -95,52 +96,101 @@ const QStringList &migrations() {
         "CREATE UNIQUE INDEX matches_pair ON matches (pair_key)",
         // The answer a swipe got, given again when the same swipe is sent again.
         "ALTER TABLE swipes ADD COLUMN status TEXT NOT NULL DEFAULT ''",
+        // Latitude bands of a tenth of a degree, then longitude: a feed search far from the
+        // crowd, or at its latitude on the other side of the world, reads only its own box.
+        // The expression must stay the one GeoBox::bandExpression() writes into queries.
+        "CREATE INDEX users_band ON users ((CAST((lat + 90) * 10 AS INTEGER)), lon)",
+        // What demo people are to do later, so any process serving the database does it.
+        R"(CREATE TABLE demo_actions (id TEXT PRIMARY KEY, due_at BIGINT NOT NULL,
+            kind TEXT NOT NULL, actor TEXT NOT NULL, target TEXT NOT NULL,
+            content TEXT NOT NULL DEFAULT ''))",
+        "CREATE INDEX demo_actions_due ON demo_actions (due_at)",
     };
     return steps;
 }
 
 } // namespace
 
+// A thread's own connection; it closes when the thread that opened it ends.
+class Database::Link {
+public:
+    explicit Link(QString name)
+        : m_name(std::move(name)) {}
+    ~Link() {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (db.isValid())
+                db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Link(const Link &) = delete;
+    Link &operator=(const Link &) = delete;
+
+    [[nodiscard]] const QString &name() const { return m_name; }
+    int depth = 0;
+
+private:
+    QString m_name;
+};
+
 Database::Database(const QString &location)
     : m_location(location)
-    , m_connection(QStringLiteral("zirel-%1").arg(s_connectionCounter.fetch_add(1)))
+    , m_connectionPrefix(QStringLiteral("zirel-%1").arg(s_connectionCounter.fetch_add(1)))
     , m_postgres(location.startsWith(QLatin1String("postgres://")) ||
                  location.startsWith(QLatin1String("postgresql://"))) {}
 
 Database::~Database() {
+    // Worker threads have ended by now and closed theirs; this closes the calling thread's.
+    if (m_links.hasLocalData())
+        m_links.setLocalData(nullptr);
+}
+
+Database::Link &Database::link() {
+    if (m_links.hasLocalData())
+        return *m_links.localData();
+    auto link = std::make_unique<Link>(m_connectionPrefix + QStringLiteral("-") +
+                                       QString::number(s_connectionCounter.fetch_add(1)));
     {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (db.isValid())
-            db.close();
+        QSqlDatabase db;
+        if (m_postgres) {
+            const QUrl url(m_location);
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), link->name());
+            db.setHostName(url.host());
+            db.setPort(url.port(5432));
+            db.setUserName(url.userName());
+            db.setPassword(url.password());
+            db.setDatabaseName(url.path().mid(1));
+        } else {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), link->name());
+            db.setDatabaseName(m_location);
+        }
+        if (!db.open())
+            throw DbError(db.lastError().text().toStdString());
     }
-    QSqlDatabase::removeDatabase(m_connection);
+    m_links.setLocalData(link.release());
+    if (!m_postgres) {
+        // A writer waits for another instead of failing with "database is locked".
+        execSchema(QStringLiteral("PRAGMA busy_timeout=10000"));
+        execSchema(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        // Every thread has a connection and a page cache of its own; mapping the file lets
+        // them share the system's instead of each copying in the pages a feed search reads.
+        execSchema(QStringLiteral("PRAGMA mmap_size=1073741824"));
+    }
+    return *m_links.localData();
+}
+
+QSqlDatabase Database::connection() {
+    return QSqlDatabase::database(link().name(), false);
 }
 
 bool Database::open(QString *error) {
-    QSqlDatabase db;
-    if (m_postgres) {
-        const QUrl url(m_location);
-        db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
-        db.setHostName(url.host());
-        db.setPort(url.port(5432));
-        db.setUserName(url.userName());
-        db.setPassword(url.password());
-        db.setDatabaseName(url.path().mid(1));
-    } else {
+    if (!m_postgres)
         QDir().mkpath(QFileInfo(m_location).absolutePath());
-        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(m_location);
-    }
-    if (!db.open()) {
-        *error = db.lastError().text();
-        return false;
-    }
     try {
-        if (!m_postgres) {
+        // Readers never wait for the writer, and it for them, in write-ahead logging.
+        if (!m_postgres)
             execSchema(QStringLiteral("PRAGMA journal_mode=WAL"));
-            execSchema(QStringLiteral("PRAGMA synchronous=NORMAL"));
-            execSchema(QStringLiteral("PRAGMA busy_timeout=5000"));
-        }
         migrate();
     } catch (const DbError &e) {
         *error = QString::fromUtf8(e.what());
@@ -158,8 +208,14 @@ QString Database::filesDir() const {
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
-    QSqlQuery query(QSqlDatabase::database(m_connection));
-    query.setForwardOnly(true);
+    std::unique_lock<std::mutex> writer;
+    if (!m_postgres && link().depth == 0 && !sql.startsWith(QLatin1String("SELECT")))
+        writer = std::unique_lock(m_sqliteWriter);
+    QSqlQuery query(connection());
+    // PostgreSQL streams a forward-only result row by row, and the next statement on the
+    // connection drops what is still unread: a list that asks something per row would end
+    // after its first row. There every result is fetched whole.
+    query.setForwardOnly(!m_postgres);
     if (!query.prepare(sql))
         throw DbError(("prepare: " + query.lastError().text() + " in " + sql).toStdString());
     for (const QVariant &value : binds) {
@@ -173,7 +229,7 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
 }
 
 void Database::execSchema(const QString &sql) {
-    QSqlQuery query(QSqlDatabase::database(m_connection));
+    QSqlQuery query(connection());
     if (!query.exec(sql))
         throw DbError(("schema: " + query.lastError().text() + " in " + sql).toStdString());
 }
@@ -184,18 +240,47 @@ QVariant Database::scalar(const QString &sql, const QVariantList &binds) {
 }
 
 void Database::transaction() {
-    if (m_depth++ == 0 && !QSqlDatabase::database(m_connection).transaction())
+    Link &current = link();
+    if (current.depth++ > 0)
+        return;
+    if (m_postgres) {
+        if (!connection().transaction()) {
+            --current.depth;
+            throw DbError("cannot start a transaction");
+        }
+        return;
+    }
+    // SQLite's busy handler polls with sleeps of up to 100 ms, so writers of this process
+    // wait for each other here instead, woken at once. The write lock is taken at the start:
+    // a transaction that read first and then wanted to write while another process wrote
+    // would fail at once, without waiting for the busy timeout.
+    m_sqliteWriter.lock();
+    if (!QSqlQuery(connection()).exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        m_sqliteWriter.unlock();
+        --current.depth;
         throw DbError("cannot start a transaction");
+    }
 }
 
 void Database::commit() {
-    if (--m_depth == 0 && !QSqlDatabase::database(m_connection).commit())
+    if (--link().depth > 0)
+        return;
+    const bool committed = connection().commit();
+    if (!m_postgres) {
+        if (!committed)
+            connection().rollback();
+        m_sqliteWriter.unlock();
+    }
+    if (!committed)
         throw DbError("cannot commit");
 }
 
 void Database::rollback() {
-    if (--m_depth == 0)
-        QSqlDatabase::database(m_connection).rollback();
+    if (--link().depth > 0)
+        return;
+    connection().rollback();
+    if (!m_postgres)
+        m_sqliteWriter.unlock();
 }
 
 int Database::schemaVersion() {

@@ -7,7 +7,7 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTextStream>
-#include <QTimer>
+#include <QUuid>
 
 namespace {
 
@@ -23,34 +23,61 @@ const QStringList kReplies{QStringLiteral("Привет! Рада знакомс
                            QStringLiteral("Тоже люблю путешествовать")};
 
 constexpr int kNewcomerLikes = 3;
+// How often due actions are looked for: well within the pause before any of them.
+constexpr int kPollMs = 200;
 
 } // namespace
 
 DemoCrowd::DemoCrowd(ServiceContext &ctx, QObject *parent)
     : QObject(parent)
-    , m_ctx(ctx) {}
+    , m_ctx(ctx) {
+    connect(&m_poll, &QTimer::timeout, this, &DemoCrowd::runDue);
+    m_poll.start(kPollMs);
+}
 
 bool DemoCrowd::isDemo(const QString &userId) {
     return m_ctx.db.scalar(QStringLiteral("SELECT is_demo FROM users WHERE id = ?"), {userId})
         .toBool();
 }
 
-void DemoCrowd::later(int ms, std::function<void()> action) {
-    QTimer::singleShot(ms, this, [action = std::move(action)] {
-        try {
-            action();
-        } catch (const DbError &e) {
-            QTextStream(stdout) << "Demo action failed: " << e.what() << Qt::endl;
-        } catch (const ApiError &e) {
-            QTextStream(stdout) << "Demo action refused: " << e.reason() << Qt::endl;
-        }
-    });
+void DemoCrowd::later(int ms, const QString &kind, const QString &actor, const QString &target,
+                      const QString &content) {
+    m_ctx.db.exec(QStringLiteral("INSERT INTO demo_actions (id, due_at, kind, actor, target, "
+                                 "content) VALUES (?, ?, ?, ?, ?, ?)"),
+                  {QUuid::createUuid().toString(QUuid::WithoutBraces),
+                   QDateTime::currentMSecsSinceEpoch() + ms, kind, actor, target, content});
 }
 
-void DemoCrowd::onSignIn(const QString &userId, bool newAccount) {
-    if (!newAccount)
-        return;
-    later(m_ctx.options.demoDelayMs, [this, userId] {
+void DemoCrowd::runDue() {
+    try {
+        QSqlQuery due = m_ctx.db.exec(
+            QStringLiteral("SELECT id, kind, actor, target, content FROM demo_actions WHERE "
+                           "due_at <= ? ORDER BY due_at LIMIT 50"),
+            {QDateTime::currentMSecsSinceEpoch()});
+        QList<QStringList> actions;
+        while (due.next())
+            actions.append({due.value(0).toString(), due.value(1).toString(),
+                            due.value(2).toString(), due.value(3).toString(),
+                            due.value(4).toString()});
+        for (const QStringList &a : actions) {
+            // Whoever deletes the row does the action, so two processes never both do it.
+            if (m_ctx.db.exec(QStringLiteral("DELETE FROM demo_actions WHERE id = ?"), {a.at(0)})
+                    .numRowsAffected() != 1)
+                continue;
+            try {
+                runAction(a.at(1), a.at(2), a.at(3), a.at(4));
+            } catch (const ApiError &e) {
+                QTextStream(stdout) << "Demo action refused: " << e.reason() << Qt::endl;
+            }
+        }
+    } catch (const DbError &e) {
+        QTextStream(stdout) << "Demo action failed: " << e.what() << Qt::endl;
+    }
+}
+
+void DemoCrowd::runAction(const QString &kind, const QString &actor, const QString &target,
+                          const QString &content) {
+    if (kind == QLatin1String("admire")) {
         QSqlQuery q =
             m_ctx.db.exec(QStringLiteral("SELECT id FROM users WHERE is_demo = 1 AND active = 1 "
                                          "ORDER BY random() LIMIT ?"),
@@ -61,9 +88,19 @@ void DemoCrowd::onSignIn(const QString &userId, bool newAccount) {
             admirers.append(q.value(0).toString());
         for (const QString &id : admirers)
             m_ctx.db.exec(QStringLiteral("INSERT INTO swipes (from_id, to_id, kind, message, "
-                                         "created_at) VALUES (?, ?, 'right', '', ?)"),
-                          {id, userId, now});
-    });
+                                         "created_at) VALUES (?, ?, 'right', '', ?) "
+                                         "ON CONFLICT DO NOTHING"),
+                          {id, target, now});
+    } else if (kind == QLatin1String("likeBack")) {
+        (void)m_ctx.matches.swipe(actor, target, QStringLiteral("right"), {});
+    } else if (kind == QLatin1String("answer")) {
+        m_ctx.matches.send(actor, target, content);
+    }
+}
+
+void DemoCrowd::onSignIn(const QString &userId, bool newAccount) {
+    if (newAccount)
+        later(m_ctx.options.demoDelayMs, QStringLiteral("admire"), {}, userId);
 }
 
 void DemoCrowd::onSwipe(const QString &from, const QString &to, const QString &kind,
@@ -74,7 +111,7 @@ void DemoCrowd::onSwipe(const QString &from, const QString &to, const QString &k
         return;
     later(m_ctx.options.demoDelayMs +
               QRandomGenerator::global()->bounded(m_ctx.options.demoDelayMs / 2 + 1),
-          [this, from, to] { (void)m_ctx.matches.swipe(to, from, QStringLiteral("right"), {}); });
+          QStringLiteral("likeBack"), to, from);
 }
 
 void DemoCrowd::onMessage(const QString &chatId, const QString &senderId) {
@@ -82,6 +119,5 @@ void DemoCrowd::onMessage(const QString &chatId, const QString &senderId) {
     if (other.isEmpty() || !isDemo(other))
         return;
     const QString reply = kReplies.at(QRandomGenerator::global()->bounded(int(kReplies.size())));
-    later(m_ctx.options.demoDelayMs,
-          [this, chatId, other, reply] { m_ctx.matches.send(other, chatId, reply); });
+    later(m_ctx.options.demoDelayMs, QStringLiteral("answer"), other, chatId, reply);
 }

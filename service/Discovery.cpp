@@ -2,9 +2,11 @@
 
 #include "ApiError.h"
 #include "Database.h"
+#include "GeoBox.h"
 #include "UserStore.h"
 
 #include <QDate>
+#include <QHash>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 namespace {
 
 constexpr double kEarthRadiusKm = 6371.0;
-constexpr double kKmPerDegree = 111.32;
 constexpr double kPi = 3.14159265358979323846;
 
 struct Viewer {
@@ -86,56 +87,62 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
     }
     if (v.hasGeo)
         filters += QStringLiteral(" AND u.has_geo = 1");
-    const double lonScale = std::max(0.01, std::cos(v.lat * kPi / 180.0));
     const double limitKm = v.showMore || !v.hasGeo ? kEarthRadiusKm * kPi : v.maxDistance;
 
     struct Candidate {
         double distance;
-        QJsonObject profile;
+        QString id;
     };
     std::vector<Candidate> found;
+    const QString select = QStringLiteral("SELECT u.id, u.lat, u.lon") + filters;
+    if (!v.hasGeo) {
+        QSqlQuery q = m_db.exec(select + QStringLiteral(" ORDER BY u.id LIMIT ?"),
+                                binds + QVariantList{kPageSize});
+        while (q.next())
+            found.push_back({0.0, q.value(0).toString()});
+    }
     // Search growing boxes around the viewer: once a box holds a full page within its radius,
-    // nobody outside it can be nearer, so dense areas never read the whole crowd.
-    for (double radius = std::min(2.0, limitKm);; radius = std::min(radius * 4, limitKm)) {
+    // nobody outside it can be nearer, so a search reads the people near the viewer, and one
+    // far from everyone reads nobody until the box reaches someone.
+    for (double radius = std::min(2.0, limitKm); v.hasGeo; radius = std::min(radius * 4, limitKm)) {
         found.clear();
-        QString sql = QStringLiteral("SELECT ") + UserStore::profileColumns() + filters;
-        QVariantList boxBinds = binds;
-        const double dLat = radius / kKmPerDegree;
-        const double dLon = radius / (kKmPerDegree * lonScale);
-        const bool boxed = v.hasGeo && dLat < 45;
-        if (boxed) {
-            sql += QStringLiteral(" AND u.lat BETWEEN ? AND ?");
-            boxBinds << v.lat - dLat << v.lat + dLat;
-            if (v.lon - dLon > -180 && v.lon + dLon < 180) {
-                sql += QStringLiteral(" AND u.lon BETWEEN ? AND ?");
-                boxBinds << v.lon - dLon << v.lon + dLon;
+        for (const auto &[box, boxBinds] : GeoBox(v.lat, v.lon, radius).conditions()) {
+            QSqlQuery q = m_db.exec(select + box, binds + boxBinds);
+            while (q.next()) {
+                const double d =
+                    distanceKm(v.lat, v.lon, q.value(1).toDouble(), q.value(2).toDouble());
+                if (d <= radius)
+                    found.push_back({d, q.value(0).toString()});
             }
-        } else {
-            // Whole world: planar distance picks candidates, the exact one orders them below.
-            sql += QStringLiteral(" ORDER BY (u.lat - ?) * (u.lat - ?) + (u.lon - ?) * "
-                                  "(u.lon - ?) * ?, u.id LIMIT ?");
-            boxBinds << v.lat << v.lat << v.lon << v.lon << lonScale * lonScale << kPageSize * 3;
         }
-        QSqlQuery q = m_db.exec(sql, boxBinds);
-        while (q.next()) {
-            const double d =
-                v.hasGeo ? distanceKm(v.lat, v.lon, q.value(8).toDouble(), q.value(9).toDouble())
-                         : 0.0;
-            if (d <= radius || !boxed)
-                found.push_back({d, UserStore::profileJson(q, int(std::floor(d)))});
-        }
-        if (!boxed || found.size() >= size_t(kPageSize) || radius >= limitKm)
+        if (found.size() >= size_t(kPageSize) || radius >= limitKm)
             break;
     }
-    std::stable_sort(found.begin(), found.end(), [](const Candidate &a, const Candidate &b) {
-        return a.distance < b.distance;
+    std::sort(found.begin(), found.end(), [](const Candidate &a, const Candidate &b) {
+        return a.distance < b.distance || (a.distance == b.distance && a.id < b.id);
     });
+    found.resize(std::min(found.size(), size_t(kPageSize)));
+    if (found.empty())
+        return {};
+    QVariantList ids;
+    for (const Candidate &c : found)
+        ids.append(c.id);
+    const QString marks = QStringLiteral("?,").repeated(int(ids.size())).chopped(1);
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT ") + UserStore::profileColumns() +
+                      QStringLiteral(" FROM users u WHERE u.id IN (") + marks + QLatin1Char(')'),
+                  ids);
+    QHash<QString, QJsonObject> profiles;
+    while (q.next())
+        profiles.insert(q.value(0).toString(), UserStore::profileJson(q, 0));
+    const QHash<QString, QJsonArray> photos = m_users.photoUrls(ids, origin);
     QJsonArray page;
-    for (Candidate &c : found) {
-        if (page.size() == kPageSize)
-            break;
-        m_users.attachPhotos(c.profile, origin);
-        page.append(c.profile);
+    for (const Candidate &c : found) {
+        QJsonObject profile = profiles.value(c.id);
+        profile.insert(QStringLiteral("distance"), int(std::floor(c.distance)));
+        if (const auto urls = photos.find(c.id); urls != photos.end())
+            profile.insert(QStringLiteral("photoURLs"), *urls);
+        page.append(profile);
     }
     return page;
 }

@@ -21,7 +21,7 @@ QString ServiceOptions::usage() {
         "  [--public-url URL] [--tls-cert FILE --tls-key FILE] [--min-version V]\n"
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
-        "  [--demo-delay MS]\n"
+        "  [--demo-delay MS] [--workers N]\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "  | --ban USERID | --unban USERID | --revoke USERID (ends every sign-in)\n"
         "  | --list-users | --print-envelope-key   (add --serve to serve afterwards)\n");
@@ -88,6 +88,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
         } else if (arg == QLatin1String("--demo-delay")) {
             demoDelayMs = v.toInt(&ok);
             ok = ok && demoDelayMs >= 0;
+        } else if (arg == QLatin1String("--workers")) {
+            workers = v.toInt(&ok);
+            ok = ok && workers > 0 && workers <= 256;
         } else if (arg == QLatin1String("--seed-demo")) {
             seedCount = v.toInt(&ok);
             ok = ok && seedCount > 0;

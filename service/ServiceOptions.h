@@ -26,6 +26,9 @@ struct ServiceOptions {
     double likeBack = 0.5;
     // Pause before demo people act: like a newcomer, like back, answer a message.
     int demoDelayMs = 3000;
+    // Threads answering requests, each with its own database connection. More than the cores:
+    // most of a request's time is spent waiting for the database.
+    int workers = 8;
 
     // Operator commands; the process serves when none is given, or after them with --serve.
     bool initSchema = false;

@@ -56,6 +56,22 @@ QJsonArray UserStore::photoUrls(const QString &id, const QString &origin) {
     return urls;
 }
 
+QHash<QString, QJsonArray> UserStore::photoUrls(const QVariantList &ids, const QString &origin) {
+    QHash<QString, QJsonArray> urls;
+    if (ids.isEmpty())
+        return urls;
+    const QString marks = QStringLiteral("?,").repeated(int(ids.size())).chopped(1);
+    QSqlQuery q =
+        m_db.exec(QStringLiteral("SELECT user_id, id, ext FROM photos WHERE user_id IN (") + marks +
+                      QStringLiteral(") ORDER BY user_id, position"),
+                  ids);
+    while (q.next())
+        urls[q.value(0).toString()].append(origin + QStringLiteral("/images/") +
+                                           q.value(1).toString() + QLatin1Char('.') +
+                                           q.value(2).toString());
+    return urls;
+}
+
 QJsonObject UserStore::userJson(const QString &id, const QString &origin) {
     QSqlQuery q = m_db.exec(
         QStringLiteral("SELECT name, gender, selected_gender, birthday, bio, has_checkmark, "

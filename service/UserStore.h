@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QJsonObject>
 #include <QSqlQuery>
 #include <QString>
@@ -33,6 +34,9 @@ public:
     [[nodiscard]] static QJsonObject profileJson(const QSqlQuery &row, int distanceKm);
     void attachPhotos(QJsonObject &profile, const QString &origin);
     [[nodiscard]] QJsonArray photoUrls(const QString &id, const QString &origin);
+    // Photo URLs of several people at once, in one statement; people without photos are absent.
+    [[nodiscard]] QHash<QString, QJsonArray> photoUrls(const QVariantList &ids,
+                                                       const QString &origin);
 
     // Registers once: name and birthday are fixed from then on. A repeat with the same name and
     // birthday (a retry after a lost answer) changes nothing and succeeds; any other is false.

@@ -1,7 +1,15 @@
-// Seeds 10 000 people into a temporary database, starts zirel-service on it as a separate
-// process and measures fetchProfiles, swipes and chats over loopback HTTP.
+// Load benchmark of zirel-service on SQLite and on PostgreSQL. For each database a crowd is
+// seeded, the service runs as a separate process, and this process drives it over loopback:
+//  - baseline: 20 clients asking for their own record (GET user), the cheapest signed-in call;
+//  - mixed: 20 clients each cycling fetchProfiles, a swipe and sendMessage, at 10 000 people;
+//  - fetchProfiles one call at a time for a viewer in the crowd and for one far from it (at the
+//    crowd's latitude, 40 degrees east, 100 km radius), at 10 000 and at 100 000 people.
+// Every figure is also printed as a ratio to that database's baseline from the same run,
+// which says more than the figure itself on a machine shared with other work.
 #include "DemoSeeder.h"
 #include "EnvelopeKeyStore.h"
+#include "LoadClient.h"
+#include "PostgresCluster.h"
 #include "ServiceContext.h"
 
 #include <QCoreApplication>
@@ -9,13 +17,11 @@
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QJsonObject>
 #include <QProcess>
-#include <QTcpServer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
 #include <QUuid>
 
 #include <algorithm>
@@ -23,119 +29,313 @@
 
 namespace {
 
-constexpr int kPeople = 10000;
-constexpr int kBenchUsers = 20;
+constexpr int kClients = 20;
 constexpr int kMatchesEach = 30;
-constexpr int kRequestsPerCall = 400;
-constexpr qint64 kTimeBudgetMs = 60000;
 constexpr double kLat = 55.7558;
 constexpr double kLon = 37.6173;
+constexpr qint64 kBaselineMs = 4000;
+constexpr qint64 kMixedMs = 8000;
+constexpr size_t kViewerCalls = 300;
 
-struct BenchUser {
-    QString id;
-    QString token;
-    QStringList queue; // profiles fetched and not yet swiped
+QString newId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+struct Samples {
+    std::vector<double> ms;
+    int failed = 0;
+    double seconds = 0;
+
+    void add(int status, double latency) {
+        ms.push_back(latency);
+        if (status != 200)
+            ++failed;
+    }
+    [[nodiscard]] double rate() const { return seconds > 0 ? double(ms.size()) / seconds : 0; }
+    [[nodiscard]] double percentile(double p) {
+        if (ms.empty())
+            return 0;
+        std::sort(ms.begin(), ms.end());
+        return ms[std::min(ms.size() - 1, size_t(p * double(ms.size())))];
+    }
 };
 
-// Registers the bench users in the middle of the crowd and gives each some matches.
+struct BenchUser {
+    QByteArray token;
+    QStringList chats;
+    QStringList queue; // profiles fetched and not yet swiped
+    int step = 0;
+};
+
+// A registered person at a place, with the feed settings of a typical user.
+QString registered(ServiceContext &ctx, double lat, double lon, bool man, int maxDistance) {
+    const QString id = newId();
+    (void)ctx.users.signIn(id, QStringLiteral("bench"), QStringLiteral("{}"));
+    (void)ctx.users.completeRegistration(
+        id, {{QStringLiteral("name"), QStringLiteral("Бенч")},
+             {QStringLiteral("birthday"), QStringLiteral("01011995")},
+             {QStringLiteral("bio"), QStringLiteral("")},
+             {QStringLiteral("genderInput"), man ? QStringLiteral("man") : QStringLiteral("woman")},
+             {QStringLiteral("selectedGender"), QStringLiteral("all")}});
+    ctx.users.updateGeo(id, lat, lon);
+    ctx.users.updateSettings(id, {{QStringLiteral("maxDistance"), maxDistance},
+                                  {QStringLiteral("showMore"), false},
+                                  {QStringLiteral("selectedGender"), QStringLiteral("all")},
+                                  {QStringLiteral("ageStart"), 20},
+                                  {QStringLiteral("ageEnd"), 45},
+                                  {QStringLiteral("showMoreAge"), false},
+                                  {QStringLiteral("active"), true}});
+    return id;
+}
+
+// The bench users in the middle of the crowd, each with some matches and a chat in each.
 std::vector<BenchUser> prepare(ServiceContext &ctx) {
     std::vector<BenchUser> users;
     QSqlQuery demo = ctx.db.exec(QStringLiteral("SELECT id FROM users WHERE is_demo = 1 LIMIT ?"),
-                                 {kBenchUsers * kMatchesEach});
+                                 {kClients * kMatchesEach});
     QStringList partners;
     while (demo.next())
         partners.append(demo.value(0).toString());
-    for (int i = 0; i < kBenchUsers; ++i) {
-        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-        (void)ctx.users.signIn(id, QStringLiteral("bench"), QStringLiteral("{}"));
-        (void)ctx.users.completeRegistration(
-            id, {{QStringLiteral("name"), QStringLiteral("Бенч")},
-                 {QStringLiteral("birthday"), QStringLiteral("01011995")},
-                 {QStringLiteral("bio"), QStringLiteral("")},
-                 {QStringLiteral("genderInput"),
-                  i % 2 ? QStringLiteral("man") : QStringLiteral("woman")},
-                 {QStringLiteral("selectedGender"), QStringLiteral("all")}});
-        ctx.users.updateGeo(id, kLat + i * 0.01, kLon);
-        ctx.users.updateSettings(id, {{QStringLiteral("maxDistance"), 25},
-                                      {QStringLiteral("showMore"), false},
-                                      {QStringLiteral("selectedGender"), QStringLiteral("all")},
-                                      {QStringLiteral("ageStart"), 20},
-                                      {QStringLiteral("ageEnd"), 45},
-                                      {QStringLiteral("showMoreAge"), false},
-                                      {QStringLiteral("active"), true}});
-        for (int m = 0; m < kMatchesEach; ++m) {
-            const QString partner = partners.value(i * kMatchesEach + m);
-            if (partner.isEmpty())
-                break;
+    for (int i = 0; i < kClients; ++i) {
+        const QString id = registered(ctx, kLat + i * 0.01, kLon, i % 2, 25);
+        BenchUser user{ctx.tokens.issue(id).toUtf8(), {}, {}, 0};
+        for (int m = 0; m < kMatchesEach && i * kMatchesEach + m < partners.size(); ++m) {
+            const QString partner = partners.at(i * kMatchesEach + m);
             (void)ctx.matches.swipe(partner, id, QStringLiteral("right"), {});
-            const auto result = ctx.matches.swipe(id, partner, QStringLiteral("right"), {});
-            ctx.matches.send(partner, result.chatId, QStringLiteral("Привет!"));
+            user.chats.append(ctx.matches.swipe(id, partner, QStringLiteral("right"), {}).chatId);
         }
-        users.push_back({id, ctx.tokens.issue(id), {}});
+        users.push_back(std::move(user));
     }
     return users;
 }
 
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
+// Keeps `clients` connections busy for `ms` or `calls` answers, each sending what `next` says
+// after every answer.
+using Next = std::function<void(int client, LoadClient &connection, const LoadClient::Done &done)>;
+std::map<QString, Samples> drive(quint16 port, int clients, qint64 ms, size_t calls,
+                                 const std::function<QString(int client)> &kind, const Next &next) {
+    std::map<QString, Samples> samples;
+    std::vector<std::unique_ptr<LoadClient>> connections;
+    QElapsedTimer wall;
+    wall.start();
+    int running = clients;
+    QEventLoop loop;
+    std::function<void(int)> go = [&](int client) {
+        if (wall.elapsed() >= ms || samples[QStringLiteral("all")].ms.size() >= calls) {
+            if (--running == 0)
+                loop.quit();
+            return;
+        }
+        const QString name = kind(client);
+        next(client, *connections[size_t(client)],
+             [&, client, name](int status, const QByteArray &, double latency) {
+                 samples[name].add(status, latency);
+                 samples[QStringLiteral("all")].add(status, latency);
+                 go(client);
+             });
+    };
+    for (int c = 0; c < clients; ++c)
+        connections.push_back(std::make_unique<LoadClient>(port));
+    for (int c = 0; c < clients; ++c)
+        go(c);
+    loop.exec();
+    for (auto &[name, s] : samples)
+        s.seconds = double(wall.elapsed()) / 1000.0;
+    return samples;
 }
 
-class Client {
+class Service {
 public:
-    explicit Client(quint16 port)
-        : m_base(QStringLiteral("http://127.0.0.1:%1/").arg(port)) {}
-
-    // Sends one request and waits; returns the body, or nothing on failure.
-    std::optional<QByteArray> send(const QString &name, const QByteArray &method,
-                                   const QString &path, const QString &token,
-                                   const QByteArray &body = {}) {
-        QNetworkRequest request(QUrl(m_base + path));
-        request.setRawHeader("auth", "bear " + token.toUtf8());
-        request.setHeader(QNetworkRequest::ContentTypeHeader,
-                          QByteArrayLiteral("application/json"));
-        QElapsedTimer timer;
-        timer.start();
-        QNetworkReply *reply = m_network.sendCustomRequest(request, method, body);
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-        const bool ok = reply->isFinished() && reply->error() == QNetworkReply::NoError;
-        m_latencies[name].push_back(double(timer.nsecsElapsed()) / 1e6);
-        const QByteArray data = reply->readAll();
-        reply->deleteLater();
-        if (!ok)
-            ++m_failures[name];
-        return ok ? std::optional<QByteArray>(data) : std::nullopt;
-    }
-
-    void report(QTextStream &out, double totalSeconds) {
-        out << "call            count  failed   req/s    p50 ms   p99 ms\n";
-        for (auto &[name, samples] : m_latencies) {
-            std::sort(samples.begin(), samples.end());
-            const auto pct = [&](double p) {
-                return samples[std::min(samples.size() - 1, size_t(p * double(samples.size())))];
-            };
-            double sum = 0;
-            for (double s : samples)
-                sum += s;
-            out << qSetFieldWidth(14) << Qt::left << name << qSetFieldWidth(0) << Qt::right
-                << qSetFieldWidth(7) << samples.size() << qSetFieldWidth(8) << m_failures[name]
-                << qSetFieldWidth(9) << QString::number(1000.0 * samples.size() / sum, 'f', 0)
-                << qSetFieldWidth(9) << QString::number(pct(0.5), 'f', 2) << qSetFieldWidth(9)
-                << QString::number(pct(0.99), 'f', 2) << qSetFieldWidth(0) << '\n';
+    bool start(const QString &path, const QString &database) {
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.start(path, {QStringLiteral("--database"), database, QStringLiteral("--port"),
+                               QStringLiteral("0"), QStringLiteral("--no-demo")});
+        static const QRegularExpression announced(QStringLiteral("listening on [^\\s]*:(\\d+)"));
+        QByteArray output;
+        while (m_process.waitForReadyRead(20000)) {
+            output += m_process.readAll();
+            const QRegularExpressionMatch match = announced.match(QString::fromUtf8(output));
+            if (match.hasMatch()) {
+                m_port = match.captured(1).toUShort();
+                // Request log lines are not needed here; drop them so the pipe never fills.
+                QObject::connect(&m_process, &QProcess::readyRead, &m_process,
+                                 [this] { m_process.readAll(); });
+                return true;
+            }
         }
-        out << "total wall time " << QString::number(totalSeconds, 'f', 1) << " s" << Qt::endl;
+        QTextStream(stdout) << "Cannot start the service: " << output << Qt::endl;
+        return false;
+    }
+    ~Service() {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+    [[nodiscard]] quint16 port() const { return m_port; }
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
+class Report {
+public:
+    explicit Report(QTextStream &out)
+        : m_out(out) {}
+
+    void header(const QString &title) {
+        m_out << '\n'
+              << title << '\n'
+              << "  " << qSetFieldWidth(34) << Qt::left << "call" << qSetFieldWidth(0) << Qt::right
+              << "  count failed   req/s  p50 ms  p99 ms | x req/s   x p50   x p99\n";
+    }
+    void baseline(Samples &s) {
+        m_rate = s.rate();
+        m_p50 = s.percentile(0.5);
+        m_p99 = s.percentile(0.99);
+    }
+    void line(const QString &name, Samples &s, bool rate = true) {
+        const double p50 = s.percentile(0.5);
+        const double p99 = s.percentile(0.99);
+        const auto num = [](double v, int width, int decimals) {
+            return QString::number(v, 'f', decimals).rightJustified(width);
+        };
+        m_out << "  " << qSetFieldWidth(34) << Qt::left << name << qSetFieldWidth(0) << Qt::right
+              << num(double(s.ms.size()), 7, 0) << num(s.failed, 7, 0)
+              << (rate ? num(s.rate(), 8, 0) : QStringLiteral("       -")) << num(p50, 8, 2)
+              << num(p99, 8, 2) << " |"
+              << (rate ? num(s.rate() / m_rate, 8, 2) : QStringLiteral("       -"))
+              << num(p50 / m_p50, 8, 2) << num(p99 / m_p99, 8, 2) << '\n';
+        m_out.flush();
     }
 
 private:
-    QString m_base;
-    QNetworkAccessManager m_network;
-    std::map<QString, std::vector<double>> m_latencies;
-    std::map<QString, int> m_failures;
+    QTextStream &m_out;
+    double m_rate = 1;
+    double m_p50 = 1;
+    double m_p99 = 1;
 };
+
+Samples oneAtATime(quint16 port, const QByteArray &token) {
+    return drive(
+               port, 1, 600000, kViewerCalls, [](int) { return QStringLiteral("call"); },
+               [&token](int, LoadClient &c, const LoadClient::Done &done) {
+                   c.send("GET", "fetchProfiles", token, {}, done);
+               })
+        .at(QStringLiteral("call"));
+}
+
+bool runOn(const QString &title, const QString &location, const QString &servicePath,
+           QTextStream &out) {
+    std::vector<BenchUser> users;
+    QByteArray central, far;
+    {
+        ServiceOptions options;
+        QString error;
+        Database db(location);
+        if (!options.parse({QStringLiteral("bench")}, &error) || !db.open(&error)) {
+            out << "Cannot prepare the database: " << error << Qt::endl;
+            return false;
+        }
+        ServiceContext ctx(options, db);
+        QElapsedTimer seeding;
+        seeding.start();
+        DemoSeeder(ctx).seed(10000, kLat, kLon, 30, false);
+        (void)EnvelopeKeyStore(db).generateIfMissing();
+        users = prepare(ctx);
+        central = ctx.tokens.issue(registered(ctx, kLat, kLon, true, 25)).toUtf8();
+        far = ctx.tokens.issue(registered(ctx, kLat, kLon + 40, true, 100)).toUtf8();
+        out << title << ": seeded 10 000 people in " << seeding.elapsed() << " ms" << Qt::endl;
+    }
+    Report report(out);
+    std::map<QString, Samples> baseline, mixed;
+    Samples central10k, far10k;
+    {
+        Service service;
+        if (!service.start(servicePath, location))
+            return false;
+        baseline = drive(
+            service.port(), kClients, kBaselineMs, SIZE_MAX,
+            [](int) { return QStringLiteral("user"); },
+            [&users](int client, LoadClient &c, const LoadClient::Done &done) {
+                c.send("GET", "user", users[size_t(client)].token, {}, done);
+            });
+        mixed = drive(
+            service.port(), kClients, kMixedMs, SIZE_MAX,
+            [&users](int client) {
+                const BenchUser &u = users[size_t(client)];
+                switch (u.step % 3) {
+                case 0:
+                    return QStringLiteral("fetchProfiles");
+                case 1:
+                    return u.queue.isEmpty() ? QStringLiteral("fetchProfiles")
+                                             : QStringLiteral("swipes");
+                default:
+                    return QStringLiteral("sendMessage");
+                }
+            },
+            [&users](int client, LoadClient &c, const LoadClient::Done &done) {
+                BenchUser &u = users[size_t(client)];
+                const int step = u.step++ % 3;
+                if (step == 2) {
+                    const QJsonObject message{
+                        {QStringLiteral("chatID"), u.chats.at(u.step % u.chats.size())},
+                        {QStringLiteral("content"), QStringLiteral("Привет, как дела?")},
+                        {QStringLiteral("clientMessageID"), newId()}};
+                    c.send("POST", "sendMessage", u.token,
+                           QJsonDocument(message).toJson(QJsonDocument::Compact), done);
+                } else if (step == 1 && !u.queue.isEmpty()) {
+                    const QJsonObject swipe{
+                        {QStringLiteral("toUserID"), u.queue.takeFirst()},
+                        {QStringLiteral("swipeType"),
+                         u.step % 2 ? QStringLiteral("left") : QStringLiteral("right")},
+                        {QStringLiteral("message"), QString()}};
+                    c.send("POST", "swipes", u.token,
+                           QJsonDocument(swipe).toJson(QJsonDocument::Compact), done);
+                } else {
+                    c.send("GET", "fetchProfiles", u.token, {},
+                           [&u, done](int status, const QByteArray &body, double ms) {
+                               u.queue.clear();
+                               for (const QJsonValue &p : QJsonDocument::fromJson(body).array())
+                                   u.queue.append(
+                                       p.toObject().value(QStringLiteral("userID")).toString());
+                               done(status, body, ms);
+                           });
+                }
+            });
+        central10k = oneAtATime(service.port(), central);
+        far10k = oneAtATime(service.port(), far);
+    }
+    report.header(title + QStringLiteral(", 10 000 people, 20 clients"));
+    report.baseline(baseline[QStringLiteral("user")]);
+    report.line(QStringLiteral("baseline: GET user"), baseline[QStringLiteral("user")]);
+    report.line(QStringLiteral("mixed, all calls"), mixed[QStringLiteral("all")]);
+    for (const QString &call :
+         {QStringLiteral("fetchProfiles"), QStringLiteral("swipes"), QStringLiteral("sendMessage")})
+        report.line(QStringLiteral("  ") + call, mixed[call]);
+    report.line(QStringLiteral("fetchProfiles alone, central viewer"), central10k, false);
+    report.line(QStringLiteral("fetchProfiles alone, far viewer"), far10k, false);
+    {
+        ServiceOptions options;
+        QString error;
+        Database db(location);
+        if (!options.parse({QStringLiteral("bench")}, &error) || !db.open(&error))
+            return false;
+        ServiceContext ctx(options, db);
+        QElapsedTimer seeding;
+        seeding.start();
+        DemoSeeder(ctx).seed(90000, kLat, kLon, 30, false);
+        out << "  (seeded 90 000 more people in " << seeding.elapsed() << " ms)\n";
+    }
+    Service service;
+    if (!service.start(servicePath, location))
+        return false;
+    Samples central100k = oneAtATime(service.port(), central);
+    Samples far100k = oneAtATime(service.port(), far);
+    report.line(QStringLiteral("at 100 000 people, central viewer"), central100k, false);
+    report.line(QStringLiteral("at 100 000 people, far viewer"), far100k, false);
+    return true;
+}
 
 } // namespace
 
@@ -145,67 +345,14 @@ int main(int argc, char *argv[]) {
     const QString servicePath =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ZIREL_SERVICE_PATH);
     QTemporaryDir dir;
-    const QString dbPath = dir.filePath(QStringLiteral("bench.sqlite"));
-    std::vector<BenchUser> users;
-    {
-        ServiceOptions options;
-        QString error;
-        Database db(dbPath);
-        if (!options.parse({QStringLiteral("bench")}, &error) || !db.open(&error)) {
-            out << "Cannot prepare the database: " << error << Qt::endl;
-            return 1;
-        }
-        ServiceContext ctx(options, db);
-        QElapsedTimer seeding;
-        seeding.start();
-        DemoSeeder(ctx).seed(kPeople, kLat, kLon, 30, false);
-        (void)EnvelopeKeyStore(db).generateIfMissing();
-        users = prepare(ctx);
-        out << "Seeded " << kPeople << " people in " << seeding.elapsed() << " ms" << Qt::endl;
-    }
-
-    const quint16 port = freePort();
-    QProcess service;
-    service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    service.start(servicePath, {QStringLiteral("--database"), dbPath, QStringLiteral("--port"),
-                                QString::number(port), QStringLiteral("--no-demo")});
-    if (!service.waitForStarted(10000) || !service.waitForReadyRead(10000)) {
-        out << "Cannot start " << servicePath << Qt::endl;
-        return 1;
-    }
-    service.readAll();
-    // Request log lines are not needed here; drop them so the pipe never fills.
-    QObject::connect(&service, &QProcess::readyReadStandardOutput, &service,
-                     [&service] { service.readAll(); });
-
-    Client client(port);
-    QElapsedTimer wall;
-    wall.start();
-    for (int i = 0; i < kRequestsPerCall && wall.elapsed() < kTimeBudgetMs; ++i) {
-        BenchUser &user = users[size_t(i) % users.size()];
-        if (user.queue.isEmpty()) {
-            const auto body = client.send(QStringLiteral("fetchProfiles"), "GET",
-                                          QStringLiteral("fetchProfiles"), user.token);
-            for (const QJsonValue &p : QJsonDocument::fromJson(body.value_or("[]")).array())
-                user.queue.append(p.toObject().value(QStringLiteral("userID")).toString());
-        }
-        if (!user.queue.isEmpty()) {
-            const QJsonObject swipe{{QStringLiteral("toUserID"), user.queue.takeFirst()},
-                                    {QStringLiteral("swipeType"),
-                                     i % 3 ? QStringLiteral("left") : QStringLiteral("right")},
-                                    {QStringLiteral("message"), QString()}};
-            (void)client.send(QStringLiteral("swipes"), "POST", QStringLiteral("swipes"),
-                              user.token, QJsonDocument(swipe).toJson(QJsonDocument::Compact));
-        }
-        (void)client.send(QStringLiteral("chats"), "GET", QStringLiteral("chats?page=1&perPage=20"),
-                          user.token);
-        // Keep fetchProfiles sampled as often as the others, not only when a queue runs dry.
-        (void)client.send(QStringLiteral("fetchProfiles"), "GET", QStringLiteral("fetchProfiles"),
-                          user.token);
-    }
-    client.report(out, double(wall.elapsed()) / 1000.0);
-    service.terminate();
-    if (!service.waitForFinished(5000))
-        service.kill();
-    return 0;
+    bool ok = runOn(QStringLiteral("SQLite"), dir.filePath(QStringLiteral("bench.sqlite")),
+                    servicePath, out);
+    PostgresCluster cluster;
+    if (cluster.error().isEmpty())
+        ok = runOn(QStringLiteral("PostgreSQL"), cluster.url(), servicePath, out) && ok;
+    else
+        out << "No PostgreSQL cluster: " << cluster.error() << Qt::endl;
+    out << "Targets: mixed >= 1500 req/s with p99 < 50 ms; fetchProfiles p99 < 20 ms at 100 000"
+        << Qt::endl;
+    return ok && cluster.error().isEmpty() ? 0 : 1;
 }

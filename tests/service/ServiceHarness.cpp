@@ -157,10 +157,10 @@ std::unique_ptr<QProcess> ServiceHarness::serveBinary(const QStringList &argumen
     auto process = std::make_unique<QProcess>();
     QByteArray key(32, Qt::Uninitialized);
     QRandomGenerator::global()->generate(key.begin(), key.end());
-    process->start(QStringLiteral(ZIREL_SERVICE_BINARY),
-                   arguments + QStringList{QStringLiteral("--port"), QStringLiteral("0"),
-                                           QStringLiteral("--envelope-key"),
-                                           QString::fromLatin1(key.toBase64())});
+    QStringList all = arguments + QStringList{QStringLiteral("--port"), QStringLiteral("0")};
+    if (!arguments.contains(QStringLiteral("--envelope-key")))
+        all << QStringLiteral("--envelope-key") << QString::fromLatin1(key.toBase64());
+    process->start(QStringLiteral(ZIREL_SERVICE_BINARY), all);
     static const QRegularExpression announced(QStringLiteral("listening on [^\\s]*:(\\d+)"));
     QByteArray output;
     while (process->waitForReadyRead(20000)) {

@@ -56,7 +56,7 @@ public:
     // Runs the service binary with arguments to its end; its standard output, or "" on a crash.
     [[nodiscard]] static QString runBinary(const QStringList &arguments, int *exitCode);
     // Starts the service binary serving on a free loopback port (*port) with a key of its
-    // own; null when it did not come up.
+    // own unless the arguments name one; null when it did not come up.
     [[nodiscard]] static std::unique_ptr<QProcess> serveBinary(const QStringList &arguments,
                                                                quint16 *port);
     [[nodiscard]] static QString birthdayForAge(int age);

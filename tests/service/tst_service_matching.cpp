@@ -257,6 +257,41 @@ private Q_SLOTS:
         QVERIFY(service.get("fetchProfiles", viewer).isEmpty());
     }
 
+    // The radius is measured on the globe: it holds just inside and just outside its edge,
+    // across the antimeridian and over a pole, where longitudes jump or crowd together.
+    void feedRadiusHoldsAcrossTheAntimeridianAndThePoles() {
+        ServiceHarness service;
+        const double kmPerDegree = 6371.0 * 3.14159265358979323846 / 180.0;
+        const QString viewer =
+            service.signUp(ServiceHarness::newUserId(), "man", "all", 30, 10.0, 179.5);
+        QCOMPARE(service.putSettings(viewer, 100, "all", 18, 60), 200);
+        const auto person = [&service](double lat, double lon) {
+            const QString id = ServiceHarness::newUserId();
+            service.signUp(id, "woman", "all", 30, lat, lon);
+            return id;
+        };
+        const QString northIn = person(10.0 + 99.95 / kmPerDegree, 179.5);
+        const QString northOut = person(10.0 + 100.3 / kmPerDegree, 179.5);
+        const QString eastIn = person(10.0, -179.6);  // ~98.6 km over the antimeridian
+        const QString eastOut = person(10.0, -179.0); // ~164 km
+        const QString westIn = person(10.2, 178.8);   // ~80 km
+        const QJsonArray page = service.get("fetchProfiles", viewer);
+        QCOMPARE(idsOf(page), (QSet<QString>{northIn, eastIn, westIn}));
+        QCOMPARE(page.at(0).toObject().value("userID").toString(), westIn);
+        QCOMPARE(page.at(2).toObject().value("distance").toInt(), 99);
+        Q_UNUSED(northOut);
+        Q_UNUSED(eastOut);
+
+        const QString polar =
+            service.signUp(ServiceHarness::newUserId(), "man", "all", 30, 89.5, 0.0);
+        QCOMPARE(service.putSettings(polar, 150, "all", 18, 60), 200);
+        const QString acrossThePole = person(89.6, 180.0); // ~100 km
+        const QString downTheMeridian = person(88.2, 0.0); // ~145 km
+        person(88.6, 90.0);                                // ~165 km
+        QCOMPARE(idsOf(service.get("fetchProfiles", polar)),
+                 (QSet<QString>{acrossThePole, downTheMeridian}));
+    }
+
     void demoPeopleLikeTheReviewerWhenNoLikeWaitsForAnAnswer() {
         ServiceHarness service;
         DemoSeeder seeder(service.context());
