@@ -4,22 +4,12 @@
 #include "platform/DiagnosticLog.h"
 #include "ui/MainThreadReceiver.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
 
 namespace {
 // A swipe is kept until the service has it: after anything but an answer or a final refusal.
 bool notStored(const Result<SwipeResponse> &result) {
     return !result.ok() && result.error().mayNotHaveStored();
-}
-
-std::optional<SwipeType> swipeType(const QString &text) {
-    for (SwipeType type : {SwipeType::left, SwipeType::right, SwipeType::superlike})
-        if (swipeTypeText(type) == text)
-            return type;
-    return std::nullopt;
 }
 } // namespace
 
@@ -97,27 +87,14 @@ void SwipeOutbox::load() {
     const QByteArray stored = m_defaults->value(key()).toByteArray();
     if (stored.isEmpty())
         return;
-    const QJsonDocument document = QJsonDocument::fromJson(stored);
-    if (!document.isArray()) {
+    std::optional<QList<Swipe>> kept = PendingSwipesFormat::decode(stored);
+    if (!kept) {
         DiagnosticLog::line(QStringLiteral("Ошибка загрузки неотправленных свайпов"));
         return;
     }
-    for (const QJsonValue &value : document.array()) {
-        const QJsonObject object = value.toObject();
-        const QString owner = object.value(QStringLiteral("owner")).toString();
-        const QString to = object.value(QStringLiteral("toUserID")).toString();
-        const std::optional<SwipeType> type =
-            swipeType(object.value(QStringLiteral("swipeType")).toString());
-        if (!owner.isEmpty() && !to.isEmpty() && type)
-            m_kept.append({owner, to, *type});
-    }
+    m_kept = std::move(*kept);
 }
 
 void SwipeOutbox::store() {
-    QJsonArray array;
-    for (const Swipe &swipe : std::as_const(m_kept))
-        array.append(QJsonObject{{QStringLiteral("owner"), swipe.owner},
-                                 {QStringLiteral("toUserID"), swipe.toUserID},
-                                 {QStringLiteral("swipeType"), swipeTypeText(swipe.type)}});
-    m_writer.write(key(), QJsonDocument(array).toJson(QJsonDocument::Compact));
+    m_writer.write(key(), PendingSwipesFormat::encode(m_kept));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "api/RequestBodies.h"
 #include "api/Result.h"
 #include "api/RetrySchedule.h"
 #include "api/SwipeResponse.h"
+#include "feed/PendingSwipesFormat.h"
 #include "platform/SettingsWriter.h"
 
 #include <QList>
@@ -22,12 +22,7 @@ class NetworkService;
 class SwipeOutbox : public QObject {
     Q_OBJECT
 public:
-    struct Swipe {
-        QString owner; // who swiped: only their session may send it
-        QString toUserID;
-        SwipeType type = SwipeType::left;
-        friend bool operator==(const Swipe &, const Swipe &) = default;
-    };
+    using Swipe = PendingSwipesFormat::Swipe;
     using Answer = std::function<void(const Result<SwipeResponse> &)>;
 
     /// Picks up the swipes kept by an earlier run. `resent` hears the answer to every swipe

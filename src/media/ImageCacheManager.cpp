@@ -107,7 +107,7 @@ void ImageCacheManager::loadImage(const QString &url, Completion completion) {
         if (const std::optional<QString> path = filePath(url)) {
             QFile file(*path);
             if (file.open(QIODevice::ReadOnly)) {
-                const QImage image = ImageDecoder::decode(file.readAll());
+                const QImage image = ImageDecoder::decode(file.readAll(), shownEdge);
                 if (!image.isNull()) {
                     remember(url, image);
                     answer(completion, image);
@@ -127,7 +127,7 @@ void ImageCacheManager::download(const QString &url, const QUrl &parsed,
                 answer(completion, std::nullopt);
                 return;
             }
-            const QImage image = ImageDecoder::decode(body);
+            const QImage image = ImageDecoder::decode(body, shownEdge);
             if (image.isNull()) {
                 answer(completion, std::nullopt);
                 return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/PhotoProcessor.h"
+
 #include <QCache>
 #include <QDateTime>
 #include <QImage>
@@ -19,6 +21,12 @@ public:
     static constexpr qint64 maxCacheSize = 10485760;
     /// Bytes of decoded pixels kept in memory: about a hundred card photos.
     static constexpr qint64 defaultMemoryBudget = 40 * 1024 * 1024;
+
+    /// The longest edge of a photo as it is kept and handed out: the service keeps none larger
+    /// and no view shows one larger, so a bigger picture is shrunk while or right after it is
+    /// decoded instead of filling the memory budget with pixels nobody sees.
+    static constexpr int shownEdge =
+        qMax(PhotoProcessor::kMaxSize.width(), PhotoProcessor::kMaxSize.height());
 
     /// The cache directory, or nothing for a cache that lives in memory only.
     explicit ImageCacheManager(std::optional<QString> directory,

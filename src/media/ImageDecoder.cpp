@@ -7,7 +7,17 @@
 #include <memory>
 
 namespace {
-QImage decodeHeif(const QByteArray &bytes) {
+bool tooManyPixels(QSize size) {
+    return qint64(size.width()) * size.height() > ImageDecoder::kMaxPixels;
+}
+
+QImage fitted(QImage image, int longestEdge) {
+    if (longestEdge <= 0 || qMax(image.width(), image.height()) <= longestEdge)
+        return image;
+    return image.scaled(longestEdge, longestEdge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage decodeHeif(const QByteArray &bytes, bool bounded) {
     std::unique_ptr<heif_context, decltype(&heif_context_free)> ctx(heif_context_alloc(),
                                                                     &heif_context_free);
     if (heif_context_read_from_memory_without_copy(ctx.get(), bytes.constData(),
@@ -19,6 +29,9 @@ QImage decodeHeif(const QByteArray &bytes) {
         return {};
     std::unique_ptr<heif_image_handle, decltype(&heif_image_handle_release)> handle(
         rawHandle, &heif_image_handle_release);
+    if (bounded && tooManyPixels(QSize(heif_image_handle_get_width(handle.get()),
+                                       heif_image_handle_get_height(handle.get()))))
+        return {};
     heif_image *rawImage = nullptr;
     if (heif_decode_image(handle.get(), &rawImage, heif_colorspace_RGB,
                           heif_chroma_interleaved_RGBA, nullptr)
@@ -64,11 +77,11 @@ bool looksLikeHeif(const QByteArray &bytes) {
     return false;
 }
 
-QImage decode(const QByteArray &bytes) {
+QImage decode(const QByteArray &bytes, int longestEdge) {
     if (bytes.isEmpty())
         return {};
     if (looksLikeHeif(bytes))
-        return decodeHeif(bytes);
+        return fitted(decodeHeif(bytes, longestEdge > 0), longestEdge);
     QBuffer buffer;
     buffer.setData(bytes);
     // Naming the usual formats spares the reader from opening every image plugin there is to
@@ -81,7 +94,19 @@ QImage decode(const QByteArray &bytes) {
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setAutoTransform(true);
-    return reader.read();
+    if (longestEdge > 0) {
+        const QSize size = reader.size();
+        if (!size.isValid())
+            return {};
+        // Only the JPEG reader scales while it decodes, by dropping up to seven of every eight
+        // rows and columns; the others hold every pixel first.
+        if (qMax(size.width(), size.height()) > longestEdge && reader.format() == "jpeg" &&
+            !tooManyPixels(size / 8))
+            reader.setScaledSize(size.scaled(longestEdge, longestEdge, Qt::KeepAspectRatio));
+        else if (tooManyPixels(size))
+            return {};
+    }
+    return fitted(reader.read(), longestEdge);
 }
 
 } // namespace ImageDecoder

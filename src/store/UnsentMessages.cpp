@@ -2,14 +2,7 @@
 
 #include "platform/DiagnosticLog.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QStandardPaths>
-
-namespace {
-const QString chatKey = QStringLiteral("chatID");
-const QString messageKey = QStringLiteral("message");
-} // namespace
 
 UnsentMessages &UnsentMessages::shared() {
     // A file of its own: the messages stay when the settings are reset or written by an older
@@ -82,27 +75,15 @@ void UnsentMessages::load() {
     const QByteArray stored = m_file->value(key()).toByteArray();
     if (stored.isEmpty())
         return;
-    const QJsonDocument document = QJsonDocument::fromJson(stored);
-    if (!document.isArray()) {
+    // Kept by an earlier run, so no answer is coming: only the user can send them now.
+    std::optional<QList<Kept>> kept = UnsentMessagesFormat::decode(stored);
+    if (!kept) {
         DiagnosticLog::line(QStringLiteral("Ошибка загрузки неотправленных сообщений"));
         return;
     }
-    for (const QJsonValue &value : document.array()) {
-        const QJsonObject object = value.toObject();
-        const std::optional<QUuid> chatID = WireFormat::parseUuid(object.value(chatKey).toString());
-        std::optional<Message> message = Message::fromLocalJson(object.value(messageKey));
-        if (!chatID || !message || !message->id)
-            continue;
-        // Kept by an earlier run, so no answer is coming: only the user can send it now.
-        message->failed = true;
-        m_kept.append({*chatID, *message});
-    }
+    m_kept = std::move(*kept);
 }
 
 void UnsentMessages::store() {
-    QJsonArray array;
-    for (const Kept &kept : std::as_const(m_kept))
-        array.append(QJsonObject{{chatKey, WireFormat::uuidText(kept.chatID)},
-                                 {messageKey, kept.message.toLocalJson()}});
-    m_writer.write(key(), QJsonDocument(array).toJson(QJsonDocument::Compact));
+    m_writer.write(key(), UnsentMessagesFormat::encode(m_kept));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "api/Message.h"
 #include "platform/SettingsWriter.h"
+#include "store/UnsentMessagesFormat.h"
 
 #include <QList>
 #include <QObject>
@@ -41,10 +41,7 @@ Q_SIGNALS:
     void markChanged(const QUuid &messageID, bool failed);
 
 private:
-    struct Kept {
-        QUuid chatID;
-        Message message;
-    };
+    using Kept = UnsentMessagesFormat::Kept;
 
     void load();
     void store();

@@ -3,6 +3,7 @@
 #include "api/WireLog.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/NotificationCenter.h"
+#include "store/UserRecordFormat.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -43,7 +44,7 @@ void UserManager::load() {
     if (stored.isEmpty())
         return;
     // A record written by an older client (a key missing) is ignored and not written back.
-    const std::optional<User> user = User::fromJson(QJsonDocument::fromJson(stored).object());
+    const std::optional<User> user = UserRecordFormat::decode(stored);
     if (!user)
         return;
     m_currentUser = *user;
@@ -61,7 +62,7 @@ void UserManager::setCurrentUser(const User &user) {
 }
 
 void UserManager::save(const User &user) {
-    m_writer.write(key, QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
+    m_writer.write(key, UserRecordFormat::encode(user));
 }
 
 void UserManager::update(const std::function<void(User &)> &change) {

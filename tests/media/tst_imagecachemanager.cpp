@@ -10,8 +10,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <sys/resource.h>
 
 namespace {
+long peakResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 // Loads and waits for the answer, checking it arrives on the main thread after the call.
 std::optional<QImage> load(ImageCacheManager &cache, const QString &url) {
     bool answered = false;
@@ -115,17 +122,37 @@ private Q_SLOTS:
             QVERIFY2(NetworkAddress::mayFetch(QUrl(QString::fromLatin1(allowed))), allowed);
     }
 
-    // A photo answer of tens of megabytes is refused, neither decoded nor kept.
-    void anOversizedPhotoIsRefused() {
+    // A photo answer of tens of megabytes is refused, neither decoded nor kept; so is a small
+    // answer claiming more pixels than could be held, before any pixel is decoded; a large
+    // picture is handed out and kept at the size photos are shown at.
+    void oversizedPhotosAreRefusedOrShrunk() {
         FakeService service;
         QVERIFY(service.start());
         QByteArray huge = Fixtures::png();
         huge.append(QByteArray(24 * 1024 * 1024, '\0'));
         service.respond("huge.png", 200, huge);
+        service.respond("flat.png", 200, Fixtures::bytes("flat-5600x5600.png"));
+        service.respond("wide.jpg", 200, Fixtures::bytes("flat-5600x1400.jpg"));
         QTemporaryDir dir;
         ImageCacheManager cache(dir.path());
+        // Decoded, the 100 KB picture would take 120 MB. Measured first, while the peak is low.
+        const long peakBefore = peakResidentKiB();
+        QVERIFY(!load(cache, service.baseUrl() + "flat.png"));
+        QCOMPARE_LT(peakResidentKiB() - peakBefore, 40 * 1024);
         QVERIFY(!load(cache, service.baseUrl() + "huge.png"));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+
+        const std::optional<QImage> wide = load(cache, service.baseUrl() + "wide.jpg");
+        QVERIFY(wide);
+        QCOMPARE(wide->size(),
+                 QSize(ImageCacheManager::shownEdge, ImageCacheManager::shownEdge / 4));
+        QCOMPARE(QColor(wide->pixel(10, 10)).green() / 16, 0xaa / 16);
+        QCOMPARE(load(cache, service.baseUrl() + "wide.jpg")->size(), wide->size());
+        QCOMPARE(service.requestsTo("wide.jpg").size(), 1);
+        // The file keeps the bytes as they came; a fresh cache reads it as small again.
+        ImageCacheManager restarted(dir.path());
+        QCOMPARE(load(restarted, service.baseUrl() + "wide.jpg")->size(), wide->size());
+        QCOMPARE(service.requestsTo("wide.jpg").size(), 1);
     }
 
     void memoryDropsTheLeastRecentlyUsedOverItsBudget() {

@@ -1,0 +1,7 @@
+#include "RoundTrip.h"
+#include "api/SendMessageResponse.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    RoundTrip::checkAnswer<SendMessageResponse>(data, size);
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "RoundTrip.h"
+#include "api/SwipeResponse.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    RoundTrip::checkAnswer<SwipeResponse>(data, size);
+    return 0;
+}

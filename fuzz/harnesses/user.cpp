@@ -1,0 +1,7 @@
+#include "api/User.h"
+#include "RoundTrip.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    RoundTrip::checkAnswer<User>(data, size);
+    return 0;
+}
