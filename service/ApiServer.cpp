@@ -10,17 +10,27 @@
 #include "FeedApi.h"
 #include "ServiceContext.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHttpServerResponder>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslServer>
+#include <QTcpSocket>
 #include <QTextStream>
 
 #include <cstdio>
 
 namespace {
+
+// An IPv4 caller reaching a dual-stack socket shows as itself, not as a mapped IPv6 address.
+QString callerAddress(const QTcpSocket &socket) {
+    const QHostAddress peer = socket.peerAddress();
+    bool isIPv4 = false;
+    const quint32 ipv4 = peer.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4).toString() : peer.toString();
+}
 
 QByteArray methodName(QHttpServerRequest::Method method) {
     switch (method) {
@@ -172,10 +182,13 @@ bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     QHttpServerResponder responder = makeResponder(request, socket);
     responder.write(reply.body, reply.mimeType,
                     static_cast<QHttpServerResponder::StatusCode>(reply.status));
-    // The path only: queries may carry dates and ids, and tokens travel in headers.
+    // When and from whom, then the path only: queries may carry dates and ids, and tokens
+    // travel in headers.
     const QByteArray line =
-        methodName(request.method()) + ' ' + request.url().path().toUtf8().left(200) + ' ' +
-        QByteArray::number(reply.status) + ' ' + QByteArray::number(timer.elapsed()) + " ms\n";
+        QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + ' ' +
+        callerAddress(*socket).toLatin1() + ' ' + methodName(request.method()) + ' ' +
+        request.url().path().toUtf8().left(200) + ' ' + QByteArray::number(reply.status) + ' ' +
+        QByteArray::number(timer.elapsed()) + " ms\n";
     std::fputs(line.constData(), stdout);
     std::fflush(stdout);
     return true;

@@ -6,6 +6,7 @@
 #include "feed/MainVC.h"
 #include "media/ImageCacheManager.h"
 #include "platform/AppLanguage.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileLocations.h"
 #include "platform/PrivateFiles.h"
 #include "platform/SessionBus.h"
@@ -37,6 +38,7 @@ bool feedShowsCards(const Window &window) {
 
 int main(int argc, char *argv[]) {
     PrivateFiles::keepToOwner();
+    DiagnosticLog::install();
     SessionBus::neverAutolaunch();
     AllocatorSettings::returnLargeBlocksOnFree();
     QGuiApplication app(argc, argv);

@@ -99,7 +99,7 @@ void SwipeOutbox::load() {
         return;
     const QJsonDocument document = QJsonDocument::fromJson(stored);
     if (!document.isArray()) {
-        DiagnosticLog::line(QStringLiteral("Ошибка загрузки неотправленных свайпов"));
+        qCWarning(lcFeed).noquote() << QStringLiteral("Ошибка загрузки неотправленных свайпов");
         return;
     }
     for (const QJsonValue &value : document.array()) {

@@ -32,9 +32,9 @@ void ChatCashManager::save(const QList<Match> &matches) {
     QJsonArray array;
     for (const Match &match : matches.first(std::min<qsizetype>(limit, matches.size()))) {
         if (!encodable(match)) {
-            DiagnosticLog::line(QStringLiteral("Ошибка при сохранении matches: ") +
-                                QStringLiteral("invalid date in match ") +
-                                WireFormat::uuidText(match.chatID));
+            qCWarning(lcChats).noquote() << QStringLiteral("Ошибка при сохранении matches: ") +
+                                                QStringLiteral("invalid date in match ") +
+                                                WireFormat::uuidText(match.chatID);
             return;
         }
         array.append(match.toLocalJson());
@@ -50,8 +50,8 @@ std::optional<QList<Match>> ChatCashManager::load() const {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(stored.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        DiagnosticLog::line(QStringLiteral("Ошибка при загрузке matches: ") +
-                            parseError.errorString());
+        qCWarning(lcChats).noquote()
+            << QStringLiteral("Ошибка при загрузке matches: ") + parseError.errorString();
         return std::nullopt;
     }
     QString error;
@@ -59,7 +59,7 @@ std::optional<QList<Match>> ChatCashManager::load() const {
         document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object()), &error,
         DateStyle::local);
     if (!matches) {
-        DiagnosticLog::line(QStringLiteral("Ошибка при загрузке matches: ") + error);
+        qCWarning(lcChats).noquote() << QStringLiteral("Ошибка при загрузке matches: ") + error;
         return std::nullopt;
     }
     return matches;

@@ -84,7 +84,7 @@ void UnsentMessages::load() {
         return;
     const QJsonDocument document = QJsonDocument::fromJson(stored);
     if (!document.isArray()) {
-        DiagnosticLog::line(QStringLiteral("Ошибка загрузки неотправленных сообщений"));
+        qCWarning(lcChats).noquote() << QStringLiteral("Ошибка загрузки неотправленных сообщений");
         return;
     }
     for (const QJsonValue &value : document.array()) {
