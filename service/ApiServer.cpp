@@ -11,6 +11,7 @@
 #include "ResponseQueue.h"
 #include "ServiceContext.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHttpServerResponder>
@@ -18,11 +19,20 @@
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslServer>
+#include <QTcpSocket>
 #include <QTextStream>
 
 #include <cstdio>
 
 namespace {
+
+// An IPv4 caller reaching a dual-stack socket shows as itself, not as a mapped IPv6 address.
+QString callerAddress(const QTcpSocket &socket) {
+    const QHostAddress peer = socket.peerAddress();
+    bool isIPv4 = false;
+    const quint32 ipv4 = peer.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4).toString() : peer.toString();
+}
 
 QByteArray methodName(QHttpServerRequest::Method method) {
     switch (method) {
@@ -173,14 +183,18 @@ Reply ApiServer::dispatch(const HttpCall &call) {
 bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) {
     const QPointer<ResponseQueue> queue = ResponseQueue::of(socket);
     const quint64 ticket = queue->reserve();
-    m_workers.start([this, call = HttpCall::from(request), queue, ticket] {
+    // The socket stays on this thread; the worker gets its caller's address as text.
+    m_workers.start([this, call = HttpCall::from(request), queue, ticket,
+                     caller = callerAddress(*socket).toLatin1()] {
         QElapsedTimer timer;
         timer.start();
         const Reply reply = dispatch(call);
-        // The path only: queries may carry dates and ids, and tokens travel in headers.
-        const QByteArray line = methodName(call.method) + ' ' + call.url.path().toUtf8().left(200) +
-                                ' ' + QByteArray::number(reply.status) + ' ' +
-                                QByteArray::number(timer.elapsed()) + " ms\n";
+        // When and from whom, then the path only: queries may carry dates and ids, and tokens
+        // travel in headers.
+        const QByteArray line =
+            QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + ' ' + caller +
+            ' ' + methodName(call.method) + ' ' + call.url.path().toUtf8().left(200) + ' ' +
+            QByteArray::number(reply.status) + ' ' + QByteArray::number(timer.elapsed()) + " ms\n";
         std::fputs(line.constData(), stdout);
         std::fflush(stdout);
         // The socket belongs to the main thread, and may have closed in the meantime.

@@ -38,8 +38,8 @@ unsigned char *bytes(QByteArray &array) {
 }
 
 std::optional<QString> failure(const char *reason) {
-    DiagnosticLog::line(QStringLiteral("Device envelope sealing failed: ") +
-                        QString::fromLatin1(reason));
+    qCWarning(lcAccount).noquote()
+        << QStringLiteral("Device envelope sealing failed: ") + QString::fromLatin1(reason);
     return std::nullopt;
 }
 

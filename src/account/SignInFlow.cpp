@@ -74,13 +74,13 @@ void SignInFlow::onRecordName(const QString &recordName, const QString &error) {
 QString SignInFlow::localUserId() {
     SecureStore &store = m_services.secureStore();
     if (const std::optional<QString> stored = store.load(userIdKey); stored && !stored->isEmpty()) {
-        DiagnosticLog::line(QStringLiteral("Restored user ID: ") + *stored);
+        qCInfo(lcAccount).noquote() << QStringLiteral("Restored user ID: ") + *stored;
         return *stored;
     }
     const QString created = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     if (!store.save(created, userIdKey))
         return {};
-    DiagnosticLog::line(QStringLiteral("New user ID saved: ") + created);
+    qCInfo(lcAccount).noquote() << QStringLiteral("New user ID saved: ") + created;
     return created;
 }
 

@@ -27,9 +27,10 @@ QString initialBaseUrl() {
     if (configured.isEmpty())
         return fallback;
     if (!NetworkAddress::mayFetch(QUrl(configured, QUrl::StrictMode))) {
-        DiagnosticLog::line(QStringLiteral("Ignoring ZIREL_BASE_URL (needs https, or http to "
-                                           "a loopback host): ") +
-                            configured);
+        qCWarning(lcNetwork).noquote()
+            << QStringLiteral("Ignoring ZIREL_BASE_URL (needs https, or http to "
+                              "a loopback host): ") +
+                   configured;
         return fallback;
     }
     return configured.endsWith(u'/') ? configured : configured + u'/';
@@ -205,9 +206,10 @@ NetworkService::HttpReply NetworkService::readReply(QNetworkReply &reply) {
 
 NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool acceptsEmpty) {
     Triage result;
-    DiagnosticLog::line(QStringLiteral("response: ") + reply.description);
+    qCInfo(lcNetwork).noquote() << QStringLiteral("response: ") + reply.description;
     if (reply.transportError) {
-        DiagnosticLog::line(QStringLiteral("Ошибка соединения: ") + *reply.transportError);
+        qCWarning(lcNetwork).noquote()
+            << QStringLiteral("Ошибка соединения: ") + *reply.transportError;
         result.failure = APIError::noAnswer(reply.tooLarge ? tr("Ответ сервера слишком большой")
                                                            : transportReason(reply.transportCode));
         return result;
@@ -226,10 +228,11 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
     }
     if (lcWire().isDebugEnabled()) {
         if (QString::fromUtf8(reply.body).toUtf8() == reply.body)
-            DiagnosticLog::line(QStringLiteral("Raw server response body: ") +
-                                WireLog::masked(reply.body));
+            qCDebug(lcWire).noquote()
+                << QStringLiteral("Raw server response body: ") + WireLog::masked(reply.body);
         else
-            DiagnosticLog::line(QStringLiteral("Failed to convert response data to string."));
+            qCDebug(lcWire).noquote()
+                << QStringLiteral("Failed to convert response data to string.");
     }
 
     if (reply.body.isEmpty()) {
@@ -251,7 +254,8 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
         document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array());
     if (const auto serviceError = APIError::fromJson(result.json);
         serviceError && serviceError->error) {
-        DiagnosticLog::line(QStringLiteral("serverError: ") + serviceError->description());
+        qCWarning(lcNetwork).noquote()
+            << QStringLiteral("serverError: ") + serviceError->description();
         result.failure = *serviceError;
     }
     return result;

@@ -14,8 +14,8 @@ PushRegistration::PushRegistration(NotificationPermission &permission, NetworkSe
             &PushRegistration::tokenReceived);
     connect(&permission, &NotificationPermission::registrationFailed, this,
             [](const QString &error) {
-                DiagnosticLog::line(
-                    QStringLiteral("Ошибка при регистрации на удалённые уведомления: ") + error);
+                qCWarning(lcPush).noquote()
+                    << QStringLiteral("Ошибка при регистрации на удалённые уведомления: ") + error;
             });
 }
 
@@ -25,15 +25,16 @@ QString PushRegistration::hex(const QByteArray &token) {
 
 void PushRegistration::tokenReceived(const QByteArray &token) {
     const QString text = hex(token);
-    DiagnosticLog::line(QStringLiteral("Получен deviceToken: ") + text);
+    qCInfo(lcPush).noquote() << QStringLiteral("Получен deviceToken: ") + text;
     Endpoints::sendPushToken(
         text,
         [](const Result<EmptyResponse> &result) {
             if (!result.ok()) {
-                DiagnosticLog::line(QStringLiteral("pushToken ошибка: ") + result.error().reason);
+                qCWarning(lcPush).noquote()
+                    << QStringLiteral("pushToken ошибка: ") + result.error().reason;
                 return;
             }
-            DiagnosticLog::line(QStringLiteral("pushToken успешно отправлен"));
+            qCInfo(lcPush).noquote() << QStringLiteral("pushToken успешно отправлен");
             QSettings().setValue(QStringLiteral("push_token_sent"), true);
         },
         m_network);

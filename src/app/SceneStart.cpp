@@ -67,8 +67,8 @@ void checkVersion(Window &window) {
         VersionCheckRequest{appVersion()},
         [to = MainThreadReceiver(&window)](const Result<VersionCheckResponse> &result) {
             if (!result.ok()) {
-                DiagnosticLog::line(QStringLiteral("Ошибка проверки версии: ") +
-                                    result.error().reason);
+                qCWarning(lcApp).noquote()
+                    << QStringLiteral("Ошибка проверки версии: ") + result.error().reason;
                 return;
             }
             const VersionCheckResponse answer = result.value();
@@ -102,8 +102,8 @@ void openConversation(ViewController *root, const QVariant &chatID) {
             conversation->setHidesTabBar(true);
             container->push(conversation, true);
         } else {
-            DiagnosticLog::line(QStringLiteral("No match found for chatID: ") +
-                                id.toString(QUuid::WithoutBraces).toUpper());
+            qCWarning(lcApp).noquote() << QStringLiteral("No match found for chatID: ") +
+                                              id.toString(QUuid::WithoutBraces).toUpper();
         }
         return;
     }

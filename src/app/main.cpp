@@ -5,6 +5,8 @@
 #include "cardstack/SwipeCardStack.h"
 #include "feed/MainVC.h"
 #include "media/ImageCacheManager.h"
+#include "platform/AppLanguage.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileLocations.h"
 #include "platform/PrivateFiles.h"
 #include "platform/SessionBus.h"
@@ -17,11 +19,8 @@
 #include <QCommandLineParser>
 #include <QFont>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QNetworkProxyFactory>
 #include <QQuickWindow>
-#include <QTranslator>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -39,6 +38,7 @@ bool feedShowsCards(const Window &window) {
 
 int main(int argc, char *argv[]) {
     PrivateFiles::keepToOwner();
+    DiagnosticLog::install();
     SessionBus::neverAutolaunch();
     AllocatorSettings::returnLargeBlocksOnFree();
     QGuiApplication app(argc, argv);
@@ -48,12 +48,7 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("app.zirel.Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QNetworkProxyFactory::setUseSystemConfiguration(true);
-    // Every text of the client is Russian; the dialogs Qt itself draws (the file dialog's
-    // buttons) are made to match.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    AppLanguage::install();
 
     QCommandLineParser options;
     options.addHelpOption();

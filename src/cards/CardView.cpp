@@ -3,6 +3,7 @@
 #include "cards/CardContentIncubator.h"
 #include "media/PhotoBatch.h"
 #include "media/RecentPhotos.h"
+#include "platform/DiagnosticLog.h"
 #include "ui/ViewController.h"
 
 #include <QQmlComponent>
@@ -157,7 +158,7 @@ void CardView::completeContent() {
 void CardView::takeContent(QObject *made, const QString &error) {
     auto *item = qobject_cast<QQuickItem *>(made);
     if (!item) {
-        qWarning().noquote() << "The profile card could not be drawn:" << error;
+        qCWarning(lcScreens).noquote() << "The profile card could not be drawn:" << error;
         delete made;
         return;
     }

@@ -108,15 +108,15 @@ void ChatDetailsVC::transmit(const Message &message) {
         [to = MainThreadReceiver(&m_unsent), chat = MainThreadReceiver(this),
          id = *message.id](const Result<SendMessageResponse> &result) {
             if (result.ok()) {
-                DiagnosticLog::line(QStringLiteral("Сообщение успешно отправлено"));
+                qCInfo(lcChats).noquote() << QStringLiteral("Сообщение успешно отправлено");
                 to.post([id](UnsentMessages &unsent) { unsent.sent(id); });
                 if (const std::optional<QUuid> stored = result.value().id)
                     chat.post(
                         [id, stored](ChatDetailsVC &screen) { screen.confirmed(id, *stored); });
                 return;
             }
-            DiagnosticLog::line(QStringLiteral("Ошибка отправки сообщения: ") +
-                                result.error().reason);
+            qCWarning(lcChats).noquote()
+                << QStringLiteral("Ошибка отправки сообщения: ") + result.error().reason;
             to.post([id](UnsentMessages &unsent) { unsent.failed(id); });
         },
         m_network);
@@ -172,8 +172,8 @@ void ChatDetailsVC::loadOlder() {
 
 void ChatDetailsVC::olderResult(const Result<QList<Message>> &result) {
     if (!result.ok()) {
-        DiagnosticLog::line(QStringLiteral("Ошибка загрузки старых сообщений: ") +
-                            result.error().reason);
+        qCWarning(lcChats).noquote()
+            << QStringLiteral("Ошибка загрузки старых сообщений: ") + result.error().reason;
     } else if (result.value().isEmpty()) {
         m_hasMoreOlderMessages = false;
     } else {
@@ -228,8 +228,8 @@ void ChatDetailsVC::pollNewer() {
 
 void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
     if (!result.ok()) {
-        DiagnosticLog::line(QStringLiteral("Ошибка загрузки новых сообщений: ") +
-                            result.error().reason);
+        qCWarning(lcChats).noquote()
+            << QStringLiteral("Ошибка загрузки новых сообщений: ") + result.error().reason;
         return;
     }
     noteNewest(result.value());
@@ -277,7 +277,7 @@ void ChatDetailsVC::removeMatch() {
             const bool ok = result.ok();
             const QString reason = ok ? QString() : result.error().reason;
             if (!ok)
-                DiagnosticLog::line(QStringLiteral("Ошибка отмены матча: ") + reason);
+                qCWarning(lcChats).noquote() << QStringLiteral("Ошибка отмены матча: ") + reason;
             to.post([ok, reason](ChatDetailsVC &chat) {
                 if (ok)
                     chat.backTapped();

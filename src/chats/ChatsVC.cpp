@@ -60,7 +60,7 @@ void ChatsVC::requestPage(int page, int count, bool isRefresh) {
 void ChatsVC::pageResult(int page, const Result<QList<Match>> &result) {
     setLoading(false);
     if (!result.ok()) {
-        DiagnosticLog::line(result.error().reason);
+        qCWarning(lcChats).noquote() << result.error().reason;
         return;
     }
     const QList<Match> &matches = result.value();
@@ -95,7 +95,7 @@ int ChatsVC::refreshPageSize() const {
 void ChatsVC::refreshResult(int page, const Result<QList<Match>> &result) {
     if (!result.ok()) {
         m_refreshing = false;
-        DiagnosticLog::line(result.error().reason);
+        qCWarning(lcChats).noquote() << result.error().reason;
         return;
     }
     m_refreshed += result.value();

@@ -141,7 +141,7 @@ void UserInfoVC::block() {
         m_model.userID,
         [to = MainThreadReceiver(this),
          userID = m_model.userID](const Result<EmptyResponse> &result) {
-            DiagnosticLog::line(QStringLiteral("blockUserID: ") + userID);
+            qCInfo(lcDetails).noquote() << QStringLiteral("blockUserID: ") + userID;
             to.post([result](UserInfoVC &self) {
                 if (result.ok())
                     self.closeAndReport(self.m_buttons->passButton());

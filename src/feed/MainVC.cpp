@@ -258,12 +258,12 @@ void MainVC::openInfo(qint64 index) {
 }
 
 void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection direction) {
-    DiagnosticLog::line(QStringLiteral("Свайпнута карточка %1 в направлении %2")
-                            .arg(index)
-                            .arg(directionName(direction)));
+    qCInfo(lcFeed).noquote() << QStringLiteral("Свайпнута карточка %1 в направлении %2")
+                                    .arg(index)
+                                    .arg(directionName(direction));
     const CardModel &model = cardData().at(index);
-    DiagnosticLog::line(QStringLiteral("targetUserID: ") + model.userID);
-    DiagnosticLog::line(QStringLiteral("name: ") + model.name);
+    qCInfo(lcFeed).noquote() << QStringLiteral("targetUserID: ") + model.userID;
+    qCInfo(lcFeed).noquote() << QStringLiteral("name: ") + model.name;
 
     if (direction == SwipeDirection::Left || direction == SwipeDirection::Right) {
         sendSwipe(model.userID, direction);
@@ -296,10 +296,10 @@ void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
 
 void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
     if (!result.ok()) {
-        DiagnosticLog::line(result.error().reason);
+        qCWarning(lcFeed).noquote() << result.error().reason;
         return;
     }
-    DiagnosticLog::line(result.value().logLine());
+    qCInfo(lcFeed).noquote() << result.value().logLine();
     if (result.value().createdMatch()) {
         // The answer may come after the feed is gone; the announcement is the process's own.
         NotificationCenter::shared().post(Notifications::fetchCardData);
@@ -308,18 +308,18 @@ void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
 }
 
 void MainVC::didUndoCardAt(SwipeCardStack *, qint64 index, SwipeDirection from) {
-    DiagnosticLog::line(QStringLiteral("Отменён свайп карточки %1 из направления %2")
-                            .arg(index)
-                            .arg(directionName(from)));
+    qCInfo(lcFeed).noquote() << QStringLiteral("Отменён свайп карточки %1 из направления %2")
+                                    .arg(index)
+                                    .arg(directionName(from));
     m_buttons->setUndoButtonEnabled(false);
 }
 
 void MainVC::didSelectCardAt(SwipeCardStack *, qint64 index) {
-    DiagnosticLog::line(QStringLiteral("Выбрана карточка %1").arg(index));
+    qCInfo(lcFeed).noquote() << QStringLiteral("Выбрана карточка %1").arg(index);
 }
 
 void MainVC::didSwipeAllCards(SwipeCardStack *) {
-    DiagnosticLog::line(QStringLiteral("Все карточки были свайпнуты!"));
+    qCInfo(lcFeed).noquote() << QStringLiteral("Все карточки были свайпнуты!");
     applyState(MainVCState::Loading);
 }
 

@@ -30,7 +30,7 @@ void MainVCPermissions::askLocation() {
     connect(&location, &LocationService::authorizationChanged, this,
             &MainVCPermissions::authorizationChanged);
     connect(&location, &LocationService::failed, this, [](const QString &error) {
-        DiagnosticLog::line(QStringLiteral("Ошибка получения местоположения: ") + error);
+        qCWarning(lcFeed).noquote() << QStringLiteral("Ошибка получения местоположения: ") + error;
     });
     const LocationAuthorization status = location.authorizationStatus();
     if (LocationService::isAuthorized(status))
@@ -59,8 +59,8 @@ void MainVCPermissions::askNotifications() {
         permission.requestAuthorization(
             [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
                 if (!error.isEmpty())
-                    DiagnosticLog::line(
-                        QStringLiteral("Ошибка запроса разрешения на уведомления: ") + error);
+                    qCWarning(lcFeed).noquote()
+                        << QStringLiteral("Ошибка запроса разрешения на уведомления: ") + error;
                 if (granted && weak)
                     weak->registerForRemoteNotifications();
             });

@@ -64,10 +64,11 @@ MainVCState::State MainVCProfiles::accept(const Result<QList<ProfileView>> &resu
 
 void MainVCProfiles::logLoad(const Result<QList<ProfileView>> &result, bool refill) {
     if (result.ok())
-        DiagnosticLog::line(refill ? QStringLiteral("Дозагрузка профилей завершена")
-                                   : QStringLiteral("Начальная загрузка профилей завершена"));
+        qCInfo(lcFeed).noquote() << (refill
+                                         ? QStringLiteral("Дозагрузка профилей завершена")
+                                         : QStringLiteral("Начальная загрузка профилей завершена"));
     else
-        DiagnosticLog::line((refill ? QStringLiteral("Ошибка дозагрузки профилей: ")
-                                    : QStringLiteral("Ошибка загрузки профилей: ")) +
-                            result.error().reason);
+        qCWarning(lcFeed).noquote() << (refill ? QStringLiteral("Ошибка дозагрузки профилей: ")
+                                               : QStringLiteral("Ошибка загрузки профилей: ")) +
+                                           result.error().reason;
 }

@@ -89,7 +89,7 @@ void SwipeOutbox::load() {
         return;
     std::optional<QList<Swipe>> kept = PendingSwipesFormat::decode(stored);
     if (!kept) {
-        DiagnosticLog::line(QStringLiteral("Ошибка загрузки неотправленных свайпов"));
+        qCWarning(lcFeed).noquote() << QStringLiteral("Ошибка загрузки неотправленных свайпов");
         return;
     }
     m_kept = std::move(*kept);

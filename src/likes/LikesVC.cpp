@@ -27,16 +27,7 @@ LikesVC::~LikesVC() {
 }
 
 QString LikesVC::countPhrase(qsizetype n) {
-    const qsizetype lastTwo = n % 100;
-    const qsizetype last = n % 10;
-    QString word;
-    if (last == 1 && lastTwo != 11)
-        word = tr("лайк");
-    else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        word = tr("лайка");
-    else
-        word = tr("лайков");
-    return QString::number(n) + QLatin1Char(' ') + word;
+    return tr("%n лайков", nullptr, int(n));
 }
 
 QString LikesVC::hint() {
@@ -78,7 +69,7 @@ void LikesVC::updateData() {
 
 void LikesVC::handleLikes(const Result<QList<ProfileView>> &result) {
     if (!result.ok()) {
-        DiagnosticLog::line(result.error().reason);
+        qCWarning(lcLikes).noquote() << result.error().reason;
         return;
     }
     QList<CardModel> cards;
@@ -213,10 +204,10 @@ void LikesVC::sendSwipe(const QString &toUserID, SwipeDirection direction) {
 
 void LikesVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
     if (!result.ok()) {
-        DiagnosticLog::line(result.error().reason);
+        qCWarning(lcLikes).noquote() << result.error().reason;
         return;
     }
-    DiagnosticLog::line(result.value().logLine());
+    qCInfo(lcLikes).noquote() << result.value().logLine();
     // The answer may come after this screen is gone; the announcement is the process's own.
     if (result.value().createdMatch())
         NotificationCenter::shared().post(Notifications::chatsUpdated);

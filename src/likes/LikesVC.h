@@ -46,7 +46,8 @@ public:
 
     LikesModel *cards() const { return m_cards; }
     [[nodiscard]] const QList<CardModel> &data() const { return m_cards->cards(); }
-    /// "1 лайк", "3 лайка", "5 лайков": the count with its word.
+    /// "1 лайк", "3 лайка", "5 лайков": the count with its word in the plural form the
+    /// installed language gives it.
     [[nodiscard]] static QString countPhrase(qsizetype n);
     QString likesTitle() const { return countPhrase(data().size()); }
     bool gridHidden() const { return data().isEmpty(); }

@@ -144,7 +144,8 @@ void ImageCacheManager::storeDownload(const QString &url, const QByteArray &byte
         return;
     QSaveFile file(*path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        DiagnosticLog::line(QStringLiteral("Ошибка записи файла: ") + file.errorString());
+        qCWarning(lcMedia).noquote()
+            << QStringLiteral("Ошибка записи файла: ") + file.errorString();
         return;
     }
     cleanUp();
@@ -155,8 +156,8 @@ void ImageCacheManager::cleanUp() const {
         return;
     QDir dir(*m_directory);
     if (!dir.exists()) {
-        DiagnosticLog::line(QStringLiteral("Ошибка при очистке кэша: ") +
-                            QStringLiteral("no such directory ") + *m_directory);
+        qCWarning(lcMedia).noquote() << QStringLiteral("Ошибка при очистке кэша: ") +
+                                            QStringLiteral("no such directory ") + *m_directory;
         return;
     }
     QList<Entry> entries;
@@ -193,8 +194,8 @@ void ImageCacheManager::evict(QList<Entry> entries, qint64 limit,
         if (remove(e.path, &error))
             total -= e.size.value_or(0);
         else
-            DiagnosticLog::line(QStringLiteral("Не удалось удалить файл ") +
-                                QUrl::fromLocalFile(e.path).toString() + QStringLiteral(": ") +
-                                error);
+            qCWarning(lcMedia).noquote() << QStringLiteral("Не удалось удалить файл ") +
+                                                QUrl::fromLocalFile(e.path).toString() +
+                                                QStringLiteral(": ") + error;
     }
 }

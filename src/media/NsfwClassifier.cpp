@@ -150,7 +150,7 @@ bool NsfwClassifier::loadLocked() {
             m_error = QString::fromStdString(e.msg).trimmed();
         }
     }
-    DiagnosticLog::line(QStringLiteral("NSFW model: ") + m_error);
+    qCWarning(lcMedia).noquote() << QStringLiteral("NSFW model: ") + m_error;
     return false;
 }
 

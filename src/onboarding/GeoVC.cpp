@@ -2,7 +2,6 @@
 
 #include "api/WireLog.h"
 #include "onboarding/NotificationVC.h"
-#include "platform/DiagnosticLog.h"
 #include "platform/NotificationPermission.h"
 #include "platform/SecureStore.h"
 #include "ui/AppServices.h"
@@ -71,10 +70,9 @@ void GeoVC::locationsUpdated(const QList<QGeoCoordinate> &locations) {
         return;
     // The position is reported by the next step; here it only shows that access works.
     disconnect(&services().platform().locationService(), nullptr, this, nullptr);
-    if (lcWire().isDebugEnabled())
-        DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
-                                .arg(locations.last().latitude(), 0, 'g', 10)
-                                .arg(locations.last().longitude(), 0, 'g', 10));
+    qCDebug(lcWire).noquote() << QStringLiteral("Местоположение: %1, %2")
+                                     .arg(locations.last().latitude(), 0, 'g', 10)
+                                     .arg(locations.last().longitude(), 0, 'g', 10);
     if (NavigationContainer *navigation = navigationContainer())
         navigation->setStack({new NotificationVC(services())}, true);
 }

@@ -34,8 +34,8 @@ void NotificationVC::next() {
     permission.requestAuthorization(
         [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
             if (!error.isEmpty())
-                DiagnosticLog::line(QStringLiteral("Ошибка запроса разрешения на уведомления: ") +
-                                    error);
+                qCWarning(lcPush).noquote()
+                    << QStringLiteral("Ошибка запроса разрешения на уведомления: ") + error;
             if (granted && weak)
                 weak->registerForRemoteNotifications();
             WindowHelper::showMain();

@@ -56,7 +56,7 @@ DesktopLocationService::makeDefault(PermissionPrompt::Ask ask) {
     QString error;
     PositionOverride override = PositionOverride::fromEnvironment(&error);
     if (!error.isEmpty())
-        DiagnosticLog::line(error);
+        qCWarning(lcLocation).noquote() << error;
     // With a position given, the machine's sources are never asked, so they are not looked
     // for: listing them reads every position plugin, on the main thread while the feed loads.
     const bool systemSource =

@@ -53,8 +53,8 @@ bool DesktopNotifier::announce(const QString &summary, const QString &body, cons
                 finished->deleteLater();
                 const QDBusPendingReply<uint> reply = *finished;
                 if (reply.isError()) {
-                    DiagnosticLog::line(QStringLiteral("Ошибка показа уведомления: ") +
-                                        reply.error().message());
+                    qCWarning(lcPush).noquote()
+                        << QStringLiteral("Ошибка показа уведомления: ") + reply.error().message();
                     return;
                 }
                 m_chats.insert(reply.value(), chatID);
@@ -66,7 +66,7 @@ void DesktopNotifier::onActionInvoked(uint id, const QString &actionKey) {
     if (actionKey != openAction || !m_chats.contains(id))
         return;
     const QUuid chatID = m_chats.take(id);
-    DiagnosticLog::line(QStringLiteral("Нажали на уведомление, userInfo: {chatID: %1}")
-                            .arg(chatID.toString(QUuid::WithoutBraces).toUpper()));
+    qCInfo(lcPush).noquote() << QStringLiteral("Нажали на уведомление, userInfo: {chatID: %1}")
+                                    .arg(chatID.toString(QUuid::WithoutBraces).toUpper());
     Q_EMIT conversationRequested(chatID);
 }

@@ -33,7 +33,8 @@ bool FileSecretBackend::store(const QString &key, const QByteArray &value) {
         QFile::remove(copy);
         if (!QFile::copy(m_path, copy) || !QFile::setPermissions(copy, ownerOnly))
             return false;
-        DiagnosticLog::line(QStringLiteral("Secure store file unreadable, copy kept: ") + copy);
+        qCWarning(lcStorage).noquote()
+            << QStringLiteral("Secure store file unreadable, copy kept: ") + copy;
         stored.emplace();
     }
     stored->insert(key, QString::fromUtf8(value));

@@ -32,7 +32,8 @@ std::optional<QByteArray> installationId(const QString &path, QString *error) {
         const QByteArray id = existing.read(LinuxDeviceAttestation::installationIdLength + 1);
         if (id.size() == LinuxDeviceAttestation::installationIdLength)
             return id;
-        DiagnosticLog::line(QStringLiteral("Installation identifier damaged, replacing: ") + path);
+        qCWarning(lcAccount).noquote()
+            << QStringLiteral("Installation identifier damaged, replacing: ") + path;
     }
 
     const QByteArray id = randomBytes(LinuxDeviceAttestation::installationIdLength);

@@ -21,9 +21,9 @@ std::unique_ptr<SecretBackend> SecureStore::chooseBackend(const QString &service
     const QString problem = keyring->probe();
     if (problem.isEmpty())
         return keyring;
-    DiagnosticLog::line(QStringLiteral("Secret Service probe failed: ") + problem);
-    DiagnosticLog::line(QStringLiteral("Secret Service unavailable, using file store: ") +
-                        filePath);
+    qCWarning(lcStorage).noquote() << QStringLiteral("Secret Service probe failed: ") + problem;
+    qCWarning(lcStorage).noquote()
+        << QStringLiteral("Secret Service unavailable, using file store: ") + filePath;
     return std::make_unique<FileSecretBackend>(filePath);
 }
 

@@ -26,10 +26,11 @@ void SettingsWriter::write(const QString &key, const QVariant &value) {
         file.sync();
         // The value still holds for this run; only the next start misses it.
         if (file.status() != QSettings::NoError)
-            DiagnosticLog::line(QStringLiteral("Settings not written to %1: %2")
-                                    .arg(fileName, file.status() == QSettings::AccessError
-                                                       ? QStringLiteral("cannot write the file")
-                                                       : QStringLiteral("the file is damaged")));
+            qCWarning(lcStorage).noquote()
+                << QStringLiteral("Settings not written to %1: %2")
+                       .arg(fileName, file.status() == QSettings::AccessError
+                                          ? QStringLiteral("cannot write the file")
+                                          : QStringLiteral("the file is damaged"));
     });
 }
 

@@ -19,7 +19,7 @@ void ChatCashManager::save(const QList<Match> &matches) {
     const std::optional<QByteArray> stored = SavedMatchesFormat::encode(
         matches.first(std::min<qsizetype>(limit, matches.size())), &error);
     if (!stored) {
-        DiagnosticLog::line(QStringLiteral("Ошибка при сохранении matches: ") + error);
+        qCWarning(lcChats).noquote() << QStringLiteral("Ошибка при сохранении matches: ") + error;
         return;
     }
     m_writer.write(key(), *stored);
@@ -33,6 +33,6 @@ std::optional<QList<Match>> ChatCashManager::load() const {
     QString error;
     std::optional<QList<Match>> matches = SavedMatchesFormat::decode(stored.toByteArray(), &error);
     if (!matches)
-        DiagnosticLog::line(QStringLiteral("Ошибка при загрузке matches: ") + error);
+        qCWarning(lcChats).noquote() << QStringLiteral("Ошибка при загрузке matches: ") + error;
     return matches;
 }

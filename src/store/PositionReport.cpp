@@ -2,17 +2,15 @@
 
 #include "api/Endpoints.h"
 #include "api/WireLog.h"
-#include "platform/DiagnosticLog.h"
 #include "store/UserManager.h"
 
 namespace PositionReport {
 
 void send(const QGeoCoordinate &position, NetworkService &network, UserManager &user) {
     // The exact position is the user's to keep: written only when asked for.
-    if (lcWire().isDebugEnabled())
-        DiagnosticLog::line(QStringLiteral("Местоположение: %1, %2")
-                                .arg(position.latitude(), 0, 'g', 10)
-                                .arg(position.longitude(), 0, 'g', 10));
+    qCDebug(lcWire).noquote() << QStringLiteral("Местоположение: %1, %2")
+                                     .arg(position.latitude(), 0, 'g', 10)
+                                     .arg(position.longitude(), 0, 'g', 10);
     Endpoints::updateGeo(
         position.latitude(), position.longitude(),
         [&user, position](const Result<EmptyResponse> &result) {

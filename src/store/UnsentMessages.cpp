@@ -78,7 +78,7 @@ void UnsentMessages::load() {
     // Kept by an earlier run, so no answer is coming: only the user can send them now.
     std::optional<QList<Kept>> kept = UnsentMessagesFormat::decode(stored);
     if (!kept) {
-        DiagnosticLog::line(QStringLiteral("Ошибка загрузки неотправленных сообщений"));
+        qCWarning(lcChats).noquote() << QStringLiteral("Ошибка загрузки неотправленных сообщений");
         return;
     }
     m_kept = std::move(*kept);

@@ -85,15 +85,14 @@ void UserManager::flush() {
 
 void UserManager::fetchedUserUpdate(const Result<User> &result) {
     if (!result.ok()) {
-        DiagnosticLog::line(result.error().reason);
+        qCWarning(lcAccount).noquote() << result.error().reason;
         return;
     }
     const User &user = result.value();
     // The record holds the birthday and the exact position: written only when asked for.
-    if (lcWire().isDebugEnabled())
-        DiagnosticLog::line(
-            QStringLiteral("user: ") +
-            QString::fromUtf8(QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact)));
+    qCDebug(lcWire).noquote()
+        << QStringLiteral("user: ") +
+               QString::fromUtf8(QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
     setCurrentUser(user);
     save(user);
     NotificationCenter::shared().post(Notifications::didUpdateUser);

@@ -14,7 +14,7 @@ ViewController::ViewController(QString typeName, Services services, QObject *par
 
 ViewController::~ViewController() {
     if (m_logsDeath)
-        DiagnosticLog::line(m_typeName + QStringLiteral(" is dead"));
+        qCInfo(lcScreens).noquote() << m_typeName + QStringLiteral(" is dead");
 }
 
 QUrl ViewController::viewSource() const {

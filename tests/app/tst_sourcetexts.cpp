@@ -14,15 +14,16 @@ QString read(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The spans of the diagnostic log's calls: their lines are for developers and stay as they are.
+// The spans of the log's statements: their lines are for developers and stay as they are.
 QList<std::pair<qsizetype, qsizetype>> logCalls(const QString &text) {
+    static const QRegularExpression statement(
+        QStringLiteral("\\bqC(?:Debug|Info|Warning|Critical)\\("));
     QList<std::pair<qsizetype, qsizetype>> spans;
-    const QString call = QStringLiteral("DiagnosticLog::line(");
-    for (qsizetype at = text.indexOf(call); at >= 0; at = text.indexOf(call, at + 1)) {
-        qsizetype i = at + call.size();
+    for (const auto &match : statement.globalMatch(text)) {
+        qsizetype i = match.capturedEnd();
         int depth = 1;
         bool inString = false;
-        for (; depth > 0 && i < text.size(); ++i) {
+        for (; i < text.size() && (inString || depth > 0 || text.at(i) != u';'); ++i) {
             const QChar c = text.at(i);
             if (inString)
                 inString = c == u'\\' ? (++i, true) : c != u'"';
@@ -31,7 +32,7 @@ QList<std::pair<qsizetype, qsizetype>> logCalls(const QString &text) {
             else
                 depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
         }
-        spans.append({at, i});
+        spans.append({match.capturedStart(), i});
     }
     return spans;
 }
@@ -133,12 +134,13 @@ private Q_SLOTS:
     // technical strings pass.
     void theCheckFindsBareTexts() {
         QTemporaryDir dir;
-        QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("a/Screen.cpp")),
-                                    "QString a() { return QStringLiteral(\"Привет\"); }\n"
-                                    "QString b() { return tr(\"Пока\"); }\n"
-                                    "void c() { DiagnosticLog::line(flag ? QStringLiteral(\"x\")\n"
-                                    "                : QStringLiteral(\"Ошибка: \") + reason); }\n"
-                                    "const auto key = QStringLiteral(\"screen\");\n"));
+        QVERIFY(Fixtures::writeFile(
+            dir.filePath(QStringLiteral("a/Screen.cpp")),
+            "QString a() { return QStringLiteral(\"Привет\"); }\n"
+            "QString b() { return tr(\"Пока\"); }\n"
+            "void c() { qCWarning(lcFeed).noquote() << (flag ? QStringLiteral(\"x\")\n"
+            "                : QStringLiteral(\"Ошибка: \")) + reason; }\n"
+            "const auto key = QStringLiteral(\"screen\");\n"));
         QVERIFY(Fixtures::writeFile(
             dir.filePath(QStringLiteral("a/View.qml")),
             "Item {\n    Text { text: \"Войти\" }\n    Text { text: qsTr(\"Выйти\") }\n"

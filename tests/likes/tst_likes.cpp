@@ -9,6 +9,7 @@
 #include "details/UserInfoVC.h"
 #include "likes/CardCellView.h"
 #include "likes/LikesVC.h"
+#include "platform/AppLanguage.h"
 #include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
 #include "ui/TabContainer.h"
@@ -79,6 +80,7 @@ private Q_SLOTS:
         user.userID = me;
         UserManager::shared().setCurrentUser(user);
         AppScreens::install();
+        AppLanguage::install(QLocale(QLocale::Russian));
     }
 
     void init() {
@@ -89,14 +91,28 @@ private Q_SLOTS:
         m_window = std::make_unique<Window>();
     }
 
-    void countPhraseFollowsRussianPlurals() {
+    // The Russian forms hold in a Russian desktop and in one without a translation; English
+    // has its own, with the locale's digit grouping.
+    void countPhraseFollowsTheLanguagesPlurals() {
         const QList<std::pair<int, const char *>> phrases{
             {0, "0 лайков"},     {1, "1 лайк"},       {2, "2 лайка"},    {3, "3 лайка"},
             {4, "4 лайка"},      {5, "5 лайков"},     {11, "11 лайков"}, {12, "12 лайков"},
             {13, "13 лайков"},   {14, "14 лайков"},   {21, "21 лайк"},   {22, "22 лайка"},
             {111, "111 лайков"}, {112, "112 лайков"}, {101, "101 лайк"}, {1004, "1004 лайка"}};
-        for (const auto &[n, phrase] : phrases)
+        for (const QLocale &locale : {QLocale(QLocale::German), QLocale(QLocale::Russian)}) {
+            AppLanguage::install(locale);
+            for (const auto &[n, phrase] : phrases)
+                QCOMPARE(LikesVC::countPhrase(n), QString::fromUtf8(phrase));
+        }
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        QLocale::setDefault(english);
+        AppLanguage::install(english);
+        const QList<std::pair<int, const char *>> englishPhrases{
+            {0, "0 likes"}, {1, "1 like"}, {2, "2 likes"}, {21, "21 likes"}, {1004, "1,004 likes"}};
+        for (const auto &[n, phrase] : englishPhrases)
             QCOMPARE(LikesVC::countPhrase(n), QString::fromUtf8(phrase));
+        QLocale::setDefault(QLocale::system());
+        AppLanguage::install(QLocale(QLocale::Russian));
     }
 
     void theListFillsTheTitleAndTheBadgeAndFollowsTheFeed() {

@@ -1,4 +1,7 @@
+#include "StdoutCapture.h"
+#include "api/WireLog.h"
 #include "platform/DesktopColorScheme.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileLocations.h"
 #include "platform/LinuxCloudAccount.h"
 #include "platform/LinuxDeviceAttestation.h"
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -290,6 +294,43 @@ private Q_SLOTS:
             QVERIFY(now.sa_handler == SIG_DFL);
         }
         QCOMPARE(quitting.size(), 2);
+    }
+
+    // Each area of the client has its category: warnings and status lines are printed by
+    // default as plain lines on standard output, debug traces only once the rules ask for
+    // them, and a rule quietens an area; messages of other libraries are not printed there.
+    // (The capture routes messages as the client's main() does.)
+    void theClientsCategoriesPrintStatusLinesAndKeepTracesForTheAsking() {
+        const QList<const QLoggingCategory *> categories{
+            &lcNetwork(), &lcAccount(), &lcFeed(), &lcLikes(),    &lcChats(),
+            &lcDetails(), &lcMedia(),   &lcPush(), &lcLocation(), &lcStorage(),
+            &lcScreens(), &lcApp(),     &lcWire()};
+        for (const QLoggingCategory *category : categories) {
+            QVERIFY2(QByteArray(category->categoryName()).startsWith("zirel."),
+                     category->categoryName());
+            QVERIFY2(category->isWarningEnabled() && category->isInfoEnabled() &&
+                         !category->isDebugEnabled(),
+                     category->categoryName());
+        }
+        StdoutCapture out;
+        const auto rulesBack = qScopeGuard([] { QLoggingCategory::setFilterRules({}); });
+        qCInfo(lcFeed).noquote() << QStringLiteral("Все карточки были свайпнуты!");
+        qCDebug(lcFeed) << "trace";
+        qCWarning(lcChats).noquote() << QStringLiteral("Ошибка загрузки: нет сети");
+        qCDebug(lcWire) << "raw body";
+        qInfo("from another library");
+        QLoggingCategory::setFilterRules(
+            QStringLiteral("zirel.*.debug=true\nzirel.chats.warning=false"));
+        qCDebug(lcFeed).noquote() << "trace asked for";
+        qCWarning(lcChats) << "quietened";
+        const QStringList lines = out.text().split(u'\n');
+        const QStringList printed{QStringLiteral("Все карточки были свайпнуты!"),
+                                  QStringLiteral("Ошибка загрузки: нет сети"),
+                                  QStringLiteral("trace asked for")};
+        for (const QString &line : printed)
+            QVERIFY2(lines.contains(line), qPrintable(out.text()));
+        for (const char *line : {"trace", "raw body", "quietened", "from another library"})
+            QVERIFY2(!lines.contains(QLatin1String(line)), qPrintable(out.text()));
     }
 };
 

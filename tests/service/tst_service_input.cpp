@@ -3,10 +3,12 @@
 #include "media/PhotoProcessor.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,6 +107,34 @@ private Q_SLOTS:
         const auto answer = service.call("PUT", "user/bio", QByteArray(2000, ' '), token);
         QCOMPARE(answer.status, 413);
         QVERIFY(answer.isError());
+    }
+
+    // Each request is logged with the time it was answered and the caller's address, then its
+    // method, path and status; neither the query nor the token appears.
+    void eachRequestIsLoggedWithItsTimeAndCaller() {
+        QTemporaryDir dir;
+        quint16 port = 0;
+        const auto service =
+            ServiceHarness::serveBinary({"--database", dir.filePath("log.sqlite")}, &port);
+        QVERIFY(service);
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write("GET /user?birthday=01011990 HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                     "Authorization: Bearer v4.local.SECRET\r\n\r\n");
+        QVERIFY(socket.waitForReadyRead(5000));
+        const QRegularExpression logged(
+            QStringLiteral(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z) 127\.0\.0\.1 )"
+                           R"(GET /user \d{3} \d+ ms$)"),
+            QRegularExpression::MultilineOption);
+        QByteArray output;
+        QRegularExpressionMatch line;
+        QTRY_VERIFY((output += service->readAllStandardOutput(),
+                     line = logged.match(QString::fromUtf8(output)))
+                        .hasMatch());
+        const QDateTime at = QDateTime::fromString(line.captured(1), Qt::ISODateWithMs);
+        QVERIFY(qAbs(at.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+        QVERIFY2(!output.contains("SECRET") && !output.contains("01011990"), output.constData());
     }
 
     // A body past the limit is refused from its Content-Length, or once a chunked one grows

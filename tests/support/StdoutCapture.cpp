@@ -1,5 +1,7 @@
 #include "StdoutCapture.h"
 
+#include "platform/DiagnosticLog.h"
+
 #include <QFile>
 #include <cstdio>
 #include <unistd.h>
@@ -10,9 +12,11 @@ StdoutCapture::StdoutCapture() {
     std::fflush(stdout);
     m_savedFd = ::dup(STDOUT_FILENO);
     ::dup2(m_file.handle(), STDOUT_FILENO);
+    m_savedHandler = DiagnosticLog::install(DiagnosticLog::Warnings::AlsoPassOn);
 }
 
 StdoutCapture::~StdoutCapture() {
+    qInstallMessageHandler(m_savedHandler);
     std::fflush(stdout);
     ::dup2(m_savedFd, STDOUT_FILENO);
     ::close(m_savedFd);

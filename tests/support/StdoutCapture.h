@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <QTemporaryFile>
+#include <QtGlobal>
 
 // Redirects this process's standard output into a temporary file while it lives, so a test
-// can read the diagnostic lines that code under test printed.
+// can read the diagnostic lines that code under test printed. The client's log categories
+// write there as they do in the client, rather than into the test's own report.
 class StdoutCapture {
 public:
     StdoutCapture();
@@ -18,4 +20,5 @@ public:
 private:
     QTemporaryFile m_file;
     int m_savedFd = -1;
+    QtMessageHandler m_savedHandler = nullptr;
 };

@@ -15,6 +15,7 @@
 #include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -85,7 +86,8 @@ QList<TourStop> onboardingStops() {
              const QString text = QStringLiteral("Пиши в инст, там больше фото");
              BioInputVC *step = bio(text);
              NavigationContainer *navigation = stepsUpTo(step);
-             auto *alert = new AlertErrorVC(QStringLiteral("Изменить текст"), true);
+             auto *alert = new AlertErrorVC(
+                 QCoreApplication::translate("BioInputVC", "Изменить текст"), true);
              alert->setMessage(BioScreening::message(text).value_or(QString()));
              step->present(alert, PresentationStyle::CrossDissolve, false);
              return navigation;

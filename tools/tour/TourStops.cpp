@@ -6,6 +6,8 @@
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
 
+#include <QCoreApplication>
+
 namespace {
 using Screen = ScreenFactory::Screen;
 
@@ -39,8 +41,10 @@ QList<TourStop> tourStops() {
         {QStringLiteral("main"), [] { return screen(Screen::Main); }},
         {QStringLiteral("alert-error"),
          [] {
-             auto *alert = new AlertErrorVC(QStringLiteral("ОК"), true);
-             alert->setMessage(QStringLiteral("Сервер вернул пустой ответ"));
+             auto *alert =
+                 new AlertErrorVC(QCoreApplication::translate("AlertErrorVC", "ОК"), true);
+             alert->setMessage(
+                 QCoreApplication::translate("NetworkService", "Сервер вернул пустой ответ"));
              return presentedOn(Screen::Start, alert);
          }},
         {QStringLiteral("alert-version-update"),

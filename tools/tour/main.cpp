@@ -1,16 +1,16 @@
 // Renders every screen that exists to PNG files, light and dark, for looking at layout.
-// Usage: zirel-tour OUT_DIR [NAME_FILTER]
+// Usage: zirel-tour OUT_DIR [NAME_FILTER]; the texts are in the desktop's language, so
+// LANGUAGE=en shoots the English screens.
 
 #include "TourStops.h"
+#include "TourWindow.h"
 #include "app/AppScreens.h"
-#include "ui/QmlHost.h"
-#include "ui/Window.h"
+#include "platform/AppLanguage.h"
 
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QQuickWindow>
-#include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
 
@@ -20,19 +20,12 @@ Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 namespace {
 bool shoot(const TourStop &stop, const char *appearance, const QDir &out) {
     qputenv("ZIREL_APPEARANCE", appearance);
-    Window window;
-    QmlHost host(window);
-    QQuickWindow *quick = host.quickWindow();
-    if (!quick)
+    const TourWindow window(stop);
+    if (!window.quick())
         return false;
-    quick->resize(1000, 800);
-    quick->show();
-    window.setRoot(stop.build());
-    // Let views load, images arrive and entry animations finish.
-    QTest::qWait(900);
     const QString file =
         out.filePath(QStringLiteral("%1-%2.png").arg(stop.name, QLatin1String(appearance)));
-    if (!quick->grabWindow().save(file))
+    if (!window.quick()->grabWindow().save(file))
         return false;
     std::printf("%s\n", qPrintable(file));
     return true;
@@ -43,6 +36,7 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    AppLanguage::install();
     AppScreens::install();
     QGuiApplication::setApplicationName(QStringLiteral("ZirelTour"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));

@@ -1,0 +1,27 @@
+#include "platform/AppLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+const QString kCatalogues = QStringLiteral(":/i18n");
+const QString kSourceLanguage = QStringLiteral("ru");
+} // namespace
+
+QString AppLanguage::install(const QLocale &locale) {
+    static QTranslator texts;
+    static QTranslator qtTexts;
+    QCoreApplication::removeTranslator(&texts);
+    QCoreApplication::removeTranslator(&qtTexts);
+    if (!texts.load(locale, QStringLiteral("zirel"), QStringLiteral("_"), kCatalogues))
+        (void)texts.load(QStringLiteral("zirel_") + kSourceLanguage, kCatalogues);
+    const QString language =
+        texts.isEmpty() ? kSourceLanguage : texts.language().section(u'_', 0, 0);
+    QCoreApplication::installTranslator(&texts);
+    // The dialogs Qt draws itself (the file dialog's buttons) speak the same language.
+    if (qtTexts.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+    return language;
+}

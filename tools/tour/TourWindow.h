@@ -1,0 +1,21 @@
+#pragma once
+
+#include "TourStops.h"
+#include "ui/QmlHost.h"
+#include "ui/Window.h"
+
+class QQuickWindow;
+
+// A window of the tour's size showing one stop once its views have loaded, its images arrived
+// and its entry animations finished. Null quick() when the scene did not load.
+class TourWindow {
+public:
+    explicit TourWindow(const TourStop &stop);
+
+    [[nodiscard]] QQuickWindow *quick() const { return m_quick; }
+
+private:
+    Window m_window;
+    QmlHost m_host;
+    QQuickWindow *m_quick = nullptr;
+};
