@@ -1,5 +1,7 @@
 // Renders every screen that exists to PNG files, light and dark, for looking at layout.
-// Usage: zirel-tour OUT_DIR [NAME_FILTER]
+// Usage: zirel-tour [--scale RATIO] OUT_DIR [NAME_FILTER]
+// With --scale 2 the screens are drawn at twice the pixels, as on a high-density display, to
+// see whether every picture and symbol is sharp there.
 
 #include "TourStops.h"
 #include "app/AppScreens.h"
@@ -12,6 +14,7 @@
 #include <QQuickWindow>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
+#include <algorithm>
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -28,8 +31,9 @@ bool shoot(const TourStop &stop, const char *appearance, const QDir &out) {
     quick->resize(1000, 800);
     quick->show();
     window.setRoot(stop.build());
-    // Let views load, images arrive and entry animations finish.
-    QTest::qWait(900);
+    // Let views load, images arrive and entry animations finish; at a higher density the photos
+    // take longer to prepare.
+    QTest::qWait(int(900 * std::max(1.0, qApp->devicePixelRatio())));
     const QString file =
         out.filePath(QStringLiteral("%1-%2.png").arg(stop.name, QLatin1String(appearance)));
     if (!quick->grabWindow().save(file))
@@ -42,13 +46,20 @@ bool shoot(const TourStop &stop, const char *appearance, const QDir &out) {
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The scale must be known before the application is made: it fixes the screens' density.
+    if (argc > 2 && qstrcmp(argv[1], "--scale") == 0) {
+        qputenv("QT_SCALE_FACTOR", argv[2]);
+        argv[2] = argv[0];
+        argc -= 2;
+        argv += 2;
+    }
     QGuiApplication app(argc, argv);
     AppScreens::install();
     QGuiApplication::setApplicationName(QStringLiteral("ZirelTour"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     const QStringList args = QGuiApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: zirel-tour OUT_DIR [NAME_FILTER]\n");
+        std::fprintf(stderr, "usage: zirel-tour [--scale RATIO] OUT_DIR [NAME_FILTER]\n");
         return 2;
     }
     QDir out(args.at(1));
