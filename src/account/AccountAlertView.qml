@@ -63,16 +63,15 @@ Rectangle {
 
                 Repeater {
                     model: alert.controller.actionTitles
-                    Button {
+                    Pressable {
                         id: action
+                        padding: 8
                         required property int index
                         required property string modelData
                         readonly property int style: alert.controller.actionStyles[index]
                         width: (content.width - 8 * (alert.controller.actionTitles.length - 1))
                                / alert.controller.actionTitles.length
-                        flat: true
                         text: modelData
-                        Accessible.name: modelData
                         onClicked: alert.controller.actionTapped(index)
                         contentItem: Text {
                             textFormat: Text.PlainText

@@ -70,13 +70,12 @@ Rectangle {
                 text: screen.controller.freezeTitle
                 onClicked: screen.controller.freezeButtonTapped()
             }
-            Button {
+            Pressable {
                 id: deleteButton
+                padding: 8
                 anchors.horizontalCenter: parent.horizontalCenter
-                flat: true
                 enabled: !screen.controller.busy
                 text: screen.controller.deleteTitle
-                Accessible.name: text
                 onClicked: screen.controller.deleteButtonTapped()
                 contentItem: Text {
                     textFormat: Text.PlainText
@@ -87,7 +86,6 @@ Rectangle {
                     font.weight: Font.DemiBold
                     horizontalAlignment: Text.AlignHCenter
                 }
-                background: Item {}
             }
         }
     }

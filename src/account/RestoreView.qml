@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import Zirel
 
 // The restore screen on the brand gradient: logo, what happened, "Восстановить".
@@ -39,13 +38,14 @@ Item {
             font.family: "Inter"
             font.pixelSize: 16
         }
-        Button {
+        Pressable {
             id: restoreButton
+            focusRadius: 14
             anchors.horizontalCenter: parent.horizontalCenter
             width: Math.min(parent.width, 320)
             height: 52
             enabled: !screen.controller.busy
-            Accessible.name: screen.controller.restoreTitle
+            text: screen.controller.restoreTitle
             onClicked: screen.controller.loginButtonTapped()
 
             scale: down ? 0.96 : 1.0
@@ -61,7 +61,7 @@ Item {
                     textFormat: Text.PlainText
                     anchors.centerIn: parent
                     visible: !screen.controller.busy
-                    text: screen.controller.restoreTitle
+                    text: restoreButton.text
                     color: Theme.accent
                     font.family: "Inter"
                     font.pixelSize: 18

@@ -18,7 +18,8 @@ Rectangle {
         z: 1
         Rectangle { anchors.fill: parent; color: Theme.background }
 
-        AbstractButton {
+        Pressable {
+            focusRadius: 22
             anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44
@@ -36,7 +37,7 @@ Rectangle {
             }
         }
 
-        AbstractButton {
+        Pressable {
             id: titleView
             anchors.centerIn: parent
             // A long name is cut short between the back and flag buttons.
@@ -89,7 +90,8 @@ Rectangle {
             }
         }
 
-        AbstractButton {
+        Pressable {
+            focusRadius: 22
             anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44
@@ -159,13 +161,14 @@ Rectangle {
             background: Rectangle {
                 radius: 18
                 color: Theme.background
-                border.width: 1
-                border.color: Theme.grey
+                border.width: field.activeFocus ? 2 : 1
+                border.color: field.activeFocus ? Theme.accent : Theme.grey
             }
             onTextEdited: screen.controller.textEdited(text)
         }
-        AbstractButton {
+        Pressable {
             id: send
+            focusRadius: 18
             anchors { right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
             width: 36
             height: 36

@@ -13,6 +13,10 @@ T.AbstractButton {
     // still picks them.
     property bool takesReturn: true
 
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
     Accessible.name: text
@@ -36,14 +40,8 @@ T.AbstractButton {
             control.clicked()
     }
 
-    Rectangle {
-        anchors.fill: parent
-        anchors.margins: -3
-        z: 1
-        visible: control.visualFocus
-        radius: control.focusRadius + 3
-        color: "transparent"
-        border.width: 2
-        border.color: Theme.accent
+    FocusRing {
+        shown: control.visualFocus
+        controlRadius: control.focusRadius
     }
 }

@@ -31,13 +31,8 @@ T.Switch {
         }
     }
 
-    Rectangle {
-        anchors.fill: parent
-        anchors.margins: -3
-        visible: control.visualFocus
-        radius: height / 2
-        color: "transparent"
-        border.width: 2
-        border.color: Theme.accent
+    FocusRing {
+        shown: control.visualFocus
+        controlRadius: control.height / 2
     }
 }

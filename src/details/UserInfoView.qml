@@ -60,20 +60,27 @@ Rectangle {
             }
         }
 
-        // Not a button of its own: the whole header closes the screen.
-        Rectangle {
+        // The whole header closes the screen; the round button is where the keyboard and a
+        // screen reader find that.
+        Pressable {
             id: infoButton
             anchors { right: parent.right; rightMargin: 20; verticalCenter: parent.verticalCenter }
             width: 33
             height: 33
-            radius: 16.5
-            color: Theme.accent
+            focusRadius: 16.5
             Accessible.name: qsTr("Закрыть профиль")
-            Image {
-                anchors.centerIn: parent
-                source: "image://symbol/arrowshape.down.fill?color=white"
-                sourceSize.width: 18
-                sourceSize.height: 18
+            onClicked: screen.controller.headerTapped()
+            background: Rectangle {
+                radius: infoButton.focusRadius
+                color: Theme.accent
+            }
+            contentItem: Item {
+                Image {
+                    anchors.centerIn: parent
+                    source: "image://symbol/arrowshape.down.fill?color=white"
+                    sourceSize.width: 18
+                    sourceSize.height: 18
+                }
             }
         }
     }

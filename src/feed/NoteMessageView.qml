@@ -85,6 +85,11 @@ Rectangle {
                 onAccepted: screen.controller.returnPressed()
                 Component.onCompleted: forceActiveFocus()
 
+                FocusRing {
+                    shown: field.activeFocus
+                    controlRadius: 12
+                }
+
                 Pressable {
                     id: sendButton
                     anchors { right: parent.right; rightMargin: 7; verticalCenter: parent.verticalCenter }

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import Zirel
 
 // "Ой!" and the message on a card over the dimmed window.
@@ -47,13 +46,12 @@ Rectangle {
                 text: alert.controller.actionTitle
                 onClicked: alert.controller.actionButtonTapped()
             }
-            Button {
+            Pressable {
                 id: textButton
+                padding: 8
                 visible: alert.controller.shouldShowTextButton
                 width: parent.width
-                flat: true
                 text: alert.controller.textButtonTitle
-                Accessible.name: text
                 onClicked: alert.controller.textButtonTapped()
                 contentItem: Text {
                     textFormat: Text.PlainText

@@ -6,8 +6,6 @@ Pressable {
     id: button
 
     padding: 8
-    implicitWidth: implicitContentWidth + leftPadding + rightPadding
-    implicitHeight: implicitContentHeight + topPadding + bottomPadding
     contentItem: Text {
         textFormat: Text.PlainText
         text: button.text

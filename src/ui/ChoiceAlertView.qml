@@ -1,6 +1,5 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls.Basic
 import Zirel
 
 // The title, the message and the actions on a card over the dimmed window.
@@ -48,15 +47,15 @@ Rectangle {
                 spacing: 12
                 Repeater {
                     model: alert.controller.cancelTitle === "" ? [false] : [true, false]
-                    Button {
+                    Pressable {
                         id: choice
+                        focusRadius: 12
                         required property bool modelData
                         readonly property bool isCancel: modelData
                         width: (parent.width - (alert.controller.cancelTitle === "" ? 0 : 12))
                                / (alert.controller.cancelTitle === "" ? 1 : 2)
                         height: 44
                         text: isCancel ? alert.controller.cancelTitle : alert.controller.actionTitle
-                        Accessible.name: text
                         onClicked: isCancel ? alert.controller.cancelTapped() : alert.controller.actionTapped()
                         background: Rectangle {
                             radius: 12

@@ -24,11 +24,17 @@ Item {
     }
 
     ScreenHost {
+        id: layerHost
         anchors.fill: parent
         anchors.topMargin: sheetHost.inset ? 40 : 0
         anchors.leftMargin: sheetHost.inset ? Math.max(0, (parent.width - 640) / 2) : 0
         anchors.rightMargin: anchors.leftMargin
         controller: sheetHost.controller
         clip: sheetHost.inset
+    }
+
+    FocusFence {
+        fenced: layerHost
+        active: sheetHost.controller !== null && sheetHost.controller.ownPresented === null
     }
 }

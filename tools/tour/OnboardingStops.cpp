@@ -45,6 +45,7 @@ BioInputVC *bio(const QString &text) {
 QImage portrait(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(0, 0, size.width(), size.height());
     gradient.setColorAt(0, QColor(255, 150, 90));
     gradient.setColorAt(1, QColor(90, 60, 160));

@@ -24,7 +24,8 @@ void signInTourUser() {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        portrait({300 + 40 * i, 400}).save(&buffer, "JPEG");
+        // Larger than the avatar at twice the density, so the 2x tour shows no upscaled photo.
+        portrait({600 + 80 * i, 800}).save(&buffer, "JPEG");
         if (const std::optional<QString> path =
                 ImageCacheManager::shared().filePath(user.photoUrls.at(i))) {
             QFile file(*path);

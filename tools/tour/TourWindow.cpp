@@ -2,6 +2,7 @@
 
 #include <QQuickWindow>
 #include <QTest>
+#include <algorithm>
 
 TourWindow::TourWindow(const TourStop &stop)
     : m_host(m_window)
@@ -11,5 +12,7 @@ TourWindow::TourWindow(const TourStop &stop)
     m_quick->resize(1000, 800);
     m_quick->show();
     m_window.setRoot(stop.build());
-    QTest::qWait(900);
+    // Let views load, images arrive and entry animations finish; at a higher density the photos
+    // take longer to prepare.
+    QTest::qWait(int(900 * std::max(1.0, m_quick->devicePixelRatio())));
 }

@@ -1,6 +1,8 @@
 // Renders every screen that exists to PNG files, light and dark, for looking at layout.
-// Usage: zirel-tour OUT_DIR [NAME_FILTER]; the texts are in the desktop's language, so
-// LANGUAGE=en shoots the English screens.
+// Usage: zirel-tour [--scale RATIO] OUT_DIR [NAME_FILTER]; the texts are in the desktop's
+// language, so LANGUAGE=en shoots the English screens. With --scale 2 the screens are drawn at
+// twice the pixels, as on a high-density display, to see whether every picture and symbol is
+// sharp there.
 
 #include "TourStops.h"
 #include "TourWindow.h"
@@ -12,6 +14,7 @@
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
+#include <algorithm>
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -35,6 +38,13 @@ bool shoot(const TourStop &stop, const char *appearance, const QDir &out) {
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The scale must be known before the application is made: it fixes the screens' density.
+    if (argc > 2 && qstrcmp(argv[1], "--scale") == 0) {
+        qputenv("QT_SCALE_FACTOR", argv[2]);
+        argv[2] = argv[0];
+        argc -= 2;
+        argv += 2;
+    }
     QGuiApplication app(argc, argv);
     AppLanguage::install();
     AppScreens::install();
@@ -42,7 +52,7 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     const QStringList args = QGuiApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: zirel-tour OUT_DIR [NAME_FILTER]\n");
+        std::fprintf(stderr, "usage: zirel-tour [--scale RATIO] OUT_DIR [NAME_FILTER]\n");
         return 2;
     }
     QDir out(args.at(1));

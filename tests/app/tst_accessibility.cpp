@@ -1,0 +1,316 @@
+#include "DrawnWindow.h"
+#include "TourStops.h"
+#include "app/AppScreens.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/NavigationContainer.h"
+
+#include <QAccessible>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
+
+namespace {
+// What a screen reader announces as something to operate; each must be named.
+bool operable(QAccessibleInterface *node) {
+    switch (node->role()) {
+    case QAccessible::Button:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::Slider:
+    case QAccessible::EditableText:
+    case QAccessible::ComboBox:
+    case QAccessible::SpinBox:
+    case QAccessible::PageTab:
+    case QAccessible::Link:
+        return true;
+    case QAccessible::ListItem:
+    case QAccessible::Cell: {
+        QAccessibleActionInterface *actions = node->actionInterface();
+        return actions && !actions->actionNames().isEmpty();
+    }
+    default:
+        return false;
+    }
+}
+
+QString describe(QAccessibleInterface *node) {
+    QObject *object = node->object();
+    const QRect rect = node->rect();
+    return QStringLiteral("%1 (role %2) at %3,%4 %5x%6")
+        .arg(object ? QString::fromLatin1(object->metaObject()->className()) : QString())
+        .arg(int(node->role()))
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+// The shown controls below `node`, depth first.
+void collectControls(QAccessibleInterface *node, QList<QAccessibleInterface *> &controls) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        if (operable(child))
+            controls.append(child);
+        collectControls(child, controls);
+    }
+}
+
+const TourStop &stopNamed(const QString &name) {
+    static const QList<TourStop> stops = tourStops();
+    for (const TourStop &stop : stops)
+        if (stop.name == name)
+            return stop;
+    qFatal("no tour stop %s", qPrintable(name));
+}
+
+// One screen of the tour in a shown window of the tour's size, settled.
+std::unique_ptr<DrawnWindow> shown(const TourStop &stop) {
+    auto drawn = std::make_unique<DrawnWindow>();
+    if (!drawn->show())
+        return nullptr;
+    drawn->window().setRoot(stop.build());
+    QTest::qWait(700);
+    return drawn;
+}
+
+// The screen whose view draws `item`: the nearest enclosing view's controller.
+ViewController *ownerOf(QQuickItem *item) {
+    for (QQuickItem *up = item; up; up = up->parentItem()) {
+        if (auto *vc =
+                qobject_cast<ViewController *>(up->property("controller").value<QObject *>()))
+            return vc;
+    }
+    return nullptr;
+}
+
+// True when the item belongs to the layer in front: the alert or sheet on top, or the screens
+// under no alert or sheet.
+bool inFrontLayer(DrawnWindow &drawn, QQuickItem *item) {
+    const ViewController *front = drawn.window().frontScreen();
+    const ViewController *owner = ownerOf(item);
+    return front && owner && owner->presentationRoot() == front->presentationRoot();
+}
+
+// Where the keyboard is now.
+QQuickItem *focused(const DrawnWindow &drawn) {
+    return drawn.quick()->activeFocusItem();
+}
+
+QString where(QQuickItem *item) {
+    if (!item)
+        return QStringLiteral("nothing");
+    const QPointF at = item->mapToScene(QPointF());
+    return QStringLiteral("%1 \"%2\" at %3,%4")
+        .arg(QString::fromLatin1(item->metaObject()->className()),
+             item->property("text").toString())
+        .arg(at.x())
+        .arg(at.y());
+}
+
+// Whether the keyboard's place is drawn: text fields show their caret, every other control the
+// accent frame.
+bool focusShows(QQuickItem *item) {
+    if (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit"))
+        return true;
+    if (item->inherits("SliderBase"))
+        return true;
+    const QList<QQuickItem *> children = item->childItems();
+    return std::any_of(children.begin(), children.end(), [](QQuickItem *child) {
+        return child->isVisible() && QString::fromLatin1(child->metaObject()->className())
+                                         .startsWith(QLatin1String("FocusRing"));
+    });
+}
+// The items Tab stops on, from the first Tab until the walk comes round (at most `limit`), and
+// those of them on which the keyboard's place was not drawn.
+struct TabCycle {
+    QList<QQuickItem *> stops;
+    QStringList unmarked;
+};
+TabCycle tabCycle(const DrawnWindow &drawn, int limit) {
+    TabCycle cycle;
+    for (int i = 0; i < limit; ++i) {
+        QTest::keyClick(drawn.quick(), Qt::Key_Tab);
+        QQuickItem *item = focused(drawn);
+        if (!item || (!cycle.stops.isEmpty() && item == cycle.stops.first()))
+            break;
+        cycle.stops.append(item);
+        if (!focusShows(item))
+            cycle.unmarked.append(where(item));
+    }
+    return cycle;
+}
+
+// True when `next` comes after `previous` for a reader: further down, or on the same line and
+// further right.
+bool readsAfter(QQuickItem *previous, QQuickItem *next) {
+    const QRectF a = previous->mapRectToScene(previous->boundingRect());
+    const QRectF b = next->mapRectToScene(next->boundingRect());
+    const bool sameLine = b.top() < a.bottom() && a.top() < b.bottom();
+    return sameLine ? b.left() >= a.left() : b.top() >= a.top();
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        AppScreens::install();
+        // Controls only take their roles once something listens, as a screen reader does.
+        QAccessible::setActive(true);
+    }
+
+    // Every screen of the tour, as the user finds it, names each control it shows.
+    void everyShownControlIsNamed() {
+        QStringList unnamed;
+        const QList<TourStop> stops = tourStops();
+        qsizetype controls = 0;
+        for (const TourStop &stop : stops) {
+            const auto drawn = shown(stop);
+            QVERIFY(drawn);
+            QList<QAccessibleInterface *> found;
+            collectControls(QAccessible::queryAccessibleInterface(drawn->quick()), found);
+            controls += found.size();
+            for (QAccessibleInterface *control : std::as_const(found))
+                if (control->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed.append(stop.name + QStringLiteral(": ") + describe(control));
+        }
+        // A tree without controls would pass vacuously; every screen has at least one.
+        QVERIFY2(controls >= stops.size(), qPrintable(QString::number(controls)));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
+    }
+
+    // Tab goes round every control of the layer in front, in reading order, never to what an
+    // alert or a sheet covers, and the keyboard's place is drawn on each.
+    void tabWalksTheFrontLayerInReadingOrder_data() {
+        QTest::addColumn<QString>("stop");
+        for (const char *stop :
+             {"alert-error", "delete-account", "settings-filters", "registration-gender",
+              "chat-conversation", "details-likes", "profile-tab", "feed-note"})
+            QTest::newRow(stop) << QString::fromLatin1(stop);
+    }
+    void tabWalksTheFrontLayerInReadingOrder() {
+        QFETCH(QString, stop);
+        const auto drawn = shown(stopNamed(stop));
+        QVERIFY(drawn);
+        QList<QAccessibleInterface *> found;
+        collectControls(QAccessible::queryAccessibleInterface(drawn->quick()), found);
+        QList<QQuickItem *> expected;
+        for (QAccessibleInterface *control : std::as_const(found)) {
+            auto *item = qobject_cast<QQuickItem *>(control->object());
+            if (item && item->isEnabled() && inFrontLayer(*drawn, item))
+                expected.append(item);
+        }
+        QVERIFY(!expected.isEmpty());
+
+        const TabCycle walk = tabCycle(*drawn, int(expected.size()) * 3 + 5);
+        QVERIFY2(walk.unmarked.isEmpty(), qPrintable(walk.unmarked.join(u'\n')));
+        // The walk began wherever the keyboard was; read it from the control a reader meets first.
+        QList<QQuickItem *> cycle = walk.stops;
+        const auto first =
+            std::min_element(cycle.begin(), cycle.end(),
+                             [](QQuickItem *a, QQuickItem *b) { return readsAfter(a, b); });
+        std::rotate(cycle.begin(), first, cycle.end());
+        for (qsizetype i = 0; i < cycle.size(); ++i) {
+            QQuickItem *item = cycle.at(i);
+            QVERIFY2(inFrontLayer(*drawn, item), qPrintable(where(item)));
+            if (i > 0)
+                QVERIFY2(
+                    readsAfter(cycle.at(i - 1), item),
+                    qPrintable(where(cycle.at(i - 1)) + QStringLiteral(" then ") + where(item)));
+        }
+        for (QQuickItem *item : std::as_const(expected))
+            QVERIFY2(cycle.contains(item),
+                     qPrintable(QStringLiteral("not reached: ") + where(item)));
+
+        // Shift+Tab walks the same way back.
+        QTest::keyClick(drawn->quick(), Qt::Key_Tab);
+        QCOMPARE(focused(*drawn), walk.stops.value(1 % walk.stops.size()));
+        QTest::keyClick(drawn->quick(), Qt::Key_Backtab);
+        QCOMPARE(focused(*drawn), walk.stops.first());
+    }
+
+    // Space and Return press what the keyboard is on; Escape closes the alert, the sheet or the
+    // pushed screen in front and leaves what is under it.
+    void keysPressAndClose() {
+        {
+            const auto drawn = shown(stopNamed(QStringLiteral("settings-filters")));
+            QVERIFY(drawn);
+            ViewController *base = drawn->window().root();
+            QVERIFY(base->presentedViewController());
+            QQuickItem *toggle = nullptr;
+            for (int i = 0; i < 20 && !toggle; ++i) {
+                QTest::keyClick(drawn->quick(), Qt::Key_Tab);
+                if (focused(*drawn)->inherits("QQuickSwitch"))
+                    toggle = focused(*drawn);
+            }
+            QVERIFY2(toggle, "Tab never reached a switch");
+            const bool wasOn = toggle->property("checked").toBool();
+            QTest::keyClick(drawn->quick(), Qt::Key_Space);
+            QCOMPARE(toggle->property("checked").toBool(), !wasOn);
+            QTest::keyClick(drawn->quick(), Qt::Key_Escape);
+            QTRY_VERIFY(!base->presentedViewController());
+        }
+        {
+            const auto drawn = shown(stopNamed(QStringLiteral("delete-account")));
+            QVERIFY(drawn);
+            auto *navigation = qobject_cast<NavigationContainer *>(drawn->window().root());
+            QVERIFY(navigation);
+            QCOMPARE(navigation->depth(), 2);
+            QTest::keyClick(drawn->quick(), Qt::Key_Escape);
+            QTRY_COMPARE(navigation->depth(), 1);
+            QTest::qWait(500);
+            QTest::keyClick(drawn->quick(), Qt::Key_Escape);
+            QTest::qWait(100);
+            QCOMPARE(navigation->depth(), 1);
+        }
+        {
+            // The alert's second button under the keyboard: Return presses it, not the alert's
+            // main action that Return presses otherwise.
+            DrawnWindow drawn;
+            QVERIFY(drawn.show());
+            bool textButtonPressed = false;
+            auto *base = new ViewController(QStringLiteral("Base"));
+            drawn.window().setRoot(base);
+            auto *alert = new AlertErrorVC(QStringLiteral("ОК"), true,
+                                           [&textButtonPressed] { textButtonPressed = true; });
+            alert->setMessage(QStringLiteral("Сервер вернул пустой ответ"));
+            base->present(alert, PresentationStyle::CrossDissolve, false);
+            QTest::qWait(300);
+            QTest::keyClick(drawn.quick(), Qt::Key_Tab);
+            QTest::keyClick(drawn.quick(), Qt::Key_Tab);
+            QCOMPARE(focused(drawn)->property("text").toString(), alert->textButtonTitle());
+            QTest::keyClick(drawn.quick(), Qt::Key_Return);
+            QTRY_VERIFY(!base->presentedViewController());
+            QVERIFY(textButtonPressed);
+        }
+        {
+            const auto drawn = shown(stopNamed(QStringLiteral("registration-gender")));
+            QVERIFY(drawn);
+            QQuickItem *woman = drawn->findWith("text", QStringLiteral("Женщина"));
+            QQuickItem *man = drawn->findWith("text", QStringLiteral("Мужчина"));
+            QVERIFY(woman && man);
+            for (QQuickItem *choice : {woman, man}) {
+                for (int i = 0; i < 10 && focused(*drawn) != choice; ++i)
+                    QTest::keyClick(drawn->quick(), Qt::Key_Tab);
+                QCOMPARE(focused(*drawn), choice);
+                QTest::keyClick(drawn->quick(), Qt::Key_Space);
+                QTRY_VERIFY(choice->property("selected").toBool());
+            }
+            QVERIFY(!woman->property("selected").toBool());
+        }
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
