@@ -66,6 +66,14 @@
         <source>Разрешить Zirel использовать твоё местоположение, чтобы показывать людей рядом?</source>
         <translation>Allow Zirel to use your location to show you people nearby?</translation>
     </message>
+    <message>
+        <source>Камера</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Разрешить Zirel снимать фото для твоего профиля?</source>
+        <translation>Allow Zirel to take photos for your profile?</translation>
+    </message>
 </context>
 <context>
     <name>BioInputVC</name>
@@ -143,14 +151,47 @@
     </message>
 </context>
 <context>
-    <name>CameraOrGalleryVC</name>
+    <name>CameraAccessDeniedView</name>
+    <message>
+        <source>Предоставить доступ</source>
+        <translation>Grant access</translation>
+    </message>
+    <message>
+        <source>Чтобы загружать фото с камеры, зайди в настройки и предоставь доступ к камере</source>
+        <translation>To add photos from the camera, open the settings and give access to the camera</translation>
+    </message>
+    <message>
+        <source>Перейти в настройки</source>
+        <translation>Open settings</translation>
+    </message>
+</context>
+<context>
+    <name>CameraCaptureVC</name>
+    <message>
+        <source>Камера</source>
+        <translation>Camera</translation>
+    </message>
     <message>
         <source>Камера недоступна</source>
         <translation>Camera unavailable</translation>
     </message>
     <message>
-        <source>Съёмка с камеры пока недоступна. Выбери фото из файла.</source>
-        <translation>Taking photos with the camera isn&apos;t available yet. Choose a photo from a file.</translation>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CameraCaptureView</name>
+    <message>
+        <source>Снять</source>
+        <translation>Take photo</translation>
+    </message>
+</context>
+<context>
+    <name>CameraOrGalleryVC</name>
+    <message>
+        <source>Камера недоступна</source>
+        <translation>Camera unavailable</translation>
     </message>
     <message>
         <source>Отмена</source>

@@ -199,18 +199,31 @@ void RangeSlider::setKeyboardThumb(Thumb thumb) {
     update();
 }
 
-void RangeSlider::keyPressEvent(QKeyEvent *event) {
+std::optional<RangeSlider::Thumb> RangeSlider::tabTarget(const QKeyEvent *event) const {
     // Tab goes from the lower thumb to the upper one before it leaves the slider.
-    const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
-    const bool backward = event->key() == Qt::Key_Backtab ||
-                          (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier));
-    if (forward && m_keyboardThumb == Thumb::Lower) {
-        setKeyboardThumb(Thumb::Upper);
+    const bool shifted = event->modifiers() & Qt::ShiftModifier;
+    const bool forward = event->key() == Qt::Key_Tab && !shifted;
+    const bool backward =
+        event->key() == Qt::Key_Backtab || (event->key() == Qt::Key_Tab && shifted);
+    if (forward && m_keyboardThumb == Thumb::Lower)
+        return Thumb::Upper;
+    if (backward && m_keyboardThumb == Thumb::Upper)
+        return Thumb::Lower;
+    return std::nullopt;
+}
+
+bool RangeSlider::event(QEvent *event) {
+    // A sheet's own Tab shortcut would take the key before the slider moves to its other thumb.
+    if (event->type() == QEvent::ShortcutOverride && tabTarget(static_cast<QKeyEvent *>(event))) {
         event->accept();
-        return;
+        return true;
     }
-    if (backward && m_keyboardThumb == Thumb::Upper) {
-        setKeyboardThumb(Thumb::Lower);
+    return SliderBase::event(event);
+}
+
+void RangeSlider::keyPressEvent(QKeyEvent *event) {
+    if (const std::optional<Thumb> thumb = tabTarget(event)) {
+        setKeyboardThumb(*thumb);
         event->accept();
         return;
     }

@@ -2,6 +2,8 @@
 
 #include "controls/SliderBase.h"
 
+#include <optional>
+
 // Two thumbs on one track, for a range such as the ages to be shown: the stretch between them
 // is highlighted. The thumbs keep a gap of one thumb width between them; the lower one never
 // goes below 18.
@@ -70,6 +72,7 @@ protected:
     bool press(QPointF position) override;
     void drag(QPointF position) override;
     void release() override;
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void stepThumb(double delta) override;
@@ -77,6 +80,8 @@ protected:
     [[nodiscard]] double span() const override { return m_maximumValue - m_minimumValue; }
 
 private:
+    /// The thumb Tab or Shift+Tab moves to within the slider; none when the key leaves it.
+    [[nodiscard]] std::optional<Thumb> tabTarget(const QKeyEvent *event) const;
     /// Moves one thumb by `delta` value units, one thumb width short of the other at most.
     void moveThumb(Thumb thumb, double delta);
     void setKeyboardThumb(Thumb thumb);
