@@ -1230,6 +1230,13 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     </message>
 </context>
 <context>
+    <name>UserInfoImageCellView</name>
+    <message>
+        <source>Фото %1 из %2</source>
+        <translation>Photo %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>UserInfoVC</name>
     <message>
         <source>Ошибка</source>

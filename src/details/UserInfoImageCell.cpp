@@ -27,10 +27,11 @@ void UserInfoImageCell::show(int index) {
 }
 
 void UserInfoImageCell::tap(qreal x, qreal width) {
-    if (x < width / 2) {
-        if (m_currentIndex > 0)
-            show(m_currentIndex - 1);
-    } else if (m_currentIndex < count() - 1) {
-        show(m_currentIndex + 1);
-    }
+    step(x < width / 2 ? -1 : 1);
+}
+
+void UserInfoImageCell::step(int direction) {
+    const int next = m_currentIndex + (direction < 0 ? -1 : 1);
+    if (next >= 0 && next < count())
+        show(next);
 }

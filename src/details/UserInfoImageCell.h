@@ -35,6 +35,8 @@ public:
 
     /// A tap at x on a photo of the given width.
     Q_INVOKABLE void tap(qreal x, qreal width);
+    /// The previous (negative) or next photo, without wrapping round: the keyboard's paging.
+    Q_INVOKABLE void step(int direction);
 
 Q_SIGNALS:
     void pageChanged();

@@ -10,6 +10,17 @@ Item {
 
     height: Math.round(width * 1.25)
 
+    // The keyboard pages with the arrows while it is on the photo; elsewhere on the screen they
+    // pass and like.
+    activeFocusOnTab: root.cell.count > 1
+    Accessible.role: root.cell.count > 1 ? Accessible.Slider : Accessible.Graphic
+    Accessible.name: qsTr("Фото %1 из %2").arg(root.cell.currentIndex + 1).arg(root.cell.count)
+    Keys.onShortcutOverride: (event) => {
+        event.accepted = event.key === Qt.Key_Left || event.key === Qt.Key_Right
+    }
+    Keys.onLeftPressed: root.cell.step(-1)
+    Keys.onRightPressed: root.cell.step(1)
+
     Rectangle {
         id: frame
         anchors.fill: parent
@@ -46,6 +57,11 @@ Item {
         anchors.centerIn: parent
         running: root.cell.isLoading
         color: "white"
+    }
+
+    FocusRing {
+        shown: root.activeFocus
+        controlRadius: 12
     }
 
     TapHandler {

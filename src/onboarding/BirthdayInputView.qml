@@ -2,8 +2,8 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
-// The birthday step: eight one-digit fields, Д Д / М М / Г Г Г Г, and the note that only the
-// age is shown.
+// The birthday step: eight one-digit fields, Д Д / М М / Г Г Г Г in the order the locale writes
+// dates, and the note that only the age is shown.
 Item {
     id: screen
 
@@ -12,7 +12,7 @@ Item {
     readonly property list<string> placeholders: [
         qsTr("Д"), qsTr("Д"), qsTr("М"), qsTr("М"), qsTr("Г"), qsTr("Г"), qsTr("Г"), qsTr("Г")
     ]
-    // The eight fields in order, as they are created.
+    // The eight fields by their place in "ddMMyyyy", as they are created.
     property var digitFields: []
 
     KeyboardPage {
@@ -41,11 +41,13 @@ Item {
             spacing: (Math.min(500, page.columnWidth - 10) - 8 * fieldWidth - 2 * slashWidth) / 9
 
             Repeater {
-                model: 8
+                model: screen.controller.fieldOrder
 
                 Row {
                     id: cell
+                    // Where the field is shown, and which digit of the date it holds.
                     required property int index
+                    required property int modelData
                     spacing: stack.spacing
 
                     UnderlinedTextField {
@@ -53,25 +55,25 @@ Item {
                         width: stack.fieldWidth
                         horizontalAlignment: TextInput.AlignHCenter
                         inputMethodHints: Qt.ImhDigitsOnly
-                        placeholderText: screen.placeholders[cell.index]
+                        placeholderText: screen.placeholders[cell.modelData]
                         Accessible.name: qsTr("Цифра %1 из 8").arg(cell.index + 1)
-                        text: screen.controller?.digits[cell.index] ?? ""
+                        text: screen.controller?.digits[cell.modelData] ?? ""
                         // A digit typed into a filled field replaces it.
                         onActiveFocusChanged: if (activeFocus) selectAll()
                         onTextEdited: {
-                            if (!screen.controller.proposeDigit(cell.index, digit.text))
-                                digit.keep(screen.controller.digits[cell.index])
+                            if (!screen.controller.proposeDigit(cell.modelData, digit.text))
+                                digit.keep(screen.controller.digits[cell.modelData])
                         }
-                        onBackspaceInEmptyField: screen.controller.deletePressedInEmptyField(cell.index)
+                        onBackspaceInEmptyField: screen.controller.deletePressedInEmptyField(cell.modelData)
                         Component.onCompleted: {
                             const all = screen.digitFields
-                            all[cell.index] = digit
+                            all[cell.modelData] = digit
                             screen.digitFields = all
                         }
                     }
                     Text {
                         textFormat: Text.PlainText
-                        visible: cell.index === 1 || cell.index === 3
+                        visible: screen.controller.separatorAfter(cell.index)
                         width: stack.slashWidth
                         height: digit.height
                         verticalAlignment: Text.AlignVCenter
@@ -104,12 +106,20 @@ Item {
         }
     }
 
-    // Each field's neighbours, for the arrow keys; known once every field exists.
+    // The fields left to right as shown.
+    function shownFields(): list<Item> {
+        const shown = []
+        for (const index of screen.controller.fieldOrder)
+            shown.push(screen.digitFields[index])
+        return shown
+    }
+
+    // Each field's neighbours on the screen, for the arrow keys; known once every field exists.
     Component.onCompleted: {
-        const all = screen.digitFields
-        for (let i = 0; i < all.length; ++i) {
-            all[i].previousField = i > 0 ? all[i - 1] : null
-            all[i].nextField = i + 1 < all.length ? all[i + 1] : null
+        const shown = screen.shownFields()
+        for (let i = 0; i < shown.length; ++i) {
+            shown[i].previousField = i > 0 ? shown[i - 1] : null
+            shown[i].nextField = i + 1 < shown.length ? shown[i + 1] : null
         }
     }
 
@@ -117,9 +127,9 @@ Item {
         interval: 100
         running: true
         onTriggered: {
-            const all = screen.digitFields
-            const empty = all.findIndex(field => field.text === "")
-            all[empty < 0 ? all.length - 1 : empty].forceActiveFocus()
+            const shown = screen.shownFields()
+            const empty = shown.findIndex(field => field.text === "")
+            shown[empty < 0 ? shown.length - 1 : empty].forceActiveFocus()
         }
     }
 }

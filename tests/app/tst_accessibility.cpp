@@ -1,6 +1,7 @@
 #include "DrawnWindow.h"
 #include "TourStops.h"
 #include "app/AppScreens.h"
+#include "details/UserInfoImageCell.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
 
@@ -10,7 +11,9 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
+#include <algorithm>
 #include <memory>
+#include <numeric>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
@@ -128,10 +131,12 @@ bool focusShows(QQuickItem *item) {
                                          .startsWith(QLatin1String("FocusRing"));
     });
 }
-// The items Tab stops on, from the first Tab until the walk comes round (at most `limit`), and
-// those of them on which the keyboard's place was not drawn.
+// The items Tab stops on, from the first Tab until the walk comes round (at most `limit`), where
+// each was on the screen when the keyboard reached it (a list scrolls to what gets the focus),
+// and those of them on which the keyboard's place was not drawn.
 struct TabCycle {
     QList<QQuickItem *> stops;
+    QList<QRectF> seenAt;
     QStringList unmarked;
 };
 TabCycle tabCycle(const DrawnWindow &drawn, int limit) {
@@ -142,18 +147,20 @@ TabCycle tabCycle(const DrawnWindow &drawn, int limit) {
         if (!item || (!cycle.stops.isEmpty() && item == cycle.stops.first()))
             break;
         cycle.stops.append(item);
+        cycle.seenAt.append(item->mapRectToScene(item->boundingRect()));
         if (!focusShows(item))
             cycle.unmarked.append(where(item));
     }
     return cycle;
 }
 
-// True when `next` comes after `previous` for a reader: further down, or on the same line and
-// further right.
-bool readsAfter(QQuickItem *previous, QQuickItem *next) {
-    const QRectF a = previous->mapRectToScene(previous->boundingRect());
-    const QRectF b = next->mapRectToScene(next->boundingRect());
-    const bool sameLine = b.top() < a.bottom() && a.top() < b.bottom();
+// True when `b` comes after `a` for a reader: further down, or on the same line and further
+// right.
+bool readsAfter(const QRectF &a, const QRectF &b) {
+    // On one line when they share most of the smaller one's height: a row of buttons lying
+    // over the foot of a tall photo still reads after it.
+    const qreal overlap = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top());
+    const bool sameLine = overlap > std::min(a.height(), b.height()) / 2;
     return sameLine ? b.left() >= a.left() : b.top() >= a.top();
 }
 
@@ -216,18 +223,21 @@ private Q_SLOTS:
         const TabCycle walk = tabCycle(*drawn, int(expected.size()) * 3 + 5);
         QVERIFY2(walk.unmarked.isEmpty(), qPrintable(walk.unmarked.join(u'\n')));
         // The walk began wherever the keyboard was; read it from the control a reader meets first.
-        QList<QQuickItem *> cycle = walk.stops;
-        const auto first =
-            std::min_element(cycle.begin(), cycle.end(),
-                             [](QQuickItem *a, QQuickItem *b) { return readsAfter(a, b); });
-        std::rotate(cycle.begin(), first, cycle.end());
-        for (qsizetype i = 0; i < cycle.size(); ++i) {
-            QQuickItem *item = cycle.at(i);
+        QList<qsizetype> order(walk.stops.size());
+        std::iota(order.begin(), order.end(), 0);
+        const auto first = std::min_element(order.begin(), order.end(), [&walk](auto a, auto b) {
+            return readsAfter(walk.seenAt.at(a), walk.seenAt.at(b));
+        });
+        std::rotate(order.begin(), first, order.end());
+        QList<QQuickItem *> cycle;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QQuickItem *item = walk.stops.at(order.at(i));
+            cycle.append(item);
             QVERIFY2(inFrontLayer(*drawn, item), qPrintable(where(item)));
             if (i > 0)
-                QVERIFY2(
-                    readsAfter(cycle.at(i - 1), item),
-                    qPrintable(where(cycle.at(i - 1)) + QStringLiteral(" then ") + where(item)));
+                QVERIFY2(readsAfter(walk.seenAt.at(order.at(i - 1)), walk.seenAt.at(order.at(i))),
+                         qPrintable(where(walk.stops.at(order.at(i - 1))) +
+                                    QStringLiteral(" then ") + where(item)));
         }
         for (QQuickItem *item : std::as_const(expected))
             QVERIFY2(cycle.contains(item),
@@ -293,6 +303,34 @@ private Q_SLOTS:
             QTest::keyClick(drawn.quick(), Qt::Key_Return);
             QTRY_VERIFY(!base->presentedViewController());
             QVERIFY(textButtonPressed);
+        }
+        {
+            // On the profile's photo the arrows page through the photos; they neither wrap nor
+            // pass or like the person as they do elsewhere on that screen.
+            const auto drawn = shown(stopNamed(QStringLiteral("details-likes")));
+            QVERIFY(drawn);
+            ViewController *details = drawn->window().root()->presentedViewController();
+            QVERIFY(details);
+            QQuickItem *photo = nullptr;
+            for (int i = 0; i < 10 && !photo; ++i) {
+                QTest::keyClick(drawn->quick(), Qt::Key_Tab);
+                if (QString::fromLatin1(focused(*drawn)->metaObject()->className())
+                        .startsWith(QLatin1String("UserInfoImageCellView")))
+                    photo = focused(*drawn);
+            }
+            QVERIFY2(photo, "Tab never reached the photo");
+            auto *cell = photo->property("cell").value<UserInfoImageCell *>();
+            QVERIFY(cell && cell->count() > 1);
+            QCOMPARE(cell->currentIndex(), 0);
+            QTest::keyClick(drawn->quick(), Qt::Key_Left);
+            QCOMPARE(cell->currentIndex(), 0);
+            for (int i = 1; i <= cell->count(); ++i)
+                QTest::keyClick(drawn->quick(), Qt::Key_Right);
+            QCOMPARE(cell->currentIndex(), cell->count() - 1);
+            QTest::keyClick(drawn->quick(), Qt::Key_Left);
+            QCOMPARE(cell->currentIndex(), cell->count() - 2);
+            QTest::qWait(100);
+            QCOMPARE(drawn->window().root()->presentedViewController(), details);
         }
         {
             const auto drawn = shown(stopNamed(QStringLiteral("registration-gender")));

@@ -73,6 +73,8 @@ class TestRegistration : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        // The drawn birthday fields follow the locale's date order; the machine's must not decide.
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         QVERIFY(m_service.start());
         m_network = m_service.client(QStringLiteral("v4.local.member"));
         m_services.setNetwork(*m_network);
@@ -222,6 +224,68 @@ private Q_SLOTS:
     }
 
     // Typed as a desktop user types: refused characters never show, every digit moves on,
+    // The fields follow the order the user's locale writes dates in; what is sent stays ddMMyyyy.
+    void theBirthdayFieldsFollowTheLocalesOrder() {
+        using Order = QList<int>;
+        QCOMPARE(BirthdayInputVC::fieldOrder(QLocale(QLocale::Russian, QLocale::Russia)),
+                 (Order{0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(BirthdayInputVC::fieldOrder(QLocale(QLocale::German, QLocale::Germany)),
+                 (Order{0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(BirthdayInputVC::fieldOrder(QLocale(QLocale::English, QLocale::UnitedStates)),
+                 (Order{2, 3, 0, 1, 4, 5, 6, 7}));
+        QCOMPARE(BirthdayInputVC::fieldOrder(QLocale(QLocale::Swedish, QLocale::Sweden)),
+                 (Order{4, 5, 6, 7, 2, 3, 0, 1}));
+
+        BirthdayInputVC step(QStringLiteral("Jan"), m_services, nullptr,
+                             QLocale(QLocale::English, QLocale::UnitedStates));
+        step.setToday(QDate(2026, 12, 7));
+        QVERIFY(step.separatorAfter(1));
+        QVERIFY(step.separatorAfter(3));
+        QVERIFY(!step.separatorAfter(2));
+        QVERIFY(!step.separatorAfter(7));
+        QSignalSpy focus(&step, &BirthdayInputVC::focusRequested);
+        // Typed as shown: 12/07/2008, the seventh of December.
+        const QString shown = QStringLiteral("12072008");
+        for (int position = 0; position < shown.size(); ++position)
+            QVERIFY(step.proposeDigit(step.fieldOrder().at(position), shown.mid(position, 1)));
+        QCOMPARE(step.birthday(), QStringLiteral("07122008"));
+        QVERIFY(step.nextEnabled());
+        // The month's second digit moves on to the day's first, the day's last to the year.
+        QCOMPARE(focus.at(1).first().toInt(), 0);
+        QCOMPARE(focus.at(3).first().toInt(), 4);
+        // Backspace in the emptied first day field clears the month's last digit.
+        QVERIFY(step.proposeDigit(0, QString()));
+        focus.clear();
+        step.deletePressedInEmptyField(0);
+        QCOMPARE(step.digits().at(3), QString());
+        QCOMPARE(focus.first().first().toInt(), 3);
+        // Nothing is shown before the month's first digit.
+        step.deletePressedInEmptyField(2);
+        QCOMPARE(focus.size(), 1);
+
+        // Drawn, the keyboard starts on the month and types across the parts as shown.
+        DrawnWindow drawn;
+        drawn.window().setRoot(new NavigationContainer(
+            new BirthdayInputVC(QStringLiteral("Jan"), m_services, nullptr,
+                                QLocale(QLocale::English, QLocale::UnitedStates))));
+        QVERIFY(drawn.show({700, 700}));
+        QQuickWindow *quick = drawn.quick();
+        QTRY_COMPARE(quick->activeFocusItem()
+                         ? quick->activeFocusItem()->property("placeholderText").toString()
+                         : QString(),
+                     QStringLiteral("М"));
+        type(quick, QStringLiteral("06151990"));
+        auto *drawnStep = qobject_cast<BirthdayInputVC *>(
+            qobject_cast<NavigationContainer *>(drawn.window().root())->topViewController());
+        QCOMPARE(drawnStep->birthday(), QStringLiteral("15061990"));
+        QTest::keyClick(quick, Qt::Key_Left);
+        QTest::keyClick(quick, Qt::Key_Left);
+        QTest::keyClick(quick, Qt::Key_Left);
+        QTest::keyClick(quick, Qt::Key_Left);
+        QCOMPARE(quick->activeFocusItem()->property("placeholderText").toString(),
+                 QStringLiteral("Д"));
+    }
+
     // Backspace steps back through the empty fields, Return goes on and Escape goes back.
     void theDrawnStepsFollowTheKeyboard() {
         DrawnWindow drawn;
