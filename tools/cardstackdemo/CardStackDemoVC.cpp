@@ -26,20 +26,22 @@ QString directionName(SwipeDirection direction) {
     return {};
 }
 
-// A soft portrait: a coloured backdrop with a head and shoulders, lit from one side.
-QImage portrait(int seed) {
-    QImage image(600, 800, QImage::Format_RGB32);
+// A soft portrait: a coloured backdrop with a head and shoulders, lit from one side, drawn on
+// 600 x 800 points at `density` pixels per point.
+QImage portrait(int seed, qreal density) {
+    QImage image(int(600 * density), int(800 * density), QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(density, density);
     const int hue = (seed * 67) % 360;
     QLinearGradient backdrop(0, 0, 600, 800);
     backdrop.setColorAt(0, QColor::fromHsv(hue, 90, 235));
     backdrop.setColorAt(1, QColor::fromHsv((hue + 40) % 360, 160, 120));
-    p.fillRect(image.rect(), backdrop);
+    p.fillRect(QRectF(0, 0, 600, 800), backdrop);
     QRadialGradient light(200 + (seed % 3) * 100, 250, 500);
     light.setColorAt(0, QColor(255, 255, 255, 90));
     light.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(image.rect(), light);
+    p.fillRect(QRectF(0, 0, 600, 800), light);
     const QColor skin = QColor::fromHsv(25, 70 + (seed % 4) * 20, 220 - (seed % 5) * 20);
     const QColor cloth = QColor::fromHsv((hue + 180) % 360, 120, 110);
     p.setPen(Qt::NoPen);
@@ -65,14 +67,14 @@ CardStackDemoVC::~CardStackDemoVC() {
     }
 }
 
-QList<CardModel> CardStackDemoVC::sampleModels(int count) {
+QList<CardModel> CardStackDemoVC::sampleModels(int count, qreal density) {
     const QStringList names = {QStringLiteral("Мария"), QStringLiteral("Алина"),
                                QStringLiteral("Катя"),  QStringLiteral("Соня"),
                                QStringLiteral("Вера"),  QStringLiteral("Даша")};
-    const QList<QImage> photos = [] {
+    const QList<QImage> photos = [density] {
         QList<QImage> all;
         for (int i = 0; i < 8; ++i)
-            all.append(portrait(i));
+            all.append(portrait(i, density));
         return all;
     }();
     QList<CardModel> models;

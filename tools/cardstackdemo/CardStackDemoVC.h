@@ -31,8 +31,9 @@ public:
         return QUrl(QStringLiteral("qrc:/ZirelDemo/CardStackDemoView.qml"));
     }
 
-    /// Records with generated portraits, names and info lines, for screens without a service.
-    [[nodiscard]] static QList<CardModel> sampleModels(int count);
+    /// Records with generated portraits, names and info lines, for screens without a service;
+    /// the portraits have `density` pixels per point of a 600 x 800 card.
+    [[nodiscard]] static QList<CardModel> sampleModels(int count, qreal density = 1);
     /// Holds the top card dragged by this much once the stack has dealt it.
     void setHeldDrag(std::optional<QPointF> translation) { m_heldDrag = translation; }
 

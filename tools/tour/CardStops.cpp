@@ -5,6 +5,7 @@
 #include "cardstack/SwipeView.h"
 #include "cardstackdemo/CardStackDemoVC.h"
 
+#include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -34,7 +35,7 @@ void useDemoService() {
 // shows fully.
 ViewController *cardStack(int horizontalSign) {
     useDemoService();
-    auto *demo = new CardStackDemoVC(CardStackDemoVC::sampleModels(6));
+    auto *demo = new CardStackDemoVC(CardStackDemoVC::sampleModels(6, qGuiApp->devicePixelRatio()));
     if (horizontalSign != 0) {
         const QSizeF screen = SwipeView::screenSize();
         const qreal distance = qMin(screen.width(), screen.height()) * 0.25 * 1.1;

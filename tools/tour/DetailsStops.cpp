@@ -12,6 +12,7 @@
 #include "ui/ScreenFactory.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTimer>
@@ -26,7 +27,8 @@ FakeService &service() {
     static const bool started = [] {
         if (!fake.start())
             return false;
-        const QList<CardModel> samples = CardStackDemoVC::sampleModels(kPhotos);
+        const QList<CardModel> samples =
+            CardStackDemoVC::sampleModels(kPhotos, qGuiApp->devicePixelRatio());
         for (int i = 0; i < kPhotos; ++i) {
             QByteArray bytes;
             QBuffer buffer(&bytes);

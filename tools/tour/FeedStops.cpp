@@ -8,6 +8,7 @@
 #include "ui/ScreenFactory.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTcpServer>
@@ -87,7 +88,8 @@ private:
         return list;
     }
     static QByteArray photo(int index) {
-        static const QList<CardModel> models = CardStackDemoVC::sampleModels(6);
+        static const QList<CardModel> models =
+            CardStackDemoVC::sampleModels(6, qGuiApp->devicePixelRatio());
         const QImage image = models.at(index % models.size()).images.first();
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -146,7 +148,9 @@ QList<TourStop> feedStops() {
              ViewController *tabs = feed(true, true, 3);
              tabs->loadViewIfNeeded();
              auto *main = qobject_cast<MainVC *>(qobject_cast<TabBar *>(tabs)->selectedTab());
-             (new NoteMessageVC(CardStackDemoVC::sampleModels(1).first().images.first()))
+             (new NoteMessageVC(CardStackDemoVC::sampleModels(1, qGuiApp->devicePixelRatio())
+                                    .first()
+                                    .images.first()))
                  ->showOver(main);
              return tabs;
          }},
