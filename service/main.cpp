@@ -7,8 +7,12 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <QUrl>
+#include <sys/stat.h>
 
 int main(int argc, char *argv[]) {
+    // The database and the uploaded photos are personal data: nobody but the service's own
+    // user reads them, wherever the operator puts them.
+    umask(S_IRWXG | S_IRWXO);
     // Portraits are drawn with QPainter text; no display is needed or wanted.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -3,6 +3,8 @@
 #include "EnvelopeOpener.h"
 #include "ServiceContext.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTest>
@@ -131,6 +133,13 @@ private Q_SLOTS:
         ServiceHarness service({"--database", db});
         QCOMPARE(service.envelopeKey(), key);
         QVERIFY(!service.signIn(ServiceHarness::newUserId()).isEmpty());
+        // The database holds everyone's birthdays, positions and messages and the key itself:
+        // whatever the service writes beside it is its own user's alone.
+        for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::NoDotAndDotDot |
+                                                                     QDir::AllEntries))
+            QVERIFY2(!(file.permissions() & (QFile::ReadGroup | QFile::ReadOther |
+                                             QFile::WriteGroup | QFile::WriteOther)),
+                     qPrintable(file.fileName()));
 
         const QString keyless = dir.filePath("keyless.sqlite");
         QVERIFY(printed(keyless).contains("No envelope key"));
