@@ -16,12 +16,13 @@ struct APIError {
     int status = 0;
 
     // Whether the service may not have carried out the call: no answer, an answer it could not
-    // give (5xx), a refused sign-in (401, 403), too many calls (429), or one that was not its
-    // own (a proxy's page, a 2xx it could not have meant). Only its other refusals (4xx) are
-    // final.
+    // give (5xx), a refused sign-in (401, 403), too many calls (429), an account closed or
+    // suspended (410, 451: the refusal is of the account, not of the call, and a restored
+    // account may make it), or one that was not its own (a proxy's page, a 2xx it could not
+    // have meant). Only its other refusals (4xx) are final.
     [[nodiscard]] bool mayNotHaveStored() const {
         return unanswered || status == 0 || status >= 500 || status < 400 || status == 401 ||
-               status == 403 || status == 408 || status == 429;
+               status == 403 || status == 408 || status == 410 || status == 429 || status == 451;
     }
 
     // A failure raised by the client itself.

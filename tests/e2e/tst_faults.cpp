@@ -1,0 +1,426 @@
+#include "FakeLocation.h"
+#include "FakePermission.h"
+#include "FaultProxy.h"
+#include "ReferenceClient.h"
+#include "ServiceProcess.h"
+#include "StdoutCapture.h"
+#include "account/DeviceEnvelope.h"
+#include "api/Endpoints.h"
+#include "cardstack/SwipeCardStack.h"
+#include "chats/ChatDetailsVC.h"
+#include "chats/ChatsVC.h"
+#include "feed/MainVC.h"
+#include "feed/PendingSwipesFormat.h"
+#include "feed/SwipeOutbox.h"
+#include "store/ChatCashManager.h"
+#include "store/UnsentMessages.h"
+#include "store/UserManager.h"
+#include "ui/AppServices.h"
+
+#include <QMetaProperty>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using ReferenceClient::await;
+using Fault = FaultProxy::Fault;
+
+namespace {
+constexpr double kLat = 55.0;
+constexpr double kLon = 37.0;
+// Each request of the client under test gives up after this long.
+constexpr std::chrono::milliseconds kDeadline{1500};
+// A failure shows within the deadline and the time to hear about it.
+constexpr int kShowsWithinMs = int(kDeadline.count()) + 2500;
+constexpr auto kRetry = std::chrono::milliseconds(200);
+
+struct Person {
+    QString id;
+    std::unique_ptr<NetworkService> network;
+};
+
+QStringList userIds(const QList<ProfileView> &people) {
+    QStringList ids;
+    for (const ProfileView &person : people)
+        ids.append(person.userID);
+    return ids;
+}
+
+QList<QUuid> chatIds(const QList<Match> &matches) {
+    QList<QUuid> ids;
+    for (const Match &match : matches)
+        ids.append(match.chatID);
+    return ids;
+}
+
+QList<QUuid> messageIds(const QList<Message> &messages) {
+    QList<QUuid> ids;
+    for (const Message &message : messages)
+        ids.append(message.id.value_or(QUuid()));
+    return ids;
+}
+
+// A screen's texts (and those of anything it presents) never carry the service's own words,
+// which the faults wrap in markup.
+bool showsServiceText(const QObject &screen) {
+    const QMetaObject *meta = screen.metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QVariant value = meta->property(i).read(&screen);
+        if (value.typeId() == QMetaType::QString &&
+            value.toString().contains(QLatin1String(FaultProxy::marker)))
+            return true;
+    }
+    const auto *controller = qobject_cast<const ViewController *>(&screen);
+    return controller && controller->presentedViewController() &&
+           showsServiceText(*controller->presentedViewController());
+}
+} // namespace
+
+// The signed-in client talks to the reference service through a proxy that breaks one call at a
+// time in every way a network, a proxy or a failing service does. Whatever the fault, the screen
+// shows the failure it shows for any failure within the request's deadline, keeps what it had,
+// loses nothing the user made, and works again once the fault is gone.
+class TestFaults : public QObject {
+    Q_OBJECT
+
+    ServiceProcess m_service{{QStringLiteral("--no-demo")}};
+    std::unique_ptr<FaultProxy> m_proxy;
+    QTemporaryDir m_dir;
+    Person m_me;
+    std::unique_ptr<NetworkService> m_client; // the user's own session, through the proxy
+    std::unique_ptr<UserManager> m_users;
+    std::map<QString, std::unique_ptr<NetworkService>> m_peers;
+    Match m_match; // with the one peer who writes to the user
+    std::unique_ptr<NetworkService> m_partner;
+    int m_files = 0;
+
+    // A registered person at the common place, signed in straight to the service.
+    Person signUp() {
+        const QUuid id = QUuid::createUuid();
+        auto network = std::make_unique<NetworkService>();
+        network->setBaseUrl(m_service.baseUrl());
+        QByteArray attestation(48, Qt::Uninitialized);
+        QRandomGenerator::global()->generate(attestation.begin(), attestation.end());
+        const QString userId = WireFormat::uuidText(id);
+        const std::optional<QString> sealed =
+            DeviceEnvelope(QStringLiteral("_faults") + userId, userId, attestation,
+                           {QStringLiteral("pc"), QStringLiteral("pc"), QStringLiteral("Debian"),
+                            QStringLiteral("12"), QStringLiteral("1.0")})
+                .seal();
+        const auto token = await<TokenResponse>([&](auto done) {
+            Endpoints::validateDevice(sealed.value_or(QString()), done, *network);
+        });
+        if (!token || !token->ok())
+            return {};
+        network->setPaseto(token->value().token);
+        const auto registered = await<EmptyResponse>([&](auto done) {
+            Endpoints::completeRegistration({QString(), QStringLiteral("Имя"),
+                                             QStringLiteral("01021995"), GenderSelection::man,
+                                             GenderSelection::all},
+                                            done, *network);
+        });
+        const auto placed = await<EmptyResponse>(
+            [&](auto done) { Endpoints::updateGeo(kLat, kLon, done, *network); });
+        const auto user = await<User>([&](auto done) { Endpoints::user(done, *network); });
+        if (!registered || !registered->ok() || !placed || !placed->ok() || !user || !user->ok())
+            return {};
+        return {user->value().userID, std::move(network)};
+    }
+
+    bool swipe(NetworkService &from, const QString &to, SwipeType type) {
+        const auto answer = await<SwipeResponse>(
+            [&](auto done) { Endpoints::swipeFromFeed(to, type, {}, done, from); });
+        return answer && answer->ok();
+    }
+
+    bool say(NetworkService &from, const QString &text) {
+        const auto sent = await<SendMessageResponse>([&](auto done) {
+            Endpoints::sendMessage(m_match.chatID, text, QUuid::createUuid(), done, from);
+        });
+        return sent && sent->ok();
+    }
+
+    std::optional<QList<Match>> matches() {
+        const auto answer = await<QList<Match>>(
+            [this](auto done) { Endpoints::chats(1, 20, done, *m_me.network); });
+        return answer && answer->ok() ? std::optional(answer->value()) : std::nullopt;
+    }
+
+    std::optional<QStringList> likesOf(NetworkService &person) {
+        const auto answer =
+            await<QList<ProfileView>>([&](auto done) { Endpoints::likes(done, person); });
+        return answer && answer->ok() ? std::optional(userIds(answer->value())) : std::nullopt;
+    }
+
+    std::optional<QStringList> myFeed() {
+        const auto answer = await<QList<ProfileView>>(
+            [this](auto done) { Endpoints::fetchProfiles(done, *m_me.network); });
+        return answer && answer->ok() ? std::optional(userIds(answer->value())) : std::nullopt;
+    }
+
+    // How many copies of the text the service stored.
+    int storedCopies(const QString &text) {
+        int copies = -1;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("faults"));
+            db.setDatabaseName(m_service.databasePath());
+            QSqlQuery query(db);
+            if (db.open() &&
+                query.prepare(QStringLiteral("SELECT COUNT(*) FROM messages WHERE content = ?"))) {
+                query.addBindValue(text);
+                if (query.exec() && query.next())
+                    copies = query.value(0).toInt();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("faults"));
+        return copies;
+    }
+
+    std::unique_ptr<QSettings> freshFile() {
+        return std::make_unique<QSettings>(
+            m_dir.filePath(QStringLiteral("store-%1.ini").arg(++m_files)), QSettings::IniFormat);
+    }
+
+    std::unique_ptr<MainVC> makeFeed() {
+        auto feed = std::make_unique<MainVC>(Services().setUser(*m_users).setNetwork(*m_client));
+        feed->loadViewIfNeeded();
+        feed->cardStack()->setSize({300, 400});
+        feed->setRetryDelays(kRetry, kRetry * 2);
+        return feed;
+    }
+
+    QList<PendingSwipesFormat::Swipe> pendingSwipes() const {
+        return PendingSwipesFormat::decode(
+                   m_users->openDefaults()->value(SwipeOutbox::key()).toByteArray())
+            .value_or(QList<PendingSwipesFormat::Swipe>());
+    }
+
+    // Every fault kind; those that corrupt an answer change `field`.
+    static void faultRows(const char *field, bool withHuge) {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("like"); // the swipe made during the fault; passes take turns
+        const QMetaEnum kinds = QMetaEnum::fromType<Fault>();
+        for (int i = 0; i < kinds.keyCount(); ++i) {
+            const auto fault = Fault(kinds.value(i));
+            if (fault == Fault::None || (fault == Fault::Huge && !withHuge))
+                continue;
+            QTest::newRow(kinds.key(i)) << fault << QString::fromLatin1(field) << bool(i % 2);
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        AppServices::shared().setLocationService(std::make_unique<FakeLocation>());
+        AppServices::shared().setNotificationPermission(std::make_unique<FakePermission>());
+        QVERIFY2(m_service.start(), qPrintable(m_service.output()));
+        m_proxy = std::make_unique<FaultProxy>(m_service.port());
+        QVERIFY(m_proxy->start());
+
+        m_me = signUp();
+        Person partner = signUp();
+        Person bystander = signUp();
+        QVERIFY2(m_me.network && partner.network && bystander.network,
+                 qPrintable(m_service.output()));
+        m_client = std::make_unique<NetworkService>();
+        m_client->setBaseUrl(m_proxy->baseUrl());
+        m_client->setPaseto(m_me.network->paseto());
+        m_client->setTimeout(kDeadline);
+        const auto me = await<User>([this](auto done) { Endpoints::user(done, *m_me.network); });
+        QVERIFY(me && me->ok() && me->value().active);
+        m_users = std::make_unique<UserManager>(freshFile());
+        m_users->setCurrentUser(me->value());
+
+        QVERIFY(swipe(*m_me.network, partner.id, SwipeType::right));
+        QVERIFY(swipe(*partner.network, m_me.id, SwipeType::right));
+        const auto chats = matches();
+        QVERIFY(chats && chats->size() == 1);
+        m_match = chats->first();
+        m_partner = std::move(partner.network);
+        for (const char *text : {"Привет", "Как дела?", "Отлично"})
+            QVERIFY(say(*m_partner, QString::fromUtf8(text)));
+        m_peers.emplace(bystander.id, std::move(bystander.network));
+    }
+
+    void cleanup() { m_proxy->clear(); }
+
+    void feedLoad_data() { faultRows("userID", true); }
+    // The feed shows its "nobody found" note, and fills once the service answers again.
+    void feedLoad() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, field);
+        m_proxy->inject(QRegularExpression(QStringLiteral("^/fetchProfiles$")), fault, field);
+        auto feed = makeFeed();
+        feed->onUserUpdated();
+        QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && feed->state() == MainVCState::NoCards,
+                                 kShowsWithinMs);
+        QVERIFY(feed->noCardsLabelVisible() && !feed->cardStackVisible());
+        QVERIFY(!showsServiceText(*feed));
+
+        m_proxy->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(feed->state() == MainVCState::DisplayingCards, kShowsWithinMs);
+        QVERIFY(!feed->cardData().isEmpty());
+    }
+
+    void swipes_data() { faultRows("status", false); }
+    // A like or pass the service did not confirm stays in the pending swipes and reaches the
+    // service once it answers again.
+    void swipes() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, field);
+        Person fresh = signUp(); // somebody not swiped yet
+        QVERIFY(fresh.network);
+        m_peers.emplace(fresh.id, std::move(fresh.network));
+        auto feed = makeFeed();
+        feed->onUserUpdated();
+        QTRY_VERIFY_WITH_TIMEOUT(feed->state() == MainVCState::DisplayingCards, kShowsWithinMs);
+        QTRY_VERIFY(!feed->cardStack()->visibleCards().isEmpty());
+        const QString swiped =
+            feed->cardData().at(feed->cardStack()->visibleCards().first().index).userID;
+        QVERIFY(m_peers.count(swiped));
+        NetworkService &them = *m_peers.at(swiped);
+        QFETCH(bool, like);
+        const SwipeType type = like ? SwipeType::right : SwipeType::left;
+
+        m_proxy->inject(QRegularExpression(QStringLiteral("^/swipes$")), fault, field);
+        if (like)
+            feed->rightPressed();
+        else
+            feed->leftPressed();
+        const PendingSwipesFormat::Swipe made{m_me.id, swiped, type};
+        QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && pendingSwipes().contains(made),
+                                 kShowsWithinMs);
+        QVERIFY(!showsServiceText(*feed));
+
+        m_proxy->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(pendingSwipes().isEmpty(), kShowsWithinMs);
+        const std::optional<QStringList> feedNow = myFeed();
+        QVERIFY(feedNow);
+        QVERIFY2(!feedNow->contains(swiped), "the service deals the swiped person again");
+        const std::optional<QStringList> admirers = likesOf(them);
+        QVERIFY(admirers);
+        QCOMPARE(admirers->contains(m_me.id), like);
+    }
+
+    void matchesList_data() { faultRows("chatID", false); }
+    // The list keeps the matches it had, stops loading, and shows the service's list again
+    // once it answers.
+    void matchesList() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, field);
+        const std::optional<QList<Match>> before = matches();
+        QVERIFY(before && !before->isEmpty());
+        ChatCashManager saved(freshFile());
+        saved.save(*before);
+        const QString news = QStringLiteral("Новости %1").arg(QTest::currentDataTag());
+        QVERIFY(say(*m_partner, news));
+
+        m_proxy->inject(QRegularExpression(QStringLiteral("^/chats$")), fault, field);
+        ChatsVC list(Services().setNetwork(*m_client).setSavedMatches(saved).setUser(*m_users));
+        list.loadViewIfNeeded();
+        QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && !list.isLoading(), kShowsWithinMs);
+        QCOMPARE(chatIds(list.data()), chatIds(*before));
+        QVERIFY(!list.tableHidden());
+        QVERIFY(!showsServiceText(list));
+
+        m_proxy->clear();
+        list.refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(!list.data().isEmpty() &&
+                                     !list.data().first().messages.isEmpty() &&
+                                     list.data().first().messages.last().content == news,
+                                 kShowsWithinMs);
+    }
+
+    void conversation_data() { faultRows("content", false); }
+    // The open conversation keeps its messages through failed polls and pages, and the ones
+    // it missed come exactly once after.
+    void conversation() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, field);
+        const std::optional<QList<Match>> listed = matches();
+        QVERIFY(listed && listed->size() == 1);
+        UnsentMessages unsent(freshFile());
+        ChatDetailsVC chat(
+            listed->first(),
+            Services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(unsent));
+        chat.loadViewIfNeeded();
+        const QList<QUuid> shown = messageIds(chat.messages());
+        QVERIFY(!shown.isEmpty());
+        const QString missed = QStringLiteral("Пропущено %1").arg(QTest::currentDataTag());
+        QVERIFY(say(*m_partner, missed));
+
+        StdoutCapture out;
+        m_proxy->inject(QRegularExpression(QStringLiteral("^/chats/[^/]+/messages/(newer|older)$")),
+                        fault, field);
+        chat.pollNewer();
+        chat.didScroll(0);
+        QVERIFY(chat.isLoadingOlderMessages());
+        QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() >= 2 && !chat.isLoadingOlderMessages() &&
+                                     out.text().contains(u"Ошибка загрузки новых сообщений"),
+                                 kShowsWithinMs);
+        QCOMPARE(messageIds(chat.messages()), shown);
+        QVERIFY(!showsServiceText(chat));
+
+        m_proxy->clear();
+        chat.pollNewer();
+        QTRY_VERIFY_WITH_TIMEOUT(chat.messages().last().content == missed, kShowsWithinMs);
+        chat.didScroll(0);
+        QTRY_VERIFY_WITH_TIMEOUT(chat.messages().size() > shown.size() + 1, kShowsWithinMs);
+        const QList<QUuid> now = messageIds(chat.messages());
+        QCOMPARE(QSet<QUuid>(now.cbegin(), now.cend()).size(), now.size());
+        QCOMPARE(chat.messages().last().content, missed);
+    }
+
+    void sendMessage_data() { faultRows("id", true); }
+    // A message sent during the fault keeps its failed mark, is still there when the
+    // conversation opens again in a new run, and is stored exactly once when sent again.
+    void sendMessage() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, field);
+        const QString file = m_dir.filePath(QStringLiteral("unsent-%1.ini").arg(++m_files));
+        const QString text = QStringLiteral("Во время сбоя %1").arg(QTest::currentDataTag());
+        const auto failedRow = [&text](const ChatDetailsVC &chat) {
+            const QList<Message> &all = chat.messages();
+            for (qsizetype row = 0; row < all.size(); ++row)
+                if (all.at(row).content == text)
+                    return all.at(row).failed ? int(row) : -2;
+            return -1;
+        };
+        m_proxy->inject(QRegularExpression(QStringLiteral("^/sendMessage$")), fault, field);
+        {
+            UnsentMessages unsent(std::make_unique<QSettings>(file, QSettings::IniFormat));
+            ChatDetailsVC chat(
+                m_match,
+                Services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(unsent));
+            chat.loadViewIfNeeded();
+            chat.textEdited(text);
+            QVERIFY(chat.returnPressed());
+            QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && failedRow(chat) >= 0, kShowsWithinMs);
+            QVERIFY(!showsServiceText(chat));
+            unsent.flush();
+        }
+
+        UnsentMessages unsent(std::make_unique<QSettings>(file, QSettings::IniFormat));
+        ChatDetailsVC chat(
+            m_match, Services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(unsent));
+        chat.loadViewIfNeeded();
+        const int row = failedRow(chat);
+        QVERIFY2(row >= 0, "the failed message is gone after reopening the conversation");
+        m_proxy->clear();
+        chat.resendTapped(row);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            failedRow(chat) == -2 &&
+                unsent.of(m_match.chatID, WireFormat::parseUuid(m_me.id).value_or(QUuid()))
+                    .isEmpty(),
+            kShowsWithinMs);
+        QCOMPARE(storedCopies(text), 1);
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
