@@ -1,10 +1,8 @@
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
-#include "account/DeviceEnvelope.h"
 #include "api/Endpoints.h"
 #include "chats/ChatDetailsVC.h"
 
-#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -19,34 +17,6 @@ class TestChatEndToEnd : public QObject {
     Q_OBJECT
 
     ServiceProcess m_service{{QStringLiteral("--no-demo")}};
-
-    // A registered person at the same place as everyone here, signed in on a network of
-    // their own.
-    std::unique_ptr<NetworkService> signUp(const QUuid &id) {
-        auto network = std::make_unique<NetworkService>();
-        network->setBaseUrl(m_service.baseUrl());
-        QByteArray attestation(48, Qt::Uninitialized);
-        QRandomGenerator::global()->generate(attestation.begin(), attestation.end());
-        const QString userId = WireFormat::uuidText(id);
-        const std::optional<QString> sealed =
-            DeviceEnvelope(QStringLiteral("_chat") + userId, userId, attestation,
-                           {QStringLiteral("pc"), QStringLiteral("pc"), QStringLiteral("Debian"),
-                            QStringLiteral("12"), QStringLiteral("1.0")})
-                .seal();
-        const auto token = await<TokenResponse>([&](auto done) {
-            Endpoints::validateDevice(sealed.value_or(QString()), done, *network);
-        });
-        if (!token || !token->ok())
-            return nullptr;
-        network->setPaseto(token->value().token);
-        const auto registered = await<EmptyResponse>([&](auto done) {
-            Endpoints::completeRegistration({QString(), QStringLiteral("Имя"),
-                                             QStringLiteral("01021995"), GenderSelection::man,
-                                             GenderSelection::all},
-                                            done, *network);
-        });
-        return registered && registered->ok() ? std::move(network) : nullptr;
-    }
 
     // Sends count messages alternating between the two and dates them all in one second, as
     // if they had been written at once; their ids in the order sent.
@@ -90,8 +60,10 @@ private Q_SLOTS:
     void messagesSharingOneSecondArriveOnceBothWays() {
         const QUuid meId = QUuid::createUuid();
         const QUuid peerId = QUuid::createUuid();
-        const std::unique_ptr<NetworkService> me = signUp(meId);
-        const std::unique_ptr<NetworkService> peer = signUp(peerId);
+        const std::unique_ptr<NetworkService> me =
+            ReferenceClient::registeredPerson(m_service, meId);
+        const std::unique_ptr<NetworkService> peer =
+            ReferenceClient::registeredPerson(m_service, peerId);
         QVERIFY2(me && peer, qPrintable(m_service.output()));
         for (auto [from, to] : {std::pair{me.get(), peerId}, std::pair{peer.get(), meId}}) {
             const auto swiped = await<SwipeResponse>([&](auto done) {

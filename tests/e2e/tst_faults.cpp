@@ -4,7 +4,6 @@
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
 #include "StdoutCapture.h"
-#include "account/DeviceEnvelope.h"
 #include "api/Endpoints.h"
 #include "cardstack/SwipeCardStack.h"
 #include "chats/ChatDetailsVC.h"
@@ -18,7 +17,6 @@
 #include "ui/AppServices.h"
 
 #include <QMetaProperty>
-#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -99,33 +97,13 @@ class TestFaults : public QObject {
 
     // A registered person at the common place, signed in straight to the service.
     Person signUp() {
-        const QUuid id = QUuid::createUuid();
-        auto network = std::make_unique<NetworkService>();
-        network->setBaseUrl(m_service.baseUrl());
-        QByteArray attestation(48, Qt::Uninitialized);
-        QRandomGenerator::global()->generate(attestation.begin(), attestation.end());
-        const QString userId = WireFormat::uuidText(id);
-        const std::optional<QString> sealed =
-            DeviceEnvelope(QStringLiteral("_faults") + userId, userId, attestation,
-                           {QStringLiteral("pc"), QStringLiteral("pc"), QStringLiteral("Debian"),
-                            QStringLiteral("12"), QStringLiteral("1.0")})
-                .seal();
-        const auto token = await<TokenResponse>([&](auto done) {
-            Endpoints::validateDevice(sealed.value_or(QString()), done, *network);
-        });
-        if (!token || !token->ok())
+        std::unique_ptr<NetworkService> network = ReferenceClient::registeredPerson(m_service);
+        if (!network)
             return {};
-        network->setPaseto(token->value().token);
-        const auto registered = await<EmptyResponse>([&](auto done) {
-            Endpoints::completeRegistration({QString(), QStringLiteral("Имя"),
-                                             QStringLiteral("01021995"), GenderSelection::man,
-                                             GenderSelection::all},
-                                            done, *network);
-        });
         const auto placed = await<EmptyResponse>(
             [&](auto done) { Endpoints::updateGeo(kLat, kLon, done, *network); });
         const auto user = await<User>([&](auto done) { Endpoints::user(done, *network); });
-        if (!registered || !registered->ok() || !placed || !placed->ok() || !user || !user->ok())
+        if (!placed || !placed->ok() || !user || !user->ok())
             return {};
         return {user->value().userID, std::move(network)};
     }

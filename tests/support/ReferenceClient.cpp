@@ -1,6 +1,7 @@
 #include "ReferenceClient.h"
 
 #include "ServiceProcess.h"
+#include "account/DeviceEnvelope.h"
 #include "account/StartVC.h"
 #include "api/Endpoints.h"
 #include "platform/DesktopLocationService.h"
@@ -11,6 +12,7 @@
 #include "ui/NavigationContainer.h"
 #include "ui/Window.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 namespace ReferenceClient {
@@ -56,6 +58,31 @@ bool registerAt(double lat, double lon) {
     const auto placed =
         await<EmptyResponse>([=](auto done) { Endpoints::updateGeo(lat, lon, done); });
     return registered && registered->ok() && placed && placed->ok();
+}
+
+std::unique_ptr<NetworkService> registeredPerson(const ServiceProcess &service, const QUuid &id) {
+    auto network = std::make_unique<NetworkService>();
+    network->setBaseUrl(service.baseUrl());
+    QByteArray attestation(48, Qt::Uninitialized);
+    QRandomGenerator::global()->generate(attestation.begin(), attestation.end());
+    const QString userId = WireFormat::uuidText(id);
+    const std::optional<QString> sealed =
+        DeviceEnvelope(QStringLiteral("_e2e") + userId, userId, attestation,
+                       {QStringLiteral("pc"), QStringLiteral("pc"), QStringLiteral("Debian"),
+                        QStringLiteral("12"), QStringLiteral("1.0")})
+            .seal();
+    const auto token = await<TokenResponse>(
+        [&](auto done) { Endpoints::validateDevice(sealed.value_or(QString()), done, *network); });
+    if (!token || !token->ok())
+        return nullptr;
+    network->setPaseto(token->value().token);
+    const auto registered = await<EmptyResponse>([&](auto done) {
+        Endpoints::completeRegistration({QString(), QStringLiteral("Имя"),
+                                         QStringLiteral("01021995"), GenderSelection::man,
+                                         GenderSelection::all},
+                                        done, *network);
+    });
+    return registered && registered->ok() ? std::move(network) : nullptr;
 }
 
 } // namespace ReferenceClient

@@ -3,8 +3,11 @@
 #include "api/Result.h"
 
 #include <QTest>
+#include <QUuid>
+#include <memory>
 #include <optional>
 
+class NetworkService;
 class QTemporaryDir;
 class ServiceProcess;
 class Window;
@@ -32,5 +35,9 @@ void connect(const ServiceProcess &service, const QTemporaryDir &dir);
 void placeAt(double lat, double lon, const QTemporaryDir &dir);
 // Completes the signed-in newcomer's registration and puts them at the position.
 [[nodiscard]] bool registerAt(double lat, double lon);
+// Another person on `service`, signed in on a network of their own and registered (a man,
+// shown everyone); null when the service refused any step.
+[[nodiscard]] std::unique_ptr<NetworkService>
+registeredPerson(const ServiceProcess &service, const QUuid &id = QUuid::createUuid());
 
 } // namespace ReferenceClient
