@@ -135,8 +135,8 @@ private Q_SLOTS:
         QVERIFY(!service.signIn(ServiceHarness::newUserId()).isEmpty());
         // The database holds everyone's birthdays, positions and messages and the key itself:
         // whatever the service writes beside it is its own user's alone.
-        for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::NoDotAndDotDot |
-                                                                     QDir::AllEntries))
+        for (const QFileInfo &file :
+             QDir(dir.path()).entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries))
             QVERIFY2(!(file.permissions() & (QFile::ReadGroup | QFile::ReadOther |
                                              QFile::WriteGroup | QFile::WriteOther)),
                      qPrintable(file.fileName()));
