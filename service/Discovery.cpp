@@ -104,7 +104,7 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
     // Search growing boxes around the viewer: once a box holds a full page within its radius,
     // nobody outside it can be nearer, so a search reads the people near the viewer, and one
     // far from everyone reads nobody until the box reaches someone.
-    for (double radius = std::min(2.0, limitKm); v.hasGeo; radius = std::min(radius * 4, limitKm)) {
+    for (double radius = std::min(2.0, limitKm); v.hasGeo; radius = std::min(radius * 2, limitKm)) {
         found.clear();
         for (const auto &[box, boxBinds] : GeoBox(v.lat, v.lon, radius).conditions()) {
             QSqlQuery q = m_db.exec(select + box, binds + boxBinds);

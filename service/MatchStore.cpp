@@ -214,14 +214,25 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
 }
 
 void MatchStore::markRead(const QString &userId, const QString &chatId) {
-    m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
-                             "sender_id <> ? AND is_read = 0"),
-              {chatId, userId});
-    m_db.exec(QStringLiteral("UPDATE matches SET "
-                             "opened_a = CASE WHEN user_a = ? THEN 1 ELSE opened_a END, "
-                             "opened_b = CASE WHEN user_b = ? THEN 1 ELSE opened_b END "
-                             "WHERE chat_id = ?"),
-              {userId, userId, chatId});
+    // Most opened conversations have nothing new to mark, and looking first spares them the
+    // write lock every other writer waits for.
+    if (m_db.scalar(QStringLiteral("SELECT 1 FROM messages WHERE chat_id = ? AND is_read = 0 "
+                                   "AND sender_id <> ? LIMIT 1"),
+                    {chatId, userId})
+            .isValid())
+        m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
+                                 "sender_id <> ? AND is_read = 0"),
+                  {chatId, userId});
+    if (m_db.scalar(
+                QStringLiteral("SELECT 1 FROM matches WHERE chat_id = ? AND "
+                               "((user_a = ? AND opened_a = 0) OR (user_b = ? AND opened_b = 0))"),
+                {chatId, userId, userId})
+            .isValid())
+        m_db.exec(QStringLiteral("UPDATE matches SET "
+                                 "opened_a = CASE WHEN user_a = ? THEN 1 ELSE opened_a END, "
+                                 "opened_b = CASE WHEN user_b = ? THEN 1 ELSE opened_b END "
+                                 "WHERE chat_id = ?"),
+                  {userId, userId, chatId});
 }
 
 void MatchStore::requireMember(const QString &userId, const QString &chatId) {
