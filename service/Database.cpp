@@ -1,7 +1,11 @@
 #include "Database.h"
 
+#include "PostgresResult.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QStandardPaths>
 #include <QUrl>
@@ -115,6 +119,9 @@ const QStringList &migrations() {
             id))",
         // Unread messages are few in any chat, however long it is.
         "CREATE INDEX messages_unread ON messages (chat_id) WHERE is_read = 0",
+        // PostgreSQL preferred this one to the band index and read the crowd's whole latitude
+        // range for a viewer far east or west of it.
+        "DROP INDEX users_geo",
     };
     return steps;
 }
@@ -139,6 +146,8 @@ public:
 
     [[nodiscard]] const QString &name() const { return m_name; }
     int depth = 0;
+    // PostgreSQL statements this connection has prepared, by their text.
+    QHash<QString, QByteArray> statements;
 
 private:
     QString m_name;
@@ -236,21 +245,40 @@ QString Database::filesDir() const {
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &binds) {
-    std::unique_lock<std::mutex> writer;
-    if (!m_postgres && link().depth == 0 && !sql.startsWith(QLatin1String("SELECT")))
-        writer = std::unique_lock(m_sqliteWriter);
-    QSqlQuery query(connection());
-    // PostgreSQL streams a forward-only result row by row, and the next statement on the
-    // connection drops what is still unread: a list that asks something per row would end
-    // after its first row. There every result is fetched whole.
-    query.setForwardOnly(!m_postgres);
-    if (!query.prepare(sql))
-        throw DbError(("prepare: " + query.lastError().text() + " in " + sql).toStdString());
+    QVariantList values;
+    values.reserve(binds.size());
     for (const QVariant &value : binds) {
         // Every text column is NOT NULL: a null QString stands for the empty text.
         const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
-        query.addBindValue(nullText ? QVariant(QStringLiteral("")) : value);
+        values.append(nullText ? QVariant(QStringLiteral("")) : value);
     }
+    if (m_postgres) {
+        Link &current = link();
+        const QSqlDatabase db = connection();
+        PGconn *pg = *static_cast<PGconn *const *>(db.driver()->handle().constData());
+        QByteArray &name = current.statements[sql];
+        if (name.isEmpty()) {
+            const QByteArray fresh = "s" + QByteArray::number(current.statements.size());
+            if (const QString error = PostgresResult::prepare(pg, fresh, sql); !error.isEmpty()) {
+                current.statements.remove(sql);
+                throw DbError(("prepare: " + error + " in " + sql).toStdString());
+            }
+            name = fresh;
+        }
+        auto result = std::make_unique<PostgresResult>(db.driver(), pg);
+        if (const QString error = result->run(name, sql, values); !error.isEmpty())
+            throw DbError(("exec: " + error + " in " + sql).toStdString());
+        return QSqlQuery(result.release());
+    }
+    std::unique_lock<std::mutex> writer;
+    if (link().depth == 0 && !sql.startsWith(QLatin1String("SELECT")))
+        writer = std::unique_lock(m_sqliteWriter);
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw DbError(("prepare: " + query.lastError().text() + " in " + sql).toStdString());
+    for (const QVariant &value : values)
+        query.addBindValue(value);
     if (!query.exec())
         throw DbError(("exec: " + query.lastError().text() + " in " + sql).toStdString());
     return query;

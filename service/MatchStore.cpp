@@ -184,8 +184,8 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
                            "WHERE (m.user_a = ? OR m.user_b = ?) AND ") +
             kReachable +
             QStringLiteral(
-                " AND NOT EXISTS (SELECT 1 FROM blocks b "
-                "WHERE (b.from_id = ? AND b.to_id = u.id) OR (b.from_id = u.id AND b.to_id = ?)) "
+                " AND NOT EXISTS (SELECT 1 FROM blocks b WHERE b.from_id = ? AND b.to_id = u.id)"
+                " AND NOT EXISTS (SELECT 1 FROM blocks b WHERE b.from_id = u.id AND b.to_id = ?) "
                 "ORDER BY m.last_activity DESC, m.id LIMIT ? OFFSET ?"),
         {userId, userId, userId, userId, userId, userId, perPage, qint64(page - 1) * perPage});
     QJsonArray list;
