@@ -143,9 +143,13 @@ QString ApiServer::authorise(const HttpCall &call, Access access) {
         token = header.mid(7).trimmed();
     if (token.isEmpty())
         throw ApiError(401, QStringLiteral("Требуется вход в аккаунт"));
-    const QString userId = token == m_options.reviewToken ? ServiceContext::reviewerId()
-                                                          : m_context->tokens.resolve(token);
-    const AccountState state = userId.isEmpty() ? AccountState{} : m_context->users.state(userId);
+    const TokenStore::Bearer bearer =
+        token == m_options.reviewToken
+            ? TokenStore::Bearer{ServiceContext::reviewerId(),
+                                 m_context->users.state(ServiceContext::reviewerId())}
+            : m_context->tokens.resolve(token);
+    const QString &userId = bearer.userId;
+    const AccountState &state = bearer.state;
     if (!state.exists)
         throw ApiError(401, QStringLiteral("Сессия истекла, войди снова"));
     if (state.banned)

@@ -25,13 +25,19 @@ QString wireDate(qint64 secs) {
     return QDateTime::fromSecsSinceEpoch(secs, Qt::UTC).toString(Qt::ISODate);
 }
 
+QJsonObject messageJson(const QString &id, const QString &senderId, const QString &content,
+                        qint64 createdAt) {
+    return {{QStringLiteral("id"), id},
+            {QStringLiteral("senderID"), senderId},
+            {QStringLiteral("content"), content},
+            {QStringLiteral("createdAt"), wireDate(createdAt)}};
+}
+
 QJsonArray messagesOf(QSqlQuery &q, bool reversed) {
     QJsonArray list;
     while (q.next()) {
-        const QJsonObject message{{QStringLiteral("id"), q.value(0).toString()},
-                                  {QStringLiteral("senderID"), q.value(1).toString()},
-                                  {QStringLiteral("content"), q.value(2).toString()},
-                                  {QStringLiteral("createdAt"), wireDate(q.value(3).toLongLong())}};
+        const QJsonObject message = messageJson(q.value(0).toString(), q.value(1).toString(),
+                                                q.value(2).toString(), q.value(3).toLongLong());
         if (reversed)
             list.prepend(message);
         else
@@ -216,18 +222,21 @@ QJsonArray MatchStore::chats(const QString &userId, int page, int perPage, const
 void MatchStore::markRead(const QString &userId, const QString &chatId) {
     // Most opened conversations have nothing new to mark, and looking first spares them the
     // write lock every other writer waits for.
-    if (m_db.scalar(QStringLiteral("SELECT 1 FROM messages WHERE chat_id = ? AND is_read = 0 "
-                                   "AND sender_id <> ? LIMIT 1"),
-                    {chatId, userId})
-            .isValid())
+    QSqlQuery pending = m_db.exec(
+        QStringLiteral("SELECT EXISTS (SELECT 1 FROM messages WHERE chat_id = ? AND is_read = 0 "
+                       "AND sender_id <> ?), EXISTS (SELECT 1 FROM matches WHERE chat_id = ? AND "
+                       "((user_a = ? AND opened_a = 0) OR (user_b = ? AND opened_b = 0)))"),
+        {chatId, userId, chatId, userId, userId});
+    if (!pending.next())
+        return;
+    const bool unread = pending.value(0).toBool();
+    const bool unopened = pending.value(1).toBool();
+    pending.finish();
+    if (unread)
         m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
                                  "sender_id <> ? AND is_read = 0"),
                   {chatId, userId});
-    if (m_db.scalar(
-                QStringLiteral("SELECT 1 FROM matches WHERE chat_id = ? AND "
-                               "((user_a = ? AND opened_a = 0) OR (user_b = ? AND opened_b = 0))"),
-                {chatId, userId, userId})
-            .isValid())
+    if (unopened)
         m_db.exec(QStringLiteral("UPDATE matches SET "
                                  "opened_a = CASE WHEN user_a = ? THEN 1 ELSE opened_a END, "
                                  "opened_b = CASE WHEN user_b = ? THEN 1 ELSE opened_b END "
@@ -235,13 +244,17 @@ void MatchStore::markRead(const QString &userId, const QString &chatId) {
                   {userId, userId, chatId});
 }
 
-void MatchStore::requireMember(const QString &userId, const QString &chatId) {
-    QSqlQuery q =
-        m_db.exec(QStringLiteral("SELECT user_a, user_b FROM matches WHERE chat_id = ?"), {chatId});
+bool MatchStore::requireMember(const QString &userId, const QString &chatId) {
+    QSqlQuery q = m_db.exec(
+        QStringLiteral("SELECT m.user_a, m.user_b, (SELECT COUNT(*) FROM users u WHERE u.id = "
+                       "(CASE WHEN m.user_a = ? THEN m.user_b ELSE m.user_a END) AND ") +
+            kReachable + QStringLiteral(") FROM matches m WHERE m.chat_id = ?"),
+        {userId, chatId});
     if (!q.next())
         throw ApiError(404, QStringLiteral("Чат не найден"));
     if (q.value(0).toString() != userId && q.value(1).toString() != userId)
         throw ApiError(403, QStringLiteral("Это не твой чат"));
+    return q.value(2).toInt() > 0;
 }
 
 QJsonArray MatchStore::page(const QString &userId, const QString &chatId, bool forward,
@@ -271,20 +284,17 @@ QJsonArray MatchStore::page(const QString &userId, const QString &chatId, bool f
 
 MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId,
                                   const QString &content, const QString &clientId) {
-    requireMember(senderId, chatId);
-    if (!m_db.scalar(QStringLiteral("SELECT 1 FROM users u WHERE u.id = ? AND ") + kReachable,
-                     {otherMember(chatId, senderId)})
-             .isValid())
+    if (!requireMember(senderId, chatId))
         throw ApiError(403, QStringLiteral("Собеседник сейчас недоступен"));
     markRead(senderId, chatId);
-    const QString id =
-        insertMessage(chatId, senderId, content, QDateTime::currentSecsSinceEpoch(), clientId);
-    const bool stored = !id.isEmpty();
-    QSqlQuery q =
-        stored ? m_db.exec(kMessageColumns + QStringLiteral("AND id = ?"), {chatId, id})
-               : m_db.exec(kMessageColumns + QStringLiteral("AND sender_id = ? AND client_id = ?"),
-                           {chatId, senderId, clientId});
-    return {messagesOf(q, false).at(0).toObject(), stored};
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const QString id = insertMessage(chatId, senderId, content, now, clientId);
+    if (!id.isEmpty())
+        return {messageJson(id, senderId, content, now), true};
+    // The same send again: the answer is the copy stored the first time.
+    QSqlQuery q = m_db.exec(kMessageColumns + QStringLiteral("AND sender_id = ? AND client_id = ?"),
+                            {chatId, senderId, clientId});
+    return {messagesOf(q, false).at(0).toObject(), false};
 }
 
 QString MatchStore::insertMessage(const QString &chatId, const QString &senderId,

@@ -47,8 +47,9 @@ public:
 private:
     // Everything the other side wrote is read, and the match is no longer new, for this user.
     void markRead(const QString &userId, const QString &chatId);
-    // Throws 404/403 unless userId belongs to the chat.
-    void requireMember(const QString &userId, const QString &chatId);
+    // Throws 404/403 unless userId belongs to the chat; true when the partner can still be
+    // written to.
+    bool requireMember(const QString &userId, const QString &chatId);
     void requirePerson(const QString &from, const QString &to);
     [[nodiscard]] QString chatBetween(const QString &a, const QString &b);
     // True when either blocked the other or their match was dissolved.

@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QSqlQuery>
 
 #include <openssl/rand.h>
 
@@ -44,14 +45,18 @@ QString TokenStore::issue(const QString &userId, const QString &device) {
     return token;
 }
 
-QString TokenStore::resolve(const QString &token) {
+TokenStore::Bearer TokenStore::resolve(const QString &token) {
     if (token.isEmpty() || token.size() > 512)
         return {};
-    return m_db
-        .scalar(QStringLiteral("SELECT user_id FROM tokens WHERE hash = ? AND revoked = 0 "
-                               "AND expires_at > ?"),
-                {hashOf(token), QDateTime::currentSecsSinceEpoch()})
-        .toString();
+    QSqlQuery q = m_db.exec(
+        QStringLiteral("SELECT t.user_id, u.registered, u.deleted, u.banned FROM tokens t "
+                       "JOIN users u ON u.id = t.user_id WHERE t.hash = ? AND t.revoked = 0 "
+                       "AND t.expires_at > ?"),
+        {hashOf(token), QDateTime::currentSecsSinceEpoch()});
+    if (!q.next())
+        return {};
+    return {q.value(0).toString(),
+            {true, q.value(1).toBool(), q.value(2).toBool(), q.value(3).toBool()}};
 }
 
 bool TokenStore::claimAttestation(const QByteArray &attestation) {

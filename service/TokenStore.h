@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UserStore.h"
+
 #include <QString>
 
 class Database;
@@ -11,8 +13,13 @@ public:
 
     // A non-empty device names the installation: its earlier tokens for this user stop working.
     [[nodiscard]] QString issue(const QString &userId, const QString &device = {});
-    // The owner of a live token, or an empty string for unknown, expired or revoked tokens.
-    [[nodiscard]] QString resolve(const QString &token);
+    struct Bearer {
+        QString userId; // empty for unknown, expired or revoked tokens
+        AccountState state;
+    };
+    // The owner of a live token and the state of that account, read together: every signed-in
+    // request asks both.
+    [[nodiscard]] Bearer resolve(const QString &token);
     void revokeAll(const QString &userId);
     // Records a device-attestation token as used; false when it was used before, so an
     // envelope that someone captured cannot sign in again.
