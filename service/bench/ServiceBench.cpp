@@ -2,8 +2,9 @@
 // seeded, the service runs as a separate process, and this process drives it over loopback:
 //  - baseline: 20 clients asking for their own record (GET user), the cheapest signed-in call;
 //  - mixed: 20 clients each cycling fetchProfiles, a swipe and sendMessage, at 10 000 people;
-//  - fetchProfiles one call at a time for a viewer in the crowd and for one far from it (at the
-//    crowd's latitude, 40 degrees east, 100 km radius), at 10 000 and at 100 000 people.
+//  - fetchProfiles one call at a time for a viewer in the crowd, for one far from it (at the
+//    crowd's latitude, 40 degrees east, 100 km radius) and for one in the crowd who has swiped
+//    the 1 000 people nearest, at 10 000 and at 100 000 people.
 // Every figure is also printed as a ratio to that database's baseline from the same run,
 // which says more than the figure itself on a machine shared with other work.
 #include "DemoSeeder.h"
@@ -85,6 +86,20 @@ QString registered(ServiceContext &ctx, double lat, double lon, bool man, int ma
                                   {QStringLiteral("ageEnd"), 45},
                                   {QStringLiteral("showMoreAge"), false},
                                   {QStringLiteral("active"), true}});
+    return id;
+}
+
+// A viewer in the middle of the crowd who has passed on the `count` people nearest.
+QString swipedNearest(ServiceContext &ctx, int count) {
+    const QString id = registered(ctx, kLat, kLon, true, 25);
+    QSqlQuery nearest = ctx.db.exec(QStringLiteral("SELECT id FROM users WHERE is_demo = 1 "
+                                                   "ORDER BY ABS(lat - ?) + ABS(lon - ?) LIMIT ?"),
+                                    {kLat, kLon, count});
+    QStringList ids;
+    while (nearest.next())
+        ids.append(nearest.value(0).toString());
+    for (const QString &other : ids)
+        (void)ctx.matches.swipe(id, other, QStringLiteral("left"), {});
     return id;
 }
 
@@ -228,7 +243,7 @@ Samples oneAtATime(quint16 port, const QByteArray &token) {
 bool runOn(const QString &title, const QString &location, const QString &servicePath,
            QTextStream &out) {
     std::vector<BenchUser> users;
-    QByteArray central, far;
+    QByteArray central, far, swiper;
     {
         ServiceOptions options;
         QString error;
@@ -245,11 +260,12 @@ bool runOn(const QString &title, const QString &location, const QString &service
         users = prepare(ctx);
         central = ctx.tokens.issue(registered(ctx, kLat, kLon, true, 25)).toUtf8();
         far = ctx.tokens.issue(registered(ctx, kLat, kLon + 40, true, 100)).toUtf8();
+        swiper = ctx.tokens.issue(swipedNearest(ctx, 1000)).toUtf8();
         out << title << ": seeded 10 000 people in " << seeding.elapsed() << " ms" << Qt::endl;
     }
     Report report(out);
     std::map<QString, Samples> baseline, mixed;
-    Samples central10k, far10k;
+    Samples central10k, far10k, swiper10k;
     {
         Service service;
         if (!service.start(servicePath, location))
@@ -305,6 +321,7 @@ bool runOn(const QString &title, const QString &location, const QString &service
             });
         central10k = oneAtATime(service.port(), central);
         far10k = oneAtATime(service.port(), far);
+        swiper10k = oneAtATime(service.port(), swiper);
     }
     report.header(title + QStringLiteral(", 10 000 people, 20 clients"));
     report.baseline(baseline[QStringLiteral("user")]);
@@ -315,6 +332,7 @@ bool runOn(const QString &title, const QString &location, const QString &service
         report.line(QStringLiteral("  ") + call, mixed[call]);
     report.line(QStringLiteral("fetchProfiles alone, central viewer"), central10k, false);
     report.line(QStringLiteral("fetchProfiles alone, far viewer"), far10k, false);
+    report.line(QStringLiteral("  viewer with 1 000 swipes"), swiper10k, false);
     {
         ServiceOptions options;
         QString error;
@@ -332,8 +350,10 @@ bool runOn(const QString &title, const QString &location, const QString &service
         return false;
     Samples central100k = oneAtATime(service.port(), central);
     Samples far100k = oneAtATime(service.port(), far);
+    Samples swiper100k = oneAtATime(service.port(), swiper);
     report.line(QStringLiteral("at 100 000 people, central viewer"), central100k, false);
     report.line(QStringLiteral("at 100 000 people, far viewer"), far100k, false);
+    report.line(QStringLiteral("  viewer with 1 000 swipes"), swiper100k, false);
     return true;
 }
 
