@@ -1,3 +1,4 @@
+#include "Database.h"
 #include "PostgresCluster.h"
 #include "ServiceHarness.h"
 
@@ -58,6 +59,55 @@ private Q_SLOTS:
         QVERIFY(bio.isError());
         QCOMPARE(service.validateDevice(service.envelope(ServiceHarness::newUserId(), nul)).status,
                  400);
+    }
+
+    void statementsCarryEveryValueBothWays() {
+        PostgresCluster cluster;
+        QVERIFY2(cluster.error().isEmpty(),
+                 qPrintable("no PostgreSQL cluster: " + cluster.error()));
+        Database db(cluster.url());
+        QString error;
+        QVERIFY2(db.open(&error), qPrintable(error));
+
+        const QString typed = QStringLiteral(
+            "SELECT CAST(? AS BIGINT), CAST(? AS DOUBLE PRECISION), CAST(? AS INTEGER), "
+            "CAST(? AS TEXT), '?' || CAST(? AS TEXT)");
+        const double lat = 55.755812345678901;
+        QSqlQuery row = db.exec(typed, {qint64(1) << 40, lat, true, QVariant(), "Привет"});
+        QVERIFY(row.next());
+        QCOMPARE(row.value(0).typeId(), QMetaType::LongLong);
+        QCOMPARE(row.value(0).toLongLong(), qint64(1) << 40);
+        QCOMPARE(row.value(1).toDouble(), lat); // exactly, not to some digits
+        QCOMPARE(row.value(2).toInt(), 1);
+        QVERIFY(row.value(3).isNull());
+        QCOMPARE(row.value(4).toString(), QString("?Привет")); // a quoted ? is no placeholder
+        QVERIFY(!row.next());
+
+        // The statement is kept on the connection and runs again with other values, also
+        // while its earlier result is still being read.
+        QSqlQuery again = db.exec(typed, {-1, -0.5, false, "", ""});
+        QVERIFY(again.next());
+        QCOMPARE(again.value(0).toLongLong(), -1);
+        QCOMPARE(again.value(2).toInt(), 0);
+        QCOMPARE(again.value(3).toString(), QString(""));
+        QVERIFY(!again.value(3).isNull());
+
+        // A statement the server refuses is not kept: asking again fails the same way, and the
+        // connection goes on serving others.
+        const QString wrong = QStringLiteral("SELECT no_such_column FROM users WHERE id = ?");
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            try {
+                (void)db.exec(wrong, {"x"});
+                QFAIL("a wrong statement ran");
+            } catch (const DbError &e) {
+                QVERIFY2(QByteArray(e.what()).contains("no_such_column"), e.what());
+            }
+        }
+        QCOMPARE(
+            db.scalar(QStringLiteral("SELECT COUNT(*) FROM users WHERE id = ?"), {"x"}).toInt(), 0);
+        QCOMPARE(db.exec(QStringLiteral("UPDATE users SET bio = ? WHERE id = ?"), {"b", "x"})
+                     .numRowsAffected(),
+                 0);
     }
 };
 
