@@ -25,7 +25,8 @@ QString PushRegistration::hex(const QByteArray &token) {
 
 void PushRegistration::tokenReceived(const QByteArray &token) {
     const QString text = hex(token);
-    qCInfo(lcPush).noquote() << QStringLiteral("Получен deviceToken: ") + text;
+    // The address lets anyone who has it push to this machine: the log names its size only.
+    qCInfo(lcPush).noquote() << QStringLiteral("Получен deviceToken (%1 байт)").arg(token.size());
     Endpoints::sendPushToken(
         text,
         [](const Result<EmptyResponse> &result) {

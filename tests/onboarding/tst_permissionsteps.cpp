@@ -1,6 +1,7 @@
 #include "FakeLocation.h"
 #include "FakePermission.h"
 #include "FakeService.h"
+#include "StdoutCapture.h"
 #include "api/NetworkService.h"
 #include "app/PushRegistration.h"
 #include "app/SceneStart.h"
@@ -175,9 +176,15 @@ private Q_SLOTS:
 
         m_service.respond(QStringLiteral("pushToken"), 500,
                           R"({"reason":"Сервис недоступен","error":true})");
-        m_permission->deliverToken(QByteArray("\x0a\xff", 2));
-        QTRY_COMPARE(m_service.requestsTo("pushToken").size(), 1);
-        QCOMPARE(m_service.requestsTo("pushToken").first().json().value("pushToken"), "0aff");
+        {
+            StdoutCapture log;
+            m_permission->deliverToken(QByteArray("\xc0\xff\xee", 3));
+            QTRY_COMPARE(m_service.requestsTo("pushToken").size(), 1);
+            QVERIFY2(log.text().contains(QStringLiteral("deviceToken (3 байт)")),
+                     qPrintable(log.text()));
+            QVERIFY2(!log.text().contains(QStringLiteral("c0ffee")), qPrintable(log.text()));
+        }
+        QCOMPARE(m_service.requestsTo("pushToken").first().json().value("pushToken"), "c0ffee");
         QTest::qWait(50);
         QVERIFY(!QSettings().value(QStringLiteral("push_token_sent"), false).toBool());
 
