@@ -11,6 +11,7 @@
 #include "feed/MainVC.h"
 #include "feed/PendingSwipesFormat.h"
 #include "feed/SwipeOutbox.h"
+#include "likes/LikesVC.h"
 #include "store/ChatCashManager.h"
 #include "store/UnsentMessages.h"
 #include "store/UserManager.h"
@@ -44,6 +45,13 @@ QStringList userIds(const QList<ProfileView> &people) {
     QStringList ids;
     for (const ProfileView &person : people)
         ids.append(person.userID);
+    return ids;
+}
+
+QStringList cardIds(const QList<CardModel> &cards) {
+    QStringList ids;
+    for (const CardModel &card : cards)
+        ids.append(card.userID);
     return ids;
 }
 
@@ -283,6 +291,39 @@ private Q_SLOTS:
         const std::optional<QStringList> admirers = likesOf(them);
         QVERIFY(admirers);
         QCOMPARE(admirers->contains(m_me.id), like);
+    }
+
+    void likesGrid_data() { faultRows("userID", false); }
+    // The likes grid keeps the people it showed through a failed refresh, and shows whoever
+    // liked the user since once the service answers again.
+    void likesGrid() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, field);
+        Person admirer = signUp();
+        QVERIFY(admirer.network);
+        QVERIFY(swipe(*admirer.network, m_me.id, SwipeType::right));
+        LikesVC likes(Services().setNetwork(*m_client).setUser(*m_users));
+        likes.loadViewIfNeeded();
+        QTRY_VERIFY_WITH_TIMEOUT(cardIds(likes.data()).contains(admirer.id), kShowsWithinMs);
+        const QStringList shown = cardIds(likes.data());
+        Person later = signUp();
+        QVERIFY(later.network);
+        QVERIFY(swipe(*later.network, m_me.id, SwipeType::right));
+
+        m_proxy->inject(QRegularExpression(QStringLiteral("^/likes$")), fault, field);
+        likes.updateData();
+        QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0, kShowsWithinMs);
+        // Past the request's deadline, whatever the fault did with the answer.
+        QTest::qWait(int(kDeadline.count()) + 300);
+        QCOMPARE(cardIds(likes.data()), shown);
+        QVERIFY(!showsServiceText(likes));
+
+        m_proxy->clear();
+        likes.updateData();
+        QTRY_VERIFY_WITH_TIMEOUT(cardIds(likes.data()).contains(later.id), kShowsWithinMs);
+        QVERIFY(cardIds(likes.data()).contains(admirer.id));
+        m_peers.emplace(admirer.id, std::move(admirer.network));
+        m_peers.emplace(later.id, std::move(later.network));
     }
 
     void matchesList_data() { faultRows("chatID", false); }
