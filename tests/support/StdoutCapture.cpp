@@ -3,6 +3,7 @@
 #include "platform/DiagnosticLog.h"
 
 #include <QFile>
+#include <QTest>
 #include <cstdio>
 #include <unistd.h>
 
@@ -20,6 +21,12 @@ StdoutCapture::~StdoutCapture() {
     std::fflush(stdout);
     ::dup2(m_savedFd, STDOUT_FILENO);
     ::close(m_savedFd);
+    // A check that failed while the capture ran wrote its report into the capture too.
+    if (QTest::currentTestFailed()) {
+        const QByteArray captured = text().toUtf8();
+        std::fwrite(captured.constData(), 1, size_t(captured.size()), stdout);
+        std::fflush(stdout);
+    }
 }
 
 QString StdoutCapture::text() {
