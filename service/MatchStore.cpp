@@ -58,25 +58,37 @@ MatchStore::MatchStore(Database &db, UserStore &users)
     : m_db(db)
     , m_users(users) {}
 
-void MatchStore::requirePerson(const QString &from, const QString &to) {
-    if (from == to)
-        throw ApiError(400, QStringLiteral("Нельзя выбрать самого себя"));
-    const AccountState other = m_users.state(to);
-    if (!other.exists || !other.registered)
-        throw ApiError(404, QStringLiteral("Пользователь не найден"));
+MatchStore::PairState MatchStore::pairState(const QString &from, const QString &to) {
+    // One statement, as each round trip to the database is most of a swipe's cost.
+    QSqlQuery q = m_db.exec(
+        QStringLiteral(
+            "SELECT (SELECT registered FROM users WHERE id = ?), s.kind, s.message, s.status, "
+            "(SELECT chat_id FROM matches WHERE pair_key = ?), "
+            "EXISTS (SELECT 1 FROM blocks WHERE from_id = ? AND to_id = ?) OR "
+            "EXISTS (SELECT 1 FROM blocks WHERE from_id = ? AND to_id = ?) OR "
+            "EXISTS (SELECT 1 FROM ended_pairs WHERE user_low = ? AND user_high = ?), "
+            "EXISTS (SELECT 1 FROM swipes WHERE from_id = ? AND to_id = ? AND "
+            "kind IN ('right', 'superlike')) "
+            "FROM (SELECT 1 AS one) o LEFT JOIN swipes s ON s.from_id = ? AND s.to_id = ?"),
+        {to, pairKey(from, to), from, to, to, from, std::min(from, to), std::max(from, to), to,
+         from, from, to});
+    if (!q.next())
+        return {};
+    return {q.value(0).toBool(),   q.value(1).toString(), q.value(2).toString(),
+            q.value(3).toString(), q.value(4).toString(), q.value(5).toBool(),
+            q.value(6).toBool()};
 }
 
 QString MatchStore::chatBetween(const QString &a, const QString &b) {
     return m_db
-        .scalar(QStringLiteral("SELECT chat_id FROM matches WHERE (user_a = ? AND user_b = ?) "
-                               "OR (user_a = ? AND user_b = ?)"),
-                {a, b, b, a})
+        .scalar(QStringLiteral("SELECT chat_id FROM matches WHERE pair_key = ?"), {pairKey(a, b)})
         .toString();
 }
 
 MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to,
                                           const QString &kind, const QString &message) {
-    requirePerson(from, to);
+    if (from == to)
+        throw ApiError(400, QStringLiteral("Нельзя выбрать самого себя"));
     m_db.transaction();
     try {
         // Swipes of one pair take turns, also across processes sharing the database, so two
@@ -84,19 +96,16 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
         if (m_db.isPostgres())
             m_db.exec(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(?))"),
                       {pairKey(from, to)});
+        const PairState pair = pairState(from, to);
+        if (!pair.registered)
+            throw ApiError(404, QStringLiteral("Пользователь не найден"));
         // The same swipe again (an outbox resends one whose answer was lost) gets the first
         // answer and changes nothing, unless a block or a dissolved match came in between.
-        QSqlQuery earlier = m_db.exec(QStringLiteral("SELECT kind, message, status FROM swipes "
-                                                     "WHERE from_id = ? AND to_id = ?"),
-                                      {from, to});
-        if (earlier.next() && earlier.value(0).toString() == kind &&
-            earlier.value(1).toString() == message && !earlier.value(2).toString().isEmpty() &&
-            !separated(from, to)) {
-            const SwipeResult repeated{earlier.value(2).toString(), chatBetween(from, to)};
+        if (pair.earlierKind == kind && pair.earlierMessage == message &&
+            !pair.earlierStatus.isEmpty() && !pair.separated) {
             m_db.commit();
-            return repeated;
+            return {pair.earlierStatus, pair.chatId};
         }
-        earlier.finish();
         if (kind == QLatin1String("superlike")) {
             const int left =
                 m_db.scalar(QStringLiteral("SELECT superlikes FROM users WHERE id = ?"), {from})
@@ -106,14 +115,21 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
             m_db.exec(QStringLiteral("UPDATE users SET superlikes = superlikes - 1 WHERE id = ?"),
                       {from});
         }
-        m_db.exec(QStringLiteral("INSERT INTO swipes (from_id, to_id, kind, message, created_at) "
-                                 "VALUES (?, ?, ?, ?, ?) ON CONFLICT (from_id, to_id) DO UPDATE "
-                                 "SET kind = excluded.kind, message = excluded.message, "
-                                 "created_at = excluded.created_at"),
-                  {from, to, kind, message, QDateTime::currentSecsSinceEpoch()});
-        const SwipeResult result = outcome(from, to, kind != QLatin1String("left"));
-        m_db.exec(QStringLiteral("UPDATE swipes SET status = ? WHERE from_id = ? AND to_id = ?"),
-                  {result.status, from, to});
+        SwipeResult result = outcome(pair, kind != QLatin1String("left"));
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        // Stored before the match forms: a super-like's note opens the new conversation.
+        m_db.exec(QStringLiteral("INSERT INTO swipes (from_id, to_id, kind, message, created_at, "
+                                 "status) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (from_id, to_id) "
+                                 "DO UPDATE SET kind = excluded.kind, message = excluded.message, "
+                                 "created_at = excluded.created_at, status = excluded.status"),
+                  {from, to, kind, message, now, result.status});
+        if (result.status == QLatin1String("matchCreated") &&
+            !createMatch(from, to, result.chatId, now)) {
+            result = {QStringLiteral("matchAlreadyExists"), chatBetween(from, to)};
+            m_db.exec(
+                QStringLiteral("UPDATE swipes SET status = ? WHERE from_id = ? AND to_id = ?"),
+                {result.status, from, to});
+        }
         m_db.commit();
         return result;
     } catch (...) {
@@ -122,36 +138,18 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
     }
 }
 
-MatchStore::SwipeResult MatchStore::outcome(const QString &from, const QString &to, bool like) {
+MatchStore::SwipeResult MatchStore::outcome(const PairState &pair, bool like) {
     // Behind a block or a dissolved match a like goes nowhere and answers like any unanswered
     // like, so it tells nothing about the other side.
-    if (separated(from, to))
+    if (pair.separated)
         return {QStringLiteral("swipeCreated"), {}};
-    const QString chatId = chatBetween(from, to);
     if (!like)
-        return {QStringLiteral("swipeCreated"), chatId};
-    if (!chatId.isEmpty())
-        return {QStringLiteral("matchAlreadyExists"), chatId};
-    const bool likedBack =
-        m_db.scalar(QStringLiteral("SELECT 1 FROM swipes WHERE from_id = ? AND to_id = ? AND "
-                                   "kind IN ('right', 'superlike')"),
-                    {to, from})
-            .isValid();
-    if (!likedBack)
+        return {QStringLiteral("swipeCreated"), pair.chatId};
+    if (!pair.chatId.isEmpty())
+        return {QStringLiteral("matchAlreadyExists"), pair.chatId};
+    if (!pair.likedBack)
         return {QStringLiteral("swipeCreated"), {}};
-    const QString created = newId();
-    if (createMatch(from, to, created, QDateTime::currentSecsSinceEpoch()))
-        return {QStringLiteral("matchCreated"), created};
-    return {QStringLiteral("matchAlreadyExists"), chatBetween(from, to)};
-}
-
-bool MatchStore::separated(const QString &a, const QString &b) {
-    return m_db
-        .scalar(QStringLiteral("SELECT 1 FROM blocks WHERE (from_id = ? AND to_id = ?) OR "
-                               "(from_id = ? AND to_id = ?) UNION ALL SELECT 1 FROM ended_pairs "
-                               "WHERE user_low = ? AND user_high = ?"),
-                {a, b, b, a, std::min(a, b), std::max(a, b)})
-        .isValid();
+    return {QStringLiteral("matchCreated"), newId()};
 }
 
 bool MatchStore::createMatch(const QString &a, const QString &b, const QString &chatId,
@@ -229,14 +227,19 @@ void MatchStore::markRead(const QString &userId, const QString &chatId) {
         {chatId, userId, chatId, userId, userId});
     if (!pending.next())
         return;
-    const bool unread = pending.value(0).toBool();
-    const bool unopened = pending.value(1).toBool();
+    const Member member{true, pending.value(0).toBool(), pending.value(1).toBool()};
+    // An unfinished read keeps its snapshot, and SQLite refuses a write from a connection
+    // whose snapshot another writer has moved past.
     pending.finish();
-    if (unread)
+    markRead(userId, chatId, member);
+}
+
+void MatchStore::markRead(const QString &userId, const QString &chatId, const Member &member) {
+    if (member.unread)
         m_db.exec(QStringLiteral("UPDATE messages SET is_read = 1 WHERE chat_id = ? AND "
                                  "sender_id <> ? AND is_read = 0"),
                   {chatId, userId});
-    if (unopened)
+    if (member.unopened)
         m_db.exec(QStringLiteral("UPDATE matches SET "
                                  "opened_a = CASE WHEN user_a = ? THEN 1 ELSE opened_a END, "
                                  "opened_b = CASE WHEN user_b = ? THEN 1 ELSE opened_b END "
@@ -244,17 +247,21 @@ void MatchStore::markRead(const QString &userId, const QString &chatId) {
                   {userId, userId, chatId});
 }
 
-bool MatchStore::requireMember(const QString &userId, const QString &chatId) {
+MatchStore::Member MatchStore::requireMember(const QString &userId, const QString &chatId) {
     QSqlQuery q = m_db.exec(
         QStringLiteral("SELECT m.user_a, m.user_b, (SELECT COUNT(*) FROM users u WHERE u.id = "
                        "(CASE WHEN m.user_a = ? THEN m.user_b ELSE m.user_a END) AND ") +
-            kReachable + QStringLiteral(") FROM matches m WHERE m.chat_id = ?"),
-        {userId, chatId});
+            kReachable +
+            QStringLiteral("), EXISTS (SELECT 1 FROM messages WHERE chat_id = m.chat_id AND "
+                           "is_read = 0 AND sender_id <> ?), "
+                           "(CASE WHEN m.user_a = ? THEN m.opened_a ELSE m.opened_b END) "
+                           "FROM matches m WHERE m.chat_id = ?"),
+        {userId, userId, userId, chatId});
     if (!q.next())
         throw ApiError(404, QStringLiteral("Чат не найден"));
     if (q.value(0).toString() != userId && q.value(1).toString() != userId)
         throw ApiError(403, QStringLiteral("Это не твой чат"));
-    return q.value(2).toInt() > 0;
+    return {q.value(2).toInt() > 0, q.value(3).toBool(), !q.value(4).toBool()};
 }
 
 QJsonArray MatchStore::page(const QString &userId, const QString &chatId, bool forward,
@@ -284,9 +291,10 @@ QJsonArray MatchStore::page(const QString &userId, const QString &chatId, bool f
 
 MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId,
                                   const QString &content, const QString &clientId) {
-    if (!requireMember(senderId, chatId))
+    const Member member = requireMember(senderId, chatId);
+    if (!member.reachable)
         throw ApiError(403, QStringLiteral("Собеседник сейчас недоступен"));
-    markRead(senderId, chatId);
+    markRead(senderId, chatId, member);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QString id = insertMessage(chatId, senderId, content, now, clientId);
     if (!id.isEmpty())
@@ -305,26 +313,27 @@ QString MatchStore::insertMessage(const QString &chatId, const QString &senderId
     try {
         // Taking the next number locks the chat's row until the commit, so two senders at once
         // get numbers in the order their messages become visible.
-        QSqlQuery next = m_db.exec(QStringLiteral("UPDATE matches SET last_seq = last_seq + 1 "
-                                                  "WHERE chat_id = ? RETURNING last_seq"),
-                                   {chatId});
+        QSqlQuery next = m_db.exec(QStringLiteral("UPDATE matches SET last_seq = last_seq + 1, "
+                                                  "last_activity = ? WHERE chat_id = ? "
+                                                  "RETURNING last_seq"),
+                                   {createdAt, chatId});
         if (!next.next())
             throw ApiError(404, QStringLiteral("Чат не найден"));
         const qint64 seq = next.value(0).toLongLong();
         next.finish();
         // The unique index on the client id decides, not a look before the insert: two sends
-        // racing each other would both see nothing there.
-        const bool stored =
-            m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, "
+        // racing each other would both see nothing there. A send already stored leaves the
+        // chat as it was.
+        if (m_db.exec(QStringLiteral("INSERT INTO messages (id, chat_id, sender_id, content, "
                                      "created_at, client_id, seq) VALUES (?, ?, ?, ?, ?, ?, ?) "
                                      "ON CONFLICT DO NOTHING"),
                       {id, chatId, senderId, content, createdAt, clientId, seq})
-                .numRowsAffected() > 0;
-        if (stored)
-            m_db.exec(QStringLiteral("UPDATE matches SET last_activity = ? WHERE chat_id = ?"),
-                      {createdAt, chatId});
+                .numRowsAffected() == 0) {
+            m_db.rollback();
+            return {};
+        }
         m_db.commit();
-        return stored ? id : QString();
+        return id;
     } catch (...) {
         m_db.rollback();
         throw;

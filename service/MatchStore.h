@@ -45,17 +45,31 @@ public:
     [[nodiscard]] QString otherMember(const QString &chatId, const QString &userId);
 
 private:
+    // A chat as one of its members finds it.
+    struct Member {
+        bool reachable = false; // the partner can still be written to
+        bool unread = false;    // the partner wrote something this member has not read
+        bool unopened = false;  // this member has not opened the match yet
+    };
     // Everything the other side wrote is read, and the match is no longer new, for this user.
     void markRead(const QString &userId, const QString &chatId);
-    // Throws 404/403 unless userId belongs to the chat; true when the partner can still be
-    // written to.
-    bool requireMember(const QString &userId, const QString &chatId);
-    void requirePerson(const QString &from, const QString &to);
+    void markRead(const QString &userId, const QString &chatId, const Member &member);
+    // Throws 404/403 unless userId belongs to the chat.
+    Member requireMember(const QString &userId, const QString &chatId);
+    // What a swipe from one to the other depends on.
+    struct PairState {
+        bool registered = false; // the other side exists and finished registering
+        QString earlierKind;     // the earlier swipe of this direction, if any
+        QString earlierMessage;
+        QString earlierStatus;
+        QString chatId;         // of the pair's match
+        bool separated = false; // either blocked the other, or their match was dissolved
+        bool likedBack = false; // the other side liked or super-liked this one
+    };
+    [[nodiscard]] PairState pairState(const QString &from, const QString &to);
     [[nodiscard]] QString chatBetween(const QString &a, const QString &b);
-    // True when either blocked the other or their match was dissolved.
-    [[nodiscard]] bool separated(const QString &a, const QString &b);
-    // What a swipe just stored answers, forming the match when the other side liked first.
-    [[nodiscard]] SwipeResult outcome(const QString &from, const QString &to, bool like);
+    // What a swipe answers; a new match's chat id when it forms one.
+    [[nodiscard]] static SwipeResult outcome(const PairState &pair, bool like);
     // False when the pair has a match already.
     bool createMatch(const QString &a, const QString &b, const QString &chatId, qint64 now);
     // Stores a message as the chat's next one; its id, or "" when the client id was used.
