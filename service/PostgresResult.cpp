@@ -15,21 +15,28 @@ constexpr Oid kFloat4 = 700;
 constexpr Oid kFloat8 = 701;
 constexpr Oid kNumeric = 1700;
 
-QMetaType metaTypeOf(Oid type) {
+// A NULL keeps the column's type, as Qt's own drivers give it.
+template <typename T, typename Parse> QVariant typed(const char *text, Parse parse) {
+    return text ? QVariant::fromValue<T>(parse(text)) : QVariant(QMetaType::fromType<T>());
+}
+
+// A value in the server's text form, or NULL for a null text.
+QVariant valueOf(Oid type, const char *text, int length) {
     switch (type) {
     case kBool:
-        return QMetaType::fromType<bool>();
+        return typed<bool>(text, [](const char *t) { return t[0] == 't'; });
     case kInt8:
-        return QMetaType::fromType<qlonglong>();
+        return typed<qlonglong>(text, [](const char *t) { return QByteArray(t).toLongLong(); });
     case kInt2:
     case kInt4:
-        return QMetaType::fromType<int>();
+        return typed<int>(text, [](const char *t) { return QByteArray(t).toInt(); });
     case kFloat4:
     case kFloat8:
     case kNumeric:
-        return QMetaType::fromType<double>();
+        return typed<double>(text, [](const char *t) { return QByteArray(t).toDouble(); });
     default:
-        return QMetaType::fromType<QString>();
+        return typed<QString>(text,
+                              [length](const char *t) { return QString::fromUtf8(t, length); });
     }
 }
 
@@ -120,25 +127,9 @@ QString PostgresResult::take(PGresult *result) {
 }
 
 QVariant PostgresResult::data(int column) {
-    const Oid type = PQftype(m_result, column);
-    if (PQgetisnull(m_result, at(), column))
-        return QVariant(metaTypeOf(type));
-    const char *value = PQgetvalue(m_result, at(), column);
-    switch (type) {
-    case kBool:
-        return value[0] == 't';
-    case kInt8:
-        return QByteArray(value).toLongLong();
-    case kInt2:
-    case kInt4:
-        return QByteArray(value).toInt();
-    case kFloat4:
-    case kFloat8:
-    case kNumeric:
-        return QByteArray(value).toDouble();
-    default:
-        return QString::fromUtf8(value, PQgetlength(m_result, at(), column));
-    }
+    const bool null = PQgetisnull(m_result, at(), column) != 0;
+    return valueOf(PQftype(m_result, column), null ? nullptr : PQgetvalue(m_result, at(), column),
+                   PQgetlength(m_result, at(), column));
 }
 
 bool PostgresResult::isNull(int column) {
