@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include <sqlite3.h>
 
@@ -191,8 +192,14 @@ Database::Link &Database::link() {
         if (m_postgres) {
             const QUrl url(m_location);
             db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), link->name());
-            db.setHostName(url.host());
-            db.setPort(url.port(5432));
+            // A server on this machine is also reached through its socket folder, the way
+            // libpq writes it: postgres://user@/db?host=/run/postgresql&port=5432.
+            const QUrlQuery options(url);
+            const QString socketFolder = options.queryItemValue(QStringLiteral("host"));
+            db.setHostName(socketFolder.isEmpty() ? url.host() : socketFolder);
+            db.setPort(options.hasQueryItem(QStringLiteral("port"))
+                           ? options.queryItemValue(QStringLiteral("port")).toInt()
+                           : url.port(5432));
             db.setUserName(url.userName());
             db.setPassword(url.password());
             db.setDatabaseName(url.path().mid(1));

@@ -105,6 +105,12 @@ private Q_SLOTS:
         }
         QCOMPARE(
             db.scalar(QStringLiteral("SELECT COUNT(*) FROM users WHERE id = ?"), {"x"}).toInt(), 0);
+
+        // Through the socket folder the server sees no network address.
+        Database local(cluster.socketUrl());
+        QVERIFY2(local.open(&error), qPrintable(error));
+        QVERIFY(local.scalar(QStringLiteral("SELECT inet_server_addr()")).isNull());
+        QVERIFY(!db.scalar(QStringLiteral("SELECT inet_server_addr()")).isNull());
         QCOMPARE(db.exec(QStringLiteral("UPDATE users SET bio = ? WHERE id = ?"), {"b", "x"})
                      .numRowsAffected(),
                  0);
