@@ -4,8 +4,8 @@
 #include <QImage>
 
 // Decodes downloaded photo bytes: JPEG, PNG and WebP through Qt's readers (EXIF orientation
-// applied), HEIC/HEIF through libheif, opened on the first such photo. A null image means the bytes
-// are no picture, or one too large to be shown.
+// applied), HEIC/HEIF through libheif in the photo module, loaded on the first such photo. A
+// null image means the bytes are no picture, or one too large to be shown.
 namespace ImageDecoder {
 /// A hundred kilobytes of a flat PNG can claim a picture of a hundred megabytes of pixels.
 inline constexpr qint64 kMaxPixels = 4096LL * 4096;

@@ -1,6 +1,7 @@
 #include "media/NsfwClassifier.h"
 
 #include "BuildConfigValues.h"
+#include "media/PhotoCodecs.h"
 #include "platform/DiagnosticLog.h"
 
 #include <QCoreApplication>
@@ -9,8 +10,6 @@
 #include <QMutexLocker>
 #include <algorithm>
 #include <cmath>
-#include <opencv2/core.hpp>
-#include <opencv2/dnn.hpp>
 
 namespace {
 
@@ -43,16 +42,15 @@ std::vector<Tap> taps(int sourceSize) {
 
 // The network's input, 1 × 3 × 224 × 224: the image stretched to a square, channels planar in
 // RGB order, each value divided by 255 before it is interpolated, as nsfwjs does.
-cv::Mat inputBlob(const QImage &image) {
+std::vector<float> inputBlob(const QImage &image) {
     const QImage pixels =
         image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
             ? image
             : image.convertToFormat(QImage::Format_ARGB32);
     const std::vector<Tap> columns = taps(pixels.width());
     const std::vector<Tap> rows = taps(pixels.height());
-    const int shape[] = {1, 3, kSide, kSide};
-    cv::Mat blob(4, shape, CV_32F);
-    float *planes = blob.ptr<float>();
+    std::vector<float> blob(size_t(3) * kSide * kSide);
+    float *planes = blob.data();
     // tfjs keeps the quotients as float32 and interpolates them in double precision.
     const auto channel = [](QRgb pixel, int c) {
         const int value = c == 0 ? qRed(pixel) : c == 1 ? qGreen(pixel) : qBlue(pixel);
@@ -78,24 +76,20 @@ cv::Mat inputBlob(const QImage &image) {
     return blob;
 }
 
-// The class probabilities for one input, or an empty list when the network gives anything
-// else.
-std::vector<float> probabilities(cv::dnn::Net &net, const cv::Mat &blob) {
-    net.setInput(blob);
-    const cv::Mat out = net.forward();
-    if (out.type() != CV_32F || out.total() != size_t(kClasses))
+// The class probabilities for one input, or an empty list, with the reason in error, when the
+// network gives anything else.
+std::vector<float> probabilities(NsfwNetwork &net, const std::vector<float> &blob, QString *error) {
+    std::vector<float> result = net.run(blob, kSide, error);
+    if (result.empty())
         return {};
-    std::vector<float> result(out.ptr<float>(), out.ptr<float>() + kClasses);
-    if (!std::all_of(result.begin(), result.end(), [](float p) { return std::isfinite(p); }))
+    if (result.size() != size_t(kClasses)) {
+        *error = QStringLiteral("the network gave no five probabilities");
         return {};
+    }
     return result;
 }
 
 } // namespace
-
-struct NsfwClassifier::Model {
-    cv::dnn::Net net;
-};
 
 const QStringList &NsfwClassifier::classLabels() {
     static const QStringList labels = {QStringLiteral("Drawing"), QStringLiteral("Hentai"),
@@ -131,24 +125,21 @@ bool NsfwClassifier::load() {
 }
 
 bool NsfwClassifier::loadLocked() {
-    if (m_model)
+    if (m_network)
         return true;
     if (!QFileInfo(m_modelPath).isFile()) {
         m_error = QStringLiteral("no model file at ") + m_modelPath;
-    } else {
-        try {
-            auto model = std::make_unique<Model>();
-            model->net = cv::dnn::readNetFromONNX(m_modelPath.toStdString());
-            const int shape[] = {1, 3, kSide, kSide};
-            if (!model->net.empty() &&
-                !probabilities(model->net, cv::Mat(4, shape, CV_32F, cv::Scalar(0))).empty()) {
-                m_model = std::move(model);
-                return true;
-            }
-            m_error = QStringLiteral("not a five-class network: ") + m_modelPath;
-        } catch (const cv::Exception &e) {
-            m_error = QString::fromStdString(e.msg).trimmed();
+    } else if (PhotoCodecs *codecs = PhotoCodecs::shared(&m_error)) {
+        std::unique_ptr<NsfwNetwork> network = codecs->readNetwork(m_modelPath, &m_error);
+        QString error;
+        if (network &&
+            !probabilities(*network, std::vector<float>(size_t(3) * kSide * kSide), &error)
+                 .empty()) {
+            m_network = std::move(network);
+            return true;
         }
+        if (network)
+            m_error = QStringLiteral("not a five-class network: ") + m_modelPath;
     }
     qCWarning(lcMedia).noquote() << QStringLiteral("NSFW model: ") + m_error;
     return false;
@@ -162,17 +153,9 @@ std::optional<QList<ClassifierObservation>> NsfwClassifier::classify(const QImag
     }
     if (!loadLocked())
         return std::nullopt;
-    std::vector<float> p;
-    try {
-        p = probabilities(m_model->net, inputBlob(image));
-    } catch (const cv::Exception &e) {
-        m_error = QString::fromStdString(e.msg).trimmed();
+    const std::vector<float> p = probabilities(*m_network, inputBlob(image), &m_error);
+    if (p.empty())
         return std::nullopt;
-    }
-    if (p.empty()) {
-        m_error = QStringLiteral("the network gave no five probabilities");
-        return std::nullopt;
-    }
     QList<ClassifierObservation> observations{{kNsfwLabel, p[kPorn] + p[kHentai]}};
     for (int i = 0; i < kClasses; ++i)
         observations.append({classLabels().at(i), p[size_t(i)]});

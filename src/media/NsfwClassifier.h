@@ -10,8 +10,11 @@
 #include <memory>
 #include <optional>
 
+class NsfwNetwork;
+
 // Screens photos for nudity on the device. The network is nsfwjs's MobileNetV2 classifier,
-// converted to ONNX when the client is built (tools/nsfwmodel) and run with OpenCV; it sees the
+// converted to ONNX when the client is built (tools/nsfwmodel) and run with OpenCV (in the
+// photo module, media/PhotoCodecs.h); it sees the
 // picture as nsfwjs does (stretched to 224 × 224 with corner-aligned bilinear sampling, RGB in
 // [0, 1]), so its verdicts are nsfwjs's own. Any thread may call it; calls run one at a time
 // and block for a network pass (some tens of milliseconds), so the screen calls from a worker.
@@ -45,11 +48,10 @@ public:
     [[nodiscard]] QString errorString() const;
 
 private:
-    struct Model;
     bool loadLocked();
 
     const QString m_modelPath;
     mutable QMutex m_mutex;
-    std::unique_ptr<Model> m_model;
+    std::unique_ptr<NsfwNetwork> m_network;
     QString m_error;
 };

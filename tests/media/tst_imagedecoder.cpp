@@ -46,7 +46,7 @@ QByteArray heic(int width, int height) {
 class TestImageDecoder : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The library is opened by the decoder itself on the first HEIC it meets.
+    // The photo module is loaded by the decoder itself on the first HEIC it meets.
     void decodesHeicAndTellsItFromOtherBytes() {
         const QByteArray bytes = heic(64, 48);
         QVERIFY(!bytes.isEmpty());

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// HEIF pictures through libheif.
+namespace HeifCodec {
+/// See PhotoCodecs::decodeHeif.
+[[nodiscard]] QImage decode(const QByteArray &bytes, qint64 maxPixels);
+/// See PhotoCodecs::encodeHeic.
+[[nodiscard]] QByteArray encode(const QImage &image, double quality);
+} // namespace HeifCodec

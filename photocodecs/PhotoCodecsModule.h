@@ -1,0 +1,17 @@
+#pragma once
+
+#include "media/PhotoCodecs.h"
+
+#include <QObject>
+
+// The module the client loads for its photo work.
+class PhotoCodecsModule : public QObject, public PhotoCodecs {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID ZirelPhotoCodecs_iid)
+    Q_INTERFACES(PhotoCodecs)
+public:
+    QImage decodeHeif(const QByteArray &bytes, qint64 maxPixels) override;
+    QByteArray encodeHeic(const QImage &image, double quality) override;
+    QImage resizedLanczos(const QImage &image, QSize size) override;
+    std::unique_ptr<NsfwNetwork> readNetwork(const QString &path, QString *error) override;
+};
