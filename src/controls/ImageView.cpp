@@ -6,6 +6,7 @@
 ImageView::ImageView(QQuickItem *parent)
     : QQuickItem(parent) {
     setFlag(ItemHasContents);
+    connect(this, &ImageView::fitChanged, this, &QQuickItem::update);
 }
 
 void ImageView::setImage(const QImage &image) {
@@ -31,6 +32,12 @@ QSGNode *ImageView::updatePaintNode(QSGNode *old, UpdatePaintNodeData *) {
         node->setTexture(window()->createTextureFromImage(m_image));
         m_imageChanged = false;
     }
-    node->setRect(boundingRect());
+    QRectF rect = boundingRect();
+    if (m_fit) {
+        const QSizeF fitted = QSizeF(m_image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
+        rect = QRectF(QPointF(), fitted);
+        rect.moveCenter(boundingRect().center());
+    }
+    node->setRect(rect);
     return node;
 }

@@ -11,6 +11,9 @@ class ImageView : public QQuickItem {
     QML_ELEMENT
     // A QImage; QML's tools know no QImage type, so it travels as a variant.
     Q_PROPERTY(QVariant image READ imageVariant WRITE setImageVariant NOTIFY imageChanged)
+    // Whether the image keeps its proportions, fitted whole inside the item and centred, rather
+    // than stretched over it.
+    Q_PROPERTY(bool fit MEMBER m_fit NOTIFY fitChanged)
 
 public:
     explicit ImageView(QQuickItem *parent = nullptr);
@@ -22,6 +25,7 @@ public:
 
 Q_SIGNALS:
     void imageChanged();
+    void fitChanged();
 
 protected:
     QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *) override;
@@ -29,4 +33,5 @@ protected:
 private:
     QImage m_image;
     bool m_imageChanged = false;
+    bool m_fit = false;
 };

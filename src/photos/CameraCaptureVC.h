@@ -1,54 +1,55 @@
 #pragma once
 
+#include "platform/Cameras.h"
 #include "ui/ViewController.h"
 
-#include <QCameraDevice>
 #include <QImage>
-#include <QMediaCaptureSession>
-#include <QVideoFrame>
+#include <QVariant>
 #include <functional>
+#include <memory>
 
-class QCamera;
-
-// The viewfinder: the camera's picture live, and the shutter that takes the frame shown, whole
-// and unedited, to whoever opened the screen.
+// The viewfinder: the camera's picture live, and the shutter that takes the picture shown,
+// whole and unedited, to whoever opened the screen.
 class CameraCaptureVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by the photo picker")
-    Q_PROPERTY(bool ready READ ready NOTIFY readyChanged)
+    Q_PROPERTY(bool ready READ ready NOTIFY frameChanged)
+    // The picture shown, a QImage; QML's tools know no QImage type, so it travels as a variant.
+    Q_PROPERTY(QVariant frame READ frameVariant NOTIFY frameChanged)
 
 public:
     using Completion = std::function<void(const QImage &)>;
 
-    /// A null device opens no camera: frames then come only through showFrame.
-    CameraCaptureVC(const QCameraDevice &device, Completion taken, Services services = {},
+    /// An empty camera opens none: pictures then come only through showFrame.
+    CameraCaptureVC(QByteArray camera, Completion taken, Services services = {},
                     QObject *parent = nullptr);
-    ~CameraCaptureVC() override;
 
     QUrl viewSource() const override { return qmlView("photos/CameraCaptureView.qml"); }
     QString rightBarButtonTitle() const override { return tr("Отмена"); }
     void rightBarButtonTapped() override { dismiss(true); }
     bool handleKey(KeyCommand command) override;
 
-    /// A frame has arrived, so the shutter has something to take.
-    bool ready() const { return m_frame.isValid(); }
+    /// A picture has arrived, so the shutter has something to take.
+    bool ready() const { return !m_frame.isNull(); }
+    QVariant frameVariant() const { return QVariant::fromValue(m_frame); }
 
-    /// The view's VideoOutput: it shows the camera, and the frames it shows are the ones taken.
-    Q_INVOKABLE void attachViewfinder(QObject *videoOutput);
     Q_INVOKABLE void shutterTapped();
-    /// The latest frame of the camera.
-    void showFrame(const QVideoFrame &frame);
+    /// The camera's latest picture.
+    void showFrame(const QImage &frame);
 
 Q_SIGNALS:
-    void readyChanged();
+    void frameChanged();
+
+protected:
+    void viewDidLoad() override;
 
 private:
     void fail();
 
-    QCameraDevice m_device;
+    QByteArray m_camera;
     Completion m_taken;
-    QMediaCaptureSession m_session;
-    QCamera *m_camera = nullptr;
-    QVideoFrame m_frame;
+    // Open while the screen shows the camera: deleting it turns the camera's light off.
+    std::unique_ptr<CameraStream> m_stream;
+    QImage m_frame;
 };

@@ -1,5 +1,4 @@
 import QtQuick
-import QtMultimedia
 import Zirel
 
 // The camera's picture filling the screen and the round shutter under it.
@@ -10,11 +9,10 @@ Rectangle {
 
     color: "black"
 
-    VideoOutput {
-        id: viewfinder
+    ImageView {
         anchors.fill: parent
-        fillMode: VideoOutput.PreserveAspectFit
-        Component.onCompleted: screen.controller.attachViewfinder(viewfinder)
+        fit: true
+        image: screen.controller.frame
     }
 
     ActivitySpinner {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QCameraDevice>
+#include <QByteArray>
 #include <functional>
 
 // Whether the client may take pictures with the camera.
@@ -24,8 +24,8 @@ public:
     virtual void requestAccess(Answer answer) = 0;
     /// Whether the machine has a camera to open.
     [[nodiscard]] virtual bool hasCamera() const = 0;
-    /// The camera to open.
-    [[nodiscard]] virtual QCameraDevice camera() const = 0;
+    /// The camera to open, as the camera module names it.
+    [[nodiscard]] virtual QByteArray camera() const = 0;
     /// The way back from a refusal: the client's own question again when it was the user's
     /// answer that refused, otherwise the desktop's camera privacy page where it has one (the
     /// answer then never comes: the user returns to the camera row).

@@ -1,14 +1,15 @@
 #include "platform/DesktopCameraAccess.h"
 
+#include "platform/Cameras.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QProcess>
 #include <QStandardPaths>
 #include <unistd.h>
 
 DesktopCameraAccess::DesktopCameraAccess(std::unique_ptr<QSettings> defaults, QStringList devices,
-                                         QCameraDevice camera, PermissionPrompt::Ask ask,
+                                         QByteArray camera, PermissionPrompt::Ask ask,
                                          QString settingsProgram)
     : m_defaults(std::move(defaults))
     , m_devices(std::move(devices))
@@ -21,10 +22,10 @@ std::unique_ptr<DesktopCameraAccess> DesktopCameraAccess::makeDefault(Permission
     QStringList devices;
     for (const QString &name : dev.entryList({QStringLiteral("video*")}, QDir::System))
         devices.append(dev.filePath(name));
-    // Asking the multimedia layer starts its device monitor; without a video device there is
-    // nothing it could find.
-    const QCameraDevice camera =
-        devices.isEmpty() ? QCameraDevice() : QMediaDevices::defaultVideoInput();
+    // Asking the camera module loads it and starts its device monitor; without a video device
+    // there is nothing it could find.
+    Cameras *cameras = devices.isEmpty() ? nullptr : Cameras::shared();
+    const QByteArray camera = cameras ? cameras->defaultCamera() : QByteArray();
     return std::make_unique<DesktopCameraAccess>(
         std::make_unique<QSettings>(), std::move(devices), camera, std::move(ask),
         QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));

@@ -16,18 +16,17 @@ public:
     [[nodiscard]] static QString allowedKey() { return QStringLiteral("cameraAllowed"); }
 
     /// `devices` are the video device files to look at (/dev/video* on the machine); `camera`
-    /// is the one the multimedia layer offers among them.
-    DesktopCameraAccess(std::unique_ptr<QSettings> defaults, QStringList devices,
-                        QCameraDevice camera, PermissionPrompt::Ask ask,
-                        QString settingsProgram = {});
+    /// is the one the camera module offers among them.
+    DesktopCameraAccess(std::unique_ptr<QSettings> defaults, QStringList devices, QByteArray camera,
+                        PermissionPrompt::Ask ask, QString settingsProgram = {});
     /// The access over the application's user defaults and the machine's cameras.
     [[nodiscard]] static std::unique_ptr<DesktopCameraAccess>
     makeDefault(PermissionPrompt::Ask ask);
 
     [[nodiscard]] CameraAuthorization authorizationStatus() const override;
     void requestAccess(Answer answer) override;
-    [[nodiscard]] bool hasCamera() const override { return !m_camera.isNull(); }
-    [[nodiscard]] QCameraDevice camera() const override { return m_camera; }
+    [[nodiscard]] bool hasCamera() const override { return !m_camera.isEmpty(); }
+    [[nodiscard]] QByteArray camera() const override { return m_camera; }
     void openSettings(Answer answer) override;
 
 private:
@@ -36,7 +35,7 @@ private:
     // Shared with a question still open, which may outlive the access.
     std::shared_ptr<QSettings> m_defaults;
     QStringList m_devices;
-    QCameraDevice m_camera;
+    QByteArray m_camera;
     PermissionPrompt::Ask m_ask;
     QString m_settingsProgram;
 };

@@ -13,6 +13,7 @@
 #include "photos/CameraOrGalleryVC.h"
 #include "photos/ImageCropperVC.h"
 #include "photos/PhotoPicking.h"
+#include "platform/Cameras.h"
 #include "platform/LocationService.h"
 #include "platform/NotificationPermission.h"
 #include "store/UserManager.h"
@@ -33,27 +34,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QVideoFrame>
-#include <QVideoFrameFormat>
-#include <cstring>
 
 namespace {
 QImage picture(QSize size, QColor color = QColor(200, 120, 60)) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(color);
     return image;
-}
-
-// A camera frame carrying the picture, in the layout webcams commonly deliver.
-QVideoFrame cameraFrame(const QImage &picture) {
-    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
-    QVideoFrame frame(QVideoFrameFormat(pixels.size(), QVideoFrameFormat::Format_BGRA8888));
-    frame.map(QVideoFrame::WriteOnly);
-    for (int y = 0; y < pixels.height(); ++y)
-        memcpy(frame.bits(0) + y * frame.bytesPerLine(0), pixels.constScanLine(y),
-               size_t(pixels.width()) * 4);
-    frame.unmap();
-    return frame;
 }
 
 // The screen shown on top of everything in the window.
@@ -356,7 +342,7 @@ private Q_SLOTS:
         QVERIFY(!capture->ready());
         capture->shutterTapped();
         QCOMPARE(topmost(window), capture);
-        capture->showFrame(cameraFrame(picture({640, 480}, Qt::green)));
+        capture->showFrame(picture({640, 480}, Qt::green));
         QVERIFY(capture->ready());
         capture->handleKey(KeyCommand::Return);
         auto *cropper = qobject_cast<ImageCropperVC *>(topmost(window));
@@ -383,6 +369,21 @@ private Q_SLOTS:
         auto *alert = qobject_cast<AlertErrorVC *>(topmost(window));
         QVERIFY(alert);
         QCOMPARE(alert->message(), QStringLiteral("Камера недоступна"));
+        alert->handleKey(KeyCommand::Return);
+        QTRY_COMPARE(topmost(window), picker);
+
+        // A camera that cannot be opened closes the viewfinder, through the camera module.
+        QString moduleError;
+        QVERIFY2(Cameras::shared(&moduleError), qPrintable(moduleError));
+        camera->status = CameraAuthorization::Authorized;
+        camera->present = true;
+        camera->device = "gone";
+        picker->cameraTapped();
+        QVERIFY(qobject_cast<CameraCaptureVC *>(topmost(window)));
+        QTRY_VERIFY(qobject_cast<AlertErrorVC *>(topmost(window)));
+        QCOMPARE(qobject_cast<AlertErrorVC *>(topmost(window))->message(),
+                 QStringLiteral("Камера недоступна"));
+        QCOMPARE(topmost(window)->presentingViewController(), picker->navigationContainer());
     }
 
     void uploadKeepsThePhotosUntilTheServiceHasThem() {

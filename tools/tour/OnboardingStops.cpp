@@ -136,6 +136,16 @@ QList<TourStop> onboardingStops() {
                            PresentationStyle::PageSheet, false);
              return navigation;
          }},
+        // The viewfinder once the camera gives pictures: a wide webcam picture, fitted whole.
+        {QStringLiteral("camera-viewfinder-live"),
+         [] {
+             auto *grid = new PhotoGridVC({});
+             auto *navigation = new NavigationContainer(grid);
+             auto *capture = new CameraCaptureVC({}, {});
+             capture->showFrame(portrait({1280, 720}));
+             grid->present(new NavigationContainer(capture), PresentationStyle::PageSheet, false);
+             return navigation;
+         }},
         {QStringLiteral("photo-cropper"),
          [] {
              auto *grid = new PhotoGridVC({});

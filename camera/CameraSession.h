@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Cameras.h"
+
+#include <QCameraDevice>
+#include <QMediaCaptureSession>
+#include <QObject>
+#include <QVideoSink>
+
+class QCamera;
+
+// One running camera whose pictures go to a sink of its own and on as images.
+class CameraSession final : public QObject, public CameraStream {
+    Q_OBJECT
+public:
+    /// A null device is a camera that is gone, and fails.
+    CameraSession(const QCameraDevice &device, Cameras::Frame frame, Cameras::Failure failed);
+    ~CameraSession() override;
+
+private:
+    void fail();
+
+    Cameras::Frame m_frame;
+    Cameras::Failure m_failed;
+    QMediaCaptureSession m_session;
+    QVideoSink m_sink;
+    QCamera *m_camera = nullptr;
+};

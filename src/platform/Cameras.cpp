@@ -1,0 +1,7 @@
+#include "platform/Cameras.h"
+
+#include "platform/ClientModule.h"
+
+Cameras *Cameras::shared(QString *error) {
+    return sharedClientModule<Cameras>(QStringLiteral("libzirelcamera.so"), error);
+}
