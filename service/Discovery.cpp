@@ -114,10 +114,12 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
     }
     // Search growing boxes around the viewer: once a box holds a full page within its radius,
     // nobody outside it can be nearer, so a search reads the people near the viewer, and one
-    // far from everyone reads nobody until the box reaches someone.
-    for (double radius = std::min(2.0, limitKm); v.hasGeo; radius = std::min(radius * 2, limitKm)) {
+    // far from everyone reads nobody until the box reaches someone. Each box is read whole, so
+    // the next radius is guessed from how many the last one held: people grow with the area,
+    // the square of the radius, and a margin makes one more box usually enough.
+    for (double radius = std::min(2.0, limitKm); v.hasGeo;) {
         found.clear();
-        for (const auto &[box, boxBinds] : GeoBox(v.lat, v.lon, radius).conditions()) {
+        for (const auto &[box, boxBinds] : GeoBox(v.lat, v.lon, radius).conditions(m_db.isPostgres())) {
             QSqlQuery q = m_db.exec(select + box, binds + boxBinds);
             while (q.next()) {
                 const double d =
@@ -128,6 +130,11 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
         }
         if (found.size() >= size_t(kPageSize) || radius >= limitKm)
             break;
+        const double growth =
+            found.empty()
+                ? 4.0
+                : std::clamp(1.3 * std::sqrt(double(kPageSize) / double(found.size())), 1.5, 4.0);
+        radius = std::min(radius * growth, limitKm);
     }
     std::sort(found.begin(), found.end(), [](const Candidate &a, const Candidate &b) {
         return a.distance < b.distance || (a.distance == b.distance && a.id < b.id);

@@ -15,8 +15,12 @@ constexpr double kBandsPerDegree = 10;
 // A taller box than this reads a good part of the crowd anyway; latitude alone bounds it.
 constexpr int kMaxBands = 300;
 
-int band(double lat) {
-    return int(std::floor((lat + 90) * kBandsPerDegree));
+// The band of a latitude exactly as the database's CAST computes it from the same double
+// arithmetic: SQLite truncates, PostgreSQL rounds half to even. Either is monotonic, so the
+// bands of a box's edges hold every band of a row inside it, and no more.
+int band(double lat, bool rounds) {
+    const double scaled = (lat + 90) * kBandsPerDegree;
+    return int(rounds ? std::nearbyint(scaled) : std::floor(scaled));
 }
 
 } // namespace
@@ -46,16 +50,15 @@ GeoBox::GeoBox(double lat, double lon, double radiusKm) {
 }
 
 QString GeoBox::bandExpression(const QString &table) {
-    // The same text as in the index, so both databases use it; CAST truncates on SQLite and
-    // rounds on PostgreSQL, which the band list below allows for with one band either side.
+    // The same text as in the index, so both databases use it.
     return QStringLiteral("CAST((%1.lat + 90) * 10 AS INTEGER)").arg(table);
 }
 
-std::vector<std::pair<QString, QVariantList>> GeoBox::conditions() const {
+std::vector<std::pair<QString, QVariantList>> GeoBox::conditions(bool bandsRound) const {
     QString lat = QStringLiteral(" AND u.lat BETWEEN ? AND ?");
     QVariantList latBinds{m_latMin, m_latMax};
-    const int first = band(m_latMin) - 1;
-    const int last = band(m_latMax) + 1;
+    const int first = band(m_latMin, bandsRound);
+    const int last = band(m_latMax, bandsRound);
     if (last - first < kMaxBands) {
         QStringList marks;
         for (int b = first; b <= last; ++b) {

@@ -15,8 +15,9 @@ public:
     GeoBox(double lat, double lon, double radiusKm);
 
     // Conditions (" AND ...") on u.lat and u.lon with their binds, one per longitude range;
-    // each runs as a query of its own, so the index bounds both ranges.
-    [[nodiscard]] std::vector<std::pair<QString, QVariantList>> conditions() const;
+    // each runs as a query of its own, so the index bounds both ranges. bandsRound: the
+    // database's CAST to an integer rounds (PostgreSQL) rather than truncates (SQLite).
+    [[nodiscard]] std::vector<std::pair<QString, QVariantList>> conditions(bool bandsRound) const;
 
     // The latitude band of a row, as the users_band index is built on it.
     [[nodiscard]] static QString bandExpression(const QString &table);

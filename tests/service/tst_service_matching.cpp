@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QSet>
 #include <QTest>
+#include <QtMath>
+#include <cmath>
 
 // The road of a like (swipes, likes, match, chat, messages) and who the feed shows.
 class TestServiceMatching : public QObject {
@@ -255,6 +257,53 @@ private Q_SLOTS:
                  200);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", near}}, viewer).status, 200);
         QVERIFY(service.get("fetchProfiles", viewer).isEmpty());
+    }
+
+    // The search reads latitude bands as SQLite's CAST truncates them: this box's southern edge
+    // lies past the middle of its band, where rounding would start one band too far north.
+    void aBoxKeepsThePeopleInItsEdgeBand() {
+        ServiceHarness service;
+        const QString viewer =
+            service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.04, 37.0);
+        QCOMPARE(service.putSettings(viewer, 10, "woman", 18, 40), 200);
+        const QString south = ServiceHarness::newUserId();
+        service.signUp(south, "woman", "man", 30, 54.96, 37.0); // ~8.9 km
+        QCOMPARE(idsOf(service.get("fetchProfiles", viewer)), QSet<QString>{south});
+    }
+
+    // A page is the nearest people of a crowd larger than a page, nearest first, however many
+    // boxes the search had to grow through; passing on them brings the next nearest.
+    void aPageIsTheNearestOfACrowd() {
+        ServiceHarness service;
+        const double lat = 55.0;
+        const double lon = 37.0;
+        const QString viewer =
+            service.signUp(ServiceHarness::newUserId(), "man", "all", 30, lat, lon);
+        QCOMPARE(service.putSettings(viewer, 100, "all", 18, 60), 200);
+        const double kmPerDegree = 6371.0 * 3.14159265358979323846 / 180.0;
+        QStringList byDistance;
+        for (int i = 0; i < 50; ++i) {
+            const double km = 0.5 + 0.45 * i;
+            const double bearing = qDegreesToRadians(137.5 * i);
+            const QString id = ServiceHarness::newUserId();
+            service.signUp(id, "woman", "all", 30, lat + km * std::cos(bearing) / kmPerDegree,
+                           lon + km * std::sin(bearing) /
+                                     (kmPerDegree * std::cos(qDegreesToRadians(lat))));
+            byDistance.append(id);
+        }
+        const auto pageIds = [&] {
+            QStringList ids;
+            for (const QJsonValue &profile : service.get("fetchProfiles", viewer))
+                ids.append(profile.toObject().value("userID").toString());
+            return ids;
+        };
+        QCOMPARE(pageIds(), byDistance.mid(0, 20));
+        for (const QString &id : byDistance.mid(0, 20))
+            QCOMPARE(
+                service.json("POST", "swipes", {{"toUserID", id}, {"swipeType", "left"}}, viewer)
+                    .status,
+                200);
+        QCOMPARE(pageIds(), byDistance.mid(20, 20));
     }
 
     // The radius is measured on the globe: it holds just inside and just outside its edge,

@@ -23,6 +23,15 @@ private Q_SLOTS:
         const QJsonArray feed = service.get("fetchProfiles", ta);
         QCOMPARE(feed.size(), 1);
         QCOMPARE(feed.at(0).toObject().value("userID").toString(), b);
+        // PostgreSQL's CAST rounds latitude bands: this box's northern edge lies past the middle
+        // of its band, so the person just inside it is in the next band up.
+        const QString d = ServiceHarness::newUserId();
+        const QString td = service.signUp(d, "man", "woman", 30, 55.0, 37.0);
+        QCOMPARE(service.putSettings(td, 10, "woman", 20, 35), 200);
+        const QString north = ServiceHarness::newUserId();
+        service.signUp(north, "woman", "man", 30, 55.0799, 37.0); // ~8.9 km
+        QCOMPARE(service.get("fetchProfiles", td).at(0).toObject().value("userID").toString(),
+                 north);
 
         service.swipe(ta, b, "superlike", "Привет!");
         QCOMPARE(service.get("likes", tb).size(), 1);
