@@ -80,10 +80,9 @@ std::optional<User> reviewersRecord(const QString &baseUrl) {
 // and notification questions answered and the own record from the last start. The token is
 // the reviewers'.
 bool prepareReturningUser(const QString &home, const User &record) {
-    FileSecretBackend store(home + QStringLiteral("/data/Zirel/secure-store.json"));
-    // The client sets no organisation name; Qt files its settings under this one.
-    QSettings defaults(home + QStringLiteral("/config/Unknown Organization/Zirel.conf"),
-                       QSettings::IniFormat);
+    // Where this version keeps them: organisation and application are both "Zirel".
+    FileSecretBackend store(home + QStringLiteral("/data/Zirel/Zirel/secure-store.json"));
+    QSettings defaults(home + QStringLiteral("/config/Zirel/Zirel.conf"), QSettings::IniFormat);
     defaults.setValue(DesktopLocationService::allowedKey(), true);
     defaults.setValue(DesktopNotifier::allowedKey(), true);
     defaults.sync();
