@@ -16,6 +16,11 @@ namespace {
 
 constexpr double kEarthRadiusKm = 6371.0;
 constexpr double kPi = 3.14159265358979323846;
+// Where a viewer's first search starts, and how small a remembered start may get.
+constexpr double kFirstRadiusKm = 2.0;
+constexpr double kSmallestRadiusKm = 0.1;
+// The next search aims at half a page more people than a page.
+constexpr double kNextPageMargin = 1.5;
 
 struct Viewer {
     QString gender;
@@ -115,11 +120,14 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
     // Search growing boxes around the viewer: once a box holds a full page within its radius,
     // nobody outside it can be nearer, so a search reads the people near the viewer, and one
     // far from everyone reads nobody until the box reaches someone. Each box is read whole, so
-    // the next radius is guessed from how many the last one held: people grow with the area,
-    // the square of the radius, and a margin makes one more box usually enough.
-    for (double radius = std::min(2.0, limitKm); v.hasGeo;) {
+    // it starts where the viewer's last page was found, and when it falls short the next
+    // radius is guessed from how many it held: people grow with the area, the square of the
+    // radius, and a margin makes one more box usually enough.
+    double radius = std::min(m_radii.startFor(viewerId).value_or(kFirstRadiusKm), limitKm);
+    while (v.hasGeo) {
         found.clear();
-        for (const auto &[box, boxBinds] : GeoBox(v.lat, v.lon, radius).conditions(m_db.isPostgres())) {
+        for (const auto &[box, boxBinds] :
+             GeoBox(v.lat, v.lon, radius).conditions(m_db.isPostgres())) {
             QSqlQuery q = m_db.exec(select + box, binds + boxBinds);
             while (q.next()) {
                 const double d =
@@ -139,6 +147,17 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
     std::sort(found.begin(), found.end(), [](const Candidate &a, const Candidate &b) {
         return a.distance < b.distance || (a.distance == b.distance && a.id < b.id);
     });
+    if (v.hasGeo) {
+        // The next search starts where it would hold half a page more than a page: the viewer
+        // has passed on some of these by then. The people found say exactly where that is; the
+        // viewer's own passes leave a hole around them, so the area is no guide.
+        const size_t aimed = size_t(kNextPageMargin * kPageSize);
+        m_radii.remember(
+            viewerId,
+            found.size() >= aimed
+                ? std::max(kSmallestRadiusKm, found[aimed - 1].distance)
+                : radius * std::sqrt(double(aimed) / double(std::max<size_t>(found.size(), 1))));
+    }
     found.resize(std::min(found.size(), size_t(kPageSize)));
     if (found.empty())
         return {};

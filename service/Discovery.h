@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SearchRadii.h"
+
 #include <QJsonArray>
 #include <QString>
 
@@ -24,4 +26,5 @@ public:
 private:
     Database &m_db;
     UserStore &m_users;
+    SearchRadii m_radii;
 };

@@ -272,7 +272,8 @@ private Q_SLOTS:
     }
 
     // A page is the nearest people of a crowd larger than a page, nearest first, however many
-    // boxes the search had to grow through; passing on them brings the next nearest.
+    // boxes the search had to grow through and wherever it started; passing on them brings the
+    // next nearest.
     void aPageIsTheNearestOfACrowd() {
         ServiceHarness service;
         const double lat = 55.0;
@@ -304,6 +305,16 @@ private Q_SLOTS:
                     .status,
                 200);
         QCOMPARE(pageIds(), byDistance.mid(20, 20));
+        QCOMPARE(service
+                     .json("POST", "swipes",
+                           {{"toUserID", byDistance.at(20)}, {"swipeType", "right"}}, viewer)
+                     .status,
+                 200);
+        QCOMPARE(pageIds(), byDistance.mid(21, 20));
+        // A search that starts where the last page was found still reaches someone new nearer.
+        const QString newcomer = ServiceHarness::newUserId();
+        service.signUp(newcomer, "woman", "all", 30, lat + 0.001, lon);
+        QCOMPARE(pageIds(), QStringList{newcomer} + byDistance.mid(21, 19));
     }
 
     // The radius is measured on the globe: it holds just inside and just outside its edge,
