@@ -22,7 +22,8 @@ private:
 
     Cameras::Frame m_frame;
     Cameras::Failure m_failed;
-    QMediaCaptureSession m_session;
+    // The session goes before the sink it feeds.
     QVideoSink m_sink;
+    QMediaCaptureSession m_session;
     QCamera *m_camera = nullptr;
 };
