@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QScopeGuard>
+#include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -261,12 +262,16 @@ private Q_SLOTS:
     // after it: left to the teardown of the process, work reached unloaded plugins.
     void quittingStopsAWorkerThreadAfterItsCurrentWork() {
         std::atomic<int> done = 0;
+        QSemaphore started;
         WorkerThread worker(QStringLiteral("worker"));
-        worker.post([&done] {
+        worker.post([&done, &started] {
+            started.release();
             QThread::msleep(300);
             ++done;
         });
-        QTimer::singleShot(50, QCoreApplication::instance(), &QCoreApplication::quit);
+        // The quit comes while the work is under way, however late the worker got to it.
+        started.acquire();
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
         QCoreApplication::exec();
         QCOMPARE(done.load(), 1);
         QVERIFY(!worker.context());
