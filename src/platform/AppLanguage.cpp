@@ -12,8 +12,10 @@ const QString kSourceLanguage = QStringLiteral("ru");
 QString AppLanguage::install(const QLocale &locale) {
     static QTranslator texts;
     static QTranslator qtTexts;
+    static QTranslator qtDialogTexts;
     QCoreApplication::removeTranslator(&texts);
     QCoreApplication::removeTranslator(&qtTexts);
+    QCoreApplication::removeTranslator(&qtDialogTexts);
     if (!texts.load(locale, QStringLiteral("zirel"), QStringLiteral("_"), kCatalogues))
         (void)texts.load(QStringLiteral("zirel_") + kSourceLanguage, kCatalogues);
     const QString language =
@@ -23,5 +25,8 @@ QString AppLanguage::install(const QLocale &locale) {
     if (qtTexts.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
+    // Qt's catalogues leave a few texts of its file dialog untranslated.
+    if (qtDialogTexts.load(QStringLiteral("qtdialogs_") + language, kCatalogues))
+        QCoreApplication::installTranslator(&qtDialogTexts);
     return language;
 }

@@ -163,14 +163,17 @@ private Q_SLOTS:
         const auto qtCancel = [] {
             return QCoreApplication::translate("QPlatformTheme", "Cancel");
         };
+        const auto qtFilter = [] { return QCoreApplication::translate("FileDialog", "Filter"); };
         QCOMPARE(AppLanguage::install(QLocale(QLocale::English, QLocale::UnitedKingdom)),
                  QStringLiteral("en"));
         QCOMPARE(discover(), QStringLiteral("Discover"));
         QCOMPARE(qtCancel(), QStringLiteral("Cancel"));
+        QCOMPARE(qtFilter(), QStringLiteral("Filter"));
         for (const QLocale &locale : {QLocale(QLocale::Russian), QLocale(QLocale::German)}) {
             QCOMPARE(AppLanguage::install(locale), QStringLiteral("ru"));
             QCOMPARE(discover(), QStringLiteral("Находки"));
             QCOMPARE(qtCancel(), QStringLiteral("Отмена"));
+            QCOMPARE(qtFilter(), QStringLiteral("Фильтр"));
         }
     }
 
