@@ -3,7 +3,9 @@ import QtQuick.Templates as T
 import Zirel
 
 // A button without a style of its own: reachable with Tab, pressed with the mouse, Space or
-// Return like any desktop button, and framed while the keyboard is on it.
+// Return like any desktop button, and framed while the keyboard is on it. A click leaves the
+// keyboard where it was, so typing goes on in the field the user was writing in and Return
+// keeps meaning the screen's own command.
 T.AbstractButton {
     id: control
 
@@ -17,7 +19,7 @@ T.AbstractButton {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-    focusPolicy: Qt.StrongFocus
+    focusPolicy: Qt.TabFocus
     Accessible.role: Accessible.Button
     Accessible.name: text
 

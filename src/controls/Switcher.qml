@@ -3,13 +3,13 @@ import QtQuick.Templates as T
 import Zirel
 
 // An on/off switch: the accent colour when on. Space flips it; the keyboard frame shows where
-// the keyboard is.
+// the keyboard is. Like the buttons, a click does not take the keyboard.
 T.Switch {
     id: control
 
     implicitWidth: 51
     implicitHeight: 31
-    focusPolicy: Qt.StrongFocus
+    focusPolicy: Qt.TabFocus
 
     indicator: Rectangle {
         width: control.width

@@ -33,6 +33,7 @@ import Zirel
 Item {
     required property QtObject controller
     Column {
+        TextInput { objectName: "field"; width: 80; height: 20 }
         Pressable { objectName: "first"; text: "first"; width: 80; height: 40
                     property int clicks: 0; onClicked: clicks += 1 }
         Pressable { objectName: "second"; text: "second"; width: 80; height: 40
@@ -86,6 +87,45 @@ private Q_SLOTS:
         second->setEnabled(false);
         QTest::keyClick(window, Qt::Key_Return);
         QCOMPARE(second->property("clicks").toInt(), 2);
+    }
+
+    // A message sent with the mouse: the click presses the button and the keyboard stays in
+    // the field, so the next words land there and Return is the screen's again.
+    void aClickLeavesTheKeyboardInTheField() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("ButtonsView.qml")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kView);
+        file.close();
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        auto *screen = new ButtonsScreen(QUrl::fromLocalFile(file.fileName()));
+        drawn.window().setRoot(screen);
+        QQuickItem *field = nullptr;
+        QTRY_VERIFY((field = drawn.findWith("objectName", QStringLiteral("field"))));
+        QQuickItem *first = drawn.findWith("objectName", QStringLiteral("first"));
+        QVERIFY(first);
+        QQuickWindow *window = drawn.quick();
+        const auto centre = [window](const QQuickItem *item) {
+            return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+        };
+
+        const auto type = [window](const QByteArray &text) {
+            for (const char key : text)
+                QTest::keyClick(window, key);
+        };
+
+        QTest::mouseClick(window, Qt::LeftButton, {}, centre(field));
+        QTRY_VERIFY(field->hasActiveFocus());
+        type("hi");
+        QTest::mouseClick(window, Qt::LeftButton, {}, centre(first));
+        QCOMPARE(first->property("clicks").toInt(), 1);
+        QVERIFY(field->hasActiveFocus());
+        type(" there");
+        QCOMPARE(field->property("text").toString(), QStringLiteral("hi there"));
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(first->property("clicks").toInt(), 1);
+        QCOMPARE(screen->screenReturns, 1);
     }
 };
 
