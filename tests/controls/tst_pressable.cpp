@@ -41,6 +41,19 @@ Item {
     }
 }
 )";
+
+// Writes the view into `dir` and shows it as the window's screen; null when that fails.
+ButtonsScreen *showButtons(DrawnWindow &drawn, const QTemporaryDir &dir) {
+    QFile file(dir.filePath(QStringLiteral("ButtonsView.qml")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(kView) < 0)
+        return nullptr;
+    file.close();
+    if (!drawn.show())
+        return nullptr;
+    auto *screen = new ButtonsScreen(QUrl::fromLocalFile(file.fileName()));
+    drawn.window().setRoot(screen);
+    return screen;
+}
 } // namespace
 
 class TestPressable : public QObject {
@@ -52,14 +65,9 @@ private Q_SLOTS:
     // reaches the screen's own command only while no button has the keyboard.
     void buttonsAreReachedAndPressedFromTheKeyboard() {
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("ButtonsView.qml")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(kView);
-        file.close();
         DrawnWindow drawn;
-        QVERIFY(drawn.show());
-        auto *screen = new ButtonsScreen(QUrl::fromLocalFile(file.fileName()));
-        drawn.window().setRoot(screen);
+        ButtonsScreen *screen = showButtons(drawn, dir);
+        QVERIFY(screen);
         QQuickItem *first = nullptr;
         QTRY_VERIFY((first = drawn.findWith("objectName", QStringLiteral("first"))));
         QQuickItem *second = drawn.findWith("objectName", QStringLiteral("second"));
@@ -93,32 +101,24 @@ private Q_SLOTS:
     // the field, so the next words land there and Return is the screen's again.
     void aClickLeavesTheKeyboardInTheField() {
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("ButtonsView.qml")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(kView);
-        file.close();
         DrawnWindow drawn;
-        QVERIFY(drawn.show());
-        auto *screen = new ButtonsScreen(QUrl::fromLocalFile(file.fileName()));
-        drawn.window().setRoot(screen);
+        ButtonsScreen *screen = showButtons(drawn, dir);
+        QVERIFY(screen);
         QQuickItem *field = nullptr;
         QTRY_VERIFY((field = drawn.findWith("objectName", QStringLiteral("field"))));
         QQuickItem *first = drawn.findWith("objectName", QStringLiteral("first"));
         QVERIFY(first);
         QQuickWindow *window = drawn.quick();
-        const auto centre = [window](const QQuickItem *item) {
-            return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-        };
 
         const auto type = [window](const QByteArray &text) {
             for (const char key : text)
                 QTest::keyClick(window, key);
         };
 
-        QTest::mouseClick(window, Qt::LeftButton, {}, centre(field));
+        drawn.click(field);
         QTRY_VERIFY(field->hasActiveFocus());
         type("hi");
-        QTest::mouseClick(window, Qt::LeftButton, {}, centre(first));
+        drawn.click(first);
         QCOMPARE(first->property("clicks").toInt(), 1);
         QVERIFY(field->hasActiveFocus());
         type(" there");
