@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
+#include <optional>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 
@@ -42,17 +43,34 @@ Item {
 }
 )";
 
-// Writes the view into `dir` and shows it as the window's screen; null when that fails.
-ButtonsScreen *showButtons(DrawnWindow &drawn, const QTemporaryDir &dir) {
+// The view drawn as the window's screen, with its items.
+struct ShownButtons {
+    ButtonsScreen *screen = nullptr;
+    QQuickItem *field = nullptr;
+    QQuickItem *first = nullptr;
+    QQuickItem *second = nullptr;
+};
+
+// Writes the view into `dir`, shows it and waits until it is drawn; empty when that fails.
+std::optional<ShownButtons> showButtons(DrawnWindow &drawn, const QTemporaryDir &dir) {
     QFile file(dir.filePath(QStringLiteral("ButtonsView.qml")));
     if (!file.open(QIODevice::WriteOnly) || file.write(kView) < 0)
-        return nullptr;
+        return std::nullopt;
     file.close();
     if (!drawn.show())
-        return nullptr;
-    auto *screen = new ButtonsScreen(QUrl::fromLocalFile(file.fileName()));
-    drawn.window().setRoot(screen);
-    return screen;
+        return std::nullopt;
+    ShownButtons shown;
+    shown.screen = new ButtonsScreen(QUrl::fromLocalFile(file.fileName()));
+    drawn.window().setRoot(shown.screen);
+    const auto item = [&drawn](const char *name) {
+        return drawn.findWith("objectName", QString::fromLatin1(name));
+    };
+    if (!QTest::qWaitFor([&] { return item("second") != nullptr; }))
+        return std::nullopt;
+    shown.field = item("field");
+    shown.first = item("first");
+    shown.second = item("second");
+    return shown;
 }
 } // namespace
 
@@ -66,12 +84,9 @@ private Q_SLOTS:
     void buttonsAreReachedAndPressedFromTheKeyboard() {
         QTemporaryDir dir;
         DrawnWindow drawn;
-        ButtonsScreen *screen = showButtons(drawn, dir);
-        QVERIFY(screen);
-        QQuickItem *first = nullptr;
-        QTRY_VERIFY((first = drawn.findWith("objectName", QStringLiteral("first"))));
-        QQuickItem *second = drawn.findWith("objectName", QStringLiteral("second"));
-        QVERIFY(second);
+        const std::optional<ShownButtons> shown = showButtons(drawn, dir);
+        QVERIFY(shown);
+        const auto [screen, field, first, second] = *shown;
         QQuickWindow *window = drawn.quick();
 
         QTest::keyClick(window, Qt::Key_Return);
@@ -102,12 +117,9 @@ private Q_SLOTS:
     void aClickLeavesTheKeyboardInTheField() {
         QTemporaryDir dir;
         DrawnWindow drawn;
-        ButtonsScreen *screen = showButtons(drawn, dir);
-        QVERIFY(screen);
-        QQuickItem *field = nullptr;
-        QTRY_VERIFY((field = drawn.findWith("objectName", QStringLiteral("field"))));
-        QQuickItem *first = drawn.findWith("objectName", QStringLiteral("first"));
-        QVERIFY(first);
+        const std::optional<ShownButtons> shown = showButtons(drawn, dir);
+        QVERIFY(shown);
+        const auto [screen, field, first, second] = *shown;
         QQuickWindow *window = drawn.quick();
 
         const auto type = [window](const QByteArray &text) {
