@@ -58,8 +58,6 @@ private Q_SLOTS:
         }
         QCOMPARE(titles, QStringList({"Находки", "Лайки", "Чат", "Профиль"}));
         QCOMPARE(types, QStringList({"MainVC", "LikesVC", "ChatsVC", "ProfileVC"}));
-        QCOMPARE(tabs.icons(), QStringList({"flame.fill", "heart.fill",
-                                            "bubble.left.and.bubble.right.fill", "person.fill"}));
         QCOMPARE(tabs.selectedIndex(), TabBar::feedTab);
         // Likes and chats start their loading at once; the profile waits to be opened.
         QVERIFY(tabs.tabs().at(TabBar::likesTab)->isViewLoaded());
@@ -73,28 +71,6 @@ private Q_SLOTS:
         QVERIFY(tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
         QTest::qWait(100);
         QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
-    }
-
-    void failedUserCallKeepsTheStoredRecord() {
-        User stored = UserManager::initialUser();
-        stored.name = QStringLiteral("Вера");
-        UserManager::shared().setCurrentUser(stored);
-        m_fake.respond(QStringLiteral("user"), 500,
-                       R"({"reason": "Сервер недоступен", "error": true})");
-        TabBar tabs;
-        tabs.loadViewIfNeeded();
-        QTRY_COMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
-        QTest::qWait(100);
-        QCOMPARE(UserManager::shared().currentUser().name, QStringLiteral("Вера"));
-    }
-
-    void chatBadgeShowsWithoutOpeningTheChatTab() {
-        m_fake.respond(QStringLiteral("chats"), 200,
-                       Fixtures::bytes(QStringLiteral("matches.json")));
-        TabBar tabs;
-        tabs.loadViewIfNeeded();
-        QCOMPARE(tabs.selectedIndex(), TabBar::feedTab);
-        QTRY_COMPARE(tabs.badges().value(TabBar::chatTab), QStringLiteral("1"));
     }
 
     void barFollowsTheScreenInFrontOfTheSelectedTab() {

@@ -1,5 +1,4 @@
 #include "GestureReplay.h"
-#include "cardstack/CardStackAnimator.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
 #include "cardstack/SwipeCardStackDataSource.h"
@@ -106,19 +105,6 @@ private Q_SLOTS:
         QVERIFY(!m_stack->isAnimating());
         QVERIFY(!second || !second->parentItem()); // gone at once
         QCOMPARE(m_stack->visibleCards()[1].card->scale(), SwipeCardStack::kBackgroundScale);
-    }
-
-    void flickThrowAndBackgroundDurations() {
-        m_stack->reloadData();
-        QPointer<SwipeCard> card = m_stack->topCard();
-        replayPan(card, State::Began, {});
-        replayPan(card, State::Ended, {20, 0}, {2200, 0});
-        QCOMPARE(m_h.events, QStringList{"swipe 0 1"});
-        QCOMPARE(card->lastAnimationDuration(), 0.5);
-        QCOMPARE(CardStackAnimator::swipeDuration(m_stack.get(), card, D::Right, false), 0.25);
-        QVERIFY(m_stack->isAnimating());
-        QTRY_VERIFY(!m_stack->isAnimating());
-        QTRY_VERIFY(!card);
     }
 
     // The last card: the delegate hears the swipe, then that all are gone; the stack has

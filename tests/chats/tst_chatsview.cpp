@@ -40,7 +40,6 @@ private Q_SLOTS:
         ChatCashManager cache(std::make_unique<QSettings>(dir.filePath(QStringLiteral("m.ini")),
                                                           QSettings::IniFormat));
         cache.save({hostile});
-        QVERIFY(cache.load().has_value());
         DrawnWindow drawn;
         QVERIFY(drawn.show());
         auto *list = new ChatsVC(Services().setSavedMatches(cache));

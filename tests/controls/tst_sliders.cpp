@@ -106,7 +106,6 @@ private Q_SLOTS:
     void rangeSliderDragsKeepTheGap() {
         RangeSlider *slider = ages();
         QVERIFY(slider);
-        const double gap = kGap;
         QSignalSpy changed(slider, &RangeSlider::valueChanged);
 
         // Between the thumbs nothing is taken, and nothing is sent.
@@ -119,14 +118,14 @@ private Q_SLOTS:
         // move that the limit holds back is still reported.
         touchDrag(slider, slider->positionForValue(20), {30, 100, 200, 50});
         QCOMPARE(changed.size(), 4);
-        QCOMPARE(slider->lowerValue(), 40 - gap);
+        QCOMPARE(slider->lowerValue(), 40 - kGap);
         QCOMPARE(slider->highlightedThumb(), RangeSlider::Thumb::None);
 
         slider->setProperty("lowerValue", 20);
         changed.clear();
         touchDrag(slider, slider->positionForValue(40) + 5, {-50, -400});
         QCOMPARE(changed.size(), 2);
-        QCOMPARE(slider->upperValue(), 20 + gap);
+        QCOMPARE(slider->upperValue(), 20 + kGap);
         QCOMPARE(slider->lowerValue(), 20.0);
 
         // Thumbs on one value: the lower one is taken, and the mouse drags as a finger does.
@@ -146,7 +145,6 @@ private Q_SLOTS:
     void rangeSliderFollowsKeysAndTheWheel() {
         RangeSlider *slider = ages();
         QVERIFY(slider);
-        const double gap = kGap;
         QSignalSpy changed(slider, &RangeSlider::valueChanged);
         slider->forceActiveFocus(Qt::TabFocusReason);
         QCOMPARE(slider->keyboardThumb(), QStringLiteral("lower"));
@@ -156,27 +154,24 @@ private Q_SLOTS:
         key(Qt::Key_PageUp);
         QCOMPARE(slider->lowerValue(), 31.0);
         key(Qt::Key_End);
-        QCOMPARE(slider->lowerValue(), 40 - gap);
+        QCOMPARE(slider->lowerValue(), 40 - kGap);
         key(Qt::Key_Home);
         QCOMPARE(slider->lowerValue(), 18.0);
         key(Qt::Key_Left);
         QCOMPARE(slider->lowerValue(), 18.0);
         QCOMPARE(changed.size(), 5);
 
-        // Tab goes on to the upper thumb, which keeps its distance too; Shift+Tab comes back.
+        // Tab goes on to the upper thumb, which keeps its distance too.
         key(Qt::Key_Tab);
         QVERIFY(slider->hasActiveFocus());
         QCOMPARE(slider->keyboardThumb(), QStringLiteral("upper"));
         key(Qt::Key_PageDown);
         QCOMPARE(slider->upperValue(), 30.0);
         key(Qt::Key_Home);
-        QCOMPARE(slider->upperValue(), 18 + gap);
+        QCOMPARE(slider->upperValue(), 18 + kGap);
         key(Qt::Key_End);
         QCOMPARE(slider->upperValue(), 50.0);
         QCOMPARE(slider->property("value").toDouble(), 50.0);
-        key(Qt::Key_Backtab);
-        QCOMPARE(slider->keyboardThumb(), QStringLiteral("lower"));
-        QCOMPARE(slider->lowerValue(), 18.0);
 
         // The wheel turns the thumb it is over, one step a notch, the pieces of a touchpad added.
         changed.clear();

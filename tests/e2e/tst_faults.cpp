@@ -41,32 +41,15 @@ struct Person {
     std::unique_ptr<NetworkService> network;
 };
 
-QStringList userIds(const QList<ProfileView> &people) {
-    QStringList ids;
-    for (const ProfileView &person : people)
-        ids.append(person.userID);
-    return ids;
-}
-
-QStringList cardIds(const QList<CardModel> &cards) {
-    QStringList ids;
-    for (const CardModel &card : cards)
-        ids.append(card.userID);
-    return ids;
-}
-
-QList<QUuid> chatIds(const QList<Match> &matches) {
-    QList<QUuid> ids;
-    for (const Match &match : matches)
-        ids.append(match.chatID);
+template <class T, class Id> auto idsOf(const QList<T> &items, Id id) {
+    QList<std::decay_t<std::invoke_result_t<Id, const T &>>> ids;
+    for (const T &item : items)
+        ids.append(std::invoke(id, item));
     return ids;
 }
 
 QList<QUuid> messageIds(const QList<Message> &messages) {
-    QList<QUuid> ids;
-    for (const Message &message : messages)
-        ids.append(message.id.value_or(QUuid()));
-    return ids;
+    return idsOf(messages, [](const Message &message) { return message.id.value_or(QUuid()); });
 }
 
 // A screen's texts (and those of anything it presents) never carry the service's own words,
@@ -122,6 +105,22 @@ class TestFaults : public QObject {
         return answer && answer->ok();
     }
 
+    // Somebody new at the common place, who likes the user when asked; empty when that failed.
+    QString newPeer(bool likesMe = false) {
+        Person person = signUp();
+        if (!person.network || (likesMe && !swipe(*person.network, m_me.id, SwipeType::right)))
+            return {};
+        m_peers.emplace(person.id, std::move(person.network));
+        return person.id;
+    }
+
+    // Breaks the calls whose path matches in the way the current row asks.
+    void breakCalls(const char *path) {
+        QFETCH(Fault, fault);
+        QFETCH(QString, field);
+        m_proxy->inject(QRegularExpression(QString::fromLatin1(path)), fault, field);
+    }
+
     bool say(NetworkService &from, const QString &text) {
         const auto sent = await<SendMessageResponse>([&](auto done) {
             Endpoints::sendMessage(m_match.chatID, text, QUuid::createUuid(), done, from);
@@ -129,22 +128,17 @@ class TestFaults : public QObject {
         return sent && sent->ok();
     }
 
+    // The user ids the service answers the call with, straight; nothing when the call failed.
+    template <class Call> static std::optional<QStringList> people(Call call) {
+        const auto answer = await<QList<ProfileView>>(call);
+        return answer && answer->ok() ? std::optional(idsOf(answer->value(), &ProfileView::userID))
+                                      : std::nullopt;
+    }
+
     std::optional<QList<Match>> matches() {
         const auto answer = await<QList<Match>>(
             [this](auto done) { Endpoints::chats(1, 20, done, *m_me.network); });
         return answer && answer->ok() ? std::optional(answer->value()) : std::nullopt;
-    }
-
-    std::optional<QStringList> likesOf(NetworkService &person) {
-        const auto answer =
-            await<QList<ProfileView>>([&](auto done) { Endpoints::likes(done, person); });
-        return answer && answer->ok() ? std::optional(userIds(answer->value())) : std::nullopt;
-    }
-
-    std::optional<QStringList> myFeed() {
-        const auto answer = await<QList<ProfileView>>(
-            [this](auto done) { Endpoints::fetchProfiles(done, *m_me.network); });
-        return answer && answer->ok() ? std::optional(userIds(answer->value())) : std::nullopt;
     }
 
     // How many copies of the text the service stored.
@@ -210,9 +204,7 @@ private Q_SLOTS:
 
         m_me = signUp();
         Person partner = signUp();
-        Person bystander = signUp();
-        QVERIFY2(m_me.network && partner.network && bystander.network,
-                 qPrintable(m_service.output()));
+        QVERIFY2(m_me.network && partner.network, qPrintable(m_service.output()));
         m_client = std::make_unique<NetworkService>();
         m_client->setBaseUrl(m_proxy->baseUrl());
         m_client->setPaseto(m_me.network->paseto());
@@ -230,7 +222,7 @@ private Q_SLOTS:
         m_partner = std::move(partner.network);
         for (const char *text : {"Привет", "Как дела?", "Отлично"})
             QVERIFY(say(*m_partner, QString::fromUtf8(text)));
-        m_peers.emplace(bystander.id, std::move(bystander.network));
+        QVERIFY(!newPeer().isEmpty()); // whom the feed shows
     }
 
     void cleanup() { m_proxy->clear(); }
@@ -238,9 +230,7 @@ private Q_SLOTS:
     void feedLoad_data() { faultRows("userID", true); }
     // The feed shows its "nobody found" note, and fills once the service answers again.
     void feedLoad() {
-        QFETCH(Fault, fault);
-        QFETCH(QString, field);
-        m_proxy->inject(QRegularExpression(QStringLiteral("^/fetchProfiles$")), fault, field);
+        breakCalls("^/fetchProfiles$");
         auto feed = makeFeed();
         feed->onUserUpdated();
         QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && feed->state() == MainVCState::NoCards,
@@ -257,15 +247,10 @@ private Q_SLOTS:
     // A like or pass the service did not confirm stays in the pending swipes and reaches the
     // service once it answers again.
     void swipes() {
-        QFETCH(Fault, fault);
-        QFETCH(QString, field);
-        Person fresh = signUp(); // somebody not swiped yet
-        QVERIFY(fresh.network);
-        m_peers.emplace(fresh.id, std::move(fresh.network));
+        QVERIFY(!newPeer().isEmpty()); // somebody not swiped yet
         auto feed = makeFeed();
         feed->onUserUpdated();
-        QTRY_VERIFY_WITH_TIMEOUT(feed->state() == MainVCState::DisplayingCards, kShowsWithinMs);
-        QTRY_VERIFY(!feed->cardStack()->visibleCards().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!feed->cardStack()->visibleCards().isEmpty(), kShowsWithinMs);
         const QString swiped =
             feed->cardData().at(feed->cardStack()->visibleCards().first().index).userID;
         QVERIFY(m_peers.count(swiped));
@@ -273,7 +258,7 @@ private Q_SLOTS:
         QFETCH(bool, like);
         const SwipeType type = like ? SwipeType::right : SwipeType::left;
 
-        m_proxy->inject(QRegularExpression(QStringLiteral("^/swipes$")), fault, field);
+        breakCalls("^/swipes$");
         if (like)
             feed->rightPressed();
         else
@@ -285,10 +270,12 @@ private Q_SLOTS:
 
         m_proxy->clear();
         QTRY_VERIFY_WITH_TIMEOUT(pendingSwipes().isEmpty(), kShowsWithinMs);
-        const std::optional<QStringList> feedNow = myFeed();
-        QVERIFY(feedNow);
-        QVERIFY2(!feedNow->contains(swiped), "the service deals the swiped person again");
-        const std::optional<QStringList> admirers = likesOf(them);
+        const std::optional<QStringList> feedNow =
+            people([this](auto done) { Endpoints::fetchProfiles(done, *m_me.network); });
+        QVERIFY2(feedNow && !feedNow->contains(swiped),
+                 "the service deals the swiped person again");
+        const std::optional<QStringList> admirers =
+            people([&them](auto done) { Endpoints::likes(done, them); });
         QVERIFY(admirers);
         QCOMPARE(admirers->contains(m_me.id), like);
     }
@@ -297,41 +284,34 @@ private Q_SLOTS:
     // The likes grid keeps the people it showed through a failed refresh, and shows whoever
     // liked the user since once the service answers again.
     void likesGrid() {
-        QFETCH(Fault, fault);
-        QFETCH(QString, field);
-        Person admirer = signUp();
-        QVERIFY(admirer.network);
-        QVERIFY(swipe(*admirer.network, m_me.id, SwipeType::right));
+        const QString admirer = newPeer(true);
+        QVERIFY(!admirer.isEmpty());
         LikesVC likes(Services().setNetwork(*m_client).setUser(*m_users));
         likes.loadViewIfNeeded();
-        QTRY_VERIFY_WITH_TIMEOUT(cardIds(likes.data()).contains(admirer.id), kShowsWithinMs);
-        const QStringList shown = cardIds(likes.data());
-        Person later = signUp();
-        QVERIFY(later.network);
-        QVERIFY(swipe(*later.network, m_me.id, SwipeType::right));
+        const auto listed = [&likes] { return idsOf(likes.data(), &CardModel::userID); };
+        QTRY_VERIFY_WITH_TIMEOUT(listed().contains(admirer), kShowsWithinMs);
+        const QStringList shown = listed();
+        const QString later = newPeer(true);
+        QVERIFY(!later.isEmpty());
 
-        m_proxy->inject(QRegularExpression(QStringLiteral("^/likes$")), fault, field);
+        breakCalls("^/likes$");
         likes.updateData();
         QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0, kShowsWithinMs);
         // Past the request's deadline, whatever the fault did with the answer.
         QTest::qWait(int(kDeadline.count()) + 300);
-        QCOMPARE(cardIds(likes.data()), shown);
+        QCOMPARE(listed(), shown);
         QVERIFY(!showsServiceText(likes));
 
         m_proxy->clear();
         likes.updateData();
-        QTRY_VERIFY_WITH_TIMEOUT(cardIds(likes.data()).contains(later.id), kShowsWithinMs);
-        QVERIFY(cardIds(likes.data()).contains(admirer.id));
-        m_peers.emplace(admirer.id, std::move(admirer.network));
-        m_peers.emplace(later.id, std::move(later.network));
+        QTRY_VERIFY_WITH_TIMEOUT(listed().contains(later), kShowsWithinMs);
+        QVERIFY(listed().contains(admirer));
     }
 
     void matchesList_data() { faultRows("chatID", false); }
     // The list keeps the matches it had, stops loading, and shows the service's list again
     // once it answers.
     void matchesList() {
-        QFETCH(Fault, fault);
-        QFETCH(QString, field);
         const std::optional<QList<Match>> before = matches();
         QVERIFY(before && !before->isEmpty());
         ChatCashManager saved(freshFile());
@@ -339,11 +319,11 @@ private Q_SLOTS:
         const QString news = QStringLiteral("Новости %1").arg(QTest::currentDataTag());
         QVERIFY(say(*m_partner, news));
 
-        m_proxy->inject(QRegularExpression(QStringLiteral("^/chats$")), fault, field);
+        breakCalls("^/chats$");
         ChatsVC list(Services().setNetwork(*m_client).setSavedMatches(saved).setUser(*m_users));
         list.loadViewIfNeeded();
         QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && !list.isLoading(), kShowsWithinMs);
-        QCOMPARE(chatIds(list.data()), chatIds(*before));
+        QCOMPARE(idsOf(list.data(), &Match::chatID), idsOf(*before, &Match::chatID));
         QVERIFY(!list.tableHidden());
         QVERIFY(!showsServiceText(list));
 
@@ -359,8 +339,6 @@ private Q_SLOTS:
     // The open conversation keeps its messages through failed polls and pages, and the ones
     // it missed come exactly once after.
     void conversation() {
-        QFETCH(Fault, fault);
-        QFETCH(QString, field);
         const std::optional<QList<Match>> listed = matches();
         QVERIFY(listed && listed->size() == 1);
         UnsentMessages unsent(freshFile());
@@ -374,8 +352,7 @@ private Q_SLOTS:
         QVERIFY(say(*m_partner, missed));
 
         StdoutCapture out;
-        m_proxy->inject(QRegularExpression(QStringLiteral("^/chats/[^/]+/messages/(newer|older)$")),
-                        fault, field);
+        breakCalls("^/chats/[^/]+/messages/(newer|older)$");
         chat.pollNewer();
         chat.didScroll(0);
         QVERIFY(chat.isLoadingOlderMessages());
@@ -399,8 +376,6 @@ private Q_SLOTS:
     // A message sent during the fault keeps its failed mark, is still there when the
     // conversation opens again in a new run, and is stored exactly once when sent again.
     void sendMessage() {
-        QFETCH(Fault, fault);
-        QFETCH(QString, field);
         const QString file = m_dir.filePath(QStringLiteral("unsent-%1.ini").arg(++m_files));
         const QString text = QStringLiteral("Во время сбоя %1").arg(QTest::currentDataTag());
         const auto failedRow = [&text](const ChatDetailsVC &chat) {
@@ -410,7 +385,7 @@ private Q_SLOTS:
                     return all.at(row).failed ? int(row) : -2;
             return -1;
         };
-        m_proxy->inject(QRegularExpression(QStringLiteral("^/sendMessage$")), fault, field);
+        breakCalls("^/sendMessage$");
         {
             UnsentMessages unsent(std::make_unique<QSettings>(file, QSettings::IniFormat));
             ChatDetailsVC chat(

@@ -99,11 +99,9 @@ private Q_SLOTS:
         QTest::keyClick(quick, Qt::Key_Home);
         for (int i = 1; i < radius; ++i)
             QTest::keyClick(quick, Qt::Key_Right);
-        QCOMPARE(slider->value(), double(radius));
         QQuickItem *farther = named("QQuickSwitch", QStringLiteral("Показывать людей дальше"));
         QVERIFY(farther && farther->property("checked").toBool());
         m_drawn->click(farther);
-        QVERIFY(!farther->property("checked").toBool());
         QQuickItem *done = m_drawn->findWith("text", QStringLiteral("Готово"));
         QVERIFY(done);
         m_drawn->click(done);

@@ -5,7 +5,6 @@
 #include "app/SceneStart.h"
 #include "onboarding/BioInputVC.h"
 #include "platform/SecureStore.h"
-#include "store/UserManager.h"
 #include "ui/NavigationContainer.h"
 #include "ui/Window.h"
 
@@ -42,7 +41,6 @@ private Q_SLOTS:
         SecureStore &store = SecureStore::shared();
         const std::optional<QString> token = store.load(QStringLiteral("paseto"));
         QVERIFY(token && !token->isEmpty());
-        QCOMPARE(store.load(QStringLiteral("screen")), QStringLiteral("name"));
         const QString userId = store.load(QStringLiteral("passkeyUserID")).value_or(QString());
 
         Result<User> user = fetchUser();
@@ -76,7 +74,6 @@ private Q_SLOTS:
         QCOMPARE(user.value().birthday, QStringLiteral("15061990"));
         QCOMPARE(user.value().bio, QStringLiteral("Люблю горы"));
         QCOMPARE(user.value().selectedGender, GenderSelection::woman);
-        QCOMPARE(UserManager::shared().currentUser().name, QStringLiteral("Ян"));
 
         std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
         auto *resumed = qobject_cast<NavigationContainer *>(restarted.get());

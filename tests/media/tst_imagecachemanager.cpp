@@ -42,14 +42,12 @@ class TestImageCacheManager : public QObject {
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void fileNamesEncodeEverythingButLettersAndDigits() {
+    // File names encode everything but letters and digits; an address too long for a file name
+    // is cached under its hash, and still found again.
+    void fileNamesEncodeTheAddressOrHashALongOne() {
         QCOMPARE(ImageCacheManager::fileName("http://h/a.jpg?x=1&y=2"),
                  "http%3A%2F%2Fh%2Fa%2Ejpg%3Fx%3D1%26y%3D2.heic");
         QVERIFY(ImageCacheManager::shared().diskCacheDirectory()->endsWith("/ImageCache"));
-    }
-
-    // An address too long for a file name is cached under its hash, and still found again.
-    void longAddressesAreCachedUnderAShortName() {
         FakeService service;
         QVERIFY(service.start());
         service.respond("photo.png", 200, Fixtures::png());

@@ -201,16 +201,14 @@ private Q_SLOTS:
         QVERIFY(!OsVersionRule::blocks(LinuxDeviceInfo().equivalentOsVersion()));
     }
 
-    void recordNameIsStablePerMachineAndUser() {
+    void cloudAccountAnswersARecordNameStablePerMachineAndUser() {
         const QString name = LinuxCloudAccount::deriveRecordName(machineId, 1000, "anna");
         QCOMPARE(LinuxCloudAccount::deriveRecordName(machineId, 1000, "anna"), name);
         QVERIFY(QRegularExpression("^_[0-9a-f]{32}$").match(name).hasMatch());
         QVERIFY(LinuxCloudAccount::deriveRecordName(machineId, 1001, "anna") != name);
         QVERIFY(LinuxCloudAccount::deriveRecordName(machineId, 1000, "boris") != name);
         QVERIFY(LinuxCloudAccount::deriveRecordName("uninitialized", 1000, "anna").isEmpty());
-    }
 
-    void cloudAccountAnswersFromTheMachineId() {
         QTemporaryDir dir;
         const QString idPath = dir.filePath("machine-id");
         QVERIFY(writeFile(idPath, machineId + '\n'));

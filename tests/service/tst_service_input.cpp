@@ -55,7 +55,6 @@ private Q_SLOTS:
         // clang-format off
         row("unknown path", "GET", "nothing/here", {}, 404);
         row("wrong method", "GET", "swipes", {}, 405);
-        row("wrong method put", "POST", "user/geo", {}, 405);
         row("malformed json", "PUT", "user/geo", "{\"lat\":", 400);
         row("json array", "PUT", "user/geo", "[1,2]", 400);
         row("missing key", "PUT", "user/geo", "{\"lat\":1}", 400);
@@ -67,6 +66,7 @@ private Q_SLOTS:
         row("unreadable birthday", "POST", "completeRegistration", registration + R"("birthday":"2000-01-01","genderInput":"man"})", 400);
         row("bool as string", "POST", "swipes", R"({"toUserID":true,"swipeType":"right","message":""})", 400);
         row("unknown swipe type", "POST", "swipes", R"({"toUserID":")" + nobody.toLatin1() + R"(","swipeType":"up","message":""})", 400);
+        row("swipe as someone else", "POST", "swipes", R"({"toUserID":")" + nobody.toLatin1() + R"(","swipeType":"right","fromUserID":")" + nobody.toLatin1() + R"("})", 403);
         row("swipe at nobody", "POST", "swipes", R"({"toUserID":")" + nobody.toLatin1() + R"(","swipeType":"right","message":""})", 404);
         row("page zero", "GET", "chats?page=0&perPage=20", {}, 400);
         row("page not a number", "GET", "chats?page=x&perPage=20", {}, 400);
@@ -99,14 +99,6 @@ private Q_SLOTS:
         QVERIFY2(answer.isError(), answer.body.constData());
         // The service keeps serving after every refusal.
         QCOMPARE(service.call("GET", "user", {}, token).status, 200);
-    }
-
-    void oversizedBodiesAreRefused() {
-        ServiceHarness service({"--max-body", "1000"});
-        const QString token = service.signIn(ServiceHarness::newUserId());
-        const auto answer = service.call("PUT", "user/bio", QByteArray(2000, ' '), token);
-        QCOMPARE(answer.status, 413);
-        QVERIFY(answer.isError());
     }
 
     // Each request is logged with the time it was answered and the caller's address, then its
@@ -206,13 +198,11 @@ private Q_SLOTS:
         QCOMPARE(urls.size(), 3);
         QCOMPARE(service.call("GET", "user", {}, token).object().value("photoUrls").toArray(),
                  urls);
-        const auto heic = service.call("GET", urls.at(0).toString().section('/', 3));
-        QCOMPARE(heic.contentType, QByteArray("image/heic"));
-        QCOMPARE(heic.body, heicPhoto);
-        QCOMPARE(service.call("GET", urls.at(1).toString().section('/', 3)).contentType,
-                 QByteArray("image/png"));
-        QCOMPARE(service.call("GET", urls.at(2).toString().section('/', 3)).contentType,
-                 QByteArray("image/jpeg"));
+        const char *types[] = {"image/heic", "image/png", "image/jpeg"};
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(service.call("GET", urls.at(i).toString().section('/', 3)).contentType,
+                     QByteArray(types[i]));
+        QCOMPARE(service.call("GET", urls.at(0).toString().section('/', 3)).body, heicPhoto);
     }
 };
 

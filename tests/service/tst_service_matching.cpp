@@ -41,11 +41,7 @@ class TestServiceMatching : public QObject {
 private Q_SLOTS:
     void mutualLikesFormOneMatchWithAChatForBoth() {
         ServiceHarness service;
-        const QString a = ServiceHarness::newUserId();
-        const QString b = ServiceHarness::newUserId();
-        const QString ta = service.signUp(a, "man", "woman", 30, 55.75, 37.61);
-        const QString tb = service.signUp(b, "woman", "man", 28, 55.76, 37.62);
-
+        const auto [a, ta, b, tb, none] = twoPeople(service);
         QVERIFY(idsOf(service.get("fetchProfiles", ta)).contains(b));
         QCOMPARE(service.swipe(ta, b, "right"), QString("swipeCreated"));
         QVERIFY(!idsOf(service.get("fetchProfiles", ta)).contains(b));
@@ -139,52 +135,6 @@ private Q_SLOTS:
         QCOMPARE(tie.at(0).toObject().value("id").toString(), low);
     }
 
-    // Hundreds of messages from both sides within one second come back exactly once and in
-    // the order they were sent, paging back from the newest and forward from the start.
-    void messagesSharingOneSecondPageWithoutLoss() {
-        ServiceHarness service;
-        const auto [a, ta, b, tb, chat] = matchedPair(service);
-        QStringList sent;
-        for (int i = 0; i < 230; ++i)
-            sent.append(service
-                            .json("POST", "sendMessage",
-                                  {{"chatID", chat}, {"content", QString::number(i)}},
-                                  i % 3 ? ta : tb)
-                            .object()
-                            .value("id")
-                            .toString());
-        const qint64 second = 1'700'000'000;
-        service.context().db.exec("UPDATE messages SET created_at = ? WHERE chat_id = ?",
-                                  {second, chat});
-        const QString date = QDateTime::fromSecsSinceEpoch(second, Qt::UTC).toString(Qt::ISODate);
-        const QString path = "chats/" + chat + "/messages/";
-        const auto idsOf = [](const QJsonArray &page) {
-            QStringList ids;
-            for (const QJsonValue &m : page)
-                ids.append(m.toObject().value("id").toString());
-            return ids;
-        };
-
-        QStringList back;
-        QJsonArray page = service.get(path + "older?before=2999-01-01T00:00:00Z", tb);
-        for (int guard = 0; guard < 10 && !page.isEmpty(); ++guard) {
-            QVERIFY(page.size() <= 50);
-            back = idsOf(page) + back;
-            page =
-                service.get(path + "older?before=" + date + "&firstMessageID=" + back.first(), tb);
-        }
-        QCOMPARE(back, sent);
-
-        QStringList forward;
-        page = service.get(path + "newer?after=" + date, ta);
-        for (int guard = 0; guard < 10 && !page.isEmpty(); ++guard) {
-            forward += idsOf(page);
-            page =
-                service.get(path + "newer?after=" + date + "&lastMessageID=" + forward.last(), ta);
-        }
-        QCOMPARE(forward, sent);
-    }
-
     // A send repeated after a lost answer carries the same client id and stores nothing new,
     // even when it races the first: the database refuses a second row. Senders without the id
     // still get one message per call.
@@ -192,25 +142,19 @@ private Q_SLOTS:
         ServiceHarness service;
         const auto [a, ta, b, tb, chat] = matchedPair(service);
         const QString clientId = ServiceHarness::newUserId().toLower();
-        const auto send = [&](const QJsonObject &extra) {
+        const auto send = [&](const QJsonValue &id = QJsonValue::Undefined) {
             QJsonObject body{{"chatID", chat}, {"content", "Привет"}};
-            for (auto it = extra.begin(); it != extra.end(); ++it)
-                body.insert(it.key(), it.value());
-            return service.json("POST", "sendMessage", body, ta).object();
+            if (!id.isUndefined())
+                body.insert("clientMessageID", id);
+            return service.json("POST", "sendMessage", body, ta);
         };
-        const QJsonObject first = send({{"clientMessageID", clientId}});
-        const QJsonObject again = send({{"clientMessageID", clientId.toUpper()}});
+        const QJsonObject first = send(clientId).object();
         QVERIFY(!first.value("id").toString().isEmpty());
-        QCOMPARE(again, first);
+        QCOMPARE(send(clientId.toUpper()).object(), first);
         QCOMPARE(first.value("senderID").toString(), a);
-        QCOMPARE(send({}).value("content").toString(), QString("Привет"));
-        QCOMPARE(send({{"clientMessageID", QJsonValue::Null}}).value("content").toString(),
-                 QString("Привет"));
-        QCOMPARE(service
-                     .json("POST", "sendMessage",
-                           {{"chatID", chat}, {"content", "Привет"}, {"clientMessageID", "x"}}, ta)
-                     .status,
-                 400);
+        QCOMPARE(send().object().value("content").toString(), QString("Привет"));
+        QCOMPARE(send(QJsonValue::Null).object().value("content").toString(), QString("Привет"));
+        QCOMPARE(send("x").status, 400);
         QCOMPARE(
             service.get("chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z", tb).size(),
             3);
@@ -223,7 +167,7 @@ private Q_SLOTS:
                                                 1'700'000'000, clientId.toUpper()}));
     }
 
-    void feedFollowsDistanceAgeGenderAndBlocks() {
+    void feedFollowsDistanceAgeAndGender() {
         ServiceHarness service;
         const QString viewer =
             service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.0, 37.0);
@@ -250,13 +194,6 @@ private Q_SLOTS:
 
         QCOMPARE(service.putSettings(viewer, 50, "woman", 18, 40), 200);
         QCOMPARE(idsOf(service.get("fetchProfiles", viewer)), QSet<QString>{near});
-
-        // A swipe without a note is as good as one with an empty note.
-        QCOMPARE(service.json("POST", "swipes", {{"toUserID", old}, {"swipeType", "left"}}, viewer)
-                     .status,
-                 200);
-        QCOMPARE(service.json("POST", "user/block", {{"toUserID", near}}, viewer).status, 200);
-        QVERIFY(service.get("fetchProfiles", viewer).isEmpty());
     }
 
     // The search reads latitude bands as SQLite's CAST truncates them: this box's southern edge
@@ -331,16 +268,14 @@ private Q_SLOTS:
             return id;
         };
         const QString northIn = person(10.0 + 99.95 / kmPerDegree, 179.5);
-        const QString northOut = person(10.0 + 100.3 / kmPerDegree, 179.5);
-        const QString eastIn = person(10.0, -179.6);  // ~98.6 km over the antimeridian
-        const QString eastOut = person(10.0, -179.0); // ~164 km
-        const QString westIn = person(10.2, 178.8);   // ~80 km
+        person(10.0 + 100.3 / kmPerDegree, 179.5);
+        const QString eastIn = person(10.0, -179.6); // ~98.6 km over the antimeridian
+        person(10.0, -179.0);                        // ~164 km
+        const QString westIn = person(10.2, 178.8);  // ~80 km
         const QJsonArray page = service.get("fetchProfiles", viewer);
         QCOMPARE(idsOf(page), (QSet<QString>{northIn, eastIn, westIn}));
         QCOMPARE(page.at(0).toObject().value("userID").toString(), westIn);
         QCOMPARE(page.at(2).toObject().value("distance").toInt(), 99);
-        Q_UNUSED(northOut);
-        Q_UNUSED(eastOut);
 
         const QString polar =
             service.signUp(ServiceHarness::newUserId(), "man", "all", 30, 89.5, 0.0);
@@ -446,11 +381,8 @@ private Q_SLOTS:
 
     void blockedPeopleVanishFromLikesAndChats() {
         ServiceHarness service;
-        const QString a = ServiceHarness::newUserId();
-        const QString b = ServiceHarness::newUserId();
+        const auto [a, ta, b, tb, none] = twoPeople(service);
         const QString c = ServiceHarness::newUserId();
-        const QString ta = service.signUp(a, "man", "all", 30, 55, 37);
-        const QString tb = service.signUp(b, "woman", "all", 30, 55, 37);
         const QString tc = service.signUp(c, "woman", "all", 30, 55, 37);
         service.swipe(tb, a, "right");
         service.swipe(tc, a, "right");

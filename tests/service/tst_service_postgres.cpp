@@ -19,10 +19,6 @@ private Q_SLOTS:
         const QString b = ServiceHarness::newUserId();
         const QString ta = service.signUp(a, "man", "woman", 30, 55.75, 37.61);
         const QString tb = service.signUp(b, "woman", "man", 28, 55.76, 37.62);
-        QCOMPARE(service.putSettings(ta, 10, "woman", 20, 35), 200);
-        const QJsonArray feed = service.get("fetchProfiles", ta);
-        QCOMPARE(feed.size(), 1);
-        QCOMPARE(feed.at(0).toObject().value("userID").toString(), b);
         // PostgreSQL's CAST rounds latitude bands: this box's northern edge lies past the middle
         // of its band, so the person just inside it is in the next band up.
         const QString d = ServiceHarness::newUserId();
@@ -44,12 +40,6 @@ private Q_SLOTS:
         const QString path = "chats/" + chat.value("chatID").toString() +
                              "/messages/older?before=2999-01-01T00:00:00Z";
         QCOMPARE(service.get(path, tb).size(), 1);
-        const QJsonObject named{{"chatID", chat.value("chatID")},
-                                {"content", "Привет"},
-                                {"clientMessageID", ServiceHarness::newUserId()}};
-        const QJsonObject sent = service.json("POST", "sendMessage", named, ta).object();
-        QCOMPARE(service.json("POST", "sendMessage", named, ta).object(), sent);
-        QCOMPARE(service.get(path, tb).size(), 2);
         // Each chat in the list reads its newest message while the list is being read.
         const QString c = ServiceHarness::newUserId();
         const QString tc = service.signUp(c, "man", "woman", 33, 55.77, 37.63);

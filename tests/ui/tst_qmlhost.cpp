@@ -1,5 +1,4 @@
 #include "DrawnWindow.h"
-#include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/TabContainer.h"
 #include "ui/WindowGeometry.h"
@@ -35,27 +34,6 @@ class QmlHostTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void viewsDrawTheTreeAndForwardClicks() {
-        DrawnWindow drawn;
-        QVERIFY(drawn.show());
-        QCOMPARE(drawn.quick()->minimumSize(), QSize(700, 700));
-
-        auto *root = new ViewController(QStringLiteral("Root"));
-        auto *nav = new NavigationContainer(root);
-        drawn.window().setRoot(nav);
-        nav->push(new ViewController(QStringLiteral("Second")), false);
-
-        AlertErrorVC::show(nav->topViewController(), QStringLiteral("Нет соединения"));
-        QQuickItem *ok = nullptr;
-        QTRY_VERIFY((ok = drawn.find([](QQuickItem *item) {
-            return item->property("text").toString() == u"ОК" &&
-                   item->metaObject()->indexOfSignal("clicked()") >= 0;
-        })));
-        QTest::qWait(350); // the cross-dissolve
-        drawn.click(ok);
-        QTRY_VERIFY(!nav->topViewController()->presentedViewController());
-    }
-
     // A view built twice would run its screen's set-up twice and slow every start.
     void eachScreenViewIsBuiltOnce() {
         QTemporaryDir dir;
@@ -66,6 +44,7 @@ private Q_SLOTS:
         view.close();
         DrawnWindow drawn;
         QVERIFY(drawn.show());
+        QCOMPARE(drawn.quick()->minimumSize(), QSize(700, 700));
         auto *screen = new CountedScreen(QUrl::fromLocalFile(view.fileName()));
         auto *tabs = new TabContainer;
         tabs->setTabs({screen});
