@@ -2,6 +2,7 @@
 
 #include "media/ImageDecoder.h"
 #include "media/PhotoDownloader.h"
+#include "platform/NetworkAddress.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -37,9 +38,9 @@ struct Batch {
 } // namespace
 
 bool PhotoBatch::isRequestable(const QUrl &url) {
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
-           !url.host().isEmpty();
+    // Other people's photo addresses come from the service: plain http to another host would
+    // show whose photos the user looks at to everyone on the way.
+    return NetworkAddress::mayFetch(url);
 }
 
 void PhotoBatch::download(const QStringList &addresses, QObject *context,

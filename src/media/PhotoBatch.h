@@ -13,6 +13,6 @@
 namespace PhotoBatch {
 void download(const QStringList &addresses, QObject *context,
               std::function<void(QList<QImage>)> completion);
-/// Whether an address can be requested at all (absolute, http or https, with a host).
+/// Whether an address may be requested: https, or plain http to this machine only.
 [[nodiscard]] bool isRequestable(const QUrl &url);
 } // namespace PhotoBatch
