@@ -133,8 +133,16 @@ void NetworkService::send(const QString &path, const QString &method,
     // Tolerant parsing keeps the caller's text as composed: query colons, "?" and "&" are
     // sent as they are, nothing is percent-encoded on purpose.
     const QUrl url(baseUrl() + path, QUrl::TolerantMode);
-    if (!url.isValid())
+    if (!url.isValid()) {
+        // Nothing can go out, but the caller still hears of it, on the thread any answer
+        // comes on: a screen waiting for this answer would otherwise wait for ever.
+        HttpReply unsendable;
+        unsendable.transportError = QStringLiteral("no valid address: ") + url.errorString();
+        unsendable.transportCode = QNetworkReply::ProtocolUnknownError;
+        unsendable.description = QStringLiteral("nil");
+        m_thread.post([unsendable, onReply = std::move(onReply)] { onReply(unsendable); });
         return;
+    }
     QNetworkRequest request(url);
     request.setTransferTimeout(static_cast<int>(m_timeoutMs.load()));
     // A redirect is followed only within the service's own origin (same scheme, host and
