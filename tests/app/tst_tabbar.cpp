@@ -4,6 +4,7 @@
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
 #include "app/TabBar.h"
+#include "controls/SymbolIcons.h"
 #include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
 #include "ui/NavigationContainer.h"
@@ -58,6 +59,9 @@ private Q_SLOTS:
         }
         QCOMPARE(titles, QStringList({"Находки", "Лайки", "Чат", "Профиль"}));
         QCOMPARE(types, QStringList({"MainVC", "LikesVC", "ChatsVC", "ProfileVC"}));
+        // A misspelt name would leave its tab without a picture, and nothing would say so.
+        for (const QString &icon : tabs.icons())
+            QVERIFY2(!SymbolIcons::source(icon, Qt::black, false).isEmpty(), qPrintable(icon));
         QCOMPARE(tabs.selectedIndex(), TabBar::feedTab);
         // Likes and chats start their loading at once; the profile waits to be opened.
         QVERIFY(tabs.tabs().at(TabBar::likesTab)->isViewLoaded());
