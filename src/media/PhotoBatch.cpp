@@ -1,5 +1,6 @@
 #include "media/PhotoBatch.h"
 
+#include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
 #include "media/PhotoDownloader.h"
 #include "platform/NetworkAddress.h"
@@ -63,7 +64,11 @@ void PhotoBatch::download(const QStringList &addresses, QObject *context,
     for (const auto &[slot, url] : std::as_const(requests)) {
         PhotoDownloader::shared().get(
             url, [batch, slot = slot](const QByteArray &body, const QString &error) {
-                const QImage image = error.isEmpty() ? ImageDecoder::decode(body) : QImage();
+                // Another person's photo is only ever shown: held larger, a huge one from a
+                // hostile account would fill the memory of everyone its card reaches.
+                const QImage image = error.isEmpty()
+                                         ? ImageDecoder::decode(body, ImageCacheManager::shownEdge)
+                                         : QImage();
                 QMutexLocker lock(&batch->mutex);
                 batch->images[slot] = image;
                 if (--batch->pending == 0)

@@ -2,6 +2,7 @@
 #include "Fixtures.h"
 #include "media/PhotoBatch.h"
 
+#include <QBuffer>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -40,6 +41,33 @@ private Q_SLOTS:
         QVERIFY(onMain);
         QTest::qWait(50);
         QCOMPARE(calls, 1);
+    }
+
+    // Other people's photos come no larger than a screen shows them, and one that would need
+    // a huge buffer to decode is left out: a hostile account's photo cannot fill the memory.
+    void largePhotosArriveShrunkAndHugeOnesNotAtAll() {
+        FakeService service;
+        QVERIFY(service.start());
+        const auto encoded = [](QImage image, const char *format) {
+            image.fill(Qt::darkGreen);
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, format);
+            return bytes;
+        };
+        service.respond("big.jpg", 200, encoded(QImage(3200, 2400, QImage::Format_RGB32), "JPG"));
+        service.respond("wide.png", 200, encoded(QImage(3000, 1000, QImage::Format_RGB32), "PNG"));
+        service.respond("huge.png", 200, encoded(QImage(4200, 4200, QImage::Format_Mono), "PNG"));
+        QObject context;
+        std::optional<QList<QImage>> arrived;
+        PhotoBatch::download({service.baseUrl() + "big.jpg", service.baseUrl() + "huge.png",
+                              service.baseUrl() + "wide.png"},
+                             &context, [&](QList<QImage> images) { arrived = images; });
+        QTRY_VERIFY_WITH_TIMEOUT(arrived, 10000);
+        QCOMPARE(arrived->size(), 2);
+        QCOMPARE(arrived->at(0).size(), QSize(1600, 1200));
+        QCOMPARE(arrived->at(1).size(), QSize(1600, 533));
     }
 
     void droppedWhenTheOwnerIsGone() {
