@@ -74,20 +74,6 @@ void ImageCacheManager::answer(const Completion &completion, std::optional<QImag
         qApp, [completion, image = std::move(image)] { completion(image); }, Qt::QueuedConnection);
 }
 
-std::optional<QImage> ImageCacheManager::fromMemory(const QString &url) {
-    QMutexLocker lock(&m_mutex);
-    const QImage *image = m_memory.object(url); // also marks it as the most recently used
-    if (!image)
-        return std::nullopt;
-    return *image;
-}
-
-void ImageCacheManager::remember(const QString &url, const QImage &image) {
-    // An image larger than the whole budget is not kept; the caller still gets it.
-    QMutexLocker lock(&m_mutex);
-    m_memory.insert(url, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes()));
-}
-
 void ImageCacheManager::loadImage(const QString &url, Completion completion) {
     const QUrl parsed(url, QUrl::StrictMode);
     // Photo addresses come from the service and from other people's records: a file: address
@@ -97,45 +83,63 @@ void ImageCacheManager::loadImage(const QString &url, Completion completion) {
         answer(completion, std::nullopt);
         return;
     }
-    if (std::optional<QImage> hit = fromMemory(url)) {
-        answer(completion, hit);
-        return;
+    // Two screens asking for the same photo at once (the own photo at start) share one read
+    // and one decode.
+    {
+        QMutexLocker lock(&m_mutex);
+        if (const QImage *kept = m_memory.object(url)) { // also marks it as the most recently used
+            answer(completion, *kept);
+            return;
+        }
+        QList<Completion> &waiting = m_loading[url];
+        waiting.append(std::move(completion));
+        if (waiting.size() > 1)
+            return;
     }
     // A cached file is read and decoded on the download thread too: a large photo takes
     // milliseconds (a HEIC one tens of them) that the screen asking for it must not wait.
-    PhotoDownloader::shared().run([this, url, parsed, completion = std::move(completion)] {
+    PhotoDownloader::shared().run([this, url, parsed] {
         if (const std::optional<QString> path = filePath(url)) {
             QFile file(*path);
             if (file.open(QIODevice::ReadOnly)) {
                 const QImage image = ImageDecoder::decode(file.readAll(), shownEdge);
                 if (!image.isNull()) {
-                    remember(url, image);
-                    answer(completion, image);
+                    finish(url, image);
                     return;
                 }
             }
         }
-        download(url, parsed, completion);
+        download(url, parsed);
     });
 }
 
-void ImageCacheManager::download(const QString &url, const QUrl &parsed,
-                                 const Completion &completion) {
-    PhotoDownloader::shared().get(
-        parsed, [this, url, completion](const QByteArray &body, const QString &error) {
-            if (!error.isEmpty() || body.isEmpty()) {
-                answer(completion, std::nullopt);
-                return;
-            }
-            const QImage image = ImageDecoder::decode(body, shownEdge);
-            if (image.isNull()) {
-                answer(completion, std::nullopt);
-                return;
-            }
-            remember(url, image);
-            storeDownload(url, body);
-            answer(completion, image);
-        });
+void ImageCacheManager::download(const QString &url, const QUrl &parsed) {
+    PhotoDownloader::shared().get(parsed,
+                                  [this, url](const QByteArray &body, const QString &error) {
+                                      if (!error.isEmpty() || body.isEmpty()) {
+                                          finish(url, std::nullopt);
+                                          return;
+                                      }
+                                      const QImage image = ImageDecoder::decode(body, shownEdge);
+                                      if (image.isNull()) {
+                                          finish(url, std::nullopt);
+                                          return;
+                                      }
+                                      storeDownload(url, body);
+                                      finish(url, image);
+                                  });
+}
+
+void ImageCacheManager::finish(const QString &url, const std::optional<QImage> &image) {
+    QList<Completion> waiting;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (image)
+            m_memory.insert(url, new QImage(*image), qMax<qsizetype>(1, image->sizeInBytes()));
+        waiting = m_loading.take(url);
+    }
+    for (const Completion &completion : std::as_const(waiting))
+        answer(completion, image);
 }
 
 void ImageCacheManager::storeDownload(const QString &url, const QByteArray &bytes) {

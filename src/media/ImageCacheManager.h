@@ -4,6 +4,7 @@
 
 #include <QCache>
 #include <QDateTime>
+#include <QHash>
 #include <QImage>
 #include <QMutex>
 #include <QString>
@@ -55,13 +56,15 @@ public:
     void cleanUp() const;
 
 private:
-    [[nodiscard]] std::optional<QImage> fromMemory(const QString &url);
-    void remember(const QString &url, const QImage &image);
-    void download(const QString &url, const QUrl &parsed, const Completion &completion);
+    void download(const QString &url, const QUrl &parsed);
+    /// Keeps a decoded photo (an image larger than the whole budget is not kept) and answers
+    /// everyone waiting for the address.
+    void finish(const QString &url, const std::optional<QImage> &image);
     void storeDownload(const QString &url, const QByteArray &bytes);
     static void answer(const Completion &completion, std::optional<QImage> image);
 
     std::optional<QString> m_directory;
     QMutex m_mutex;                   // the memory cache is filled from the download thread too
     QCache<QString, QImage> m_memory; // cost: bytes of pixels
+    QHash<QString, QList<Completion>> m_loading; // the addresses being read or downloaded
 };

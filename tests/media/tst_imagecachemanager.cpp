@@ -96,6 +96,32 @@ private Q_SLOTS:
         QCOMPARE(service.requests().size(), 5); // HTML was kept nowhere
     }
 
+    // Screens asking for one photo at the same time share one download and one decode, a
+    // failure reaches them all, and the next ask tries again.
+    void simultaneousAsksShareOneLoad() {
+        FakeService service;
+        QVERIFY(service.start());
+        QTemporaryDir dir;
+        ImageCacheManager cache(dir.path());
+        const QString url = service.baseUrl() + "photo.png";
+        const auto askTwice = [&] {
+            QList<std::optional<QImage>> answers;
+            for (int i = 0; i < 2; ++i)
+                cache.loadImage(url, [&](std::optional<QImage> image) { answers.append(image); });
+            if (!QTest::qWaitFor([&] { return answers.size() == 2; }, 5000))
+                answers.clear();
+            return answers;
+        };
+        service.respondDelayed("photo.png", std::chrono::milliseconds(200), 500, "{}");
+        QCOMPARE(askTwice(), (QList<std::optional<QImage>>{std::nullopt, std::nullopt}));
+        QCOMPARE(service.requests().size(), 1);
+        service.respondDelayed("photo.png", std::chrono::milliseconds(200), 200, Fixtures::png());
+        const QList<std::optional<QImage>> answers = askTwice();
+        QCOMPARE(answers.size(), 2);
+        QVERIFY(answers[0] && answers[1] && answers[0]->size() == QSize(8, 6));
+        QCOMPARE(service.requests().size(), 2);
+    }
+
     // A photo address from the service or another person is fetched only over https, or over
     // plain http from this machine: a file: address neither reads the file nor copies it into
     // the cache.
