@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
+#include <memory>
 #include <optional>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -79,15 +80,22 @@ class TestPressable : public QObject {
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    // Each case starts from the two buttons and the field, freshly drawn.
+    void init() {
+        m_drawn = std::make_unique<DrawnWindow>();
+        m_shown = showButtons(*m_drawn, m_dir);
+    }
+    void cleanup() {
+        m_shown.reset();
+        m_drawn.reset();
+    }
+
     // Tab walks the buttons, Space and Return press the one the keyboard is on, and Return
     // reaches the screen's own command only while no button has the keyboard.
     void buttonsAreReachedAndPressedFromTheKeyboard() {
-        QTemporaryDir dir;
-        DrawnWindow drawn;
-        const std::optional<ShownButtons> shown = showButtons(drawn, dir);
-        QVERIFY(shown);
-        const auto [screen, field, first, second] = *shown;
-        QQuickWindow *window = drawn.quick();
+        QVERIFY(m_shown);
+        const auto [screen, field, first, second] = *m_shown;
+        QQuickWindow *window = m_drawn->quick();
 
         QTest::keyClick(window, Qt::Key_Return);
         QCOMPARE(screen->screenReturns, 1);
@@ -115,22 +123,19 @@ private Q_SLOTS:
     // A message sent with the mouse: the click presses the button and the keyboard stays in
     // the field, so the next words land there and Return is the screen's again.
     void aClickLeavesTheKeyboardInTheField() {
-        QTemporaryDir dir;
-        DrawnWindow drawn;
-        const std::optional<ShownButtons> shown = showButtons(drawn, dir);
-        QVERIFY(shown);
-        const auto [screen, field, first, second] = *shown;
-        QQuickWindow *window = drawn.quick();
+        QVERIFY(m_shown);
+        const auto [screen, field, first, second] = *m_shown;
+        QQuickWindow *window = m_drawn->quick();
 
         const auto type = [window](const QByteArray &text) {
             for (const char key : text)
                 QTest::keyClick(window, key);
         };
 
-        drawn.click(field);
+        m_drawn->click(field);
         QTRY_VERIFY(field->hasActiveFocus());
         type("hi");
-        drawn.click(first);
+        m_drawn->click(first);
         QCOMPARE(first->property("clicks").toInt(), 1);
         QVERIFY(field->hasActiveFocus());
         type(" there");
@@ -139,6 +144,11 @@ private Q_SLOTS:
         QCOMPARE(first->property("clicks").toInt(), 1);
         QCOMPARE(screen->screenReturns, 1);
     }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<DrawnWindow> m_drawn;
+    std::optional<ShownButtons> m_shown;
 };
 
 QTEST_MAIN(TestPressable)
