@@ -2,6 +2,7 @@
 
 #include "photos/CameraAccessDeniedVC.h"
 #include "photos/CameraCaptureVC.h"
+#include "photos/PhotoFolder.h"
 #include "photos/PhotoPicking.h"
 #include "platform/CameraAccess.h"
 #include "ui/AlertErrorVC.h"
@@ -9,7 +10,7 @@
 #include "ui/NavigationContainer.h"
 
 #include <QPointer>
-#include <QStandardPaths>
+#include <QSettings>
 
 CameraOrGalleryVC::CameraOrGalleryVC(ImageCropperVC::Screening screening, Services services,
                                      QObject *parent)
@@ -20,8 +21,8 @@ void CameraOrGalleryVC::rightBarButtonTapped() {
     presentationRoot()->presentingViewController()->dismiss(true);
 }
 
-QUrl CameraOrGalleryVC::picturesFolder() const {
-    return QUrl::fromLocalFile(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+QUrl CameraOrGalleryVC::dialogFolder() const {
+    return PhotoFolder::forDialog(QSettings());
 }
 
 void CameraOrGalleryVC::cameraTapped() {
@@ -81,6 +82,10 @@ void CameraOrGalleryVC::filesChosen(const QList<QUrl> &files) {
     const std::optional<QUrl> file = PhotoPicking::firstFile(files);
     if (!file)
         return;
+    // The folder the user went to is kept even when the picture there cannot be read: the next
+    // try is most likely another picture beside it.
+    QSettings defaults;
+    PhotoFolder::remember(defaults, *file);
     const PhotoPicking::Picked picked = PhotoPicking::fromFile(*file);
     if (picked.image.isNull()) {
         AlertErrorVC::show(this, picked.failure);

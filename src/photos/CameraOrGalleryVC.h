@@ -11,7 +11,7 @@ class CameraOrGalleryVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by the photo grids")
-    Q_PROPERTY(QUrl picturesFolder READ picturesFolder CONSTANT)
+    Q_PROPERTY(QUrl dialogFolder READ dialogFolder CONSTANT)
 
 public:
     CameraOrGalleryVC(ImageCropperVC::Screening screening, Services services = {},
@@ -24,7 +24,7 @@ public:
     void setImageCompletionHandler(ImageCropperVC::Completion handler) {
         m_completion = std::move(handler);
     }
-    QUrl picturesFolder() const;
+    QUrl dialogFolder() const;
 
     /// Opens the camera once it may, or explains how to allow it.
     Q_INVOKABLE void cameraTapped();

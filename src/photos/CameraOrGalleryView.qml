@@ -14,7 +14,7 @@ Rectangle {
     FileDialog {
         id: fileDialog
         title: qsTr("Выбери фото")
-        currentFolder: screen.controller.picturesFolder
+        currentFolder: screen.controller.dialogFolder
         nameFilters: [qsTr("Изображения (*.jpg *.jpeg *.png *.webp *.heic *.heif)")]
         onAccepted: screen.controller.filesChosen([selectedFile])
     }

@@ -12,6 +12,7 @@
 #include "photos/CameraCaptureVC.h"
 #include "photos/CameraOrGalleryVC.h"
 #include "photos/ImageCropperVC.h"
+#include "photos/PhotoFolder.h"
 #include "photos/PhotoPicking.h"
 #include "platform/Cameras.h"
 #include "platform/LocationService.h"
@@ -23,6 +24,8 @@
 #include "ui/Window.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QJsonArray>
@@ -294,6 +297,37 @@ private Q_SLOTS:
         QVERIFY(sheet);
         QCOMPARE(qobject_cast<ImageCropperVC *>(sheet->topViewController())->imageSize(),
                  QSize(500, 400));
+    }
+
+    // The file dialog opens in the folder the last picture was picked from, else in the
+    // pictures folder, else at home: a folder that is not there would leave the dialog in
+    // whatever directory the client was started from.
+    void theFileDialogOpensWhereTheLastPictureCameFrom() {
+        const QTemporaryDir root;
+        const QString home = root.filePath("home");
+        const QString pictures = root.filePath("home/Pictures");
+        const QString trip = root.filePath("trip");
+        QVERIFY(QDir().mkpath(home));
+        QCOMPARE(PhotoFolder::opening(trip, pictures, home), home);
+        QVERIFY(QDir().mkpath(pictures));
+        QCOMPARE(PhotoFolder::opening(trip, pictures, home), pictures);
+        QCOMPARE(PhotoFolder::opening(pictures + "/x.jpg", pictures, home), pictures);
+        QVERIFY(QDir().mkpath(trip));
+        QCOMPARE(PhotoFolder::opening(trip, pictures, home), trip);
+
+        // A picture that cannot be read still moves the next dialog to its folder.
+        const QString broken = trip + "/beach.jpg";
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+        file.close();
+        Window window;
+        PhotoGridVC *grid = openGrid(window);
+        grid->photoGrid()->tileTapped(0);
+        auto *picker = qobject_cast<CameraOrGalleryVC *>(topmost(window));
+        QVERIFY(picker);
+        picker->filesChosen({QUrl::fromLocalFile(broken)});
+        QVERIFY(qobject_cast<AlertErrorVC *>(topmost(window)));
+        QCOMPARE(CameraOrGalleryVC({}).dialogFolder(), QUrl::fromLocalFile(trip));
     }
 
     // The camera row asks first; a refusal is explained, and allowing from there goes on to the
