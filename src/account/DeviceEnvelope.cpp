@@ -2,44 +2,22 @@
 
 #include "BuildConfigValues.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/SealedBox.h"
 
 #include <QJsonDocument>
 
-#include <memory>
-#include <openssl/evp.h>
-#include <openssl/rand.h>
-
 namespace {
-
-constexpr int keyLength = 32;
-constexpr int nonceLength = 12;
-constexpr int tagLength = 16;
-
-using CipherPtr = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
-
-CipherPtr newContext() {
-    return {EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free};
-}
 
 std::optional<QByteArray> decodeKey(const QString &base64Key) {
     const auto decoded = QByteArray::fromBase64Encoding(base64Key.toLatin1(),
                                                         QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || decoded.decoded.size() != keyLength)
+    if (!decoded || decoded.decoded.size() != SealedBox::keyLength)
         return std::nullopt;
     return decoded.decoded;
 }
 
-const unsigned char *bytes(const QByteArray &array) {
-    return reinterpret_cast<const unsigned char *>(array.constData());
-}
-
-unsigned char *bytes(QByteArray &array) {
-    return reinterpret_cast<unsigned char *>(array.data());
-}
-
-std::optional<QString> failure(const char *reason) {
-    qCWarning(lcAccount).noquote()
-        << QStringLiteral("Device envelope sealing failed: ") + QString::fromLatin1(reason);
+std::optional<QString> failure(const QString &reason) {
+    qCWarning(lcAccount).noquote() << QStringLiteral("Device envelope sealing failed: ") + reason;
     return std::nullopt;
 }
 
@@ -72,50 +50,24 @@ std::optional<QString> DeviceEnvelope::seal() const {
 std::optional<QString> DeviceEnvelope::seal(const QString &base64Key) const {
     const std::optional<QByteArray> key = decodeKey(base64Key);
     if (!key)
-        return failure("the key is not base64 of 32 bytes");
-    const QByteArray message = QJsonDocument(plaintext()).toJson(QJsonDocument::Compact);
-
-    QByteArray box(nonceLength + message.size() + tagLength, Qt::Uninitialized);
-    if (RAND_bytes(bytes(box), nonceLength) != 1)
-        return failure("no random nonce");
-    const CipherPtr context = newContext();
-    unsigned char *cipherText = bytes(box) + nonceLength;
-    int written = 0;
-    int finalWritten = 0;
-    if (!context ||
-        EVP_EncryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, bytes(*key), bytes(box)) !=
-            1 ||
-        EVP_EncryptUpdate(context.get(), cipherText, &written, bytes(message),
-                          int(message.size())) != 1 ||
-        EVP_EncryptFinal_ex(context.get(), cipherText + written, &finalWritten) != 1 ||
-        written + finalWritten != message.size() ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, tagLength,
-                            cipherText + message.size()) != 1)
-        return failure("the cipher reported an error");
-    return QString::fromLatin1(box.toBase64());
+        return failure(QStringLiteral("the key is not base64 of 32 bytes"));
+    QString problem;
+    SealedBox *cipher = SealedBox::shared(&problem);
+    if (!cipher)
+        return failure(problem);
+    const std::optional<QByteArray> box =
+        cipher->seal(*key, QJsonDocument(plaintext()).toJson(QJsonDocument::Compact));
+    if (!box)
+        return failure(QStringLiteral("the cipher reported an error"));
+    return QString::fromLatin1(box->toBase64());
 }
 
 std::optional<QByteArray> DeviceEnvelope::open(const QString &sealed, const QString &base64Key) {
     const std::optional<QByteArray> key = decodeKey(base64Key);
     const auto box =
         QByteArray::fromBase64Encoding(sealed.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!key || !box || box.decoded.size() < nonceLength + tagLength)
+    SealedBox *cipher = SealedBox::shared();
+    if (!key || !box || !cipher)
         return std::nullopt;
-    const QByteArray &data = box.decoded;
-    const qsizetype messageLength = data.size() - nonceLength - tagLength;
-    QByteArray message(messageLength, Qt::Uninitialized);
-    QByteArray tag = data.right(tagLength);
-
-    const CipherPtr context = newContext();
-    int written = 0;
-    int finalWritten = 0;
-    if (!context ||
-        EVP_DecryptInit_ex(context.get(), EVP_aes_256_gcm(), nullptr, bytes(*key), bytes(data)) !=
-            1 ||
-        EVP_DecryptUpdate(context.get(), bytes(message), &written, bytes(data) + nonceLength,
-                          int(messageLength)) != 1 ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, tagLength, tag.data()) != 1 ||
-        EVP_DecryptFinal_ex(context.get(), bytes(message) + written, &finalWritten) != 1)
-        return std::nullopt;
-    return message;
+    return cipher->open(*key, box.decoded);
 }

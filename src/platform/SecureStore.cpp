@@ -2,7 +2,8 @@
 
 #include "platform/DiagnosticLog.h"
 #include "platform/FileSecretBackend.h"
-#include "platform/LibsecretBackend.h"
+#include "platform/Keyring.h"
+#include "platform/SessionBus.h"
 
 #include <QStringDecoder>
 
@@ -17,10 +18,15 @@ SecureStore &SecureStore::shared() {
 
 std::unique_ptr<SecretBackend> SecureStore::chooseBackend(const QString &service,
                                                           const QString &filePath) {
-    auto keyring = std::make_unique<LibsecretBackend>(service);
-    const QString problem = keyring->probe();
-    if (problem.isEmpty())
-        return keyring;
+    QString problem;
+    // Without a session bus no Secret Service can answer; asking would only wait for one.
+    if (!SessionBus::mayAnswer()) {
+        problem = QStringLiteral(
+            "no session bus: neither DBUS_SESSION_BUS_ADDRESS nor XDG_RUNTIME_DIR/bus is there");
+    } else if (Keyring *keyring = Keyring::shared(&problem)) {
+        if (auto backend = keyring->open(service, &problem))
+            return backend;
+    }
     qCWarning(lcStorage).noquote() << QStringLiteral("Secret Service probe failed: ") + problem;
     qCWarning(lcStorage).noquote()
         << QStringLiteral("Secret Service unavailable, using file store: ") + filePath;

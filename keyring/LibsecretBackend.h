@@ -17,9 +17,9 @@ public:
     [[nodiscard]] std::optional<QByteArray> lookup(const QString &key) override;
     [[nodiscard]] QString description() const override;
 
-    // Removes the item under `key`; true when the keyring answered (whether or not it existed).
+private:
+    // Removes the items under `key`; true when the keyring answered (whether or not any existed).
     bool clear(const QString &key);
 
-private:
     QByteArray m_service;
 };

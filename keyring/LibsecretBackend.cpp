@@ -1,6 +1,4 @@
-#include "platform/LibsecretBackend.h"
-
-#include "platform/SessionBus.h"
+#include "LibsecretBackend.h"
 
 // GLib's headers use `signals` as an identifier, which Qt defines as a keyword macro.
 #pragma push_macro("signals")
@@ -50,10 +48,6 @@ LibsecretBackend::LibsecretBackend(QString service)
     : m_service(service.toUtf8()) {}
 
 QString LibsecretBackend::probe() const {
-    // Without a session bus no Secret Service can answer; asking would only wait for one.
-    if (!SessionBus::mayAnswer())
-        return QStringLiteral("no session bus: neither DBUS_SESSION_BUS_ADDRESS nor "
-                              "XDG_RUNTIME_DIR/bus is there");
     GError *rawError = nullptr;
     std::unique_ptr<SecretService, ObjectDeleter> service(
         secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &rawError));

@@ -1,0 +1,7 @@
+#include "platform/Keyring.h"
+
+#include "platform/ClientModule.h"
+
+Keyring *Keyring::shared(QString *error) {
+    return sharedClientModule<Keyring>(QStringLiteral("libzirelkeyring.so"), error);
+}
