@@ -15,7 +15,8 @@ CardView::CardView(const CardModel &model, QQuickItem *parent)
     , m_model(model) {
     if (m_model.photoURLs && !m_model.photoURLs->isEmpty()) {
         // A card made again (after an undo) has its photos at once, not after a download.
-        if (std::optional<QList<QImage>> recent = RecentPhotos::shared().photos(*m_model.photoURLs))
+        if (std::optional<QList<PhotoBatch::Page>> recent =
+                RecentPhotos::shared().photos(*m_model.photoURLs))
             finishDownloads(std::move(*recent));
         else
             startDownloads(*m_model.photoURLs);
@@ -32,9 +33,23 @@ CardView::~CardView() {
     delete content();
 }
 
-const QList<QImage> &CardView::photos() const {
-    return m_model.photoURLs && !m_model.photoURLs->isEmpty() ? m_loadedImages : m_model.images;
+QList<QImage> CardView::loadedImages() const {
+    QList<QImage> images;
+    for (const PhotoBatch::Page &page : m_pages)
+        images.append(page.image);
+    return images;
 }
+
+namespace {
+// Decoded from the start: the first photo and the one a tap on the right half brings.
+constexpr int kDecodedPages = 2;
+
+// The first photo stays decoded for whatever shows the card's picture (the note of a super
+// like); the one shown and the next, so paging forward finds it ready.
+bool keepsPixels(int page, int shown) {
+    return page == 0 || page == shown || page == shown + 1;
+}
+} // namespace
 
 QList<qreal> CardView::pageProgress() const {
     QList<qreal> progress(m_pageCount, 0.0);
@@ -44,7 +59,9 @@ QList<qreal> CardView::pageProgress() const {
 }
 
 QImage CardView::currentImage() const {
-    return photos().value(m_currentIndex);
+    if (m_model.photoURLs && !m_model.photoURLs->isEmpty())
+        return m_pages.value(m_currentIndex).image;
+    return m_model.images.value(m_currentIndex);
 }
 
 qreal CardView::textAreaTop() const {
@@ -60,16 +77,42 @@ void CardView::setTextAreaTop(qreal y) {
 
 void CardView::startDownloads(const QStringList &addresses) {
     m_loading = true;
-    PhotoBatch::download(addresses, this,
-                         [this](QList<QImage> images) { finishDownloads(std::move(images)); });
+    PhotoBatch::downloadPages(
+        addresses, kDecodedPages, this,
+        [this](QList<PhotoBatch::Page> pages) { finishDownloads(std::move(pages)); });
 }
 
-void CardView::finishDownloads(QList<QImage> images) {
+void CardView::finishDownloads(QList<PhotoBatch::Page> pages) {
     m_loading = false;
-    m_loadedImages = std::move(images);
-    RecentPhotos::shared().remember(*m_model.photoURLs, m_loadedImages);
-    setPages(static_cast<int>(m_loadedImages.size()));
+    m_pages = std::move(pages);
+    RecentPhotos::shared().remember(*m_model.photoURLs, m_pages);
+    setPages(static_cast<int>(m_pages.size()));
     Q_EMIT imagesLoaded();
+}
+
+void CardView::keepDecodedAround(int index) {
+    for (int i = 0; i < m_pages.size(); ++i) {
+        PhotoBatch::Page &page = m_pages[i];
+        if (!keepsPixels(i, index)) {
+            page.image = QImage();
+        } else if (page.image.isNull() && !m_decoding.contains(i)) {
+            m_decoding.insert(i);
+            PhotoBatch::decode(page.bytes, this, [this, i, bytes = page.bytes](QImage image) {
+                takeDecoded(i, bytes, std::move(image));
+            });
+        }
+    }
+}
+
+void CardView::takeDecoded(int index, const QByteArray &bytes, QImage image) {
+    m_decoding.remove(index);
+    // The user may have paged on while the photo decoded.
+    if (index >= m_pages.size() || m_pages.at(index).bytes != bytes ||
+        !keepsPixels(index, m_currentIndex))
+        return;
+    m_pages[index].image = std::move(image);
+    if (index == m_currentIndex)
+        Q_EMIT pageChanged();
 }
 
 void CardView::setPages(int count) {
@@ -79,9 +122,10 @@ void CardView::setPages(int count) {
 }
 
 void CardView::showPhoto(int index) {
-    if (index < 0 || index >= photos().size())
+    if (index < 0 || index >= m_pageCount)
         return;
     m_currentIndex = index;
+    keepDecodedAround(index);
     if (index < m_model.info.size()) {
         const InfoItem &item = m_model.info.at(index);
         m_infoText = item.value;
@@ -108,9 +152,8 @@ void CardView::handleTap(QPointF p) {
         infoButtonTap();
         return;
     }
-    const int count = static_cast<int>(photos().size());
     if (p.x() >= width() / 2) {
-        if (m_currentIndex < count - 1)
+        if (m_currentIndex < m_pageCount - 1)
             showPhoto(m_currentIndex + 1);
     } else if (m_currentIndex > 0) {
         showPhoto(m_currentIndex - 1);

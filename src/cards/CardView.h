@@ -2,8 +2,10 @@
 
 #include "cards/CardModel.h"
 #include "cardstack/SwipeCard.h"
+#include "media/PhotoBatch.h"
 
 #include <QImage>
+#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -13,8 +15,10 @@ class QQmlComponent;
 // The card of one nearby profile: photos paged by taps on either half, one page bar per photo,
 // the info line that belongs to the photo shown, name, age and the verified mark over a dark
 // gradient, and an info button. Photos given as addresses are downloaded once, in parallel,
-// when the card is made. The drawing is a QML item made as soon as the card is placed under
-// an item that belongs to a QML engine; every rule lives here.
+// when the card is made; only the first photo, the one shown and the next are kept decoded, so
+// a card of six full-size photos holds at most three of them in pixels. The drawing is a QML item
+// made as soon as the card is placed under an item that belongs to a QML engine; every rule lives
+// here.
 class CardView : public SwipeCard {
     Q_OBJECT
     QML_ELEMENT
@@ -41,15 +45,15 @@ public:
     void setOnInfoButtonTap(std::function<void()> handler) {
         m_onInfoButtonTap = std::move(handler);
     }
-    /// The downloaded photos in the order of their addresses; failed ones are left out.
-    [[nodiscard]] const QList<QImage> &loadedImages() const { return m_loadedImages; }
-    /// The photos paged through: the downloaded ones when the model has addresses.
-    [[nodiscard]] const QList<QImage> &photos() const;
+    /// The downloaded photos in the order of their addresses, failed ones left out; a photo
+    /// not decoded at the moment is a null image.
+    [[nodiscard]] QList<QImage> loadedImages() const;
 
     [[nodiscard]] int currentIndex() const { return m_currentIndex; }
     [[nodiscard]] int pageCount() const { return m_pageCount; }
     /// Fill of each page bar: 1 for the photo shown, 0 for the others.
     [[nodiscard]] QList<qreal> pageProgress() const;
+    /// The photo shown; null while it is being decoded again.
     [[nodiscard]] QImage currentImage() const;
     [[nodiscard]] QString infoText() const { return m_infoText; }
     /// Symbol name of the info line's kind; empty when the photo has no info line.
@@ -85,14 +89,20 @@ protected:
 private:
     void handleTap(QPointF p);
     void startDownloads(const QStringList &addresses);
-    void finishDownloads(QList<QImage> images);
+    void finishDownloads(QList<PhotoBatch::Page> pages);
     void setPages(int count);
+    /// Keeps the pixels of the first photo, the one shown and the next, decoding them again when
+    /// needed, and lets go of the others'.
+    void keepDecodedAround(int index);
+    void takeDecoded(int index, const QByteArray &bytes, QImage image);
     void makeContentIfPossible();
     void takeContent(QObject *made, const QString &error);
 
     CardModel m_model;
     std::function<void()> m_onInfoButtonTap;
-    QList<QImage> m_loadedImages;
+    QList<PhotoBatch::Page> m_pages;
+    QSet<int> m_decoding; // pages whose pixels are on their way
+
     int m_currentIndex = 0;
     int m_pageCount = 0;
     QString m_infoText;

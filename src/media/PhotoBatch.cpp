@@ -12,19 +12,29 @@
 #include <memory>
 
 namespace {
+// Another person's photo is only ever shown: held larger, a huge one from a hostile account
+// would fill the memory of everyone its card reaches.
+QImage decodeShown(const QByteArray &bytes) {
+    return ImageDecoder::decode(bytes, ImageCacheManager::shownEdge);
+}
+
 // The slots of one batch; completions arrive on the downloader's thread.
 struct Batch {
     QMutex mutex;
-    QList<QImage> images;
+    QList<PhotoBatch::Page> pages;
+    int decodedPages = 0;
     qsizetype pending = 0;
     QPointer<QObject> context;
-    std::function<void(QList<QImage>)> completion;
+    std::function<void(QList<PhotoBatch::Page>)> completion;
 
     void deliver() {
-        QList<QImage> arrived;
-        for (const QImage &image : std::as_const(images)) {
-            if (!image.isNull())
-                arrived.append(image);
+        QList<PhotoBatch::Page> arrived;
+        for (const PhotoBatch::Page &page : std::as_const(pages)) {
+            if (page.image.isNull())
+                continue;
+            arrived.append(page);
+            if (arrived.size() > decodedPages)
+                arrived.last().image = QImage();
         }
         QMetaObject::invokeMethod(
             qApp,
@@ -46,8 +56,20 @@ bool PhotoBatch::isRequestable(const QUrl &url) {
 
 void PhotoBatch::download(const QStringList &addresses, QObject *context,
                           std::function<void(QList<QImage>)> completion) {
+    downloadPages(addresses, int(addresses.size()), context,
+                  [completion = std::move(completion)](const QList<Page> &pages) {
+                      QList<QImage> images;
+                      for (const Page &page : pages)
+                          images.append(page.image);
+                      completion(std::move(images));
+                  });
+}
+
+void PhotoBatch::downloadPages(const QStringList &addresses, int decodedPages, QObject *context,
+                               std::function<void(QList<Page>)> completion) {
     auto batch = std::make_shared<Batch>();
-    batch->images.resize(addresses.size());
+    batch->pages.resize(addresses.size());
+    batch->decodedPages = decodedPages;
     batch->context = context;
     batch->completion = std::move(completion);
     QList<std::pair<qsizetype, QUrl>> requests;
@@ -64,15 +86,27 @@ void PhotoBatch::download(const QStringList &addresses, QObject *context,
     for (const auto &[slot, url] : std::as_const(requests)) {
         PhotoDownloader::shared().get(
             url, [batch, slot = slot](const QByteArray &body, const QString &error) {
-                // Another person's photo is only ever shown: held larger, a huge one from a
-                // hostile account would fill the memory of everyone its card reaches.
-                const QImage image = error.isEmpty()
-                                         ? ImageDecoder::decode(body, ImageCacheManager::shownEdge)
-                                         : QImage();
+                Page page;
+                if (error.isEmpty())
+                    page = {body, decodeShown(body)};
                 QMutexLocker lock(&batch->mutex);
-                batch->images[slot] = image;
+                batch->pages[slot] = std::move(page);
                 if (--batch->pending == 0)
                     batch->deliver();
             });
     }
+}
+
+void PhotoBatch::decode(const QByteArray &bytes, QObject *context,
+                        std::function<void(QImage)> done) {
+    PhotoDownloader::shared().run(
+        [bytes, context = QPointer<QObject>(context), done = std::move(done)]() mutable {
+            QMetaObject::invokeMethod(
+                qApp,
+                [context, done = std::move(done), image = decodeShown(bytes)] {
+                    if (context)
+                        done(image);
+                },
+                Qt::QueuedConnection);
+        });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -11,8 +12,23 @@
 // the photos that arrived, in address order; invalid addresses, failed requests and bytes that
 // are no picture are left out. It is dropped when the context is gone by then.
 namespace PhotoBatch {
+/// A photo that arrived, as bytes and, while they are kept, as pixels. A photo of the largest
+/// size the service keeps takes 7 MiB decoded and a few hundred kilobytes as it came, so
+/// photos that are not on screen are kept as they came and decoded again when shown.
+struct Page {
+    QByteArray bytes;
+    QImage image; // null when only the bytes are kept
+};
+
 void download(const QStringList &addresses, QObject *context,
               std::function<void(QList<QImage>)> completion);
+/// The same photos as pages: every one that decodes is a page, and the first `decodedPages`
+/// of them keep their pixels.
+void downloadPages(const QStringList &addresses, int decodedPages, QObject *context,
+                   std::function<void(QList<Page>)> completion);
+/// Decodes a page's bytes again off the main thread; done runs on the main thread while the
+/// context lives, with a null image when they are no picture.
+void decode(const QByteArray &bytes, QObject *context, std::function<void(QImage)> done);
 /// Whether an address may be requested: https, or plain http to this machine only.
 [[nodiscard]] bool isRequestable(const QUrl &url);
 } // namespace PhotoBatch

@@ -11,14 +11,16 @@ RecentPhotos &RecentPhotos::shared() {
     return instance;
 }
 
-std::optional<QList<QImage>> RecentPhotos::photos(const QStringList &addresses) {
-    if (const QList<QImage> *kept = m_cards.object(key(addresses)))
+std::optional<QList<PhotoBatch::Page>> RecentPhotos::photos(const QStringList &addresses) {
+    if (const QList<PhotoBatch::Page> *kept = m_cards.object(key(addresses)))
         return *kept;
     return std::nullopt;
 }
 
-void RecentPhotos::remember(const QStringList &addresses, const QList<QImage> &photos) {
+void RecentPhotos::remember(const QStringList &addresses, QList<PhotoBatch::Page> photos) {
     if (addresses.isEmpty() || photos.size() != addresses.size())
         return;
-    m_cards.insert(key(addresses), new QList<QImage>(photos));
+    for (qsizetype i = 1; i < photos.size(); ++i)
+        photos[i].image = QImage();
+    m_cards.insert(key(addresses), new QList<PhotoBatch::Page>(std::move(photos)));
 }

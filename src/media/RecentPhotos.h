@@ -1,16 +1,18 @@
 #pragma once
 
+#include "media/PhotoBatch.h"
+
 #include <QCache>
-#include <QImage>
 #include <QList>
 #include <QStringList>
 #include <optional>
 
-// The decoded photos of the last few profile cards, by the addresses they came from. A card made
-// again for the same person (an undo brings the last one back and rebuilds the one behind it)
-// takes them from here instead of downloading and decoding them anew, so it has its photo for its
-// very first frame. A handful of cards is kept, the least recently dealt dropped first, so a long
-// session of swiping holds no more than that. Main thread only.
+// The photos of the last few profile cards, by the addresses they came from. A card made again
+// for the same person (an undo brings the last one back and rebuilds the one behind it) takes
+// them from here instead of downloading them anew; its first photo is kept decoded, so the card
+// has it for its very first frame, the others as they came. A handful of cards is kept, the
+// least recently dealt dropped first, so a long session of swiping holds no more than that.
+// Main thread only.
 class RecentPhotos {
 public:
     static constexpr int kCards = 4;
@@ -18,11 +20,11 @@ public:
     static RecentPhotos &shared();
 
     /// The photos of a recent card that had exactly these addresses, in their order.
-    [[nodiscard]] std::optional<QList<QImage>> photos(const QStringList &addresses);
+    [[nodiscard]] std::optional<QList<PhotoBatch::Page>> photos(const QStringList &addresses);
     /// Keeps a card's photos, only when every address gave one: a photo that failed to arrive
     /// is asked for again by the next card rather than missing for good.
-    void remember(const QStringList &addresses, const QList<QImage> &photos);
+    void remember(const QStringList &addresses, QList<PhotoBatch::Page> photos);
 
 private:
-    QCache<QString, QList<QImage>> m_cards{kCards};
+    QCache<QString, QList<PhotoBatch::Page>> m_cards{kCards};
 };

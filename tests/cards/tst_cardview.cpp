@@ -94,6 +94,54 @@ private Q_SLOTS:
             QRegularExpression(QStringLiteral("could not be drawn|Cannot instantiate")));
     }
 
+    // A card of many photos holds the pixels of the first, the shown and the next one only;
+    // a photo paged to again is decoded anew from what arrived, and nothing is downloaded twice.
+    // A card made again from memory has its first photo at once and decodes the next.
+    void onlyThePhotosAroundTheShownOneStayDecoded() {
+        FakeService service;
+        QVERIFY(service.start());
+        QStringList addresses;
+        for (int i = 0; i < 5; ++i) {
+            const QString name = QStringLiteral("many%1.png").arg(i);
+            service.respond(name, 200, Fixtures::png({10 + i, 20}, Qt::blue));
+            addresses << service.baseUrl() + name;
+        }
+        CardModel m = model(0, 0);
+        m.photoURLs = addresses;
+        const auto decoded = [](const CardView &card) {
+            QList<int> widths;
+            for (const QImage &image : card.loadedImages())
+                widths << (image.isNull() ? 0 : image.width());
+            return widths;
+        };
+        {
+            CardView card(m);
+            card.setSize({300, 500});
+            QSignalSpy loaded(&card, &CardView::imagesLoaded);
+            QVERIFY(loaded.wait(5000));
+            QCOMPARE(card.pageCount(), 5);
+            QCOMPARE(decoded(card), (QList<int>{10, 11, 0, 0, 0}));
+
+            tap(card, {200, 100});
+            QTRY_COMPARE(decoded(card), (QList<int>{10, 11, 12, 0, 0}));
+            tap(card, {200, 100});
+            tap(card, {200, 100});
+            QCOMPARE(card.currentIndex(), 3);
+            QTRY_COMPARE(decoded(card), (QList<int>{10, 0, 0, 13, 14}));
+
+            QSignalSpy paged(&card, &CardView::pageChanged);
+            tap(card, {0, 100});
+            QVERIFY(card.currentImage().isNull());
+            QTRY_COMPARE(card.currentImage().width(), 12);
+            QCOMPARE(paged.size(), 2); // the page, then its photo
+            QCOMPARE(decoded(card), (QList<int>{10, 0, 12, 13, 0}));
+        }
+        CardView again(m);
+        QCOMPARE(again.currentImage().width(), 10);
+        QTRY_COMPARE(decoded(again), (QList<int>{10, 11, 0, 0, 0}));
+        QCOMPARE(service.requests().size(), 5);
+    }
+
     // Downloads keep address order and drop failures; paging stops at either end.
     void downloadedPhotosArePagedByHalves() {
         FakeService service;
