@@ -13,6 +13,10 @@
 CardView::CardView(const CardModel &model, QQuickItem *parent)
     : SwipeCard(parent)
     , m_model(model) {
+    connect(&m_photos, &PagedPhotos::decoded, this, [this](int index) {
+        if (index == m_currentIndex)
+            Q_EMIT pageChanged();
+    });
     if (m_model.photoURLs && !m_model.photoURLs->isEmpty()) {
         // A card made again (after an undo) has its photos at once, not after a download.
         if (std::optional<QList<PhotoBatch::Page>> recent =
@@ -33,24 +37,6 @@ CardView::~CardView() {
     delete content();
 }
 
-QList<QImage> CardView::loadedImages() const {
-    QList<QImage> images;
-    for (const PhotoBatch::Page &page : m_pages)
-        images.append(page.image);
-    return images;
-}
-
-namespace {
-// Decoded from the start: the first photo and the one a tap on the right half brings.
-constexpr int kDecodedPages = 2;
-
-// The first photo stays decoded for whatever shows the card's picture (the note of a super
-// like); the one shown and the next, so paging forward finds it ready.
-bool keepsPixels(int page, int shown) {
-    return page == 0 || page == shown || page == shown + 1;
-}
-} // namespace
-
 QList<qreal> CardView::pageProgress() const {
     QList<qreal> progress(m_pageCount, 0.0);
     if (m_currentIndex >= 0 && m_currentIndex < m_pageCount)
@@ -60,7 +46,7 @@ QList<qreal> CardView::pageProgress() const {
 
 QImage CardView::currentImage() const {
     if (m_model.photoURLs && !m_model.photoURLs->isEmpty())
-        return m_pages.value(m_currentIndex).image;
+        return m_photos.image(m_currentIndex);
     return m_model.images.value(m_currentIndex);
 }
 
@@ -78,41 +64,16 @@ void CardView::setTextAreaTop(qreal y) {
 void CardView::startDownloads(const QStringList &addresses) {
     m_loading = true;
     PhotoBatch::downloadPages(
-        addresses, kDecodedPages, this,
+        addresses, PagedPhotos::kDecodedAtFirst, this,
         [this](QList<PhotoBatch::Page> pages) { finishDownloads(std::move(pages)); });
 }
 
 void CardView::finishDownloads(QList<PhotoBatch::Page> pages) {
     m_loading = false;
-    m_pages = std::move(pages);
-    RecentPhotos::shared().remember(*m_model.photoURLs, m_pages);
-    setPages(static_cast<int>(m_pages.size()));
+    RecentPhotos::shared().remember(*m_model.photoURLs, pages);
+    m_photos.setPages(std::move(pages));
+    setPages(m_photos.count());
     Q_EMIT imagesLoaded();
-}
-
-void CardView::keepDecodedAround(int index) {
-    for (int i = 0; i < m_pages.size(); ++i) {
-        PhotoBatch::Page &page = m_pages[i];
-        if (!keepsPixels(i, index)) {
-            page.image = QImage();
-        } else if (page.image.isNull() && !m_decoding.contains(i)) {
-            m_decoding.insert(i);
-            PhotoBatch::decode(page.bytes, this, [this, i, bytes = page.bytes](QImage image) {
-                takeDecoded(i, bytes, std::move(image));
-            });
-        }
-    }
-}
-
-void CardView::takeDecoded(int index, const QByteArray &bytes, QImage image) {
-    m_decoding.remove(index);
-    // The user may have paged on while the photo decoded.
-    if (index >= m_pages.size() || m_pages.at(index).bytes != bytes ||
-        !keepsPixels(index, m_currentIndex))
-        return;
-    m_pages[index].image = std::move(image);
-    if (index == m_currentIndex)
-        Q_EMIT pageChanged();
 }
 
 void CardView::setPages(int count) {
@@ -125,7 +86,7 @@ void CardView::showPhoto(int index) {
     if (index < 0 || index >= m_pageCount)
         return;
     m_currentIndex = index;
-    keepDecodedAround(index);
+    m_photos.show(index);
     if (index < m_model.info.size()) {
         const InfoItem &item = m_model.info.at(index);
         m_infoText = item.value;

@@ -2,10 +2,9 @@
 
 #include "cards/CardModel.h"
 #include "cardstack/SwipeCard.h"
-#include "media/PhotoBatch.h"
+#include "media/PagedPhotos.h"
 
 #include <QImage>
-#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -15,10 +14,9 @@ class QQmlComponent;
 // The card of one nearby profile: photos paged by taps on either half, one page bar per photo,
 // the info line that belongs to the photo shown, name, age and the verified mark over a dark
 // gradient, and an info button. Photos given as addresses are downloaded once, in parallel,
-// when the card is made; only the first photo, the one shown and the next are kept decoded, so
-// a card of six full-size photos holds at most three of them in pixels. The drawing is a QML item
-// made as soon as the card is placed under an item that belongs to a QML engine; every rule lives
-// here.
+// when the card is made, and kept decoded only near the one shown (media/PagedPhotos.h). The
+// drawing is a QML item made as soon as the card is placed under an item that belongs to a QML
+// engine; every rule lives here.
 class CardView : public SwipeCard {
     Q_OBJECT
     QML_ELEMENT
@@ -47,7 +45,7 @@ public:
     }
     /// The downloaded photos in the order of their addresses, failed ones left out; a photo
     /// not decoded at the moment is a null image.
-    [[nodiscard]] QList<QImage> loadedImages() const;
+    [[nodiscard]] QList<QImage> loadedImages() const { return m_photos.images(); }
 
     [[nodiscard]] int currentIndex() const { return m_currentIndex; }
     [[nodiscard]] int pageCount() const { return m_pageCount; }
@@ -91,17 +89,12 @@ private:
     void startDownloads(const QStringList &addresses);
     void finishDownloads(QList<PhotoBatch::Page> pages);
     void setPages(int count);
-    /// Keeps the pixels of the first photo, the one shown and the next, decoding them again when
-    /// needed, and lets go of the others'.
-    void keepDecodedAround(int index);
-    void takeDecoded(int index, const QByteArray &bytes, QImage image);
     void makeContentIfPossible();
     void takeContent(QObject *made, const QString &error);
 
     CardModel m_model;
     std::function<void()> m_onInfoButtonTap;
-    QList<PhotoBatch::Page> m_pages;
-    QSet<int> m_decoding; // pages whose pixels are on their way
+    PagedPhotos m_photos;
 
     int m_currentIndex = 0;
     int m_pageCount = 0;

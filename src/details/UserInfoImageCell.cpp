@@ -1,28 +1,35 @@
 #include "details/UserInfoImageCell.h"
 
-#include "media/PhotoBatch.h"
-
 UserInfoImageCell::UserInfoImageCell(const CardModel &model, QObject *parent)
     : QObject(parent) {
+    connect(&m_photos, &PagedPhotos::decoded, this, [this](int index) {
+        if (index == m_currentIndex)
+            Q_EMIT pageChanged();
+    });
     if (!model.images.isEmpty()) {
-        setImages(model.images);
+        QList<PhotoBatch::Page> pages;
+        for (const QImage &image : model.images)
+            pages.append({{}, image});
+        setPages(std::move(pages));
     } else if (model.photoURLs && !model.photoURLs->isEmpty()) {
         m_loading = true;
-        PhotoBatch::download(*model.photoURLs, this, [this](QList<QImage> images) {
-            m_loading = false;
-            setImages(std::move(images));
-        });
+        PhotoBatch::downloadPages(*model.photoURLs, PagedPhotos::kDecodedAtFirst, this,
+                                  [this](QList<PhotoBatch::Page> pages) {
+                                      m_loading = false;
+                                      setPages(std::move(pages));
+                                  });
     }
 }
 
-void UserInfoImageCell::setImages(QList<QImage> images) {
-    m_images = std::move(images);
+void UserInfoImageCell::setPages(QList<PhotoBatch::Page> pages) {
+    m_photos.setPages(std::move(pages));
     Q_EMIT imagesChanged();
     show(0);
 }
 
 void UserInfoImageCell::show(int index) {
     m_currentIndex = index;
+    m_photos.show(index);
     Q_EMIT pageChanged();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/CardModel.h"
+#include "media/PagedPhotos.h"
 
 #include <QImage>
 #include <QObject>
@@ -8,9 +9,9 @@
 #include <QtQml/qqmlregistration.h>
 
 // The photo row of a profile's details: the photos the profile holds, or else those its
-// addresses give (all fetched at once with plain requests, failures skipped), one bar per
-// photo, the placeholder picture when none arrived. A tap on the left or right half pages,
-// without wrapping around.
+// addresses give (all fetched at once with plain requests, failures skipped, and kept decoded
+// only near the one shown), one bar per photo, the placeholder picture when none arrived. A tap on
+// the left or right half pages, without wrapping around.
 class UserInfoImageCell : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -24,13 +25,14 @@ class UserInfoImageCell : public QObject {
 public:
     explicit UserInfoImageCell(const CardModel &model, QObject *parent = nullptr);
 
-    [[nodiscard]] const QList<QImage> &images() const { return m_images; }
+    /// The photos, a null image for one not decoded at the moment.
+    [[nodiscard]] QList<QImage> images() const { return m_photos.images(); }
     int currentIndex() const { return m_currentIndex; }
-    int count() const { return static_cast<int>(m_images.size()); }
+    int count() const { return m_photos.count(); }
     bool isLoading() const { return m_loading; }
-    bool showsPlaceholder() const { return !m_loading && m_images.isEmpty(); }
-    /// The photo shown; none when the index is out of range.
-    [[nodiscard]] QImage image() const { return m_images.value(m_currentIndex); }
+    bool showsPlaceholder() const { return !m_loading && count() == 0; }
+    /// The photo shown; none when the index is out of range or while it is decoded again.
+    [[nodiscard]] QImage image() const { return m_photos.image(m_currentIndex); }
     QVariant imageVariant() const { return image(); }
 
     /// A tap at x on a photo of the given width.
@@ -43,10 +45,10 @@ Q_SIGNALS:
     void imagesChanged();
 
 private:
-    void setImages(QList<QImage> images);
+    void setPages(QList<PhotoBatch::Page> pages);
     void show(int index);
 
-    QList<QImage> m_images;
+    PagedPhotos m_photos;
     int m_currentIndex = 0;
     bool m_loading = false;
 };

@@ -214,6 +214,23 @@ private Q_SLOTS:
         cell.tap(10, 100);
         QCOMPARE(cell.currentIndex(), 0);
 
+        // Far from the first pages only the first, the shown and the next photo hold pixels; a
+        // photo paged back to is decoded again and announced.
+        m_fake->respond("c.png", 200, Fixtures::png({9, 9}, Qt::blue));
+        model.photoURLs =
+            QStringList{base + "a.png", base + "b.png", base + "c.png", base + "a.png"};
+        UserInfoImageCell many(model);
+        QTRY_COMPARE(many.count(), 4);
+        many.step(1);
+        many.step(1);
+        QTRY_COMPARE(many.images()[3].size(), QSize(8, 6));
+        QVERIFY(many.images()[1].isNull());
+        QSignalSpy paged(&many, &UserInfoImageCell::pageChanged);
+        many.step(-1);
+        QVERIFY(many.image().isNull());
+        QTRY_COMPARE(many.image().size(), QSize(5, 7));
+        QCOMPARE(paged.size(), 2);
+
         CardModel inMemory = person();
         inMemory.images = {picture(Qt::blue), picture(Qt::red)};
         inMemory.photoURLs = QStringList{base + "a.png"};

@@ -1,0 +1,46 @@
+#include "media/PagedPhotos.h"
+
+namespace {
+bool keepsPixels(int page, int shown) {
+    return page == 0 || page == shown || page == shown + 1;
+}
+} // namespace
+
+void PagedPhotos::setPages(QList<PhotoBatch::Page> pages) {
+    m_pages = std::move(pages);
+    m_decoding.clear();
+}
+
+QList<QImage> PagedPhotos::images() const {
+    QList<QImage> images;
+    for (const PhotoBatch::Page &page : m_pages)
+        images.append(page.image);
+    return images;
+}
+
+void PagedPhotos::show(int index) {
+    m_shown = index;
+    for (int i = 0; i < count(); ++i) {
+        PhotoBatch::Page &page = m_pages[i];
+        // A photo given as pixels alone has nothing to be decoded again from.
+        if (page.bytes.isEmpty())
+            continue;
+        if (!keepsPixels(i, index)) {
+            page.image = QImage();
+        } else if (page.image.isNull() && !m_decoding.contains(i)) {
+            m_decoding.insert(i);
+            PhotoBatch::decode(page.bytes, this, [this, i, bytes = page.bytes](QImage image) {
+                take(i, bytes, std::move(image));
+            });
+        }
+    }
+}
+
+void PagedPhotos::take(int index, const QByteArray &bytes, QImage image) {
+    m_decoding.remove(index);
+    // The pages may have been replaced, or the user paged on, while the photo decoded.
+    if (index >= count() || m_pages.at(index).bytes != bytes || !keepsPixels(index, m_shown))
+        return;
+    m_pages[index].image = std::move(image);
+    Q_EMIT decoded(index);
+}

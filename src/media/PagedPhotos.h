@@ -1,0 +1,42 @@
+#pragma once
+
+#include "media/PhotoBatch.h"
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QSet>
+
+// The photos of one profile paged through one at a time. A photo that came as bytes keeps them
+// and holds its pixels only while it is the first, the one shown or the next: the first for
+// whatever shows the profile's picture, the next so paging forward finds it ready. A photo
+// paged to again is decoded anew from its bytes, once however often it is asked for. Six
+// photos of the largest size the service keeps would otherwise hold 44 MiB. Main thread only.
+class PagedPhotos : public QObject {
+    Q_OBJECT
+public:
+    /// Pages decoded from the start: the first and the next.
+    static constexpr int kDecodedAtFirst = 2;
+
+    using QObject::QObject;
+
+    void setPages(QList<PhotoBatch::Page> pages);
+    [[nodiscard]] int count() const { return static_cast<int>(m_pages.size()); }
+    /// The pixels of a page; null while they are being decoded again or out of range.
+    [[nodiscard]] QImage image(int index) const { return m_pages.value(index).image; }
+    [[nodiscard]] QList<QImage> images() const;
+    /// The page now shown: lets go of the pixels of the pages no longer near it and decodes
+    /// those that are.
+    void show(int index);
+
+Q_SIGNALS:
+    /// The pixels of a page near the shown one arrived.
+    void decoded(int index);
+
+private:
+    void take(int index, const QByteArray &bytes, QImage image);
+
+    QList<PhotoBatch::Page> m_pages;
+    int m_shown = 0;
+    QSet<int> m_decoding; // pages whose pixels are on their way
+};
