@@ -29,12 +29,16 @@ struct Batch {
 
     void deliver() {
         QList<PhotoBatch::Page> arrived;
-        for (const PhotoBatch::Page &page : std::as_const(pages)) {
+        for (PhotoBatch::Page page : std::as_const(pages)) {
             if (page.image.isNull())
                 continue;
-            arrived.append(page);
-            if (arrived.size() > decodedPages)
-                arrived.last().image = QImage();
+            // Bytes that take more room than their pixels (a small picture padded out by a
+            // hostile account) are not kept: the pixels are, and for good.
+            if (page.bytes.size() >= page.image.sizeInBytes())
+                page.bytes.clear();
+            else if (arrived.size() >= decodedPages)
+                page.image = QImage();
+            arrived.append(std::move(page));
         }
         QMetaObject::invokeMethod(
             qApp,

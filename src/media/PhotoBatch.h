@@ -16,14 +16,15 @@ namespace PhotoBatch {
 /// size the service keeps takes 7 MiB decoded and a few hundred kilobytes as it came, so
 /// photos that are not on screen are kept as they came and decoded again when shown.
 struct Page {
-    QByteArray bytes;
-    QImage image; // null when only the bytes are kept
+    QByteArray bytes; // empty when only the pixels are kept
+    QImage image;     // null when only the bytes are kept
 };
 
 void download(const QStringList &addresses, QObject *context,
               std::function<void(QList<QImage>)> completion);
 /// The same photos as pages: every one that decodes is a page, and the first `decodedPages`
-/// of them keep their pixels.
+/// of them keep their pixels. A photo whose bytes are larger than its pixels keeps only the
+/// pixels, wherever it is.
 void downloadPages(const QStringList &addresses, int decodedPages, QObject *context,
                    std::function<void(QList<Page>)> completion);
 /// Decodes a page's bytes again off the main thread; done runs on the main thread while the

@@ -20,7 +20,10 @@ std::optional<QList<PhotoBatch::Page>> RecentPhotos::photos(const QStringList &a
 void RecentPhotos::remember(const QStringList &addresses, QList<PhotoBatch::Page> photos) {
     if (addresses.isEmpty() || photos.size() != addresses.size())
         return;
-    for (qsizetype i = 1; i < photos.size(); ++i)
-        photos[i].image = QImage();
+    // A photo kept as pixels alone has nothing to be decoded again from.
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        if (!photos[i].bytes.isEmpty())
+            photos[i].image = QImage();
+    }
     m_cards.insert(key(addresses), new QList<PhotoBatch::Page>(std::move(photos)));
 }

@@ -10,9 +10,9 @@
 // The photos of the last few profile cards, by the addresses they came from. A card made again
 // for the same person (an undo brings the last one back and rebuilds the one behind it) takes
 // them from here instead of downloading them anew; its first photo is kept decoded, so the card
-// has it for its very first frame, the others as they came. A handful of cards is kept, the
-// least recently dealt dropped first, so a long session of swiping holds no more than that.
-// Main thread only.
+// has it for its very first frame, the others as they came (as pixels where those were larger). A
+// handful of cards is kept, the least recently dealt dropped first, so a long session of swiping
+// holds no more than that. Main thread only.
 class RecentPhotos {
 public:
     static constexpr int kCards = 4;

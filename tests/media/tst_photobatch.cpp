@@ -70,6 +70,32 @@ private Q_SLOTS:
         QCOMPARE(arrived->at(1).size(), QSize(1600, 533));
     }
 
+    // Pages beyond the first keep only their bytes, unless the bytes are the larger: a small
+    // picture padded to the download limit keeps its pixels instead, so padding cannot make a
+    // card hold more than the pixels would.
+    void pagesKeepWhicheverIsSmaller() {
+        FakeService service;
+        QVERIFY(service.start());
+        const QByteArray small = Fixtures::png({4, 4}, Qt::red);
+        const QByteArray padded = small + QByteArray(1024 * 1024, '\0');
+        service.respond("padded.png", 200, padded);
+        service.respond("photo.png", 200, Fixtures::png({100, 100}, Qt::green));
+        QObject context;
+        std::optional<QList<PhotoBatch::Page>> pages;
+        PhotoBatch::downloadPages({service.baseUrl() + "photo.png",
+                                   service.baseUrl() + "padded.png",
+                                   service.baseUrl() + "photo.png"},
+                                  1, &context, [&](QList<PhotoBatch::Page> p) { pages = p; });
+        QTRY_VERIFY(pages);
+        QCOMPARE(pages->size(), 3);
+        QCOMPARE(pages->at(0).image.size(), QSize(100, 100));
+        QVERIFY(!pages->at(0).bytes.isEmpty());
+        QCOMPARE(pages->at(1).image.size(), QSize(4, 4));
+        QVERIFY(pages->at(1).bytes.isEmpty());
+        QVERIFY(pages->at(2).image.isNull());
+        QVERIFY(!pages->at(2).bytes.isEmpty());
+    }
+
     void droppedWhenTheOwnerIsGone() {
         FakeService service;
         QVERIFY(service.start());
