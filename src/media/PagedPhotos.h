@@ -7,11 +7,12 @@
 #include <QObject>
 #include <QSet>
 
-// The photos of one profile paged through one at a time. A photo that came as bytes keeps them
-// and holds its pixels only while it is the first, the one shown or the next: the first for
-// whatever shows the profile's picture, the next so paging forward finds it ready. A photo
-// paged to again is decoded anew from its bytes, once however often it is asked for. Six
-// photos of the largest size the service keeps would otherwise hold 44 MiB. Main thread only.
+// The photos of one profile paged through one at a time. A photo kept with its bytes holds its
+// pixels only while it is the first, the one shown or the next: the first for whatever shows
+// the profile's picture, the next so paging forward finds it ready. A photo paged to again is
+// decoded anew from its bytes, once however often it is asked for. Six photos of the largest
+// size the service keeps would otherwise hold 44 MiB. A photo kept as pixels alone (see
+// PhotoBatch::downloadPages) keeps them. Main thread only.
 class PagedPhotos : public QObject {
     Q_OBJECT
 public:
