@@ -41,10 +41,13 @@ MainVC::MainVC(Services services, QObject *parent)
     : ViewController(QStringLiteral("MainVC"), services, parent)
     , m_users(services.user())
     , m_network(services.network())
+    , m_permissions(new MainVCPermissions(services, this))
     , m_profiles(new MainVCProfiles(m_users, m_network, this))
     , m_outbox(
           new SwipeOutbox(m_users.openDefaults(), m_network, &MainVC::handleSwipeResponse, this))
-    , m_retry([this] { onUserUpdated(); }) {}
+    , m_retry([this] { onUserUpdated(); }) {
+    connect(m_permissions, &MainVCPermissions::positionSent, this, &MainVC::positionSent);
+}
 
 MainVC::~MainVC() {
     if (m_cardStack) {
@@ -88,7 +91,6 @@ void MainVC::viewDidLoad() {
     else
         applyState(MainVCState::Loading);
 
-    m_permissions = new MainVCPermissions(services(), this);
     m_permissions->start();
     services().notifications().observe(Notifications::didUpdateUser, this, [this] {
         MainThreadReceiver(this).deliver([](MainVC &self) { self.onUserUpdated(); });
@@ -204,9 +206,23 @@ void MainVC::userAnswered(bool ok) {
         onUserUpdated();
 }
 
+void MainVC::positionSent() {
+    // The location message stays until a record with a position comes. The stored one may have
+    // none, or there may be none at all when the service was out of reach at start; the record
+    // the service holds now has it.
+    if (m_state != MainVCState::NoGeo)
+        return;
+    Endpoints::user(
+        [to = MainThreadReceiver(this)](const Result<User> &result) {
+            to.deliver([result](MainVC &self) { self.m_users.fetchedUserUpdate(result); });
+        },
+        m_network);
+}
+
 void MainVC::setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest) {
     m_retry.setDelays(first, longest);
     m_outbox->setRetryDelays(first, longest);
+    m_permissions->setRetryDelays(first, longest);
 }
 
 void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {

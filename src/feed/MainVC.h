@@ -81,7 +81,7 @@ public:
     PulsingHaloLayer *halo() const { return m_halo; }
     [[nodiscard]] const QList<CardModel> &cardData() const { return m_profiles->cardData(); }
     [[nodiscard]] bool isLoadingMoreProfiles() const { return m_profiles->isLoadingMoreProfiles(); }
-    bool didReceiveLocation() const { return m_permissions && m_permissions->didReceiveLocation(); }
+    bool didReceiveLocation() const { return m_permissions->didReceiveLocation(); }
 
     /// Puts the stack and the halo into the view's areas; they follow the areas' sizes.
     Q_INVOKABLE void attachViews(QQuickItem *stackArea, QQuickItem *haloArea);
@@ -149,6 +149,7 @@ private:
     void loadAvatar();
     void loadProfiles(bool refill, MainVCPrefetch *early = nullptr);
     void handleProfiles(const Result<QList<ProfileView>> &result, bool refill);
+    void positionSent();
     void refill();
     void sendSwipe(const QString &userID, SwipeDirection direction);
     static void handleSwipeResponse(const Result<SwipeResponse> &result);
@@ -171,7 +172,7 @@ private:
     QHash<qint64, QPointer<CardView>> m_cardViews;
     QPointer<NoteMessageVC> m_pendingNote;
     std::optional<SwipeDirection> m_queuedSwipe;
-    MainVCPermissions *m_permissions = nullptr;
+    MainVCPermissions *m_permissions;
     MainVCProfiles *m_profiles = nullptr;
     SwipeOutbox *m_outbox = nullptr;
     // A failed load leaves "nobody found"; the feed asks again on its own, so it recovers when

@@ -4,6 +4,7 @@
 #include "platform/NotificationPermission.h"
 #include "store/PositionReport.h"
 #include "ui/AppServices.h"
+#include "ui/MainThreadReceiver.h"
 
 #include <QPointer>
 #include <QSettings>
@@ -11,7 +12,12 @@
 
 MainVCPermissions::MainVCPermissions(Services services, QObject *parent)
     : QObject(parent)
-    , m_services(services) {}
+    , m_services(services)
+    , m_retry([this] { sendPosition(); }) {}
+
+void MainVCPermissions::setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest) {
+    m_retry.setDelays(first, longest);
+}
 
 void MainVCPermissions::start() {
     // Two questions at once would stack one window over the other; the notification question
@@ -50,7 +56,22 @@ void MainVCPermissions::locationsUpdated(const QList<QGeoCoordinate> &locations)
     if (m_didReceiveLocation || locations.isEmpty())
         return;
     m_didReceiveLocation = true;
-    PositionReport::send(locations.last(), m_services.network(), m_services.user());
+    m_position = locations.last();
+    sendPosition();
+}
+
+void MainVCPermissions::sendPosition() {
+    PositionReport::send(m_position, m_services.network(), m_services.user(),
+                         [to = MainThreadReceiver(this)](bool sent) {
+                             to.deliver([sent](MainVCPermissions &self) {
+                                 if (!sent) {
+                                     self.m_retry.failed();
+                                     return;
+                                 }
+                                 self.m_retry.reset();
+                                 Q_EMIT self.positionSent();
+                             });
+                         });
 }
 
 void MainVCPermissions::askNotifications() {

@@ -139,6 +139,22 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 0);
         QCOMPARE(screen->state(), int(MainVCState::NoGeo));
+
+        // The position is sent until the service takes it; the record the service then holds
+        // has a position, and the feed loads.
+        m_fake->respond(QStringLiteral("user/geo"), 500, "{}");
+        User withPosition = m_users->currentUser();
+        withPosition.lat = 59.93;
+        withPosition.longitude = 30.31;
+        m_fake->respond(QStringLiteral("user"), 200, QJsonDocument(withPosition.toJson()).toJson());
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(1));
+        screen->setRetryDelays(std::chrono::milliseconds(100), std::chrono::milliseconds(200));
+        m_location->fix(59.93, 30.31);
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("user/geo")).size(), 2);
+        QCOMPARE(screen->state(), int(MainVCState::NoGeo));
+        m_fake->respond(QStringLiteral("user/geo"), 200, "{}");
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        QCOMPARE(m_fake->targets(QStringLiteral("user")).count(QStringLiteral("user")), 1);
     }
 
     void hiddenUserSeesTheHiddenMessageAndOpensDiscoverySettings() {
@@ -316,6 +332,7 @@ private Q_SLOTS:
         QCOMPARE(m_fake->requestsTo(QStringLiteral("user/geo")).size(), 1);
         QVERIFY(out.text().contains(u"Местоположение: 59.93, 30.31\n"));
         QCOMPARE(screen->state(), int(MainVCState::Loading)); // storing it reloads nothing
+        QCOMPARE(m_fake->targets(QStringLiteral("user")), QStringList{QStringLiteral("user/geo")});
     }
 
     void undecidedPermissionsAreAskedOnLoad() {
