@@ -13,10 +13,7 @@
 CardView::CardView(const CardModel &model, QQuickItem *parent)
     : SwipeCard(parent)
     , m_model(model) {
-    connect(&m_photos, &PagedPhotos::decoded, this, [this](int index) {
-        if (index == m_currentIndex)
-            Q_EMIT pageChanged();
-    });
+    connect(&m_photos, &PagedPhotos::shownDecoded, this, &CardView::pageChanged);
     if (m_model.photoURLs && !m_model.photoURLs->isEmpty()) {
         // A card made again (after an undo) has its photos at once, not after a download.
         if (std::optional<QList<PhotoBatch::Page>> recent =

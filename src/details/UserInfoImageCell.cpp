@@ -2,10 +2,7 @@
 
 UserInfoImageCell::UserInfoImageCell(const CardModel &model, QObject *parent)
     : QObject(parent) {
-    connect(&m_photos, &PagedPhotos::decoded, this, [this](int index) {
-        if (index == m_currentIndex)
-            Q_EMIT pageChanged();
-    });
+    connect(&m_photos, &PagedPhotos::shownDecoded, this, &UserInfoImageCell::pageChanged);
     if (!model.images.isEmpty()) {
         QList<PhotoBatch::Page> pages;
         for (const QImage &image : model.images)

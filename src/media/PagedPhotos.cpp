@@ -12,10 +12,7 @@ void PagedPhotos::setPages(QList<PhotoBatch::Page> pages) {
 }
 
 QList<QImage> PagedPhotos::images() const {
-    QList<QImage> images;
-    for (const PhotoBatch::Page &page : m_pages)
-        images.append(page.image);
-    return images;
+    return PhotoBatch::imagesOf(m_pages);
 }
 
 void PagedPhotos::show(int index) {
@@ -42,5 +39,6 @@ void PagedPhotos::take(int index, const QByteArray &bytes, QImage image) {
     if (index >= count() || m_pages.at(index).bytes != bytes || !keepsPixels(index, m_shown))
         return;
     m_pages[index].image = std::move(image);
-    Q_EMIT decoded(index);
+    if (index == m_shown)
+        Q_EMIT shownDecoded();
 }

@@ -31,8 +31,8 @@ public:
     void show(int index);
 
 Q_SIGNALS:
-    /// The pixels of a page near the shown one arrived.
-    void decoded(int index);
+    /// The pixels of the page shown arrived.
+    void shownDecoded();
 
 private:
     void take(int index, const QByteArray &bytes, QImage image);

@@ -62,11 +62,16 @@ void PhotoBatch::download(const QStringList &addresses, QObject *context,
                           std::function<void(QList<QImage>)> completion) {
     downloadPages(addresses, int(addresses.size()), context,
                   [completion = std::move(completion)](const QList<Page> &pages) {
-                      QList<QImage> images;
-                      for (const Page &page : pages)
-                          images.append(page.image);
-                      completion(std::move(images));
+                      completion(imagesOf(pages));
                   });
+}
+
+QList<QImage> PhotoBatch::imagesOf(const QList<Page> &pages) {
+    QList<QImage> images;
+    images.reserve(pages.size());
+    for (const Page &page : pages)
+        images.append(page.image);
+    return images;
 }
 
 void PhotoBatch::downloadPages(const QStringList &addresses, int decodedPages, QObject *context,

@@ -19,6 +19,8 @@ struct Page {
     QByteArray bytes; // empty when only the pixels are kept
     QImage image;     // null when only the bytes are kept
 };
+/// The pixels of every page, null where only the bytes are kept.
+[[nodiscard]] QList<QImage> imagesOf(const QList<Page> &pages);
 
 void download(const QStringList &addresses, QObject *context,
               std::function<void(QList<QImage>)> completion);
