@@ -43,7 +43,7 @@ QList<qreal> CardView::pageProgress() const {
 
 QImage CardView::currentImage() const {
     if (m_model.photoURLs && !m_model.photoURLs->isEmpty())
-        return m_photos.image(m_currentIndex);
+        return m_photos.shownImage();
     return m_model.images.value(m_currentIndex);
 }
 

@@ -31,8 +31,9 @@ public:
     int count() const { return m_photos.count(); }
     bool isLoading() const { return m_loading; }
     bool showsPlaceholder() const { return !m_loading && count() == 0; }
-    /// The photo shown; none when the index is out of range or while it is decoded again.
-    [[nodiscard]] QImage image() const { return m_photos.image(m_currentIndex); }
+    /// The photo shown, none when the index is out of range; while it is decoded again, the one
+    /// shown before.
+    [[nodiscard]] QImage image() const { return m_photos.shownImage(); }
     QVariant imageVariant() const { return image(); }
 
     /// A tap at x on a photo of the given width.

@@ -9,6 +9,12 @@ bool keepsPixels(int page, int shown) {
 void PagedPhotos::setPages(QList<PhotoBatch::Page> pages) {
     m_pages = std::move(pages);
     m_decoding.clear();
+    m_before = QImage();
+}
+
+QImage PagedPhotos::shownImage() const {
+    const QImage shown = image(m_shown);
+    return shown.isNull() && m_decoding.contains(m_shown) ? m_before : shown;
 }
 
 QList<QImage> PagedPhotos::images() const {
@@ -16,6 +22,7 @@ QList<QImage> PagedPhotos::images() const {
 }
 
 void PagedPhotos::show(int index) {
+    m_before = shownImage();
     m_shown = index;
     for (int i = 0; i < count(); ++i) {
         PhotoBatch::Page &page = m_pages[i];
@@ -39,6 +46,8 @@ void PagedPhotos::take(int index, const QByteArray &bytes, QImage image) {
     if (index >= count() || m_pages.at(index).bytes != bytes || !keepsPixels(index, m_shown))
         return;
     m_pages[index].image = std::move(image);
-    if (index == m_shown)
+    if (index == m_shown) {
+        m_before = QImage();
         Q_EMIT shownDecoded();
+    }
 }

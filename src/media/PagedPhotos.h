@@ -25,6 +25,9 @@ public:
     [[nodiscard]] int count() const { return static_cast<int>(m_pages.size()); }
     /// The pixels of a page; null while they are being decoded again or out of range.
     [[nodiscard]] QImage image(int index) const { return m_pages.value(index).image; }
+    /// The pixels of the page shown; while they are being decoded again, those of the page
+    /// shown before, so a view paged back draws no blank frame in between.
+    [[nodiscard]] QImage shownImage() const;
     [[nodiscard]] QList<QImage> images() const;
     /// The page now shown: lets go of the pixels of the pages no longer near it and decodes
     /// those that are.
@@ -39,5 +42,6 @@ private:
 
     QList<PhotoBatch::Page> m_pages;
     int m_shown = 0;
+    QImage m_before;      // what was shown before a page that is being decoded again
     QSet<int> m_decoding; // pages whose pixels are on their way
 };

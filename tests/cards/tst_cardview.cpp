@@ -96,8 +96,8 @@ private Q_SLOTS:
 
     // A card of many photos holds the pixels of the first, the shown and the next one only,
     // and of any whose bytes were larger; a photo paged to again is decoded anew from what
-    // arrived, and nothing is downloaded twice. A card made again from memory has its first
-    // photo at once and decodes the next.
+    // arrived, the one before it staying in view meanwhile, and nothing is downloaded twice. A card
+    // made again from memory has its first photo at once and decodes the next.
     void onlyThePhotosAroundTheShownOneStayDecoded() {
         FakeService service;
         QVERIFY(service.start());
@@ -134,7 +134,7 @@ private Q_SLOTS:
 
             QSignalSpy paged(&card, &CardView::pageChanged);
             tap(card, {0, 100});
-            QVERIFY(card.currentImage().isNull());
+            QCOMPARE(card.currentImage().width(), 13); // no blank page while it decodes
             QTRY_COMPARE(card.currentImage().width(), 12);
             QCOMPARE(paged.size(), 2); // the page, then its photo
             QCOMPARE(decoded(card), (QList<int>{10, 0, 12, 13, 14}));
