@@ -61,17 +61,22 @@ void MainVCPermissions::locationsUpdated(const QList<QGeoCoordinate> &locations)
 }
 
 void MainVCPermissions::sendPosition() {
-    PositionReport::send(m_position, m_services.network(), m_services.user(),
-                         [to = MainThreadReceiver(this)](bool sent) {
-                             to.deliver([sent](MainVCPermissions &self) {
-                                 if (!sent) {
-                                     self.m_retry.failed();
-                                     return;
-                                 }
-                                 self.m_retry.reset();
-                                 Q_EMIT self.positionSent();
-                             });
-                         });
+    PositionReport::send(
+        m_position, m_services.network(), m_services.user(),
+        [to = MainThreadReceiver(this)](std::optional<APIError> failure) {
+            to.deliver([failure](MainVCPermissions &self) { self.positionAnswered(failure); });
+        });
+}
+
+void MainVCPermissions::positionAnswered(const std::optional<APIError> &failure) {
+    if (!failure) {
+        m_retry.reset();
+        Q_EMIT positionSent();
+        return;
+    }
+    // A refusal of the position itself would only be refused again.
+    if (failure->mayNotHaveStored())
+        m_retry.failed();
 }
 
 void MainVCPermissions::askNotifications() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "api/APIError.h"
 #include "api/RetrySchedule.h"
 #include "platform/LocationService.h"
 #include "ui/Services.h"
@@ -30,6 +31,7 @@ private:
     void locationsUpdated(const QList<QGeoCoordinate> &locations);
     void authorizationChanged(LocationAuthorization status);
     void sendPosition();
+    void positionAnswered(const std::optional<APIError> &failure);
 
     Services m_services;
     bool m_didReceiveLocation = false;

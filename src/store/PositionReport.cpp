@@ -7,7 +7,7 @@
 namespace PositionReport {
 
 void send(const QGeoCoordinate &position, NetworkService &network, UserManager &user,
-          std::function<void(bool sent)> done) {
+          std::function<void(std::optional<APIError> failure)> done) {
     // The exact position is the user's to keep: written only when asked for.
     qCDebug(lcWire).noquote() << QStringLiteral("Местоположение: %1, %2")
                                      .arg(position.latitude(), 0, 'g', 10)
@@ -22,7 +22,7 @@ void send(const QGeoCoordinate &position, NetworkService &network, UserManager &
                 });
             }
             if (done)
-                done(result.ok());
+                done(result.ok() ? std::nullopt : std::optional(result.error()));
         },
         network);
 }

@@ -335,6 +335,18 @@ private Q_SLOTS:
         QCOMPARE(m_fake->targets(QStringLiteral("user")), QStringList{QStringLiteral("user/geo")});
     }
 
+    // A position the service refuses outright would only be refused again.
+    void aRefusedPositionIsNotSentAgain() {
+        m_fake->respond(QStringLiteral("user/geo"), 400, R"({"reason":"Неверные координаты"})");
+        auto screen = makeScreen();
+        screen->setRetryDelays(std::chrono::milliseconds(50), std::chrono::milliseconds(50));
+        m_location->fix(59.93, 30.31);
+        QTRY_COMPARE(m_fake->requestsTo(QStringLiteral("user/geo")).size(), 1);
+        QTest::qWait(300);
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("user/geo")).size(), 1);
+        QCOMPARE(m_users->currentUser().lat, 55.7);
+    }
+
     void undecidedPermissionsAreAskedOnLoad() {
         m_location->status = LocationAuthorization::NotDetermined;
         m_permission->answer = NotificationPermission::Status::NotDetermined;
