@@ -66,7 +66,7 @@ int DemoSeeder::demoPeopleCount() {
     return m_ctx.db.scalar(QStringLiteral("SELECT COUNT(*) FROM users WHERE is_demo = 1")).toInt();
 }
 
-void DemoSeeder::seed(int count, double lat, double lon, double radiusKm, bool withPhotos) {
+void DemoSeeder::seed(int count, double lat, double lon, double radiusKm, DemoPhotos photoSet) {
     QRandomGenerator random(QRandomGenerator::global()->generate());
     const QDate today = QDate::currentDate();
     const qint64 now = QDateTime::currentSecsSinceEpoch();
@@ -99,12 +99,14 @@ void DemoSeeder::seed(int count, double lat, double lon, double radiusKm, bool w
                  UserStore::birthYmd(birthday), pick(kBios, random), pick(kJobs, random),
                  pick(kEdu, random), pick(kCities, random), random.bounded(4) == 0 ? 1 : 0, pLat,
                  pLon, now});
-            if (!withPhotos)
+            if (photoSet == DemoPhotos::None)
                 continue;
+            const bool fullSize = photoSet == DemoPhotos::FullSize;
             QList<QByteArray> photos;
-            const int photoCount = 1 + random.bounded(3);
+            const int photoCount = fullSize ? 6 : 1 + random.bounded(3);
             for (int n = 0; n < photoCount; ++n)
-                photos.append(PortraitPainter::paint(name, woman, random.generate()));
+                photos.append(
+                    PortraitPainter::paint(name, woman, random.generate(), fullSize ? 2 : 1));
             m_ctx.images.replace(id, photos);
         }
         m_ctx.db.commit();

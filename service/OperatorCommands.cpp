@@ -21,7 +21,8 @@ bool OperatorCommands::run() {
         }
         if (o.seedCount > 0) {
             DemoSeeder seeder(m_ctx);
-            seeder.seed(o.seedCount, o.nearLat, o.nearLong, o.radiusKm);
+            seeder.seed(o.seedCount, o.nearLat, o.nearLong, o.radiusKm,
+                        o.fullSizePhotos ? DemoPhotos::FullSize : DemoPhotos::Few);
             seeder.ensureReviewer();
             out << "Seeded demo people: " << o.seedCount << Qt::endl;
         }

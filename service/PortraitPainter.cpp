@@ -13,12 +13,13 @@ constexpr int kHeight = 800;
 
 } // namespace
 
-QByteArray PortraitPainter::paint(const QString &name, bool woman, quint32 seed) {
+QByteArray PortraitPainter::paint(const QString &name, bool woman, quint32 seed, int scale) {
     QRandomGenerator random(seed);
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     const int hue = random.bounded(360);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient background(0, 0, kWidth, kHeight);
     background.setColorAt(0, QColor::fromHsv(hue, 120, 235));
     background.setColorAt(1, QColor::fromHsv((hue + 40) % 360, 170, 160));

@@ -23,6 +23,7 @@ QString ServiceOptions::usage() {
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
         "  [--demo-delay MS] [--workers N]\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
+        "    [--full-size-photos]\n"
         "  | --ban USERID | --unban USERID | --revoke USERID (ends every sign-in)\n"
         "  | --list-users | --print-envelope-key   (add --serve to serve afterwards)\n");
 }
@@ -48,6 +49,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
             serveAfterCommands = true;
         } else if (arg == QLatin1String("--list-users")) {
             listUsers = true;
+        } else if (arg == QLatin1String("--full-size-photos")) {
+            fullSizePhotos = true;
         } else if (arg == QLatin1String("--print-envelope-key")) {
             printEnvelopeKey = true;
         } else if (arg == QLatin1String("--demo")) {

@@ -36,6 +36,7 @@ struct ServiceOptions {
     double nearLat = 0;
     double nearLong = 0;
     double radiusKm = 20;
+    bool fullSizePhotos = false;
     QString banUser;
     QString unbanUser;
     QString revokeUser;

@@ -255,7 +255,7 @@ bool runOn(const QString &title, const QString &location, const QString &service
         ServiceContext ctx(options, db);
         QElapsedTimer seeding;
         seeding.start();
-        DemoSeeder(ctx).seed(10000, kLat, kLon, 30, false);
+        DemoSeeder(ctx).seed(10000, kLat, kLon, 30, DemoPhotos::None);
         (void)EnvelopeKeyStore(db).generateIfMissing();
         users = prepare(ctx);
         central = ctx.tokens.issue(registered(ctx, kLat, kLon, true, 25)).toUtf8();
@@ -342,7 +342,7 @@ bool runOn(const QString &title, const QString &location, const QString &service
         ServiceContext ctx(options, db);
         QElapsedTimer seeding;
         seeding.start();
-        DemoSeeder(ctx).seed(90000, kLat, kLon, 30, false);
+        DemoSeeder(ctx).seed(90000, kLat, kLon, 30, DemoPhotos::None);
         out << "  (seeded 90 000 more people in " << seeding.elapsed() << " ms)\n";
     }
     Service service;

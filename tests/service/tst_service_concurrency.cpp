@@ -207,7 +207,7 @@ private Q_SLOTS:
         const QStringList demo{"--database", m_cluster->url(), "--demo", "--like-back",
                                "1",          "--demo-delay",   "1500"};
         ServiceHarness first(demo);
-        DemoSeeder(first.context()).seed(1, -30.0, 150.0, 1, false);
+        DemoSeeder(first.context()).seed(1, -30.0, 150.0, 1, DemoPhotos::None);
         const QString demoPerson =
             first.context()
                 .db.scalar("SELECT id FROM users WHERE is_demo = 1 AND lat < -29 AND lat > -31")

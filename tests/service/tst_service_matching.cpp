@@ -290,7 +290,7 @@ private Q_SLOTS:
     void demoPeopleLikeTheReviewerWhenNoLikeWaitsForAnAnswer() {
         ServiceHarness service;
         DemoSeeder seeder(service.context());
-        seeder.seed(8, 55, 37, 5, false);
+        seeder.seed(8, 55, 37, 5, DemoPhotos::None);
         const QString review = service.context().options.reviewToken;
         seeder.ensureReviewer();
         const QSet<QString> first = idsOf(service.get("likes", review));
