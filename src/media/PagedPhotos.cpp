@@ -22,7 +22,7 @@ QList<QImage> PagedPhotos::images() const {
 }
 
 void PagedPhotos::show(int index) {
-    m_before = shownImage();
+    const QImage before = shownImage();
     m_shown = index;
     for (int i = 0; i < count(); ++i) {
         PhotoBatch::Page &page = m_pages[i];
@@ -38,6 +38,8 @@ void PagedPhotos::show(int index) {
             });
         }
     }
+    // Held only while the page shown waits for its pixels: a photo let go stays let go.
+    m_before = m_decoding.contains(index) ? before : QImage();
 }
 
 void PagedPhotos::take(int index, const QByteArray &bytes, QImage image) {

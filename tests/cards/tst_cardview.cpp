@@ -127,7 +127,10 @@ private Q_SLOTS:
 
             tap(card, {200, 100});
             QTRY_COMPARE(decoded(card), (QList<int>{10, 11, 12, 0, 14}));
+            const QImage second = card.currentImage();
             tap(card, {200, 100});
+            QTRY_COMPARE(decoded(card), (QList<int>{10, 0, 12, 13, 14}));
+            QVERIFY(second.isDetached()); // nothing holds the photo let go
             tap(card, {200, 100});
             QCOMPARE(card.currentIndex(), 3);
             QTRY_COMPARE(decoded(card), (QList<int>{10, 0, 0, 13, 14}));
