@@ -45,7 +45,8 @@ MainVC::MainVC(Services services, QObject *parent)
     , m_profiles(new MainVCProfiles(m_users, m_network, this))
     , m_outbox(
           new SwipeOutbox(m_users.openDefaults(), m_network, &MainVC::handleSwipeResponse, this))
-    , m_retry([this] { onUserUpdated(); }) {
+    , m_retry([this] { onUserUpdated(); })
+    , m_recordRetry([this] { fetchOwnRecord(); }) {
     connect(m_permissions, &MainVCPermissions::positionSent, this, &MainVC::positionSent);
 }
 
@@ -210,11 +211,20 @@ void MainVC::positionSent() {
     // The location message stays until a record with a position comes. The stored one may have
     // none, or there may be none at all when the service was out of reach at start; the record
     // the service holds now has it.
-    if (m_state != MainVCState::NoGeo)
-        return;
+    if (m_state == MainVCState::NoGeo)
+        fetchOwnRecord();
+}
+
+void MainVC::fetchOwnRecord() {
     Endpoints::user(
         [to = MainThreadReceiver(this)](const Result<User> &result) {
-            to.deliver([result](MainVC &self) { self.m_users.fetchedUserUpdate(result); });
+            to.deliver([result](MainVC &self) {
+                if (result.ok())
+                    self.m_recordRetry.reset();
+                else if (self.m_state == MainVCState::NoGeo)
+                    self.m_recordRetry.failed();
+                self.m_users.fetchedUserUpdate(result);
+            });
         },
         m_network);
 }
@@ -223,6 +233,7 @@ void MainVC::setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay lon
     m_retry.setDelays(first, longest);
     m_outbox->setRetryDelays(first, longest);
     m_permissions->setRetryDelays(first, longest);
+    m_recordRetry.setDelays(first, longest);
 }
 
 void MainVC::loadProfiles(bool refill, MainVCPrefetch *early) {

@@ -150,6 +150,7 @@ private:
     void loadProfiles(bool refill, MainVCPrefetch *early = nullptr);
     void handleProfiles(const Result<QList<ProfileView>> &result, bool refill);
     void positionSent();
+    void fetchOwnRecord();
     void refill();
     void sendSwipe(const QString &userID, SwipeDirection direction);
     static void handleSwipeResponse(const Result<SwipeResponse> &result);
@@ -178,4 +179,6 @@ private:
     // A failed load leaves "nobody found"; the feed asks again on its own, so it recovers when
     // the network does.
     RetrySchedule m_retry;
+    // The record asked for once the service has the position, until it comes.
+    RetrySchedule m_recordRetry;
 };
