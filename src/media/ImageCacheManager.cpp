@@ -113,6 +113,24 @@ void ImageCacheManager::loadImage(const QString &url, Completion completion) {
     });
 }
 
+void ImageCacheManager::prefetch(const QString &url) {
+    const QUrl parsed(url, QUrl::StrictMode);
+    const std::optional<QString> path = filePath(url);
+    if (url.isEmpty() || !NetworkAddress::mayFetch(parsed) || !path || QFile::exists(*path))
+        return;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_memory.contains(url) || m_loading.contains(url))
+            return;
+    }
+    PhotoDownloader::shared().get(
+        parsed, [this, url](const QByteArray &body, const QString &error) {
+            // Only a picture is kept, as with a download for a screen.
+            if (error.isEmpty() && !ImageDecoder::decode(body, shownEdge).isNull())
+                storeDownload(url, body);
+        });
+}
+
 void ImageCacheManager::download(const QString &url, const QUrl &parsed) {
     PhotoDownloader::shared().get(parsed,
                                   [this, url](const QByteArray &body, const QString &error) {

@@ -35,6 +35,9 @@ public:
     static ImageCacheManager &shared();
 
     void loadImage(const QString &url, Completion completion);
+    /// Puts the photo of an address on disk when it is not there yet, keeping no pixels: for a
+    /// photo a screen will want later, not now.
+    void prefetch(const QString &url);
 
     [[nodiscard]] std::optional<QString> diskCacheDirectory() const { return m_directory; }
     /// Name of the file that holds the bytes of an address (every non-alphanumeric character

@@ -96,6 +96,31 @@ private Q_SLOTS:
         QCOMPARE(service.requests().size(), 5); // HTML was kept nowhere
     }
 
+    // A prefetch puts a picture on disk and nothing else there, and asks nothing for a photo
+    // already on disk.
+    void prefetchFillsOnlyTheDisk() {
+        FakeService service;
+        QVERIFY(service.start());
+        service.respond("photo.png", 200, Fixtures::png());
+        service.respond("page.html", 200, "<html>error</html>");
+        QTemporaryDir dir;
+        ImageCacheManager cache(dir.path());
+        const QString photo = service.baseUrl() + "photo.png";
+        const QString page = service.baseUrl() + "page.html";
+        cache.prefetch(photo);
+        cache.prefetch(page);
+        cache.prefetch("file:///etc/hostname");
+        QTRY_VERIFY(QFile::exists(*cache.filePath(photo)));
+        QTRY_COMPARE(service.requests().size(), 2);
+        cache.prefetch(photo);
+        QTest::qWait(100);
+        QCOMPARE(service.requests().size(), 2);
+        QVERIFY(!QFile::exists(*cache.filePath(page)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+        QCOMPARE(load(cache, photo)->size(), QSize(8, 6)); // from disk
+        QCOMPARE(service.requests().size(), 2);
+    }
+
     // Screens asking for one photo at the same time share one download and one decode, a
     // failure reaches them all, and the next ask tries again.
     void simultaneousAsksShareOneLoad() {
