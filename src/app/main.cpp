@@ -18,9 +18,11 @@
 
 #include <QCommandLineParser>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QNetworkProxyFactory>
 #include <QQuickWindow>
+#include <QThreadPool>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -47,6 +49,10 @@ int main(int argc, char *argv[]) {
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("app.zirel.Zirel"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
+    // Reading the system's font configuration takes over ten milliseconds. Left to the window's
+    // first text, it would come after this thread has sat idle waiting for the window's QML to
+    // compile; on a pool thread it is read during that wait.
+    QThreadPool::globalInstance()->start([] { (void)QFontDatabase::families(); });
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     AppLanguage::install();
 
