@@ -10,22 +10,13 @@ Item {
     readonly property real cornerRadius: 10
     readonly property real margin: 16
 
-    // The photo comes with the black backing and the shade; these stand in without one.
+    // The photo comes with the black backing and the shade. Without one the backing stands in
+    // alone: a shade towards black over black would leave every pixel as it is.
     Rectangle {
         anchors.fill: parent
         radius: root.cornerRadius
         color: "black"
         visible: !photo.showing
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: root.cornerRadius
-        visible: !photo.showing
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0) }
-            GradientStop { position: 1.0; color: "black" }
-        }
     }
 
     CardPhotoView {
