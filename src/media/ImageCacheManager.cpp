@@ -91,9 +91,9 @@ void ImageCacheManager::loadImage(const QString &url, Completion completion) {
             answer(completion, *kept);
             return;
         }
-        QList<Completion> &waiting = m_loading[url];
-        waiting.append(std::move(completion));
-        if (waiting.size() > 1)
+        const bool underWay = m_loading.contains(url);
+        m_loading[url].append(std::move(completion));
+        if (underWay)
             return;
     }
     // A cached file is read and decoded on the download thread too: a large photo takes
@@ -122,12 +122,16 @@ void ImageCacheManager::prefetch(const QString &url) {
         QMutexLocker lock(&m_mutex);
         if (m_memory.contains(url) || m_loading.contains(url))
             return;
+        // Under way from now on: a screen asking meanwhile waits for this download.
+        m_loading.insert(url, {});
     }
     PhotoDownloader::shared().get(
         parsed, [this, url](const QByteArray &body, const QString &error) {
+            const QImage image = error.isEmpty() ? ImageDecoder::decode(body, shownEdge) : QImage();
             // Only a picture is kept, as with a download for a screen.
-            if (error.isEmpty() && !ImageDecoder::decode(body, shownEdge).isNull())
+            if (!image.isNull())
                 storeDownload(url, body);
+            finish(url, image.isNull() ? std::nullopt : std::optional<QImage>(image));
         });
 }
 
@@ -152,9 +156,10 @@ void ImageCacheManager::finish(const QString &url, const std::optional<QImage> &
     QList<Completion> waiting;
     {
         QMutexLocker lock(&m_mutex);
-        if (image)
-            m_memory.insert(url, new QImage(*image), qMax<qsizetype>(1, image->sizeInBytes()));
         waiting = m_loading.take(url);
+        // A prefetch no screen joined keeps no pixels.
+        if (image && !waiting.isEmpty())
+            m_memory.insert(url, new QImage(*image), qMax<qsizetype>(1, image->sizeInBytes()));
     }
     for (const Completion &completion : std::as_const(waiting))
         answer(completion, image);

@@ -36,7 +36,8 @@ public:
 
     void loadImage(const QString &url, Completion completion);
     /// Puts the photo of an address on disk when it is not there yet, keeping no pixels: for a
-    /// photo a screen will want later, not now.
+    /// photo a screen will want later, not now. A screen asking for it before the download ends
+    /// is answered from that download.
     void prefetch(const QString &url);
 
     [[nodiscard]] std::optional<QString> diskCacheDirectory() const { return m_directory; }
@@ -60,8 +61,8 @@ public:
 
 private:
     void download(const QString &url, const QUrl &parsed);
-    /// Keeps a decoded photo (an image larger than the whole budget is not kept) and answers
-    /// everyone waiting for the address.
+    /// Keeps a decoded photo that someone waits for (an image larger than the whole budget is
+    /// not kept) and answers everyone waiting for the address.
     void finish(const QString &url, const std::optional<QImage> &image);
     void storeDownload(const QString &url, const QByteArray &bytes);
     static void answer(const Completion &completion, std::optional<QImage> image);

@@ -121,8 +121,8 @@ private Q_SLOTS:
         QCOMPARE(service.requests().size(), 2);
     }
 
-    // Screens asking for one photo at the same time share one download and one decode, a
-    // failure reaches them all, and the next ask tries again.
+    // Screens asking for one photo at the same time, or while it is being prefetched, share
+    // one download and one decode, a failure reaches them all, and the next ask tries again.
     void simultaneousAsksShareOneLoad() {
         FakeService service;
         QVERIFY(service.start());
@@ -145,6 +145,15 @@ private Q_SLOTS:
         QCOMPARE(answers.size(), 2);
         QVERIFY(answers[0] && answers[1] && answers[0]->size() == QSize(8, 6));
         QCOMPARE(service.requests().size(), 2);
+
+        const QString other = service.baseUrl() + "other.png";
+        service.respondDelayed("other.png", std::chrono::milliseconds(200), 500, "{}");
+        cache.prefetch(other);
+        QCOMPARE(load(cache, other), std::nullopt);
+        service.respondDelayed("other.png", std::chrono::milliseconds(200), 200, Fixtures::png());
+        cache.prefetch(other);
+        QCOMPARE(load(cache, other)->size(), QSize(8, 6));
+        QCOMPARE(service.requests().size(), 4);
     }
 
     // A photo address from the service or another person is fetched only over https, or over
