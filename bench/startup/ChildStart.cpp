@@ -33,9 +33,13 @@ std::optional<ChildStart::Figures> ChildStart::run(int timeoutMs) {
         process.kill();
         process.waitForFinished(5000);
     }
+    // Killed at the deadline, the program reads as crashed; the wait is what went wrong.
+    const QString why = deadline.hasExpired()
+                            ? QStringLiteral("none within %1 s").arg(timeoutMs / 1000)
+                            : process.errorString();
     if (!figures)
         m_error = QStringLiteral("%1 gave no first-frame report: %2\n%3")
-                      .arg(m_program, process.errorString(),
+                      .arg(m_program, why,
                            QString::fromUtf8(output + process.readAllStandardError()).right(2000));
     return figures;
 }

@@ -32,6 +32,6 @@ private:
     QStringList m_extraArguments;
     QTemporaryDir m_dir;
     QProcess m_process;
-    QByteArray m_output;
+    QString m_failure;
     quint16 m_port = 0;
 };
