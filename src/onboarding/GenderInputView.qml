@@ -43,6 +43,6 @@ Item {
     Timer {
         interval: 100
         running: true
-        onTriggered: womanButton.forceActiveFocus(Qt.TabFocusReason)
+        onTriggered: KeyboardUse.focusOnOpen(womanButton)
     }
 }

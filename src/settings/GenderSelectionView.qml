@@ -51,7 +51,7 @@ Item {
         running: true
         onTriggered: {
             const current = ["woman", "man", "all"].indexOf(screen.controller.selection)
-            choices.itemAt(Math.max(0, current))?.forceActiveFocus(Qt.TabFocusReason)
+            KeyboardUse.focusOnOpen(choices.itemAt(Math.max(0, current)))
         }
     }
 }

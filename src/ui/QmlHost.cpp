@@ -2,6 +2,7 @@
 
 #include "controls/SymbolImageProvider.h"
 #include "media/CachedImageProvider.h"
+#include "ui/KeyboardUse.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 
@@ -13,6 +14,8 @@ const QUrl mainQml(QStringLiteral("qrc:/Zirel/ui/Main.qml"));
 
 QmlHost::QmlHost(Window &window, Start start)
     : m_window(window) {
+    // A screen frames the control it opens on by the input that came before it opened.
+    KeyboardUse::shared();
     // The module's qmldir is compiled in under qrc:/Zirel; Qt 6.4 does not look there unless
     // told, and would then see only the C++ types of the module.
     m_engine.addImportPath(QStringLiteral("qrc:/"));

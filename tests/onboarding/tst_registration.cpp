@@ -20,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 // The registration steps' rules, and the chain from the name to the photo step against a
 // scripted service.
@@ -275,6 +276,34 @@ private Q_SLOTS:
         QTest::keyClick(quick, Qt::Key_Return);
         QCOMPARE(navigation->depth(), 4);
         QCOMPARE(quick->activeFocusItem()->property("text").toString(), QStringLiteral("Горы\n"));
+    }
+
+    // The gender step hands the keyboard to its first choice as it opens. Framed for someone
+    // who clicked their way there, that choice would look made already; someone typing needs
+    // to see where the keyboard is.
+    void theOpeningChoiceIsFramedOnlyForTheKeyboard() {
+        DrawnWindow drawn;
+        auto *navigation = new NavigationContainer(new NameInputVC(m_services));
+        drawn.window().setRoot(navigation);
+        QVERIFY(drawn.show({700, 700}));
+        QQuickWindow *quick = drawn.quick();
+        const auto openChoice = [&] {
+            navigation->push(new GenderInputVC(QStringLiteral("Ян"), QStringLiteral("15061990")),
+                             false);
+            QQuickItem *focused = nullptr;
+            if (!QTest::qWaitFor([&] {
+                    focused = quick->activeFocusItem();
+                    return focused && focused->property("text").toString() == "Женщина";
+                }))
+                return std::optional<bool>();
+            return std::optional<bool>(focused->property("visualFocus").toBool());
+        };
+
+        QTest::mouseClick(quick, Qt::LeftButton, {}, QPoint(350, 400));
+        QCOMPARE(openChoice(), std::optional<bool>(false));
+        QTest::keyClick(quick, Qt::Key_Escape);
+        QTRY_COMPARE(navigation->depth(), 1);
+        QCOMPARE(openChoice(), std::optional<bool>(true));
     }
 
     void registeringSendsEverythingAndLeavesForThePhotos() {

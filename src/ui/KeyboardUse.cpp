@@ -1,0 +1,56 @@
+#include "ui/KeyboardUse.h"
+
+#include <QCoreApplication>
+#include <QJSEngine>
+#include <QKeyEvent>
+#include <QQuickItem>
+
+KeyboardUse::KeyboardUse(QObject *parent)
+    : QObject(parent) {
+    if (parent)
+        parent->installEventFilter(this);
+}
+
+KeyboardUse &KeyboardUse::shared() {
+    static auto *instance = new KeyboardUse(QCoreApplication::instance());
+    return *instance;
+}
+
+KeyboardUse *KeyboardUse::create(QQmlEngine *, QJSEngine *) {
+    KeyboardUse *instance = &shared();
+    QJSEngine::setObjectOwnership(instance, QJSEngine::CppOwnership);
+    return instance;
+}
+
+void KeyboardUse::focusOnOpen(QQuickItem *item) const {
+    if (item)
+        item->forceActiveFocus(m_inUse ? Qt::TabFocusReason : Qt::OtherFocusReason);
+}
+
+bool KeyboardUse::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    // A key bound to a window shortcut comes only as the override question before it.
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        // A modifier held for a Ctrl-click is still the mouse's work.
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+        case Qt::Key_AltGr:
+            break;
+        default:
+            m_inUse = true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+        m_inUse = false;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}

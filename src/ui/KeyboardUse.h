@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+class QJSEngine;
+class QQmlEngine;
+class QQuickItem;
+
+// Whether the user is working the window with the keyboard: the last press came from a key, not
+// from the mouse, a touch or a pen. A screen that hands the keyboard to one of its controls as
+// it opens frames that control only for a keyboard user; to someone who clicked their way there,
+// the accent frame on the first of two choices reads as a choice already made.
+class KeyboardUse : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    /// The one instance, watching every input of the application from its first call on.
+    static KeyboardUse &shared();
+    static KeyboardUse *create(QQmlEngine *, QJSEngine *);
+
+    /// Gives `item` the keyboard, framed as the keyboard's when the user has been typing.
+    Q_INVOKABLE void focusOnOpen(QQuickItem *item) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit KeyboardUse(QObject *parent);
+
+    bool m_inUse = false;
+};
