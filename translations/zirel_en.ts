@@ -787,6 +787,10 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
         <source>Ошибка сервера</source>
         <translation>Server error</translation>
     </message>
+    <message>
+        <source>Данные не удалось прочитать, так как они имеют неверный формат.</source>
+        <translation>The data couldn’t be read because it isn’t in the correct format.</translation>
+    </message>
 </context>
 <context>
     <name>NoteMessageView</name>

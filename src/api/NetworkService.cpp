@@ -283,7 +283,11 @@ void NetworkService::switchAccount(const QString &screenValue) {
 }
 
 APIError NetworkService::decodingFailed(const QString &description) {
-    return APIError::client(tr("Декодирование не удалось: ") + description);
+    // Which key did not fit, and how, is for the log; the person reads in their own language
+    // that the answer could not be read.
+    qCWarning(lcNetwork).noquote() << QStringLiteral("Undecodable answer: ") + description;
+    return APIError::client(tr("Декодирование не удалось: ") +
+                            tr("Данные не удалось прочитать, так как они имеют неверный формат."));
 }
 
 APIError NetworkService::serverError() {

@@ -81,7 +81,7 @@ private Q_SLOTS:
         row("error flag false is no error", 200, R"({"reason":"x","error":false})", &outcome<EmptyResponse>, "ok");
         row("500 valid record", 500, user, &outcome<User>, "Ошибка сервера");
         row("500 valid empty object", 500, "{}", &outcome<EmptyResponse>, "Ошибка сервера");
-        row("500 HTML", 500, "<html><body>Bad gateway</body></html>", &outcome<User>, "Декодирование не удалось: The data is not valid JSON");
+        row("500 HTML", 500, "<html><body>Bad gateway</body></html>", &outcome<User>, "Декодирование не удалось: Данные не удалось прочитать, так как они имеют неверный формат.");
         row("204 empty, nothing expected", 204, {}, &outcome<EmptyResponse>, "ok");
         row("204 empty, record expected", 204, {}, &outcome<User>, emptyAnswer);
         row("404 empty", 404, {}, &outcome<EmptyResponse>, emptyAnswer);
