@@ -283,9 +283,11 @@ void NetworkService::switchAccount(const QString &screenValue) {
 }
 
 APIError NetworkService::decodingFailed(const QString &description) {
-    // Which key did not fit, and how, is for the log; the person reads in their own language
-    // that the answer could not be read.
-    qCWarning(lcNetwork).noquote() << QStringLiteral("Undecodable answer: ") + description;
+    // The person reads in their own language that the answer could not be read. The decoder's
+    // account of it quotes the answer, which may hold anyone's words, so it is written only with
+    // the raw answers, for a developer who turns them on.
+    qCWarning(lcNetwork) << "Undecodable answer";
+    qCDebug(lcWire).noquote() << QStringLiteral("Undecodable answer: ") + description;
     return APIError::client(tr("Декодирование не удалось: ") +
                             tr("Данные не удалось прочитать, так как они имеют неверный формат."));
 }
