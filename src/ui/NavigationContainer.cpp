@@ -60,7 +60,7 @@ void NavigationContainer::pop(bool animated) {
         revealed->endAppearance();
     }
     leaving->setContainer(nullptr);
-    leaving->deleteLater();
+    leaving->release();
 }
 
 void NavigationContainer::setStack(const QList<ViewController *> &stack, bool animated) {
@@ -88,7 +88,7 @@ void NavigationContainer::setStack(const QList<ViewController *> &stack, bool an
     for (ViewController *vc : old) {
         if (!stack.contains(vc)) {
             vc->setContainer(nullptr);
-            vc->deleteLater();
+            vc->release();
         }
     }
 }

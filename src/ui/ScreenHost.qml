@@ -32,6 +32,8 @@ Item {
     Loader {
         id: view
         anchors.fill: parent
+        // A view sliding out still reads its screen, which therefore waits for the view to go.
+        onLoaded: if (host.loadedFor) host.loadedFor.keepFor(view.item)
     }
 
     Loader {

@@ -71,9 +71,33 @@ void ViewController::endDisappearance() {
         child->endDisappearance();
 }
 
+void ViewController::keepFor(QObject *view) {
+    if (!view || m_views.contains(view))
+        return;
+    m_views.append(view);
+    connect(view, &QObject::destroyed, this, [this, view] {
+        m_views.removeOne(view);
+        if (m_released && m_views.isEmpty())
+            deleteLater();
+    });
+}
+
+void ViewController::release() {
+    m_released = true;
+    if (m_views.isEmpty())
+        deleteLater();
+}
+
 void ViewController::present(ViewController *vc, int style, bool animated) {
     if (!vc)
         return;
+    // A screen on its way out has nobody to show anything to; an answer it was still waiting
+    // for may try.
+    if (m_released) {
+        if (!vc->parent())
+            vc->deleteLater();
+        return;
+    }
     if (ViewController *root = presentationRoot(); root != this) {
         root->present(vc, style, animated);
         return;
@@ -111,7 +135,7 @@ void ViewController::dismiss(bool animated) {
     Q_EMIT presenter->presentedViewControllerChanged();
     target->endDisappearance();
     target->m_presenting = nullptr;
-    target->deleteLater();
+    target->release();
 }
 
 ViewController *ViewController::presentationRoot() const {

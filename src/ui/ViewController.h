@@ -84,6 +84,13 @@ public:
     void beginDisappearance(bool animated);
     void endDisappearance();
 
+    /// Keeps the screen at least as long as `view`, which draws it: a view that leaves with an
+    /// animation reads its screen until the animation is over.
+    Q_INVOKABLE void keepFor(QObject *view);
+    /// Gives the screen up once it has left its container or presenter: it is deleted when no
+    /// view draws it any more, and presents nothing meanwhile.
+    void release();
+
     Q_INVOKABLE void present(ViewController *vc, int style, bool animated);
     Q_INVOKABLE void dismiss(bool animated);
     /// The topmost screen presented on this one, or this screen itself.
@@ -151,6 +158,8 @@ private:
     bool m_visible = false;
     bool m_hidesTabBar = false;
     bool m_logsDeath = false;
+    bool m_released = false;
+    QList<QObject *> m_views;
     Services m_services;
     QPointer<ViewController> m_presented;
     QPointer<ViewController> m_presenting;

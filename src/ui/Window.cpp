@@ -38,7 +38,7 @@ void Window::setRoot(ViewController *root, Transition transition) {
     Q_EMIT rootChanged();
     if (previous) {
         previous->endDisappearance();
-        previous->deleteLater();
+        previous->release();
     }
     root->endAppearance();
 }

@@ -5,6 +5,7 @@
 
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,14 @@ public:
 private:
     QUrl m_view;
 };
+
+// A view for such a screen, written to `dir`; empty when it could not be written.
+QUrl writtenView(const QTemporaryDir &dir, const QString &name, const QByteArray &qml) {
+    QFile view(dir.filePath(name));
+    if (!view.open(QIODevice::WriteOnly) || view.write(qml) != qml.size())
+        return {};
+    return QUrl::fromLocalFile(view.fileName());
+}
 } // namespace
 
 class QmlHostTest : public QObject {
@@ -37,15 +46,15 @@ private Q_SLOTS:
     // A view built twice would run its screen's set-up twice and slow every start.
     void eachScreenViewIsBuiltOnce() {
         QTemporaryDir dir;
-        QFile view(dir.filePath(QStringLiteral("CountedView.qml")));
-        QVERIFY(view.open(QIODevice::WriteOnly));
-        view.write("import QtQuick\nItem { required property QtObject controller\n"
-                   "Component.onCompleted: controller.objectName += \"|\" }\n");
-        view.close();
+        const QUrl counting =
+            writtenView(dir, QStringLiteral("CountedView.qml"),
+                        "import QtQuick\nItem { required property QtObject controller\n"
+                        "Component.onCompleted: controller.objectName += \"|\" }\n");
+        QVERIFY(!counting.isEmpty());
         DrawnWindow drawn;
         QVERIFY(drawn.show());
         QCOMPARE(drawn.quick()->minimumSize(), QSize(700, 700));
-        auto *screen = new CountedScreen(QUrl::fromLocalFile(view.fileName()));
+        auto *screen = new CountedScreen(counting);
         auto *tabs = new TabContainer;
         tabs->setTabs({screen});
         drawn.window().setRoot(new NavigationContainer(tabs));
@@ -85,6 +94,33 @@ private Q_SLOTS:
         QCOMPARE(QmlHost::viewSourcesOnShow(&tabs),
                  (QList<QUrl>{tabs.viewSource(), behind->viewSource()}));
         QVERIFY(QmlHost::viewSourcesOnShow(nullptr).isEmpty());
+    }
+
+    // A screen taken off the stack slides out with its view still reading it; the screen goes
+    // only once the view is gone, so no binding of the view ever meets a screen that is not
+    // there.
+    void aLeavingScreenOutlivesItsView() {
+        QTemporaryDir dir;
+        const QUrl reading = writtenView(dir, QStringLiteral("ReadingView.qml"),
+                                         "import QtQuick\nText { required property QtObject "
+                                         "controller\ntext: controller.objectName }\n");
+        QVERIFY(!reading.isEmpty());
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("TypeError")));
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        auto *stack = new NavigationContainer(new CountedScreen(reading));
+        drawn.window().setRoot(stack);
+        for (const bool animated : {true, false}) {
+            const QPointer<ViewController> leaving = new CountedScreen(reading);
+            leaving->setObjectName(QStringLiteral("leaving"));
+            stack->push(leaving, false);
+            QTRY_VERIFY(drawn.findWith("text", QStringLiteral("leaving")));
+            stack->pop(animated);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (animated)
+                QVERIFY(!leaving.isNull());
+            QTRY_VERIFY(leaving.isNull());
+        }
     }
 
     void storedGeometryIsBroughtBackOnScreen() {

@@ -56,6 +56,23 @@ private Q_SLOTS:
         QTRY_VERIFY(popped.isNull());
         nav->pop(true); // the root stays
         QCOMPARE(nav->depth(), 1);
+
+        // Popped while a view still draws it, a screen waits for the view; an answer that
+        // comes meanwhile puts up nothing.
+        auto *view = new QObject;
+        QPointer<ViewController> sliding = new ProbeVC(QStringLiteral("C"), &journal);
+        nav->push(sliding, false);
+        sliding->keepFor(view);
+        nav->pop(true);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(sliding);
+        QPointer<ViewController> late = new AlertTextVC(QStringLiteral("late"));
+        sliding->present(late, PresentationStyle::CrossDissolve, false);
+        QVERIFY(!sliding->ownPresented());
+        QCOMPARE(window.frontScreen(), nav->topViewController());
+        QTRY_VERIFY(late.isNull());
+        delete view;
+        QTRY_VERIFY(sliding.isNull());
     }
 
     void replacingTheStackDestroysOnlyScreensLeftOut() {
