@@ -22,6 +22,30 @@ QImage decodeHeif(const QByteArray &bytes, bool bounded) {
     return codecs ? codecs->decodeHeif(bytes, bounded ? ImageDecoder::kMaxPixels : 0) : QImage();
 }
 
+// A JPEG cut short still decodes, its missing part grey. Every segment before the image data
+// gives its length, and the data of the last scan runs to the end-of-image marker, which the
+// data itself cannot imitate (a 0xFF in it is followed by 0x00 or a restart marker). A
+// thumbnail in the EXIF block has an end marker of its own, so the search starts at the first
+// scan. Bytes laid out otherwise are left for the decoder to judge.
+bool jpegIsWhole(const QByteArray &bytes) {
+    qsizetype at = 2;
+    while (at + 4 <= bytes.size()) {
+        if (uchar(bytes[at]) != 0xFF)
+            return true;
+        const uchar marker = uchar(bytes[at + 1]);
+        if (marker == 0xFF) { // fill
+            ++at;
+        } else if (marker == 0xDA) {
+            return bytes.indexOf(QByteArrayView("\xFF\xD9", 2), at) >= 0;
+        } else if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += 2;
+        } else {
+            at += 2 + qFromBigEndian<quint16>(bytes.constData() + at + 2);
+        }
+    }
+    return false;
+}
+
 bool isHeifBrand(QByteArrayView brand) {
     static constexpr const char *kBrands[] = {"heic", "heix", "hevc", "hevx", "heim", "heis",
                                               "hevm", "hevs", "mif1", "msf1", "avif", "avis"};
@@ -60,9 +84,11 @@ QImage decode(const QByteArray &bytes, int longestEdge) {
     // Naming the usual formats spares the reader from opening every image plugin there is to
     // ask each whether it knows the bytes; anything else is still recognised that way.
     QByteArray format;
-    if (bytes.startsWith("\xFF\xD8\xFF"))
+    if (bytes.startsWith("\xFF\xD8\xFF")) {
+        if (!jpegIsWhole(bytes))
+            return {};
         format = "jpeg";
-    else if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+    } else if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
         format = "png";
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(format.isEmpty());

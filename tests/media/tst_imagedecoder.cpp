@@ -1,5 +1,7 @@
 #include "media/ImageDecoder.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QTest>
 #include <libheif/heif.h>
 
@@ -41,6 +43,30 @@ QByteArray heic(int width, int height) {
     heif_context_free(context);
     return bytes;
 }
+// A JPEG of a noisy picture (so the image data is most of the file), baseline or progressive.
+QByteArray jpeg(bool progressive) {
+    QImage image(200, 150, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    return writer.write(image) ? buffer.data() : QByteArray();
+}
+
+// The same with an EXIF block that holds a thumbnail, which ends in a marker of its own.
+QByteArray withThumbnail(const QByteArray &jpegBytes) {
+    QByteArray thumbnail;
+    QBuffer buffer(&thumbnail);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(8, 6, QImage::Format_RGB32).save(&buffer, "jpeg");
+    const QByteArray payload = "Exif\0\0" + thumbnail;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((payload.size() + 2) >> 8)).append(char((payload.size() + 2) & 0xFF));
+    return QByteArray(jpegBytes).insert(2, segment + payload);
+}
 } // namespace
 
 class TestImageDecoder : public QObject {
@@ -62,6 +88,23 @@ private Q_SLOTS:
             mp4.replace(at, 4, "mp41");
         QVERIFY(!ImageDecoder::looksLikeHeif(mp4));
         QVERIFY(ImageDecoder::decode(bytes.left(bytes.size() / 3)).isNull());
+    }
+
+    // A photo cut short (a broken copy, a download that stopped) is no picture, rather than one
+    // whose lower part is grey; bytes after a whole one (a clip some phones append) are no harm.
+    void aJpegCutShortIsNoPicture() {
+        for (const bool progressive : {false, true}) {
+            for (const QByteArray &whole : {jpeg(progressive), withThumbnail(jpeg(progressive))}) {
+                QVERIFY(whole.size() > 4000);
+                QCOMPARE(ImageDecoder::decode(whole).size(), QSize(200, 150));
+                QCOMPARE(ImageDecoder::decode(whole + QByteArray(3000, 'v'), 100).size(),
+                         QSize(100, 75));
+                for (const double kept : {0.5, 0.9})
+                    QVERIFY(
+                        ImageDecoder::decode(whole.left(qsizetype(whole.size() * kept))).isNull());
+                QVERIFY(ImageDecoder::decode(whole.left(whole.size() - 2)).isNull());
+            }
+        }
     }
 };
 
