@@ -112,6 +112,7 @@ Rectangle {
         }
         function onPopped(animated) {
             stack.pop(animated ? T.StackView.PopTransition : T.StackView.Immediate)
+            stack.currentItem?.forceActiveFocus()
         }
         function onReplaced(animated) {
             const screens = nav.controller.stackObjects

@@ -1,8 +1,9 @@
 import QtQuick
 import Zirel
 
-// Draws one screen and, above it, whatever that screen presents.
-Item {
+// Draws one screen and, above it, whatever that screen presents. A focus scope, so the control
+// that had the keyboard gets it back when the screen is in front again.
+FocusScope {
     id: host
 
     required property ViewController controller
@@ -44,6 +45,8 @@ Item {
         property bool animated: host.controller ? host.controller.presentationAnimated : false
 
         onLoaded: {
+            // The keys are the front layer's; a field underneath would take typing unseen.
+            sheet.forceActiveFocus()
             if (!animated)
                 return
             if (style === PresentationStyle.PageSheet || style === PresentationStyle.FullScreen)
@@ -60,9 +63,11 @@ Item {
     }
 
     onPresentedChanged: {
-        if (host.presented)
+        if (host.presented) {
             sheet.setSource("SheetHost.qml", { controller: host.presented, style: host.controller.presentationStyle })
-        else
+        } else if (sheet.status !== Loader.Null) {
             sheet.source = ""
+            view.forceActiveFocus()
+        }
     }
 }

@@ -250,9 +250,20 @@ private Q_SLOTS:
         QTest::keyClick(quick, Qt::Key_Return);
         QCOMPARE(navigation->depth(), 2);
 
+        // Back on the name step, typing goes on where it left off.
         QTest::keyClick(quick, Qt::Key_Escape);
         QCOMPARE(navigation->depth(), 1);
         QCOMPARE(nameStep->text(), QStringLiteral("Ян"));
+        type(quick, QStringLiteral("а"));
+        QCOMPARE(nameStep->text(), QStringLiteral("Яна"));
+        // So it does after an alert, which keeps the keys from the field behind it meanwhile.
+        AlertErrorVC::show(nameStep, QStringLiteral("Сервер не отвечает"));
+        QTRY_VERIFY(!quick->activeFocusItem() ||
+                    !quick->activeFocusItem()->inherits("QQuickTextInput"));
+        QTest::keyClick(quick, Qt::Key_Return);
+        QTRY_VERIFY(!nameStep->presentedViewController());
+        type(quick, QStringLiteral("н"));
+        QCOMPARE(nameStep->text(), QStringLiteral("Янан"));
 
         // On a choice, Space picks it and Return is the form's "Далее", which waits for a choice.
         auto *gender = new GenderInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"));
