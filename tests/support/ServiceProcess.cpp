@@ -6,13 +6,17 @@
 #include <QFile>
 #include <QRegularExpression>
 
+namespace {
+const QString kLogName = QStringLiteral("service.log");
+} // namespace
+
 ServiceProcess::ServiceProcess(QStringList extraArguments)
     : m_extraArguments(std::move(extraArguments)) {
     // The service logs every request. Through a pipe nobody drains while a caller blocks on
     // something else (a benchmark timing a client start), the pipe fills and the service stops
     // answering; a file never pushes back.
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.setStandardOutputFile(m_dir.filePath(QStringLiteral("service.log")));
+    m_process.setStandardOutputFile(m_dir.filePath(kLogName));
 }
 
 ServiceProcess::~ServiceProcess() {
@@ -28,7 +32,7 @@ QString ServiceProcess::baseUrl() const {
 }
 
 QString ServiceProcess::output() {
-    QFile log(m_dir.filePath(QStringLiteral("service.log")));
+    QFile log(m_dir.filePath(kLogName));
     return m_failure +
            (log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString());
 }
