@@ -111,8 +111,10 @@ Rectangle {
             stack.push(page, { controller: vc }, animated ? T.StackView.PushTransition : T.StackView.Immediate)
         }
         function onPopped(animated) {
+            const hadKeys = stack.currentItem?.activeFocus ?? false
             stack.pop(animated ? T.StackView.PopTransition : T.StackView.Immediate)
-            stack.currentItem?.forceActiveFocus()
+            if (hadKeys)
+                stack.currentItem.forceActiveFocus()
         }
         function onReplaced(animated) {
             const screens = nav.controller.stackObjects

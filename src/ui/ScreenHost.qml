@@ -45,8 +45,10 @@ FocusScope {
         property bool animated: host.controller ? host.controller.presentationAnimated : false
 
         onLoaded: {
-            // The keys are the front layer's; a field underneath would take typing unseen.
-            sheet.forceActiveFocus()
+            // The keys are the front layer's; a field underneath would take typing unseen. A host
+            // without them (under the lock notice) leaves them where they are.
+            if (host.activeFocus)
+                sheet.forceActiveFocus()
             if (!animated)
                 return
             if (style === PresentationStyle.PageSheet || style === PresentationStyle.FullScreen)
@@ -66,8 +68,10 @@ FocusScope {
         if (host.presented) {
             sheet.setSource("SheetHost.qml", { controller: host.presented, style: host.controller.presentationStyle })
         } else if (sheet.status !== Loader.Null) {
+            const hadKeys = sheet.activeFocus
             sheet.source = ""
-            view.forceActiveFocus()
+            if (hadKeys)
+                view.forceActiveFocus()
         }
     }
 }

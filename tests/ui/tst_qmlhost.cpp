@@ -1,4 +1,5 @@
 #include "DrawnWindow.h"
+#include "ui/AlertTextVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/TabContainer.h"
 #include "ui/WindowGeometry.h"
@@ -121,6 +122,34 @@ private Q_SLOTS:
                 QVERIFY(!leaving.isNull());
             QTRY_VERIFY(leaving.isNull());
         }
+    }
+
+    // The lock notice keeps the keys from everything under it, also when something there
+    // comes or goes.
+    void theLockNoticeKeepsTheKeys() {
+        QTemporaryDir dir;
+        const QUrl typing =
+            writtenView(dir, QStringLiteral("TypingView.qml"),
+                        "import QtQuick\nTextInput { required property QtObject "
+                        "controller\nComponent.onCompleted: forceActiveFocus() }\n");
+        QVERIFY(!typing.isEmpty());
+        DrawnWindow drawn;
+        QVERIFY(drawn.show());
+        auto *screen = new CountedScreen(typing);
+        drawn.window().setRoot(screen);
+        const auto typingHasKeys = [&drawn] {
+            return drawn.quick()->activeFocusItem() &&
+                   drawn.quick()->activeFocusItem()->inherits("QQuickTextInput");
+        };
+        QTRY_VERIFY(typingHasKeys());
+        drawn.window().lock(new ViewController(QStringLiteral("Notice")));
+        QTRY_VERIFY(!typingHasKeys());
+        screen->present(new AlertTextVC(QStringLiteral("text")), PresentationStyle::CrossDissolve,
+                        false);
+        QTRY_VERIFY(screen->ownPresented());
+        screen->dismiss(false);
+        QTest::qWait(50);
+        QVERIFY(!typingHasKeys());
     }
 
     void storedGeometryIsBroughtBackOnScreen() {
