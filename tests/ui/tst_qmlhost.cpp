@@ -28,27 +28,28 @@ public:
 private:
     QUrl m_view;
 };
-
-// A view for such a screen, written to `dir`; empty when it could not be written.
-QUrl writtenView(const QTemporaryDir &dir, const QString &name, const QByteArray &qml) {
-    QFile view(dir.filePath(name));
-    if (!view.open(QIODevice::WriteOnly) || view.write(qml) != qml.size())
-        return {};
-    return QUrl::fromLocalFile(view.fileName());
-}
 } // namespace
 
 class QmlHostTest : public QObject {
     Q_OBJECT
+
+    QTemporaryDir m_views;
+
+    // A view for a screen of these tests; empty when it could not be written.
+    QUrl writtenView(const QString &name, const QByteArray &qml) const {
+        QFile view(m_views.filePath(name));
+        if (!view.open(QIODevice::WriteOnly) || view.write(qml) != qml.size())
+            return {};
+        return QUrl::fromLocalFile(view.fileName());
+    }
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // A view built twice would run its screen's set-up twice and slow every start.
     void eachScreenViewIsBuiltOnce() {
-        QTemporaryDir dir;
         const QUrl counting =
-            writtenView(dir, QStringLiteral("CountedView.qml"),
+            writtenView(QStringLiteral("CountedView.qml"),
                         "import QtQuick\nItem { required property QtObject controller\n"
                         "Component.onCompleted: controller.objectName += \"|\" }\n");
         QVERIFY(!counting.isEmpty());
@@ -101,8 +102,7 @@ private Q_SLOTS:
     // only once the view is gone, so no binding of the view ever meets a screen that is not
     // there.
     void aLeavingScreenOutlivesItsView() {
-        QTemporaryDir dir;
-        const QUrl reading = writtenView(dir, QStringLiteral("ReadingView.qml"),
+        const QUrl reading = writtenView(QStringLiteral("ReadingView.qml"),
                                          "import QtQuick\nText { required property QtObject "
                                          "controller\ntext: controller.objectName }\n");
         QVERIFY(!reading.isEmpty());
@@ -127,9 +127,8 @@ private Q_SLOTS:
     // The lock notice keeps the keys from everything under it, also when something there
     // comes or goes.
     void theLockNoticeKeepsTheKeys() {
-        QTemporaryDir dir;
         const QUrl typing =
-            writtenView(dir, QStringLiteral("TypingView.qml"),
+            writtenView(QStringLiteral("TypingView.qml"),
                         "import QtQuick\nTextInput { required property QtObject "
                         "controller\nComponent.onCompleted: forceActiveFocus() }\n");
         QVERIFY(!typing.isEmpty());
