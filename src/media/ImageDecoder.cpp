@@ -93,7 +93,19 @@ QImage decode(const QByteArray &bytes, int longestEdge) {
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setAutoTransform(true);
-    if (longestEdge > 0) {
+    if (longestEdge <= 0 && reader.format() == "jpeg") {
+        // A phone's photo of 50 to 200 megapixels would hold up to 800 MiB whole, more than
+        // Qt's readers allow at all. Its crop ends at most 1200 × 1600, so a picture halved
+        // while it is read until it fits kMaxPixels still fills that unless zoomed in far.
+        const QSize size = reader.size();
+        if (tooManyPixels(size / 8))
+            return {};
+        QSize halved = size;
+        while (tooManyPixels(halved))
+            halved = QSize((halved.width() + 1) / 2, (halved.height() + 1) / 2);
+        if (halved != size)
+            reader.setScaledSize(halved);
+    } else if (longestEdge > 0) {
         const QSize size = reader.size();
         if (!size.isValid())
             return {};
