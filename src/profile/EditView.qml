@@ -23,12 +23,16 @@ Rectangle {
         function onEndEditingRequested() { editView.forceActiveFocus() }
     }
 
-    // Tab walks the rows; whatever the keyboard moves to is scrolled into view.
+    // Tab walks the rows; whatever the keyboard moves to is scrolled into view. Only the rows'
+    // own controls count: a sheet over the editor has controls that lie over the rows too.
     Connections {
         target: editView.Window.window
         function onActiveFocusItemChanged() {
             const item = editView.Window.activeFocusItem
-            if (!item || !column.contains(column.mapFromItem(item, 0, 0)))
+            let up = item
+            while (up && up !== column)
+                up = up.parent
+            if (!up)
                 return
             const top = item.mapToItem(column, 0, 0).y + column.y
             const bottom = top + item.height

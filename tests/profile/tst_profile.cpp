@@ -378,6 +378,29 @@ private Q_SLOTS:
         QTRY_VERIFY(!tab->presentedViewController());
         QCOMPARE(m_service.requestsTo("user/bio").size(), 1);
     }
+
+    // A sheet over the editor (the cropper, say) has controls where the rows lie; the keyboard
+    // going to one of them must not scroll the rows away from where the user left them.
+    void theRowsStayPutUnderASheet() {
+        DrawnWindow drawn;
+        ProfileVC *tab = openTab(drawn.window());
+        QVERIFY(drawn.show());
+        openEditor(tab);
+        QQuickItem *rows = nullptr;
+        QTRY_VERIFY((rows = drawn.findWith("placeholderText", QStringLiteral("Добавить город"))));
+        while (rows && !rows->inherits("QQuickFlickable"))
+            rows = rows->parentItem();
+        QVERIFY(rows);
+        // The sheet slides in from below; the rows are whole on screen once it is in place.
+        QTRY_VERIFY(rows->mapToScene({0, rows->height()}).y() <= drawn.quick()->height());
+        const qreal shown = rows->property("contentY").toReal();
+        QQuickItem over(drawn.quick()->contentItem());
+        over.setPosition(rows->mapToScene({rows->width() / 2, rows->height() - 20}));
+        over.setSize({40, 40});
+        over.forceActiveFocus();
+        QVERIFY(over.hasActiveFocus());
+        QCOMPARE(rows->property("contentY").toReal(), shown);
+    }
 };
 
 QTEST_MAIN(TestProfile)
