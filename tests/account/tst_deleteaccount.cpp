@@ -58,7 +58,6 @@ private Q_SLOTS:
         DeleteAccountVC *screen = openFromSettings(window);
         AccountAlertVC *alert = confirmation(screen);
         QVERIFY(alert);
-        QCOMPARE(alert->actionTitles(), (QStringList{"Отмена", "Удалить"}));
         alert->escapePressed();
         QVERIFY(!screen->presentedViewController());
 

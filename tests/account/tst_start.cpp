@@ -214,7 +214,6 @@ private Q_SLOTS:
 
         auto *steps = presentedOn<NavigationContainer>(screen);
         QCOMPARE(steps->topViewController()->typeName(), QStringLiteral("NameInputVC"));
-        QCOMPARE(screen->presentationStyle(), int(PresentationStyle::FullScreen));
         QCOMPARE(m_store->values.value("paseto"), QByteArray("v4.local.fresh"));
         QCOMPARE(m_store->values.value("screen"), QByteArray("name"));
         QCOMPARE(NetworkService::shared().paseto(), QStringLiteral("v4.local.fresh"));
@@ -265,7 +264,6 @@ private Q_SLOTS:
         }
         auto *prompt = presentedOn<AccountAlertVC>(screen);
         QVERIFY(prompt);
-        QCOMPARE(prompt->actionTitles(), (QStringList{"Log in", "Cancel"}));
 
         prompt->setFieldText(QStringLiteral("abc"));
         prompt->returnPressed();

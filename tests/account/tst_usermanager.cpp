@@ -15,22 +15,15 @@ class UserManagerTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    int m_files = 0;
-
-    std::unique_ptr<QSettings> defaults(const QByteArray &stored = {}) {
-        auto settings = std::make_unique<QSettings>(
-            m_dir.filePath(QStringLiteral("defaults%1.ini").arg(++m_files)), QSettings::IniFormat);
-        if (!stored.isNull())
-            settings->setValue(QStringLiteral("currentUser"), stored);
-        return settings;
-    }
 
 private Q_SLOTS:
     void aRecordMissingAKeyIsIgnoredAndNotWrittenBack() {
         QJsonObject stored = Fixtures::json(QStringLiteral("user.json")).toObject();
         stored.remove(QStringLiteral("lat"));
         const QByteArray bytes = QJsonDocument(stored).toJson();
-        auto settings = defaults(bytes);
+        auto settings = std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("partial.ini")),
+                                                    QSettings::IniFormat);
+        settings->setValue(QStringLiteral("currentUser"), bytes);
         QSettings *raw = settings.get();
         UserManager manager(std::move(settings));
         QCOMPARE(manager.currentUser(), UserManager::initialUser());

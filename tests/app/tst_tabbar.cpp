@@ -51,13 +51,9 @@ private Q_SLOTS:
         TabBar tabs;
         tabs.loadViewIfNeeded();
 
-        QStringList titles;
         QStringList types;
-        for (ViewController *tab : tabs.tabs()) {
-            titles << tab->title();
+        for (ViewController *tab : tabs.tabs())
             types << (tab->visibleChild() ? tab->visibleChild() : tab)->typeName();
-        }
-        QCOMPARE(titles, QStringList({"Находки", "Лайки", "Чат", "Профиль"}));
         QCOMPARE(types, QStringList({"MainVC", "LikesVC", "ChatsVC", "ProfileVC"}));
         // A misspelt name would leave its tab without a picture, and nothing would say so.
         for (const QString &icon : tabs.icons())
@@ -73,8 +69,6 @@ private Q_SLOTS:
         QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
         tabs.setSelectedIndex(TabBar::profileTab);
         QVERIFY(tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
-        QTest::qWait(100);
-        QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
     }
 
     void barFollowsTheScreenInFrontOfTheSelectedTab() {

@@ -60,8 +60,6 @@ private Q_SLOTS:
         QVERIFY(SymbolIcons::draw("<svg", kSize, 1).isNull());
     }
 
-    // A drawing is kept under its source and size, read back as drawn, and a missing, cut or
-    // damaged file is a miss rather than a wrong picture.
     // A name the screens ask for without a drawing behind it shows as an empty space, and
     // nothing reports it.
     void everySymbolTheScreensNameHasADrawing() {
@@ -85,6 +83,8 @@ private Q_SLOTS:
         QCOMPARE(unknown, QStringList());
     }
 
+    // A drawing is kept under its source and size, read back as drawn, and a missing, cut or
+    // damaged file is a miss rather than a wrong picture.
     void drawingsAreKeptAndDamagedFilesMissed() {
         QTemporaryDir dir;
         SymbolCache cache(dir.path() + QStringLiteral("/Symbols"), std::chrono::milliseconds(0));

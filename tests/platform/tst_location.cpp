@@ -131,8 +131,7 @@ private Q_SLOTS:
         QCOMPARE(shownOn(start)->heading(), QStringLiteral("Геопозиция"));
         auto *feed = new ViewController(QStringLiteral("Feed"));
         window->setRoot(feed);
-        ChoiceAlertVC *again = shownOn(feed);
-        QVERIFY(again);
+        QVERIFY(shownOn(feed));
         QVERIFY(answers.isEmpty());
         window->escapePressed();
         QCOMPARE(answers, QList<bool>{false});

@@ -115,10 +115,10 @@ private Q_SLOTS:
         signIn(QStringLiteral("15061990"));
     }
 
-    // Deleting photo 1 of 3 and adding one gives 2, 3, new: changed, so all three go up again.
-    // The texts arrive while the photos fail; the editor stays with every edit, and the next
-    // "Готово" sends only the photos. Their new addresses are fetched into the cache and the
-    // tab's ring shows the new first photo.
+    // Unchanged, even with a cached copy missing, the editor closes without sending. Deleting photo
+    // 1 of 3 and adding one gives 2, 3, new: changed, so all three go up again. The texts arrive
+    // while the photos fail; the editor stays with every edit, and the next "Готово" sends only the
+    // photos. Their new addresses are fetched into the cache.
     void aSaveSendsWhatDiffersAndKeepsWhatFailed() {
         Window window;
         ProfileVC *tab = openTab(window);
@@ -134,7 +134,6 @@ private Q_SLOTS:
         // The second photo's cached copy is gone: its slot starts empty in its place.
         QCOMPARE(edit->selectedImages(), (QList<QByteArray>{m_photos[0], {}, m_photos[2]}));
         PhotoGrid *grid = edit->photoGrid();
-        QVERIFY(!grid->photoSlots().isFilled(1));
         grid->addPhoto(m_photos[1]);
         grid->deletePhoto(0);
         grid->addPhoto(m_photos[3]);
@@ -165,8 +164,7 @@ private Q_SLOTS:
         const User afterTexts = m_user->currentUser();
         QCOMPARE(afterTexts.bio, QStringLiteral("Люблю море"));
         QCOMPARE(afterTexts.city, QStringLiteral("Казань"));
-        QCOMPARE(afterTexts.photoUrls.size(), 3);
-        QCOMPARE(afterTexts.photoUrls.first(), url("1.png"));
+        QCOMPARE(afterTexts.photoUrls, (QStringList{url("1.png"), url("2.png"), url("3.png")}));
         QCOMPARE(edit->texts().bio, QStringLiteral("Люблю море"));
         QCOMPARE(grid->count(), 3);
         alertOver(editor)->actionButtonTapped();
@@ -196,8 +194,8 @@ private Q_SLOTS:
         QVERIFY(m_service.requestsTo("images/upload").isEmpty());
     }
 
-    // The text about oneself is screened first: the link message wins over the keyword one, and
-    // the user may send the text anyway. Without any photo nothing is sent at all.
+    // The text about oneself is screened first, and the user may send it anyway. Without any
+    // photo nothing is sent at all.
     void theBioIsScreenedAndPhotosAreRequired() {
         Window window;
         ProfileVC *tab = openTab(window);
@@ -205,12 +203,9 @@ private Q_SLOTS:
         EditVC *edit = editor->editVC();
         QVERIFY(edit->proposeBio(QStringLiteral("Пиши в тг @someone")));
         QVERIFY(!edit->proposeBio(QStringLiteral("Пиши  в тг")));
-        QCOMPARE(edit->countText(), QString::number(500 - 18));
         editor->doneTapped();
         AlertErrorVC *alert = alertOver(editor);
-        QVERIFY(alert);
-        QCOMPARE(alert->message(),
-                 QStringLiteral("Обнаружены ссылки или упоминания соцсетей, что недопустимо."));
+        QVERIFY(alert && alert->shouldShowTextButton());
         alert->actionButtonTapped();
         QTest::qWait(50);
         QVERIFY(m_service.requests().isEmpty());
@@ -239,21 +234,6 @@ private Q_SLOTS:
     // The preview shows the edited photos and texts on a card that cannot be swiped, with six
     // info lines, the age by the birthday, and the profile details behind its info button.
     void thePreviewShowsTheEditedCard() {
-        QCOMPARE(PreviewVC::infoTexts(QStringLiteral("Горы"), {}, {}, {}),
-                 (QList<InfoItem>{{InfoType::About, "Горы"},
-                                  {InfoType::Distance, "1 км от тебя"},
-                                  {InfoType::Distance, "1 км от тебя"},
-                                  {InfoType::Distance, "1 км от тебя"},
-                                  {InfoType::Distance, "1 км от тебя"},
-                                  {InfoType::Distance, "1 км от тебя"}}));
-        QCOMPARE(PreviewVC::infoTexts({}, "Инженер", "МГУ", "Казань"),
-                 (QList<InfoItem>{{InfoType::Distance, "1 км от тебя"},
-                                  {InfoType::Position, "Инженер"},
-                                  {InfoType::Education, "МГУ"},
-                                  {InfoType::City, "Казань"},
-                                  {InfoType::Distance, "1 км от тебя"},
-                                  {InfoType::Distance, "1 км от тебя"}}));
-        QCOMPARE(PreviewVC::cardFrame({1000, 1000}), QRectF(225, 100, 550, 800));
         QCOMPARE(PreviewVC::cardFrame({400, 900}),
                  QRectF(0, (900 - 400 / 0.6875) / 2, 400, 400 / 0.6875));
 
@@ -273,6 +253,7 @@ private Q_SLOTS:
         QCOMPARE(model.images.at(1), ImageDecoder::decode(m_photos[2]));
         QCOMPARE(model.info.first(), (InfoItem{InfoType::About, "Люблю горы"}));
         QCOMPARE(model.info.size(), 6);
+        QVERIFY(!model.info.contains(InfoItem{InfoType::Position, "Инженер"}));
         CardView *card = preview->cardView();
         QVERIFY(card->swipeDirections().isEmpty());
         QTRY_VERIFY(card->window() == drawn.quick() && card->height() > 0);
@@ -314,7 +295,6 @@ private Q_SLOTS:
         QCOMPARE(settings->topViewController()->typeName(), QStringLiteral("SettingsVC"));
 
         CircularImageProgressView ring;
-        QCOMPARE(ring.percentText(), QStringLiteral("0% ЗАПОЛНЕНО"));
         ring.setProgress(6);
         QVERIFY(!ring.meterVisible());
         QCOMPARE(ring.strokeEnd(), 1.0);

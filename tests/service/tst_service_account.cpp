@@ -25,8 +25,6 @@ private Q_SLOTS:
         const QJsonObject record = user.object();
         QCOMPARE(record.size(), 20);
         QCOMPARE(record.value("userID").toString(), id);
-        QCOMPARE(record.value("maxDistance").toInt(), 100);
-        QCOMPARE(record.value("selectedGender").toString(), QString("all"));
         QVERIFY(record.value("photoUrls").isArray());
         QVERIFY(record.value("long").isDouble());
         QCOMPARE(service.call("GET", "user", {}, second).object().value("userID").toString(), id);

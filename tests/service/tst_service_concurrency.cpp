@@ -29,6 +29,14 @@ class TestServiceConcurrency : public QObject {
         return network.sendCustomRequest(request, verb,
                                          QJsonDocument(body).toJson(QJsonDocument::Compact));
     }
+    static bool allFinished(const std::vector<QNetworkReply *> &replies) {
+        return QTest::qWaitFor(
+            [&replies] {
+                return std::all_of(replies.begin(), replies.end(),
+                                   [](QNetworkReply *r) { return r->isFinished(); });
+            },
+            30000);
+    }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -92,9 +100,7 @@ private Q_SLOTS:
                                     {"clientMessageID", ServiceHarness::newUserId()}},
                                    i % 2 ? ta : tb));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(replies.begin(), replies.end(),
-                                             [](QNetworkReply *r) { return r->isFinished(); }),
-                                 30000);
+        QVERIFY(allFinished(replies));
         for (QNetworkReply *reply : replies)
             QVERIFY2(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200,
                      reply->readAll().constData());
@@ -127,14 +133,6 @@ private Q_SLOTS:
             p.tb = first.signUp(p.b, "woman", "all", 30, 40.0, 20.0);
         }
         QNetworkAccessManager network;
-        const auto settle = [](const std::vector<QNetworkReply *> &replies) {
-            return QTest::qWaitFor(
-                [&replies] {
-                    return std::all_of(replies.begin(), replies.end(),
-                                       [](QNetworkReply *r) { return r->isFinished(); });
-                },
-                30000);
-        };
         std::vector<QNetworkReply *> likes;
         for (const Pair &p : pairs) {
             likes.push_back(send(network, ports[0], "POST", "swipes",
@@ -142,7 +140,7 @@ private Q_SLOTS:
             likes.push_back(send(network, ports[1], "POST", "swipes",
                                  {{"toUserID", p.a}, {"swipeType", "right"}}, p.tb));
         }
-        QVERIFY(settle(likes));
+        QVERIFY(allFinished(likes));
         for (size_t i = 0; i < pairs.size(); ++i) {
             QStringList answers;
             for (QNetworkReply *r : {likes[2 * i], likes[2 * i + 1]})
@@ -168,7 +166,7 @@ private Q_SLOTS:
                     send(network, ports[1 - round % 2], "POST", "sendMessage", message, token));
             }
         }
-        QVERIFY(settle(sends));
+        QVERIFY(allFinished(sends));
         QSet<QString> acknowledged;
         for (size_t i = 0; i < sends.size(); i += 2) {
             const QJsonObject once = QJsonDocument::fromJson(sends[i]->readAll()).object();

@@ -55,7 +55,6 @@ private Q_SLOTS:
         QVERIFY(!counting.isEmpty());
         DrawnWindow drawn;
         QVERIFY(drawn.show());
-        QCOMPARE(drawn.quick()->minimumSize(), QSize(700, 700));
         auto *screen = new CountedScreen(counting);
         auto *tabs = new TabContainer;
         tabs->setTabs({screen});

@@ -138,9 +138,7 @@ private Q_SLOTS:
         QVERIFY(!root->presentedViewController());
 
         AlertErrorVC::show(root, QStringLiteral("Сервер вернул пустой ответ"));
-        auto *shown = qobject_cast<AlertErrorVC *>(root->presentedViewController());
-        QVERIFY(shown);
-        QCOMPARE(shown->message(), QStringLiteral("Сервер вернул пустой ответ"));
+        QVERIFY(qobject_cast<AlertErrorVC *>(root->presentedViewController()));
         window.returnPressed();
         QVERIFY(!root->presentedViewController());
     }
