@@ -88,8 +88,9 @@ QImage decode(const QByteArray &bytes, int longestEdge) {
         if (!jpegIsWhole(bytes))
             return {};
         format = "jpeg";
-    } else if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+    } else if (bytes.startsWith("\x89PNG\r\n\x1A\n")) {
         format = "png";
+    }
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setAutoTransform(true);
