@@ -94,12 +94,14 @@ QImage decode(const QByteArray &bytes, int longestEdge) {
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setAutoTransform(true);
-    if (longestEdge <= 0 && reader.format() == "jpeg") {
-        // A phone's photo of 50 to 200 megapixels would hold up to 800 MiB whole, more than
-        // Qt's readers allow at all. Its crop ends at most 1200 × 1600, so a picture halved
-        // while it is read until it fits kMaxPixels still fills that unless zoomed in far.
+    if (longestEdge <= 0 && reader.supportsOption(QImageIOHandler::ScaledSize)) {
+        // A phone's photo of 50 to 200 megapixels, or a shot of an 8K screen, would hold up to
+        // 800 MiB whole, more than Qt's readers allow at all. Its crop ends at most 1200 × 1600,
+        // so a picture halved while it is read until it fits kMaxPixels still fills that unless
+        // zoomed in far. The JPEG reader halves almost for free; the PNG reader still inflates
+        // every row, so it is held to a smaller claim.
         const QSize size = reader.size();
-        if (tooManyPixels(size / 8))
+        if (tooManyPixels(size / (reader.format() == "jpeg" ? 8 : 2)))
             return {};
         QSize halved = size;
         while (tooManyPixels(halved))
@@ -110,8 +112,8 @@ QImage decode(const QByteArray &bytes, int longestEdge) {
         const QSize size = reader.size();
         if (!size.isValid())
             return {};
-        // Only the JPEG reader scales while it decodes, by dropping up to seven of every eight
-        // rows and columns; the others hold every pixel first.
+        // Only the JPEG reader scales cheaply while it decodes, by dropping up to seven of every
+        // eight rows and columns; the others are read whole and shrunk.
         if (qMax(size.width(), size.height()) > longestEdge && reader.format() == "jpeg" &&
             !tooManyPixels(size / 8))
             reader.setScaledSize(size.scaled(longestEdge, longestEdge, Qt::KeepAspectRatio));
