@@ -311,6 +311,10 @@
         <source>Здесь появятся твои пары — ты сможешь общаться с ними</source>
         <translation>Your matches will appear here, and you&apos;ll be able to chat with them</translation>
     </message>
+    <message>
+        <source>Выбери пару слева, чтобы открыть переписку</source>
+        <translation>Choose a match on the left to open the conversation</translation>
+    </message>
 </context>
 <context>
     <name>ChatsView</name>
@@ -570,6 +574,109 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     <message>
         <source>Добавить в профиль</source>
         <translation>Add to profile</translation>
+    </message>
+</context>
+<context>
+    <name>KeyTable</name>
+    <message>
+        <source>Везде</source>
+        <translation>Everywhere</translation>
+    </message>
+    <message>
+        <source>Находки и профили</source>
+        <translation>Discover and profiles</translation>
+    </message>
+    <message>
+        <source>Лайки</source>
+        <translation>Likes</translation>
+    </message>
+    <message>
+        <source>Чат</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Редактор профиля</source>
+        <translation>Profile editor</translation>
+    </message>
+    <message>
+        <source>Находки</source>
+        <translation>Discover</translation>
+    </message>
+    <message>
+        <source>Профиль</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>К следующему или предыдущему элементу</source>
+        <translation>Next or previous control</translation>
+    </message>
+    <message>
+        <source>Главная кнопка экрана или выбранный элемент</source>
+        <translation>The screen&apos;s main button or the chosen item</translation>
+    </message>
+    <message>
+        <source>Закрыть окно или вернуться назад</source>
+        <translation>Close a window or go back</translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Сочетания клавиш</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>Выйти из Zirel</source>
+        <translation>Quit Zirel</translation>
+    </message>
+    <message>
+        <source>Пропустить</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Лайк</source>
+        <translation>Like</translation>
+    </message>
+    <message>
+        <source>Вернуть последний пропуск</source>
+        <translation>Take back the last pass</translation>
+    </message>
+    <message>
+        <source>Выбрать карточку</source>
+        <translation>Choose a card</translation>
+    </message>
+    <message>
+        <source>Пропустить или ответить лайком</source>
+        <translation>Pass or like back</translation>
+    </message>
+    <message>
+        <source>Открыть профиль</source>
+        <translation>Open profile</translation>
+    </message>
+    <message>
+        <source>Выбрать пару</source>
+        <translation>Choose a match</translation>
+    </message>
+    <message>
+        <source>Открыть переписку</source>
+        <translation>Open the conversation</translation>
+    </message>
+    <message>
+        <source>Вернуться к списку пар, затем закрыть переписку</source>
+        <translation>Back to the matches, then close the conversation</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отменить правки</source>
+        <translation>Discard the edits</translation>
     </message>
 </context>
 <context>
@@ -1106,6 +1213,20 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     <message>
         <source>Готово</source>
         <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsVC</name>
+    <message>
+        <source>Сочетания клавиш</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsView</name>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,8 @@ public:
 
     QUrl viewSource() const override { return qmlView("account/DeleteAccountView.qml"); }
 
+    bool keepsToColumn() const override { return true; }
+
     QString titleText() const { return tr("Хочешь взять паузу?"); }
     QString hintText() const;
     QString freezeTitle() const { return tr("Заморозить Аккаунт"); }

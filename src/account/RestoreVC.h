@@ -16,6 +16,7 @@ public:
     explicit RestoreVC(QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("account/RestoreView.qml"); }
+
     bool navigationBarHidden() const override { return true; }
     /// The screens that asked for a location or for notifications are gone with the account;
     /// their questions wait for them to come back instead of hiding this screen and its keys.

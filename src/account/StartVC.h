@@ -23,6 +23,7 @@ public:
                      QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("account/StartView.qml"); }
+
     bool navigationBarHidden() const override { return true; }
 
     /// The sign-in behind the button, for configuring it.

@@ -2,7 +2,9 @@
 
 #include "api/Endpoints.h"
 #include "feed/MainVC.h"
+#include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
+#include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
 
@@ -36,6 +38,7 @@ void TabBar::viewDidLoad() {
     ViewController *chats = factory.create(Screen::Chats);
     ViewController *profile = factory.create(Screen::Profile);
     auto *chatStack = new NavigationContainer(chats);
+    chatStack->setSplits(true);
     feed->setTitle(tr("Находки"));
     likes->setTitle(tr("Лайки"));
     chatStack->setTitle(tr("Чат"));
@@ -46,4 +49,22 @@ void TabBar::viewDidLoad() {
     // Their loading, timers and badges must run before the user first opens those tabs.
     likes->loadViewIfNeeded();
     chats->loadViewIfNeeded();
+    showOwner();
+    // Posted from whatever thread changed the record.
+    services().notifications().observe(
+        Notifications::didUpdateUser, this,
+        [to = MainThreadReceiver(this)] { to.post([](TabBar &bar) { bar.showOwner(); }); });
+}
+
+void TabBar::showOwner() {
+    const User user = services().user().currentUser();
+    setOwner(user.name, user.photoUrls.value(0));
+}
+
+bool TabBar::handleKey(KeyCommand command) {
+    if (command != KeyCommand::Settings)
+        return false;
+    present(new NavigationContainer(services().screens().createSettings(true)),
+            PresentationStyle::PageSheet, true);
+    return true;
 }

@@ -17,6 +17,12 @@ public:
 
     explicit TabBar(QObject *parent = nullptr);
 
+    /// Ctrl+, opens the settings from any section, as the profile tab's button does.
+    bool handleKey(KeyCommand command) override;
+
 protected:
     void viewDidLoad() override;
+
+private:
+    void showOwner();
 };

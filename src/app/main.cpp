@@ -86,6 +86,6 @@ int main(int argc, char *argv[]) {
             quickWindow, [&window] { return feedShowsCards(window); }, &app);
     auto *geometry = new WindowGeometry(quickWindow);
     geometry->restore();
-    quickWindow->show();
+    geometry->show();
     return QGuiApplication::exec();
 }

@@ -10,6 +10,10 @@ Pressable {
     required property string avatar
     required property bool hasCheckmark
     required property bool isUnread
+    // The conversation shown beside the list.
+    required property bool isOpen
+    // Framed by the keyboard.
+    property bool selected: false
     signal tapped()
 
     implicitHeight: 80
@@ -19,8 +23,12 @@ Pressable {
 
     Rectangle {
         anchors.fill: parent
-        color: Theme.primaryText
-        opacity: cell.down ? 0.06 : 0
+        color: cell.isOpen ? Theme.accent : Theme.primaryText
+        opacity: cell.isOpen ? 0.1 : cell.down || cell.hovered ? 0.06 : 0
+    }
+    FocusRing {
+        shown: cell.selected
+        controlRadius: 0
     }
 
     AvatarView {

@@ -292,7 +292,7 @@ void ChatDetailsVC::removeMatch() {
 void ChatDetailsVC::titleTapped() {
     const CardModel card =
         ProfileCardModel::make(m_match.profile, ProfileCardModel::Distance::Plain);
-    present(services().screens().createUserInfo(card, nullptr, true), PresentationStyle::PageSheet,
+    present(services().screens().createUserInfo(card, nullptr, true), PresentationStyle::Panel,
             false);
 }
 

@@ -20,6 +20,8 @@ Rectangle {
 
         Pressable {
             focusRadius: 22
+            // Beside the list there is nothing to go back to.
+            visible: WindowWidth.compact
             anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
             width: 44
             height: 44

@@ -128,18 +128,45 @@ void ChatsVC::didScroll(qreal offsetY, qreal contentHeight, qreal tableHeight) {
 void ChatsVC::selectRow(int row) {
     if (row < 0 || row >= data().size())
         return;
-    ViewController *conversation = services().screens().createChatDetails(data().at(row));
+    NavigationContainer *navigation = navigationContainer();
+    if (!navigation)
+        return;
+    const Match &match = data().at(row);
+    // Beside the list, choosing the open conversation again keeps it as it is.
+    if (navigation->depth() > 1 && m_rows.openChat() == match.chatID)
+        return;
+    ViewController *conversation = services().screens().createChatDetails(match);
     conversation->setHidesTabBar(true);
-    if (NavigationContainer *navigation = navigationContainer())
-        navigation->push(conversation, true);
+    closePanel();
+    showOpen(navigation, match.chatID);
+    // With the list beside the conversation, another row replaces the one on view rather than
+    // stacking conversations that Escape would then walk back through.
+    if (navigation->depth() > 1)
+        navigation->setStack({this, conversation}, false);
     else
-        delete conversation;
+        navigation->push(conversation, true);
+}
+
+void ChatsVC::showOpen(NavigationContainer *navigation, const QUuid &chatID) {
+    m_rows.setOpenChat(chatID);
+    connect(navigation, &NavigationContainer::stackChanged, this, &ChatsVC::stackChanged,
+            Qt::UniqueConnection);
+}
+
+void ChatsVC::stackChanged() {
+    const NavigationContainer *navigation = navigationContainer();
+    if (!navigation || navigation->depth() < 2)
+        m_rows.setOpenChat({});
 }
 
 ViewController *ChatsVC::conversationFor(const QUuid &chatID) {
-    for (const Match &match : data())
-        if (match.chatID == chatID)
-            return services().screens().createChatDetails(match);
+    for (const Match &match : data()) {
+        if (match.chatID != chatID)
+            continue;
+        if (NavigationContainer *navigation = navigationContainer())
+            showOpen(navigation, chatID);
+        return services().screens().createChatDetails(match);
+    }
     return nullptr;
 }
 

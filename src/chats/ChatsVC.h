@@ -9,6 +9,7 @@
 #include <QTimer>
 
 class ChatCashManager;
+class NavigationContainer;
 class NetworkService;
 
 // The "Чат" tab: the user's matches in server order, paged as the user scrolls, refreshed every
@@ -33,6 +34,9 @@ public:
 
     QUrl viewSource() const override { return qmlView("chats/ChatsView.qml"); }
     bool navigationBarHidden() const override { return true; }
+    QString emptyDetailText() const override {
+        return tr("Выбери пару слева, чтобы открыть переписку");
+    }
 
     MatchListModel *rows() { return &m_rows; }
     [[nodiscard]] const QList<Match> &data() const { return m_rows.matches(); }
@@ -73,6 +77,9 @@ private:
     void setLoading(bool loading);
     void updateTableHidden();
     void updateBadge();
+    /// Marks the row of the conversation on view until the stack is back at the list.
+    void showOpen(NavigationContainer *navigation, const QUuid &chatID);
+    void stackChanged();
 
     ChatCashManager &m_cache;
     NetworkService &m_network;

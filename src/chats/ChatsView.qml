@@ -49,12 +49,33 @@ Rectangle {
         Accessible.name: qsTr("Пары")
         // The table covers the empty state whenever it has rows.
         Rectangle { anchors.fill: parent; color: Theme.background; z: -1 }
+        // Nothing is framed until the keyboard moves: ↓ frames the first row, Return opens it.
+        currentIndex: -1
+        keyNavigationEnabled: true
+        highlightMoveDuration: 0
         delegate: ChatCell {
             required property int index
             width: table.width
-            onTapped: screen.controller.selectRow(index)
+            selected: ListView.isCurrentItem && table.activeFocus
+            onTapped: {
+                table.currentIndex = index
+                screen.controller.selectRow(index)
+            }
         }
         onContentYChanged: screen.controller.didScroll(contentY - originY, contentHeight, height)
+        // Return opens the framed row rather than going to the window's own Return command.
+        Keys.onShortcutOverride: (event) => {
+            event.accepted = table.currentIndex >= 0
+                             && (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+        }
+        Keys.onReturnPressed: screen.controller.selectRow(table.currentIndex)
+        Keys.onEnterPressed: screen.controller.selectRow(table.currentIndex)
+    }
+
+    // Coming to the list, by its tab or back from a conversation, the keyboard goes to it.
+    Connections {
+        target: screen.controller
+        function onAppeared() { table.forceActiveFocus() }
     }
 
     // A further page on its way, at the foot of the list. (Not the list's footer: a footer

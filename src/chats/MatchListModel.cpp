@@ -21,17 +21,32 @@ QVariant MatchListModel::data(const QModelIndex &index, int role) const {
         return match.profile.hasCheckmark;
     case UnreadRole:
         return match.isUnread;
+    case OpenRole:
+        return !m_openChat.isNull() && match.chatID == m_openChat;
     default:
         return {};
     }
 }
 
 QHash<int, QByteArray> MatchListModel::roleNames() const {
-    return {{NameRole, "name"},
-            {LastMessageRole, "lastMessage"},
-            {AvatarRole, "avatar"},
-            {CheckmarkRole, "hasCheckmark"},
-            {UnreadRole, "isUnread"}};
+    return {{NameRole, "name"},       {LastMessageRole, "lastMessage"},
+            {AvatarRole, "avatar"},   {CheckmarkRole, "hasCheckmark"},
+            {UnreadRole, "isUnread"}, {OpenRole, "isOpen"}};
+}
+
+void MatchListModel::setOpenChat(const QUuid &chatID) {
+    if (chatID == m_openChat)
+        return;
+    const QUuid before = m_openChat;
+    m_openChat = chatID;
+    markChanged(before);
+    markChanged(chatID);
+}
+
+void MatchListModel::markChanged(const QUuid &chatID) {
+    for (int row = 0; row < m_matches.size(); ++row)
+        if (!chatID.isNull() && m_matches.at(row).chatID == chatID)
+            Q_EMIT dataChanged(index(row), index(row), {OpenRole});
 }
 
 void MatchListModel::setMatches(const QList<Match> &matches) {

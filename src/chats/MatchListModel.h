@@ -17,7 +17,8 @@ public:
         LastMessageRole,
         AvatarRole,
         CheckmarkRole,
-        UnreadRole
+        UnreadRole,
+        OpenRole
     };
 
     using QAbstractListModel::QAbstractListModel;
@@ -28,6 +29,9 @@ public:
 
     void setMatches(const QList<Match> &matches);
     [[nodiscard]] const QList<Match> &matches() const { return m_matches; }
+    /// The conversation on view beside the list; a null id for none.
+    void setOpenChat(const QUuid &chatID);
+    [[nodiscard]] QUuid openChat() const { return m_openChat; }
 
     /// The second line of a row: the last message, or the words of a new pair.
     [[nodiscard]] static QString lastLine(const Match &match);
@@ -35,5 +39,8 @@ public:
     [[nodiscard]] static QString avatarAddress(const ProfileView &profile);
 
 private:
+    void markChanged(const QUuid &chatID);
+
     QList<Match> m_matches;
+    QUuid m_openChat;
 };

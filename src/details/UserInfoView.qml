@@ -3,7 +3,8 @@ import QtQuick
 import Zirel
 
 // A profile in full: the header that closes the screen, the rows of the table in a centred
-// column, and the action buttons at the bottom when the opener takes them.
+// column, and the action buttons at the bottom when the opener takes them. Drawn beside the
+// feed's cards, it is part of that screen: nothing closes it, and the buttons are the cards'.
 Rectangle {
     id: screen
 
@@ -18,7 +19,10 @@ Rectangle {
         color: Theme.background
         z: 1
 
-        TapHandler { onTapped: screen.controller.headerTapped() }
+        TapHandler {
+            enabled: screen.controller.isPresented
+            onTapped: screen.controller.headerTapped()
+        }
 
         Row {
             anchors { left: parent.left; leftMargin: 20; right: infoButton.left; rightMargin: 12
@@ -64,6 +68,7 @@ Rectangle {
         // screen reader find that.
         Pressable {
             id: infoButton
+            visible: screen.controller.isPresented
             anchors { right: parent.right; rightMargin: 20; verticalCenter: parent.verticalCenter }
             width: 33
             height: 33
@@ -91,7 +96,7 @@ Rectangle {
         anchors { top: header.bottom; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter }
         width: Math.min(parent.width - 24, 500)
         clip: true
-        contentHeight: rows.height + (screen.controller.isMain ? 120 : 30)
+        contentHeight: rows.height + (buttons.visible ? 120 : 30)
         boundsBehavior: Flickable.StopAtBounds
 
         Column {
@@ -110,9 +115,10 @@ Rectangle {
 
     // The buttons lie over the end of the table, whose bottom inset leaves them room.
     Rectangle {
+        id: buttons
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         height: buttonRow.height + 32
-        visible: screen.controller.isMain
+        visible: screen.controller.isMain && screen.controller.isPresented
         gradient: Gradient {
             GradientStop { position: 0.0; color: Qt.rgba(Theme.background.r, Theme.background.g, Theme.background.b, 0) }
             GradientStop { position: 0.4; color: Theme.background }

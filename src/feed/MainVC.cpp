@@ -81,6 +81,7 @@ void MainVC::viewDidLoad() {
     m_cardStack->setDataSource(this);
     m_cardStack->setDelegate(this);
     connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::runQueuedSwipe);
+    connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::updateTopDetails);
     m_buttons = new ButtonStackView(this);
     m_buttons->setDelegate(this);
 
@@ -170,6 +171,7 @@ void MainVC::applyState(MainVCState::State state) {
         break;
     }
     Q_EMIT viewsChanged();
+    updateTopDetails();
 }
 
 void MainVC::loadAvatar() {
@@ -306,6 +308,7 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
         refill();
     else
         m_buttons->setUndoButtonEnabled(direction == SwipeDirection::Left);
+    updateTopDetails();
 }
 
 void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
@@ -339,6 +342,36 @@ void MainVC::didUndoCardAt(SwipeCardStack *, qint64 index, SwipeDirection from) 
                                     .arg(index)
                                     .arg(directionName(from));
     m_buttons->setUndoButtonEnabled(false);
+    updateTopDetails();
+}
+
+void MainVC::setDetailsBeside(bool beside) {
+    if (beside == m_detailsBeside)
+        return;
+    m_detailsBeside = beside;
+    updateTopDetails();
+    Q_EMIT topDetailsChanged();
+}
+
+void MainVC::updateTopDetails() {
+    // Made once the cards are still: a profile built while a card flies off would cost that
+    // flight its frames. The end of the flight asks again.
+    if (m_cardStack && m_cardStack->isAnimating())
+        return;
+    const bool shown = m_detailsBeside && m_state == MainVCState::DisplayingCards && m_cardStack &&
+                       !m_cardStack->visibleCards().isEmpty();
+    const qint64 top = shown ? m_cardStack->visibleCards().first().index : -1;
+    const QString user = shown ? cardData().at(top).userID : QString();
+    if (user == m_topDetailsUser && shown == !m_topDetails.isNull())
+        return;
+    QPointer<ViewController> previous = m_topDetails;
+    m_topDetailsUser = user;
+    m_topDetails = shown ? services().screens().createUserInfo(cardData().at(top), this) : nullptr;
+    if (m_topDetails)
+        m_topDetails->setParent(this);
+    Q_EMIT topDetailsChanged();
+    if (previous)
+        previous->release();
 }
 
 void MainVC::didSelectCardAt(SwipeCardStack *, qint64 index) {

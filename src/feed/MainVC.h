@@ -51,6 +51,10 @@ class MainVC : public ViewController,
     Q_PROPERTY(QString noCardsText READ noCardsText CONSTANT)
     Q_PROPERTY(QString avatarSource READ avatarSource NOTIFY avatarSourceChanged)
     Q_PROPERTY(ButtonStackView *buttonStackView READ buttonStackView CONSTANT)
+    // On a wide window the top card's profile stands beside the stack and follows it.
+    Q_PROPERTY(
+        bool detailsBeside READ detailsBeside WRITE setDetailsBeside NOTIFY topDetailsChanged)
+    Q_PROPERTY(ViewController *topDetails READ topDetails NOTIFY topDetailsChanged)
 
 public:
     explicit MainVC(Services services = {}, QObject *parent = nullptr);
@@ -77,6 +81,11 @@ public:
     QString avatarSource() const { return m_avatarSource; }
 
     ButtonStackView *buttonStackView() const { return m_buttons; }
+    bool detailsBeside() const { return m_detailsBeside; }
+    void setDetailsBeside(bool beside);
+    /// The profile of the top card while it stands beside the stack; null otherwise.
+    ViewController *topDetails() const { return m_topDetails; }
+    ViewController *partScreen() const override { return m_topDetails; }
     SwipeCardStack *cardStack() const { return m_cardStack; }
     PulsingHaloLayer *halo() const { return m_halo; }
     [[nodiscard]] const QList<CardModel> &cardData() const { return m_profiles->cardData(); }
@@ -126,6 +135,7 @@ public:
 Q_SIGNALS:
     void viewsChanged();
     void avatarSourceChanged();
+    void topDetailsChanged();
 
 protected:
     void viewDidLoad() override;
@@ -158,6 +168,7 @@ private:
     [[nodiscard]] NoteMessageVC *makeNote(qint64 index) const;
     void openInfo(qint64 index);
     void presentSettings();
+    void updateTopDetails();
 
     UserManager &m_users;
     NetworkService &m_network;
@@ -172,6 +183,10 @@ private:
     ButtonStackView *m_buttons = nullptr;
     QHash<qint64, QPointer<CardView>> m_cardViews;
     QPointer<NoteMessageVC> m_pendingNote;
+    bool m_detailsBeside = false;
+    QPointer<ViewController> m_topDetails;
+    // Whose profile the panel shows: indices start again with every load.
+    QString m_topDetailsUser;
     std::optional<SwipeDirection> m_queuedSwipe;
     MainVCPermissions *m_permissions;
     MainVCProfiles *m_profiles = nullptr;

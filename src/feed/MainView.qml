@@ -2,13 +2,24 @@ import QtQuick
 import Zirel
 
 // The feed: the logo and the filter button on top; below them either the card stack with its
-// button row, the own photo with the searching halo, or the message screen.
+// button row, the own photo with the searching halo, or the message screen. On a wide window the
+// top card's profile stands beside the stack.
 Rectangle {
     id: screen
 
     required property MainVC controller
+    readonly property bool beside: screen.controller.topDetails !== null
+    readonly property int gap: 24
+    // The profile takes what the stack leaves, up to a reading width.
+    readonly property int detailsWidth: Math.min(560, screen.width - content.width - 3 * gap)
 
     color: Theme.background
+
+    Binding {
+        target: screen.controller
+        property: "detailsBeside"
+        value: WindowWidth.wide
+    }
 
     Item {
         id: haloArea
@@ -52,7 +63,8 @@ Rectangle {
     // The feed keeps a phone's proportions on a wide window.
     Item {
         id: content
-        anchors { top: header.bottom; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter }
+        anchors { top: header.bottom; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter
+                  horizontalCenterOffset: screen.beside ? -(screen.detailsWidth + screen.gap) / 2 : 0 }
         width: Math.min(parent.width, 480)
 
         Item {
@@ -106,6 +118,23 @@ Rectangle {
             width: Math.min(parent.width - 64, 420)
             active: screen.controller.messageVisible
             Component.onCompleted: setSource("FeedMessageView.qml", { controller: screen.controller })
+        }
+    }
+
+    Rectangle {
+        id: details
+        visible: screen.beside
+        anchors { top: header.bottom; bottom: parent.bottom; left: content.right
+                  topMargin: 8; bottomMargin: 16; leftMargin: screen.gap }
+        width: screen.detailsWidth
+        color: Theme.background
+        border.width: 1
+        border.color: Qt.rgba(Theme.grey.r, Theme.grey.g, Theme.grey.b, 0.3)
+        radius: 12
+        ScreenHost {
+            anchors { fill: parent; margins: 1; topMargin: 6; bottomMargin: 6 }
+            clip: true
+            controller: screen.controller.topDetails
         }
     }
 

@@ -114,7 +114,7 @@ CardCellView *LikesVC::makeCard(const QString &cardId, QQuickItem *slot, QQuickI
 
 void LikesVC::openProfile(CardCellView *card) {
     m_selectedCell = card;
-    present(services().screens().createUserInfo(card->model(), this), PresentationStyle::PageSheet,
+    present(services().screens().createUserInfo(card->model(), this), PresentationStyle::Panel,
             false);
 }
 

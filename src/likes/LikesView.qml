@@ -64,8 +64,8 @@ Rectangle {
 
         GridView {
             id: grid
-            // As many columns as fit, up to 1000 points with the insets.
-            readonly property int columns: Math.max(1, Math.floor((Math.min(parent.width, 1000) - 10) / cellWidth))
+            // As many columns as fit, the cells keeping their size on a wide window.
+            readonly property int columns: Math.max(1, Math.floor((parent.width - 10) / cellWidth))
             anchors { top: parent.top; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter }
             width: columns * cellWidth
             topMargin: 20

@@ -16,6 +16,8 @@ public:
                                   QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("photos/CameraAccessDeniedView.qml"); }
+
+    bool keepsToColumn() const override { return true; }
     bool handleKey(KeyCommand command) override;
 
     Q_INVOKABLE void settingsButtonTapped();

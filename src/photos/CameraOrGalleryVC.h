@@ -18,6 +18,8 @@ public:
                       QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("photos/CameraOrGalleryView.qml"); }
+
+    bool keepsToColumn() const override { return true; }
     QString rightBarButtonTitle() const override { return tr("Отмена"); }
     void rightBarButtonTapped() override;
 

@@ -39,6 +39,8 @@ public:
                    QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("photos/ImageCropperView.qml"); }
+
+    bool keepsToColumn() const override { return true; }
     QString rightBarButtonTitle() const override { return tr("Закрыть"); }
     void rightBarButtonTapped() override { close(); }
 

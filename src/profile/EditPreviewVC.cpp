@@ -32,6 +32,35 @@ EditPreviewVC::EditPreviewVC(ImageCropperVC::Screening screening, Services servi
     , m_preview(new PreviewVC(m_edit->user(), this->services(), this)) {
     m_edit->setContainer(this);
     m_preview->setContainer(this);
+    m_refresh.setSingleShot(true);
+    m_refresh.setInterval(250);
+    connect(&m_refresh, &QTimer::timeout, this, &EditPreviewVC::refreshPreview);
+    connect(m_edit, &EditVC::edited, this, [this] {
+        if (m_sideBySide)
+            m_refresh.start();
+    });
+}
+
+void EditPreviewVC::setSideBySide(bool sideBySide) {
+    if (sideBySide == m_sideBySide)
+        return;
+    m_sideBySide = sideBySide;
+    if (sideBySide)
+        refreshPreview();
+    Q_EMIT sideBySideChanged();
+}
+
+void EditPreviewVC::refreshPreview() {
+    const QList<QByteArray> photos = filled(m_edit->selectedImages());
+    if (photos != m_shownPhotos) {
+        QList<QImage> images;
+        for (const QByteArray &photo : photos)
+            images.append(ImageDecoder::decode(photo));
+        m_preview->setCardImages(images);
+        m_shownPhotos = photos;
+    }
+    const EditVC::Texts texts = m_edit->texts();
+    m_preview->setCardInfoTexts(PreviewVC::infoTexts(texts.bio, texts.job, texts.edu, texts.city));
 }
 
 bool EditPreviewVC::handleKey(KeyCommand command) {
@@ -46,12 +75,7 @@ void EditPreviewVC::editTapped() {
 }
 
 void EditPreviewVC::previewTapped() {
-    const EditVC::Texts texts = m_edit->texts();
-    QList<QImage> images;
-    for (const QByteArray &photo : filled(m_edit->selectedImages()))
-        images.append(ImageDecoder::decode(photo));
-    m_preview->setCardImages(images);
-    m_preview->setCardInfoTexts(PreviewVC::infoTexts(texts.bio, texts.job, texts.edu, texts.city));
+    refreshPreview();
     if (m_previewing)
         return;
     m_previewing = true;

@@ -8,12 +8,21 @@ Rectangle {
     id: editor
 
     required property EditPreviewVC controller
+    // A dialog on a wide window has room for the list and the preview beside it.
+    readonly property bool sideBySide: WindowWidth.wide && editor.width >= 900
+    readonly property int previewWidth: 440
 
     color: Theme.background
 
+    Binding {
+        target: editor.controller
+        property: "sideBySide"
+        value: editor.sideBySide
+    }
+
     // Ctrl+S saves as "Готово" does, while nothing covers the editor.
     Shortcut {
-        sequence: "Ctrl+S"
+        sequences: KeyTable.sequences(KeyTable.Save)
         enabled: editor.controller.ownPresented === null
         onActivated: editor.controller.doneTapped()
     }
@@ -45,6 +54,7 @@ Rectangle {
 
         Row {
             anchors.centerIn: parent
+            visible: !editor.sideBySide
             spacing: 8
             Repeater {
                 model: [qsTr("Изменить"), qsTr("Предпросмотр")]
@@ -123,14 +133,24 @@ Rectangle {
     Item {
         anchors { left: parent.left; right: parent.right; top: separator.bottom; bottom: parent.bottom }
         ScreenHost {
-            anchors.fill: parent
+            anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
+            width: editor.sideBySide ? parent.width - editor.previewWidth - 1 : parent.width
             controller: editor.controller.editVC
-            visible: !editor.controller.previewing
+            visible: editor.sideBySide || !editor.controller.previewing
+        }
+        Rectangle {
+            visible: editor.sideBySide
+            anchors { right: preview.left; top: parent.top; bottom: parent.bottom }
+            width: 1
+            color: Theme.grey
+            opacity: 0.3
         }
         ScreenHost {
-            anchors.fill: parent
+            id: preview
+            anchors { right: parent.right; top: parent.top; bottom: parent.bottom }
+            width: editor.sideBySide ? editor.previewWidth : parent.width
             controller: editor.controller.previewVC
-            shown: editor.controller.previewing
+            shown: editor.sideBySide || editor.controller.previewing
             visible: shown
         }
     }

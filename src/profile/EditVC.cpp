@@ -41,8 +41,10 @@ EditVC::EditVC(ImageCropperVC::Screening screening, Services services, QObject *
                   field(tr("Добавить город"), m_user.city)};
     m_selectedImages = cachedPhotos(m_user.photoUrls, this->services().images());
     m_grid->load(PhotoSlots(m_selectedImages));
-    connect(m_grid, &PhotoGrid::slotsChanged, this,
-            [this] { m_selectedImages = m_grid->photoSlots().entries(); });
+    connect(m_grid, &PhotoGrid::slotsChanged, this, [this] {
+        m_selectedImages = m_grid->photoSlots().entries();
+        Q_EMIT edited();
+    });
 }
 
 QList<QByteArray> EditVC::cachedPhotos(const QStringList &urls, const ImageCacheManager &cache) {
@@ -120,11 +122,15 @@ bool EditVC::proposeBio(const QString &text) {
     if (text != m_settings[kBioRow].text) {
         m_settings[kBioRow].text = text;
         Q_EMIT bioChanged();
+        Q_EMIT edited();
     }
     return true;
 }
 
 void EditVC::setFieldText(int row, const QString &text) {
-    if (row >= 0 && row < m_settings.size() && m_settings[row].kind == Kind::Field)
-        m_settings[row].text = text;
+    if (row < 0 || row >= m_settings.size() || m_settings[row].kind != Kind::Field ||
+        m_settings[row].text == text)
+        return;
+    m_settings[row].text = text;
+    Q_EMIT edited();
 }

@@ -82,6 +82,8 @@ public:
 
 Q_SIGNALS:
     void bioChanged();
+    /// A text or a photo changed.
+    void edited();
     void frozenChanged();
     void endEditingRequested();
 

@@ -21,6 +21,8 @@ public:
     explicit SettingsVC(bool isMain, Services services = {}, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("settings/SettingsView.qml"); }
+
+    bool keepsToColumn() const override { return true; }
     QString leftBarButtonTitle() const override { return tr("Отмена"); }
     QString rightBarButtonTitle() const override { return tr("Готово"); }
     bool rightBarButtonBusy() const override { return m_saving; }

@@ -17,6 +17,7 @@ class KeyboardVC : public ViewController {
 public:
     KeyboardVC(QString typeName, Services services, QObject *parent = nullptr);
 
+    bool keepsToColumn() const override { return true; }
     [[nodiscard]] virtual QString nextTitle() const { return tr("Далее"); }
     [[nodiscard]] bool nextEnabled() const { return m_nextEnabled; }
     /// While a step waits for the service its controls take no input.

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
@@ -12,26 +13,34 @@ Window {
     color: Theme.background
     title: "Zirel"
 
-    Shortcut {
-        sequences: ["Return", "Enter"]
-        onActivated: window.appWindow.returnPressed()
+    // Every window shortcut comes from the key table, which the list of shortcuts shows too. A
+    // text field with focus keeps the keys it types with (arrows, Backspace, ?) for itself.
+    Repeater {
+        model: KeyTable.windowKeys
+        Item {
+            id: key
+            required property var modelData
+            Shortcut {
+                sequences: key.modelData.sequences
+                onActivated: window.run(key.modelData.command)
+            }
+        }
     }
-    Shortcut {
-        sequence: "Escape"
-        onActivated: window.appWindow.escapePressed()
-    }
-    // A text field with focus keeps these keys for itself.
-    Shortcut {
-        sequence: "Left"
-        onActivated: window.appWindow.leftPressed()
-    }
-    Shortcut {
-        sequence: "Right"
-        onActivated: window.appWindow.rightPressed()
-    }
-    Shortcut {
-        sequences: ["Backspace", "Ctrl+Z"]
-        onActivated: window.appWindow.undoPressed()
+
+    // Full screen and back to whatever the window was before it, maximised or not.
+    property int visibilityBeforeFullScreen: Window.Windowed
+
+    function run(command) {
+        if (command === KeyTable.Quit) {
+            Qt.quit()
+        } else if (command !== KeyTable.FullScreen) {
+            window.appWindow.commandPressed(command)
+        } else if (window.visibility === Window.FullScreen) {
+            window.visibility = window.visibilityBeforeFullScreen
+        } else {
+            window.visibilityBeforeFullScreen = window.visibility
+            window.visibility = Window.FullScreen
+        }
     }
 
     Item {

@@ -9,7 +9,7 @@ NavigationContainer::NavigationContainer(ViewController *root, QObject *parent)
 }
 
 QUrl NavigationContainer::viewSource() const {
-    return qmlView("ui/NavigationView.qml");
+    return m_splits ? qmlView("ui/SplitNavigationView.qml") : qmlView("ui/NavigationView.qml");
 }
 
 void NavigationContainer::adopt(ViewController *vc) {
@@ -46,6 +46,7 @@ void NavigationContainer::push(ViewController *vc, bool animated) {
 void NavigationContainer::pop(bool animated) {
     if (m_stack.size() < 2)
         return;
+    closePanel();
     ViewController *leaving = m_stack.takeLast();
     ViewController *revealed = topViewController();
     const bool onScreen = isVisible();
@@ -66,6 +67,7 @@ void NavigationContainer::pop(bool animated) {
 void NavigationContainer::setStack(const QList<ViewController *> &stack, bool animated) {
     if (stack.isEmpty())
         return;
+    closePanel();
     ViewController *previous = topViewController();
     const bool onScreen = isVisible();
     if (onScreen && previous && !stack.contains(previous))

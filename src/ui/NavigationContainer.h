@@ -20,6 +20,10 @@ public:
 
     QUrl viewSource() const override;
 
+    /// A stack whose first screen is a list of what the others show: on a wider window the
+    /// list stays beside them. Set before the stack is drawn.
+    void setSplits(bool splits) { m_splits = splits; }
+
     Q_INVOKABLE void push(ViewController *vc, bool animated);
     Q_INVOKABLE void pop(bool animated);
     /// Replaces the whole stack, the last screen on top.
@@ -44,4 +48,5 @@ private:
     void adopt(ViewController *vc);
 
     QList<ViewController *> m_stack;
+    bool m_splits = false;
 };

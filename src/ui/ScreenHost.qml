@@ -30,16 +30,31 @@ FocusScope {
     onShownChanged: if (host.shown && view.status === Loader.Null) load()
     Component.onCompleted: load()
 
+    // A panel stands beside the view on a wide window; the view makes room for it.
+    readonly property bool panelOpen: host.presented !== null && WindowWidth.wide
+                                      && host.controller.presentationStyle === PresentationStyle.Panel
+    readonly property int panelWidth: 400
+    // Forms keep to a centred column outside the compact width; the screen's background goes on
+    // on either side of it.
+    readonly property bool column: host.controller !== null && host.controller.keepsToColumn
+                                   && !WindowWidth.compact
+
     Loader {
         id: view
-        anchors.fill: parent
+        anchors { top: parent.top; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter
+                  horizontalCenterOffset: host.panelOpen ? -host.panelWidth / 2 : 0 }
+        width: {
+            const room = host.width - (host.panelOpen ? host.panelWidth : 0)
+            return host.column ? Math.min(room, WindowWidth.formColumn) : room
+        }
         // A view sliding out still reads its screen, which therefore waits for the view to go.
         onLoaded: if (host.loadedFor) host.loadedFor.keepFor(view.item)
     }
 
     Loader {
         id: sheet
-        anchors.fill: parent
+        anchors { top: parent.top; bottom: parent.bottom; right: parent.right }
+        width: host.panelOpen ? host.panelWidth : host.width
         z: 1
         property int style: host.controller ? host.controller.presentationStyle : 0
         property bool animated: host.controller ? host.controller.presentationAnimated : false
@@ -51,7 +66,10 @@ FocusScope {
                 sheet.forceActiveFocus()
             if (!animated)
                 return
-            if (style === PresentationStyle.PageSheet || style === PresentationStyle.FullScreen)
+            if (host.panelOpen)
+                return
+            if (style === PresentationStyle.PageSheet || style === PresentationStyle.FullScreen
+                    || style === PresentationStyle.Panel)
                 riseIn.start()
             else
                 fadeIn.start()

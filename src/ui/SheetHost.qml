@@ -1,19 +1,23 @@
 import QtQuick
 import Zirel
 
-// A presented screen: full window for overlays, or a sheet inset from the top over a dimmed
-// backdrop.
+// A presented screen. Overlays cover the whole window. A sheet is inset from the top over a
+// dimmed backdrop at a compact width and a centred dialog over it on a wider window; a panel is
+// a sheet too, except on a wide window, where it stands beside the content without a backdrop.
 Item {
     id: sheetHost
 
     required property ViewController controller
     required property int style
-    readonly property bool inset: style === PresentationStyle.PageSheet
+    readonly property bool docked: style === PresentationStyle.Panel && WindowWidth.wide
+    readonly property bool sheet: !docked && (style === PresentationStyle.PageSheet
+                                              || style === PresentationStyle.Panel)
+    readonly property bool dialog: sheet && !WindowWidth.compact
 
     Rectangle {
         anchors.fill: parent
         color: "black"
-        opacity: sheetHost.inset ? 0.4 : 0
+        opacity: sheetHost.sheet ? 0.4 : 0
     }
 
     // Clicks must not reach the screen underneath.
@@ -23,18 +27,37 @@ Item {
         onWheel: (wheel) => wheel.accepted = true
     }
 
+    // The dialog's edge, drawn outside it so the screen inside keeps its whole area.
+    Rectangle {
+        visible: sheetHost.dialog
+        anchors { fill: layerHost; margins: -1 }
+        color: Theme.grey
+        opacity: 0.5
+    }
+
+    Rectangle {
+        visible: sheetHost.docked
+        anchors { right: layerHost.left; top: parent.top; bottom: parent.bottom }
+        width: 1
+        color: Theme.grey
+        opacity: 0.3
+    }
+
     ScreenHost {
         id: layerHost
-        anchors.fill: parent
-        anchors.topMargin: sheetHost.inset ? 40 : 0
-        anchors.leftMargin: sheetHost.inset ? Math.max(0, (parent.width - 640) / 2) : 0
-        anchors.rightMargin: anchors.leftMargin
+        x: sheetHost.dialog ? (parent.width - width) / 2 : sheetHost.sheet ? Math.max(0, (parent.width - 640) / 2) : 0
+        y: sheetHost.dialog ? (parent.height - height) / 2 : sheetHost.sheet ? 40 : 0
+        width: sheetHost.dialog ? Math.min(sheetHost.controller.dialogSize.width, parent.width - 48)
+                                : parent.width - 2 * x
+        height: sheetHost.dialog ? Math.min(sheetHost.controller.dialogSize.height, parent.height - 48)
+                                 : parent.height - y
         controller: sheetHost.controller
-        clip: sheetHost.inset
+        clip: sheetHost.sheet
     }
 
     FocusFence {
         fenced: layerHost
-        active: sheetHost.controller !== null && sheetHost.controller.ownPresented === null
+        active: !sheetHost.docked && sheetHost.controller !== null
+                && sheetHost.controller.ownPresented === null
     }
 }

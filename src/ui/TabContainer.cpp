@@ -58,6 +58,7 @@ ViewController *TabContainer::selectedTab() const {
 void TabContainer::setSelectedIndex(int index) {
     if (index < 0 || index >= m_tabs.size() || index == m_selected)
         return;
+    closePanel();
     ViewController *leaving = selectedTab();
     ViewController *arriving = m_tabs.at(index);
     const bool onScreen = isVisible();
@@ -92,4 +93,12 @@ void TabContainer::setBadge(const ViewController *screen, const QString &text) {
                 setBadge(i, text);
         return;
     }
+}
+
+void TabContainer::setOwner(const QString &name, const QString &photo) {
+    if (name == m_ownerName && photo == m_ownerPhoto)
+        return;
+    m_ownerName = name;
+    m_ownerPhoto = photo;
+    Q_EMIT ownerChanged();
 }

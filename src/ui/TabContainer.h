@@ -17,6 +17,9 @@ class TabContainer : public ViewController {
     Q_PROPERTY(QStringList icons READ icons NOTIFY tabsChanged)
     Q_PROPERTY(QStringList badges READ badges NOTIFY badgesChanged)
     Q_PROPERTY(bool barHidden READ barHidden NOTIFY barHiddenChanged)
+    // Whose sections these are, shown atop the sidebar of a wider window.
+    Q_PROPERTY(QString ownerName READ ownerName NOTIFY ownerChanged)
+    Q_PROPERTY(QString ownerPhoto READ ownerPhoto NOTIFY ownerChanged)
 
 public:
     explicit TabContainer(QObject *parent = nullptr);
@@ -38,6 +41,11 @@ public:
     void setBadge(const ViewController *screen, const QString &text);
     QStringList badges() const { return m_badges; }
 
+    QString ownerName() const { return m_ownerName; }
+    QString ownerPhoto() const { return m_ownerPhoto; }
+    /// The name and the address of the photo that head the sidebar.
+    void setOwner(const QString &name, const QString &photo);
+
     /// Whether the screen in front of the selected tab asked to hide the bar (a conversation
     /// pushed on the chat tab's stack does).
     [[nodiscard]] bool barHidden() const;
@@ -47,6 +55,7 @@ Q_SIGNALS:
     void tabsChanged();
     void badgesChanged();
     void barHiddenChanged();
+    void ownerChanged();
 
 public:
     ViewController *visibleChild() const override { return selectedTab(); }
@@ -62,4 +71,6 @@ private:
     QStringList m_icons;
     QStringList m_badges;
     int m_selected = 0;
+    QString m_ownerName;
+    QString m_ownerPhoto;
 };

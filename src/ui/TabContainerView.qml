@@ -2,16 +2,20 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 
-// The tabs' screens stacked, the selected one shown, with the bar of tab buttons below.
+// The tabs' screens stacked, the selected one shown. The tab buttons are a bar below them at a
+// compact width and a sidebar beside them, headed by the owner's photo and name, on a wider one.
 Rectangle {
     id: tabs
 
     required property TabContainer controller
+    readonly property bool sidebar: !WindowWidth.compact
 
     color: Theme.background
 
     Item {
-        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bar.top }
+        id: pages
+        anchors { left: tabs.sidebar ? side.right : parent.left; right: parent.right; top: parent.top
+                  bottom: tabs.sidebar ? parent.bottom : bar.top }
         Repeater {
             model: tabs.controller.tabs
             ScreenHost {
@@ -28,30 +32,26 @@ Rectangle {
     Row {
         id: bar
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: tabs.controller.barHidden ? 0 : 58
-        visible: !tabs.controller.barHidden
+        // A conversation takes the whole phone screen; beside a sidebar it needs no room.
+        visible: !tabs.sidebar && !tabs.controller.barHidden
+        height: visible ? 58 : 0
         Repeater {
-            model: tabs.controller.tabs
+            model: bar.visible ? tabs.controller.tabs : []
             Pressable {
                 id: tab
                 required property var modelData
                 required property int index
                 readonly property color tint: tab.index === tabs.controller.selectedIndex ? Theme.accent : Theme.tabItem
-                readonly property string symbolName: tabs.controller.icons[tab.index] ?? ""
                 width: bar.width / Math.max(1, tabs.controller.tabs.length)
                 height: bar.height
                 Accessible.role: Accessible.PageTab
                 Accessible.name: tab.modelData.title
                 onClicked: tabs.controller.setSelectedIndex(tab.index)
-                Image {
+                TabSymbol {
                     id: symbol
-                    visible: tab.symbolName !== ""
                     anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: 7 }
-                    width: 22
-                    height: 22
-                    sourceSize.width: 44
-                    sourceSize.height: 44
-                    source: tab.symbolName === "" ? "" : "image://symbol/" + tab.symbolName + "?color=" + encodeURIComponent(tab.tint)
+                    symbolName: tabs.controller.icons[tab.index] ?? ""
+                    tint: tab.tint
                 }
                 Text {
                     textFormat: Text.PlainText
@@ -62,25 +62,99 @@ Rectangle {
                     font.weight: Font.Medium
                     color: tab.tint
                 }
-                Rectangle {
-                    visible: (tabs.controller.badges[tab.index] ?? "") !== ""
+                TabBadge {
                     anchors { horizontalCenter: parent.horizontalCenter; horizontalCenterOffset: 16; top: parent.top; topMargin: 3 }
-                    width: Math.max(18, badgeText.implicitWidth + 8)
-                    height: 18
-                    radius: 9
-                    color: Theme.accent
+                    text: tabs.controller.badges[tab.index] ?? ""
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: side
+        anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
+        width: tabs.sidebar ? 220 : 0
+        visible: tabs.sidebar
+        color: Theme.background
+
+        Row {
+            id: owner
+            anchors { left: parent.left; right: parent.right; top: parent.top
+                      leftMargin: 20; rightMargin: 16; topMargin: 20 }
+            spacing: 12
+            AvatarView {
+                id: ownerPhoto
+                width: 40
+                height: 40
+                source: tabs.controller.ownerPhoto
+            }
+            Text {
+                textFormat: Text.PlainText
+                anchors.verticalCenter: ownerPhoto.verticalCenter
+                width: owner.width - ownerPhoto.width - owner.spacing
+                text: tabs.controller.ownerName
+                elide: Text.ElideRight
+                color: Theme.primaryText
+                font.family: "Inter"
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+            }
+        }
+
+        Column {
+            anchors { left: parent.left; right: parent.right; top: owner.bottom; topMargin: 24
+                      leftMargin: 8; rightMargin: 8 }
+            spacing: 2
+            Repeater {
+                model: tabs.sidebar ? tabs.controller.tabs : []
+                Pressable {
+                    id: section
+                    required property var modelData
+                    required property int index
+                    readonly property bool selected: section.index === tabs.controller.selectedIndex
+                    readonly property color tint: section.selected ? Theme.accent : Theme.primaryText
+                    width: parent.width
+                    height: 44
+                    Accessible.role: Accessible.PageTab
+                    Accessible.name: section.modelData.title
+                    onClicked: tabs.controller.setSelectedIndex(section.index)
+                    Rectangle {
+                        anchors.fill: parent
+                        radius: 8
+                        color: Theme.accent
+                        opacity: section.selected ? 0.1 : section.hovered ? 0.05 : 0
+                    }
+                    TabSymbol {
+                        id: sectionSymbol
+                        anchors { left: parent.left; leftMargin: 12; verticalCenter: parent.verticalCenter }
+                        symbolName: tabs.controller.icons[section.index] ?? ""
+                        tint: section.selected ? Theme.accent : Theme.tabItem
+                    }
                     Text {
                         textFormat: Text.PlainText
-                        id: badgeText
-                        anchors.centerIn: parent
-                        text: tabs.controller.badges[tab.index] ?? ""
-                        color: "white"
+                        anchors { left: sectionSymbol.right; leftMargin: 12; verticalCenter: parent.verticalCenter
+                                  right: sectionBadge.left; rightMargin: 8 }
+                        text: section.modelData.title
+                        elide: Text.ElideRight
                         font.family: "Inter"
-                        font.pixelSize: 11
-                        font.bold: true
+                        font.pixelSize: 15
+                        font.weight: section.selected ? Font.DemiBold : Font.Medium
+                        color: section.tint
+                    }
+                    TabBadge {
+                        id: sectionBadge
+                        anchors { right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
+                        text: tabs.controller.badges[section.index] ?? ""
                     }
                 }
             }
+        }
+
+        Rectangle {
+            anchors { right: parent.right; top: parent.top; bottom: parent.bottom }
+            width: 1
+            color: Theme.grey
+            opacity: 0.3
         }
     }
 }

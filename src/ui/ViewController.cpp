@@ -102,6 +102,10 @@ void ViewController::present(ViewController *vc, int style, bool animated) {
         root->present(vc, style, animated);
         return;
     }
+    // A panel makes way for the next one instead of opening over it.
+    if (style == PresentationStyle::Panel && m_presented &&
+        m_presentationStyle == PresentationStyle::Panel)
+        dismiss(false);
     // A screen presents on whatever is already on top of it, as a stack of sheets would.
     if (m_presented) {
         m_presented->present(vc, style, animated);
@@ -114,6 +118,7 @@ void ViewController::present(ViewController *vc, int style, bool animated) {
     m_presentationAnimated = animated;
     vc->beginAppearance(animated);
     Q_EMIT presentedViewControllerChanged();
+    Q_EMIT vc->presentingChanged();
     vc->endAppearance();
 }
 
@@ -135,7 +140,14 @@ void ViewController::dismiss(bool animated) {
     Q_EMIT presenter->presentedViewControllerChanged();
     target->endDisappearance();
     target->m_presenting = nullptr;
+    Q_EMIT target->presentingChanged();
     target->release();
+}
+
+void ViewController::closePanel() {
+    ViewController *root = presentationRoot();
+    if (root->m_presented && root->m_presentationStyle == PresentationStyle::Panel)
+        root->dismiss(false);
 }
 
 ViewController *ViewController::presentationRoot() const {

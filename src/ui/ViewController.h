@@ -4,24 +4,26 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 class NavigationContainer;
 class TabContainer;
 
-// How a presented screen covers the one that presents it.
+// How a presented screen covers the one that presents it. A panel stands beside the content of a
+// wide window, which stays in use, and is a page sheet on narrower ones.
 class PresentationStyle : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("enumeration only")
 public:
-    enum Style { FullWindow, CrossDissolve, PageSheet, FullScreen };
+    enum Style { FullWindow, CrossDissolve, PageSheet, FullScreen, Panel };
     Q_ENUM(Style)
 };
 
 // The keyboard commands the window hands to the screen in front.
-enum class KeyCommand { Return, Escape, Left, Right, Undo };
+enum class KeyCommand { Return, Escape, Left, Right, Undo, Settings };
 
 // The base of every screen. It holds the screen's state and rules; the QML file named by
 // viewSource only draws it. Lifecycle hooks run from C++ so screens behave the same with or
@@ -41,6 +43,12 @@ class ViewController : public QObject {
         bool presentationAnimated READ presentationAnimated NOTIFY presentedViewControllerChanged)
     Q_PROPERTY(bool hidesTabBar READ hidesTabBar WRITE setHidesTabBar NOTIFY hidesTabBarChanged)
     Q_PROPERTY(bool navigationBarHidden READ navigationBarHidden CONSTANT)
+    Q_PROPERTY(bool keepsToColumn READ keepsToColumn CONSTANT)
+    // Whether another screen presents this one, which can then be closed; a screen drawn as a
+    // part of another is not.
+    Q_PROPERTY(bool isPresented READ isPresented NOTIFY presentingChanged)
+    Q_PROPERTY(QString emptyDetailText READ emptyDetailText CONSTANT)
+    Q_PROPERTY(QSize dialogSize READ dialogSize CONSTANT)
     // The text button at the right end of the navigation bar; none when the title is empty.
     Q_PROPERTY(QString rightBarButtonTitle READ rightBarButtonTitle CONSTANT)
     Q_PROPERTY(bool rightBarButtonEnabled READ rightBarButtonEnabled NOTIFY barButtonsChanged)
@@ -63,6 +71,13 @@ public:
     [[nodiscard]] virtual QList<QUrl> partViewSources() const { return {}; }
     /// Whether a navigation container shows its bar above this screen.
     [[nodiscard]] virtual bool navigationBarHidden() const { return false; }
+    /// Whether the screen is a form that keeps to a centred column on a wide window instead of
+    /// stretching its fields and buttons across it.
+    [[nodiscard]] virtual bool keepsToColumn() const { return false; }
+    /// The largest the screen grows as a dialog, which a sheet is outside the compact width.
+    [[nodiscard]] virtual QSize dialogSize() const { return {600, 760}; }
+    /// For the first screen of a split stack: what stands beside it before anything is chosen.
+    [[nodiscard]] virtual QString emptyDetailText() const { return {}; }
     [[nodiscard]] virtual QString rightBarButtonTitle() const { return {}; }
     [[nodiscard]] virtual bool rightBarButtonEnabled() const { return true; }
     Q_INVOKABLE virtual void rightBarButtonTapped() {}
@@ -93,6 +108,9 @@ public:
 
     Q_INVOKABLE void present(ViewController *vc, int style, bool animated);
     Q_INVOKABLE void dismiss(bool animated);
+    /// Closes the panel beside the content, if one is open: what it showed belonged to what the
+    /// user has now left.
+    void closePanel();
     /// The topmost screen presented on this one, or this screen itself.
     [[nodiscard]] ViewController *topmostPresented();
 
@@ -100,6 +118,7 @@ public:
     ViewController *presentedViewController() const { return presentationRoot()->m_presented; }
     ViewController *ownPresented() const { return m_presented; }
     ViewController *presentingViewController() const { return m_presenting; }
+    bool isPresented() const { return m_presenting != nullptr; }
     int presentationStyle() const { return m_presentationStyle; }
     bool presentationAnimated() const { return m_presentationAnimated; }
 
@@ -126,6 +145,7 @@ public:
 Q_SIGNALS:
     void titleChanged();
     void presentedViewControllerChanged();
+    void presentingChanged();
     void hidesTabBarChanged();
     void barButtonsChanged();
     void viewDidLoadCalled();
@@ -143,6 +163,9 @@ public:
 
     /// The child screen that appears and disappears with this one (containers only).
     [[nodiscard]] virtual ViewController *visibleChild() const { return nullptr; }
+    /// A screen drawn as a part of this one (the profile beside the feed's cards): what it
+    /// presents is in front of this screen.
+    [[nodiscard]] virtual ViewController *partScreen() const { return nullptr; }
 
 protected:
     virtual void viewDidLoad() {}

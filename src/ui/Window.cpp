@@ -1,6 +1,9 @@
 #include "ui/Window.h"
 
+#include "ui/KeyTable.h"
 #include "ui/NavigationContainer.h"
+#include "ui/ShortcutsVC.h"
+#include "ui/TabContainer.h"
 #include "ui/ViewController.h"
 
 namespace {
@@ -66,6 +69,8 @@ ViewController *Window::frontScreen() const {
             vc = presented;
         else if (ViewController *child = vc->visibleChild())
             vc = child;
+        else if (ViewController *part = vc->partScreen(); part && part->presentedViewController())
+            vc = part;
         else
             break;
     }
@@ -97,7 +102,8 @@ void Window::escapePressed() const {
     // the key itself.
     ViewController *sheet = front->presentationRoot();
     const ViewController *presenter = sheet->presentingViewController();
-    if (presenter && presenter->presentationStyle() == PresentationStyle::PageSheet)
+    if (presenter && (presenter->presentationStyle() == PresentationStyle::PageSheet ||
+                      presenter->presentationStyle() == PresentationStyle::Panel))
         sheet->dismiss(true);
 }
 
@@ -111,4 +117,74 @@ void Window::rightPressed() const {
 
 void Window::undoPressed() const {
     sendCommand(frontScreen(), KeyCommand::Undo);
+}
+
+namespace {
+// The root screen when it is the one on view: no lock notice, nothing presented over it.
+ViewController *uncoveredRoot(const Window &window) {
+    ViewController *root = window.root();
+    if (window.lockNotice() || !root)
+        return nullptr;
+    // A panel beside the content leaves the content in use.
+    if (root->presentedViewController() && root->presentationStyle() != PresentationStyle::Panel)
+        return nullptr;
+    return root;
+}
+} // namespace
+
+void Window::settingsPressed() const {
+    sendCommand(uncoveredRoot(*this), KeyCommand::Settings);
+}
+
+void Window::sectionPressed(int index) const {
+    auto *tabs = qobject_cast<TabContainer *>(uncoveredRoot(*this));
+    if (tabs && index >= 0 && index < tabs->tabs().size())
+        tabs->setSelectedIndex(index);
+}
+
+void Window::helpPressed() {
+    if (m_lockNotice || !m_root)
+        return;
+    if (ViewController *front = frontScreen(); qobject_cast<ShortcutsVC *>(front)) {
+        front->dismiss(true);
+        return;
+    }
+    m_root->present(new ShortcutsVC, PresentationStyle::PageSheet, true);
+}
+
+void Window::commandPressed(int command) {
+    switch (KeyTable::Command(command)) {
+    case KeyTable::Return:
+        returnPressed();
+        break;
+    case KeyTable::Escape:
+        escapePressed();
+        break;
+    case KeyTable::Left:
+        leftPressed();
+        break;
+    case KeyTable::Right:
+        rightPressed();
+        break;
+    case KeyTable::Undo:
+        undoPressed();
+        break;
+    case KeyTable::Settings:
+        settingsPressed();
+        break;
+    case KeyTable::Feed:
+    case KeyTable::Likes:
+    case KeyTable::Chats:
+    case KeyTable::Profile:
+        sectionPressed(command - KeyTable::Feed);
+        break;
+    case KeyTable::Help:
+        helpPressed();
+        break;
+    case KeyTable::NoCommand:
+    case KeyTable::FullScreen:
+    case KeyTable::Quit:
+    case KeyTable::Save:
+        break;
+    }
 }

@@ -43,14 +43,23 @@ public:
     /// containers and presentations.
     [[nodiscard]] ViewController *frontScreen() const;
     /// Keyboard commands go to the front screen, which handles those it has a slot for.
-    Q_INVOKABLE void returnPressed() const;
-    Q_INVOKABLE void escapePressed() const;
-    Q_INVOKABLE void leftPressed() const;
-    Q_INVOKABLE void rightPressed() const;
-    Q_INVOKABLE void undoPressed() const;
+    void returnPressed() const;
+    void escapePressed() const;
+    void leftPressed() const;
+    void rightPressed() const;
+    void undoPressed() const;
+    /// Opens the settings over the main screen, unless something already lies over it.
+    void settingsPressed() const;
+    /// Shows the main screen's section at `index` (the tab bar's order) when nothing lies over it.
+    void sectionPressed(int index) const;
+    /// Opens the list of keyboard shortcuts over whatever is on view, or closes it again.
+    void helpPressed();
+    /// A command of the key table (KeyTable::Command): the window's shortcuts all come here.
+    Q_INVOKABLE void commandPressed(int command);
 
-    static constexpr int minimumWidth() { return 700; }
-    static constexpr int minimumHeight() { return 700; }
+    // Small enough for a narrow window beside other work; the compact layouts fit it.
+    static constexpr int minimumWidth() { return 360; }
+    static constexpr int minimumHeight() { return 600; }
 
 Q_SIGNALS:
     void rootChanged();

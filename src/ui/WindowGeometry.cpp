@@ -9,7 +9,9 @@
 
 namespace {
 const QString key = QStringLiteral("window/geometry");
-const QSize defaultSize(1000, 800);
+const QString maximizedKey = QStringLiteral("window/maximized");
+// A desktop window at first, narrowed to the screen when that is smaller.
+const QSize defaultSize(1280, 800);
 
 qint64 overlap(const QRect &a, const QRect &b) {
     const QRect shared = a.intersected(b);
@@ -21,6 +23,14 @@ WindowGeometry::WindowGeometry(QQuickWindow *window)
     : QObject(window)
     , m_window(window) {
     connect(qApp, &QGuiApplication::aboutToQuit, this, &WindowGeometry::save);
+    for (auto changed :
+         {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged})
+        connect(window, changed, this, &WindowGeometry::noteNormalGeometry);
+}
+
+void WindowGeometry::noteNormalGeometry() {
+    if (m_window->windowStates() == Qt::WindowNoState)
+        m_normal = m_window->geometry();
 }
 
 QRect WindowGeometry::fitted(QRect stored, const QList<QRect> &screens, QSize minimum) {
@@ -50,10 +60,23 @@ void WindowGeometry::restore() {
         stored.moveCenter(primary.center());
     }
     m_window->setGeometry(fitted(stored, screens, minimum));
+    m_normal = m_window->geometry();
 }
 
-void WindowGeometry::save() const {
+void WindowGeometry::show() {
+    if (QSettings().value(maximizedKey).toBool())
+        m_window->showMaximized();
+    else
+        m_window->show();
+}
+
+void WindowGeometry::save() {
     // Most often the window was not moved; the flush to disk would hold up quitting.
     QSettings settings;
-    SettingsWriter::setIfChanged(settings, key, m_window->geometry());
+    if (m_settle.isActive())
+        noteNormalGeometry();
+    SettingsWriter::setIfChanged(settings, key,
+                                 m_normal.isValid() ? m_normal : m_window->geometry());
+    SettingsWriter::setIfChanged(settings, maximizedKey,
+                                 m_window->windowStates().testFlag(Qt::WindowMaximized));
 }

@@ -5,11 +5,13 @@
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
 #include "api/NetworkService.h"
+#include "app/AppScreens.h"
 #include "cards/ButtonStackView.h"
 #include "cards/CardButton.h"
 #include "cardstack/PanGestureRecognizer.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
+#include "details/UserInfoVC.h"
 #include "feed/MainVC.h"
 #include "feed/NoteMessageVC.h"
 #include "feed/PulsingHaloLayer.h"
@@ -492,6 +494,46 @@ private Q_SLOTS:
         row.likeButton()->touchDown();
         row.likeButton()->touchUp(true);
         QCOMPARE(taps.size(), 1);
+    }
+
+    // On a wide window the top card's profile stands beside the stack and follows it through a
+    // like, a pass and an undo; a narrower window has none, and widening it again brings it.
+    void theTopCardsProfileStandsBesideTheStackOnAWideWindow() {
+        AppScreens::install();
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        DrawnWindow drawn;
+        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        drawn.window().setRoot(screen);
+        QVERIFY(drawn.show({1920, 1080}));
+        drawn.quick()->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(drawn.quick()));
+        screen->onUserUpdated();
+        QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
+        const auto besideShows = [&](const QString &name) {
+            return QTest::qWaitFor([&] {
+                const auto *details = qobject_cast<UserInfoVC *>(screen->topDetails());
+                const SwipeCardStack *stack = screen->cardStack();
+                const qreal stackRight = stack->mapRectToScene(stack->boundingRect()).right();
+                return details && details->name() == name && drawn.find([&](QQuickItem *item) {
+                    return item->property("text").toString() == name &&
+                           item->mapToScene({0, 0}).x() > stackRight;
+                });
+            });
+        };
+        QVERIFY(besideShows(QStringLiteral("Имя 0")));
+        QTest::keyClick(drawn.quick(), Qt::Key_Right);
+        QVERIFY(besideShows(QStringLiteral("Имя 1")));
+        QTest::keyClick(drawn.quick(), Qt::Key_Left);
+        QVERIFY(besideShows(QStringLiteral("Имя 2")));
+        QTest::keyClick(drawn.quick(), Qt::Key_Backspace);
+        QVERIFY(besideShows(QStringLiteral("Имя 1")));
+
+        drawn.quick()->resize(1000, 800);
+        QTRY_VERIFY(!screen->topDetails());
+        drawn.quick()->resize(1920, 1080);
+        QVERIFY(besideShows(QStringLiteral("Имя 1")));
+        QTRY_COMPARE(sentSwipes(), QStringList({"right USER-0", "left USER-1"}));
     }
 };
 

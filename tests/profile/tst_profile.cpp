@@ -381,6 +381,42 @@ private Q_SLOTS:
         QVERIFY(over.hasActiveFocus());
         QCOMPARE(rows->property("contentY").toReal(), shown);
     }
+
+    // In a dialog on a wide window the preview stands beside the editing list and follows every
+    // edit without "Предпросмотр": the texts once typing pauses, a photo as it is added. A
+    // narrower window goes back to the switch.
+    void theWideEditorPreviewsEveryEdit() {
+        DrawnWindow drawn;
+        QVERIFY(drawn.show({1920, 1080}));
+        ProfileVC *tab = openTab(drawn.window());
+        EditPreviewVC *editor = openEditor(tab);
+        QVERIFY(editor);
+        QTRY_VERIFY(editor->isSideBySide());
+        PreviewVC *preview = editor->previewVC();
+        const auto previewSays = [&](const QString &text) {
+            return QTest::qWaitFor([&] {
+                const QList<InfoItem> info = preview->cardModel().info;
+                return std::any_of(info.cbegin(), info.cend(),
+                                   [&](const InfoItem &item) { return item.value == text; });
+            });
+        };
+        QVERIFY(previewSays(QStringLiteral("Инженер")));
+        QTRY_VERIFY(preview->cardView() && preview->cardView()->isVisible());
+        QCOMPARE(preview->cardModel().images.size(), 2);
+
+        EditVC *edit = editor->editVC();
+        QVERIFY(edit->proposeBio(QStringLiteral("Люблю море")));
+        edit->setFieldText(EditVC::kJobRow, QStringLiteral("Пилот"));
+        QVERIFY(previewSays(QStringLiteral("Люблю море")));
+        QVERIFY(previewSays(QStringLiteral("Пилот")));
+        edit->photoGrid()->addPhoto(m_photos[3]);
+        QTRY_COMPARE(preview->cardModel().images.size(), 3);
+        QVERIFY(!editor->isPreviewing());
+
+        drawn.quick()->resize(480, 800);
+        QTRY_VERIFY(!editor->isSideBySide());
+        QTRY_VERIFY(!preview->cardView() || !preview->cardView()->isVisible());
+    }
 };
 
 QTEST_MAIN(TestProfile)

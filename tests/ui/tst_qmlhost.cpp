@@ -7,6 +7,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,6 +162,32 @@ private Q_SLOTS:
                  QRect(0, 0, 1920, 1080));
         QCOMPARE(WindowGeometry::fitted(QRect(2000, 100, 300, 300), screens, minimum),
                  QRect(2000, 100, 700, 700));
+    }
+
+    // A window left maximised opens maximised again, and going back from it finds the size the
+    // user had given it rather than the whole screen.
+    void aMaximisedWindowReopensMaximisedOverItsOwnSize() {
+        QSettings().clear();
+        const QRect own(50, 40, 640, 480);
+        {
+            QQuickWindow window;
+            WindowGeometry geometry(&window);
+            geometry.restore();
+            geometry.show();
+            window.setGeometry(own);
+            QTRY_COMPARE(window.geometry(), own);
+            QTest::qWait(300);
+            window.showMaximized();
+            QTRY_VERIFY(window.windowStates().testFlag(Qt::WindowMaximized));
+            QTRY_VERIFY(window.geometry() != own);
+            geometry.save();
+        }
+        QQuickWindow window;
+        WindowGeometry geometry(&window);
+        geometry.restore();
+        QCOMPARE(window.geometry(), own);
+        geometry.show();
+        QTRY_VERIFY(window.windowStates().testFlag(Qt::WindowMaximized));
     }
 };
 

@@ -4,12 +4,12 @@
 #include <QTest>
 #include <algorithm>
 
-TourWindow::TourWindow(const TourStop &stop)
+TourWindow::TourWindow(const TourStop &stop, QSize size)
     : m_host(m_window)
     , m_quick(m_host.quickWindow()) {
     if (!m_quick)
         return;
-    m_quick->resize(1000, 800);
+    m_quick->resize(size);
     m_quick->show();
     m_window.setRoot(stop.build());
     // Let views load, images arrive and entry animations finish; at a higher density the photos

@@ -4,13 +4,15 @@
 #include "ui/QmlHost.h"
 #include "ui/Window.h"
 
+#include <QSize>
+
 class QQuickWindow;
 
 // A window of the tour's size showing one stop once its views have loaded, its images arrived
 // and its entry animations finished. Null quick() when the scene did not load.
 class TourWindow {
 public:
-    explicit TourWindow(const TourStop &stop);
+    explicit TourWindow(const TourStop &stop, QSize size = {1000, 800});
 
     [[nodiscard]] QQuickWindow *quick() const { return m_quick; }
 

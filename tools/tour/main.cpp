@@ -1,8 +1,9 @@
 // Renders every screen that exists to PNG files, light and dark, for looking at layout.
-// Usage: zirel-tour [--scale RATIO] OUT_DIR [NAME_FILTER]; the texts are in the desktop's
-// language, so LANGUAGE=en shoots the English screens. With --scale 2 the screens are drawn at
-// twice the pixels, as on a high-density display, to see whether every picture and symbol is
-// sharp there.
+// Usage: zirel-tour [--scale RATIO] [--size WxH] OUT_DIR [NAME_FILTER]; the texts are in the
+// desktop's language, so LANGUAGE=en shoots the English screens. With --scale 2 the screens are
+// drawn at twice the pixels, as on a high-density display, to see whether every picture and
+// symbol is sharp there; --size gives the window's size (1000x800 without it), so the layouts of
+// every width can be looked at.
 
 #include "TourStops.h"
 #include "TourWindow.h"
@@ -21,9 +22,9 @@ Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {
-bool shoot(const TourStop &stop, const char *appearance, const QDir &out) {
+bool shoot(const TourStop &stop, QSize size, const char *appearance, const QDir &out) {
     qputenv("ZIREL_APPEARANCE", appearance);
-    const TourWindow window(stop);
+    const TourWindow window(stop, size);
     if (!window.quick())
         return false;
     const QString file =
@@ -50,9 +51,16 @@ int main(int argc, char *argv[]) {
     AppScreens::install();
     QGuiApplication::setApplicationName(QStringLiteral("ZirelTour"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
-    const QStringList args = QGuiApplication::arguments();
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: zirel-tour [--scale RATIO] OUT_DIR [NAME_FILTER]\n");
+    QStringList args = QGuiApplication::arguments();
+    QSize size(1000, 800);
+    if (args.size() > 2 && args.at(1) == QLatin1String("--size")) {
+        const QStringList parts = args.at(2).split(QLatin1Char('x'));
+        size = parts.size() == 2 ? QSize(parts.at(0).toInt(), parts.at(1).toInt()) : QSize();
+        args.remove(1, 2);
+    }
+    if (args.size() < 2 || size.width() < 1 || size.height() < 1) {
+        std::fprintf(stderr,
+                     "usage: zirel-tour [--scale RATIO] [--size WxH] OUT_DIR [NAME_FILTER]\n");
         return 2;
     }
     QDir out(args.at(1));
@@ -62,8 +70,8 @@ int main(int argc, char *argv[]) {
     for (const TourStop &stop : tourStops()) {
         if (!filter.isEmpty() && !stop.name.contains(filter))
             continue;
-        ok = shoot(stop, "light", out) && ok;
-        ok = shoot(stop, "dark", out) && ok;
+        ok = shoot(stop, size, "light", out) && ok;
+        ok = shoot(stop, size, "dark", out) && ok;
     }
     return ok ? 0 : 1;
 }
