@@ -66,7 +66,7 @@ Rectangle {
                             id: row
                             required property var modelData
                             width: group.width
-                            height: 32
+                            height: Math.max(32, what.implicitHeight + 10)
                             Rectangle {
                                 id: keys
                                 anchors.verticalCenter: parent.verticalCenter
@@ -88,11 +88,12 @@ Rectangle {
                                 }
                             }
                             Text {
+                                id: what
                                 textFormat: Text.PlainText
-                                anchors { left: parent.left; leftMargin: 150; right: parent.right
+                                anchors { left: parent.left; leftMargin: Math.max(150, keys.width + 12); right: parent.right
                                           verticalCenter: parent.verticalCenter }
                                 text: row.modelData.what
-                                elide: Text.ElideRight
+                                wrapMode: Text.Wrap
                                 color: Theme.primaryText
                                 font.family: "Inter"
                                 font.pixelSize: 15

@@ -200,6 +200,37 @@ private Q_SLOTS:
         NotificationCenter::shared().post(Notifications::chatsUpdated);
         QCOMPARE(calls, 1);
     }
+
+    // A panel beside the content makes way for the next one instead of stacking; what a panel
+    // presents (a report, a confirmation) goes over it; leaving the stack the panel belongs to
+    // closes it, and Escape closes it first.
+    void aPanelGivesWayToTheNextAndGoesWithItsStack() {
+        Window window;
+        auto *list = new ViewController(QStringLiteral("List"));
+        auto *stack = new NavigationContainer(list);
+        window.setRoot(stack);
+        QPointer<ViewController> first = new ViewController(QStringLiteral("First"));
+        list->present(first, PresentationStyle::Panel, false);
+        auto *second = new ViewController(QStringLiteral("Second"));
+        list->present(second, PresentationStyle::Panel, false);
+        QTRY_VERIFY(first.isNull());
+        QCOMPARE(stack->presentedViewController(), second);
+        auto *report = new ViewController(QStringLiteral("Report"));
+        list->present(report, PresentationStyle::CrossDissolve, false);
+        QCOMPARE(second->presentedViewController(), report);
+        QCOMPARE(window.frontScreen(), report);
+        report->dismiss(false);
+        QCOMPARE(window.frontScreen(), second);
+
+        stack->push(new ViewController(QStringLiteral("Conversation")), false);
+        QCOMPARE(stack->presentedViewController(), second);
+        window.escapePressed();
+        QVERIFY(!stack->presentedViewController());
+        QCOMPARE(stack->depth(), 2);
+        list->present(new ViewController(QStringLiteral("Third")), PresentationStyle::Panel, false);
+        stack->pop(false);
+        QVERIFY(!stack->presentedViewController());
+    }
 };
 
 QTEST_MAIN(ScreenTreeTest)

@@ -5,6 +5,7 @@
 #include "ui/AlertTextVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
+#include "ui/ShortcutsVC.h"
 
 #include <QCoreApplication>
 
@@ -60,6 +61,12 @@ QList<TourStop> tourStops() {
              return presentedOn(Screen::Start,
                                 blockAlert(true, QStringLiteral("Эта версия больше не "
                                                                 "поддерживается.")));
+         }},
+        {QStringLiteral("shortcuts"),
+         [] {
+             ViewController *base = screen(Screen::Start);
+             base->present(new ShortcutsVC, PresentationStyle::PageSheet, false);
+             return base;
          }},
         {QStringLiteral("alert-text"),
          [] {
