@@ -100,7 +100,11 @@ void openConversation(ViewController *root, const QVariant &chatID) {
         screen->loadViewIfNeeded();
         if (ViewController *conversation = chats->conversationFor(id)) {
             conversation->setHidesTabBar(true);
-            container->push(conversation, true);
+            // In place of a conversation already open, as choosing it in the list does.
+            if (container->depth() > 1)
+                container->setStack({container->stack().first(), conversation}, false);
+            else
+                container->push(conversation, true);
         } else {
             qCWarning(lcApp).noquote() << QStringLiteral("No match found for chatID: ") +
                                               id.toString(QUuid::WithoutBraces).toUpper();

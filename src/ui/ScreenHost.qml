@@ -31,7 +31,7 @@ FocusScope {
     Component.onCompleted: load()
 
     // A panel stands beside the view on a wide window; the view makes room for it.
-    readonly property bool panelOpen: host.presented !== null && WindowWidth.wide
+    readonly property bool panelOpen: host.presented !== null && WindowWidth.panelBeside
                                       && host.controller.presentationStyle === PresentationStyle.Panel
     readonly property int panelWidth: 400
     // Forms keep to a centred column outside the compact width; the screen's background goes on

@@ -3,13 +3,14 @@ import Zirel
 
 // A presented screen. Overlays cover the whole window. A sheet is inset from the top over a
 // dimmed backdrop at a compact width and a centred dialog over it on a wider window; a panel is
-// a sheet too, except on a wide window, where it stands beside the content without a backdrop.
+// a sheet too, except on a window wide enough for it beside the content, where it stands there
+// without a backdrop.
 Item {
     id: sheetHost
 
     required property ViewController controller
     required property int style
-    readonly property bool docked: style === PresentationStyle.Panel && WindowWidth.wide
+    readonly property bool docked: style === PresentationStyle.Panel && WindowWidth.panelBeside
     readonly property bool sheet: !docked && (style === PresentationStyle.PageSheet
                                               || style === PresentationStyle.Panel)
     readonly property bool dialog: sheet && !WindowWidth.compact

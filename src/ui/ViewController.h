@@ -12,7 +12,7 @@ class NavigationContainer;
 class TabContainer;
 
 // How a presented screen covers the one that presents it. A panel stands beside the content of a
-// wide window, which stays in use, and is a page sheet on narrower ones.
+// window wide enough for both, which stays in use, and is a page sheet on narrower ones.
 class PresentationStyle : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -38,8 +38,10 @@ void WindowWidth::follow(QQuickWindow *window) {
 
 void WindowWidth::update() {
     const Class now = m_window ? classify(m_window->width()) : Compact;
-    if (now == m_class)
+    const bool panelBeside = m_window && m_window->width() >= panelFrom;
+    if (now == m_class && panelBeside == m_panelBeside)
         return;
     m_class = now;
+    m_panelBeside = panelBeside;
     Q_EMIT widthClassChanged();
 }

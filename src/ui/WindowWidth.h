@@ -19,6 +19,7 @@ class WindowWidth : public QObject {
     Q_PROPERTY(int widthClass READ widthClass NOTIFY widthClassChanged)
     Q_PROPERTY(bool compact READ compact NOTIFY widthClassChanged)
     Q_PROPERTY(bool wide READ wide NOTIFY widthClassChanged)
+    Q_PROPERTY(bool panelBeside READ panelBeside NOTIFY widthClassChanged)
     Q_PROPERTY(int formColumn READ formColumnWidth CONSTANT)
 
 public:
@@ -27,6 +28,9 @@ public:
 
     static constexpr int mediumFrom = 720;
     static constexpr int wideFrom = 1200;
+    /// From this width a panel stands beside the content; below it the content (a conversation
+    /// between the list and the panel) would be too narrow to use, and the panel is a dialog.
+    static constexpr int panelFrom = 1500;
     /// Forms and steps never grow wider than this outside the compact width.
     static constexpr int formColumn = 560;
 
@@ -39,6 +43,7 @@ public:
     int widthClass() const { return m_class; }
     bool compact() const { return m_class == Compact; }
     bool wide() const { return m_class == Wide; }
+    bool panelBeside() const { return m_panelBeside; }
     static int formColumnWidth() { return formColumn; }
 
 Q_SIGNALS:
@@ -52,4 +57,5 @@ private:
     QMetaObject::Connection m_widthWatch;
     // A view that is not in a window yet is drawn at the compact width it was written for.
     Class m_class = Compact;
+    bool m_panelBeside = false;
 };

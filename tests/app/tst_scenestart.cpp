@@ -283,6 +283,12 @@ private Q_SLOTS:
         QCOMPARE(nav->depth(), 2);
         QCOMPARE(nav->topViewController()->typeName(), QStringLiteral("ChatDetailsVC"));
         QVERIFY(nav->topViewController()->hidesTabBar());
+        // A second notification replaces the open conversation: Escape then goes back to the
+        // list, not through every conversation a notification opened.
+        ViewController *first = nav->topViewController();
+        SceneStart::openConversation(tabs.get(), known.toString(QUuid::WithoutBraces));
+        QCOMPARE(nav->depth(), 2);
+        QVERIFY(nav->topViewController() != first);
     }
 };
 

@@ -242,6 +242,24 @@ private Q_SLOTS:
         QCOMPARE(tabs->selectedIndex(), 0);
         QVERIFY(!tabs->presentedViewController());
     }
+
+    // A panel stands at the right beside what stays in use where the window has room for both,
+    // and is a centred dialog where the content beside it would be squeezed.
+    void aPanelStandsBesideOnlyWhereThereIsRoom() {
+        DrawnWindow drawn;
+        QVERIFY(drawn.show({1920, 1080}));
+        auto *content = new StandInVC(QStringLiteral("Содержимое"));
+        drawn.window().setRoot(content);
+        content->present(new StandInVC(QStringLiteral("Панель")), PresentationStyle::Panel, false);
+        const auto centre = [&](const QString &text) {
+            QQuickItem *item = drawn.findWith("text", text);
+            return item ? sceneRect(item).center().x() : -1.0;
+        };
+        QTRY_VERIFY(centre(QStringLiteral("Панель")) > 1920 - 400);
+        QVERIFY(centre(QStringLiteral("Содержимое")) < 1920 - 400);
+        drawn.quick()->resize(1280, 800);
+        QTRY_COMPARE(qRound(centre(QStringLiteral("Панель"))), 640);
+    }
 };
 
 QTEST_MAIN(TestWidths)
