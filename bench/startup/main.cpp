@@ -7,10 +7,11 @@
 // a minimal Qt Quick window (bench-startup-window), bare and with one line of text; medians of
 // several alternating starts. The returning user's installation is the one its last start left
 // behind (stored photos, the window's place), so each such start is the second one
-// in its home; the first is not timed. The same start without those caches is timed as well. Then
-// runs the client in this process and notes the resident memory at the first cards and after 100
-// swipes. Usage: bench-startup [--runs N] [--full-size-photos]   (run under dbus-run-session
-// like the tests)
+// in its home; the first is not timed. The same start without those caches is timed as well, and
+// the returning user's start in a window of 1000 × 800 and of 1920 × 1080 on a screen of that
+// size, where the wide layout adds the top card's profile beside the stack. Then runs the client
+// in this process and notes the resident memory at the first cards and after 100 swipes. Usage:
+// bench-startup [--runs N] [--full-size-photos]   (run under dbus-run-session like the tests)
 #include "BuildConfigValues.h"
 #include "ChildStart.h"
 #include "CompletionSpy.h"
@@ -27,6 +28,7 @@
 #include "store/UserManager.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -80,10 +82,12 @@ std::optional<User> reviewersRecord(const QString &baseUrl) {
 // What a returning user's installation holds: the session on the main screen, the location
 // and notification questions answered and the own record from the last start. The token is
 // the reviewers'.
-bool prepareReturningUser(const QString &home, const User &record) {
+bool prepareReturningUser(const QString &home, const User &record, QSize window = {}) {
     // Where this version keeps them: organisation and application are both "Zirel".
     FileSecretBackend store(home + QStringLiteral("/data/Zirel/Zirel/secure-store.json"));
     QSettings defaults(home + QStringLiteral("/config/Zirel/Zirel.conf"), QSettings::IniFormat);
+    if (window.isValid())
+        defaults.setValue(QStringLiteral("window/geometry"), QRect(QPoint(), window));
     defaults.setValue(DesktopLocationService::allowedKey(), true);
     defaults.setValue(DesktopNotifier::allowedKey(), true);
     defaults.sync();
@@ -166,7 +170,20 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     QTemporaryDir homes;
+    // The offscreen platform's one screen is 800 × 600 unless told otherwise, and the client
+    // keeps its window on the screen.
+    const QString wideScreen = homes.filePath(QStringLiteral("screen.json"));
+    QFile screenFile(wideScreen);
+    if (!screenFile.open(QIODevice::WriteOnly) ||
+        screenFile.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1920,
+            "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0) {
+        print(QStringLiteral("Cannot write ") + wideScreen);
+        return 1;
+    }
+    screenFile.close();
     Series returning;
+    Series medium;
+    Series wide;
     Series restored;
     Series reviewCode;
     Series window;
@@ -175,7 +192,9 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < count; ++i) {
         const QString home = homes.filePath(QStringLiteral("%1-").arg(i));
         if (!prepareReturningUser(home + u'r', *record) ||
-            !prepareReturningUser(home + u's', *record)) {
+            !prepareReturningUser(home + u's', *record) ||
+            !prepareReturningUser(home + u'm', *record, {1000, 800}) ||
+            !prepareReturningUser(home + u'l', *record, {1920, 1080})) {
             print(QStringLiteral("Cannot prepare a session under ") + homes.path());
             return 1;
         }
@@ -186,12 +205,22 @@ int main(int argc, char *argv[]) {
             env.insert(QStringLiteral("ZIREL_EXIT_AFTER_FIRST_CARDS"), QStringLiteral("1"));
             return env;
         };
+        const auto onWideScreen = [&](const QString &path) {
+            QProcessEnvironment env = clientEnvironment(path);
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       QStringLiteral("offscreen:configfile=") + wideScreen);
+            return env;
+        };
         // The returning user's last start, which leaves what a start keeps for the next.
-        ChildStart lastStart(QStringLiteral(ZIREL_CLIENT_BINARY), {},
-                             clientEnvironment(home + u'r'));
-        if (!lastStart.run()) {
-            print(lastStart.error());
-            return 1;
+        ChildStart lastStarts[] = {
+            {QStringLiteral(ZIREL_CLIENT_BINARY), {}, clientEnvironment(home + u'r')},
+            {QStringLiteral(ZIREL_CLIENT_BINARY), {}, onWideScreen(home + u'm')},
+            {QStringLiteral(ZIREL_CLIENT_BINARY), {}, onWideScreen(home + u'l')}};
+        for (ChildStart &lastStart : lastStarts) {
+            if (!lastStart.run()) {
+                print(lastStart.error());
+                return 1;
+            }
         }
         ChildStart starts[] = {
             {QStringLiteral(ZIREL_MINIMAL_WINDOW_BINARY), {}, childEnvironment(home + u'w')},
@@ -202,9 +231,12 @@ int main(int argc, char *argv[]) {
             {QStringLiteral(ZIREL_CLIENT_BINARY), {}, clientEnvironment(home + u's')},
             {QStringLiteral(ZIREL_CLIENT_BINARY),
              {QStringLiteral("--review-code"), QStringLiteral(ZIREL_BUILD_REVIEW_CODE)},
-             clientEnvironment(home + u'f')}};
-        Series *series[] = {&window, &windowWithText, &returning, &restored, &reviewCode};
-        for (int k = 0; k < 5; ++k) {
+             clientEnvironment(home + u'f')},
+            {QStringLiteral(ZIREL_CLIENT_BINARY), {}, onWideScreen(home + u'm')},
+            {QStringLiteral(ZIREL_CLIENT_BINARY), {}, onWideScreen(home + u'l')}};
+        Series *series[] = {&window,     &windowWithText, &returning, &restored,
+                            &reviewCode, &medium,         &wide};
+        for (int k = 0; k < 7; ++k) {
             const auto figures = starts[k].run();
             if (!figures) {
                 print(starts[k].error());
@@ -230,6 +262,11 @@ int main(int argc, char *argv[]) {
               .arg(returning.medianRatioTo(window), 0, 'f', 2)
               .arg(restored.medianRatioTo(window), 0, 'f', 2)
               .arg(reviewCode.medianRatioTo(window), 0, 'f', 2));
+    print(QStringLiteral("  returning user, 1000 × 800 window:  ") + medium.describe());
+    print(QStringLiteral("  returning user, 1920 × 1080 window: ") + wide.describe() +
+          QStringLiteral(", ratio to 1000 × 800 %1 (within each round %2; target at most 1.10)")
+              .arg(Series::median(wide.wallMs) / Series::median(medium.wallMs), 0, 'f', 2)
+              .arg(wide.medianRatioTo(medium), 0, 'f', 2));
     const double textBase = Series::median(windowWithText.wallMs);
     print(QStringLiteral("  minimal window, one line of text:   ") + windowWithText.describe());
     print(QStringLiteral("  returning user against it: ratio %1; review code: ratio %2")

@@ -134,6 +134,7 @@ Rectangle {
         ScreenHost {
             anchors { fill: parent; margins: 1; topMargin: 6; bottomMargin: 6 }
             clip: true
+            asynchronous: true
             controller: screen.controller.topDetails
         }
     }

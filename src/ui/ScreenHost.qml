@@ -15,6 +15,9 @@ FocusScope {
     // created and reported again when it completes, and each load would build the whole view
     // anew.
     property ViewController loadedFor: null
+    // Builds the view a little in every frame instead of all at once: for a view that follows
+    // something moving, such as the profile beside the feed's flying cards.
+    property bool asynchronous: false
 
     function load() {
         if (!host.shown || (host.loadedFor === host.controller && view.status !== Loader.Null))
@@ -41,6 +44,7 @@ FocusScope {
 
     Loader {
         id: view
+        asynchronous: host.asynchronous
         anchors { top: parent.top; bottom: parent.bottom; horizontalCenter: parent.horizontalCenter
                   horizontalCenterOffset: host.panelOpen ? -host.panelWidth / 2 : 0 }
         width: {
