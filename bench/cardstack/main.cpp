@@ -1,13 +1,14 @@
 // Frame times of a swipe-through of profile cards drawn by the software renderer offscreen:
-// every card is dragged to the right in small steps, then thrown off with a flick. Runs twice:
-// the stack at the size the feed gives it in a 1000 x 800 window (a card-wide column, header, tab
-// bar and button row around it), then in a 1920 x 1080 window with the top card's profile
-// beside it, made again for every new top card once the stack is still, as the feed of a wide
-// window does. A frame's time is all the work the main thread did since the previous frame
-// (input, animation ticks, dealing the next card, deferred deletions) plus the render. Prints
-// the median, the 99th percentile and the worst frame of drag and throw for each, and the ratio
-// of the drag medians. Every frame of 16 ms or more is listed with the main thread's processor
-// time and, with --collections, whether the QML engine collected garbage in it.
+// every card is dragged to the right in small steps, then thrown off with a flick. Runs three
+// times: the stack at the size the feed gives it in a 1000 x 800 window (a card-wide column,
+// header, tab bar and button row around it); in a 1920 x 1080 window beside a sidebar; and the
+// same with the top card's profile beside the stack, made again for every new top card once the
+// stack is still, as the feed of a wide window does. A frame's time is all the work the main
+// thread did since the previous frame (input, animation ticks, dealing the next card, deferred
+// deletions) plus the render. Prints the median, the 99th percentile and the worst frame of drag
+// and throw for each, and the ratios of the drag medians, which tell the profile's own share
+// from the larger window's. Every frame of 16 ms or more is listed with the main thread's
+// processor time and, with --collections, whether the QML engine collected garbage in it.
 // Usage: bench-cardstack [CARDS] [--collections]
 #include "cards/ButtonStackView.h"
 #include "cardstack/SwipeCard.h"
@@ -238,10 +239,11 @@ void pan(SwipeCard *card, PanGestureRecognizer::State state, QPointF translation
     r->setTestState(state);
     r->sendAction();
 }
-// Swipes `cards` cards through a stack in a window of `size`, with the top card's profile beside
-// it when `beside`; the drag and the throw frames.
-std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, QSize size, bool beside, int cards,
-                                       bool collectionsKnown) {
+// Swipes `cards` cards through a stack in a window of `size`, with the sections in a sidebar when
+// `sidebar` and the top card's profile beside the stack when `beside`; the drag and the throw
+// frames.
+std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, QSize size, bool sidebar, bool beside,
+                                       int cards, bool collectionsKnown) {
     QQmlComponent rootComponent(&engine);
     rootComponent.setData("import QtQuick\nRectangle { color: \"white\" }", QUrl());
     std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(rootComponent.create()));
@@ -256,7 +258,7 @@ std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, QSize size, bool besi
     const QList<CardModel> models = CardStackDemoVC::sampleModels(cards + 1);
     CardStackDemoVC demo(models);
     auto *stack = new SwipeCardStack(root.get());
-    QRectF area = feedStackRect(size, beside);
+    QRectF area = feedStackRect(size, sidebar);
     std::unique_ptr<QQuickItem> panel;
     QPointer<UserInfoVC> details;
     qint64 detailsFor = -1;
@@ -392,9 +394,11 @@ int main(int argc, char *argv[]) {
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
     const auto [narrowDrag, narrowThrow] =
-        swipeThrough(engine, kWindow, false, cards, collectionsKnown);
+        swipeThrough(engine, kWindow, false, false, cards, collectionsKnown);
+    const auto [largeDrag, largeThrow] =
+        swipeThrough(engine, kWideWindow, true, false, cards, collectionsKnown);
     const auto [wideDrag, wideThrow] =
-        swipeThrough(engine, kWideWindow, true, cards, collectionsKnown);
+        swipeThrough(engine, kWideWindow, true, true, cards, collectionsKnown);
     std::printf("load average before %s, after %s; %s\n", qPrintable(loadBefore),
                 qPrintable(loadAverage()),
                 collectionsKnown ? "garbage collections counted (their allocator log is on)"
