@@ -35,9 +35,9 @@ void AppScreens::install() {
     factory.install(Screen::Profile,
                     [] { return new ProfileVC(ImageCropperVC::onDeviceScreening()); });
     factory.installChatDetails([](const Match &match) { return new ChatDetailsVC(match); });
-    factory.installUserInfo(
-        [](const CardModel &model, ButtonStackViewDelegate *mainVC, bool reportRow) {
-            return new UserInfoVC(model, mainVC, reportRow);
-        });
+    factory.installUserInfo([](const CardModel &model, ButtonStackViewDelegate *mainVC,
+                               bool reportRow, const Services &services) {
+        return new UserInfoVC(model, mainVC, reportRow, services);
+    });
     factory.installSettings([](bool isMain) { return new SettingsVC(isMain); });
 }

@@ -292,8 +292,8 @@ void ChatDetailsVC::removeMatch() {
 void ChatDetailsVC::titleTapped() {
     const CardModel card =
         ProfileCardModel::make(m_match.profile, ProfileCardModel::Distance::Plain);
-    present(services().screens().createUserInfo(card, nullptr, true), PresentationStyle::Panel,
-            false);
+    present(services().screens().createUserInfo(card, nullptr, true, services()),
+            PresentationStyle::Panel, false);
 }
 
 void ChatDetailsVC::backTapped() {

@@ -80,8 +80,10 @@ void UserInfoVC::buttonTapped(CardButton *button) {
 }
 
 void UserInfoVC::closeAndReport(CardButton *button) {
-    // Closing only schedules this screen's deletion, so the button is still there to hand on.
-    dismiss(false);
+    // Closing only schedules this screen's deletion, so the button is still there to hand on. The
+    // profile beside the feed's cards is not presented and has nothing to close.
+    if (isPresented())
+        dismiss(false);
     if (m_mainObject && m_mainVC)
         m_mainVC->buttonTapped(button);
 }

@@ -282,7 +282,7 @@ SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
 }
 
 void MainVC::openInfo(qint64 index) {
-    present(services().screens().createUserInfo(cardData().at(index), this),
+    present(services().screens().createUserInfo(cardData().at(index), this, false, services()),
             PresentationStyle::PageSheet, false);
 }
 
@@ -358,6 +358,15 @@ void MainVC::updateTopDetails() {
     // flight its frames. The end of the flight asks again.
     if (m_cardStack && m_cardStack->isAnimating())
         return;
+    // What the profile put up over the window (a report being typed, a block being confirmed)
+    // still answers to it: it stays until that is closed, even if the window narrows meanwhile.
+    // Asked again only once the closing is over, as the profile may put up its thanks next.
+    if (m_topDetails && presentedViewController()) {
+        connect(presentationRoot(), &ViewController::presentedViewControllerChanged, this,
+                &MainVC::updateTopDetails,
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::UniqueConnection));
+        return;
+    }
     const bool shown = m_detailsBeside && m_state == MainVCState::DisplayingCards && m_cardStack &&
                        !m_cardStack->visibleCards().isEmpty();
     const qint64 top = shown ? m_cardStack->visibleCards().first().index : -1;
@@ -366,9 +375,15 @@ void MainVC::updateTopDetails() {
         return;
     QPointer<ViewController> previous = m_topDetails;
     m_topDetailsUser = user;
-    m_topDetails = shown ? services().screens().createUserInfo(cardData().at(top), this) : nullptr;
-    if (m_topDetails)
+    m_topDetails =
+        shown ? services().screens().createUserInfo(cardData().at(top), this, false, services())
+              : nullptr;
+    if (m_topDetails) {
         m_topDetails->setParent(this);
+        // Drawn as a part of the feed, it presents over the whole window as the feed would: a
+        // report typed in it is not left beside cards that can still be swiped.
+        m_topDetails->setContainer(this);
+    }
     Q_EMIT topDetailsChanged();
     if (previous)
         previous->release();

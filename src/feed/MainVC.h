@@ -85,7 +85,6 @@ public:
     void setDetailsBeside(bool beside);
     /// The profile of the top card while it stands beside the stack; null otherwise.
     ViewController *topDetails() const { return m_topDetails; }
-    ViewController *partScreen() const override { return m_topDetails; }
     SwipeCardStack *cardStack() const { return m_cardStack; }
     PulsingHaloLayer *halo() const { return m_halo; }
     [[nodiscard]] const QList<CardModel> &cardData() const { return m_profiles->cardData(); }

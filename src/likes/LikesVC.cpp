@@ -114,8 +114,8 @@ CardCellView *LikesVC::makeCard(const QString &cardId, QQuickItem *slot, QQuickI
 
 void LikesVC::openProfile(CardCellView *card) {
     m_selectedCell = card;
-    present(services().screens().createUserInfo(card->model(), this), PresentationStyle::Panel,
-            false);
+    present(services().screens().createUserInfo(card->model(), this, false, services()),
+            PresentationStyle::Panel, false);
 }
 
 CardCellView *LikesVC::focusedCard() const {

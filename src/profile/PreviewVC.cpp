@@ -89,6 +89,6 @@ void PreviewVC::placeCard() {
 }
 
 void PreviewVC::openDetails(const CardModel &model) {
-    present(services().screens().createUserInfo(model, nullptr, false),
+    present(services().screens().createUserInfo(model, nullptr, false, services()),
             PresentationStyle::PageSheet, true);
 }

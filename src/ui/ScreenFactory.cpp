@@ -62,12 +62,12 @@ ViewController *ScreenFactory::createChatDetails(const Match &match) const {
 }
 
 ViewController *ScreenFactory::createUserInfo(const CardModel &model,
-                                              ButtonStackViewDelegate *mainVC,
-                                              bool reportRow) const {
+                                              ButtonStackViewDelegate *mainVC, bool reportRow,
+                                              const Services &services) const {
     if (auto it = m_overrides.find(Screen::UserInfo); it != m_overrides.end())
         return (*it)();
     if (m_userInfo)
-        return m_userInfo(model, mainVC, reportRow);
+        return m_userInfo(model, mainVC, reportRow, services);
     return new StandInVC(typeName(Screen::UserInfo));
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 class ButtonStackViewDelegate;
+class Services;
 class ViewController;
 struct CardModel;
 struct Match;
@@ -41,9 +42,10 @@ public:
     [[nodiscard]] ViewController *createChatDetails(const Match &match) const;
     /// The details of one person's profile. Button presses go to `mainVC` when there is one;
     /// without one, `reportRow` adds the row that reports the person.
+    /// A profile that asks `services` for what it needs, as the screen opening it does.
     [[nodiscard]] ViewController *createUserInfo(const CardModel &model,
-                                                 ButtonStackViewDelegate *mainVC = nullptr,
-                                                 bool reportRow = false) const;
+                                                 ButtonStackViewDelegate *mainVC, bool reportRow,
+                                                 const Services &services) const;
     /// The discovery settings: `isMain` when opened from the own-profile tab, which also offers
     /// the account's rows; the feed opens the search settings alone.
     [[nodiscard]] ViewController *createSettings(bool isMain) const;
@@ -52,8 +54,8 @@ public:
 
     using Maker = std::function<ViewController *()>;
     using ChatDetailsMaker = std::function<ViewController *(const Match &)>;
-    using UserInfoMaker =
-        std::function<ViewController *(const CardModel &, ButtonStackViewDelegate *, bool)>;
+    using UserInfoMaker = std::function<ViewController *(
+        const CardModel &, ButtonStackViewDelegate *, bool, const Services &)>;
     using SettingsMaker = std::function<ViewController *(bool isMain)>;
 
     /// How the application makes this screen.

@@ -163,9 +163,6 @@ public:
 
     /// The child screen that appears and disappears with this one (containers only).
     [[nodiscard]] virtual ViewController *visibleChild() const { return nullptr; }
-    /// A screen drawn as a part of this one (the profile beside the feed's cards): what it
-    /// presents is in front of this screen.
-    [[nodiscard]] virtual ViewController *partScreen() const { return nullptr; }
 
 protected:
     virtual void viewDidLoad() {}

@@ -69,8 +69,6 @@ ViewController *Window::frontScreen() const {
             vc = presented;
         else if (ViewController *child = vc->visibleChild())
             vc = child;
-        else if (ViewController *part = vc->partScreen(); part && part->presentedViewController())
-            vc = part;
         else
             break;
     }

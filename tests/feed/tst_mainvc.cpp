@@ -11,6 +11,7 @@
 #include "cardstack/PanGestureRecognizer.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
+#include "details/ReportAlertVC.h"
 #include "details/UserInfoVC.h"
 #include "feed/MainVC.h"
 #include "feed/NoteMessageVC.h"
@@ -20,6 +21,7 @@
 #include "platform/NotificationPermission.h"
 #include "store/UserManager.h"
 #include "ui/AppServices.h"
+#include "ui/ChoiceAlertVC.h"
 #include "ui/NavigationContainer.h"
 
 #include <QJsonArray>
@@ -534,6 +536,55 @@ private Q_SLOTS:
         drawn.quick()->resize(1920, 1080);
         QVERIFY(besideShows(QStringLiteral("Имя 1")));
         QTRY_COMPARE(sentSwipes(), QStringList({"right USER-0", "left USER-1"}));
+    }
+
+    // A report started in the profile beside the cards covers the whole window: the cards
+    // cannot be swiped from under it, and neither that nor a narrower window loses the reason.
+    void aReportFromTheProfileBesideTheStackCoversTheWindow() {
+        AppScreens::install();
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
+        m_fake->respond(QStringLiteral("complain"), 200, "{}");
+        DrawnWindow drawn;
+        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        drawn.window().setRoot(screen);
+        QVERIFY(drawn.show({1920, 1080}));
+        drawn.quick()->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(drawn.quick()));
+        screen->onUserUpdated();
+        QTRY_VERIFY(qobject_cast<UserInfoVC *>(screen->topDetails()));
+        auto *details = qobject_cast<UserInfoVC *>(screen->topDetails());
+        QVERIFY(settled(*screen));
+        const auto &rows = details->settings();
+        const auto complain = std::find_if(rows.cbegin(), rows.cend(), [](const Setting &row) {
+            return row.kind == Setting::button && row.type == ButtonType::complain;
+        });
+        QVERIFY(complain != rows.cend());
+        details->rowSelected(int(complain - rows.cbegin()));
+        auto *alert = qobject_cast<ReportAlertVC *>(drawn.window().frontScreen());
+        QVERIFY(alert);
+        QCOMPARE(screen->presentedViewController(), alert);
+        QTRY_VERIFY(drawn.find([](QQuickItem *item) { return item->hasActiveFocus(); }));
+        for (const QChar c : QStringLiteral("spam"))
+            QTest::sendKeyEvent(QTest::Click, drawn.quick(), Qt::Key_unknown, QString(c), {});
+        QTRY_COMPARE(alert->reason(), QStringLiteral("spam"));
+
+        SwipeCard *top = screen->cardStack()->topCard();
+        const QPoint start = top->mapToScene(top->boundingRect().center()).toPoint();
+        QTest::mousePress(drawn.quick(), Qt::LeftButton, {}, start);
+        for (int step = 1; step <= 10; ++step)
+            QTest::mouseMove(drawn.quick(), start + QPoint(40 * step, 0));
+        QTest::mouseRelease(drawn.quick(), Qt::LeftButton, {}, start + QPoint(400, 0));
+        drawn.quick()->resize(1000, 800);
+        QTest::qWait(100);
+        QVERIFY(screen->cardStack()->swipedIndices().isEmpty());
+        QCOMPARE(drawn.window().frontScreen(), alert);
+        QCOMPARE(alert->reason(), QStringLiteral("spam"));
+
+        alert->sendTapped();
+        QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(screen->presentedViewController()));
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("complain")).size(), 1);
+        qobject_cast<ChoiceAlertVC *>(screen->presentedViewController())->actionTapped();
+        QTRY_VERIFY(!screen->topDetails()); // the narrower window's feed has none beside it
     }
 };
 

@@ -94,10 +94,11 @@ private Q_SLOTS:
             m_settingsIsMain = isMain;
             return new StandInVC(QStringLiteral("SettingsVC"));
         });
-        m_screens->installUserInfo([this](const CardModel &model, ButtonStackViewDelegate *, bool) {
-            m_detailsModel = model;
-            return new StandInVC(QStringLiteral("UserInfoVC"));
-        });
+        m_screens->installUserInfo(
+            [this](const CardModel &model, ButtonStackViewDelegate *, bool, const Services &) {
+                m_detailsModel = model;
+                return new StandInVC(QStringLiteral("UserInfoVC"));
+            });
     }
 
     void init() {

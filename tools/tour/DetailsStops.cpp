@@ -82,9 +82,10 @@ TabBar *tabsWithLikes(int likes, int tab) {
 ViewController *details(TabBar *tabs, ViewController *opener, ButtonStackViewDelegate *mainVC,
                         bool reportRow, const ProfileView &profile,
                         ProfileCardModel::Distance distance) {
-    opener->present(tabs->services().screens().createUserInfo(
-                        ProfileCardModel::make(profile, distance), mainVC, reportRow),
-                    PresentationStyle::PageSheet, false);
+    opener->present(
+        tabs->services().screens().createUserInfo(ProfileCardModel::make(profile, distance), mainVC,
+                                                  reportRow, tabs->services()),
+        PresentationStyle::PageSheet, false);
     return tabs;
 }
 
