@@ -18,6 +18,9 @@ FocusScope {
     // Builds the view a little in every frame instead of all at once: for a view that follows
     // something moving, such as the profile beside the feed's flying cards.
     property bool asynchronous: false
+    // Where what this screen presents is drawn: over this screen, or over a larger host (a
+    // docked panel's alerts cover the window, so nothing beside the panel changes under them).
+    property Item presentsOver: null
 
     function load() {
         if (!host.shown || (host.loadedFor === host.controller && view.status !== Loader.Null))
@@ -57,9 +60,10 @@ FocusScope {
 
     Loader {
         id: sheet
+        parent: host.presentsOver !== null ? host.presentsOver : host
         anchors { top: parent.top; bottom: parent.bottom; right: parent.right }
-        width: host.panelOpen ? host.panelWidth : host.width
-        z: 1
+        width: host.panelOpen ? host.panelWidth : parent.width
+        z: 2
         property int style: host.controller ? host.controller.presentationStyle : 0
         property bool animated: host.controller ? host.controller.presentationAnimated : false
 
@@ -88,7 +92,8 @@ FocusScope {
 
     onPresentedChanged: {
         if (host.presented) {
-            sheet.setSource("SheetHost.qml", { controller: host.presented, style: host.controller.presentationStyle })
+            sheet.setSource("SheetHost.qml", { controller: host.presented, style: host.controller.presentationStyle,
+                                              presenterHost: host })
         } else if (sheet.status !== Loader.Null) {
             const hadKeys = sheet.activeFocus
             sheet.source = ""

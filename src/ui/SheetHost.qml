@@ -10,6 +10,8 @@ Item {
 
     required property ViewController controller
     required property int style
+    // The host of the screen that presented this one.
+    required property Item presenterHost
     readonly property bool docked: style === PresentationStyle.Panel && WindowWidth.panelBeside
     readonly property bool sheet: !docked && (style === PresentationStyle.PageSheet
                                               || style === PresentationStyle.Panel)
@@ -53,6 +55,7 @@ Item {
         height: sheetHost.dialog ? Math.min(sheetHost.controller.dialogSize.height, parent.height - 48)
                                  : parent.height - y
         controller: sheetHost.controller
+        presentsOver: sheetHost.docked ? sheetHost.presenterHost : null
         clip: sheetHost.sheet
     }
 

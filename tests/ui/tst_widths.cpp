@@ -257,6 +257,15 @@ private Q_SLOTS:
         };
         QTRY_VERIFY(centre(QStringLiteral("Панель")) > 1920 - 400);
         QVERIFY(centre(QStringLiteral("Содержимое")) < 1920 - 400);
+        // What the panel asks covers the window, not only the panel: the content beside it
+        // cannot change under a question that is still open.
+        auto *panel = content->ownPresented();
+        panel->present(new StandInVC(QStringLiteral("Вопрос")), PresentationStyle::CrossDissolve,
+                       false);
+        QTRY_COMPARE(qRound(centre(QStringLiteral("Вопрос"))), 960);
+        panel->dismiss(false);
+        QTRY_COMPARE(centre(QStringLiteral("Вопрос")), -1.0);
+        QVERIFY(centre(QStringLiteral("Панель")) > 1920 - 400);
         drawn.quick()->resize(1280, 800);
         QTRY_COMPARE(qRound(centre(QStringLiteral("Панель"))), 640);
     }
