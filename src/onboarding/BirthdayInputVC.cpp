@@ -58,11 +58,12 @@ bool BirthdayInputVC::proposeDigit(int index, const QString &text) {
     if (index < 0 || index >= kFieldCount || text.size() > 1 ||
         (text.size() == 1 && !(text.at(0) >= u'0' && text.at(0) <= u'9')))
         return false;
-    if (text == m_digits.at(index))
-        return true;
-    m_digits[index] = text;
-    Q_EMIT digitsChanged();
-    validate();
+    // The same digit typed over itself is still typed: the next one goes to the next field.
+    if (text != m_digits.at(index)) {
+        m_digits[index] = text;
+        Q_EMIT digitsChanged();
+        validate();
+    }
     if (const int next = shownBeside(index, 1); !text.isEmpty() && next >= 0)
         Q_EMIT focusRequested(next);
     return true;

@@ -279,6 +279,33 @@ private Q_SLOTS:
         QCOMPARE(quick->activeFocusItem()->property("text").toString(), QStringLiteral("Горы\n"));
     }
 
+    // A click in a filled field selects its digit; typing over it replaces it and moves on,
+    // even where the digit typed is the one already there, so a new date replaces the old one.
+    void retypingABirthdayReplacesEveryDigit() {
+        DrawnWindow drawn;
+        auto *birthday = new BirthdayInputVC(QStringLiteral("Ян"), m_services, nullptr,
+                                             QLocale(QLocale::Russian, QLocale::Russia));
+        drawn.window().setRoot(new NavigationContainer(birthday));
+        QVERIFY(drawn.show({700, 700}));
+        QQuickWindow *quick = drawn.quick();
+        QTRY_VERIFY(quick->activeFocusItem() &&
+                    quick->activeFocusItem()->inherits("QQuickTextInput"));
+        type(quick, QStringLiteral("09122000"));
+        QCOMPARE(birthday->birthday(), QStringLiteral("09122000"));
+        QQuickItem *first = drawn.find([](QQuickItem *item) {
+            return item->inherits("QQuickTextInput") &&
+                   item->property("placeholderText").toString() == QStringLiteral("Д") &&
+                   item->mapToScene({0, 0}).x() < item->window()->width() / 3.0;
+        });
+        QVERIFY(first);
+        QTest::mouseClick(quick, Qt::LeftButton, {},
+                          first->mapToScene(first->boundingRect().center()).toPoint());
+        QTRY_COMPARE(quick->activeFocusItem(), first);
+        type(quick, QStringLiteral("05031990"));
+        QCOMPARE(birthday->birthday(), QStringLiteral("05031990"));
+        QVERIFY(birthday->nextEnabled());
+    }
+
     // The gender step hands the keyboard to its first choice as it opens. Framed for someone
     // who clicked their way there, that choice would look made already; someone typing needs
     // to see where the keyboard is.
