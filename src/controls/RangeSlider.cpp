@@ -178,18 +178,6 @@ void RangeSlider::stepThumb(double delta) {
     Q_EMIT valueChanged();
 }
 
-void RangeSlider::aimAt(QPointF position) {
-    if (lowerThumbFrame().contains(position))
-        setKeyboardThumb(Thumb::Lower);
-    else if (upperThumbFrame().contains(position))
-        setKeyboardThumb(Thumb::Upper);
-    else
-        setKeyboardThumb(std::abs(position.x() - positionForValue(m_lowerValue)) <=
-                                 std::abs(position.x() - positionForValue(m_upperValue))
-                             ? Thumb::Lower
-                             : Thumb::Upper);
-}
-
 void RangeSlider::setKeyboardThumb(Thumb thumb) {
     if (thumb == m_keyboardThumb)
         return;

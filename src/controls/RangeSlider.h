@@ -76,7 +76,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void stepThumb(double delta) override;
-    void aimAt(QPointF position) override;
     [[nodiscard]] double span() const override { return m_maximumValue - m_minimumValue; }
 
 private:

@@ -2,11 +2,6 @@
 
 #include <QKeyEvent>
 #include <QTouchEvent>
-#include <QWheelEvent>
-
-namespace {
-constexpr int kWheelNotch = 120;
-}
 
 SliderBase::SliderBase(QQuickItem *parent)
     : QQuickPaintedItem(parent) {
@@ -93,19 +88,6 @@ void SliderBase::keyPressEvent(QKeyEvent *event) {
         QQuickPaintedItem::keyPressEvent(event);
         return;
     }
-    event->accept();
-}
-
-void SliderBase::wheelEvent(QWheelEvent *event) {
-    // Touchpads send small deltas: they add up to whole steps.
-    m_wheelRemainder +=
-        event->angleDelta().y() != 0 ? event->angleDelta().y() : -event->angleDelta().x();
-    const int steps = m_wheelRemainder / kWheelNotch;
-    m_wheelRemainder -= steps * kWheelNotch;
-    if (steps != 0)
-        aimAt(event->position());
-    for (int i = 0; i < std::abs(steps); ++i)
-        stepThumb(steps > 0 ? 1 : -1);
     event->accept();
 }
 

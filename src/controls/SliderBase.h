@@ -4,8 +4,10 @@
 #include <QQuickPaintedItem>
 
 // What the distance and age sliders share: their colours in the light and dark appearance, the
-// mouse and touch tracking, and the keys and wheel turns that step a thumb. Each slider applies
-// a step with the same rules as a drag, so every input path keeps its limits.
+// mouse and touch tracking, and the keys that step a thumb. Each slider applies a step with the
+// same rules as a drag, so every input path keeps its limits. The wheel is left to the page the
+// slider lies on, as on every desktop: a value changed by a turn meant for the page would be
+// saved unnoticed.
 class SliderBase : public QQuickPaintedItem {
     Q_OBJECT
     QML_ANONYMOUS
@@ -35,15 +37,12 @@ protected:
     virtual bool press(QPointF position) = 0;
     virtual void drag(QPointF position) = 0;
     virtual void release() = 0;
-    /// Picks the thumb a wheel turn at `position` moves.
-    virtual void aimAt(QPointF position) { Q_UNUSED(position) }
     /// The slider's whole span, for Home and End.
     [[nodiscard]] virtual double span() const = 0;
 
     bool event(QEvent *event) override;
     void itemChange(ItemChange change, const ItemChangeData &data) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -57,6 +56,5 @@ private:
     [[nodiscard]] static bool isStepKey(int key);
 
     bool m_dark = false;
-    int m_wheelRemainder = 0;
     bool m_tracking = false;
 };
