@@ -2,11 +2,12 @@ import QtQuick
 import Zirel
 
 // A row that blocks or reports the person: a rounded button with its bold title, red for the
-// report.
+// report. While its request is on its way it turns round and takes no press.
 Pressable {
     id: root
 
     property bool destructive: false
+    property bool busy: false
 
     height: 52
     focusRadius: 12
@@ -15,14 +16,25 @@ Pressable {
         radius: 12
         color: Qt.rgba(Theme.grey.r, Theme.grey.g, Theme.grey.b, 0.12)
     }
-    contentItem: Text {
-        textFormat: Text.PlainText
-        text: root.text
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        color: root.destructive ? "#FF3B30" : Theme.primaryText
-        font.family: "Inter"
-        font.pixelSize: 16
-        font.bold: true
+    enabled: !busy
+    contentItem: Item {
+        ActivitySpinner {
+            anchors.centerIn: parent
+            width: 24
+            height: 24
+            running: root.busy
+        }
+        Text {
+            anchors.fill: parent
+            visible: !root.busy
+            textFormat: Text.PlainText
+            text: root.text
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            color: root.destructive ? "#FF3B30" : Theme.primaryText
+            font.family: "Inter"
+            font.pixelSize: 16
+            font.bold: true
+        }
     }
 }

@@ -29,6 +29,13 @@ Loader {
         }
     }
 
+    Binding {
+        target: row.item
+        property: "busy"
+        value: row.controller.isBlocking
+        when: row.modelData === "block" && row.item !== null
+    }
+
     Connections {
         target: row.item
         ignoreUnknownSignals: true

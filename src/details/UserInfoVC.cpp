@@ -63,7 +63,7 @@ void UserInfoVC::rowSelected(int row) {
         return;
     if (m_settings.at(row).type == ButtonType::complain)
         report();
-    else
+    else if (!m_blocking)
         confirmBlock();
 }
 
@@ -86,6 +86,18 @@ void UserInfoVC::closeAndReport(CardButton *button) {
         dismiss(false);
     if (m_mainObject && m_mainVC)
         m_mainVC->buttonTapped(button);
+}
+
+void UserInfoVC::setBlocking(bool blocking) {
+    if (blocking == m_blocking)
+        return;
+    m_blocking = blocking;
+    Q_EMIT isBlockingChanged();
+}
+
+void UserInfoVC::closeForGood() {
+    if (m_mainObject && m_mainVC)
+        m_mainVC->closedForGood(m_model.userID);
 }
 
 void UserInfoVC::report() {
@@ -112,6 +124,7 @@ void UserInfoVC::sendReport(ReportAlertVC *alert, const QString &reason) {
                     return;
                 from->setSending(false);
                 if (result.ok()) {
+                    self.closeForGood();
                     from->dismiss(false);
                     self.present(new ChoiceAlertVC(tr("Жалоба отправлена"),
                                                    tr("Спасибо, мы рассмотрим твою жалобу."),
@@ -131,7 +144,7 @@ void UserInfoVC::confirmBlock() {
     auto *sheet = new AccountAlertVC(tr("Заблокировать пользователя?"), QString(),
                                      {{tr("Да, заблокировать"), AccountAlertVC::Destructive,
                                        [self = QPointer<UserInfoVC>(this)](const QString &) {
-                                           if (self)
+                                           if (self && !self->m_blocking)
                                                self->block();
                                        }},
                                       {tr("Отмена"), AccountAlertVC::Cancel, {}}});
@@ -139,16 +152,20 @@ void UserInfoVC::confirmBlock() {
 }
 
 void UserInfoVC::block() {
+    setBlocking(true);
     Endpoints::blockUser(
         m_model.userID,
         [to = MainThreadReceiver(this),
          userID = m_model.userID](const Result<EmptyResponse> &result) {
             qCInfo(lcDetails).noquote() << QStringLiteral("blockUserID: ") + userID;
             to.post([result](UserInfoVC &self) {
-                if (result.ok())
+                self.setBlocking(false);
+                if (result.ok()) {
+                    self.closeForGood();
                     self.closeAndReport(self.m_buttons->passButton());
-                else
+                } else {
                     AlertErrorVC::show(&self, result.error().reason);
+                }
             });
         },
         m_network);

@@ -27,6 +27,7 @@ class UserInfoVC : public ViewController, public ButtonStackViewDelegate {
     Q_PROPERTY(QString age READ age CONSTANT)
     Q_PROPERTY(bool hasCheckmark READ hasCheckmark CONSTANT)
     Q_PROPERTY(bool isMain READ isMain CONSTANT)
+    Q_PROPERTY(bool isBlocking READ isBlocking NOTIFY isBlockingChanged)
     Q_PROPERTY(QStringList rows READ rowViews CONSTANT)
     Q_PROPERTY(QString aboutMe READ aboutMe CONSTANT)
     Q_PROPERTY(QVariantList mainInfo READ mainInfo CONSTANT)
@@ -47,6 +48,8 @@ public:
     QString age() const { return m_model.age; }
     bool hasCheckmark() const { return m_model.hasCheckmark; }
     bool isMain() const { return m_isMain; }
+    /// A block is on its way: the block row shows it and takes no second press.
+    bool isBlocking() const { return m_blocking; }
     [[nodiscard]] const QList<Setting> &settings() const { return m_settings; }
     QStringList rowViews() const;
     /// The value of the first about line; empty when there is none.
@@ -67,6 +70,9 @@ public:
     // ButtonStackViewDelegate: the screen's own button row.
     void buttonTapped(CardButton *button) override;
 
+Q_SIGNALS:
+    void isBlockingChanged();
+
 private:
     void report();
     void sendReport(ReportAlertVC *alert, const QString &reason);
@@ -74,11 +80,15 @@ private:
     void block();
     /// Closes the screen, then hands the press to the opener if it is still there.
     void closeAndReport(CardButton *button);
+    void setBlocking(bool blocking);
+    /// Tells the opener, if it is still there, that the person is blocked or reported.
+    void closeForGood();
 
     CardModel m_model;
     ButtonStackViewDelegate *m_mainVC;
     // The opener as an object, so a press after it has gone reaches nobody.
     QPointer<QObject> m_mainObject;
+    bool m_blocking = false;
     bool m_isMain;
     QList<Setting> m_settings;
     QList<InfoItem> m_filteredInfoTexts;

@@ -293,6 +293,8 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
     const CardModel &model = cardData().at(index);
     qCInfo(lcFeed).noquote() << QStringLiteral("targetUserID: ") + model.userID;
     qCInfo(lcFeed).noquote() << QStringLiteral("name: ") + model.name;
+    const bool undoable =
+        direction == SwipeDirection::Left && !m_closedForGood.contains(model.userID);
 
     if (direction == SwipeDirection::Left || direction == SwipeDirection::Right) {
         sendSwipe(model.userID, direction);
@@ -307,7 +309,7 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
     if (stack->visibleCards().isEmpty() && !isLoadingMoreProfiles())
         refill();
     else
-        m_buttons->setUndoButtonEnabled(direction == SwipeDirection::Left);
+        m_buttons->setUndoButtonEnabled(undoable);
     updateTopDetails();
 }
 
@@ -417,6 +419,13 @@ void MainVC::buttonTapped(CardButton *button) {
     default:
         break;
     }
+}
+
+void MainVC::closedForGood(const QString &userID) {
+    m_closedForGood.insert(userID);
+    const QList<qint64> swiped = m_cardStack ? m_cardStack->swipedIndices() : QList<qint64>();
+    if (!swiped.isEmpty() && cardData().value(swiped.last()).userID == userID)
+        m_buttons->setUndoButtonEnabled(false);
 }
 
 void MainVC::swipeOrQueue(SwipeDirection direction) {

@@ -16,6 +16,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QQuickItem>
+#include <QSet>
 
 #include "cards/ButtonStackView.h"
 #include "ui/KeyActions.h"
@@ -130,6 +131,7 @@ public:
     void didSwipeAllCards(SwipeCardStack *stack) override;
     // ButtonStackViewDelegate
     void buttonTapped(CardButton *button) override;
+    void closedForGood(const QString &userID) override;
 
 Q_SIGNALS:
     void viewsChanged();
@@ -187,6 +189,8 @@ private:
     // Whose profile the panel shows: indices start again with every load.
     QString m_topDetailsUser;
     std::optional<SwipeDirection> m_queuedSwipe;
+    // People blocked or reported: a pass on them is never undone.
+    QSet<QString> m_closedForGood;
     MainVCPermissions *m_permissions;
     MainVCProfiles *m_profiles = nullptr;
     SwipeOutbox *m_outbox = nullptr;

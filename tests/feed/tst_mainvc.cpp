@@ -4,6 +4,7 @@
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
+#include "account/AccountAlertVC.h"
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
 #include "cards/ButtonStackView.h"
@@ -585,6 +586,72 @@ private Q_SLOTS:
         QCOMPARE(m_fake->requestsTo(QStringLiteral("complain")).size(), 1);
         qobject_cast<ChoiceAlertVC *>(screen->presentedViewController())->actionTapped();
         QTRY_VERIFY(!screen->topDetails()); // the narrower window's feed has none beside it
+    }
+
+    // A block or a report is final: no undo brings the person back, and a block under way
+    // takes no second confirmation that would pass a second, unseen card.
+    void aBlockedOrReportedPersonIsNotUndone() {
+        AppScreens::install();
+        m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        m_fake->respond(QStringLiteral("complain"), 200, "{}");
+        m_fake->respondDelayed(QStringLiteral("user/block"), std::chrono::milliseconds(300), 200,
+                               "{}");
+        DrawnWindow drawn;
+        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        drawn.window().setRoot(screen);
+        QVERIFY(drawn.show({1920, 1080}));
+        screen->onUserUpdated();
+        const auto details = [&](const QString &name) {
+            UserInfoVC *found = nullptr;
+            const bool shown = QTest::qWaitFor([&] {
+                found = qobject_cast<UserInfoVC *>(screen->topDetails());
+                return found && found->name() == name && settled(*screen);
+            });
+            return shown ? found : nullptr;
+        };
+        const auto rowOf = [](UserInfoVC *info, ButtonType type) {
+            const auto &rows = info->settings();
+            return int(std::find_if(rows.cbegin(), rows.cend(),
+                                    [type](const Setting &row) {
+                                        return row.kind == Setting::button && row.type == type;
+                                    }) -
+                       rows.cbegin());
+        };
+        ButtonStackView *buttons = screen->buttonStackView();
+        QVERIFY(buttons);
+
+        UserInfoVC *first = details(QStringLiteral("Имя 0"));
+        QVERIFY(first);
+        first->rowSelected(rowOf(first, ButtonType::block));
+        auto *confirm = qobject_cast<AccountAlertVC *>(screen->presentedViewController());
+        QVERIFY(confirm);
+        confirm->actionTapped(0);
+        QVERIFY(first->isBlocking());
+        first->rowSelected(rowOf(first, ButtonType::block));
+        QVERIFY(!screen->presentedViewController());
+        QTRY_COMPARE(sentSwipes(), QStringList{"left USER-0"});
+        QCOMPARE(m_fake->requestsTo(QStringLiteral("user/block")).size(), 1);
+        QVERIFY(!buttons->isUndoButtonEnabled());
+
+        UserInfoVC *second = details(QStringLiteral("Имя 1"));
+        QVERIFY(second);
+        second->rowSelected(rowOf(second, ButtonType::complain));
+        auto *report = qobject_cast<ReportAlertVC *>(screen->presentedViewController());
+        QVERIFY(report);
+        report->setReason(QStringLiteral("спам"));
+        report->sendTapped();
+        QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(screen->presentedViewController()));
+        qobject_cast<ChoiceAlertVC *>(screen->presentedViewController())->actionTapped();
+        QTRY_VERIFY(!screen->presentedViewController());
+        QTest::keyClick(drawn.quick(), Qt::Key_Left);
+        QTRY_COMPARE(sentSwipes(), QStringList({"left USER-0", "left USER-1"}));
+        QVERIFY(!buttons->isUndoButtonEnabled());
+
+        // Anybody else's pass may still be undone.
+        QVERIFY(details(QStringLiteral("Имя 2")));
+        QTest::keyClick(drawn.quick(), Qt::Key_Left);
+        QTRY_VERIFY(buttons->isUndoButtonEnabled());
     }
 };
 
