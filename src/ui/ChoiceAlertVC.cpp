@@ -17,3 +17,11 @@ void ChoiceAlertVC::cancelTapped() {
     dismiss(true);
     Q_EMIT declined();
 }
+
+bool ChoiceAlertVC::handleKey(KeyCommand command) {
+    if (command == KeyCommand::Return && m_cancelTitle.isEmpty()) {
+        actionTapped();
+        return true;
+    }
+    return runKeyAction(command, {{KeyCommand::Escape, [this] { escapePressed(); }}});
+}

@@ -29,9 +29,9 @@ public:
     Q_INVOKABLE void actionTapped();
     Q_INVOKABLE void cancelTapped();
     Q_INVOKABLE void escapePressed() { cancelTapped(); }
-    bool handleKey(KeyCommand command) override {
-        return runKeyAction(command, {{KeyCommand::Escape, [this] { escapePressed(); }}});
-    }
+    /// Return presses the action only where it is the alert's one button, a notice's "ОК": a
+    /// choice beside a cancel (removing a match) is never made by a key meant for something else.
+    bool handleKey(KeyCommand command) override;
 
 Q_SIGNALS:
     /// The action was chosen; emitted after the alert closed.

@@ -305,6 +305,9 @@ private Q_SLOTS:
             screen->flagButtonTapped();
             auto *alert = qobject_cast<ChoiceAlertVC *>(screen->presentedViewController());
             QVERIFY(alert);
+            // Return does not remove a match: only the button does.
+            QVERIFY(!alert->handleKey(KeyCommand::Return));
+            QCOMPARE(screen->presentedViewController(), alert);
             alert->actionTapped();
         };
         m_fake->respond(QStringLiteral("cancelMatch"), 500, R"({"reason":"Сбой","error":true})");
@@ -313,7 +316,7 @@ private Q_SLOTS:
         auto *failure = qobject_cast<ChoiceAlertVC *>(screen->presentedViewController());
         QVERIFY(failure);
         QCOMPARE(failure->message(), QStringLiteral("Сбой"));
-        failure->actionTapped();
+        QVERIFY(failure->handleKey(KeyCommand::Return));
         QCOMPARE(m_fake->requests().last().json().value(u"matchID").toString(),
                  QStringLiteral("00000001-0000-4000-8000-000000000001"));
 

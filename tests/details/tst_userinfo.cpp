@@ -115,7 +115,8 @@ private Q_SLOTS:
         alert->sendTapped();
         auto *refusal = qobject_cast<ChoiceAlertVC *>(alert->presentedViewController());
         QVERIFY(refusal);
-        refusal->actionTapped();
+        QVERIFY(refusal->handleKey(KeyCommand::Return)); // a notice's one button
+        QVERIFY(!alert->presentedViewController());
         QVERIFY(m_fake->requestsTo("complain").isEmpty());
 
         m_fake->respond("complain", 500, R"({"error":true,"reason":"Сбой"})");
