@@ -51,17 +51,20 @@ void AccountAlertVC::actionTapped(int index) {
         handler(text);
 }
 
-int AccountAlertVC::firstIndex(bool cancel) const {
+int AccountAlertVC::firstIndex(ActionStyle style) const {
     for (int i = 0; i < m_actions.size(); ++i)
-        if ((m_actions.at(i).style == Cancel) == cancel)
+        if (m_actions.at(i).style == style)
             return i;
     return -1;
 }
 
 void AccountAlertVC::returnPressed() {
-    actionTapped(firstIndex(false));
+    // A destructive action is never the default: a Return meant for something else would
+    // delete or block for good.
+    const int safe = firstIndex(Default);
+    actionTapped(safe >= 0 ? safe : firstIndex(Cancel));
 }
 
 void AccountAlertVC::escapePressed() {
-    actionTapped(firstIndex(true));
+    actionTapped(firstIndex(Cancel));
 }

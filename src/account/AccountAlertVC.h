@@ -56,7 +56,7 @@ public:
 
     /// Closes the alert and runs the action's handler; an index out of range does nothing.
     Q_INVOKABLE void actionTapped(int index);
-    /// Return picks the first action that is not the cancel action.
+    /// Return picks the first plain action; where the only choice is destructive, the cancel.
     Q_INVOKABLE void returnPressed();
     /// Escape picks the cancel action, when there is one.
     Q_INVOKABLE void escapePressed();
@@ -69,7 +69,7 @@ Q_SIGNALS:
     void fieldTextChanged();
 
 private:
-    [[nodiscard]] int firstIndex(bool cancel) const;
+    [[nodiscard]] int firstIndex(ActionStyle style) const;
 
     QString m_heading;
     QString m_message;

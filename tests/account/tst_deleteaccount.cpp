@@ -60,6 +60,11 @@ private Q_SLOTS:
         QVERIFY(alert);
         alert->escapePressed();
         QVERIFY(!screen->presentedViewController());
+        // Return is the safe answer to a destructive question, not the deletion.
+        alert = confirmation(screen);
+        QVERIFY(alert);
+        QVERIFY(alert->handleKey(KeyCommand::Return));
+        QVERIFY(!screen->presentedViewController());
 
         screen->freezeButtonTapped();
         QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->depth(), 1);
