@@ -32,11 +32,15 @@ SettingsVC::SettingsVC(bool isMain, Services services, QObject *parent)
 
 QList<SettingsRow> SettingsVC::buildRows() const {
     const int age = Birthday::age(m_user.birthday, QDate::currentDate());
+    // Twenty years either side of the user's age, widened to a range saved beyond them (chosen
+    // at another age, or by another client): a slider clamping it would show one range beside
+    // a label showing another, and save its clamped end at the first touch of the other thumb.
     QList<SettingsRow> rows{
         SettingsRow::slider(m_user.maxDistance, m_user.showMore),
         SettingsRow::genderRow(m_user.selectedGender),
-        SettingsRow::doubleSlider(m_user.ageStart, m_user.ageEnd, age - 20, age + 20,
-                                  m_user.showMoreAge),
+        SettingsRow::doubleSlider(m_user.ageStart, m_user.ageEnd,
+                                  std::min(age - 20, m_user.ageStart),
+                                  std::max(age + 20, m_user.ageEnd), m_user.showMoreAge),
         SettingsRow::toggle(m_user.active),
         SettingsRow::hintLabel(
             tr("Если выключено, твой профиль будет скрыт. Люди, которые уже получили от тебя "

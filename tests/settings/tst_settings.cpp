@@ -120,21 +120,50 @@ private Q_SLOTS:
                     .text.endsWith(QStringLiteral(" " ZIREL_BUILD_APP_VERSION)));
     }
 
-    // Age 30 gives 10 to 50; a birthday that is no date counts as 25: 5 to 45. The drawn
-    // slider raising the lower bound to 18 is the sliders' own test.
+    // Age 30 gives 10 to 50; a birthday that is no date counts as 25: 5 to 45; a saved range
+    // beyond that widens it. The drawn slider raising the lower bound to 18 is the sliders' own
+    // test.
     void theAgeRangeFollowsTheBirthday() {
-        const QList<std::pair<QString, std::pair<int, int>>> cases{
-            {birthdayYearsAgo(30), {10, 50}},
-            {QStringLiteral("31021990"), {5, 45}},
+        const QList<std::tuple<QString, std::pair<int, int>, std::pair<int, int>>> cases{
+            {birthdayYearsAgo(30), {25, 35}, {10, 50}},
+            {QStringLiteral("31021990"), {25, 35}, {5, 45}},
+            {birthdayYearsAgo(30), {18, 99}, {10, 99}},
+            {birthdayYearsAgo(60), {20, 35}, {20, 80}},
         };
-        for (const auto &[birthday, bounds] : cases) {
+        for (const auto &[birthday, saved, bounds] : cases) {
             User user = someone();
             user.birthday = birthday;
+            user.ageStart = saved.first;
+            user.ageEnd = saved.second;
             m_user->setCurrentUser(user);
             const SettingsVC settings(false, m_services);
             const SettingsRow range = settings.settings().at(rowOf(settings, Kind::DoubleSlider));
             QCOMPARE(std::pair(range.minimum, range.maximum), bounds);
         }
+    }
+
+    // A saved range beyond the slider's usual span is drawn as saved, and moving one thumb
+    // leaves the other end as it was.
+    void aSavedAgeRangeIsShownAndKeptAsSaved() {
+        User user = someone();
+        user.ageStart = 18;
+        user.ageEnd = 99;
+        m_user->setCurrentUser(user);
+        DrawnWindow drawn;
+        SettingsVC *settings = open(drawn.window(), false);
+        QVERIFY(drawn.show());
+        RangeSlider *ages = nullptr;
+        QTRY_VERIFY((ages = qobject_cast<RangeSlider *>(drawn.find(
+                         [](QQuickItem *item) { return item->inherits("RangeSlider"); }))));
+        QTest::qWait(500);
+        QCOMPARE(std::pair(ages->lowerValue(), ages->upperValue()), std::pair(18.0, 99.0));
+        QVERIFY(drawn.findWith("text", QStringLiteral("18-99")));
+        const QPoint lower = ages->mapToScene(ages->lowerThumbFrame().center()).toPoint();
+        QTest::mouseClick(drawn.quick(), Qt::LeftButton, {}, lower);
+        QTest::keyClick(drawn.quick(), Qt::Key_PageUp);
+        const SettingsRow range = settings->settings().at(rowOf(*settings, Kind::DoubleSlider));
+        QCOMPARE(std::pair(range.lower, range.upper), std::pair(28, 99));
+        QVERIFY(drawn.findWith("text", QStringLiteral("28-99")));
     }
 
     void doneSendsAllSevenOnlyAfterAChange() {
@@ -285,6 +314,7 @@ private Q_SLOTS:
         QTest::keyClick(quick, Qt::Key_PageUp);
         QCOMPARE(settings->settings().at(range).lower, 35);
         QVERIFY(drawn.findWith("text", QStringLiteral("35-50")));
+        QCOMPARE(ages->maximumValue(), 50.0);
 
         // Assistive technology reads the value of the thumb the keyboard is on.
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(ages);
