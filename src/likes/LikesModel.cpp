@@ -1,6 +1,23 @@
 #include "likes/LikesModel.h"
 
+#include <algorithm>
+
 void LikesModel::setCards(QList<CardModel> cards) {
+    // A person already listed keeps the card's identity, so an unchanged list leaves the grid,
+    // its scroll position and the keyboard's place as they are.
+    bool same = cards.size() == m_cards.size();
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const auto known = std::find_if(m_cards.cbegin(), m_cards.cend(), [&](const CardModel &c) {
+            return c.userID == cards.at(i).userID;
+        });
+        if (known != m_cards.cend())
+            cards[i].id = known->id;
+        same = same && cards.at(i).id == m_cards.at(i).id;
+    }
+    if (same) {
+        m_cards = std::move(cards);
+        return;
+    }
     beginResetModel();
     m_cards = std::move(cards);
     endResetModel();

@@ -5,9 +5,10 @@
 #include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>
 
-// The cards of the likes grid, in the service's order. A new answer replaces them all; between
-// answers they only lose the one card answered, so the grid keeps every other cell (and the
-// photo it has) in place.
+// The cards of the likes grid, in the service's order. A new answer that lists the same people
+// in the same order changes nothing drawn; any other replaces them all. Between answers they
+// only lose the one card answered, so the grid keeps every other cell (and the photo it has) in
+// place.
 class LikesModel : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT

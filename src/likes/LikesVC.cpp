@@ -15,6 +15,8 @@
 
 #include <QQuickItem>
 
+#include <algorithm>
+
 LikesVC::LikesVC(Services services, QObject *parent)
     : ViewController(QStringLiteral("LikesVC"), services, parent)
     , m_network(services.network())
@@ -113,7 +115,7 @@ CardCellView *LikesVC::makeCard(const QString &cardId, QQuickItem *slot, QQuickI
 }
 
 void LikesVC::openProfile(CardCellView *card) {
-    m_selectedCell = card;
+    m_openProfileUser = card->model().userID;
     present(services().screens().createUserInfo(card->model(), this, false, services()),
             PresentationStyle::Panel, false);
 }
@@ -163,27 +165,43 @@ void LikesVC::cardDidSwipe(SwipeCard *card, SwipeDirection direction) {
 }
 
 void LikesVC::buttonTapped(CardButton *button) {
-    CardCellView *card = m_selectedCell;
-    if (!card || m_cards->indexOf(card->model().id) < 0)
+    const QList<CardModel> &cards = data();
+    const auto open = std::find_if(cards.cbegin(), cards.cend(), [this](const CardModel &card) {
+        return card.userID == m_openProfileUser;
+    });
+    // Somebody answered already, or no longer in the list, takes no second answer.
+    if (m_openProfileUser.isEmpty() || open == cards.cend())
         return;
+    const CardModel person = *open;
+    CardCellView *cell = m_cardViews.value(person.id);
+    const auto answerWith = [&](SwipeDirection direction) {
+        if (cell)
+            answer(cell, direction);
+        else
+            answer(person, direction);
+    };
     switch (button->tag()) {
     case ButtonStackView::PassTag:
-        answer(card, SwipeDirection::Left);
+        answerWith(SwipeDirection::Left);
         break;
     case ButtonStackView::LikeTag:
-        answer(card, SwipeDirection::Right);
+        answerWith(SwipeDirection::Right);
         break;
     default:
         // A note is not sent from here; the card only leaves the grid.
-        removeCard(card->model().id);
+        removeCard(person.id);
         break;
     }
 }
 
 void LikesVC::answer(CardCellView *card, SwipeDirection direction) {
     card->swipe(direction);
-    sendSwipe(card->model().userID, direction);
-    removeCard(card->model().id);
+    answer(card->model(), direction);
+}
+
+void LikesVC::answer(const CardModel &person, SwipeDirection direction) {
+    sendSwipe(person.userID, direction);
+    removeCard(person.id);
 }
 
 void LikesVC::removeCard(const QUuid &id) {

@@ -64,9 +64,8 @@ public:
     /// in the grid.
     Q_INVOKABLE CardCellView *makeCard(const QString &cardId, QQuickItem *slot,
                                        QQuickItem *content);
-    /// The card last opened in full, while it lives.
-    [[nodiscard]] CardCellView *selectedCell() const { return m_selectedCell; }
-    /// Opens the full profile of a card, whose buttons then act on it.
+    /// Opens the full profile of a card, whose buttons then act on that person's card, also
+    /// after a refresh of the list made the card anew.
     void openProfile(CardCellView *card);
 
     /// Keyboard: ← and → pass and like the focused card, Return opens it; while no card shows
@@ -96,6 +95,8 @@ private:
     void removeCard(const QUuid &id);
     /// Throws the card away the way it is answered, tells the service and takes it out.
     void answer(CardCellView *card, SwipeDirection direction);
+    /// The same for a card the grid may not draw (scrolled away, or made anew by a refresh).
+    void answer(const CardModel &person, SwipeDirection direction);
     void sendSwipe(const QString &toUserID, SwipeDirection direction);
     static void handleSwipeResponse(const Result<SwipeResponse> &result);
     void updateCounters();
@@ -104,7 +105,7 @@ private:
     NetworkService &m_network;
     LikesModel *m_cards;
     QHash<QUuid, QPointer<CardCellView>> m_cardViews;
-    QPointer<CardCellView> m_selectedCell;
+    QString m_openProfileUser;
     QTimer m_updateTimer;
     int m_focusedIndex = 0;
     bool m_keyboardFocusShown = false;

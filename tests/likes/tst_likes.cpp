@@ -8,6 +8,7 @@
 #include "cards/ButtonStackView.h"
 #include "details/UserInfoVC.h"
 #include "likes/CardCellView.h"
+#include "likes/LikesModel.h"
 #include "likes/LikesVC.h"
 #include "platform/AppLanguage.h"
 #include "platform/NotificationCenter.h"
@@ -18,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QQuickItem>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -221,6 +223,36 @@ private Q_SLOTS:
         QCOMPARE(likes->data().size(), 1);
         QTest::qWait(50);
         QCOMPARE(swipes().size(), 1);
+    }
+
+    // The list comes back every minute with new cards for the same people: an unchanged list
+    // leaves the grid as it is, and the open profile's answer still reaches its person's card
+    // after the list changed around it.
+    void theOpenProfileAnswersAcrossRefreshes() {
+        LikesVC *likes = loadedTab(3);
+        m_fake->respond("swipes", 200, R"({"status":"swipeCreated"})");
+        likes->openProfile(card(likes, 1));
+        auto *info = qobject_cast<UserInfoVC *>(likes->presentedViewController());
+        QVERIFY(info);
+        const QList<CardModel> before = likes->data();
+        QSignalSpy reset(likes->findChild<LikesModel *>(), &QAbstractItemModel::modelReset);
+        QVERIFY(reset.isValid());
+        likes->updateData();
+        QTRY_COMPARE(m_fake->requestsTo("likes").size(), 2);
+        QTest::qWait(100);
+        QCOMPARE(reset.size(), 0);
+        QCOMPARE(likes->data().at(1).id, before.at(1).id);
+
+        m_fake->respond("likes", 200, admirers(4));
+        likes->updateData();
+        QTRY_COMPARE(likes->data().size(), 4);
+        info->buttonTapped(info->buttonStackView()->likeButton());
+        QTRY_COMPARE(swipes().size(), 1);
+        QCOMPARE(swipes().first().value("toUserID").toString(), QStringLiteral("P1"));
+        QCOMPARE(swipes().first().value("swipeType").toString(), QStringLiteral("right"));
+        QCOMPARE(likes->data().size(), 3);
+        QVERIFY(std::none_of(likes->data().cbegin(), likes->data().cend(),
+                             [](const CardModel &c) { return c.userID == QStringLiteral("P1"); }));
     }
 };
 
