@@ -24,7 +24,11 @@ ChatDetailsVC::ChatDetailsVC(Match match, Services services, QObject *parent)
     : ViewController(QStringLiteral("ChatDetailsVC"), services, parent)
     , m_match(std::move(match))
     , m_network(services.network())
-    , m_unsent(services.unsentMessages()) {
+    , m_unsent(services.unsentMessages())
+    , m_olderRetry([this] {
+        if (!m_isLoadingOlderMessages)
+            loadOlder();
+    }) {
     // What never reached the service comes after what did, as when it was written.
     if (const std::optional<QUuid> ownID =
             WireFormat::parseUuid(services.user().currentUser().userID))
@@ -174,9 +178,12 @@ void ChatDetailsVC::olderResult(const Result<QList<Message>> &result) {
     if (!result.ok()) {
         qCWarning(lcChats).noquote()
             << QStringLiteral("Ошибка загрузки старых сообщений: ") + result.error().reason;
+        m_olderRetry.failed();
     } else if (result.value().isEmpty()) {
+        m_olderRetry.reset();
         m_hasMoreOlderMessages = false;
     } else {
+        m_olderRetry.reset();
         m_heightBeforeInsert = std::pair{m_contentHeight, m_offsetY};
         m_rows.prepend(result.value());
         if (!m_pollAnchor)
@@ -231,6 +238,11 @@ void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
         qCWarning(lcChats).noquote()
             << QStringLiteral("Ошибка загрузки новых сообщений: ") + result.error().reason;
         return;
+    }
+    // The service answers again: the history it could not give comes now, not after the wait.
+    if (m_olderRetry.isWaiting() && !m_isLoadingOlderMessages) {
+        m_olderRetry.reset();
+        loadOlder();
     }
     noteNewest(result.value());
     // The poll also brings back what this screen sent: the user's own message with the text of

@@ -2,6 +2,7 @@
 
 #include "api/Match.h"
 #include "api/Result.h"
+#include "api/RetrySchedule.h"
 #include "chats/MessageListModel.h"
 #include "ui/KeyActions.h"
 #include "ui/ViewController.h"
@@ -48,6 +49,10 @@ public:
     [[nodiscard]] bool isPolling() const { return m_updateTimer.isActive(); }
     [[nodiscard]] bool hasMoreOlderMessages() const { return m_hasMoreOlderMessages; }
     [[nodiscard]] bool isLoadingOlderMessages() const { return m_isLoadingOlderMessages; }
+    /// Tests shorten the waits before a failed history load is tried again.
+    void setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest) {
+        m_olderRetry.setDelays(first, longest);
+    }
 
     /// Offers the field's new text; a refused change is answered with textChanged so the field
     /// shows the kept text again.
@@ -113,6 +118,9 @@ private:
     bool m_hasMoreOlderMessages = true;
     bool m_didScrollToBottom = false;
     QTimer m_updateTimer;
+    // A failed history load is tried again: nothing else asks for it in a list too short to
+    // scroll, and the conversation would stay empty after the service came back.
+    RetrySchedule m_olderRetry;
     qreal m_offsetY = 0;
     qreal m_contentHeight = 0;
     // Set while older messages wait for the layout that shows them: the height and offset before.

@@ -96,6 +96,29 @@ private Q_SLOTS:
                  qPrintable(asked.first()));
     }
 
+    // A history load that failed while the service was away is tried again on its own, and at
+    // once when the service answers a poll: a short conversation has no scroll to ask for it.
+    void aFailedHistoryLoadIsTriedAgain() {
+        const QList<Message> history{message(1, other, QStringLiteral("Привет!"))};
+        for (const bool byPoll : {false, true}) {
+            m_fake->respond(chatPath + QStringLiteral("older"), 503, "{}");
+            m_fake->respond(chatPath + QStringLiteral("newer"), 503, "{}");
+            auto screen = conversation({});
+            screen->setRetryDelays(byPoll ? std::chrono::minutes(1) : std::chrono::milliseconds(50),
+                                   std::chrono::minutes(1));
+            screen->beginAppearance(false);
+            screen->endAppearance();
+            QTRY_VERIFY(!screen->isLoadingOlderMessages());
+            QVERIFY(screen->messages().isEmpty());
+            m_fake->respond(chatPath + QStringLiteral("older"), 200, json(history));
+            if (byPoll) {
+                m_fake->respond(chatPath + QStringLiteral("newer"), 200, "[]");
+                screen->pollNewer();
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(screen->messages().size(), 1, 2000);
+        }
+    }
+
     // The poll goes on from the newest message the service gave, not from one sent here, so a
     // reply stored just before the user's message still comes; the copy of what was sent here
     // is not shown twice, and nothing else the service holds is left out, whatever its text.
