@@ -100,6 +100,18 @@ class TestMainVC : public QObject {
                         swipe.json()["toUserID"].toString();
         return sent;
     }
+    // The feed drawn in an active 1920 x 1080 window, asked for its cards.
+    MainVC *wideFeed(DrawnWindow &drawn) {
+        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        drawn.window().setRoot(screen);
+        if (!drawn.show({1920, 1080}))
+            return nullptr;
+        drawn.quick()->requestActivate();
+        if (!QTest::qWaitForWindowActive(drawn.quick()))
+            return nullptr;
+        screen->onUserUpdated();
+        return screen;
+    }
     static bool settled(MainVC &screen) {
         return QTest::qWaitFor([&] { return !screen.cardStack()->isAnimating(); }, 5000);
     }
@@ -506,12 +518,8 @@ private Q_SLOTS:
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
         DrawnWindow drawn;
-        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
-        drawn.window().setRoot(screen);
-        QVERIFY(drawn.show({1920, 1080}));
-        drawn.quick()->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(drawn.quick()));
-        screen->onUserUpdated();
+        MainVC *screen = wideFeed(drawn);
+        QVERIFY(screen);
         QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
         const auto besideShows = [&](const QString &name) {
             return QTest::qWaitFor([&] {
@@ -546,12 +554,8 @@ private Q_SLOTS:
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
         m_fake->respond(QStringLiteral("complain"), 200, "{}");
         DrawnWindow drawn;
-        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
-        drawn.window().setRoot(screen);
-        QVERIFY(drawn.show({1920, 1080}));
-        drawn.quick()->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(drawn.quick()));
-        screen->onUserUpdated();
+        MainVC *screen = wideFeed(drawn);
+        QVERIFY(screen);
         QTRY_VERIFY(qobject_cast<UserInfoVC *>(screen->topDetails()));
         auto *details = qobject_cast<UserInfoVC *>(screen->topDetails());
         QVERIFY(settled(*screen));
@@ -598,10 +602,8 @@ private Q_SLOTS:
         m_fake->respondDelayed(QStringLiteral("user/block"), std::chrono::milliseconds(300), 200,
                                "{}");
         DrawnWindow drawn;
-        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
-        drawn.window().setRoot(screen);
-        QVERIFY(drawn.show({1920, 1080}));
-        screen->onUserUpdated();
+        MainVC *screen = wideFeed(drawn);
+        QVERIFY(screen);
         const auto details = [&](const QString &name) {
             UserInfoVC *found = nullptr;
             const bool shown = QTest::qWaitFor([&] {
