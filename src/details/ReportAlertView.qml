@@ -96,6 +96,9 @@ Rectangle {
                         readonly property bool isSend: modelData
                         width: (content.width - 8) / 2
                         flat: true
+                        // A click leaves the keyboard in the field: after a refusal or a failed
+                        // send the user types on where they were. Tab still reaches the button.
+                        focusPolicy: Qt.TabFocus
                         enabled: !alert.controller.isSending
                         text: isSend ? qsTr("Отправить") : qsTr("Отмена")
                         Accessible.name: text

@@ -1,3 +1,4 @@
+#include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
 #include "account/AccountAlertVC.h"
@@ -12,6 +13,8 @@
 #include "ui/ChoiceAlertVC.h"
 #include "ui/Window.h"
 
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -96,6 +99,44 @@ private Q_SLOTS:
                  (QList<InfoItem>{{InfoType::Distance, QStringLiteral("3 км")},
                                   {InfoType::Position, QStringLiteral("Врач")},
                                   {InfoType::City, QStringLiteral("Тверь")}}));
+    }
+
+    // The keyboard goes back to the reason field after the refusal of an empty reason and after
+    // a failed send, so the user types on where they were.
+    void theReasonFieldGetsTheKeysBackAfterAnInnerAlert() {
+        DrawnWindow drawn;
+        auto *root = new ViewController(QStringLiteral("Root"));
+        drawn.window().setRoot(root);
+        QVERIFY(drawn.show());
+        auto *info = new UserInfoVC(person(), nullptr, true, Services().setNetwork(*m_network));
+        root->present(info, PresentationStyle::PageSheet, false);
+        info->rowSelected(rowOf(info, "complain"));
+        auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
+        QVERIFY(alert);
+        QQuickWindow *quick = drawn.quick();
+        const auto fieldHasKeys = [quick] {
+            const QQuickItem *item = quick->activeFocusItem();
+            return item && item->property("placeholderText").toString() ==
+                               QStringLiteral("Введи причину жалобы");
+        };
+        QTRY_VERIFY(fieldHasKeys());
+        QTest::keyClick(quick, Qt::Key_Return);
+        QVERIFY(qobject_cast<ChoiceAlertVC *>(alert->presentedViewController()));
+        QTest::keyClick(quick, Qt::Key_Return);
+        QVERIFY(!alert->presentedViewController());
+        QTRY_VERIFY(fieldHasKeys());
+
+        m_fake->respond("complain", 500, R"({"error":true,"reason":"Сбой"})");
+        QTest::sendKeyEvent(QTest::Click, quick, Qt::Key_unknown, QStringLiteral("x"), {});
+        QCOMPARE(alert->reason(), QStringLiteral("x"));
+        QQuickItem *send = drawn.findWith("text", QStringLiteral("Отправить"));
+        QVERIFY(send);
+        drawn.click(send);
+        QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(alert->presentedViewController()));
+        QTest::keyClick(quick, Qt::Key_Return);
+        QTRY_VERIFY(fieldHasKeys());
+        QTest::sendKeyEvent(QTest::Click, quick, Qt::Key_unknown, QStringLiteral("y"), {});
+        QCOMPARE(alert->reason(), QStringLiteral("xy"));
     }
 
     void reportRefusesLongAndEmptyReasonsAndKeepsTheTextWhenItFails() {
