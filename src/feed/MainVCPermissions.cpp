@@ -42,7 +42,7 @@ void MainVCPermissions::askLocation() {
     if (LocationService::isAuthorized(status))
         location.requestLocation();
     else if (status == LocationAuthorization::NotDetermined)
-        location.requestWhenInUseAuthorization();
+        location.requestWhenInUseAuthorization(PermissionPrompt::Asked::Nobody);
 }
 
 void MainVCPermissions::authorizationChanged(LocationAuthorization status) {
@@ -83,6 +83,7 @@ void MainVCPermissions::askNotifications() {
     NotificationPermission &permission = m_services.platform().notificationPermission();
     if (permission.status() == NotificationPermission::Status::NotDetermined) {
         permission.requestAuthorization(
+            PermissionPrompt::Asked::Nobody,
             [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
                 if (!error.isEmpty())
                     qCWarning(lcFeed).noquote()

@@ -45,7 +45,7 @@ void GeoVC::next() {
     }
     const LocationAuthorization status = location.authorizationStatus();
     if (status == LocationAuthorization::NotDetermined)
-        location.requestWhenInUseAuthorization();
+        location.requestWhenInUseAuthorization(PermissionPrompt::Asked::OnScreen);
     else if (status == LocationAuthorization::Restricted || status == LocationAuthorization::Denied)
         showFailure();
     else
@@ -60,7 +60,8 @@ void GeoVC::authorizationChanged(LocationAuthorization status) {
     if (status == LocationAuthorization::Restricted || status == LocationAuthorization::Denied)
         showFailure();
     else if (status == LocationAuthorization::NotDetermined)
-        services().platform().locationService().requestWhenInUseAuthorization();
+        services().platform().locationService().requestWhenInUseAuthorization(
+            PermissionPrompt::Asked::Nobody);
     else
         goOn();
 }

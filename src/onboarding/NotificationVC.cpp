@@ -32,6 +32,7 @@ void NotificationVC::next() {
     setBusy(true);
     NotificationPermission &permission = services().platform().notificationPermission();
     permission.requestAuthorization(
+        PermissionPrompt::Asked::OnScreen,
         [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
             if (!error.isEmpty())
                 qCWarning(lcPush).noquote()

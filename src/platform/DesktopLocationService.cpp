@@ -76,9 +76,22 @@ LocationAuthorization DesktopLocationService::authorizationStatus() const {
                            : LocationAuthorization::Denied;
 }
 
-void DesktopLocationService::requestWhenInUseAuthorization() {
-    if (authorizationStatus() == LocationAuthorization::NotDetermined)
+void DesktopLocationService::requestWhenInUseAuthorization(PermissionPrompt::Asked asked) {
+    if (authorizationStatus() != LocationAuthorization::NotDetermined)
+        return;
+    if (asked == PermissionPrompt::Asked::Nobody) {
         ask();
+        return;
+    }
+    // Answered on the next turn, as a question would be: the screen that asked may replace
+    // itself when it hears the answer.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (authorizationStatus() == LocationAuthorization::NotDetermined)
+                remember(true);
+        },
+        Qt::QueuedConnection);
 }
 
 void DesktopLocationService::openSettings() {
@@ -101,12 +114,16 @@ void DesktopLocationService::ask() {
         if (!self)
             return;
         self->m_asking = false;
-        self->m_defaults->setValue(allowedKey(), allowed);
-        self->m_defaults->sync();
-        Q_EMIT self->authorizationChanged(self->authorizationStatus());
+        self->remember(allowed);
     });
     if (!asked)
         m_asking = false;
+}
+
+void DesktopLocationService::remember(bool allowed) {
+    m_defaults->setValue(allowedKey(), allowed);
+    m_defaults->sync();
+    Q_EMIT authorizationChanged(authorizationStatus());
 }
 
 void DesktopLocationService::requestLocation() {

@@ -41,12 +41,13 @@ public:
     makeDefault(PermissionPrompt::Ask ask);
 
     [[nodiscard]] LocationAuthorization authorizationStatus() const override;
-    void requestWhenInUseAuthorization() override;
+    void requestWhenInUseAuthorization(PermissionPrompt::Asked asked) override;
     void requestLocation() override;
     void openSettings() override;
 
 private:
     void ask();
+    void remember(bool allowed);
     void replayNmea();
     void requestFromSystem();
 

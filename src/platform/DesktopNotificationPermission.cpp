@@ -25,19 +25,28 @@ NotificationPermission::Status DesktopNotificationPermission::status() const {
 }
 
 void DesktopNotificationPermission::requestAuthorization(
-    std::function<void(bool, QString)> answered) {
+    PermissionPrompt::Asked asked, std::function<void(bool, QString)> answered) {
     if (status() != Status::NotDetermined) {
         answered(status() == Status::Authorized, {});
         return;
     }
-    const bool asked =
+    // The desktop has no question of its own behind the client's.
+    if (asked == PermissionPrompt::Asked::OnScreen) {
+        remember(true);
+        answered(true, {});
+        return;
+    }
+    const bool put =
         m_ask([self = QPointer<DesktopNotificationPermission>(this), answered](bool allowed) {
-            if (self) {
-                self->m_defaults->setValue(DesktopNotifier::allowedKey(), allowed);
-                self->m_defaults->sync();
-            }
+            if (self)
+                self->remember(allowed);
             answered(allowed, {});
         });
-    if (!asked)
+    if (!put)
         answered(false, tr("некому задать вопрос: окна нет"));
+}
+
+void DesktopNotificationPermission::remember(bool allowed) {
+    m_defaults->setValue(DesktopNotifier::allowedKey(), allowed);
+    m_defaults->sync();
 }

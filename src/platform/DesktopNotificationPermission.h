@@ -18,10 +18,13 @@ public:
     makeDefault(PermissionPrompt::Ask ask);
 
     [[nodiscard]] Status status() const override;
-    void requestAuthorization(std::function<void(bool, QString)> answered) override;
+    void requestAuthorization(PermissionPrompt::Asked asked,
+                              std::function<void(bool, QString)> answered) override;
     void registerForRemoteNotifications() override {}
 
 private:
+    void remember(bool allowed);
+
     std::unique_ptr<QSettings> m_defaults;
     PermissionPrompt::Ask m_ask;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PermissionPrompt.h"
+
 #include <QGeoCoordinate>
 #include <QList>
 #include <QObject>
@@ -21,9 +23,9 @@ public:
     using QObject::QObject;
 
     [[nodiscard]] virtual LocationAuthorization authorizationStatus() const = 0;
-    /// Asks the user for access while the client is in use; the answer comes as
-    /// authorizationChanged.
-    virtual void requestWhenInUseAuthorization() = 0;
+    /// Asks the user for access while the client is in use, unless `asked` says a screen did;
+    /// the answer comes as authorizationChanged.
+    virtual void requestWhenInUseAuthorization(PermissionPrompt::Asked asked) = 0;
     /// One position, reported once through locationsUpdated or failed.
     virtual void requestLocation() = 0;
     /// Asks the client's own question again, whatever was answered before; once it is allowed,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PermissionPrompt.h"
+
 #include <QByteArray>
 #include <QObject>
 
@@ -14,10 +16,11 @@ public:
     using QObject::QObject;
 
     [[nodiscard]] virtual Status status() const = 0;
-    /// Asks the user; `answered` receives whether permission was granted and an error text
-    /// (empty when there was none).
+    /// Asks the user unless `asked` says a screen did; `answered` receives whether permission
+    /// was granted and an error text (empty when there was none).
     virtual void
-    requestAuthorization(std::function<void(bool granted, QString error)> answered) = 0;
+    requestAuthorization(PermissionPrompt::Asked asked,
+                         std::function<void(bool granted, QString error)> answered) = 0;
     /// Registers with the push service; a device token, when the platform has a push service,
     /// comes as deviceTokenReceived, a failure as registrationFailed.
     virtual void registerForRemoteNotifications() = 0;

@@ -10,4 +10,8 @@ namespace PermissionPrompt {
 /// never answers, when nobody could be asked. A question left open when the application quits
 /// is never answered.
 using Ask = std::function<bool(std::function<void(bool allowed)> answer)>;
+/// Who has asked the user when a permission is requested: nobody yet, or a screen of the client
+/// that is itself the question and whose "allow" the user has just pressed. A platform with no
+/// question of its own takes that press as the answer instead of asking a second time.
+enum class Asked { Nobody, OnScreen };
 } // namespace PermissionPrompt

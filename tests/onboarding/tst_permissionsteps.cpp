@@ -7,6 +7,8 @@
 #include "app/SceneStart.h"
 #include "onboarding/GeoVC.h"
 #include "onboarding/NotificationVC.h"
+#include "platform/DesktopLocationService.h"
+#include "platform/DesktopNotificationPermission.h"
 #include "platform/FileSecretBackend.h"
 #include "platform/LocationService.h"
 #include "platform/NotificationPermission.h"
@@ -102,6 +104,38 @@ private Q_SLOTS:
         m_location->decide(LocationAuthorization::AuthorizedWhenInUse);
         QCOMPARE(front(window), QStringLiteral("NotificationVC"));
         QCOMPARE(navigation->depth(), 1);
+    }
+
+    // A desktop asks nothing behind the client: each step's own "Разрешить" is the answer, and
+    // no second question with the same words follows it.
+    void oneAllowOnEachStepIsEnough() {
+        int questions = 0;
+        const PermissionPrompt::Ask counted = [&questions](const std::function<void(bool)> &) {
+            ++questions;
+            return true;
+        };
+        const auto defaults = [this](const QString &name) {
+            return std::make_unique<QSettings>(m_dir.filePath(name), QSettings::IniFormat);
+        };
+        PositionOverride moscow;
+        moscow.fixed = QGeoCoordinate(55.75, 37.61);
+        AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+            defaults(QStringLiteral("location.ini")), moscow, false, counted));
+        AppServices::shared().setNotificationPermission(
+            std::make_unique<DesktopNotificationPermission>(
+                defaults(QStringLiteral("notifications.ini")), counted));
+        Window window;
+        openGeo(window)->handleKey(KeyCommand::Return);
+        QTRY_COMPARE(front(window), QStringLiteral("NotificationVC"));
+        qobject_cast<NavigationContainer *>(window.root())
+            ->topViewController()
+            ->handleKey(KeyCommand::Return);
+        QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
+        QCOMPARE(questions, 0);
+        QVERIFY(AppServices::shared().locationService().authorizationStatus() ==
+                LocationAuthorization::AuthorizedWhenInUse);
+        QVERIFY(AppServices::shared().notificationPermission().status() ==
+                NotificationPermission::Status::Authorized);
     }
 
     void aGrantedPositionLeadsOnAndDecidedNotificationsSkipTheirStep() {

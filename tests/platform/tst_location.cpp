@@ -61,13 +61,15 @@ private Q_SLOTS:
         auto location = service({}, true);
         QVERIFY(location->authorizationStatus() == Status::NotDetermined);
         QSignalSpy changes(location.get(), &LocationService::authorizationChanged);
-        location->requestWhenInUseAuthorization();
-        location->requestWhenInUseAuthorization(); // one question at a time
+        location->requestWhenInUseAuthorization(PermissionPrompt::Asked::Nobody);
+        location->requestWhenInUseAuthorization(
+            PermissionPrompt::Asked::Nobody); // one question at a time
         QCOMPARE(m_asked, 1);
         m_pendingAnswer(false);
         QCOMPARE(changes.size(), 1);
         QVERIFY(location->authorizationStatus() == Status::Denied);
-        location->requestWhenInUseAuthorization(); // an answer is never asked again
+        location->requestWhenInUseAuthorization(
+            PermissionPrompt::Asked::Nobody); // an answer is never asked again
         QCOMPARE(m_asked, 1);
         QVERIFY(service({}, true)->authorizationStatus() == Status::Denied);
     }
@@ -101,7 +103,7 @@ private Q_SLOTS:
         location->requestLocation();
         QTest::qWait(20);
         QCOMPARE(fixes.size(), 0); // not determined yet
-        location->requestWhenInUseAuthorization();
+        location->requestWhenInUseAuthorization(PermissionPrompt::Asked::Nobody);
         m_pendingAnswer(true);
         location->requestLocation();
         QCOMPARE(fixes.size(), 0); // answers come later, like a real source
@@ -159,7 +161,7 @@ private Q_SLOTS:
         PositionOverride replay;
         replay.nmeaFile = path;
         auto location = service(replay, false);
-        location->requestWhenInUseAuthorization();
+        location->requestWhenInUseAuthorization(PermissionPrompt::Asked::Nobody);
         m_pendingAnswer(true);
         QSignalSpy fixes(location.get(), &LocationService::locationsUpdated);
         location->requestLocation();
@@ -170,7 +172,7 @@ private Q_SLOTS:
 
         replay.nmeaFile = m_dir.filePath(QStringLiteral("missing.nmea"));
         auto broken = service(replay, false);
-        broken->requestWhenInUseAuthorization();
+        broken->requestWhenInUseAuthorization(PermissionPrompt::Asked::Nobody);
         m_pendingAnswer(true);
         QSignalSpy failures(broken.get(), &LocationService::failed);
         broken->requestLocation();
@@ -182,10 +184,12 @@ private Q_SLOTS:
         DesktopNotificationPermission permission(defaults(), prompt());
         QVERIFY(permission.status() == NotificationPermission::Status::NotDetermined);
         QList<bool> answers;
-        permission.requestAuthorization([&](bool granted, const QString &) { answers << granted; });
+        permission.requestAuthorization(PermissionPrompt::Asked::Nobody,
+                                        [&](bool granted, const QString &) { answers << granted; });
         m_pendingAnswer(true);
         QVERIFY(permission.status() == NotificationPermission::Status::Authorized);
-        permission.requestAuthorization([&](bool granted, const QString &) { answers << granted; });
+        permission.requestAuthorization(PermissionPrompt::Asked::Nobody,
+                                        [&](bool granted, const QString &) { answers << granted; });
         QCOMPARE(answers, QList<bool>({true, true}));
         QCOMPARE(m_asked, 1);
 
@@ -193,10 +197,11 @@ private Q_SLOTS:
         DesktopNotificationPermission headless(defaults(QStringLiteral("headless")),
                                                [](std::function<void(bool)>) { return false; });
         bool granted = true;
-        headless.requestAuthorization([&](bool g, const QString &e) {
-            granted = g;
-            error = e;
-        });
+        headless.requestAuthorization(PermissionPrompt::Asked::Nobody,
+                                      [&](bool g, const QString &e) {
+                                          granted = g;
+                                          error = e;
+                                      });
         QVERIFY(!granted);
         QVERIFY(!error.isEmpty());
         QVERIFY(headless.status() == NotificationPermission::Status::NotDetermined);

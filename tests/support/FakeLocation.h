@@ -12,7 +12,9 @@ public:
     int settingsOpened = 0;
 
     LocationAuthorization authorizationStatus() const override { return status; }
-    void requestWhenInUseAuthorization() override { ++authorizationRequests; }
+    void requestWhenInUseAuthorization(PermissionPrompt::Asked) override {
+        ++authorizationRequests;
+    }
     void requestLocation() override { ++locationRequests; }
     void openSettings() override { ++settingsOpened; }
 

@@ -13,7 +13,8 @@ public:
     int registrations = 0;
 
     Status status() const override { return answer; }
-    void requestAuthorization(std::function<void(bool, QString)> answered) override {
+    void requestAuthorization(PermissionPrompt::Asked,
+                              std::function<void(bool, QString)> answered) override {
         ++requests;
         answered(grants, error);
     }
