@@ -6,6 +6,7 @@
 #include "feed/MainVC.h"
 #include "media/ImageCacheManager.h"
 #include "platform/AppLanguage.h"
+#include "platform/BackgroundPriority.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FileLocations.h"
 #include "platform/PrivateFiles.h"
@@ -52,6 +53,7 @@ int main(int argc, char *argv[]) {
     // Reading the system's font configuration takes over ten milliseconds. Left to the window's
     // first text, it would come after this thread has sat idle waiting for the window's QML to
     // compile; on a pool thread it is read during that wait.
+    BackgroundPriority::settleSharedWorkers();
     QThreadPool::globalInstance()->start([] { (void)QFontDatabase::families(); });
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     AppLanguage::install();

@@ -6,4 +6,7 @@
 namespace BackgroundPriority {
 /// Lowers the calling thread's weight; does nothing where threads cannot be weighted.
 void lowerThisThread();
+/// Starts every thread of Qt's shared pool from the calling thread, which must have the normal
+/// weight, and keeps them for the application's life. Called once, before anything is lowered.
+void settleSharedWorkers();
 } // namespace BackgroundPriority
