@@ -3,7 +3,6 @@
 #include "photos/CameraAccessDeniedVC.h"
 #include "photos/CameraCaptureVC.h"
 #include "photos/PhotoFolder.h"
-#include "photos/PhotoPicking.h"
 #include "platform/CameraAccess.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/AppServices.h"
@@ -26,6 +25,8 @@ QUrl CameraOrGalleryVC::dialogFolder() const {
 }
 
 void CameraOrGalleryVC::cameraTapped() {
+    if (m_reading)
+        return;
     CameraAccess &camera = services().platform().cameraAccess();
     // Nobody is asked for a camera the machine does not have.
     if (!camera.hasCamera()) {
@@ -80,18 +81,31 @@ void CameraOrGalleryVC::openCamera() {
 
 void CameraOrGalleryVC::filesChosen(const QList<QUrl> &files) {
     const std::optional<QUrl> file = PhotoPicking::firstFile(files);
-    if (!file)
+    if (!file || m_reading)
         return;
     // The folder the user went to is kept even when the picture there cannot be read: the next
     // try is most likely another picture beside it.
     QSettings defaults;
     PhotoFolder::remember(defaults, *file);
-    const PhotoPicking::Picked picked = PhotoPicking::fromFile(*file);
-    if (picked.image.isNull()) {
-        AlertErrorVC::show(this, picked.failure);
+    setReading(true);
+    PhotoPicking::readFile(*file, this,
+                           [this](const PhotoPicking::Picked &picture) { picked(picture); });
+}
+
+void CameraOrGalleryVC::picked(const PhotoPicking::Picked &picture) {
+    setReading(false);
+    if (picture.image.isNull()) {
+        AlertErrorVC::show(this, picture.failure);
         return;
     }
-    crop(this, picked.image, m_screening, m_completion);
+    crop(this, picture.image, m_screening, m_completion);
+}
+
+void CameraOrGalleryVC::setReading(bool reading) {
+    if (reading == m_reading)
+        return;
+    m_reading = reading;
+    Q_EMIT readingChanged();
 }
 
 void CameraOrGalleryVC::crop(ViewController *presenter, const QImage &image,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "photos/ImageCropperVC.h"
+#include "photos/PhotoPicking.h"
 
 #include <QList>
 #include <QUrl>
@@ -12,6 +13,8 @@ class CameraOrGalleryVC : public ViewController {
     QML_ELEMENT
     QML_UNCREATABLE("created by the photo grids")
     Q_PROPERTY(QUrl dialogFolder READ dialogFolder CONSTANT)
+    // A picked picture is being read; nothing else can be picked meanwhile.
+    Q_PROPERTY(bool reading READ isReading NOTIFY readingChanged)
 
 public:
     CameraOrGalleryVC(ImageCropperVC::Screening screening, Services services = {},
@@ -27,6 +30,7 @@ public:
         m_completion = std::move(handler);
     }
     QUrl dialogFolder() const;
+    bool isReading() const { return m_reading; }
 
     /// Opens the camera once it may, or explains how to allow it.
     Q_INVOKABLE void cameraTapped();
@@ -41,11 +45,15 @@ public:
 Q_SIGNALS:
     /// The view opens the file dialog.
     void fileDialogRequested();
+    void readingChanged();
 
 private:
     void explainCameraAccess();
     void openCamera();
+    void setReading(bool reading);
+    void picked(const PhotoPicking::Picked &picture);
 
     ImageCropperVC::Screening m_screening;
     ImageCropperVC::Completion m_completion;
+    bool m_reading = false;
 };

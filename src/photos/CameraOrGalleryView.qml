@@ -23,6 +23,15 @@ Rectangle {
         function onFileDialogRequested() { fileDialog.open() }
     }
 
+    // A picked picture is decoded off the main thread; a camera's photo takes a second or more.
+    ActivitySpinner {
+        anchors.centerIn: parent
+        z: 1
+        width: 48
+        height: 48
+        running: screen.controller.reading
+    }
+
     DropArea {
         id: drop
         anchors.fill: parent
@@ -35,6 +44,8 @@ Rectangle {
 
     Column {
         anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 10 }
+        enabled: !screen.controller.reading
+        opacity: enabled ? 1 : 0.4
 
         Repeater {
             model: [

@@ -3,37 +3,48 @@
 #include "media/ImageDecoder.h"
 #include "photos/CameraOrGalleryVC.h"
 #include "photos/PhotoPicking.h"
+#include "ui/AlertErrorVC.h"
+#include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 // A tile is 105 × 140 points with rounded corners; twice that stays sharp on a high-density
 // screen, and the corners are cut here so the view draws a plain picture.
-QImage thumbnail(const QByteArray &photo) {
-    if (photo.isEmpty())
-        return {};
-    const QSize size(210, 280);
-    QImage decoded = ImageDecoder::decode(photo);
-    // Bytes that no longer decode still fill their slot: it shows grey rather than empty.
-    if (decoded.isNull()) {
-        decoded = QImage(size, QImage::Format_RGB32);
-        decoded.fill(Qt::gray);
-    }
-    decoded = decoded.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    QImage rounded(size, QImage::Format_ARGB32_Premultiplied);
-    rounded.fill(Qt::transparent);
-    QPainter painter(&rounded);
+constexpr QSize kThumbnail(210, 280);
+
+QImage rounded(const QImage &picture) {
+    QImage tile(kThumbnail, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath corners;
-    corners.addRoundedRect(QRectF(QPointF(0, 0), size), 20, 20);
+    corners.addRoundedRect(QRectF(QPointF(0, 0), kThumbnail), 20, 20);
     painter.setClipPath(corners);
-    painter.drawImage(
-        QPointF((size.width() - decoded.width()) / 2.0, (size.height() - decoded.height()) / 2.0),
-        decoded);
-    return rounded;
+    painter.drawImage(QPointF((kThumbnail.width() - picture.width()) / 2.0,
+                              (kThumbnail.height() - picture.height()) / 2.0),
+                      picture);
+    return tile;
+}
+
+// What a filled slot shows while its picture is made, and for bytes that no longer decode:
+// grey rather than empty.
+QImage plainTile() {
+    QImage grey(kThumbnail, QImage::Format_RGB32);
+    grey.fill(Qt::lightGray);
+    return rounded(grey);
+}
+
+QImage thumbnail(const QByteArray &photo) {
+    const QImage decoded = ImageDecoder::decode(photo);
+    if (decoded.isNull())
+        return plainTile();
+    return rounded(
+        decoded.scaled(kThumbnail, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
 }
 } // namespace
 
@@ -61,9 +72,35 @@ void PhotoGrid::load(const PhotoSlots &filled) {
 }
 
 void PhotoGrid::makeThumbnails() {
-    m_thumbnails.clear();
+    m_thumbnails = QList<QImage>(PhotoSlots::kCount);
     for (int i = 0; i < PhotoSlots::kCount; ++i)
-        m_thumbnails.append(thumbnail(m_slots.at(i)));
+        makeThumbnail(i);
+    Q_EMIT thumbnailsChanged();
+}
+
+void PhotoGrid::makeThumbnail(int index) {
+    const QByteArray photo = m_slots.at(index);
+    if (photo.isEmpty())
+        return;
+    static const QImage plain = plainTile();
+    m_thumbnails[index] = plain;
+    (void)QtConcurrent::run([photo, to = MainThreadReceiver(this)] {
+        to.post(
+            [photo, made = thumbnail(photo)](PhotoGrid &grid) { grid.thumbnailMade(photo, made); });
+    });
+}
+
+void PhotoGrid::thumbnailMade(const QByteArray &photo, const QImage &made) {
+    // The photo may have moved to another slot meanwhile, or be gone.
+    bool shown = false;
+    for (int i = 0; i < PhotoSlots::kCount; ++i) {
+        if (m_slots.at(i) == photo) {
+            m_thumbnails[i] = made;
+            shown = true;
+        }
+    }
+    if (shown)
+        Q_EMIT thumbnailsChanged();
 }
 
 QVariantList PhotoGrid::thumbnails() const {
@@ -81,7 +118,7 @@ void PhotoGrid::setFrozen(bool frozen) {
 }
 
 void PhotoGrid::tileTapped(int index) {
-    if (m_frozen || index < 0 || index >= PhotoSlots::kCount)
+    if (m_frozen || m_reading || index < 0 || index >= PhotoSlots::kCount)
         return;
     QPointer<PhotoGrid> weak = this;
     if (m_slots.isFilled(index)) {
@@ -104,7 +141,7 @@ void PhotoGrid::tileTapped(int index) {
 
 void PhotoGrid::filesDropped(const QList<QUrl> &files) {
     if (const std::optional<QUrl> file = PhotoPicking::firstFile(files))
-        crop(PhotoPicking::fromFile(*file).image);
+        cropFile(*file);
 }
 
 void PhotoGrid::pasteRequested() {
@@ -116,11 +153,35 @@ void PhotoGrid::pasteRequested() {
             return;
         m_screen->dismiss(false);
     }
-    crop(PhotoPicking::fromClipboard().image);
+    const QImage copied = PhotoPicking::copiedPicture();
+    if (!copied.isNull())
+        crop(copied);
+    else if (const std::optional<QUrl> file = PhotoPicking::copiedFile())
+        cropFile(*file);
+}
+
+void PhotoGrid::cropFile(const QUrl &file) {
+    if (m_frozen || m_reading || m_slots.isFull())
+        return;
+    setReading(true);
+    PhotoPicking::readFile(file, this, [this](const PhotoPicking::Picked &picked) {
+        setReading(false);
+        if (picked.image.isNull())
+            AlertErrorVC::show(m_screen, picked.failure);
+        else
+            crop(picked.image);
+    });
+}
+
+void PhotoGrid::setReading(bool reading) {
+    if (reading == m_reading)
+        return;
+    m_reading = reading;
+    Q_EMIT readingChanged();
 }
 
 void PhotoGrid::crop(const QImage &picture) {
-    if (m_frozen || m_slots.isFull() || picture.isNull())
+    if (m_frozen || m_reading || m_slots.isFull() || picture.isNull())
         return;
     QPointer<PhotoGrid> weak = this;
     CameraOrGalleryVC::crop(m_screen, picture, m_screening, [weak](const QByteArray &photo) {
@@ -133,8 +194,9 @@ void PhotoGrid::addPhoto(const QByteArray &photo) {
     const int index = m_slots.add(photo);
     if (index < 0)
         return;
-    m_thumbnails[index] = thumbnail(photo);
+    makeThumbnail(index);
     Q_EMIT slotsChanged();
+    Q_EMIT thumbnailsChanged();
 }
 
 void PhotoGrid::deletePhoto(int index) {
@@ -149,4 +211,5 @@ void PhotoGrid::deletePhoto(int index) {
     m_slots.remove(index);
     m_thumbnails = moved;
     Q_EMIT slotsChanged();
+    Q_EMIT thumbnailsChanged();
 }

@@ -17,10 +17,13 @@ class PhotoGrid : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("owned by the screens with photo tiles")
-    // One picture per slot; nothing (undefined in QML) for an empty one.
-    Q_PROPERTY(QVariantList thumbnails READ thumbnails NOTIFY slotsChanged)
+    // One picture per slot; nothing (undefined in QML) for an empty one. A photo's own picture
+    // is made off the main thread; until it comes, its slot shows a plain filled tile.
+    Q_PROPERTY(QVariantList thumbnails READ thumbnails NOTIFY thumbnailsChanged)
     Q_PROPERTY(int count READ count NOTIFY slotsChanged)
     Q_PROPERTY(bool frozen READ isFrozen NOTIFY frozenChanged)
+    // A dropped or pasted picture file is being read.
+    Q_PROPERTY(bool reading READ isReading NOTIFY readingChanged)
 
 public:
     /// The question put before a photo is deleted; `remove` deletes it.
@@ -42,6 +45,7 @@ public:
     /// While the screen waits for the service, the tiles take no taps, drops or pastes.
     bool isFrozen() const { return m_frozen; }
     void setFrozen(bool frozen);
+    bool isReading() const { return m_reading; }
 
     Q_INVOKABLE void tileTapped(int index);
     /// Files dropped on the screen: the first picture goes straight to the cropper.
@@ -55,11 +59,17 @@ public:
 Q_SIGNALS:
     /// A photo was added or deleted.
     void slotsChanged();
+    void thumbnailsChanged();
     void frozenChanged();
+    void readingChanged();
 
 private:
     void crop(const QImage &picture);
+    void cropFile(const QUrl &file);
+    void setReading(bool reading);
     void makeThumbnails();
+    void makeThumbnail(int index);
+    void thumbnailMade(const QByteArray &photo, const QImage &made);
 
     ViewController *m_screen;
     ImageCropperVC::Screening m_screening;
@@ -67,4 +77,5 @@ private:
     PhotoSlots m_slots;
     QList<QImage> m_thumbnails;
     bool m_frozen = false;
+    bool m_reading = false;
 };

@@ -1,12 +1,14 @@
 #include "photos/PhotoPicking.h"
 
 #include "media/ImageDecoder.h"
+#include "ui/MainThreadReceiver.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace PhotoPicking {
 
@@ -28,15 +30,20 @@ Picked fromFile(const QUrl &file) {
     return {image, {}};
 }
 
-Picked fromClipboard() {
+void readFile(const QUrl &file, QObject *receiver, std::function<void(const Picked &)> done) {
+    (void)QtConcurrent::run([file, to = MainThreadReceiver(receiver), done = std::move(done)] {
+        to.post([picked = fromFile(file), done](QObject &) { done(picked); });
+    });
+}
+
+QImage copiedPicture() {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (!data)
-        return {};
-    if (data->hasImage())
-        return {qvariant_cast<QImage>(data->imageData()), {}};
-    if (const std::optional<QUrl> file = firstFile(data->urls()))
-        return fromFile(*file);
-    return {};
+    return data && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+}
+
+std::optional<QUrl> copiedFile() {
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return data ? firstFile(data->urls()) : std::nullopt;
 }
 
 std::optional<QUrl> firstFile(const QList<QUrl> &urls) {

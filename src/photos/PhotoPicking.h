@@ -4,7 +4,10 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <optional>
+
+class QObject;
 
 // Reading a picture the user picked from a file, dropped or pasted: upright as the user saw it
 // in the file manager, in any format the client reads (JPEG, PNG, WebP, HEIC).
@@ -18,9 +21,13 @@ struct Picked {
 
 /// The picture in a local file, or the reason it cannot be had.
 [[nodiscard]] Picked fromFile(const QUrl &file);
-/// A picture on the clipboard: copied as a picture, or a copied picture file. No failure is
-/// reported for a clipboard without one: pasting then does nothing.
-[[nodiscard]] Picked fromClipboard();
+/// fromFile on a worker thread: a camera's photo takes a second or more to decode. `done` runs
+/// on the main thread, and only while `receiver` exists.
+void readFile(const QUrl &file, QObject *receiver, std::function<void(const Picked &)> done);
+/// A picture copied as a picture; a null image when the clipboard holds none.
+[[nodiscard]] QImage copiedPicture();
+/// A copied picture file; nothing when the clipboard holds none.
+[[nodiscard]] std::optional<QUrl> copiedFile();
 /// The first of the dropped addresses that is a local file; nothing when none is.
 [[nodiscard]] std::optional<QUrl> firstFile(const QList<QUrl> &urls);
 
