@@ -92,8 +92,6 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
             ? QString()
             : QString::fromLatin1(
                   QCryptographicHash::hash(installation, QCryptographicHash::Sha256).toHex()));
-    if (ctx.demo)
-        ctx.demo->onSignIn(userId, signIn == UserStore::SignIn::Created);
     return Reply::json(QJsonObject{{QStringLiteral("token"), token}});
 }
 
@@ -110,8 +108,12 @@ Reply completeRegistration(ApiRequest &req, ServiceContext &ctx) {
     const int age = UserStore::ageFromBirthday(birthday);
     if (UserStore::birthYmd(birthday) == 0 || age < 18 || age > 100)
         throw ApiError(400, QStringLiteral("Некорректная дата рождения"));
-    if (!ctx.users.completeRegistration(req.userId(), fields))
+    const UserStore::Registration registration =
+        ctx.users.completeRegistration(req.userId(), fields);
+    if (registration == UserStore::Registration::Refused)
         throw ApiError(409, QStringLiteral("Регистрация уже завершена"));
+    if (registration == UserStore::Registration::Done && ctx.demo)
+        ctx.demo->onRegistered(req.userId());
     return Reply::empty();
 }
 

@@ -3,6 +3,7 @@
 #include "ApiError.h"
 #include "ServiceContext.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -78,10 +79,22 @@ void DemoCrowd::runDue() {
 void DemoCrowd::runAction(const QString &kind, const QString &actor, const QString &target,
                           const QString &content) {
     if (kind == QLatin1String("admire")) {
-        QSqlQuery q =
-            m_ctx.db.exec(QStringLiteral("SELECT id FROM users WHERE is_demo = 1 AND active = 1 "
-                                         "ORDER BY random() LIMIT ?"),
-                          {kNewcomerLikes});
+        // Only people either side's feed would show the other: the gender each wants and the
+        // ages each accepts, as the newcomer has them when the likes are given.
+        const QDate today = QDate::currentDate();
+        const int todayYmd = today.year() * 10000 + today.month() * 100 + today.day();
+        QSqlQuery q = m_ctx.db.exec(
+            QStringLiteral(
+                "SELECT u.id FROM users u JOIN users n ON n.id = ? WHERE u.is_demo = 1 "
+                "AND u.active = 1 AND u.registered = 1 AND u.deleted = 0 AND u.banned = 0 "
+                "AND (n.selected_gender = 'all' OR u.gender = n.selected_gender) "
+                "AND (u.selected_gender = 'all' OR u.selected_gender = n.gender) "
+                "AND (n.show_more_age = 1 OR (u.birth_ymd <= ? - n.age_start * 10000 "
+                "AND u.birth_ymd > ? - (n.age_end + 1) * 10000)) "
+                "AND (u.show_more_age = 1 OR (n.birth_ymd <= ? - u.age_start * 10000 "
+                "AND n.birth_ymd > ? - (u.age_end + 1) * 10000)) "
+                "ORDER BY random() LIMIT ?"),
+            {target, todayYmd, todayYmd, todayYmd, todayYmd, kNewcomerLikes});
         const qint64 now = QDateTime::currentSecsSinceEpoch();
         QStringList admirers;
         while (q.next())
@@ -98,9 +111,8 @@ void DemoCrowd::runAction(const QString &kind, const QString &actor, const QStri
     }
 }
 
-void DemoCrowd::onSignIn(const QString &userId, bool newAccount) {
-    if (newAccount)
-        later(m_ctx.options.demoDelayMs, QStringLiteral("admire"), {}, userId);
+void DemoCrowd::onRegistered(const QString &userId) {
+    later(m_ctx.options.demoDelayMs, QStringLiteral("admire"), {}, userId);
 }
 
 void DemoCrowd::onSwipe(const QString &from, const QString &to, const QString &kind,

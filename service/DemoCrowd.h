@@ -5,7 +5,7 @@
 
 struct ServiceContext;
 
-// Makes demo people behave a little like people: some like a newcomer soon after sign-in,
+// Makes demo people behave a little like people: some like a newcomer soon after registering,
 // they like back with a set probability and they answer messages after a short pause. What
 // they are to do is written to the database with its time, and every process serving the
 // database does what has come due, so nothing is lost when the process that took the request
@@ -15,7 +15,7 @@ class DemoCrowd : public QObject {
 public:
     explicit DemoCrowd(ServiceContext &ctx, QObject *parent = nullptr);
 
-    void onSignIn(const QString &userId, bool newAccount);
+    void onRegistered(const QString &userId);
     void onSwipe(const QString &from, const QString &to, const QString &kind,
                  const QString &status);
     void onMessage(const QString &chatId, const QString &senderId);

@@ -123,7 +123,7 @@ void UserStore::attachPhotos(QJsonObject &profile, const QString &origin) {
         profile.insert(QStringLiteral("photoURLs"), photos);
 }
 
-bool UserStore::completeRegistration(const QString &id, const QJsonObject &f) {
+UserStore::Registration UserStore::completeRegistration(const QString &id, const QJsonObject &f) {
     const QString name = f.value(QStringLiteral("name")).toString();
     const QString birthday = f.value(QStringLiteral("birthday")).toString();
     const bool registered =
@@ -134,10 +134,14 @@ bool UserStore::completeRegistration(const QString &id, const QJsonObject &f) {
                    f.value(QStringLiteral("genderInput")).toString(),
                    f.value(QStringLiteral("selectedGender")).toString(), id})
             .numRowsAffected() > 0;
-    return registered || m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ? AND "
-                                                    "name = ? AND birthday = ?"),
-                                     {id, name, birthday})
-                             .isValid();
+    if (registered)
+        return Registration::Done;
+    return m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ? AND name = ? AND "
+                                      "birthday = ?"),
+                       {id, name, birthday})
+                   .isValid()
+               ? Registration::Repeated
+               : Registration::Refused;
 }
 
 void UserStore::updateBio(const QString &id, const QString &bio, const QString &job,

@@ -38,9 +38,11 @@ public:
     [[nodiscard]] QHash<QString, QJsonArray> photoUrls(const QVariantList &ids,
                                                        const QString &origin);
 
+    enum class Registration { Done, Repeated, Refused };
     // Registers once: name and birthday are fixed from then on. A repeat with the same name and
-    // birthday (a retry after a lost answer) changes nothing and succeeds; any other is false.
-    [[nodiscard]] bool completeRegistration(const QString &id, const QJsonObject &fields);
+    // birthday (a retry after a lost answer) changes nothing and is Repeated; any other is
+    // Refused.
+    [[nodiscard]] Registration completeRegistration(const QString &id, const QJsonObject &fields);
     void updateBio(const QString &id, const QString &bio, const QString &job, const QString &edu,
                    const QString &city);
     void updateSettings(const QString &id, const QJsonObject &settings);

@@ -1,10 +1,12 @@
 #include "ServiceHarness.h"
 
+#include "Database.h"
 #include "DemoSeeder.h"
 #include "ServiceContext.h"
 
 #include <QDateTime>
 #include <QSet>
+#include <QSqlQuery>
 #include <QTest>
 #include <QtMath>
 #include <cmath>
@@ -301,6 +303,49 @@ private Q_SLOTS:
         const QSet<QString> second = idsOf(service.get("likes", review));
         QCOMPARE(second.size(), 2); // only those the reviewer has not answered
         QVERIFY(!second.intersects(first));
+    }
+
+    // The demo people who like a newcomer are ones either feed would show the other: the
+    // gender each wants, the ages each accepts. Only the first registration brings them.
+    void demoAdmirersFitTheNewcomerAndTheNewcomerFitsThem() {
+        ServiceHarness service({"--demo", "--demo-delay", "0"});
+        DemoSeeder(service.context()).seed(200, 55, 37, 5, DemoPhotos::None);
+        // Half the demo women take nobody under forty.
+        Database &db = service.context().db;
+        db.exec("UPDATE users SET show_more_age = 0, age_start = 40, age_end = 60 WHERE "
+                "is_demo = 1 AND gender = 'woman' AND random() % 2 = 0");
+        QSet<QString> tooYoungForThem;
+        for (QSqlQuery q = db.exec("SELECT id FROM users WHERE show_more_age = 0"); q.next();)
+            tooYoungForThem.insert(q.value(0).toString());
+        QVERIFY(!tooYoungForThem.isEmpty());
+
+        const QString newcomer = ServiceHarness::newUserId();
+        const QString token = service.signIn(newcomer);
+        db.exec("UPDATE users SET show_more_age = 0, age_start = 25, age_end = 35 WHERE id = ?",
+                {newcomer});
+        const QJsonObject registration{{"bio", "Привет"},
+                                       {"name", "Имя"},
+                                       {"birthday", ServiceHarness::birthdayForAge(30)},
+                                       {"genderInput", "man"},
+                                       {"selectedGender", "woman"}};
+        QCOMPARE(service.json("POST", "completeRegistration", registration, token).status, 200);
+        QJsonArray likes;
+        QTRY_COMPARE((likes = service.get("likes", token)).size(), 3);
+        for (const QJsonValue &like : likes) {
+            const QString id = like["userID"].toString();
+            QSqlQuery person =
+                db.exec("SELECT gender, selected_gender FROM users WHERE id = ?", {id});
+            QVERIFY(person.next());
+            QCOMPARE(person.value(0).toString(), "woman");
+            QVERIFY(person.value(1).toString() != "woman");
+            QVERIFY2(like["age"].toInt() >= 25 && like["age"].toInt() <= 35, qPrintable(id));
+            QVERIFY2(!tooYoungForThem.contains(id), qPrintable(id));
+        }
+
+        // A registration sent again after a lost answer brings nobody more.
+        QCOMPARE(service.json("POST", "completeRegistration", registration, token).status, 200);
+        QTest::qWait(600);
+        QCOMPARE(service.get("likes", token).size(), 3);
     }
 
     // The outbox resends a swipe whose answer was lost: it gets the first answer again and is
