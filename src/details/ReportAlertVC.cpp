@@ -17,6 +17,11 @@ void ReportAlertVC::setSending(bool sending) {
     Q_EMIT isSendingChanged();
 }
 
+void ReportAlertVC::cancelTapped() {
+    Q_EMIT cancelled();
+    dismiss(true);
+}
+
 void ReportAlertVC::sendTapped() {
     if (!m_sending)
         Q_EMIT sendRequested(m_reason);

@@ -5,7 +5,8 @@
 
 // Asks why a person is reported: one field of at most 500 characters, "Отправить" and
 // "Отмена". It stays up while the report is on its way and after a failure, so what was typed
-// is there to send again; the screen that asked closes it once the report is in.
+// is there to send again; the screen that asked closes it once the report is in. "Отмена"
+// closes it at any time, also while the report is on its way.
 class ReportAlertVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
@@ -29,7 +30,7 @@ public:
     static int maximumLength() { return kMaximumLength; }
 
     Q_INVOKABLE void sendTapped();
-    Q_INVOKABLE void cancelTapped() { dismiss(true); }
+    Q_INVOKABLE void cancelTapped();
     bool handleKey(KeyCommand command) override {
         return runKeyAction(command, {{KeyCommand::Return, [this] { sendTapped(); }},
                                       {KeyCommand::Escape, [this] { cancelTapped(); }}});
@@ -40,6 +41,8 @@ Q_SIGNALS:
     void isSendingChanged();
     /// "Отправить" with the reason as typed.
     void sendRequested(const QString &reason);
+    /// "Отмена" or Escape, just before the alert closes.
+    void cancelled();
 
 private:
     QString m_reason;

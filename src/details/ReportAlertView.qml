@@ -99,12 +99,20 @@ Rectangle {
                         // A click leaves the keyboard in the field: after a refusal or a failed
                         // send the user types on where they were. Tab still reaches the button.
                         focusPolicy: Qt.TabFocus
-                        enabled: !alert.controller.isSending
+                        // "Отмена" stays: a slow service may take a minute to answer.
+                        enabled: !(action.isSend && alert.controller.isSending)
                         text: isSend ? qsTr("Отправить") : qsTr("Отмена")
                         Accessible.name: text
                         onClicked: isSend ? alert.controller.sendTapped() : alert.controller.cancelTapped()
+                        ActivitySpinner {
+                            anchors.centerIn: parent
+                            width: 22
+                            height: 22
+                            running: action.isSend && alert.controller.isSending
+                        }
                         contentItem: Text {
                             textFormat: Text.PlainText
+                            opacity: action.isSend && alert.controller.isSending ? 0 : 1
                             text: action.text
                             horizontalAlignment: Text.AlignHCenter
                             font.family: "Inter"

@@ -102,8 +102,13 @@ void UserInfoVC::closeForGood() {
 
 void UserInfoVC::report() {
     auto *alert = new ReportAlertVC();
+    alert->setReason(m_reportDraft);
     connect(alert, &ReportAlertVC::sendRequested, this,
             [this, alert](const QString &reason) { sendReport(alert, reason); });
+    // Cancelled, also while the report is on its way (its answer then goes unheard), the text
+    // waits for the next report.
+    connect(alert, &ReportAlertVC::cancelled, this,
+            [this, alert] { m_reportDraft = alert->reason(); });
     present(alert, PresentationStyle::CrossDissolve, true);
 }
 
@@ -124,6 +129,7 @@ void UserInfoVC::sendReport(ReportAlertVC *alert, const QString &reason) {
                     return;
                 from->setSending(false);
                 if (result.ok()) {
+                    self.m_reportDraft.clear();
                     self.closeForGood();
                     from->dismiss(false);
                     self.present(new ChoiceAlertVC(tr("Жалоба отправлена"),

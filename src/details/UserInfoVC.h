@@ -89,6 +89,8 @@ private:
     // The opener as an object, so a press after it has gone reaches nobody.
     QPointer<QObject> m_mainObject;
     bool m_blocking = false;
+    // What the user typed in a report they cancelled, offered again by the next one.
+    QString m_reportDraft;
     bool m_isMain;
     QList<Setting> m_settings;
     QList<InfoItem> m_filteredInfoTexts;

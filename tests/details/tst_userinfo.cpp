@@ -178,6 +178,38 @@ private Q_SLOTS:
         QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(info->presentedViewController()));
     }
 
+    // With a slow service the send shows it is under way and "Отмена" still closes the alert;
+    // the next report starts with what was typed, and the late answer changes nothing.
+    void aReportOnItsWayCanBeCancelledAndItsTextIsKept() {
+        DrawnWindow drawn;
+        auto *root = new ViewController(QStringLiteral("Root"));
+        drawn.window().setRoot(root);
+        QVERIFY(drawn.show());
+        auto *info = new UserInfoVC(person(), nullptr, true, Services().setNetwork(*m_network));
+        root->present(info, PresentationStyle::PageSheet, false);
+        info->rowSelected(rowOf(info, "complain"));
+        auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
+        QVERIFY(alert);
+        m_fake->respondDelayed("complain", std::chrono::milliseconds(400), 200, "{}");
+        alert->setReason(QStringLiteral("спам"));
+        QTRY_VERIFY(drawn.quick()->activeFocusItem() &&
+                    drawn.quick()->activeFocusItem()->property("text") == QStringLiteral("спам"));
+        drawn.click(drawn.findWith("text", QStringLiteral("Отправить")));
+        QVERIFY(alert->isSending());
+        QQuickItem *cancel = drawn.findWith("text", QStringLiteral("Отмена"));
+        QVERIFY(cancel && cancel->isEnabled());
+        drawn.click(cancel);
+        QTRY_VERIFY(!info->presentedViewController());
+        QTRY_COMPARE(m_fake->requestsTo("complain").size(), 1);
+        QTest::qWait(600);
+        QVERIFY(!info->presentedViewController());
+
+        info->rowSelected(rowOf(info, "complain"));
+        alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
+        QVERIFY(alert);
+        QCOMPARE(alert->reason(), QStringLiteral("спам"));
+    }
+
     void blockClosesAndPassesOrSaysWhyNot() {
         Opener opener;
         UserInfoVC *info = present(&opener);
