@@ -1,9 +1,9 @@
 import QtQuick
 import Zirel
 
-// The accent frame around whatever the keyboard is on, a little outside its shape so it never
-// hides the control's own edge. Place it as a child of the control and bind `shown` to the
-// control's keyboard focus. A control the keyboard reaches inside a scrolled list is scrolled
+// The frame around whatever the keyboard is on, a little outside its shape so it never hides
+// the control's own edge, in a colour no selection uses. Place it as a child of the control and
+// bind `shown` to the control's keyboard focus; it is drawn only while the keyboard is in use. A control the keyboard reaches inside a scrolled list is scrolled
 // into view, or Tab would wander off screen.
 Rectangle {
     id: ring
@@ -16,11 +16,11 @@ Rectangle {
     anchors.fill: parent
     anchors.margins: -gap
     z: 1
-    visible: shown
+    visible: shown && KeyboardUse.inUse
     radius: controlRadius + gap
     color: "transparent"
     border.width: 2
-    border.color: Theme.accent
+    border.color: Theme.focusRing
 
     onShownChanged: if (shown) reveal()
 

@@ -17,6 +17,7 @@ class Theme : public QObject {
     Q_PROPERTY(QColor tabItem READ tabItem NOTIFY appearanceChanged)
     Q_PROPERTY(QColor gradientStart READ gradientStart CONSTANT)
     Q_PROPERTY(QColor gradientEnd READ gradientEnd CONSTANT)
+    Q_PROPERTY(QColor focusRing READ focusRing NOTIFY appearanceChanged)
 
 public:
     explicit Theme(QObject *parent = nullptr);
@@ -33,6 +34,9 @@ public:
     /// The main button's gradient, top-right to bottom-left.
     static QColor gradientStart() { return QColor(255, 96, 54); }
     static QColor gradientEnd() { return QColor(241, 38, 117); }
+    /// The frame around what the keyboard is on: blue, as on the desktop, so it is never read
+    /// as the accent border of a selected choice.
+    QColor focusRing() const { return m_dark ? QColor(120, 174, 237) : QColor(53, 132, 228); }
 
 Q_SIGNALS:
     void appearanceChanged();

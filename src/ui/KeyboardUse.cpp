@@ -27,6 +27,13 @@ void KeyboardUse::focusOnOpen(QQuickItem *item) const {
         item->forceActiveFocus(m_inUse ? Qt::TabFocusReason : Qt::OtherFocusReason);
 }
 
+void KeyboardUse::setInUse(bool inUse) {
+    if (inUse == m_inUse)
+        return;
+    m_inUse = inUse;
+    Q_EMIT inUseChanged();
+}
+
 bool KeyboardUse::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     // A key bound to a window shortcut comes only as the override question before it.
@@ -41,13 +48,13 @@ bool KeyboardUse::eventFilter(QObject *watched, QEvent *event) {
         case Qt::Key_AltGr:
             break;
         default:
-            m_inUse = true;
+            setInUse(true);
         }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::TouchBegin:
     case QEvent::TabletPress:
-        m_inUse = false;
+        setInUse(false);
         break;
     default:
         break;

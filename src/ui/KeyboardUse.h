@@ -15,6 +15,9 @@ class KeyboardUse : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
+    // Focus frames are drawn only while this holds: after a click, the control the keyboard
+    // stayed on is not framed until a key is pressed again.
+    Q_PROPERTY(bool inUse READ inUse NOTIFY inUseChanged)
 
 public:
     /// The one instance, watching every input of the application from its first call on.
@@ -23,12 +26,17 @@ public:
 
     /// Gives `item` the keyboard, framed as the keyboard's when the user has been typing.
     Q_INVOKABLE void focusOnOpen(QQuickItem *item) const;
+    bool inUse() const { return m_inUse; }
+
+Q_SIGNALS:
+    void inUseChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     explicit KeyboardUse(QObject *parent);
+    void setInUse(bool inUse);
 
     bool m_inUse = false;
 };

@@ -145,6 +145,37 @@ private Q_SLOTS:
         QCOMPARE(screen->screenReturns, 1);
     }
 
+    // The frame around the keyboard's button is drawn in a colour no selection uses, and only
+    // while the keyboard is in use: after a click elsewhere the button the keyboard stayed on
+    // is not framed, so a chosen option and that button are never both outlined alike.
+    void theFocusFrameShowsOnlyForTheKeyboard() {
+        QVERIFY(m_shown);
+        const auto [screen, field, first, second] = *m_shown;
+        QQuickWindow *window = m_drawn->quick();
+        const auto frame = [](QQuickItem *button) -> QQuickItem * {
+            for (QQuickItem *child : button->childItems()) {
+                if (child->property("shown").isValid())
+                    return child;
+            }
+            return nullptr;
+        };
+        QVERIFY(frame(first));
+
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTRY_VERIFY(first->hasActiveFocus());
+        QTRY_VERIFY(frame(first)->isVisible());
+        const QColor accent(255, 68, 88);
+        QVERIFY(frame(first)->property("border").value<QObject *>()->property("color") !=
+                QVariant(accent));
+        m_drawn->click(second);
+        QCOMPARE(second->property("clicks").toInt(), 1);
+        QVERIFY(first->hasActiveFocus());
+        QTRY_VERIFY(!frame(first)->isVisible());
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTRY_VERIFY(second->hasActiveFocus());
+        QTRY_VERIFY(frame(second)->isVisible());
+    }
+
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<DrawnWindow> m_drawn;
