@@ -60,6 +60,7 @@ QByteArray bareHeic(const QImage &photo) {
     heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
     heif_encoder_set_lossy_quality(encoder, 80);
     heif_encoder_set_parameter_string(encoder, "preset", "medium");
+    heif_encoder_set_parameter_string(encoder, "x265:pools", "none");
     heif_image *image = nullptr;
     heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB,
                       &image);

@@ -1,9 +1,13 @@
+#include "media/PhotoProcessor.h"
 #include "platform/BackgroundPriority.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QSemaphore>
 #include <QTest>
 #include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 #include <memory>
 #include <sys/resource.h>
 #include <thread>
@@ -47,7 +51,36 @@ private Q_SLOTS:
         pool->waitForDone();
         QCOMPARE(*weights, QList<int>(count, 0));
     }
+
+    // Encoding a new profile photo is work the user waits for: no thread of the encoder may
+    // lower itself, as x265's own worker pool does.
+    void aPhotoIsEncodedAtNormalWeight() {
+        QImage photo(1200, 1600, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y) {
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixel(x, y, qRgb(x % 251, y % 241, (x * y) % 239));
+        }
+        QFuture<QByteArray> encoded =
+            QtConcurrent::run([photo] { return PhotoProcessor::encodeHeic(photo); });
+        QSet<int> weights;
+        while (!encoded.isFinished()) {
+            const QStringList threads = QDir(QStringLiteral("/proc/self/task"))
+                                            .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            for (const QString &thread : threads) {
+                QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(thread));
+                if (!stat.open(QIODevice::ReadOnly))
+                    continue;
+                // The name may hold spaces and parentheses; the fields after its last ")" are
+                // the state (3rd) on, so the nice value (19th) is the 17th of them.
+                const QByteArray line = stat.readAll();
+                weights.insert(line.mid(line.lastIndexOf(')') + 2).split(' ').value(16).toInt());
+            }
+            QThread::msleep(5);
+        }
+        QVERIFY(!encoded.result().isEmpty());
+        QCOMPARE(weights, QSet<int>{0});
+    }
 };
 
-QTEST_GUILESS_MAIN(TestBackgroundPriority)
+QTEST_MAIN(TestBackgroundPriority)
 #include "tst_backgroundpriority.moc"
