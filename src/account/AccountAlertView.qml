@@ -26,6 +26,7 @@ Rectangle {
             Text {
                 textFormat: Text.PlainText
                 width: parent.width
+                visible: text !== ""
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
                 text: alert.controller.heading

@@ -71,7 +71,7 @@ Pressable {
         ActivitySpinner {
             anchors.centerIn: parent
             running: root.busy
-            color: "white"
+            color: root.enabled ? "white" : Theme.grey
             height: parent.height * 0.7
             width: height
         }

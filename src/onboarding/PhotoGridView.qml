@@ -43,6 +43,7 @@ Item {
         }
         Item { width: 1; height: 30 }
         PhotoTiles {
+            x: (page.columnWidth - width) / 2
             grid: screen.controller.photoGrid
             dropping: drop.containsDrag
         }

@@ -16,7 +16,7 @@ CameraOrGalleryVC::CameraOrGalleryVC(ImageCropperVC::Screening screening, Servic
     : ViewController(QStringLiteral("CameraOrGalleryVC"), services, parent)
     , m_screening(std::move(screening)) {}
 
-void CameraOrGalleryVC::rightBarButtonTapped() {
+void CameraOrGalleryVC::leftBarButtonTapped() {
     presentationRoot()->presentingViewController()->dismiss(true);
 }
 

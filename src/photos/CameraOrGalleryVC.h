@@ -23,8 +23,8 @@ public:
     QUrl viewSource() const override { return qmlView("photos/CameraOrGalleryView.qml"); }
 
     bool keepsToColumn() const override { return true; }
-    QString rightBarButtonTitle() const override { return tr("Отмена"); }
-    void rightBarButtonTapped() override;
+    QString leftBarButtonTitle() const override { return tr("Отмена"); }
+    void leftBarButtonTapped() override;
 
     void setImageCompletionHandler(ImageCropperVC::Completion handler) {
         m_completion = std::move(handler);

@@ -10,8 +10,8 @@ Item {
     property int total: 6
     property real shown: total > 0 ? progress / total : 0
 
-    implicitWidth: 46
-    implicitHeight: 46
+    implicitWidth: 52
+    implicitHeight: 52
     Behavior on shown { NumberAnimation { duration: 500 } }
 
     Shape {
@@ -44,7 +44,7 @@ Item {
         text: ring.progress + " / " + ring.total
         color: Theme.primaryText
         font.family: "Inter"
-        font.pixelSize: 14
+        font.pixelSize: 13
         font.bold: true
     }
 }

@@ -116,6 +116,7 @@ Rectangle {
         height: 50
         text: qsTr("Добавить в профиль")
         busy: screen.controller.busy
+        enabled: !screen.controller.busy
         onClicked: screen.controller.addButtonTapped()
     }
 }

@@ -336,6 +336,9 @@ private Q_SLOTS:
         grid->photoGrid()->tileTapped(0);
         auto *picker = qobject_cast<CameraOrGalleryVC *>(topmost(window));
         QVERIFY(picker);
+        // "Отмена" leads the bar: on the right it stood over the cropper's "Закрыть".
+        QCOMPARE(picker->leftBarButtonTitle(), QStringLiteral("Отмена"));
+        QVERIFY(picker->rightBarButtonTitle().isEmpty());
         picker->filesChosen({QUrl::fromLocalFile(broken)});
         QVERIFY(picker->isReading());
         QTRY_VERIFY(qobject_cast<AlertErrorVC *>(topmost(window)));
