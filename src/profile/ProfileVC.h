@@ -25,6 +25,8 @@ public:
 
     QUrl viewSource() const override { return qmlView("profile/ProfileView.qml"); }
     bool navigationBarHidden() const override { return true; }
+    // Beside the sidebar the panel under the photo would run the whole width of the window.
+    bool keepsToColumn() const override { return true; }
 
     QString nameText() const { return m_nameText; }
     bool hasCheckmark() const { return m_hasCheckmark; }
