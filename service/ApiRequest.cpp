@@ -29,6 +29,7 @@ QByteArray Reply::message(bool closing) const {
                                                    {405, "Method Not Allowed"},
                                                    {409, "Conflict"},
                                                    {410, "Gone"},
+                                                   {411, "Length Required"},
                                                    {413, "Payload Too Large"},
                                                    {415, "Unsupported Media Type"},
                                                    {451, "Unavailable For Legal Reasons"},

@@ -8,9 +8,6 @@ namespace {
 
 // Longer headers than any client of this service sends.
 constexpr qsizetype kMaxHeaderBytes = 64 * 1024;
-// A body of unknown length is held whole, in a buffer that grows by doubling, before its size
-// is known; the client always names the length, so such bodies only get a small allowance.
-constexpr qint64 kMaxChunkedBytes = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -49,17 +46,6 @@ bool BodyLimit::follow(QByteArrayView fragment) {
                 return false;
             continue;
         }
-        if (m_chunked) {
-            m_bodySeen += fragment.size();
-            if (m_bodySeen > std::min(m_max, kMaxChunkedBytes))
-                return false;
-            // The last chunk is empty; what follows it is the next request.
-            if (fragment.endsWith("0\r\n\r\n")) {
-                m_inHeaders = true;
-                m_chunked = false;
-            }
-            return true;
-        }
         const qsizetype body = qsizetype(std::min<qint64>(m_bodyLeft, fragment.size()));
         m_bodyLeft -= body;
         fragment = fragment.sliced(body);
@@ -71,9 +57,7 @@ bool BodyLimit::follow(QByteArrayView fragment) {
 
 bool BodyLimit::headersEnded() {
     m_inHeaders = false;
-    m_chunked = false;
     m_bodyLeft = 0;
-    m_bodySeen = 0;
     const QList<QByteArray> lines = m_headers.left(m_headers.indexOf("\r\n\r\n")).split('\n');
     m_headers.clear();
     for (const QByteArray &line : lines) {
@@ -82,16 +66,18 @@ bool BodyLimit::headersEnded() {
             continue;
         const QByteArray name = line.left(colon).trimmed().toLower();
         const QByteArray value = line.mid(colon + 1).trimmed().toLower();
-        if (name == "transfer-encoding" && value.contains("chunked")) {
-            m_chunked = true;
-        } else if (name == "content-length") {
+        if (name == "transfer-encoding" && value != "identity") {
+            m_refusal = 411;
+            return false;
+        }
+        if (name == "content-length") {
             bool ok = false;
             m_bodyLeft = value.toLongLong(&ok);
             if (!ok || m_bodyLeft < 0 || m_bodyLeft > m_max)
                 return false;
         }
     }
-    if (!m_chunked && m_bodyLeft == 0)
+    if (m_bodyLeft == 0)
         m_inHeaders = true;
     return true;
 }
@@ -99,6 +85,9 @@ bool BodyLimit::headersEnded() {
 void BodyLimit::refuse() {
     m_refused = true;
     m_socket->readAll();
-    m_socket->write(Reply::error(413, QStringLiteral("Слишком большой запрос")).message(true));
+    m_socket->write(Reply::error(m_refusal, m_refusal == 411
+                                                ? QStringLiteral("Не указана длина запроса")
+                                                : QStringLiteral("Слишком большой запрос"))
+                        .message(true));
     m_socket->disconnectFromHost();
 }

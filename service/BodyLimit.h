@@ -6,9 +6,11 @@
 class QTcpSocket;
 
 // Watches what arrives on one connection before the HTTP server reads it, and ends the
-// connection with a 413 answer as soon as a request body would pass the limit: at the headers
-// when Content-Length says so, or when a chunked body grows past it (or past 4 MB). The server
-// buffers every body whole before a handler sees it, so this keeps a huge request out of memory.
+// connection at the headers when a request's body would pass the limit (413) or comes chunked
+// (411): the server buffers every body whole before a handler sees it, so this keeps a huge
+// request out of memory. The clients always name the length; a chunked body's framing would
+// have to be parsed to the byte to be limited, and guessing its end let chunks that carried
+// the end marker inside them bring in hundreds of megabytes.
 class BodyLimit : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +23,7 @@ private:
     void onReadyRead();
     // Follows one fragment of the stream; false when the request is too large.
     [[nodiscard]] bool follow(QByteArrayView fragment);
+    // False when the request is refused; `m_refusal` then says with what.
     [[nodiscard]] bool headersEnded();
     void refuse();
 
@@ -28,8 +31,7 @@ private:
     qint64 m_max;
     QByteArray m_headers;
     bool m_inHeaders = true;
-    bool m_chunked = false;
-    qint64 m_bodyLeft = 0; // for a Content-Length body
-    qint64 m_bodySeen = 0; // for a chunked body
+    qint64 m_bodyLeft = 0;
+    int m_refusal = 413;
     bool m_refused = false;
 };
