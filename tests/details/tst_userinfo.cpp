@@ -62,6 +62,18 @@ class TestUserInfo : public QObject {
         m_root->present(info, PresentationStyle::PageSheet, false);
         return info;
     }
+    // The details with the report row, drawn in `drawn`, with their report alert open.
+    bool openDrawnReport(DrawnWindow &drawn, UserInfoVC **info, ReportAlertVC **alert) {
+        auto *root = new ViewController(QStringLiteral("Root"));
+        drawn.window().setRoot(root);
+        if (!drawn.show())
+            return false;
+        *info = new UserInfoVC(person(), nullptr, true, Services().setNetwork(*m_network));
+        root->present(*info, PresentationStyle::PageSheet, false);
+        (*info)->rowSelected(rowOf(*info, "complain"));
+        *alert = qobject_cast<ReportAlertVC *>((*info)->presentedViewController());
+        return *alert != nullptr;
+    }
     static int rowOf(const UserInfoVC *info, const QString &name) {
         return int(info->rowViews().indexOf(name));
     }
@@ -105,14 +117,9 @@ private Q_SLOTS:
     // a failed send, so the user types on where they were.
     void theReasonFieldGetsTheKeysBackAfterAnInnerAlert() {
         DrawnWindow drawn;
-        auto *root = new ViewController(QStringLiteral("Root"));
-        drawn.window().setRoot(root);
-        QVERIFY(drawn.show());
-        auto *info = new UserInfoVC(person(), nullptr, true, Services().setNetwork(*m_network));
-        root->present(info, PresentationStyle::PageSheet, false);
-        info->rowSelected(rowOf(info, "complain"));
-        auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
-        QVERIFY(alert);
+        UserInfoVC *info = nullptr;
+        ReportAlertVC *alert = nullptr;
+        QVERIFY(openDrawnReport(drawn, &info, &alert));
         QQuickWindow *quick = drawn.quick();
         const auto fieldHasKeys = [quick] {
             const QQuickItem *item = quick->activeFocusItem();
@@ -182,14 +189,9 @@ private Q_SLOTS:
     // the next report starts with what was typed, and the late answer changes nothing.
     void aReportOnItsWayCanBeCancelledAndItsTextIsKept() {
         DrawnWindow drawn;
-        auto *root = new ViewController(QStringLiteral("Root"));
-        drawn.window().setRoot(root);
-        QVERIFY(drawn.show());
-        auto *info = new UserInfoVC(person(), nullptr, true, Services().setNetwork(*m_network));
-        root->present(info, PresentationStyle::PageSheet, false);
-        info->rowSelected(rowOf(info, "complain"));
-        auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
-        QVERIFY(alert);
+        UserInfoVC *info = nullptr;
+        ReportAlertVC *alert = nullptr;
+        QVERIFY(openDrawnReport(drawn, &info, &alert));
         m_fake->respondDelayed("complain", std::chrono::milliseconds(400), 200, "{}");
         alert->setReason(QStringLiteral("спам"));
         QTRY_VERIFY(drawn.quick()->activeFocusItem() &&
