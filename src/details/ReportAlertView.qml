@@ -8,6 +8,8 @@ Rectangle {
     id: alert
 
     required property ReportAlertVC controller
+    // Typing goes into the reason at once.
+    readonly property Item firstControl: field
 
     color: Qt.rgba(0, 0, 0, 0.45)
 
@@ -64,8 +66,6 @@ Rectangle {
                     border.width: field.activeFocus ? 2 : 1
                     border.color: field.activeFocus ? Theme.accent : Qt.rgba(Theme.grey.r, Theme.grey.g, Theme.grey.b, 0.4)
                 }
-                // Focus after the alert has appeared, so typing goes into the field at once.
-                Timer { interval: 50; running: true; onTriggered: field.forceActiveFocus() }
 
                 Pressable {
                     id: clearButton

@@ -8,6 +8,7 @@ Rectangle {
     id: screen
 
     required property LikesVC controller
+    readonly property Item firstControl: grid
 
     color: Theme.background
 
@@ -102,12 +103,4 @@ Rectangle {
                 onPicked: screen.controller.keyboardFocusShown = false
             }
         }
-    }
-
-    // The tab's content appears after the bar has laid it out; focus then lands on the grid.
-    Timer {
-        interval: 50
-        running: screen.visible
-        onTriggered: grid.forceActiveFocus()
-    }
-}
+    }}

@@ -7,6 +7,7 @@ Item {
     id: screen
 
     required property BioInputVC controller
+    readonly property Item firstControl: bioTextView
 
     KeyboardPage {
         id: page
@@ -76,11 +77,5 @@ Item {
             font.family: "Inter"
             font.pixelSize: 14
         }
-    }
-
-    Timer {
-        interval: 100
-        running: true
-        onTriggered: bioTextView.forceActiveFocus()
     }
 }

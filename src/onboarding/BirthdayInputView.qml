@@ -14,6 +14,14 @@ Item {
     ]
     // The eight fields by their place in "ddMMyyyy", as they are created.
     property var digitFields: []
+    // The step opens on the first empty field, or on the last when all are filled.
+    readonly property Item firstControl: {
+        const shown = screen.shownFields()
+        if (shown.some(field => !field))
+            return null
+        const empty = shown.findIndex(field => field.text === "")
+        return shown[empty < 0 ? shown.length - 1 : empty]
+    }
 
     KeyboardPage {
         id: page
@@ -120,16 +128,6 @@ Item {
         for (let i = 0; i < shown.length; ++i) {
             shown[i].previousField = i > 0 ? shown[i - 1] : null
             shown[i].nextField = i + 1 < shown.length ? shown[i + 1] : null
-        }
-    }
-
-    Timer {
-        interval: 100
-        running: true
-        onTriggered: {
-            const shown = screen.shownFields()
-            const empty = shown.findIndex(field => field.text === "")
-            shown[empty < 0 ? shown.length - 1 : empty].forceActiveFocus()
         }
     }
 }

@@ -6,6 +6,7 @@ Item {
     id: screen
 
     required property GenderInputVC controller
+    readonly property Item firstControl: womanButton
 
     KeyboardPage {
         id: page
@@ -38,11 +39,5 @@ Item {
             selected: screen.controller?.selection === "man"
             onClicked: screen.controller.manButtonTapped()
         }
-    }
-
-    Timer {
-        interval: 100
-        running: true
-        onTriggered: KeyboardUse.focusOnOpen(womanButton)
     }
 }

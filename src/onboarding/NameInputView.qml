@@ -6,6 +6,7 @@ Item {
     id: screen
 
     required property NameInputVC controller
+    readonly property Item firstControl: field
 
     KeyboardPage {
         id: page
@@ -55,12 +56,5 @@ Item {
             font.pixelSize: 18
             font.bold: true
         }
-    }
-
-    // Focus once the step has slid in.
-    Timer {
-        interval: 100
-        running: true
-        onTriggered: field.forceActiveFocus()
     }
 }

@@ -8,6 +8,8 @@ Rectangle {
     id: screen
 
     required property ImageCropperVC controller
+    // The keys move and zoom the picture from the start.
+    readonly property Item firstControl: frame
 
     color: "black"
 
@@ -101,13 +103,6 @@ Rectangle {
         Rectangle { y: Math.round(frame.height / 4); width: frame.width; height: 1; color: "white" }
         Rectangle { y: Math.round(frame.height / 2); width: frame.width; height: 1; color: "white" }
         Rectangle { y: Math.round(frame.height * 3 / 4); width: frame.width; height: 1; color: "white" }
-    }
-
-    // The keys move and zoom the picture from the start, once the screen has come in.
-    Timer {
-        interval: 100
-        running: true
-        onTriggered: frame.forceActiveFocus()
     }
 
     GradientButton {

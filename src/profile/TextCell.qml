@@ -8,6 +8,8 @@ Item {
 
     required property EditVC controller
     required property int row
+    // The editor opens with the keyboard in the text about oneself.
+    readonly property Item firstControl: bioTextView
 
     implicitHeight: bioTextView.height + 7 + 1 + 8 + counter.implicitHeight
 
@@ -44,12 +46,6 @@ Item {
         anchors { left: parent.left; right: parent.right; top: bioTextView.bottom; topMargin: 7 }
         height: 1
         color: bioTextView.activeFocus ? Theme.accent : Theme.grey
-    }
-    // The editor opens with the keyboard in the text about oneself.
-    Timer {
-        interval: 100
-        running: true
-        onTriggered: bioTextView.forceActiveFocus()
     }
     Text {
         id: counter

@@ -7,6 +7,9 @@ Item {
     id: screen
 
     required property GenderSelectionVC controller
+    // The keyboard starts on the current choice, so Tab and Space work inside the screen.
+    readonly property Item firstControl: choices.count === 0 ? null
+        : choices.itemAt(screen.controller.selection === "man" ? 1 : screen.controller.selection === "all" ? 2 : 0)
 
     KeyboardPage {
         id: page
@@ -42,16 +45,6 @@ Item {
                     onClicked: screen.controller.select(modelData.gender)
                 }
             }
-        }
-    }
-
-    // The keyboard starts on the current choice, so Tab and Space work inside the screen.
-    Timer {
-        interval: 100
-        running: true
-        onTriggered: {
-            const current = ["woman", "man", "all"].indexOf(screen.controller.selection)
-            KeyboardUse.focusOnOpen(choices.itemAt(Math.max(0, current)))
         }
     }
 }

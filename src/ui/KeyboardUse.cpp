@@ -4,6 +4,7 @@
 #include <QJSEngine>
 #include <QKeyEvent>
 #include <QQuickItem>
+#include <QQuickWindow>
 
 KeyboardUse::KeyboardUse(QObject *parent)
     : QObject(parent) {
@@ -25,6 +26,36 @@ KeyboardUse *KeyboardUse::create(QQmlEngine *, QJSEngine *) {
 void KeyboardUse::focusOnOpen(QQuickItem *item) const {
     if (item)
         item->forceActiveFocus(m_inUse ? Qt::TabFocusReason : Qt::OtherFocusReason);
+}
+
+namespace {
+QQuickItem *namedFirstControl(QQuickItem *item) {
+    if (!item->isVisible())
+        return nullptr;
+    if (auto *named = item->property("firstControl").value<QQuickItem *>())
+        return named;
+    const QList<QQuickItem *> children = item->childItems();
+    for (QQuickItem *child : children)
+        if (QQuickItem *found = namedFirstControl(child))
+            return found;
+    return nullptr;
+}
+
+// Whether the keys are with a layer over the screens that keeps them from `host`.
+bool heldAbove(const QQuickItem *host) {
+    const QQuickWindow *window = host->window();
+    for (QQuickItem *up = window ? window->activeFocusItem() : nullptr; up; up = up->parentItem())
+        if (up->property("holdsKeys").toBool())
+            return !up->isAncestorOf(host) && up != host;
+    return false;
+}
+} // namespace
+
+void KeyboardUse::handOver(QQuickItem *host, QQuickItem *view, bool again) const {
+    if (!host || !view || heldAbove(host))
+        return;
+    if (QQuickItem *first = namedFirstControl(view))
+        focusOnOpen(again ? host : first);
 }
 
 void KeyboardUse::setInUse(bool inUse) {

@@ -26,6 +26,12 @@ public:
 
     /// Gives `item` the keyboard, framed as the keyboard's when the user has been typing.
     Q_INVOKABLE void focusOnOpen(QQuickItem *item) const;
+    /// Called by a screen's host as the screen comes in: the first time its view comes in, the
+    /// keyboard goes to the control the view names as its `firstControl` (the view itself, or
+    /// the first of its shown items that names one); when it comes in again, back to the
+    /// control of the host's that last had it. Nothing changes for a view that names none, nor
+    /// while a layer that holds the keys (`holdsKeys`, the lock notice) has them.
+    Q_INVOKABLE void handOver(QQuickItem *host, QQuickItem *view, bool again) const;
     bool inUse() const { return m_inUse; }
 
 Q_SIGNALS:

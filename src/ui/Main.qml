@@ -69,6 +69,7 @@ Window {
         z: 1
         controller: window.appWindow.lockNotice
         visible: controller !== null
+        holdsKeys: visible
         opacity: visible ? 1 : 0
         Behavior on opacity { NumberAnimation { duration: 300 } }
         // Typing must not reach a field of the screens underneath.

@@ -36,6 +36,21 @@ FocusScope {
     onShownChanged: if (host.shown && view.status === Loader.Null) load()
     Component.onCompleted: load()
 
+    // A layer over the screens that keeps the keyboard from them while it has it (the lock
+    // notice).
+    property bool holdsKeys: false
+    // The screen is in front and its view is built: the keyboard goes to the control the view
+    // names as its first, or back to the one it had when the screen comes in again.
+    readonly property bool arrived: host.shown && host.controller !== null && host.controller.inView
+                                    && view.status === Loader.Ready
+    property Item keysHandedIn: null
+    onArrivedChanged: {
+        if (!host.arrived)
+            return
+        KeyboardUse.handOver(host, view.item, host.keysHandedIn === view.item)
+        host.keysHandedIn = view.item
+    }
+
     // A panel stands beside the view on a wide window; the view makes room for it.
     readonly property bool panelOpen: host.presented !== null && WindowWidth.panelBeside
                                       && host.controller.presentationStyle === PresentationStyle.Panel

@@ -50,9 +50,12 @@ void ViewController::beginAppearance(bool animated) {
 }
 
 void ViewController::endAppearance() {
+    const bool arrived = !m_visible;
     m_visible = true;
     viewDidAppear();
     Q_EMIT appeared();
+    if (arrived)
+        Q_EMIT inViewChanged();
     if (ViewController *child = visibleChild())
         child->endAppearance();
 }
@@ -64,9 +67,12 @@ void ViewController::beginDisappearance(bool animated) {
 }
 
 void ViewController::endDisappearance() {
+    const bool left = m_visible;
     m_visible = false;
     viewDidDisappear();
     Q_EMIT disappeared();
+    if (left)
+        Q_EMIT inViewChanged();
     if (ViewController *child = visibleChild())
         child->endDisappearance();
 }

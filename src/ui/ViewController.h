@@ -57,6 +57,9 @@ class ViewController : public QObject {
     // The text button at the left end of the bar, for the first screen of a stack (the others
     // show the back chevron); none when the title is empty.
     Q_PROPERTY(QString leftBarButtonTitle READ leftBarButtonTitle CONSTANT)
+    // Whether the screen has come in and not left since: its view hands the keyboard to its
+    // first control as this turns true.
+    Q_PROPERTY(bool inView READ isVisible NOTIFY inViewChanged)
 
 public:
     explicit ViewController(QString typeName, QObject *parent = nullptr);
@@ -151,6 +154,7 @@ Q_SIGNALS:
     void viewDidLoadCalled();
     void appeared();
     void disappeared();
+    void inViewChanged();
 
 public:
     /// Handles a keyboard command while this screen is in front; false when the screen has no

@@ -70,9 +70,11 @@ class TestUserInfo : public QObject {
             return false;
         *info = new UserInfoVC(person(), nullptr, true, Services().setNetwork(*m_network));
         root->present(*info, PresentationStyle::PageSheet, false);
+        QSignalSpy drawnFrame(drawn.quick(), &QQuickWindow::frameSwapped);
         (*info)->rowSelected(rowOf(*info, "complain"));
         *alert = qobject_cast<ReportAlertVC *>((*info)->presentedViewController());
-        return *alert != nullptr;
+        // Its buttons have their places once the alert has been drawn, not before.
+        return *alert != nullptr && drawnFrame.wait();
     }
     static int rowOf(const UserInfoVC *info, const QString &name) {
         return int(info->rowViews().indexOf(name));

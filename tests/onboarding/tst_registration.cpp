@@ -290,6 +290,23 @@ private Q_SLOTS:
         QCOMPARE(quick->activeFocusItem()->property("text").toString(), QStringLiteral("Горы\n"));
     }
 
+    // Keys typed the moment a step is in front reach its first field, while it slides in.
+    void aStepTakesTheKeysAsItComesIn() {
+        DrawnWindow drawn;
+        auto *nameStep = new NameInputVC(m_services);
+        auto *navigation = new NavigationContainer(nameStep);
+        drawn.window().setRoot(navigation);
+        QVERIFY(drawn.show({700, 700}));
+        QQuickWindow *quick = drawn.quick();
+        type(quick, QStringLiteral("Ян"));
+        QCOMPARE(nameStep->text(), QStringLiteral("Ян"));
+        QTest::keyClick(quick, Qt::Key_Return);
+        auto *birthday = qobject_cast<BirthdayInputVC *>(navigation->topViewController());
+        QVERIFY(birthday);
+        type(quick, QStringLiteral("1506"));
+        QCOMPARE(birthday->birthday().left(4), QStringLiteral("1506"));
+    }
+
     // A click in a filled field selects its digit; typing over it replaces it and moves on,
     // even where the digit typed is the one already there, so a new date replaces the old one.
     void retypingABirthdayReplacesEveryDigit() {

@@ -1,4 +1,5 @@
 #include "DrawnWindow.h"
+#include "onboarding/NameInputVC.h"
 #include "ui/AlertTextVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/TabContainer.h"
@@ -148,6 +149,10 @@ private Q_SLOTS:
         QTRY_VERIFY(screen->ownPresented());
         screen->dismiss(false);
         QTest::qWait(50);
+        QVERIFY(!typingHasKeys());
+        // Nor does a step that opens with the keys in its field take them.
+        drawn.window().setRoot(new NavigationContainer(new NameInputVC));
+        QTest::qWait(300);
         QVERIFY(!typingHasKeys());
     }
 
