@@ -110,8 +110,10 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
             const int left =
                 m_db.scalar(QStringLiteral("SELECT superlikes FROM users WHERE id = ?"), {from})
                     .toInt();
+            // A conflict with the account's state, not a refused session (403), which a client
+            // would keep sending again.
             if (left <= 0)
-                throw ApiError(403, QStringLiteral("Суперлайки закончились"));
+                throw ApiError(409, QStringLiteral("Суперлайки закончились"));
             m_db.exec(QStringLiteral("UPDATE users SET superlikes = superlikes - 1 WHERE id = ?"),
                       {from});
         }

@@ -900,6 +900,25 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     </message>
 </context>
 <context>
+    <name>NoteMessageVC</name>
+    <message>
+        <source>Суперлайки закончились</source>
+        <translation>No super-likes left</translation>
+    </message>
+    <message>
+        <source>Можно отправить обычный лайк с этой запиской: она откроет переписку, если симпатия окажется взаимной.</source>
+        <translation>You can send a plain like with this note: it opens the conversation if the liking is mutual.</translation>
+    </message>
+    <message>
+        <source>Отправить лайк</source>
+        <translation>Send a like</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>NoteMessageView</name>
     <message>
         <source>Фото профиля</source>

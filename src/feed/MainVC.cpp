@@ -302,7 +302,7 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
         // A super-like comes only from the note button, which built the screen already.
         NoteMessageVC *note = m_pendingNote ? m_pendingNote.data() : makeNote(index);
         m_pendingNote.clear();
-        note->showOver(this);
+        showNote(note);
         m_buttons->setUndoButtonEnabled(false);
     }
 
@@ -314,16 +314,38 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
 }
 
 void MainVC::sendSwipe(const QString &userID, SwipeDirection direction) {
-    const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
+    sendSwipe(userID, direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right, {},
+              {});
+}
+
+void MainVC::sendSwipe(const QString &userID, SwipeType type, const QString &note,
+                       std::function<void(const Result<SwipeResponse> &)> answered) {
     m_profiles->swipeSent();
-    m_outbox->send({m_users.currentUser().userID, userID, type},
-                   [to = MainThreadReceiver(this)](const Result<SwipeResponse> &result) {
-                       to.deliver([result](MainVC &self) {
+    m_outbox->send({m_users.currentUser().userID, userID, type, note},
+                   [to = MainThreadReceiver(this),
+                    answered = std::move(answered)](const Result<SwipeResponse> &result) {
+                       to.deliver([result, answered](MainVC &self) {
                            handleSwipeResponse(result);
+                           if (answered)
+                               answered(result);
                            if (self.m_profiles->swipeAnswered())
                                self.loadProfiles(true);
                        });
                    });
+}
+
+void MainVC::showNote(NoteMessageVC *note) {
+    const QString userID = note->toUserID();
+    const QPointer<NoteMessageVC> weak = note;
+    connect(note, &NoteMessageVC::noteChosen, this, [this, userID, weak](const QString &text) {
+        sendSwipe(userID, SwipeType::superlike, text, [weak](const Result<SwipeResponse> &result) {
+            if (weak)
+                weak->answered(result);
+        });
+    });
+    connect(note, &NoteMessageVC::plainLikeChosen, this,
+            [this, userID](const QString &text) { sendSwipe(userID, SwipeType::right, text, {}); });
+    note->showOver(this);
 }
 
 void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
@@ -479,7 +501,8 @@ NoteMessageVC *MainVC::makeNote(qint64 index) const {
         picture = card->loadedImages().first();
     else if (index < cardData().size() && !cardData().at(index).images.isEmpty())
         picture = cardData().at(index).images.first();
-    return new NoteMessageVC(picture);
+    return new NoteMessageVC(index < cardData().size() ? cardData().at(index).userID : QString(),
+                             picture);
 }
 
 void MainVC::filterButtonTapped() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "api/ProfileView.h"
+#include "api/RequestBodies.h"
 #include "api/Result.h"
 #include "api/RetrySchedule.h"
 #include "api/SwipeResponse.h"
@@ -17,6 +18,7 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QSet>
+#include <functional>
 
 #include "cards/ButtonStackView.h"
 #include "ui/KeyActions.h"
@@ -164,6 +166,12 @@ private:
     void fetchOwnRecord();
     void refill();
     void sendSwipe(const QString &userID, SwipeDirection direction);
+    /// Sends a swipe through the outbox; `answered` also hears the answer, if given.
+    void sendSwipe(const QString &userID, SwipeType type, const QString &note,
+                   std::function<void(const Result<SwipeResponse> &)> answered);
+    /// Shows the note screen of a super-like, which sends it once the user has written or
+    /// skipped the note.
+    void showNote(NoteMessageVC *note);
     static void handleSwipeResponse(const Result<SwipeResponse> &result);
     void superLike();
     [[nodiscard]] NoteMessageVC *makeNote(qint64 index) const;

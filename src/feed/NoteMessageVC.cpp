@@ -1,5 +1,7 @@
 #include "feed/NoteMessageVC.h"
 
+#include "ui/ChoiceAlertVC.h"
+
 #include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,8 +39,9 @@ QString dataAddress(const QImage &image) {
 }
 } // namespace
 
-NoteMessageVC::NoteMessageVC(QImage avatarImage, QObject *parent)
+NoteMessageVC::NoteMessageVC(QString toUserID, QImage avatarImage, QObject *parent)
     : ViewController(QStringLiteral("NoteMessageVC"), parent)
+    , m_toUserID(std::move(toUserID))
     , m_avatarImage(std::move(avatarImage))
     , m_avatarSource(dataAddress(m_avatarImage)) {}
 
@@ -90,4 +93,62 @@ void NoteMessageVC::showOver(ViewController *presenter) {
                            if (self)
                                presenter->present(self, PresentationStyle::CrossDissolve, true);
                        });
+}
+
+void NoteMessageVC::sendButtonTapped() {
+    if (m_noneLeft)
+        offerPlainLike();
+    else
+        choose(m_text);
+}
+
+void NoteMessageVC::skipButtonTapped() {
+    if (m_noneLeft)
+        dismiss(true);
+    else
+        choose({});
+}
+
+void NoteMessageVC::choose(const QString &note) {
+    if (m_sending)
+        return;
+    setSending(true);
+    Q_EMIT noteChosen(note);
+}
+
+void NoteMessageVC::setSending(bool sending) {
+    if (sending == m_sending)
+        return;
+    m_sending = sending;
+    Q_EMIT sendingChanged();
+}
+
+void NoteMessageVC::answered(const Result<SwipeResponse> &result) {
+    // No answer, or one the service may not have acted on: the outbox keeps the super-like with
+    // its note and sends it again, so nothing typed is lost when the screen closes.
+    if (result.ok() || result.error().mayNotHaveStored()) {
+        dismiss(true);
+        return;
+    }
+    // 409: none left. The note stays for the user to decide about.
+    if (result.error().status == 409) {
+        m_noneLeft = true;
+        setSending(false);
+        offerPlainLike();
+        return;
+    }
+    dismiss(true);
+}
+
+void NoteMessageVC::offerPlainLike() {
+    auto *alert = new ChoiceAlertVC(
+        tr("Суперлайки закончились"),
+        tr("Можно отправить обычный лайк с этой запиской: она откроет переписку, если симпатия "
+           "окажется взаимной."),
+        tr("Отправить лайк"), tr("Отмена"));
+    connect(alert, &ChoiceAlertVC::accepted, this, [this] {
+        Q_EMIT plainLikeChosen(m_text);
+        dismiss(true);
+    });
+    present(alert, PresentationStyle::CrossDissolve, true);
 }

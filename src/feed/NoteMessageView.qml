@@ -9,6 +9,7 @@ Rectangle {
     id: screen
 
     required property NoteMessageVC controller
+    readonly property Item firstControl: field
 
     color: Qt.rgba(0, 0, 0, 0.55)
 
@@ -83,7 +84,8 @@ Rectangle {
                     cursorPosition = Math.max(0, Math.min(cursor, text.length))
                 }
                 onAccepted: screen.controller.returnPressed()
-                Component.onCompleted: forceActiveFocus()
+                // The note stays as typed while the super-like is on its way.
+                readOnly: screen.controller.sending
 
                 FocusRing {
                     shown: field.activeFocus
@@ -97,9 +99,17 @@ Rectangle {
                     implicitWidth: implicitContentWidth + leftPadding + rightPadding
                     implicitHeight: implicitContentHeight + topPadding + bottomPadding
                     text: qsTr("Отправить")
+                    enabled: !screen.controller.sending
                     onClicked: screen.controller.sendButtonTapped()
+                    ActivitySpinner {
+                        anchors.centerIn: parent
+                        width: 22
+                        height: 22
+                        running: screen.controller.sending
+                    }
                     contentItem: Text {
                         textFormat: Text.PlainText
+                        opacity: screen.controller.sending ? 0 : 1
                         text: sendButton.text
                         color: Theme.accent
                         font.family: "Inter"
@@ -124,6 +134,7 @@ Rectangle {
                 implicitWidth: implicitContentWidth + leftPadding + rightPadding
                 implicitHeight: implicitContentHeight + topPadding + bottomPadding
                 text: qsTr("Пропустить")
+                enabled: !screen.controller.sending
                 onClicked: screen.controller.skipButtonTapped()
                 contentItem: Text {
                     textFormat: Text.PlainText

@@ -8,6 +8,7 @@ namespace {
 const QString ownerKey = QStringLiteral("owner");
 const QString toKey = QStringLiteral("toUserID");
 const QString typeKey = QStringLiteral("swipeType");
+const QString messageKey = QStringLiteral("message");
 
 std::optional<SwipeType> swipeType(const QString &text) {
     for (SwipeType type : {SwipeType::left, SwipeType::right, SwipeType::superlike})
@@ -29,7 +30,7 @@ PendingSwipesFormat::decode(const QByteArray &stored) {
         const QString to = object.value(toKey).toString();
         const std::optional<SwipeType> type = swipeType(object.value(typeKey).toString());
         if (!owner.isEmpty() && !to.isEmpty() && type)
-            swipes.append({owner, to, *type});
+            swipes.append({owner, to, *type, object.value(messageKey).toString()});
     }
     return swipes;
 }
@@ -39,6 +40,7 @@ QByteArray PendingSwipesFormat::encode(const QList<Swipe> &swipes) {
     for (const Swipe &swipe : swipes)
         array.append(QJsonObject{{ownerKey, swipe.owner},
                                  {toKey, swipe.toUserID},
-                                 {typeKey, swipeTypeText(swipe.type)}});
+                                 {typeKey, swipeTypeText(swipe.type)},
+                                 {messageKey, swipe.message}});
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
 }

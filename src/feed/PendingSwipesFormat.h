@@ -8,13 +8,15 @@
 #include <optional>
 
 // The bytes the swipes still on their way are kept as: a JSON array of {owner, toUserID,
-// swipeType}. Reading and writing live apart from the outbox so they can be checked on any input.
+// swipeType, message}; an entry of an earlier version without a message has none. Reading and
+// writing live apart from the outbox so they can be checked on any input.
 class PendingSwipesFormat {
 public:
     struct Swipe {
         QString owner; // who swiped: only their session may send it
         QString toUserID;
         SwipeType type = SwipeType::left;
+        QString message; // the note of a super-like
         friend bool operator==(const Swipe &, const Swipe &) = default;
     };
 

@@ -30,7 +30,7 @@ void SwipeOutbox::setRetryDelays(RetrySchedule::Delay first, RetrySchedule::Dela
 
 void SwipeOutbox::transmit(const Swipe &swipe, Step then) {
     Endpoints::swipeFromFeed(
-        swipe.toUserID, swipe.type, QString(),
+        swipe.toUserID, swipe.type, swipe.message,
         [to = MainThreadReceiver(this), then = std::move(then)](Result<SwipeResponse> result) {
             to.post([then, result = std::move(result)](SwipeOutbox &self) { then(self, result); });
         },

@@ -262,7 +262,7 @@ private Q_SLOTS:
             feed->rightPressed();
         else
             feed->leftPressed();
-        const PendingSwipesFormat::Swipe made{m_me.id, swiped, type};
+        const PendingSwipesFormat::Swipe made{m_me.id, swiped, type, {}};
         QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && pendingSwipes().contains(made),
                                  kShowsWithinMs);
         QVERIFY(!showsServiceText(*feed));

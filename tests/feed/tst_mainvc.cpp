@@ -484,17 +484,78 @@ private Q_SLOTS:
         QTRY_COMPARE(sentSwipes(), QStringList({"right USER-0", "right USER-1"}));
     }
 
-    void noteButtonSuperLikesAndShowsTheNoteOnce() {
+    // The note button super-likes the top card; the super-like goes once the note is sent or
+    // skipped, carrying the note, once however often it is pressed, and survives a failure.
+    void noteButtonSuperLikesWithTheNote() {
         auto screen = showingCards(3);
         QVERIFY(screen);
+        screen->setRetryDelays(std::chrono::milliseconds(100), std::chrono::milliseconds(100));
         screen->buttonTapped(screen->buttonStackView()->noteButton());
         QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
         QVERIFY(!screen->presentedViewController()); // it waits for the swipe to start
         QTRY_VERIFY(qobject_cast<NoteMessageVC *>(screen->presentedViewController()));
+        auto *note = qobject_cast<NoteMessageVC *>(screen->presentedViewController());
         QVERIFY(!screen->buttonStackView()->isUndoButtonEnabled());
         QTest::qWait(300);
         QCOMPARE(m_fake->requestsTo(QStringLiteral("swipes")).size(), 0);
         QCOMPARE(screen->findChildren<NoteMessageVC *>().size(), 1);
+
+        m_fake->respond(QStringLiteral("swipes"), 500, R"({"error":true,"reason":"Сбой"})");
+        QVERIFY(note->proposeText(QStringLiteral("Привет!")));
+        note->sendButtonTapped();
+        QVERIFY(note->isSending());
+        note->sendButtonTapped();
+        note->skipButtonTapped();
+        // Kept by the outbox with its note, so the screen may go.
+        QTRY_VERIFY(!screen->presentedViewController());
+        m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+        QTRY_COMPARE(sentSwipes().size(), 2);
+        QCOMPARE(sentSwipes(), QStringList({"superlike USER-0", "superlike USER-0"}));
+        for (const RecordedRequest &sent : m_fake->requestsTo(QStringLiteral("swipes")))
+            QCOMPARE(sent.json()["message"].toString(), QStringLiteral("Привет!"));
+    }
+
+    // With none left the note stays; a plain like carrying it goes only when chosen, and
+    // skipping then sends nothing.
+    void aSuperLikeWithNoneLeftOffersAPlainLike() {
+        for (const bool likeInstead : {true, false}) {
+            auto screen = showingCards(3);
+            QVERIFY(screen);
+            m_fake->clearRequests();
+            m_fake->respond(QStringLiteral("swipes"), 409,
+                            R"({"error":true,"reason":"Суперлайки закончились"})");
+            screen->buttonTapped(screen->buttonStackView()->noteButton());
+            QTRY_VERIFY(qobject_cast<NoteMessageVC *>(screen->presentedViewController()));
+            auto *note = qobject_cast<NoteMessageVC *>(screen->presentedViewController());
+            QVERIFY(note->proposeText(QStringLiteral("Привет")));
+            note->returnPressed();
+            QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(note->presentedViewController()));
+            auto *alert = qobject_cast<ChoiceAlertVC *>(note->presentedViewController());
+            QCOMPARE(alert->heading(), QStringLiteral("Суперлайки закончились"));
+            alert->cancelTapped();
+            QCOMPARE(screen->presentedViewController(), note);
+            QCOMPARE(note->text(), QStringLiteral("Привет"));
+            QVERIFY(!note->isSending());
+
+            m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
+            if (likeInstead) {
+                note->sendButtonTapped();
+                alert = qobject_cast<ChoiceAlertVC *>(note->presentedViewController());
+                QVERIFY(alert);
+                alert->actionTapped();
+                QTRY_COMPARE(sentSwipes(), QStringList({"superlike USER-0", "right USER-0"}));
+                QCOMPARE(m_fake->requestsTo(QStringLiteral("swipes"))
+                             .last()
+                             .json()["message"]
+                             .toString(),
+                         QStringLiteral("Привет"));
+            } else {
+                note->skipButtonTapped();
+                QTest::qWait(200);
+                QCOMPARE(sentSwipes(), QStringList({"superlike USER-0"}));
+            }
+            QTRY_VERIFY(!screen->presentedViewController());
+        }
     }
 
     // A press shrinks the button until it is let go; only a release inside it is a tap.

@@ -1,5 +1,6 @@
 #include "feed/NoteMessageVC.h"
 
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -10,7 +11,7 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void theLimitCountsPerceivedCharacters() {
-        NoteMessageVC note{QImage()};
+        NoteMessageVC note{QString(), QImage()};
         QCOMPARE(note.counterText(), QStringLiteral("0/140"));
         QVERIFY(note.proposeText(QString(139, QLatin1Char('a'))));
         QVERIFY(note.shouldChangeCharacters(139, 0, QStringLiteral("b")));
@@ -24,14 +25,14 @@ private Q_SLOTS:
 
         // A thumbs-up with a skin tone is four UTF-16 units and one character.
         const QString thumb = QStringLiteral("\U0001F44D\U0001F3FD");
-        NoteMessageVC emoji{QImage()};
+        NoteMessageVC emoji{QString(), QImage()};
         QVERIFY(emoji.proposeText(QString(139, QLatin1Char('a')) + thumb));
         QCOMPARE(emoji.counterText(), QStringLiteral("140/140"));
         QCOMPARE(NoteMessageVC::perceivedLength(QStringLiteral("e\u0301")), 1);
     }
 
     void aPasteBeyondTheLimitIsRefusedWhole() {
-        NoteMessageVC note{QImage()};
+        NoteMessageVC note{QString(), QImage()};
         QVERIFY(note.proposeText(QStringLiteral("Привет, ")));
         const QString before = note.text();
         QVERIFY(!note.proposeText(before + QString(150 - before.size(), QLatin1Char('x'))));
@@ -43,18 +44,32 @@ private Q_SLOTS:
         QCOMPARE(note.text(), QStringLiteral("Приве, мир"));
     }
 
-    void itAppearsAfterTheDelayAndEveryButtonClosesIt() {
+    // It comes after the delay; each button hands the super-like over with the note it means,
+    // and the screen goes once the service has it or it is kept to be sent again.
+    void itAppearsAfterTheDelayAndHandsTheNoteOver() {
         ViewController feed(QStringLiteral("MainVC"));
         QImage photo(40, 20, QImage::Format_RGB32);
         photo.fill(Qt::red);
-        for (const char *action : {"sendButtonTapped", "skipButtonTapped", "returnPressed"}) {
-            QPointer<NoteMessageVC> note = new NoteMessageVC(photo);
+        const QList<std::pair<const char *, QString>> actions{
+            {"sendButtonTapped", QStringLiteral("Привет")},
+            {"skipButtonTapped", QString()},
+            {"returnPressed", QStringLiteral("Привет")},
+            {"escapePressed", QString()}};
+        for (const auto &[action, sent] : actions) {
+            QPointer<NoteMessageVC> note = new NoteMessageVC(QStringLiteral("U1"), photo);
             QVERIFY(note->avatarSource().startsWith(u"data:image/png;base64,"));
+            QVERIFY(note->proposeText(QStringLiteral("Привет")));
+            QSignalSpy chosen(note.data(), &NoteMessageVC::noteChosen);
             note->showOver(&feed);
             QTest::qWait(100);
             QVERIFY(!feed.presentedViewController());
             QTRY_COMPARE(feed.presentedViewController(), note.data());
             QMetaObject::invokeMethod(note, action);
+            QCOMPARE(chosen.size(), 1);
+            QCOMPARE(chosen.first().first().toString(), sent);
+            QCOMPARE(feed.presentedViewController(), note.data());
+            note->answered(
+                Result<SwipeResponse>::failure(APIError::noAnswer(QStringLiteral("Нет связи"))));
             QVERIFY(!feed.presentedViewController());
             QTRY_VERIFY(!note);
         }

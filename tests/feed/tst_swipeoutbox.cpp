@@ -41,8 +41,8 @@ private Q_SLOTS:
         const std::unique_ptr<NetworkService> network = fake.client();
         fake.dropConnection(QStringLiteral("swipes"));
         const QList<Swipe> swipes{
-            {QStringLiteral("ME"), QStringLiteral("USER-1"), SwipeType::right},
-            {QStringLiteral("ME"), QStringLiteral("USER-2"), SwipeType::left}};
+            {QStringLiteral("ME"), QStringLiteral("USER-1"), SwipeType::right, {}},
+            {QStringLiteral("ME"), QStringLiteral("USER-2"), SwipeType::left, {}}};
         {
             const auto box = outbox(*network);
             QList<bool> firstAnswers;
@@ -96,7 +96,9 @@ private Q_SLOTS:
         fake.respond(QStringLiteral("swipes"), status, body);
         auto box = outbox(*network);
         bool failed = false;
-        const Swipe like{QStringLiteral("ME"), QStringLiteral("USER-1"), SwipeType::right};
+        // A super-like keeps its note through the restart.
+        const Swipe like{QStringLiteral("ME"), QStringLiteral("USER-1"), SwipeType::superlike,
+                         QStringLiteral("Привет")};
         box->send(like, [&](const Result<SwipeResponse> &r) { failed = !r.ok(); });
         QTRY_VERIFY(failed);
         QCOMPARE(box->kept(), QList<Swipe>{like});
@@ -113,7 +115,7 @@ private Q_SLOTS:
         fake.respond(QStringLiteral("swipes"), 404, R"({"error":true,"reason":"нет такого"})");
         auto box = outbox(*network);
         bool answered = false;
-        box->send({QStringLiteral("ME"), QStringLiteral("GONE"), SwipeType::right},
+        box->send({QStringLiteral("ME"), QStringLiteral("GONE"), SwipeType::right, {}},
                   [&](const Result<SwipeResponse> &r) { answered = !r.ok(); });
         QTRY_VERIFY(answered);
         QVERIFY(box->kept().isEmpty());
@@ -125,7 +127,8 @@ private Q_SLOTS:
                              QByteArray(R"([{"owner":"ME","toUserID":"A","swipeType":"right"},)"
                                         R"({"owner":"ME","toUserID":"B","swipeType":"sideways"},)"
                                         R"({"owner":"ME"}, 7])"));
-        const QList<Swipe> readable{{QStringLiteral("ME"), QStringLiteral("A"), SwipeType::right}};
+        const QList<Swipe> readable{
+            {QStringLiteral("ME"), QStringLiteral("A"), SwipeType::right, {}}};
         QCOMPARE(outbox(*network)->kept(), readable);
         defaults()->setValue(SwipeOutbox::key(), QByteArray("{not json"));
         QVERIFY(outbox(*network)->kept().isEmpty());

@@ -348,6 +348,17 @@ private Q_SLOTS:
         QCOMPARE(service.get("likes", token).size(), 3);
     }
 
+    // Three super-likes each; the fourth is refused as final, and the refusal costs nothing.
+    void superLikesRunOut() {
+        ServiceHarness service;
+        const auto [a, ta, b, tb, noChat] = twoPeople(service);
+        for (const QString note : {"1", "2", "3"})
+            QCOMPARE(service.swipe(ta, b, "superlike", note), QString("swipeCreated"));
+        const QJsonObject fourth{{"toUserID", b}, {"swipeType", "superlike"}, {"message", "4"}};
+        QCOMPARE(service.json("POST", "swipes", fourth, ta).status, 409);
+        QCOMPARE(service.call("GET", "user", {}, ta).object().value("superlikes").toInt(), 0);
+    }
+
     // The outbox resends a swipe whose answer was lost: it gets the first answer again and is
     // stored once, and the database itself keeps one match per pair.
     void aSwipeSentTwiceIsAnsweredTheSameAndStoredOnce() {

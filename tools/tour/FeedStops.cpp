@@ -148,10 +148,9 @@ QList<TourStop> feedStops() {
              ViewController *tabs = feed(true, true, 3);
              tabs->loadViewIfNeeded();
              auto *main = qobject_cast<MainVC *>(qobject_cast<TabBar *>(tabs)->selectedTab());
-             (new NoteMessageVC(CardStackDemoVC::sampleModels(1, qGuiApp->devicePixelRatio())
-                                    .first()
-                                    .images.first()))
-                 ->showOver(main);
+             const CardModel person =
+                 CardStackDemoVC::sampleModels(1, qGuiApp->devicePixelRatio()).first();
+             (new NoteMessageVC(person.userID, person.images.first()))->showOver(main);
              return tabs;
          }},
     };
