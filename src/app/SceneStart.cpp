@@ -9,6 +9,7 @@
 #include "app/PushRegistration.h"
 #include "app/TabBar.h"
 #include "chats/ChatsListing.h"
+#include "onboarding/RegistrationResume.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/SecureStore.h"
@@ -46,8 +47,11 @@ ViewController *initialScreen() {
         return ScreenFactory::shared().create(Screen::Start);
     NetworkService::shared().setPaseto(token);
     const QString screen = store.load(QStringLiteral("screen")).value_or(QString());
-    if (screen == QStringLiteral("name"))
-        return wrapped(Screen::NameInput);
+    if (screen == QStringLiteral("name")) {
+        auto *steps = new NavigationContainer(ScreenFactory::shared().create(Screen::NameInput));
+        RegistrationResume::walk(*steps, RegistrationDraft(store).answers());
+        return steps;
+    }
     if (screen == QStringLiteral("photoGrid"))
         return wrapped(Screen::PhotoGrid);
     if (screen == QStringLiteral("geo"))

@@ -1,6 +1,7 @@
 #include "onboarding/BioInputVC.h"
 
 #include "api/Endpoints.h"
+#include "onboarding/RegistrationDraft.h"
 #include "platform/SecureStore.h"
 #include "store/UserManager.h"
 #include "ui/AlertErrorVC.h"
@@ -71,6 +72,7 @@ void BioInputVC::send(const QString &bio) {
             }
             (void)services.secureStore().save(QStringLiteral("photoGrid"),
                                               QStringLiteral("screen"));
+            RegistrationDraft(services.secureStore()).forgetAnswers();
             UserManager &store = services.user();
             store.update([&](User &user) { user.bio = registration.bio; });
             store.update([&](User &user) { user.name = registration.name; });

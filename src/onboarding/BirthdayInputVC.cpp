@@ -2,6 +2,7 @@
 
 #include "api/Birthday.h"
 #include "onboarding/GenderInputVC.h"
+#include "onboarding/RegistrationDraft.h"
 #include "ui/NavigationContainer.h"
 
 #include <algorithm>
@@ -107,6 +108,9 @@ void BirthdayInputVC::validate() {
 }
 
 void BirthdayInputVC::next() {
+    RegistrationDraft(services().secureStore()).update([this](auto &kept) {
+        kept.birthday = birthday();
+    });
     if (NavigationContainer *navigation = navigationContainer())
         navigation->push(new GenderInputVC(m_name, birthday(), services()), true);
 }

@@ -1,6 +1,7 @@
 #include "onboarding/GenderInputVC.h"
 
 #include "onboarding/BioInputVC.h"
+#include "onboarding/RegistrationDraft.h"
 #include "settings/GenderSelectionVC.h"
 #include "ui/NavigationContainer.h"
 
@@ -25,10 +26,16 @@ void GenderInputVC::next() {
     NavigationContainer *navigation = navigationContainer();
     if (!navigation)
         return;
+    RegistrationDraft(services().secureStore()).update([this](auto &kept) {
+        kept.genderInput = m_selectedGender;
+    });
     // The choice goes on to the text about oneself with everything collected so far.
     QPointer<NavigationContainer> weak = navigation;
     auto toBio = [weak, name = m_name, birthday = m_birthday, own = m_selectedGender,
                   services = services()](GenderSelection showMe) {
+        RegistrationDraft(services.secureStore()).update([showMe](auto &kept) {
+            kept.selectedGender = showMe;
+        });
         if (weak)
             weak->push(new BioInputVC(name, birthday, own, showMe, services), true);
     };

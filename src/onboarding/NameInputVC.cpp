@@ -1,6 +1,7 @@
 #include "onboarding/NameInputVC.h"
 
 #include "onboarding/BirthdayInputVC.h"
+#include "onboarding/RegistrationDraft.h"
 #include "ui/NavigationContainer.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ bool NameInputVC::proposeText(const QString &newText) {
 }
 
 void NameInputVC::next() {
+    RegistrationDraft(services().secureStore()).update([this](auto &kept) { kept.name = m_text; });
     if (NavigationContainer *navigation = navigationContainer())
         navigation->push(new BirthdayInputVC(m_text, services()), true);
 }

@@ -4,6 +4,7 @@
 #include "api/Endpoints.h"
 #include "onboarding/GeoVC.h"
 #include "onboarding/NotificationVC.h"
+#include "onboarding/RegistrationDraft.h"
 #include "platform/LocationService.h"
 #include "platform/NotificationPermission.h"
 #include "store/UserManager.h"
@@ -16,6 +17,13 @@
 PhotoGridVC::PhotoGridVC(ImageCropperVC::Screening screening, Services services, QObject *parent)
     : KeyboardVC(QStringLiteral("PhotoGridVC"), services, parent)
     , m_grid(new PhotoGrid(this, std::move(screening), &AccountAlertVC::photoDeletion)) {
+    // Photos cropped before a restart come back where they were.
+    const QList<QByteArray> kept = RegistrationDraft(this->services().secureStore()).photos();
+    if (!kept.isEmpty()) {
+        m_grid->load(PhotoSlots(kept));
+        m_changed = true;
+        setNextEnabled(m_grid->count() > 0);
+    }
     connect(m_grid, &PhotoGrid::slotsChanged, this, &PhotoGridVC::slotsUpdated);
     connect(this, &KeyboardVC::busyChanged, this, [this] { m_grid->setFrozen(busy()); });
 }
@@ -46,6 +54,7 @@ QString PhotoGridVC::hint(std::optional<int> count) {
 }
 
 void PhotoGridVC::slotsUpdated() {
+    RegistrationDraft(services().secureStore()).keepPhotos(m_grid->photoSlots().entries());
     m_changed = true;
     setNextEnabled(m_grid->count() > 0);
     Q_EMIT hintTextChanged();
@@ -72,6 +81,7 @@ void PhotoGridVC::next() {
             }
             const QStringList urls = result.value().photoURLs;
             services.user().update([&urls](User &user) { user.photoUrls = urls; });
+            RegistrationDraft(services.secureStore()).forgetPhotos();
             to.post([](PhotoGridVC &screen) { screen.uploaded(); });
         },
         services().network());

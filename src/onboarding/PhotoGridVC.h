@@ -5,8 +5,9 @@
 #include "ui/KeyboardVC.h"
 
 // The photo step: up to six photos picked, cropped and screened one by one, then uploaded
-// together. Nothing is kept until the upload succeeds; then the step hands over to the location
-// or notification step, or straight to the feed.
+// together. The cropped photos are kept in the registration draft until the upload succeeds, so
+// a restart brings them back; then the step hands over to the location or notification step, or
+// straight to the feed.
 class PhotoGridVC : public KeyboardVC {
     Q_OBJECT
     QML_ELEMENT

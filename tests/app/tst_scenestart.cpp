@@ -6,6 +6,7 @@
 #include "api/NetworkService.h"
 #include "app/SceneStart.h"
 #include "chats/ChatsListing.h"
+#include "onboarding/RegistrationDraft.h"
 #include "platform/DesktopLocationService.h"
 #include "platform/DesktopNotificationPermission.h"
 #include "platform/DesktopNotifier.h"
@@ -136,6 +137,17 @@ private Q_SLOTS:
         QCOMPARE(rootName(first.get()), expected);
         QCOMPARE(NetworkService::shared().paseto(),
                  token.isNull() ? std::nullopt : std::optional<QString>(token));
+    }
+
+    // Registration left on the birthday step goes on there after a restart, the name filled in.
+    void registrationGoesOnWhereItWasLeft() {
+        SecureStore &store = SecureStore::shared();
+        QVERIFY(store.save(QStringLiteral("tok"), QStringLiteral("paseto")));
+        QVERIFY(store.save(QStringLiteral("name"), QStringLiteral("screen")));
+        QVERIFY(store.save(QStringLiteral("ME"), QStringLiteral("passkeyUserID")));
+        RegistrationDraft(store).keep({QStringLiteral("Ян"), {}, {}, {}});
+        std::unique_ptr<ViewController> first(SceneStart::initialScreen());
+        QCOMPARE(rootName(first.get()), QStringLiteral("Nav/BirthdayInputVC"));
     }
 
     void versionCheckPresentsTheServiceVerdict_data() {

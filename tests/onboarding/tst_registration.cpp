@@ -5,6 +5,7 @@
 #include "onboarding/BirthdayInputVC.h"
 #include "onboarding/GenderInputVC.h"
 #include "onboarding/NameInputVC.h"
+#include "onboarding/RegistrationResume.h"
 #include "platform/FileSecretBackend.h"
 #include "platform/SecureStore.h"
 #include "settings/GenderSelectionVC.h"
@@ -373,6 +374,45 @@ private Q_SLOTS:
         QCOMPARE(user.birthday, QStringLiteral("15061990"));
         QCOMPARE(user.genderInput, GenderSelection::man);
         QCOMPARE(user.selectedGender, GenderSelection::woman);
+    }
+
+    // A restart goes on from the step the user left, every finished step filled in behind it
+    // and nothing after the first unfinished one; another account sees none of it, and the
+    // service's taking the registration ends the draft.
+    void aRestartResumesTheStepsWithTheirAnswers() {
+        QVERIFY(m_store->save(QStringLiteral("ME"), QStringLiteral("passkeyUserID")));
+        m_service.respond(QStringLiteral("completeRegistration"), 200, "{}");
+        Window window;
+        QVERIFY(walkToBio(window, QStringLiteral("Ян"), GenderSelection::man));
+
+        NavigationContainer steps(new NameInputVC(m_services));
+        RegistrationResume::walk(steps, RegistrationDraft(*m_store).answers());
+        QCOMPARE(steps.depth(), 5);
+        QCOMPARE(qobject_cast<NameInputVC *>(steps.stack().at(0))->text(), QStringLiteral("Ян"));
+        QCOMPARE(qobject_cast<BirthdayInputVC *>(steps.stack().at(1))->birthday(),
+                 QStringLiteral("15061990"));
+        QCOMPARE(qobject_cast<GenderInputVC *>(steps.stack().at(2))->selection(),
+                 QStringLiteral("man"));
+        QCOMPARE(qobject_cast<GenderSelectionVC *>(steps.stack().at(3))->selection(),
+                 QStringLiteral("woman"));
+        auto *bio = qobject_cast<BioInputVC *>(steps.topViewController());
+        QVERIFY(bio);
+
+        NavigationContainer atGender(new NameInputVC(m_services));
+        RegistrationResume::walk(atGender, {QStringLiteral("Ян"), QStringLiteral("15061990"),
+                                            std::nullopt, GenderSelection::woman});
+        QCOMPARE(atGender.depth(), 3);
+        QCOMPARE(qobject_cast<GenderInputVC *>(atGender.topViewController())->selection(),
+                 QString());
+
+        QVERIFY(m_store->save(QStringLiteral("SOMEONE"), QStringLiteral("passkeyUserID")));
+        QCOMPARE(RegistrationDraft(*m_store).answers(), RegistrationDraft::Answers{});
+        QVERIFY(m_store->save(QStringLiteral("ME"), QStringLiteral("passkeyUserID")));
+        QCOMPARE(RegistrationDraft(*m_store).answers().name, QStringLiteral("Ян"));
+
+        bio->nextButtonTapped();
+        QTRY_COMPARE(steps.topViewController()->typeName(), QStringLiteral("PhotoGridVC"));
+        QCOMPARE(RegistrationDraft(*m_store).answers(), RegistrationDraft::Answers{});
     }
 
     void skippingSendsAnEmptyText() {

@@ -8,6 +8,7 @@
 #include "media/ImageDecoder.h"
 #include "media/PhotoProcessor.h"
 #include "onboarding/PhotoGridVC.h"
+#include "onboarding/RegistrationDraft.h"
 #include "photos/CameraAccessDeniedVC.h"
 #include "photos/CameraCaptureVC.h"
 #include "photos/CameraOrGalleryVC.h"
@@ -15,8 +16,10 @@
 #include "photos/PhotoFolder.h"
 #include "photos/PhotoPicking.h"
 #include "platform/Cameras.h"
+#include "platform/FileSecretBackend.h"
 #include "platform/LocationService.h"
 #include "platform/NotificationPermission.h"
+#include "platform/SecureStore.h"
 #include "store/UserManager.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/AppServices.h"
@@ -66,6 +69,7 @@ class TestPhotos : public QObject {
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<UserManager> m_user;
     FakeLocation *m_location = nullptr;
+    std::unique_ptr<SecureStore> m_store;
     Services m_services;
 
     // The cropper over a stand-in opener in a window, judging with `confidence`.
@@ -94,12 +98,18 @@ private Q_SLOTS:
         m_network = m_service.client(QStringLiteral("v4.local.member"));
         m_user = std::make_unique<UserManager>(
             std::make_unique<QSettings>(m_dir.filePath("user.ini"), QSettings::IniFormat));
-        m_services.setNetwork(*m_network).setUser(*m_user);
+        m_store = std::make_unique<SecureStore>(
+            std::make_unique<FileSecretBackend>(m_dir.filePath("store.json")));
+        QVERIFY(m_store->save(QStringLiteral("ME"), QStringLiteral("passkeyUserID")));
+        m_services.setNetwork(*m_network).setUser(*m_user).setSecureStore(*m_store);
         auto location = std::make_unique<FakeLocation>();
         m_location = location.get();
         AppServices::shared().setLocationService(std::move(location));
         AppServices::shared().setNotificationPermission(std::make_unique<FakePermission>());
     }
+
+    // No case starts with the photos another one cropped.
+    void init() { QVERIFY(QDir(RegistrationDraft::defaultFolder()).removeRecursively()); }
 
     void aPhotoIsCutShrunkAndFlattened() {
         // A landscape camera photo at fill zoom: the frame is a 3:4 slice of its full height.
@@ -429,6 +439,22 @@ private Q_SLOTS:
         const QByteArray second = PhotoProcessor::encodeHeic(picture({30, 40}, Qt::blue));
         grid->photoGrid()->addPhoto(first);
         grid->photoGrid()->addPhoto(second);
+        // Cropped photos survive a restart, readable by the user alone and only for the account
+        // that cropped them.
+        QCOMPARE(PhotoGridVC({}, m_services).photoGrid()->photoSlots().photos(),
+                 (QList<QByteArray>{first, second}));
+        const QString folder = RegistrationDraft::defaultFolder();
+        // Nothing for the group or others, on the folder or any file in it.
+        QCOMPARE(int(QFile::permissions(folder) & 0x0077), 0);
+        const QStringList files = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(files.size(), 3);
+        for (const QString &name : files)
+            QCOMPARE(int(QFile::permissions(folder + u'/' + name) & 0x0077), 0);
+        SecureStore otherAccount(std::make_unique<FileSecretBackend>(m_dir.filePath("other.json")));
+        QVERIFY(otherAccount.save(QStringLiteral("SOMEONE"), QStringLiteral("passkeyUserID")));
+        QCOMPARE(
+            PhotoGridVC({}, Services(m_services).setSecureStore(otherAccount)).photoGrid()->count(),
+            0);
 
         m_service.respond(QStringLiteral("images/upload"), 500,
                           R"({"reason":"Сервер перегружен","error":true})");
@@ -458,6 +484,7 @@ private Q_SLOTS:
         QCOMPARE(m_user->currentUser().photoUrls,
                  (QStringList{"https://img.example/1.heic", "https://img.example/2.heic"}));
         QCOMPARE(navigation->depth(), 1);
+        QVERIFY(!QFile::exists(folder));
     }
 };
 
