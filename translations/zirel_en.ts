@@ -205,10 +205,6 @@
         <translation>Choose a photo</translation>
     </message>
     <message>
-        <source>Изображения (*.jpg *.jpeg *.png *.webp *.heic *.heif)</source>
-        <translation>Images (*.jpg *.jpeg *.png *.webp *.heic *.heif)</translation>
-    </message>
-    <message>
         <source>Камера</source>
         <translation>Camera</translation>
     </message>
@@ -219,6 +215,10 @@
     <message>
         <source>Перетащи сюда</source>
         <translation>Drop it here</translation>
+    </message>
+    <message>
+        <source>Изображения</source>
+        <translation>Images</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,9 @@ Rectangle {
         id: fileDialog
         title: qsTr("Выбери фото")
         currentFolder: screen.controller.dialogFolder
-        nameFilters: [qsTr("Изображения (*.jpg *.jpeg *.png *.webp *.heic *.heif)")]
+        // Cameras name their files in capitals (IMG_0001.JPG), and the dialogs match the case.
+        nameFilters: [qsTr("Изображения") + " (*.jpg *.jpeg *.png *.webp *.heic *.heif "
+                      + "*.JPG *.JPEG *.PNG *.WEBP *.HEIC *.HEIF)"]
         onAccepted: screen.controller.filesChosen([selectedFile])
     }
     Connections {

@@ -37,6 +37,7 @@
 #include <QPainter>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -354,6 +355,36 @@ private Q_SLOTS:
         QTRY_VERIFY(qobject_cast<AlertErrorVC *>(topmost(window)));
         QVERIFY(!picker->isReading());
         QCOMPARE(CameraOrGalleryVC({}).dialogFolder(), QUrl::fromLocalFile(trip));
+    }
+
+    // The file dialog lists photos however their names are written: cameras write IMG_0001.JPG.
+    void theFileDialogListsPhotosInEitherCase() {
+        DrawnWindow drawn;
+        drawn.window().setRoot(new NavigationContainer(new CameraOrGalleryVC({})));
+        QVERIFY(drawn.show());
+        QObject *dialog = nullptr;
+        QTRY_VERIFY([&] {
+            const QList<QObject *> objects = drawn.quick()->findChildren<QObject *>();
+            for (QObject *object : objects)
+                if (object->inherits("QQuickFileDialog"))
+                    dialog = object;
+            return dialog != nullptr;
+        }());
+        const QStringList filters = dialog->property("nameFilters").toStringList();
+        QCOMPARE(filters.size(), 1);
+        const QString patterns = filters.first().section(u'(', 1).section(u')', 0, 0);
+        for (const char *name :
+             {"IMG_0001.JPG", "beach.jpeg", "scan.PNG", "phone.HEIC", "shot.heif", "web.WEBP"}) {
+            const QStringList globs = patterns.split(u' ', Qt::SkipEmptyParts);
+            QVERIFY2(std::any_of(globs.cbegin(), globs.cend(),
+                                 [name](const QString &glob) {
+                                     return QRegularExpression::fromWildcard(glob,
+                                                                             Qt::CaseSensitive)
+                                         .match(QString::fromLatin1(name))
+                                         .hasMatch();
+                                 }),
+                     name);
+        }
     }
 
     // The camera row asks first; a refusal is explained, and allowing from there goes on to the
