@@ -78,7 +78,12 @@ ApiServer::~ApiServer() = default;
 
 quint16 ApiServer::start(QString *error) {
     try {
-        DemoSeeder(*m_context).ensureReviewer();
+        // Review mode is the operator's choice: a token known in advance would open an account
+        // that meets real people.
+        if (m_options.reviewToken.isEmpty())
+            DemoSeeder(*m_context).retireReviewer();
+        else
+            DemoSeeder(*m_context).ensureReviewer();
         m_context->envelopeKey =
             m_options.envelopeKey.isEmpty() ? storedEnvelopeKey() : m_options.envelopeKey;
     } catch (const DbError &e) {
@@ -144,7 +149,7 @@ QString ApiServer::authorise(const HttpCall &call, Access access) {
     if (token.isEmpty())
         throw ApiError(401, QStringLiteral("Требуется вход в аккаунт"));
     const TokenStore::Bearer bearer =
-        token == m_options.reviewToken
+        !m_options.reviewToken.isEmpty() && token == m_options.reviewToken
             ? TokenStore::Bearer{ServiceContext::reviewerId(),
                                  m_context->users.state(ServiceContext::reviewerId())}
             : m_context->tokens.resolve(token);

@@ -139,11 +139,17 @@ void DemoSeeder::ensureReviewer() {
                              {PortraitPainter::paint(QStringLiteral("Алексей Ревьюер"), false, 7),
                               PortraitPainter::paint(QStringLiteral("Алексей"), false, 11)});
     }
+    m_ctx.db.exec(QStringLiteral("UPDATE users SET active = 1 WHERE id = ?"), {id});
     QSqlQuery centre = m_ctx.db.exec(
         QStringLiteral("SELECT AVG(lat), AVG(lon) FROM users WHERE is_demo = 1 AND has_geo = 1"));
     if (centre.next() && !centre.value(0).isNull())
         m_ctx.users.updateGeo(id, centre.value(0).toDouble(), centre.value(1).toDouble());
     likeReviewer(id);
+}
+
+void DemoSeeder::retireReviewer() {
+    m_ctx.db.exec(QStringLiteral("UPDATE users SET active = 0 WHERE id = ?"),
+                  {ServiceContext::reviewerId()});
 }
 
 void DemoSeeder::likeReviewer(const QString &reviewerId) {

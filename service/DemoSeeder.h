@@ -23,6 +23,8 @@ public:
     // Creates the reviewer when missing and moves them to the middle of the demo crowd; when no
     // like waits for the reviewer's answer, a few demo people they have not met yet like them.
     void ensureReviewer();
+    // Hides the reviewer, if an earlier start in review mode made one, from everybody.
+    void retireReviewer();
 
 private:
     void likeReviewer(const QString &reviewerId);

@@ -23,7 +23,8 @@ bool OperatorCommands::run() {
             DemoSeeder seeder(m_ctx);
             seeder.seed(o.seedCount, o.nearLat, o.nearLong, o.radiusKm,
                         o.fullSizePhotos ? DemoPhotos::FullSize : DemoPhotos::Few);
-            seeder.ensureReviewer();
+            if (!o.reviewToken.isEmpty())
+                seeder.ensureReviewer();
             out << "Seeded demo people: " << o.seedCount << Qt::endl;
         }
         if (!o.banUser.isEmpty() && !setBanned(o.banUser, true))

@@ -2,14 +2,6 @@
 
 #include <QStandardPaths>
 
-namespace {
-
-const char *const kDefaultReviewToken =
-    "v4.local.review.nm7LR5gkc6P4P-iq93sonMN1katcEm726N6Mp5RVYnpMcOev_UfGvR7BB_2kg2eNHeXwYBhFp7Nh9"
-    "IO5LD_6OFD0BLo5ZOo0Kq4THNIDFtuQIR6gY4UmB5QgWF3lAQaowgrR";
-
-} // namespace
-
 QString ServiceOptions::defaultDatabasePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/zirel-service/zirel.sqlite");
@@ -22,6 +14,7 @@ QString ServiceOptions::usage() {
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
         "  [--demo-delay MS] [--workers N]\n"
+        "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
         "  | --ban USERID | --unban USERID | --revoke USERID (ends every sign-in)\n"
@@ -29,7 +22,6 @@ QString ServiceOptions::usage() {
 }
 
 bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
-    reviewToken = QString::fromLatin1(kDefaultReviewToken);
     database = defaultDatabasePath();
     for (int i = 1; i < arguments.size(); ++i) {
         const QString arg = arguments.at(i);

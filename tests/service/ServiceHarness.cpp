@@ -37,7 +37,8 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
     const QString dbPath = databasePath();
     const bool parsed =
         options.parse(QStringList{QStringLiteral("zirel-service"), QStringLiteral("--database"),
-                                  dbPath, QStringLiteral("--port"), QStringLiteral("0")} +
+                                  dbPath, QStringLiteral("--port"), QStringLiteral("0"),
+                                  QStringLiteral("--review-token"), kReviewToken} +
                           extraArguments,
                       &error);
     if (!parsed)

@@ -26,6 +26,10 @@ public:
         [[nodiscard]] bool isError() const;
     };
 
+    // The review token the harness starts the service with; `--review-token ""` among the
+    // extra arguments turns review mode off.
+    static inline const QString kReviewToken = QStringLiteral("v4.local.review.harness");
+
     explicit ServiceHarness(const QStringList &extraArguments = {});
     ~ServiceHarness();
 

@@ -166,6 +166,27 @@ private Q_SLOTS:
         QCOMPARE(image.contentType, QByteArray("image/jpeg"));
     }
 
+    // Review mode is the operator's: without --review-token no token opens the reviewers'
+    // account, and one an earlier start in review mode made is shown to nobody.
+    void withoutReviewModeNobodyIsTheReviewer() {
+        QTemporaryDir dir;
+        const QString db = dir.filePath(QStringLiteral("service.sqlite"));
+        {
+            ServiceHarness reviewing({"--database", db});
+            QCOMPARE(reviewing.call("GET", "user", {}, ServiceHarness::kReviewToken).status, 200);
+        }
+        ServiceHarness service({"--database", db, "--review-token", ""});
+        QCOMPARE(service.call("GET", "user", {}, ServiceHarness::kReviewToken).status, 401);
+        const QString her =
+            service.signUp(ServiceHarness::newUserId(), "woman", "man", 29, 55.7558, 37.6173);
+        const QJsonArray feed = service.get("fetchProfiles", her);
+        for (const QJsonValue &person : feed)
+            QVERIFY(person.toObject().value("userID").toString() != ServiceContext::reviewerId());
+
+        ServiceHarness fresh({"--review-token", ""});
+        QVERIFY(!fresh.context().users.state(ServiceContext::reviewerId()).exists);
+    }
+
     void versionCheckComparesDottedNumbers() {
         ServiceHarness service({"--min-version", "1.2", "--latest-version", "1.10"});
         const auto check = [&](const char *version) {

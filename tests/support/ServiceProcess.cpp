@@ -48,7 +48,8 @@ bool ServiceProcess::start(int timeoutMs) {
         QStringLiteral("--listen"),       QStringLiteral("127.0.0.1"),
         QStringLiteral("--port"),         QStringLiteral("0"),
         QStringLiteral("--database"),     databasePath(),
-        QStringLiteral("--envelope-key"), QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY)};
+        QStringLiteral("--envelope-key"), QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY),
+        QStringLiteral("--review-token"), QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN)};
     arguments += m_extraArguments;
     m_process.start(QStringLiteral(ZIREL_SERVICE_BINARY), arguments);
     if (!m_process.waitForStarted(timeoutMs)) {
