@@ -3,6 +3,7 @@
 #include "ApiError.h"
 #include "Database.h"
 #include "GeoBox.h"
+#include "ServiceContext.h"
 #include "UserStore.h"
 
 #include <QDate>
@@ -83,6 +84,14 @@ double Discovery::distanceKm(double lat1, double lon1, double lat2, double lon2)
     return 2 * kEarthRadiusKm * std::asin(std::min(1.0, std::sqrt(a)));
 }
 
+QString Discovery::reviewerApart(const QString &viewerId, QVariantList *binds) {
+    // The reviewers' account meets demo people only, and no real person meets it.
+    if (viewerId == ServiceContext::reviewerId())
+        return QStringLiteral(" AND u.is_demo = 1");
+    binds->append(ServiceContext::reviewerId());
+    return QStringLiteral(" AND u.id <> ?");
+}
+
 QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &origin) {
     const Viewer v = loadViewer(m_db, viewerId);
     if (!v.registered)
@@ -101,6 +110,7 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
         filters += QStringLiteral(" AND u.birth_ymd <= ? AND u.birth_ymd > ?");
         binds << todayYmd - v.ageStart * 10000 << todayYmd - (v.ageEnd + 1) * 10000;
     }
+    filters += reviewerApart(viewerId, &binds);
     if (v.hasGeo)
         filters += QStringLiteral(" AND u.has_geo = 1");
     const double limitKm = v.showMore || !v.hasGeo ? kEarthRadiusKm * kPi : v.maxDistance;
@@ -186,14 +196,16 @@ QJsonArray Discovery::fetchProfiles(const QString &viewerId, const QString &orig
 
 QJsonArray Discovery::likes(const QString &viewerId, const QString &origin) {
     const Viewer v = loadViewer(m_db, viewerId);
+    QVariantList binds{viewerId, viewerId, viewerId, viewerId};
+    const QString apart = reviewerApart(viewerId, &binds);
     QSqlQuery q = m_db.exec(
         QStringLiteral("SELECT ") + UserStore::profileColumns() +
             QStringLiteral(" FROM swipes l JOIN users u ON u.id = l.from_id WHERE l.to_id = ? "
                            "AND l.kind IN ('right', 'superlike') AND u.deleted = 0 "
                            "AND u.banned = 0") +
-            notSwipedOrBlocked(m_db.isPostgres()) +
+            notSwipedOrBlocked(m_db.isPostgres()) + apart +
             QStringLiteral(" ORDER BY l.created_at DESC, u.id LIMIT 100"),
-        {viewerId, viewerId, viewerId, viewerId});
+        binds);
     QJsonArray result;
     while (q.next()) {
         const double d =

@@ -24,6 +24,10 @@ public:
     [[nodiscard]] static double distanceKm(double lat1, double lon1, double lat2, double lon2);
 
 private:
+    // The condition, with its values added to `binds`, that keeps the reviewers' account and
+    // real people apart for `viewerId`.
+    [[nodiscard]] static QString reviewerApart(const QString &viewerId, QVariantList *binds);
+
     Database &m_db;
     UserStore &m_users;
     SearchRadii m_radii;

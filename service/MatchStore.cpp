@@ -3,6 +3,7 @@
 #include "ApiError.h"
 #include "Database.h"
 #include "Discovery.h"
+#include "ServiceContext.h"
 #include "UserStore.h"
 
 #include <QJsonObject>
@@ -89,6 +90,13 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
                                           const QString &kind, const QString &message) {
     if (from == to)
         throw ApiError(400, QStringLiteral("Нельзя выбрать самого себя"));
+    // The reviewers' account and real people never meet, even by a known identifier.
+    if (from == ServiceContext::reviewerId() || to == ServiceContext::reviewerId()) {
+        const QString other = from == ServiceContext::reviewerId() ? to : from;
+        if (!m_db.scalar(QStringLiteral("SELECT is_demo FROM users WHERE id = ?"), {other})
+                 .toBool())
+            throw ApiError(404, QStringLiteral("Пользователь не найден"));
+    }
     m_db.transaction();
     try {
         // Swipes of one pair take turns, also across processes sharing the database, so two

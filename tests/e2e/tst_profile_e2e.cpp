@@ -28,18 +28,21 @@ class TestProfileEndToEnd : public QObject {
         QStringLiteral("--demo --seed-demo 10 --near 55.0,37.0 --serve").split(u' ')};
     QTemporaryDir m_dir;
 
-    // The user as the reviewers' account, which lives among the demo people and is shown
-    // everyone nearby, finds them.
+    // The user as another person nearby finds them.
     std::optional<ProfileView> seenByAnother(const QString &userID) {
-        NetworkService reviewer;
-        reviewer.setBaseUrl(m_service.baseUrl());
-        reviewer.setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
-        const auto saved = await<EmptyResponse>([&reviewer](auto done) {
+        const std::unique_ptr<NetworkService> other = ReferenceClient::registeredPerson(m_service);
+        if (!other)
+            return std::nullopt;
+        const auto placed = await<EmptyResponse>(
+            [&other](auto done) { Endpoints::updateGeo(55.0, 37.0, done, *other); });
+        if (!placed || !placed->ok())
+            return std::nullopt;
+        const auto saved = await<EmptyResponse>([&other](auto done) {
             Endpoints::updateSettings({100, true, GenderSelection::all, 18, 99, true, true}, done,
-                                      reviewer);
+                                      *other);
         });
         const auto nearby = await<QList<ProfileView>>(
-            [&reviewer](auto done) { Endpoints::fetchProfiles(done, reviewer); });
+            [&other](auto done) { Endpoints::fetchProfiles(done, *other); });
         if (!saved || !saved->ok() || !nearby || !nearby->ok())
             return std::nullopt;
         for (const ProfileView &person : nearby->value()) {

@@ -305,6 +305,32 @@ private Q_SLOTS:
         QVERIFY(!second.intersects(first));
     }
 
+    // The reviewers' account meets demo people only: no real person is in its feed or likes,
+    // no real person's feed holds it, and a swipe between them either way is refused.
+    void theReviewerMeetsDemoPeopleOnly() {
+        ServiceHarness service;
+        DemoSeeder seeder(service.context());
+        seeder.seed(8, 55.7558, 37.6173, 5, DemoPhotos::None);
+        seeder.ensureReviewer();
+        const QString review = ServiceHarness::kReviewToken;
+        const QString reviewer = ServiceContext::reviewerId();
+        const QString realId = ServiceHarness::newUserId();
+        const QString real = service.signUp(realId, "woman", "all", 29, 55.7558, 37.6173);
+        const QSet<QString> reviewersFeed = idsOf(service.get("fetchProfiles", review));
+        QVERIFY(!reviewersFeed.isEmpty());
+        QVERIFY(!reviewersFeed.contains(realId));
+        QVERIFY(!idsOf(service.get("fetchProfiles", real)).contains(reviewer));
+        QCOMPARE(
+            service.json("POST", "swipes", {{"toUserID", reviewer}, {"swipeType", "right"}}, real)
+                .status,
+            404);
+        QVERIFY(!idsOf(service.get("likes", review)).contains(realId));
+        QCOMPARE(
+            service.json("POST", "swipes", {{"toUserID", realId}, {"swipeType", "right"}}, review)
+                .status,
+            404);
+    }
+
     // The demo people who like a newcomer are ones either feed would show the other: the
     // gender each wants, the ages each accepts. Only the first registration brings them.
     void demoAdmirersFitTheNewcomerAndTheNewcomerFitsThem() {
