@@ -90,6 +90,13 @@ std::optional<QByteArray> ImageStore::read(const QString &name) const {
                        "(jpg|png|webp|heic|avif)$"));
     if (!pattern.match(name).hasMatch())
         return std::nullopt;
+    // A deleted or blocked account's photos are nobody's to see, though kept for a restore.
+    const QVariant gone = m_db.scalar(
+        QStringLiteral("SELECT u.deleted = 1 OR u.banned = 1 FROM photos p JOIN users u ON "
+                       "u.id = p.user_id WHERE p.id = ?"),
+        {name.section(QLatin1Char('.'), 0, 0)});
+    if (!gone.isValid() || gone.isNull() || gone.toBool())
+        return std::nullopt;
     QFile file(m_dir + QLatin1Char('/') + name);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

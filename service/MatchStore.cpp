@@ -304,6 +304,10 @@ MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId
     const Member member = requireMember(senderId, chatId);
     if (!member.reachable)
         throw ApiError(403, QStringLiteral("Собеседник сейчас недоступен"));
+    // A frozen account is hidden from everyone, so it writes to nobody either.
+    if (!m_db.scalar(QStringLiteral("SELECT active FROM users WHERE id = ?"), {senderId}).toBool())
+        throw ApiError(409, QStringLiteral("Аккаунт заморожен: включи его в настройках, чтобы "
+                                           "писать"));
     markRead(senderId, chatId, member);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QString id = insertMessage(chatId, senderId, content, now, clientId);

@@ -1,6 +1,7 @@
 #include "ServiceHarness.h"
 
 #include "EnvelopeOpener.h"
+#include "PortraitPainter.h"
 #include "ServiceContext.h"
 
 #include <QDir>
@@ -237,14 +238,23 @@ private Q_SLOTS:
     // A deleted account is refused until it is restored; a banned one everywhere, restore too.
     void deletedAndBannedAccountsAreRefused() {
         ServiceHarness service;
-        const QString deleted = service.signIn(ServiceHarness::newUserId());
+        const QString deletedId = ServiceHarness::newUserId();
+        const QString deleted = service.signIn(deletedId);
+        // Its photos too, though kept for the restore.
+        const QString photo =
+            "images/" + service.context()
+                            .images.replace(deletedId, {PortraitPainter::paint("Ян", true, 1)})
+                            .first();
+        QCOMPARE(service.call("GET", photo).status, 200);
         QCOMPARE(service.call("GET", "deleteAccount", {}, deleted).status, 200);
+        QCOMPARE(service.call("GET", photo).status, 404);
         const auto refused = service.call("GET", "user", {}, deleted);
         QCOMPARE(refused.status, 410);
         QVERIFY(refused.isError());
         QCOMPARE(service.call("GET", "fetchProfiles", {}, deleted).status, 410);
         QCOMPARE(service.call("GET", "restoreUser", {}, deleted).status, 200);
         QCOMPARE(service.call("GET", "user", {}, deleted).status, 200);
+        QCOMPARE(service.call("GET", photo).status, 200);
 
         const QString id = ServiceHarness::newUserId();
         const QString banned = service.signIn(id);

@@ -433,7 +433,7 @@ private Q_SLOTS:
     }
 
     // A partner who froze or deleted the account (or was banned) leaves the chats list and
-    // takes no message until they are back.
+    // takes no message until they are back; a frozen account sends none.
     void frozenOrDeletedPartnersLeaveChatsAndTakeNoMessages() {
         ServiceHarness service;
         const auto [a, ta, b, tb, chat] = matchedPair(service);
@@ -446,6 +446,12 @@ private Q_SLOTS:
         QCOMPARE(service.putSettings(tb, 100, "all", 18, 40, true, true), 200);
         QCOMPARE(service.chats(ta).size(), 1);
         QCOMPARE(service.json("POST", "sendMessage", hello, ta).status, 200);
+        // Nor does a frozen account write to anybody.
+        QCOMPARE(service.putSettings(ta, 100, "all", 18, 40, true, false), 200);
+        const auto fromFrozen = service.json("POST", "sendMessage", hello, ta);
+        QCOMPARE(fromFrozen.status, 409);
+        QVERIFY(fromFrozen.isError());
+        QCOMPARE(service.putSettings(ta, 100, "all", 18, 40, true, true), 200);
 
         QCOMPARE(service.call("GET", "deleteAccount", {}, tb).status, 200);
         QVERIFY(service.chats(ta).isEmpty());
