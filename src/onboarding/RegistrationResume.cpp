@@ -9,11 +9,11 @@
 namespace RegistrationResume {
 
 namespace {
-// Presses the step's "Далее" when the answer put in is one it takes.
 template <typename Step> Step *onTop(NavigationContainer &steps) {
     return qobject_cast<Step *>(steps.topViewController());
 }
 
+// Presses the step's "Далее" when the answer put in is one it takes.
 bool goOn(KeyboardVC *step) {
     if (!step || !step->nextEnabled())
         return false;
