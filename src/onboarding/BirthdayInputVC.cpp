@@ -94,6 +94,13 @@ bool BirthdayInputVC::isAcceptable(const QString &ddMMyyyy, QDate today) {
     return age >= 18 && age <= 99;
 }
 
+int BirthdayInputVC::openingField() const {
+    for (int index : m_order)
+        if (m_digits.at(index).isEmpty())
+            return index;
+    return m_order.last();
+}
+
 void BirthdayInputVC::setToday(QDate today) {
     m_today = today;
     validate();

@@ -18,6 +18,9 @@ class BirthdayInputVC : public KeyboardVC {
     QML_UNCREATABLE("created by the name step")
     Q_PROPERTY(QStringList digits READ digits NOTIFY digitsChanged)
     Q_PROPERTY(QList<int> fieldOrder READ fieldOrder CONSTANT)
+    // The field the step opens on, by its place in "ddMMyyyy": the first empty one as shown,
+    // or the last shown when all are filled.
+    Q_PROPERTY(int openingField READ openingField NOTIFY digitsChanged)
 
 public:
     static constexpr int kFieldCount = 8;
@@ -32,6 +35,7 @@ public:
     QStringList digits() const { return m_digits; }
     /// The fields as shown, left to right, each by its place in "ddMMyyyy".
     QList<int> fieldOrder() const { return m_order; }
+    [[nodiscard]] int openingField() const;
     /// Whether a separator follows the field shown at `position`: it ends the day, the month or
     /// the year and another part comes after it.
     Q_INVOKABLE bool separatorAfter(int position) const;

@@ -14,14 +14,7 @@ Item {
     ]
     // The eight fields by their place in "ddMMyyyy", as they are created.
     property var digitFields: []
-    // The step opens on the first empty field, or on the last when all are filled.
-    readonly property Item firstControl: {
-        const shown = screen.shownFields()
-        if (shown.some(field => !field))
-            return null
-        const empty = shown.findIndex(field => field.text === "")
-        return shown[empty < 0 ? shown.length - 1 : empty]
-    }
+    readonly property Item firstControl: screen.digitFields[screen.controller.openingField] ?? null
 
     KeyboardPage {
         id: page

@@ -143,9 +143,13 @@ private Q_SLOTS:
         QVERIFY(!step.proposeDigit(0, QStringLiteral("٣")));
         QVERIFY(focus.isEmpty());
 
+        // The step opens on the first empty field, or the last when every one is filled.
         const QString digits = QStringLiteral("07122008");
-        for (int i = 0; i < digits.size(); ++i)
+        for (int i = 0; i < digits.size(); ++i) {
+            QCOMPARE(step.openingField(), i);
             QVERIFY(step.proposeDigit(i, digits.mid(i, 1)));
+        }
+        QCOMPARE(step.openingField(), 7);
         QVERIFY(step.nextEnabled());
         QCOMPARE(step.birthday(), digits);
         step.setToday(QDate(2026, 12, 6));
