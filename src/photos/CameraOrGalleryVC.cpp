@@ -2,6 +2,7 @@
 
 #include "photos/CameraAccessDeniedVC.h"
 #include "photos/CameraCaptureVC.h"
+#include "photos/FileDialogFit.h"
 #include "photos/PhotoFolder.h"
 #include "platform/CameraAccess.h"
 #include "ui/AlertErrorVC.h"
@@ -22,6 +23,11 @@ void CameraOrGalleryVC::leftBarButtonTapped() {
 
 QUrl CameraOrGalleryVC::dialogFolder() const {
     return PhotoFolder::forDialog(QSettings());
+}
+
+void CameraOrGalleryVC::fileDialogShown(QQuickItem *view) {
+    if (view)
+        FileDialogFit::toWindow(view->window());
 }
 
 void CameraOrGalleryVC::cameraTapped() {

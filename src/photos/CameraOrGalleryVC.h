@@ -4,6 +4,7 @@
 #include "photos/PhotoPicking.h"
 
 #include <QList>
+#include <QQuickItem>
 #include <QUrl>
 
 // Where a new photo comes from: the camera, the pictures folder, any file, or a drop. Whatever
@@ -34,6 +35,8 @@ public:
 
     /// Opens the camera once it may, or explains how to allow it.
     Q_INVOKABLE void cameraTapped();
+    /// The view's file dialog has opened over `view`: Qt's own dialog is sized to the window.
+    Q_INVOKABLE void fileDialogShown(QQuickItem *view);
     /// A file chosen in the file dialog, or the files of a drop: the first picture is cropped.
     Q_INVOKABLE void filesChosen(const QList<QUrl> &files);
 
@@ -43,8 +46,6 @@ public:
                      const ImageCropperVC::Completion &completion);
 
 Q_SIGNALS:
-    /// The view opens the file dialog.
-    void fileDialogRequested();
     void readingChanged();
 
 private:

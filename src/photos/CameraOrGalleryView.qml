@@ -19,10 +19,7 @@ Rectangle {
         nameFilters: [qsTr("Изображения") + " (*.jpg *.jpeg *.png *.webp *.heic *.heif "
                       + "*.JPG *.JPEG *.PNG *.WEBP *.HEIC *.HEIF)"]
         onAccepted: screen.controller.filesChosen([selectedFile])
-    }
-    Connections {
-        target: screen.controller
-        function onFileDialogRequested() { fileDialog.open() }
+        onVisibleChanged: if (visible) screen.controller.fileDialogShown(screen)
     }
 
     // A picked picture is decoded off the main thread; a camera's photo takes a second or more.
