@@ -360,16 +360,12 @@ void MatchStore::cancel(const QString &userId, const QString &matchId) {
                                 {matchId, userId, userId});
     if (!match.next())
         throw ApiError(404, QStringLiteral("Пара не найдена"));
-    const QString chatId = match.value(0).toString();
     const QString a = match.value(1).toString();
     const QString b = match.value(2).toString();
+    match.finish();
     m_db.transaction();
     try {
-        m_db.exec(QStringLiteral("DELETE FROM messages WHERE chat_id = ?"), {chatId});
-        m_db.exec(QStringLiteral("DELETE FROM matches WHERE id = ?"), {matchId});
-        m_db.exec(QStringLiteral("INSERT INTO ended_pairs (user_low, user_high, created_at) "
-                                 "VALUES (?, ?, ?) ON CONFLICT DO NOTHING"),
-                  {std::min(a, b), std::max(a, b), QDateTime::currentSecsSinceEpoch()});
+        dissolve(a, b);
         m_db.commit();
     } catch (...) {
         m_db.rollback();
@@ -377,14 +373,36 @@ void MatchStore::cancel(const QString &userId, const QString &matchId) {
     }
 }
 
+void MatchStore::dissolve(const QString &a, const QString &b) {
+    const QString chatId = chatBetween(a, b);
+    if (chatId.isEmpty())
+        return;
+    m_db.exec(QStringLiteral("DELETE FROM messages WHERE chat_id = ?"), {chatId});
+    m_db.exec(QStringLiteral("DELETE FROM matches WHERE chat_id = ?"), {chatId});
+    m_db.exec(QStringLiteral("INSERT INTO ended_pairs (user_low, user_high, created_at) "
+                             "VALUES (?, ?, ?) ON CONFLICT DO NOTHING"),
+              {std::min(a, b), std::max(a, b), QDateTime::currentSecsSinceEpoch()});
+}
+
 void MatchStore::block(const QString &from, const QString &to) {
     if (from == to)
         throw ApiError(400, QStringLiteral("Нельзя выбрать самого себя"));
     if (!m_users.state(to).exists)
         throw ApiError(404, QStringLiteral("Пользователь не найден"));
-    m_db.exec(QStringLiteral("DELETE FROM blocks WHERE from_id = ? AND to_id = ?"), {from, to});
-    m_db.exec(QStringLiteral("INSERT INTO blocks (from_id, to_id, created_at) VALUES (?, ?, ?)"),
-              {from, to, QDateTime::currentSecsSinceEpoch()});
+    // A block ends the pair's conversation for both: hiding it from lists alone would leave the
+    // blocked person writing into and reading it by its identifier.
+    m_db.transaction();
+    try {
+        m_db.exec(QStringLiteral("DELETE FROM blocks WHERE from_id = ? AND to_id = ?"), {from, to});
+        m_db.exec(
+            QStringLiteral("INSERT INTO blocks (from_id, to_id, created_at) VALUES (?, ?, ?)"),
+            {from, to, QDateTime::currentSecsSinceEpoch()});
+        dissolve(from, to);
+        m_db.commit();
+    } catch (...) {
+        m_db.rollback();
+        throw;
+    }
 }
 
 void MatchStore::complain(const QString &from, const QString &to, const QString &message) {

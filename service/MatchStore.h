@@ -68,6 +68,8 @@ private:
     };
     [[nodiscard]] PairState pairState(const QString &from, const QString &to);
     [[nodiscard]] QString chatBetween(const QString &a, const QString &b);
+    // Ends the pair's match and conversation for good; inside the caller's transaction.
+    void dissolve(const QString &a, const QString &b);
     // What a swipe answers; a new match's chat id when it forms one.
     [[nodiscard]] static SwipeResult outcome(const PairState &pair, bool like);
     // False when the pair has a match already.

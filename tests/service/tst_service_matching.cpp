@@ -465,6 +465,8 @@ private Q_SLOTS:
             1);
     }
 
+    // A block is final for both sides: the blocked person can no longer write into or read
+    // the old conversation, even knowing its identifier.
     void blockedPeopleVanishFromLikesAndChats() {
         ServiceHarness service;
         const auto [a, ta, b, tb, none] = twoPeople(service);
@@ -474,10 +476,18 @@ private Q_SLOTS:
         service.swipe(tc, a, "right");
         service.swipe(ta, c, "right");
         QCOMPARE(service.chats(tc).size(), 1);
+        const QString chat = service.chats(tc).at(0).toObject().value("chatID").toString();
+        const QJsonObject hello{{"chatID", chat}, {"content", "Привет"}};
+        QCOMPARE(service.json("POST", "sendMessage", hello, tc).status, 200);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", a}}, tb).status, 200);
         QCOMPARE(service.json("POST", "user/block", {{"toUserID", c}}, ta).status, 200);
         QVERIFY(service.get("likes", ta).isEmpty());
         QVERIFY(service.chats(tc).isEmpty());
+        const QString older = "chats/" + chat + "/messages/older?before=2999-01-01T00:00:00Z";
+        for (const QString &token : {tc, ta}) {
+            QCOMPARE(service.json("POST", "sendMessage", hello, token).status, 404);
+            QCOMPARE(service.call("GET", older, {}, token).status, 404);
+        }
         QVERIFY(!idsOf(service.get("fetchProfiles", tb)).contains(a));
         QCOMPARE(
             service.json("POST", "complain", {{"toUserID", c}, {"message", "спам"}}, ta).status,
