@@ -123,6 +123,14 @@ const QStringList &migrations() {
         // PostgreSQL preferred this one to the band index and read the crowd's whole latitude
         // range for a viewer far east or west of it.
         "DROP INDEX users_geo",
+        // People are kept at the middle of a grid cell of their own, never where their device
+        // was: the offset of their grid (-1 until their next position) and when they last moved.
+        "ALTER TABLE users ADD COLUMN geo_offset_lat DOUBLE PRECISION NOT NULL DEFAULT -1",
+        "ALTER TABLE users ADD COLUMN geo_offset_lon DOUBLE PRECISION NOT NULL DEFAULT -1",
+        "ALTER TABLE users ADD COLUMN geo_moved_at BIGINT NOT NULL DEFAULT 0",
+        // Until then, positions kept before the grid are rounded to about a kilometre.
+        R"(UPDATE users SET lat = ROUND(lat * 100) / 100, lon = ROUND(lon * 100) / 100
+            WHERE is_demo = 0)",
     };
     return steps;
 }

@@ -15,7 +15,7 @@ struct ServiceContext {
     ServiceContext(const ServiceOptions &options, Database &database)
         : options(options)
         , db(database)
-        , users(database)
+        , users(database, options.positionCellMetres / 1000.0)
         , tokens(database, options.tokenDays)
         , images(database, database.filesDir() + QStringLiteral("/images"))
         , discovery(database, users)

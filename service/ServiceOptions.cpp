@@ -13,7 +13,7 @@ QString ServiceOptions::usage() {
         "  [--public-url URL] [--tls-cert FILE --tls-key FILE] [--min-version V]\n"
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
-        "  [--demo-delay MS] [--workers N]\n"
+        "  [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
@@ -83,6 +83,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
         } else if (arg == QLatin1String("--demo-delay")) {
             demoDelayMs = v.toInt(&ok);
             ok = ok && demoDelayMs >= 0;
+        } else if (arg == QLatin1String("--position-cell")) {
+            positionCellMetres = v.toInt(&ok);
+            ok = ok && positionCellMetres >= 1 && positionCellMetres <= 100000;
         } else if (arg == QLatin1String("--workers")) {
             workers = v.toInt(&ok);
             ok = ok && workers > 0 && workers <= 256;

@@ -21,6 +21,9 @@ struct ServiceOptions {
     qint64 maxBodyBytes = 40LL * 1024 * 1024;
     qint64 maxImageBytes = 10LL * 1024 * 1024;
     int tokenDays = 90;
+    // The side of the grid cells people are kept in: no distance shown narrows anyone down
+    // to less.
+    int positionCellMetres = 1000;
     bool demo = true;
     bool demoForced = false;
     double likeBack = 0.5;

@@ -1,6 +1,8 @@
 #include "UserStore.h"
 
+#include "ApiError.h"
 #include "Database.h"
+#include "Discovery.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -8,8 +10,9 @@
 
 #include <openssl/crypto.h>
 
-UserStore::UserStore(Database &db)
-    : m_db(db) {}
+UserStore::UserStore(Database &db, double positionCellKm)
+    : m_db(db)
+    , m_grid(positionCellKm) {}
 
 const QString &UserStore::profileColumns() {
     static const QString columns = QStringLiteral(
@@ -162,8 +165,33 @@ void UserStore::updateSettings(const QString &id, const QJsonObject &s) {
 }
 
 void UserStore::updateGeo(const QString &id, double lat, double lon) {
-    m_db.exec(QStringLiteral("UPDATE users SET lat = ?, lon = ?, has_geo = 1 WHERE id = ?"),
-              {lat, lon, id});
+    constexpr qint64 kSecondsBetweenMoves = 60;
+    constexpr double kTravelKmPerSecond = 0.25; // 900 km/h
+    QSqlQuery q = m_db.exec(QStringLiteral("SELECT lat, lon, has_geo, geo_offset_lat, "
+                                           "geo_offset_lon, geo_moved_at FROM users WHERE id = ?"),
+                            {id});
+    if (!q.next())
+        return;
+    PositionGrid::Offset offset{q.value(3).toDouble(), q.value(4).toDouble()};
+    if (offset.lat < 0 || offset.lon < 0)
+        offset = PositionGrid::randomOffset();
+    const PositionGrid::Point cell = m_grid.snap(lat, lon, offset);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    if (q.value(2).toBool()) {
+        const double km =
+            Discovery::distanceKm(q.value(0).toDouble(), q.value(1).toDouble(), cell.lat, cell.lon);
+        // The middles of two cells lie a cell apart; anything nearer is the cell kept already.
+        if (km < m_grid.cellKm() / 2)
+            return;
+        const qint64 elapsed = now - q.value(5).toLongLong();
+        if (elapsed < kSecondsBetweenMoves ||
+            km > 2 * m_grid.cellKm() + kTravelKmPerSecond * double(elapsed))
+            throw ApiError(429, QStringLiteral("Местоположение обновится позже"));
+    }
+    q.finish();
+    m_db.exec(QStringLiteral("UPDATE users SET lat = ?, lon = ?, has_geo = 1, geo_offset_lat = ?, "
+                             "geo_offset_lon = ?, geo_moved_at = ? WHERE id = ?"),
+              {cell.lat, cell.lon, offset.lat, offset.lon, now, id});
 }
 
 void UserStore::setPushToken(const QString &id, const QString &token) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PositionGrid.h"
+
 #include <QHash>
 #include <QJsonObject>
 #include <QSqlQuery>
@@ -18,7 +20,7 @@ struct AccountState {
 // Reads and writes people: their own record, the profile others see, and the flags.
 class UserStore {
 public:
-    explicit UserStore(Database &db);
+    explicit UserStore(Database &db, double positionCellKm = 1.0);
 
     // Columns every profile query selects, in the order profileJson() reads them.
     static const QString &profileColumns();
@@ -46,6 +48,9 @@ public:
     void updateBio(const QString &id, const QString &bio, const QString &job, const QString &edu,
                    const QString &city);
     void updateSettings(const QString &id, const QJsonObject &settings);
+    // Keeps the middle of the person's grid cell holding the point. A move to another cell is
+    // refused with 429 sooner than a minute after the last, or farther than an airliner could
+    // have gone since: walking an account toward someone to read off distances takes hours.
     void updateGeo(const QString &id, double lat, double lon);
     void setPushToken(const QString &id, const QString &token);
     void setDeleted(const QString &id, bool deleted);
@@ -59,4 +64,5 @@ public:
 
 private:
     Database &m_db;
+    PositionGrid m_grid;
 };

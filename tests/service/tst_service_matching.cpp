@@ -40,7 +40,93 @@ class TestServiceMatching : public QObject {
         return pair;
     }
 
+    // The search's geometry is checked to the metre; how coarsely people are kept, apart.
+    static inline const QStringList kExactPositions{"--position-cell", "1"};
+    static constexpr double kKmPerDegree = 6371.0 * 3.14159265358979323846 / 180.0;
+
+    static int place(ServiceHarness &service, const QString &token, double lat, double lon) {
+        return service.json("PUT", "user/geo", {{"lat", lat}, {"long", lon}}, token).status;
+    }
+    // Places someone whose last move was long ago, as an attacker with hours to spare would.
+    static int placeLater(ServiceHarness &service, const QString &id, const QString &token,
+                          double lat, double lon) {
+        service.context().db.exec("UPDATE users SET geo_moved_at = 0 WHERE id = ?", {id});
+        return place(service, token, lat, lon);
+    }
+    // The distance the viewer's feed gives to the person; -1 when she is not in it.
+    static int distanceTo(ServiceHarness &service, const QString &viewer, const QString &id) {
+        for (const QJsonValue &profile : service.get("fetchProfiles", viewer))
+            if (profile.toObject().value("userID").toString() == id)
+                return profile.toObject().value("distance").toInt();
+        return -1;
+    }
+
 private Q_SLOTS:
+    // Walking an account past someone and noting where her distance ticks over once placed her
+    // to within a metre. Every distance is now measured from the middle of her grid cell: where
+    // she stands inside it changes nothing anyone can read.
+    void nobodyCanBeLocatedByWalkingPastThem() {
+        ServiceHarness service;
+        const QString her = ServiceHarness::newUserId();
+        const QString th = service.signUp(her, "woman", "all", 30, 55.75, 37.6);
+        // Her grid unshifted, so the test knows her cell: a row of latitude a kilometre high.
+        service.context().db.exec("UPDATE users SET geo_offset_lat = 0, geo_offset_lon = 0, "
+                                  "has_geo = 0 WHERE id = ?",
+                                  {her});
+        const double row = std::floor(55.75 * kKmPerDegree) / kKmPerDegree;
+        const QString attacker = ServiceHarness::newUserId();
+        const QString ta = service.signUp(attacker, "man", "woman", 30, 55.75, 37.6);
+        const auto sweep = [&] {
+            QList<int> seen;
+            for (int step = 0; step < 40; ++step) {
+                const double north = 55.75 + 0.1 * step / kKmPerDegree;
+                if (placeLater(service, attacker, ta, north, 37.6) != 200)
+                    return QList<int>{};
+                seen.append(distanceTo(service, ta, her));
+            }
+            return seen;
+        };
+        QCOMPARE(placeLater(service, her, th, row + 0.3 / kKmPerDegree, 37.6), 200);
+        const QList<int> fromSouth = sweep();
+        QCOMPARE(placeLater(service, her, th, row + 0.7 / kKmPerDegree, 37.6), 200);
+        const QList<int> fromNorth = sweep();
+        QCOMPARE(fromSouth.size(), 40);
+        QVERIFY(fromSouth.first() < fromSouth.last());
+        QCOMPARE(fromNorth, fromSouth);
+    }
+
+    // A position moves no faster than a traveller could: a move to another place right after
+    // the last one, or farther than an airliner flies in the time since, is refused and the
+    // kept position stays. A fix within metres of the last one is simply taken.
+    void aPositionMovesNoFasterThanTravel() {
+        ServiceHarness service;
+        const QString viewer =
+            service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.0, 37.0);
+        QCOMPARE(service.putSettings(viewer, 100, "woman", 18, 40), 200);
+        const QString her = ServiceHarness::newUserId();
+        const QString th = service.signUp(her, "woman", "all", 30, 55.0, 37.0);
+        const int before = distanceTo(service, viewer, her);
+        QVERIFY(before == 0 || before == 1);
+        QCOMPARE(place(service, th, 55.0, 37.0), 200);
+        const auto aged = [&](int seconds) {
+            service.context().db.exec(
+                "UPDATE users SET geo_moved_at = geo_moved_at - ? WHERE id = ?", {seconds, her});
+        };
+        const double fiftyKm = 55.0 + 50 / kKmPerDegree;
+        const ServiceHarness::Answer refused =
+            service.json("PUT", "user/geo", {{"lat", fiftyKm}, {"long", 37.0}}, th);
+        QCOMPARE(refused.status, 429);
+        QVERIFY(refused.isError());
+        QCOMPARE(distanceTo(service, viewer, her), before);
+        aged(600);
+        QCOMPARE(place(service, th, fiftyKm, 37.0), 200);
+        const int after = distanceTo(service, viewer, her);
+        QVERIFY2(after >= 48 && after <= 51, qPrintable(QString::number(after)));
+        aged(600);
+        QCOMPARE(place(service, th, fiftyKm + 1000 / kKmPerDegree, 37.0), 429);
+        QCOMPARE(distanceTo(service, viewer, her), after);
+    }
+
     void mutualLikesFormOneMatchWithAChatForBoth() {
         ServiceHarness service;
         const auto [a, ta, b, tb, none] = twoPeople(service);
@@ -168,7 +254,7 @@ private Q_SLOTS:
     }
 
     void feedFollowsDistanceAgeAndGender() {
-        ServiceHarness service;
+        ServiceHarness service(kExactPositions);
         const QString viewer =
             service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.0, 37.0);
         const QString near = ServiceHarness::newUserId();
@@ -199,7 +285,7 @@ private Q_SLOTS:
     // The search reads latitude bands as SQLite's CAST truncates them: this box's southern edge
     // lies past the middle of its band, where rounding would start one band too far north.
     void aBoxKeepsThePeopleInItsEdgeBand() {
-        ServiceHarness service;
+        ServiceHarness service(kExactPositions);
         const QString viewer =
             service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.04, 37.0);
         QCOMPARE(service.putSettings(viewer, 10, "woman", 18, 40), 200);
@@ -212,7 +298,7 @@ private Q_SLOTS:
     // boxes the search had to grow through and wherever it started; passing on them brings the
     // next nearest.
     void aPageIsTheNearestOfACrowd() {
-        ServiceHarness service;
+        ServiceHarness service(kExactPositions);
         const double lat = 55.0;
         const double lon = 37.0;
         const QString viewer =
@@ -257,7 +343,7 @@ private Q_SLOTS:
     // The radius is measured on the globe: it holds just inside and just outside its edge,
     // across the antimeridian and over a pole, where longitudes jump or crowd together.
     void feedRadiusHoldsAcrossTheAntimeridianAndThePoles() {
-        ServiceHarness service;
+        ServiceHarness service(kExactPositions);
         const double kmPerDegree = 6371.0 * 3.14159265358979323846 / 180.0;
         const QString viewer =
             service.signUp(ServiceHarness::newUserId(), "man", "all", 30, 10.0, 179.5);
