@@ -8,6 +8,7 @@
 
 #include <QCryptographicHash>
 #include <QDate>
+#include <QHostAddress>
 #include <QJsonDocument>
 #include <QVersionNumber>
 
@@ -50,7 +51,20 @@ Reply checkVersion(ApiRequest &req, const ServiceOptions &options) {
     return Reply::error(200, QStringLiteral("У тебя последняя версия"));
 }
 
+// What one caller holds: an IPv4 address, or a whole IPv6 /64, which any one line gets.
+QByteArray addressBlock(const QByteArray &caller) {
+    const QHostAddress address(QString::fromLatin1(caller));
+    if (address.protocol() != QAbstractSocket::IPv6Protocol)
+        return caller;
+    Q_IPV6ADDR bytes = address.toIPv6Address();
+    std::fill(std::begin(bytes.c) + 8, std::end(bytes.c), quint8(0));
+    return QHostAddress(bytes).toString().toLatin1();
+}
+
 Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
+    // Each sign-in can make an account; one address making thousands is a script.
+    if (!ctx.signIns.take(addressBlock(req.http().caller)))
+        throw ApiError(429, QStringLiteral("Слишком много входов, попробуй позже"));
     const QByteArray box =
         QByteArray::fromBase64(req.string(QStringLiteral("data"), 64 * 1024).toLatin1(),
                                QByteArray::AbortOnBase64DecodingErrors);

@@ -27,11 +27,24 @@
 namespace {
 
 // An IPv4 caller reaching a dual-stack socket shows as itself, not as a mapped IPv6 address.
-QString callerAddress(const QTcpSocket &socket) {
-    const QHostAddress peer = socket.peerAddress();
+QHostAddress unmapped(const QHostAddress &address) {
     bool isIPv4 = false;
-    const quint32 ipv4 = peer.toIPv4Address(&isIPv4);
-    return isIPv4 ? QHostAddress(ipv4).toString() : peer.toString();
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4) : address;
+}
+
+// Who called: the peer, unless the peer is the trusted proxy and says whom it forwards. Only
+// the last X-Forwarded-For entry is the proxy's own word; earlier ones are the caller's claims.
+QByteArray callerAddress(const QHttpServerRequest &request, const QTcpSocket &socket,
+                         const QHostAddress &proxy) {
+    const QHostAddress peer = unmapped(socket.peerAddress());
+    if (!proxy.isNull() && peer.isEqual(proxy, QHostAddress::TolerantConversion)) {
+        const QHostAddress forwarded(
+            QString::fromLatin1(request.value("x-forwarded-for").split(',').last().trimmed()));
+        if (!forwarded.isNull())
+            return unmapped(forwarded).toString().toLatin1();
+    }
+    return peer.toString().toLatin1();
 }
 
 QByteArray methodName(QHttpServerRequest::Method method) {
@@ -193,17 +206,19 @@ bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     const QPointer<ResponseQueue> queue = ResponseQueue::of(socket);
     const quint64 ticket = queue->reserve();
     // The socket stays on this thread; the worker gets its caller's address as text.
-    m_workers.start([this, call = HttpCall::from(request), queue, ticket,
-                     caller = callerAddress(*socket).toLatin1()] {
+    HttpCall call = HttpCall::from(request);
+    call.caller = callerAddress(request, *socket, m_options.proxy);
+    m_workers.start([this, call = std::move(call), queue, ticket] {
         QElapsedTimer timer;
         timer.start();
         const Reply reply = dispatch(call);
         // When and from whom, then the path only: queries may carry dates and ids, and tokens
         // travel in headers.
         const QByteArray line =
-            QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + ' ' + caller +
-            ' ' + methodName(call.method) + ' ' + call.url.path().toUtf8().left(200) + ' ' +
-            QByteArray::number(reply.status) + ' ' + QByteArray::number(timer.elapsed()) + " ms\n";
+            QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + ' ' +
+            call.caller + ' ' + methodName(call.method) + ' ' + call.url.path().toUtf8().left(200) +
+            ' ' + QByteArray::number(reply.status) + ' ' + QByteArray::number(timer.elapsed()) +
+            " ms\n";
         std::fputs(line.constData(), stdout);
         std::fflush(stdout);
         // The socket belongs to the main thread, and may have closed in the meantime.

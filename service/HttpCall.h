@@ -12,9 +12,11 @@ struct HttpCall {
     QByteArray host;
     QByteArray auth;
     QByteArray body;
+    // The caller's address as text: the peer's, or the one a trusted proxy forwarded.
+    QByteArray caller;
 
     [[nodiscard]] static HttpCall from(const QHttpServerRequest &request) {
-        return {request.method(), request.url(), request.value("host"), request.value("auth"),
-                request.body()};
+        return {request.method(),      request.url(),  request.value("host"),
+                request.value("auth"), request.body(), {}};
     }
 };

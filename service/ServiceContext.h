@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AddressRateLimit.h"
 #include "Database.h"
 #include "Discovery.h"
 #include "ImageStore.h"
@@ -19,7 +20,8 @@ struct ServiceContext {
         , tokens(database, options.tokenDays)
         , images(database, database.filesDir() + QStringLiteral("/images"))
         , discovery(database, users)
-        , matches(database, users) {}
+        , matches(database, users)
+        , signIns(options.signInsPerHour) {}
 
     // The account that the configured review token signs in.
     static QString reviewerId() { return QStringLiteral("5E4A1B2C-0000-4000-8000-00000000AE71"); }
@@ -31,6 +33,8 @@ struct ServiceContext {
     ImageStore images;
     Discovery discovery;
     MatchStore matches;
+    // Per caller address: how many more sign-ins it may make now.
+    AddressRateLimit signIns;
     DemoCrowd *demo = nullptr;
     // What opens device envelopes: the operator's key from the options or the database.
     QByteArray envelopeKey;

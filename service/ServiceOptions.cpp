@@ -14,6 +14,7 @@ QString ServiceOptions::usage() {
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
         "  [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
+        "  [--sign-ins-per-hour N] [--proxy ADDR]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
@@ -86,6 +87,11 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
         } else if (arg == QLatin1String("--position-cell")) {
             positionCellMetres = v.toInt(&ok);
             ok = ok && positionCellMetres >= 1 && positionCellMetres <= 100000;
+        } else if (arg == QLatin1String("--sign-ins-per-hour")) {
+            signInsPerHour = v.toInt(&ok);
+            ok = ok && signInsPerHour >= 1;
+        } else if (arg == QLatin1String("--proxy")) {
+            ok = proxy.setAddress(v);
         } else if (arg == QLatin1String("--workers")) {
             workers = v.toInt(&ok);
             ok = ok && workers > 0 && workers <= 256;

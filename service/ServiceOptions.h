@@ -24,6 +24,12 @@ struct ServiceOptions {
     // The side of the grid cells people are kept in: no distance shown narrows anyone down
     // to less.
     int positionCellMetres = 1000;
+    // Sign-ins (and so new accounts) one caller address may make in an hour, in a burst or
+    // spread out.
+    int signInsPerHour = 30;
+    // The load balancer in front of the service: its calls are taken to come from the last
+    // address of the X-Forwarded-For it adds. Null when callers connect directly.
+    QHostAddress proxy;
     bool demo = true;
     bool demoForced = false;
     double likeBack = 0.5;

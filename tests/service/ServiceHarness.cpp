@@ -39,7 +39,7 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
         options.parse(QStringList{QStringLiteral("zirel-service"), QStringLiteral("--database"),
                                   dbPath, QStringLiteral("--port"), QStringLiteral("0"),
                                   QStringLiteral("--review-token"), kReviewToken} +
-                          extraArguments,
+                          kManySignIns + extraArguments,
                       &error);
     if (!parsed)
         qFatal("bad harness options: %s", qPrintable(error));
@@ -66,9 +66,12 @@ ServiceContext &ServiceHarness::context() {
 }
 
 ServiceHarness::Answer ServiceHarness::call(const QByteArray &method, const QString &path,
-                                            const QByteArray &body, const QString &token) {
+                                            const QByteArray &body, const QString &token,
+                                            const QHash<QByteArray, QByteArray> &headers) {
     QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_port) + path));
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    for (auto header = headers.cbegin(); header != headers.cend(); ++header)
+        request.setRawHeader(header.key(), header.value());
     if (!token.isEmpty())
         request.setRawHeader("auth", "bear " + token.toUtf8());
     QNetworkReply *reply = m_network.sendCustomRequest(request, method, body);
@@ -158,7 +161,8 @@ std::unique_ptr<QProcess> ServiceHarness::serveBinary(const QStringList &argumen
     auto process = std::make_unique<QProcess>();
     QByteArray key(32, Qt::Uninitialized);
     QRandomGenerator::global()->generate(key.begin(), key.end());
-    QStringList all = arguments + QStringList{QStringLiteral("--port"), QStringLiteral("0")};
+    QStringList all =
+        kManySignIns + arguments + QStringList{QStringLiteral("--port"), QStringLiteral("0")};
     if (!arguments.contains(QStringLiteral("--envelope-key")))
         all << QStringLiteral("--envelope-key") << QString::fromLatin1(key.toBase64());
     process->start(QStringLiteral(ZIREL_SERVICE_BINARY), all);

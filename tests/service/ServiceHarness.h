@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -30,11 +31,15 @@ public:
     // extra arguments turns review mode off.
     static inline const QString kReviewToken = QStringLiteral("v4.local.review.harness");
 
+    // Tests sign up crowds from one address; the limit has a test of its own.
+    static inline const QStringList kManySignIns{QStringLiteral("--sign-ins-per-hour"),
+                                                 QStringLiteral("1000000")};
+
     explicit ServiceHarness(const QStringList &extraArguments = {});
     ~ServiceHarness();
 
     Answer call(const QByteArray &method, const QString &path, const QByteArray &body = {},
-                const QString &token = {});
+                const QString &token = {}, const QHash<QByteArray, QByteArray> &headers = {});
     Answer json(const QByteArray &method, const QString &path, const QJsonObject &body,
                 const QString &token = {});
     [[nodiscard]] QJsonArray get(const QString &path, const QString &token);

@@ -1,5 +1,6 @@
 #include "ServiceHarness.h"
 
+#include "AddressRateLimit.h"
 #include "EnvelopeOpener.h"
 #include "PortraitPainter.h"
 #include "ServiceContext.h"
@@ -29,6 +30,48 @@ private Q_SLOTS:
         QVERIFY(record.value("photoUrls").isArray());
         QVERIFY(record.value("long").isDouble());
         QCOMPARE(service.call("GET", "user", {}, second).object().value("userID").toString(), id);
+    }
+
+    // One address signing up account after account is a script: past the hourly allowance its
+    // sign-ins get 429. Behind the operator's load balancer the address is the one it forwards;
+    // what a caller writes into X-Forwarded-For before it counts for nothing.
+    void signInsFromOneAddressAreLimited() {
+        ServiceHarness direct({"--sign-ins-per-hour", "3"});
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(direct.validateDevice(direct.envelope(ServiceHarness::newUserId())).status,
+                     200);
+        const ServiceHarness::Answer refused =
+            direct.validateDevice(direct.envelope(ServiceHarness::newUserId()));
+        QCOMPARE(refused.status, 429);
+        QVERIFY(refused.isError());
+
+        ServiceHarness proxied({"--sign-ins-per-hour", "2", "--proxy", "127.0.0.1"});
+        const auto signInFrom = [&proxied](const QByteArray &forwarded) {
+            const QJsonObject body{{"data", proxied.envelope(ServiceHarness::newUserId())}};
+            return proxied
+                .call("POST", "validateDevice", QJsonDocument(body).toJson(), {},
+                      {{"x-forwarded-for", forwarded}})
+                .status;
+        };
+        QCOMPARE(signInFrom("203.0.113.7"), 200);
+        QCOMPARE(signInFrom("198.51.100.1, 203.0.113.7"), 200);
+        QCOMPARE(signInFrom("198.51.100.2, 203.0.113.7"), 429);
+        QCOMPARE(signInFrom("203.0.113.8"), 200);
+        // Every address of one IPv6 /64 is one line's.
+        QCOMPARE(signInFrom("2001:db8:0:1::1"), 200);
+        QCOMPARE(signInFrom("2001:db8:0:1::2"), 200);
+        QCOMPARE(signInFrom("2001:db8:0:1:ffff::3"), 429);
+
+        // The allowance comes back evenly over the hour, never beyond a full hour's.
+        AddressRateLimit limit(2);
+        const auto start = AddressRateLimit::Clock::now();
+        QVERIFY(limit.take("a", start) && limit.take("a", start) && !limit.take("a", start));
+        QVERIFY(limit.take("b", start));
+        QVERIFY(limit.take("a", start + std::chrono::minutes(30)));
+        QVERIFY(!limit.take("a", start + std::chrono::minutes(40)));
+        const auto dayLater = start + std::chrono::hours(24);
+        QVERIFY(limit.take("a", dayLater) && limit.take("a", dayLater));
+        QVERIFY(!limit.take("a", dayLater));
     }
 
     void envelopesThatDoNotOpenOrLackFieldsAreRefused() {

@@ -43,13 +43,20 @@ bool ServiceProcess::start(int timeoutMs) {
         return false;
     }
     // Port 0 lets the service take a free port, which it announces on its first line. The
-    // service opens envelopes with the key the client under test was built with.
-    QStringList arguments{
-        QStringLiteral("--listen"),       QStringLiteral("127.0.0.1"),
-        QStringLiteral("--port"),         QStringLiteral("0"),
-        QStringLiteral("--database"),     databasePath(),
-        QStringLiteral("--envelope-key"), QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY),
-        QStringLiteral("--review-token"), QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN)};
+    // service opens envelopes with the key the client under test was built with. Tests sign
+    // in many people from one address.
+    QStringList arguments{QStringLiteral("--listen"),
+                          QStringLiteral("127.0.0.1"),
+                          QStringLiteral("--port"),
+                          QStringLiteral("0"),
+                          QStringLiteral("--database"),
+                          databasePath(),
+                          QStringLiteral("--envelope-key"),
+                          QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY),
+                          QStringLiteral("--review-token"),
+                          QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN),
+                          QStringLiteral("--sign-ins-per-hour"),
+                          QStringLiteral("1000000")};
     arguments += m_extraArguments;
     m_process.start(QStringLiteral(ZIREL_SERVICE_BINARY), arguments);
     if (!m_process.waitForStarted(timeoutMs)) {
