@@ -11,15 +11,43 @@ constexpr qsizetype kMaxHeaderBytes = 64 * 1024;
 
 } // namespace
 
-BodyLimit::BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes)
+BodyLimit::BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines)
     : QObject(socket)
     , m_socket(socket)
-    , m_max(maxBodyBytes) {
+    , m_max(maxBodyBytes)
+    , m_deadlines(deadlines) {
     connect(socket, &QIODevice::readyRead, this, &BodyLimit::onReadyRead);
+    // An answer going out is use too: a slow one must not close its own connection.
+    connect(socket, &QIODevice::bytesWritten, this, [this] {
+        if (m_phase == Phase::Idle)
+            m_deadline.start();
+    });
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(m_deadlines.idle);
+    connect(&m_deadline, &QTimer::timeout, socket, &QTcpSocket::abort);
+    m_deadline.start();
 }
 
-void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes) {
-    new BodyLimit(socket, maxBodyBytes);
+void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines) {
+    new BodyLimit(socket, maxBodyBytes, deadlines);
+}
+
+void BodyLimit::enter(Phase phase) {
+    if (phase == m_phase)
+        return;
+    m_phase = phase;
+    switch (phase) {
+    case Phase::Idle:
+        m_deadline.setInterval(m_deadlines.idle);
+        break;
+    case Phase::Headers:
+        m_deadline.setInterval(m_deadlines.headers);
+        break;
+    case Phase::Body:
+        m_deadline.setInterval(m_deadlines.body);
+        break;
+    }
+    m_deadline.start();
 }
 
 void BodyLimit::onReadyRead() {
@@ -29,8 +57,11 @@ void BodyLimit::onReadyRead() {
         return;
     }
     // Peeking leaves the bytes to the server, which reads everything available after this.
-    if (!follow(m_socket->peek(m_socket->bytesAvailable())))
+    if (!follow(m_socket->peek(m_socket->bytesAvailable()))) {
         refuse();
+        return;
+    }
+    enter(!m_inHeaders ? Phase::Body : m_headers.isEmpty() ? Phase::Idle : Phase::Headers);
 }
 
 bool BodyLimit::follow(QByteArrayView fragment) {

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QTimer>
+
+#include <chrono>
 
 class QTcpSocket;
 
@@ -11,14 +14,28 @@ class QTcpSocket;
 // request out of memory. The clients always name the length; a chunked body's framing would
 // have to be parsed to the byte to be limited, and guessing its end let chunks that carried
 // the end marker inside them bring in hundreds of megabytes.
+// It also closes connections that hold the service without using it: headers that do not
+// arrive in time from the first byte of a request, a body that does not arrive in time from
+// its headers, and a connection idle for longer than a client keeps one for reuse.
 class BodyLimit : public QObject {
     Q_OBJECT
 public:
+    struct Deadlines {
+        std::chrono::milliseconds headers{10000};
+        std::chrono::milliseconds body{30000};
+        std::chrono::milliseconds idle{60000};
+    };
+
     // Must run before the server connects to the socket, so it sees each fragment first.
-    static void attach(QTcpSocket *socket, qint64 maxBodyBytes);
+    static void attach(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines);
 
 private:
-    BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes);
+    enum class Phase { Idle, Headers, Body };
+
+    BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines);
+
+    // Starts the deadline of the phase the stream is in when it has changed.
+    void enter(Phase phase);
 
     void onReadyRead();
     // Follows one fragment of the stream; false when the request is too large.
@@ -34,4 +51,7 @@ private:
     qint64 m_bodyLeft = 0;
     int m_refusal = 413;
     bool m_refused = false;
+    Deadlines m_deadlines;
+    Phase m_phase = Phase::Idle;
+    QTimer m_deadline;
 };

@@ -14,13 +14,32 @@ QString ServiceOptions::usage() {
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
         "  [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
-        "  [--sign-ins-per-hour N] [--proxy ADDR]\n"
+        "  [--sign-ins-per-hour N] [--proxy ADDR] [--timeouts HEADERS,BODY,IDLE]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
         "  | --ban USERID | --unban USERID | --revoke USERID (ends every sign-in)\n"
         "  | --list-users | --print-envelope-key   (add --serve to serve afterwards)\n");
 }
+
+namespace {
+// "10,30,60": seconds, fractions allowed, each above zero.
+bool parseDeadlines(const QString &text, BodyLimit::Deadlines *deadlines) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return false;
+    std::chrono::milliseconds *targets[] = {&deadlines->headers, &deadlines->body,
+                                            &deadlines->idle};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        const double seconds = parts.at(i).toDouble(&ok);
+        if (!ok || seconds <= 0 || seconds > 3600)
+            return false;
+        *targets[i] = std::chrono::milliseconds(qint64(seconds * 1000));
+    }
+    return true;
+}
+} // namespace
 
 bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
     database = defaultDatabasePath();
@@ -90,6 +109,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
         } else if (arg == QLatin1String("--sign-ins-per-hour")) {
             signInsPerHour = v.toInt(&ok);
             ok = ok && signInsPerHour >= 1;
+        } else if (arg == QLatin1String("--timeouts")) {
+            ok = parseDeadlines(v, &deadlines);
         } else if (arg == QLatin1String("--proxy")) {
             ok = proxy.setAddress(v);
         } else if (arg == QLatin1String("--workers")) {

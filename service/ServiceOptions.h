@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BodyLimit.h"
+
 #include <QByteArray>
 #include <QHostAddress>
 #include <QString>
@@ -24,6 +26,8 @@ struct ServiceOptions {
     // The side of the grid cells people are kept in: no distance shown narrows anyone down
     // to less.
     int positionCellMetres = 1000;
+    // How long a connection may take over a request's headers and its body, and stay idle.
+    BodyLimit::Deadlines deadlines;
     // Sign-ins (and so new accounts) one caller address may make in an hour, in a burst or
     // spread out.
     int signInsPerHour = 30;

@@ -129,6 +129,59 @@ private Q_SLOTS:
         QVERIFY2(!output.contains("SECRET") && !output.contains("01011990"), output.constData());
     }
 
+    // Connections that hold the service without using it are closed: headers or a body that
+    // trickle in past their deadline, and a connection left idle. One in use stays open.
+    void connectionsThatHoldTheServiceAreClosed() {
+        QTemporaryDir dir;
+        quint16 port = 0;
+        const auto service = ServiceHarness::serveBinary(
+            {"--database", dir.filePath("slow.sqlite"), "--timeouts", "0.5,0.8,1.2"}, &port);
+        QVERIFY(service);
+        const auto connected = [port] {
+            auto socket = std::make_unique<QTcpSocket>();
+            socket->connectToHost(QHostAddress::LocalHost, port);
+            socket->waitForConnected(5000);
+            return socket;
+        };
+        // Sends `text` a byte at a time, every 100 ms, until the service closes the connection;
+        // false when all of it went out.
+        const auto trickleClosed = [](QTcpSocket &socket, const QByteArray &text) {
+            for (const char byte : text) {
+                if (socket.state() != QAbstractSocket::ConnectedState)
+                    return true;
+                socket.write(&byte, 1);
+                socket.waitForBytesWritten(1000);
+                socket.waitForDisconnected(100);
+            }
+            return socket.state() != QAbstractSocket::ConnectedState;
+        };
+        const QByteArray request = "GET /nowhere HTTP/1.1\r\nHost: x\r\n\r\n";
+
+        const auto idle = connected();
+        QVERIFY(!idle->waitForDisconnected(600));
+        QVERIFY(idle->state() == QAbstractSocket::UnconnectedState ||
+                idle->waitForDisconnected(5000));
+
+        const auto slowHeaders = connected();
+        QVERIFY(trickleClosed(*slowHeaders, request.repeated(4)));
+
+        const auto slowBody = connected();
+        slowBody->write("PUT /user/bio HTTP/1.1\r\nHost: x\r\nContent-Length: 200\r\n\r\n{");
+        QVERIFY(trickleClosed(*slowBody, QByteArray(199, ' ')));
+
+        // Two requests a little apart on one connection are both answered.
+        const auto used = connected();
+        for (int i = 0; i < 2; ++i) {
+            used->write(request);
+            QVERIFY(used->waitForReadyRead(5000));
+            QVERIFY(used->readAll().startsWith("HTTP/1.1 404"));
+            QTest::qWait(400);
+        }
+        QCOMPARE(used->state(), QAbstractSocket::ConnectedState);
+        service->terminate();
+        QVERIFY(service->waitForFinished(5000));
+    }
+
     // A body past the limit is refused from its Content-Length, and a chunked one at once,
     // before either is held in memory: the service's peak memory barely moves.
     void hugeBodiesAreRefusedBeforeTheyAreRead() {
