@@ -157,7 +157,8 @@ QString ServiceHarness::runBinary(const QStringList &arguments, int *exitCode) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-std::unique_ptr<QProcess> ServiceHarness::serveBinary(const QStringList &arguments, quint16 *port) {
+std::unique_ptr<QProcess> ServiceHarness::serveBinary(const QStringList &arguments, quint16 *port,
+                                                      const QStringList &launcher) {
     auto process = std::make_unique<QProcess>();
     QByteArray key(32, Qt::Uninitialized);
     QRandomGenerator::global()->generate(key.begin(), key.end());
@@ -165,7 +166,11 @@ std::unique_ptr<QProcess> ServiceHarness::serveBinary(const QStringList &argumen
         kManySignIns + arguments + QStringList{QStringLiteral("--port"), QStringLiteral("0")};
     if (!arguments.contains(QStringLiteral("--envelope-key")))
         all << QStringLiteral("--envelope-key") << QString::fromLatin1(key.toBase64());
-    process->start(QStringLiteral(ZIREL_SERVICE_BINARY), all);
+    if (launcher.isEmpty())
+        process->start(QStringLiteral(ZIREL_SERVICE_BINARY), all);
+    else
+        process->start(launcher.first(),
+                       launcher.mid(1) + QStringList{QStringLiteral(ZIREL_SERVICE_BINARY)} + all);
     static const QRegularExpression announced(QStringLiteral("listening on [^\\s]*:(\\d+)"));
     QByteArray output;
     while (process->waitForReadyRead(20000)) {

@@ -66,8 +66,9 @@ public:
     [[nodiscard]] static QString runBinary(const QStringList &arguments, int *exitCode);
     // Starts the service binary serving on a free loopback port (*port) with a key of its
     // own unless the arguments name one; null when it did not come up.
-    [[nodiscard]] static std::unique_ptr<QProcess> serveBinary(const QStringList &arguments,
-                                                               quint16 *port);
+    // With a `launcher` (a command and its arguments) the binary runs under it.
+    [[nodiscard]] static std::unique_ptr<QProcess>
+    serveBinary(const QStringList &arguments, quint16 *port, const QStringList &launcher = {});
     [[nodiscard]] static QString birthdayForAge(int age);
     [[nodiscard]] static QString newUserId();
     // The key this service opens envelopes with.
