@@ -66,7 +66,7 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
     if (!ctx.signIns.take(addressBlock(req.http().caller)))
         throw ApiError(429, QStringLiteral("Слишком много входов, попробуй позже"));
     const QByteArray box =
-        QByteArray::fromBase64(req.string(QStringLiteral("data"), 64 * 1024).toLatin1(),
+        QByteArray::fromBase64(req.string(QStringLiteral("data"), 12 * 1024).toLatin1(),
                                QByteArray::AbortOnBase64DecodingErrors);
     const auto plain = EnvelopeOpener(ctx.envelopeKey).open(box);
     if (!plain)

@@ -21,6 +21,7 @@
 #include <QSslServer>
 #include <QTcpSocket>
 #include <QTextStream>
+#include <QThread>
 
 #include <cstdio>
 
@@ -83,8 +84,10 @@ ApiServer::ApiServer(const ServiceOptions &options, Database &db, QObject *paren
     FeedApi::addRoutes(m_router, *m_context);
     ChatApi::addRoutes(m_router, *m_context);
     m_workers.setMaxThreadCount(m_options.workers);
+    m_uploadWorkers.setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
     // A thread keeps its database connection for as long as it lives.
     m_workers.setExpiryTimeout(-1);
+    m_uploadWorkers.setExpiryTimeout(-1);
 }
 
 ApiServer::~ApiServer() = default;
@@ -210,7 +213,9 @@ bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     // The socket stays on this thread; the worker gets its caller's address as text.
     HttpCall call = HttpCall::from(request);
     call.caller = callerAddress(request, *socket, m_options.proxy);
-    m_workers.start([this, call = std::move(call), queue, ticket] {
+    QThreadPool &pool =
+        call.url.path() == QLatin1String("/images/upload") ? m_uploadWorkers : m_workers;
+    pool.start([this, call = std::move(call), queue, ticket] {
         QElapsedTimer timer;
         timer.start();
         const Reply reply = dispatch(call);

@@ -42,4 +42,7 @@ private:
     Router m_router;
     // Last, so it is gone (its threads finished) before the stores they use.
     QThreadPool m_workers;
+    // Photo uploads are decoded apart, on fewer threads: a burst of them keeps the CPU busy
+    // but never keeps every worker from answering everyone else.
+    QThreadPool m_uploadWorkers;
 };

@@ -4,10 +4,15 @@
 
 #include <QTcpSocket>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // Longer headers than any client of this service sends.
 constexpr qsizetype kMaxHeaderBytes = 64 * 1024;
+// Announced body bytes being received on all connections; they all live on the main thread.
+qint64 s_buffered = 0;
 
 } // namespace
 
@@ -26,6 +31,14 @@ BodyLimit::BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &d
     m_deadline.setInterval(m_deadlines.idle);
     connect(&m_deadline, &QTimer::timeout, socket, &QTcpSocket::abort);
     m_deadline.start();
+}
+
+BodyLimit::~BodyLimit() {
+    release();
+}
+
+void BodyLimit::release() {
+    s_buffered -= std::exchange(m_reserved, 0);
 }
 
 void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines) {
@@ -80,8 +93,10 @@ bool BodyLimit::follow(QByteArrayView fragment) {
         const qsizetype body = qsizetype(std::min<qint64>(m_bodyLeft, fragment.size()));
         m_bodyLeft -= body;
         fragment = fragment.sliced(body);
-        if (m_bodyLeft == 0)
+        if (m_bodyLeft == 0) {
             m_inHeaders = true;
+            release();
+        }
     }
     return true;
 }
@@ -91,6 +106,7 @@ bool BodyLimit::headersEnded() {
     m_bodyLeft = 0;
     const QList<QByteArray> lines = m_headers.left(m_headers.indexOf("\r\n\r\n")).split('\n');
     m_headers.clear();
+    bool hasToken = false;
     for (const QByteArray &line : lines) {
         const qsizetype colon = line.indexOf(':');
         if (colon < 0)
@@ -104,21 +120,44 @@ bool BodyLimit::headersEnded() {
         if (name == "content-length") {
             bool ok = false;
             m_bodyLeft = value.toLongLong(&ok);
-            if (!ok || m_bodyLeft < 0 || m_bodyLeft > m_max)
+            if (!ok || m_bodyLeft < 0)
                 return false;
         }
+        hasToken = hasToken || (name == "auth" && !value.isEmpty());
     }
-    if (m_bodyLeft == 0)
+    if (m_bodyLeft > limitFor(lines.value(0), hasToken))
+        return false;
+    if (m_bodyLeft == 0) {
         m_inHeaders = true;
+        return true;
+    }
+    if (s_buffered + m_bodyLeft > std::max(kBufferedBudget, m_max)) {
+        m_refusal = 503;
+        return false;
+    }
+    m_reserved = m_bodyLeft;
+    s_buffered += m_reserved;
     return true;
+}
+
+qint64 BodyLimit::limitFor(const QByteArray &requestLine, bool hasToken) const {
+    // "POST /images/upload HTTP/1.1"; the token itself is checked once the call is answered.
+    const QList<QByteArray> parts = requestLine.trimmed().split(' ');
+    const QByteArray path = parts.value(1).split('?').value(0);
+    if (!hasToken)
+        return std::min(m_max, kPublicBodyBytes);
+    if (path == "/images/upload")
+        return m_max;
+    return std::min(m_max, kMemberBodyBytes);
 }
 
 void BodyLimit::refuse() {
     m_refused = true;
+    release();
     m_socket->readAll();
-    m_socket->write(Reply::error(m_refusal, m_refusal == 411
-                                                ? QStringLiteral("Не указана длина запроса")
-                                                : QStringLiteral("Слишком большой запрос"))
-                        .message(true));
+    const QString reason = m_refusal == 411 ? QStringLiteral("Не указана длина запроса")
+                           : m_refusal == 503 ? QStringLiteral("Сервис перегружен, попробуй позже")
+                                              : QStringLiteral("Слишком большой запрос");
+    m_socket->write(Reply::error(m_refusal, reason).message(true));
     m_socket->disconnectFromHost();
 }

@@ -14,6 +14,9 @@ class QTcpSocket;
 // request out of memory. The clients always name the length; a chunked body's framing would
 // have to be parsed to the byte to be limited, and guessing its end let chunks that carried
 // the end marker inside them bring in hundreds of megabytes.
+// Only a photo upload that carries a token may be large; every other call is a few kilobytes,
+// and one without a token fewer still. All connections together hold no more than a budget of
+// announced body bytes at once (503 past it), so many slow large bodies cannot add up.
 // It also closes connections that hold the service without using it: headers that do not
 // arrive in time from the first byte of a request, a body that does not arrive in time from
 // its headers, and a connection idle for longer than a client keeps one for reuse.
@@ -26,8 +29,15 @@ public:
         std::chrono::milliseconds idle{60000};
     };
 
+    // The largest body of a call with a token other than an upload, and of one without.
+    static constexpr qint64 kMemberBodyBytes = 64 * 1024;
+    static constexpr qint64 kPublicBodyBytes = 16 * 1024;
+    // Announced body bytes all connections may be receiving at once, at the least.
+    static constexpr qint64 kBufferedBudget = 256LL * 1024 * 1024;
+
     // Must run before the server connects to the socket, so it sees each fragment first.
     static void attach(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines);
+    ~BodyLimit() override;
 
 private:
     enum class Phase { Idle, Headers, Body };
@@ -42,6 +52,9 @@ private:
     [[nodiscard]] bool follow(QByteArrayView fragment);
     // False when the request is refused; `m_refusal` then says with what.
     [[nodiscard]] bool headersEnded();
+    // The largest body the request of these headers may have.
+    [[nodiscard]] qint64 limitFor(const QByteArray &requestLine, bool hasToken) const;
+    void release();
     void refuse();
 
     QTcpSocket *m_socket;
@@ -51,6 +64,8 @@ private:
     qint64 m_bodyLeft = 0;
     int m_refusal = 413;
     bool m_refused = false;
+    // What this connection's body in progress holds of the budget.
+    qint64 m_reserved = 0;
     Deadlines m_deadlines;
     Phase m_phase = Phase::Idle;
     QTimer m_deadline;

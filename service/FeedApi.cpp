@@ -35,6 +35,10 @@ Reply swipe(ApiRequest &req, ServiceContext &ctx) {
 }
 
 Reply upload(ApiRequest &req, ServiceContext &ctx) {
+    // Every upload is decoded and screened; an account replacing its photos all hour is not
+    // someone editing a profile.
+    if (!ctx.uploads.take(req.userId().toLatin1()))
+        throw ApiError(429, QStringLiteral("Слишком много загрузок фото, попробуй позже"));
     const QJsonValue value = req.value(QStringLiteral("images"));
     if (!value.isArray())
         throw ApiError(400, QStringLiteral("Поле «images» должно быть списком"));

@@ -6,6 +6,7 @@
 
 #include <libheif/heif.h>
 
+#include <algorithm>
 #include <memory>
 
 bool ImageValidator::isComplete(const QByteArray &bytes, const QString &extension) {
@@ -18,12 +19,17 @@ bool ImageValidator::isComplete(const QByteArray &bytes, const QString &extensio
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, extension == QLatin1String("jpg") ? "jpeg" : extension.toLatin1());
     reader.setDecideFormatFromContent(false);
-    // Decoding checks the structure; the size cap keeps a forged header from asking for
-    // gigapixels.
+    // Decoding checks the structure; the size, read from the header first, keeps a forged or
+    // oversized one from asking for gigapixels.
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > 50'000'000LL)
+    if (!size.isValid() || !fits(size.width(), size.height()))
         return false;
     return !reader.read().isNull();
+}
+
+bool ImageValidator::fits(int width, int height) {
+    return width > 0 && height > 0 && std::max(width, height) <= kLongestSide &&
+           std::min(width, height) <= kShortestSide;
 }
 
 bool ImageValidator::endsWhereTheFormatEnds(const QByteArray &bytes, const QString &extension) {
@@ -47,8 +53,7 @@ bool ImageValidator::heifDecodes(const QByteArray &bytes) {
         return false;
     std::unique_ptr<heif_image_handle, decltype(&heif_image_handle_release)> handle(
         primary, &heif_image_handle_release);
-    if (qint64(heif_image_handle_get_width(primary)) * heif_image_handle_get_height(primary) >
-        50'000'000LL)
+    if (!fits(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary)))
         return false;
     heif_image *decoded = nullptr;
     const bool ok = heif_decode_image(primary, &decoded, heif_colorspace_undefined,

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AddressRateLimit.h"
 #include "Database.h"
 #include "Discovery.h"
+#include "HourlyLimit.h"
 #include "ImageStore.h"
 #include "MatchStore.h"
 #include "ServiceOptions.h"
@@ -21,7 +21,8 @@ struct ServiceContext {
         , images(database, database.filesDir() + QStringLiteral("/images"))
         , discovery(database, users)
         , matches(database, users)
-        , signIns(options.signInsPerHour) {}
+        , signIns(options.signInsPerHour)
+        , uploads(options.uploadsPerHour) {}
 
     // The account that the configured review token signs in.
     static QString reviewerId() { return QStringLiteral("5E4A1B2C-0000-4000-8000-00000000AE71"); }
@@ -34,7 +35,9 @@ struct ServiceContext {
     Discovery discovery;
     MatchStore matches;
     // Per caller address: how many more sign-ins it may make now.
-    AddressRateLimit signIns;
+    HourlyLimit signIns;
+    // Per account: how many more photo uploads it may make now.
+    HourlyLimit uploads;
     DemoCrowd *demo = nullptr;
     // What opens device envelopes: the operator's key from the options or the database.
     QByteArray envelopeKey;

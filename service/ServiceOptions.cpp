@@ -14,7 +14,8 @@ QString ServiceOptions::usage() {
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
         "  [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
-        "  [--sign-ins-per-hour N] [--proxy ADDR] [--timeouts HEADERS,BODY,IDLE]\n"
+        "  [--sign-ins-per-hour N] [--uploads-per-hour N] [--proxy ADDR]\n"
+        "  [--timeouts HEADERS,BODY,IDLE]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
@@ -111,6 +112,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
             ok = ok && signInsPerHour >= 1;
         } else if (arg == QLatin1String("--timeouts")) {
             ok = parseDeadlines(v, &deadlines);
+        } else if (arg == QLatin1String("--uploads-per-hour")) {
+            uploadsPerHour = v.toInt(&ok);
+            ok = ok && uploadsPerHour >= 1;
         } else if (arg == QLatin1String("--proxy")) {
             ok = proxy.setAddress(v);
         } else if (arg == QLatin1String("--workers")) {

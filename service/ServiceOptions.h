@@ -31,6 +31,8 @@ struct ServiceOptions {
     // Sign-ins (and so new accounts) one caller address may make in an hour, in a burst or
     // spread out.
     int signInsPerHour = 30;
+    // Photo uploads one account may make in an hour.
+    int uploadsPerHour = 30;
     // The load balancer in front of the service: its calls are taken to come from the last
     // address of the X-Forwarded-For it adds. Null when callers connect directly.
     QHostAddress proxy;

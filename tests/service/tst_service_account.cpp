@@ -1,6 +1,6 @@
 #include "ServiceHarness.h"
 
-#include "AddressRateLimit.h"
+#include "HourlyLimit.h"
 #include "EnvelopeOpener.h"
 #include "PortraitPainter.h"
 #include "ServiceContext.h"
@@ -63,8 +63,8 @@ private Q_SLOTS:
         QCOMPARE(signInFrom("2001:db8:0:1:ffff::3"), 429);
 
         // The allowance comes back evenly over the hour, never beyond a full hour's.
-        AddressRateLimit limit(2);
-        const auto start = AddressRateLimit::Clock::now();
+        HourlyLimit limit(2);
+        const auto start = HourlyLimit::Clock::now();
         QVERIFY(limit.take("a", start) && limit.take("a", start) && !limit.take("a", start));
         QVERIFY(limit.take("b", start));
         QVERIFY(limit.take("a", start + std::chrono::minutes(30)));

@@ -221,6 +221,51 @@ private Q_SLOTS:
         QVERIFY(service->waitForFinished(5000));
     }
 
+    // Only an upload with a token may be large: other calls are refused at their headers past a
+    // few kilobytes, fewer without a token. Together, connections may be receiving only a
+    // budget of announced bytes: twenty slow large uploads once held 1.5 GB.
+    void bodiesAreLimitedByRouteAndInTotal() {
+        QTemporaryDir dir;
+        quint16 port = 0;
+        const auto service = ServiceHarness::serveBinary(
+            {"--database", dir.filePath("limits.sqlite"), "--max-body", "100000000"}, &port);
+        QVERIFY(service);
+        const auto announce = [port](const QByteArray &call, qint64 length, bool token) {
+            auto socket = std::make_unique<QTcpSocket>();
+            socket->connectToHost(QHostAddress::LocalHost, port);
+            socket->waitForConnected(5000);
+            socket->write(call + " HTTP/1.1\r\nHost: x\r\n" +
+                          (token ? "auth: bear whatever\r\n" : "") +
+                          "Content-Length: " + QByteArray::number(length) + "\r\n\r\n");
+            socket->waitForBytesWritten(2000);
+            return socket;
+        };
+        // The status the service answered at the headers, or 0 while it waits for the body.
+        const auto status = [](QTcpSocket &socket) {
+            if (!socket.waitForReadyRead(1000))
+                return 0;
+            return socket.readAll().mid(9, 3).toInt();
+        };
+        QCOMPARE(status(*announce("POST /validateDevice", 20 * 1024, false)), 413);
+        QCOMPARE(status(*announce("POST /validateDevice", 8 * 1024, false)), 0);
+        QCOMPARE(status(*announce("PUT /user/bio", 100 * 1024, true)), 413);
+        QCOMPARE(status(*announce("PUT /user/bio", 30 * 1024, true)), 0);
+        QCOMPARE(status(*announce("POST /images/upload", 30 * 1024 * 1024, false)), 413);
+
+        std::vector<std::unique_ptr<QTcpSocket>> uploads;
+        for (int i = 0; i < 3; ++i) {
+            uploads.push_back(announce("POST /images/upload", 80'000'000, true));
+            QCOMPARE(status(*uploads.back()), 0);
+        }
+        QCOMPARE(status(*announce("POST /images/upload", 80'000'000, true)), 503);
+        // A closed connection gives its share back.
+        uploads.pop_back();
+        QTest::qWait(300);
+        QCOMPARE(status(*announce("POST /images/upload", 80'000'000, true)), 0);
+        service->terminate();
+        QVERIFY(service->waitForFinished(5000));
+    }
+
     // A body past the limit is refused from its Content-Length, and a chunked one at once,
     // before either is held in memory: the service's peak memory barely moves.
     void hugeBodiesAreRefusedBeforeTheyAreRead() {
@@ -292,6 +337,33 @@ private Q_SLOTS:
             QCOMPARE(service.call("GET", urls.at(i).toString().section('/', 3)).contentType,
                      QByteArray(types[i]));
         QCOMPARE(service.call("GET", urls.at(0).toString().section('/', 3)).body, heicPhoto);
+    }
+
+    // Nothing larger than twice what the client sends is decoded: a few kilobytes of HEIC
+    // once asked for 49 megapixels and seconds of CPU. An account uploading all hour is
+    // stopped at its hourly allowance.
+    void uploadsAreBoundedInSizeAndNumber() {
+        ServiceHarness service({"--uploads-per-hour", "4"});
+        const QString token = service.signIn(ServiceHarness::newUserId());
+        const auto sized = [](int width, int height, const char *format) {
+            QImage image(width, height, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            if (qstrcmp(format, "HEIC") == 0)
+                return PhotoProcessor::encodeHeic(image);
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, format);
+            return bytes;
+        };
+        const auto upload = [&](const QByteArray &image) {
+            return service.call("POST", "images/upload", uploadBody({image}), token).status;
+        };
+        QCOMPARE(upload(sized(2400, 3200, "PNG")), 200);
+        QCOMPARE(upload(sized(3201, 16, "PNG")), 415);
+        QCOMPARE(upload(sized(2401, 2401, "JPEG")), 415);
+        QCOMPARE(upload(sized(16, 3216, "HEIC")), 415);
+        QCOMPARE(upload(pngBytes()), 429);
     }
 };
 

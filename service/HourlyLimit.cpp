@@ -1,19 +1,19 @@
-#include "AddressRateLimit.h"
+#include "HourlyLimit.h"
 
 #include <QMutexLocker>
 
 #include <algorithm>
 
 namespace {
-// Past this many addresses, those whose allowance is whole again are forgotten: a flood of
+// Past this many callers, those whose allowance is whole again are forgotten: a flood of
 // addresses cannot grow the table without end.
 constexpr qsizetype kRemembered = 100000;
 } // namespace
 
-AddressRateLimit::AddressRateLimit(int perHour)
+HourlyLimit::HourlyLimit(int perHour)
     : m_perHour(perHour) {}
 
-bool AddressRateLimit::take(const QByteArray &address, Clock::time_point now) {
+bool HourlyLimit::take(const QByteArray &caller, Clock::time_point now) {
     const QMutexLocker lock(&m_mutex);
     const auto refilled = [this, now](const Bucket &bucket) {
         const double hours = std::chrono::duration<double>(now - bucket.at).count() / 3600.0;
@@ -26,12 +26,12 @@ bool AddressRateLimit::take(const QByteArray &address, Clock::time_point now) {
         if (m_buckets.size() >= kRemembered)
             m_buckets.clear();
     }
-    const auto found = m_buckets.constFind(address);
+    const auto found = m_buckets.constFind(caller);
     const double left = found == m_buckets.cend() ? m_perHour : refilled(*found);
     if (left < 1) {
-        m_buckets.insert(address, {left, now});
+        m_buckets.insert(caller, {left, now});
         return false;
     }
-    m_buckets.insert(address, {left - 1, now});
+    m_buckets.insert(caller, {left - 1, now});
     return true;
 }
