@@ -37,6 +37,12 @@ class TestServiceInput : public QObject {
         return QJsonDocument(QJsonObject{{"images", list}}).toJson();
     }
     static QByteArray heicBytes() { return PhotoProcessor::encodeHeic(picture()); }
+    static std::unique_ptr<QTcpSocket> connectedTo(quint16 port) {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(QHostAddress::LocalHost, port);
+        socket->waitForConnected(5000);
+        return socket;
+    }
 
 private Q_SLOTS:
     void badRequestsAreRefusedWithTheErrorBody_data() {
@@ -137,12 +143,7 @@ private Q_SLOTS:
         const auto service = ServiceHarness::serveBinary(
             {"--database", dir.filePath("slow.sqlite"), "--timeouts", "0.5,0.8,1.2"}, &port);
         QVERIFY(service);
-        const auto connected = [port] {
-            auto socket = std::make_unique<QTcpSocket>();
-            socket->connectToHost(QHostAddress::LocalHost, port);
-            socket->waitForConnected(5000);
-            return socket;
-        };
+        const auto connected = [port] { return connectedTo(port); };
         // Sends `text` a byte at a time, every 100 ms, until the service closes the connection;
         // false when all of it went out.
         const auto trickleClosed = [](QTcpSocket &socket, const QByteArray &text) {
@@ -231,9 +232,7 @@ private Q_SLOTS:
             {"--database", dir.filePath("limits.sqlite"), "--max-body", "100000000"}, &port);
         QVERIFY(service);
         const auto announce = [port](const QByteArray &call, qint64 length, bool token) {
-            auto socket = std::make_unique<QTcpSocket>();
-            socket->connectToHost(QHostAddress::LocalHost, port);
-            socket->waitForConnected(5000);
+            auto socket = connectedTo(port);
             socket->write(call + " HTTP/1.1\r\nHost: x\r\n" +
                           (token ? "auth: bear whatever\r\n" : "") +
                           "Content-Length: " + QByteArray::number(length) + "\r\n\r\n");
@@ -287,9 +286,7 @@ private Q_SLOTS:
         };
         const qint64 before = peakKb();
         const auto open = [port](const QByteArray &lengthHeader) {
-            auto socket = std::make_unique<QTcpSocket>();
-            socket->connectToHost(QHostAddress::LocalHost, port);
-            socket->waitForConnected(5000);
+            auto socket = connectedTo(port);
             socket->write("PUT /user/bio HTTP/1.1\r\nHost: 127.0.0.1\r\n" + lengthHeader +
                           "\r\n\r\n");
             return socket;
