@@ -1,6 +1,7 @@
 #include "BodyLimit.h"
 
 #include "ApiRequest.h"
+#include "ResponseQueue.h"
 
 #include <QTcpSocket>
 
@@ -102,6 +103,10 @@ bool BodyLimit::follow(QByteArrayView fragment) {
 }
 
 bool BodyLimit::headersEnded() {
+    if (++m_requests - ResponseQueue::of(m_socket)->answered() > kMostWaiting) {
+        m_refusal = 429;
+        return false;
+    }
     m_inHeaders = false;
     m_bodyLeft = 0;
     const QList<QByteArray> lines = m_headers.left(m_headers.indexOf("\r\n\r\n")).split('\n');
@@ -155,6 +160,11 @@ void BodyLimit::refuse() {
     m_refused = true;
     release();
     m_socket->readAll();
+    // Answers to its earlier requests are still due: nothing may be written ahead of them.
+    if (m_refusal == 429) {
+        m_socket->abort();
+        return;
+    }
     const QString reason = m_refusal == 411 ? QStringLiteral("Не указана длина запроса")
                            : m_refusal == 503 ? QStringLiteral("Сервис перегружен, попробуй позже")
                                               : QStringLiteral("Слишком большой запрос");

@@ -20,6 +20,8 @@ public:
     [[nodiscard]] quint64 reserve();
     // Fills a place; every answer whose turn has come is written.
     void fulfil(quint64 ticket, QByteArray response);
+    // Answers written so far.
+    [[nodiscard]] quint64 answered() const { return m_front; }
 
 private:
     explicit ResponseQueue(QTcpSocket *socket);

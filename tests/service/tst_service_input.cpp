@@ -222,6 +222,31 @@ private Q_SLOTS:
         QVERIFY(service->waitForFinished(5000));
     }
 
+    // A connection that sends requests far ahead of reading its answers is closed once it is
+    // a few dozen ahead, instead of having all of them answered while everyone else waits.
+    void aConnectionCannotPipelineWithoutEnd() {
+        QTemporaryDir dir;
+        quint16 port = 0;
+        const auto service =
+            ServiceHarness::serveBinary({"--database", dir.filePath("pipe.sqlite")}, &port);
+        QVERIFY(service);
+        const auto greedy = connectedTo(port);
+        greedy->write(QByteArray("GET /nowhere HTTP/1.1\r\nHost: x\r\n\r\n").repeated(5000));
+        QByteArray answers;
+        while (greedy->waitForReadyRead(3000))
+            answers += greedy->readAll();
+        answers += greedy->readAll();
+        QCOMPARE(greedy->state(), QAbstractSocket::UnconnectedState);
+        QVERIFY2(answers.count("HTTP/1.1 404") < 1000,
+                 qPrintable(QString::number(answers.count("HTTP/1.1 404"))));
+        const auto polite = connectedTo(port);
+        polite->write("GET /nowhere HTTP/1.1\r\nHost: x\r\n\r\n");
+        QVERIFY(polite->waitForReadyRead(5000));
+        QVERIFY(polite->readAll().startsWith("HTTP/1.1 404"));
+        service->terminate();
+        QVERIFY(service->waitForFinished(5000));
+    }
+
     // Only an upload with a token may be large: other calls are refused at their headers past a
     // few kilobytes, fewer without a token. Together, connections may be receiving only a
     // budget of announced bytes: twenty slow large uploads once held 1.5 GB.
