@@ -85,6 +85,10 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
     const QString userId =
         ApiRequest::canonicalUuid(sealed.value(QStringLiteral("tok2")).toString());
     const QString cloudId = sealed.value(QStringLiteral("tok1")).toString();
+    // The identity a client had before it kept a random one of its own.
+    const QJsonValue previous = sealed.value(QStringLiteral("tok1Previous"));
+    ok = ok &&
+         (previous.isUndefined() || (previous.isString() && previous.toString().size() <= 256));
     const auto attestation =
         QByteArray::fromBase64Encoding(sealed.value(QStringLiteral("tok3")).toString().toLatin1(),
                                        QByteArray::AbortOnBase64DecodingErrors);
@@ -94,8 +98,9 @@ Reply validateDevice(ApiRequest &req, ServiceContext &ctx) {
         throw ApiError(400, QStringLiteral("Некорректные данные устройства"));
     if (!ctx.tokens.claimAttestation(attestation.decoded))
         throw ApiError(401, QStringLiteral("Не удалось проверить устройство"));
-    const UserStore::SignIn signIn = ctx.users.signIn(
-        userId, cloudId, QString::fromUtf8(QJsonDocument(device).toJson(QJsonDocument::Compact)));
+    const UserStore::SignIn signIn =
+        ctx.users.signIn(userId, cloudId, previous.toString(),
+                         QString::fromUtf8(QJsonDocument(device).toJson(QJsonDocument::Compact)));
     if (signIn == UserStore::SignIn::OtherAccount)
         throw ApiError(403, QStringLiteral("Этот аккаунт принадлежит другому пользователю"));
     // The attestation token is the installation's identifier followed by 16 fresh bytes.

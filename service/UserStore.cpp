@@ -20,8 +20,16 @@ const QString &UserStore::profileColumns() {
     return columns;
 }
 
+namespace {
+bool sameSecret(const QByteArray &stored, const QString &claimed) {
+    const QByteArray bytes = claimed.toUtf8();
+    return !stored.isEmpty() && stored.size() == bytes.size() &&
+           CRYPTO_memcmp(stored.constData(), bytes.constData(), size_t(stored.size())) == 0;
+}
+} // namespace
+
 UserStore::SignIn UserStore::signIn(const QString &id, const QString &cloudId,
-                                    const QString &device) {
+                                    const QString &previousCloudId, const QString &device) {
     const bool created =
         m_db.exec(QStringLiteral("INSERT INTO users (id, cloud_id, device, created_at) "
                                  "VALUES (?, ?, ?, ?) ON CONFLICT DO NOTHING"),
@@ -33,12 +41,19 @@ UserStore::SignIn UserStore::signIn(const QString &id, const QString &cloudId,
         m_db.scalar(QStringLiteral("SELECT cloud_id FROM users WHERE id = ?"), {id})
             .toString()
             .toUtf8();
-    const QByteArray claimed = cloudId.toUtf8();
-    if (stored.isEmpty() || stored.size() != claimed.size() ||
-        CRYPTO_memcmp(stored.constData(), claimed.constData(), size_t(stored.size())) != 0)
+    if (sameSecret(stored, cloudId)) {
+        m_db.exec(QStringLiteral("UPDATE users SET device = ? WHERE id = ?"), {device, id});
+        return SignIn::Returning;
+    }
+    if (previousCloudId.isEmpty() || !sameSecret(stored, previousCloudId))
         return SignIn::OtherAccount;
-    m_db.exec(QStringLiteral("UPDATE users SET device = ? WHERE id = ?"), {device, id});
-    return SignIn::Returning;
+    // Only the holder of the identity stored now replaces it, and only that one once.
+    const bool moved =
+        m_db.exec(QStringLiteral("UPDATE users SET cloud_id = ?, device = ? WHERE id = ? AND "
+                                 "cloud_id = ?"),
+                  {cloudId, device, id, QString::fromUtf8(stored)})
+            .numRowsAffected() > 0;
+    return moved ? SignIn::Returning : SignIn::OtherAccount;
 }
 
 AccountState UserStore::state(const QString &id) {

@@ -28,7 +28,10 @@ public:
     enum class SignIn { Created, Returning, OtherAccount };
     // Creates the account when it is new. An existing one is only handed to the cloud identity
     // it was created with; accounts without one (the reviewer's) never sign in this way.
-    SignIn signIn(const QString &id, const QString &cloudId, const QString &device);
+    // A client moving to a new cloud identity proves the stored one as `previousCloudId`; the
+    // new one is kept from then on, and the old one no longer signs in.
+    SignIn signIn(const QString &id, const QString &cloudId, const QString &previousCloudId,
+                  const QString &device);
     [[nodiscard]] AccountState state(const QString &id);
     [[nodiscard]] QJsonObject userJson(const QString &id, const QString &origin);
     // ProfileView of the current row of a query that selected profileColumns() first,

@@ -1286,6 +1286,10 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
         <source>Не удалось сохранить токен на устройстве</source>
         <translation>Could not save the token on this device</translation>
     </message>
+    <message>
+        <source>Не удалось сохранить ключ входа на устройстве</source>
+        <translation>Could not keep the sign-in key on this device</translation>
+    </message>
 </context>
 <context>
     <name>SliderCell</name>

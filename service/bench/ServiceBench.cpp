@@ -71,7 +71,7 @@ struct BenchUser {
 // A registered person at a place, with the feed settings of a typical user.
 QString registered(ServiceContext &ctx, double lat, double lon, bool man, int maxDistance) {
     const QString id = newId();
-    (void)ctx.users.signIn(id, QStringLiteral("bench"), QStringLiteral("{}"));
+    (void)ctx.users.signIn(id, QStringLiteral("bench"), {}, QStringLiteral("{}"));
     (void)ctx.users.completeRegistration(
         id, {{QStringLiteral("name"), QStringLiteral("Бенч")},
              {QStringLiteral("birthday"), QStringLiteral("01011995")},

@@ -37,10 +37,13 @@ QJsonObject DeviceEnvelope::plaintext() const {
                        {QStringLiteral("systemVersion"), m_device.systemVersion}};
     if (!m_device.appVersion.isEmpty())
         device.insert(QStringLiteral("appVersion"), m_device.appVersion);
-    return {{QStringLiteral("tok1"), m_cloudRecordName},
-            {QStringLiteral("tok2"), m_localUserID},
-            {QStringLiteral("tok3"), QString::fromLatin1(m_attestationToken.toBase64())},
-            {QStringLiteral("device"), device}};
+    QJsonObject plain{{QStringLiteral("tok1"), m_cloudRecordName},
+                      {QStringLiteral("tok2"), m_localUserID},
+                      {QStringLiteral("tok3"), QString::fromLatin1(m_attestationToken.toBase64())},
+                      {QStringLiteral("device"), device}};
+    if (!m_previousRecordName.isEmpty())
+        plain.insert(QStringLiteral("tok1Previous"), m_previousRecordName);
+    return plain;
 }
 
 std::optional<QString> DeviceEnvelope::seal() const {

@@ -16,8 +16,13 @@ public:
     DeviceEnvelope(QString cloudRecordName, QString localUserID, QByteArray attestationToken,
                    DeviceDescription device);
 
+    // The identity the account was kept under before (the record name the machine yields),
+    // sent so the service moves the account to the new one.
+    void setPreviousRecordName(const QString &name) { m_previousRecordName = name; }
+
     // {"tok1": record name, "tok2": local user ID, "tok3": base64 of the attestation token,
-    //  "device": {...}}; "appVersion" is left out when empty.
+    //  "device": {...}}, and "tok1Previous" when there is one; "appVersion" is left out when
+    //  empty.
     [[nodiscard]] QJsonObject plaintext() const;
 
     // Standard base64 of nonce (12 bytes) ‖ ciphertext ‖ tag (16 bytes), with a fresh random
@@ -33,6 +38,7 @@ public:
 
 private:
     QString m_cloudRecordName;
+    QString m_previousRecordName;
     QString m_localUserID;
     QByteArray m_attestationToken;
     DeviceDescription m_device;

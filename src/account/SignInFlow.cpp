@@ -12,12 +12,14 @@
 #include "ui/AppServices.h"
 #include "ui/MainThreadReceiver.h"
 
+#include <QRandomGenerator>
 #include <QUuid>
 
 namespace {
 const QString tokenKey = QStringLiteral("paseto");
 const QString userIdKey = QStringLiteral("passkeyUserID");
 const QString screenKey = QStringLiteral("screen");
+const QString identityKey = QStringLiteral("signInIdentity");
 } // namespace
 
 SignInFlow::SignInFlow(Services services, QObject *parent)
@@ -68,7 +70,22 @@ void SignInFlow::onRecordName(const QString &recordName, const QString &error) {
         fail(tr("Ошибка получения UserID"));
         return;
     }
-    attest(recordName, userId);
+    const QString own = ownIdentity();
+    if (own.isEmpty()) {
+        fail(tr("Не удалось сохранить ключ входа на устройстве"));
+        return;
+    }
+    attest({own, recordName}, userId);
+}
+
+QString SignInFlow::ownIdentity() {
+    SecureStore &store = m_services.secureStore();
+    if (const std::optional<QString> stored = store.load(identityKey); stored && !stored->isEmpty())
+        return *stored;
+    QByteArray secret(32, Qt::Uninitialized);
+    QRandomGenerator::system()->generate(secret.begin(), secret.end());
+    const QString created = QLatin1Char('_') + QString::fromLatin1(secret.toHex());
+    return store.save(created, identityKey) ? created : QString();
 }
 
 QString SignInFlow::localUserId() {
@@ -84,17 +101,17 @@ QString SignInFlow::localUserId() {
     return created;
 }
 
-void SignInFlow::attest(const QString &recordName, const QString &userId) {
+void SignInFlow::attest(const Identities &identities, const QString &userId) {
     DeviceAttestation &attestation = m_services.platform().deviceAttestation();
     if (!attestation.isSupported()) {
         fail(tr("Данный девайс не поддерживается"));
         return;
     }
-    attestation.generateToken([to = MainThreadReceiver(this), recordName,
+    attestation.generateToken([to = MainThreadReceiver(this), identities,
                                userId](const QByteArray &token, const QString &error) {
-        to.post([recordName, userId, token, error](SignInFlow &flow) {
+        to.post([identities, userId, token, error](SignInFlow &flow) {
             if (!token.isEmpty())
-                flow.seal(recordName, userId, token);
+                flow.seal(identities, userId, token);
             else if (!error.isEmpty())
                 flow.fail(tr("Ошибка генерации токена: ") + error);
             else
@@ -103,9 +120,11 @@ void SignInFlow::attest(const QString &recordName, const QString &userId) {
     });
 }
 
-void SignInFlow::seal(const QString &recordName, const QString &userId, const QByteArray &token) {
-    const DeviceEnvelope envelope(recordName, userId, token,
-                                  m_services.platform().deviceInfo().description());
+void SignInFlow::seal(const Identities &identities, const QString &userId,
+                      const QByteArray &token) {
+    DeviceEnvelope envelope(identities.own, userId, token,
+                            m_services.platform().deviceInfo().description());
+    envelope.setPreviousRecordName(identities.recordName);
     const std::optional<QString> sealed = envelope.seal(m_envelopeKey);
     if (!sealed) {
         fail(tr("Ошибка шифрования"));

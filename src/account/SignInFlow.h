@@ -10,7 +10,9 @@
 
 #include <functional>
 
-// Signing in with the computer's cloud identity: the cloud record name, the stable local user
+// Signing in with the installation's own identity: a random secret made once and kept in the
+// secure store (the record name the machine yields could be computed by anyone else on it, and
+// goes along only so the service moves an account kept under it), the stable local user
 // identifier, an attestation token and the device description go to the service sealed in one
 // envelope, and the access token that comes back is kept in the secure store. Platform answers
 // and the service's answer arrive on other threads; every step after them runs on the main
@@ -43,8 +45,16 @@ private:
     void onRecordName(const QString &recordName, const QString &error);
     // The stored local identifier, or a new one that is stored now; empty when it cannot be kept.
     [[nodiscard]] QString localUserId();
-    void attest(const QString &recordName, const QString &userId);
-    void seal(const QString &recordName, const QString &userId, const QByteArray &token);
+    // The installation's secret identity, made and stored on first use; empty when it cannot
+    // be kept.
+    [[nodiscard]] QString ownIdentity();
+    // `own` signs in; `recordName` is the machine's, which older clients signed in with.
+    struct Identities {
+        QString own;
+        QString recordName;
+    };
+    void attest(const Identities &identities, const QString &userId);
+    void seal(const Identities &identities, const QString &userId, const QByteArray &token);
     void onValidated(const Result<TokenResponse> &result, const QString &userId);
     void fail(const QString &message);
     void recordUserId(const QString &userId);

@@ -9,8 +9,9 @@
 #include <optional>
 
 // The few texts that must survive a restart and stay out of plain settings: the access token
-// ("paseto"), the stable local user identifier ("passkeyUserID") and the progress value
-// ("screen"). Both operations may be called from any thread.
+// ("paseto"), the stable local user identifier ("passkeyUserID"), the progress value
+// ("screen") and the installation's sign-in identity ("signInIdentity"). Both operations may
+// be called from any thread.
 class SecureStore {
 public:
     // The service attribute of every item the client keeps.

@@ -227,8 +227,23 @@ private Q_SLOTS:
                                  QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY));
         QVERIFY(opened);
         const QJsonObject plain = QJsonDocument::fromJson(*opened).object();
-        QCOMPARE(plain.value("tok1").toString(), script.recordName);
+        // The identity is the installation's own random secret, kept for the next sign-in; the
+        // machine's record name, which anyone on it can compute, only moves an older account.
+        const QString own = QString::fromUtf8(m_store->values.value("signInIdentity"));
+        QCOMPARE(own.size(), 65);
+        QCOMPARE(plain.value("tok1").toString(), own);
+        QCOMPARE(plain.value("tok1Previous").toString(), script.recordName);
         QCOMPARE(plain.value("tok2").toString(), userId);
+        Window later;
+        makeScreen(later)->loginButtonTapped();
+        QTRY_COMPARE(m_service.requests().size(), 2);
+        const QJsonObject again =
+            QJsonDocument::fromJson(
+                DeviceEnvelope::open(m_service.requests().last().json().value("data").toString(),
+                                     QStringLiteral(ZIREL_BUILD_ENVELOPE_KEY))
+                    .value_or(QByteArray()))
+                .object();
+        QCOMPARE(again.value("tok1").toString(), own);
         QCOMPARE(plain.value("tok3").toString(), QStringLiteral("AQL+/w=="));
         QCOMPARE(plain.value("device").toObject().value("deviceModel").toString(), "ThinkPad");
     }

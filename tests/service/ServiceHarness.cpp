@@ -121,7 +121,8 @@ int ServiceHarness::putSettings(const QString &token, int maxDistance, const QSt
 }
 
 QString ServiceHarness::envelope(const QString &userId, const QString &cloudId,
-                                 const QByteArray &installation) const {
+                                 const QByteArray &installation,
+                                 const QString &previousCloudId) const {
     const QJsonObject device{{"deviceName", "Mac"},
                              {"deviceModel", "Mac15,3"},
                              {"systemName", "macOS"},
@@ -131,10 +132,12 @@ QString ServiceHarness::envelope(const QString &userId, const QString &cloudId,
                            Qt::Uninitialized);
     QRandomGenerator::global()->generate(attestation.begin(), attestation.end());
     attestation.replace(0, installation.size(), installation);
-    const QJsonObject plain{{"tok1", cloudId.isEmpty() ? "_cloud" + userId.toUpper() : cloudId},
-                            {"tok2", userId},
-                            {"tok3", QString::fromLatin1(attestation.toBase64())},
-                            {"device", device}};
+    QJsonObject plain{{"tok1", cloudId.isEmpty() ? "_cloud" + userId.toUpper() : cloudId},
+                      {"tok2", userId},
+                      {"tok3", QString::fromLatin1(attestation.toBase64())},
+                      {"device", device}};
+    if (!previousCloudId.isEmpty())
+        plain.insert("tok1Previous", previousCloudId);
     return QString::fromLatin1(
         EnvelopeOpener::seal(m_envelopeKey, QJsonDocument(plain).toJson(QJsonDocument::Compact))
             .toBase64());

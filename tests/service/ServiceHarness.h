@@ -53,9 +53,10 @@ public:
                     int ageEnd, bool widen = false, bool active = true);
     // The sealed envelope a device sends for userId; cloudId defaults to one made from the id.
     // Every envelope carries a fresh attestation token: the installation's identifier (random
-    // unless given) and 16 fresh bytes.
+    // unless given) and 16 fresh bytes; `previousCloudId` names the identity it moves from.
     [[nodiscard]] QString envelope(const QString &userId, const QString &cloudId = {},
-                                   const QByteArray &installation = {}) const;
+                                   const QByteArray &installation = {},
+                                   const QString &previousCloudId = {}) const;
     Answer validateDevice(const QString &envelope);
     // Signs in like a device would, with a sealed envelope; returns the access token.
     QString signIn(const QString &userId);

@@ -1,7 +1,7 @@
 #include "ServiceHarness.h"
 
-#include "HourlyLimit.h"
 #include "EnvelopeOpener.h"
+#include "HourlyLimit.h"
 #include "PortraitPainter.h"
 #include "ServiceContext.h"
 
@@ -138,6 +138,16 @@ private Q_SLOTS:
         const auto replayed = service.validateDevice(again);
         QCOMPARE(replayed.status, 401);
         QVERIFY(replayed.isError());
+
+        // A client moving to a random identity of its own proves the one stored; from then on
+        // only the new one signs in, and nobody moves an account by naming a wrong old one.
+        const QString derived = "_cloud" + id;
+        QCOMPARE(service.validateDevice(service.envelope(id, "_thief", {}, "_guess")).status, 403);
+        QCOMPARE(service.validateDevice(service.envelope(id, "_random", {}, derived)).status, 200);
+        QCOMPARE(service.validateDevice(service.envelope(id)).status, 403);
+        QCOMPARE(service.validateDevice(service.envelope(id, "_thief", {}, derived)).status, 403);
+        QCOMPARE(service.validateDevice(service.envelope(id, "_random", {}, derived)).status, 200);
+        QCOMPARE(service.validateDevice(service.envelope(id, "_random")).status, 200);
     }
 
     // The operator's key is made once into the database, shown that one time (and again only
