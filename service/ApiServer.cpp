@@ -126,13 +126,11 @@ quint16 ApiServer::start(QString *error) {
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.setLocalCertificate(cert);
         tls.setPrivateKey(key);
-        auto *sslServer =
-            new BodyLimitedServer<QSslServer>(m_options.maxBodyBytes, m_options.deadlines, this);
+        auto *sslServer = new BodyLimitedServer<QSslServer>(m_options, this);
         sslServer->setSslConfiguration(tls);
         server = sslServer;
     } else {
-        server =
-            new BodyLimitedServer<QTcpServer>(m_options.maxBodyBytes, m_options.deadlines, this);
+        server = new BodyLimitedServer<QTcpServer>(m_options, this);
     }
     if (!server->listen(m_options.listenAddress, m_options.port)) {
         *error = QStringLiteral("cannot listen on %1:%2")

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "BodyLimit.h"
+#include "ServiceOptions.h"
 
+#include <QHash>
+#include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -10,17 +13,20 @@
 #include <algorithm>
 
 // A listening server (plain or TLS) whose connections have their request bodies limited, and
-// their deadlines kept, before the HTTP server reads from them. Its connections never use up
-// the process's descriptors: out of them, every accept failed at once while the listening
-// socket stayed readable, and the process spun. Short of the limit it stops accepting, leaving
-// callers in the system's queue, until a connection closes.
+// their deadlines kept, before the HTTP server reads from them; one address holds no more than
+// so many connections at once. Its connections never use up the process's descriptors: out of
+// them, every accept failed at once while the listening socket stayed readable, and the process
+// spun. Short of the limit it stops accepting, leaving callers in the system's queue, until a
+// connection closes.
 template <class Server> class BodyLimitedServer : public Server {
 public:
-    BodyLimitedServer(qint64 maxBodyBytes, const BodyLimit::Deadlines &deadlines, QObject *parent)
+    BodyLimitedServer(const ServiceOptions &options, QObject *parent)
         : Server(parent)
-        , m_max(maxBodyBytes)
-        , m_deadlines(deadlines)
-        , m_most(mostConnections()) {}
+        , m_max(options.maxBodyBytes)
+        , m_deadlines(options.deadlines)
+        , m_most(mostConnections())
+        , m_mostPerAddress(options.connectionsPerAddress)
+        , m_proxy(options.proxy) {}
 
     // The HTTP server takes each connection here and only then starts reading it.
     QTcpSocket *nextPendingConnection() override {
@@ -30,14 +36,32 @@ public:
         BodyLimit::attach(socket, m_max, m_deadlines);
         if (++m_open >= m_most)
             this->pauseAccepting();
-        QObject::connect(socket, &QObject::destroyed, this, [this] {
+        const QString address = callerOf(*socket);
+        const int fromAddress = ++m_perAddress[address];
+        QObject::connect(socket, &QObject::destroyed, this, [this, address] {
+            if (--m_perAddress[address] == 0)
+                m_perAddress.remove(address);
             if (m_open-- == m_most)
                 this->resumeAccepting();
         });
+        // One host holding thousands of connections leaves none for anyone else. Closed once
+        // the HTTP server has connected to it, so it is cleaned up as any closed connection.
+        if (fromAddress > m_mostPerAddress)
+            QMetaObject::invokeMethod(socket, &QAbstractSocket::abort, Qt::QueuedConnection);
         return socket;
     }
 
 private:
+    // The peer's address; every connection of the load balancer counts as its own.
+    QString callerOf(const QTcpSocket &socket) const {
+        bool isIPv4 = false;
+        const quint32 ipv4 = socket.peerAddress().toIPv4Address(&isIPv4);
+        const QHostAddress peer = isIPv4 ? QHostAddress(ipv4) : socket.peerAddress();
+        if (!m_proxy.isNull() && peer.isEqual(m_proxy, QHostAddress::TolerantConversion))
+            return QString::number(quintptr(&socket));
+        return peer.toString();
+    }
+
     // What the descriptor limit leaves after the database, photo files and worker threads.
     static int mostConnections() {
         rlimit limit{};
@@ -51,4 +75,7 @@ private:
     BodyLimit::Deadlines m_deadlines;
     int m_most;
     int m_open = 0;
+    int m_mostPerAddress;
+    QHostAddress m_proxy;
+    QHash<QString, int> m_perAddress;
 };

@@ -15,7 +15,7 @@ QString ServiceOptions::usage() {
         "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
         "  [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
         "  [--sign-ins-per-hour N] [--uploads-per-hour N] [--proxy ADDR]\n"
-        "  [--timeouts HEADERS,BODY,IDLE]\n"
+        "  [--timeouts HEADERS,BODY,IDLE] [--connections-per-address N]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
@@ -115,6 +115,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
         } else if (arg == QLatin1String("--uploads-per-hour")) {
             uploadsPerHour = v.toInt(&ok);
             ok = ok && uploadsPerHour >= 1;
+        } else if (arg == QLatin1String("--connections-per-address")) {
+            connectionsPerAddress = v.toInt(&ok);
+            ok = ok && connectionsPerAddress >= 1;
         } else if (arg == QLatin1String("--proxy")) {
             ok = proxy.setAddress(v);
         } else if (arg == QLatin1String("--workers")) {

@@ -33,6 +33,8 @@ struct ServiceOptions {
     int signInsPerHour = 30;
     // Photo uploads one account may make in an hour.
     int uploadsPerHour = 30;
+    // Connections one address may hold open at once; the load balancer's are not counted.
+    int connectionsPerAddress = 128;
     // The load balancer in front of the service: its calls are taken to come from the last
     // address of the X-Forwarded-For it adds. Null when callers connect directly.
     QHostAddress proxy;

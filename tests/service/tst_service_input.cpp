@@ -222,6 +222,32 @@ private Q_SLOTS:
         QVERIFY(service->waitForFinished(5000));
     }
 
+    // One address holds only so many connections at once: 3,000 idle ones from one host once
+    // stayed open. Past the cap a new one is closed at once; a freed place is used again.
+    void oneAddressHoldsOnlySoManyConnections() {
+        QTemporaryDir dir;
+        quint16 port = 0;
+        const auto service = ServiceHarness::serveBinary(
+            {"--database", dir.filePath("many.sqlite"), "--connections-per-address", "5"}, &port);
+        QVERIFY(service);
+        std::vector<std::unique_ptr<QTcpSocket>> held;
+        for (int i = 0; i < 5; ++i)
+            held.push_back(connectedTo(port));
+        const auto extra = connectedTo(port);
+        QVERIFY(extra->state() == QAbstractSocket::UnconnectedState ||
+                extra->waitForDisconnected(3000));
+        for (const auto &socket : held)
+            QCOMPARE(socket->state(), QAbstractSocket::ConnectedState);
+        held.pop_back();
+        QTest::qWait(300);
+        const auto again = connectedTo(port);
+        again->write("GET /nowhere HTTP/1.1\r\nHost: x\r\n\r\n");
+        QVERIFY(again->waitForReadyRead(5000));
+        QVERIFY(again->readAll().startsWith("HTTP/1.1 404"));
+        service->terminate();
+        QVERIFY(service->waitForFinished(5000));
+    }
+
     // A connection that sends requests far ahead of reading its answers is closed once it is
     // a few dozen ahead, instead of having all of them answered while everyone else waits.
     void aConnectionCannotPipelineWithoutEnd() {
