@@ -2,7 +2,7 @@
 
 #include "ApiError.h"
 #include "DemoCrowd.h"
-#include "ImageValidator.h"
+#include "PhotoCleaner.h"
 #include "Router.h"
 #include "ServiceContext.h"
 
@@ -60,9 +60,10 @@ Reply upload(ApiRequest &req, ServiceContext &ctx) {
         const QString extension = ImageStore::extensionOf(decoded.decoded);
         if (extension.isEmpty())
             throw ApiError(415, QStringLiteral("Формат изображения не поддерживается"));
-        if (!ImageValidator::isComplete(decoded.decoded, extension))
+        QByteArray cleaned = PhotoCleaner::clean(decoded.decoded, extension);
+        if (cleaned.isEmpty())
             throw ApiError(415, QStringLiteral("Изображение повреждено"));
-        images.append(decoded.decoded);
+        images.append(std::move(cleaned));
     }
     const QString origin = req.origin(ctx.options.publicBaseUrl);
     QJsonArray urls;

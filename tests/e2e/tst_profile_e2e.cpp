@@ -13,6 +13,7 @@
 #include "ui/NavigationContainer.h"
 #include "ui/Window.h"
 
+#include <QColor>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -62,6 +63,17 @@ class TestProfileEndToEnd : public QObject {
         return shown.value_or(QImage());
     }
 
+    // The service serves photos it encoded again: a flat colour comes back within a few levels.
+    static bool looksLike(const QImage &shown, const QByteArray &uploaded) {
+        const QImage expected = ImageDecoder::decode(uploaded);
+        if (shown.size() != expected.size())
+            return false;
+        const QColor a = shown.pixelColor(shown.width() / 2, shown.height() / 2);
+        const QColor b = expected.pixelColor(expected.width() / 2, expected.height() / 2);
+        return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 &&
+               qAbs(a.blue() - b.blue()) <= 4;
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
@@ -93,7 +105,7 @@ private Q_SLOTS:
                  qPrintable(m_service.output()));
         std::optional<ProfileView> seen = seenByAnother(me->value().userID);
         QVERIFY(seen && seen->photoURLs && seen->photoURLs->size() == 1);
-        QCOMPARE(photoOf(*seen, 0), ImageDecoder::decode(registered));
+        QVERIFY(looksLike(photoOf(*seen, 0), registered));
         const auto withPhoto = await<User>([](auto done) { Endpoints::user(done); });
         QVERIFY(withPhoto && withPhoto->ok());
         UserManager::shared().setCurrentUser(withPhoto->value());
@@ -118,9 +130,8 @@ private Q_SLOTS:
         QVERIFY2(QTest::qWaitFor([tab] { return !tab->presentedViewController(); }, kWaitMs),
                  qPrintable(m_service.output()));
         // The ring shows the new first photo as the service serves it.
-        const QImage firstShown = ImageDecoder::decode(first);
         QVERIFY(QTest::qWaitFor(
-            [tab, &firstShown] { return tab->photo().value<QImage>() == firstShown; }, kWaitMs));
+            [tab, &first] { return looksLike(tab->photo().value<QImage>(), first); }, kWaitMs));
 
         const auto stored = await<User>([](auto done) { Endpoints::user(done); });
         QVERIFY(stored && stored->ok());
@@ -132,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(seen->bio, QStringLiteral("Хожу в походы по выходным"));
         QCOMPARE(seen->city, QStringLiteral("Тверь"));
         QVERIFY(seen->photoURLs && seen->photoURLs->size() == 2);
-        QCOMPARE(photoOf(*seen, 1), ImageDecoder::decode(second));
+        QVERIFY(looksLike(photoOf(*seen, 1), second));
     }
 };
 
