@@ -17,10 +17,12 @@ qint64 s_buffered = 0;
 
 } // namespace
 
-BodyLimit::BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines)
+BodyLimit::BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
+                     const Deadlines &deadlines)
     : QObject(socket)
     , m_socket(socket)
     , m_max(maxBodyBytes)
+    , m_budget(budgetBytes)
     , m_deadlines(deadlines) {
     connect(socket, &QIODevice::readyRead, this, &BodyLimit::onReadyRead);
     // An answer going out is use too: a slow one must not close its own connection.
@@ -42,8 +44,9 @@ void BodyLimit::release() {
     s_buffered -= std::exchange(m_reserved, 0);
 }
 
-void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines) {
-    new BodyLimit(socket, maxBodyBytes, deadlines);
+void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
+                       const Deadlines &deadlines) {
+    new BodyLimit(socket, maxBodyBytes, budgetBytes, deadlines);
 }
 
 void BodyLimit::enter(Phase phase) {
@@ -136,7 +139,7 @@ bool BodyLimit::headersEnded() {
         m_inHeaders = true;
         return true;
     }
-    if (s_buffered + m_bodyLeft > std::max(kBufferedBudget, m_max)) {
+    if (s_buffered + m_bodyLeft > std::max(m_budget, m_max)) {
         m_refusal = 503;
         return false;
     }

@@ -34,19 +34,20 @@ public:
     // The largest body of a call with a token other than an upload, and of one without.
     static constexpr qint64 kMemberBodyBytes = 64 * 1024;
     static constexpr qint64 kPublicBodyBytes = 16 * 1024;
-    // Announced body bytes all connections may be receiving at once, at the least.
-    static constexpr qint64 kBufferedBudget = 256LL * 1024 * 1024;
     // Requests one connection may have sent and not yet had answered.
     static constexpr quint64 kMostWaiting = 32;
 
     // Must run before the server connects to the socket, so it sees each fragment first.
-    static void attach(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines);
+    // `budgetBytes`: the announced body bytes all connections may be receiving at once.
+    static void attach(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
+                       const Deadlines &deadlines);
     ~BodyLimit() override;
 
 private:
     enum class Phase { Idle, Headers, Body };
 
-    BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, const Deadlines &deadlines);
+    BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
+              const Deadlines &deadlines);
 
     // Starts the deadline of the phase the stream is in when it has changed.
     void enter(Phase phase);
@@ -63,6 +64,7 @@ private:
 
     QTcpSocket *m_socket;
     qint64 m_max;
+    qint64 m_budget;
     QByteArray m_headers;
     bool m_inHeaders = true;
     qint64 m_bodyLeft = 0;

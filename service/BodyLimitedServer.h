@@ -23,6 +23,7 @@ public:
     BodyLimitedServer(const ServiceOptions &options, QObject *parent)
         : Server(parent)
         , m_max(options.maxBodyBytes)
+        , m_budget(options.bodyBudgetBytes)
         , m_deadlines(options.deadlines)
         , m_most(mostConnections())
         , m_mostPerAddress(options.connectionsPerAddress)
@@ -33,7 +34,7 @@ public:
         QTcpSocket *socket = Server::nextPendingConnection();
         if (!socket)
             return socket;
-        BodyLimit::attach(socket, m_max, m_deadlines);
+        BodyLimit::attach(socket, m_max, m_budget, m_deadlines);
         if (++m_open >= m_most)
             this->pauseAccepting();
         const QString address = callerOf(*socket);
@@ -72,6 +73,7 @@ private:
     }
 
     qint64 m_max;
+    qint64 m_budget;
     BodyLimit::Deadlines m_deadlines;
     int m_most;
     int m_open = 0;

@@ -12,8 +12,8 @@ QString ServiceOptions::usage() {
         "zirel-service [--port N] [--listen ADDR] [--database PATH|postgres://u:p@h:port/db]\n"
         "  [--public-url URL] [--tls-cert FILE --tls-key FILE] [--min-version V]\n"
         "  [--latest-version V] [--envelope-key BASE64] [--review-token TEXT]\n"
-        "  [--max-body BYTES] [--max-image BYTES] [--demo|--no-demo] [--like-back P]\n"
-        "  [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
+        "  [--max-body BYTES] [--body-budget BYTES] [--max-image BYTES] [--demo|--no-demo]\n"
+        "  [--like-back P] [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
         "  [--sign-ins-per-hour N] [--uploads-per-hour N] [--proxy ADDR]\n"
         "  [--timeouts HEADERS,BODY,IDLE] [--connections-per-address N]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
@@ -96,6 +96,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
             reviewToken = v;
         } else if (arg == QLatin1String("--max-body")) {
             maxBodyBytes = v.toLongLong(&ok);
+        } else if (arg == QLatin1String("--body-budget")) {
+            bodyBudgetBytes = v.toLongLong(&ok);
+            ok = ok && bodyBudgetBytes > 0;
         } else if (arg == QLatin1String("--max-image")) {
             maxImageBytes = v.toLongLong(&ok);
         } else if (arg == QLatin1String("--like-back")) {

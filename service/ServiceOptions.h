@@ -20,7 +20,10 @@ struct ServiceOptions {
     // Empty unless given: the key stored in the database then opens device envelopes.
     QByteArray envelopeKey;
     QString reviewToken;
-    qint64 maxBodyBytes = 40LL * 1024 * 1024;
+    qint64 maxBodyBytes = 24LL * 1024 * 1024;
+    // Announced body bytes all connections of the process may be receiving at once (one body
+    // of maxBodyBytes always may). The HTTP server holds about twice as much while it reads.
+    qint64 bodyBudgetBytes = 24LL * 1024 * 1024;
     qint64 maxImageBytes = 10LL * 1024 * 1024;
     int tokenDays = 90;
     // The side of the grid cells people are kept in: no distance shown narrows anyone down

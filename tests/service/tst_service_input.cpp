@@ -298,11 +298,18 @@ private Q_SLOTS:
     void bodiesAreLimitedByRouteAndInTotal() {
         QTemporaryDir dir;
         quint16 port = 0;
-        const auto service = ServiceHarness::serveBinary(
-            {"--database", dir.filePath("limits.sqlite"), "--max-body", "100000000"}, &port);
+        const auto service =
+            ServiceHarness::serveBinary({"--database", dir.filePath("limits.sqlite"), "--max-body",
+                                         "100000000", "--body-budget", "250000000"},
+                                        &port);
         QVERIFY(service);
-        const auto announce = [port](const QByteArray &call, qint64 length, bool token) {
-            auto socket = connectedTo(port);
+        quint16 defaultsPort = 0;
+        const auto defaults = ServiceHarness::serveBinary(
+            {"--database", dir.filePath("defaults.sqlite")}, &defaultsPort);
+        QVERIFY(defaults);
+        const auto announce = [port](const QByteArray &call, qint64 length, bool token,
+                                     quint16 to = 0) {
+            auto socket = connectedTo(to ? to : port);
             socket->write(call + " HTTP/1.1\r\nHost: x\r\n" +
                           (token ? "auth: bear whatever\r\n" : "") +
                           "Content-Length: " + QByteArray::number(length) + "\r\n\r\n");
@@ -331,8 +338,16 @@ private Q_SLOTS:
         uploads.pop_back();
         QTest::qWait(300);
         QCOMPARE(status(*announce("POST /images/upload", 80'000'000, true)), 0);
-        service->terminate();
-        QVERIFY(service->waitForFinished(5000));
+        // By default the budget is about one largest upload, which the service holds twice
+        // over while it reads: a second one waits its turn.
+        const auto first = announce("POST /images/upload", 20'000'000, true, defaultsPort);
+        QCOMPARE(status(*first), 0);
+        QCOMPARE(status(*announce("POST /images/upload", 20'000'000, true, defaultsPort)), 503);
+        QCOMPARE(status(*announce("POST /images/upload", 30'000'000, true, defaultsPort)), 413);
+        for (QProcess *process : {service.get(), defaults.get()}) {
+            process->terminate();
+            QVERIFY(process->waitForFinished(5000));
+        }
     }
 
     // A body past the limit is refused from its Content-Length, and a chunked one at once,
