@@ -25,6 +25,10 @@ LoadClient::LoadClient(quint16 port, QObject *parent)
     });
 }
 
+LoadClient::~LoadClient() {
+    m_socket.disconnect(this);
+}
+
 void LoadClient::send(const QByteArray &method, const QByteArray &path, const QByteArray &token,
                       const QByteArray &body, Done done) {
     if (m_socket.state() != QAbstractSocket::ConnectedState) {

@@ -14,6 +14,8 @@ public:
     using Done = std::function<void(int status, const QByteArray &body, double ms)>;
 
     explicit LoadClient(quint16 port, QObject *parent = nullptr);
+    // Closing the socket here answers nobody: whoever waited is going away too.
+    ~LoadClient() override;
 
     // One request at a time; `done` runs when its answer is complete (status 0: none came).
     void send(const QByteArray &method, const QByteArray &path, const QByteArray &token,

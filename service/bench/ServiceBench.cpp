@@ -7,6 +7,8 @@
 //    the 1 000 people nearest, at 10 000 and at 100 000 people.
 // Every figure is also printed as a ratio to that database's baseline from the same run,
 // which says more than the figure itself on a machine shared with other work.
+// `--reference SERVICE` names another build of the service (one from before a change, say): the
+// mixed load then also runs on it and on this build again, and their rates are compared.
 #include "DemoSeeder.h"
 #include "EnvelopeKeyStore.h"
 #include "LoadClient.h"
@@ -37,6 +39,8 @@ constexpr double kLon = 37.6173;
 constexpr qint64 kBaselineMs = 4000;
 constexpr qint64 kMixedMs = 8000;
 constexpr size_t kViewerCalls = 300;
+const QStringList kMixedCalls{QStringLiteral("fetchProfiles"), QStringLiteral("swipes"),
+                              QStringLiteral("sendMessage")};
 
 QString newId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
@@ -51,6 +55,11 @@ struct Samples {
         ms.push_back(latency);
         if (status != 200)
             ++failed;
+    }
+    void merge(const Samples &other) {
+        ms.insert(ms.end(), other.ms.begin(), other.ms.end());
+        failed += other.failed;
+        seconds += other.seconds;
     }
     [[nodiscard]] double rate() const { return seconds > 0 ? double(ms.size()) / seconds : 0; }
     [[nodiscard]] double percentile(double p) {
@@ -240,8 +249,55 @@ Samples oneAtATime(quint16 port, const QByteArray &token) {
         .at(QStringLiteral("call"));
 }
 
+// 20 clients each cycling fetchProfiles, a swipe and sendMessage.
+std::map<QString, Samples> mixedLoad(quint16 port, std::vector<BenchUser> &users) {
+    return drive(
+        port, kClients, kMixedMs, SIZE_MAX,
+        [&users](int client) {
+            const BenchUser &u = users[size_t(client)];
+            switch (u.step % 3) {
+            case 0:
+                return QStringLiteral("fetchProfiles");
+            case 1:
+                return u.queue.isEmpty() ? QStringLiteral("fetchProfiles")
+                                         : QStringLiteral("swipes");
+            default:
+                return QStringLiteral("sendMessage");
+            }
+        },
+        [&users](int client, LoadClient &c, const LoadClient::Done &done) {
+            BenchUser &u = users[size_t(client)];
+            const int step = u.step++ % 3;
+            if (step == 2) {
+                const QJsonObject message{
+                    {QStringLiteral("chatID"), u.chats.at(u.step % u.chats.size())},
+                    {QStringLiteral("content"), QStringLiteral("Привет, как дела?")},
+                    {QStringLiteral("clientMessageID"), newId()}};
+                c.send("POST", "sendMessage", u.token,
+                       QJsonDocument(message).toJson(QJsonDocument::Compact), done);
+            } else if (step == 1 && !u.queue.isEmpty()) {
+                const QJsonObject swipe{
+                    {QStringLiteral("toUserID"), u.queue.takeFirst()},
+                    {QStringLiteral("swipeType"),
+                     u.step % 2 ? QStringLiteral("left") : QStringLiteral("right")},
+                    {QStringLiteral("message"), QString()}};
+                c.send("POST", "swipes", u.token,
+                       QJsonDocument(swipe).toJson(QJsonDocument::Compact), done);
+            } else {
+                c.send("GET", "fetchProfiles", u.token, {},
+                       [&u, done](int status, const QByteArray &body, double ms) {
+                           u.queue.clear();
+                           for (const QJsonValue &p : QJsonDocument::fromJson(body).array())
+                               u.queue.append(
+                                   p.toObject().value(QStringLiteral("userID")).toString());
+                           done(status, body, ms);
+                       });
+            }
+        });
+}
+
 bool runOn(const QString &title, const QString &location, const QString &servicePath,
-           QTextStream &out) {
+           const QString &referencePath, QTextStream &out) {
     std::vector<BenchUser> users;
     QByteArray central, far, swiper;
     {
@@ -276,60 +332,44 @@ bool runOn(const QString &title, const QString &location, const QString &service
             [&users](int client, LoadClient &c, const LoadClient::Done &done) {
                 c.send("GET", "user", users[size_t(client)].token, {}, done);
             });
-        mixed = drive(
-            service.port(), kClients, kMixedMs, SIZE_MAX,
-            [&users](int client) {
-                const BenchUser &u = users[size_t(client)];
-                switch (u.step % 3) {
-                case 0:
-                    return QStringLiteral("fetchProfiles");
-                case 1:
-                    return u.queue.isEmpty() ? QStringLiteral("fetchProfiles")
-                                             : QStringLiteral("swipes");
-                default:
-                    return QStringLiteral("sendMessage");
-                }
-            },
-            [&users](int client, LoadClient &c, const LoadClient::Done &done) {
-                BenchUser &u = users[size_t(client)];
-                const int step = u.step++ % 3;
-                if (step == 2) {
-                    const QJsonObject message{
-                        {QStringLiteral("chatID"), u.chats.at(u.step % u.chats.size())},
-                        {QStringLiteral("content"), QStringLiteral("Привет, как дела?")},
-                        {QStringLiteral("clientMessageID"), newId()}};
-                    c.send("POST", "sendMessage", u.token,
-                           QJsonDocument(message).toJson(QJsonDocument::Compact), done);
-                } else if (step == 1 && !u.queue.isEmpty()) {
-                    const QJsonObject swipe{
-                        {QStringLiteral("toUserID"), u.queue.takeFirst()},
-                        {QStringLiteral("swipeType"),
-                         u.step % 2 ? QStringLiteral("left") : QStringLiteral("right")},
-                        {QStringLiteral("message"), QString()}};
-                    c.send("POST", "swipes", u.token,
-                           QJsonDocument(swipe).toJson(QJsonDocument::Compact), done);
-                } else {
-                    c.send("GET", "fetchProfiles", u.token, {},
-                           [&u, done](int status, const QByteArray &body, double ms) {
-                               u.queue.clear();
-                               for (const QJsonValue &p : QJsonDocument::fromJson(body).array())
-                                   u.queue.append(
-                                       p.toObject().value(QStringLiteral("userID")).toString());
-                               done(status, body, ms);
-                           });
-                }
-            });
+        mixed = mixedLoad(service.port(), users);
         central10k = oneAtATime(service.port(), central);
         far10k = oneAtATime(service.port(), far);
         swiper10k = oneAtATime(service.port(), swiper);
+    }
+    // The same mixed load on the reference build and on this one again, in the order reference,
+    // this, this, reference: the database grows with every run, and each build gets the same
+    // share of early and late runs.
+    std::map<QString, Samples> referenceMixed, againMixed;
+    for (int turn = 0; !referencePath.isEmpty() && turn < 4; ++turn) {
+        const bool reference = turn == 0 || turn == 3;
+        Service service;
+        if (!service.start(reference ? referencePath : servicePath, location))
+            return false;
+        for (auto &[name, s] : mixedLoad(service.port(), users))
+            (reference ? referenceMixed : againMixed)[name].merge(s);
     }
     report.header(title + QStringLiteral(", 10 000 people, 20 clients"));
     report.baseline(baseline[QStringLiteral("user")]);
     report.line(QStringLiteral("baseline: GET user"), baseline[QStringLiteral("user")]);
     report.line(QStringLiteral("mixed, all calls"), mixed[QStringLiteral("all")]);
-    for (const QString &call :
-         {QStringLiteral("fetchProfiles"), QStringLiteral("swipes"), QStringLiteral("sendMessage")})
+    for (const QString &call : kMixedCalls)
         report.line(QStringLiteral("  ") + call, mixed[call]);
+    if (!referencePath.isEmpty()) {
+        Samples &reference = referenceMixed[QStringLiteral("all")];
+        Samples &again = againMixed[QStringLiteral("all")];
+        report.line(QStringLiteral("mixed, reference build"), reference);
+        for (const QString &call : kMixedCalls)
+            report.line(QStringLiteral("  ") + call, referenceMixed[call]);
+        report.line(QStringLiteral("mixed, this build beside it"), again);
+        for (const QString &call : kMixedCalls)
+            report.line(QStringLiteral("  ") + call, againMixed[call]);
+        out << "  this build's mixed req/s over the reference's: "
+            << QString::number(again.rate() / std::max(reference.rate(), 1e-9), 'f', 3) << " (p99 "
+            << QString::number(again.percentile(0.99) / std::max(reference.percentile(0.99), 1e-9),
+                               'f', 3)
+            << ")\n";
+    }
     report.line(QStringLiteral("fetchProfiles alone, central viewer"), central10k, false);
     report.line(QStringLiteral("fetchProfiles alone, far viewer"), far10k, false);
     report.line(QStringLiteral("  viewer with 1 000 swipes"), swiper10k, false);
@@ -362,14 +402,22 @@ bool runOn(const QString &title, const QString &location, const QString &service
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
+    QStringList arguments = app.arguments().mid(1);
+    QString referencePath;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--reference"));
+        at >= 0 && at + 1 < arguments.size()) {
+        referencePath = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
     const QString servicePath =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ZIREL_SERVICE_PATH);
+        arguments.isEmpty() ? QStringLiteral(ZIREL_SERVICE_PATH) : arguments.first();
     QTemporaryDir dir;
     bool ok = runOn(QStringLiteral("SQLite"), dir.filePath(QStringLiteral("bench.sqlite")),
-                    servicePath, out);
+                    servicePath, referencePath, out);
     PostgresCluster cluster;
     if (cluster.error().isEmpty())
-        ok = runOn(QStringLiteral("PostgreSQL"), cluster.url(), servicePath, out) && ok;
+        ok = runOn(QStringLiteral("PostgreSQL"), cluster.url(), servicePath, referencePath, out) &&
+             ok;
     else
         out << "No PostgreSQL cluster: " << cluster.error() << Qt::endl;
     out << "Targets: mixed >= 1500 req/s with p99 < 50 ms; fetchProfiles p99 < 20 ms at 100 000"
