@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "DemoSeeder.h"
+#include "PostgresCluster.h"
 #include "ServiceContext.h"
 
 #include <QDateTime>
@@ -53,6 +54,20 @@ class TestServiceMatching : public QObject {
         service.context().db.exec("UPDATE users SET geo_moved_at = 0 WHERE id = ?", {id});
         return place(service, token, lat, lon);
     }
+    // Rows for a test whose rules live partly in SQL: once on SQLite, once on PostgreSQL.
+    static void onBothDatabases() {
+        QTest::addColumn<bool>("postgres");
+        QTest::newRow("sqlite") << false;
+        QTest::newRow("postgres") << true;
+    }
+    // The arguments that put a harness on the row's database; the cluster lives in `cluster`.
+    static QStringList databaseOfRow(std::unique_ptr<PostgresCluster> &cluster) {
+        QFETCH(bool, postgres);
+        if (!postgres)
+            return {};
+        cluster = std::make_unique<PostgresCluster>();
+        return {"--database", cluster->url()};
+    }
     // The distance the viewer's feed gives to the person; -1 when she is not in it.
     static int distanceTo(ServiceHarness &service, const QString &viewer, const QString &id) {
         for (const QJsonValue &profile : service.get("fetchProfiles", viewer))
@@ -65,8 +80,13 @@ private Q_SLOTS:
     // Walking an account past someone and noting where her distance ticks over once placed her
     // to within a metre. Every distance is now measured from the middle of her grid cell: where
     // she stands inside it changes nothing anyone can read.
+    void nobodyCanBeLocatedByWalkingPastThem_data() { onBothDatabases(); }
     void nobodyCanBeLocatedByWalkingPastThem() {
-        ServiceHarness service;
+        std::unique_ptr<PostgresCluster> cluster;
+        const QStringList database = databaseOfRow(cluster);
+        const QString noCluster = cluster ? cluster->error() : QString();
+        QVERIFY2(noCluster.isEmpty(), qPrintable(noCluster));
+        ServiceHarness service(database);
         const QString her = ServiceHarness::newUserId();
         const QString th = service.signUp(her, "woman", "all", 30, 55.75, 37.6);
         // Her grid unshifted, so the test knows her cell: a row of latitude a kilometre high.
@@ -98,8 +118,13 @@ private Q_SLOTS:
     // A position moves no faster than a traveller could: a move to another place right after
     // the last one, or farther than an airliner flies in the time since, is refused and the
     // kept position stays. A fix within metres of the last one is simply taken.
+    void aPositionMovesNoFasterThanTravel_data() { onBothDatabases(); }
     void aPositionMovesNoFasterThanTravel() {
-        ServiceHarness service;
+        std::unique_ptr<PostgresCluster> cluster;
+        const QStringList database = databaseOfRow(cluster);
+        const QString noCluster = cluster ? cluster->error() : QString();
+        QVERIFY2(noCluster.isEmpty(), qPrintable(noCluster));
+        ServiceHarness service(database);
         const QString viewer =
             service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.0, 37.0);
         QCOMPARE(service.putSettings(viewer, 100, "woman", 18, 40), 200);
