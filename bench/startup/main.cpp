@@ -255,7 +255,7 @@ int main(int argc, char *argv[]) {
           QStringLiteral(", ratio %1").arg(Series::median(restored.wallMs) / base, 0, 'f', 2));
     print(QStringLiteral("  client, review code, with cards:    ") + reviewCode.describe() +
           QStringLiteral(", ratio %1").arg(Series::median(reviewCode.wallMs) / base, 0, 'f', 2));
-    print(QStringLiteral("  (target: returning user at most 2)"));
+    print(QStringLiteral("  (target: returning user at most 2.5)"));
     print(QStringLiteral(
               "  median of the ratios within each round: returning user %1 (no caches %2), "
               "review code %3")

@@ -54,12 +54,8 @@ std::optional<QString> DeviceEnvelope::seal(const QString &base64Key) const {
     const std::optional<QByteArray> key = decodeKey(base64Key);
     if (!key)
         return failure(QStringLiteral("the key is not base64 of 32 bytes"));
-    QString problem;
-    SealedBox *cipher = SealedBox::shared(&problem);
-    if (!cipher)
-        return failure(problem);
     const std::optional<QByteArray> box =
-        cipher->seal(*key, QJsonDocument(plaintext()).toJson(QJsonDocument::Compact));
+        SealedBox::seal(*key, QJsonDocument(plaintext()).toJson(QJsonDocument::Compact));
     if (!box)
         return failure(QStringLiteral("the cipher reported an error"));
     return QString::fromLatin1(box->toBase64());
@@ -69,8 +65,7 @@ std::optional<QByteArray> DeviceEnvelope::open(const QString &sealed, const QStr
     const std::optional<QByteArray> key = decodeKey(base64Key);
     const auto box =
         QByteArray::fromBase64Encoding(sealed.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    SealedBox *cipher = SealedBox::shared();
-    if (!key || !box || !cipher)
+    if (!key || !box)
         return std::nullopt;
-    return cipher->open(*key, box.decoded);
+    return SealedBox::open(*key, box.decoded);
 }

@@ -2,7 +2,7 @@
 
 #include "platform/DiagnosticLog.h"
 #include "platform/FileSecretBackend.h"
-#include "platform/Keyring.h"
+#include "platform/LibsecretBackend.h"
 #include "platform/SessionBus.h"
 
 #include <QStringDecoder>
@@ -23,9 +23,11 @@ std::unique_ptr<SecretBackend> SecureStore::chooseBackend(const QString &service
     if (!SessionBus::mayAnswer()) {
         problem = QStringLiteral(
             "no session bus: neither DBUS_SESSION_BUS_ADDRESS nor XDG_RUNTIME_DIR/bus is there");
-    } else if (Keyring *keyring = Keyring::shared(&problem)) {
-        if (auto backend = keyring->open(service, &problem))
-            return backend;
+    } else {
+        auto keyring = std::make_unique<LibsecretBackend>(service);
+        problem = keyring->probe();
+        if (problem.isEmpty())
+            return keyring;
     }
     qCWarning(lcStorage).noquote() << QStringLiteral("Secret Service probe failed: ") + problem;
     qCWarning(lcStorage).noquote()

@@ -1,4 +1,4 @@
-#include "LibsecretBackend.h"
+#include "platform/LibsecretBackend.h"
 
 // GLib's headers use `signals` as an identifier, which Qt defines as a keyword macro.
 #pragma push_macro("signals")
