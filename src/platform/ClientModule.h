@@ -10,9 +10,14 @@
 // only the photo screens use them, so each is loaded the first time its feature needs it and
 // kept for the life of the process.
 
-/// The module's object, loaded from lib/zirel/ of the client's prefix or else of the build tree;
-/// nullptr, with the reason in error, when it cannot be loaded.
+/// The module's object, loaded from lib/zirel/ of the client's prefix, or else, for a program of
+/// the build tree, from where the build wrote it; nullptr, with the reason in error, when it
+/// cannot be loaded.
 QObject *loadClientModule(const QString &fileName, QString *error);
+
+/// Whether a program in `programDir` is one the build in `buildTree` wrote (the client, a test,
+/// a benchmark) rather than an installed copy.
+[[nodiscard]] bool isInBuildTree(const QString &programDir, const QString &buildTree);
 
 /// The module's interface, loaded once per process whatever the thread; a failure is not retried.
 template <typename Interface>

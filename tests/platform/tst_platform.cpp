@@ -1,5 +1,6 @@
 #include "StdoutCapture.h"
 #include "api/WireLog.h"
+#include "platform/ClientModule.h"
 #include "platform/DesktopColorScheme.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FileLocations.h"
@@ -196,6 +197,22 @@ private Q_SLOTS:
         QFETCH(bool, blocked);
         QCOMPARE(OsVersionRule::blocks(version), blocked);
         QVERIFY(!OsVersionRule::blocks(LinuxDeviceInfo().equivalentOsVersion()));
+    }
+
+    // Only a program the build wrote may load modules from the build's folder: an installed
+    // client must not, and a folder whose name merely starts like the build's is not inside it.
+    void onlyProgramsOfTheBuildTreeLookInIt() {
+        QTemporaryDir dir;
+        for (const char *folder : {"build/tests/service", "build-other/bin", "elsewhere/bin"})
+            QVERIFY(QDir(dir.path()).mkpath(folder));
+        const QString tree = dir.filePath("build");
+        QVERIFY(isInBuildTree(tree, tree));
+        QVERIFY(isInBuildTree(dir.filePath("build/tests/service"), tree));
+        QVERIFY(isInBuildTree(dir.filePath("build/tests/../tests"), tree));
+        QVERIFY(!isInBuildTree(dir.filePath("build-other/bin"), tree));
+        QVERIFY(!isInBuildTree(dir.filePath("elsewhere/bin"), tree));
+        QVERIFY(!isInBuildTree(dir.filePath("build/tests/.."), dir.filePath("missing")));
+        QVERIFY(!isInBuildTree(dir.filePath("build/../elsewhere/bin"), tree));
     }
 
     void cloudAccountAnswersARecordNameStablePerMachineAndUser() {
