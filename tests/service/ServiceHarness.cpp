@@ -57,6 +57,23 @@ ServiceHarness::ServiceHarness(const QStringList &extraArguments) {
 
 ServiceHarness::~ServiceHarness() = default;
 
+void ServiceHarness::onBothDatabases() {
+    QTest::addColumn<bool>("postgres");
+    QTest::newRow("sqlite") << false;
+    QTest::newRow("postgres") << true;
+}
+
+ServiceHarness::RowDatabase ServiceHarness::rowDatabase() {
+    QFETCH(bool, postgres);
+    RowDatabase database;
+    if (postgres) {
+        database.cluster = std::make_unique<PostgresCluster>();
+        database.arguments = {QStringLiteral("--database"), database.cluster->url()};
+        database.problem = database.cluster->error();
+    }
+    return database;
+}
+
 QString ServiceHarness::databasePath() const {
     return m_dir.filePath(QStringLiteral("service.sqlite"));
 }

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include "PostgresCluster.h"
+
 class ApiServer;
 class QProcess;
 class Database;
@@ -34,6 +36,18 @@ public:
     // Tests sign up crowds from one address; the limit has a test of its own.
     static inline const QStringList kManySignIns{QStringLiteral("--sign-ins-per-hour"),
                                                  QStringLiteral("1000000")};
+
+    // Rows for a data-driven test whose rules live partly in SQL: once on SQLite, once on
+    // PostgreSQL (the "postgres" column).
+    static void onBothDatabases();
+    // The row's database: the harness's own SQLite file, or a fresh PostgreSQL cluster, which
+    // set-up installs, so a missing one is a problem, not a skip.
+    struct RowDatabase {
+        std::unique_ptr<PostgresCluster> cluster;
+        QStringList arguments;
+        QString problem;
+    };
+    [[nodiscard]] static RowDatabase rowDatabase();
 
     explicit ServiceHarness(const QStringList &extraArguments = {});
     ~ServiceHarness();

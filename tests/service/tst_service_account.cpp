@@ -112,8 +112,11 @@ private Q_SLOTS:
 
     // Naming someone's user id is not enough: only their cloud identity gets their account, an
     // envelope works once, and the reviewer's account cannot be reached with any envelope.
+    void signInMustProveTheStoredCloudIdentity_data() { ServiceHarness::onBothDatabases(); }
     void signInMustProveTheStoredCloudIdentity() {
-        ServiceHarness service;
+        const ServiceHarness::RowDatabase database = ServiceHarness::rowDatabase();
+        QVERIFY2(database.problem.isEmpty(), qPrintable(database.problem));
+        ServiceHarness service(database.arguments);
         const QString id = ServiceHarness::newUserId();
         const QString owner = service.signIn(id);
         QCOMPARE(

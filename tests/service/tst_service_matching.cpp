@@ -2,7 +2,6 @@
 
 #include "Database.h"
 #include "DemoSeeder.h"
-#include "PostgresCluster.h"
 #include "ServiceContext.h"
 
 #include <QDateTime>
@@ -54,20 +53,6 @@ class TestServiceMatching : public QObject {
         service.context().db.exec("UPDATE users SET geo_moved_at = 0 WHERE id = ?", {id});
         return place(service, token, lat, lon);
     }
-    // Rows for a test whose rules live partly in SQL: once on SQLite, once on PostgreSQL.
-    static void onBothDatabases() {
-        QTest::addColumn<bool>("postgres");
-        QTest::newRow("sqlite") << false;
-        QTest::newRow("postgres") << true;
-    }
-    // The arguments that put a harness on the row's database; the cluster lives in `cluster`.
-    static QStringList databaseOfRow(std::unique_ptr<PostgresCluster> &cluster) {
-        QFETCH(bool, postgres);
-        if (!postgres)
-            return {};
-        cluster = std::make_unique<PostgresCluster>();
-        return {"--database", cluster->url()};
-    }
     // The distance the viewer's feed gives to the person; -1 when she is not in it.
     static int distanceTo(ServiceHarness &service, const QString &viewer, const QString &id) {
         for (const QJsonValue &profile : service.get("fetchProfiles", viewer))
@@ -80,13 +65,11 @@ private Q_SLOTS:
     // Walking an account past someone and noting where her distance ticks over once placed her
     // to within a metre. Every distance is now measured from the middle of her grid cell: where
     // she stands inside it changes nothing anyone can read.
-    void nobodyCanBeLocatedByWalkingPastThem_data() { onBothDatabases(); }
+    void nobodyCanBeLocatedByWalkingPastThem_data() { ServiceHarness::onBothDatabases(); }
     void nobodyCanBeLocatedByWalkingPastThem() {
-        std::unique_ptr<PostgresCluster> cluster;
-        const QStringList database = databaseOfRow(cluster);
-        const QString noCluster = cluster ? cluster->error() : QString();
-        QVERIFY2(noCluster.isEmpty(), qPrintable(noCluster));
-        ServiceHarness service(database);
+        const ServiceHarness::RowDatabase database = ServiceHarness::rowDatabase();
+        QVERIFY2(database.problem.isEmpty(), qPrintable(database.problem));
+        ServiceHarness service(database.arguments);
         const QString her = ServiceHarness::newUserId();
         const QString th = service.signUp(her, "woman", "all", 30, 55.75, 37.6);
         // Her grid unshifted, so the test knows her cell: a row of latitude a kilometre high.
@@ -118,13 +101,11 @@ private Q_SLOTS:
     // A position moves no faster than a traveller could: a move to another place right after
     // the last one, or farther than an airliner flies in the time since, is refused and the
     // kept position stays. A fix within metres of the last one is simply taken.
-    void aPositionMovesNoFasterThanTravel_data() { onBothDatabases(); }
+    void aPositionMovesNoFasterThanTravel_data() { ServiceHarness::onBothDatabases(); }
     void aPositionMovesNoFasterThanTravel() {
-        std::unique_ptr<PostgresCluster> cluster;
-        const QStringList database = databaseOfRow(cluster);
-        const QString noCluster = cluster ? cluster->error() : QString();
-        QVERIFY2(noCluster.isEmpty(), qPrintable(noCluster));
-        ServiceHarness service(database);
+        const ServiceHarness::RowDatabase database = ServiceHarness::rowDatabase();
+        QVERIFY2(database.problem.isEmpty(), qPrintable(database.problem));
+        ServiceHarness service(database.arguments);
         const QString viewer =
             service.signUp(ServiceHarness::newUserId(), "man", "woman", 30, 55.0, 37.0);
         QCOMPARE(service.putSettings(viewer, 100, "woman", 18, 40), 200);
@@ -523,8 +504,11 @@ private Q_SLOTS:
 
     // Neither side of a dissolved match can form it again, and a like from someone blocked is
     // answered as if the blocker had never liked them.
+    void dissolvedMatchesAndBlocksStayFinal_data() { ServiceHarness::onBothDatabases(); }
     void dissolvedMatchesAndBlocksStayFinal() {
-        ServiceHarness service;
+        const ServiceHarness::RowDatabase database = ServiceHarness::rowDatabase();
+        QVERIFY2(database.problem.isEmpty(), qPrintable(database.problem));
+        ServiceHarness service(database.arguments);
         const auto [a, ta, b, tb, chat] = matchedPair(service);
         const QJsonValue matchId = service.chats(ta).at(0).toObject().value("id");
         QCOMPARE(service.json("POST", "cancelMatch", {{"matchID", matchId}}, ta).status, 200);
@@ -545,8 +529,13 @@ private Q_SLOTS:
 
     // A partner who froze or deleted the account (or was banned) leaves the chats list and
     // takes no message until they are back; a frozen account sends none.
+    void frozenOrDeletedPartnersLeaveChatsAndTakeNoMessages_data() {
+        ServiceHarness::onBothDatabases();
+    }
     void frozenOrDeletedPartnersLeaveChatsAndTakeNoMessages() {
-        ServiceHarness service;
+        const ServiceHarness::RowDatabase database = ServiceHarness::rowDatabase();
+        QVERIFY2(database.problem.isEmpty(), qPrintable(database.problem));
+        ServiceHarness service(database.arguments);
         const auto [a, ta, b, tb, chat] = matchedPair(service);
         const QJsonObject hello{{"chatID", chat}, {"content", "Привет"}};
         QCOMPARE(service.putSettings(tb, 100, "all", 18, 40, true, false), 200);
@@ -578,8 +567,11 @@ private Q_SLOTS:
 
     // A block is final for both sides: the blocked person can no longer write into or read
     // the old conversation, even knowing its identifier.
+    void blockedPeopleVanishFromLikesAndChats_data() { ServiceHarness::onBothDatabases(); }
     void blockedPeopleVanishFromLikesAndChats() {
-        ServiceHarness service;
+        const ServiceHarness::RowDatabase database = ServiceHarness::rowDatabase();
+        QVERIFY2(database.problem.isEmpty(), qPrintable(database.problem));
+        ServiceHarness service(database.arguments);
         const auto [a, ta, b, tb, none] = twoPeople(service);
         const QString c = ServiceHarness::newUserId();
         const QString tc = service.signUp(c, "woman", "all", 30, 55, 37);
