@@ -8,7 +8,8 @@
 // Every figure is also printed as a ratio to that database's baseline from the same run,
 // which says more than the figure itself on a machine shared with other work.
 // `--reference SERVICE` names another build of the service (one from before a change, say): the
-// mixed load then also runs on it and on this build again, and their rates are compared.
+// mixed load then also runs on it and on this build again, and their rates and the processor
+// time the service spends per call are compared.
 #include "DemoSeeder.h"
 #include "EnvelopeKeyStore.h"
 #include "LoadClient.h"
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +31,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unistd.h>
 
 namespace {
 
@@ -196,6 +199,21 @@ public:
             m_process.kill();
     }
     [[nodiscard]] quint16 port() const { return m_port; }
+    // Processor time the service has used so far, user and system, from the kernel's account
+    // of the process: unlike a rate, it hardly moves with what else the machine is doing.
+    [[nodiscard]] double cpuSeconds() const {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(m_process.processId()));
+        if (!stat.open(QIODevice::ReadOnly))
+            return 0;
+        const QByteArray line = stat.readAll();
+        // The fields after the command name, which is in parentheses and may hold spaces:
+        // state is the first, user time the twelfth, system time the thirteenth.
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() < 13)
+            return 0;
+        return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) /
+               double(sysconf(_SC_CLK_TCK));
+    }
 
 private:
     QProcess m_process;
@@ -338,15 +356,21 @@ bool runOn(const QString &title, const QString &location, const QString &service
         swiper10k = oneAtATime(service.port(), swiper);
     }
     // The same mixed load on the reference build and on this one again, in the order reference,
-    // this, this, reference: the database grows with every run, and each build gets the same
-    // share of early and late runs.
+    // this, this, reference, this, reference, reference, this: the database grows with every run,
+    // and each build gets the same share of early and late runs. Besides the rates, the
+    // service's own processor time per answered call is compared: the rates move with whatever
+    // else the machine runs, the processor time a call costs much less.
     std::map<QString, Samples> referenceMixed, againMixed;
-    for (int turn = 0; !referencePath.isEmpty() && turn < 4; ++turn) {
-        const bool reference = turn == 0 || turn == 3;
+    double referenceCpu = 0, againCpu = 0;
+    for (int turn = 0; !referencePath.isEmpty() && turn < 8; ++turn) {
+        const bool reference = QByteArray("rttrtrrt").at(turn) == 'r';
         Service service;
         if (!service.start(reference ? referencePath : servicePath, location))
             return false;
-        for (auto &[name, s] : mixedLoad(service.port(), users))
+        const double cpuBefore = service.cpuSeconds();
+        std::map<QString, Samples> run = mixedLoad(service.port(), users);
+        (reference ? referenceCpu : againCpu) += service.cpuSeconds() - cpuBefore;
+        for (auto &[name, s] : run)
             (reference ? referenceMixed : againMixed)[name].merge(s);
     }
     report.header(title + QStringLiteral(", 10 000 people, 20 clients"));
@@ -369,6 +393,13 @@ bool runOn(const QString &title, const QString &location, const QString &service
             << QString::number(again.percentile(0.99) / std::max(reference.percentile(0.99), 1e-9),
                                'f', 3)
             << ")\n";
+        const double referencePerCall =
+            referenceCpu / double(std::max<size_t>(reference.ms.size(), 1));
+        const double againPerCall = againCpu / double(std::max<size_t>(again.ms.size(), 1));
+        out << "  service processor time per call: reference "
+            << QString::number(referencePerCall * 1e6, 'f', 1) << " us, this build "
+            << QString::number(againPerCall * 1e6, 'f', 1) << " us, ratio "
+            << QString::number(againPerCall / std::max(referencePerCall, 1e-12), 'f', 3) << '\n';
     }
     report.line(QStringLiteral("fetchProfiles alone, central viewer"), central10k, false);
     report.line(QStringLiteral("fetchProfiles alone, far viewer"), far10k, false);
