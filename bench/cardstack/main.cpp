@@ -10,6 +10,7 @@
 // from the larger window's. Every frame of 16 ms or more is listed with the main thread's
 // processor time and, with --collections, whether the QML engine collected garbage in it.
 // Usage: bench-cardstack [CARDS] [--collections]
+#include "app/OwnedServices.h"
 #include "cards/ButtonStackView.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
@@ -247,8 +248,9 @@ void pan(SwipeCard *card, PanGestureRecognizer::State state, QPointF translation
 // Swipes `cards` cards through a stack in a window of `size`, with the sections in a sidebar when
 // `sidebar` and the top card's profile beside the stack when `beside`; the drag and the throw
 // frames.
-std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, QSize size, bool sidebar, bool beside,
-                                       int cards, bool collectionsKnown) {
+std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, const Services &services, QSize size,
+                                       bool sidebar, bool beside, int cards,
+                                       bool collectionsKnown) {
     QQmlComponent rootComponent(&engine);
     rootComponent.setData("import QtQuick\nRectangle { color: \"white\" }", QUrl());
     std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(rootComponent.create()));
@@ -261,7 +263,7 @@ std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, QSize size, bool side
     window.show();
 
     const QList<CardModel> models = CardStackDemoVC::sampleModels(cards + 1);
-    CardStackDemoVC demo(models);
+    CardStackDemoVC demo(models, services);
     auto *stack = new SwipeCardStack(root.get());
     QRectF area = feedStackRect(size, sidebar);
     std::unique_ptr<QQuickItem> panel;
@@ -296,7 +298,7 @@ std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, QSize size, bool side
         if (top == detailsFor)
             return;
         QPointer<UserInfoVC> previous = details;
-        details = new UserInfoVC(models.at(top), nullptr, true);
+        details = new UserInfoVC(models.at(top), nullptr, true, services);
         detailsFor = top;
         panel->setProperty("controller", QVariant::fromValue<ViewController *>(details));
         if (previous)
@@ -405,15 +407,16 @@ int main(int argc, char *argv[]) {
     }
     const QString loadBefore = loadAverage();
 
+    const OwnedServices owned;
     QQmlEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
     const auto [narrowDrag, narrowThrow] =
-        swipeThrough(engine, kWindow, false, false, cards, collectionsKnown);
+        swipeThrough(engine, owned.services(), kWindow, false, false, cards, collectionsKnown);
     const auto [largeDrag, largeThrow] =
-        swipeThrough(engine, kWideWindow, true, false, cards, collectionsKnown);
+        swipeThrough(engine, owned.services(), kWideWindow, true, false, cards, collectionsKnown);
     const auto [wideDrag, wideThrow] =
-        swipeThrough(engine, kWideWindow, true, true, cards, collectionsKnown);
+        swipeThrough(engine, owned.services(), kWideWindow, true, true, cards, collectionsKnown);
     std::printf("load average before %s, after %s; %s\n", qPrintable(loadBefore),
                 qPrintable(loadAverage()),
                 collectionsKnown ? "garbage collections counted (their allocator log is on)"

@@ -4,6 +4,7 @@
 #include "FakeService.h"
 #include "api/Decoder.h"
 #include "api/NetworkService.h"
+#include "app/OwnedServices.h"
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
 #include "store/ChatCashManager.h"
@@ -125,21 +126,23 @@ int main(int argc, char *argv[]) {
         return 1;
     service.respond(QStringLiteral("chats"), 200, page);
     service.respond(QStringLiteral("chats/"), 200, "[]");
-    NetworkService::shared().setBaseUrl(service.baseUrl());
-    NetworkService::shared().setPaseto(QStringLiteral("v4.local.bench"));
+    const OwnedServices owned;
+    const Services &services = owned.services();
+    services.network().setBaseUrl(service.baseUrl());
+    services.network().setPaseto(QStringLiteral("v4.local.bench"));
 
     QTemporaryDir dir;
     ChatCashManager cache(
         std::make_unique<QSettings>(dir.filePath(QStringLiteral("d.ini")), QSettings::IniFormat));
     Window window;
-    QmlHost host(window);
+    QmlHost host(window, services);
     QQuickWindow *quick = host.quickWindow();
     quick->resize(1000, 800);
     quick->show();
 
     QElapsedTimer timer;
     timer.start();
-    auto *list = new ChatsVC(Services().setSavedMatches(cache));
+    auto *list = new ChatsVC(Services(services).setSavedMatches(cache));
     auto *nav = new NavigationContainer(list);
     window.setRoot(nav);
     if (!QTest::qWaitFor([list] { return list->data().size() == 100; }, 10000)) {
@@ -156,7 +159,7 @@ int main(int argc, char *argv[]) {
         QJsonValue(QJsonDocument::fromJson(conversation).array()), nullptr);
     match.messages = messages.value_or(QList<Message>());
     timer.restart();
-    nav->push(new ChatDetailsVC(match), false);
+    nav->push(new ChatDetailsVC(match, services), false);
     std::printf("conversation of %lld messages: first frame after %.1f ms\n",
                 qlonglong(match.messages.size()), msToNextFrame(quick, timer));
     QTest::qWait(200);

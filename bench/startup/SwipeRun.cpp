@@ -5,6 +5,7 @@
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
 #include "app/FirstFrameProbe.h"
+#include "app/OwnedServices.h"
 #include "app/TabBar.h"
 #include "cards/ButtonStackView.h"
 #include "cards/CardView.h"
@@ -72,20 +73,22 @@ bool SwipeRun::swipeOnce(MainVC &feed, bool like) {
 
 std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
     // As the client's main() does.
-    NetworkService::shared().setBaseUrl(m_baseUrl);
-    SecureStore::shared().replaceBackend(
+    const OwnedServices owned;
+    const Services &services = owned.services();
+    services.network().setBaseUrl(m_baseUrl);
+    services.secureStore().replaceBackend(
         std::make_unique<FileSecretBackend>(m_dir.filePath(QStringLiteral("store.json"))));
     // The reviewers' account already has a position; the stand-ins only keep prompts away.
-    AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+    services.platform().setLocationService(std::make_unique<DesktopLocationService>(
         std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("l.ini")), QSettings::IniFormat),
         PositionOverride{}, false, allowAtOnce()));
-    AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
+    services.platform().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
         std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("n.ini")), QSettings::IniFormat),
         allowAtOnce()));
 
     Window window;
-    AppScreens::install();
-    QmlHost host(window);
+    AppScreens::install(services.screens());
+    QmlHost host(window, services);
     QQuickWindow *quick = host.quickWindow();
     if (!quick) {
         m_error = QStringLiteral("the QML did not load");
@@ -93,7 +96,7 @@ std::optional<SwipeRun::Figures> SwipeRun::run(int swipes, int step) {
     }
     quick->resize(1000, 800);
     quick->show();
-    auto *start = new StartVC();
+    auto *start = new StartVC(services);
     window.setRoot(start);
     start->reviewLogIn(QStringLiteral(ZIREL_BUILD_REVIEW_CODE));
     auto *tabs = qobject_cast<TabBar *>(window.root());

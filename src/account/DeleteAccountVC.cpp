@@ -10,8 +10,8 @@
 
 #include <QPointer>
 
-DeleteAccountVC::DeleteAccountVC(QObject *parent)
-    : ViewController(QStringLiteral("DeleteAccountVC"), parent) {}
+DeleteAccountVC::DeleteAccountVC(Services services, QObject *parent)
+    : ViewController(QStringLiteral("DeleteAccountVC"), std::move(services), parent) {}
 
 QString DeleteAccountVC::hintText() const {
     return tr(
@@ -64,7 +64,7 @@ void DeleteAccountVC::deleteAccount() {
                 }
                 (void)screen.services().secureStore().save(QStringLiteral("delete"),
                                                            QStringLiteral("screen"));
-                WindowHelper::showRestore();
+                WindowHelper::showRestore(screen.services());
             });
         },
         services().network());

@@ -15,7 +15,7 @@ class DeleteAccountVC : public ViewController {
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
 public:
-    explicit DeleteAccountVC(QObject *parent = nullptr);
+    explicit DeleteAccountVC(Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("account/DeleteAccountView.qml"); }
 

@@ -5,8 +5,8 @@
 #include "ui/MainThreadReceiver.h"
 #include "ui/WindowHelper.h"
 
-RestoreVC::RestoreVC(QObject *parent)
-    : ViewController(QStringLiteral("RestoreVC"), parent) {}
+RestoreVC::RestoreVC(Services services, QObject *parent)
+    : ViewController(QStringLiteral("RestoreVC"), std::move(services), parent) {}
 
 QString RestoreVC::message() const {
     return tr(
@@ -31,7 +31,7 @@ void RestoreVC::loginButtonTapped() {
             to.post([result](RestoreVC &screen) {
                 screen.setBusy(false);
                 if (result.ok())
-                    WindowHelper::showMain();
+                    WindowHelper::showMain(screen.services());
                 else
                     AlertErrorVC::show(&screen, result.error().reason);
             });

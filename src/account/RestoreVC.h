@@ -13,7 +13,7 @@ class RestoreVC : public ViewController {
     Q_PROPERTY(QString restoreTitle READ restoreTitle CONSTANT)
 
 public:
-    explicit RestoreVC(QObject *parent = nullptr);
+    explicit RestoreVC(Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("account/RestoreView.qml"); }
 

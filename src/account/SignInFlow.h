@@ -24,7 +24,7 @@ public:
     // unless a test replaces it.
     using UserIdRecorder = std::function<void(const QString &userID)>;
 
-    explicit SignInFlow(Services services = {}, QObject *parent = nullptr);
+    explicit SignInFlow(Services services, QObject *parent = nullptr);
 
     void setUserIdRecorder(UserIdRecorder recorder) { m_recordUserId = std::move(recorder); }
     // The key the envelope is sealed with: the one built into the client unless replaced.

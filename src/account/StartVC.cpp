@@ -44,7 +44,7 @@ void StartVC::viewDidLoad() {
 }
 
 void StartVC::presentBlock(const QString &message) {
-    auto *alert = new AlertBlockVC(true);
+    auto *alert = new AlertBlockVC(true, services());
     alert->setMessage(message);
     // Nothing may rise above a notice that ends the use of the client, nor a later switch of
     // the whole window take it away: the window holds it, not this screen.
@@ -76,8 +76,8 @@ void StartVC::onSignInFailed(const QString &message) {
 
 void StartVC::onSignedIn() {
     setBusy(false);
-    auto *steps =
-        new NavigationContainer(services().screens().create(ScreenFactory::Screen::NameInput));
+    auto *steps = new NavigationContainer(
+        services().screens().create(ScreenFactory::Screen::NameInput, services()));
     present(steps, PresentationStyle::FullScreen, true);
 }
 
@@ -115,5 +115,5 @@ void StartVC::reviewLogIn(const QString &code) {
     }
     // The reviewers' token lives in memory only: a restart returns to this screen.
     services().network().setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
-    WindowHelper::showMain();
+    WindowHelper::showMain(services());
 }

@@ -18,7 +18,7 @@ class StartVC : public ViewController {
     Q_PROPERTY(QString consentTail READ consentTail CONSTANT)
 
 public:
-    explicit StartVC(Services services = {},
+    explicit StartVC(Services services,
                      ReviewModeCounter::Clock clock = &std::chrono::steady_clock::now,
                      QObject *parent = nullptr);
 

@@ -86,11 +86,6 @@ NetworkService::NetworkService(QObject *parent)
     , m_baseUrl(initialBaseUrl())
     , m_timeoutMs(defaultTimeout.count()) {}
 
-NetworkService &NetworkService::shared() {
-    static NetworkService instance;
-    return instance;
-}
-
 void NetworkService::setBaseUrl(const QString &base) {
     QMutexLocker locker(&m_mutex);
     m_baseUrl = base;

@@ -31,8 +31,6 @@ public:
     // ZIREL_BASE_URL when that is https or plain http to a loopback host.
     explicit NetworkService(QObject *parent = nullptr);
 
-    static NetworkService &shared();
-
     // Origin followed by "/"; paths are appended to it as they are.
     void setBaseUrl(const QString &base);
     [[nodiscard]] QString baseUrl() const;

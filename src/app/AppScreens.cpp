@@ -17,27 +17,33 @@
 #include "settings/SettingsVC.h"
 #include "ui/ScreenFactory.h"
 
-void AppScreens::install() {
+void AppScreens::install(ScreenFactory &factory) {
     using Screen = ScreenFactory::Screen;
-    ScreenFactory &factory = ScreenFactory::shared();
-    factory.install(Screen::Start, [] { return new StartVC(); });
-    factory.install(Screen::NameInput, [] { return new NameInputVC(); });
-    factory.install(Screen::Geo, [] { return new GeoVC(GeoVC::GeoType::first); });
-    factory.install(Screen::Notification, [] { return new NotificationVC(); });
-    factory.install(Screen::PhotoGrid,
-                    [] { return new PhotoGridVC(ImageCropperVC::onDeviceScreening()); });
-    factory.install(Screen::Restore, [] { return new RestoreVC(); });
-    factory.install(Screen::DeleteAccount, [] { return new DeleteAccountVC(); });
-    factory.install(Screen::Chats, [] { return new ChatsVC(); });
-    factory.install(Screen::Feed, [] { return new MainVC(); });
-    factory.install(Screen::Main, [] { return new TabBar(); });
-    factory.install(Screen::Likes, [] { return new LikesVC(); });
-    factory.install(Screen::Profile,
-                    [] { return new ProfileVC(ImageCropperVC::onDeviceScreening()); });
-    factory.installChatDetails([](const Match &match) { return new ChatDetailsVC(match); });
-    factory.installUserInfo([](const CardModel &model, ButtonStackViewDelegate *mainVC,
-                               bool reportRow, const Services &services) {
-        return new UserInfoVC(model, mainVC, reportRow, services);
+    using S = const Services &;
+    factory.install(Screen::Start, [](S services) { return new StartVC(services); });
+    factory.install(Screen::NameInput, [](S services) { return new NameInputVC(services); });
+    factory.install(Screen::Geo,
+                    [](S services) { return new GeoVC(GeoVC::GeoType::first, services); });
+    factory.install(Screen::Notification, [](S services) { return new NotificationVC(services); });
+    factory.install(Screen::PhotoGrid, [](S services) {
+        return new PhotoGridVC(ImageCropperVC::onDeviceScreening(), services);
     });
-    factory.installSettings([](bool isMain) { return new SettingsVC(isMain); });
+    factory.install(Screen::Restore, [](S services) { return new RestoreVC(services); });
+    factory.install(Screen::DeleteAccount,
+                    [](S services) { return new DeleteAccountVC(services); });
+    factory.install(Screen::Chats, [](S services) { return new ChatsVC(services); });
+    factory.install(Screen::Feed, [](S services) { return new MainVC(services); });
+    factory.install(Screen::Main, [](S services) { return new TabBar(services); });
+    factory.install(Screen::Likes, [](S services) { return new LikesVC(services); });
+    factory.install(Screen::Profile, [](S services) {
+        return new ProfileVC(ImageCropperVC::onDeviceScreening(), services);
+    });
+    factory.installChatDetails(
+        [](const Match &match, S services) { return new ChatDetailsVC(match, services); });
+    factory.installUserInfo(
+        [](const CardModel &model, ButtonStackViewDelegate *mainVC, bool reportRow, S services) {
+            return new UserInfoVC(model, mainVC, reportRow, services);
+        });
+    factory.installSettings(
+        [](bool isMain, S services) { return new SettingsVC(isMain, services); });
 }

@@ -18,6 +18,7 @@
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
+#include "ui/Services.h"
 #include "ui/Window.h"
 #include "ui/WindowHelper.h"
 
@@ -29,8 +30,8 @@ namespace SceneStart {
 namespace {
 using Screen = ScreenFactory::Screen;
 
-ViewController *wrapped(Screen screen) {
-    return new NavigationContainer(ScreenFactory::shared().create(screen));
+ViewController *wrapped(Screen screen, const Services &services) {
+    return new NavigationContainer(services.screens().create(screen, services));
 }
 
 QString appVersion() {
@@ -39,37 +40,37 @@ QString appVersion() {
 }
 } // namespace
 
-ViewController *initialScreen() {
-    AppScreens::install();
-    SecureStore &store = SecureStore::shared();
+ViewController *initialScreen(const Services &services) {
+    const ScreenFactory &factory = services.screens();
+    SecureStore &store = services.secureStore();
     const std::optional<QString> token = store.load(QStringLiteral("paseto"));
     if (!token)
-        return ScreenFactory::shared().create(Screen::Start);
-    NetworkService::shared().setPaseto(token);
+        return factory.create(Screen::Start, services);
+    services.network().setPaseto(token);
     const QString screen = store.load(QStringLiteral("screen")).value_or(QString());
     if (screen == QStringLiteral("name")) {
-        auto *steps = new NavigationContainer(ScreenFactory::shared().create(Screen::NameInput));
+        auto *steps = new NavigationContainer(factory.create(Screen::NameInput, services));
         RegistrationResume::walk(*steps, RegistrationDraft(store).answers());
         return steps;
     }
     if (screen == QStringLiteral("photoGrid"))
-        return wrapped(Screen::PhotoGrid);
+        return wrapped(Screen::PhotoGrid, services);
     if (screen == QStringLiteral("geo"))
-        return wrapped(Screen::Geo);
+        return wrapped(Screen::Geo, services);
     if (screen == QStringLiteral("notification"))
-        return wrapped(Screen::Notification);
+        return wrapped(Screen::Notification, services);
     if (screen == QStringLiteral("main"))
-        return ScreenFactory::shared().create(Screen::Main);
+        return factory.create(Screen::Main, services);
     if (screen == QStringLiteral("delete"))
-        return ScreenFactory::shared().create(Screen::Restore);
+        return factory.create(Screen::Restore, services);
     // "ban" lands here too: the sign-in screen shows the blocking overlay itself.
-    return ScreenFactory::shared().create(Screen::Start);
+    return factory.create(Screen::Start, services);
 }
 
-void checkVersion(Window &window) {
+void checkVersion(Window &window, const Services &services) {
     Endpoints::checkVersion(
         VersionCheckRequest{appVersion()},
-        [to = MainThreadReceiver(&window)](const Result<VersionCheckResponse> &result) {
+        [to = MainThreadReceiver(&window), services](const Result<VersionCheckResponse> &result) {
             if (!result.ok()) {
                 qCWarning(lcApp).noquote()
                     << QStringLiteral("Ошибка проверки версии: ") + result.error().reason;
@@ -78,12 +79,13 @@ void checkVersion(Window &window) {
             const VersionCheckResponse answer = result.value();
             // Not presented on a screen: a later whole-window switch (a deleted or blocked
             // account) would take it away, and alerts presented later would stack over it.
-            to.post([answer](Window &target) {
-                auto *alert = new AlertBlockVC(answer.isLock);
+            to.post([answer, services](Window &target) {
+                auto *alert = new AlertBlockVC(answer.isLock, services);
                 alert->setMessage(answer.message);
                 target.lock(alert);
             });
-        });
+        },
+        services.network());
 }
 
 void openConversation(ViewController *root, const QVariant &chatID) {
@@ -117,22 +119,23 @@ void openConversation(ViewController *root, const QVariant &chatID) {
     }
 }
 
-void connect(Window &window, const QVariant &notificationChatID, const QString &reviewCode) {
+void connect(Window &window, const Services &services, const QVariant &notificationChatID,
+             const QString &reviewCode) {
+    AppScreens::install(services.screens());
     // A deleted or blocked account may be reported by any answer, on the network thread; the
     // pipeline posts this to the main thread before the caller hears of the failure.
-    NetworkService::shared().setAccountSwitchHandler([](const QString &screenValue) {
-        (void)SecureStore::shared().save(screenValue, QStringLiteral("screen"));
+    services.network().setAccountSwitchHandler([services](const QString &screenValue) {
+        (void)services.secureStore().save(screenValue, QStringLiteral("screen"));
         // On the restore screen already (a blocked account asked to be restored), the screen
         // stays, so the alert with the reason shows on it instead of going with it.
         const Window *window = Window::current();
         if (window && qobject_cast<RestoreVC *>(window->root()))
             return;
-        WindowHelper::showRestore();
+        WindowHelper::showRestore(services);
     });
-    new PushRegistration(AppServices::shared().notificationPermission(), NetworkService::shared(),
-                         &window);
+    new PushRegistration(services.platform().notificationPermission(), services.network(), &window);
     // A click on a desktop notification brings the window forward with that conversation.
-    QObject::connect(&DesktopNotifier::shared(), &DesktopNotifier::conversationRequested, &window,
+    QObject::connect(&services.desktopNotifier(), &DesktopNotifier::conversationRequested, &window,
                      [&window](const QUuid &chatID) {
                          for (QWindow *shown : QGuiApplication::topLevelWindows()) {
                              shown->show();
@@ -141,12 +144,12 @@ void connect(Window &window, const QVariant &notificationChatID, const QString &
                          }
                          openConversation(window.root(), WireFormat::uuidText(chatID));
                      });
-    window.setRoot(initialScreen());
+    window.setRoot(initialScreen(services));
     if (auto *start = qobject_cast<StartVC *>(window.root()); start && !reviewCode.isEmpty())
         start->reviewLogIn(reviewCode);
     if (notificationChatID.isValid())
         openConversation(window.root(), notificationChatID);
-    checkVersion(window);
+    checkVersion(window, services);
 }
 
 } // namespace SceneStart

@@ -11,8 +11,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-TabBar::TabBar(QObject *parent)
-    : TabContainer(QStringLiteral("TabBar"), parent) {}
+TabBar::TabBar(Services services, QObject *parent)
+    : TabContainer(QStringLiteral("TabBar"), std::move(services), parent) {}
 
 void TabBar::viewDidLoad() {
     // The record is replaced for everyone, so the answer is handled even after this screen is
@@ -30,13 +30,13 @@ void TabBar::viewDidLoad() {
 
     using Screen = ScreenFactory::Screen;
     const ScreenFactory &factory = services().screens();
-    ViewController *feed = factory.create(Screen::Feed);
+    ViewController *feed = factory.create(Screen::Feed, services());
     // Its first profiles travel with the user's record instead of waiting for it.
     if (auto *mainFeed = qobject_cast<MainVC *>(feed))
         mainFeed->prefetchProfiles();
-    ViewController *likes = factory.create(Screen::Likes);
-    ViewController *chats = factory.create(Screen::Chats);
-    ViewController *profile = factory.create(Screen::Profile);
+    ViewController *likes = factory.create(Screen::Likes, services());
+    ViewController *chats = factory.create(Screen::Chats, services());
+    ViewController *profile = factory.create(Screen::Profile, services());
     auto *chatStack = new NavigationContainer(chats);
     chatStack->setSplits(true);
     feed->setTitle(tr("Находки"));
@@ -50,10 +50,7 @@ void TabBar::viewDidLoad() {
     likes->loadViewIfNeeded();
     chats->loadViewIfNeeded();
     showOwner();
-    // Posted from whatever thread changed the record.
-    services().notifications().observe(
-        Notifications::didUpdateUser, this,
-        [to = MainThreadReceiver(this)] { to.post([](TabBar &bar) { bar.showOwner(); }); });
+    connect(&services().user(), &UserManager::userChanged, this, &TabBar::showOwner);
 }
 
 void TabBar::showOwner() {
@@ -64,7 +61,7 @@ void TabBar::showOwner() {
 bool TabBar::handleKey(KeyCommand command) {
     if (command != KeyCommand::Settings)
         return false;
-    present(new NavigationContainer(services().screens().createSettings(true)),
+    present(new NavigationContainer(services().screens().createSettings(true, services())),
             PresentationStyle::PageSheet, true);
     return true;
 }

@@ -15,7 +15,7 @@ public:
     static constexpr int chatTab = 2;
     static constexpr int profileTab = 3;
 
-    explicit TabBar(QObject *parent = nullptr);
+    explicit TabBar(Services services, QObject *parent = nullptr);
 
     /// Ctrl+, opens the settings from any section, as the profile tab's button does.
     bool handleKey(KeyCommand command) override;

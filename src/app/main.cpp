@@ -1,5 +1,6 @@
 #include "app/AllocatorSettings.h"
 #include "app/FirstFrameProbe.h"
+#include "app/OwnedServices.h"
 #include "app/SceneStart.h"
 #include "app/TabBar.h"
 #include "cardstack/SwipeCardStack.h"
@@ -67,17 +68,19 @@ int main(int argc, char *argv[]) {
     options.addOption(reviewCode);
     options.process(app);
 
+    const OwnedServices owned;
+    const Services &services = owned.services();
     // The own photos are wanted by the feed and the profile tab; having them on disk early
     // makes those screens show them at once. Their pixels wait until a screen asks: six
     // full-size photos would hold 44 MiB from the start.
-    UserManager::shared().setPhotoPrefetch(
-        [](const QUrl &url) { ImageCacheManager::shared().prefetch(url.toString()); });
+    services.user().setPhotoPrefetch(
+        [&images = services.images()](const QUrl &url) { images.prefetch(url.toString()); });
 
     // The QML types load on the engine's thread while the first screen starts its requests,
     // and the answers travel while the window is built.
     Window window;
-    QmlHost host(window, QmlHost::Start::Later);
-    SceneStart::connect(window, {}, options.value(reviewCode));
+    QmlHost host(window, services, QmlHost::Start::Later);
+    SceneStart::connect(window, services, {}, options.value(reviewCode));
     host.load();
     QQuickWindow *quickWindow = host.quickWindow();
     if (!quickWindow)

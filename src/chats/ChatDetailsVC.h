@@ -31,7 +31,7 @@ public:
     static constexpr int pollIntervalMs = 2000;
     static constexpr int maxLength = 500;
 
-    explicit ChatDetailsVC(Match match, Services services = {}, QObject *parent = nullptr);
+    explicit ChatDetailsVC(Match match, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("chats/ChatDetailsView.qml"); }
     bool navigationBarHidden() const override { return true; }

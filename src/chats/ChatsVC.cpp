@@ -135,7 +135,7 @@ void ChatsVC::selectRow(int row) {
     // Beside the list, choosing the open conversation again keeps it as it is.
     if (navigation->depth() > 1 && m_rows.openChat() == match.chatID)
         return;
-    ViewController *conversation = services().screens().createChatDetails(match);
+    ViewController *conversation = services().screens().createChatDetails(match, services());
     conversation->setHidesTabBar(true);
     closePanel();
     showOpen(navigation, match.chatID);
@@ -165,7 +165,7 @@ ViewController *ChatsVC::conversationFor(const QUuid &chatID) {
             continue;
         if (NavigationContainer *navigation = navigationContainer())
             showOpen(navigation, chatID);
-        return services().screens().createChatDetails(match);
+        return services().screens().createChatDetails(match, services());
     }
     return nullptr;
 }

@@ -30,7 +30,7 @@ public:
     static constexpr int largestPage = 200;
     static constexpr int refreshIntervalMs = 10000;
 
-    explicit ChatsVC(Services services = {}, QObject *parent = nullptr);
+    explicit ChatsVC(Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("chats/ChatsView.qml"); }
     bool navigationBarHidden() const override { return true; }

@@ -36,8 +36,8 @@ class UserInfoVC : public ViewController, public ButtonStackViewDelegate {
 
 public:
     /// Presses go to `mainVC` while it lives; without one, `reportRow` offers the report row.
-    UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool reportRow,
-               Services services = {}, QObject *parent = nullptr);
+    UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool reportRow, Services services,
+               QObject *parent = nullptr);
     ~UserInfoVC() override;
 
     QUrl viewSource() const override { return qmlView("details/UserInfoView.qml"); }

@@ -43,8 +43,12 @@ MainVC::MainVC(Services services, QObject *parent)
     , m_network(services.network())
     , m_permissions(new MainVCPermissions(services, this))
     , m_profiles(new MainVCProfiles(m_users, m_network, this))
-    , m_outbox(
-          new SwipeOutbox(m_users.openDefaults(), m_network, &MainVC::handleSwipeResponse, this))
+    , m_outbox(new SwipeOutbox(
+          m_users.openDefaults(), m_network,
+          [notifications = &services.notifications()](const Result<SwipeResponse> &result) {
+              handleSwipeResponse(result, *notifications);
+          },
+          this))
     , m_retry([this] { onUserUpdated(); })
     , m_recordRetry([this] { fetchOwnRecord(); }) {
     connect(m_permissions, &MainVCPermissions::positionSent, this, &MainVC::positionSent);
@@ -94,9 +98,7 @@ void MainVC::viewDidLoad() {
         applyState(MainVCState::Loading);
 
     m_permissions->start();
-    services().notifications().observe(Notifications::didUpdateUser, this, [this] {
-        MainThreadReceiver(this).deliver([](MainVC &self) { self.onUserUpdated(); });
-    });
+    connect(&services().user(), &UserManager::userChanged, this, &MainVC::onUserUpdated);
     loadAvatar();
 }
 
@@ -325,7 +327,7 @@ void MainVC::sendSwipe(const QString &userID, SwipeType type, const QString &not
                    [to = MainThreadReceiver(this),
                     answered = std::move(answered)](const Result<SwipeResponse> &result) {
                        to.deliver([result, answered](MainVC &self) {
-                           handleSwipeResponse(result);
+                           handleSwipeResponse(result, self.services().notifications());
                            if (answered)
                                answered(result);
                            if (self.m_profiles->swipeAnswered())
@@ -348,7 +350,8 @@ void MainVC::showNote(NoteMessageVC *note) {
     note->showOver(this);
 }
 
-void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
+void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result,
+                                 NotificationCenter &notifications) {
     if (!result.ok()) {
         qCWarning(lcFeed).noquote() << result.error().reason;
         return;
@@ -356,8 +359,8 @@ void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
     qCInfo(lcFeed).noquote() << result.value().logLine();
     if (result.value().createdMatch()) {
         // The answer may come after the feed is gone; the announcement is the process's own.
-        NotificationCenter::shared().post(Notifications::fetchCardData);
-        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        notifications.post(Notifications::fetchCardData);
+        notifications.post(Notifications::chatsUpdated);
     }
 }
 
@@ -517,6 +520,7 @@ void MainVC::settingsButtonTapped() {
 }
 
 void MainVC::presentSettings() {
-    auto *navigation = new NavigationContainer(services().screens().createSettings(false));
+    auto *navigation =
+        new NavigationContainer(services().screens().createSettings(false, services()));
     present(navigation, PresentationStyle::PageSheet, true);
 }

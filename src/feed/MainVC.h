@@ -25,6 +25,7 @@
 class CardView;
 class MainVCPrefetch;
 class NetworkService;
+class NotificationCenter;
 class NoteMessageVC;
 class PulsingHaloLayer;
 class SwipeCardStack;
@@ -60,7 +61,7 @@ class MainVC : public ViewController,
     Q_PROPERTY(ViewController *topDetails READ topDetails NOTIFY topDetailsChanged)
 
 public:
-    explicit MainVC(Services services = {}, QObject *parent = nullptr);
+    explicit MainVC(Services services, QObject *parent = nullptr);
     /// The tab of the running application: the shared store and network.
     ~MainVC() override;
 
@@ -172,7 +173,8 @@ private:
     /// Shows the note screen of a super-like, which sends it once the user has written or
     /// skipped the note.
     void showNote(NoteMessageVC *note);
-    static void handleSwipeResponse(const Result<SwipeResponse> &result);
+    static void handleSwipeResponse(const Result<SwipeResponse> &result,
+                                    NotificationCenter &notifications);
     void superLike();
     [[nodiscard]] NoteMessageVC *makeNote(qint64 index) const;
     void openInfo(qint64 index);

@@ -214,13 +214,15 @@ void LikesVC::sendSwipe(const QString &toUserID, SwipeDirection direction) {
     const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
     Endpoints::swipeFromLikes(
         services().user().currentUser().userID, toUserID, type, QString(),
-        [](const Result<SwipeResponse> &result) {
-            QMetaObject::invokeMethod(qApp, [result] { handleSwipeResponse(result); });
+        [notifications = &services().notifications()](const Result<SwipeResponse> &result) {
+            QMetaObject::invokeMethod(
+                qApp, [result, notifications] { handleSwipeResponse(result, *notifications); });
         },
         m_network);
 }
 
-void LikesVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
+void LikesVC::handleSwipeResponse(const Result<SwipeResponse> &result,
+                                  NotificationCenter &notifications) {
     if (!result.ok()) {
         qCWarning(lcLikes).noquote() << result.error().reason;
         return;
@@ -228,5 +230,5 @@ void LikesVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
     qCInfo(lcLikes).noquote() << result.value().logLine();
     // The answer may come after this screen is gone; the announcement is the process's own.
     if (result.value().createdMatch())
-        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        notifications.post(Notifications::chatsUpdated);
 }

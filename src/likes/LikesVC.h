@@ -14,6 +14,7 @@
 #include <QTimer>
 
 class NetworkService;
+class NotificationCenter;
 class QQuickItem;
 struct ProfileView;
 
@@ -38,7 +39,7 @@ class LikesVC : public ViewController, public SwipeCardDelegate, public ButtonSt
 public:
     static constexpr int refreshIntervalMs = 60'000;
 
-    explicit LikesVC(Services services = {}, QObject *parent = nullptr);
+    explicit LikesVC(Services services, QObject *parent = nullptr);
     ~LikesVC() override;
 
     QUrl viewSource() const override { return qmlView("likes/LikesView.qml"); }
@@ -98,7 +99,8 @@ private:
     /// The same for a card the grid may not draw (scrolled away, or made anew by a refresh).
     void answer(const CardModel &person, SwipeDirection direction);
     void sendSwipe(const QString &toUserID, SwipeDirection direction);
-    static void handleSwipeResponse(const Result<SwipeResponse> &result);
+    static void handleSwipeResponse(const Result<SwipeResponse> &result,
+                                    NotificationCenter &notifications);
     void updateCounters();
     [[nodiscard]] CardCellView *focusedCard() const;
 

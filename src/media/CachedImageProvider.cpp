@@ -9,22 +9,21 @@
 namespace {
 class CachedImageResponse : public QQuickImageResponse {
 public:
-    CachedImageResponse(const QString &url, QSize requestedSize) {
+    CachedImageResponse(ImageCacheManager &cache, const QString &url, QSize requestedSize) {
         QPointer<CachedImageResponse> self(this);
-        ImageCacheManager::shared().loadImage(
-            url, [self, requestedSize](std::optional<QImage> image) {
-                if (!self)
-                    return;
-                if (!image) {
-                    self->m_error = QStringLiteral("Image could not be loaded");
-                } else if (requestedSize.isValid() && !requestedSize.isEmpty()) {
-                    self->m_image = image->scaled(requestedSize, Qt::KeepAspectRatioByExpanding,
-                                                  Qt::SmoothTransformation);
-                } else {
-                    self->m_image = *image;
-                }
-                Q_EMIT self->finished();
-            });
+        cache.loadImage(url, [self, requestedSize](std::optional<QImage> image) {
+            if (!self)
+                return;
+            if (!image) {
+                self->m_error = QStringLiteral("Image could not be loaded");
+            } else if (requestedSize.isValid() && !requestedSize.isEmpty()) {
+                self->m_image = image->scaled(requestedSize, Qt::KeepAspectRatioByExpanding,
+                                              Qt::SmoothTransformation);
+            } else {
+                self->m_image = *image;
+            }
+            Q_EMIT self->finished();
+        });
     }
     QQuickTextureFactory *textureFactory() const override {
         return QQuickTextureFactory::textureFactoryForImage(m_image);
@@ -39,5 +38,5 @@ private:
 
 QQuickImageResponse *CachedImageProvider::requestImageResponse(const QString &id,
                                                                const QSize &requestedSize) {
-    return new CachedImageResponse(QUrl::fromPercentEncoding(id.toUtf8()), requestedSize);
+    return new CachedImageResponse(m_cache, QUrl::fromPercentEncoding(id.toUtf8()), requestedSize);
 }

@@ -23,14 +23,11 @@ ImageCacheManager::ImageCacheManager(std::optional<QString> directory, qint64 me
         QDir().mkpath(*m_directory); // a failure shows later as failed reads and writes
 }
 
-ImageCacheManager &ImageCacheManager::shared() {
-    static ImageCacheManager instance([]() -> std::optional<QString> {
-        const QString caches = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        if (caches.isEmpty())
-            return std::nullopt;
-        return caches + QStringLiteral("/ImageCache");
-    }());
-    return instance;
+std::optional<QString> ImageCacheManager::defaultDirectory() {
+    const QString caches = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (caches.isEmpty())
+        return std::nullopt;
+    return caches + QStringLiteral("/ImageCache");
 }
 
 QString ImageCacheManager::fileName(const QString &url) {

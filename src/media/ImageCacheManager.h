@@ -32,7 +32,8 @@ public:
     /// The cache directory, or nothing for a cache that lives in memory only.
     explicit ImageCacheManager(std::optional<QString> directory,
                                qint64 memoryBudget = defaultMemoryBudget);
-    static ImageCacheManager &shared();
+    /// The user's cache folder for photos; nothing when the system names none.
+    [[nodiscard]] static std::optional<QString> defaultDirectory();
 
     void loadImage(const QString &url, Completion completion);
     /// Puts the photo of an address on disk when it is not there yet, keeping no pixels: for a

@@ -81,9 +81,9 @@ void BioInputVC::send(const QString &bio) {
             store.update([&](User &user) { user.selectedGender = registration.selectedGender; });
             to.post([](BioInputVC &screen) {
                 if (NavigationContainer *navigation = screen.navigationContainer())
-                    navigation->setStack(
-                        {screen.services().screens().create(ScreenFactory::Screen::PhotoGrid)},
-                        true);
+                    navigation->setStack({screen.services().screens().create(
+                                             ScreenFactory::Screen::PhotoGrid, screen.services())},
+                                         true);
             });
         },
         services().network());

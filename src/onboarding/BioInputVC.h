@@ -16,7 +16,7 @@ class BioInputVC : public KeyboardVC {
 
 public:
     BioInputVC(QString name, QString birthday, GenderSelection genderInput,
-               GenderSelection selectedGender, Services services = {}, QObject *parent = nullptr);
+               GenderSelection selectedGender, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("onboarding/BioInputView.qml"); }
     QString rightBarButtonTitle() const override { return tr("Пропустить"); }

@@ -25,7 +25,7 @@ class BirthdayInputVC : public KeyboardVC {
 public:
     static constexpr int kFieldCount = 8;
 
-    explicit BirthdayInputVC(QString name, Services services = {}, QObject *parent = nullptr,
+    explicit BirthdayInputVC(QString name, Services services, QObject *parent = nullptr,
                              const QLocale &locale = QLocale());
 
     QUrl viewSource() const override { return qmlView("onboarding/BirthdayInputView.qml"); }

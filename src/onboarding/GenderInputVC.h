@@ -13,8 +13,7 @@ class GenderInputVC : public KeyboardVC {
     Q_PROPERTY(QString selection READ selection NOTIFY selectionChanged)
 
 public:
-    GenderInputVC(QString name, QString birthday, Services services = {},
-                  QObject *parent = nullptr);
+    GenderInputVC(QString name, QString birthday, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("onboarding/GenderInputView.qml"); }
 

@@ -82,7 +82,7 @@ void GeoVC::goOn() {
     disconnect(&services().platform().locationService(), nullptr, this, nullptr);
     if (services().platform().notificationPermission().status() !=
         NotificationPermission::Status::NotDetermined) {
-        WindowHelper::showMain();
+        WindowHelper::showMain(services());
         return;
     }
     if (NavigationContainer *navigation = navigationContainer())

@@ -14,7 +14,7 @@ class GeoVC : public PermissionStepVC {
 public:
     enum class GeoType { first, fail };
 
-    explicit GeoVC(GeoType geoType, Services services = {}, QObject *parent = nullptr);
+    explicit GeoVC(GeoType geoType, Services services, QObject *parent = nullptr);
 
     QString nextTitle() const override;
 

@@ -13,7 +13,7 @@ class NameInputVC : public KeyboardVC {
 public:
     static constexpr int kMaxLength = 30;
 
-    explicit NameInputVC(Services services = {}, QObject *parent = nullptr);
+    explicit NameInputVC(Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("onboarding/NameInputView.qml"); }
 

@@ -32,17 +32,17 @@ void NotificationVC::next() {
     setBusy(true);
     NotificationPermission &permission = services().platform().notificationPermission();
     permission.requestAuthorization(
-        PermissionPrompt::Asked::OnScreen,
-        [weak = QPointer<NotificationPermission>(&permission)](bool granted, QString error) {
+        PermissionPrompt::Asked::OnScreen, [weak = QPointer<NotificationPermission>(&permission),
+                                            services = services()](bool granted, QString error) {
             if (!error.isEmpty())
                 qCWarning(lcPush).noquote()
                     << QStringLiteral("Ошибка запроса разрешения на уведомления: ") + error;
             if (granted && weak)
                 weak->registerForRemoteNotifications();
-            WindowHelper::showMain();
+            WindowHelper::showMain(services);
         });
 }
 
 void NotificationVC::textButtonTapped() {
-    WindowHelper::showMain();
+    WindowHelper::showMain(services());
 }

@@ -13,7 +13,7 @@ class NotificationVC : public PermissionStepVC {
     QML_UNCREATABLE("created by ScreenFactory and the location step")
 
 public:
-    explicit NotificationVC(Services services = {}, QObject *parent = nullptr);
+    explicit NotificationVC(Services services, QObject *parent = nullptr);
 
     QString nextTitle() const override { return tr("Разрешить"); }
 

@@ -103,7 +103,7 @@ void PhotoGridVC::uploaded() {
         return;
     }
     if (platform.notificationPermission().status() == NotificationPermission::Status::Authorized) {
-        WindowHelper::showMain();
+        WindowHelper::showMain(services());
         return;
     }
     if (navigation)

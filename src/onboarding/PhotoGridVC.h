@@ -16,7 +16,7 @@ class PhotoGridVC : public KeyboardVC {
     Q_PROPERTY(QString hintText READ hintText NOTIFY hintTextChanged)
 
 public:
-    explicit PhotoGridVC(ImageCropperVC::Screening screening, Services services = {},
+    explicit PhotoGridVC(ImageCropperVC::Screening screening, Services services,
                          QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("onboarding/PhotoGridView.qml"); }

@@ -12,7 +12,7 @@ class CameraAccessDeniedVC : public ViewController {
     QML_UNCREATABLE("created by the photo picker")
 
 public:
-    explicit CameraAccessDeniedVC(std::function<void()> allowed, Services services = {},
+    explicit CameraAccessDeniedVC(std::function<void()> allowed, Services services,
                                   QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("photos/CameraAccessDeniedView.qml"); }

@@ -22,7 +22,7 @@ public:
     using Completion = std::function<void(const QImage &)>;
 
     /// An empty camera opens none: pictures then come only through showFrame.
-    CameraCaptureVC(QByteArray camera, Completion taken, Services services = {},
+    CameraCaptureVC(QByteArray camera, Completion taken, Services services,
                     QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("photos/CameraCaptureView.qml"); }

@@ -18,7 +18,7 @@ class CameraOrGalleryVC : public ViewController {
     Q_PROPERTY(bool reading READ isReading NOTIFY readingChanged)
 
 public:
-    CameraOrGalleryVC(ImageCropperVC::Screening screening, Services services = {},
+    CameraOrGalleryVC(ImageCropperVC::Screening screening, Services services,
                       QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("photos/CameraOrGalleryView.qml"); }

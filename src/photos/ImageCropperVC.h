@@ -35,8 +35,7 @@ public:
     /// none, nothing when the model cannot judge.
     [[nodiscard]] static Screening onDeviceScreening();
 
-    ImageCropperVC(QImage image, Screening screening, Services services = {},
-                   QObject *parent = nullptr);
+    ImageCropperVC(QImage image, Screening screening, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("photos/ImageCropperView.qml"); }
 

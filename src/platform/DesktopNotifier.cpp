@@ -15,11 +15,6 @@ const QString interface = QStringLiteral("org.freedesktop.Notifications");
 const QString openAction = QStringLiteral("default");
 } // namespace
 
-DesktopNotifier &DesktopNotifier::shared() {
-    static DesktopNotifier notifier(std::make_unique<QSettings>());
-    return notifier;
-}
-
 DesktopNotifier::DesktopNotifier(std::unique_ptr<QSettings> defaults, QObject *parent)
     : QObject(parent)
     , m_defaults(std::move(defaults)) {}

@@ -13,7 +13,6 @@ class DesktopNotifier : public QObject {
     Q_OBJECT
 
 public:
-    static DesktopNotifier &shared();
     /// A notifier over the given settings (tests use a private file).
     explicit DesktopNotifier(std::unique_ptr<QSettings> defaults, QObject *parent = nullptr);
 

@@ -1,10 +1,5 @@
 #include "platform/NotificationCenter.h"
 
-NotificationCenter &NotificationCenter::shared() {
-    static NotificationCenter center;
-    return center;
-}
-
 void NotificationCenter::observe(const QString &name, QObject *owner,
                                  std::function<void()> handler) {
     if (!owner || !handler)

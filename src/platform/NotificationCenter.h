@@ -10,8 +10,6 @@
 // an observer that touches the interface moves to the main thread itself.
 class NotificationCenter {
 public:
-    static NotificationCenter &shared();
-
     /// Calls handler on every post of name for as long as owner lives.
     void observe(const QString &name, QObject *owner, std::function<void()> handler);
     void post(const QString &name);
@@ -28,7 +26,6 @@ private:
 };
 
 namespace Notifications {
-inline const QString didUpdateUser = QStringLiteral("didUpdateUser");
 inline const QString fetchCardData = QStringLiteral("fetchCardDataNotification");
 inline const QString chatsUpdated = QStringLiteral("chatsUpdated");
 } // namespace Notifications

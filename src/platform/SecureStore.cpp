@@ -10,10 +10,8 @@
 SecureStore::SecureStore(std::unique_ptr<SecretBackend> backend)
     : m_backend(std::move(backend)) {}
 
-SecureStore &SecureStore::shared() {
-    static SecureStore store(
-        chooseBackend(QString::fromLatin1(serviceName), FileSecretBackend::defaultPath()));
-    return store;
+std::unique_ptr<SecretBackend> SecureStore::desktopBackend() {
+    return chooseBackend(QString::fromLatin1(serviceName), FileSecretBackend::defaultPath());
 }
 
 std::unique_ptr<SecretBackend> SecureStore::chooseBackend(const QString &service,

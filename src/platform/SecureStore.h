@@ -19,14 +19,14 @@ public:
 
     explicit SecureStore(std::unique_ptr<SecretBackend> backend);
 
-    // The process-wide store: the Secret Service when one answers, else a file store in the
-    // application's data directory (announced once in the diagnostic log).
-    [[nodiscard]] static SecureStore &shared();
-    // The backend `shared()` uses for `service`.
+    // Where the client keeps its values: the Secret Service when one answers, else a file store
+    // in the application's data directory (announced in the diagnostic log).
+    [[nodiscard]] static std::unique_ptr<SecretBackend> desktopBackend();
+    // The Secret Service under `service` when one answers, else the file at `filePath`.
     [[nodiscard]] static std::unique_ptr<SecretBackend> chooseBackend(const QString &service,
                                                                       const QString &filePath);
 
-    // Swaps where the values live; tests point the shared store at a private file this way.
+    // Swaps where the values live; tests point a store at a private file this way.
     void replaceBackend(std::unique_ptr<SecretBackend> backend);
 
     // Replaces the value under `key`; false when it could not be kept.

@@ -166,7 +166,7 @@ void EditPreviewVC::sendPhotos(const QList<QByteArray> &photos) {
                 QMetaObject::invokeMethod(qApp, [services, urls] {
                     for (const QString &url : urls)
                         services.images().loadImage(url, [](const std::optional<QImage> &) {});
-                    services.notifications().post(Notifications::didUpdateUser);
+                    services.user().announceChange();
                 });
             }
             to.post([result](EditPreviewVC &editor) {

@@ -25,7 +25,7 @@ class EditPreviewVC : public ViewController {
     Q_PROPERTY(bool sideBySide READ isSideBySide WRITE setSideBySide NOTIFY sideBySideChanged)
 
 public:
-    EditPreviewVC(ImageCropperVC::Screening screening, Services services = {},
+    EditPreviewVC(ImageCropperVC::Screening screening, Services services,
                   QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("profile/EditPreviewView.qml"); }

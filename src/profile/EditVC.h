@@ -47,7 +47,7 @@ public:
     static constexpr int kCityRow = 11;
 
     /// Starts from the signed-in user's record and their photos as the image cache holds them.
-    EditVC(ImageCropperVC::Screening screening, Services services = {}, QObject *parent = nullptr);
+    EditVC(ImageCropperVC::Screening screening, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("profile/EditView.qml"); }
 

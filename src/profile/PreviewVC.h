@@ -22,7 +22,7 @@ public:
     static constexpr qreal kCardHeight = 800;
     static constexpr qreal kCardAspect = 0.6875;
 
-    PreviewVC(User user, Services services = {}, QObject *parent = nullptr);
+    PreviewVC(User user, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("profile/PreviewView.qml"); }
 

@@ -19,10 +19,7 @@ void ProfileVC::viewDidLoad() {
     // The tab is built when it is first shown, by when the record has usually been fetched.
     m_superlikes = services().user().currentUser().superlikes;
     showUser();
-    // Posted from whatever thread changed the record.
-    services().notifications().observe(
-        Notifications::didUpdateUser, this,
-        [to = MainThreadReceiver(this)] { to.post([](ProfileVC &tab) { tab.onUserUpdated(); }); });
+    connect(&services().user(), &UserManager::userChanged, this, &ProfileVC::onUserUpdated);
     loadPhoto();
 }
 
@@ -60,6 +57,6 @@ void ProfileVC::progressViewTapped() {
 }
 
 void ProfileVC::settingsButtonTapped() {
-    present(new NavigationContainer(services().screens().createSettings(true)),
+    present(new NavigationContainer(services().screens().createSettings(true, services())),
             PresentationStyle::PageSheet, true);
 }

@@ -20,7 +20,7 @@ class ProfileVC : public ViewController {
     Q_PROPERTY(int superlikes READ superlikes NOTIFY userChanged)
 
 public:
-    explicit ProfileVC(ImageCropperVC::Screening screening, Services services = {},
+    explicit ProfileVC(ImageCropperVC::Screening screening, Services services,
                        QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("profile/ProfileView.qml"); }

@@ -22,8 +22,8 @@ public:
 
     /// `genderInput` is the user's own gender in registration and the current choice from the
     /// settings.
-    GenderSelectionVC(GenderSelection genderInput, Mode mode, Delegate delegate = {},
-                      Services services = {}, QObject *parent = nullptr);
+    GenderSelectionVC(GenderSelection genderInput, Mode mode, Delegate delegate, Services services,
+                      QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("settings/GenderSelectionView.qml"); }
     QString nextTitle() const override;

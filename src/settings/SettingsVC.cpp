@@ -110,8 +110,9 @@ void SettingsVC::rowTapped(int row) {
         return;
     case SettingsRow::Kind::Button:
         if (NavigationContainer *navigation = navigationContainer())
-            navigation->push(services().screens().create(ScreenFactory::Screen::DeleteAccount),
-                             true);
+            navigation->push(
+                services().screens().create(ScreenFactory::Screen::DeleteAccount, services()),
+                true);
         return;
     default:
         return;
@@ -227,8 +228,7 @@ void SettingsVC::save(const DiscoverySettings &edited) {
             store.update([&](User &user) { user.showMoreAge = edited.showMoreAge; });
             store.update([&](User &user) { user.active = edited.active; });
             QMetaObject::invokeMethod(
-                qApp, [services] { services.notifications().post(Notifications::didUpdateUser); },
-                Qt::QueuedConnection);
+                qApp, [services] { services.user().announceChange(); }, Qt::QueuedConnection);
             to.post([](SettingsVC &screen) { screen.dismiss(true); });
         },
         services().network());

@@ -18,7 +18,7 @@ class SettingsVC : public ViewController {
     Q_PROPERTY(SettingsModel *rows READ rows CONSTANT)
 
 public:
-    explicit SettingsVC(bool isMain, Services services = {}, QObject *parent = nullptr);
+    explicit SettingsVC(bool isMain, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("settings/SettingsView.qml"); }
 

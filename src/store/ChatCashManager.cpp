@@ -5,11 +5,6 @@
 
 #include <algorithm>
 
-ChatCashManager &ChatCashManager::shared() {
-    static ChatCashManager manager(std::make_unique<QSettings>());
-    return manager;
-}
-
 ChatCashManager::ChatCashManager(std::unique_ptr<QSettings> defaults)
     : m_defaults(std::move(defaults))
     , m_writer(*m_defaults) {}

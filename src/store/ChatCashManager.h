@@ -12,8 +12,6 @@
 // the user defaults under "savedMatches" as JSON with dates as seconds since 2001.
 class ChatCashManager {
 public:
-    /// The process-wide copy over the application's user defaults.
-    static ChatCashManager &shared();
     /// A copy over the given settings (tests use a private file).
     explicit ChatCashManager(std::unique_ptr<QSettings> defaults);
 

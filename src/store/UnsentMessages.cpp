@@ -4,14 +4,13 @@
 
 #include <QStandardPaths>
 
-UnsentMessages &UnsentMessages::shared() {
+std::unique_ptr<QSettings> UnsentMessages::defaultFile() {
     // A file of its own: the messages stay when the settings are reset or written by an older
     // version that does not know them.
-    static UnsentMessages messages(std::make_unique<QSettings>(
+    return std::make_unique<QSettings>(
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
             QStringLiteral("/unsent-messages.ini"),
-        QSettings::IniFormat));
-    return messages;
+        QSettings::IniFormat);
 }
 
 UnsentMessages::UnsentMessages(std::unique_ptr<QSettings> file, QObject *parent)

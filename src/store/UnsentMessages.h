@@ -16,8 +16,8 @@
 class UnsentMessages : public QObject {
     Q_OBJECT
 public:
-    /// The process-wide store, in the application's data folder.
-    static UnsentMessages &shared();
+    /// The client's file for them, in the application's data folder.
+    [[nodiscard]] static std::unique_ptr<QSettings> defaultFile();
     /// A store over the given file (tests use a private one). A message an earlier run left
     /// there has failed: its answer cannot come any more.
     explicit UnsentMessages(std::unique_ptr<QSettings> file, QObject *parent = nullptr);

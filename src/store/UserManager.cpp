@@ -2,7 +2,6 @@
 
 #include "api/WireLog.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/NotificationCenter.h"
 #include "store/UserRecordFormat.h"
 
 #include <QCoreApplication>
@@ -12,13 +11,9 @@ namespace {
 const QString key = QStringLiteral("currentUser");
 }
 
-UserManager &UserManager::shared() {
-    static UserManager manager(std::make_unique<QSettings>());
-    return manager;
-}
-
-UserManager::UserManager(std::unique_ptr<QSettings> defaults)
-    : m_defaults(std::move(defaults))
+UserManager::UserManager(std::unique_ptr<QSettings> defaults, QObject *parent)
+    : QObject(parent)
+    , m_defaults(std::move(defaults))
     , m_writer(*m_defaults)
     , m_currentUser(initialUser()) {
     load();
@@ -95,7 +90,7 @@ void UserManager::fetchedUserUpdate(const Result<User> &result) {
                QString::fromUtf8(QJsonDocument(user.toJson()).toJson(QJsonDocument::Compact));
     setCurrentUser(user);
     save(user);
-    NotificationCenter::shared().post(Notifications::didUpdateUser);
+    emit userChanged();
     std::function<void(const QUrl &)> prefetch;
     {
         QMutexLocker lock(&m_mutex);
@@ -105,6 +100,10 @@ void UserManager::fetchedUserUpdate(const Result<User> &result) {
         return;
     for (const QString &address : user.photoUrls)
         prefetch(QUrl(address));
+}
+
+void UserManager::announceChange() {
+    emit userChanged();
 }
 
 void UserManager::setPhotoPrefetch(std::function<void(const QUrl &)> prefetch) {

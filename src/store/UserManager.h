@@ -5,6 +5,7 @@
 #include "platform/SettingsWriter.h"
 
 #include <QMutex>
+#include <QObject>
 #include <QSettings>
 #include <QUrl>
 #include <functional>
@@ -12,12 +13,11 @@
 
 // The signed-in user's own profile for the whole process and across restarts, kept in the
 // user defaults under "currentUser" as the JSON of the record.
-class UserManager {
+class UserManager : public QObject {
+    Q_OBJECT
 public:
-    /// The process-wide store over the application's user defaults; loads on first use.
-    static UserManager &shared();
     /// A store over the given settings (tests use a private file).
-    explicit UserManager(std::unique_ptr<QSettings> defaults);
+    explicit UserManager(std::unique_ptr<QSettings> defaults, QObject *parent = nullptr);
 
     /// The record a fresh installation starts from.
     [[nodiscard]] static User initialUser();
@@ -35,12 +35,18 @@ public:
     /// Another handle on the settings file the record is kept in, for the user's other values.
     [[nodiscard]] std::unique_ptr<QSettings> openDefaults() const;
 
-    /// The completion of the "user" call: replaces and saves the record, announces
-    /// "didUpdateUser" and makes sure the user's photos are in the image cache.
+    /// The completion of the "user" call: replaces and saves the record, announces the change
+    /// and makes sure the user's photos are in the image cache.
     void fetchedUserUpdate(const Result<User> &result);
+    /// Tells the screens that show the record that it changed, after a batch of `update()`s.
+    void announceChange();
 
     /// How photos reach the image cache; set once by the application.
     void setPhotoPrefetch(std::function<void(const QUrl &)> prefetch);
+
+signals:
+    /// The record changed; emitted on the thread that changed it.
+    void userChanged();
 
 private:
     void load();

@@ -4,8 +4,8 @@
 #include "platform/UrlOpener.h"
 #include "ui/AppServices.h"
 
-AlertBlockVC::AlertBlockVC(bool hideButton, QObject *parent)
-    : ViewController(QStringLiteral("AlertBlockVC"), parent)
+AlertBlockVC::AlertBlockVC(bool hideButton, Services services, QObject *parent)
+    : ViewController(QStringLiteral("AlertBlockVC"), std::move(services), parent)
     , m_hideButton(hideButton) {}
 
 void AlertBlockVC::setMessage(const QString &message) {

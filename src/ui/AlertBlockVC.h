@@ -14,7 +14,7 @@ class AlertBlockVC : public ViewController {
     Q_PROPERTY(QString actionTitle READ actionTitle CONSTANT)
 
 public:
-    explicit AlertBlockVC(bool hideButton, QObject *parent = nullptr);
+    AlertBlockVC(bool hideButton, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("ui/AlertBlockView.qml"); }
 

@@ -19,11 +19,6 @@ AppServices::AppServices()
 
 AppServices::~AppServices() = default;
 
-AppServices &AppServices::shared() {
-    static AppServices services;
-    return services;
-}
-
 CloudAccount &AppServices::cloudAccount() {
     return *m_cloudAccount;
 }

@@ -12,11 +12,14 @@ class LocationService;
 class NotificationPermission;
 class UrlOpener;
 
-// The platform services the screens call, one of each for the process. The application
-// installs the desktop ones; a test installs its own doubles before it builds a screen.
+// The platform services the screens call. It starts with the desktop ones; a test replaces
+// them with its own doubles before it builds a screen.
 class AppServices {
 public:
-    static AppServices &shared();
+    AppServices();
+    ~AppServices();
+    AppServices(const AppServices &) = delete;
+    AppServices &operator=(const AppServices &) = delete;
     /// The client's question for the location, over the window.
     [[nodiscard]] static PermissionPrompt::Ask locationQuestion();
 
@@ -37,9 +40,6 @@ public:
     void setNotificationPermission(std::unique_ptr<NotificationPermission> service);
 
 private:
-    AppServices();
-    ~AppServices();
-
     std::unique_ptr<CloudAccount> m_cloudAccount;
     std::unique_ptr<DeviceAttestation> m_deviceAttestation;
     std::unique_ptr<DeviceInfo> m_deviceInfo;

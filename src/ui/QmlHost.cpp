@@ -3,6 +3,7 @@
 #include "controls/SymbolImageProvider.h"
 #include "media/CachedImageProvider.h"
 #include "ui/KeyboardUse.h"
+#include "ui/Services.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 
@@ -12,7 +13,7 @@ namespace {
 const QUrl mainQml(QStringLiteral("qrc:/Zirel/ui/Main.qml"));
 }
 
-QmlHost::QmlHost(Window &window, Start start)
+QmlHost::QmlHost(Window &window, const Services &services, Start start)
     : m_window(window) {
     // A screen frames the control it opens on by the input that came before it opened.
     KeyboardUse::shared();
@@ -20,7 +21,7 @@ QmlHost::QmlHost(Window &window, Start start)
     // told, and would then see only the C++ types of the module.
     m_engine.addImportPath(QStringLiteral("qrc:/"));
     m_engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-    m_engine.addImageProvider(QStringLiteral("cache"), new CachedImageProvider);
+    m_engine.addImageProvider(QStringLiteral("cache"), new CachedImageProvider(services.images()));
     m_engine.setInitialProperties({{QStringLiteral("appWindow"), QVariant::fromValue(&window)}});
     if (start == Start::Now) {
         load();

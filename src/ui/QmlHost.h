@@ -6,6 +6,7 @@
 #include <vector>
 
 class QQuickWindow;
+class Services;
 class ViewController;
 class Window;
 
@@ -16,7 +17,8 @@ public:
     /// then builds it, so the caller's own start-up work runs while the QML types load.
     enum class Start { Now, Later };
 
-    explicit QmlHost(Window &window, Start start = Start::Now);
+    /// The photos the QML shows come through `services`' image cache, which outlives the host.
+    QmlHost(Window &window, const Services &services, Start start = Start::Now);
 
     /// Builds the window from its QML, waiting for the compiling still under way. Once.
     void load();

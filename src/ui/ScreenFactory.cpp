@@ -4,11 +4,6 @@
 
 #include <QHash>
 
-ScreenFactory &ScreenFactory::shared() {
-    static ScreenFactory factory;
-    return factory;
-}
-
 QString ScreenFactory::typeName(Screen screen) {
     switch (screen) {
     case Screen::Start:
@@ -45,19 +40,20 @@ QString ScreenFactory::typeName(Screen screen) {
     return {};
 }
 
-ViewController *ScreenFactory::create(Screen screen) const {
+ViewController *ScreenFactory::create(Screen screen, const Services &services) const {
     if (auto it = m_overrides.find(screen); it != m_overrides.end())
-        return (*it)();
+        return (*it)(services);
     if (auto it = m_makers.find(screen); it != m_makers.end())
-        return (*it)();
+        return (*it)(services);
     return new StandInVC(typeName(screen));
 }
 
-ViewController *ScreenFactory::createChatDetails(const Match &match) const {
+ViewController *ScreenFactory::createChatDetails(const Match &match,
+                                                 const Services &services) const {
     if (auto it = m_overrides.find(Screen::ChatDetails); it != m_overrides.end())
-        return (*it)();
+        return (*it)(services);
     if (m_chatDetails)
-        return m_chatDetails(match);
+        return m_chatDetails(match, services);
     return new StandInVC(typeName(Screen::ChatDetails));
 }
 
@@ -65,17 +61,17 @@ ViewController *ScreenFactory::createUserInfo(const CardModel &model,
                                               ButtonStackViewDelegate *mainVC, bool reportRow,
                                               const Services &services) const {
     if (auto it = m_overrides.find(Screen::UserInfo); it != m_overrides.end())
-        return (*it)();
+        return (*it)(services);
     if (m_userInfo)
         return m_userInfo(model, mainVC, reportRow, services);
     return new StandInVC(typeName(Screen::UserInfo));
 }
 
-ViewController *ScreenFactory::createSettings(bool isMain) const {
+ViewController *ScreenFactory::createSettings(bool isMain, const Services &services) const {
     if (auto it = m_overrides.find(Screen::Settings); it != m_overrides.end())
-        return (*it)();
+        return (*it)(services);
     if (m_settings)
-        return m_settings(isMain);
+        return m_settings(isMain, services);
     return new StandInVC(typeName(Screen::Settings));
 }
 

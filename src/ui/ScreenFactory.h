@@ -35,28 +35,27 @@ public:
         UserInfo,
     };
 
-    static ScreenFactory &shared();
-
-    [[nodiscard]] ViewController *create(Screen screen) const;
+    /// Every screen is made with the services of the one that opens it.
+    [[nodiscard]] ViewController *create(Screen screen, const Services &services) const;
     /// The conversation of one match (Screen::ChatDetails needs its match).
-    [[nodiscard]] ViewController *createChatDetails(const Match &match) const;
+    [[nodiscard]] ViewController *createChatDetails(const Match &match,
+                                                    const Services &services) const;
     /// The details of one person's profile. Button presses go to `mainVC` when there is one;
     /// without one, `reportRow` adds the row that reports the person.
-    /// A profile that asks `services` for what it needs, as the screen opening it does.
     [[nodiscard]] ViewController *createUserInfo(const CardModel &model,
                                                  ButtonStackViewDelegate *mainVC, bool reportRow,
                                                  const Services &services) const;
     /// The discovery settings: `isMain` when opened from the own-profile tab, which also offers
     /// the account's rows; the feed opens the search settings alone.
-    [[nodiscard]] ViewController *createSettings(bool isMain) const;
+    [[nodiscard]] ViewController *createSettings(bool isMain, const Services &services) const;
     /// The class name of the screen, as it logs and as stand-ins show it.
     [[nodiscard]] static QString typeName(Screen screen);
 
-    using Maker = std::function<ViewController *()>;
-    using ChatDetailsMaker = std::function<ViewController *(const Match &)>;
+    using Maker = std::function<ViewController *(const Services &)>;
+    using ChatDetailsMaker = std::function<ViewController *(const Match &, const Services &)>;
     using UserInfoMaker = std::function<ViewController *(
         const CardModel &, ButtonStackViewDelegate *, bool, const Services &)>;
-    using SettingsMaker = std::function<ViewController *(bool isMain)>;
+    using SettingsMaker = std::function<ViewController *(bool isMain, const Services &)>;
 
     /// How the application makes this screen.
     void install(Screen screen, Maker maker);

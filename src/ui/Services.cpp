@@ -11,44 +11,54 @@
 #include "ui/AppServices.h"
 #include "ui/ScreenFactory.h"
 
+namespace {
+// A screen asking for a service its owner did not hand it is a wiring mistake; saying which
+// one beats a crash on a null reference somewhere below.
+template <typename Service> Service &required(Service *service, const char *name) {
+    if (!service)
+        qFatal("Services: no %s was handed in", name);
+    return *service;
+}
+} // namespace
+
 NetworkService &Services::network() const {
-    return m_network ? *m_network : NetworkService::shared();
+    return required(m_network, "network");
 }
 
 SecureStore &Services::secureStore() const {
-    return m_secureStore ? *m_secureStore : SecureStore::shared();
+    return required(m_secureStore, "secureStore");
 }
 
 NotificationCenter &Services::notifications() const {
-    return m_notifications ? *m_notifications : NotificationCenter::shared();
+    return required(m_notifications, "notifications");
 }
 
 UserManager &Services::user() const {
-    return m_user ? *m_user : UserManager::shared();
+    return required(m_user, "user");
 }
 
 ChatCashManager &Services::savedMatches() const {
-    return m_savedMatches ? *m_savedMatches : ChatCashManager::shared();
+    return required(m_savedMatches, "savedMatches");
 }
 
 UnsentMessages &Services::unsentMessages() const {
-    return m_unsentMessages ? *m_unsentMessages : UnsentMessages::shared();
+    return required(m_unsentMessages, "unsentMessages");
 }
 
 ImageCacheManager &Services::images() const {
-    return m_images ? *m_images : ImageCacheManager::shared();
+    return required(m_images, "images");
 }
 
 DesktopNotifier &Services::desktopNotifier() const {
-    return m_desktopNotifier ? *m_desktopNotifier : DesktopNotifier::shared();
+    return required(m_desktopNotifier, "desktopNotifier");
 }
 
 AppServices &Services::platform() const {
-    return m_platform ? *m_platform : AppServices::shared();
+    return required(m_platform, "platform");
 }
 
 ScreenFactory &Services::screens() const {
-    return m_screens ? *m_screens : ScreenFactory::shared();
+    return required(m_screens, "screens");
 }
 
 Services &Services::setNetwork(NetworkService &value) {

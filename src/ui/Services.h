@@ -11,10 +11,9 @@ class SecureStore;
 class UnsentMessages;
 class UserManager;
 
-// What a screen reaches the rest of the client through. Every screen is handed one, and the
-// helpers it owns get the screen's; whatever was not set is the process's shared instance. A
-// test builds a screen with its own doubles by setting them here, without knowing which shared
-// instances the screen would otherwise touch.
+// What a screen reaches the rest of the client through. The application owns one instance of
+// each and hands the set to the screens it makes; a screen hands its own set on to the helpers
+// and screens it makes. A test makes its own set and replaces the parts it watches with doubles.
 class Services {
 public:
     [[nodiscard]] NetworkService &network() const;

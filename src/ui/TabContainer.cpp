@@ -3,10 +3,10 @@
 #include "ui/NavigationContainer.h"
 
 TabContainer::TabContainer(QObject *parent)
-    : TabContainer(QStringLiteral("TabContainer"), parent) {}
+    : ViewController(QStringLiteral("TabContainer"), parent) {}
 
-TabContainer::TabContainer(QString typeName, QObject *parent)
-    : ViewController(std::move(typeName), parent) {}
+TabContainer::TabContainer(QString typeName, Services services, QObject *parent)
+    : ViewController(std::move(typeName), std::move(services), parent) {}
 
 QUrl TabContainer::viewSource() const {
     return qmlView("ui/TabContainerView.qml");

@@ -61,7 +61,7 @@ public:
     ViewController *visibleChild() const override { return selectedTab(); }
 
 protected:
-    TabContainer(QString typeName, QObject *parent);
+    TabContainer(QString typeName, Services services, QObject *parent);
 
 private:
     QQmlListProperty<ViewController> tabList() { return {this, &m_tabs}; }

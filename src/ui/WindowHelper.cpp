@@ -2,24 +2,25 @@
 
 #include "platform/SecureStore.h"
 #include "ui/ScreenFactory.h"
+#include "ui/Services.h"
 #include "ui/Window.h"
 
 namespace WindowHelper {
 
-void showRestore() {
+void showRestore(const Services &services) {
     Window *window = Window::current();
     if (!window)
         return;
-    window->setRoot(ScreenFactory::shared().create(ScreenFactory::Screen::Restore),
+    window->setRoot(services.screens().create(ScreenFactory::Screen::Restore, services),
                     Window::FlipFromLeft);
 }
 
-void showMain() {
+void showMain(const Services &services) {
     Window *window = Window::current();
     if (!window)
         return;
-    (void)SecureStore::shared().save(QStringLiteral("main"), QStringLiteral("screen"));
-    window->setRoot(ScreenFactory::shared().create(ScreenFactory::Screen::Main),
+    (void)services.secureStore().save(QStringLiteral("main"), QStringLiteral("screen"));
+    window->setRoot(services.screens().create(ScreenFactory::Screen::Main, services),
                     Window::FlipFromRight);
 }
 

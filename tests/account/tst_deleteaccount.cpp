@@ -1,8 +1,10 @@
 #include "FakeService.h"
+#include "TestServices.h"
 #include "account/AccountAlertVC.h"
 #include "account/DeleteAccountVC.h"
 #include "account/RestoreVC.h"
 #include "api/NetworkService.h"
+#include "app/AppScreens.h"
 #include "app/SceneStart.h"
 #include "platform/FileSecretBackend.h"
 #include "platform/SecureStore.h"
@@ -20,14 +22,16 @@
 class TestDeleteAccount : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     FakeService m_service;
     QTemporaryDir m_dir;
 
     // The settings stand-in with the delete screen pushed on it, as the window's root.
-    static DeleteAccountVC *openFromSettings(Window &window) {
+    DeleteAccountVC *openFromSettings(Window &window) {
         auto *settings = new NavigationContainer(new StandInVC(QStringLiteral("SettingsVC")));
         window.setRoot(settings);
-        auto *screen = new DeleteAccountVC();
+        auto *screen = new DeleteAccountVC(m_services.services());
         settings->push(screen, false);
         return screen;
     }
@@ -40,16 +44,17 @@ private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_service.start());
-        NetworkService::shared().setBaseUrl(m_service.baseUrl());
-        NetworkService::shared().setPaseto(QStringLiteral("v4.local.member"));
+        m_services.services().network().setBaseUrl(m_service.baseUrl());
+        m_services.services().network().setPaseto(QStringLiteral("v4.local.member"));
     }
 
     void init() {
-        SecureStore::shared().replaceBackend(
+        m_services.services().secureStore().replaceBackend(
             std::make_unique<FileSecretBackend>(m_dir.filePath(QTest::currentTestFunction())));
-        (void)SecureStore::shared().save(QStringLiteral("v4.local.member"),
-                                         QStringLiteral("paseto"));
-        (void)SecureStore::shared().save(QStringLiteral("main"), QStringLiteral("screen"));
+        (void)m_services.services().secureStore().save(QStringLiteral("v4.local.member"),
+                                                       QStringLiteral("paseto"));
+        (void)m_services.services().secureStore().save(QStringLiteral("main"),
+                                                       QStringLiteral("screen"));
         m_service.clearRequests();
     }
 
@@ -78,7 +83,8 @@ private Q_SLOTS:
         confirmation(openFromSettings(window))->actionTapped(1);
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
         QCOMPARE(m_service.requestsTo(QStringLiteral("deleteAccount")).size(), 1);
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("delete"));
+        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
+                 QStringLiteral("delete"));
     }
 
     void failedDeletionStaysWithTheReason() {
@@ -92,15 +98,18 @@ private Q_SLOTS:
                  QStringLiteral("Сервис временно недоступен"));
         QVERIFY(!screen->busy());
         QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->topViewController(), screen);
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
+                 QStringLiteral("main"));
     }
 
     void restoredAccountOpensAndRestartsOnTheMainScreen() {
-        (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));
+        (void)m_services.services().secureStore().save(QStringLiteral("delete"),
+                                                       QStringLiteral("screen"));
         m_service.respondDelayed(QStringLiteral("restoreUser"), std::chrono::milliseconds(100), 200,
                                  "{}");
         Window window;
-        std::unique_ptr<ViewController> first(SceneStart::initialScreen());
+        AppScreens::install(m_services.services().screens());
+        std::unique_ptr<ViewController> first(SceneStart::initialScreen(m_services.services()));
         auto *screen = qobject_cast<RestoreVC *>(first.release());
         QVERIFY(screen);
         window.setRoot(screen);
@@ -110,7 +119,8 @@ private Q_SLOTS:
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
         // The main screen then asks for its own data; the restore itself is sent once.
         QCOMPARE(m_service.requestsTo(QStringLiteral("restoreUser")).size(), 1);
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
+                 QStringLiteral("main"));
     }
 
     // A blocked account asking to be restored stays on the restore screen and reads why, as
@@ -133,10 +143,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, body);
         QFETCH(QString, message);
         QFETCH(QString, stored);
-        (void)SecureStore::shared().save(QStringLiteral("delete"), QStringLiteral("screen"));
+        (void)m_services.services().secureStore().save(QStringLiteral("delete"),
+                                                       QStringLiteral("screen"));
         m_service.respond(QStringLiteral("restoreUser"), status, body);
         Window window;
-        SceneStart::connect(window);
+        SceneStart::connect(window, m_services.services());
         const QPointer<RestoreVC> screen = qobject_cast<RestoreVC *>(window.root());
         QVERIFY(screen);
         screen->loginButtonTapped();
@@ -146,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(screen);
         QCOMPARE(window.root(), screen.data());
         QVERIFY(!screen->busy());
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), stored);
+        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")), stored);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "BuildConfigValues.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
+#include "TestServices.h"
 #include "account/AccountAlertVC.h"
 #include "account/DeviceEnvelope.h"
 #include "account/StartVC.h"
@@ -114,6 +115,8 @@ Q_DECLARE_METATYPE(Arrange)
 class TestStart : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     FakeService m_service;
     MemoryBackend *m_store = nullptr;
     QStringList m_recordedIds;
@@ -121,7 +124,7 @@ class TestStart : public QObject {
     QString m_envelopeKey;
 
     StartVC *makeScreen(Window &window) {
-        auto *screen = new StartVC({}, [this] { return m_now; });
+        auto *screen = new StartVC(m_services.services(), [this] { return m_now; });
         screen->signInFlow().setUserIdRecorder([this](const QString &id) { m_recordedIds << id; });
         if (!m_envelopeKey.isEmpty())
             screen->signInFlow().setEnvelopeKey(m_envelopeKey);
@@ -135,21 +138,21 @@ class TestStart : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppServices &services = AppServices::shared();
+        AppServices &services = m_services.services().platform();
         services.setCloudAccount(std::make_unique<FakeCloud>());
         services.setDeviceAttestation(std::make_unique<FakeAttestation>());
         services.setDeviceInfo(std::make_unique<FakeDevice>());
         services.setUrlOpener(std::make_unique<RecordingOpener>());
         QVERIFY(m_service.start());
-        NetworkService::shared().setBaseUrl(m_service.baseUrl());
+        m_services.services().network().setBaseUrl(m_service.baseUrl());
     }
 
     void init() {
         script = Script();
         auto store = std::make_unique<MemoryBackend>();
         m_store = store.get();
-        SecureStore::shared().replaceBackend(std::move(store));
-        NetworkService::shared().setPaseto(std::nullopt);
+        m_services.services().secureStore().replaceBackend(std::move(store));
+        m_services.services().network().setPaseto(std::nullopt);
         m_service.clearRequests();
         m_service.respond(QStringLiteral("validateDevice"), 400,
                           R"({"reason":"Подпись устройства не подтверждена","error":true})");
@@ -201,7 +204,7 @@ private Q_SLOTS:
             presentedOn<AlertErrorVC>(screen)->actionButtonTapped();
         }
         QVERIFY(!m_store->values.contains(QStringLiteral("paseto")));
-        QVERIFY(!NetworkService::shared().paseto());
+        QVERIFY(!m_services.services().network().paseto());
     }
 
     void signInSealsTheIdentityAndMovesToTheNameStep() {
@@ -216,7 +219,7 @@ private Q_SLOTS:
         QCOMPARE(steps->topViewController()->typeName(), QStringLiteral("NameInputVC"));
         QCOMPARE(m_store->values.value("paseto"), QByteArray("v4.local.fresh"));
         QCOMPARE(m_store->values.value("screen"), QByteArray("name"));
-        QCOMPARE(NetworkService::shared().paseto(), QStringLiteral("v4.local.fresh"));
+        QCOMPARE(m_services.services().network().paseto(), QStringLiteral("v4.local.fresh"));
         const QString userId = QString::fromUtf8(m_store->values.value("passkeyUserID"));
         QCOMPARE(m_recordedIds, QStringList{userId});
         QCOMPARE(script.statusAsked, 1);
@@ -251,7 +254,7 @@ private Q_SLOTS:
     // The drawn button signs in on a click; the keyboard presses it as any button (see the
     // buttons' own test).
     void theDrawnButtonSignsIn() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         StartVC *screen = makeScreen(drawn.window());
         QVERIFY(drawn.show());
         QQuickItem *button = nullptr;
@@ -296,7 +299,8 @@ private Q_SLOTS:
         prompt->setFieldText(QStringLiteral(ZIREL_BUILD_REVIEW_CODE));
         prompt->actionTapped(0);
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
-        QCOMPARE(NetworkService::shared().paseto(), QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
+        QCOMPARE(m_services.services().network().paseto(),
+                 QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
         QVERIFY(!m_store->values.contains("paseto"));
     }
 

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -89,12 +90,12 @@ private Q_SLOTS:
         UserManager manager(std::make_unique<QSettings>(path, QSettings::IniFormat));
         QList<QUrl> prefetched;
         manager.setPhotoPrefetch([&](const QUrl &url) { prefetched.append(url); });
-        const PostedNotifications announced({Notifications::didUpdateUser});
+        const QSignalSpy announced(&manager, &UserManager::userChanged);
 
         StdoutCapture capture;
         manager.fetchedUserUpdate(
             Result<User>::failure(APIError::client(QStringLiteral("Нет сети"))));
-        QVERIFY(announced.names().isEmpty());
+        QCOMPARE(announced.size(), 0);
         QCOMPARE(manager.currentUser(), UserManager::initialUser());
         QVERIFY(capture.text().contains(QStringLiteral("Нет сети\n")));
 
@@ -107,7 +108,7 @@ private Q_SLOTS:
         manager.fetchedUserUpdate(Result<User>::success(fetched));
         QLoggingCategory::setFilterRules({});
         QCOMPARE(manager.currentUser(), fetched);
-        QCOMPARE(announced.names().size(), 2);
+        QCOMPARE(announced.size(), 2);
         QCOMPARE(prefetched, QList<QUrl>({QUrl(QStringLiteral("https://cdn.example/p/1.heic")),
                                           QUrl(QStringLiteral("https://cdn.example/p/2.heic"))}));
         QVERIFY(capture.text().contains(QStringLiteral("user: {")));

@@ -35,6 +35,7 @@ Q_DECLARE_METATYPE(Outcome)
 
 class TestNetworkService : public QObject {
     Q_OBJECT
+
 private:
     FakeService *m_fake = nullptr;
     NetworkService *m_service = nullptr;
@@ -170,14 +171,13 @@ private Q_SLOTS:
     }
 
     void completionsRunConcurrentlyOnOneWorkerThread() {
-        // The shared instance, as the application's screens use it.
-        NetworkService::shared().setBaseUrl(m_fake->baseUrl());
+        m_service->setBaseUrl(m_fake->baseUrl());
         m_fake->respondDelayed(QStringLiteral("likes"), 800ms, 200, "[]");
         m_fake->respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
         CompletionSpy<QList<ProfileView>> slow;
         CompletionSpy<User> fast;
-        Endpoints::likes(slow.callback());
-        Endpoints::user(fast.callback());
+        Endpoints::likes(slow.callback(), *m_service);
+        Endpoints::user(fast.callback(), *m_service);
         QVERIFY(fast.wait());
         QCOMPARE(slow.count(), 0);
         QVERIFY(slow.wait());

@@ -1,4 +1,5 @@
 #include "DrawnWindow.h"
+#include "TestServices.h"
 #include "TourStops.h"
 #include "app/AppScreens.h"
 #include "details/UserInfoImageCell.h"
@@ -62,11 +63,12 @@ const TourStop &stopNamed(const QString &name) {
 }
 
 // One screen of the tour in a shown window of the tour's size, or the size given, settled.
-std::unique_ptr<DrawnWindow> shown(const TourStop &stop, QSize size = {1000, 800}) {
-    auto drawn = std::make_unique<DrawnWindow>();
+std::unique_ptr<DrawnWindow> shown(const TourStop &stop, const Services &services,
+                                   QSize size = {1000, 800}) {
+    auto drawn = std::make_unique<DrawnWindow>(services);
     if (!drawn->show(size))
         return nullptr;
-    drawn->window().setRoot(stop.build());
+    drawn->window().setRoot(stop.build(services));
     QTest::qWait(700);
     return drawn;
 }
@@ -156,10 +158,12 @@ bool readsAfter(const QRectF &a, const QRectF &b) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         // Controls only take their roles once something listens, as a screen reader does.
         QAccessible::setActive(true);
     }
@@ -170,7 +174,7 @@ private Q_SLOTS:
         const QList<TourStop> stops = tourStops();
         qsizetype controls = 0;
         for (const TourStop &stop : stops) {
-            const auto drawn = shown(stop);
+            const auto drawn = shown(stop, m_services.services());
             QVERIFY(drawn);
             QList<QAccessibleInterface *> found;
             collectControls(QAccessible::queryAccessibleInterface(drawn->quick()), found);
@@ -199,7 +203,7 @@ private Q_SLOTS:
         // In one column, as a phone's width draws every screen: beside a list, the keyboard
         // reads the list's column before the next one, which the line-by-line order below
         // cannot tell from a jump back up.
-        const auto drawn = shown(stopNamed(stop), {480, 800});
+        const auto drawn = shown(stopNamed(stop), m_services.services(), {480, 800});
         QVERIFY(drawn);
         QList<QAccessibleInterface *> found;
         collectControls(QAccessible::queryAccessibleInterface(drawn->quick()), found);
@@ -245,7 +249,8 @@ private Q_SLOTS:
     // under it. (Return on a focused button is the buttons' own test.)
     void keysPressAndClose() {
         {
-            const auto drawn = shown(stopNamed(QStringLiteral("settings-filters")));
+            const auto drawn =
+                shown(stopNamed(QStringLiteral("settings-filters")), m_services.services());
             QVERIFY(drawn);
             ViewController *base = drawn->window().root();
             QVERIFY(base->presentedViewController());
@@ -265,7 +270,8 @@ private Q_SLOTS:
         {
             // On the profile's photo the arrows page through the photos; they neither wrap nor
             // pass or like the person as they do elsewhere on that screen.
-            const auto drawn = shown(stopNamed(QStringLiteral("details-likes")));
+            const auto drawn =
+                shown(stopNamed(QStringLiteral("details-likes")), m_services.services());
             QVERIFY(drawn);
             ViewController *details = drawn->window().root()->presentedViewController();
             QVERIFY(details);

@@ -1,3 +1,4 @@
+#include "TestServices.h"
 #include "TourStops.h"
 #include "TourWindow.h"
 #include "app/AppScreens.h"
@@ -95,10 +96,10 @@ void collectTexts(const QQuickItem *item, QStringList &texts) {
 }
 
 // "stop: text" for every text on the tour's screens that belongs to the other language.
-QStringList foreignTexts(const QList<QRegularExpression> &foreign) {
+QStringList foreignTexts(const QList<QRegularExpression> &foreign, const Services &services) {
     QStringList found;
     for (const TourStop &stop : tourStops()) {
-        const TourWindow window(stop);
+        const TourWindow window(stop, services);
         if (!window.quick()) {
             found << stop.name + QStringLiteral(": did not load");
             continue;
@@ -116,8 +117,10 @@ QStringList foreignTexts(const QList<QRegularExpression> &foreign) {
 
 class TestLanguages : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 private Q_SLOTS:
-    void initTestCase() { AppScreens::install(); }
+    void initTestCase() { AppScreens::install(m_services.services().screens()); }
 
     void cleanupTestCase() { AppLanguage::install(QLocale(QLocale::Russian)); }
 
@@ -192,7 +195,7 @@ private Q_SLOTS:
         AppLanguage::install(locale);
         const QList<QRegularExpression> foreign = patterns(!english);
         QVERIFY(foreign.size() > 200);
-        const QStringList found = foreignTexts(foreign);
+        const QStringList found = foreignTexts(foreign, m_services.services());
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
     }
 };

@@ -64,6 +64,39 @@ QStringList violations(const QString &root) {
     return found;
 }
 
+// The classes still reached through a process-wide instance: the loaders of the two plugins,
+// which load once per process, and the helpers not yet handed in. Everything else comes with
+// the screen's services, made once by the application.
+const QStringList kStillShared = {
+    QStringLiteral("Cameras"),         QStringLiteral("PhotoCodecs"),
+    QStringLiteral("KeyboardUse"),     QStringLiteral("DesktopColorScheme"),
+    QStringLiteral("NsfwClassifier"),  QStringLiteral("PhotoScaler"),
+    QStringLiteral("PhotoDownloader"), QStringLiteral("RecentPhotos"),
+    QStringLiteral("SymbolCache"),
+};
+
+// "file: Class" for every use of a process-wide instance outside the application's wiring that
+// is not one of those above.
+QStringList sharedInstanceUses(const QString &root) {
+    static const QRegularExpression use(QStringLiteral("\\b(\\w+)::shared\\("));
+    QStringList found;
+    QDirIterator files(root, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    const QDir src(root);
+    while (files.hasNext()) {
+        const QString path = src.relativeFilePath(files.next());
+        if (path.startsWith(u"app/"))
+            continue;
+        QFile file(src.filePath(path));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const auto &match : use.globalMatch(QString::fromUtf8(file.readAll())))
+            if (!kStillShared.contains(match.captured(1)))
+                found << path + QStringLiteral(": ") + match.captured(1);
+    }
+    return found;
+}
+
 } // namespace
 
 class TestLayering : public QObject {
@@ -76,6 +109,20 @@ private Q_SLOTS:
 
     // The check sees an include that goes up, one across a level, one without its folder and a
     // folder nobody placed, and lets downward and own-folder includes pass.
+    void screensUseTheServicesTheyAreHanded() {
+        const QStringList found = sharedInstanceUses(QStringLiteral(ZIREL_SOURCE_DIR));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+
+        QTemporaryDir dir;
+        QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("feed/MainVC.cpp")),
+                                    "NetworkService::shared().setBaseUrl(u);\n"
+                                    "PhotoScaler::shared();\n"));
+        QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("app/main.cpp")),
+                                    "UserManager::shared();\n"));
+        QCOMPARE(sharedInstanceUses(dir.path()),
+                 QStringList{QStringLiteral("feed/MainVC.cpp: NetworkService")});
+    }
+
     void theCheckFindsEveryKindOfBreach() {
         QTemporaryDir dir;
         const QString root = dir.path();

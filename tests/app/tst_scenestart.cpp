@@ -1,9 +1,11 @@
 #include "BuildConfigValues.h"
 #include "FakeService.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "account/RestoreVC.h"
 #include "api/Endpoints.h"
 #include "api/NetworkService.h"
+#include "app/AppScreens.h"
 #include "app/SceneStart.h"
 #include "chats/ChatsListing.h"
 #include "onboarding/RegistrationDraft.h"
@@ -55,9 +57,9 @@ TabContainer *mainTabs(ViewController *chatsScreen) {
 }
 
 // Any call the service answers with that status: a deleted (410) or blocked (451) account.
-void answerGone(FakeService &fake, int status) {
+void answerGone(FakeService &fake, NetworkService &network, int status) {
     fake.respond(QStringLiteral("restoreUser"), status, "{}");
-    Endpoints::restoreUser([](const Result<EmptyResponse> &) {});
+    Endpoints::restoreUser([](const Result<EmptyResponse> &) {}, network);
 }
 
 QString rootName(ViewController *vc) {
@@ -70,6 +72,8 @@ QString rootName(ViewController *vc) {
 class SceneStartTest : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     QTemporaryDir m_dir;
     FakeService m_fake;
     int m_storeNumber = 0;
@@ -78,7 +82,7 @@ private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_fake.start());
-        NetworkService::shared().setBaseUrl(m_fake.baseUrl());
+        m_services.services().network().setBaseUrl(m_fake.baseUrl());
         // Whatever position sources and stored answers this machine has, the main screen here
         // has no position to ask for and its notification question is already answered, so
         // only the version check's verdict can come up over it.
@@ -86,19 +90,20 @@ private Q_SLOTS:
             return std::make_unique<QSettings>(m_dir.filePath(name), QSettings::IniFormat);
         };
         const PermissionPrompt::Ask nobody = [](std::function<void(bool)>) { return false; };
-        AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
-            settings(QStringLiteral("location.ini")), PositionOverride{}, false, nobody));
+        m_services.services().platform().setLocationService(
+            std::make_unique<DesktopLocationService>(settings(QStringLiteral("location.ini")),
+                                                     PositionOverride{}, false, nobody));
         auto notifications = settings(QStringLiteral("notifications.ini"));
         notifications->setValue(DesktopNotifier::allowedKey(), false);
-        AppServices::shared().setNotificationPermission(
+        m_services.services().platform().setNotificationPermission(
             std::make_unique<DesktopNotificationPermission>(std::move(notifications), nobody));
     }
 
     void init() {
         // A fresh, empty store for every case.
-        SecureStore::shared().replaceBackend(std::make_unique<FileSecretBackend>(
+        m_services.services().secureStore().replaceBackend(std::make_unique<FileSecretBackend>(
             m_dir.filePath(QStringLiteral("store%1.json").arg(++m_storeNumber))));
-        NetworkService::shared().setPaseto(std::nullopt);
+        m_services.services().network().setPaseto(std::nullopt);
         m_fake.clearRequests();
     }
 
@@ -130,23 +135,25 @@ private Q_SLOTS:
         QFETCH(QString, screen);
         QFETCH(QString, expected);
         if (!token.isNull())
-            QVERIFY(SecureStore::shared().save(token, QStringLiteral("paseto")));
+            QVERIFY(m_services.services().secureStore().save(token, QStringLiteral("paseto")));
         if (!screen.isNull())
-            QVERIFY(SecureStore::shared().save(screen, QStringLiteral("screen")));
-        std::unique_ptr<ViewController> first(SceneStart::initialScreen());
+            QVERIFY(m_services.services().secureStore().save(screen, QStringLiteral("screen")));
+        AppScreens::install(m_services.services().screens());
+        std::unique_ptr<ViewController> first(SceneStart::initialScreen(m_services.services()));
         QCOMPARE(rootName(first.get()), expected);
-        QCOMPARE(NetworkService::shared().paseto(),
+        QCOMPARE(m_services.services().network().paseto(),
                  token.isNull() ? std::nullopt : std::optional<QString>(token));
     }
 
     // Registration left on the birthday step goes on there after a restart, the name filled in.
     void registrationGoesOnWhereItWasLeft() {
-        SecureStore &store = SecureStore::shared();
+        SecureStore &store = m_services.services().secureStore();
         QVERIFY(store.save(QStringLiteral("tok"), QStringLiteral("paseto")));
         QVERIFY(store.save(QStringLiteral("name"), QStringLiteral("screen")));
         QVERIFY(store.save(QStringLiteral("ME"), QStringLiteral("passkeyUserID")));
         RegistrationDraft(store).keep({QStringLiteral("Ян"), {}, {}, {}});
-        std::unique_ptr<ViewController> first(SceneStart::initialScreen());
+        AppScreens::install(m_services.services().screens());
+        std::unique_ptr<ViewController> first(SceneStart::initialScreen(m_services.services()));
         QCOMPARE(rootName(first.get()), QStringLiteral("Nav/BirthdayInputVC"));
     }
 
@@ -158,14 +165,16 @@ private Q_SLOTS:
 
     void versionCheckPresentsTheServiceVerdict() {
         QFETCH(bool, isLock);
-        QVERIFY(SecureStore::shared().save(QStringLiteral("tok"), QStringLiteral("paseto")));
-        QVERIFY(SecureStore::shared().save(QStringLiteral("main"), QStringLiteral("screen")));
+        QVERIFY(m_services.services().secureStore().save(QStringLiteral("tok"),
+                                                         QStringLiteral("paseto")));
+        QVERIFY(m_services.services().secureStore().save(QStringLiteral("main"),
+                                                         QStringLiteral("screen")));
         m_fake.respond(
             QStringLiteral("checkVersion"), 200,
             QJsonDocument(QJsonObject{{"message", "Вышла новая версия"}, {"isLock", isLock}})
                 .toJson());
         Window window;
-        SceneStart::connect(window);
+        SceneStart::connect(window, m_services.services());
         QTRY_VERIFY(window.lockNotice());
         auto *alert = qobject_cast<AlertBlockVC *>(window.lockNotice());
         QVERIFY(alert);
@@ -179,15 +188,17 @@ private Q_SLOTS:
         QVERIFY(PermissionAlert::ask(QStringLiteral("Уведомления"),
                                      QStringLiteral("?"))([&answered](bool) { answered = true; }));
         // The switch also stores why, so the next start opens on the restore screen too.
-        answerGone(m_fake, 451);
+        answerGone(m_fake, m_services.services().network(), 451);
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("ban"));
+        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
+                 QStringLiteral("ban"));
         AlertErrorVC::show(window.root(), QStringLiteral("Ошибка"));
-        WindowHelper::showMain();
-        answerGone(m_fake, 410);
+        WindowHelper::showMain(m_services.services());
+        answerGone(m_fake, m_services.services().network(), 410);
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
         QCOMPARE(window.transition(), int(Window::FlipFromLeft));
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("delete"));
+        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
+                 QStringLiteral("delete"));
         QVERIFY(PermissionAlert::ask(QStringLiteral("Геопозиция"),
                                      QStringLiteral("?"))([&answered](bool) { answered = true; }));
         QTest::qWait(100);
@@ -196,7 +207,7 @@ private Q_SLOTS:
         QVERIFY(!alert->presentedViewController());
         QVERIFY(window.findChildren<ChoiceAlertVC *>().isEmpty());
         QVERIFY(!answered);
-        auto *second = new AlertBlockVC(true);
+        auto *second = new AlertBlockVC(true, m_services.services());
         window.lock(second); // a later verdict does not replace the first
         QCOMPARE(window.lockNotice(), alert);
 
@@ -219,7 +230,7 @@ private Q_SLOTS:
         m_fake.respond(QStringLiteral("checkVersion"), 200,
                        R"({"message":"Версия устарела","isLock":true})");
         Window window;
-        SceneStart::connect(window, {}, code);
+        SceneStart::connect(window, m_services.services(), {}, code);
         QCOMPARE(window.root()->typeName(), root);
         QTRY_VERIFY(qobject_cast<AlertBlockVC *>(window.frontScreen()));
         const ViewController *under = window.root()->presentedViewController();
@@ -232,7 +243,7 @@ private Q_SLOTS:
                        R"({"reason":"Техработы","error":true})");
         StdoutCapture capture;
         Window window;
-        SceneStart::connect(window);
+        SceneStart::connect(window, m_services.services());
         QTRY_VERIFY(capture.text().contains(QStringLiteral("Ошибка проверки версии: Техработы")));
         QTest::qWait(50);
         QVERIFY(!window.root()->presentedViewController());
@@ -243,18 +254,20 @@ private Q_SLOTS:
     // the restore screen: it does not come back over that screen, whose Return stays its own,
     // and it returns with the next switch, to the feed of the restored account.
     void questionsStayWithTheScreensThatAsked() {
-        QVERIFY(SecureStore::shared().save(QStringLiteral("tok"), QStringLiteral("paseto")));
-        QVERIFY(SecureStore::shared().save(QStringLiteral("main"), QStringLiteral("screen")));
+        QVERIFY(m_services.services().secureStore().save(QStringLiteral("tok"),
+                                                         QStringLiteral("paseto")));
+        QVERIFY(m_services.services().secureStore().save(QStringLiteral("main"),
+                                                         QStringLiteral("screen")));
         m_fake.respond(QStringLiteral("checkVersion"), 200, R"({"reason":"нет","error":true})");
         Window window;
-        SceneStart::connect(window);
+        SceneStart::connect(window, m_services.services());
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
         std::optional<bool> answer;
         QVERIFY(PermissionAlert::ask(QStringLiteral("Геопозиция"), QStringLiteral("?"))(
             [&answer](bool allowed) { answer = allowed; }));
         QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(window.frontScreen()));
 
-        answerGone(m_fake, 451);
+        answerGone(m_fake, m_services.services().network(), 451);
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
         QTest::qWait(100);
         QPointer<RestoreVC> restore = qobject_cast<RestoreVC *>(window.frontScreen());
@@ -268,7 +281,7 @@ private Q_SLOTS:
         QCOMPARE(m_fake.requestsTo(QStringLiteral("restoreUser")).size(), 2);
         QVERIFY(!answer);
 
-        WindowHelper::showMain();
+        WindowHelper::showMain(m_services.services());
         QTRY_VERIFY(qobject_cast<ChoiceAlertVC *>(window.frontScreen()));
         qobject_cast<ChoiceAlertVC *>(window.frontScreen())->actionTapped();
         QCOMPARE(answer, true);

@@ -1,6 +1,7 @@
 #include "FakeService.h"
 #include "Fixtures.h"
 #include "PostedNotifications.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
 #include "app/TabBar.h"
@@ -11,11 +12,14 @@
 #include "ui/ScreenFactory.h"
 #include "ui/StandInVC.h"
 
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
 class TestTabBar : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 
     FakeService m_fake;
 
@@ -26,16 +30,17 @@ class TestTabBar : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         QVERIFY(m_fake.start());
-        NetworkService::shared().setBaseUrl(m_fake.baseUrl());
-        NetworkService::shared().setPaseto(QStringLiteral("zrl.test"));
+        m_services.services().network().setBaseUrl(m_fake.baseUrl());
+        m_services.services().network().setPaseto(QStringLiteral("zrl.test"));
         // The feed, likes and profile tabs are drawn by their own screens; here only their
         // place and loading matter.
         using Screen = ScreenFactory::Screen;
         for (Screen screen : {Screen::Feed, Screen::Likes, Screen::Profile})
-            ScreenFactory::shared().override(
-                screen, [screen] { return new StandInVC(ScreenFactory::typeName(screen)); });
+            m_services.services().screens().override(screen, [screen](const Services &) {
+                return new StandInVC(ScreenFactory::typeName(screen));
+            });
     }
 
     void init() {
@@ -45,10 +50,10 @@ private Q_SLOTS:
 
     void startFetchesTheUserOnceAndStartsTheBackgroundTabs() {
         m_fake.respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
-        UserManager::shared().setCurrentUser(UserManager::initialUser());
-        const PostedNotifications updates({Notifications::didUpdateUser});
+        m_services.services().user().setCurrentUser(UserManager::initialUser());
+        const QSignalSpy updates(&m_services.services().user(), &UserManager::userChanged);
 
-        TabBar tabs;
+        TabBar tabs(m_services.services());
         tabs.loadViewIfNeeded();
 
         QStringList types;
@@ -64,15 +69,15 @@ private Q_SLOTS:
         QVERIFY(chatStack(tabs)->stack().first()->isViewLoaded());
         QVERIFY(!tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
 
-        QTRY_COMPARE(UserManager::shared().currentUser().name, QStringLiteral("Алина"));
-        QCOMPARE(updates.names().size(), 1);
+        QTRY_COMPARE(m_services.services().user().currentUser().name, QStringLiteral("Алина"));
+        QCOMPARE(updates.size(), 1);
         QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
         tabs.setSelectedIndex(TabBar::profileTab);
         QVERIFY(tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
     }
 
     void barFollowsTheScreenInFrontOfTheSelectedTab() {
-        TabBar tabs;
+        TabBar tabs(m_services.services());
         tabs.loadViewIfNeeded();
         int changes = 0;
         connect(&tabs, &TabContainer::barHiddenChanged, this, [&] { ++changes; });

@@ -1,5 +1,6 @@
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "TestServices.h"
 #include "cards/CardOverlay.h"
 #include "cards/CardOverlayLabelView.h"
 #include "cards/CardPhotoView.h"
@@ -86,6 +87,8 @@ struct EngineHost {
 
 class TestCardView : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
@@ -364,7 +367,7 @@ private Q_SLOTS:
     void cardBehindIsHiddenOnlyWhileCovered() {
         EngineHost engine;
         QVERIFY(engine.show());
-        CardStackDemoVC demo(CardStackDemoVC::sampleModels(3));
+        CardStackDemoVC demo(CardStackDemoVC::sampleModels(3), m_services.services());
         auto *stack = new SwipeCardStack(engine.host.get());
         stack->setSize({300, 500});
         demo.attachStack(stack);
@@ -408,7 +411,7 @@ private Q_SLOTS:
         }
         EngineHost engine;
         QVERIFY(engine.show());
-        CardStackDemoVC demo(models);
+        CardStackDemoVC demo(models, m_services.services());
         auto *stack = new SwipeCardStack(engine.host.get());
         stack->setSize({300, 500});
         demo.attachStack(stack);

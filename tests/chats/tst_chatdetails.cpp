@@ -2,6 +2,7 @@
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "api/WireFormat.h"
 #include "app/AppScreens.h"
@@ -31,13 +32,15 @@ const QString chatPath = QStringLiteral("chats/00000002-0000-4000-8000-000000000
 class TestChatDetails : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     std::unique_ptr<FakeService> m_fake;
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<UnsentMessages> m_unsent;
 
     Services services() const {
-        return Services().setNetwork(*m_network).setUnsentMessages(*m_unsent);
+        return m_services.services().setNetwork(*m_network).setUnsentMessages(*m_unsent);
     }
 
     std::unique_ptr<ChatDetailsVC> conversation(const QList<Message> &messages) {
@@ -66,10 +69,10 @@ class TestChatDetails : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         User user = UserManager::initialUser();
         user.userID = me.toString(QUuid::WithoutBraces).toUpper();
-        UserManager::shared().setCurrentUser(user);
+        m_services.services().user().setCurrentUser(user);
     }
 
     void init() {
@@ -299,7 +302,8 @@ private Q_SLOTS:
         auto *root = new ViewController(QStringLiteral("Root"));
         auto *nav = new NavigationContainer(root);
         window.setRoot(nav);
-        const PostedNotifications announced({Notifications::chatsUpdated});
+        const PostedNotifications announced(m_services.services().notifications(),
+                                            {Notifications::chatsUpdated});
         Match m = match(1);
         auto *screen = new ChatDetailsVC(m, services());
         nav->push(screen, false);

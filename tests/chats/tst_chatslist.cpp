@@ -1,6 +1,7 @@
 #include "ChatTestData.h"
 #include "FakeService.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "chats/ChatsVC.h"
 #include "chats/MatchListModel.h"
@@ -22,6 +23,8 @@ using namespace ChatTestData;
 class TestChatsList : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     QTemporaryDir m_dir;
     std::unique_ptr<FakeService> m_fake;
     std::unique_ptr<NetworkService> m_network;
@@ -29,7 +32,7 @@ class TestChatsList : public QObject {
 
     std::unique_ptr<ChatsVC> makeScreen() {
         return std::make_unique<ChatsVC>(
-            Services().setSavedMatches(*m_cache).setNetwork(*m_network));
+            m_services.services().setSavedMatches(*m_cache).setNetwork(*m_network));
     }
     static bool settled(ChatsVC &screen) {
         return QTest::qWaitFor([&] { return !screen.isLoading(); }, 5000);
@@ -87,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(m_cache->load(), matches(0, 20));
 
         m_fake->respond(QStringLiteral("chats?page=1&perPage=40"), 200, json(matches(50, 40)));
-        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        m_services.services().notifications().post(Notifications::chatsUpdated);
         QTRY_COMPARE(screen->data(), matches(50, 40)); // answered only to perPage=40
         QCOMPARE(m_cache->load(), matches(50, 20));
         QCOMPARE(screen->currentPage(), 2);

@@ -2,6 +2,7 @@
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "chats/ChatDetailsVC.h"
 #include "chats/ChatsVC.h"
@@ -25,6 +26,8 @@ using namespace ChatTestData;
 class TestChatsView : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
@@ -40,9 +43,9 @@ private Q_SLOTS:
         ChatCashManager cache(std::make_unique<QSettings>(dir.filePath(QStringLiteral("m.ini")),
                                                           QSettings::IniFormat));
         cache.save({hostile});
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show());
-        auto *list = new ChatsVC(Services().setSavedMatches(cache));
+        auto *list = new ChatsVC(m_services.services().setSavedMatches(cache));
         drawn.window().setRoot(new NavigationContainer(list));
         const auto shownPlain = [&](const QString &text) {
             QQuickItem *item = nullptr;
@@ -52,7 +55,7 @@ private Q_SLOTS:
         QVERIFY(shownPlain(name));
         QVERIFY(shownPlain(content));
 
-        list->navigationContainer()->push(new ChatDetailsVC(hostile), false);
+        list->navigationContainer()->push(new ChatDetailsVC(hostile, m_services.services()), false);
         QQuickItem *bubble = nullptr;
         QTRY_VERIFY((bubble = drawn.findWith("content", content)));
         const auto texts = bubble->findChildren<QQuickItem *>();
@@ -70,14 +73,14 @@ private Q_SLOTS:
             older.append(message(i, numbered(4, 1), QStringLiteral("Старое %1").arg(i)));
         fake.respondDelayed(QStringLiteral("chats/"), std::chrono::milliseconds(300), 200,
                             json(older));
-        NetworkService::shared().setBaseUrl(fake.baseUrl());
-        DrawnWindow drawn;
+        m_services.services().network().setBaseUrl(fake.baseUrl());
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show());
         Match lengthy = match(1);
         for (int i = 0; i < 20; ++i)
             lengthy.messages.append(
                 message(100 + i, numbered(4, 1), QStringLiteral("Новое %1").arg(i)));
-        auto *conversation = new ChatDetailsVC(lengthy);
+        auto *conversation = new ChatDetailsVC(lengthy, m_services.services());
         QSignalSpy toBottom(conversation, &ChatDetailsVC::scrollToBottomRequested);
         drawn.window().setRoot(new NavigationContainer(conversation));
         // The user reads the top only after the opening scroll to the newest message.
@@ -107,20 +110,21 @@ private Q_SLOTS:
         long_.profile.name = QStringLiteral("Александра-Виктория Константинопольская-Щедрина");
         long_.profile.hasCheckmark = true;
         fake.respond(QStringLiteral("chats"), 200, json(QList<Match>{long_}));
-        NetworkService::shared().setBaseUrl(fake.baseUrl());
+        m_services.services().network().setBaseUrl(fake.baseUrl());
         QTemporaryDir dir;
         ChatCashManager cache(std::make_unique<QSettings>(dir.filePath(QStringLiteral("d.ini")),
                                                           QSettings::IniFormat));
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show({360, 640}));
         const auto nameRight = [&] {
             QQuickItem *name = drawn.findWith("text", long_.profile.name);
             return name ? name->mapRectToScene(name->boundingRect()).right() : 1e9;
         };
         drawn.window().setRoot(
-            new NavigationContainer(new ChatsVC(Services().setSavedMatches(cache))));
+            new NavigationContainer(new ChatsVC(m_services.services().setSavedMatches(cache))));
         QTRY_VERIFY(nameRight() < 360 - 16);
-        drawn.window().setRoot(new NavigationContainer(new ChatDetailsVC(long_)));
+        drawn.window().setRoot(
+            new NavigationContainer(new ChatDetailsVC(long_, m_services.services())));
         QTRY_VERIFY(nameRight() < 360 - 8 - 44);
     }
 
@@ -129,12 +133,13 @@ private Q_SLOTS:
         FakeService fake;
         QVERIFY(fake.start());
         fake.respond(QStringLiteral("face.png"), 503);
-        NetworkService::shared().setBaseUrl(fake.baseUrl());
-        DrawnWindow drawn;
+        m_services.services().network().setBaseUrl(fake.baseUrl());
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show());
         Match paired = match(2);
         paired.profile.photoURLs = QStringList{fake.baseUrl() + QStringLiteral("face.png")};
-        drawn.window().setRoot(new NavigationContainer(new ChatDetailsVC(paired)));
+        drawn.window().setRoot(
+            new NavigationContainer(new ChatDetailsVC(paired, m_services.services())));
 
         QQuickItem *avatar = nullptr;
         QTRY_VERIFY((avatar = drawn.find(

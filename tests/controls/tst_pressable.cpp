@@ -1,4 +1,5 @@
 #include "DrawnWindow.h"
+#include "TestServices.h"
 #include "ui/ViewController.h"
 
 #include <QQuickItem>
@@ -77,12 +78,14 @@ std::optional<ShownButtons> showButtons(DrawnWindow &drawn, const QTemporaryDir 
 
 class TestPressable : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // Each case starts from the two buttons and the field, freshly drawn.
     void init() {
-        m_drawn = std::make_unique<DrawnWindow>();
+        m_drawn = std::make_unique<DrawnWindow>(m_services.services());
         m_shown = showButtons(*m_drawn, m_dir);
     }
     void cleanup() {

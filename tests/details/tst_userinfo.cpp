@@ -1,6 +1,7 @@
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "TestServices.h"
 #include "account/AccountAlertVC.h"
 #include "api/NetworkService.h"
 #include "cards/ButtonStackView.h"
@@ -51,6 +52,8 @@ QImage picture(QColor color) {
 class TestUserInfo : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     std::unique_ptr<FakeService> m_fake;
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<Window> m_window;
@@ -58,7 +61,8 @@ class TestUserInfo : public QObject {
 
     // The details presented over a root screen, as an opener presents them.
     UserInfoVC *present(ButtonStackViewDelegate *opener, bool reportRow = false) {
-        auto *info = new UserInfoVC(person(), opener, reportRow, Services().setNetwork(*m_network));
+        auto *info = new UserInfoVC(person(), opener, reportRow,
+                                    m_services.services().setNetwork(*m_network));
         m_root->present(info, PresentationStyle::PageSheet, false);
         return info;
     }
@@ -68,7 +72,8 @@ class TestUserInfo : public QObject {
         drawn.window().setRoot(root);
         if (!drawn.show())
             return false;
-        *info = new UserInfoVC(person(), nullptr, true, Services().setNetwork(*m_network));
+        *info =
+            new UserInfoVC(person(), nullptr, true, m_services.services().setNetwork(*m_network));
         root->present(*info, PresentationStyle::PageSheet, false);
         QSignalSpy drawnFrame(drawn.quick(), &QQuickWindow::frameSwapped);
         (*info)->rowSelected(rowOf(*info, "complain"));
@@ -99,14 +104,17 @@ private Q_SLOTS:
         const QStringList report{"empty", "complain"};
         // The feed and the likes screen (an opener; its report flag does not matter), the
         // conversation (report row only) and the own-profile preview (neither).
-        QCOMPARE(UserInfoVC(person(), &opener, false).rowViews(), profile + buttons);
-        QCOMPARE(UserInfoVC(person(), &opener, true).rowViews(), profile + buttons);
-        QCOMPARE(UserInfoVC(person(), nullptr, true).rowViews(), profile + report);
-        QCOMPARE(UserInfoVC(person(), nullptr, false).rowViews(), profile);
-        QCOMPARE(UserInfoVC(person(false), &opener, false).rowViews(),
+        QCOMPARE(UserInfoVC(person(), &opener, false, m_services.services()).rowViews(),
+                 profile + buttons);
+        QCOMPARE(UserInfoVC(person(), &opener, true, m_services.services()).rowViews(),
+                 profile + buttons);
+        QCOMPARE(UserInfoVC(person(), nullptr, true, m_services.services()).rowViews(),
+                 profile + report);
+        QCOMPARE(UserInfoVC(person(), nullptr, false, m_services.services()).rowViews(), profile);
+        QCOMPARE(UserInfoVC(person(false), &opener, false, m_services.services()).rowViews(),
                  QStringList({"photoGrid", "empty", "mainInfo"}) + buttons);
 
-        const UserInfoVC info(person(), nullptr, false);
+        const UserInfoVC info(person(), nullptr, false, m_services.services());
         QCOMPARE(info.aboutMe(), QStringLiteral("Люблю горы"));
         // The first line of each kind, in order; the about text has its own row.
         QCOMPARE(info.filteredInfoTexts(),
@@ -118,7 +126,7 @@ private Q_SLOTS:
     // The keyboard goes back to the reason field after the refusal of an empty reason and after
     // a failed send, so the user types on where they were.
     void theReasonFieldGetsTheKeysBackAfterAnInnerAlert() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         UserInfoVC *info = nullptr;
         ReportAlertVC *alert = nullptr;
         QVERIFY(openDrawnReport(drawn, &info, &alert));
@@ -190,7 +198,7 @@ private Q_SLOTS:
     // With a slow service the send shows it is under way and "Отмена" still closes the alert;
     // the next report starts with what was typed, and the late answer changes nothing.
     void aReportOnItsWayCanBeCancelledAndItsTextIsKept() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         UserInfoVC *info = nullptr;
         ReportAlertVC *alert = nullptr;
         QVERIFY(openDrawnReport(drawn, &info, &alert));

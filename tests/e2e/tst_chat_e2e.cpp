@@ -1,5 +1,6 @@
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
+#include "TestServices.h"
 #include "api/Endpoints.h"
 #include "chats/ChatDetailsVC.h"
 
@@ -15,6 +16,8 @@ using ReferenceClient::await;
 // forward, against the reference service.
 class TestChatEndToEnd : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 
     ServiceProcess m_service{{QStringLiteral("--no-demo")}};
 
@@ -83,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(listed && listed->ok());
         const Match match = listed->value().first();
         QCOMPARE(match.messages.size(), 1);
-        ChatDetailsVC screen(match, Services().setNetwork(*me));
+        ChatDetailsVC screen(match, m_services.services().setNetwork(*me));
         screen.loadViewIfNeeded();
         for (int page = 0; page < 10 && screen.hasMoreOlderMessages(); ++page) {
             screen.didScroll(0);

@@ -4,6 +4,7 @@
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "api/Endpoints.h"
 #include "cardstack/SwipeCardStack.h"
 #include "chats/ChatDetailsVC.h"
@@ -74,6 +75,8 @@ bool showsServiceText(const QObject &screen) {
 // loses nothing the user made, and works again once the fault is gone.
 class TestFaults : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 
     ServiceProcess m_service{{QStringLiteral("--no-demo")}};
     std::unique_ptr<FaultProxy> m_proxy;
@@ -166,7 +169,8 @@ class TestFaults : public QObject {
     }
 
     std::unique_ptr<MainVC> makeFeed() {
-        auto feed = std::make_unique<MainVC>(Services().setUser(*m_users).setNetwork(*m_client));
+        auto feed =
+            std::make_unique<MainVC>(m_services.services().setUser(*m_users).setNetwork(*m_client));
         feed->loadViewIfNeeded();
         feed->cardStack()->setSize({300, 400});
         feed->setRetryDelays(kRetry, kRetry * 2);
@@ -196,8 +200,9 @@ class TestFaults : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppServices::shared().setLocationService(std::make_unique<FakeLocation>());
-        AppServices::shared().setNotificationPermission(std::make_unique<FakePermission>());
+        m_services.services().platform().setLocationService(std::make_unique<FakeLocation>());
+        m_services.services().platform().setNotificationPermission(
+            std::make_unique<FakePermission>());
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
         m_proxy = std::make_unique<FaultProxy>(m_service.port());
         QVERIFY(m_proxy->start());
@@ -285,7 +290,7 @@ private Q_SLOTS:
     void likesGrid() {
         const QString admirer = newPeer(true);
         QVERIFY(!admirer.isEmpty());
-        LikesVC likes(Services().setNetwork(*m_client).setUser(*m_users));
+        LikesVC likes(m_services.services().setNetwork(*m_client).setUser(*m_users));
         likes.loadViewIfNeeded();
         const auto listed = [&likes] { return idsOf(likes.data(), &CardModel::userID); };
         QTRY_VERIFY_WITH_TIMEOUT(listed().contains(admirer), kShowsWithinMs);
@@ -319,7 +324,8 @@ private Q_SLOTS:
         QVERIFY(say(*m_partner, news));
 
         breakCalls("^/chats$");
-        ChatsVC list(Services().setNetwork(*m_client).setSavedMatches(saved).setUser(*m_users));
+        ChatsVC list(
+            m_services.services().setNetwork(*m_client).setSavedMatches(saved).setUser(*m_users));
         list.loadViewIfNeeded();
         QTRY_VERIFY_WITH_TIMEOUT(m_proxy->served() > 0 && !list.isLoading(), kShowsWithinMs);
         QCOMPARE(idsOf(list.data(), &Match::chatID), idsOf(*before, &Match::chatID));
@@ -343,7 +349,8 @@ private Q_SLOTS:
         UnsentMessages unsent(freshFile());
         ChatDetailsVC chat(
             listed->first(),
-            Services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(unsent));
+            m_services.services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(
+                unsent));
         chat.loadViewIfNeeded();
         const QList<QUuid> shown = messageIds(chat.messages());
         QVERIFY(!shown.isEmpty());
@@ -389,7 +396,8 @@ private Q_SLOTS:
             UnsentMessages unsent(std::make_unique<QSettings>(file, QSettings::IniFormat));
             ChatDetailsVC chat(
                 m_match,
-                Services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(unsent));
+                m_services.services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(
+                    unsent));
             chat.loadViewIfNeeded();
             chat.textEdited(text);
             QVERIFY(chat.returnPressed());
@@ -400,7 +408,9 @@ private Q_SLOTS:
 
         UnsentMessages unsent(std::make_unique<QSettings>(file, QSettings::IniFormat));
         ChatDetailsVC chat(
-            m_match, Services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(unsent));
+            m_match,
+            m_services.services().setNetwork(*m_client).setUser(*m_users).setUnsentMessages(
+                unsent));
         chat.loadViewIfNeeded();
         const int row = failedRow(chat);
         QVERIFY2(row >= 0, "the failed message is gone after reopening the conversation");

@@ -4,6 +4,7 @@
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "api/Endpoints.h"
 #include "app/AppScreens.h"
 #include "app/TabBar.h"
@@ -57,6 +58,8 @@ const auto personId = [](const ProfileView &person) { return person.userID; };
 class TestFeedEndToEnd : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     // Demo answers come in a later second than what they answer: within one second the
     // service orders messages by id, and the id of a message composed here is random.
     ServiceProcess m_service{QStringLiteral("--demo --like-back 1 --demo-delay 1100 "
@@ -77,11 +80,11 @@ class TestFeedEndToEnd : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
-        ReferenceClient::connect(m_service, m_dir);
-        ReferenceClient::placeAt(kCrowdLat, kCrowdLon, m_dir);
-        m_drawn = std::make_unique<DrawnWindow>();
+        ReferenceClient::connect(m_services.services(), m_service, m_dir);
+        ReferenceClient::placeAt(m_services.services(), kCrowdLat, kCrowdLon, m_dir);
+        m_drawn = std::make_unique<DrawnWindow>(m_services.services());
         QVERIFY(m_drawn->show());
     }
 
@@ -92,14 +95,16 @@ private Q_SLOTS:
     }
 
     void newcomerSwipesThroughDemoPeople() {
-        QVERIFY2(ReferenceClient::signIn(m_drawn->window()), qPrintable(m_service.output()));
-        QVERIFY(ReferenceClient::registerAt(kCrowdLat, kCrowdLon));
+        QVERIFY2(ReferenceClient::signIn(m_drawn->window(), m_services.services()),
+                 qPrintable(m_service.output()));
+        QVERIFY(ReferenceClient::registerAt(m_services.services().network(), kCrowdLat, kCrowdLon));
         // The reviewers' account lives in the middle of the crowd, but among demo people only:
         // a real newcomer never meets it.
         NetworkService reviewer;
         reviewer.setBaseUrl(m_service.baseUrl());
         reviewer.setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
-        const auto me = await<User>([](auto done) { Endpoints::user(done); });
+        const auto me = await<User>(
+            [this](auto done) { Endpoints::user(done, m_services.services().network()); });
         const auto them = await<User>([&reviewer](auto done) { Endpoints::user(done, reviewer); });
         QVERIFY(me && me->ok() && them && them->ok());
         const QString reviewerId = m_reviewerId = them->value().userID;
@@ -109,16 +114,19 @@ private Q_SLOTS:
                  })->ok());
         QStringList admirers; // three demo people, who like every newcomer
         QVERIFY(QTest::qWaitFor(
-            [&admirers] {
-                admirers = ids<ProfileView>([](auto done) { Endpoints::likes(done); }, personId);
+            [this, &admirers] {
+                admirers = ids<ProfileView>(
+                    [this](auto done) { Endpoints::likes(done, m_services.services().network()); },
+                    personId);
                 return admirers.size() == 3;
             },
             kWaitMs));
-        const QStringList nearby =
-            ids<ProfileView>([](auto done) { Endpoints::fetchProfiles(done); }, personId);
+        const QStringList nearby = ids<ProfileView>(
+            [this](auto done) { Endpoints::fetchProfiles(done, m_services.services().network()); },
+            personId);
         QVERIFY(!nearby.contains(reviewerId) && nearby.size() > 1);
 
-        WindowHelper::showMain();
+        WindowHelper::showMain(m_services.services());
         auto *feed = tabs() ? qobject_cast<MainVC *>(tabs()->tabs().at(TabBar::feedTab)) : nullptr;
         QVERIFY(feed);
         QVERIFY2(QTest::qWaitFor([feed] { return feed->state() == MainVCState::DisplayingCards; },
@@ -141,7 +149,7 @@ private Q_SLOTS:
             },
             kWaitMs));
         const QStringList announced{Notifications::fetchCardData, Notifications::chatsUpdated};
-        const PostedNotifications posted(announced);
+        const PostedNotifications posted(m_services.services().notifications(), announced);
         StdoutCapture out;
         const std::unique_ptr<StdoutCapture, void (*)(StdoutCapture *)> showOnFailure(
             &out, [](StdoutCapture *captured) { // the failure was printed into the capture
@@ -185,8 +193,11 @@ private Q_SLOTS:
         QVERIFY2(
             QTest::qWaitFor(
                 [&] {
-                    matched =
-                        ids<Match>([](auto done) { Endpoints::chats(1, 20, done); }, matchedId);
+                    matched = ids<Match>(
+                        [this](auto done) {
+                            Endpoints::chats(1, 20, done, m_services.services().network());
+                        },
+                        matchedId);
                     matched.sort();
                     return matched == liked;
                 },

@@ -2,6 +2,7 @@
 #include "PostedNotifications.h"
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
+#include "TestServices.h"
 #include "api/Endpoints.h"
 #include "chats/ChatsVC.h"
 #include "likes/CardCellView.h"
@@ -22,6 +23,8 @@ using ReferenceClient::kWaitMs;
 class TestLikesEndToEnd : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     ServiceProcess m_service{
         QStringLiteral("--demo --seed-demo 10 --near 55.0,37.0 --serve").split(u' ')};
     NetworkService m_reviewer;
@@ -34,12 +37,12 @@ private Q_SLOTS:
         m_reviewer.setPaseto(QStringLiteral(ZIREL_BUILD_REVIEW_TOKEN));
         const auto me = await<User>([this](auto done) { Endpoints::user(done, m_reviewer); });
         QVERIFY(me && me->ok());
-        UserManager::shared().setCurrentUser(me->value());
+        m_services.services().user().setCurrentUser(me->value());
     }
 
     void demoAdmirersAppearAndALikeBackBecomesAMatch() {
         TabContainer tabs;
-        auto *likes = new LikesVC(Services().setNetwork(m_reviewer));
+        auto *likes = new LikesVC(m_services.services().setNetwork(m_reviewer));
         tabs.setTabs({new ViewController(QStringLiteral("Feed")), likes});
         likes->loadViewIfNeeded();
         QTRY_VERIFY2_WITH_TIMEOUT(!likes->data().isEmpty(), qPrintable(m_service.output()),
@@ -47,7 +50,8 @@ private Q_SLOTS:
         const qsizetype count = likes->data().size();
         const QString admirer = likes->data().first().userID;
 
-        const PostedNotifications announced({Notifications::chatsUpdated});
+        const PostedNotifications announced(m_services.services().notifications(),
+                                            {Notifications::chatsUpdated});
         QQuickItem slot;
         slot.setSize(QSizeF(CardCellView::kSize));
         QVERIFY(likes->makeCard(likes->data().first().id.toString(), &slot, nullptr));
@@ -58,7 +62,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(announced.names(), QStringList{Notifications::chatsUpdated},
                                   kWaitMs);
 
-        ChatsVC chats(Services().setNetwork(m_reviewer));
+        ChatsVC chats(m_services.services().setNetwork(m_reviewer));
         chats.loadViewIfNeeded();
         QTRY_VERIFY_WITH_TIMEOUT(
             std::any_of(chats.data().cbegin(), chats.data().cend(),

@@ -2,6 +2,7 @@
 #include "Fixtures.h"
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
+#include "TestServices.h"
 #include "api/Endpoints.h"
 #include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
@@ -24,6 +25,8 @@ using ReferenceClient::kWaitMs;
 // reference service: each time, what they made is what another account's feed shows of them.
 class TestProfileEndToEnd : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 
     ServiceProcess m_service{
         QStringLiteral("--demo --seed-demo 10 --near 55.0,37.0 --serve").split(u' ')};
@@ -54,9 +57,9 @@ class TestProfileEndToEnd : public QObject {
     }
 
     // Photo `index` of a person as the other account's cache loads it.
-    static QImage photoOf(const ProfileView &person, int index) {
+    QImage photoOf(const ProfileView &person, int index) {
         std::optional<QImage> shown;
-        ImageCacheManager::shared().loadImage(
+        m_services.services().images().loadImage(
             person.photoURLs.value_or(QStringList()).value(index),
             [&shown](std::optional<QImage> image) { shown = image.value_or(QImage()); });
         (void)QTest::qWaitFor([&shown] { return shown.has_value(); }, kWaitMs);
@@ -78,19 +81,21 @@ private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
-        ReferenceClient::connect(m_service, m_dir);
+        ReferenceClient::connect(m_services.services(), m_service, m_dir);
     }
 
     void anotherAccountSeesTheEditedProfile() {
         Window window;
-        QVERIFY2(ReferenceClient::signIn(window), qPrintable(m_service.output()));
-        QVERIFY(ReferenceClient::registerAt(55.0, 37.0));
-        const auto me = await<User>([](auto done) { Endpoints::user(done); });
+        QVERIFY2(ReferenceClient::signIn(window, m_services.services()),
+                 qPrintable(m_service.output()));
+        QVERIFY(ReferenceClient::registerAt(m_services.services().network(), 55.0, 37.0));
+        const auto me = await<User>(
+            [this](auto done) { Endpoints::user(done, m_services.services().network()); });
         QVERIFY(me && me->ok());
-        UserManager::shared().setCurrentUser(me->value());
+        m_services.services().user().setCurrentUser(me->value());
 
         // The registration's photo step uploads what the grid holds.
-        auto *grid = new PhotoGridVC({});
+        auto *grid = new PhotoGridVC({}, m_services.services());
         auto *steps = new NavigationContainer(grid);
         window.setRoot(steps);
         const QByteArray registered = Fixtures::png({300, 400}, Qt::darkYellow);
@@ -106,11 +111,12 @@ private Q_SLOTS:
         std::optional<ProfileView> seen = seenByAnother(me->value().userID);
         QVERIFY(seen && seen->photoURLs && seen->photoURLs->size() == 1);
         QVERIFY(looksLike(photoOf(*seen, 0), registered));
-        const auto withPhoto = await<User>([](auto done) { Endpoints::user(done); });
+        const auto withPhoto = await<User>(
+            [this](auto done) { Endpoints::user(done, m_services.services().network()); });
         QVERIFY(withPhoto && withPhoto->ok());
-        UserManager::shared().setCurrentUser(withPhoto->value());
+        m_services.services().user().setCurrentUser(withPhoto->value());
 
-        auto *tab = new ProfileVC({});
+        auto *tab = new ProfileVC({}, m_services.services());
         window.setRoot(tab);
         tab->loadViewIfNeeded();
         tab->progressViewTapped();
@@ -133,9 +139,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor(
             [tab, &first] { return looksLike(tab->photo().value<QImage>(), first); }, kWaitMs));
 
-        const auto stored = await<User>([](auto done) { Endpoints::user(done); });
+        const auto stored = await<User>(
+            [this](auto done) { Endpoints::user(done, m_services.services().network()); });
         QVERIFY(stored && stored->ok());
-        QCOMPARE(stored->value().photoUrls, UserManager::shared().currentUser().photoUrls);
+        QCOMPARE(stored->value().photoUrls, m_services.services().user().currentUser().photoUrls);
 
         // Shown to another account with the new text and photos.
         seen = seenByAnother(me->value().userID);

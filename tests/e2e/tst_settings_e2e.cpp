@@ -1,6 +1,7 @@
 #include "DrawnWindow.h"
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
+#include "TestServices.h"
 #include "api/Endpoints.h"
 #include "app/AppScreens.h"
 #include "app/TabBar.h"
@@ -31,6 +32,8 @@ constexpr double kCrowdLon = 37.0;
 class TestSettingsEndToEnd : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     ServiceProcess m_service{
         QStringLiteral("--demo --seed-demo 20 --near 55.0,37.0 --serve").split(u' ')};
     QTemporaryDir m_dir;
@@ -48,19 +51,20 @@ class TestSettingsEndToEnd : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
-        ReferenceClient::connect(m_service, m_dir);
-        ReferenceClient::placeAt(kCrowdLat, kCrowdLon, m_dir);
-        m_drawn = std::make_unique<DrawnWindow>();
+        ReferenceClient::connect(m_services.services(), m_service, m_dir);
+        ReferenceClient::placeAt(m_services.services(), kCrowdLat, kCrowdLon, m_dir);
+        m_drawn = std::make_unique<DrawnWindow>(m_services.services());
         QVERIFY(m_drawn->show());
     }
 
     void aSmallerRadiusLeavesTheFartherPeopleOut() {
-        QVERIFY2(ReferenceClient::signIn(m_drawn->window()), qPrintable(m_service.output()));
-        QVERIFY(ReferenceClient::registerAt(kCrowdLat, kCrowdLon));
-        const auto nearby =
-            await<QList<ProfileView>>([](auto done) { Endpoints::fetchProfiles(done); });
+        QVERIFY2(ReferenceClient::signIn(m_drawn->window(), m_services.services()),
+                 qPrintable(m_service.output()));
+        QVERIFY(ReferenceClient::registerAt(m_services.services().network(), kCrowdLat, kCrowdLon));
+        const auto nearby = await<QList<ProfileView>>(
+            [this](auto done) { Endpoints::fetchProfiles(done, m_services.services().network()); });
         QVERIFY(nearby && nearby->ok());
         QList<int> distances;
         for (const ProfileView &person : nearby->value())
@@ -75,7 +79,7 @@ private Q_SLOTS:
                 within.insert(person.userID);
         QVERIFY(radius > 1 && !within.isEmpty() && within.size() < nearby->value().size());
 
-        WindowHelper::showMain();
+        WindowHelper::showMain(m_services.services());
         auto *tabs = qobject_cast<TabBar *>(m_drawn->window().root());
         auto *feed = tabs ? qobject_cast<MainVC *>(tabs->tabs().at(TabBar::feedTab)) : nullptr;
         QVERIFY(feed);
@@ -83,7 +87,8 @@ private Q_SLOTS:
                                 kWaitMs));
         QCOMPARE(feed->cardData().size(), nearby->value().size());
         // The settings start from the record the main screen fetched.
-        QTRY_VERIFY_WITH_TIMEOUT(!UserManager::shared().currentUser().userID.isEmpty(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_services.services().user().currentUser().userID.isEmpty(),
+                                 kWaitMs);
         QTest::qWait(600); // the main screen flips in
 
         QQuickItem *filter = named("QQuickAbstractButton", QStringLiteral("Настройки поиска"));
@@ -107,8 +112,8 @@ private Q_SLOTS:
         m_drawn->click(done);
 
         QTRY_VERIFY_WITH_TIMEOUT(!feed->presentedViewController(), kWaitMs);
-        QCOMPARE(UserManager::shared().currentUser().maxDistance, radius);
-        QVERIFY(!UserManager::shared().currentUser().showMore);
+        QCOMPARE(m_services.services().user().currentUser().maxDistance, radius);
+        QVERIFY(!m_services.services().user().currentUser().showMore);
         const auto shownIds = [feed] {
             QSet<QString> ids;
             for (const CardModel &card : feed->cardData())

@@ -1,5 +1,6 @@
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
+#include "TestServices.h"
 #include "api/Endpoints.h"
 #include "api/NetworkService.h"
 #include "app/SceneStart.h"
@@ -17,28 +18,31 @@
 class TestSignInEndToEnd : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     ServiceProcess m_service{{QStringLiteral("--no-demo")}};
     QTemporaryDir m_dir;
 
-    static Result<User> fetchUser() {
-        return ReferenceClient::await<User>([](auto done) { Endpoints::user(done); })
+    Result<User> fetchUser() {
+        return ReferenceClient::await<User>(
+                   [this](auto done) { Endpoints::user(done, m_services.services().network()); })
             .value_or(Result<User>::failure(APIError::client(QStringLiteral("no answer"))));
     }
-    static bool signIn() {
+    bool signIn() {
         Window window;
-        return ReferenceClient::signIn(window);
+        return ReferenceClient::signIn(window, m_services.services());
     }
 
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY2(m_service.start(), qPrintable(m_service.output()));
-        ReferenceClient::connect(m_service, m_dir);
+        ReferenceClient::connect(m_services.services(), m_service, m_dir);
     }
 
     void freshClientSignsInAndKeepsItsIdentity() {
         QVERIFY2(signIn(), qPrintable(m_service.output()));
-        SecureStore &store = SecureStore::shared();
+        SecureStore &store = m_services.services().secureStore();
         const std::optional<QString> token = store.load(QStringLiteral("paseto"));
         QVERIFY(token && !token->isEmpty());
         const QString userId = store.load(QStringLiteral("passkeyUserID")).value_or(QString());
@@ -48,7 +52,7 @@ private Q_SLOTS:
         QCOMPARE(user.value().userID, userId);
 
         // Signing in again on the same machine is the same person with a new working token.
-        NetworkService::shared().setPaseto(std::nullopt);
+        m_services.services().network().setPaseto(std::nullopt);
         QVERIFY(signIn());
         QCOMPARE(store.load(QStringLiteral("passkeyUserID")), userId);
         user = fetchUser();
@@ -60,8 +64,9 @@ private Q_SLOTS:
     void registrationIsKeptAndTheNextStartGoesOnToThePhotos() {
         QVERIFY(signIn());
         Window window;
-        auto *bio = new BioInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"),
-                                   GenderSelection::man, GenderSelection::woman);
+        auto *bio =
+            new BioInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"), GenderSelection::man,
+                           GenderSelection::woman, m_services.services());
         auto *navigation = new NavigationContainer(bio);
         window.setRoot(navigation);
         QVERIFY(bio->proposeText(QStringLiteral("Люблю горы")));
@@ -75,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(user.value().bio, QStringLiteral("Люблю горы"));
         QCOMPARE(user.value().selectedGender, GenderSelection::woman);
 
-        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
+        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen(m_services.services()));
         auto *resumed = qobject_cast<NavigationContainer *>(restarted.get());
         QVERIFY(resumed);
         QCOMPARE(resumed->topViewController()->typeName(), QStringLiteral("PhotoGridVC"));

@@ -4,6 +4,7 @@
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "account/AccountAlertVC.h"
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
@@ -60,6 +61,8 @@ QByteArray swipeAnswer(const QString &status) {
 class TestMainVC : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     QTemporaryDir m_dir;
     std::unique_ptr<FakeService> m_fake;
     std::unique_ptr<NetworkService> m_network;
@@ -76,7 +79,8 @@ class TestMainVC : public QObject {
         m_users->setCurrentUser(user);
     }
     std::unique_ptr<MainVC> makeScreen() {
-        auto screen = std::make_unique<MainVC>(Services().setUser(*m_users).setNetwork(*m_network));
+        auto screen = std::make_unique<MainVC>(
+            m_services.services().setUser(*m_users).setNetwork(*m_network));
         screen->loadViewIfNeeded();
         screen->cardStack()->setSize({300, 400});
         return screen;
@@ -102,7 +106,7 @@ class TestMainVC : public QObject {
     }
     // The feed drawn in an active 1920 x 1080 window, asked for its cards.
     MainVC *wideFeed(DrawnWindow &drawn) {
-        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        auto *screen = new MainVC(m_services.services().setUser(*m_users).setNetwork(*m_network));
         drawn.window().setRoot(screen);
         if (!drawn.show({1920, 1080}))
             return nullptr;
@@ -131,10 +135,10 @@ private Q_SLOTS:
             QSettings::IniFormat));
         auto location = std::make_unique<FakeLocation>();
         m_location = location.get();
-        AppServices::shared().setLocationService(std::move(location));
+        m_services.services().platform().setLocationService(std::move(location));
         auto permission = std::make_unique<FakePermission>();
         m_permission = permission.get();
-        AppServices::shared().setNotificationPermission(std::move(permission));
+        m_services.services().platform().setNotificationPermission(std::move(permission));
         setUser(55.7, true);
     }
 
@@ -309,6 +313,7 @@ private Q_SLOTS:
         auto screen = showingCards(3);
         QVERIFY(screen);
         const PostedNotifications posted(
+            m_services.services().notifications(),
             {Notifications::fetchCardData, Notifications::chatsUpdated});
         StdoutCapture out;
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("surprise"));
@@ -439,8 +444,8 @@ private Q_SLOTS:
     void aPressDuringADragSwipesOnlyTheTopCard() {
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(5));
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
-        DrawnWindow drawn;
-        auto *screen = new MainVC(Services().setUser(*m_users).setNetwork(*m_network));
+        DrawnWindow drawn{m_services.services()};
+        auto *screen = new MainVC(m_services.services().setUser(*m_users).setNetwork(*m_network));
         drawn.window().setRoot(screen);
         QVERIFY(drawn.show());
         drawn.quick()->requestActivate();
@@ -575,10 +580,10 @@ private Q_SLOTS:
     // On a wide window the top card's profile stands beside the stack and follows it through a
     // like, a pass and an undo; a narrower window has none, and widening it again brings it.
     void theTopCardsProfileStandsBesideTheStackOnAWideWindow() {
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         MainVC *screen = wideFeed(drawn);
         QVERIFY(screen);
         QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
@@ -611,10 +616,10 @@ private Q_SLOTS:
     // A report started in the profile beside the cards covers the whole window: the cards
     // cannot be swiped from under it, and neither that nor a narrower window loses the reason.
     void aReportFromTheProfileBesideTheStackCoversTheWindow() {
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
         m_fake->respond(QStringLiteral("complain"), 200, "{}");
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         MainVC *screen = wideFeed(drawn);
         QVERIFY(screen);
         QTRY_VERIFY(qobject_cast<UserInfoVC *>(screen->topDetails()));
@@ -656,13 +661,13 @@ private Q_SLOTS:
     // A block or a report is final: no undo brings the person back, and a block under way
     // takes no second confirmation that would pass a second, unseen card.
     void aBlockedOrReportedPersonIsNotUndone() {
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
         m_fake->respond(QStringLiteral("fetchProfiles"), 200, profiles(4));
         m_fake->respond(QStringLiteral("swipes"), 200, swipeAnswer("swipeCreated"));
         m_fake->respond(QStringLiteral("complain"), 200, "{}");
         m_fake->respondDelayed(QStringLiteral("user/block"), std::chrono::milliseconds(300), 200,
                                "{}");
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         MainVC *screen = wideFeed(drawn);
         QVERIFY(screen);
         const auto details = [&](const QString &name) {

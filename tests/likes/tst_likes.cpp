@@ -1,6 +1,7 @@
 #include "FakeService.h"
 #include "PostedNotifications.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "account/AccountAlertVC.h"
 #include "api/NetworkService.h"
 #include "api/ProfileView.h"
@@ -45,6 +46,8 @@ QByteArray admirers(int count) {
 class TestLikes : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     std::unique_ptr<FakeService> m_fake;
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<Window> m_window;
@@ -55,7 +58,7 @@ class TestLikes : public QObject {
         m_fake->respond("likes", 200, admirers(count));
         auto *tabs = new TabContainer();
         m_window->setRoot(tabs);
-        auto *likes = new LikesVC(Services().setNetwork(*m_network));
+        auto *likes = new LikesVC(m_services.services().setNetwork(*m_network));
         tabs->setTabs({new ViewController(QStringLiteral("Feed")), likes});
         likes->loadViewIfNeeded();
         [&] { QTRY_COMPARE(likes->data().size(), count); }();
@@ -80,8 +83,8 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         User user = UserManager::initialUser();
         user.userID = me;
-        UserManager::shared().setCurrentUser(user);
-        AppScreens::install();
+        m_services.services().user().setCurrentUser(user);
+        AppScreens::install(m_services.services().screens());
         AppLanguage::install(QLocale(QLocale::Russian));
     }
 
@@ -89,7 +92,7 @@ private Q_SLOTS:
         m_fake = std::make_unique<FakeService>();
         QVERIFY(m_fake->start());
         m_network = m_fake->client();
-        NetworkService::shared().setBaseUrl(m_fake->baseUrl());
+        m_services.services().network().setBaseUrl(m_fake->baseUrl());
         m_window = std::make_unique<Window>();
     }
 
@@ -132,7 +135,7 @@ private Q_SLOTS:
 
         // An empty answer leaves the empty state and no badge.
         m_fake->respond("likes", 200, "[]");
-        NotificationCenter::shared().post(Notifications::fetchCardData);
+        m_services.services().notifications().post(Notifications::fetchCardData);
         QTRY_VERIFY(likes->gridHidden());
         QCOMPARE(likes->likesTitle(), QStringLiteral("0 лайков"));
         QCOMPARE(badge(likes), QString());
@@ -150,6 +153,7 @@ private Q_SLOTS:
 
         StdoutCapture log;
         const PostedNotifications announced(
+            m_services.services().notifications(),
             {Notifications::chatsUpdated, Notifications::fetchCardData});
         m_fake->respondDelayed("swipes", std::chrono::milliseconds(300), 200,
                                R"({"status":"swipeCreated"})");

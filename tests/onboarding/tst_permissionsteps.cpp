@@ -2,7 +2,9 @@
 #include "FakePermission.h"
 #include "FakeService.h"
 #include "StdoutCapture.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
+#include "app/AppScreens.h"
 #include "app/PushRegistration.h"
 #include "app/SceneStart.h"
 #include "onboarding/GeoVC.h"
@@ -30,6 +32,8 @@
 class TestPermissionSteps : public QObject {
     Q_OBJECT
 
+    TestServices m_owned;
+
     FakeService m_service;
     QTemporaryDir m_dir;
     std::unique_ptr<NetworkService> m_network;
@@ -53,36 +57,38 @@ class TestPermissionSteps : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        m_services = m_owned.services();
         QVERIFY(m_service.start());
         m_network = m_service.client(QStringLiteral("v4.local.member"));
         m_user = std::make_unique<UserManager>(
             std::make_unique<QSettings>(m_dir.filePath("user.ini"), QSettings::IniFormat));
         m_services.setNetwork(*m_network).setUser(*m_user);
-        SecureStore::shared().replaceBackend(
+        m_services.secureStore().replaceBackend(
             std::make_unique<FileSecretBackend>(m_dir.filePath("store")));
-        (void)SecureStore::shared().save(QStringLiteral("v4.local.member"),
-                                         QStringLiteral("paseto"));
+        (void)m_services.secureStore().save(QStringLiteral("v4.local.member"),
+                                            QStringLiteral("paseto"));
         // The feed would ask its own questions; these tests only see that it opens.
-        ScreenFactory::shared().override(ScreenFactory::Screen::Main,
-                                         [] { return new StandInVC(QStringLiteral("TabBar")); });
+        m_services.screens().override(ScreenFactory::Screen::Main, [](const Services &) {
+            return new StandInVC(QStringLiteral("TabBar"));
+        });
     }
 
     void init() {
         auto location = std::make_unique<FakeLocation>();
         location->status = LocationAuthorization::NotDetermined;
         m_location = location.get();
-        AppServices::shared().setLocationService(std::move(location));
+        m_services.platform().setLocationService(std::move(location));
         auto permission = std::make_unique<FakePermission>();
         permission->answer = NotificationPermission::Status::NotDetermined;
         m_permission = permission.get();
-        AppServices::shared().setNotificationPermission(std::move(permission));
+        m_services.platform().setNotificationPermission(std::move(permission));
         m_service.clearRequests();
     }
 
     void askingFollowsTheAnswer() {
         Window window;
         GeoVC *geo = openGeo(window);
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("geo"));
+        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")), QStringLiteral("geo"));
         QVERIFY(!geo->showsTextButton());
         geo->handleKey(KeyCommand::Return);
         QCOMPARE(m_location->authorizationRequests, 1);
@@ -119,9 +125,9 @@ private Q_SLOTS:
         };
         PositionOverride moscow;
         moscow.fixed = QGeoCoordinate(55.75, 37.61);
-        AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+        m_services.platform().setLocationService(std::make_unique<DesktopLocationService>(
             defaults(QStringLiteral("location.ini")), moscow, false, counted));
-        AppServices::shared().setNotificationPermission(
+        m_services.platform().setNotificationPermission(
             std::make_unique<DesktopNotificationPermission>(
                 defaults(QStringLiteral("notifications.ini")), counted));
         Window window;
@@ -132,9 +138,9 @@ private Q_SLOTS:
             ->handleKey(KeyCommand::Return);
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
         QCOMPARE(questions, 0);
-        QVERIFY(AppServices::shared().locationService().authorizationStatus() ==
+        QVERIFY(m_services.platform().locationService().authorizationStatus() ==
                 LocationAuthorization::AuthorizedWhenInUse);
-        QVERIFY(AppServices::shared().notificationPermission().status() ==
+        QVERIFY(m_services.platform().notificationPermission().status() ==
                 NotificationPermission::Status::Authorized);
     }
 
@@ -153,14 +159,15 @@ private Q_SLOTS:
         QVERIFY(fail->showsTextButton());
         fail->textButtonTapped();
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")), QStringLiteral("main"));
         QCOMPARE(m_permission->requests, 0);
     }
 
     void aRestartOnEitherLocationScreenAsksAgain() {
         Window window;
         openGeo(window, GeoVC::GeoType::fail);
-        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen());
+        AppScreens::install(m_services.screens());
+        std::unique_ptr<ViewController> restarted(SceneStart::initialScreen(m_services));
         auto *navigation = qobject_cast<NavigationContainer *>(restarted.get());
         QVERIFY(navigation);
         auto *geo = qobject_cast<GeoVC *>(navigation->topViewController());
@@ -175,7 +182,7 @@ private Q_SLOTS:
         auto *step = new NotificationVC(m_services);
         window.setRoot(new NavigationContainer(step));
         step->loadViewIfNeeded();
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")),
+        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")),
                  QStringLiteral("notification"));
         QCOMPARE(m_location->locationRequests, 1);
         m_location->fix(55.75, 37.61);
@@ -189,7 +196,7 @@ private Q_SLOTS:
         QCOMPARE(m_permission->requests, 1);
         QCOMPARE(m_permission->registrations, 1);
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
-        QCOMPARE(SecureStore::shared().load(QStringLiteral("screen")), QStringLiteral("main"));
+        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")), QStringLiteral("main"));
 
         // Refusing and "Не сейчас" both still open the feed; only "Разрешить" asks.
         auto *again = new NotificationVC(m_services);

@@ -1,5 +1,6 @@
 #include "DrawnWindow.h"
 #include "FakeService.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "onboarding/BioInputVC.h"
 #include "onboarding/BirthdayInputVC.h"
@@ -27,6 +28,8 @@
 // scripted service.
 class TestRegistration : public QObject {
     Q_OBJECT
+
+    TestServices m_owned;
 
     FakeService m_service;
     QTemporaryDir m_dir;
@@ -86,6 +89,7 @@ class TestRegistration : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        m_services = m_owned.services();
         // The drawn birthday fields follow the locale's date order; the machine's must not decide.
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         QVERIFY(m_service.start());
@@ -193,7 +197,7 @@ private Q_SLOTS:
                  (QList<int>{4, 5, 6, 7, 2, 3, 0, 1}));
 
         // Drawn, the keyboard starts on the month and types across the parts as shown.
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         drawn.window().setRoot(new NavigationContainer(
             new BirthdayInputVC(QStringLiteral("Jan"), m_services, nullptr,
                                 QLocale(QLocale::English, QLocale::UnitedStates))));
@@ -225,7 +229,7 @@ private Q_SLOTS:
 
     // Backspace steps back through the empty fields, Return goes on and Escape goes back.
     void theDrawnStepsFollowTheKeyboard() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         auto *nameStep = new NameInputVC(m_services);
         auto *navigation = new NavigationContainer(nameStep);
         drawn.window().setRoot(navigation);
@@ -273,7 +277,8 @@ private Q_SLOTS:
         QCOMPARE(nameStep->text(), QStringLiteral("Янан"));
 
         // On a choice, Space picks it and Return is the form's "Далее", which waits for a choice.
-        auto *gender = new GenderInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"));
+        auto *gender =
+            new GenderInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"), m_services);
         navigation->push(gender, false);
         QTRY_VERIFY(quick->activeFocusItem() &&
                     quick->activeFocusItem()->property("text").toString() == "Женщина");
@@ -299,7 +304,7 @@ private Q_SLOTS:
     // A click in a filled field selects its digit; typing over it replaces it and moves on,
     // even where the digit typed is the one already there, so a new date replaces the old one.
     void retypingABirthdayReplacesEveryDigit() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         auto *birthday = new BirthdayInputVC(QStringLiteral("Ян"), m_services, nullptr,
                                              QLocale(QLocale::Russian, QLocale::Russia));
         drawn.window().setRoot(new NavigationContainer(birthday));
@@ -327,14 +332,15 @@ private Q_SLOTS:
     // who clicked their way there, that choice would look made already; someone typing needs
     // to see where the keyboard is.
     void theOpeningChoiceIsFramedOnlyForTheKeyboard() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         auto *navigation = new NavigationContainer(new NameInputVC(m_services));
         drawn.window().setRoot(navigation);
         QVERIFY(drawn.show({700, 700}));
         QQuickWindow *quick = drawn.quick();
         const auto openChoice = [&] {
-            navigation->push(new GenderInputVC(QStringLiteral("Ян"), QStringLiteral("15061990")),
-                             false);
+            navigation->push(
+                new GenderInputVC(QStringLiteral("Ян"), QStringLiteral("15061990"), m_services),
+                false);
             QQuickItem *focused = nullptr;
             if (!QTest::qWaitFor([&] {
                     focused = quick->activeFocusItem();

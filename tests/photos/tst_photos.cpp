@@ -4,6 +4,7 @@
 #include "FakePermission.h"
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "media/ImageDecoder.h"
 #include "media/PhotoProcessor.h"
@@ -65,6 +66,8 @@ ViewController *topmost(Window &window) {
 class TestPhotos : public QObject {
     Q_OBJECT
 
+    TestServices m_owned;
+
     FakeService m_service;
     QTemporaryDir m_dir;
     std::unique_ptr<NetworkService> m_network;
@@ -74,12 +77,12 @@ class TestPhotos : public QObject {
     Services m_services;
 
     // The cropper over a stand-in opener in a window, judging with `confidence`.
-    static ImageCropperVC *openCropper(Window &window, std::optional<float> confidence,
-                                       QByteArray *delivered) {
-        auto *opener = new NavigationContainer(new PhotoGridVC({}));
+    ImageCropperVC *openCropper(Window &window, std::optional<float> confidence,
+                                QByteArray *delivered) {
+        auto *opener = new NavigationContainer(new PhotoGridVC({}, m_services));
         window.setRoot(opener);
-        auto *cropper = new ImageCropperVC(picture({900, 1200}),
-                                           [confidence](const QImage &) { return confidence; });
+        auto *cropper = new ImageCropperVC(
+            picture({900, 1200}), [confidence](const QImage &) { return confidence; }, m_services);
         cropper->setImageCompletionHandler([delivered](const QByteArray &b) { *delivered = b; });
         opener->present(new NavigationContainer(cropper), PresentationStyle::PageSheet, false);
         return cropper;
@@ -95,6 +98,7 @@ class TestPhotos : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        m_services = m_owned.services();
         QVERIFY(m_service.start());
         m_network = m_service.client(QStringLiteral("v4.local.member"));
         m_user = std::make_unique<UserManager>(
@@ -105,8 +109,8 @@ private Q_SLOTS:
         m_services.setNetwork(*m_network).setUser(*m_user).setSecureStore(*m_store);
         auto location = std::make_unique<FakeLocation>();
         m_location = location.get();
-        AppServices::shared().setLocationService(std::move(location));
-        AppServices::shared().setNotificationPermission(std::make_unique<FakePermission>());
+        m_services.platform().setLocationService(std::move(location));
+        m_services.platform().setNotificationPermission(std::make_unique<FakePermission>());
     }
 
     // No case starts with the photos another one cropped.
@@ -184,8 +188,8 @@ private Q_SLOTS:
     // around a point that stays put, up to five times; a drag moves it only as far as its edges;
     // a new window size puts it back to filling the frame; what is added is what was framed.
     void theFrameIsAlwaysCovered() {
-        DrawnWindow drawn;
-        auto *cropper = new ImageCropperVC(picture({1600, 1200}), {});
+        DrawnWindow drawn{m_services};
+        auto *cropper = new ImageCropperVC(picture({1600, 1200}), {}, m_services);
         const CropFrame &framing = cropper->framing();
         drawn.window().setRoot(new NavigationContainer(cropper));
         QVERIFY(drawn.show({800, 800}));
@@ -354,14 +358,14 @@ private Q_SLOTS:
         QVERIFY(picker->isReading());
         QTRY_VERIFY(qobject_cast<AlertErrorVC *>(topmost(window)));
         QVERIFY(!picker->isReading());
-        QCOMPARE(CameraOrGalleryVC({}).dialogFolder(), QUrl::fromLocalFile(trip));
+        QCOMPARE(CameraOrGalleryVC({}, m_services).dialogFolder(), QUrl::fromLocalFile(trip));
     }
 
     // The file dialog lists photos however their names are written: cameras write IMG_0001.JPG.
     // Qt's own dialog, where the desktop has none, shows that whole list on a desktop window.
     void theFileDialogListsPhotosInEitherCase() {
-        DrawnWindow drawn;
-        drawn.window().setRoot(new NavigationContainer(new CameraOrGalleryVC({})));
+        DrawnWindow drawn{m_services};
+        drawn.window().setRoot(new NavigationContainer(new CameraOrGalleryVC({}, m_services)));
         QVERIFY(drawn.show({1280, 800}));
         QObject *dialog = nullptr;
         QTRY_VERIFY([&] {
@@ -411,7 +415,7 @@ private Q_SLOTS:
         auto owned = std::make_unique<FakeCamera>();
         FakeCamera *camera = owned.get();
         camera->status = CameraAuthorization::NotDetermined;
-        AppServices::shared().setCameraAccess(std::move(owned));
+        m_services.platform().setCameraAccess(std::move(owned));
         Window window;
         PhotoGridVC *grid = openGrid(window);
         grid->photoGrid()->tileTapped(0);

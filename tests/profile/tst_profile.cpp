@@ -1,6 +1,7 @@
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "cards/CardView.h"
 #include "media/ImageCacheManager.h"
@@ -39,6 +40,8 @@ QJsonObject uploaded(const QStringList &urls) {
 // what it keeps when the service fails, and what the tab shows afterwards.
 class TestProfile : public QObject {
     Q_OBJECT
+
+    TestServices m_owned;
 
     FakeService m_service;
     QTemporaryDir m_dir;
@@ -85,12 +88,13 @@ class TestProfile : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        m_services = m_owned.services();
         QVERIFY(m_service.start());
         m_network = m_service.client(QStringLiteral("v4.local.member"));
         for (const Qt::GlobalColor color : {Qt::red, Qt::green, Qt::blue, Qt::yellow})
             m_photos.append(Fixtures::png({30, 40}, color));
         m_screens = std::make_unique<ScreenFactory>();
-        m_screens->installSettings([this](bool isMain) {
+        m_screens->installSettings([this](bool isMain, const Services &) {
             m_settingsIsMain = isMain;
             return new StandInVC(QStringLiteral("SettingsVC"));
         });
@@ -239,7 +243,7 @@ private Q_SLOTS:
                  QRectF(0, (900 - 400 / 0.6875) / 2, 400, 400 / 0.6875));
 
         signIn(QStringLiteral("31.02.1990"));
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         ProfileVC *tab = openTab(drawn.window());
         QVERIFY(drawn.show());
         EditPreviewVC *editor = openEditor(tab);
@@ -285,7 +289,7 @@ private Q_SLOTS:
             user.birthday = QStringLiteral("1990");
             user.hasCheckmark = true;
         });
-        m_notifications->post(Notifications::didUpdateUser);
+        m_user->announceChange();
         QTRY_COMPARE(tab.nameText(), QStringLiteral("Ян, 25"));
         QVERIFY(tab.hasCheckmark());
         QTRY_COMPARE(tab.photo().value<QImage>(), ImageDecoder::decode(m_photos[0]));
@@ -315,7 +319,7 @@ private Q_SLOTS:
     // As a desktop user edits: Tab walks the rows in order, Escape cancels, Ctrl+S saves, and a
     // failed save keeps what was typed on screen.
     void theEditorFollowsTheKeyboard() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         ProfileVC *tab = openTab(drawn.window());
         QVERIFY(drawn.show());
         QQuickWindow *quick = drawn.quick();
@@ -363,7 +367,7 @@ private Q_SLOTS:
     // A sheet over the editor (the cropper, say) has controls where the rows lie; the keyboard
     // going to one of them must not scroll the rows away from where the user left them.
     void theRowsStayPutUnderASheet() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         ProfileVC *tab = openTab(drawn.window());
         QVERIFY(drawn.show());
         openEditor(tab);
@@ -387,7 +391,7 @@ private Q_SLOTS:
     // edit without "Предпросмотр": the texts once typing pauses, a photo as it is added. A
     // narrower window goes back to the switch.
     void theWideEditorPreviewsEveryEdit() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         QVERIFY(drawn.show({1920, 1080}));
         ProfileVC *tab = openTab(drawn.window());
         EditPreviewVC *editor = openEditor(tab);

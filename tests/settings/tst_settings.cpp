@@ -2,6 +2,7 @@
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "PostedNotifications.h"
+#include "TestServices.h"
 #include "controls/RangeSlider.h"
 #include "controls/Slider.h"
 #include "platform/NotificationCenter.h"
@@ -18,6 +19,7 @@
 #include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +58,8 @@ QString birthdayYearsAgo(int years) {
 class TestSettings : public QObject {
     Q_OBJECT
 
+    TestServices m_owned;
+
     FakeService m_service;
     QTemporaryDir m_dir;
     std::unique_ptr<NetworkService> m_network;
@@ -88,11 +92,12 @@ class TestSettings : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        m_services = m_owned.services();
         QVERIFY(m_service.start());
         m_network = m_service.client(QStringLiteral("v4.local.member"));
         auto opener = std::make_unique<RecordingOpener>();
         m_opener = opener.get();
-        AppServices::shared().setUrlOpener(std::move(opener));
+        m_services.platform().setUrlOpener(std::move(opener));
         m_services.setNetwork(*m_network);
     }
 
@@ -149,7 +154,7 @@ private Q_SLOTS:
         user.ageStart = 18;
         user.ageEnd = 99;
         m_user->setCurrentUser(user);
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         SettingsVC *settings = open(drawn.window(), false);
         QVERIFY(drawn.show());
         RangeSlider *ages = nullptr;
@@ -201,7 +206,7 @@ private Q_SLOTS:
         choice = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
         choice->select(QStringLiteral("man"));
         choice->nextButtonTapped();
-        const PostedNotifications posted({Notifications::didUpdateUser});
+        const QSignalSpy posted(m_user.get(), &UserManager::userChanged);
         settings->rightBarButtonTapped();
         QVERIFY(settings->rightBarButtonBusy());
         settings->rightBarButtonTapped();
@@ -218,7 +223,7 @@ private Q_SLOTS:
         User expected = someone();
         expected.selectedGender = GenderSelection::man;
         QCOMPARE(m_user->currentUser(), expected);
-        QCOMPARE(posted.names(), QStringList{Notifications::didUpdateUser});
+        QTRY_COMPARE(posted.size(), 1);
         m_user->flush();
         UserManager reread(m_user->openDefaults());
         QCOMPARE(reread.currentUser(), expected);
@@ -238,7 +243,7 @@ private Q_SLOTS:
         settings->switcherValueChanged(toggle, false);
         const QList<SettingsRow> edited = settings->settings();
 
-        const PostedNotifications posted({Notifications::didUpdateUser});
+        const QSignalSpy posted(m_user.get(), &UserManager::userChanged);
         settings->rightBarButtonTapped();
         AlertErrorVC *alert = nullptr;
         QTRY_VERIFY((alert = qobject_cast<AlertErrorVC *>(
@@ -247,7 +252,7 @@ private Q_SLOTS:
         QVERIFY(!settings->rightBarButtonBusy());
         QCOMPARE(settings->settings(), edited);
         QCOMPARE(m_user->currentUser(), someone());
-        QVERIFY(posted.names().isEmpty());
+        QCOMPARE(posted.size(), 0);
         QCOMPARE(m_service.requestsTo("user/settings").first().json().value("maxDistance"), 120);
 
         // Closing the alert leaves the edits for another try.
@@ -282,7 +287,7 @@ private Q_SLOTS:
     // The drawn sliders dragged with the mouse and moved with the keyboard write their rows,
     // and the value labels follow; the gender choice works from the keyboard.
     void theDrawnScreenFollowsMouseAndKeyboard() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services};
         SettingsVC *settings = open(drawn.window(), false);
         QVERIFY(drawn.show());
         QQuickWindow *quick = drawn.quick();

@@ -8,11 +8,16 @@
 
 class QQuickItem;
 class QQuickWindow;
+class Services;
 
 // The screen tree drawn by its QML views in a shown window of a desktop size, with the lookups
 // and clicks the tests of drawn screens need.
 class DrawnWindow {
 public:
+    /// The photos the window shows come through `services`, which outlive it.
+    explicit DrawnWindow(const Services &services)
+        : m_host(m_window, services) {}
+
     Window &window() { return m_window; }
     // Null when the QML did not load.
     [[nodiscard]] QQuickWindow *quick() const { return m_host.quickWindow(); }
@@ -27,5 +32,5 @@ public:
 
 private:
     Window m_window;
-    QmlHost m_host{m_window};
+    QmlHost m_host;
 };

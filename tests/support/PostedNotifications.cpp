@@ -2,8 +2,7 @@
 
 #include "platform/NotificationCenter.h"
 
-PostedNotifications::PostedNotifications(const QStringList &watched) {
+PostedNotifications::PostedNotifications(NotificationCenter &center, const QStringList &watched) {
     for (const QString &name : watched)
-        NotificationCenter::shared().observe(name, &m_observer,
-                                             [this, name] { m_posted.append(name); });
+        center.observe(name, &m_observer, [this, name] { m_posted.append(name); });
 }

@@ -3,10 +3,12 @@
 #include <QObject>
 #include <QStringList>
 
+class NotificationCenter;
+
 // Which of the watched announcements were posted while this object lived, in order of posting.
 class PostedNotifications {
 public:
-    explicit PostedNotifications(const QStringList &watched);
+    PostedNotifications(NotificationCenter &center, const QStringList &watched);
     [[nodiscard]] const QStringList &names() const { return m_posted; }
 
 private:

@@ -10,6 +10,7 @@
 #include "platform/SecureStore.h"
 #include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
+#include "ui/Services.h"
 #include "ui/Window.h"
 
 #include <QRandomGenerator>
@@ -17,13 +18,13 @@
 
 namespace ReferenceClient {
 
-void connect(const ServiceProcess &service, const QTemporaryDir &dir) {
-    NetworkService::shared().setBaseUrl(service.baseUrl());
-    SecureStore::shared().replaceBackend(
+void connect(const Services &client, const ServiceProcess &service, const QTemporaryDir &dir) {
+    client.network().setBaseUrl(service.baseUrl());
+    client.secureStore().replaceBackend(
         std::make_unique<FileSecretBackend>(dir.filePath(QStringLiteral("store.json"))));
 }
 
-void placeAt(double lat, double lon, const QTemporaryDir &dir) {
+void placeAt(const Services &client, double lat, double lon, const QTemporaryDir &dir) {
     const auto defaults = [&dir](const QString &name) {
         return std::make_unique<QSettings>(dir.filePath(name), QSettings::IniFormat);
     };
@@ -33,14 +34,14 @@ void placeAt(double lat, double lon, const QTemporaryDir &dir) {
     };
     PositionOverride fixed;
     fixed.fixed = QGeoCoordinate(lat, lon);
-    AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+    client.platform().setLocationService(std::make_unique<DesktopLocationService>(
         defaults(QStringLiteral("location.ini")), fixed, false, allowAtOnce));
-    AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
+    client.platform().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
         defaults(QStringLiteral("notifications.ini")), allowAtOnce));
 }
 
-bool signIn(Window &window) {
-    auto *start = new StartVC();
+bool signIn(Window &window, const Services &client) {
+    auto *start = new StartVC(client);
     window.setRoot(start);
     start->loginButtonTapped();
     return QTest::qWaitFor(
@@ -48,15 +49,15 @@ bool signIn(Window &window) {
         kWaitMs);
 }
 
-bool registerAt(double lat, double lon) {
-    const auto registered = await<EmptyResponse>([](auto done) {
+bool registerAt(NetworkService &network, double lat, double lon) {
+    const auto registered = await<EmptyResponse>([&network](auto done) {
         Endpoints::completeRegistration({QStringLiteral("Ищу людей"), QStringLiteral("Тест"),
                                          QStringLiteral("01021995"), GenderSelection::man,
                                          GenderSelection::all},
-                                        done);
+                                        done, network);
     });
-    const auto placed =
-        await<EmptyResponse>([=](auto done) { Endpoints::updateGeo(lat, lon, done); });
+    const auto placed = await<EmptyResponse>(
+        [&network, lat, lon](auto done) { Endpoints::updateGeo(lat, lon, done, network); });
     return registered && registered->ok() && placed && placed->ok();
 }
 

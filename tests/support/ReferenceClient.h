@@ -10,10 +10,11 @@
 class NetworkService;
 class QTemporaryDir;
 class ServiceProcess;
+class Services;
 class Window;
 
-// The client's shared services pointed at a running reference service, and the first steps of
-// a newcomer that the end-to-end tests start with.
+// A test's client services pointed at a running reference service, and the first steps of a
+// newcomer that the end-to-end tests start with.
 namespace ReferenceClient {
 
 constexpr int kWaitMs = 15000;
@@ -26,15 +27,15 @@ template <class T, class Call> std::optional<Result<T>> await(Call call) {
     return answer;
 }
 
-// The shared network service talks to `service`; the secure store keeps its values in `dir`.
-void connect(const ServiceProcess &service, const QTemporaryDir &dir);
+// The client's network talks to `service`; its secure store keeps its values in `dir`.
+void connect(const Services &client, const ServiceProcess &service, const QTemporaryDir &dir);
 // Presses "Войти" on a new sign-in screen in `window`; true once the next step is presented.
-[[nodiscard]] bool signIn(Window &window);
+[[nodiscard]] bool signIn(Window &window, const Services &client);
 // The client sits at the position and allows the location and notifications at once; both
 // answers are kept in `dir`.
-void placeAt(double lat, double lon, const QTemporaryDir &dir);
+void placeAt(const Services &client, double lat, double lon, const QTemporaryDir &dir);
 // Completes the signed-in newcomer's registration and puts them at the position.
-[[nodiscard]] bool registerAt(double lat, double lon);
+[[nodiscard]] bool registerAt(NetworkService &network, double lat, double lon);
 // Another person on `service`, signed in on a network of their own and registered (a man,
 // shown everyone); null when the service refused any step.
 [[nodiscard]] std::unique_ptr<NetworkService>

@@ -1,4 +1,5 @@
 #include "DrawnWindow.h"
+#include "TestServices.h"
 #include "onboarding/NameInputVC.h"
 #include "ui/AlertTextVC.h"
 #include "ui/NavigationContainer.h"
@@ -35,6 +36,8 @@ private:
 class QmlHostTest : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     QTemporaryDir m_views;
 
     // A view for a screen of these tests; empty when it could not be written.
@@ -55,7 +58,7 @@ private Q_SLOTS:
                         "import QtQuick\nItem { required property QtObject controller\n"
                         "Component.onCompleted: controller.objectName += \"|\" }\n");
         QVERIFY(!counting.isEmpty());
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show());
         auto *screen = new CountedScreen(counting);
         auto *tabs = new TabContainer;
@@ -70,7 +73,7 @@ private Q_SLOTS:
     // later load, with the screen set in between.
     void windowStartedEarlyIsBuiltOnLoad() {
         Window window;
-        QmlHost host(window, QmlHost::Start::Later);
+        QmlHost host(window, m_services.services(), QmlHost::Start::Later);
         QVERIFY(!host.quickWindow());
         window.setRoot(new ViewController(QStringLiteral("First")));
         host.load();
@@ -108,7 +111,7 @@ private Q_SLOTS:
                                          "controller\ntext: controller.objectName }\n");
         QVERIFY(!reading.isEmpty());
         QTest::failOnWarning(QRegularExpression(QStringLiteral("TypeError")));
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show());
         auto *stack = new NavigationContainer(new CountedScreen(reading));
         drawn.window().setRoot(stack);
@@ -133,7 +136,7 @@ private Q_SLOTS:
                         "import QtQuick\nTextInput { required property QtObject "
                         "controller\nComponent.onCompleted: forceActiveFocus() }\n");
         QVERIFY(!typing.isEmpty());
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show());
         auto *screen = new CountedScreen(typing);
         drawn.window().setRoot(screen);
@@ -151,7 +154,7 @@ private Q_SLOTS:
         QTest::qWait(50);
         QVERIFY(!typingHasKeys());
         // Nor does a step that opens with the keys in its field take them.
-        drawn.window().setRoot(new NavigationContainer(new NameInputVC));
+        drawn.window().setRoot(new NavigationContainer(new NameInputVC(m_services.services())));
         QTest::qWait(300);
         QVERIFY(!typingHasKeys());
     }

@@ -1,3 +1,4 @@
+#include "TestServices.h"
 #include "platform/NotificationCenter.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/AlertTextVC.h"
@@ -31,6 +32,8 @@ private:
 
 class ScreenTreeTest : public QObject {
     Q_OBJECT
+
+    TestServices m_services;
 
 private Q_SLOTS:
     void navigationStackRunsLifecycleInOrder() {
@@ -192,12 +195,13 @@ private Q_SLOTS:
     void notificationObserversGoAwayWithTheirOwner() {
         int calls = 0;
         auto *owner = new QObject;
-        NotificationCenter::shared().observe(Notifications::chatsUpdated, owner, [&] { ++calls; });
-        NotificationCenter::shared().post(Notifications::chatsUpdated);
-        NotificationCenter::shared().post(Notifications::didUpdateUser);
+        m_services.services().notifications().observe(Notifications::chatsUpdated, owner,
+                                                      [&] { ++calls; });
+        m_services.services().notifications().post(Notifications::chatsUpdated);
+        m_services.services().notifications().post(Notifications::fetchCardData);
         QCOMPARE(calls, 1);
         delete owner;
-        NotificationCenter::shared().post(Notifications::chatsUpdated);
+        m_services.services().notifications().post(Notifications::chatsUpdated);
         QCOMPARE(calls, 1);
     }
 

@@ -1,4 +1,5 @@
 #include "DrawnWindow.h"
+#include "TestServices.h"
 #include "api/GenderSelection.h"
 #include "onboarding/BioInputVC.h"
 #include "ui/KeyTable.h"
@@ -19,6 +20,8 @@ Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 class TestShortcuts : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     static bool listShown(DrawnWindow &drawn) {
         return qobject_cast<ShortcutsVC *>(drawn.window().frontScreen()) != nullptr;
     }
@@ -27,12 +30,12 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void theListOpensOverAnyScreenAndLeavesTypingAlone() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show({1280, 800}));
         drawn.quick()->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(drawn.quick()));
-        auto *step =
-            new BioInputVC({}, {}, GenderSelection::man, GenderSelection::woman, Services());
+        auto *step = new BioInputVC({}, {}, GenderSelection::man, GenderSelection::woman,
+                                    m_services.services());
         drawn.window().setRoot(new NavigationContainer(step));
         QTRY_VERIFY(drawn.quick()->activeFocusItem() &&
                     drawn.quick()->activeFocusItem()->inherits("QQuickTextEdit"));

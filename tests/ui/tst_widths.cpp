@@ -1,6 +1,7 @@
 #include "../chats/ChatTestData.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
+#include "TestServices.h"
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
 #include "chats/ChatDetailsVC.h"
@@ -42,6 +43,8 @@ bool onScreen(const QQuickItem *item) {
 class TestWidths : public QObject {
     Q_OBJECT
 
+    TestServices m_services;
+
     QTemporaryDir m_dir;
     std::unique_ptr<FakeService> m_fake;
     std::unique_ptr<NetworkService> m_network;
@@ -49,7 +52,7 @@ class TestWidths : public QObject {
 
     // The chat tab's stack with three matches listed, drawn in `drawn`.
     NavigationContainer *showChats(DrawnWindow &drawn, ChatsVC *&list) {
-        list = new ChatsVC(Services().setSavedMatches(*m_cache).setNetwork(*m_network));
+        list = new ChatsVC(m_services.services().setSavedMatches(*m_cache).setNetwork(*m_network));
         auto *navigation = new NavigationContainer(list);
         navigation->setSplits(true);
         drawn.window().setRoot(navigation);
@@ -72,7 +75,7 @@ class TestWidths : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        AppScreens::install();
+        AppScreens::install(m_services.services().screens());
     }
 
     void init() {
@@ -82,7 +85,7 @@ private Q_SLOTS:
         m_fake->respond(QStringLiteral("chats/"), 200, "[]");
         m_network = m_fake->client();
         // The conversations the list opens reach the service through the shared client.
-        NetworkService::shared().setBaseUrl(m_fake->baseUrl());
+        m_services.services().network().setBaseUrl(m_fake->baseUrl());
         m_cache = std::make_unique<ChatCashManager>(std::make_unique<QSettings>(
             m_dir.filePath(QStringLiteral("%1.ini").arg(QTest::currentTestFunction())),
             QSettings::IniFormat));
@@ -101,7 +104,7 @@ private Q_SLOTS:
     // shows the conversation alone, widening it brings the list back, and neither loses the
     // conversation or what was typed into it.
     void aConversationStandsBesideTheListThroughResizes() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show({1920, 1080}));
         QVERIFY(activate(drawn));
         ChatsVC *list = nullptr;
@@ -147,7 +150,7 @@ private Q_SLOTS:
     // keyboard to the conversation's field. Escape brings it back to the list, where ↓ and
     // Return open the next one in its place; Escape there closes the conversation.
     void theListIsWorkedByKeys() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show({1280, 800}));
         QVERIFY(activate(drawn));
         ChatsVC *list = nullptr;
@@ -188,9 +191,9 @@ private Q_SLOTS:
     // A step of registration keeps its field and button to the form's column on a wide window,
     // and spans a phone's width as before.
     void aFormKeepsToItsColumn() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show({1920, 1080}));
-        drawn.window().setRoot(new NavigationContainer(new NameInputVC()));
+        drawn.window().setRoot(new NavigationContainer(new NameInputVC(m_services.services())));
         QQuickItem *next = nullptr;
         QTRY_VERIFY((next = drawn.findWith("text", QStringLiteral("Далее"))));
         const auto within = [&](qreal column) {
@@ -209,7 +212,7 @@ private Q_SLOTS:
     // Sections are a sidebar beside the screens on a wider window and the bar below them on a
     // phone's; Ctrl+1 … Ctrl+4 switch them at every width unless a sheet lies over them.
     void sectionsAreASidebarOnAWideWindow() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show({1920, 1080}));
         QVERIFY(activate(drawn));
         auto *tabs = new TabContainer;
@@ -246,7 +249,7 @@ private Q_SLOTS:
     // A panel stands at the right beside what stays in use where the window has room for both,
     // and is a centred dialog where the content beside it would be squeezed.
     void aPanelStandsBesideOnlyWhereThereIsRoom() {
-        DrawnWindow drawn;
+        DrawnWindow drawn{m_services.services()};
         QVERIFY(drawn.show({1920, 1080}));
         auto *content = new StandInVC(QStringLiteral("Содержимое"));
         drawn.window().setRoot(content);

@@ -56,8 +56,8 @@ QImage portrait(int seed, qreal density) {
 }
 } // namespace
 
-CardStackDemoVC::CardStackDemoVC(QList<CardModel> models, QObject *parent)
-    : ViewController(QStringLiteral("CardStackDemoVC"), parent)
+CardStackDemoVC::CardStackDemoVC(QList<CardModel> models, Services services, QObject *parent)
+    : ViewController(QStringLiteral("CardStackDemoVC"), std::move(services), parent)
     , m_models(std::move(models)) {}
 
 CardStackDemoVC::~CardStackDemoVC() {
@@ -95,10 +95,13 @@ QList<CardModel> CardStackDemoVC::sampleModels(int count, qreal density) {
 
 void CardStackDemoVC::viewDidLoad() {
     setStatus(QStringLiteral("Загрузка людей из сервиса…"));
-    Endpoints::fetchProfiles([to = MainThreadReceiver(this)](Result<QList<ProfileView>> result) {
-        to.post(
-            [result = std::move(result)](CardStackDemoVC &demo) { demo.handleProfiles(result); });
-    });
+    Endpoints::fetchProfiles(
+        [to = MainThreadReceiver(this)](Result<QList<ProfileView>> result) {
+            to.post([result = std::move(result)](CardStackDemoVC &demo) {
+                demo.handleProfiles(result);
+            });
+        },
+        services().network());
 }
 
 void CardStackDemoVC::handleProfiles(const Result<QList<ProfileView>> &result) {

@@ -24,7 +24,7 @@ class CardStackDemoVC : public ViewController,
     QML_UNCREATABLE("created in C++")
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
 public:
-    explicit CardStackDemoVC(QList<CardModel> models, QObject *parent = nullptr);
+    CardStackDemoVC(QList<CardModel> models, Services services, QObject *parent = nullptr);
     ~CardStackDemoVC() override;
 
     [[nodiscard]] QUrl viewSource() const override {

@@ -6,6 +6,7 @@
 #include "store/ChatCashManager.h"
 #include "store/UserManager.h"
 #include "ui/NavigationContainer.h"
+#include "ui/Services.h"
 
 namespace {
 // The conversations shown in the tour, built in place of a service answer.
@@ -47,13 +48,13 @@ QList<Match> cannedMatches(bool withUnread) {
 
 // The matches list in the chat tab, showing `matches` as if they were its local copy. The
 // network points nowhere so no answer replaces them.
-ViewController *chatsTab(const QList<Match> &matches) {
-    NetworkService::shared().setBaseUrl(QStringLiteral("http://127.0.0.1:9/"));
-    ChatCashManager::shared().save(matches);
-    User user = UserManager::shared().currentUser();
+ViewController *chatsTab(const QList<Match> &matches, const Services &services) {
+    services.network().setBaseUrl(QStringLiteral("http://127.0.0.1:9/"));
+    services.savedMatches().save(matches);
+    User user = services.user().currentUser();
     user.userID = ownID.toString(QUuid::WithoutBraces).toUpper();
-    UserManager::shared().setCurrentUser(user);
-    auto *tabs = new TabBar();
+    services.user().setCurrentUser(user);
+    auto *tabs = new TabBar(services);
     tabs->loadViewIfNeeded();
     tabs->setSelectedIndex(TabBar::chatTab);
     return tabs;
@@ -62,13 +63,16 @@ ViewController *chatsTab(const QList<Match> &matches) {
 
 QList<TourStop> chatStops() {
     return {
-        {QStringLiteral("chats-empty"), [] { return chatsTab({}); }},
-        {QStringLiteral("chats-cached"), [] { return chatsTab(cannedMatches(false)); }},
-        {QStringLiteral("chats-unread"), [] { return chatsTab(cannedMatches(true)); }},
+        {QStringLiteral("chats-empty"),
+         [](const Services &services) { return chatsTab({}, services); }},
+        {QStringLiteral("chats-cached"),
+         [](const Services &services) { return chatsTab(cannedMatches(false), services); }},
+        {QStringLiteral("chats-unread"),
+         [](const Services &services) { return chatsTab(cannedMatches(true), services); }},
         {QStringLiteral("chat-conversation"),
-         [] {
+         [](const Services &services) {
              const QList<Match> matches = cannedMatches(false);
-             ViewController *tabs = chatsTab(matches);
+             ViewController *tabs = chatsTab(matches, services);
              auto *nav =
                  qobject_cast<NavigationContainer *>(qobject_cast<TabBar *>(tabs)->selectedTab());
              Match match = matches.first();
@@ -79,7 +83,7 @@ QList<TourStop> chatStops() {
                                                         "очень красиво.")),
                                 chatLine(7, true, QStringLiteral("Сходим вместе ещё раз?"))};
              match.messages.last().failed = true;
-             auto *conversation = new ChatDetailsVC(match);
+             auto *conversation = new ChatDetailsVC(match, services);
              conversation->setHidesTabBar(true);
              nav->push(conversation, false);
              return tabs;

@@ -10,6 +10,7 @@
 #include "likes/LikesVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
+#include "ui/Services.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -66,14 +67,14 @@ ProfileView person(int i) {
 }
 
 // The tab bar on the given tab, against the loopback service listing `likes` people.
-TabBar *tabsWithLikes(int likes, int tab) {
+TabBar *tabsWithLikes(int likes, int tab, const Services &services) {
     QJsonArray list;
     for (int i = 0; i < likes; ++i)
         list.append(person(i).toJson());
     service().respond(QStringLiteral("likes"), 200, QJsonDocument(list).toJson());
-    NetworkService::shared().setBaseUrl(service().baseUrl());
-    settlePermissions();
-    auto *tabs = new TabBar();
+    services.network().setBaseUrl(service().baseUrl());
+    settlePermissions(services);
+    auto *tabs = new TabBar(services);
     tabs->loadViewIfNeeded();
     tabs->setSelectedIndex(tab);
     return tabs;
@@ -90,8 +91,8 @@ ViewController *details(TabBar *tabs, ViewController *opener, ButtonStackViewDel
 }
 
 // The profile opened from the likes grid by the keyboard, once the grid has its cards.
-ViewController *likesDetails(bool withReport) {
-    TabBar *tabs = tabsWithLikes(7, TabBar::likesTab);
+ViewController *likesDetails(bool withReport, const Services &services) {
+    TabBar *tabs = tabsWithLikes(7, TabBar::likesTab, services);
     auto *likes = qobject_cast<LikesVC *>(tabs->tabs().at(TabBar::likesTab));
     QTimer::singleShot(300, likes, [likes, withReport] {
         likes->setFocusedIndex(0);
@@ -110,27 +111,31 @@ ViewController *likesDetails(bool withReport) {
 
 QList<TourStop> detailsStops() {
     return {
-        {QStringLiteral("likes-empty"), [] { return tabsWithLikes(0, TabBar::likesTab); }},
-        {QStringLiteral("likes-full"), [] { return tabsWithLikes(7, TabBar::likesTab); }},
-        {QStringLiteral("details-likes"), [] { return likesDetails(false); }},
-        {QStringLiteral("details-report"), [] { return likesDetails(true); }},
+        {QStringLiteral("likes-empty"),
+         [](const Services &services) { return tabsWithLikes(0, TabBar::likesTab, services); }},
+        {QStringLiteral("likes-full"),
+         [](const Services &services) { return tabsWithLikes(7, TabBar::likesTab, services); }},
+        {QStringLiteral("details-likes"),
+         [](const Services &services) { return likesDetails(false, services); }},
+        {QStringLiteral("details-report"),
+         [](const Services &services) { return likesDetails(true, services); }},
         {QStringLiteral("details-feed"),
-         [] {
-             TabBar *tabs = tabsWithLikes(0, TabBar::feedTab);
+         [](const Services &services) {
+             TabBar *tabs = tabsWithLikes(0, TabBar::feedTab, services);
              ViewController *feed = tabs->tabs().at(TabBar::feedTab);
              return details(tabs, feed, dynamic_cast<ButtonStackViewDelegate *>(feed), false,
                             person(0), ProfileCardModel::Distance::FromYou);
          }},
         {QStringLiteral("details-chat"),
-         [] {
-             TabBar *tabs = tabsWithLikes(0, TabBar::chatTab);
+         [](const Services &services) {
+             TabBar *tabs = tabsWithLikes(0, TabBar::chatTab, services);
              auto *nav = qobject_cast<NavigationContainer *>(tabs->selectedTab());
              Match match;
              match.id = QUuid::createUuid();
              match.chatID = QUuid::createUuid();
              match.profile = person(1);
              match.profile.photoURLs = QStringList{QStringLiteral("not an address")};
-             auto *conversation = new ChatDetailsVC(match);
+             auto *conversation = new ChatDetailsVC(match, services);
              conversation->setHidesTabBar(true);
              nav->push(conversation, false);
              conversation->titleTapped();

@@ -6,6 +6,7 @@
 #include "feed/NoteMessageVC.h"
 #include "store/UserManager.h"
 #include "ui/ScreenFactory.h"
+#include "ui/Services.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -22,6 +23,8 @@ public:
     int profileCount = 3;
     // Without the user record the tab bar's refresh fails, so the feed keeps its first state.
     bool answersUser = true;
+    // Whose record "/user" answers with: the tour's own user, set by each feed stop.
+    UserManager *user = nullptr;
     // Requests held unanswered, so the screen stays in its waiting state for the shot.
     enum class Hold { Nothing, Profiles, CardPhotos } hold = Hold::Nothing;
 
@@ -53,8 +56,8 @@ private:
         QByteArray status = "200 OK";
         if (path == "/user" && !answersUser) {
             status = "404 Not Found";
-        } else if (path == "/user") {
-            body = QJsonDocument(UserManager::shared().currentUser().toJson()).toJson();
+        } else if (path == "/user" && user) {
+            body = QJsonDocument(user->currentUser().toJson()).toJson();
         } else if (path == "/fetchProfiles") {
             body = QJsonDocument(profiles()).toJson();
         } else if (path.startsWith("/photo/")) {
@@ -112,40 +115,51 @@ TourService &service() {
 }
 
 // The tab bar on the feed for a user in the given situation.
-ViewController *feed(bool located, bool active, int profileCount,
+ViewController *feed(const Services &services, bool located, bool active, int profileCount,
                      TourService::Hold hold = TourService::Hold::Nothing,
                      bool asksForLocation = false) {
-    settlePermissions(asksForLocation);
+    settlePermissions(services, asksForLocation);
+    service().user = &services.user();
     service().profileCount = profileCount;
     service().answersUser = located;
     service().hold = hold;
-    NetworkService::shared().setBaseUrl(service().base());
-    NetworkService::shared().setPaseto(QStringLiteral("v4.local.tour"));
-    User user = UserManager::shared().currentUser();
+    services.network().setBaseUrl(service().base());
+    services.network().setPaseto(QStringLiteral("v4.local.tour"));
+    User user = services.user().currentUser();
     user.lat = located ? 55.7558 : 0;
     user.longitude = located ? 37.6173 : 0;
     user.active = active;
     user.photoUrls = {service().base() + QString::fromLatin1(TourService::ownPhotoPath).mid(1)};
-    UserManager::shared().setCurrentUser(user);
-    return ScreenFactory::shared().create(ScreenFactory::Screen::Main);
+    services.user().setCurrentUser(user);
+    return services.screens().create(ScreenFactory::Screen::Main, services);
 }
 } // namespace
 
 QList<TourStop> feedStops() {
     return {
-        {QStringLiteral("feed-cards"), [] { return feed(true, true, 3); }},
+        {QStringLiteral("feed-cards"),
+         [](const Services &services) { return feed(services, true, true, 3); }},
         {QStringLiteral("feed-location-question"),
-         [] { return feed(true, true, 3, TourService::Hold::Nothing, true); }},
-        {QStringLiteral("feed-nogeo"), [] { return feed(false, true, 3); }},
-        {QStringLiteral("feed-hide"), [] { return feed(true, false, 3); }},
-        {QStringLiteral("feed-nocards"), [] { return feed(true, true, 0); }},
+         [](const Services &services) {
+             return feed(services, true, true, 3, TourService::Hold::Nothing, true);
+         }},
+        {QStringLiteral("feed-nogeo"),
+         [](const Services &services) { return feed(services, false, true, 3); }},
+        {QStringLiteral("feed-hide"),
+         [](const Services &services) { return feed(services, true, false, 3); }},
+        {QStringLiteral("feed-nocards"),
+         [](const Services &services) { return feed(services, true, true, 0); }},
         {QStringLiteral("feed-loading"),
-         [] { return feed(true, true, 3, TourService::Hold::Profiles); }},
+         [](const Services &services) {
+             return feed(services, true, true, 3, TourService::Hold::Profiles);
+         }},
         {QStringLiteral("feed-photos-loading"),
-         [] { return feed(true, true, 3, TourService::Hold::CardPhotos); }},
+         [](const Services &services) {
+             return feed(services, true, true, 3, TourService::Hold::CardPhotos);
+         }},
         {QStringLiteral("feed-note"),
-         [] {
-             ViewController *tabs = feed(true, true, 3);
+         [](const Services &services) {
+             ViewController *tabs = feed(services, true, true, 3);
              tabs->loadViewIfNeeded();
              auto *main = qobject_cast<MainVC *>(qobject_cast<TabBar *>(tabs)->selectedTab());
              const CardModel person =

@@ -14,29 +14,30 @@
 #include "store/BioScreening.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
+#include "ui/Services.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 
 namespace {
 // Each step as the user sees it on their way, with the earlier steps behind it.
-NavigationContainer *stepsUpTo(ViewController *step) {
-    auto *navigation = new NavigationContainer(new NameInputVC());
+NavigationContainer *stepsUpTo(ViewController *step, const Services &services) {
+    auto *navigation = new NavigationContainer(new NameInputVC(services));
     navigation->push(step, false);
     return navigation;
 }
 
-BirthdayInputVC *filledBirthday() {
-    auto *step = new BirthdayInputVC(QStringLiteral("Ева"));
+BirthdayInputVC *filledBirthday(const Services &services) {
+    auto *step = new BirthdayInputVC(QStringLiteral("Ева"), services);
     const QString digits = QStringLiteral("150619");
     for (int i = 0; i < digits.size(); ++i)
         step->proposeDigit(i, digits.mid(i, 1));
     return step;
 }
 
-BioInputVC *bio(const QString &text) {
+BioInputVC *bio(const QString &text, const Services &services) {
     auto *step = new BioInputVC(QStringLiteral("Ева"), QStringLiteral("15061995"),
-                                GenderSelection::woman, GenderSelection::man);
+                                GenderSelection::woman, GenderSelection::man, services);
     step->proposeText(text);
     return step;
 }
@@ -60,33 +61,38 @@ QImage portrait(QSize size) {
 QList<TourStop> onboardingStops() {
     return {
         {QStringLiteral("registration-name"),
-         [] {
-             auto *step = new NameInputVC();
+         [](const Services &services) {
+             auto *step = new NameInputVC(services);
              step->proposeText(QStringLiteral("Ева"));
              return new NavigationContainer(step);
          }},
-        {QStringLiteral("registration-birthday"), [] { return stepsUpTo(filledBirthday()); }},
+        {QStringLiteral("registration-birthday"),
+         [](const Services &services) { return stepsUpTo(filledBirthday(services), services); }},
         {QStringLiteral("registration-gender"),
-         [] {
-             auto *step = new GenderInputVC(QStringLiteral("Ева"), QStringLiteral("15061995"));
+         [](const Services &services) {
+             auto *step =
+                 new GenderInputVC(QStringLiteral("Ева"), QStringLiteral("15061995"), services);
              step->womanButtonTapped();
-             return stepsUpTo(step);
+             return stepsUpTo(step, services);
          }},
         {QStringLiteral("registration-show-me"),
-         [] {
-             return stepsUpTo(
-                 new GenderSelectionVC(GenderSelection::woman, GenderSelectionVC::Registration));
+         [](const Services &services) {
+             return stepsUpTo(new GenderSelectionVC(GenderSelection::woman,
+                                                    GenderSelectionVC::Registration, {}, services),
+                              services);
          }},
         {QStringLiteral("registration-bio"),
-         [] {
+         [](const Services &services) {
              return stepsUpTo(bio(QStringLiteral("Люблю горы, кофе по утрам и длинные "
-                                                 "прогулки.\nИщу того, с кем не скучно.")));
+                                                 "прогулки.\nИщу того, с кем не скучно."),
+                                  services),
+                              services);
          }},
         {QStringLiteral("registration-bio-screened"),
-         [] {
+         [](const Services &services) {
              const QString text = QStringLiteral("Пиши в инст, там больше фото");
-             BioInputVC *step = bio(text);
-             NavigationContainer *navigation = stepsUpTo(step);
+             BioInputVC *step = bio(text, services);
+             NavigationContainer *navigation = stepsUpTo(step, services);
              auto *alert = new AlertErrorVC(
                  QCoreApplication::translate("BioInputVC", "Изменить текст"), true);
              alert->setMessage(BioScreening::message(text).value_or(QString()));
@@ -94,64 +100,69 @@ QList<TourStop> onboardingStops() {
              return navigation;
          }},
         {QStringLiteral("geo"),
-         [] { return new NavigationContainer(new GeoVC(GeoVC::GeoType::first)); }},
+         [](const Services &services) {
+             return new NavigationContainer(new GeoVC(GeoVC::GeoType::first, services));
+         }},
         {QStringLiteral("geo-fail"),
-         [] {
-             auto *navigation = new NavigationContainer(new GeoVC(GeoVC::GeoType::first));
-             navigation->push(new GeoVC(GeoVC::GeoType::fail), false);
+         [](const Services &services) {
+             auto *navigation = new NavigationContainer(new GeoVC(GeoVC::GeoType::first, services));
+             navigation->push(new GeoVC(GeoVC::GeoType::fail, services), false);
              return navigation;
          }},
         {QStringLiteral("notification"),
-         [] { return new NavigationContainer(new NotificationVC()); }},
+         [](const Services &services) {
+             return new NavigationContainer(new NotificationVC(services));
+         }},
         {QStringLiteral("photo-grid"),
-         [] {
-             auto *grid = new PhotoGridVC({});
+         [](const Services &services) {
+             auto *grid = new PhotoGridVC({}, services);
              for (int i = 0; i < 3; ++i)
                  grid->photoGrid()->addPhoto(PhotoProcessor::encodeHeic(portrait({300, 400})));
              return new NavigationContainer(grid);
          }},
         {QStringLiteral("photo-picker"),
-         [] {
-             auto *grid = new PhotoGridVC({});
+         [](const Services &services) {
+             auto *grid = new PhotoGridVC({}, services);
              auto *navigation = new NavigationContainer(grid);
-             grid->present(new NavigationContainer(new CameraOrGalleryVC({})),
+             grid->present(new NavigationContainer(new CameraOrGalleryVC({}, services)),
                            PresentationStyle::PageSheet, false);
              return navigation;
          }},
         {QStringLiteral("camera-denied"),
-         [] {
-             auto *grid = new PhotoGridVC({});
+         [](const Services &services) {
+             auto *grid = new PhotoGridVC({}, services);
              auto *navigation = new NavigationContainer(grid);
-             auto *picker = new NavigationContainer(new CameraOrGalleryVC({}));
-             picker->push(new CameraAccessDeniedVC({}), false);
+             auto *picker = new NavigationContainer(new CameraOrGalleryVC({}, services));
+             picker->push(new CameraAccessDeniedVC({}, services), false);
              grid->present(picker, PresentationStyle::PageSheet, false);
              return navigation;
          }},
         // The viewfinder while the camera starts: no camera is opened for the shot.
         {QStringLiteral("camera-viewfinder"),
-         [] {
-             auto *grid = new PhotoGridVC({});
+         [](const Services &services) {
+             auto *grid = new PhotoGridVC({}, services);
              auto *navigation = new NavigationContainer(grid);
-             grid->present(new NavigationContainer(new CameraCaptureVC({}, {})),
+             grid->present(new NavigationContainer(new CameraCaptureVC({}, {}, services)),
                            PresentationStyle::PageSheet, false);
              return navigation;
          }},
         // The viewfinder once the camera gives pictures: a wide webcam picture, fitted whole.
         {QStringLiteral("camera-viewfinder-live"),
-         [] {
-             auto *grid = new PhotoGridVC({});
+         [](const Services &services) {
+             auto *grid = new PhotoGridVC({}, services);
              auto *navigation = new NavigationContainer(grid);
-             auto *capture = new CameraCaptureVC({}, {});
+             auto *capture = new CameraCaptureVC({}, {}, services);
              capture->showFrame(portrait({1280, 720}));
              grid->present(new NavigationContainer(capture), PresentationStyle::PageSheet, false);
              return navigation;
          }},
         {QStringLiteral("photo-cropper"),
-         [] {
-             auto *grid = new PhotoGridVC({});
+         [](const Services &services) {
+             auto *grid = new PhotoGridVC({}, services);
              auto *navigation = new NavigationContainer(grid);
-             grid->present(new NavigationContainer(new ImageCropperVC(portrait({1600, 1200}), {})),
-                           PresentationStyle::PageSheet, false);
+             grid->present(
+                 new NavigationContainer(new ImageCropperVC(portrait({1600, 1200}), {}, services)),
+                 PresentationStyle::PageSheet, false);
              return navigation;
          }},
     };

@@ -2,13 +2,14 @@
 #include "settings/GenderSelectionVC.h"
 #include "settings/SettingsVC.h"
 #include "ui/NavigationContainer.h"
+#include "ui/Services.h"
 
 namespace {
 using Kind = SettingsRow::Kind;
 
 // The settings as their callers show them: a sheet, here over an empty screen.
 ViewController *sheet(ViewController *settings) {
-    auto *base = new ViewController(QStringLiteral("MainVC"));
+    auto *base = new ViewController(QStringLiteral("MainVC"), settings->services());
     base->present(new NavigationContainer(settings), PresentationStyle::PageSheet, false);
     return base;
 }
@@ -23,21 +24,24 @@ int rowOf(const SettingsVC &settings, Kind kind) {
 
 QList<TourStop> settingsStops() {
     return {
-        {QStringLiteral("settings-filters"), [] { return sheet(new SettingsVC(false)); }},
+        {QStringLiteral("settings-filters"),
+         [](const Services &services) { return sheet(new SettingsVC(false, services)); }},
         {QStringLiteral("settings-main"),
-         [] { return new NavigationContainer(new SettingsVC(true)); }},
+         [](const Services &services) {
+             return new NavigationContainer(new SettingsVC(true, services));
+         }},
         {QStringLiteral("settings-show-me"),
-         [] {
-             auto *settings = new SettingsVC(false);
+         [](const Services &services) {
+             auto *settings = new SettingsVC(false, services);
              auto *navigation = new NavigationContainer(settings);
-             navigation->push(
-                 new GenderSelectionVC(GenderSelection::all, GenderSelectionVC::FromSettings),
-                 false);
+             navigation->push(new GenderSelectionVC(GenderSelection::all,
+                                                    GenderSelectionVC::FromSettings, {}, services),
+                              false);
              return navigation;
          }},
         {QStringLiteral("settings-sliders-moved"),
-         [] {
-             auto *settings = new SettingsVC(false);
+         [](const Services &services) {
+             auto *settings = new SettingsVC(false, services);
              const int distance = rowOf(*settings, Kind::Slider);
              const int range = rowOf(*settings, Kind::DoubleSlider);
              settings->sliderValueChanged(distance, 150);

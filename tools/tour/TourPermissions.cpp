@@ -2,11 +2,12 @@
 #include "platform/DesktopLocationService.h"
 #include "platform/DesktopNotificationPermission.h"
 #include "ui/AppServices.h"
+#include "ui/Services.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 
-void settlePermissions(bool asksForLocation) {
+void settlePermissions(const Services &services, bool asksForLocation) {
     static QTemporaryDir defaults;
     const QString file = defaults.filePath(QStringLiteral("tour.ini"));
     auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
@@ -20,8 +21,8 @@ void settlePermissions(bool asksForLocation) {
     PermissionPrompt::Ask question = [](auto) { return false; };
     if (asksForLocation)
         question = AppServices::locationQuestion();
-    AppServices::shared().setLocationService(std::make_unique<DesktopLocationService>(
+    services.platform().setLocationService(std::make_unique<DesktopLocationService>(
         std::move(settings), position, true, std::move(question)));
-    AppServices::shared().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
+    services.platform().setNotificationPermission(std::make_unique<DesktopNotificationPermission>(
         std::make_unique<QSettings>(file, QSettings::IniFormat), [](auto) { return false; }));
 }

@@ -1,4 +1,5 @@
 #include "TourStops.h"
+#include "ui/Services.h"
 
 #include "ui/AlertBlockVC.h"
 #include "ui/AlertErrorVC.h"
@@ -12,18 +13,19 @@
 namespace {
 using Screen = ScreenFactory::Screen;
 
-ViewController *screen(Screen which) {
-    return ScreenFactory::shared().create(which);
+ViewController *screen(Screen which, const Services &services) {
+    return services.screens().create(which, services);
 }
 
-template <class Alert> ViewController *presentedOn(Screen under, Alert *alert) {
-    ViewController *base = screen(under);
+template <class Alert>
+ViewController *presentedOn(Screen under, Alert *alert, const Services &services) {
+    ViewController *base = screen(under, services);
     base->present(alert, PresentationStyle::CrossDissolve, false);
     return base;
 }
 
-AlertBlockVC *blockAlert(bool hideButton, const QString &message) {
-    auto *alert = new AlertBlockVC(hideButton);
+AlertBlockVC *blockAlert(bool hideButton, const QString &message, const Services &services) {
+    auto *alert = new AlertBlockVC(hideButton, services);
     alert->setMessage(message);
     return alert;
 }
@@ -31,47 +33,56 @@ AlertBlockVC *blockAlert(bool hideButton, const QString &message) {
 
 QList<TourStop> tourStops() {
     QList<TourStop> stops = {
-        {QStringLiteral("start"), [] { return screen(Screen::Start); }},
-        {QStringLiteral("restore"), [] { return screen(Screen::Restore); }},
+        {QStringLiteral("start"),
+         [](const Services &services) { return screen(Screen::Start, services); }},
+        {QStringLiteral("restore"),
+         [](const Services &services) { return screen(Screen::Restore, services); }},
         {QStringLiteral("delete-account"),
-         [] {
-             auto *nav = new NavigationContainer(ScreenFactory::shared().createSettings(true));
-             nav->push(screen(Screen::DeleteAccount), false);
+         [](const Services &services) {
+             auto *nav = new NavigationContainer(services.screens().createSettings(true, services));
+             nav->push(screen(Screen::DeleteAccount, services), false);
              return nav;
          }},
-        {QStringLiteral("main"), [] { return screen(Screen::Main); }},
+        {QStringLiteral("main"),
+         [](const Services &services) { return screen(Screen::Main, services); }},
         {QStringLiteral("alert-error"),
-         [] {
+         [](const Services &services) {
              auto *alert =
                  new AlertErrorVC(QCoreApplication::translate("AlertErrorVC", "ОК"), true);
              alert->setMessage(
                  QCoreApplication::translate("NetworkService", "Сервер вернул пустой ответ"));
-             return presentedOn(Screen::Start, alert);
+             return presentedOn(Screen::Start, alert, services);
          }},
         {QStringLiteral("alert-version-update"),
-         [] {
-             return presentedOn(
-                 Screen::Start,
-                 blockAlert(false, QStringLiteral("Доступна новая версия Zirel. "
-                                                  "Обнови приложение, чтобы "
-                                                  "пользоваться новыми функциями.")));
+         [](const Services &services) {
+             return presentedOn(Screen::Start,
+                                blockAlert(false,
+                                           QStringLiteral("Доступна новая версия Zirel. "
+                                                          "Обнови приложение, чтобы "
+                                                          "пользоваться новыми функциями."),
+                                           services),
+                                services);
          }},
         {QStringLiteral("alert-version-lock"),
-         [] {
+         [](const Services &services) {
              return presentedOn(Screen::Start,
-                                blockAlert(true, QStringLiteral("Эта версия больше не "
-                                                                "поддерживается.")));
+                                blockAlert(true,
+                                           QStringLiteral("Эта версия больше не "
+                                                          "поддерживается."),
+                                           services),
+                                services);
          }},
         {QStringLiteral("shortcuts"),
-         [] {
-             ViewController *base = screen(Screen::Start);
+         [](const Services &services) {
+             ViewController *base = screen(Screen::Start, services);
              base->present(new ShortcutsVC, PresentationStyle::PageSheet, false);
              return base;
          }},
         {QStringLiteral("alert-text"),
-         [] {
+         [](const Services &services) {
              return presentedOn(Screen::Start,
-                                new AlertTextVC(QStringLiteral("Фото успешно загружены")));
+                                new AlertTextVC(QStringLiteral("Фото успешно загружены")),
+                                services);
          }},
     };
     stops += onboardingStops();

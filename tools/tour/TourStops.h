@@ -4,12 +4,14 @@
 #include <QString>
 #include <functional>
 
+class Services;
 class ViewController;
 
-// One screen of the tour: its file name and how to build it (with whatever it presents).
+// One screen of the tour: its file name and how to build it (with whatever it presents) on the
+// tour's services.
 struct TourStop {
     QString name;
-    std::function<ViewController *()> build;
+    std::function<ViewController *(const Services &)> build;
 };
 
 // Every stop, in the order the tour shoots them; each area of the client keeps its own list.
@@ -24,7 +26,7 @@ struct TourStop {
 
 // The location is fixed and, unless a screen is to ask for it, already allowed; nobody is asked
 // about notifications. Tab bars ask both questions as they appear, which would cover the shot.
-void settlePermissions(bool asksForLocation = false);
+void settlePermissions(const Services &services, bool asksForLocation = false);
 
 // A photo-like picture: a warm gradient with a light disc, as a face in a portrait.
 [[nodiscard]] QImage portrait(QSize size);

@@ -12,7 +12,7 @@ class QQuickWindow;
 // and its entry animations finished. Null quick() when the scene did not load.
 class TourWindow {
 public:
-    explicit TourWindow(const TourStop &stop, QSize size = {1000, 800});
+    TourWindow(const TourStop &stop, const Services &services, QSize size = {1000, 800});
 
     [[nodiscard]] QQuickWindow *quick() const { return m_quick; }
 

@@ -8,6 +8,7 @@
 #include "TourStops.h"
 #include "TourWindow.h"
 #include "app/AppScreens.h"
+#include "app/OwnedServices.h"
 #include "platform/AppLanguage.h"
 
 #include <QDir>
@@ -22,9 +23,10 @@ Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {
-bool shoot(const TourStop &stop, QSize size, const char *appearance, const QDir &out) {
+bool shoot(const TourStop &stop, const Services &services, QSize size, const char *appearance,
+           const QDir &out) {
     qputenv("ZIREL_APPEARANCE", appearance);
-    const TourWindow window(stop, size);
+    const TourWindow window(stop, services, size);
     if (!window.quick())
         return false;
     const QString file =
@@ -48,8 +50,9 @@ int main(int argc, char *argv[]) {
     }
     QGuiApplication app(argc, argv);
     AppLanguage::install();
-    AppScreens::install();
     QGuiApplication::setApplicationName(QStringLiteral("ZirelTour"));
+    const OwnedServices owned;
+    AppScreens::install(owned.services().screens());
     QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
     QStringList args = QGuiApplication::arguments();
     QSize size(1000, 800);
@@ -70,8 +73,8 @@ int main(int argc, char *argv[]) {
     for (const TourStop &stop : tourStops()) {
         if (!filter.isEmpty() && !stop.name.contains(filter))
             continue;
-        ok = shoot(stop, size, "light", out) && ok;
-        ok = shoot(stop, size, "dark", out) && ok;
+        ok = shoot(stop, owned.services(), size, "light", out) && ok;
+        ok = shoot(stop, owned.services(), size, "dark", out) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,39 @@
+#include "app/OwnedServices.h"
+
+#include "api/NetworkService.h"
+#include "media/ImageCacheManager.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/NotificationCenter.h"
+#include "platform/SecureStore.h"
+#include "store/ChatCashManager.h"
+#include "store/UnsentMessages.h"
+#include "store/UserManager.h"
+#include "ui/AppServices.h"
+#include "ui/ScreenFactory.h"
+
+#include <QSettings>
+
+OwnedServices::OwnedServices()
+    : m_network(std::make_unique<NetworkService>())
+    , m_secureStore(std::make_unique<SecureStore>(SecureStore::desktopBackend()))
+    , m_notifications(std::make_unique<NotificationCenter>())
+    , m_user(std::make_unique<UserManager>(std::make_unique<QSettings>()))
+    , m_savedMatches(std::make_unique<ChatCashManager>(std::make_unique<QSettings>()))
+    , m_unsentMessages(std::make_unique<UnsentMessages>(UnsentMessages::defaultFile()))
+    , m_images(std::make_unique<ImageCacheManager>(ImageCacheManager::defaultDirectory()))
+    , m_desktopNotifier(std::make_unique<DesktopNotifier>(std::make_unique<QSettings>()))
+    , m_platform(std::make_unique<AppServices>())
+    , m_screens(std::make_unique<ScreenFactory>()) {
+    m_services.setNetwork(*m_network)
+        .setSecureStore(*m_secureStore)
+        .setNotifications(*m_notifications)
+        .setUser(*m_user)
+        .setSavedMatches(*m_savedMatches)
+        .setUnsentMessages(*m_unsentMessages)
+        .setImages(*m_images)
+        .setDesktopNotifier(*m_desktopNotifier)
+        .setPlatform(*m_platform)
+        .setScreens(*m_screens);
+}
+
+OwnedServices::~OwnedServices() = default;

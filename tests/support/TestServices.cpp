@@ -1,0 +1,7 @@
+#include "TestServices.h"
+
+Services TestServices::services() const {
+    if (!m_owned)
+        m_owned = std::make_unique<OwnedServices>();
+    return m_owned->services();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/OwnedServices.h"
+
+#include <memory>
+
+// A test's own set of the client's services. It is made on first use, so a test that settles
+// its throw-away home and settings first gets services that keep everything there.
+class TestServices {
+public:
+    /// The set, to hand to a screen or to copy and replace parts of with doubles.
+    [[nodiscard]] Services services() const;
+
+private:
+    mutable std::unique_ptr<OwnedServices> m_owned;
+};
