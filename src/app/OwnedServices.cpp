@@ -3,7 +3,6 @@
 #include "api/NetworkService.h"
 #include "media/ImageCacheManager.h"
 #include "platform/DesktopNotifier.h"
-#include "platform/NotificationCenter.h"
 #include "platform/SecureStore.h"
 #include "store/ChatCashManager.h"
 #include "store/UnsentMessages.h"
@@ -16,7 +15,6 @@
 OwnedServices::OwnedServices()
     : m_network(std::make_unique<NetworkService>())
     , m_secureStore(std::make_unique<SecureStore>(SecureStore::desktopBackend()))
-    , m_notifications(std::make_unique<NotificationCenter>())
     , m_user(std::make_unique<UserManager>(std::make_unique<QSettings>()))
     , m_savedMatches(std::make_unique<ChatCashManager>(std::make_unique<QSettings>()))
     , m_unsentMessages(std::make_unique<UnsentMessages>(UnsentMessages::defaultFile()))
@@ -26,7 +24,6 @@ OwnedServices::OwnedServices()
     , m_screens(std::make_unique<ScreenFactory>()) {
     m_services.setNetwork(*m_network)
         .setSecureStore(*m_secureStore)
-        .setNotifications(*m_notifications)
         .setUser(*m_user)
         .setSavedMatches(*m_savedMatches)
         .setUnsentMessages(*m_unsentMessages)

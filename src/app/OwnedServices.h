@@ -20,7 +20,6 @@ public:
 private:
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<SecureStore> m_secureStore;
-    std::unique_ptr<NotificationCenter> m_notifications;
     std::unique_ptr<UserManager> m_user;
     std::unique_ptr<ChatCashManager> m_savedMatches;
     std::unique_ptr<UnsentMessages> m_unsentMessages;

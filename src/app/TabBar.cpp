@@ -1,10 +1,10 @@
 #include "app/TabBar.h"
 
 #include "api/Endpoints.h"
+#include "chats/ChatsVC.h"
 #include "feed/MainVC.h"
-#include "platform/NotificationCenter.h"
+#include "likes/LikesVC.h"
 #include "store/UserManager.h"
-#include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
 
@@ -32,10 +32,12 @@ void TabBar::viewDidLoad() {
     const ScreenFactory &factory = services().screens();
     ViewController *feed = factory.create(Screen::Feed, services());
     // Its first profiles travel with the user's record instead of waiting for it.
-    if (auto *mainFeed = qobject_cast<MainVC *>(feed))
+    auto *mainFeed = qobject_cast<MainVC *>(feed);
+    if (mainFeed)
         mainFeed->prefetchProfiles();
     ViewController *likes = factory.create(Screen::Likes, services());
     ViewController *chats = factory.create(Screen::Chats, services());
+    connectMatches(mainFeed, qobject_cast<LikesVC *>(likes), qobject_cast<ChatsVC *>(chats));
     ViewController *profile = factory.create(Screen::Profile, services());
     auto *chatStack = new NavigationContainer(chats);
     chatStack->setSplits(true);
@@ -51,6 +53,16 @@ void TabBar::viewDidLoad() {
     chats->loadViewIfNeeded();
     showOwner();
     connect(&services().user(), &UserManager::userChanged, this, &TabBar::showOwner);
+}
+
+void TabBar::connectMatches(MainVC *feed, LikesVC *likes, ChatsVC *chats) {
+    // A match made on one tab changes what the others list.
+    if (feed && likes)
+        connect(feed, &MainVC::matchCreated, likes, &LikesVC::updateData);
+    if (feed && chats)
+        connect(feed, &MainVC::matchCreated, chats, &ChatsVC::refresh);
+    if (likes && chats)
+        connect(likes, &LikesVC::matchCreated, chats, &ChatsVC::refresh);
 }
 
 void TabBar::showOwner() {

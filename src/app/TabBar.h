@@ -2,6 +2,10 @@
 
 #include "ui/TabContainer.h"
 
+class ChatsVC;
+class LikesVC;
+class MainVC;
+
 // The main screen of a signed-in user: the feed, the likes, the chats and the own profile. Its
 // start refreshes the user's own record from the service.
 class TabBar : public TabContainer {
@@ -24,5 +28,6 @@ protected:
     void viewDidLoad() override;
 
 private:
+    void connectMatches(MainVC *feed, LikesVC *likes, ChatsVC *chats);
     void showOwner();
 };

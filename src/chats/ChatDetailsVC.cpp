@@ -4,7 +4,6 @@
 #include "cards/ProfileCardModel.h"
 #include "chats/MatchListModel.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/NotificationCenter.h"
 #include "store/UnsentMessages.h"
 #include "store/UserManager.h"
 #include "ui/ChoiceAlertVC.h"
@@ -64,7 +63,7 @@ void ChatDetailsVC::viewWillDisappear(bool) {
     m_updateTimer.stop();
     NavigationContainer *navigation = navigationContainer();
     if (navigation && !navigation->stack().contains(this))
-        services().notifications().post(Notifications::chatsUpdated);
+        emit closed();
 }
 
 void ChatDetailsVC::scrollToBottomSoon(bool animated) {

@@ -79,6 +79,9 @@ public:
     void removeMatch();
 
 Q_SIGNALS:
+    /// The conversation was closed (taken off its stack): what it read or sent may change the
+    /// matches list's unread marks and last lines.
+    void closed();
     void textChanged();
     void scrollToBottomRequested(bool animated);
     /// Older messages went in above: keep what was visible by moving to this offset.

@@ -1,9 +1,9 @@
 #include "chats/ChatsVC.h"
 
 #include "api/Endpoints.h"
+#include "chats/ChatDetailsVC.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/NotificationCenter.h"
 #include "store/ChatCashManager.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
@@ -37,10 +37,6 @@ void ChatsVC::viewDidLoad() {
     m_updateTimer.setInterval(refreshIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatsVC::refresh);
     m_updateTimer.start();
-
-    services().notifications().observe(
-        Notifications::chatsUpdated, this,
-        [to = MainThreadReceiver(this)] { to.post([](ChatsVC &chats) { chats.refresh(); }); });
 }
 
 void ChatsVC::requestPage(int page, int count, bool isRefresh) {
@@ -135,7 +131,7 @@ void ChatsVC::selectRow(int row) {
     // Beside the list, choosing the open conversation again keeps it as it is.
     if (navigation->depth() > 1 && m_rows.openChat() == match.chatID)
         return;
-    ViewController *conversation = services().screens().createChatDetails(match, services());
+    ViewController *conversation = openedConversation(match);
     conversation->setHidesTabBar(true);
     closePanel();
     showOpen(navigation, match.chatID);
@@ -165,9 +161,16 @@ ViewController *ChatsVC::conversationFor(const QUuid &chatID) {
             continue;
         if (NavigationContainer *navigation = navigationContainer())
             showOpen(navigation, chatID);
-        return services().screens().createChatDetails(match, services());
+        return openedConversation(match);
     }
     return nullptr;
+}
+
+ViewController *ChatsVC::openedConversation(const Match &match) {
+    ViewController *conversation = services().screens().createChatDetails(match, services());
+    if (auto *details = qobject_cast<ChatDetailsVC *>(conversation))
+        connect(details, &ChatDetailsVC::closed, this, &ChatsVC::refresh);
+    return conversation;
 }
 
 QString ChatsVC::badgeText() const {

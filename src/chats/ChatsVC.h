@@ -71,6 +71,8 @@ private:
     void requestPage(int page, int count, bool isRefresh);
     void pageResult(int page, const Result<QList<Match>> &result);
     void refreshResult(int page, const Result<QList<Match>> &result);
+    /// The conversation of a match, made to refresh this list when it closes.
+    ViewController *openedConversation(const Match &match);
     [[nodiscard]] int refreshPageSize() const;
     /// Replaces the whole list: table visibility first, then the local copy.
     void assign(const QList<Match> &matches);

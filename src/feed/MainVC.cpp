@@ -14,7 +14,6 @@
 #include "feed/PulsingHaloLayer.h"
 #include "feed/SwipeOutbox.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
 #include "ui/AppServices.h"
 #include "ui/MainThreadReceiver.h"
@@ -45,10 +44,7 @@ MainVC::MainVC(Services services, QObject *parent)
     , m_profiles(new MainVCProfiles(m_users, m_network, this))
     , m_outbox(new SwipeOutbox(
           m_users.openDefaults(), m_network,
-          [notifications = &services.notifications()](const Result<SwipeResponse> &result) {
-              handleSwipeResponse(result, *notifications);
-          },
-          this))
+          [this](const Result<SwipeResponse> &result) { handleSwipeResponse(result); }, this))
     , m_retry([this] { onUserUpdated(); })
     , m_recordRetry([this] { fetchOwnRecord(); }) {
     connect(m_permissions, &MainVCPermissions::positionSent, this, &MainVC::positionSent);
@@ -327,7 +323,7 @@ void MainVC::sendSwipe(const QString &userID, SwipeType type, const QString &not
                    [to = MainThreadReceiver(this),
                     answered = std::move(answered)](const Result<SwipeResponse> &result) {
                        to.deliver([result, answered](MainVC &self) {
-                           handleSwipeResponse(result, self.services().notifications());
+                           self.handleSwipeResponse(result);
                            if (answered)
                                answered(result);
                            if (self.m_profiles->swipeAnswered())
@@ -350,18 +346,14 @@ void MainVC::showNote(NoteMessageVC *note) {
     note->showOver(this);
 }
 
-void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result,
-                                 NotificationCenter &notifications) {
+void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
     if (!result.ok()) {
         qCWarning(lcFeed).noquote() << result.error().reason;
         return;
     }
     qCInfo(lcFeed).noquote() << result.value().logLine();
-    if (result.value().createdMatch()) {
-        // The answer may come after the feed is gone; the announcement is the process's own.
-        notifications.post(Notifications::fetchCardData);
-        notifications.post(Notifications::chatsUpdated);
-    }
+    if (result.value().createdMatch())
+        emit matchCreated();
 }
 
 void MainVC::didUndoCardAt(SwipeCardStack *, qint64 index, SwipeDirection from) {

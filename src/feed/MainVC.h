@@ -25,7 +25,6 @@
 class CardView;
 class MainVCPrefetch;
 class NetworkService;
-class NotificationCenter;
 class NoteMessageVC;
 class PulsingHaloLayer;
 class SwipeCardStack;
@@ -137,6 +136,9 @@ public:
     void closedForGood(const QString &userID) override;
 
 Q_SIGNALS:
+    /// A swipe from the feed, perhaps one sent again later, made a match: the likes and the
+    /// matches list have changed on the service.
+    void matchCreated();
     void viewsChanged();
     void avatarSourceChanged();
     void topDetailsChanged();
@@ -173,8 +175,7 @@ private:
     /// Shows the note screen of a super-like, which sends it once the user has written or
     /// skipped the note.
     void showNote(NoteMessageVC *note);
-    static void handleSwipeResponse(const Result<SwipeResponse> &result,
-                                    NotificationCenter &notifications);
+    void handleSwipeResponse(const Result<SwipeResponse> &result);
     void superLike();
     [[nodiscard]] NoteMessageVC *makeNote(qint64 index) const;
     void openInfo(qint64 index);

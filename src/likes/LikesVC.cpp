@@ -7,7 +7,6 @@
 #include "cards/ProfileCardModel.h"
 #include "likes/CardCellView.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/ScreenFactory.h"
@@ -56,9 +55,6 @@ void LikesVC::viewDidLoad() {
     m_updateTimer.setInterval(refreshIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &LikesVC::updateData);
     m_updateTimer.start();
-    services().notifications().observe(
-        Notifications::fetchCardData, this,
-        [to = MainThreadReceiver(this)] { to.post([](LikesVC &likes) { likes.updateData(); }); });
 }
 
 void LikesVC::updateData() {
@@ -214,21 +210,18 @@ void LikesVC::sendSwipe(const QString &toUserID, SwipeDirection direction) {
     const SwipeType type = direction == SwipeDirection::Left ? SwipeType::left : SwipeType::right;
     Endpoints::swipeFromLikes(
         services().user().currentUser().userID, toUserID, type, QString(),
-        [notifications = &services().notifications()](const Result<SwipeResponse> &result) {
-            QMetaObject::invokeMethod(
-                qApp, [result, notifications] { handleSwipeResponse(result, *notifications); });
+        [to = MainThreadReceiver(this)](const Result<SwipeResponse> &result) {
+            to.post([result](LikesVC &likes) { likes.handleSwipeResponse(result); });
         },
         m_network);
 }
 
-void LikesVC::handleSwipeResponse(const Result<SwipeResponse> &result,
-                                  NotificationCenter &notifications) {
+void LikesVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
     if (!result.ok()) {
         qCWarning(lcLikes).noquote() << result.error().reason;
         return;
     }
     qCInfo(lcLikes).noquote() << result.value().logLine();
-    // The answer may come after this screen is gone; the announcement is the process's own.
     if (result.value().createdMatch())
-        notifications.post(Notifications::chatsUpdated);
+        emit matchCreated();
 }

@@ -14,7 +14,6 @@
 #include <QTimer>
 
 class NetworkService;
-class NotificationCenter;
 class QQuickItem;
 struct ProfileView;
 
@@ -84,6 +83,8 @@ public:
     void buttonTapped(CardButton *button) override;
 
 Q_SIGNALS:
+    /// A like returned from here made a match: the matches list has changed on the service.
+    void matchCreated();
     void countChanged();
     void focusedIndexChanged();
 
@@ -99,8 +100,7 @@ private:
     /// The same for a card the grid may not draw (scrolled away, or made anew by a refresh).
     void answer(const CardModel &person, SwipeDirection direction);
     void sendSwipe(const QString &toUserID, SwipeDirection direction);
-    static void handleSwipeResponse(const Result<SwipeResponse> &result,
-                                    NotificationCenter &notifications);
+    void handleSwipeResponse(const Result<SwipeResponse> &result);
     void updateCounters();
     [[nodiscard]] CardCellView *focusedCard() const;
 

@@ -3,7 +3,6 @@
 #include "api/Endpoints.h"
 #include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
-#include "platform/NotificationCenter.h"
 #include "profile/EditVC.h"
 #include "profile/PreviewVC.h"
 #include "store/BioScreening.h"

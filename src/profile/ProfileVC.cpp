@@ -2,7 +2,6 @@
 
 #include "api/Birthday.h"
 #include "media/ImageCacheManager.h"
-#include "platform/NotificationCenter.h"
 #include "profile/EditPreviewVC.h"
 #include "store/UserManager.h"
 #include "ui/MainThreadReceiver.h"

@@ -3,7 +3,6 @@
 #include "BuildConfigValues.h"
 #include "api/Birthday.h"
 #include "api/Endpoints.h"
-#include "platform/NotificationCenter.h"
 #include "platform/UrlOpener.h"
 #include "settings/GenderSelectionVC.h"
 #include "store/UserManager.h"

@@ -3,7 +3,6 @@
 #include "api/NetworkService.h"
 #include "media/ImageCacheManager.h"
 #include "platform/DesktopNotifier.h"
-#include "platform/NotificationCenter.h"
 #include "platform/SecureStore.h"
 #include "store/ChatCashManager.h"
 #include "store/UnsentMessages.h"
@@ -27,10 +26,6 @@ NetworkService &Services::network() const {
 
 SecureStore &Services::secureStore() const {
     return required(m_secureStore, "secureStore");
-}
-
-NotificationCenter &Services::notifications() const {
-    return required(m_notifications, "notifications");
 }
 
 UserManager &Services::user() const {
@@ -68,11 +63,6 @@ Services &Services::setNetwork(NetworkService &value) {
 
 Services &Services::setSecureStore(SecureStore &value) {
     m_secureStore = &value;
-    return *this;
-}
-
-Services &Services::setNotifications(NotificationCenter &value) {
-    m_notifications = &value;
     return *this;
 }
 

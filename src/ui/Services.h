@@ -5,7 +5,6 @@ class ChatCashManager;
 class DesktopNotifier;
 class ImageCacheManager;
 class NetworkService;
-class NotificationCenter;
 class ScreenFactory;
 class SecureStore;
 class UnsentMessages;
@@ -18,7 +17,6 @@ class Services {
 public:
     [[nodiscard]] NetworkService &network() const;
     [[nodiscard]] SecureStore &secureStore() const;
-    [[nodiscard]] NotificationCenter &notifications() const;
     [[nodiscard]] UserManager &user() const;
     [[nodiscard]] ChatCashManager &savedMatches() const;
     [[nodiscard]] UnsentMessages &unsentMessages() const;
@@ -30,7 +28,6 @@ public:
 
     Services &setNetwork(NetworkService &value);
     Services &setSecureStore(SecureStore &store);
-    Services &setNotifications(NotificationCenter &center);
     Services &setUser(UserManager &user);
     Services &setSavedMatches(ChatCashManager &matches);
     Services &setUnsentMessages(UnsentMessages &messages);
@@ -42,7 +39,6 @@ public:
 private:
     NetworkService *m_network = nullptr;
     SecureStore *m_secureStore = nullptr;
-    NotificationCenter *m_notifications = nullptr;
     UserManager *m_user = nullptr;
     ChatCashManager *m_savedMatches = nullptr;
     UnsentMessages *m_unsentMessages = nullptr;

@@ -1,7 +1,5 @@
 #include "Fixtures.h"
-#include "PostedNotifications.h"
 #include "StdoutCapture.h"
-#include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
 
 #include <QJsonDocument>

@@ -1,12 +1,14 @@
+#include "ChatTestData.h"
 #include "FakeService.h"
 #include "Fixtures.h"
-#include "PostedNotifications.h"
 #include "TestServices.h"
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
 #include "app/TabBar.h"
+#include "chats/ChatsVC.h"
 #include "controls/SymbolIcons.h"
-#include "platform/NotificationCenter.h"
+#include "feed/MainVC.h"
+#include "likes/LikesVC.h"
 #include "store/UserManager.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
@@ -74,6 +76,34 @@ private Q_SLOTS:
         QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
         tabs.setSelectedIndex(TabBar::profileTab);
         QVERIFY(tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
+    }
+
+    // A match made on the feed changes the likes and the matches list, one made on the likes
+    // tab the matches list: each asks the service again at once.
+    void aMatchOnOneTabRefreshesTheOthers() {
+        m_fake.respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
+        m_fake.respond(QStringLiteral("likes"), 200, "[]");
+        ScreenFactory screens;
+        AppScreens::install(screens);
+        TabBar tabs(m_services.services().setScreens(screens));
+        tabs.loadViewIfNeeded();
+        auto *feed = qobject_cast<MainVC *>(tabs.tabs().at(TabBar::feedTab));
+        auto *likes = qobject_cast<LikesVC *>(tabs.tabs().at(TabBar::likesTab));
+        auto *chats = qobject_cast<ChatsVC *>(chatStack(tabs)->stack().first());
+        QVERIFY(feed && likes && chats);
+        const auto asked = [this](const char *path) {
+            return m_fake.requestsTo(QString::fromLatin1(path)).size();
+        };
+        QTRY_VERIFY(asked("likes") == 1 && !chats->isLoading());
+
+        const qsizetype chatPages = asked("chats");
+        m_fake.respond(QStringLiteral("chats"), 200,
+                       ChatTestData::json(ChatTestData::matches(0, 1)));
+        emit feed->matchCreated();
+        QTRY_VERIFY(asked("likes") == 2 && chats->data().size() == 1);
+        emit likes->matchCreated();
+        QTRY_COMPARE(asked("chats"), chatPages + 2);
+        QCOMPARE(asked("likes"), 2);
     }
 
     void barFollowsTheScreenInFrontOfTheSelectedTab() {

@@ -1,6 +1,5 @@
 #include "ChatTestData.h"
 #include "FakeService.h"
-#include "PostedNotifications.h"
 #include "StdoutCapture.h"
 #include "TestServices.h"
 #include "api/NetworkService.h"
@@ -8,7 +7,6 @@
 #include "app/AppScreens.h"
 #include "chats/ChatDetailsVC.h"
 #include "details/UserInfoVC.h"
-#include "platform/NotificationCenter.h"
 #include "store/UnsentMessages.h"
 #include "store/UserManager.h"
 #include "ui/ChoiceAlertVC.h"
@@ -17,6 +15,7 @@
 
 #include <QJsonDocument>
 #include <QSet>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -302,10 +301,9 @@ private Q_SLOTS:
         auto *root = new ViewController(QStringLiteral("Root"));
         auto *nav = new NavigationContainer(root);
         window.setRoot(nav);
-        const PostedNotifications announced(m_services.services().notifications(),
-                                            {Notifications::chatsUpdated});
         Match m = match(1);
         auto *screen = new ChatDetailsVC(m, services());
+        const QSignalSpy closed(screen, &ChatDetailsVC::closed);
         nav->push(screen, false);
         QVERIFY(screen->isPolling());
         screen->titleTapped();
@@ -316,9 +314,9 @@ private Q_SLOTS:
         QVERIFY(!details->rowViews().contains(QStringLiteral("block")));
         QCOMPARE(details->model().userID, m.profile.userID);
         details->dismiss(false);
-        QVERIFY(announced.names().isEmpty());
+        QVERIFY(closed.isEmpty());
         screen->backTapped();
-        QCOMPARE(announced.names().size(), 1);
+        QCOMPARE(closed.size(), 1);
         QVERIFY(!screen->isPolling());
     }
 

@@ -6,7 +6,6 @@
 #include "chats/ChatsVC.h"
 #include "chats/MatchListModel.h"
 #include "platform/DesktopNotifier.h"
-#include "platform/NotificationCenter.h"
 #include "store/ChatCashManager.h"
 #include "ui/NavigationContainer.h"
 #include "ui/TabContainer.h"
@@ -90,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(m_cache->load(), matches(0, 20));
 
         m_fake->respond(QStringLiteral("chats?page=1&perPage=40"), 200, json(matches(50, 40)));
-        m_services.services().notifications().post(Notifications::chatsUpdated);
+        screen->refresh();
         QTRY_COMPARE(screen->data(), matches(50, 40)); // answered only to perPage=40
         QCOMPARE(m_cache->load(), matches(50, 20));
         QCOMPARE(screen->currentPage(), 2);

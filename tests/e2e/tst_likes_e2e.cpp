@@ -1,5 +1,4 @@
 #include "BuildConfigValues.h"
-#include "PostedNotifications.h"
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
 #include "TestServices.h"
@@ -7,11 +6,11 @@
 #include "chats/ChatsVC.h"
 #include "likes/CardCellView.h"
 #include "likes/LikesVC.h"
-#include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
 #include "ui/TabContainer.h"
 
 #include <QQuickItem>
+#include <QSignalSpy>
 #include <QStandardPaths>
 
 using ReferenceClient::await;
@@ -50,8 +49,7 @@ private Q_SLOTS:
         const qsizetype count = likes->data().size();
         const QString admirer = likes->data().first().userID;
 
-        const PostedNotifications announced(m_services.services().notifications(),
-                                            {Notifications::chatsUpdated});
+        const QSignalSpy matched(likes, &LikesVC::matchCreated);
         QQuickItem slot;
         slot.setSize(QSizeF(CardCellView::kSize));
         QVERIFY(likes->makeCard(likes->data().first().id.toString(), &slot, nullptr));
@@ -59,8 +57,7 @@ private Q_SLOTS:
         QVERIFY(likes->handleKey(KeyCommand::Right)); // the focus shows
         QVERIFY(likes->handleKey(KeyCommand::Right)); // the like back
         QCOMPARE(likes->data().size(), count - 1);
-        QTRY_COMPARE_WITH_TIMEOUT(announced.names(), QStringList{Notifications::chatsUpdated},
-                                  kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(matched.size(), 1, kWaitMs);
 
         ChatsVC chats(m_services.services().setNetwork(m_reviewer));
         chats.loadViewIfNeeded();

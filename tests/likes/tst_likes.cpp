@@ -1,5 +1,4 @@
 #include "FakeService.h"
-#include "PostedNotifications.h"
 #include "StdoutCapture.h"
 #include "TestServices.h"
 #include "account/AccountAlertVC.h"
@@ -12,7 +11,6 @@
 #include "likes/LikesModel.h"
 #include "likes/LikesVC.h"
 #include "platform/AppLanguage.h"
-#include "platform/NotificationCenter.h"
 #include "store/UserManager.h"
 #include "ui/TabContainer.h"
 #include "ui/Window.h"
@@ -135,7 +133,7 @@ private Q_SLOTS:
 
         // An empty answer leaves the empty state and no badge.
         m_fake->respond("likes", 200, "[]");
-        m_services.services().notifications().post(Notifications::fetchCardData);
+        likes->updateData();
         QTRY_VERIFY(likes->gridHidden());
         QCOMPARE(likes->likesTitle(), QStringLiteral("0 лайков"));
         QCOMPARE(badge(likes), QString());
@@ -152,9 +150,7 @@ private Q_SLOTS:
         QVERIFY(!thrown->isLifted());
 
         StdoutCapture log;
-        const PostedNotifications announced(
-            m_services.services().notifications(),
-            {Notifications::chatsUpdated, Notifications::fetchCardData});
+        const QSignalSpy matched(likes, &LikesVC::matchCreated);
         m_fake->respondDelayed("swipes", std::chrono::milliseconds(300), 200,
                                R"({"status":"swipeCreated"})");
         likes->cardDidSwipe(thrown, SwipeDirection::Left);
@@ -170,7 +166,7 @@ private Q_SLOTS:
         m_fake->respond("swipes", 200, R"({"status":"matchCreated","message":"Пара!"})");
         likes->cardDidSwipe(card(likes, 0), SwipeDirection::Right);
         QTRY_VERIFY(log.text().contains("Match!"));
-        QCOMPARE(announced.names(), QStringList{Notifications::chatsUpdated});
+        QCOMPARE(matched.size(), 1);
         QCOMPARE(swipes().last().value("swipeType").toString(), QStringLiteral("right"));
 
         // The service still lists everyone: the next answer brings them back.

@@ -6,7 +6,6 @@
 #include "cards/CardView.h"
 #include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
-#include "platform/NotificationCenter.h"
 #include "profile/CircularImageProgressView.h"
 #include "profile/EditPreviewVC.h"
 #include "profile/EditVC.h"
@@ -48,7 +47,6 @@ class TestProfile : public QObject {
     std::unique_ptr<NetworkService> m_network;
     std::unique_ptr<UserManager> m_user;
     std::unique_ptr<ImageCacheManager> m_images;
-    std::unique_ptr<NotificationCenter> m_notifications;
     std::unique_ptr<ScreenFactory> m_screens;
     Services m_services;
     QList<QByteArray> m_photos; // four distinct pictures
@@ -110,11 +108,9 @@ private Q_SLOTS:
         m_user = std::make_unique<UserManager>(std::make_unique<QSettings>(
             m_dir.filePath(name + QStringLiteral(".ini")), QSettings::IniFormat));
         m_images = std::make_unique<ImageCacheManager>(m_dir.filePath(name + "-cache"));
-        m_notifications = std::make_unique<NotificationCenter>();
         m_services.setNetwork(*m_network)
             .setUser(*m_user)
             .setImages(*m_images)
-            .setNotifications(*m_notifications)
             .setScreens(*m_screens);
         m_service.clearRequests();
         signIn(QStringLiteral("15061990"));

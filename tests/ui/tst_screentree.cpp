@@ -1,5 +1,4 @@
 #include "TestServices.h"
-#include "platform/NotificationCenter.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/AlertTextVC.h"
 #include "ui/NavigationContainer.h"
@@ -190,19 +189,6 @@ private Q_SLOTS:
         QVERIFY(!first->isVisible());
         QTRY_VERIFY(first.isNull());
         QVERIFY(second->isVisible());
-    }
-
-    void notificationObserversGoAwayWithTheirOwner() {
-        int calls = 0;
-        auto *owner = new QObject;
-        m_services.services().notifications().observe(Notifications::chatsUpdated, owner,
-                                                      [&] { ++calls; });
-        m_services.services().notifications().post(Notifications::chatsUpdated);
-        m_services.services().notifications().post(Notifications::fetchCardData);
-        QCOMPARE(calls, 1);
-        delete owner;
-        m_services.services().notifications().post(Notifications::chatsUpdated);
-        QCOMPARE(calls, 1);
     }
 
     // A panel beside the content makes way for the next one instead of stacking; what a panel

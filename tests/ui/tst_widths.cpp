@@ -1,4 +1,4 @@
-#include "../chats/ChatTestData.h"
+#include "ChatTestData.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "TestServices.h"
