@@ -1,6 +1,6 @@
 // Decodes and shows a page of 100 matches and a conversation of 2 000 messages; prints the
 // decode times, the time to the first frame of each screen and the resident memory.
-// Usage: zirel-bench-chats
+// Usage: bench-chats
 #include "FakeService.h"
 #include "api/Decoder.h"
 #include "api/NetworkService.h"
