@@ -61,7 +61,6 @@ class MainVC : public ViewController,
 
 public:
     explicit MainVC(Services services, QObject *parent = nullptr);
-    /// The tab of the running application: the shared store and network.
     ~MainVC() override;
 
     QUrl viewSource() const override { return qmlView("feed/MainView.qml"); }

@@ -84,8 +84,6 @@ private Q_SLOTS:
         m_fake->respond(QStringLiteral("chats?page=1"), 200, json(matches(1, 3)));
         m_fake->respond(QStringLiteral("chats/"), 200, "[]");
         m_network = m_fake->client();
-        // The conversations the list opens reach the service through the shared client.
-        m_services.services().network().setBaseUrl(m_fake->baseUrl());
         m_cache = std::make_unique<ChatCashManager>(std::make_unique<QSettings>(
             m_dir.filePath(QStringLiteral("%1.ini").arg(QTest::currentTestFunction())),
             QSettings::IniFormat));
