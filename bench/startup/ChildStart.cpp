@@ -3,11 +3,21 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 
 ChildStart::ChildStart(QString program, QStringList arguments, QProcessEnvironment environment)
     : m_program(std::move(program))
     , m_arguments(std::move(arguments))
     , m_environment(std::move(environment)) {}
+
+std::optional<FirstFrameProbe::Report> ChildStart::report(const QString &line) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^First frame: (-?\\d+) ms after process start, VmRSS (-?\\d+) kB$"));
+    const QRegularExpressionMatch match = pattern.match(line.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    return FirstFrameProbe::Report{match.captured(1).toLongLong(), match.captured(2).toLongLong()};
+}
 
 std::optional<ChildStart::Figures> ChildStart::run(int timeoutMs) {
     QProcess process;
@@ -26,8 +36,8 @@ std::optional<ChildStart::Figures> ChildStart::run(int timeoutMs) {
         const double elapsed = clock.nsecsElapsed() / 1e6;
         output += process.readAllStandardOutput();
         for (const QByteArray &text : output.split('\n'))
-            if (const auto report = FirstFrameProbe::parse(QString::fromUtf8(text)))
-                figures = Figures{elapsed, *report};
+            if (const auto found = report(QString::fromUtf8(text)))
+                figures = Figures{elapsed, *found};
     }
     if (!process.waitForFinished(5000)) {
         process.kill();

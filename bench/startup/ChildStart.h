@@ -21,6 +21,9 @@ public:
     /// One start; nothing when the program ended or timed out without a report (see error()).
     [[nodiscard]] std::optional<Figures> run(int timeoutMs = 60000);
     [[nodiscard]] QString error() const { return m_error; }
+    /// The report in a line of the program's output, as FirstFrameProbe::line() writes it;
+    /// nothing for any other line.
+    [[nodiscard]] static std::optional<FirstFrameProbe::Report> report(const QString &line);
 
 private:
     QString m_program;

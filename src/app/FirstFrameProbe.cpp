@@ -65,12 +65,3 @@ QString FirstFrameProbe::line(const Report &report) {
         .arg(report.msSinceStart)
         .arg(report.residentKiB);
 }
-
-std::optional<FirstFrameProbe::Report> FirstFrameProbe::parse(const QString &line) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^First frame: (-?\\d+) ms after process start, VmRSS (-?\\d+) kB$"));
-    const QRegularExpressionMatch match = pattern.match(line.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    return Report{match.captured(1).toLongLong(), match.captured(2).toLongLong()};
-}

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <atomic>
 #include <functional>
-#include <optional>
 
 class QQuickWindow;
 
@@ -27,10 +26,8 @@ public:
     [[nodiscard]] static qint64 msSinceProcessStart();
     /// VmRSS of this process in KiB, or -1.
     [[nodiscard]] static qint64 residentKiB();
-    /// The report line as the probe prints it.
+    /// The report line as the probe prints it; the start-up benchmark reads this form.
     [[nodiscard]] static QString line(const Report &report);
-    /// The report in a line of output; nothing for any other line.
-    [[nodiscard]] static std::optional<Report> parse(const QString &line);
 
 private:
     std::function<bool()> m_shown;
