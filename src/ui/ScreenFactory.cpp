@@ -41,8 +41,6 @@ QString ScreenFactory::typeName(Screen screen) {
 }
 
 ViewController *ScreenFactory::create(Screen screen, const Services &services) const {
-    if (auto it = m_overrides.find(screen); it != m_overrides.end())
-        return (*it)(services);
     if (auto it = m_makers.find(screen); it != m_makers.end())
         return (*it)(services);
     return new StandInVC(typeName(screen));
@@ -50,8 +48,6 @@ ViewController *ScreenFactory::create(Screen screen, const Services &services) c
 
 ViewController *ScreenFactory::createChatDetails(const Match &match,
                                                  const Services &services) const {
-    if (auto it = m_overrides.find(Screen::ChatDetails); it != m_overrides.end())
-        return (*it)(services);
     if (m_chatDetails)
         return m_chatDetails(match, services);
     return new StandInVC(typeName(Screen::ChatDetails));
@@ -60,16 +56,12 @@ ViewController *ScreenFactory::createChatDetails(const Match &match,
 ViewController *ScreenFactory::createUserInfo(const CardModel &model,
                                               ButtonStackViewDelegate *mainVC, bool reportRow,
                                               const Services &services) const {
-    if (auto it = m_overrides.find(Screen::UserInfo); it != m_overrides.end())
-        return (*it)(services);
     if (m_userInfo)
         return m_userInfo(model, mainVC, reportRow, services);
     return new StandInVC(typeName(Screen::UserInfo));
 }
 
 ViewController *ScreenFactory::createSettings(bool isMain, const Services &services) const {
-    if (auto it = m_overrides.find(Screen::Settings); it != m_overrides.end())
-        return (*it)(services);
     if (m_settings)
         return m_settings(isMain, services);
     return new StandInVC(typeName(Screen::Settings));
@@ -89,12 +81,4 @@ void ScreenFactory::installUserInfo(UserInfoMaker maker) {
 
 void ScreenFactory::installSettings(SettingsMaker maker) {
     m_settings = std::move(maker);
-}
-
-void ScreenFactory::override(Screen screen, Maker maker) {
-    m_overrides.insert(screen, std::move(maker));
-}
-
-void ScreenFactory::clearOverrides() {
-    m_overrides.clear();
 }

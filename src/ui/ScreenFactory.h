@@ -57,19 +57,15 @@ public:
         const CardModel &, ButtonStackViewDelegate *, bool, const Services &)>;
     using SettingsMaker = std::function<ViewController *(bool isMain, const Services &)>;
 
-    /// How the application makes this screen.
+    /// How this screen is made; installing again replaces the maker, which is how a test puts
+    /// a screen of its own in its place.
     void install(Screen screen, Maker maker);
     void installChatDetails(ChatDetailsMaker maker);
     void installUserInfo(UserInfoMaker maker);
     void installSettings(SettingsMaker maker);
 
-    /// Lets a test build a screen of its own in place of the installed one.
-    void override(Screen screen, Maker maker);
-    void clearOverrides();
-
 private:
     QHash<Screen, Maker> m_makers;
-    QHash<Screen, Maker> m_overrides;
     ChatDetailsMaker m_chatDetails;
     UserInfoMaker m_userInfo;
     SettingsMaker m_settings;

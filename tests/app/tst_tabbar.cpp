@@ -40,7 +40,7 @@ private Q_SLOTS:
         // place and loading matter.
         using Screen = ScreenFactory::Screen;
         for (Screen screen : {Screen::Feed, Screen::Likes, Screen::Profile})
-            m_services.services().screens().override(screen, [screen](const Services &) {
+            m_services.services().screens().install(screen, [screen](const Services &) {
                 return new StandInVC(ScreenFactory::typeName(screen));
             });
     }

@@ -68,7 +68,8 @@ private Q_SLOTS:
         (void)m_services.secureStore().save(QStringLiteral("v4.local.member"),
                                             QStringLiteral("paseto"));
         // The feed would ask its own questions; these tests only see that it opens.
-        m_services.screens().override(ScreenFactory::Screen::Main, [](const Services &) {
+        AppScreens::install(m_services.screens());
+        m_services.screens().install(ScreenFactory::Screen::Main, [](const Services &) {
             return new StandInVC(QStringLiteral("TabBar"));
         });
     }
@@ -166,7 +167,6 @@ private Q_SLOTS:
     void aRestartOnEitherLocationScreenAsksAgain() {
         Window window;
         openGeo(window, GeoVC::GeoType::fail);
-        AppScreens::install(m_services.screens());
         std::unique_ptr<ViewController> restarted(SceneStart::initialScreen(m_services));
         auto *navigation = qobject_cast<NavigationContainer *>(restarted.get());
         QVERIFY(navigation);
