@@ -62,8 +62,7 @@ void DeleteAccountVC::deleteAccount() {
                     AlertErrorVC::show(&screen, result.error().reason);
                     return;
                 }
-                (void)screen.services().secureStore().save(QStringLiteral("delete"),
-                                                           QStringLiteral("screen"));
+                (void)screen.services().secureStore().setProgress(Progress::Delete);
                 WindowHelper::showRestore(screen.services());
             });
         },

@@ -18,7 +18,6 @@
 namespace {
 const QString tokenKey = QStringLiteral("paseto");
 const QString userIdKey = QStringLiteral("passkeyUserID");
-const QString screenKey = QStringLiteral("screen");
 const QString identityKey = QStringLiteral("signInIdentity");
 } // namespace
 
@@ -147,7 +146,7 @@ void SignInFlow::onValidated(const Result<TokenResponse> &result, const QString 
         const QString token = result.value().token;
         if (store.save(token, tokenKey)) {
             m_services.network().setPaseto(token);
-            (void)store.save(QStringLiteral("name"), screenKey);
+            (void)store.setProgress(Progress::Name);
             m_running = false;
             Q_EMIT succeeded();
         } else {

@@ -37,8 +37,7 @@ void StartVC::viewDidLoad() {
                                   "обновиться до macOS 15 Sequoia или новее"));
     });
     QTimer::singleShot(0, this, [weak] {
-        if (weak &&
-            weak->services().secureStore().load(QStringLiteral("screen")) == QStringLiteral("ban"))
+        if (weak && weak->services().secureStore().progress() == Progress::Ban)
             weak->presentBlock(tr("Твой аккаунт заблокирован"));
     });
 }

@@ -110,7 +110,7 @@ void NetworkService::setTimeout(std::chrono::milliseconds timeout) {
     m_timeoutMs = timeout.count();
 }
 
-void NetworkService::setAccountSwitchHandler(std::function<void(const QString &)> handler) {
+void NetworkService::setAccountSwitchHandler(std::function<void(Progress)> handler) {
     QMutexLocker locker(&m_mutex);
     m_accountSwitchHandler = std::move(handler);
 }
@@ -224,7 +224,7 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
     const int status = *reply.status;
     if (status == 410 || status == 451) {
         const bool deleted = status == 410;
-        switchAccount(deleted ? QStringLiteral("delete") : QStringLiteral("ban"));
+        switchAccount(deleted ? Progress::Delete : Progress::Ban);
         result.failure = APIError::client(deleted ? tr("Ты удалил свой аккаунт")
                                                   : tr("Твой аккаунт заблокирован"));
         return result;
@@ -264,8 +264,8 @@ NetworkService::Triage NetworkService::triage(const HttpReply &reply, bool accep
     return result;
 }
 
-void NetworkService::switchAccount(const QString &screenValue) {
-    std::function<void(const QString &)> handler;
+void NetworkService::switchAccount(Progress progress) {
+    std::function<void(Progress)> handler;
     {
         QMutexLocker locker(&m_mutex);
         handler = m_accountSwitchHandler;
@@ -273,7 +273,7 @@ void NetworkService::switchAccount(const QString &screenValue) {
     if (!handler || !QCoreApplication::instance())
         return;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [handler, screenValue] { handler(screenValue); },
+        QCoreApplication::instance(), [handler, progress] { handler(progress); },
         Qt::QueuedConnection);
 }
 

@@ -3,6 +3,7 @@
 #include "api/Decoder.h"
 #include "api/EmptyResponse.h"
 #include "api/Result.h"
+#include "platform/Progress.h"
 #include "platform/WorkerThread.h"
 
 #include <QByteArray>
@@ -39,9 +40,9 @@ public:
     [[nodiscard]] std::optional<QString> paseto() const;
     // How long one request may take before it fails as a transport error (60 s by default).
     void setTimeout(std::chrono::milliseconds timeout);
-    // Called on the main thread with "delete" (410) or "ban" (451) before the caller gets its
+    // Called on the main thread with `Delete` (410) or `Ban` (451) before the caller gets its
     // failure; the application stores the value and switches to the restore screen.
-    void setAccountSwitchHandler(std::function<void(const QString &screenValue)> handler);
+    void setAccountSwitchHandler(std::function<void(Progress)> handler);
 
     // Sends base address + path. The completion is called exactly once, except when the text
     // does not form a URL: then nothing is sent and nothing is reported.
@@ -84,7 +85,7 @@ private:
     QNetworkAccessManager *manager();
     [[nodiscard]] static HttpReply readReply(QNetworkReply &reply);
     [[nodiscard]] Triage triage(const HttpReply &reply, bool acceptsEmpty);
-    void switchAccount(const QString &screenValue);
+    void switchAccount(Progress progress);
     [[nodiscard]] static APIError decodingFailed(const QString &description);
     [[nodiscard]] static APIError serverError();
 
@@ -111,7 +112,7 @@ private:
     mutable QMutex m_mutex;
     QString m_baseUrl;
     std::optional<QString> m_paseto;
-    std::function<void(const QString &)> m_accountSwitchHandler;
+    std::function<void(Progress)> m_accountSwitchHandler;
     std::atomic<qint64> m_timeoutMs;
     WorkerThread m_thread{QStringLiteral("NetworkService")};
     QNetworkAccessManager *m_manager = nullptr; // created and used on the worker thread only

@@ -47,23 +47,26 @@ ViewController *initialScreen(const Services &services) {
     if (!token)
         return factory.create(Screen::Start, services);
     services.network().setPaseto(token);
-    const QString screen = store.load(QStringLiteral("screen")).value_or(QString());
-    if (screen == QStringLiteral("name")) {
+    switch (store.progress()) {
+    case Progress::Name: {
         auto *steps = new NavigationContainer(factory.create(Screen::NameInput, services));
         RegistrationResume::walk(*steps, RegistrationDraft(store).answers());
         return steps;
     }
-    if (screen == QStringLiteral("photoGrid"))
+    case Progress::PhotoGrid:
         return wrapped(Screen::PhotoGrid, services);
-    if (screen == QStringLiteral("geo"))
+    case Progress::Geo:
         return wrapped(Screen::Geo, services);
-    if (screen == QStringLiteral("notification"))
+    case Progress::Notification:
         return wrapped(Screen::Notification, services);
-    if (screen == QStringLiteral("main"))
+    case Progress::Main:
         return factory.create(Screen::Main, services);
-    if (screen == QStringLiteral("delete"))
+    case Progress::Delete:
         return factory.create(Screen::Restore, services);
-    // "ban" lands here too: the sign-in screen shows the blocking overlay itself.
+    case Progress::Ban: // the sign-in screen shows the blocking overlay itself
+    case Progress::None:
+        break;
+    }
     return factory.create(Screen::Start, services);
 }
 
@@ -124,8 +127,8 @@ void connect(Window &window, const Services &services, const QVariant &notificat
     AppScreens::install(services.screens());
     // A deleted or blocked account may be reported by any answer, on the network thread; the
     // pipeline posts this to the main thread before the caller hears of the failure.
-    services.network().setAccountSwitchHandler([services](const QString &screenValue) {
-        (void)services.secureStore().save(screenValue, QStringLiteral("screen"));
+    services.network().setAccountSwitchHandler([services](Progress progress) {
+        (void)services.secureStore().setProgress(progress);
         // On the restore screen already (a blocked account asked to be restored), the screen
         // stays, so the alert with the reason shows on it instead of going with it.
         const Window *window = Window::current();

@@ -70,8 +70,7 @@ void BioInputVC::send(const QString &bio) {
                 });
                 return;
             }
-            (void)services.secureStore().save(QStringLiteral("photoGrid"),
-                                              QStringLiteral("screen"));
+            (void)services.secureStore().setProgress(Progress::PhotoGrid);
             RegistrationDraft(services.secureStore()).forgetAnswers();
             UserManager &store = services.user();
             store.update([&](User &user) { user.bio = registration.bio; });

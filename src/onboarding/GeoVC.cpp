@@ -28,7 +28,7 @@ QString GeoVC::hintText() const {
 }
 
 void GeoVC::viewDidLoad() {
-    (void)services().secureStore().save(QStringLiteral("geo"), QStringLiteral("screen"));
+    (void)services().secureStore().setProgress(Progress::Geo);
 }
 
 void GeoVC::next() {

@@ -14,7 +14,7 @@ NotificationVC::NotificationVC(Services services, QObject *parent)
     : PermissionStepVC(QStringLiteral("NotificationVC"), services, parent) {}
 
 void NotificationVC::viewDidLoad() {
-    (void)services().secureStore().save(QStringLiteral("notification"), QStringLiteral("screen"));
+    (void)services().secureStore().setProgress(Progress::Notification);
     LocationService &location = services().platform().locationService();
     connect(&location, &LocationService::locationsUpdated, this, &NotificationVC::locationsUpdated);
     if (LocationService::isAuthorized(location.authorizationStatus()))

@@ -7,6 +7,24 @@
 
 #include <QStringDecoder>
 
+#include <array>
+#include <utility>
+
+namespace {
+// Kept as the texts earlier versions wrote, so an installation resumes where it was after an
+// update.
+const QString kProgressKey = QStringLiteral("screen");
+constexpr std::array<std::pair<Progress, const char *>, 7> kProgressTexts = {{
+    {Progress::Name, "name"},
+    {Progress::PhotoGrid, "photoGrid"},
+    {Progress::Geo, "geo"},
+    {Progress::Notification, "notification"},
+    {Progress::Main, "main"},
+    {Progress::Delete, "delete"},
+    {Progress::Ban, "ban"},
+}};
+} // namespace
+
 SecureStore::SecureStore(std::unique_ptr<SecretBackend> backend)
     : m_backend(std::move(backend)) {}
 
@@ -51,6 +69,21 @@ std::optional<QString> SecureStore::load(const QString &key) {
     if (decoder.hasError())
         return std::nullopt;
     return text;
+}
+
+Progress SecureStore::progress() {
+    const QString text = load(kProgressKey).value_or(QString());
+    for (const auto &[progress, stored] : kProgressTexts)
+        if (text == QLatin1String(stored))
+            return progress;
+    return Progress::None;
+}
+
+bool SecureStore::setProgress(Progress progress) {
+    for (const auto &[known, stored] : kProgressTexts)
+        if (known == progress)
+            return save(QString::fromLatin1(stored), kProgressKey);
+    return save(QString(), kProgressKey);
 }
 
 void SecureStore::replaceBackend(std::unique_ptr<SecretBackend> backend) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Progress.h"
 #include "platform/SecretBackend.h"
 
 #include <QMutex>
@@ -9,9 +10,9 @@
 #include <optional>
 
 // The few texts that must survive a restart and stay out of plain settings: the access token
-// ("paseto"), the stable local user identifier ("passkeyUserID"), the progress value
-// ("screen") and the installation's sign-in identity ("signInIdentity"). Both operations may
-// be called from any thread.
+// ("paseto"), the stable local user identifier ("passkeyUserID"), where the person resumes
+// (`progress()`) and the installation's sign-in identity ("signInIdentity"). Every operation
+// may be called from any thread.
 class SecureStore {
 public:
     // The service attribute of every item the client keeps.
@@ -34,6 +35,10 @@ public:
     // The text saved last under `key`; nothing when there is none, the store fails or the
     // stored bytes are not UTF-8.
     [[nodiscard]] std::optional<QString> load(const QString &key);
+
+    [[nodiscard]] Progress progress();
+    // False when it could not be kept.
+    bool setProgress(Progress progress);
 
 private:
     QMutex m_mutex;

@@ -19,7 +19,7 @@ void showMain(const Services &services) {
     Window *window = Window::current();
     if (!window)
         return;
-    (void)services.secureStore().save(QStringLiteral("main"), QStringLiteral("screen"));
+    (void)services.secureStore().setProgress(Progress::Main);
     window->setRoot(services.screens().create(ScreenFactory::Screen::Main, services),
                     Window::FlipFromRight);
 }

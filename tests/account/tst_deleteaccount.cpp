@@ -53,8 +53,7 @@ private Q_SLOTS:
             std::make_unique<FileSecretBackend>(m_dir.filePath(QTest::currentTestFunction())));
         (void)m_services.services().secureStore().save(QStringLiteral("v4.local.member"),
                                                        QStringLiteral("paseto"));
-        (void)m_services.services().secureStore().save(QStringLiteral("main"),
-                                                       QStringLiteral("screen"));
+        (void)m_services.services().secureStore().setProgress(Progress::Main);
         m_service.clearRequests();
     }
 
@@ -83,8 +82,7 @@ private Q_SLOTS:
         confirmation(openFromSettings(window))->actionTapped(1);
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
         QCOMPARE(m_service.requestsTo(QStringLiteral("deleteAccount")).size(), 1);
-        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
-                 QStringLiteral("delete"));
+        QCOMPARE(m_services.services().secureStore().progress(), Progress::Delete);
     }
 
     void failedDeletionStaysWithTheReason() {
@@ -98,13 +96,11 @@ private Q_SLOTS:
                  QStringLiteral("Сервис временно недоступен"));
         QVERIFY(!screen->busy());
         QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->topViewController(), screen);
-        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
-                 QStringLiteral("main"));
+        QCOMPARE(m_services.services().secureStore().progress(), Progress::Main);
     }
 
     void restoredAccountOpensAndRestartsOnTheMainScreen() {
-        (void)m_services.services().secureStore().save(QStringLiteral("delete"),
-                                                       QStringLiteral("screen"));
+        (void)m_services.services().secureStore().setProgress(Progress::Delete);
         m_service.respondDelayed(QStringLiteral("restoreUser"), std::chrono::milliseconds(100), 200,
                                  "{}");
         Window window;
@@ -119,8 +115,7 @@ private Q_SLOTS:
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
         // The main screen then asks for its own data; the restore itself is sent once.
         QCOMPARE(m_service.requestsTo(QStringLiteral("restoreUser")).size(), 1);
-        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
-                 QStringLiteral("main"));
+        QCOMPARE(m_services.services().secureStore().progress(), Progress::Main);
     }
 
     // A blocked account asking to be restored stays on the restore screen and reads why, as
@@ -129,22 +124,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("stored");
+        QTest::addColumn<Progress>("stored");
         QTest::newRow("blocked") << 451 << QByteArray("{}") << "Твой аккаунт заблокирован"
-                                 << "ban";
+                                 << Progress::Ban;
         QTest::newRow("service error")
             << 500 << QByteArray(R"({"reason":"Срок восстановления истёк","error":true})")
-            << "Срок восстановления истёк"
-            << "delete";
+            << "Срок восстановления истёк" << Progress::Delete;
     }
 
     void aFailedRestoreStaysWithTheReason() {
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         QFETCH(QString, message);
-        QFETCH(QString, stored);
-        (void)m_services.services().secureStore().save(QStringLiteral("delete"),
-                                                       QStringLiteral("screen"));
+        QFETCH(Progress, stored);
+        (void)m_services.services().secureStore().setProgress(Progress::Delete);
         m_service.respond(QStringLiteral("restoreUser"), status, body);
         Window window;
         SceneStart::connect(window, m_services.services());
@@ -157,7 +150,7 @@ private Q_SLOTS:
         QVERIFY(screen);
         QCOMPARE(window.root(), screen.data());
         QVERIFY(!screen->busy());
-        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")), stored);
+        QCOMPARE(m_services.services().secureStore().progress(), stored);
     }
 };
 

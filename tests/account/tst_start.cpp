@@ -218,7 +218,7 @@ private Q_SLOTS:
         auto *steps = presentedOn<NavigationContainer>(screen);
         QCOMPARE(steps->topViewController()->typeName(), QStringLiteral("NameInputVC"));
         QCOMPARE(m_store->values.value("paseto"), QByteArray("v4.local.fresh"));
-        QCOMPARE(m_store->values.value("screen"), QByteArray("name"));
+        QCOMPARE(m_services.services().secureStore().progress(), Progress::Name);
         QCOMPARE(m_services.services().network().paseto(), QStringLiteral("v4.local.fresh"));
         const QString userId = QString::fromUtf8(m_store->values.value("passkeyUserID"));
         QCOMPARE(m_recordedIds, QStringList{userId});
@@ -306,25 +306,21 @@ private Q_SLOTS:
 
     void loadChecksBlockOldSystemsAndBannedAccounts_data() {
         QTest::addColumn<QString>("osVersion");
-        QTest::addColumn<QString>("screenValue");
+        QTest::addColumn<Progress>("progress");
         QTest::addColumn<QString>("message");
         const QString oldSystem = QStringLiteral(
             "Для корректной работы приложения необходимо обновиться до macOS 15 Sequoia или новее");
-        QTest::newRow("old system") << "17.6" << QString() << oldSystem;
-        QTest::newRow("banned") << "26.1"
-                                << "ban"
-                                << "Твой аккаунт заблокирован";
-        QTest::newRow("current system") << "18.0"
-                                        << "delete" << QString();
+        QTest::newRow("old system") << "17.6" << Progress::None << oldSystem;
+        QTest::newRow("banned") << "26.1" << Progress::Ban << "Твой аккаунт заблокирован";
+        QTest::newRow("current system") << "18.0" << Progress::Delete << QString();
     }
 
     void loadChecksBlockOldSystemsAndBannedAccounts() {
         QFETCH(QString, osVersion);
-        QFETCH(QString, screenValue);
+        QFETCH(Progress, progress);
         QFETCH(QString, message);
         script.osVersion = osVersion;
-        if (!screenValue.isEmpty())
-            m_store->values.insert("screen", screenValue.toUtf8());
+        (void)m_services.services().secureStore().setProgress(progress);
         Window window;
         makeScreen(window);
         QTest::qWait(20);

@@ -99,23 +99,26 @@ private Q_SLOTS:
 
     void accountSwitch_data() {
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("switchedTo");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("deleted") << 410 << "delete"
+        QTest::newRow("deleted") << 410 << "Delete"
                                  << "Ты удалил свой аккаунт";
-        QTest::newRow("banned") << 451 << "ban"
+        QTest::newRow("banned") << 451 << "Ban"
                                 << "Твой аккаунт заблокирован";
     }
 
     void accountSwitch() {
         QFETCH(int, status);
-        QFETCH(QString, screen);
+        QFETCH(QString, switchedTo);
         QFETCH(QString, reason);
         // What the main thread sees, in order: the switch, then the failure a screen hops over.
         QStringList seen;
-        m_service->setAccountSwitchHandler([&seen](const QString &value) {
+        m_service->setAccountSwitchHandler([&seen](Progress progress) {
+            const QString name = progress == Progress::Delete ? u"Delete"_qs
+                                 : progress == Progress::Ban  ? u"Ban"_qs
+                                                              : u"other"_qs;
             seen.append(QThread::currentThread() == QCoreApplication::instance()->thread()
-                            ? value
+                            ? name
                             : u"off main"_qs);
         });
         // Even the unauthorised version check, with a record-shaped body.
@@ -129,7 +132,7 @@ private Q_SLOTS:
             },
             *m_service);
         QTRY_COMPARE(seen.size(), 2);
-        QCOMPARE(seen, (QStringList{screen, reason}));
+        QCOMPARE(seen, (QStringList{switchedTo, reason}));
     }
 
     void transportFailures() {

@@ -116,6 +116,7 @@ private Q_SLOTS:
             QTest::newRow(name) << token << screen << QString(expected);
         };
         const QString tok = QStringLiteral("tok");
+        // The texts every version has stored, so an update resumes where the person was.
         // clang-format off
         row("no token", {}, "main", "StartVC");
         row("token, no progress", tok, {}, "StartVC");
@@ -149,7 +150,7 @@ private Q_SLOTS:
     void registrationGoesOnWhereItWasLeft() {
         SecureStore &store = m_services.services().secureStore();
         QVERIFY(store.save(QStringLiteral("tok"), QStringLiteral("paseto")));
-        QVERIFY(store.save(QStringLiteral("name"), QStringLiteral("screen")));
+        QVERIFY(store.setProgress(Progress::Name));
         QVERIFY(store.save(QStringLiteral("ME"), QStringLiteral("passkeyUserID")));
         RegistrationDraft(store).keep({QStringLiteral("Ян"), {}, {}, {}});
         AppScreens::install(m_services.services().screens());
@@ -167,8 +168,7 @@ private Q_SLOTS:
         QFETCH(bool, isLock);
         QVERIFY(m_services.services().secureStore().save(QStringLiteral("tok"),
                                                          QStringLiteral("paseto")));
-        QVERIFY(m_services.services().secureStore().save(QStringLiteral("main"),
-                                                         QStringLiteral("screen")));
+        QVERIFY(m_services.services().secureStore().setProgress(Progress::Main));
         m_fake.respond(
             QStringLiteral("checkVersion"), 200,
             QJsonDocument(QJsonObject{{"message", "Вышла новая версия"}, {"isLock", isLock}})
@@ -190,15 +190,13 @@ private Q_SLOTS:
         // The switch also stores why, so the next start opens on the restore screen too.
         answerGone(m_fake, m_services.services().network(), 451);
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
-        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
-                 QStringLiteral("ban"));
+        QCOMPARE(m_services.services().secureStore().progress(), Progress::Ban);
         AlertErrorVC::show(window.root(), QStringLiteral("Ошибка"));
         WindowHelper::showMain(m_services.services());
         answerGone(m_fake, m_services.services().network(), 410);
         QTRY_COMPARE(window.root()->typeName(), QStringLiteral("RestoreVC"));
         QCOMPARE(window.transition(), int(Window::FlipFromLeft));
-        QCOMPARE(m_services.services().secureStore().load(QStringLiteral("screen")),
-                 QStringLiteral("delete"));
+        QCOMPARE(m_services.services().secureStore().progress(), Progress::Delete);
         QVERIFY(PermissionAlert::ask(QStringLiteral("Геопозиция"),
                                      QStringLiteral("?"))([&answered](bool) { answered = true; }));
         QTest::qWait(100);
@@ -256,8 +254,7 @@ private Q_SLOTS:
     void questionsStayWithTheScreensThatAsked() {
         QVERIFY(m_services.services().secureStore().save(QStringLiteral("tok"),
                                                          QStringLiteral("paseto")));
-        QVERIFY(m_services.services().secureStore().save(QStringLiteral("main"),
-                                                         QStringLiteral("screen")));
+        QVERIFY(m_services.services().secureStore().setProgress(Progress::Main));
         m_fake.respond(QStringLiteral("checkVersion"), 200, R"({"reason":"нет","error":true})");
         Window window;
         SceneStart::connect(window, m_services.services());

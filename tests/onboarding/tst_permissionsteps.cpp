@@ -89,7 +89,7 @@ private Q_SLOTS:
     void askingFollowsTheAnswer() {
         Window window;
         GeoVC *geo = openGeo(window);
-        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")), QStringLiteral("geo"));
+        QCOMPARE(m_services.secureStore().progress(), Progress::Geo);
         QVERIFY(!geo->showsTextButton());
         geo->handleKey(KeyCommand::Return);
         QCOMPARE(m_location->authorizationRequests, 1);
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QVERIFY(fail->showsTextButton());
         fail->textButtonTapped();
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
-        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")), QStringLiteral("main"));
+        QCOMPARE(m_services.secureStore().progress(), Progress::Main);
         QCOMPARE(m_permission->requests, 0);
     }
 
@@ -182,8 +182,7 @@ private Q_SLOTS:
         auto *step = new NotificationVC(m_services);
         window.setRoot(new NavigationContainer(step));
         step->loadViewIfNeeded();
-        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")),
-                 QStringLiteral("notification"));
+        QCOMPARE(m_services.secureStore().progress(), Progress::Notification);
         QCOMPARE(m_location->locationRequests, 1);
         m_location->fix(55.75, 37.61);
         m_location->fix(10, 10);
@@ -196,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(m_permission->requests, 1);
         QCOMPARE(m_permission->registrations, 1);
         QCOMPARE(window.root()->typeName(), QStringLiteral("TabBar"));
-        QCOMPARE(m_services.secureStore().load(QStringLiteral("screen")), QStringLiteral("main"));
+        QCOMPARE(m_services.secureStore().progress(), Progress::Main);
 
         // Refusing and "Не сейчас" both still open the feed; only "Разрешить" asks.
         auto *again = new NotificationVC(m_services);

@@ -101,7 +101,7 @@ private Q_SLOTS:
         const QString name = QString::fromLatin1(QTest::currentTestFunction());
         m_store = std::make_unique<SecureStore>(
             std::make_unique<FileSecretBackend>(m_dir.filePath(name + QStringLiteral(".store"))));
-        (void)m_store->save(QStringLiteral("name"), QStringLiteral("screen"));
+        (void)m_store->setProgress(Progress::Name);
         m_user = std::make_unique<UserManager>(std::make_unique<QSettings>(
             m_dir.filePath(name + QStringLiteral(".ini")), QSettings::IniFormat));
         m_services.setSecureStore(*m_store).setUser(*m_user);
@@ -377,7 +377,7 @@ private Q_SLOTS:
                                                    {"birthday", "15061990"},
                                                    {"genderInput", "man"},
                                                    {"selectedGender", "woman"}}));
-        QCOMPARE(m_store->load(QStringLiteral("screen")), QStringLiteral("photoGrid"));
+        QCOMPARE(m_store->progress(), Progress::PhotoGrid);
         const User user = m_user->currentUser();
         QCOMPARE(user.name, QStringLiteral("Ян"));
         QCOMPARE(user.bio, QStringLiteral("Люблю горы"));
@@ -437,7 +437,7 @@ private Q_SLOTS:
         QCOMPARE(body.value("bio").toString(), QString());
         QCOMPARE(body.value("selectedGender").toString(), QStringLiteral("man"));
         QVERIFY(leftForThePhotos(window));
-        QCOMPARE(m_store->load(QStringLiteral("screen")), QStringLiteral("photoGrid"));
+        QCOMPARE(m_store->progress(), Progress::PhotoGrid);
     }
 
     void aScreenedTextAsksFirstAndMaySendAnyway() {
@@ -479,7 +479,7 @@ private Q_SLOTS:
         QVERIFY(bio->nextEnabled());
         QCOMPARE(bio->text(), QStringLiteral("Люблю горы"));
         QCOMPARE(qobject_cast<NavigationContainer *>(window.root())->topViewController(), bio);
-        QCOMPARE(m_store->load(QStringLiteral("screen")), QStringLiteral("name"));
+        QCOMPARE(m_store->progress(), Progress::Name);
         QCOMPARE(m_user->currentUser(), UserManager::initialUser());
         QCOMPARE(m_service.requests().size(), 1);
     }

@@ -1,0 +1,6 @@
+#pragma once
+
+// Where a returning person resumes: the sign-up step they reached, the main tabs, or the screen
+// their deleted or blocked account shows. `None` is a fresh installation, or a value this
+// version cannot read.
+enum class Progress { None, Name, PhotoGrid, Geo, Notification, Main, Delete, Ban };
