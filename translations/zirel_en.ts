@@ -502,18 +502,6 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
         <source>Показывать меня</source>
         <translation>Show me to</translation>
     </message>
-    <message>
-        <source>Женщинам</source>
-        <translation>Women</translation>
-    </message>
-    <message>
-        <source>Мужчинам</source>
-        <translation>Men</translation>
-    </message>
-    <message>
-        <source>Всем</source>
-        <translation>Everyone</translation>
-    </message>
 </context>
 <context>
     <name>GeoVC</name>

@@ -12,8 +12,8 @@ GenderInputVC::GenderInputVC(QString name, QString birthday, Services services, 
     , m_name(std::move(name))
     , m_birthday(std::move(birthday)) {}
 
-QString GenderInputVC::selection() const {
-    return nextEnabled() ? genderSelectionText(m_selectedGender) : QString();
+std::optional<GenderSelection> GenderInputVC::chosen() const {
+    return nextEnabled() ? std::optional(m_selectedGender) : std::nullopt;
 }
 
 void GenderInputVC::choose(GenderSelection gender) {

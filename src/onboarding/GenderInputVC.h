@@ -9,16 +9,18 @@ class GenderInputVC : public KeyboardVC {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by the birthday step")
-    // "woman" or "man" once one is chosen, empty before.
-    Q_PROPERTY(QString selection READ selection NOTIFY selectionChanged)
+    Q_PROPERTY(bool womanChosen READ womanChosen NOTIFY selectionChanged)
+    Q_PROPERTY(bool manChosen READ manChosen NOTIFY selectionChanged)
 
 public:
     GenderInputVC(QString name, QString birthday, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("onboarding/GenderInputView.qml"); }
 
-    QString selection() const;
-    GenderSelection selectedGender() const { return m_selectedGender; }
+    bool womanChosen() const { return chosen() == GenderSelection::woman; }
+    bool manChosen() const { return chosen() == GenderSelection::man; }
+    // Nothing before the first click.
+    std::optional<GenderSelection> chosen() const;
 
     Q_INVOKABLE void womanButtonTapped() { choose(GenderSelection::woman); }
     Q_INVOKABLE void manButtonTapped() { choose(GenderSelection::man); }

@@ -29,14 +29,14 @@ Item {
             id: womanButton
             width: page.columnWidth
             text: qsTr("Женщина")
-            selected: screen.controller?.selection === "woman"
+            selected: screen.controller?.womanChosen ?? false
             onClicked: screen.controller.womanButtonTapped()
         }
         Item { width: 1; height: 20 }
         SelectionButton {
             width: page.columnWidth
             text: qsTr("Мужчина")
-            selected: screen.controller?.selection === "man"
+            selected: screen.controller?.manChosen ?? false
             onClicked: screen.controller.manButtonTapped()
         }
     }

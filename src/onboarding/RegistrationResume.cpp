@@ -45,7 +45,7 @@ void walk(NavigationContainer &steps, const RegistrationDraft::Answers &answers)
     auto *showMe = onTop<GenderSelectionVC>(steps);
     if (!showMe || !answers.selectedGender)
         return;
-    showMe->select(genderSelectionText(*answers.selectedGender));
+    showMe->select(*answers.selectedGender);
     goOn(showMe);
 }
 

@@ -1,8 +1,13 @@
 #include "settings/GenderSelectionVC.h"
 
+#include "settings/SettingsModel.h"
 #include "ui/NavigationContainer.h"
 
+#include <array>
+
 namespace {
+constexpr std::array kShown = {GenderSelection::woman, GenderSelection::man, GenderSelection::all};
+
 GenderSelection opposite(GenderSelection own) {
     switch (own) {
     case GenderSelection::man:
@@ -29,11 +34,26 @@ QString GenderSelectionVC::nextTitle() const {
     return m_mode == FromSettings ? tr("Сохранить") : tr("Далее");
 }
 
-void GenderSelectionVC::select(const QString &gender) {
-    const std::optional<GenderSelection> chosen = genderSelectionFromText(gender);
-    if (!chosen || *chosen == m_selectedGender)
+QStringList GenderSelectionVC::choices() const {
+    QStringList titles;
+    for (GenderSelection gender : kShown)
+        titles << SettingsModel::genderTitle(gender);
+    return titles;
+}
+
+int GenderSelectionVC::selectedIndex() const {
+    return int(std::find(kShown.begin(), kShown.end(), m_selectedGender) - kShown.begin());
+}
+
+void GenderSelectionVC::choose(int index) {
+    if (index >= 0 && index < int(kShown.size()))
+        select(kShown.at(std::size_t(index)));
+}
+
+void GenderSelectionVC::select(GenderSelection gender) {
+    if (gender == m_selectedGender)
         return;
-    m_selectedGender = *chosen;
+    m_selectedGender = gender;
     Q_EMIT selectionChanged();
 }
 

@@ -12,8 +12,9 @@ class GenderSelectionVC : public KeyboardVC {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by the gender step and the settings")
-    // "woman", "man" or "all".
-    Q_PROPERTY(QString selection READ selection NOTIFY selectionChanged)
+    // The titles of the choices, in the order they are shown.
+    Q_PROPERTY(QStringList choices READ choices CONSTANT)
+    Q_PROPERTY(int selectedIndex READ selectedIndex NOTIFY selectionChanged)
 
 public:
     enum Mode { Registration, FromSettings };
@@ -28,10 +29,12 @@ public:
     QUrl viewSource() const override { return qmlView("settings/GenderSelectionView.qml"); }
     QString nextTitle() const override;
 
-    QString selection() const { return genderSelectionText(m_selectedGender); }
+    QStringList choices() const;
+    int selectedIndex() const;
     GenderSelection selectedGender() const { return m_selectedGender; }
 
-    Q_INVOKABLE void select(const QString &gender);
+    Q_INVOKABLE void choose(int index);
+    void select(GenderSelection gender);
 
 Q_SIGNALS:
     void selectionChanged();

@@ -9,7 +9,7 @@ Item {
     required property GenderSelectionVC controller
     // The keyboard starts on the current choice, so Tab and Space work inside the screen.
     readonly property Item firstControl: choices.count === 0 ? null
-        : choices.itemAt(screen.controller.selection === "man" ? 1 : screen.controller.selection === "all" ? 2 : 0)
+        : choices.itemAt(screen.controller.selectedIndex)
 
     KeyboardPage {
         id: page
@@ -32,17 +32,14 @@ Item {
             spacing: 20
             Repeater {
                 id: choices
-                model: [
-                    { gender: "woman", title: qsTr("Женщинам") },
-                    { gender: "man", title: qsTr("Мужчинам") },
-                    { gender: "all", title: qsTr("Всем") }
-                ]
+                model: screen.controller?.choices ?? []
                 SelectionButton {
-                    required property var modelData
+                    required property string modelData
+                    required property int index
                     width: page.columnWidth
-                    text: modelData.title
-                    selected: screen.controller?.selection === modelData.gender
-                    onClicked: screen.controller.select(modelData.gender)
+                    text: modelData
+                    selected: screen.controller?.selectedIndex === index
+                    onClicked: screen.controller.choose(index)
                 }
             }
         }

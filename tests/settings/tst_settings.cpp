@@ -186,7 +186,7 @@ private Q_SLOTS:
         auto *choice = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
         QVERIFY(choice);
         QCOMPARE(choice->selectedGender(), GenderSelection::woman);
-        choice->select(QStringLiteral("all"));
+        choice->select(GenderSelection::all);
         choice->handleKey(KeyCommand::Return);
         QCOMPARE(navigation->topViewController(), settings);
         const QModelIndex genderRow = settings->rows()->index(rowOf(*settings, Kind::Gender));
@@ -202,7 +202,7 @@ private Q_SLOTS:
         navigation = settings->navigationContainer();
         settings->rowTapped(rowOf(*settings, Kind::Gender));
         choice = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
-        choice->select(QStringLiteral("man"));
+        choice->select(GenderSelection::man);
         choice->nextButtonTapped();
         const QSignalSpy posted(m_user.get(), &UserManager::userChanged);
         settings->rightBarButtonTapped();
