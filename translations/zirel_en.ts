@@ -246,6 +246,14 @@
         <source>СУПЕРЛАЙК</source>
         <translation>SUPER LIKE</translation>
     </message>
+    <message>
+        <source>ОТВЕРГНУТЬ</source>
+        <translation>NOPE</translation>
+    </message>
+    <message>
+        <source>МЭТЧ</source>
+        <translation>MATCH</translation>
+    </message>
 </context>
 <context>
     <name>ChatDetailsVC</name>
@@ -672,17 +680,6 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     <message>
         <source>Далее</source>
         <translation>Next</translation>
-    </message>
-</context>
-<context>
-    <name>LikeCellOverlay</name>
-    <message>
-        <source>ОТВЕРГНУТЬ</source>
-        <translation>NOPE</translation>
-    </message>
-    <message>
-        <source>МЭТЧ</source>
-        <translation>MATCH</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,5 @@
 #include "cards/CardOverlay.h"
 
-#include "cards/CardOverlayLabelView.h"
 #include "controls/Theme.h"
 
 #include <QCoreApplication>
@@ -13,14 +12,22 @@ struct Stamp {
     QColor color;
 };
 
-Stamp stampFor(SwipeDirection direction) {
+const QColor kRed(255, 59, 48);
+const QColor kGreen(52, 199, 89);
+
+// A likes cell has only the two sideways stamps.
+Stamp likeCellStamp(SwipeDirection direction) {
+    if (direction == SwipeDirection::Left)
+        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "ОТВЕРГНУТЬ"), kRed};
+    return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "МЭТЧ"), kGreen};
+}
+
+Stamp profileStamp(SwipeDirection direction) {
     switch (direction) {
     case SwipeDirection::Left:
-        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "НЕ ХОЧУ"),
-                QColor(255, 59, 48)};
+        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "НЕ ХОЧУ"), kRed};
     case SwipeDirection::Right:
-        return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "ЛАЙК"),
-                QColor(52, 199, 89)};
+        return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "ЛАЙК"), kGreen};
     case SwipeDirection::Up:
     case SwipeDirection::Down:
         break;
@@ -29,13 +36,28 @@ Stamp stampFor(SwipeDirection direction) {
 }
 } // namespace
 
-CardOverlay::CardOverlay(SwipeDirection direction, QQuickItem *parent)
+CardOverlay::CardOverlay(SwipeDirection direction, Card card, QQuickItem *parent)
     : QQuickItem(parent)
-    , m_direction(direction) {
+    , m_direction(direction)
+    , m_edgeDistance(card == Card::Profile ? kEdgeDistance : 25)
+    , m_sideInset(card == Card::Profile ? kSideInset : 6)
+    , m_minimumInset(card == Card::Profile ? kMinimumInset : 6) {
     // Hidden until its card is dragged its way.
     setOpacity(0);
-    const Stamp stamp = stampFor(direction);
-    m_label = new CardOverlayLabelView(stamp.angle, stamp.title, stamp.color, this);
+    if (card == Card::Profile) {
+        const Stamp stamp = profileStamp(direction);
+        m_label = new CardOverlayLabelView(stamp.angle, stamp.title, stamp.color, this);
+    } else {
+        // A thinner border and letters spaced apart, shrinking to at most 70 % to fit.
+        const Stamp stamp = likeCellStamp(direction);
+        m_label = new CardOverlayLabelView(stamp.angle, stamp.title, stamp.color,
+                                           {.borderWidth = 3,
+                                            .cornerRadius = 3,
+                                            .fontPixelSize = 30,
+                                            .letterSpacing = 1,
+                                            .minimumScale = 0.7},
+                                           this);
+    }
     connect(this, &QQuickItem::opacityChanged, this, [this] {
         if (!m_labelShown && opacity() > 0) {
             m_labelShown = true;
@@ -68,17 +90,17 @@ void CardOverlay::placeLabel() {
     QPointF origin;
     switch (m_direction) {
     case SwipeDirection::Left:
-        labelWidth = qMin(natural.width(), w - kSideInset - kMinimumInset);
-        origin = {w - kSideInset - labelWidth, kEdgeDistance};
+        labelWidth = qMin(natural.width(), w - m_sideInset - m_minimumInset);
+        origin = {w - m_sideInset - labelWidth, m_edgeDistance};
         break;
     case SwipeDirection::Right:
-        labelWidth = qMin(natural.width(), w - kSideInset - kMinimumInset);
-        origin = {kSideInset, kEdgeDistance};
+        labelWidth = qMin(natural.width(), w - m_sideInset - m_minimumInset);
+        origin = {m_sideInset, m_edgeDistance};
         break;
     case SwipeDirection::Up:
     case SwipeDirection::Down:
-        labelWidth = qMin(natural.width(), w - 2 * kMinimumInset);
-        origin = {(w - labelWidth) / 2, h - kEdgeDistance - natural.height()};
+        labelWidth = qMin(natural.width(), w - 2 * m_minimumInset);
+        origin = {(w - labelWidth) / 2, h - m_edgeDistance - natural.height()};
         break;
     }
     m_label->setSize({qMax<qreal>(0, labelWidth), natural.height()});

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "cards/CardOverlayLabelView.h"
 #include "cardstack/SwipeDirection.h"
 
 #include <QQuickItem>
-
-class CardOverlayLabelView;
 
 // What a card shows while it is dragged one way: a plain item filling the card with the
 // stamp of that direction in its place.
@@ -18,8 +17,13 @@ public:
     /// The least room kept between the stamp and any side.
     static constexpr qreal kMinimumInset = 5;
 
+    /// A profile card of the feed, or a card of the likes grid: that one's stamps say
+    /// "ОТВЕРГНУТЬ" and "МЭТЧ", smaller and closer to the edges, as the card is smaller.
+    enum class Card { Profile, LikeCell };
+
     /// Starts transparent; the stamp takes its place once the overlay first shows.
-    CardOverlay(SwipeDirection direction, QQuickItem *parent = nullptr);
+    explicit CardOverlay(SwipeDirection direction, Card card = Card::Profile,
+                         QQuickItem *parent = nullptr);
 
     /// The overlay of a direction: "НЕ ХОЧУ" red to the left, "ЛАЙК" green to the right and
     /// "СУПЕРЛАЙК" in the accent colour upwards; none for down.
@@ -35,6 +39,9 @@ private:
     void placeLabel();
 
     SwipeDirection m_direction;
+    qreal m_edgeDistance;
+    qreal m_sideInset;
+    qreal m_minimumInset;
     CardOverlayLabelView *m_label;
     bool m_labelShown = false;
 };

@@ -1,6 +1,6 @@
 #include "likes/CardCellView.h"
 
-#include "likes/LikeCellOverlay.h"
+#include "cards/CardOverlay.h"
 #include "media/PhotoBatch.h"
 
 #include <QPainter>
@@ -11,7 +11,7 @@ CardCellView::CardCellView(const CardModel &model, QQuickItem *parent)
     , m_model(model) {
     setSwipeDirections({SwipeDirection::Left, SwipeDirection::Right});
     for (SwipeDirection direction : swipeDirections())
-        setOverlay(new LikeCellOverlay(direction), direction);
+        setOverlay(new CardOverlay(direction, CardOverlay::Card::LikeCell), direction);
     const QString first = m_model.photoURLs.value_or(QStringList()).value(0);
     if (PhotoBatch::isRequestable(QUrl(first))) {
         PhotoBatch::download({first}, this, [this](const QList<QImage> &images) {
