@@ -4,6 +4,7 @@
 #include "media/ImageCacheManager.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/SecureStore.h"
+#include "platform/TaskGroup.h"
 #include "store/ChatCashManager.h"
 #include "store/UnsentMessages.h"
 #include "store/UserManager.h"
@@ -21,7 +22,8 @@ OwnedServices::OwnedServices()
     , m_images(std::make_unique<ImageCacheManager>(ImageCacheManager::defaultDirectory()))
     , m_desktopNotifier(std::make_unique<DesktopNotifier>(std::make_unique<QSettings>()))
     , m_platform(std::make_unique<AppServices>())
-    , m_screens(std::make_unique<ScreenFactory>()) {
+    , m_screens(std::make_unique<ScreenFactory>())
+    , m_tasks(std::make_unique<TaskGroup>()) {
     m_services.setNetwork(*m_network)
         .setSecureStore(*m_secureStore)
         .setUser(*m_user)
@@ -30,7 +32,8 @@ OwnedServices::OwnedServices()
         .setImages(*m_images)
         .setDesktopNotifier(*m_desktopNotifier)
         .setPlatform(*m_platform)
-        .setScreens(*m_screens);
+        .setScreens(*m_screens)
+        .setTasks(*m_tasks);
 }
 
 OwnedServices::~OwnedServices() = default;

@@ -27,5 +27,7 @@ private:
     std::unique_ptr<DesktopNotifier> m_desktopNotifier;
     std::unique_ptr<AppServices> m_platform;
     std::unique_ptr<ScreenFactory> m_screens;
+    // Last, so its work ends before anything it may use goes.
+    std::unique_ptr<TaskGroup> m_tasks;
     Services m_services;
 };

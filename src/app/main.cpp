@@ -12,6 +12,7 @@
 #include "platform/FileLocations.h"
 #include "platform/PrivateFiles.h"
 #include "platform/SessionBus.h"
+#include "platform/TaskGroup.h"
 #include "platform/TerminationSignals.h"
 #include "store/UserManager.h"
 #include "ui/QmlHost.h"
@@ -24,7 +25,6 @@
 #include <QGuiApplication>
 #include <QNetworkProxyFactory>
 #include <QQuickWindow>
-#include <QThreadPool>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
@@ -55,7 +55,8 @@ int main(int argc, char *argv[]) {
     // first text, it would come after this thread has sat idle waiting for the window's QML to
     // compile; on a pool thread it is read during that wait.
     BackgroundPriority::settleSharedWorkers();
-    QThreadPool::globalInstance()->start([] { (void)QFontDatabase::families(); });
+    TaskGroup fontWarmUp;
+    fontWarmUp.run([] { (void)QFontDatabase::families(); });
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     AppLanguage::install();
 

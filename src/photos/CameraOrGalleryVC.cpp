@@ -94,7 +94,7 @@ void CameraOrGalleryVC::filesChosen(const QList<QUrl> &files) {
     QSettings defaults;
     PhotoFolder::remember(defaults, *file);
     setReading(true);
-    PhotoPicking::readFile(*file, this,
+    PhotoPicking::readFile(services().tasks(), *file, this,
                            [this](const PhotoPicking::Picked &picture) { picked(picture); });
 }
 

@@ -2,12 +2,12 @@
 
 #include "media/NsfwClassifier.h"
 #include "media/PhotoProcessor.h"
+#include "platform/TaskGroup.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/KeyActions.h"
 #include "ui/MainThreadReceiver.h"
 
 #include <QPointer>
-#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
 ImageCropperVC::Screening ImageCropperVC::onDeviceScreening() {
@@ -73,8 +73,8 @@ void ImageCropperVC::addButtonTapped() {
     const QRect frame = m_framing.inPicture();
     setBusy(true);
     // Cutting first keeps the heavy steps to the framed part of a picture of many megapixels.
-    (void)QtConcurrent::run([image = m_image, frame, screening = m_screening,
-                             to = MainThreadReceiver(this)] {
+    services().tasks().run([image = m_image, frame, screening = m_screening,
+                            to = MainThreadReceiver(this)] {
         const QImage cut = PhotoProcessor::cut(image, frame);
         if (cut.isNull()) {
             to.post([](ImageCropperVC &screen) { screen.setBusy(false); });
@@ -108,7 +108,7 @@ void ImageCropperVC::judge(const QImage &photo, std::optional<float> confidence)
 
 void ImageCropperVC::encodeAndDeliver(const QImage &photo) {
     setBusy(true);
-    (void)QtConcurrent::run([photo, to = MainThreadReceiver(this)] {
+    services().tasks().run([photo, to = MainThreadReceiver(this)] {
         const QByteArray bytes = PhotoProcessor::encodeHeic(photo);
         to.post([bytes](ImageCropperVC &screen) { screen.deliver(bytes); });
     });

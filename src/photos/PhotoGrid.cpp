@@ -3,6 +3,7 @@
 #include "media/ImageDecoder.h"
 #include "photos/CameraOrGalleryVC.h"
 #include "photos/PhotoPicking.h"
+#include "platform/TaskGroup.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/MainThreadReceiver.h"
 #include "ui/NavigationContainer.h"
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 // A tile is 105 × 140 points with rounded corners; twice that stays sharp on a high-density
@@ -84,7 +84,7 @@ void PhotoGrid::makeThumbnail(int index) {
         return;
     static const QImage plain = plainTile();
     m_thumbnails[index] = plain;
-    (void)QtConcurrent::run([photo, to = MainThreadReceiver(this)] {
+    m_screen->services().tasks().run([photo, to = MainThreadReceiver(this)] {
         to.post(
             [photo, made = thumbnail(photo)](PhotoGrid &grid) { grid.thumbnailMade(photo, made); });
     });
@@ -164,13 +164,14 @@ void PhotoGrid::cropFile(const QUrl &file) {
     if (m_frozen || m_reading || m_slots.isFull())
         return;
     setReading(true);
-    PhotoPicking::readFile(file, this, [this](const PhotoPicking::Picked &picked) {
-        setReading(false);
-        if (picked.image.isNull())
-            AlertErrorVC::show(m_screen, picked.failure);
-        else
-            crop(picked.image);
-    });
+    PhotoPicking::readFile(m_screen->services().tasks(), file, this,
+                           [this](const PhotoPicking::Picked &picked) {
+                               setReading(false);
+                               if (picked.image.isNull())
+                                   AlertErrorVC::show(m_screen, picked.failure);
+                               else
+                                   crop(picked.image);
+                           });
 }
 
 void PhotoGrid::setReading(bool reading) {

@@ -1,6 +1,7 @@
 #include "photos/PhotoPicking.h"
 
 #include "media/ImageDecoder.h"
+#include "platform/TaskGroup.h"
 #include "ui/MainThreadReceiver.h"
 
 #include <QClipboard>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace PhotoPicking {
 
@@ -30,8 +30,9 @@ Picked fromFile(const QUrl &file) {
     return {image, {}};
 }
 
-void readFile(const QUrl &file, QObject *receiver, std::function<void(const Picked &)> done) {
-    (void)QtConcurrent::run([file, to = MainThreadReceiver(receiver), done = std::move(done)] {
+void readFile(TaskGroup &tasks, const QUrl &file, QObject *receiver,
+              std::function<void(const Picked &)> done) {
+    tasks.run([file, to = MainThreadReceiver(receiver), done = std::move(done)] {
         to.post([picked = fromFile(file), done](QObject &) { done(picked); });
     });
 }

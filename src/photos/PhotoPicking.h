@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+class TaskGroup;
+
 class QObject;
 
 // Reading a picture the user picked from a file, dropped or pasted: upright as the user saw it
@@ -23,7 +25,8 @@ struct Picked {
 [[nodiscard]] Picked fromFile(const QUrl &file);
 /// fromFile on a worker thread: a camera's photo takes a second or more to decode. `done` runs
 /// on the main thread, and only while `receiver` exists.
-void readFile(const QUrl &file, QObject *receiver, std::function<void(const Picked &)> done);
+void readFile(TaskGroup &tasks, const QUrl &file, QObject *receiver,
+              std::function<void(const Picked &)> done);
 /// A picture copied as a picture; a null image when the clipboard holds none.
 [[nodiscard]] QImage copiedPicture();
 /// A copied picture file; nothing when the clipboard holds none.

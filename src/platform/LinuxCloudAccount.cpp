@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QMessageAuthenticationCode>
 #include <QRegularExpression>
-#include <QThreadPool>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -72,14 +71,14 @@ QString LinuxCloudAccount::deriveRecordName(const QByteArray &machineId, uint ui
 }
 
 void LinuxCloudAccount::accountStatus(StatusHandler handler) {
-    QThreadPool::globalInstance()->start([paths = m_machineIdPaths, handler] {
+    m_reads.run([paths = m_machineIdPaths, handler] {
         const Identity identity = resolve(paths);
         handler(!identity.recordName.isEmpty(), identity.error);
     });
 }
 
 void LinuxCloudAccount::fetchRecordName(RecordHandler handler) {
-    QThreadPool::globalInstance()->start([paths = m_machineIdPaths, handler] {
+    m_reads.run([paths = m_machineIdPaths, handler] {
         const Identity identity = resolve(paths);
         handler(identity.recordName, identity.error);
     });

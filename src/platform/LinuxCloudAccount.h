@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CloudAccount.h"
+#include "platform/TaskGroup.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -22,4 +23,6 @@ public:
 
 private:
     QStringList m_machineIdPaths;
+    // The reads under way end before the account goes.
+    TaskGroup m_reads;
 };

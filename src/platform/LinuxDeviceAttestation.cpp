@@ -10,7 +10,6 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QThreadPool>
 
 namespace {
 
@@ -68,7 +67,7 @@ bool LinuxDeviceAttestation::isSupported() const {
 // installations apart on one machine); the fresh part makes every token distinct, so a service
 // that remembers tokens can refuse one that is replayed.
 void LinuxDeviceAttestation::generateToken(TokenHandler handler) {
-    QThreadPool::globalInstance()->start([path = m_idPath, handler] {
+    m_tokens.run([path = m_idPath, handler] {
         QString error;
         const std::optional<QByteArray> id = installationId(path, &error);
         if (!id)

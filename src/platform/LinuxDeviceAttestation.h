@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DeviceAttestation.h"
+#include "platform/TaskGroup.h"
 
 // Tokens made of this installation's identifier (32 random bytes created on first use and kept
 // in a file only the owner can read) followed by 16 fresh random bytes.
@@ -19,4 +20,6 @@ public:
 
 private:
     QString m_idPath;
+    // The tokens under way are made before the attestation goes.
+    TaskGroup m_tokens;
 };

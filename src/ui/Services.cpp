@@ -4,6 +4,7 @@
 #include "media/ImageCacheManager.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/SecureStore.h"
+#include "platform/TaskGroup.h"
 #include "store/ChatCashManager.h"
 #include "store/UnsentMessages.h"
 #include "store/UserManager.h"
@@ -56,6 +57,10 @@ ScreenFactory &Services::screens() const {
     return required(m_screens, "screens");
 }
 
+TaskGroup &Services::tasks() const {
+    return required(m_tasks, "tasks");
+}
+
 Services &Services::setNetwork(NetworkService &value) {
     m_network = &value;
     return *this;
@@ -98,5 +103,10 @@ Services &Services::setPlatform(AppServices &value) {
 
 Services &Services::setScreens(ScreenFactory &value) {
     m_screens = &value;
+    return *this;
+}
+
+Services &Services::setTasks(TaskGroup &value) {
+    m_tasks = &value;
     return *this;
 }

@@ -7,6 +7,7 @@ class ImageCacheManager;
 class NetworkService;
 class ScreenFactory;
 class SecureStore;
+class TaskGroup;
 class UnsentMessages;
 class UserManager;
 
@@ -25,6 +26,8 @@ public:
     /// The platform's services: cloud account, attestation, location, notifications, links.
     [[nodiscard]] AppServices &platform() const;
     [[nodiscard]] ScreenFactory &screens() const;
+    /// Background work of the screens, which the application waits for before it ends.
+    [[nodiscard]] TaskGroup &tasks() const;
 
     Services &setNetwork(NetworkService &value);
     Services &setSecureStore(SecureStore &store);
@@ -35,6 +38,7 @@ public:
     Services &setDesktopNotifier(DesktopNotifier &notifier);
     Services &setPlatform(AppServices &platform);
     Services &setScreens(ScreenFactory &screens);
+    Services &setTasks(TaskGroup &tasks);
 
 private:
     NetworkService *m_network = nullptr;
@@ -46,4 +50,5 @@ private:
     DesktopNotifier *m_desktopNotifier = nullptr;
     AppServices *m_platform = nullptr;
     ScreenFactory *m_screens = nullptr;
+    TaskGroup *m_tasks = nullptr;
 };
