@@ -9,7 +9,7 @@ Rectangle {
 
     required property AccountAlertVC controller
 
-    color: Qt.rgba(0, 0, 0, 0.45)
+    color: Theme.scrim
 
     Rectangle {
         anchors.centerIn: parent
@@ -81,7 +81,7 @@ Rectangle {
                             font.family: "Inter"
                             font.pixelSize: 16
                             font.bold: action.style === AccountAlertVC.Cancel
-                            color: action.style === AccountAlertVC.Destructive ? "#FF3B30" : Theme.accent
+                            color: action.style === AccountAlertVC.Destructive ? Theme.destructive : Theme.accent
                         }
                     }
                 }

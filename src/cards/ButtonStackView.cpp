@@ -3,17 +3,18 @@
 #include "cards/ButtonContainer.h"
 #include "cards/ButtonStackViewDelegate.h"
 #include "cards/CardButton.h"
+#include "controls/Theme.h"
 
 ButtonStackView::ButtonStackView(QObject *parent, Row row)
     : QObject(parent) {
     const bool stack = row == Row::Stack;
-    m_undo = makeButton(QStringLiteral("arrow.counterclockwise"), UndoTag, QColor(247, 181, 0),
+    m_undo = makeButton(QStringLiteral("arrow.counterclockwise"), UndoTag, Theme::undoButton(),
                         tr("Вернуть"), kSmallButtonFraction, stack);
-    m_pass = makeButton(QStringLiteral("xmark"), PassTag, QColor(255, 68, 88), tr("Пропустить"),
+    m_pass = makeButton(QStringLiteral("xmark"), PassTag, Theme::accent(), tr("Пропустить"),
                         kLargeButtonFraction, true);
-    m_note = makeButton(QStringLiteral("heart.text.square.fill"), NoteTag, QColor(10, 132, 255),
+    m_note = makeButton(QStringLiteral("heart.text.square.fill"), NoteTag, Theme::noteButton(),
                         tr("Написать"), kSmallButtonFraction, !stack);
-    m_like = makeButton(QStringLiteral("heart.fill"), LikeTag, QColor(38, 196, 133), tr("Лайк"),
+    m_like = makeButton(QStringLiteral("heart.fill"), LikeTag, Theme::likeButton(), tr("Лайк"),
                         kLargeButtonFraction, true);
     m_undo->setEnabled(false);
 }

@@ -29,9 +29,9 @@ Pressable {
     Rectangle {
         anchors.fill: parent
         radius: width / 2
-        color: Theme.dark ? Qt.rgba(0.16, 0.18, 0.21, 1) : "white"
+        color: Theme.raisedSurface
         border.width: 1
-        border.color: Theme.dark ? Qt.rgba(1, 1, 1, 0.08) : Qt.rgba(0, 0, 0, 0.08)
+        border.color: Theme.raisedBorder
     }
     Image {
         anchors.centerIn: parent

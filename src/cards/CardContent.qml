@@ -134,7 +134,7 @@ Item {
         onClicked: root.card.infoButtonTap()
         background: Rectangle {
             radius: 16
-            color: Qt.rgba(0, 0, 0, 0.6)
+            color: Theme.pageBar
             border.width: 0.5
             border.color: Qt.rgba(1, 1, 1, 0.5)
         }

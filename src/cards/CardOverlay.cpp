@@ -12,22 +12,21 @@ struct Stamp {
     QColor color;
 };
 
-const QColor kRed(255, 59, 48);
-const QColor kGreen(52, 199, 89);
-
 // A likes cell has only the two sideways stamps.
 Stamp likeCellStamp(SwipeDirection direction) {
     if (direction == SwipeDirection::Left)
-        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "ОТВЕРГНУТЬ"), kRed};
-    return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "МЭТЧ"), kGreen};
+        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "ОТВЕРГНУТЬ"),
+                Theme::destructive()};
+    return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "МЭТЧ"), Theme::positive()};
 }
 
 Stamp profileStamp(SwipeDirection direction) {
     switch (direction) {
     case SwipeDirection::Left:
-        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "НЕ ХОЧУ"), kRed};
+        return {M_PI / 10, QCoreApplication::translate("CardOverlay", "НЕ ХОЧУ"),
+                Theme::destructive()};
     case SwipeDirection::Right:
-        return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "ЛАЙК"), kGreen};
+        return {-M_PI / 10, QCoreApplication::translate("CardOverlay", "ЛАЙК"), Theme::positive()};
     case SwipeDirection::Up:
     case SwipeDirection::Down:
         break;

@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Zirel
 
 // One bar per photo of a card, the one shown filled.
 Row {
@@ -19,7 +20,7 @@ Row {
             height: 4
             radius: 2
             clip: true
-            color: Qt.rgba(0, 0, 0, 0.6)
+            color: Theme.pageBar
             border.width: 0.3
             border.color: Qt.rgba(1, 1, 1, 0.35)
             Rectangle {

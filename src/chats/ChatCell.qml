@@ -46,7 +46,7 @@ Pressable {
         width: 10
         height: 10
         radius: 5
-        color: "#ff3b30"
+        color: Theme.destructive
     }
 
     Column {
@@ -81,7 +81,7 @@ Pressable {
                     height: 10
                     sourceSize.width: 20
                     sourceSize.height: 20
-                    source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent("#ffffff")
+                    source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent(Theme.onAccent)
                 }
             }
         }

@@ -86,7 +86,7 @@ Rectangle {
                         height: 9
                         sourceSize.width: 18
                         sourceSize.height: 18
-                        source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent("#ffffff")
+                        source: "image://symbol/checkmark?bold=1&color=" + encodeURIComponent(Theme.onAccent)
                     }
                 }
             }
@@ -187,7 +187,7 @@ Rectangle {
                     height: 20
                     sourceSize.width: 40
                     sourceSize.height: 40
-                    source: "image://symbol/arrow.up?bold=1&color=" + encodeURIComponent("#ffffff")
+                    source: "image://symbol/arrow.up?bold=1&color=" + encodeURIComponent(Theme.onAccent)
                 }
             }
         }

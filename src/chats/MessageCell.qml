@@ -23,7 +23,7 @@ Item {
         width: Math.min(250, label.implicitWidth + 24)
         height: label.height + 16
         radius: 16
-        color: cell.isOwn ? Theme.accent : Qt.rgba(0.9, 0.9, 0.9, 1)
+        color: cell.isOwn ? Theme.accent : Theme.incomingBubble
 
         Text {
             textFormat: Text.PlainText

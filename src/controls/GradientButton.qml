@@ -24,7 +24,7 @@ Pressable {
             anchors.fill: parent
             radius: root.cornerRadius
             visible: !root.enabled
-            color: Theme.dark ? Qt.rgba(0.22, 0.24, 0.27, 1) : Qt.rgba(0.90, 0.91, 0.92, 1)
+            color: Theme.disabledFill
         }
         Shape {
             anchors.fill: parent

@@ -133,7 +133,7 @@ void RangeSlider::drawThumb(QPainter *painter, const QRectF &frame, bool highlig
     painter->drawRoundedRect(inset, radius, radius);
     if (highlighted) {
         painter->setBrush(Qt::NoBrush);
-        painter->setPen(QPen(accent(), kLineWidth));
+        painter->setPen(QPen(Theme::accent(), kLineWidth));
         painter->drawRoundedRect(inset, radius, radius);
     }
 }

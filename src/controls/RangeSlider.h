@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/SliderBase.h"
+#include "controls/Theme.h"
 
 #include <optional>
 
@@ -94,7 +95,7 @@ private:
     double m_upperValue = 150;
     double m_curvaceousness = 1.0;
     QColor m_trackTint;
-    QColor m_trackHighlightTint = accent();
+    QColor m_trackHighlightTint = Theme::accent();
     QColor m_thumbTint = Qt::white;
     Thumb m_highlighted = Thumb::None;
     Thumb m_keyboardThumb = Thumb::Lower;

@@ -22,9 +22,7 @@ Pressable {
         radius: root.focusRadius
         color: Theme.background
         border.width: 2
-        border.color: root.selected ? Theme.accent
-                                    : Theme.dark ? Qt.rgba(80 / 255, 89 / 255, 101 / 255, 1)
-                                                 : Qt.rgba(185 / 255, 191 / 255, 200 / 255, 1)
+        border.color: root.selected ? Theme.accent : Theme.outline
     }
 
     contentItem: Text {

@@ -1,5 +1,7 @@
 #include "controls/Slider.h"
 
+#include "controls/Theme.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -44,14 +46,15 @@ void Slider::paint(QPainter *painter) {
     painter->setPen(Qt::NoPen);
     painter->setBrush(rangeTrackColor());
     painter->drawRoundedRect(QRectF(0, middle - radius, width(), kTrackHeight), radius, radius);
-    painter->setBrush(accent());
+    painter->setBrush(Theme::accent());
     painter->drawRoundedRect(QRectF(0, middle - radius, thumb, kTrackHeight), radius, radius);
 
     // A white disc with an outline drawn on the circle one point in, in the accent colour while
     // it is held (or the keyboard is on it).
     const QRectF circle = thumbFrame().adjusted(1, 1, -1, -1);
     painter->setBrush(Qt::white);
-    painter->setPen(QPen(m_pressed || hasActiveFocus() ? accent() : thumbOutlineColor(), kOutline));
+    painter->setPen(
+        QPen(m_pressed || hasActiveFocus() ? Theme::accent() : thumbOutlineColor(), kOutline));
     painter->drawEllipse(circle);
 }
 

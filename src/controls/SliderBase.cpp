@@ -1,5 +1,7 @@
 #include "controls/SliderBase.h"
 
+#include "controls/Theme.h"
+
 #include <QKeyEvent>
 #include <QTouchEvent>
 
@@ -20,11 +22,11 @@ void SliderBase::setDark(bool dark) {
 }
 
 QColor SliderBase::rangeTrackColor() const {
-    return m_dark ? QColor(101, 110, 123) : QColor(124, 133, 145);
+    return Theme::track(m_dark);
 }
 
 QColor SliderBase::thumbOutlineColor() const {
-    return m_dark ? QColor(80, 89, 101) : QColor(185, 191, 200);
+    return Theme::outline(m_dark);
 }
 
 bool SliderBase::isStepKey(int key) {

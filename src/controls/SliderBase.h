@@ -22,7 +22,6 @@ public:
     void setDark(bool dark);
     [[nodiscard]] static double stepSize() { return 1; }
 
-    [[nodiscard]] static QColor accent() { return QColor(255, 68, 88); }
     [[nodiscard]] QColor rangeTrackColor() const;
     [[nodiscard]] QColor thumbOutlineColor() const;
 

@@ -15,9 +15,7 @@ T.Switch {
         width: control.width
         height: control.height
         radius: height / 2
-        color: control.checked ? Theme.accent
-                               : Theme.dark ? Qt.rgba(58 / 255, 63 / 255, 71 / 255, 1)
-                                            : Qt.rgba(227 / 255, 229 / 255, 232 / 255, 1)
+        color: control.checked ? Theme.accent : Theme.switchTrack
         Behavior on color { ColorAnimation { duration: 150 } }
 
         Rectangle {

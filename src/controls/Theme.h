@@ -18,6 +18,18 @@ class Theme : public QObject {
     Q_PROPERTY(QColor gradientStart READ gradientStart CONSTANT)
     Q_PROPERTY(QColor gradientEnd READ gradientEnd CONSTANT)
     Q_PROPERTY(QColor focusRing READ focusRing NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor destructive READ destructive CONSTANT)
+    Q_PROPERTY(QColor onAccent READ onAccent CONSTANT)
+    Q_PROPERTY(QColor scrim READ scrim CONSTANT)
+    Q_PROPERTY(QColor outline READ outline NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor switchTrack READ switchTrack NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor disabledFill READ disabledFill NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor raisedSurface READ raisedSurface NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor raisedBorder READ raisedBorder NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor groupedBackground READ groupedBackground NOTIFY appearanceChanged)
+    Q_PROPERTY(QColor incomingBubble READ incomingBubble CONSTANT)
+    Q_PROPERTY(QColor pageBar READ pageBar CONSTANT)
+    Q_PROPERTY(QColor photoShade READ photoShade CONSTANT)
 
 public:
     explicit Theme(QObject *parent = nullptr);
@@ -37,6 +49,39 @@ public:
     /// The frame around what the keyboard is on: blue, as on the desktop, so it is never read
     /// as the accent border of a selected choice.
     QColor focusRing() const { return m_dark ? QColor(120, 174, 237) : QColor(53, 132, 228); }
+    /// Deleting, rejecting, unread counts: the desktop's red.
+    static QColor destructive() { return QColor(255, 59, 48); }
+    /// Accepting: the desktop's green, the "like" stamps.
+    static QColor positive() { return QColor(52, 199, 89); }
+    /// Symbols drawn on the accent or on a coloured badge.
+    static QColor onAccent() { return QColor(Qt::white); }
+    /// Darkens the screen behind an alert.
+    static QColor scrim() { return QColor(0, 0, 0, 115); }
+    /// The border of a choice or a slider's thumb that is not selected.
+    static QColor outline(bool dark) { return dark ? QColor(80, 89, 101) : QColor(185, 191, 200); }
+    QColor outline() const { return outline(m_dark); }
+    /// A slider's track outside the chosen range.
+    static QColor track(bool dark) { return dark ? QColor(101, 110, 123) : grey(); }
+    QColor switchTrack() const { return m_dark ? QColor(58, 63, 71) : QColor(227, 229, 232); }
+    /// The main button while it cannot be pressed.
+    QColor disabledFill() const { return m_dark ? QColor(56, 61, 69) : QColor(230, 232, 235); }
+    /// The round buttons under the cards.
+    QColor raisedSurface() const { return m_dark ? QColor(41, 46, 54) : QColor(Qt::white); }
+    QColor raisedBorder() const { return m_dark ? QColor(255, 255, 255, 20) : QColor(0, 0, 0, 20); }
+    /// The panel beneath a profile's name.
+    QColor groupedBackground() const { return m_dark ? QColor(27, 31, 36) : QColor(242, 243, 246); }
+    /// The other person's messages.
+    static QColor incomingBubble() { return QColor(230, 230, 230); }
+    /// The bars that count a card's photos.
+    static QColor pageBar() { return QColor(0, 0, 0, 153); }
+    /// Behind text laid over a photo.
+    static QColor photoShade() { return QColor(0, 0, 0, 140); }
+    /// The buttons under the cards: undo, write a note and like (pass is the accent).
+    static QColor undoButton() { return QColor(247, 181, 0); }
+    static QColor noteButton() { return QColor(10, 132, 255); }
+    static QColor likeButton() { return QColor(38, 196, 133); }
+    /// The pulse behind the own photo while the feed looks for people.
+    static QColor halo() { return QColor(255, 45, 85); }
 
 Q_SIGNALS:
     void appearanceChanged();

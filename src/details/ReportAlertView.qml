@@ -11,7 +11,7 @@ Rectangle {
     // Typing goes into the reason at once.
     readonly property Item firstControl: field
 
-    color: Qt.rgba(0, 0, 0, 0.45)
+    color: Theme.scrim
 
     Rectangle {
         anchors.centerIn: parent

@@ -7,6 +7,7 @@
 #include "cards/CardOverlay.h"
 #include "cards/CardView.h"
 #include "cardstack/SwipeCardStack.h"
+#include "controls/Theme.h"
 #include "feed/MainVCPermissions.h"
 #include "feed/MainVCPrefetch.h"
 #include "feed/MainVCProfiles.h"
@@ -100,7 +101,7 @@ void MainVC::viewDidLoad() {
 
 void MainVC::configureHalo() {
     m_halo->setRadius(200);
-    m_halo->setBackgroundColor(QColor(255, 45, 85)); // the desktop's pink
+    m_halo->setBackgroundColor(Theme::halo());
     m_halo->setHaloLayerNumber(5);
     m_halo->setAnimationDuration(5);
     m_halo->setFromValueForRadius(0.25);

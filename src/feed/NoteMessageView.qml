@@ -11,7 +11,7 @@ Rectangle {
     required property NoteMessageVC controller
     readonly property Item firstControl: field
 
-    color: Qt.rgba(0, 0, 0, 0.55)
+    color: Theme.photoShade
 
     MouseArea { anchors.fill: parent } // keeps clicks from reaching the feed below
 

@@ -57,11 +57,11 @@ Item {
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
             height: name.height + 9
             radius: 10
-            color: Qt.rgba(0, 0, 0, 0.55)
+            color: Theme.photoShade
             Rectangle {
                 anchors { left: parent.left; right: parent.right; top: parent.top }
                 height: parent.height - parent.radius
-                color: Qt.rgba(0, 0, 0, 0.55)
+                color: Theme.photoShade
             }
         }
         Text {

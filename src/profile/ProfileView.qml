@@ -32,7 +32,7 @@ Rectangle {
                 anchors { left: parent.left; right: parent.right }
                 y: Math.round(nameLabel.y + nameLabel.height + 20)
                 height: parent.height - y
-                color: Theme.dark ? "#1b1f24" : "#f2f3f6"
+                color: Theme.groupedBackground
 
                 NotesView {
                     anchors { fill: parent; margins: 20 }
@@ -132,7 +132,7 @@ Rectangle {
                     x: editBadge.width - 9 - width / 2
                     y: 9 - height / 2
                     visible: progressView.meterVisible
-                    color: "#ff3b30"
+                    color: Theme.destructive
                 }
             }
 

@@ -7,7 +7,7 @@ Rectangle {
 
     required property AlertErrorVC controller
 
-    color: Qt.rgba(0, 0, 0, 0.45)
+    color: Theme.scrim
 
     Rectangle {
         anchors.centerIn: parent

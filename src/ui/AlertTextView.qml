@@ -7,7 +7,7 @@ Rectangle {
 
     required property AlertTextVC controller
 
-    color: Qt.rgba(0, 0, 0, 0.55)
+    color: Theme.scrim
 
     Text {
         textFormat: Text.PlainText

@@ -8,7 +8,7 @@ Rectangle {
 
     required property ChoiceAlertVC controller
 
-    color: Qt.rgba(0, 0, 0, 0.45)
+    color: Theme.scrim
 
     Rectangle {
         anchors.centerIn: parent
