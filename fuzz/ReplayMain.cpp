@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Runs one harness over every file of a corpus folder, the way the fuzzer replays its corpus,
 // for builds without the fuzzer's runtime. A broken round trip aborts as it would there.
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Where the service keeps a person: the middle of a cell of a grid, never the point the device

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "Router.h"
 
 void Router::add(QHttpServerRequest::Method method, const QString &pattern, Access access,

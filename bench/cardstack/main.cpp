@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Frame times of a swipe-through of profile cards drawn by the software renderer offscreen:
 // every card is dragged to the right in small steps, then thrown off with a flick. Runs three
 // times: the stack at the size the feed gives it in a 1000 x 800 window (a card-wide column,

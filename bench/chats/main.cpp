@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Decodes and shows a page of 100 matches and a conversation of 2 000 messages; prints the
 // decode times, the time to the first frame of each screen and the resident memory.
 // Usage: bench-chats

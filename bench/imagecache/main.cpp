@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Times the image cache: a memory hit, disk hits that decode a 1200 × 1600 JPEG and HEIC
 // photo, and the trimming of a directory of 500 files.
 #include "media/ImageCacheManager.h"

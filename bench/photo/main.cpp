@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Times a 12-megapixel JPEG becoming a profile photo: read upright, flattened, the 3:4 frame cut,
 // shrunk with Lanczos, screened and encoded as HEIC; each step through the client's own code and
 // then as the bare library calls underneath (Qt's reader, QImage, OpenCV, libheif), in the same

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Start-up and swipe memory of the client against the reference service on loopback.
 //
 // Times the real client binary from spawn to its first frame with cards on the feed (offscreen,

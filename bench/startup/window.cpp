@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // The yardstick of the start-up benchmark: an empty Qt Quick window with one rectangle that
 // reports its first frame as the client does, linked with nothing but Qt Quick. With --text the
 // rectangle holds one line of text in the client's font, which brings in the font machinery

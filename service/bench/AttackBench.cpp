@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Robustness run of zirel-service: the attacks a stranger or a free account once made on it,
 // each bounded in count and time, over loopback against the service binary at its default
 // limits on SQLite. Attackers call from 127.0.0.2 and up (spread over many addresses where the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Load benchmark of zirel-service on SQLite and on PostgreSQL. For each database a crowd is
 // seeded, the service runs as a separate process, and this process drives it over loopback:
 //  - baseline: 20 clients asking for their own record (GET user), the cheapest signed-in call;

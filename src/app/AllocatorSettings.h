@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Photo buffers of a megabyte or more come and go with every card. glibc raises its threshold for

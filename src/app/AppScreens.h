@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The screens the client is made of, installed in the screen factory. Screens built later take

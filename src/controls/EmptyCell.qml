@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 import QtQuick
 
 // A blank row between groups of rows: 9 points in the profile details, 20 in the settings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "details/Setting.h"
 
 QList<Setting> Setting::rows(bool hasAboutMe, bool isMain, bool reportRow) {

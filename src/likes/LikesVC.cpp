@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "likes/LikesVC.h"
 
 #include "api/Endpoints.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "media/PhotoProcessor.h"
 
 #include "media/PhotoCodecs.h"

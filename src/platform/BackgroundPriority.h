@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Work that can wait a few milliseconds (preparing and decoding photos) runs at a lower

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/LibsecretBackend.h"
 
 // GLib's headers use `signals` as an identifier, which Qt defines as a keyword macro.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Everything the client writes (settings with the user's own record, positions and messages,

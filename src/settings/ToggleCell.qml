@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 import QtQuick
 
 // Whether the user's own profile takes part in discovery.

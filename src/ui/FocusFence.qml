@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 import QtQuick
 
 // Keeps Tab and Shift+Tab among the controls of one layer (an alert, a sheet): what lies

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/DesktopLocationService.h"
 #include "platform/DesktopNotificationPermission.h"
 #include "ui/ChoiceAlertVC.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/FileSecretBackend.h"
 #include "platform/SecureStore.h"
 #include "platform/SessionBus.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Renders the application's SVG icon to the PNG sizes desktops look for in the hicolor theme:
 // iconrender ICON.svg OUT_DIR NAME SIZE... writes OUT_DIR/<size>x<size>/apps/NAME.png.
 #include <QDir>

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zirel developers
+# SPDX-License-Identifier: MIT
+
 # Installs the pinned nsfwjs in the current folder. npm checks the package against the hash in
 # the lock file; when it cannot be fetched, the build says what else it can do.
 execute_process(COMMAND ${NPM} ci --legacy-peer-deps --no-audit --no-fund --loglevel=error

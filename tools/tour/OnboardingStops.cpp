@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 #include "TourStops.h"
 #include "media/PhotoProcessor.h"
 #include "onboarding/BioInputVC.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
 // Renders every screen that exists to PNG files, light and dark, for looking at layout.
 // Usage: zirel-tour [--scale RATIO] [--size WxH] OUT_DIR [NAME_FILTER]; the texts are in the
 // desktop's language, so LANGUAGE=en shoots the English screens. With --scale 2 the screens are
