@@ -205,6 +205,7 @@ void AccountApi::addRoutes(Router &router, ServiceContext &ctx) {
     });
     router.add(Method::Get, QStringLiteral("deleteAccount"), Access::Member, [&ctx](ApiRequest &r) {
         ctx.users.setDeleted(r.userId(), true);
+        ctx.events.close({r.userId()});
         return Reply::empty();
     });
     router.add(Method::Get, QStringLiteral("restoreUser"), Access::DeletedAllowed,

@@ -10,6 +10,7 @@
 #include "DemoCrowd.h"
 #include "DemoSeeder.h"
 #include "EnvelopeKeyStore.h"
+#include "EventHub.h"
 #include "FeedApi.h"
 #include "ResponseQueue.h"
 #include "ServiceContext.h"
@@ -25,6 +26,7 @@
 #include <QTcpSocket>
 #include <QTextStream>
 #include <QThread>
+#include <QWebSocket>
 
 #include <cstdio>
 
@@ -86,6 +88,19 @@ ApiServer::ApiServer(const ServiceOptions &options, Database &db, QObject *paren
     AccountApi::addRoutes(m_router, *m_context);
     FeedApi::addRoutes(m_router, *m_context);
     ChatApi::addRoutes(m_router, *m_context);
+    // The channel is only ever an upgrade; the plain call says so to whoever may make it.
+    m_router.add(QHttpServerRequest::Method::Get, QStringLiteral("events"), Access::Member,
+                 [](ApiRequest &) -> Reply {
+                     throw ApiError(426, QStringLiteral("Нужно соединение WebSocket"));
+                 });
+    m_events = std::make_unique<EventHub>(
+        m_context->events,
+        [this](const QByteArray &auth) {
+            HttpCall call;
+            call.auth = auth;
+            return authorise(call, Access::Member);
+        },
+        m_workers, m_options.events);
     m_workers.setMaxThreadCount(m_options.workers);
     m_uploadWorkers.setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
     // A thread keeps its database connection for as long as it lives.
@@ -109,6 +124,12 @@ quint16 ApiServer::start(QString *error) {
         *error = QString::fromUtf8(e.what());
         return 0;
     }
+    if (!m_context->events.listen(error))
+        return 0;
+    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, [this] {
+        while (hasPendingWebSocketConnections())
+            m_events->adopt(nextPendingWebSocketConnection());
+    });
     QTcpServer *server = nullptr;
     if (!m_options.tlsCert.isEmpty()) {
         QFile certFile(m_options.tlsCert);
@@ -129,11 +150,11 @@ quint16 ApiServer::start(QString *error) {
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.setLocalCertificate(cert);
         tls.setPrivateKey(key);
-        auto *sslServer = new BodyLimitedServer<QSslServer>(m_options, this);
+        auto *sslServer = new BodyLimitedServer<QSslServer>(m_options, m_events.get(), this);
         sslServer->setSslConfiguration(tls);
         server = sslServer;
     } else {
-        server = new BodyLimitedServer<QTcpServer>(m_options, this);
+        server = new BodyLimitedServer<QTcpServer>(m_options, m_events.get(), this);
     }
     if (!server->listen(m_options.listenAddress, m_options.port)) {
         *error = QStringLiteral("cannot listen on %1:%2")
@@ -209,6 +230,10 @@ Reply ApiServer::dispatch(const HttpCall &call) {
 }
 
 bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) {
+    // An upgrade was admitted as its headers came in, and the connection is the WebSocket
+    // server's by now; the HTTP server still offers the request, but nothing may answer it.
+    if (!request.value("upgrade").isEmpty())
+        return true;
     const QPointer<ResponseQueue> queue = ResponseQueue::of(socket);
     const quint64 ticket = queue->reserve();
     // The socket stays on this thread; the worker gets its caller's address as text.

@@ -4,6 +4,7 @@
 #include "BodyLimit.h"
 
 #include "ApiRequest.h"
+#include "EventHub.h"
 #include "ResponseQueue.h"
 
 #include <QTcpSocket>
@@ -21,26 +22,34 @@ qint64 s_buffered = 0;
 } // namespace
 
 BodyLimit::BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
-                     const Deadlines &deadlines)
+                     const Deadlines &deadlines, EventHub *events, std::function<void()> gone)
     : QObject(socket)
     , m_socket(socket)
     , m_max(maxBodyBytes)
     , m_budget(budgetBytes)
+    , m_events(events)
+    , m_gone(std::move(gone))
     , m_deadlines(deadlines) {
     connect(socket, &QIODevice::readyRead, this, &BodyLimit::onReadyRead);
     // An answer going out is use too: a slow one must not close its own connection.
     connect(socket, &QIODevice::bytesWritten, this, [this] {
-        if (m_phase == Phase::Idle)
+        if (m_phase == Phase::Idle && !m_upgraded)
             m_deadline.start();
     });
     m_deadline.setSingleShot(true);
     m_deadline.setInterval(m_deadlines.idle);
-    connect(&m_deadline, &QTimer::timeout, socket, &QTcpSocket::abort);
+    connect(&m_deadline, &QTimer::timeout, socket, [this] {
+        // An upgraded connection is the event hub's once it took it.
+        if (!m_upgraded || !m_socket->property(EventHub::kAdopted).toBool())
+            m_socket->abort();
+    });
     m_deadline.start();
 }
 
 BodyLimit::~BodyLimit() {
     release();
+    if (m_gone)
+        m_gone();
 }
 
 void BodyLimit::release() {
@@ -48,8 +57,8 @@ void BodyLimit::release() {
 }
 
 void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
-                       const Deadlines &deadlines) {
-    new BodyLimit(socket, maxBodyBytes, budgetBytes, deadlines);
+                       const Deadlines &deadlines, EventHub *events, std::function<void()> gone) {
+    new BodyLimit(socket, maxBodyBytes, budgetBytes, deadlines, events, std::move(gone));
 }
 
 void BodyLimit::enter(Phase phase) {
@@ -71,6 +80,8 @@ void BodyLimit::enter(Phase phase) {
 }
 
 void BodyLimit::onReadyRead() {
+    if (m_upgraded)
+        return;
     if (m_refused) {
         // Whatever still comes is dropped unread until the connection is closed.
         m_socket->readAll();
@@ -81,6 +92,8 @@ void BodyLimit::onReadyRead() {
         refuse();
         return;
     }
+    if (m_upgraded)
+        return;
     enter(!m_inHeaders ? Phase::Body : m_headers.isEmpty() ? Phase::Idle : Phase::Headers);
 }
 
@@ -95,6 +108,9 @@ bool BodyLimit::follow(QByteArrayView fragment) {
             fragment = fragment.sliced(end + 4 - before);
             if (!headersEnded())
                 return false;
+            // What follows is the channel's, once it is upgraded.
+            if (m_upgraded)
+                return true;
             continue;
         }
         const qsizetype body = qsizetype(std::min<qint64>(m_bodyLeft, fragment.size()));
@@ -117,13 +133,15 @@ bool BodyLimit::headersEnded() {
     m_bodyLeft = 0;
     const QList<QByteArray> lines = m_headers.left(m_headers.indexOf("\r\n\r\n")).split('\n');
     m_headers.clear();
-    bool hasToken = false;
+    QByteArray auth;
+    QByteArray upgrade;
     for (const QByteArray &line : lines) {
         const qsizetype colon = line.indexOf(':');
         if (colon < 0)
             continue;
         const QByteArray name = line.left(colon).trimmed().toLower();
-        const QByteArray value = line.mid(colon + 1).trimmed().toLower();
+        const QByteArray raw = line.mid(colon + 1).trimmed();
+        const QByteArray value = raw.toLower();
         if (name == "transfer-encoding" && value != "identity") {
             m_refusal = 411;
             return false;
@@ -134,9 +152,15 @@ bool BodyLimit::headersEnded() {
             if (!ok || m_bodyLeft < 0)
                 return false;
         }
-        hasToken = hasToken || (name == "auth" && !value.isEmpty());
+        if (name == "auth")
+            auth = raw;
+        if (name == "upgrade")
+            upgrade = value;
     }
-    if (m_bodyLeft > limitFor(lines.value(0), hasToken))
+    // The HTTP server would upgrade any request that asks, before a handler sees it.
+    if (!upgrade.isEmpty())
+        return admitUpgrade(lines.value(0), upgrade, auth);
+    if (m_bodyLeft > limitFor(lines.value(0), !auth.isEmpty()))
         return false;
     if (m_bodyLeft == 0) {
         m_inHeaders = true;
@@ -148,6 +172,27 @@ bool BodyLimit::headersEnded() {
     }
     m_reserved = m_bodyLeft;
     s_buffered += m_reserved;
+    return true;
+}
+
+bool BodyLimit::admitUpgrade(const QByteArray &requestLine, const QByteArray &protocol,
+                             const QByteArray &auth) {
+    if (m_bodyLeft > 0 || !m_events || protocol != "websocket") {
+        m_refusal = 400;
+        m_reason = QStringLiteral("Неверный запрос");
+        return false;
+    }
+    const EventHub::Refusal refusal = m_events->admit(m_socket, requestLine, auth);
+    if (refusal.status != 0) {
+        m_refusal = refusal.status;
+        m_reason = refusal.reason;
+        return false;
+    }
+    m_upgraded = true;
+    m_inHeaders = true;
+    // The handshake must end in time; nothing restarts this deadline.
+    m_deadline.setInterval(m_deadlines.headers);
+    m_deadline.start();
     return true;
 }
 
@@ -171,7 +216,8 @@ void BodyLimit::refuse() {
         m_socket->abort();
         return;
     }
-    const QString reason = m_refusal == 411 ? QStringLiteral("Не указана длина запроса")
+    const QString reason = !m_reason.isEmpty() ? m_reason
+                           : m_refusal == 411 ? QStringLiteral("Не указана длина запроса")
                            : m_refusal == 503 ? QStringLiteral("Сервис перегружен, попробуй позже")
                                               : QStringLiteral("Слишком большой запрос");
     m_socket->write(Reply::error(m_refusal, reason).message(true));

@@ -5,10 +5,13 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 
+class EventHub;
 class QTcpSocket;
 
 // Watches what arrives on one connection before the HTTP server reads it, and ends the
@@ -25,6 +28,8 @@ class QTcpSocket;
 // It also closes connections that hold the service without using it: headers that do not
 // arrive in time from the first byte of a request, a body that does not arrive in time from
 // its headers, and a connection idle for longer than a client keeps one for reuse.
+// An upgrade to an event channel is let through only when the event hub admits it; from then
+// on the connection is the hub's, and none of this watches it.
 class BodyLimit : public QObject {
     Q_OBJECT
 public:
@@ -42,15 +47,17 @@ public:
 
     // Must run before the server connects to the socket, so it sees each fragment first.
     // `budgetBytes`: the announced body bytes all connections may be receiving at once.
+    // `gone` runs when the connection is destroyed; unlike a connection to its signals, it
+    // outlives the WebSocket server's taking the connection over.
     static void attach(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
-                       const Deadlines &deadlines);
+                       const Deadlines &deadlines, EventHub *events, std::function<void()> gone);
     ~BodyLimit() override;
 
 private:
     enum class Phase { Idle, Headers, Body };
 
     BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
-              const Deadlines &deadlines);
+              const Deadlines &deadlines, EventHub *events, std::function<void()> gone);
 
     // Starts the deadline of the phase the stream is in when it has changed.
     void enter(Phase phase);
@@ -60,6 +67,9 @@ private:
     [[nodiscard]] bool follow(QByteArrayView fragment);
     // False when the request is refused; `m_refusal` then says with what.
     [[nodiscard]] bool headersEnded();
+    // False, with the refusal set, unless the event hub lets this upgrade request through.
+    [[nodiscard]] bool admitUpgrade(const QByteArray &requestLine, const QByteArray &protocol,
+                                    const QByteArray &auth);
     // The largest body the request of these headers may have.
     [[nodiscard]] qint64 limitFor(const QByteArray &requestLine, bool hasToken) const;
     void release();
@@ -72,6 +82,11 @@ private:
     bool m_inHeaders = true;
     qint64 m_bodyLeft = 0;
     int m_refusal = 413;
+    // Said with a refusal the event hub made.
+    QString m_reason;
+    EventHub *m_events;
+    std::function<void()> m_gone;
+    bool m_upgraded = false;
     bool m_refused = false;
     // What this connection's body in progress holds of the budget.
     qint64 m_reserved = 0;

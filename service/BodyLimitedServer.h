@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -23,8 +24,9 @@
 // connection closes.
 template <class Server> class BodyLimitedServer : public Server {
 public:
-    BodyLimitedServer(const ServiceOptions &options, QObject *parent)
+    BodyLimitedServer(const ServiceOptions &options, EventHub *events, QObject *parent)
         : Server(parent)
+        , m_events(events)
         , m_max(options.maxBodyBytes)
         , m_budget(options.bodyBudgetBytes)
         , m_deadlines(options.deadlines)
@@ -37,12 +39,15 @@ public:
         QTcpSocket *socket = Server::nextPendingConnection();
         if (!socket)
             return socket;
-        BodyLimit::attach(socket, m_max, m_budget, m_deadlines);
         if (++m_open >= m_most)
             this->pauseAccepting();
         const QString address = callerOf(*socket);
         const int fromAddress = ++m_perAddress[address];
-        QObject::connect(socket, &QObject::destroyed, this, [this, address] {
+        // The server deletes the connections it still has as it goes, after its own members.
+        const QPointer<QObject> alive(this);
+        BodyLimit::attach(socket, m_max, m_budget, m_deadlines, m_events, [=, this] {
+            if (!alive)
+                return;
             if (--m_perAddress[address] == 0)
                 m_perAddress.remove(address);
             if (m_open-- == m_most)
@@ -75,6 +80,7 @@ private:
         return std::max(8, std::min(descriptors * 3 / 4, descriptors - 128));
     }
 
+    EventHub *m_events;
     qint64 m_max;
     qint64 m_budget;
     BodyLimit::Deadlines m_deadlines;

@@ -18,6 +18,8 @@
 
 #include <atomic>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -158,6 +160,7 @@ public:
 
     [[nodiscard]] const QString &name() const { return m_name; }
     int depth = 0;
+    std::vector<std::function<void()>> afterCommit;
     // PostgreSQL statements this connection has prepared, by their text.
     QHash<QString, QByteArray> statements;
 
@@ -198,30 +201,7 @@ Database::Link &Database::link() {
         return *m_links.localData();
     auto link = std::make_unique<Link>(m_connectionPrefix + QStringLiteral("-") +
                                        QString::number(s_connectionCounter.fetch_add(1)));
-    {
-        QSqlDatabase db;
-        if (m_postgres) {
-            const QUrl url(m_location);
-            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), link->name());
-            // A server on this machine is also reached through its socket folder, the way
-            // libpq writes it: postgres://user@/db?host=/run/postgresql&port=5432.
-            const QUrlQuery options(url);
-            const QString socketFolder = options.queryItemValue(QStringLiteral("host"));
-            db.setHostName(socketFolder.isEmpty() ? url.host() : socketFolder);
-            db.setPort(options.hasQueryItem(QStringLiteral("port"))
-                           ? options.queryItemValue(QStringLiteral("port")).toInt()
-                           : url.port(5432));
-            db.setUserName(url.userName());
-            db.setPassword(url.password());
-            db.setDatabaseName(url.path().mid(1));
-        } else {
-            configureSqlite();
-            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), link->name());
-            db.setDatabaseName(m_location);
-        }
-        if (!db.open())
-            throw DbError(db.lastError().text().toStdString());
-    }
+    (void)openDedicated(link->name());
     m_links.setLocalData(link.release());
     if (!m_postgres) {
         // A writer waits for another instead of failing with "database is locked".
@@ -233,6 +213,36 @@ Database::Link &Database::link() {
         execSchema(QStringLiteral("PRAGMA cache_size=-65536"));
     }
     return *m_links.localData();
+}
+
+QSqlDatabase Database::openDedicated(const QString &name) {
+    QSqlDatabase db;
+    if (m_postgres) {
+        const QUrl url(m_location);
+        db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        // A server on this machine is also reached through its socket folder, the way
+        // libpq writes it: postgres://user@/db?host=/run/postgresql&port=5432.
+        const QUrlQuery options(url);
+        const QString socketFolder = options.queryItemValue(QStringLiteral("host"));
+        db.setHostName(socketFolder.isEmpty() ? url.host() : socketFolder);
+        db.setPort(options.hasQueryItem(QStringLiteral("port"))
+                       ? options.queryItemValue(QStringLiteral("port")).toInt()
+                       : url.port(5432));
+        db.setUserName(url.userName());
+        db.setPassword(url.password());
+        db.setDatabaseName(url.path().mid(1));
+    } else {
+        configureSqlite();
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(m_location);
+    }
+    if (!db.open()) {
+        const std::string error = db.lastError().text().toStdString();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw DbError(error);
+    }
+    return db;
 }
 
 QSqlDatabase Database::connection() {
@@ -337,7 +347,8 @@ void Database::transaction() {
 }
 
 void Database::commit() {
-    if (--link().depth > 0)
+    Link &current = link();
+    if (--current.depth > 0)
         return;
     const bool committed = connection().commit();
     if (!m_postgres) {
@@ -345,16 +356,29 @@ void Database::commit() {
             connection().rollback();
         m_sqliteWriter.unlock();
     }
+    const auto due = std::exchange(current.afterCommit, {});
     if (!committed)
         throw DbError("cannot commit");
+    for (const auto &work : due)
+        work();
 }
 
 void Database::rollback() {
-    if (--link().depth > 0)
+    Link &current = link();
+    if (--current.depth > 0)
         return;
+    current.afterCommit.clear();
     connection().rollback();
     if (!m_postgres)
         m_sqliteWriter.unlock();
+}
+
+void Database::afterCommit(std::function<void()> work) {
+    Link &current = link();
+    if (current.depth == 0)
+        work();
+    else
+        current.afterCommit.push_back(std::move(work));
 }
 
 int Database::schemaVersion() {

@@ -9,6 +9,7 @@
 #include <QThreadStorage>
 #include <QVariantList>
 
+#include <functional>
 #include <mutex>
 #include <stdexcept>
 
@@ -47,6 +48,12 @@ public:
     void transaction();
     void commit();
     void rollback();
+    // Runs `work` once this thread's transaction has committed, or now outside one; a rollback
+    // drops it. What others may act on at once must not be seen before it is stored.
+    void afterCommit(std::function<void()> work);
+    // A connection of its own for the calling thread, apart from the one statements use:
+    // PostgreSQL's notifications are read from one that runs nothing else.
+    [[nodiscard]] QSqlDatabase openDedicated(const QString &name);
 
 private:
     class Link;

@@ -6,6 +6,7 @@
 #include "ApiError.h"
 #include "Database.h"
 #include "Discovery.h"
+#include "EventBus.h"
 #include "ServiceContext.h"
 #include "UserStore.h"
 
@@ -58,9 +59,10 @@ const QString kMessageColumns = QStringLiteral("SELECT id, sender_id, content, c
 
 } // namespace
 
-MatchStore::MatchStore(Database &db, UserStore &users)
+MatchStore::MatchStore(Database &db, UserStore &users, EventBus &events)
     : m_db(db)
-    , m_users(users) {}
+    , m_users(users)
+    , m_events(events) {}
 
 MatchStore::PairState MatchStore::pairState(const QString &from, const QString &to) {
     // One statement, as each round trip to the database is most of a swipe's cost.
@@ -143,6 +145,11 @@ MatchStore::SwipeResult MatchStore::swipe(const QString &from, const QString &to
                 QStringLiteral("UPDATE swipes SET status = ? WHERE from_id = ? AND to_id = ?"),
                 {result.status, from, to});
         }
+        if (result.status == QLatin1String("matchCreated"))
+            m_events.publish({from, to}, {{QStringLiteral("type"), "match"},
+                                          {QStringLiteral("chatID"), result.chatId}});
+        else if (kind != QLatin1String("left") && !pair.separated && result.chatId.isEmpty())
+            m_events.publish({to}, {{QStringLiteral("type"), "like"}});
         m_db.commit();
         return result;
     } catch (...) {
@@ -240,7 +247,7 @@ void MatchStore::markRead(const QString &userId, const QString &chatId) {
         {chatId, userId, chatId, userId, userId});
     if (!pending.next())
         return;
-    const Member member{true, pending.value(0).toBool(), pending.value(1).toBool()};
+    const Member member{true, pending.value(0).toBool(), pending.value(1).toBool(), {}};
     // An unfinished read keeps its snapshot, and SQLite refuses a write from a connection
     // whose snapshot another writer has moved past.
     pending.finish();
@@ -274,7 +281,8 @@ MatchStore::Member MatchStore::requireMember(const QString &userId, const QStrin
         throw ApiError(404, QStringLiteral("Чат не найден"));
     if (q.value(0).toString() != userId && q.value(1).toString() != userId)
         throw ApiError(403, QStringLiteral("Это не твой чат"));
-    return {q.value(2).toInt() > 0, q.value(3).toBool(), !q.value(4).toBool()};
+    const QString partner = q.value(q.value(0).toString() == userId ? 1 : 0).toString();
+    return {q.value(2).toInt() > 0, q.value(3).toBool(), !q.value(4).toBool(), partner};
 }
 
 QJsonArray MatchStore::page(const QString &userId, const QString &chatId, bool forward,
@@ -314,8 +322,13 @@ MatchStore::Sent MatchStore::send(const QString &senderId, const QString &chatId
     markRead(senderId, chatId, member);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QString id = insertMessage(chatId, senderId, content, now, clientId);
-    if (!id.isEmpty())
+    if (!id.isEmpty()) {
+        // The sender's other devices show it too.
+        m_events.publish({member.partner, senderId}, {{QStringLiteral("type"), "message"},
+                                                      {QStringLiteral("chatID"), chatId},
+                                                      {QStringLiteral("messageID"), id}});
         return {messageJson(id, senderId, content, now), true};
+    }
     // The same send again: the answer is the copy stored the first time.
     QSqlQuery q = m_db.exec(kMessageColumns + QStringLiteral("AND sender_id = ? AND client_id = ?"),
                             {chatId, senderId, clientId});
@@ -385,6 +398,8 @@ void MatchStore::dissolve(const QString &a, const QString &b) {
     m_db.exec(QStringLiteral("INSERT INTO ended_pairs (user_low, user_high, created_at) "
                              "VALUES (?, ?, ?) ON CONFLICT DO NOTHING"),
               {std::min(a, b), std::max(a, b), QDateTime::currentSecsSinceEpoch()});
+    m_events.publish({a, b},
+                     {{QStringLiteral("type"), "unmatch"}, {QStringLiteral("chatID"), chatId}});
 }
 
 void MatchStore::block(const QString &from, const QString &to) {

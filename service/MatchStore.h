@@ -9,9 +9,11 @@
 #include <QString>
 
 class Database;
+class EventBus;
 class UserStore;
 
-// Swipes, the matches they form, the chats of matches, blocks and reports.
+// Swipes, the matches they form, the chats of matches, blocks and reports. Likes, matches,
+// messages and ended matches are told to the people they concern as live events.
 class MatchStore {
 public:
     static constexpr int kMessagePage = 50;
@@ -21,7 +23,7 @@ public:
         QString chatId; // set when a match exists between the two
     };
 
-    MatchStore(Database &db, UserStore &users);
+    MatchStore(Database &db, UserStore &users, EventBus &events);
 
     // kind is "left", "right" or "superlike"; message is the note of a super-like.
     SwipeResult swipe(const QString &from, const QString &to, const QString &kind,
@@ -53,6 +55,7 @@ private:
         bool reachable = false; // the partner can still be written to
         bool unread = false;    // the partner wrote something this member has not read
         bool unopened = false;  // this member has not opened the match yet
+        QString partner;
     };
     // Everything the other side wrote is read, and the match is no longer new, for this user.
     void markRead(const QString &userId, const QString &chatId);
@@ -83,4 +86,5 @@ private:
 
     Database &m_db;
     UserStore &m_users;
+    EventBus &m_events;
 };

@@ -71,6 +71,8 @@ bool OperatorCommands::setBanned(const QString &userId, bool banned) {
         out << "No such user: " << userId << Qt::endl;
         return false;
     }
+    if (banned)
+        m_ctx.events.close({id});
     out << (banned ? "Banned: " : "Unbanned: ") << id << Qt::endl;
     return true;
 }
@@ -83,6 +85,7 @@ bool OperatorCommands::revoke(const QString &userId) {
         return false;
     }
     m_ctx.tokens.revokeAll(id);
+    m_ctx.events.close({id});
     out << "Signed out everywhere: " << id << Qt::endl;
     return true;
 }

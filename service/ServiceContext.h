@@ -5,6 +5,7 @@
 
 #include "Database.h"
 #include "Discovery.h"
+#include "EventBus.h"
 #include "HourlyLimit.h"
 #include "ImageStore.h"
 #include "MatchStore.h"
@@ -23,7 +24,8 @@ struct ServiceContext {
         , tokens(database, options.tokenDays)
         , images(database, database.filesDir() + QStringLiteral("/images"))
         , discovery(database, users)
-        , matches(database, users)
+        , events(database)
+        , matches(database, users, events)
         , signIns(options.signInsPerHour)
         , uploads(options.uploadsPerHour) {}
 
@@ -36,6 +38,7 @@ struct ServiceContext {
     TokenStore tokens;
     ImageStore images;
     Discovery discovery;
+    EventBus events;
     MatchStore matches;
     // Per caller address: how many more sign-ins it may make now.
     HourlyLimit signIns;

@@ -19,6 +19,7 @@ QString ServiceOptions::usage() {
         "  [--like-back P] [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
         "  [--sign-ins-per-hour N] [--uploads-per-hour N] [--proxy ADDR]\n"
         "  [--timeouts HEADERS,BODY,IDLE] [--connections-per-address N]\n"
+        "  [--event-ping MS] [--events-per-account N]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
@@ -124,6 +125,13 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
         } else if (arg == QLatin1String("--connections-per-address")) {
             connectionsPerAddress = v.toInt(&ok);
             ok = ok && connectionsPerAddress >= 1;
+        } else if (arg == QLatin1String("--event-ping")) {
+            const int ms = v.toInt(&ok);
+            ok = ok && ms >= 10 && ms <= 600000;
+            events.ping = std::chrono::milliseconds(ms);
+        } else if (arg == QLatin1String("--events-per-account")) {
+            events.perAccount = v.toInt(&ok);
+            ok = ok && events.perAccount >= 1;
         } else if (arg == QLatin1String("--proxy")) {
             ok = proxy.setAddress(v);
         } else if (arg == QLatin1String("--workers")) {

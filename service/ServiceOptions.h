@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BodyLimit.h"
+#include "EventHub.h"
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -49,6 +50,8 @@ struct ServiceOptions {
     double likeBack = 0.5;
     // Pause before demo people act: like a newcomer, like back, answer a message.
     int demoDelayMs = 3000;
+    // How event channels are pinged and how many one account may hold.
+    EventHub::Limits events;
     // Threads answering requests, each with its own database connection. More than the cores:
     // most of a request's time is spent waiting for the database.
     int workers = 8;

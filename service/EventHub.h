@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Zirel developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+class EventBus;
+class QTcpSocket;
+class QThreadPool;
+class QWebSocket;
+
+// The open event channels of this process: whose each is, what reaches it, and when it goes.
+// A channel is let in while its upgrade request's headers are read, before the HTTP server
+// answers with the upgrade, so a request without a live token is refused with no channel made.
+// Each channel costs little and holds nothing the calls do not: a few per account, pinged and
+// closed when it stops answering, dropped when it reads too slowly to keep up (it catches up
+// by asking), and closed when it talks instead of listening.
+class EventHub : public QObject {
+    Q_OBJECT
+public:
+    struct Limits {
+        std::chrono::milliseconds ping{30000};
+        int perAccount = 5;
+        // Frames written to a channel and not yet taken by its reader.
+        qint64 queueBytes = 16 * 1024;
+        // The largest frame a client may send, and how many it may send between two pings:
+        // clients have nothing to say on the channel.
+        qint64 inboundFrameBytes = 512;
+        int inboundPerPing = 4;
+        // Ping rounds between two checks that every channel's sign-in is still live.
+        int pingsPerRecheck = 10;
+    };
+    // Set on a connection once its channel is the hub's.
+    static constexpr char kAdopted[] = "zirelEventChannel";
+    // The account a request's `auth` header signs in, or throws ApiError (401/410/451) or
+    // DbError; used from the main thread and the workers.
+    using Authorise = std::function<QString(const QByteArray &auth)>;
+
+    EventHub(EventBus &bus, Authorise authorise, QThreadPool &workers, const Limits &limits,
+             QObject *parent = nullptr);
+    ~EventHub() override;
+
+    struct Refusal {
+        int status = 0; // 0 when the upgrade may go on
+        QString reason;
+    };
+    // Called with an upgrade request's headers before the HTTP server reads them.
+    [[nodiscard]] Refusal admit(QTcpSocket *socket, const QByteArray &requestLine,
+                                const QByteArray &auth);
+    // Takes a channel the HTTP server has upgraded.
+    void adopt(std::unique_ptr<QWebSocket> socket);
+    [[nodiscard]] int channelCount() const { return int(m_channels.size()); }
+
+private:
+    struct Admitted {
+        QString userId;
+        QByteArray auth;
+        QPointer<QTcpSocket> connection;
+        QByteArray caller;
+    };
+    struct Channel {
+        QString userId;
+        QByteArray auth;
+        QPointer<QTcpSocket> connection;
+        int missedPongs = 0;
+        int inbound = 0;
+    };
+
+    void deliver(const QStringList &recipients, const QByteArray &frame);
+    void closeAccounts(const QStringList &userIds);
+    void pingAll();
+    // Closes the channels whose sign-in has ended since they opened; the checks run on a worker.
+    void recheck();
+    void drop(QWebSocket *socket);
+    void onInbound(QWebSocket *socket);
+    [[nodiscard]] static QString peerKey(const QTcpSocket &socket);
+
+    EventBus &m_bus;
+    Authorise m_authorise;
+    QThreadPool &m_workers;
+    Limits m_limits;
+    QHash<QString, Admitted> m_admitted;
+    QHash<QWebSocket *, Channel> m_channels;
+    // Each account's channels, oldest first.
+    QHash<QString, QList<QWebSocket *>> m_byAccount;
+    QTimer m_ping;
+    int m_pingsSinceRecheck = 0;
+};
