@@ -174,9 +174,12 @@ void NetworkService::send(const QString &path, const QString &method,
                         reply->abort();
                     }
                 });
-        connect(reply, &QNetworkReply::finished, m_thread.context(), [reply, onReply] {
+        connect(reply, &QNetworkReply::finished, m_thread.context(), [this, reply, onReply] {
             reply->deleteLater();
-            onReply(readReply(*reply));
+            const HttpReply read = readReply(*reply);
+            if (read.status)
+                Q_EMIT serviceAnswered();
+            onReply(read);
         });
     });
 }

@@ -64,6 +64,11 @@ public:
              });
     }
 
+Q_SIGNALS:
+    // The service answered a request with any HTTP status: it can be reached again. Emitted on
+    // the network worker thread.
+    void serviceAnswered();
+
 private:
     // What the HTTP layer reported for one request.
     struct HttpReply {

@@ -3,6 +3,8 @@
 
 #include "api/RetrySchedule.h"
 
+#include <QRandomGenerator>
+
 #include <algorithm>
 
 RetrySchedule::RetrySchedule(std::function<void()> action) {
@@ -17,7 +19,10 @@ void RetrySchedule::setDelays(Delay first, Delay longest) {
 }
 
 void RetrySchedule::failed() {
-    m_timer.start(m_next);
+    Delay wait = m_next;
+    if (m_jitter && wait.count() > 1)
+        wait = wait / 2 + Delay(QRandomGenerator::global()->bounded(qint64(wait.count() / 2)));
+    m_timer.start(wait);
     m_next = std::min(m_next * 2, m_longest);
 }
 

@@ -19,6 +19,9 @@ public:
     RetrySchedule &operator=(const RetrySchedule &) = delete;
 
     void setDelays(Delay first, Delay longest);
+    /// Each wait is drawn between half of it and all of it, so many clients that lost the
+    /// service at once do not all come back in the same instant.
+    void setJitter(bool jitter) { m_jitter = jitter; }
     /// The call failed (again): the action runs once more after the current wait.
     void failed();
     /// The call succeeded or was made anew by other means: nothing is pending, and the next
@@ -32,4 +35,5 @@ private:
     Delay m_first{std::chrono::seconds(5)};
     Delay m_longest{std::chrono::minutes(1)};
     Delay m_next = m_first;
+    bool m_jitter = false;
 };

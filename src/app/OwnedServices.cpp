@@ -3,6 +3,7 @@
 
 #include "app/OwnedServices.h"
 
+#include "api/EventChannel.h"
 #include "api/NetworkService.h"
 #include "media/ImageCacheManager.h"
 #include "platform/DesktopNotifier.h"
@@ -24,6 +25,7 @@ OwnedServices::OwnedServices()
     , m_unsentMessages(std::make_unique<UnsentMessages>(UnsentMessages::defaultFile()))
     , m_images(std::make_unique<ImageCacheManager>(ImageCacheManager::defaultDirectory()))
     , m_desktopNotifier(std::make_unique<DesktopNotifier>(std::make_unique<QSettings>()))
+    , m_events(std::make_unique<EventChannel>(*m_network))
     , m_platform(std::make_unique<AppServices>())
     , m_screens(std::make_unique<ScreenFactory>())
     , m_tasks(std::make_unique<TaskGroup>()) {
@@ -34,6 +36,7 @@ OwnedServices::OwnedServices()
         .setUnsentMessages(*m_unsentMessages)
         .setImages(*m_images)
         .setDesktopNotifier(*m_desktopNotifier)
+        .setEvents(*m_events)
         .setPlatform(*m_platform)
         .setScreens(*m_screens)
         .setTasks(*m_tasks);

@@ -28,6 +28,7 @@ private:
     std::unique_ptr<UnsentMessages> m_unsentMessages;
     std::unique_ptr<ImageCacheManager> m_images;
     std::unique_ptr<DesktopNotifier> m_desktopNotifier;
+    std::unique_ptr<EventChannel> m_events;
     std::unique_ptr<AppServices> m_platform;
     std::unique_ptr<ScreenFactory> m_screens;
     // Last, so its work ends before anything it may use goes.

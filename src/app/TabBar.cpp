@@ -4,6 +4,7 @@
 #include "app/TabBar.h"
 
 #include "api/Endpoints.h"
+#include "api/EventChannel.h"
 #include "chats/ChatsVC.h"
 #include "feed/MainVC.h"
 #include "likes/LikesVC.h"
@@ -16,6 +17,11 @@
 
 TabBar::TabBar(Services services, QObject *parent)
     : TabContainer(QStringLiteral("TabBar"), std::move(services), parent) {}
+
+// The channel belongs to a signed-in person, whose screen this is.
+TabBar::~TabBar() {
+    services().events().close();
+}
 
 void TabBar::viewDidLoad() {
     // The record is replaced for everyone, so the answer is handled even after this screen is
@@ -54,6 +60,7 @@ void TabBar::viewDidLoad() {
     // Their loading, timers and badges must run before the user first opens those tabs.
     likes->loadViewIfNeeded();
     chats->loadViewIfNeeded();
+    services().events().open();
     showOwner();
     connect(&services().user(), &UserManager::userChanged, this, &TabBar::showOwner);
 }

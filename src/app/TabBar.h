@@ -23,6 +23,7 @@ public:
     static constexpr int profileTab = 3;
 
     explicit TabBar(Services services, QObject *parent = nullptr);
+    ~TabBar() override;
 
     /// Ctrl+, opens the settings from any section, as the profile tab's button does.
     bool handleKey(KeyCommand command) override;

@@ -4,6 +4,7 @@
 #include "chats/ChatDetailsVC.h"
 
 #include "api/Endpoints.h"
+#include "api/EventChannel.h"
 #include "cards/ProfileCardModel.h"
 #include "chats/MatchListModel.h"
 #include "platform/DiagnosticLog.h"
@@ -39,8 +40,23 @@ ChatDetailsVC::ChatDetailsVC(Match match, Services services, QObject *parent)
     noteNewest(m_match.messages);
     connect(&m_unsent, &UnsentMessages::markChanged, this,
             [this](const QUuid &id, bool failed) { m_rows.setFailed(id, failed); });
-    m_updateTimer.setInterval(pollIntervalMs);
+    // With live events a message is asked for when it comes; the poll only makes sure.
+    EventChannel &events = services.events();
+    m_updateTimer.setInterval(events.isLive() ? EventChannel::kSafetyPollMs : pollIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatDetailsVC::pollNewer);
+    connect(&events, &EventChannel::arrived, this, [this](const LiveEvent &event) {
+        if (m_updateTimer.isActive() && event.kind == LiveEvent::Kind::Message &&
+            event.chatID == m_match.chatID)
+            pollNewer();
+    });
+    connect(&events, &EventChannel::liveChanged, this, [this](bool live) {
+        m_updateTimer.setInterval(live ? EventChannel::kSafetyPollMs : pollIntervalMs);
+        // What came while the channel was changing is asked for at once, either way.
+        if (m_updateTimer.isActive()) {
+            m_updateTimer.start();
+            pollNewer();
+        }
+    });
 }
 
 QString ChatDetailsVC::avatar() const {
@@ -220,6 +236,11 @@ void ChatDetailsVC::noteNewest(const QList<Message> &page) {
 }
 
 void ChatDetailsVC::pollNewer() {
+    if (m_pollInFlight) {
+        m_pollAgain = true;
+        return;
+    }
+    m_pollInFlight = true;
     // The poll goes on from the newest message the service gave, not from one sent here: a
     // reply stored a moment before the user's own message would otherwise never come.
     // Before the service gave any message, everything since the pair was made.
@@ -236,6 +257,10 @@ void ChatDetailsVC::pollNewer() {
 }
 
 void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
+    m_pollInFlight = false;
+    // After this answer has moved the anchor on.
+    if (std::exchange(m_pollAgain, false))
+        QMetaObject::invokeMethod(this, &ChatDetailsVC::pollNewer, Qt::QueuedConnection);
     if (!result.ok()) {
         qCWarning(lcChats).noquote()
             << QStringLiteral("Ошибка загрузки новых сообщений: ") + result.error().reason;

@@ -123,6 +123,9 @@ private:
     bool m_isLoadingOlderMessages = false;
     bool m_hasMoreOlderMessages = true;
     bool m_didScrollToBottom = false;
+    // One poll at a time; events that come meanwhile ask for one more after it.
+    bool m_pollInFlight = false;
+    bool m_pollAgain = false;
     QTimer m_updateTimer;
     // A failed history load is tried again: nothing else asks for it in a list too short to
     // scroll, and the conversation would stay empty after the service came back.

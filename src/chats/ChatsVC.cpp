@@ -4,6 +4,7 @@
 #include "chats/ChatsVC.h"
 
 #include "api/Endpoints.h"
+#include "api/EventChannel.h"
 #include "chats/ChatDetailsVC.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/DiagnosticLog.h"
@@ -37,9 +38,22 @@ void ChatsVC::viewDidLoad() {
     setLoading(true);
     requestPage(m_currentPage, perPage, false);
 
-    m_updateTimer.setInterval(refreshIntervalMs);
+    EventChannel &events = services().events();
+    m_updateTimer.setInterval(events.isLive() ? EventChannel::kSafetyPollMs : refreshIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &ChatsVC::refresh);
     m_updateTimer.start();
+    connect(&events, &EventChannel::arrived, this, [this](const LiveEvent &event) {
+        if (!event.changesMatches())
+            return;
+        if (m_refreshing)
+            m_refreshAgain = true;
+        else
+            refresh();
+    });
+    connect(&events, &EventChannel::liveChanged, this, [this](bool live) {
+        m_updateTimer.start(live ? EventChannel::kSafetyPollMs : refreshIntervalMs);
+        refresh();
+    });
 }
 
 void ChatsVC::requestPage(int page, int count, bool isRefresh) {
@@ -95,6 +109,8 @@ void ChatsVC::refreshResult(int page, const Result<QList<Match>> &result) {
     if (!result.ok()) {
         m_refreshing = false;
         qCWarning(lcChats).noquote() << result.error().reason;
+        if (std::exchange(m_refreshAgain, false))
+            refresh();
         return;
     }
     m_refreshed += result.value();
@@ -108,6 +124,8 @@ void ChatsVC::refreshResult(int page, const Result<QList<Match>> &result) {
     updateBadge();
     for (const Match &match : freshActivity(before, data()))
         announce(services().desktopNotifier(), match);
+    if (std::exchange(m_refreshAgain, false))
+        refresh();
 }
 
 void ChatsVC::assign(const QList<Match> &matches) {

@@ -93,6 +93,8 @@ private:
     bool m_isLoading = false;
     bool m_hasMoreData = true;
     bool m_refreshing = false;
+    // An event came while a refresh was on its way: one more follows it.
+    bool m_refreshAgain = false;
     int m_refreshWanted = 0;
     QList<Match> m_refreshed;
     bool m_tableHidden = true;

@@ -4,6 +4,7 @@
 #include "likes/LikesVC.h"
 
 #include "api/Endpoints.h"
+#include "api/EventChannel.h"
 #include "api/NetworkService.h"
 #include "cards/ButtonStackView.h"
 #include "cards/CardButton.h"
@@ -58,6 +59,10 @@ void LikesVC::viewDidLoad() {
     m_updateTimer.setInterval(refreshIntervalMs);
     connect(&m_updateTimer, &QTimer::timeout, this, &LikesVC::updateData);
     m_updateTimer.start();
+    connect(&services().events(), &EventChannel::arrived, this, [this](const LiveEvent &event) {
+        if (event.kind == LiveEvent::Kind::Like)
+            updateData();
+    });
 }
 
 void LikesVC::updateData() {

@@ -3,6 +3,7 @@
 
 #include "ui/Services.h"
 
+#include "api/EventChannel.h"
 #include "api/NetworkService.h"
 #include "media/ImageCacheManager.h"
 #include "platform/DesktopNotifier.h"
@@ -52,6 +53,10 @@ DesktopNotifier &Services::desktopNotifier() const {
     return required(m_desktopNotifier, "desktopNotifier");
 }
 
+EventChannel &Services::events() const {
+    return required(m_events, "events");
+}
+
 AppServices &Services::platform() const {
     return required(m_platform, "platform");
 }
@@ -91,6 +96,11 @@ Services &Services::setUnsentMessages(UnsentMessages &value) {
 
 Services &Services::setImages(ImageCacheManager &value) {
     m_images = &value;
+    return *this;
+}
+
+Services &Services::setEvents(EventChannel &value) {
+    m_events = &value;
     return *this;
 }
 

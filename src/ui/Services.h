@@ -6,6 +6,7 @@
 class AppServices;
 class ChatCashManager;
 class DesktopNotifier;
+class EventChannel;
 class ImageCacheManager;
 class NetworkService;
 class ScreenFactory;
@@ -26,6 +27,8 @@ public:
     [[nodiscard]] UnsentMessages &unsentMessages() const;
     [[nodiscard]] ImageCacheManager &images() const;
     [[nodiscard]] DesktopNotifier &desktopNotifier() const;
+    /// The service's live events for the signed-in person.
+    [[nodiscard]] EventChannel &events() const;
     /// The platform's services: cloud account, attestation, location, notifications, links.
     [[nodiscard]] AppServices &platform() const;
     [[nodiscard]] ScreenFactory &screens() const;
@@ -39,6 +42,7 @@ public:
     Services &setUnsentMessages(UnsentMessages &messages);
     Services &setImages(ImageCacheManager &images);
     Services &setDesktopNotifier(DesktopNotifier &notifier);
+    Services &setEvents(EventChannel &events);
     Services &setPlatform(AppServices &platform);
     Services &setScreens(ScreenFactory &screens);
     Services &setTasks(TaskGroup &tasks);
@@ -51,6 +55,7 @@ private:
     UnsentMessages *m_unsentMessages = nullptr;
     ImageCacheManager *m_images = nullptr;
     DesktopNotifier *m_desktopNotifier = nullptr;
+    EventChannel *m_events = nullptr;
     AppServices *m_platform = nullptr;
     ScreenFactory *m_screens = nullptr;
     TaskGroup *m_tasks = nullptr;

@@ -61,6 +61,9 @@ bool ServiceProcess::start(int timeoutMs) {
                           QStringLiteral("--sign-ins-per-hour"),
                           QStringLiteral("1000000")};
     arguments += m_extraArguments;
+    // Started again after stop(): the same address, as a restarted service has.
+    if (m_port != 0)
+        arguments += {QStringLiteral("--port"), QString::number(m_port)};
     m_process.start(QStringLiteral(ZIREL_SERVICE_BINARY), arguments);
     if (!m_process.waitForStarted(timeoutMs)) {
         m_failure = m_process.errorString();

@@ -20,6 +20,7 @@ public:
     ServiceProcess &operator=(const ServiceProcess &) = delete;
 
     // Starts the service and waits until it listens; false (see output()) when it did not.
+    // Started again after stop(), it listens on the port it had, over the same database.
     [[nodiscard]] bool start(int timeoutMs = 20000);
     // Terminates the service and waits for it; does nothing when it is not running.
     void stop();
