@@ -38,11 +38,7 @@ BodyLimit::BodyLimit(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes
     });
     m_deadline.setSingleShot(true);
     m_deadline.setInterval(m_deadlines.idle);
-    connect(&m_deadline, &QTimer::timeout, socket, [this] {
-        // An upgraded connection is the event hub's once it took it.
-        if (!m_upgraded || !m_socket->property(EventHub::kAdopted).toBool())
-            m_socket->abort();
-    });
+    connect(&m_deadline, &QTimer::timeout, socket, &QTcpSocket::abort);
     m_deadline.start();
 }
 
@@ -59,6 +55,11 @@ void BodyLimit::release() {
 void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
                        const Deadlines &deadlines, EventHub *events, std::function<void()> gone) {
     new BodyLimit(socket, maxBodyBytes, budgetBytes, deadlines, events, std::move(gone));
+}
+
+void BodyLimit::handOver(QTcpSocket *socket) {
+    if (auto *limit = socket->findChild<BodyLimit *>(QString(), Qt::FindDirectChildrenOnly))
+        limit->m_deadline.stop();
 }
 
 void BodyLimit::enter(Phase phase) {

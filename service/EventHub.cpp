@@ -4,6 +4,7 @@
 #include "EventHub.h"
 
 #include "ApiError.h"
+#include "BodyLimit.h"
 #include "Database.h"
 #include "EventBus.h"
 
@@ -77,7 +78,7 @@ void EventHub::adopt(std::unique_ptr<QWebSocket> owned) {
         socket->deleteLater();
         return;
     }
-    admitted.connection->setProperty(kAdopted, true);
+    BodyLimit::handOver(admitted.connection);
     // The request log's line for the upgrade, which no handler answers.
     const QByteArray line = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() +
                             ' ' + admitted.caller + " GET /events 101\n";

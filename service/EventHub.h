@@ -39,8 +39,6 @@ public:
         // Ping rounds between two checks that every channel's sign-in is still live.
         int pingsPerRecheck = 10;
     };
-    // Set on a connection once its channel is the hub's.
-    static constexpr char kAdopted[] = "zirelEventChannel";
     // The account a request's `auth` header signs in, or throws ApiError (401/410/451) or
     // DbError; used from the main thread and the workers.
     using Authorise = std::function<QString(const QByteArray &auth)>;
