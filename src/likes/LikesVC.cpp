@@ -60,7 +60,8 @@ void LikesVC::viewDidLoad() {
     connect(&m_updateTimer, &QTimer::timeout, this, &LikesVC::updateData);
     m_updateTimer.start();
     connect(&services().events(), &EventChannel::arrived, this, [this](const LiveEvent &event) {
-        if (event.kind == LiveEvent::Kind::Like)
+        // A new pair leaves the likes too, also one made on another device.
+        if (event.kind == LiveEvent::Kind::Like || event.kind == LiveEvent::Kind::Match)
             updateData();
     });
 }

@@ -5,6 +5,7 @@
 #include "StdoutCapture.h"
 #include "TestServices.h"
 #include "account/AccountAlertVC.h"
+#include "api/EventChannel.h"
 #include "api/NetworkService.h"
 #include "api/ProfileView.h"
 #include "app/AppScreens.h"
@@ -140,6 +141,18 @@ private Q_SLOTS:
         QTRY_VERIFY(likes->gridHidden());
         QCOMPARE(likes->likesTitle(), QStringLiteral("0 лайков"));
         QCOMPARE(badge(likes), QString());
+
+        // Live events: a like, and a pair made elsewhere, ask again; a message does not.
+        m_fake->clearRequests();
+        EventChannel &events = m_services.services().events();
+        Q_EMIT events.arrived({LiveEvent::Kind::Message, QStringLiteral("message"),
+                               QUuid::createUuid(), QUuid::createUuid()});
+        Q_EMIT events.arrived({LiveEvent::Kind::Like, QStringLiteral("like"), {}, {}});
+        Q_EMIT events.arrived(
+            {LiveEvent::Kind::Match, QStringLiteral("match"), QUuid::createUuid(), {}});
+        QTRY_COMPARE(m_fake->requestsTo("likes").size(), 2);
+        QTest::qWait(200);
+        QCOMPARE(m_fake->requestsTo("likes").size(), 2);
     }
 
     void aThrownCardLeavesAtOnceAndComesBackWhileTheServiceListsIt() {
