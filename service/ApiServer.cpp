@@ -124,7 +124,7 @@ quint16 ApiServer::start(QString *error) {
         *error = QString::fromUtf8(e.what());
         return 0;
     }
-    if (!m_context->events.listen(error))
+    if (!m_context->events.listen(error, m_options.events.ping))
         return 0;
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this, [this] {
         while (hasPendingWebSocketConnections())

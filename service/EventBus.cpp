@@ -7,6 +7,8 @@
 
 #include <QJsonDocument>
 #include <QSqlDriver>
+#include <QSqlQuery>
+#include <QTextStream>
 #include <QUuid>
 
 namespace {
@@ -22,11 +24,7 @@ EventBus::EventBus(Database &db, QObject *parent)
     , m_db(db) {}
 
 EventBus::~EventBus() {
-    if (m_listener.isValid()) {
-        m_listener.close();
-        m_listener = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_listenerName);
-    }
+    closeListener();
 }
 
 void EventBus::publish(const QStringList &recipients, const QJsonObject &event) {
@@ -87,9 +85,17 @@ void EventBus::receive(const QByteArray &text) {
         emit arrived(payload.recipients, payload.frame);
 }
 
-bool EventBus::listen(QString *error) {
+bool EventBus::listen(QString *error, std::chrono::milliseconds checkEvery) {
     if (!m_db.isPostgres() || m_listener.isValid())
         return true;
+    if (!openListener(error))
+        return false;
+    connect(&m_listenerCheck, &QTimer::timeout, this, &EventBus::checkListener);
+    m_listenerCheck.start(checkEvery);
+    return true;
+}
+
+bool EventBus::openListener(QString *error) {
     m_listenerName = QStringLiteral("zirel-events-%1").arg(quintptr(this));
     try {
         m_listener = m_db.openDedicated(m_listenerName);
@@ -105,7 +111,27 @@ bool EventBus::listen(QString *error) {
             });
     if (!driver->subscribeToNotification(kChannel)) {
         *error = QStringLiteral("cannot listen for events");
+        closeListener();
         return false;
     }
     return true;
+}
+
+void EventBus::closeListener() {
+    if (!m_listener.isValid())
+        return;
+    m_listener.close();
+    m_listener = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_listenerName);
+}
+
+void EventBus::checkListener() {
+    if (QSqlQuery(QStringLiteral("SELECT 1"), m_listener).isActive())
+        return;
+    // Other processes' events stopped coming with the connection (a restarted database, a
+    // dropped link); the clients' slow polls cover what passed meanwhile.
+    closeListener();
+    QString error;
+    if (!openListener(&error))
+        QTextStream(stdout) << "Cannot listen for events again: " << error << Qt::endl;
 }

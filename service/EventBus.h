@@ -8,6 +8,9 @@
 #include <QObject>
 #include <QSqlDatabase>
 #include <QStringList>
+#include <QTimer>
+
+#include <chrono>
 
 class Database;
 
@@ -27,8 +30,10 @@ public:
     // From any thread: the recipients' channels close (the account was deleted or banned).
     void close(const QStringList &recipients);
     // Starts hearing other processes' events; only PostgreSQL needs it. False with *error
-    // when the listening connection cannot be made.
-    [[nodiscard]] bool listen(QString *error);
+    // when the listening connection cannot be made. The connection is checked every
+    // `checkEvery` and made again when it has gone.
+    [[nodiscard]] bool listen(QString *error,
+                              std::chrono::milliseconds checkEvery = std::chrono::seconds(30));
 
     // What a payload from the database carries; exposed for the decoder's tests.
     struct Payload {
@@ -48,8 +53,13 @@ signals:
 private:
     void post(const Payload &payload);
     void receive(const QByteArray &text);
+    [[nodiscard]] bool openListener(QString *error);
+    void closeListener();
+    // Makes the listening connection again when the database no longer answers on it.
+    void checkListener();
 
     Database &m_db;
     QString m_listenerName;
     QSqlDatabase m_listener;
+    QTimer m_listenerCheck;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "ApiServer.h"
+#include "Database.h"
 #include "EventBus.h"
 #include "EventHub.h"
 #include "ServiceContext.h"
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTcpSocket>
 #include <QTest>
 #include <QWebSocket>
@@ -219,13 +221,25 @@ private Q_SLOTS:
         ServiceHarness service({"--database", cluster.url()});
         const Pair p = twoPeople(service);
         quint16 port = 0;
-        const std::unique_ptr<QProcess> other =
-            ServiceHarness::serveBinary({"--database", cluster.url(), "--no-demo"}, &port);
+        const std::unique_ptr<QProcess> other = ServiceHarness::serveBinary(
+            {"--database", cluster.url(), "--no-demo", "--event-ping", "200"}, &port);
         QVERIFY(other);
         Listener b(port, p.tb);
         QVERIFY(b.opened());
         QCOMPARE(service.swipe(p.ta, p.b, "superlike", "Привет"), QString("swipeCreated"));
         QTRY_COMPARE(b.types(), QStringList{"like"});
+
+        // The database drops the listening connections; the other process makes its own again.
+        QSqlQuery ended = service.context().db.exec(
+            "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> "
+            "pg_backend_pid() AND (query LIKE 'LISTEN%' OR query = 'SELECT 1')");
+        int dropped = 0;
+        while (ended.next())
+            dropped += ended.value(0).toBool();
+        QVERIFY(dropped >= 1);
+        QTest::qWait(1500);
+        QCOMPARE(service.swipe(p.tb, p.a, "right"), QString("matchCreated"));
+        QTRY_COMPARE(b.types(), (QStringList{"like", "match"}));
         other->terminate();
         QVERIFY(other->waitForFinished(10000));
     }
