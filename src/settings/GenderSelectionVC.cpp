@@ -6,6 +6,7 @@
 #include "settings/SettingsModel.h"
 #include "ui/NavigationContainer.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
