@@ -57,9 +57,13 @@ void BodyLimit::attach(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetByt
     new BodyLimit(socket, maxBodyBytes, budgetBytes, deadlines, events, std::move(gone));
 }
 
-void BodyLimit::handOver(QTcpSocket *socket) {
-    if (auto *limit = socket->findChild<BodyLimit *>(QString(), Qt::FindDirectChildrenOnly))
-        limit->m_deadline.stop();
+std::function<void()> BodyLimit::handOver(QTcpSocket *socket) {
+    auto *limit = socket->findChild<BodyLimit *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!limit)
+        return {};
+    std::function<void()> gone = std::exchange(limit->m_gone, {});
+    delete limit;
+    return gone;
 }
 
 void BodyLimit::enter(Phase phase) {

@@ -52,9 +52,10 @@ public:
     static void attach(QTcpSocket *socket, qint64 maxBodyBytes, qint64 budgetBytes,
                        const Deadlines &deadlines, EventHub *events, std::function<void()> gone);
     ~BodyLimit() override;
-    // The event hub has taken the upgraded connection: its handshake deadline is over. A timer
-    // left to fire on thousands of idle channels would wake the service for each.
-    static void handOver(QTcpSocket *socket);
+    // The event hub has taken the upgraded connection, and moves it to a thread of its own:
+    // the watcher goes here, on this thread, and the hub calls what it returns (`gone`) when the
+    // channel closes.
+    [[nodiscard]] static std::function<void()> handOver(QTcpSocket *socket);
 
 private:
     enum class Phase { Idle, Headers, Body };

@@ -7,13 +7,17 @@
 #include "BodyLimit.h"
 #include "Database.h"
 #include "EventBus.h"
+#include "EventShard.h"
 
 #include <QDateTime>
 #include <QTcpSocket>
+#include <QThread>
 #include <QThreadPool>
 #include <QWebSocket>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -30,16 +34,36 @@ EventHub::EventHub(EventBus &bus, Authorise authorise, QThreadPool &workers, con
     , m_authorise(std::move(authorise))
     , m_workers(workers)
     , m_limits(limits) {
+    for (int i = 0; i < std::max(1, m_limits.threads); ++i) {
+        auto thread = std::make_unique<QThread>();
+        thread->setObjectName(QStringLiteral("events %1").arg(i));
+        auto shard = std::make_unique<EventShard>(m_limits);
+        shard->moveToThread(thread.get());
+        connect(shard.get(), &EventShard::dropped, this, &EventHub::onDropped);
+        thread->start();
+        m_threads.push_back(std::move(thread));
+        m_shards.push_back(std::move(shard));
+    }
     connect(&bus, &EventBus::arrived, this, &EventHub::deliver);
     connect(&bus, &EventBus::closing, this, &EventHub::closeAccounts);
-    connect(&m_ping, &QTimer::timeout, this, &EventHub::pingAll);
-    m_ping.start(m_limits.ping);
+    connect(&m_tick, &QTimer::timeout, this, &EventHub::tick);
+    m_tick.start(m_limits.ping);
 }
 
 EventHub::~EventHub() {
-    // The sockets are children; their signals must not reach a hub half gone.
-    for (QWebSocket *socket : m_channels.keys())
-        socket->disconnect(this);
+    // Each socket goes on the thread it lives on, while that thread still runs.
+    for (size_t i = 0; i < m_shards.size(); ++i) {
+        EventShard *shard = m_shards[i].get();
+        shard->disconnect(this);
+        QMetaObject::invokeMethod(shard, &EventShard::closeAll, Qt::BlockingQueuedConnection);
+        m_threads[i]->quit();
+        m_threads[i]->wait();
+    }
+    for (const Channel &channel : std::as_const(m_channels)) {
+        delete channel.waiting;
+        if (channel.gone)
+            channel.gone();
+    }
 }
 
 QString EventHub::peerKey(const QTcpSocket &socket) {
@@ -71,14 +95,14 @@ EventHub::Refusal EventHub::admit(QTcpSocket *socket, const QByteArray &requestL
 
 void EventHub::adopt(std::unique_ptr<QWebSocket> owned) {
     QWebSocket *socket = owned.release();
-    socket->setParent(this);
     const Admitted admitted = m_admitted.take(keyOf(socket->peerAddress(), socket->peerPort()));
     if (admitted.userId.isEmpty() || !admitted.connection) {
         socket->abort();
         socket->deleteLater();
         return;
     }
-    BodyLimit::handOver(admitted.connection);
+    QTcpSocket *connection = admitted.connection;
+    std::function<void()> gone = BodyLimit::handOver(connection);
     // The request log's line for the upgrade, which no handler answers.
     const QByteArray line = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() +
                             ' ' + admitted.caller + " GET /events 101\n";
@@ -86,93 +110,121 @@ void EventHub::adopt(std::unique_ptr<QWebSocket> owned) {
     std::fflush(stdout);
     socket->setMaxAllowedIncomingFrameSize(quint64(m_limits.inboundFrameBytes));
     socket->setMaxAllowedIncomingMessageSize(quint64(m_limits.inboundFrameBytes));
-    m_channels.insert(socket, {admitted.userId, admitted.auth, admitted.connection});
-    QList<QWebSocket *> &own = m_byAccount[admitted.userId];
-    own.append(socket);
+    const quint64 id = ++m_lastId;
+    m_channels.insert(id, {admitted.userId,
+                           admitted.auth,
+                           m_shards[id % m_shards.size()].get(),
+                           socket,
+                           connection,
+                           {},
+                           std::move(gone)});
+    // Moved once the WebSocket server's own calls queued for the handshake have run here: they
+    // look at the connection, which must then still be on this thread.
+    QMetaObject::invokeMethod(
+        this, [this, id] { moveToShard(id); }, Qt::QueuedConnection);
+    QList<quint64> &own = m_byAccount[admitted.userId];
+    own.append(id);
     // The newest channel of an account wins: the older ones are most likely from before the
     // network came back, and their pings have not yet run out.
     if (own.size() > m_limits.perAccount)
-        own.first()->abort();
-    connect(socket, &QWebSocket::disconnected, this, [this, socket] { drop(socket); });
-    connect(socket, &QWebSocket::pong, this, [this, socket] {
-        if (auto it = m_channels.find(socket); it != m_channels.end())
-            it->missedPongs = 0;
-    });
-    connect(socket, &QWebSocket::textMessageReceived, this, [this, socket] { onInbound(socket); });
-    connect(socket, &QWebSocket::binaryMessageReceived, this,
-            [this, socket] { onInbound(socket); });
+        closeChannels({own.first()});
 }
 
-void EventHub::onInbound(QWebSocket *socket) {
-    auto it = m_channels.find(socket);
-    if (it != m_channels.end() && ++it->inbound > m_limits.inboundPerPing)
+void EventHub::moveToShard(quint64 id) {
+    const auto it = m_channels.find(id);
+    if (it == m_channels.end() || !it->waiting)
+        return;
+    QWebSocket *socket = std::exchange(it->waiting, nullptr);
+    QTcpSocket *connection = it->connection;
+    if (!connection || socket->state() != QAbstractSocket::ConnectedState) {
         socket->abort();
+        socket->deleteLater();
+        onDropped(id);
+        return;
+    }
+    // The connection travels with the channel to its thread.
+    socket->setParent(nullptr);
+    connection->setParent(socket);
+    socket->moveToThread(it->shard->thread());
+    QMetaObject::invokeMethod(
+        it->shard,
+        [shard = it->shard, id, socket, connection, frames = std::exchange(it->frames, {})] {
+            shard->take(id, socket, connection, frames);
+        },
+        Qt::QueuedConnection);
 }
 
-void EventHub::drop(QWebSocket *socket) {
-    const auto it = m_channels.find(socket);
+void EventHub::onDropped(quint64 id) {
+    const auto it = m_channels.find(id);
     if (it == m_channels.end())
         return;
-    QList<QWebSocket *> &own = m_byAccount[it->userId];
-    own.removeOne(socket);
+    QList<quint64> &own = m_byAccount[it->userId];
+    own.removeOne(id);
     if (own.isEmpty())
         m_byAccount.remove(it->userId);
+    const std::function<void()> gone = std::move(it->gone);
     m_channels.erase(it);
-    socket->disconnect(this);
-    socket->deleteLater();
+    if (gone)
+        gone();
+}
+
+void EventHub::closeChannels(const QList<quint64> &ids) {
+    QHash<EventShard *, QList<quint64>> byShard;
+    for (const quint64 id : ids) {
+        const auto channel = m_channels.constFind(id);
+        if (channel == m_channels.cend())
+            continue;
+        if (QWebSocket *socket = channel->waiting) {
+            socket->abort();
+            socket->deleteLater();
+            onDropped(id);
+            continue;
+        }
+        byShard[channel->shard].append(id);
+    }
+    for (auto it = byShard.cbegin(); it != byShard.cend(); ++it)
+        QMetaObject::invokeMethod(
+            it.key(), [shard = it.key(), ids = it.value()] { shard->close(ids); },
+            Qt::QueuedConnection);
 }
 
 void EventHub::deliver(const QStringList &recipients, const QByteArray &frame) {
-    const QString text = QString::fromUtf8(frame);
-    for (const QString &userId : recipients) {
-        // A copy: a channel dropped on the way leaves the account's list.
-        const QList<QWebSocket *> sockets = m_byAccount.value(userId);
-        for (QWebSocket *socket : sockets) {
-            const auto channel = m_channels.constFind(socket);
-            if (channel == m_channels.cend())
+    QHash<EventShard *, QList<quint64>> byShard;
+    for (const QString &userId : recipients)
+        for (const quint64 id : m_byAccount.value(userId)) {
+            const auto channel = m_channels.find(id);
+            if (channel == m_channels.end())
                 continue;
-            if (!channel->connection || channel->connection->bytesToWrite() > m_limits.queueBytes) {
-                socket->abort();
-                continue;
-            }
-            socket->sendTextMessage(text);
+            if (channel->waiting)
+                channel->frames.append(frame);
+            else
+                byShard[channel->shard].append(id);
         }
-    }
+    for (auto it = byShard.cbegin(); it != byShard.cend(); ++it)
+        QMetaObject::invokeMethod(
+            it.key(), [shard = it.key(), ids = it.value(), frame] { shard->send(ids, frame); },
+            Qt::QueuedConnection);
 }
 
 void EventHub::closeAccounts(const QStringList &userIds) {
-    for (const QString &userId : userIds) {
-        const QList<QWebSocket *> sockets = m_byAccount.value(userId);
-        for (QWebSocket *socket : sockets)
-            socket->abort();
-    }
+    QList<quint64> ids;
+    for (const QString &userId : userIds)
+        ids += m_byAccount.value(userId);
+    closeChannels(ids);
 }
 
-void EventHub::pingAll() {
+void EventHub::tick() {
     // Upgrades that never finished their handshake.
     m_admitted.removeIf([](const auto &entry) { return !entry.value().connection; });
-    const QList<QWebSocket *> sockets = m_channels.keys();
-    for (QWebSocket *socket : sockets) {
-        const auto channel = m_channels.find(socket);
-        if (channel == m_channels.end())
-            continue;
-        channel->inbound = 0;
-        if (channel->missedPongs >= 2) {
-            socket->abort();
-            continue;
-        }
-        ++channel->missedPongs;
-        socket->ping();
-    }
-    if (++m_pingsSinceRecheck >= m_limits.pingsPerRecheck) {
-        m_pingsSinceRecheck = 0;
+    if (++m_ticksSinceRecheck >= m_limits.pingsPerRecheck) {
+        m_ticksSinceRecheck = 0;
         recheck();
     }
 }
 
 void EventHub::recheck() {
     struct Check {
-        QPointer<QWebSocket> socket;
+        quint64 id;
         QString userId;
         QByteArray auth;
     };
@@ -182,14 +234,15 @@ void EventHub::recheck() {
         checks.append({it.key(), it->userId, it->auth});
     if (checks.isEmpty())
         return;
+    // The workers finish before the hub goes.
     m_workers.start([this, checks = std::move(checks), authorise = m_authorise] {
-        QList<QPointer<QWebSocket>> ended;
+        QList<quint64> ended;
         for (const Check &check : checks) {
             try {
                 if (authorise(check.auth) != check.userId)
-                    ended.append(check.socket);
+                    ended.append(check.id);
             } catch (const ApiError &) {
-                ended.append(check.socket);
+                ended.append(check.id);
             } catch (const DbError &) {
                 // Checked again next time; a database that is down is no sign-out.
             }
@@ -197,12 +250,6 @@ void EventHub::recheck() {
         if (ended.isEmpty())
             return;
         QMetaObject::invokeMethod(
-            this,
-            [ended] {
-                for (const QPointer<QWebSocket> &socket : ended)
-                    if (socket)
-                        socket->abort();
-            },
-            Qt::QueuedConnection);
+            this, [this, ended] { closeChannels(ended); }, Qt::QueuedConnection);
     });
 }

@@ -12,9 +12,12 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class EventBus;
+class EventShard;
 class QTcpSocket;
+class QThread;
 class QThreadPool;
 class QWebSocket;
 
@@ -38,6 +41,10 @@ public:
         int inboundPerPing = 4;
         // Ping rounds between two checks that every channel's sign-in is still live.
         int pingsPerRecheck = 10;
+        // Threads the channels are spread over, apart from the calls' main thread, which would
+        // otherwise look at every channel's socket each time it wakes. More than one pays only
+        // when one is busy: each wakes on its own, so idle channels cost more.
+        int threads = 1;
     };
     // The account a request's `auth` header signs in, or throws ApiError (401/410/451) or
     // DbError; used from the main thread and the workers.
@@ -56,6 +63,7 @@ public:
                                 const QByteArray &auth);
     // Takes a channel the HTTP server has upgraded.
     void adopt(std::unique_ptr<QWebSocket> socket);
+    // Channels taken and not yet known to have gone.
     [[nodiscard]] int channelCount() const { return int(m_channels.size()); }
 
 private:
@@ -68,18 +76,25 @@ private:
     struct Channel {
         QString userId;
         QByteArray auth;
+        EventShard *shard = nullptr;
+        // The socket, until it has moved to the shard's thread; what is sent to it meanwhile.
+        QWebSocket *waiting = nullptr;
         QPointer<QTcpSocket> connection;
-        int missedPongs = 0;
-        int inbound = 0;
+        QList<QByteArray> frames;
+        // Gives the connection back to the server's count.
+        std::function<void()> gone;
     };
 
     void deliver(const QStringList &recipients, const QByteArray &frame);
+    // Closes channels, each through the shard holding it.
+    void closeChannels(const QList<quint64> &ids);
     void closeAccounts(const QStringList &userIds);
-    void pingAll();
+    void onDropped(quint64 id);
+    void moveToShard(quint64 id);
+    // Forgets upgrades that never finished and, every so many rounds, rechecks sign-ins.
+    void tick();
     // Closes the channels whose sign-in has ended since they opened; the checks run on a worker.
     void recheck();
-    void drop(QWebSocket *socket);
-    void onInbound(QWebSocket *socket);
     [[nodiscard]] static QString peerKey(const QTcpSocket &socket);
 
     EventBus &m_bus;
@@ -87,9 +102,12 @@ private:
     QThreadPool &m_workers;
     Limits m_limits;
     QHash<QString, Admitted> m_admitted;
-    QHash<QWebSocket *, Channel> m_channels;
+    QHash<quint64, Channel> m_channels;
     // Each account's channels, oldest first.
-    QHash<QString, QList<QWebSocket *>> m_byAccount;
-    QTimer m_ping;
-    int m_pingsSinceRecheck = 0;
+    QHash<QString, QList<quint64>> m_byAccount;
+    std::vector<std::unique_ptr<QThread>> m_threads;
+    std::vector<std::unique_ptr<EventShard>> m_shards;
+    quint64 m_lastId = 0;
+    QTimer m_tick;
+    int m_ticksSinceRecheck = 0;
 };

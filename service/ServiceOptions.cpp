@@ -19,7 +19,7 @@ QString ServiceOptions::usage() {
         "  [--like-back P] [--demo-delay MS] [--workers N] [--position-cell METRES]\n"
         "  [--sign-ins-per-hour N] [--uploads-per-hour N] [--proxy ADDR]\n"
         "  [--timeouts HEADERS,BODY,IDLE] [--connections-per-address N]\n"
-        "  [--event-ping MS] [--events-per-account N]\n"
+        "  [--event-ping MS] [--events-per-account N] [--event-threads N]\n"
         "Without --review-token there is no reviewers' account and no token opens one.\n"
         "Operator commands: --init-schema | --seed-demo N --near LAT,LONG [--radius KM]\n"
         "    [--full-size-photos]\n"
@@ -129,6 +129,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error) {
             const int ms = v.toInt(&ok);
             ok = ok && ms >= 10 && ms <= 600000;
             events.ping = std::chrono::milliseconds(ms);
+        } else if (arg == QLatin1String("--event-threads")) {
+            events.threads = v.toInt(&ok);
+            ok = ok && events.threads >= 1 && events.threads <= 64;
         } else if (arg == QLatin1String("--events-per-account")) {
             events.perAccount = v.toInt(&ok);
             ok = ok && events.perAccount >= 1;

@@ -3,6 +3,8 @@
 
 #include "ServiceHarness.h"
 
+#include "EventHub.h"
+
 #include "ApiServer.h"
 #include "Database.h"
 #include "EnvelopeOpener.h"
@@ -83,6 +85,10 @@ QString ServiceHarness::databasePath() const {
 
 ServiceContext &ServiceHarness::context() {
     return m_server->context();
+}
+
+int ServiceHarness::eventChannels() const {
+    return m_server->events().channelCount();
 }
 
 ServiceHarness::Answer ServiceHarness::call(const QByteArray &method, const QString &path,

@@ -92,6 +92,8 @@ public:
     // The key this service opens envelopes with.
     [[nodiscard]] const QByteArray &envelopeKey() const { return m_envelopeKey; }
     [[nodiscard]] ServiceContext &context();
+    // Event channels the service holds open.
+    [[nodiscard]] int eventChannels() const;
     [[nodiscard]] quint16 port() const { return m_port; }
     [[nodiscard]] QString databasePath() const;
 

@@ -212,6 +212,32 @@ private Q_SLOTS:
         }
     }
 
+    // A channel that takes what it is sent too slowly is dropped, and only that one: its client
+    // catches up by asking. Frames far larger than events, so the kernel's buffers fill fast.
+    void aSlowReaderIsDropped() {
+        ServiceHarness service;
+        const Pair p = twoPeople(service);
+        Listener reading(service.port(), p.tb);
+        QVERIFY(reading.opened());
+        RawUpgrade stalled(service.port(), "GET /events HTTP/1.1", "bear " + p.tb.toUtf8());
+        QCOMPARE(stalled.status(), QByteArray("HTTP/1.1 101 Switching Protocols"));
+        // Qt takes no more than this for it; the rest waits in the kernel, then in the service.
+        stalled.socket.setReadBufferSize(4096);
+        QTRY_COMPARE(service.eventChannels(), 2);
+        // Sent no faster than the reading channel takes them, until the stalled one's kernel
+        // buffers are full and the service's share fills behind them.
+        const QJsonObject big{{"type", "like"}, {"pad", QString(7000, QLatin1Char('x'))}};
+        int sent = 0;
+        while (service.eventChannels() == 2 && sent < 3000) {
+            for (int i = 0; i < 20; ++i)
+                service.context().events.publish({p.b}, big);
+            sent += 20;
+            QTRY_COMPARE(reading.events.size(), sent);
+        }
+        QTRY_COMPARE(service.eventChannels(), 1);
+        QCOMPARE(reading.socket.state(), QAbstractSocket::ConnectedState);
+    }
+
     // Several processes on one PostgreSQL: an event made in one reaches a channel held by
     // the other.
     void eventsCrossProcesses() {
@@ -242,6 +268,21 @@ private Q_SLOTS:
         QTRY_COMPARE(b.types(), (QStringList{"like", "match"}));
         other->terminate();
         QVERIFY(other->waitForFinished(10000));
+    }
+
+    // Channels opened in a burst, faster than they reach their threads, still keep to the
+    // per-account cap, and all of them are given back when their clients go.
+    void aBurstOfChannelsKeepsTheCap() {
+        ServiceHarness service;
+        const Pair p = twoPeople(service);
+        for (int round = 0; round < 2; ++round) {
+            std::vector<std::unique_ptr<Listener>> many;
+            for (int i = 0; i < 300; ++i)
+                many.push_back(std::make_unique<Listener>(service.port(), i % 2 ? p.ta : p.tb));
+            QTRY_COMPARE(service.eventChannels(), 10);
+            many.clear();
+            QTRY_COMPARE(service.eventChannels(), 0);
+        }
     }
 
     // What crosses the database is read back exactly, and nothing else is taken for it.
