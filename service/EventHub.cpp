@@ -6,6 +6,7 @@
 #include "ApiError.h"
 #include "BodyLimit.h"
 #include "Database.h"
+#include "EpollDispatcher.h"
 #include "EventBus.h"
 #include "EventShard.h"
 
@@ -37,6 +38,7 @@ EventHub::EventHub(EventBus &bus, Authorise authorise, QThreadPool &workers, con
     for (int i = 0; i < std::max(1, m_limits.threads); ++i) {
         auto thread = std::make_unique<QThread>();
         thread->setObjectName(QStringLiteral("events %1").arg(i));
+        thread->setEventDispatcher(new EpollDispatcher);
         auto shard = std::make_unique<EventShard>(m_limits);
         shard->moveToThread(thread.get());
         connect(shard.get(), &EventShard::dropped, this, &EventHub::onDropped);

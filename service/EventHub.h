@@ -43,7 +43,7 @@ public:
         int pingsPerRecheck = 10;
         // Threads the channels are spread over, apart from the calls' main thread, which would
         // otherwise look at every channel's socket each time it wakes. More than one pays only
-        // when one is busy: each wakes on its own, so idle channels cost more.
+        // when one thread is kept busy by events.
         int threads = 1;
     };
     // The account a request's `auth` header signs in, or throws ApiError (401/410/451) or

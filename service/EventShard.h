@@ -14,9 +14,10 @@ class QTcpSocket;
 class QWebSocket;
 
 // One thread's share of the open channels: it pings them, limits what they send and writes what
-// the hub gives it. Apart from the calls, because an event loop looks at every socket it holds
+// the hub gives it. Apart from the calls, because Qt's event loop looks at every socket it holds
 // each time it wakes: thousands of idle channels on the main thread made every request pay for
-// them. Lives on its own thread; the hub calls it through queued calls only.
+// them. Its own thread runs on an EpollDispatcher, which does not. The hub calls it through
+// queued calls only.
 class EventShard : public QObject {
     Q_OBJECT
 public:

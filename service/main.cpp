@@ -20,8 +20,8 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own event loop rather than GLib's, which the service has no use for: GLib keeps
-    // watched sockets in lists, so each write to one of thousands of open event channels
-    // (every ping) walked them all, and a ping round cost several percent of a core.
+    // watched sockets in lists, so each answer written to one of thousands of open connections
+    // walks them all.
     qputenv("QT_NO_GLIB", "1");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("zirel-service"));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zirel developers
 // SPDX-License-Identifier: MIT
 
+#include "PostgresCluster.h"
 #include "ReferenceClient.h"
 #include "ServiceProcess.h"
 #include "TestServices.h"
@@ -17,7 +18,9 @@ using namespace std::chrono_literals;
 
 // Live events against the reference service: what one person does shows on the other's
 // screens at once, although those screens poll only once a minute while the channel is open;
-// without the service they go back to polling, and nothing sent meanwhile is missed.
+// without the service they go back to polling, and nothing sent meanwhile is missed. On
+// PostgreSQL the two people use two processes of the service, so every event crosses between
+// them.
 class TestLiveEndToEnd : public QObject {
     Q_OBJECT
 
@@ -69,12 +72,29 @@ class TestLiveEndToEnd : public QObject {
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    void matchesAndMessagesArriveLiveAndNothingIsMissedWithoutTheService_data() {
+        QTest::addColumn<bool>("postgres");
+        QTest::newRow("sqlite") << false;
+        QTest::newRow("postgres, two processes") << true;
+    }
     void matchesAndMessagesArriveLiveAndNothingIsMissedWithoutTheService() {
-        ServiceProcess service({QStringLiteral("--no-demo")});
-        QVERIFY2(service.start(), qPrintable(service.output()));
-        const Person a = person(service);
+        QFETCH(bool, postgres);
+        std::unique_ptr<PostgresCluster> cluster;
+        QStringList arguments{QStringLiteral("--no-demo")};
+        if (postgres) {
+            cluster = std::make_unique<PostgresCluster>();
+            QVERIFY2(cluster->error().isEmpty(), qPrintable(cluster->error()));
+            arguments += {QStringLiteral("--database"), cluster->url()};
+        }
+        ServiceProcess first(arguments);
+        QVERIFY2(first.start(), qPrintable(first.output()));
+        ServiceProcess second(arguments);
+        QVERIFY2(!postgres || second.start(), qPrintable(second.output()));
+        // B's service: the one it stays on, and the one that goes away and comes back.
+        ServiceProcess &service = postgres ? second : first;
+        const Person a = person(first);
         const Person b = person(service);
-        QVERIFY2(a.network && b.network, qPrintable(service.output()));
+        QVERIFY2(a.network && b.network, qPrintable(first.output() + second.output()));
         QTRY_VERIFY(a.events->isLive() && b.events->isLive());
 
         // Both lists show the new pair long before their one-minute safety poll.
@@ -96,12 +116,16 @@ private Q_SLOTS:
         QVERIFY(send(a, match.chatID, QStringLiteral("раз")));
         QTRY_COMPARE_WITH_TIMEOUT(texts(screen), QStringList{QStringLiteral("раз")}, 5000);
 
-        // The service goes; what is sent once it is back reaches the open conversation, by
-        // polling until the channel is open again, and by events after that.
+        // B's service goes; what is sent while it is away (through A's, when that is another)
+        // or once it is back reaches the open conversation, by polling until the channel is
+        // open again, and by events after that.
         service.stop();
         QTRY_VERIFY(!b.events->isLive());
+        if (postgres)
+            QVERIFY(send(a, match.chatID, QStringLiteral("два")));
         QVERIFY2(service.start(), qPrintable(service.output()));
-        QVERIFY(send(a, match.chatID, QStringLiteral("два")));
+        if (!postgres)
+            QVERIFY(send(a, match.chatID, QStringLiteral("два")));
         QTRY_COMPARE_WITH_TIMEOUT(texts(screen), (QStringList{"раз", "два"}), 8000);
         QTRY_VERIFY_WITH_TIMEOUT(b.events->isLive(), 8000);
         QVERIFY(send(a, match.chatID, QStringLiteral("три")));
