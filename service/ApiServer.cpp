@@ -3,6 +3,8 @@
 
 #include "ApiServer.h"
 
+#include "CallerAddress.h"
+
 #include "AccountApi.h"
 #include "ApiError.h"
 #include "BodyLimitedServer.h"
@@ -31,27 +33,6 @@
 #include <cstdio>
 
 namespace {
-
-// An IPv4 caller reaching a dual-stack socket shows as itself, not as a mapped IPv6 address.
-QHostAddress unmapped(const QHostAddress &address) {
-    bool isIPv4 = false;
-    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
-    return isIPv4 ? QHostAddress(ipv4) : address;
-}
-
-// Who called: the peer, unless the peer is the trusted proxy and says whom it forwards. Only
-// the last X-Forwarded-For entry is the proxy's own word; earlier ones are the caller's claims.
-QByteArray callerAddress(const QHttpServerRequest &request, const QTcpSocket &socket,
-                         const QHostAddress &proxy) {
-    const QHostAddress peer = unmapped(socket.peerAddress());
-    if (!proxy.isNull() && peer.isEqual(proxy, QHostAddress::TolerantConversion)) {
-        const QHostAddress forwarded(
-            QString::fromLatin1(request.value("x-forwarded-for").split(',').last().trimmed()));
-        if (!forwarded.isNull())
-            return unmapped(forwarded).toString().toLatin1();
-    }
-    return peer.toString().toLatin1();
-}
 
 QByteArray methodName(QHttpServerRequest::Method method) {
     switch (method) {
@@ -100,7 +81,7 @@ ApiServer::ApiServer(const ServiceOptions &options, Database &db, QObject *paren
             call.auth = auth;
             return authorise(call, Access::Member);
         },
-        m_workers, m_options.events);
+        m_workers, m_options.events, m_options.proxy);
     m_workers.setMaxThreadCount(m_options.workers);
     m_uploadWorkers.setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
     // A thread keeps its database connection for as long as it lives.
@@ -238,7 +219,8 @@ bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     const quint64 ticket = queue->reserve();
     // The socket stays on this thread; the worker gets its caller's address as text.
     HttpCall call = HttpCall::from(request);
-    call.caller = callerAddress(request, *socket, m_options.proxy);
+    call.caller =
+        CallerAddress::of(socket->peerAddress(), request.value("x-forwarded-for"), m_options.proxy);
     QThreadPool &pool =
         call.url.path() == QLatin1String("/images/upload") ? m_uploadWorkers : m_workers;
     pool.start([this, call = std::move(call), queue, ticket] {

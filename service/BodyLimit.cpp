@@ -139,6 +139,7 @@ bool BodyLimit::headersEnded() {
     const QList<QByteArray> lines = m_headers.left(m_headers.indexOf("\r\n\r\n")).split('\n');
     m_headers.clear();
     QByteArray auth;
+    QByteArray forwardedFor;
     QByteArray upgrade;
     for (const QByteArray &line : lines) {
         const qsizetype colon = line.indexOf(':');
@@ -161,10 +162,12 @@ bool BodyLimit::headersEnded() {
             auth = raw;
         if (name == "upgrade")
             upgrade = value;
+        if (name == "x-forwarded-for")
+            forwardedFor = raw;
     }
     // The HTTP server would upgrade any request that asks, before a handler sees it.
     if (!upgrade.isEmpty())
-        return admitUpgrade(lines.value(0), upgrade, auth);
+        return admitUpgrade(lines.value(0), upgrade, auth, forwardedFor);
     if (m_bodyLeft > limitFor(lines.value(0), !auth.isEmpty()))
         return false;
     if (m_bodyLeft == 0) {
@@ -181,13 +184,13 @@ bool BodyLimit::headersEnded() {
 }
 
 bool BodyLimit::admitUpgrade(const QByteArray &requestLine, const QByteArray &protocol,
-                             const QByteArray &auth) {
+                             const QByteArray &auth, const QByteArray &forwardedFor) {
     if (m_bodyLeft > 0 || !m_events || protocol != "websocket") {
         m_refusal = 400;
         m_reason = QStringLiteral("Неверный запрос");
         return false;
     }
-    const EventHub::Refusal refusal = m_events->admit(m_socket, requestLine, auth);
+    const EventHub::Refusal refusal = m_events->admit(m_socket, requestLine, auth, forwardedFor);
     if (refusal.status != 0) {
         m_refusal = refusal.status;
         m_reason = refusal.reason;

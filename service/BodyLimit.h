@@ -73,7 +73,7 @@ private:
     [[nodiscard]] bool headersEnded();
     // False, with the refusal set, unless the event hub lets this upgrade request through.
     [[nodiscard]] bool admitUpgrade(const QByteArray &requestLine, const QByteArray &protocol,
-                                    const QByteArray &auth);
+                                    const QByteArray &auth, const QByteArray &forwardedFor);
     // The largest body the request of these headers may have.
     [[nodiscard]] qint64 limitFor(const QByteArray &requestLine, bool hasToken) const;
     void release();

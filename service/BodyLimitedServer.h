@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BodyLimit.h"
+#include "CallerAddress.h"
 #include "ServiceOptions.h"
 
 #include <QHash>
@@ -63,9 +64,7 @@ public:
 private:
     // The peer's address; every connection of the load balancer counts as its own.
     QString callerOf(const QTcpSocket &socket) const {
-        bool isIPv4 = false;
-        const quint32 ipv4 = socket.peerAddress().toIPv4Address(&isIPv4);
-        const QHostAddress peer = isIPv4 ? QHostAddress(ipv4) : socket.peerAddress();
+        const QHostAddress peer = CallerAddress::unmapped(socket.peerAddress());
         if (!m_proxy.isNull() && peer.isEqual(m_proxy, QHostAddress::TolerantConversion))
             return QString::number(quintptr(&socket));
         return peer.toString();

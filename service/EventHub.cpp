@@ -5,6 +5,7 @@
 
 #include "ApiError.h"
 #include "BodyLimit.h"
+#include "CallerAddress.h"
 #include "Database.h"
 #include "EpollDispatcher.h"
 #include "EventBus.h"
@@ -29,12 +30,13 @@ QString keyOf(const QHostAddress &address, quint16 port) {
 } // namespace
 
 EventHub::EventHub(EventBus &bus, Authorise authorise, QThreadPool &workers, const Limits &limits,
-                   QObject *parent)
+                   const QHostAddress &proxy, QObject *parent)
     : QObject(parent)
     , m_bus(bus)
     , m_authorise(std::move(authorise))
     , m_workers(workers)
-    , m_limits(limits) {
+    , m_limits(limits)
+    , m_proxy(proxy) {
     for (int i = 0; i < std::max(1, m_limits.threads); ++i) {
         auto thread = std::make_unique<QThread>();
         thread->setObjectName(QStringLiteral("events %1").arg(i));
@@ -73,7 +75,7 @@ QString EventHub::peerKey(const QTcpSocket &socket) {
 }
 
 EventHub::Refusal EventHub::admit(QTcpSocket *socket, const QByteArray &requestLine,
-                                  const QByteArray &auth) {
+                                  const QByteArray &auth, const QByteArray &forwardedFor) {
     const QList<QByteArray> parts = requestLine.trimmed().split(' ');
     if (parts.value(1).split('?').value(0) != "/events")
         return {404, QStringLiteral("Такого адреса нет")};
@@ -87,11 +89,9 @@ EventHub::Refusal EventHub::admit(QTcpSocket *socket, const QByteArray &requestL
     } catch (const DbError &) {
         return {503, QStringLiteral("Сервис перегружен, попробуй позже")};
     }
-    bool isIPv4 = false;
-    const quint32 ipv4 = socket->peerAddress().toIPv4Address(&isIPv4);
-    const QByteArray caller =
-        (isIPv4 ? QHostAddress(ipv4) : socket->peerAddress()).toString().toLatin1();
-    m_admitted.insert(peerKey(*socket), {userId, auth, socket, caller});
+    m_admitted.insert(
+        peerKey(*socket),
+        {userId, auth, socket, CallerAddress::of(socket->peerAddress(), forwardedFor, m_proxy)});
     return {};
 }
 

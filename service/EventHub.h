@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -50,8 +51,9 @@ public:
     // DbError; used from the main thread and the workers.
     using Authorise = std::function<QString(const QByteArray &auth)>;
 
+    // `proxy` is the trusted proxy whose X-Forwarded-For names the caller in the request log.
     EventHub(EventBus &bus, Authorise authorise, QThreadPool &workers, const Limits &limits,
-             QObject *parent = nullptr);
+             const QHostAddress &proxy, QObject *parent = nullptr);
     ~EventHub() override;
 
     struct Refusal {
@@ -60,7 +62,7 @@ public:
     };
     // Called with an upgrade request's headers before the HTTP server reads them.
     [[nodiscard]] Refusal admit(QTcpSocket *socket, const QByteArray &requestLine,
-                                const QByteArray &auth);
+                                const QByteArray &auth, const QByteArray &forwardedFor);
     // Takes a channel the HTTP server has upgraded.
     void adopt(std::unique_ptr<QWebSocket> socket);
     // Channels taken and not yet known to have gone.
@@ -101,6 +103,7 @@ private:
     Authorise m_authorise;
     QThreadPool &m_workers;
     Limits m_limits;
+    QHostAddress m_proxy;
     QHash<QString, Admitted> m_admitted;
     QHash<quint64, Channel> m_channels;
     // Each account's channels, oldest first.

@@ -3,6 +3,7 @@
 
 #include "ServiceHarness.h"
 
+#include "CallerAddress.h"
 #include "EnvelopeOpener.h"
 #include "HourlyLimit.h"
 #include "PortraitPainter.h"
@@ -64,6 +65,16 @@ private Q_SLOTS:
         QCOMPARE(signInFrom("2001:db8:0:1::1"), 200);
         QCOMPARE(signInFrom("2001:db8:0:1::2"), 200);
         QCOMPARE(signInFrom("2001:db8:0:1:ffff::3"), 429);
+        // The event channel's upgrade, read before any handler, names its caller the same way;
+        // a mapped IPv4 peer is the proxy too.
+        const QHostAddress proxy(QStringLiteral("127.0.0.1"));
+        QCOMPARE(
+            CallerAddress::of(QHostAddress("::ffff:127.0.0.1"), "198.51.100.1, 203.0.113.7", proxy),
+            QByteArray("203.0.113.7"));
+        QCOMPARE(CallerAddress::of(QHostAddress("::ffff:192.0.2.5"), "203.0.113.7", proxy),
+                 QByteArray("192.0.2.5"));
+        QCOMPARE(CallerAddress::of(QHostAddress("192.0.2.5"), "203.0.113.7", {}),
+                 QByteArray("192.0.2.5"));
 
         // The allowance comes back evenly over the hour, never beyond a full hour's.
         HourlyLimit limit(2);
