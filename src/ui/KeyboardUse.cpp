@@ -6,24 +6,22 @@
 #include <QCoreApplication>
 #include <QJSEngine>
 #include <QKeyEvent>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 
-KeyboardUse::KeyboardUse(QObject *parent)
-    : QObject(parent) {
-    if (parent)
-        parent->installEventFilter(this);
+KeyboardUse::KeyboardUse(QQmlEngine *engine)
+    : QObject(engine) {
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
-KeyboardUse &KeyboardUse::shared() {
-    static auto *instance = new KeyboardUse(QCoreApplication::instance());
-    return *instance;
-}
-
-KeyboardUse *KeyboardUse::create(QQmlEngine *, QJSEngine *) {
-    KeyboardUse *instance = &shared();
-    QJSEngine::setObjectOwnership(instance, QJSEngine::CppOwnership);
-    return instance;
+KeyboardUse *KeyboardUse::create(QQmlEngine *engine, QJSEngine *) {
+    auto *use = engine->findChild<KeyboardUse *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!use)
+        use = new KeyboardUse(engine);
+    // The engine's child: gone with it, not deleted again as a singleton.
+    QJSEngine::setObjectOwnership(use, QJSEngine::CppOwnership);
+    return use;
 }
 
 void KeyboardUse::focusOnOpen(QQuickItem *item) const {

@@ -23,9 +23,11 @@ class KeyboardUse : public QObject {
     Q_PROPERTY(bool inUse READ inUse NOTIFY inUseChanged)
 
 public:
-    /// The one instance, watching every input of the application from its first call on.
-    static KeyboardUse &shared();
-    static KeyboardUse *create(QQmlEngine *, QJSEngine *);
+    /// Watches every input of the application from now on; one per QML engine, whose child it
+    /// is. The window's host makes it as the window comes up, so the first screen already knows.
+    explicit KeyboardUse(QQmlEngine *engine);
+    /// The engine's own, made here when its host has made none.
+    static KeyboardUse *create(QQmlEngine *engine, QJSEngine *);
 
     /// Gives `item` the keyboard, framed as the keyboard's when the user has been typing.
     Q_INVOKABLE void focusOnOpen(QQuickItem *item) const;
@@ -44,7 +46,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit KeyboardUse(QObject *parent);
     void setInUse(bool inUse);
 
     bool m_inUse = false;

@@ -19,7 +19,7 @@ const QUrl mainQml(QStringLiteral("qrc:/Zirel/ui/Main.qml"));
 QmlHost::QmlHost(Window &window, const Services &services, Start start)
     : m_window(window) {
     // A screen frames the control it opens on by the input that came before it opened.
-    KeyboardUse::shared();
+    new KeyboardUse(&m_engine);
     // The module's qmldir is compiled in under qrc:/Zirel; Qt 6.4 does not look there unless
     // told, and would then see only the C++ types of the module.
     m_engine.addImportPath(QStringLiteral("qrc:/"));
