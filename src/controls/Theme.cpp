@@ -13,11 +13,12 @@ namespace {
 bool forcedAppearance() {
     return !qEnvironmentVariableIsEmpty("ZIREL_APPEARANCE");
 }
+} // namespace
 
-bool desktopPrefersDark() {
+bool Theme::desktopPrefersDark() const {
     if (forcedAppearance())
         return qgetenv("ZIREL_APPEARANCE") == "dark";
-    switch (DesktopColorScheme::shared().preference()) {
+    switch (m_scheme ? m_scheme->preference() : DesktopColorScheme::Preference::None) {
     case DesktopColorScheme::Preference::Dark:
         return true;
     case DesktopColorScheme::Preference::Light:
@@ -28,15 +29,15 @@ bool desktopPrefersDark() {
     // Without the portal's answer, the desktop's window colour tells the same.
     return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
 }
-} // namespace
 
 Theme::Theme(QObject *parent)
-    : QObject(parent)
-    , m_dark(desktopPrefersDark()) {
+    : QObject(parent) {
+    m_dark = desktopPrefersDark();
     if (forcedAppearance())
         return;
     // The desktop's setting can change at any time; the client follows it at once.
-    connect(&DesktopColorScheme::shared(), &DesktopColorScheme::preferenceChanged, this,
+    m_scheme = DesktopColorScheme::ofDesktop(this);
+    connect(m_scheme, &DesktopColorScheme::preferenceChanged, this,
             [this] { setDark(desktopPrefersDark()); });
     if (qApp)
         qApp->installEventFilter(this);

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
+class DesktopColorScheme;
+
 // The colours shared by every screen, in the light or dark appearance.
 class Theme : public QObject {
     Q_OBJECT
@@ -93,5 +95,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    [[nodiscard]] bool desktopPrefersDark() const;
+
+    // The desktop's own setting, followed while this lives; none when the appearance is forced.
+    DesktopColorScheme *m_scheme = nullptr;
     bool m_dark = false;
 };

@@ -23,12 +23,11 @@ QVariant unwrapped(QVariant value) {
 }
 } // namespace
 
-DesktopColorScheme &DesktopColorScheme::shared() {
-    static DesktopColorScheme scheme(SessionBus::mayAnswer()
-                                         ? QDBusConnection::sessionBus()
-                                         : QDBusConnection(QStringLiteral("no-session-bus")),
-                                     QStringLiteral("org.freedesktop.portal.Desktop"));
-    return scheme;
+DesktopColorScheme *DesktopColorScheme::ofDesktop(QObject *parent) {
+    return new DesktopColorScheme(SessionBus::mayAnswer()
+                                      ? QDBusConnection::sessionBus()
+                                      : QDBusConnection(QStringLiteral("no-session-bus")),
+                                  QStringLiteral("org.freedesktop.portal.Desktop"), parent);
 }
 
 DesktopColorScheme::DesktopColorScheme(const QDBusConnection &bus, const QString &service,

@@ -16,8 +16,8 @@ class DesktopColorScheme : public QObject {
 public:
     enum class Preference { None, Dark, Light };
 
-    /// The portal on the session bus; never answers where there is no bus.
-    static DesktopColorScheme &shared();
+    /// The desktop's portal on the session bus; never answers where there is no bus.
+    [[nodiscard]] static DesktopColorScheme *ofDesktop(QObject *parent);
 
     /// Reads and follows the settings published by `service` on `bus`.
     DesktopColorScheme(const QDBusConnection &bus, const QString &service,

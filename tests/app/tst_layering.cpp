@@ -71,13 +71,9 @@ QStringList violations(const QString &root) {
 // which load once per process, and the helpers not yet handed in. Everything else comes with
 // the screen's services, made once by the application.
 const QStringList kStillShared = {
-    QStringLiteral("Cameras"),
-    QStringLiteral("PhotoCodecs"),
-    QStringLiteral("DesktopColorScheme"),
-    QStringLiteral("NsfwClassifier"),
-    QStringLiteral("PhotoScaler"),
-    QStringLiteral("PhotoDownloader"),
-    QStringLiteral("RecentPhotos"),
+    QStringLiteral("Cameras"),         QStringLiteral("PhotoCodecs"),
+    QStringLiteral("NsfwClassifier"),  QStringLiteral("PhotoScaler"),
+    QStringLiteral("PhotoDownloader"), QStringLiteral("RecentPhotos"),
     QStringLiteral("SymbolCache"),
 };
 
