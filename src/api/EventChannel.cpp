@@ -49,6 +49,7 @@ EventChannel::~EventChannel() {
 void EventChannel::setDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest,
                              std::chrono::milliseconds ping) {
     m_retry.setDelays(first, longest);
+    m_retry.setJitter(false);
     m_ping.setInterval(ping);
 }
 

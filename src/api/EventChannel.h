@@ -32,8 +32,8 @@ public:
     void close();
     [[nodiscard]] bool isLive() const { return m_live; }
 
-    /// Tests shorten the waits: between attempts, and between the checks that the service
-    /// still answers.
+    /// Tests shorten the waits, between attempts and between the checks that the service still
+    /// answers, and make them exact: a test cannot tell where a jittered attempt falls.
     void setDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest,
                    std::chrono::milliseconds ping);
 
