@@ -5,6 +5,7 @@
 // photo, and the trimming of a directory of 500 files.
 #include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
+#include "media/PhotoDownloader.h"
 #include "media/PhotoProcessor.h"
 #include "media/PhotoScaler.h"
 
@@ -31,10 +32,10 @@ QImage photo() {
 }
 
 // Median of n runs of one disk hit: a fresh cache each time, so nothing comes from memory.
-double diskHitMs(const QString &dir, const QString &url, int runs) {
+double diskHitMs(PhotoDownloader &downloads, const QString &dir, const QString &url, int runs) {
     QList<double> times;
     for (int i = 0; i < runs; ++i) {
-        ImageCacheManager cache(dir);
+        ImageCacheManager cache(downloads, dir);
         bool done = false;
         QElapsedTimer t;
         t.start();
@@ -68,6 +69,7 @@ double prepareMs(const QImage &image, int runs) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
+    PhotoDownloader downloads;
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir dir;
     const QImage image = photo();
@@ -79,16 +81,16 @@ int main(int argc, char **argv) {
     const QByteArray heic = PhotoProcessor::encodeHeic(image);
     const QString jpegUrl = QStringLiteral("http://127.0.0.1:1/photo.jpg");
     const QString heicUrl = QStringLiteral("http://127.0.0.1:1/photo.heic");
-    ImageCacheManager cache(dir.path());
+    ImageCacheManager cache(downloads, dir.path());
     for (const auto &[url, bytes] : {std::pair{jpegUrl, jpeg}, std::pair{heicUrl, heic}}) {
         QFile f(*cache.filePath(url));
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
     }
     std::printf("disk hit, JPEG 1200x1600 (%lld bytes): %.1f ms\n",
-                static_cast<long long>(jpeg.size()), diskHitMs(dir.path(), jpegUrl, 7));
+                static_cast<long long>(jpeg.size()), diskHitMs(downloads, dir.path(), jpegUrl, 7));
     std::printf("disk hit, HEIC 1200x1600 (%lld bytes): %.1f ms\n",
-                static_cast<long long>(heic.size()), diskHitMs(dir.path(), heicUrl, 7));
+                static_cast<long long>(heic.size()), diskHitMs(downloads, dir.path(), heicUrl, 7));
     std::printf("preparing it for a 456x574 card (crop, shrink, shade, corners): %.1f ms\n",
                 prepareMs(image, 7));
 
@@ -114,7 +116,7 @@ int main(int argc, char **argv) {
         f.write(chunk);
     }
     t.restart();
-    ImageCacheManager(trimDir.path()).cleanUp();
+    ImageCacheManager(downloads, trimDir.path()).cleanUp();
     std::printf("clean-up of 500 files (16 MiB down to 10 MiB): %.1f ms\n", t.nsecsElapsed() / 1e6);
     return 0;
 }

@@ -106,7 +106,7 @@ int main(int argc, char *argv[]) {
         std::fputs("cannot write the test photo\n", stderr);
         return 1;
     }
-    NsfwClassifier &classifier = NsfwClassifier::shared();
+    NsfwClassifier classifier;
     if (!classifier.load()) {
         std::fputs("the classifier's model does not load (build the nsfwmodel target)\n", stderr);
         return 1;

@@ -29,7 +29,7 @@ void AppScreens::install(ScreenFactory &factory) {
                     [](S services) { return new GeoVC(GeoVC::GeoType::first, services); });
     factory.install(Screen::Notification, [](S services) { return new NotificationVC(services); });
     factory.install(Screen::PhotoGrid, [](S services) {
-        return new PhotoGridVC(ImageCropperVC::onDeviceScreening(), services);
+        return new PhotoGridVC(ImageCropperVC::onDeviceScreening(services.classifier()), services);
     });
     factory.install(Screen::Restore, [](S services) { return new RestoreVC(services); });
     factory.install(Screen::DeleteAccount,
@@ -39,7 +39,7 @@ void AppScreens::install(ScreenFactory &factory) {
     factory.install(Screen::Main, [](S services) { return new TabBar(services); });
     factory.install(Screen::Likes, [](S services) { return new LikesVC(services); });
     factory.install(Screen::Profile, [](S services) {
-        return new ProfileVC(ImageCropperVC::onDeviceScreening(), services);
+        return new ProfileVC(ImageCropperVC::onDeviceScreening(services.classifier()), services);
     });
     factory.installChatDetails(
         [](const Match &match, S services) { return new ChatDetailsVC(match, services); });

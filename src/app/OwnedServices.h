@@ -27,10 +27,15 @@ private:
     std::unique_ptr<ChatCashManager> m_savedMatches;
     std::unique_ptr<UnsentMessages> m_unsentMessages;
     std::unique_ptr<ImageCacheManager> m_images;
+    std::unique_ptr<PhotoScaler> m_photoScaler;
+    std::unique_ptr<RecentPhotos> m_recentPhotos;
+    std::unique_ptr<NsfwClassifier> m_classifier;
     std::unique_ptr<DesktopNotifier> m_desktopNotifier;
     std::unique_ptr<EventChannel> m_events;
     std::unique_ptr<AppServices> m_platform;
     std::unique_ptr<ScreenFactory> m_screens;
+    // After the image cache, so its thread has ended before the cache its work fills goes.
+    std::unique_ptr<PhotoDownloader> m_photoDownloads;
     // Last, so its work ends before anything it may use goes.
     std::unique_ptr<TaskGroup> m_tasks;
     Services m_services;

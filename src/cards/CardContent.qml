@@ -24,6 +24,7 @@ Item {
 
     CardPhotoView {
         id: photo
+        scaler: root.card.photoScaler
         anchors.fill: parent
         radius: root.cornerRadius
         shaded: true

@@ -12,6 +12,14 @@ CardPhotoView::CardPhotoView(QQuickItem *parent)
     setFlag(ItemHasContents);
 }
 
+void CardPhotoView::setScaler(PhotoScaler *scaler) {
+    if (scaler == m_scaler)
+        return;
+    m_scaler = scaler;
+    prepare();
+    Q_EMIT scalerChanged();
+}
+
 void CardPhotoView::setCard(CardView *card) {
     if (card == m_card)
         return;
@@ -67,22 +75,22 @@ QSize CardPhotoView::pixelSize() const {
 
 void CardPhotoView::prepare() {
     m_look.box = pixelSize();
-    if (m_image.isNull() || m_look.box.isEmpty()) {
+    if (m_image.isNull() || m_look.box.isEmpty() || !m_scaler) {
         show({}, false);
         return;
     }
-    PhotoScaler &scaler = PhotoScaler::shared();
-    if (const std::optional<QImage> ready = scaler.cached(m_image, m_look)) {
+    if (const std::optional<QImage> ready = m_scaler->cached(m_image, m_look)) {
         show(*ready, false);
         return;
     }
     // What is shown so far stays until the new pixels are ready, so paging never flashes.
     show(m_shown, true);
     const qint64 wanted = m_image.cacheKey();
-    scaler.request(m_image, m_look, this, [this, wanted, asked = m_look](const QImage &prepared) {
-        if (m_image.cacheKey() == wanted && m_look == asked)
-            show(prepared, false);
-    });
+    m_scaler->request(m_image, m_look, this,
+                      [this, wanted, asked = m_look](const QImage &prepared) {
+                          if (m_image.cacheKey() == wanted && m_look == asked)
+                              show(prepared, false);
+                      });
 }
 
 void CardPhotoView::show(const QImage &prepared, bool pending) {
@@ -91,8 +99,8 @@ void CardPhotoView::show(const QImage &prepared, bool pending) {
     const bool changed = prepared.cacheKey() != m_shown.cacheKey();
     m_shown = prepared;
     m_pending = pending;
-    if (!pending && !prepared.isNull())
-        PhotoScaler::shared().keepShown(m_image, m_look, prepared);
+    if (!pending && !prepared.isNull() && m_scaler)
+        m_scaler->keepShown(m_image, m_look, prepared);
     if (changed) {
         m_textureStale = true;
         update();

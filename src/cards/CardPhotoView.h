@@ -18,6 +18,8 @@
 class CardPhotoView : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
+    // Prepares the pixels and keeps the ones prepared; the view shows nothing without one.
+    Q_PROPERTY(PhotoScaler *scaler READ scaler WRITE setScaler NOTIFY scalerChanged REQUIRED)
     Q_PROPERTY(CardView *card READ card WRITE setCard NOTIFY imageChanged)
     // A photo set directly, for views that page their own photos rather than a card's; QML's
     // tools know no QImage type, so it travels as a variant.
@@ -29,6 +31,8 @@ class CardPhotoView : public QQuickItem {
 public:
     explicit CardPhotoView(QQuickItem *parent = nullptr);
 
+    [[nodiscard]] PhotoScaler *scaler() const { return m_scaler; }
+    void setScaler(PhotoScaler *scaler);
     /// The card whose current photo is shown, followed as it pages.
     [[nodiscard]] CardView *card() const { return m_card; }
     void setCard(CardView *card);
@@ -47,6 +51,7 @@ public:
     [[nodiscard]] bool showing() const { return !m_shown.isNull(); }
 
 Q_SIGNALS:
+    void scalerChanged();
     void imageChanged();
     void lookChanged();
     void shownImageChanged();
@@ -61,6 +66,7 @@ private:
     void prepare();
     void show(const QImage &prepared, bool pending);
 
+    QPointer<PhotoScaler> m_scaler;
     QPointer<CardView> m_card;
     QMetaObject::Connection m_cardPages;
     QImage m_image;

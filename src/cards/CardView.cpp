@@ -7,20 +7,25 @@
 #include "media/PhotoBatch.h"
 #include "media/RecentPhotos.h"
 #include "platform/DiagnosticLog.h"
+#include "ui/Services.h"
 #include "ui/ViewController.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 
-CardView::CardView(const CardModel &model, QQuickItem *parent)
+CardView::CardView(const CardModel &model, const Services &services, QQuickItem *parent)
     : SwipeCard(parent)
-    , m_model(model) {
+    , m_model(model)
+    , m_downloads(services.photoDownloads())
+    , m_scaler(services.photoScaler())
+    , m_recentPhotos(services.recentPhotos())
+    , m_photos(m_downloads) {
     connect(&m_photos, &PagedPhotos::shownDecoded, this, &CardView::pageChanged);
     if (m_model.photoURLs && !m_model.photoURLs->isEmpty()) {
         // A card made again (after an undo) has its photos at once, not after a download.
         if (std::optional<QList<PhotoBatch::Page>> recent =
-                RecentPhotos::shared().photos(*m_model.photoURLs))
+                m_recentPhotos.photos(*m_model.photoURLs))
             finishDownloads(std::move(*recent));
         else
             startDownloads(*m_model.photoURLs);
@@ -64,13 +69,13 @@ void CardView::setTextAreaTop(qreal y) {
 void CardView::startDownloads(const QStringList &addresses) {
     m_loading = true;
     PhotoBatch::downloadPages(
-        addresses, PagedPhotos::kDecodedAtFirst, this,
+        m_downloads, addresses, PagedPhotos::kDecodedAtFirst, this,
         [this](QList<PhotoBatch::Page> pages) { finishDownloads(std::move(pages)); });
 }
 
 void CardView::finishDownloads(QList<PhotoBatch::Page> pages) {
     m_loading = false;
-    RecentPhotos::shared().remember(*m_model.photoURLs, pages);
+    m_recentPhotos.remember(*m_model.photoURLs, pages);
     m_photos.setPages(std::move(pages));
     setPages(m_photos.count());
     Q_EMIT imagesLoaded();

@@ -6,6 +6,7 @@
 #include "cards/CardModel.h"
 #include "cardstack/SwipeCard.h"
 #include "media/PagedPhotos.h"
+#include "media/PhotoScaler.h"
 
 #include <QImage>
 #include <functional>
@@ -13,6 +14,8 @@
 
 class CardContentIncubator;
 class QQmlComponent;
+class RecentPhotos;
+class Services;
 
 // The card of one nearby profile: photos paged by taps on either half, one page bar per photo,
 // the info line that belongs to the photo shown, name, age and the verified mark over a dark
@@ -33,16 +36,19 @@ class CardView : public SwipeCard {
     Q_PROPERTY(QString age READ age CONSTANT)
     Q_PROPERTY(bool hasCheckmark READ hasCheckmark CONSTANT)
     Q_PROPERTY(qreal textAreaTop READ textAreaTop WRITE setTextAreaTop NOTIFY textAreaTopChanged)
+    Q_PROPERTY(PhotoScaler *photoScaler READ photoScaler CONSTANT)
 public:
     /// Height of the text block at the bottom until the drawing reports where the name sits.
     static constexpr qreal kDefaultTextBlockHeight = 110;
 
-    explicit CardView(const CardModel &model, QQuickItem *parent = nullptr);
+    CardView(const CardModel &model, const Services &services, QQuickItem *parent = nullptr);
     /// The QML file of the drawing.
     [[nodiscard]] static QUrl contentSource();
     ~CardView() override;
 
     [[nodiscard]] const CardModel &model() const { return m_model; }
+    /// What the drawing prepares the photos with.
+    [[nodiscard]] PhotoScaler *photoScaler() const { return &m_scaler; }
     void setOnInfoButtonTap(std::function<void()> handler) {
         m_onInfoButtonTap = std::move(handler);
     }
@@ -96,6 +102,9 @@ private:
     void takeContent(QObject *made, const QString &error);
 
     CardModel m_model;
+    PhotoDownloader &m_downloads;
+    PhotoScaler &m_scaler;
+    RecentPhotos &m_recentPhotos;
     std::function<void()> m_onInfoButtonTap;
     PagedPhotos m_photos;
 

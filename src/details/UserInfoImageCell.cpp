@@ -3,8 +3,13 @@
 
 #include "details/UserInfoImageCell.h"
 
-UserInfoImageCell::UserInfoImageCell(const CardModel &model, QObject *parent)
-    : QObject(parent) {
+#include "ui/Services.h"
+
+UserInfoImageCell::UserInfoImageCell(const CardModel &model, const Services &services,
+                                     QObject *parent)
+    : QObject(parent)
+    , m_scaler(services.photoScaler())
+    , m_photos(services.photoDownloads()) {
     connect(&m_photos, &PagedPhotos::shownDecoded, this, &UserInfoImageCell::pageChanged);
     if (!model.images.isEmpty()) {
         QList<PhotoBatch::Page> pages;
@@ -13,7 +18,8 @@ UserInfoImageCell::UserInfoImageCell(const CardModel &model, QObject *parent)
         setPages(std::move(pages));
     } else if (model.photoURLs && !model.photoURLs->isEmpty()) {
         m_loading = true;
-        PhotoBatch::downloadPages(*model.photoURLs, PagedPhotos::kDecodedAtFirst, this,
+        PhotoBatch::downloadPages(services.photoDownloads(), *model.photoURLs,
+                                  PagedPhotos::kDecodedAtFirst, this,
                                   [this](QList<PhotoBatch::Page> pages) {
                                       m_loading = false;
                                       setPages(std::move(pages));

@@ -5,11 +5,14 @@
 
 #include "cards/CardModel.h"
 #include "media/PagedPhotos.h"
+#include "media/PhotoScaler.h"
 
 #include <QImage>
 #include <QObject>
 #include <QVariant>
 #include <QtQml/qqmlregistration.h>
+
+class Services;
 
 // The photo row of a profile's details: the photos the profile holds, or else those its
 // addresses give (all fetched at once with plain requests, failures skipped, and kept decoded
@@ -24,9 +27,10 @@ class UserInfoImageCell : public QObject {
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY imagesChanged)
     Q_PROPERTY(bool showsPlaceholder READ showsPlaceholder NOTIFY imagesChanged)
     Q_PROPERTY(QVariant image READ imageVariant NOTIFY pageChanged)
+    Q_PROPERTY(PhotoScaler *photoScaler READ photoScaler CONSTANT)
 
 public:
-    explicit UserInfoImageCell(const CardModel &model, QObject *parent = nullptr);
+    UserInfoImageCell(const CardModel &model, const Services &services, QObject *parent = nullptr);
 
     /// The photos, a null image for one not decoded at the moment.
     [[nodiscard]] QList<QImage> images() const { return m_photos.images(); }
@@ -38,6 +42,8 @@ public:
     /// shown before.
     [[nodiscard]] QImage image() const { return m_photos.shownImage(); }
     QVariant imageVariant() const { return image(); }
+    /// What the view prepares the photo with.
+    [[nodiscard]] PhotoScaler *photoScaler() const { return &m_scaler; }
 
     /// A tap at x on a photo of the given width.
     Q_INVOKABLE void tap(qreal x, qreal width);
@@ -52,6 +58,7 @@ private:
     void setPages(QList<PhotoBatch::Page> pages);
     void show(int index);
 
+    PhotoScaler &m_scaler;
     PagedPhotos m_photos;
     int m_currentIndex = 0;
     bool m_loading = false;

@@ -33,6 +33,7 @@ Item {
 
         // Fills the row whatever the photo's proportions, cropped and rounded like the frame.
         CardPhotoView {
+            scaler: root.cell.photoScaler
             anchors.fill: parent
             radius: frame.radius
             photo: root.cell.image

@@ -22,7 +22,7 @@ UserInfoVC::UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool re
     , m_mainObject(dynamic_cast<QObject *>(mainVC))
     , m_isMain(mainVC != nullptr)
     , m_network(services.network())
-    , m_imageCell(new UserInfoImageCell(m_model, this))
+    , m_imageCell(new UserInfoImageCell(m_model, services, this))
     , m_buttons(new ButtonStackView(this, ButtonStackView::Row::Details)) {
     m_settings = Setting::rows(!aboutMe().isEmpty(), m_isMain, reportRow);
     QList<InfoType> seen;

@@ -271,7 +271,7 @@ qint64 MainVC::numberOfCards(SwipeCardStack *) {
 }
 
 SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
-    auto *card = new CardView(cardData().at(index));
+    auto *card = new CardView(cardData().at(index), services());
     card->setSwipeDirections({SwipeDirection::Left, SwipeDirection::Right});
     for (SwipeDirection direction : card->swipeDirections())
         card->setOverlay(CardOverlay::make(direction), direction);

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-CardCellView::CardCellView(const CardModel &model, QQuickItem *parent)
+CardCellView::CardCellView(const CardModel &model, PhotoDownloader &downloads, QQuickItem *parent)
     : SwipeCard(parent)
     , m_model(model) {
     setSwipeDirections({SwipeDirection::Left, SwipeDirection::Right});
@@ -17,7 +17,7 @@ CardCellView::CardCellView(const CardModel &model, QQuickItem *parent)
         setOverlay(new CardOverlay(direction, CardOverlay::Card::LikeCell), direction);
     const QString first = m_model.photoURLs.value_or(QStringList()).value(0);
     if (PhotoBatch::isRequestable(QUrl(first))) {
-        PhotoBatch::download({first}, this, [this](const QList<QImage> &images) {
+        PhotoBatch::download(downloads, {first}, this, [this](const QList<QImage> &images) {
             if (images.isEmpty())
                 return;
             m_image = cut(images.first());

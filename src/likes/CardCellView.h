@@ -10,6 +10,8 @@
 #include <QVariant>
 #include <functional>
 
+class PhotoDownloader;
+
 // A small card of the likes grid: the first photo filling it over black, the name, the age and
 // the verified mark on a dark band at the bottom. It can be thrown left or right only; a tap
 // runs the action its cell gives it. The photo is fetched directly, once.
@@ -28,7 +30,8 @@ public:
     static constexpr QSize kSize{171, 228};
     static constexpr qreal kCornerRadius = 10;
 
-    explicit CardCellView(const CardModel &model, QQuickItem *parent = nullptr);
+    /// The card's first photo is downloaded on that thread.
+    CardCellView(const CardModel &model, PhotoDownloader &downloads, QQuickItem *parent = nullptr);
 
     [[nodiscard]] const CardModel &model() const { return m_model; }
     QString name() const { return m_model.name; }

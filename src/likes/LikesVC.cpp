@@ -100,7 +100,7 @@ CardCellView *LikesVC::makeCard(const QString &cardId, QQuickItem *slot, QQuickI
     const qsizetype row = m_cards->indexOf(id);
     if (row < 0 || !slot)
         return nullptr;
-    auto *card = new CardCellView(data().at(row));
+    auto *card = new CardCellView(data().at(row), services().photoDownloads());
     // The cell owns its card: a cell made again makes a new one.
     card->setParent(slot);
     card->setParentItem(slot);

@@ -19,8 +19,10 @@
 #include <QUuid>
 #include <algorithm>
 
-ImageCacheManager::ImageCacheManager(std::optional<QString> directory, qint64 memoryBudget)
-    : m_directory(std::move(directory))
+ImageCacheManager::ImageCacheManager(PhotoDownloader &downloads, std::optional<QString> directory,
+                                     qint64 memoryBudget)
+    : m_downloads(downloads)
+    , m_directory(std::move(directory))
     , m_memory(memoryBudget) {
     if (m_directory)
         QDir().mkpath(*m_directory); // a failure shows later as failed reads and writes
@@ -98,7 +100,7 @@ void ImageCacheManager::loadImage(const QString &url, Completion completion) {
     }
     // A cached file is read and decoded on the download thread too: a large photo takes
     // milliseconds (a HEIC one tens of them) that the screen asking for it must not wait.
-    PhotoDownloader::shared().run([this, url, parsed] {
+    m_downloads.run([this, url, parsed] {
         if (const std::optional<QString> path = filePath(url)) {
             QFile file(*path);
             if (file.open(QIODevice::ReadOnly)) {
@@ -125,31 +127,29 @@ void ImageCacheManager::prefetch(const QString &url) {
         // Under way from now on: a screen asking meanwhile waits for this download.
         m_loading.insert(url, {});
     }
-    PhotoDownloader::shared().get(
-        parsed, [this, url](const QByteArray &body, const QString &error) {
-            const QImage image = error.isEmpty() ? ImageDecoder::decode(body, shownEdge) : QImage();
-            // Only a picture is kept, as with a download for a screen.
-            if (!image.isNull())
-                storeDownload(url, body);
-            finish(url, image.isNull() ? std::nullopt : std::optional<QImage>(image));
-        });
+    m_downloads.get(parsed, [this, url](const QByteArray &body, const QString &error) {
+        const QImage image = error.isEmpty() ? ImageDecoder::decode(body, shownEdge) : QImage();
+        // Only a picture is kept, as with a download for a screen.
+        if (!image.isNull())
+            storeDownload(url, body);
+        finish(url, image.isNull() ? std::nullopt : std::optional<QImage>(image));
+    });
 }
 
 void ImageCacheManager::download(const QString &url, const QUrl &parsed) {
-    PhotoDownloader::shared().get(parsed,
-                                  [this, url](const QByteArray &body, const QString &error) {
-                                      if (!error.isEmpty() || body.isEmpty()) {
-                                          finish(url, std::nullopt);
-                                          return;
-                                      }
-                                      const QImage image = ImageDecoder::decode(body, shownEdge);
-                                      if (image.isNull()) {
-                                          finish(url, std::nullopt);
-                                          return;
-                                      }
-                                      storeDownload(url, body);
-                                      finish(url, image);
-                                  });
+    m_downloads.get(parsed, [this, url](const QByteArray &body, const QString &error) {
+        if (!error.isEmpty() || body.isEmpty()) {
+            finish(url, std::nullopt);
+            return;
+        }
+        const QImage image = ImageDecoder::decode(body, shownEdge);
+        if (image.isNull()) {
+            finish(url, std::nullopt);
+            return;
+        }
+        storeDownload(url, body);
+        finish(url, image);
+    });
 }
 
 void ImageCacheManager::finish(const QString &url, const std::optional<QImage> &image) {

@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+class PhotoDownloader;
+
 // Turns a photo address into a decoded image: memory first, then the file of the address in
 // the cache directory, then a download. Every answer arrives on the main thread, also for
 // memory hits. Downloaded bytes are kept as received; the directory is trimmed to
@@ -32,9 +34,10 @@ public:
     static constexpr int shownEdge =
         qMax(PhotoProcessor::kMaxSize.width(), PhotoProcessor::kMaxSize.height());
 
-    /// The cache directory, or nothing for a cache that lives in memory only.
-    explicit ImageCacheManager(std::optional<QString> directory,
-                               qint64 memoryBudget = defaultMemoryBudget);
+    /// Reads, downloads and decodes on that thread; the cache directory, or nothing for a cache
+    /// that lives in memory only. The downloads' thread must end before this cache does.
+    ImageCacheManager(PhotoDownloader &downloads, std::optional<QString> directory,
+                      qint64 memoryBudget = defaultMemoryBudget);
     /// The user's cache folder for photos; nothing when the system names none.
     [[nodiscard]] static std::optional<QString> defaultDirectory();
 
@@ -71,6 +74,7 @@ private:
     void storeDownload(const QString &url, const QByteArray &bytes);
     static void answer(const Completion &completion, std::optional<QImage> image);
 
+    PhotoDownloader &m_downloads;
     std::optional<QString> m_directory;
     QMutex m_mutex;                   // the memory cache is filled from the download thread too
     QCache<QString, QImage> m_memory; // cost: bytes of pixels

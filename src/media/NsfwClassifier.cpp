@@ -106,11 +106,6 @@ NsfwClassifier::NsfwClassifier(QString modelPath)
 
 NsfwClassifier::~NsfwClassifier() = default;
 
-NsfwClassifier &NsfwClassifier::shared() {
-    static NsfwClassifier instance;
-    return instance;
-}
-
 QString NsfwClassifier::configuredModelPath() {
     const QString overridden = qEnvironmentVariable("ZIREL_NSFW_MODEL");
     if (!overridden.isEmpty())

@@ -33,8 +33,6 @@ public:
     NsfwClassifier(const NsfwClassifier &) = delete;
     NsfwClassifier &operator=(const NsfwClassifier &) = delete;
 
-    /// One classifier for the whole client, so the model is read and warmed up once.
-    static NsfwClassifier &shared();
     /// The file named by ZIREL_NSFW_MODEL, otherwise the one installed beside the client,
     /// otherwise the one the build wrote.
     [[nodiscard]] static QString configuredModelPath();

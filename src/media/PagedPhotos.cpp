@@ -9,6 +9,10 @@ bool keepsPixels(int page, int shown) {
 }
 } // namespace
 
+PagedPhotos::PagedPhotos(PhotoDownloader &downloads, QObject *parent)
+    : QObject(parent)
+    , m_downloads(downloads) {}
+
 void PagedPhotos::setPages(QList<PhotoBatch::Page> pages) {
     m_pages = std::move(pages);
     m_decoding.clear();
@@ -36,9 +40,9 @@ void PagedPhotos::show(int index) {
             page.image = QImage();
         } else if (page.image.isNull() && !m_decoding.contains(i)) {
             m_decoding.insert(i);
-            PhotoBatch::decode(page.bytes, this, [this, i, bytes = page.bytes](QImage image) {
-                take(i, bytes, std::move(image));
-            });
+            PhotoBatch::decode(
+                m_downloads, page.bytes, this,
+                [this, i, bytes = page.bytes](QImage image) { take(i, bytes, std::move(image)); });
         }
     }
     // Held only while the page shown waits for its pixels: a photo let go stays let go.

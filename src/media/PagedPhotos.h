@@ -22,7 +22,8 @@ public:
     /// Pages decoded from the start: the first and the next.
     static constexpr int kDecodedAtFirst = 2;
 
-    using QObject::QObject;
+    /// Pages are decoded again on that thread.
+    explicit PagedPhotos(PhotoDownloader &downloads, QObject *parent = nullptr);
 
     void setPages(QList<PhotoBatch::Page> pages);
     [[nodiscard]] int count() const { return static_cast<int>(m_pages.size()); }
@@ -43,6 +44,7 @@ Q_SIGNALS:
 private:
     void take(int index, const QByteArray &bytes, QImage image);
 
+    PhotoDownloader &m_downloads;
     QList<PhotoBatch::Page> m_pages;
     int m_shown = 0;
     QImage m_before;      // what was shown before a page that is being decoded again

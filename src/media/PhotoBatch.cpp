@@ -61,9 +61,9 @@ bool PhotoBatch::isRequestable(const QUrl &url) {
     return NetworkAddress::mayFetch(url);
 }
 
-void PhotoBatch::download(const QStringList &addresses, QObject *context,
-                          std::function<void(QList<QImage>)> completion) {
-    downloadPages(addresses, int(addresses.size()), context,
+void PhotoBatch::download(PhotoDownloader &downloads, const QStringList &addresses,
+                          QObject *context, std::function<void(QList<QImage>)> completion) {
+    downloadPages(downloads, addresses, int(addresses.size()), context,
                   [completion = std::move(completion)](const QList<Page> &pages) {
                       completion(imagesOf(pages));
                   });
@@ -77,7 +77,8 @@ QList<QImage> PhotoBatch::imagesOf(const QList<Page> &pages) {
     return images;
 }
 
-void PhotoBatch::downloadPages(const QStringList &addresses, int decodedPages, QObject *context,
+void PhotoBatch::downloadPages(PhotoDownloader &downloads, const QStringList &addresses,
+                               int decodedPages, QObject *context,
                                std::function<void(QList<Page>)> completion) {
     auto batch = std::make_shared<Batch>();
     batch->pages.resize(addresses.size());
@@ -96,29 +97,27 @@ void PhotoBatch::downloadPages(const QStringList &addresses, int decodedPages, Q
         return;
     }
     for (const auto &[slot, url] : std::as_const(requests)) {
-        PhotoDownloader::shared().get(
-            url, [batch, slot = slot](const QByteArray &body, const QString &error) {
-                Page page;
-                if (error.isEmpty())
-                    page = {body, decodeShown(body)};
-                QMutexLocker lock(&batch->mutex);
-                batch->pages[slot] = std::move(page);
-                if (--batch->pending == 0)
-                    batch->deliver();
-            });
+        downloads.get(url, [batch, slot = slot](const QByteArray &body, const QString &error) {
+            Page page;
+            if (error.isEmpty())
+                page = {body, decodeShown(body)};
+            QMutexLocker lock(&batch->mutex);
+            batch->pages[slot] = std::move(page);
+            if (--batch->pending == 0)
+                batch->deliver();
+        });
     }
 }
 
-void PhotoBatch::decode(const QByteArray &bytes, QObject *context,
+void PhotoBatch::decode(PhotoDownloader &downloads, const QByteArray &bytes, QObject *context,
                         std::function<void(QImage)> done) {
-    PhotoDownloader::shared().run(
-        [bytes, context = QPointer<QObject>(context), done = std::move(done)]() mutable {
-            QMetaObject::invokeMethod(
-                qApp,
-                [context, done = std::move(done), image = decodeShown(bytes)] {
-                    if (context)
-                        done(image);
-                },
-                Qt::QueuedConnection);
-        });
+    downloads.run([bytes, context = QPointer<QObject>(context), done = std::move(done)]() mutable {
+        QMetaObject::invokeMethod(
+            qApp,
+            [context, done = std::move(done), image = decodeShown(bytes)] {
+                if (context)
+                    done(image);
+            },
+            Qt::QueuedConnection);
+    });
 }

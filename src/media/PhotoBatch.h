@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <functional>
 
+class PhotoDownloader;
+
 // Downloads a list of photo addresses in parallel with plain GETs and decodes them off the
 // main thread. When every request has ended, the completion runs once on the main thread with
 // the photos that arrived, in address order; invalid addresses, failed requests and bytes that
@@ -25,16 +27,17 @@ struct Page {
 /// The pixels of every page, null where only the bytes are kept.
 [[nodiscard]] QList<QImage> imagesOf(const QList<Page> &pages);
 
-void download(const QStringList &addresses, QObject *context,
+void download(PhotoDownloader &downloads, const QStringList &addresses, QObject *context,
               std::function<void(QList<QImage>)> completion);
 /// The same photos as pages: every one that decodes is a page, and the first `decodedPages`
 /// of them keep their pixels. A photo whose bytes are larger than its pixels keeps only the
 /// pixels, wherever it is.
-void downloadPages(const QStringList &addresses, int decodedPages, QObject *context,
-                   std::function<void(QList<Page>)> completion);
+void downloadPages(PhotoDownloader &downloads, const QStringList &addresses, int decodedPages,
+                   QObject *context, std::function<void(QList<Page>)> completion);
 /// Decodes a page's bytes again off the main thread; done runs on the main thread while the
 /// context lives, with a null image when they are no picture.
-void decode(const QByteArray &bytes, QObject *context, std::function<void(QImage)> done);
+void decode(PhotoDownloader &downloads, const QByteArray &bytes, QObject *context,
+            std::function<void(QImage)> done);
 /// Whether an address may be requested: https, or plain http to this machine only.
 [[nodiscard]] bool isRequestable(const QUrl &url);
 } // namespace PhotoBatch

@@ -17,11 +17,6 @@ namespace {
 constexpr qint64 kLargestPhoto = 20 * 1024 * 1024;
 } // namespace
 
-PhotoDownloader &PhotoDownloader::shared() {
-    static PhotoDownloader instance;
-    return instance;
-}
-
 void PhotoDownloader::get(const QUrl &url, Completion completion) {
     m_thread.post([this, url, completion = std::move(completion)] {
         if (!m_manager)

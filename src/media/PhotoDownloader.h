@@ -21,7 +21,6 @@ public:
     using Completion = std::function<void(const QByteArray &body, const QString &error)>;
 
     PhotoDownloader();
-    static PhotoDownloader &shared();
 
     void get(const QUrl &url, Completion completion);
     /// Runs work on the worker thread after everything queued before it.

@@ -9,11 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-PhotoScaler &PhotoScaler::shared() {
-    static PhotoScaler instance;
-    return instance;
-}
-
 QString PhotoScaler::key(const QImage &photo, const Look &look) {
     return QStringLiteral("%1:%2x%3:%4:%5")
         .arg(photo.cacheKey())

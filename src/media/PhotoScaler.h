@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QThreadPool>
+#include <QtQml/qqmlregistration.h>
 #include <functional>
 #include <optional>
 
@@ -19,8 +20,8 @@
 // once. Requests and answers belong to the main thread.
 class PhotoScaler : public QObject {
     Q_OBJECT
-public:
-    using Done = std::function<void(const QImage &)>;
+    QML_ANONYMOUS // handed to the views that show photos
+        public : using Done = std::function<void(const QImage &)>;
     struct Look {
         QSize box;
         qreal radius = 0;
@@ -36,8 +37,6 @@ public:
     /// same photo at the same size (an undo) draws it on its first frame. A handful of cards:
     /// the top card paged through all six photos, the card behind and the one undone.
     static constexpr int kShownPhotos = 8;
-
-    static PhotoScaler &shared();
 
     /// The photo already prepared in that look, if it is.
     [[nodiscard]] std::optional<QImage> cached(const QImage &photo, const Look &look) const;

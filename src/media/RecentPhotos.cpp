@@ -9,11 +9,6 @@ QString key(const QStringList &addresses) {
 }
 } // namespace
 
-RecentPhotos &RecentPhotos::shared() {
-    static RecentPhotos instance;
-    return instance;
-}
-
 std::optional<QList<PhotoBatch::Page>> RecentPhotos::photos(const QStringList &addresses) {
     if (const QList<PhotoBatch::Page> *kept = m_cards.object(key(addresses)))
         return *kept;

@@ -20,8 +20,6 @@ class RecentPhotos {
 public:
     static constexpr int kCards = 4;
 
-    static RecentPhotos &shared();
-
     /// The photos of a recent card that had exactly these addresses, in their order.
     [[nodiscard]] std::optional<QList<PhotoBatch::Page>> photos(const QStringList &addresses);
     /// Keeps a card's photos, only when every address gave one: a photo that failed to arrive

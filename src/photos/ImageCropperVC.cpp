@@ -13,9 +13,9 @@
 #include <QPointer>
 #include <cmath>
 
-ImageCropperVC::Screening ImageCropperVC::onDeviceScreening() {
-    return [](const QImage &photo) -> std::optional<float> {
-        const auto observations = NsfwClassifier::shared().classify(photo);
+ImageCropperVC::Screening ImageCropperVC::onDeviceScreening(NsfwClassifier &classifier) {
+    return [&classifier](const QImage &photo) -> std::optional<float> {
+        const auto observations = classifier.classify(photo);
         if (!observations)
             return std::nullopt;
         for (const ClassifierObservation &observation : *observations) {

@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+class NsfwClassifier;
+
 // Frames a picked picture in the 3:4 shape of a profile photo. "Добавить в профиль" cuts the
 // frame out at full resolution, shrinks it to the photo size limit, screens it for nudity and
 // hands the HEIC bytes to whoever opened the screen.
@@ -35,8 +37,8 @@ public:
     static constexpr float kRejectionThreshold = 0.6f;
 
     /// The on-device classifier: the confidence of the first "NSFW" observation, 0 when it has
-    /// none, nothing when the model cannot judge.
-    [[nodiscard]] static Screening onDeviceScreening();
+    /// none, nothing when the model cannot judge. The classifier must outlive the screening.
+    [[nodiscard]] static Screening onDeviceScreening(NsfwClassifier &classifier);
 
     ImageCropperVC(QImage image, Screening screening, Services services, QObject *parent = nullptr);
 

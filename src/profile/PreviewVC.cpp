@@ -68,7 +68,7 @@ void PreviewVC::setCardInfoTexts(const QList<InfoItem> &info) {
 void PreviewVC::rebuildCard() {
     delete m_cardView;
     const CardModel model = cardModel();
-    m_cardView = new CardView(model);
+    m_cardView = new CardView(model, services());
     m_cardView->setParent(this);
     m_cardView->setSwipeDirections({});
     m_cardView->setOnInfoButtonTap([this, model] { openDetails(model); });

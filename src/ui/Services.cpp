@@ -6,6 +6,10 @@
 #include "api/EventChannel.h"
 #include "api/NetworkService.h"
 #include "media/ImageCacheManager.h"
+#include "media/NsfwClassifier.h"
+#include "media/PhotoDownloader.h"
+#include "media/PhotoScaler.h"
+#include "media/RecentPhotos.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/SecureStore.h"
 #include "platform/TaskGroup.h"
@@ -47,6 +51,22 @@ UnsentMessages &Services::unsentMessages() const {
 
 ImageCacheManager &Services::images() const {
     return required(m_images, "images");
+}
+
+PhotoDownloader &Services::photoDownloads() const {
+    return required(m_photoDownloads, "photoDownloads");
+}
+
+PhotoScaler &Services::photoScaler() const {
+    return required(m_photoScaler, "photoScaler");
+}
+
+RecentPhotos &Services::recentPhotos() const {
+    return required(m_recentPhotos, "recentPhotos");
+}
+
+NsfwClassifier &Services::classifier() const {
+    return required(m_classifier, "classifier");
 }
 
 DesktopNotifier &Services::desktopNotifier() const {
@@ -96,6 +116,26 @@ Services &Services::setUnsentMessages(UnsentMessages &value) {
 
 Services &Services::setImages(ImageCacheManager &value) {
     m_images = &value;
+    return *this;
+}
+
+Services &Services::setPhotoDownloads(PhotoDownloader &value) {
+    m_photoDownloads = &value;
+    return *this;
+}
+
+Services &Services::setPhotoScaler(PhotoScaler &value) {
+    m_photoScaler = &value;
+    return *this;
+}
+
+Services &Services::setRecentPhotos(RecentPhotos &value) {
+    m_recentPhotos = &value;
+    return *this;
+}
+
+Services &Services::setClassifier(NsfwClassifier &value) {
+    m_classifier = &value;
     return *this;
 }
 

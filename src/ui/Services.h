@@ -9,6 +9,10 @@ class DesktopNotifier;
 class EventChannel;
 class ImageCacheManager;
 class NetworkService;
+class NsfwClassifier;
+class PhotoDownloader;
+class PhotoScaler;
+class RecentPhotos;
 class ScreenFactory;
 class SecureStore;
 class TaskGroup;
@@ -26,6 +30,14 @@ public:
     [[nodiscard]] ChatCashManager &savedMatches() const;
     [[nodiscard]] UnsentMessages &unsentMessages() const;
     [[nodiscard]] ImageCacheManager &images() const;
+    /// The thread photos are downloaded and decoded on.
+    [[nodiscard]] PhotoDownloader &photoDownloads() const;
+    /// Photos scaled to the cards that show them.
+    [[nodiscard]] PhotoScaler &photoScaler() const;
+    /// The photos of the last cards, for a card made again.
+    [[nodiscard]] RecentPhotos &recentPhotos() const;
+    /// The on-device check of a photo for nudity, with its model read once.
+    [[nodiscard]] NsfwClassifier &classifier() const;
     [[nodiscard]] DesktopNotifier &desktopNotifier() const;
     /// The service's live events for the signed-in person.
     [[nodiscard]] EventChannel &events() const;
@@ -41,6 +53,10 @@ public:
     Services &setSavedMatches(ChatCashManager &matches);
     Services &setUnsentMessages(UnsentMessages &messages);
     Services &setImages(ImageCacheManager &images);
+    Services &setPhotoDownloads(PhotoDownloader &downloads);
+    Services &setPhotoScaler(PhotoScaler &scaler);
+    Services &setRecentPhotos(RecentPhotos &photos);
+    Services &setClassifier(NsfwClassifier &classifier);
     Services &setDesktopNotifier(DesktopNotifier &notifier);
     Services &setEvents(EventChannel &events);
     Services &setPlatform(AppServices &platform);
@@ -54,6 +70,10 @@ private:
     ChatCashManager *m_savedMatches = nullptr;
     UnsentMessages *m_unsentMessages = nullptr;
     ImageCacheManager *m_images = nullptr;
+    PhotoDownloader *m_photoDownloads = nullptr;
+    PhotoScaler *m_photoScaler = nullptr;
+    RecentPhotos *m_recentPhotos = nullptr;
+    NsfwClassifier *m_classifier = nullptr;
     DesktopNotifier *m_desktopNotifier = nullptr;
     EventChannel *m_events = nullptr;
     AppServices *m_platform = nullptr;

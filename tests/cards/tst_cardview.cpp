@@ -124,7 +124,7 @@ private Q_SLOTS:
             return widths;
         };
         {
-            CardView card(m);
+            CardView card(m, m_services.services());
             card.setSize({300, 500});
             QSignalSpy loaded(&card, &CardView::imagesLoaded);
             QVERIFY(loaded.wait(5000));
@@ -148,7 +148,7 @@ private Q_SLOTS:
             QCOMPARE(paged.size(), 2); // the page, then its photo
             QCOMPARE(decoded(card), (QList<int>{10, 0, 12, 13, 14}));
         }
-        CardView again(m);
+        CardView again(m, m_services.services());
         QCOMPARE(again.currentImage().width(), 10);
         QTRY_COMPARE(decoded(again), (QList<int>{10, 11, 0, 0, 14}));
         QCOMPARE(service.requests().size(), 5);
@@ -166,7 +166,7 @@ private Q_SLOTS:
         m.photoURLs = QStringList{service.baseUrl() + "b.png", service.baseUrl() + "missing.png",
                                   service.baseUrl() + "a.png", service.baseUrl() + "page.html",
                                   QStringLiteral("no address at all")};
-        CardView card(m);
+        CardView card(m, m_services.services());
         card.setSize({300, 500});
         QSignalSpy loaded(&card, &CardView::imagesLoaded);
         QVERIFY(card.isLoading());
@@ -200,14 +200,14 @@ private Q_SLOTS:
                                Fixtures::png({4, 4}, Qt::red));
         CardModel m;
         m.photoURLs = QStringList{service.baseUrl() + "slow.png"};
-        auto *card = new CardView(m);
+        auto *card = new CardView(m, m_services.services());
         QTRY_COMPARE(service.requests().size(), 1);
         delete card;
         QTest::qWait(300); // the answer arrives and must not touch the deleted card
     }
 
     void infoLineFollowsThePhoto() {
-        CardView card(model(4, 2));
+        CardView card(model(4, 2), m_services.services());
         card.setSize({300, 500});
         QCOMPARE(card.pageCount(), 4);
         QCOMPARE(card.infoText(), "0");
@@ -228,7 +228,7 @@ private Q_SLOTS:
     }
 
     void tapOnTheTextOpensTheProfile() {
-        CardView card(model(3, 0));
+        CardView card(model(3, 0), m_services.services());
         card.setSize({300, 500});
         int opened = 0;
         tap(card, {250, 499}); // no handler yet: nothing happens, no paging either
@@ -250,7 +250,7 @@ private Q_SLOTS:
     void nothingToShow() {
         CardModel m = model(0, 2);
         m.photoURLs = QStringList{};
-        CardView card(m);
+        CardView card(m, m_services.services());
         card.setSize({300, 500});
         QVERIFY(!card.isLoading());
         QCOMPARE(card.pageCount(), 0);
@@ -327,7 +327,7 @@ private Q_SLOTS:
         window.resize(400, 600);
         QImage photo = picture({2000, 1000}, Qt::red); // wide: its blue sides are cut off
         QPainter(&photo).fillRect(0, 0, 600, 1000, Qt::blue);
-        const int before = PhotoScaler::shared().preparedCount();
+        const int before = m_services.services().photoScaler().preparedCount();
         CountingPhoto first;
         CountingPhoto second;
         for (CountingPhoto *view : {&first, &second}) {
@@ -335,13 +335,14 @@ private Q_SLOTS:
             view->setSize({200, 300});
             view->setRadius(10);
             view->setShaded(true);
+            view->setScaler(&m_services.services().photoScaler());
             view->setImage(photo);
             QVERIFY(view->pending() && !view->showing());
         }
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTRY_VERIFY(first.showing() && second.showing());
-        QCOMPARE(PhotoScaler::shared().preparedCount(), before + 1);
+        QCOMPARE(m_services.services().photoScaler().preparedCount(), before + 1);
         const QImage shown = first.shownImage();
         QCOMPARE(shown.size(), QSize(200, 300));
         QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
@@ -358,12 +359,12 @@ private Q_SLOTS:
             QVERIFY(!window.grabWindow().isNull());
         }
         QCOMPARE(first.paints, painted);
-        QCOMPARE(PhotoScaler::shared().preparedCount(), before + 1);
+        QCOMPARE(m_services.services().photoScaler().preparedCount(), before + 1);
 
         first.setSize({100, 150}); // the old pixels stay until the new ones are ready
         QVERIFY(first.pending() && first.showing());
         QTRY_COMPARE(first.shownImage().size(), QSize(100, 150));
-        QCOMPARE(PhotoScaler::shared().preparedCount(), before + 2);
+        QCOMPARE(m_services.services().photoScaler().preparedCount(), before + 2);
     }
 
     // The card behind is out of the scene only while the top card at rest covers it.
@@ -446,7 +447,7 @@ private Q_SLOTS:
         CardModel m = model(2, 1);
         m.hasCheckmark = true;
         m.name = QStringLiteral("Александра-Виктория Константинопольская");
-        auto *card = new CardView(m);
+        auto *card = new CardView(m, m_services.services());
         QVERIFY(!card->contentItem());
         card->setSize({300, 500});
         card->setParentItem(host);

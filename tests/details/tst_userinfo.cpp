@@ -277,7 +277,7 @@ private Q_SLOTS:
         CardModel model = person();
         const QString base = m_fake->baseUrl();
         model.photoURLs = QStringList{base + "a.png", base + "missing.png", base + "b.png"};
-        UserInfoImageCell cell(model);
+        UserInfoImageCell cell(model, m_services.services());
         QVERIFY(cell.isLoading());
         QVERIFY(!cell.showsPlaceholder());
         QTRY_VERIFY(!cell.isLoading());
@@ -298,7 +298,7 @@ private Q_SLOTS:
         m_fake->respond("c.png", 200, Fixtures::png({9, 9}, Qt::blue));
         model.photoURLs =
             QStringList{base + "a.png", base + "b.png", base + "c.png", base + "a.png"};
-        UserInfoImageCell many(model);
+        UserInfoImageCell many(model, m_services.services());
         QTRY_COMPARE(many.count(), 4);
         many.step(1);
         many.step(1);
@@ -313,13 +313,13 @@ private Q_SLOTS:
         CardModel inMemory = person();
         inMemory.images = {picture(Qt::blue), picture(Qt::red)};
         inMemory.photoURLs = QStringList{base + "a.png"};
-        const UserInfoImageCell held(inMemory);
+        const UserInfoImageCell held(inMemory, m_services.services());
         QVERIFY(!held.isLoading());
         QCOMPARE(held.count(), 2);
 
-        QVERIFY(UserInfoImageCell(person()).showsPlaceholder());
+        QVERIFY(UserInfoImageCell(person(), m_services.services()).showsPlaceholder());
         model.photoURLs = QStringList{base + "missing.png", QStringLiteral("no address")};
-        UserInfoImageCell none(model);
+        UserInfoImageCell none(model, m_services.services());
         QTRY_VERIFY(!none.isLoading());
         QVERIFY(none.showsPlaceholder());
         QCOMPARE(none.count(), 0);

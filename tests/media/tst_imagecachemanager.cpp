@@ -6,6 +6,7 @@
 #include "StdoutCapture.h"
 #include "media/ImageCacheManager.h"
 #include "media/ImageDecoder.h"
+#include "media/PhotoDownloader.h"
 #include "platform/NetworkAddress.h"
 
 #include <QDir>
@@ -59,11 +60,11 @@ private Q_SLOTS:
         QVERIFY(ImageCacheManager::fileName(url + "x") != name);
         QTemporaryDir dir;
         {
-            ImageCacheManager cache(dir.path());
+            ImageCacheManager cache(m_downloads, dir.path());
             QVERIFY(load(cache, url));
             QTRY_VERIFY(QFile::exists(*cache.filePath(url)));
         }
-        ImageCacheManager restarted(dir.path());
+        ImageCacheManager restarted(m_downloads, dir.path());
         QVERIFY(load(restarted, url));
         QCOMPARE(service.requests().size(), 1);
     }
@@ -76,7 +77,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString url = service.baseUrl() + "photo.png?size=2&v=1";
         {
-            ImageCacheManager cache(dir.path());
+            ImageCacheManager cache(m_downloads, dir.path());
             QCOMPARE(load(cache, url)->size(), QSize(8, 6));
             QCOMPARE(service.requests().size(), 1);
             QVERIFY(QFile::exists(*cache.filePath(url)));
@@ -88,9 +89,9 @@ private Q_SLOTS:
             QVERIFY(!load(cache, service.baseUrl() + "missing.png"));
             QVERIFY(!load(cache, "not a url"));
         }
-        ImageCacheManager restarted(dir.path());
+        ImageCacheManager restarted(m_downloads, dir.path());
         QVERIFY(load(restarted, url)); // downloaded again: the file was removed above
-        ImageCacheManager again(dir.path());
+        ImageCacheManager again(m_downloads, dir.path());
         QVERIFY(load(again, url));
         QCOMPARE(service.requests().size(), 4);
         QVERIFY(!load(again, service.baseUrl() + "page.html"));
@@ -105,7 +106,7 @@ private Q_SLOTS:
         service.respond("photo.png", 200, Fixtures::png());
         service.respond("page.html", 200, "<html>error</html>");
         QTemporaryDir dir;
-        ImageCacheManager cache(dir.path());
+        ImageCacheManager cache(m_downloads, dir.path());
         const QString photo = service.baseUrl() + "photo.png";
         const QString page = service.baseUrl() + "page.html";
         cache.prefetch(photo);
@@ -128,7 +129,7 @@ private Q_SLOTS:
         FakeService service;
         QVERIFY(service.start());
         QTemporaryDir dir;
-        ImageCacheManager cache(dir.path());
+        ImageCacheManager cache(m_downloads, dir.path());
         const QString url = service.baseUrl() + "photo.png";
         const auto askTwice = [&] {
             QList<std::optional<QImage>> answers;
@@ -168,7 +169,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(Fixtures::png());
         file.close();
-        ImageCacheManager cache(dir.path());
+        ImageCacheManager cache(m_downloads, dir.path());
         QVERIFY(!load(cache, QUrl::fromLocalFile(local).toString()));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
@@ -193,7 +194,7 @@ private Q_SLOTS:
         service.respond("flat.png", 200, Fixtures::bytes("flat-5600x5600.png"));
         service.respond("wide.jpg", 200, Fixtures::bytes("flat-5600x1400.jpg"));
         QTemporaryDir dir;
-        ImageCacheManager cache(dir.path());
+        ImageCacheManager cache(m_downloads, dir.path());
         // Decoded, the 100 KB picture would take 120 MB. Measured first, while the peak is low.
         const long peakBefore = peakResidentKiB();
         QVERIFY(!load(cache, service.baseUrl() + "flat.png"));
@@ -209,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(load(cache, service.baseUrl() + "wide.jpg")->size(), wide->size());
         QCOMPARE(service.requestsTo("wide.jpg").size(), 1);
         // The file keeps the bytes as they came; a fresh cache reads it as small again.
-        ImageCacheManager restarted(dir.path());
+        ImageCacheManager restarted(m_downloads, dir.path());
         QCOMPARE(load(restarted, service.baseUrl() + "wide.jpg")->size(), wide->size());
         QCOMPARE(service.requestsTo("wide.jpg").size(), 1);
     }
@@ -219,7 +220,7 @@ private Q_SLOTS:
         QVERIFY(service.start());
         service.respond("photo.png", 200, Fixtures::png());
         const QString a = service.baseUrl() + "photo.png?a", b = service.baseUrl() + "photo.png?b";
-        ImageCacheManager cache(std::nullopt,
+        ImageCacheManager cache(m_downloads, std::nullopt,
                                 2 * ImageDecoder::decode(Fixtures::png()).sizeInBytes());
         for (const QString &url : {a, b, a, service.baseUrl() + "photo.png?c", a, b})
             QVERIFY(load(cache, url));
@@ -235,7 +236,7 @@ private Q_SLOTS:
             f.write(QByteArray(1024 * 1024, 'x'));
             f.setFileTime(now.addSecs(i == 5 ? -1000 : i), QFileDevice::FileModificationTime);
         }
-        ImageCacheManager(dir.path()).cleanUp();
+        ImageCacheManager(m_downloads, dir.path()).cleanUp();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 10);
         QVERIFY(!QFile::exists(dir.filePath("5")) && !QFile::exists(dir.filePath("0")));
 
@@ -250,6 +251,9 @@ private Q_SLOTS:
         QCOMPARE(removed, (QStringList{"b", "c", "a"}));
         QVERIFY(out.text().contains("Не удалось удалить файл file:c: busy"));
     }
+
+private:
+    PhotoDownloader m_downloads;
 };
 
 QTEST_MAIN(TestImageCacheManager)

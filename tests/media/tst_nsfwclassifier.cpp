@@ -112,7 +112,7 @@ private Q_SLOTS:
     }
 
     // The client finds the model the build wrote, unless ZIREL_NSFW_MODEL names another; the
-    // shared classifier serves threads one after another.
+    // one classifier serves threads one after another.
     void findsTheBuiltModel() {
         const QString built = NsfwClassifier::configuredModelPath();
         QVERIFY2(QFile::exists(built), qPrintable(built));
@@ -127,8 +127,8 @@ private Q_SLOTS:
         const float expected = confidenceOf(*alone, NsfwClassifier::kNsfwLabel);
         QList<QFuture<float>> runs;
         for (int i = 0; i < 3; ++i) {
-            runs.append(QtConcurrent::run([image] {
-                const auto result = NsfwClassifier::shared().classify(image);
+            runs.append(QtConcurrent::run([this, image] {
+                const auto result = m_classifier.classify(image);
                 return result ? confidenceOf(*result, NsfwClassifier::kNsfwLabel) : -1.0f;
             }));
         }

@@ -4,6 +4,7 @@
 #include "FakeService.h"
 #include "Fixtures.h"
 #include "media/PhotoBatch.h"
+#include "media/PhotoDownloader.h"
 
 #include <QBuffer>
 #include <QStandardPaths>
@@ -20,7 +21,7 @@ private Q_SLOTS:
         QObject context;
         int calls = 0;
         bool onMain = false;
-        PhotoBatch::download({QStringLiteral("nonsense"), QString()}, &context,
+        PhotoBatch::download(m_downloads, {QStringLiteral("nonsense"), QString()}, &context,
                              [&](QList<QImage> images) {
                                  ++calls;
                                  onMain = QThread::currentThread() == qApp->thread();
@@ -51,7 +52,8 @@ private Q_SLOTS:
         service.respond("huge.png", 200, encoded(QImage(4200, 4200, QImage::Format_Mono), "PNG"));
         QObject context;
         std::optional<QList<QImage>> arrived;
-        PhotoBatch::download({service.baseUrl() + "big.jpg", service.baseUrl() + "huge.png",
+        PhotoBatch::download(m_downloads,
+                             {service.baseUrl() + "big.jpg", service.baseUrl() + "huge.png",
                               service.baseUrl() + "wide.png"},
                              &context, [&](QList<QImage> images) { arrived = images; });
         QTRY_VERIFY_WITH_TIMEOUT(arrived, 10000);
@@ -72,7 +74,8 @@ private Q_SLOTS:
         service.respond("photo.png", 200, Fixtures::png({100, 100}, Qt::green));
         QObject context;
         std::optional<QList<PhotoBatch::Page>> pages;
-        PhotoBatch::downloadPages({service.baseUrl() + "photo.png",
+        PhotoBatch::downloadPages(m_downloads,
+                                  {service.baseUrl() + "photo.png",
                                    service.baseUrl() + "padded.png",
                                    service.baseUrl() + "photo.png"},
                                   1, &context, [&](QList<PhotoBatch::Page> p) { pages = p; });
@@ -92,13 +95,16 @@ private Q_SLOTS:
         service.respondDelayed("p.png", std::chrono::milliseconds(100), 200, Fixtures::png());
         auto context = std::make_unique<QObject>();
         bool called = false;
-        PhotoBatch::download({service.baseUrl() + "p.png"}, context.get(),
+        PhotoBatch::download(m_downloads, {service.baseUrl() + "p.png"}, context.get(),
                              [&](QList<QImage>) { called = true; });
         QTRY_COMPARE(service.requests().size(), 1);
         context.reset();
         QTest::qWait(300);
         QVERIFY(!called);
     }
+
+private:
+    PhotoDownloader m_downloads;
 };
 
 QTEST_MAIN(TestPhotoBatch)

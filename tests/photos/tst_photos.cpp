@@ -173,7 +173,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!delivered.isEmpty());
 
         // The client's own screening judges a plain picture as clean.
-        const std::optional<float> plain = ImageCropperVC::onDeviceScreening()(picture({300, 400}));
+        const std::optional<float> plain =
+            ImageCropperVC::onDeviceScreening(m_services.classifier())(picture({300, 400}));
         QVERIFY(plain && *plain >= 0.0f && *plain < ImageCropperVC::kRejectionThreshold);
 
         // A classifier that cannot judge leaves the screen usable and says so.

@@ -110,7 +110,8 @@ private Q_SLOTS:
         const QString name = QString::fromLatin1(QTest::currentTestFunction());
         m_user = std::make_unique<UserManager>(std::make_unique<QSettings>(
             m_dir.filePath(name + QStringLiteral(".ini")), QSettings::IniFormat));
-        m_images = std::make_unique<ImageCacheManager>(m_dir.filePath(name + "-cache"));
+        m_images = std::make_unique<ImageCacheManager>(m_services.photoDownloads(),
+                                                       m_dir.filePath(name + "-cache"));
         m_services.setNetwork(*m_network)
             .setUser(*m_user)
             .setImages(*m_images)

@@ -170,7 +170,7 @@ qint64 CardStackDemoVC::numberOfCards(SwipeCardStack *) {
 }
 
 SwipeCard *CardStackDemoVC::cardForIndex(SwipeCardStack *, qint64 index) {
-    auto *card = new CardView(m_models.at(index));
+    auto *card = new CardView(m_models.at(index), services());
     for (SwipeDirection d : {SwipeDirection::Left, SwipeDirection::Right, SwipeDirection::Up})
         card->setOverlay(CardOverlay::make(d), d);
     const QString name = card->model().name;
