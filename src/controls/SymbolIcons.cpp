@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include "controls/SymbolIcons.h"
-#include "controls/SymbolCache.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -104,12 +103,7 @@ QImage render(const QString &symbol, const QColor &color, bool bold, QSize size)
     const QByteArray svg = source(symbol, color, bold);
     if (svg.isEmpty() || size.isEmpty())
         return {};
-    SymbolCache &cache = SymbolCache::shared();
-    if (std::optional<QImage> stored = cache.find(svg, size, color.alphaF()))
-        return *stored;
-    const QImage image = draw(svg, size, color.alphaF());
-    cache.store(svg, color.alphaF(), image);
-    return image;
+    return draw(svg, size, color.alphaF());
 }
 
 } // namespace SymbolIcons

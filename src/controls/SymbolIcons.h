@@ -17,6 +17,6 @@ namespace SymbolIcons {
 [[nodiscard]] QByteArray source(const QString &symbol, const QColor &color, bool bold);
 /// The SVG drawn to exactly the size at the opacity; a null image when it cannot be drawn.
 [[nodiscard]] QImage draw(const QByteArray &svg, QSize size, qreal opacity);
-/// The symbol in the colour at the size: drawn once, then kept on disk.
+/// The symbol in the colour at the size; QML's image cache keeps what the screens show.
 [[nodiscard]] QImage render(const QString &symbol, const QColor &color, bool bold, QSize size);
 } // namespace SymbolIcons

@@ -68,12 +68,11 @@ QStringList violations(const QString &root) {
 }
 
 // The classes still reached through a process-wide instance: the loaders of the two plugins,
-// which load once per process, and the symbols' drawings kept on disk. Everything else comes
-// with the screen's services, made once by the application.
+// which load once per process. Everything else comes with the screen's services, made once by
+// the application.
 const QStringList kStillShared = {
     QStringLiteral("Cameras"),
     QStringLiteral("PhotoCodecs"),
-    QStringLiteral("SymbolCache"),
 };
 
 // "file: Class" for every use of a process-wide instance outside the application's wiring that
@@ -117,7 +116,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("feed/MainVC.cpp")),
                                     "NetworkService::shared().setBaseUrl(u);\n"
-                                    "SymbolCache::shared();\n"));
+                                    "PhotoCodecs::shared();\n"));
         QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("app/main.cpp")),
                                     "UserManager::shared();\n"));
         QCOMPARE(sharedInstanceUses(dir.path()),
