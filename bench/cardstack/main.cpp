@@ -301,7 +301,7 @@ std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, const Services &servi
         if (top == detailsFor)
             return;
         QPointer<UserInfoVC> previous = details;
-        details = new UserInfoVC(models.at(top), nullptr, true, services);
+        details = new UserInfoVC(models.at(top), {}, true, services);
         detailsFor = top;
         panel->setProperty("controller", QVariant::fromValue<ViewController *>(details));
         if (previous)

@@ -44,8 +44,8 @@ void AppScreens::install(ScreenFactory &factory) {
     factory.installChatDetails(
         [](const Match &match, S services) { return new ChatDetailsVC(match, services); });
     factory.installUserInfo(
-        [](const CardModel &model, ButtonStackViewDelegate *mainVC, bool reportRow, S services) {
-            return new UserInfoVC(model, mainVC, reportRow, services);
+        [](const CardModel &model, ProfileAnswers answers, bool reportRow, S services) {
+            return new UserInfoVC(model, std::move(answers), reportRow, services);
         });
     factory.installSettings(
         [](bool isMain, S services) { return new SettingsVC(isMain, services); });

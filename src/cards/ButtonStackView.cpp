@@ -4,7 +4,6 @@
 #include "cards/ButtonStackView.h"
 
 #include "cards/ButtonContainer.h"
-#include "cards/ButtonStackViewDelegate.h"
 #include "cards/CardButton.h"
 #include "controls/Theme.h"
 
@@ -36,9 +35,4 @@ void ButtonStackView::setUndoButtonEnabled(bool enabled) {
     m_undoEnabled = enabled;
     m_undo->setEnabled(enabled);
     Q_EMIT undoButtonEnabledChanged();
-}
-
-void ButtonStackView::handleTap(CardButton *button) {
-    if (m_delegate)
-        m_delegate->buttonTapped(button);
 }

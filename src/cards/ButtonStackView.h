@@ -10,7 +10,6 @@
 
 #include "cards/ButtonContainer.h"
 
-class ButtonStackViewDelegate;
 class CardButton;
 
 // The row of round action buttons: under the card stack undo, pass and like, centred with
@@ -36,9 +35,6 @@ public:
 
     explicit ButtonStackView(QObject *parent = nullptr, Row row = Row::Stack);
 
-    /// Not owned; a screen that goes away first clears it.
-    void setDelegate(ButtonStackViewDelegate *delegate) { m_delegate = delegate; }
-
     CardButton *undoButton() const { return m_undo; }
     CardButton *passButton() const { return m_pass; }
     CardButton *noteButton() const { return m_note; }
@@ -54,17 +50,18 @@ public:
     Q_INVOKABLE static qreal sideMargin(qreal rowWidth) { return rowWidth * kSideMarginFraction; }
     /// Height of the row: its largest button.
     Q_INVOKABLE static qreal rowHeight(qreal rowWidth) { return rowWidth * kLargeButtonFraction; }
-    /// Forwards a tap of one of the buttons to the delegate.
-    void handleTap(CardButton *button);
+    /// Tells the row's screen that one of the buttons was tapped.
+    void handleTap(CardButton *button) { Q_EMIT buttonTapped(button); }
 
 Q_SIGNALS:
     void undoButtonEnabledChanged();
+    /// The button's tag names the action.
+    void buttonTapped(CardButton *button);
 
 private:
     CardButton *makeButton(const QString &symbol, Tag tag, const QColor &color, const QString &name,
                            qreal fraction, bool placed);
 
-    ButtonStackViewDelegate *m_delegate = nullptr;
     QList<ButtonContainer *> m_placed;
     CardButton *m_undo;
     CardButton *m_pass;

@@ -331,7 +331,7 @@ void ChatDetailsVC::removeMatch() {
 void ChatDetailsVC::titleTapped() {
     const CardModel card =
         ProfileCardModel::make(m_match.profile, ProfileCardModel::Distance::Plain);
-    present(services().screens().createUserInfo(card, nullptr, true, services()),
+    present(services().screens().createUserInfo(card, {}, true, services()),
             PresentationStyle::Panel, false);
 }
 

@@ -14,13 +14,12 @@
 #include "ui/ChoiceAlertVC.h"
 #include "ui/MainThreadReceiver.h"
 
-UserInfoVC::UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool reportRow,
-                       Services services, QObject *parent)
+UserInfoVC::UserInfoVC(CardModel model, ProfileAnswers answers, bool reportRow, Services services,
+                       QObject *parent)
     : ViewController(QStringLiteral("UserInfoVC"), services, parent)
     , m_model(std::move(model))
-    , m_mainVC(mainVC)
-    , m_mainObject(dynamic_cast<QObject *>(mainVC))
-    , m_isMain(mainVC != nullptr)
+    , m_answers(std::move(answers))
+    , m_isMain(m_answers.opener != nullptr)
     , m_network(services.network())
     , m_imageCell(new UserInfoImageCell(m_model, services, this))
     , m_buttons(new ButtonStackView(this, ButtonStackView::Row::Details)) {
@@ -32,12 +31,10 @@ UserInfoVC::UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool re
             m_filteredInfoTexts.append(item);
         }
     }
-    m_buttons->setDelegate(this);
+    connect(m_buttons, &ButtonStackView::buttonTapped, this, &UserInfoVC::buttonTapped);
 }
 
-UserInfoVC::~UserInfoVC() {
-    m_buttons->setDelegate(nullptr);
-}
+UserInfoVC::~UserInfoVC() = default;
 
 QStringList UserInfoVC::rowViews() const {
     QStringList names;
@@ -87,8 +84,8 @@ void UserInfoVC::closeAndReport(CardButton *button) {
     // profile beside the feed's cards is not presented and has nothing to close.
     if (isPresented())
         dismiss(false);
-    if (m_mainObject && m_mainVC)
-        m_mainVC->buttonTapped(button);
+    if (m_answers.opener && m_answers.chosen)
+        m_answers.chosen(button->tag());
 }
 
 void UserInfoVC::setBlocking(bool blocking) {
@@ -99,8 +96,8 @@ void UserInfoVC::setBlocking(bool blocking) {
 }
 
 void UserInfoVC::closeForGood() {
-    if (m_mainObject && m_mainVC)
-        m_mainVC->closedForGood(m_model.userID);
+    if (m_answers.opener && m_answers.closedForGood)
+        m_answers.closedForGood(m_model.userID);
 }
 
 void UserInfoVC::report() {

@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "cards/ButtonStackViewDelegate.h"
 #include "cards/CardModel.h"
 #include "details/Setting.h"
 #include "ui/KeyActions.h"
+#include "ui/ProfileAnswers.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
@@ -22,7 +22,7 @@ class UserInfoImageCell;
 // depending on who opened it, the pass, note and like buttons and the rows that block or
 // report the person. A button press closes the screen first and is then handed to the screen
 // that opened it, which acts on its card; a block is handed back as a pass.
-class UserInfoVC : public ViewController, public ButtonStackViewDelegate {
+class UserInfoVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by ScreenFactory")
@@ -38,8 +38,8 @@ class UserInfoVC : public ViewController, public ButtonStackViewDelegate {
     Q_PROPERTY(ButtonStackView *buttonStackView READ buttonStackView CONSTANT)
 
 public:
-    /// Presses go to `mainVC` while it lives; without one, `reportRow` offers the report row.
-    UserInfoVC(CardModel model, ButtonStackViewDelegate *mainVC, bool reportRow, Services services,
+    /// Presses go to the opener while it lives; without one, `reportRow` offers the report row.
+    UserInfoVC(CardModel model, ProfileAnswers answers, bool reportRow, Services services,
                QObject *parent = nullptr);
     ~UserInfoVC() override;
 
@@ -70,8 +70,8 @@ public:
     Q_INVOKABLE void rowSelected(int row);
     bool handleKey(KeyCommand command) override;
 
-    // ButtonStackViewDelegate: the screen's own button row.
-    void buttonTapped(CardButton *button) override;
+    /// The screen's own button row.
+    void buttonTapped(CardButton *button);
 
 Q_SIGNALS:
     void isBlockingChanged();
@@ -88,9 +88,7 @@ private:
     void closeForGood();
 
     CardModel m_model;
-    ButtonStackViewDelegate *m_mainVC;
-    // The opener as an object, so a press after it has gone reaches nobody.
-    QPointer<QObject> m_mainObject;
+    ProfileAnswers m_answers;
     bool m_blocking = false;
     // What the user typed in a report they cancelled, offered again by the next one.
     QString m_reportDraft;

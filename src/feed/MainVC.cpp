@@ -59,8 +59,6 @@ MainVC::~MainVC() {
         m_cardStack->setDelegate(nullptr);
         m_cardStack->setDataSource(nullptr);
     }
-    if (m_buttons)
-        m_buttons->setDelegate(nullptr);
 }
 
 QString MainVC::noCardsText() {
@@ -87,7 +85,8 @@ void MainVC::viewDidLoad() {
     connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::runQueuedSwipe);
     connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::updateTopDetails);
     m_buttons = new ButtonStackView(this);
-    m_buttons->setDelegate(this);
+    connect(m_buttons, &ButtonStackView::buttonTapped, this,
+            [this](CardButton *button) { act(button->tag()); });
 
     const User user = m_users.currentUser();
     if (user.lat == 0 && user.longitude == 0)
@@ -284,7 +283,8 @@ SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
 }
 
 void MainVC::openInfo(qint64 index) {
-    present(services().screens().createUserInfo(cardData().at(index), this, false, services()),
+    present(services().screens().createUserInfo(cardData().at(index), profileAnswers(), false,
+                                                services()),
             PresentationStyle::PageSheet, false);
 }
 
@@ -398,9 +398,9 @@ void MainVC::updateTopDetails() {
         return;
     QPointer<ViewController> previous = m_topDetails;
     m_topDetailsUser = user;
-    m_topDetails =
-        shown ? services().screens().createUserInfo(cardData().at(top), this, false, services())
-              : nullptr;
+    m_topDetails = shown ? services().screens().createUserInfo(cardData().at(top), profileAnswers(),
+                                                               false, services())
+                         : nullptr;
     if (m_topDetails) {
         m_topDetails->setParent(this);
         // Drawn as a part of the feed, it presents over the whole window as the feed would: a
@@ -421,10 +421,10 @@ void MainVC::didSwipeAllCards(SwipeCardStack *) {
     applyState(MainVCState::Loading);
 }
 
-void MainVC::buttonTapped(CardButton *button) {
+void MainVC::act(int tag) {
     if (!m_cardStack || m_state != MainVCState::DisplayingCards)
         return;
-    switch (button->tag()) {
+    switch (tag) {
     case ButtonStackView::UndoTag:
         m_cardStack->undoLastSwipe(true);
         break;
@@ -440,6 +440,11 @@ void MainVC::buttonTapped(CardButton *button) {
     default:
         break;
     }
+}
+
+ProfileAnswers MainVC::profileAnswers() {
+    return {this, [this](int tag) { act(tag); },
+            [this](const QString &userID) { closedForGood(userID); }};
 }
 
 void MainVC::closedForGood(const QString &userID) {
@@ -468,19 +473,17 @@ void MainVC::runQueuedSwipe() {
 }
 
 void MainVC::leftPressed() {
-    if (m_buttons)
-        buttonTapped(m_buttons->passButton());
+    act(ButtonStackView::PassTag);
 }
 
 void MainVC::rightPressed() {
-    if (m_buttons)
-        buttonTapped(m_buttons->likeButton());
+    act(ButtonStackView::LikeTag);
 }
 
 void MainVC::undoPressed() {
     // The key does what the button does, so it is refused while the button is off.
     if (m_buttons && m_buttons->isUndoButtonEnabled())
-        buttonTapped(m_buttons->undoButton());
+        act(ButtonStackView::UndoTag);
 }
 
 void MainVC::superLike() {

@@ -8,7 +8,6 @@
 #include "api/Result.h"
 #include "api/RetrySchedule.h"
 #include "api/SwipeResponse.h"
-#include "cards/ButtonStackViewDelegate.h"
 #include "cards/CardModel.h"
 #include "cardstack/SwipeCardStackDataSource.h"
 #include "cardstack/SwipeCardStackDelegate.h"
@@ -25,6 +24,7 @@
 
 #include "cards/ButtonStackView.h"
 #include "ui/KeyActions.h"
+#include "ui/ProfileAnswers.h"
 class CardView;
 class MainVCPrefetch;
 class NetworkService;
@@ -40,8 +40,7 @@ class UserManager;
 // the full profile from a card's info button.
 class MainVC : public ViewController,
                public SwipeCardStackDataSource,
-               public SwipeCardStackDelegate,
-               public ButtonStackViewDelegate {
+               public SwipeCardStackDelegate {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by ScreenFactory")
@@ -133,9 +132,12 @@ public:
     void didUndoCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection from) override;
     void didSelectCardAt(SwipeCardStack *stack, qint64 index) override;
     void didSwipeAllCards(SwipeCardStack *stack) override;
-    // ButtonStackViewDelegate
-    void buttonTapped(CardButton *button) override;
-    void closedForGood(const QString &userID) override;
+    /// The action of a button of the row, or of the open profile's, named by its tag.
+    void act(int tag);
+    /// The person was blocked or reported from their profile: their card never comes back.
+    void closedForGood(const QString &userID);
+    /// How a profile opened from here answers: its buttons act on the top card.
+    [[nodiscard]] ProfileAnswers profileAnswers();
 
 Q_SIGNALS:
     /// A swipe from the feed, perhaps one sent again later, made a match: the likes and the

@@ -7,7 +7,6 @@
 #include "api/EventChannel.h"
 #include "api/NetworkService.h"
 #include "cards/ButtonStackView.h"
-#include "cards/CardButton.h"
 #include "cards/ProfileCardModel.h"
 #include "likes/CardCellView.h"
 #include "platform/DiagnosticLog.h"
@@ -121,7 +120,8 @@ CardCellView *LikesVC::makeCard(const QString &cardId, QQuickItem *slot, QQuickI
 
 void LikesVC::openProfile(CardCellView *card) {
     m_openProfileUser = card->model().userID;
-    present(services().screens().createUserInfo(card->model(), this, false, services()),
+    const ProfileAnswers answers{this, [this](int tag) { profileAnswered(tag); }, {}};
+    present(services().screens().createUserInfo(card->model(), answers, false, services()),
             PresentationStyle::Panel, false);
 }
 
@@ -169,7 +169,7 @@ void LikesVC::cardDidSwipe(SwipeCard *card, SwipeDirection direction) {
         sendSwipe(cell->model().userID, direction);
 }
 
-void LikesVC::buttonTapped(CardButton *button) {
+void LikesVC::profileAnswered(int tag) {
     const QList<CardModel> &cards = data();
     const auto open = std::find_if(cards.cbegin(), cards.cend(), [this](const CardModel &card) {
         return card.userID == m_openProfileUser;
@@ -185,7 +185,7 @@ void LikesVC::buttonTapped(CardButton *button) {
         else
             answer(person, direction);
     };
-    switch (button->tag()) {
+    switch (tag) {
     case ButtonStackView::PassTag:
         answerWith(SwipeDirection::Left);
         break;

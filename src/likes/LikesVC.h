@@ -5,7 +5,6 @@
 
 #include "api/Result.h"
 #include "api/SwipeResponse.h"
-#include "cards/ButtonStackViewDelegate.h"
 #include "cardstack/SwipeCardDelegate.h"
 #include "likes/CardCellView.h"
 #include "likes/LikesModel.h"
@@ -25,7 +24,7 @@ struct ProfileView;
 // opens the full profile, whose pass and like act on that card. The count shows as the title
 // and as the tab's badge. The list is asked for at start, every minute and whenever the feed
 // asks for fresh cards.
-class LikesVC : public ViewController, public SwipeCardDelegate, public ButtonStackViewDelegate {
+class LikesVC : public ViewController, public SwipeCardDelegate {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by ScreenFactory")
@@ -82,8 +81,8 @@ public:
     void cardDidFinishSwipeAnimation(SwipeCard *card) override;
     void cardDidSwipe(SwipeCard *card, SwipeDirection direction) override;
     void cardDidTap(SwipeCard *) override {}
-    // ButtonStackViewDelegate: the profile opened from a card reports its button.
-    void buttonTapped(CardButton *button) override;
+    /// The answer of the profile opened from a card: the tag of the button tapped there.
+    void profileAnswered(int tag);
 
 Q_SIGNALS:
     /// A like returned from here made a match: the matches list has changed on the service.

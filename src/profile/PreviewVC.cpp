@@ -92,6 +92,6 @@ void PreviewVC::placeCard() {
 }
 
 void PreviewVC::openDetails(const CardModel &model) {
-    present(services().screens().createUserInfo(model, nullptr, false, services()),
+    present(services().screens().createUserInfo(model, {}, false, services()),
             PresentationStyle::PageSheet, true);
 }

@@ -56,11 +56,10 @@ ViewController *ScreenFactory::createChatDetails(const Match &match,
     return new StandInVC(typeName(Screen::ChatDetails));
 }
 
-ViewController *ScreenFactory::createUserInfo(const CardModel &model,
-                                              ButtonStackViewDelegate *mainVC, bool reportRow,
-                                              const Services &services) const {
+ViewController *ScreenFactory::createUserInfo(const CardModel &model, ProfileAnswers answers,
+                                              bool reportRow, const Services &services) const {
     if (m_userInfo)
-        return m_userInfo(model, mainVC, reportRow, services);
+        return m_userInfo(model, std::move(answers), reportRow, services);
     return new StandInVC(typeName(Screen::UserInfo));
 }
 

@@ -3,12 +3,13 @@
 
 #pragma once
 
+#include "ui/ProfileAnswers.h"
+
 #include <QHash>
 #include <QString>
 #include <QUuid>
 #include <functional>
 
-class ButtonStackViewDelegate;
 class Services;
 class ViewController;
 struct CardModel;
@@ -43,11 +44,10 @@ public:
     /// The conversation of one match (Screen::ChatDetails needs its match).
     [[nodiscard]] ViewController *createChatDetails(const Match &match,
                                                     const Services &services) const;
-    /// The details of one person's profile. Button presses go to `mainVC` when there is one;
-    /// without one, `reportRow` adds the row that reports the person.
-    [[nodiscard]] ViewController *createUserInfo(const CardModel &model,
-                                                 ButtonStackViewDelegate *mainVC, bool reportRow,
-                                                 const Services &services) const;
+    /// The details of one person's profile. Its buttons answer to the opener when there is
+    /// one; without one, `reportRow` adds the row that reports the person.
+    [[nodiscard]] ViewController *createUserInfo(const CardModel &model, ProfileAnswers answers,
+                                                 bool reportRow, const Services &services) const;
     /// The discovery settings: `isMain` when opened from the own-profile tab, which also offers
     /// the account's rows; the feed opens the search settings alone.
     [[nodiscard]] ViewController *createSettings(bool isMain, const Services &services) const;
@@ -56,8 +56,8 @@ public:
 
     using Maker = std::function<ViewController *(const Services &)>;
     using ChatDetailsMaker = std::function<ViewController *(const Match &, const Services &)>;
-    using UserInfoMaker = std::function<ViewController *(
-        const CardModel &, ButtonStackViewDelegate *, bool, const Services &)>;
+    using UserInfoMaker =
+        std::function<ViewController *(const CardModel &, ProfileAnswers, bool, const Services &)>;
     using SettingsMaker = std::function<ViewController *(bool isMain, const Services &)>;
 
     /// How this screen is made; installing again replaces the maker, which is how a test puts

@@ -8,7 +8,6 @@
 #include "account/AccountAlertVC.h"
 #include "api/NetworkService.h"
 #include "cards/ButtonStackView.h"
-#include "cards/ButtonStackViewDelegate.h"
 #include "cards/CardButton.h"
 #include "details/ReportAlertVC.h"
 #include "details/UserInfoImageCell.h"
@@ -25,10 +24,12 @@
 
 namespace {
 // An opener that takes the details' buttons, as the feed and the likes screen do.
-class Opener : public QObject, public ButtonStackViewDelegate {
+class Opener : public QObject {
 public:
     QList<int> tags;
-    void buttonTapped(CardButton *button) override { tags.append(button->tag()); }
+    ProfileAnswers answers() {
+        return {this, [this](int tag) { tags.append(tag); }, {}};
+    }
 };
 
 CardModel person(bool withAbout = true) {
@@ -63,9 +64,9 @@ class TestUserInfo : public QObject {
     ViewController *m_root = nullptr;
 
     // The details presented over a root screen, as an opener presents them.
-    UserInfoVC *present(ButtonStackViewDelegate *opener, bool reportRow = false) {
-        auto *info = new UserInfoVC(person(), opener, reportRow,
-                                    m_services.services().setNetwork(*m_network));
+    UserInfoVC *present(Opener *opener, bool reportRow = false) {
+        auto *info = new UserInfoVC(person(), opener ? opener->answers() : ProfileAnswers(),
+                                    reportRow, m_services.services().setNetwork(*m_network));
         m_root->present(info, PresentationStyle::PageSheet, false);
         return info;
     }
@@ -75,8 +76,7 @@ class TestUserInfo : public QObject {
         drawn.window().setRoot(root);
         if (!drawn.show())
             return false;
-        *info =
-            new UserInfoVC(person(), nullptr, true, m_services.services().setNetwork(*m_network));
+        *info = new UserInfoVC(person(), {}, true, m_services.services().setNetwork(*m_network));
         root->present(*info, PresentationStyle::PageSheet, false);
         QSignalSpy drawnFrame(drawn.quick(), &QQuickWindow::frameSwapped);
         (*info)->rowSelected(rowOf(*info, "complain"));
@@ -107,17 +107,18 @@ private Q_SLOTS:
         const QStringList report{"empty", "complain"};
         // The feed and the likes screen (an opener; its report flag does not matter), the
         // conversation (report row only) and the own-profile preview (neither).
-        QCOMPARE(UserInfoVC(person(), &opener, false, m_services.services()).rowViews(),
+        QCOMPARE(UserInfoVC(person(), opener.answers(), false, m_services.services()).rowViews(),
                  profile + buttons);
-        QCOMPARE(UserInfoVC(person(), &opener, true, m_services.services()).rowViews(),
+        QCOMPARE(UserInfoVC(person(), opener.answers(), true, m_services.services()).rowViews(),
                  profile + buttons);
-        QCOMPARE(UserInfoVC(person(), nullptr, true, m_services.services()).rowViews(),
+        QCOMPARE(UserInfoVC(person(), {}, true, m_services.services()).rowViews(),
                  profile + report);
-        QCOMPARE(UserInfoVC(person(), nullptr, false, m_services.services()).rowViews(), profile);
-        QCOMPARE(UserInfoVC(person(false), &opener, false, m_services.services()).rowViews(),
-                 QStringList({"photoGrid", "empty", "mainInfo"}) + buttons);
+        QCOMPARE(UserInfoVC(person(), {}, false, m_services.services()).rowViews(), profile);
+        QCOMPARE(
+            UserInfoVC(person(false), opener.answers(), false, m_services.services()).rowViews(),
+            QStringList({"photoGrid", "empty", "mainInfo"}) + buttons);
 
-        const UserInfoVC info(person(), nullptr, false, m_services.services());
+        const UserInfoVC info(person(), {}, false, m_services.services());
         QCOMPARE(info.aboutMe(), QStringLiteral("Люблю горы"));
         // The first line of each kind, in order; the about text has its own row.
         QCOMPARE(info.filteredInfoTexts(),

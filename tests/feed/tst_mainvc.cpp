@@ -270,10 +270,10 @@ private Q_SLOTS:
         screen->undoPressed(); // refused like the disabled button
         QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
 
-        screen->buttonTapped(row->passButton());
+        row->handleTap(row->passButton());
         QVERIFY(row->isUndoButtonEnabled());
         QVERIFY(settled(*screen));
-        screen->buttonTapped(row->undoButton());
+        row->handleTap(row->undoButton());
         QVERIFY(!row->isUndoButtonEnabled());
         QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
         QVERIFY(settled(*screen));
@@ -293,7 +293,7 @@ private Q_SLOTS:
         // The refill waits for the service to have the swipes, or it deals the same people.
         m_fake->respondDelayed(QStringLiteral("swipes"), std::chrono::milliseconds(600), 200,
                                swipeAnswer("swipeCreated"));
-        screen->buttonTapped(screen->buttonStackView()->passButton());
+        screen->buttonStackView()->handleTap(screen->buttonStackView()->passButton());
         QVERIFY(screen->isLoadingMoreProfiles());
         QVERIFY(!screen->buttonStackView()->isUndoButtonEnabled());
         QCOMPARE(screen->state(), int(MainVCState::Loading));
@@ -494,7 +494,7 @@ private Q_SLOTS:
         auto screen = showingCards(3);
         QVERIFY(screen);
         screen->setRetryDelays(std::chrono::milliseconds(100), std::chrono::milliseconds(100));
-        screen->buttonTapped(screen->buttonStackView()->noteButton());
+        screen->buttonStackView()->handleTap(screen->buttonStackView()->noteButton());
         QCOMPARE(screen->cardStack()->swipedIndices(), QList<qint64>{0});
         QVERIFY(!screen->presentedViewController()); // it waits for the swipe to start
         QTRY_VERIFY(qobject_cast<NoteMessageVC *>(screen->presentedViewController()));
@@ -528,7 +528,7 @@ private Q_SLOTS:
             m_fake->clearRequests();
             m_fake->respond(QStringLiteral("swipes"), 409,
                             R"({"error":true,"reason":"Суперлайки закончились"})");
-            screen->buttonTapped(screen->buttonStackView()->noteButton());
+            screen->buttonStackView()->handleTap(screen->buttonStackView()->noteButton());
             QTRY_VERIFY(qobject_cast<NoteMessageVC *>(screen->presentedViewController()));
             auto *note = qobject_cast<NoteMessageVC *>(screen->presentedViewController());
             QVERIFY(note->proposeText(QStringLiteral("Привет")));

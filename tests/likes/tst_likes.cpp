@@ -234,8 +234,7 @@ private Q_SLOTS:
         info = qobject_cast<UserInfoVC *>(likes->presentedViewController());
         info->buttonTapped(info->buttonStackView()->noteButton());
         QCOMPARE(likes->data().size(), 1);
-        const ButtonStackView row;
-        likes->buttonTapped(row.likeButton());
+        likes->profileAnswered(ButtonStackView::LikeTag);
         QCOMPARE(likes->data().size(), 1);
         QTest::qWait(50);
         QCOMPARE(swipes().size(), 1);

@@ -100,7 +100,7 @@ private Q_SLOTS:
             return new StandInVC(QStringLiteral("SettingsVC"));
         });
         m_screens->installUserInfo(
-            [this](const CardModel &model, ButtonStackViewDelegate *, bool, const Services &) {
+            [this](const CardModel &model, const ProfileAnswers &, bool, const Services &) {
                 m_detailsModel = model;
                 return new StandInVC(QStringLiteral("UserInfoVC"));
             });

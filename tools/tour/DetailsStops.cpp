@@ -10,6 +10,7 @@
 #include "chats/ChatDetailsVC.h"
 #include "details/ReportAlertVC.h"
 #include "details/UserInfoVC.h"
+#include "feed/MainVC.h"
 #include "likes/LikesVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
@@ -83,12 +84,11 @@ TabBar *tabsWithLikes(int likes, int tab, const Services &services) {
     return tabs;
 }
 
-ViewController *details(TabBar *tabs, ViewController *opener, ButtonStackViewDelegate *mainVC,
-                        bool reportRow, const ProfileView &profile,
-                        ProfileCardModel::Distance distance) {
-    opener->present(
-        tabs->services().screens().createUserInfo(ProfileCardModel::make(profile, distance), mainVC,
-                                                  reportRow, tabs->services()),
+ViewController *feedDetails(TabBar *tabs, MainVC *feed, const ProfileView &profile,
+                            ProfileCardModel::Distance distance) {
+    feed->present(
+        tabs->services().screens().createUserInfo(ProfileCardModel::make(profile, distance),
+                                                  feed->profileAnswers(), false, tabs->services()),
         PresentationStyle::PageSheet, false);
     return tabs;
 }
@@ -125,9 +125,8 @@ QList<TourStop> detailsStops() {
         {QStringLiteral("details-feed"),
          [](const Services &services) {
              TabBar *tabs = tabsWithLikes(0, TabBar::feedTab, services);
-             ViewController *feed = tabs->tabs().at(TabBar::feedTab);
-             return details(tabs, feed, dynamic_cast<ButtonStackViewDelegate *>(feed), false,
-                            person(0), ProfileCardModel::Distance::FromYou);
+             auto *feed = qobject_cast<MainVC *>(tabs->tabs().at(TabBar::feedTab));
+             return feedDetails(tabs, feed, person(0), ProfileCardModel::Distance::FromYou);
          }},
         {QStringLiteral("details-chat"),
          [](const Services &services) {
