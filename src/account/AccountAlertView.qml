@@ -34,9 +34,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: alert.controller.heading
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 17
-                font.bold: true
+                font: Theme.headline
             }
             Text {
                 textFormat: Text.PlainText
@@ -46,8 +44,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: alert.controller.message
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 14
+                font: Theme.caption
             }
             TextField {
                 id: field
@@ -59,7 +56,7 @@ Rectangle {
                 Accessible.name: alert.controller.placeholder
                 text: alert.controller.fieldText
                 onTextEdited: alert.controller.fieldText = text
-                font.family: "Inter"
+                font: Theme.body
             }
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -81,9 +78,7 @@ Rectangle {
                             textFormat: Text.PlainText
                             text: action.text
                             horizontalAlignment: Text.AlignHCenter
-                            font.family: "Inter"
-                            font.pixelSize: 16
-                            font.bold: action.style === AccountAlertVC.Cancel
+                            font: action.style === AccountAlertVC.Cancel ? Theme.bodyStrong : Theme.body
                             color: action.style === AccountAlertVC.Destructive ? Theme.destructive : Theme.accent
                         }
                     }

@@ -52,9 +52,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: screen.controller.titleText
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 26
-                font.bold: true
+                font: Theme.title
             }
             Text {
                 textFormat: Text.PlainText
@@ -62,8 +60,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: screen.controller.hintText
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 16
+                font: Theme.body
                 lineHeight: 1.15
             }
             Item { width: 1; height: 8 }
@@ -84,9 +81,7 @@ Rectangle {
                     textFormat: Text.PlainText
                     text: deleteButton.text
                     color: Theme.grey
-                    font.family: "Inter"
-                    font.pixelSize: 16
-                    font.weight: Font.DemiBold
+                    font: Theme.bodyStrong
                     horizontalAlignment: Text.AlignHCenter
                 }
             }

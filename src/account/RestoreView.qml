@@ -38,8 +38,7 @@ Item {
             wrapMode: Text.Wrap
             text: screen.controller.message
             color: "white"
-            font.family: "Inter"
-            font.pixelSize: 16
+            font: Theme.body
         }
         Pressable {
             id: restoreButton
@@ -66,9 +65,7 @@ Item {
                     visible: !screen.controller.busy
                     text: restoreButton.text
                     color: Theme.accent
-                    font.family: "Inter"
-                    font.pixelSize: 18
-                    font.bold: true
+                    font: Theme.button
                 }
                 ActivitySpinner {
                     anchors.centerIn: parent

@@ -43,10 +43,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             text: "zirel"
             color: "white"
-            font.family: "Inter"
-            font.pixelSize: 56
-            font.weight: Font.DemiBold
-            font.letterSpacing: -2
+            font: Theme.display
         }
     }
 
@@ -65,8 +62,7 @@ Item {
             textFormat: Text.StyledText
             color: "white"
             linkColor: "white"
-            font.family: "Inter"
-            font.pixelSize: 14
+            font: Theme.caption
             text: screen.controller.consentLead + "<a href=\"terms\"><b>" + screen.controller.consentLink
                   + "</b></a>" + screen.controller.consentTail
             onLinkActivated: screen.controller.interactiveLabelTapped()
@@ -115,9 +111,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         text: screen.controller.loginTitle
                         color: Theme.accent
-                        font.family: "Inter"
-                        font.pixelSize: 18
-                        font.bold: true
+                        font: Theme.button
                     }
                 }
                 ActivitySpinner {

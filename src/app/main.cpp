@@ -7,6 +7,7 @@
 #include "app/SceneStart.h"
 #include "app/TabBar.h"
 #include "cardstack/SwipeCardStack.h"
+#include "controls/Theme.h"
 #include "feed/MainVC.h"
 #include "media/ImageCacheManager.h"
 #include "platform/AppLanguage.h"
@@ -53,7 +54,7 @@ int main(int argc, char *argv[]) {
     FileLocations::settle(QStringLiteral("Zirel"));
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("app.zirel.Zirel"));
-    QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
+    QGuiApplication::setFont(QFont(Theme::fontFamily()));
     // Reading the system's font configuration takes over ten milliseconds. Left to the window's
     // first text, it would come after this thread has sat idle waiting for the window's QML to
     // compile; on a pool thread it is read during that wait.

@@ -62,17 +62,14 @@ Item {
                 text: root.card.name
                 elide: Text.ElideRight
                 color: "white"
-                font.family: "Inter"
-                font.pixelSize: 25
-                font.bold: true
+                font: Theme.title
             }
             Text {
                 textFormat: Text.PlainText
                 id: age
                 text: root.card.age
                 color: "white"
-                font.family: "Inter"
-                font.pixelSize: 25
+                font: Theme.titleAside
             }
             Rectangle {
                 id: checkmark
@@ -110,8 +107,7 @@ Item {
                 width: parent.width - infoIcon.width - parent.spacing
                 text: root.card.infoText
                 color: "white"
-                font.family: "Inter"
-                font.pixelSize: 16
+                font: Theme.body
                 wrapMode: Text.WordWrap
                 maximumLineCount: 3
                 elide: Text.ElideRight

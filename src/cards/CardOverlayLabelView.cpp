@@ -4,6 +4,7 @@
 #include "cards/CardOverlayLabelView.h"
 
 #include "cards/ImageNode.h"
+#include "controls/Theme.h"
 
 #include <QCache>
 #include <QFontMetricsF>
@@ -27,7 +28,7 @@ CardOverlayLabelView::CardOverlayLabelView(qreal angle, const QString &title, co
 }
 
 QFont CardOverlayLabelView::font(int pixelSize) const {
-    QFont f(QStringLiteral("Inter"));
+    QFont f(Theme::fontFamily());
     f.setBold(true);
     f.setPixelSize(pixelSize);
     f.setLetterSpacing(QFont::AbsoluteSpacing, m_style.letterSpacing);

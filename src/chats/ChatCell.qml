@@ -66,9 +66,7 @@ Pressable {
                 text: cell.name
                 elide: Text.ElideRight
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 17
-                font.weight: Font.DemiBold
+                font: Theme.headline
             }
             Rectangle {
                 id: checkmark
@@ -95,8 +93,7 @@ Pressable {
             elide: Text.ElideRight
             maximumLineCount: 1
             color: Theme.grey
-            font.family: "Inter"
-            font.pixelSize: 15
+            font: Theme.subhead
         }
     }
 }

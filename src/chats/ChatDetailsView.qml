@@ -72,8 +72,7 @@ Rectangle {
                     text: screen.controller.name
                     elide: Text.ElideRight
                     color: Theme.primaryText
-                    font.family: "Inter"
-                    font.pixelSize: 17
+                    font: Theme.row
                 }
                 Rectangle {
                     id: checkmark
@@ -160,8 +159,7 @@ Rectangle {
             placeholderText: qsTr("Сообщение")
             placeholderTextColor: Theme.grey
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 16
+            font: Theme.body
             Accessible.name: qsTr("Сообщение")
             background: Rectangle {
                 radius: 18

@@ -37,9 +37,7 @@ Rectangle {
         wrapMode: Text.Wrap
         text: screen.controller.hint
         color: Theme.primaryText
-        font.family: "Inter"
-        font.pixelSize: 17
-        font.weight: Font.Medium
+        font: Theme.headline
     }
 
     ListView {

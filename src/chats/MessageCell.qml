@@ -37,8 +37,7 @@ Item {
             text: cell.content
             wrapMode: Text.Wrap
             color: cell.isOwn ? "white" : "black"
-            font.family: "Inter"
-            font.pixelSize: 16
+            font: Theme.body
         }
     }
     // The error mark: a filled circle with "!" cut in white.
@@ -56,9 +55,7 @@ Item {
             anchors.centerIn: parent
             text: "!"
             color: "white"
-            font.family: "Inter"
-            font.pixelSize: 14
-            font.bold: true
+            font: Theme.captionStrong
         }
     }
     Row {
@@ -83,8 +80,7 @@ Item {
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     color: action.modelData.resend ? Theme.accent : Theme.grey
-                    font.family: "Inter"
-                    font.pixelSize: 14
+                    font: Theme.caption
                 }
             }
         }

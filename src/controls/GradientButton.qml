@@ -66,9 +66,7 @@ Pressable {
             anchors.centerIn: parent
             visible: !root.busy
             text: root.text
-            font.family: "Inter"
-            font.pixelSize: 18
-            font.bold: true
+            font: Theme.button
             color: root.enabled ? "white" : Theme.grey
         }
         ActivitySpinner {

@@ -29,9 +29,6 @@ Item {
         verticalAlignment: Text.AlignVCenter
         text: "zirel"
         color: Theme.accent
-        font.family: "Inter"
-        font.pixelSize: 32
-        font.weight: Font.DemiBold
-        font.letterSpacing: -1.2
+        font: Theme.wordmark
     }
 }

@@ -35,9 +35,7 @@ Pressable {
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
         color: root.selected ? Theme.primaryText : Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 18
-        font.bold: true
+        font: Theme.button
     }
 
     Pressable {

@@ -13,6 +13,15 @@ namespace {
 bool forcedAppearance() {
     return !qEnvironmentVariableIsEmpty("ZIREL_APPEARANCE");
 }
+
+QFont typeface(int pixelSize, QFont::Weight weight, qreal letterSpacing = 0) {
+    QFont font(Theme::fontFamily());
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    if (letterSpacing != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    return font;
+}
 } // namespace
 
 bool Theme::desktopPrefersDark() const {
@@ -54,4 +63,96 @@ void Theme::setDark(bool dark) {
         return;
     m_dark = dark;
     Q_EMIT appearanceChanged();
+}
+
+QString Theme::fontFamily() {
+    return QStringLiteral("Inter");
+}
+
+QFont Theme::display() {
+    return typeface(56, QFont::DemiBold, -2);
+}
+
+QFont Theme::wordmark() {
+    return typeface(32, QFont::DemiBold, -1.2);
+}
+
+QFont Theme::largeTitle() {
+    return typeface(32, QFont::Bold);
+}
+
+QFont Theme::title() {
+    return typeface(26, QFont::Bold);
+}
+
+QFont Theme::titleAside() {
+    return typeface(26, QFont::Normal);
+}
+
+QFont Theme::subtitle() {
+    return typeface(20, QFont::Bold);
+}
+
+QFont Theme::lead() {
+    return typeface(19, QFont::Normal);
+}
+
+QFont Theme::button() {
+    return typeface(18, QFont::Bold);
+}
+
+QFont Theme::field() {
+    return typeface(18, QFont::Normal);
+}
+
+QFont Theme::headline() {
+    return typeface(17, QFont::DemiBold);
+}
+
+QFont Theme::row() {
+    return typeface(17, QFont::Normal);
+}
+
+QFont Theme::body() {
+    return typeface(16, QFont::Normal);
+}
+
+QFont Theme::bodyStrong() {
+    return typeface(16, QFont::DemiBold);
+}
+
+QFont Theme::subhead() {
+    return typeface(15, QFont::Normal);
+}
+
+QFont Theme::subheadStrong() {
+    return typeface(15, QFont::DemiBold);
+}
+
+QFont Theme::caption() {
+    return typeface(14, QFont::Normal);
+}
+
+QFont Theme::captionStrong() {
+    return typeface(14, QFont::DemiBold);
+}
+
+QFont Theme::footnote() {
+    return typeface(13, QFont::DemiBold);
+}
+
+QFont Theme::small() {
+    return typeface(12, QFont::Normal);
+}
+
+QFont Theme::smallStrong() {
+    return typeface(12, QFont::Bold);
+}
+
+QFont Theme::tabLabel() {
+    return typeface(11, QFont::Medium);
+}
+
+QFont Theme::badge() {
+    return typeface(11, QFont::Bold);
 }

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
 class DesktopColorScheme;
 
-// The colours shared by every screen, in the light or dark appearance.
+// The colours shared by every screen, in the light or dark appearance, and the type scale every
+// text takes its font from.
 class Theme : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -35,6 +37,28 @@ class Theme : public QObject {
     Q_PROPERTY(QColor incomingBubble READ incomingBubble CONSTANT)
     Q_PROPERTY(QColor pageBar READ pageBar CONSTANT)
     Q_PROPERTY(QColor photoShade READ photoShade CONSTANT)
+    Q_PROPERTY(QFont display READ display CONSTANT)
+    Q_PROPERTY(QFont wordmark READ wordmark CONSTANT)
+    Q_PROPERTY(QFont largeTitle READ largeTitle CONSTANT)
+    Q_PROPERTY(QFont title READ title CONSTANT)
+    Q_PROPERTY(QFont titleAside READ titleAside CONSTANT)
+    Q_PROPERTY(QFont subtitle READ subtitle CONSTANT)
+    Q_PROPERTY(QFont lead READ lead CONSTANT)
+    Q_PROPERTY(QFont button READ button CONSTANT)
+    Q_PROPERTY(QFont field READ field CONSTANT)
+    Q_PROPERTY(QFont headline READ headline CONSTANT)
+    Q_PROPERTY(QFont row READ row CONSTANT)
+    Q_PROPERTY(QFont body READ body CONSTANT)
+    Q_PROPERTY(QFont bodyStrong READ bodyStrong CONSTANT)
+    Q_PROPERTY(QFont subhead READ subhead CONSTANT)
+    Q_PROPERTY(QFont subheadStrong READ subheadStrong CONSTANT)
+    Q_PROPERTY(QFont caption READ caption CONSTANT)
+    Q_PROPERTY(QFont captionStrong READ captionStrong CONSTANT)
+    Q_PROPERTY(QFont footnote READ footnote CONSTANT)
+    Q_PROPERTY(QFont small READ small CONSTANT)
+    Q_PROPERTY(QFont smallStrong READ smallStrong CONSTANT)
+    Q_PROPERTY(QFont tabLabel READ tabLabel CONSTANT)
+    Q_PROPERTY(QFont badge READ badge CONSTANT)
 
 public:
     explicit Theme(QObject *parent = nullptr);
@@ -87,6 +111,53 @@ public:
     static QColor likeButton() { return QColor(38, 196, 133); }
     /// The pulse behind the own photo while the feed looks for people.
     static QColor halo() { return QColor(255, 45, 85); }
+
+    /// The typeface of every text.
+    static QString fontFamily();
+    /// The welcome screen's wordmark.
+    static QFont display();
+    /// The wordmark in a screen's bar.
+    static QFont wordmark();
+    /// A step's question, the first thing read on the screen.
+    static QFont largeTitle();
+    /// A person's name over their profile or card, and a screen's heading.
+    static QFont title();
+    /// What stands beside a title in lighter weight: the age after a name.
+    static QFont titleAside();
+    /// An empty screen's or an error's heading.
+    static QFont subtitle();
+    /// The sentence that explains a step or an empty screen.
+    static QFont lead();
+    /// A main button's title.
+    static QFont button();
+    /// What the person types into a step's field.
+    static QFont field();
+    /// A bar's title, a section's heading, an alert's title.
+    static QFont headline();
+    /// A list row's title and a bar's buttons.
+    static QFont row();
+    /// Running text: a profile's text, messages, explanations.
+    static QFont body();
+    /// Running text that stands out: a name in a grid, a default action.
+    static QFont bodyStrong();
+    /// A row's second line and a switch's sections.
+    static QFont subhead();
+    /// The selected section of a switch.
+    static QFont subheadStrong();
+    /// Hints under fields, times and counts.
+    static QFont caption();
+    /// A caption that stands out.
+    static QFont captionStrong();
+    /// Small headings over groups of rows.
+    static QFont footnote();
+    /// The smallest running text: a note's limit.
+    static QFont small();
+    /// The smallest text that stands out.
+    static QFont smallStrong();
+    /// A tab's title under its symbol.
+    static QFont tabLabel();
+    /// The count in a tab's badge.
+    static QFont badge();
 
 Q_SIGNALS:
     void appearanceChanged();

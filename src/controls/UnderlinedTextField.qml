@@ -34,8 +34,7 @@ TextInput {
     selectedTextColor: "white"
     selectByMouse: true
     activeFocusOnTab: true
-    font.family: "Inter"
-    font.pixelSize: 18
+    font: Theme.field
     Accessible.role: Accessible.EditableText
     Accessible.name: placeholderText
 

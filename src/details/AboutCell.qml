@@ -28,8 +28,7 @@ Rectangle {
             text: root.text
             wrapMode: Text.Wrap
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 16
+            font: Theme.body
         }
     }
 }

@@ -22,8 +22,6 @@ Row {
         textFormat: Text.PlainText
         text: root.title
         color: Theme.primaryText
-        font.family: "Inter"
-        font.pixelSize: 17
-        font.bold: true
+        font: Theme.headline
     }
 }

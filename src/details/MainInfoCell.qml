@@ -48,8 +48,7 @@ Rectangle {
                         text: item.modelData.value
                         wrapMode: Text.Wrap
                         color: Theme.primaryText
-                        font.family: "Inter"
-                        font.pixelSize: 16
+                        font: Theme.body
                     }
                 }
                 Rectangle {

@@ -35,9 +35,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: qsTr("Жалоба на пользователя")
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 17
-                font.bold: true
+                font: Theme.headline
             }
             Text {
                 textFormat: Text.PlainText
@@ -46,8 +44,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: qsTr("Введи причину жалобы")
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 14
+                font: Theme.caption
             }
             TextField {
                 id: field
@@ -61,7 +58,7 @@ Rectangle {
                 text: alert.controller.reason
                 onTextEdited: alert.controller.reason = text
                 enabled: !alert.controller.isSending
-                font.family: "Inter"
+                font: Theme.body
                 color: Theme.primaryText
                 background: Rectangle {
                     radius: 8
@@ -118,9 +115,7 @@ Rectangle {
                             opacity: action.isSend && alert.controller.isSending ? 0 : 1
                             text: action.text
                             horizontalAlignment: Text.AlignHCenter
-                            font.family: "Inter"
-                            font.pixelSize: 16
-                            font.bold: !action.isSend
+                            font: !action.isSend ? Theme.bodyStrong : Theme.body
                             color: Theme.accent
                         }
                     }

@@ -35,9 +35,7 @@ Pressable {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             color: root.destructive ? "#FF3B30" : Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 16
-            font.bold: true
+            font: Theme.bodyStrong
         }
     }
 }

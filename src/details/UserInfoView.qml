@@ -37,17 +37,14 @@ Rectangle {
                 text: screen.controller.name
                 elide: Text.ElideRight
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 27
-                font.bold: true
+                font: Theme.title
             }
             Text {
                 id: age
                 textFormat: Text.PlainText
                 text: screen.controller.age
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 27
+                font: Theme.titleAside
             }
             Rectangle {
                 id: checkmark

@@ -19,9 +19,7 @@ Column {
         wrapMode: Text.Wrap
         text: view.controller.titleText
         color: Theme.primaryText
-        font.family: "Inter"
-        font.pixelSize: 24
-        font.bold: true
+        font: Theme.title
     }
     Text {
         textFormat: Text.PlainText
@@ -30,8 +28,7 @@ Column {
         wrapMode: Text.Wrap
         text: view.controller.messageText
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 16
+        font: Theme.body
     }
     Item { width: 1; height: 8 }
     GradientButton {
@@ -39,9 +36,7 @@ Column {
         width: 240
         height: 50
         text: view.controller.settingsButtonTitle
-        font.family: "Inter"
-        font.pixelSize: 18
-        font.bold: true
+        font: Theme.button
         onClicked: view.controller.settingsButtonTapped()
     }
 }

@@ -109,8 +109,7 @@ Rectangle {
             text: visible ? screen.controller.noCardsText : ""
             visible: screen.controller.noCardsLabelVisible
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 17
+            font: Theme.row
         }
 
         // Made only for the message states: its button brings in the controls library, which

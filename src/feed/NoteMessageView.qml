@@ -63,8 +63,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: qsTr("Отправь сообщение данному пользователю и увеличь свои шансы на мэтч!")
                 color: "white"
-                font.family: "Inter"
-                font.pixelSize: 15
+                font: Theme.subhead
             }
             TextField {
                 id: field
@@ -75,8 +74,7 @@ Rectangle {
                 placeholderText: qsTr("Напиши текст сообщения")
                 placeholderTextColor: Theme.grey
                 color: "#212627"
-                font.family: "Inter"
-                font.pixelSize: 15
+                font: Theme.subhead
                 Accessible.name: qsTr("Текст сообщения")
                 background: Rectangle { radius: 12; color: "white" }
                 onTextEdited: {
@@ -115,9 +113,7 @@ Rectangle {
                         opacity: screen.controller.sending ? 0 : 1
                         text: sendButton.text
                         color: Theme.accent
-                        font.family: "Inter"
-                        font.pixelSize: 15
-                        font.bold: true
+                        font: Theme.subheadStrong
                     }
                 }
             }
@@ -127,8 +123,7 @@ Rectangle {
                 horizontalAlignment: Text.AlignHCenter
                 text: screen.controller.counterText
                 color: "#A9A9A9"
-                font.family: "Inter"
-                font.pixelSize: 12
+                font: Theme.small
             }
             Pressable {
                 id: skipButton
@@ -143,8 +138,7 @@ Rectangle {
                     textFormat: Text.PlainText
                     text: skipButton.text
                     color: "white"
-                    font.family: "Inter"
-                    font.pixelSize: 15
+                    font: Theme.subhead
                 }
             }
         }

@@ -77,9 +77,7 @@ Item {
             elide: Text.ElideRight
             text: cell.card ? cell.card.name : ""
             color: "white"
-            font.family: "Inter"
-            font.pixelSize: 16
-            font.bold: true
+            font: Theme.bodyStrong
         }
         Text {
             id: age
@@ -87,8 +85,7 @@ Item {
             anchors { left: name.right; leftMargin: 5; top: name.top }
             text: cell.card ? cell.card.age : ""
             color: "white"
-            font.family: "Inter"
-            font.pixelSize: 16
+            font: Theme.body
         }
         Image {
             id: checkmark

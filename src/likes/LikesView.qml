@@ -26,9 +26,7 @@ Rectangle {
         anchors { top: logo.bottom; topMargin: 15; horizontalCenter: parent.horizontalCenter }
         text: screen.controller.likesTitle
         color: Theme.primaryText
-        font.family: "Inter"
-        font.pixelSize: 20
-        font.bold: true
+        font: Theme.subtitle
     }
 
     Rectangle {
@@ -55,9 +53,7 @@ Rectangle {
         wrapMode: Text.Wrap
         text: screen.controller.hint
         color: Theme.primaryText
-        font.family: "Inter"
-        font.pixelSize: 17
-        font.weight: Font.Medium
+        font: Theme.headline
     }
 
     // Covers the empty state whenever there are cards.

@@ -23,9 +23,7 @@ Item {
             wrapMode: Text.Wrap
             text: qsTr("Расскажи о себе")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 27
-            font.bold: true
+            font: Theme.title
         }
         Item { width: 1; height: 30 }
         TextEdit {
@@ -39,8 +37,7 @@ Item {
             color: Theme.primaryText
             selectionColor: Theme.accent
             selectedTextColor: "white"
-            font.family: "Inter"
-            font.pixelSize: 18
+            font: Theme.field
             Accessible.role: Accessible.EditableText
             Accessible.name: qsTr("Расскажи о себе")
             text: screen.controller?.text ?? ""
@@ -77,8 +74,7 @@ Item {
             horizontalAlignment: Text.AlignRight
             text: screen.controller?.countText ?? ""
             color: Theme.grey
-            font.family: "Inter"
-            font.pixelSize: 14
+            font: Theme.caption
         }
     }
 }

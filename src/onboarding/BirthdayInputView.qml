@@ -30,9 +30,7 @@ Item {
             wrapMode: Text.Wrap
             text: qsTr("Когда твой день рождения?")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 32
-            font.bold: true
+            font: Theme.largeTitle
         }
         Item { width: 1; height: 40 }
         // Ten items spread evenly over at most 500 points: the fields and, after the day and
@@ -84,8 +82,7 @@ Item {
                         horizontalAlignment: Text.AlignHCenter
                         text: "/"
                         color: Theme.grey
-                        font.family: "Inter"
-                        font.pixelSize: 18
+                        font: Theme.field
                     }
                 }
             }
@@ -98,8 +95,7 @@ Item {
             lineHeight: 1.15
             text: qsTr("В профиле отображается твой возраст, а не день рождения.")
             color: Theme.grey
-            font.family: "Inter"
-            font.pixelSize: 18
+            font: Theme.field
         }
     }
 

@@ -23,9 +23,7 @@ Item {
             wrapMode: Text.Wrap
             text: qsTr("Выбери пол")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 32
-            font.bold: true
+            font: Theme.largeTitle
         }
         Item { width: 1; height: 30 }
         SelectionButton {

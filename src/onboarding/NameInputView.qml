@@ -22,9 +22,7 @@ Item {
             wrapMode: Text.Wrap
             text: qsTr("Как тебя зовут?")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 32
-            font.bold: true
+            font: Theme.largeTitle
         }
         Item { width: 1; height: 30 }
         UnderlinedTextField {
@@ -46,8 +44,7 @@ Item {
             lineHeight: 1.15
             text: qsTr("Вот так имя будет выглядеть в\u00a0профиле.")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 18
+            font: Theme.field
         }
         Text {
             textFormat: Text.PlainText
@@ -55,9 +52,7 @@ Item {
             wrapMode: Text.Wrap
             text: qsTr("Его нельзя изменить.")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 18
-            font.bold: true
+            font: Theme.button
         }
     }
 }

@@ -37,9 +37,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: screen.controller?.titleText ?? ""
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 32
-                font.bold: true
+                font: Theme.largeTitle
             }
             Text {
                 textFormat: Text.PlainText
@@ -48,8 +46,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: screen.controller?.hintText ?? ""
                 color: Theme.grey
-                font.family: "Inter"
-                font.pixelSize: 19
+                font: Theme.lead
             }
             Item { width: 1; height: 35 }
             Image {
@@ -90,9 +87,7 @@ Rectangle {
                 textFormat: Text.PlainText
                 text: textButton.text
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 18
-                font.bold: true
+                font: Theme.button
             }
         }
     }

@@ -40,9 +40,7 @@ Item {
             wrapMode: Text.Wrap
             text: qsTr("Добавь свои фото")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 32
-            font.bold: true
+            font: Theme.largeTitle
         }
         Item { width: 1; height: 30 }
         PhotoTiles {
@@ -65,8 +63,7 @@ Item {
                 wrapMode: Text.Wrap
                 text: screen.controller?.hintText ?? ""
                 color: Theme.grey
-                font.family: "Inter"
-                font.pixelSize: 15
+                font: Theme.subhead
             }
         }
     }

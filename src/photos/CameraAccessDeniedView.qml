@@ -22,9 +22,7 @@ Rectangle {
             wrapMode: Text.Wrap
             text: qsTr("Предоставить доступ")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 32
-            font.bold: true
+            font: Theme.largeTitle
         }
         Text {
             textFormat: Text.PlainText
@@ -32,8 +30,7 @@ Rectangle {
             wrapMode: Text.Wrap
             text: qsTr("Чтобы загружать фото с камеры, зайди в настройки и предоставь доступ к камере")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 19
+            font: Theme.lead
         }
     }
 

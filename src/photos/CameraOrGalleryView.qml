@@ -78,8 +78,7 @@ Rectangle {
                             verticalAlignment: Text.AlignVCenter
                             text: row.text
                             color: Theme.primaryText
-                            font.family: "Inter"
-                            font.pixelSize: 17
+                            font: Theme.row
                         }
                     }
                     Rectangle {
@@ -113,8 +112,7 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             text: dropTarget.text
             color: Theme.grey
-            font.family: "Inter"
-            font.pixelSize: 17
+            font: Theme.row
         }
     }
 }

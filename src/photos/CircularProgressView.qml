@@ -46,8 +46,6 @@ Item {
         anchors.centerIn: parent
         text: ring.progress + " / " + ring.total
         color: Theme.primaryText
-        font.family: "Inter"
-        font.pixelSize: 13
-        font.bold: true
+        font: Theme.footnote
     }
 }

@@ -19,8 +19,6 @@ Item {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; bottomMargin: 8 }
         text: cell.controller.rowText(cell.row)
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 13
-        font.bold: true
+        font: Theme.footnote
     }
 }

@@ -50,8 +50,7 @@ Rectangle {
                 verticalAlignment: Text.AlignVCenter
                 text: cancelButton.text
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 16
+                font: Theme.body
             }
         }
 
@@ -80,9 +79,7 @@ Rectangle {
                         verticalAlignment: Text.AlignVCenter
                         text: modeButton.text
                         color: modeButton.active ? Theme.accent : Theme.grey
-                        font.family: "Inter"
-                        font.pixelSize: 16
-                        font.bold: modeButton.active
+                        font: modeButton.active ? Theme.bodyStrong : Theme.body
                     }
                     Rectangle {
                         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
@@ -110,9 +107,7 @@ Rectangle {
                 verticalAlignment: Text.AlignVCenter
                 text: doneButton.text
                 color: Theme.accent
-                font.family: "Inter"
-                font.pixelSize: 16
-                font.bold: true
+                font: Theme.bodyStrong
             }
         }
         ActivitySpinner {

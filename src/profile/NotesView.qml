@@ -38,26 +38,21 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             text: String(notes.count)
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 16
-            font.weight: Font.Medium
+            font: Theme.bodyStrong
         }
         Text {
             textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("записок")
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 14
+            font: Theme.caption
         }
         Text {
             textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("ПОЯВИТСЯ ПОЗЖЕ")
             color: Theme.grey
-            font.family: "Inter"
-            font.pixelSize: 12
-            font.bold: true
+            font: Theme.smallStrong
         }
         Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter

@@ -102,9 +102,7 @@ Rectangle {
                     anchors.centerIn: parent
                     text: progressView.percentText
                     color: Theme.accent
-                    font.family: "Inter"
-                    font.pixelSize: 18
-                    font.bold: true
+                    font: Theme.button
                 }
             }
 
@@ -146,8 +144,7 @@ Rectangle {
                 y: ringButton.y + ringButton.height + 15
                 text: screen.controller.nameText
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 25
+                font: Theme.titleAside
             }
 
             Image {

@@ -27,8 +27,7 @@ Item {
         color: Theme.primaryText
         selectionColor: Theme.accent
         selectedTextColor: "white"
-        font.family: "Inter"
-        font.pixelSize: 17
+        font: Theme.row
         Accessible.role: Accessible.EditableText
         Accessible.name: qsTr("Обо мне")
         Component.onCompleted: text = cell.controller.rowText(cell.row)
@@ -56,7 +55,6 @@ Item {
         anchors { right: parent.right; top: rule.bottom; topMargin: 8 }
         text: cell.controller.countText
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 14
+        font: Theme.caption
     }
 }

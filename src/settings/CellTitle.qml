@@ -8,7 +8,6 @@ import Zirel
 Text {
     textFormat: Text.PlainText
     color: Theme.primaryText
-    font.family: "Inter"
-    font.pixelSize: 17
+    font: Theme.row
     elide: Text.ElideRight
 }

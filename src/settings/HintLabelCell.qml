@@ -20,8 +20,7 @@ Item {
         wrapMode: Text.Wrap
         text: cell.text
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 14
+        font: Theme.caption
         lineHeight: 1.15
     }
 }

@@ -17,8 +17,6 @@ Item {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: 20; rightMargin: 20; bottomMargin: 8 }
         text: cell.text
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 13
-        font.weight: Font.DemiBold
+        font: Theme.footnote
     }
 }

@@ -28,8 +28,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             text: cell.text
             color: Theme.grey
-            font.family: "Inter"
-            font.pixelSize: 16
+            font: Theme.body
         }
     }
 }

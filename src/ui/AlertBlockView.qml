@@ -34,8 +34,7 @@ Rectangle {
             wrapMode: Text.Wrap
             text: alert.controller.message
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 16
+            font: Theme.body
         }
         GradientButton {
             anchors.horizontalCenter: parent.horizontalCenter

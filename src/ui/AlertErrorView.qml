@@ -30,9 +30,7 @@ Rectangle {
                 horizontalAlignment: Text.AlignHCenter
                 text: alert.controller.heading
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 20
-                font.bold: true
+                font: Theme.subtitle
             }
             Text {
                 textFormat: Text.PlainText
@@ -41,8 +39,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: alert.controller.message
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 16
+                font: Theme.body
             }
             GradientButton {
                 width: parent.width
@@ -62,8 +59,7 @@ Rectangle {
                     horizontalAlignment: Text.AlignHCenter
                     color: Theme.primaryText
                     opacity: textButton.down ? 0.5 : 0.8
-                    font.family: "Inter"
-                    font.pixelSize: 16
+                    font: Theme.body
                 }
             }
         }

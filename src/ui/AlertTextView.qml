@@ -20,8 +20,7 @@ Rectangle {
         wrapMode: Text.Wrap
         text: alert.controller.message
         color: "white"
-        font.family: "Inter"
-        font.pixelSize: 18
+        font: Theme.field
     }
 
     Pressable {

@@ -14,8 +14,6 @@ Pressable {
         text: button.text
         color: Theme.primaryText
         opacity: button.enabled ? 1 : 0.4
-        font.family: "Inter"
-        font.pixelSize: 17
-        font.bold: true
+        font: Theme.headline
     }
 }

@@ -31,9 +31,7 @@ Rectangle {
                 horizontalAlignment: Text.AlignHCenter
                 text: alert.controller.heading
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 18
-                font.bold: true
+                font: Theme.button
             }
             Text {
                 textFormat: Text.PlainText
@@ -42,8 +40,7 @@ Rectangle {
                 wrapMode: Text.Wrap
                 text: alert.controller.message
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 15
+                font: Theme.subhead
             }
             Row {
                 width: parent.width
@@ -71,9 +68,7 @@ Rectangle {
                             horizontalAlignment: Text.AlignHCenter
                             verticalAlignment: Text.AlignVCenter
                             color: choice.isCancel ? Theme.primaryText : Theme.accent
-                            font.family: "Inter"
-                            font.pixelSize: 16
-                            font.weight: choice.isCancel ? Font.Normal : Font.DemiBold
+                            font: choice.isCancel ? Theme.body : Theme.bodyStrong
                         }
                     }
                 }

@@ -79,9 +79,7 @@ Rectangle {
             anchors.centerIn: parent
             text: nav.topScreen ? nav.topScreen.title : ""
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 17
-            font.weight: Font.DemiBold
+            font: Theme.headline
         }
     }
 

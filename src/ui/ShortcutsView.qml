@@ -24,9 +24,7 @@ Rectangle {
             anchors.centerIn: parent
             text: screen.controller.title
             color: Theme.primaryText
-            font.family: "Inter"
-            font.pixelSize: 17
-            font.weight: Font.DemiBold
+            font: Theme.headline
         }
         BarButton {
             anchors { right: parent.right; rightMargin: 12; verticalCenter: parent.verticalCenter }
@@ -59,9 +57,7 @@ Rectangle {
                         textFormat: Text.PlainText
                         text: group.modelData.title.toUpperCase()
                         color: Theme.grey
-                        font.family: "Inter"
-                        font.pixelSize: 13
-                        font.weight: Font.DemiBold
+                        font: Theme.footnote
                     }
                     Repeater {
                         model: group.modelData.rows
@@ -85,9 +81,7 @@ Rectangle {
                                     anchors.centerIn: parent
                                     text: row.modelData.keys
                                     color: Theme.primaryText
-                                    font.family: "Inter"
-                                    font.pixelSize: 14
-                                    font.weight: Font.Medium
+                                    font: Theme.captionStrong
                                 }
                             }
                             Text {
@@ -98,8 +92,7 @@ Rectangle {
                                 text: row.modelData.what
                                 wrapMode: Text.Wrap
                                 color: Theme.primaryText
-                                font.family: "Inter"
-                                font.pixelSize: 15
+                                font: Theme.subhead
                             }
                         }
                     }

@@ -59,8 +59,7 @@ Rectangle {
         wrapMode: Text.Wrap
         text: nav.list ? nav.list.emptyDetailText : ""
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 17
+        font: Theme.row
     }
 
     T.StackView {

@@ -15,7 +15,6 @@ Rectangle {
         anchors.centerIn: parent
         text: standIn.controller.typeName
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 20
+        font: Theme.lead
     }
 }

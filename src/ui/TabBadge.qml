@@ -21,8 +21,6 @@ Rectangle {
         anchors.centerIn: parent
         text: badge.text
         color: "white"
-        font.family: "Inter"
-        font.pixelSize: 11
-        font.bold: true
+        font: Theme.badge
     }
 }

@@ -60,9 +60,7 @@ Rectangle {
                     textFormat: Text.PlainText
                     anchors { horizontalCenter: parent.horizontalCenter; top: symbol.bottom; topMargin: 4 }
                     text: tab.modelData.title
-                    font.family: "Inter"
-                    font.pixelSize: 11
-                    font.weight: Font.Medium
+                    font: Theme.tabLabel
                     color: tab.tint
                 }
                 TabBadge {
@@ -98,9 +96,7 @@ Rectangle {
                 text: tabs.controller.ownerName
                 elide: Text.ElideRight
                 color: Theme.primaryText
-                font.family: "Inter"
-                font.pixelSize: 17
-                font.weight: Font.DemiBold
+                font: Theme.headline
             }
         }
 
@@ -139,9 +135,7 @@ Rectangle {
                                   right: sectionBadge.left; rightMargin: 8 }
                         text: section.modelData.title
                         elide: Text.ElideRight
-                        font.family: "Inter"
-                        font.pixelSize: 15
-                        font.weight: section.selected ? Font.DemiBold : Font.Medium
+                        font: section.selected ? Theme.subheadStrong : Theme.subhead
                         color: section.tint
                     }
                     TabBadge {

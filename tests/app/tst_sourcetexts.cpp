@@ -109,6 +109,28 @@ QStringList unstatedTextFormats(const QString &root) {
     return found;
 }
 
+// Fonts set piece by piece instead of taken whole from the theme's type scale, as "file:line"
+// entries: a size or a family written out on one screen drifts from the same role on the next.
+QStringList looseFonts(const QString &root) {
+    static const QRegularExpression qmlPiece(
+        QStringLiteral("\\bfont\\.(?:family|pixelSize|pointSize|weight|bold)\\s*:"));
+    static const QRegularExpression cppFamily(
+        QStringLiteral("\\bQFont(?:\\s+\\w+)?\\s*[({]\\s*QStringLiteral|\\bsetFamily\\("));
+    QStringList found;
+    QDirIterator files(root, {QStringLiteral("*.cpp"), QStringLiteral("*.qml")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString text = read(path);
+        const auto &piece = path.endsWith(u".qml") ? qmlPiece : cppFamily;
+        for (const auto &match : piece.globalMatch(text))
+            found << QStringLiteral("%1:%2")
+                         .arg(QDir(root).relativeFilePath(path))
+                         .arg(text.left(match.capturedStart()).count(u'\n') + 1);
+    }
+    return found;
+}
+
 } // namespace
 
 class TestSourceTexts : public QObject {
@@ -131,6 +153,24 @@ private Q_SLOTS:
             "    contentItem: Text {\n        textFormat: Text.RichText\n    }\n}\n"));
         QCOMPARE(unstatedTextFormats(dir.path()),
                  QStringList({QStringLiteral("a/View.qml:2"), QStringLiteral("a/View.qml:9")}));
+    }
+
+    void everyFontComesFromTheTypeScale() {
+        const QStringList found = looseFonts(QStringLiteral(ZIREL_SOURCE_DIR));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+
+        QTemporaryDir dir;
+        QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("a/View.qml")),
+                                    "Text {\n    font: Theme.body\n}\n"
+                                    "Text {\n    font.pixelSize: 15\n    font.bold: true\n}\n"));
+        QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("a/Label.cpp")),
+                                    "QFont f(Theme::fontFamily());\n"
+                                    "QFont g(QStringLiteral(\"Inter\"));\n"));
+        QStringList loose = looseFonts(dir.path());
+        loose.sort();
+        QCOMPARE(loose,
+                 QStringList({QStringLiteral("a/Label.cpp:2"), QStringLiteral("a/View.qml:5"),
+                              QStringLiteral("a/View.qml:6")}));
     }
 
     // The check sees bare texts in C++ and QML and lets translated ones, log lines and

@@ -43,8 +43,7 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.controller.status
         color: Theme.grey
-        font.family: "Inter"
-        font.pixelSize: 15
+        font: Theme.subhead
     }
 
     SwipeCardStack {

@@ -12,6 +12,7 @@
 #include "TourWindow.h"
 #include "app/AppScreens.h"
 #include "app/OwnedServices.h"
+#include "controls/Theme.h"
 #include "platform/AppLanguage.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setApplicationName(QStringLiteral("ZirelTour"));
     const OwnedServices owned;
     AppScreens::install(owned.services().screens());
-    QGuiApplication::setFont(QFont(QStringLiteral("Inter")));
+    QGuiApplication::setFont(QFont(Theme::fontFamily()));
     QStringList args = QGuiApplication::arguments();
     QSize size(1000, 800);
     if (args.size() > 2 && args.at(1) == QLatin1String("--size")) {
