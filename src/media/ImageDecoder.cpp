@@ -3,7 +3,7 @@
 
 #include "media/ImageDecoder.h"
 
-#include "media/PhotoCodecs.h"
+#include "media/Imaging.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -21,8 +21,8 @@ QImage fitted(QImage image, int longestEdge) {
 }
 
 QImage decodeHeif(const QByteArray &bytes, bool bounded) {
-    PhotoCodecs *codecs = PhotoCodecs::shared();
-    return codecs ? codecs->decodeHeif(bytes, bounded ? ImageDecoder::kMaxPixels : 0) : QImage();
+    Imaging *imaging = Imaging::shared();
+    return imaging ? imaging->decodeHeif(bytes, bounded ? ImageDecoder::kMaxPixels : 0) : QImage();
 }
 
 // A JPEG cut short still decodes, its missing part grey. Every segment before the image data

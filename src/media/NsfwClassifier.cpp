@@ -4,7 +4,7 @@
 #include "media/NsfwClassifier.h"
 
 #include "BuildConfigValues.h"
-#include "media/PhotoCodecs.h"
+#include "media/Imaging.h"
 #include "platform/DiagnosticLog.h"
 
 #include <QCoreApplication>
@@ -127,8 +127,8 @@ bool NsfwClassifier::loadLocked() {
         return true;
     if (!QFileInfo(m_modelPath).isFile()) {
         m_error = QStringLiteral("no model file at ") + m_modelPath;
-    } else if (PhotoCodecs *codecs = PhotoCodecs::shared(&m_error)) {
-        std::unique_ptr<NsfwNetwork> network = codecs->readNetwork(m_modelPath, &m_error);
+    } else if (Imaging *imaging = Imaging::shared(&m_error)) {
+        std::unique_ptr<NsfwNetwork> network = imaging->readNetwork(m_modelPath, &m_error);
         QString error;
         if (network &&
             !probabilities(*network, std::vector<float>(size_t(3) * kSide * kSide), &error)

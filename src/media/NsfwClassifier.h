@@ -17,10 +17,10 @@ class NsfwNetwork;
 
 // Screens photos for nudity on the device. The network is nsfwjs's MobileNetV2 classifier,
 // converted to ONNX when the client is built (tools/nsfwmodel) and run with OpenCV (in the
-// photo module, media/PhotoCodecs.h); it sees the
-// picture as nsfwjs does (stretched to 224 × 224 with corner-aligned bilinear sampling, RGB in
-// [0, 1]), so its verdicts are nsfwjs's own. Any thread may call it; calls run one at a time
-// and block for a network pass (some tens of milliseconds), so the screen calls from a worker.
+// imaging module, media/Imaging.h); it sees the picture as nsfwjs does (stretched to 224 × 224 with
+// corner-aligned bilinear sampling, RGB in [0, 1]), so its verdicts are nsfwjs's own. Any thread
+// may call it; calls run one at a time and block for a network pass (some tens of milliseconds), so
+// the screen calls from a worker.
 class NsfwClassifier {
 public:
     /// The label whose confidence says whether a photo shows explicit content.

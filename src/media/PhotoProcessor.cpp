@@ -3,7 +3,7 @@
 
 #include "media/PhotoProcessor.h"
 
-#include "media/PhotoCodecs.h"
+#include "media/Imaging.h"
 
 #include <QPainter>
 
@@ -32,16 +32,16 @@ QImage fitted(const QImage &image) {
     const double f = std::min(double(kMaxSize.width()) / image.width(),
                               double(kMaxSize.height()) / image.height());
     const QSize size(std::max(1, int(image.width() * f)), std::max(1, int(image.height() * f)));
-    if (PhotoCodecs *codecs = PhotoCodecs::shared())
-        return codecs->resizedLanczos(image, size);
+    if (Imaging *imaging = Imaging::shared())
+        return imaging->resizedLanczos(image, size);
     // Without the module the photo is still fitted, only a little softer.
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB888);
 }
 
 QByteArray encodeHeic(const QImage &image, double quality) {
-    PhotoCodecs *codecs = image.isNull() ? nullptr : PhotoCodecs::shared();
-    return codecs ? codecs->encodeHeic(image, quality) : QByteArray();
+    Imaging *imaging = image.isNull() ? nullptr : Imaging::shared();
+    return imaging ? imaging->encodeHeic(image, quality) : QByteArray();
 }
 
 } // namespace PhotoProcessor

@@ -72,7 +72,7 @@ QStringList violations(const QString &root) {
 // the application.
 const QStringList kStillShared = {
     QStringLiteral("Cameras"),
-    QStringLiteral("PhotoCodecs"),
+    QStringLiteral("Imaging"),
 };
 
 // "file: Class" for every use of a process-wide instance outside the application's wiring that
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("feed/MainVC.cpp")),
                                     "NetworkService::shared().setBaseUrl(u);\n"
-                                    "PhotoCodecs::shared();\n"));
+                                    "Imaging::shared();\n"));
         QVERIFY(Fixtures::writeFile(dir.filePath(QStringLiteral("app/main.cpp")),
                                     "UserManager::shared();\n"));
         QCOMPARE(sharedInstanceUses(dir.path()),

@@ -3,15 +3,15 @@
 
 #pragma once
 
-#include "media/PhotoCodecs.h"
+#include "media/Imaging.h"
 
 #include <QObject>
 
 // The module the client loads for its photo work.
-class PhotoCodecsModule : public QObject, public PhotoCodecs {
+class ImagingModule : public QObject, public Imaging {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID ZirelPhotoCodecs_iid)
-    Q_INTERFACES(PhotoCodecs)
+    Q_PLUGIN_METADATA(IID ZirelImaging_iid)
+    Q_INTERFACES(Imaging)
 public:
     QImage decodeHeif(const QByteArray &bytes, qint64 maxPixels) override;
     QByteArray encodeHeic(const QImage &image, double quality) override;

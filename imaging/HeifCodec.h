@@ -8,8 +8,8 @@
 
 // HEIF pictures through libheif.
 namespace HeifCodec {
-/// See PhotoCodecs::decodeHeif.
+/// See Imaging::decodeHeif.
 [[nodiscard]] QImage decode(const QByteArray &bytes, qint64 maxPixels);
-/// See PhotoCodecs::encodeHeic.
+/// See Imaging::encodeHeic.
 [[nodiscard]] QByteArray encode(const QImage &image, double quality);
 } // namespace HeifCodec

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "media/PhotoCodecs.h"
+#include "media/Imaging.h"
 
 #include <opencv2/dnn.hpp>
 

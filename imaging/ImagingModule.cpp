@@ -1,22 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Zirel developers
 // SPDX-License-Identifier: MIT
 
-#include "PhotoCodecsModule.h"
+#include "ImagingModule.h"
 
 #include "HeifCodec.h"
 #include "OnnxNetwork.h"
 
 #include <opencv2/imgproc.hpp>
 
-QImage PhotoCodecsModule::decodeHeif(const QByteArray &bytes, qint64 maxPixels) {
+QImage ImagingModule::decodeHeif(const QByteArray &bytes, qint64 maxPixels) {
     return HeifCodec::decode(bytes, maxPixels);
 }
 
-QByteArray PhotoCodecsModule::encodeHeic(const QImage &image, double quality) {
+QByteArray ImagingModule::encodeHeic(const QImage &image, double quality) {
     return HeifCodec::encode(image, quality);
 }
 
-QImage PhotoCodecsModule::resizedLanczos(const QImage &image, QSize size) {
+QImage ImagingModule::resizedLanczos(const QImage &image, QSize size) {
     const QImage source = image.convertToFormat(QImage::Format_RGB888);
     QImage result(size, QImage::Format_RGB888);
     const cv::Mat from(source.height(), source.width(), CV_8UC3,
@@ -27,7 +27,7 @@ QImage PhotoCodecsModule::resizedLanczos(const QImage &image, QSize size) {
     return result;
 }
 
-std::unique_ptr<NsfwNetwork> PhotoCodecsModule::readNetwork(const QString &path, QString *error) {
+std::unique_ptr<NsfwNetwork> ImagingModule::readNetwork(const QString &path, QString *error) {
     try {
         cv::dnn::Net net = cv::dnn::readNetFromONNX(path.toStdString());
         if (!net.empty())

@@ -20,13 +20,14 @@ public:
     virtual std::vector<float> run(const std::vector<float> &input, int side, QString *error) = 0;
 };
 
-// The photo work that needs OpenCV and libheif. Those libraries (with x265, protobuf, BLAS and
-// their kin) cost every start a few tens of milliseconds when linked, yet only photo editing,
-// the nudity check and HEIC pictures use them, so they live in a module of their own that is
-// loaded the first time a photo needs it.
-class PhotoCodecs {
+// The photo work that needs OpenCV and libheif: HEIC in and out, the Lanczos shrink and the
+// classifier's network. Those libraries (with x265, protobuf, BLAS and their kin) cost every
+// start a few tens of milliseconds when linked, yet only photo editing, the nudity check and
+// HEIC pictures use them, so they live in a module of their own that is loaded the first time a
+// photo needs it.
+class Imaging {
 public:
-    virtual ~PhotoCodecs() = default;
+    virtual ~Imaging() = default;
 
     /// A HEIF/HEIC picture as RGBA; null when the bytes are none, or when maxPixels is above
     /// zero and the picture has more.
@@ -40,8 +41,8 @@ public:
 
     /// The module's codecs, loaded on the first call from beside the client (or from the build
     /// tree); nullptr when the module cannot be loaded, with the reason in error.
-    static PhotoCodecs *shared(QString *error = nullptr);
+    static Imaging *shared(QString *error = nullptr);
 };
 
-#define ZirelPhotoCodecs_iid "app.zirel.PhotoCodecs/1"
-Q_DECLARE_INTERFACE(PhotoCodecs, ZirelPhotoCodecs_iid)
+#define ZirelImaging_iid "app.zirel.Imaging/1"
+Q_DECLARE_INTERFACE(Imaging, ZirelImaging_iid)
