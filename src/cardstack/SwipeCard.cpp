@@ -5,7 +5,6 @@
 
 #include "cardstack/CardAnimator.h"
 #include "cardstack/KeyframeAnimation.h"
-#include "cardstack/SwipeCardDelegate.h"
 
 #include <QQuickWindow>
 #include <QtMath>
@@ -172,14 +171,12 @@ void SwipeCard::removeAllAnimations() {
 
 void SwipeCard::beginSwiping() {
     m_touchLocation = panGestureRecognizer()->location(this);
-    if (m_delegate)
-        m_delegate->cardDidBeginSwipe(this);
+    Q_EMIT swipeBegan();
     removeAllAnimations();
 }
 
 void SwipeCard::continueSwiping() {
-    if (m_delegate)
-        m_delegate->cardDidContinueSwipe(this);
+    Q_EMIT swipeContinued();
     const QPointF t = panGestureRecognizer()->translation();
     qreal sign = 0;
     if (m_touchLocation)
@@ -205,8 +202,7 @@ qreal SwipeCard::overlayAlpha(SwipeDirection direction,
 }
 
 void SwipeCard::didSwipe(SwipeDirection direction) {
-    if (m_delegate)
-        m_delegate->cardDidSwipe(this, direction);
+    Q_EMIT swiped(direction);
     setUserInteractionEnabled(false);
     removeAllAnimations();
     const qreal r = dragSpeed(direction) / minimumSwipeSpeed(direction);
@@ -227,15 +223,14 @@ void SwipeCard::startThrow(KeyframeAnimation *animation) {
     m_lastDuration = animation->durationSeconds();
     QPointer<SwipeCard> self(this);
     animation->setCompletion([self](bool finished) {
-        if (self && finished && self->m_delegate)
-            self->m_delegate->cardDidFinishSwipeAnimation(self);
+        if (self && finished)
+            Q_EMIT self->swipeAnimationFinished();
     });
     run(animation);
 }
 
 void SwipeCard::didCancelSwipe() {
-    if (m_delegate)
-        m_delegate->cardDidCancelSwipe(this);
+    Q_EMIT swipeCancelled();
     removeAllAnimations();
     KeyframeAnimation *animation = animator().resetAnimation(this, activeDirection());
     m_lastDuration = animation->durationSeconds();
@@ -257,6 +252,5 @@ void SwipeCard::reverseSwipe(SwipeDirection from) {
 
 void SwipeCard::didTap() {
     m_touchLocation = tapGestureRecognizer()->location(this);
-    if (m_delegate)
-        m_delegate->cardDidTap(this);
+    Q_EMIT tapped();
 }

@@ -12,7 +12,6 @@
 
 class CardAnimator;
 class KeyframeAnimation;
-class SwipeCardDelegate;
 
 // A draggable card: content and an optional footer, one overlay per direction that fades in
 // as the card is dragged that way, tilt and movement under the finger, and the throw, the
@@ -34,10 +33,6 @@ public:
     void setFooter(QQuickItem *footer);
     [[nodiscard]] qreal footerHeight() const { return m_footerHeight; }
     void setFooterHeight(qreal height);
-
-    /// The delegate is not owned; the owner clears it before it goes away.
-    void setDelegate(SwipeCardDelegate *delegate) { m_delegate = delegate; }
-    [[nodiscard]] SwipeCardDelegate *delegate() const { return m_delegate; }
 
     [[nodiscard]] std::optional<QPointF> internalTouchLocation() const { return m_touchLocation; }
     [[nodiscard]] QQuickItem *overlayContainer() const { return m_overlayContainer; }
@@ -77,6 +72,15 @@ public:
 Q_SIGNALS:
     /// The card moved, turned, scaled, or its content was shown or hidden.
     void coverChanged();
+    /// The user took hold of the card, moved it, or let it go short of a swipe.
+    void swipeBegan();
+    void swipeContinued();
+    void swipeCancelled();
+    /// The user let go of the card far or fast enough; it is now being thrown off.
+    void swiped(SwipeDirection direction);
+    /// A throw, by hand or by a button, ran to its end.
+    void swipeAnimationFinished();
+    void tapped();
 
 protected:
     void beginSwiping() override;
@@ -99,7 +103,6 @@ private:
     QPointer<QQuickItem> m_content;
     QPointer<QQuickItem> m_footer;
     qreal m_footerHeight = 100;
-    SwipeCardDelegate *m_delegate = nullptr;
     std::optional<QPointF> m_touchLocation;
     QQuickItem *m_overlayContainer;
     QHash<SwipeDirection, QPointer<QQuickItem>> m_overlays;

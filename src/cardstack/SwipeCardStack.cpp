@@ -5,8 +5,6 @@
 
 #include "cardstack/CardStackAnimator.h"
 #include "cardstack/SwipeCard.h"
-#include "cardstack/SwipeCardStackDataSource.h"
-#include "cardstack/SwipeCardStackDelegate.h"
 
 #include <QPointer>
 
@@ -18,7 +16,7 @@ SwipeCardStack::~SwipeCardStack() {
     // Cards still in flight must not call back into a stack that is going away.
     for (QQuickItem *child : m_container->childItems()) {
         if (auto *card = qobject_cast<SwipeCard *>(child)) {
-            card->setDelegate(nullptr);
+            card->disconnect(this);
             card->removeAllAnimations();
         }
     }
@@ -83,14 +81,29 @@ void SwipeCardStack::layoutCard(SwipeCard *card, qsizetype position) {
     card->setZ(-static_cast<qreal>(position));
 }
 
+void SwipeCardStack::setCardSource(QObject *context, std::function<qint64()> count,
+                                   std::function<SwipeCard *(qint64)> make) {
+    m_sourceContext = context;
+    m_count = std::move(count);
+    m_make = std::move(make);
+}
+
 SwipeCard *SwipeCardStack::makeCard(qint64 index) {
-    SwipeCard *card = m_dataSource->cardForIndex(this, index);
+    SwipeCard *card = m_make(index);
     if (!card)
-        qFatal("The card stack's data source gave no card for index %lld",
+        qFatal("The card stack's source gave no card for index %lld",
                static_cast<long long>(index));
     card->setParentItem(m_container);
-    card->setDelegate(this);
     connect(card, &SwipeCard::coverChanged, this, &SwipeCardStack::hideCoveredCards);
+    connect(card, &SwipeCard::swipeContinued, this, &SwipeCardStack::scaleBackgroundCards);
+    connect(card, &SwipeCard::swipeCancelled, this, [this] { animator().animateReset(this); });
+    connect(card, &SwipeCard::swiped, this,
+            [this](SwipeDirection direction) { swipeTopCard(direction, false, true); });
+    connect(card, &SwipeCard::swipeAnimationFinished, this, [this, card] { removeCardView(card); });
+    connect(card, &SwipeCard::tapped, this, [this] {
+        if (!m_visibleCards.isEmpty())
+            Q_EMIT cardSelected(m_visibleCards.first().index);
+    });
     QPointer<SwipeCard> guarded(card);
     card->panGestureRecognizer()->setShouldBegin(
         [this, guarded] { return guarded && allowsPan(guarded); });
@@ -120,8 +133,7 @@ void SwipeCardStack::hideCoveredCards() {
 void SwipeCardStack::removeCardView(SwipeCard *card) {
     if (!card)
         return;
-    disconnect(card, &SwipeCard::coverChanged, this, &SwipeCardStack::hideCoveredCards);
-    card->setDelegate(nullptr);
+    card->disconnect(this);
     card->removeAllAnimations();
     card->setParentItem(nullptr);
     card->deleteLater();
@@ -131,7 +143,7 @@ void SwipeCardStack::reloadVisibleCards() {
     for (const Card &c : std::as_const(m_visibleCards))
         removeCardView(c.card);
     m_visibleCards.clear();
-    if (!m_dataSource)
+    if (!hasSource())
         return;
     const qsizetype n = qMin<qsizetype>(m_numberOfVisibleCards, m_state.remainingIndices().size());
     for (qsizetype p = 0; p < n; ++p) {
@@ -144,9 +156,9 @@ void SwipeCardStack::reloadVisibleCards() {
 }
 
 void SwipeCardStack::reloadData() {
-    if (!m_dataSource)
+    if (!hasSource())
         return;
-    m_state.reset(m_dataSource->numberOfCards(this));
+    m_state.reset(sourceCount());
     reloadVisibleCards();
     setIsAnimating(false);
 }
@@ -169,7 +181,7 @@ void SwipeCardStack::swipeTopCard(SwipeDirection direction, bool forced, bool an
             card->setZ(-static_cast<qreal>(p));
         }
     }
-    if (m_visibleCards.size() < m_state.remainingIndices().size() && m_dataSource) {
+    if (m_visibleCards.size() < m_state.remainingIndices().size() && hasSource()) {
         const qsizetype p = m_visibleCards.size();
         const qint64 index = m_state.remainingIndices().at(p);
         SwipeCard *card = makeCard(index);
@@ -177,11 +189,9 @@ void SwipeCardStack::swipeTopCard(SwipeDirection direction, bool forced, bool an
         m_visibleCards.append({index, card});
     }
     hideCoveredCards();
-    if (m_delegate)
-        m_delegate->didSwipeCardAt(this, top.index, direction);
+    Q_EMIT cardSwiped(top.index, direction);
     if (m_state.remainingIndices().isEmpty()) {
-        if (m_delegate)
-            m_delegate->didSwipeAllCards(this);
+        Q_EMIT allCardsSwiped();
         return;
     }
     setIsAnimating(true);
@@ -212,8 +222,7 @@ void SwipeCardStack::undoLastSwipe(bool animated) {
     if (!undone)
         return;
     reloadVisibleCards();
-    if (m_delegate)
-        m_delegate->didUndoCardAt(this, undone->index, undone->direction);
+    Q_EMIT cardUndone(undone->index, undone->direction);
     if (animated && topCard())
         topCard()->reverseSwipe(undone->direction);
     setIsAnimating(true);
@@ -240,39 +249,36 @@ void SwipeCardStack::shift(qint64 distance, bool animated) {
 }
 
 void SwipeCardStack::insertCard(qint64 index, qint64 position) {
-    if (!m_dataSource)
+    if (!hasSource())
         return;
     const qint64 before = m_state.totalCount();
     m_state.insert(index, position);
-    CardStackStateManager::checkUpdate(m_dataSource->numberOfCards(this), before, 1, 0);
+    CardStackStateManager::checkUpdate(sourceCount(), before, 1, 0);
     reloadVisibleCards();
 }
 
 void SwipeCardStack::appendCards(const QList<qint64> &indices) {
-    if (!m_dataSource)
+    if (!hasSource())
         return;
     const qint64 before = m_state.totalCount();
     for (qint64 index : indices)
         m_state.insert(index, m_state.remainingIndices().size());
-    CardStackStateManager::checkUpdate(m_dataSource->numberOfCards(this), before, indices.size(),
-                                       0);
+    CardStackStateManager::checkUpdate(sourceCount(), before, indices.size(), 0);
     reloadVisibleCards();
 }
 
 void SwipeCardStack::deleteCards(const QList<qint64> &indices) {
-    if (!m_dataSource)
+    if (!hasSource())
         return;
-    CardStackStateManager::checkUpdate(m_dataSource->numberOfCards(this), m_state.totalCount(), 0,
-                                       indices.size());
+    CardStackStateManager::checkUpdate(sourceCount(), m_state.totalCount(), 0, indices.size());
     m_state.deleteIndices(indices);
     reloadVisibleCards();
 }
 
 void SwipeCardStack::deleteCardsAtPositions(const QList<qint64> &positions) {
-    if (!m_dataSource)
+    if (!hasSource())
         return;
-    CardStackStateManager::checkUpdate(m_dataSource->numberOfCards(this), m_state.totalCount(), 0,
-                                       positions.size());
+    CardStackStateManager::checkUpdate(sourceCount(), m_state.totalCount(), 0, positions.size());
     m_state.deletePositions(positions);
     reloadVisibleCards();
 }
@@ -293,25 +299,4 @@ void SwipeCardStack::scaleBackgroundCards() {
         transform.scale = pct * target + (1 - pct) * kBackgroundScale;
         background[b]->setCardTransform(transform);
     }
-}
-
-void SwipeCardStack::cardDidCancelSwipe(SwipeCard *) {
-    animator().animateReset(this);
-}
-
-void SwipeCardStack::cardDidContinueSwipe(SwipeCard *) {
-    scaleBackgroundCards();
-}
-
-void SwipeCardStack::cardDidFinishSwipeAnimation(SwipeCard *card) {
-    removeCardView(card);
-}
-
-void SwipeCardStack::cardDidSwipe(SwipeCard *, SwipeDirection direction) {
-    swipeTopCard(direction, false, true);
-}
-
-void SwipeCardStack::cardDidTap(SwipeCard *) {
-    if (!m_visibleCards.isEmpty() && m_delegate)
-        m_delegate->didSelectCardAt(this, m_visibleCards.first().index);
 }

@@ -6,19 +6,18 @@
 #include "cardstack/Card.h"
 #include "cardstack/CardStackAnimationOptions.h"
 #include "cardstack/CardStackStateManager.h"
-#include "cardstack/SwipeCardDelegate.h"
 
 #include <QMarginsF>
+#include <QPointer>
 #include <QQuickItem>
+#include <functional>
 
 class CardStackAnimator;
-class SwipeCardStackDataSource;
-class SwipeCardStackDelegate;
 
-// Deals cards from a data source, shows the top few on top of each other, lets the user drag
-// the top one and reports what happened. Order and history live in the state manager; the
-// cards behind the top one are moved by the shared stack animator.
-class SwipeCardStack : public QQuickItem, public SwipeCardDelegate {
+// Deals cards from its source, shows the top few on top of each other, lets the user drag the
+// top one and reports what happened in its signals. Order and history live in the state manager;
+// the cards behind the top one are moved by the shared stack animator.
+class SwipeCardStack : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(bool isAnimating READ isAnimating NOTIFY isAnimatingChanged)
@@ -35,9 +34,10 @@ public:
     void setShouldRecognizeHorizontalDrag(bool allowed) { m_horizontalDrag = allowed; }
     void setShouldRecognizeVerticalDrag(bool allowed) { m_verticalDrag = allowed; }
 
-    /// Neither is owned; the owner clears them before it goes away.
-    void setDelegate(SwipeCardStackDelegate *delegate) { m_delegate = delegate; }
-    void setDataSource(SwipeCardStackDataSource *dataSource) { m_dataSource = dataSource; }
+    /// Where the cards come from: how many there are, and a new card for an index, which the
+    /// stack then owns. Neither is called once the context is gone.
+    void setCardSource(QObject *context, std::function<qint64()> count,
+                       std::function<SwipeCard *(qint64)> make);
 
     [[nodiscard]] QMarginsF cardStackInsets() const { return m_insets; }
     void setCardStackInsets(const QMarginsF &insets);
@@ -75,21 +75,23 @@ public:
     void scaleBackgroundCards();
     void setIsAnimating(bool animating);
 
-    // SwipeCardDelegate
-    void cardDidBeginSwipe(SwipeCard *) override {}
-    void cardDidCancelSwipe(SwipeCard *card) override;
-    void cardDidContinueSwipe(SwipeCard *card) override;
-    void cardDidFinishSwipeAnimation(SwipeCard *card) override;
-    void cardDidSwipe(SwipeCard *card, SwipeDirection direction) override;
-    void cardDidTap(SwipeCard *card) override;
-
 Q_SIGNALS:
     void isAnimatingChanged();
+    /// The card of the index left the stack, by hand or by a call.
+    void cardSwiped(qint64 index, SwipeDirection direction);
+    /// The card of the index came back to the top, from where it had left.
+    void cardUndone(qint64 index, SwipeDirection from);
+    /// The top card was tapped.
+    void cardSelected(qint64 index);
+    /// The last card left.
+    void allCardsSwiped();
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:
+    [[nodiscard]] bool hasSource() const { return m_sourceContext && m_count && m_make; }
+    [[nodiscard]] qint64 sourceCount() const { return m_count(); }
     void reloadVisibleCards();
     SwipeCard *makeCard(qint64 index);
     void swipeTopCard(SwipeDirection direction, bool forced, bool animated);
@@ -101,8 +103,9 @@ private:
     CardStackAnimationOptions m_animationOptions;
     bool m_horizontalDrag = true;
     bool m_verticalDrag = true;
-    SwipeCardStackDelegate *m_delegate = nullptr;
-    SwipeCardStackDataSource *m_dataSource = nullptr;
+    QPointer<QObject> m_sourceContext;
+    std::function<qint64()> m_count;
+    std::function<SwipeCard *(qint64)> m_make;
     QMarginsF m_insets;
     int m_numberOfVisibleCards = 2;
     QList<Card> m_visibleCards;

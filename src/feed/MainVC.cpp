@@ -54,13 +54,6 @@ MainVC::MainVC(Services services, QObject *parent)
     connect(m_permissions, &MainVCPermissions::positionSent, this, &MainVC::positionSent);
 }
 
-MainVC::~MainVC() {
-    if (m_cardStack) {
-        m_cardStack->setDelegate(nullptr);
-        m_cardStack->setDataSource(nullptr);
-    }
-}
-
 QString MainVC::noCardsText() {
     return tr("Не удаётся никого найти в настоящий момент. Попробуй изменить "
               "настройки поиска пар");
@@ -80,8 +73,15 @@ void MainVC::viewDidLoad() {
     configureHalo();
     m_cardStack = new SwipeCardStack();
     m_cardStack->setParent(this);
-    m_cardStack->setDataSource(this);
-    m_cardStack->setDelegate(this);
+    m_cardStack->setCardSource(
+        this, [this] { return qint64(cardData().size()); },
+        [this](qint64 index) { return makeCard(index); });
+    connect(m_cardStack, &SwipeCardStack::cardSwiped, this, &MainVC::cardSwiped);
+    connect(m_cardStack, &SwipeCardStack::cardUndone, this, &MainVC::cardUndone);
+    connect(m_cardStack, &SwipeCardStack::cardSelected, this, [](qint64 index) {
+        qCInfo(lcFeed).noquote() << QStringLiteral("Выбрана карточка %1").arg(index);
+    });
+    connect(m_cardStack, &SwipeCardStack::allCardsSwiped, this, &MainVC::allCardsSwiped);
     connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::runQueuedSwipe);
     connect(m_cardStack, &SwipeCardStack::isAnimatingChanged, this, &MainVC::updateTopDetails);
     m_buttons = new ButtonStackView(this);
@@ -265,11 +265,7 @@ void MainVC::refill() {
         loadProfiles(true);
 }
 
-qint64 MainVC::numberOfCards(SwipeCardStack *) {
-    return cardData().size();
-}
-
-SwipeCard *MainVC::cardForIndex(SwipeCardStack *, qint64 index) {
+SwipeCard *MainVC::makeCard(qint64 index) {
     auto *card = new CardView(cardData().at(index), services());
     card->setSwipeDirections({SwipeDirection::Left, SwipeDirection::Right});
     for (SwipeDirection direction : card->swipeDirections())
@@ -288,7 +284,7 @@ void MainVC::openInfo(qint64 index) {
             PresentationStyle::PageSheet, false);
 }
 
-void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection direction) {
+void MainVC::cardSwiped(qint64 index, SwipeDirection direction) {
     qCInfo(lcFeed).noquote() << QStringLiteral("Свайпнута карточка %1 в направлении %2")
                                     .arg(index)
                                     .arg(directionName(direction));
@@ -308,7 +304,7 @@ void MainVC::didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection 
         m_buttons->setUndoButtonEnabled(false);
     }
 
-    if (stack->visibleCards().isEmpty() && !isLoadingMoreProfiles())
+    if (m_cardStack->visibleCards().isEmpty() && !isLoadingMoreProfiles())
         refill();
     else
         m_buttons->setUndoButtonEnabled(undoable);
@@ -360,7 +356,7 @@ void MainVC::handleSwipeResponse(const Result<SwipeResponse> &result) {
         emit matchCreated();
 }
 
-void MainVC::didUndoCardAt(SwipeCardStack *, qint64 index, SwipeDirection from) {
+void MainVC::cardUndone(qint64 index, SwipeDirection from) {
     qCInfo(lcFeed).noquote() << QStringLiteral("Отменён свайп карточки %1 из направления %2")
                                     .arg(index)
                                     .arg(directionName(from));
@@ -412,11 +408,7 @@ void MainVC::updateTopDetails() {
         previous->release();
 }
 
-void MainVC::didSelectCardAt(SwipeCardStack *, qint64 index) {
-    qCInfo(lcFeed).noquote() << QStringLiteral("Выбрана карточка %1").arg(index);
-}
-
-void MainVC::didSwipeAllCards(SwipeCardStack *) {
+void MainVC::allCardsSwiped() {
     qCInfo(lcFeed).noquote() << QStringLiteral("Все карточки были свайпнуты!");
     applyState(MainVCState::Loading);
 }

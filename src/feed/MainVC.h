@@ -9,8 +9,7 @@
 #include "api/RetrySchedule.h"
 #include "api/SwipeResponse.h"
 #include "cards/CardModel.h"
-#include "cardstack/SwipeCardStackDataSource.h"
-#include "cardstack/SwipeCardStackDelegate.h"
+#include "cardstack/SwipeDirection.h"
 #include "feed/MainVCPermissions.h"
 #include "feed/MainVCProfiles.h"
 #include "feed/MainVCState.h"
@@ -30,6 +29,7 @@ class MainVCPrefetch;
 class NetworkService;
 class NoteMessageVC;
 class PulsingHaloLayer;
+class SwipeCard;
 class SwipeCardStack;
 class SwipeOutbox;
 class UserManager;
@@ -38,9 +38,7 @@ class UserManager;
 // the user's own photo, or the stack of nearby profiles with the undo, pass and like buttons.
 // It loads the profiles, reports every like and pass, opens the note screen of a super-like and
 // the full profile from a card's info button.
-class MainVC : public ViewController,
-               public SwipeCardStackDataSource,
-               public SwipeCardStackDelegate {
+class MainVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by ScreenFactory")
@@ -63,7 +61,6 @@ class MainVC : public ViewController,
 
 public:
     explicit MainVC(Services services, QObject *parent = nullptr);
-    ~MainVC() override;
 
     QUrl viewSource() const override { return qmlView("feed/MainView.qml"); }
     QList<QUrl> partViewSources() const override;
@@ -124,14 +121,6 @@ public:
                                       {KeyCommand::Undo, [this] { undoPressed(); }}});
     }
 
-    // SwipeCardStackDataSource
-    qint64 numberOfCards(SwipeCardStack *stack) override;
-    SwipeCard *cardForIndex(SwipeCardStack *stack, qint64 index) override;
-    // SwipeCardStackDelegate
-    void didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection direction) override;
-    void didUndoCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection from) override;
-    void didSelectCardAt(SwipeCardStack *stack, qint64 index) override;
-    void didSwipeAllCards(SwipeCardStack *stack) override;
     /// The action of a button of the row, or of the open profile's, named by its tag.
     void act(int tag);
     /// The person was blocked or reported from their profile: their card never comes back.
@@ -152,6 +141,11 @@ protected:
     void viewDidAppear() override;
 
 private:
+    [[nodiscard]] SwipeCard *makeCard(qint64 index);
+    void cardSwiped(qint64 index, SwipeDirection direction);
+    void cardUndone(qint64 index, SwipeDirection from);
+    void allCardsSwiped();
+
     enum Shown {
         AvatarView = 1,
         CardStackView = 2,

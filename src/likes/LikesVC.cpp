@@ -24,12 +24,6 @@ LikesVC::LikesVC(Services services, QObject *parent)
     , m_network(services.network())
     , m_cards(new LikesModel(this)) {}
 
-LikesVC::~LikesVC() {
-    for (const QPointer<CardCellView> &card : std::as_const(m_cardViews))
-        if (card)
-            card->setDelegate(nullptr);
-}
-
 QString LikesVC::countPhrase(qsizetype n) {
     return tr("%n лайков", nullptr, int(n));
 }
@@ -109,7 +103,11 @@ CardCellView *LikesVC::makeCard(const QString &cardId, QQuickItem *slot, QQuickI
     fit();
     if (content)
         card->setContent(content);
-    card->setDelegate(this);
+    connect(card, &SwipeCard::swipeBegan, this, [card] { card->setLifted(true); });
+    connect(card, &SwipeCard::swipeCancelled, this, [card] { card->setLifted(false); });
+    connect(card, &SwipeCard::swipeAnimationFinished, this, [card] { card->setLifted(false); });
+    connect(card, &SwipeCard::swiped, this,
+            [this, card](SwipeDirection direction) { cardSwiped(card, direction); });
     card->setOnTap([self = QPointer<LikesVC>(this), weak = QPointer<CardCellView>(card)] {
         if (self && weak)
             self->openProfile(weak);
@@ -146,27 +144,12 @@ bool LikesVC::handleKey(KeyCommand command) {
                          {KeyCommand::Return, [this, card] { openProfile(card); }}});
 }
 
-void LikesVC::cardDidBeginSwipe(SwipeCard *card) {
-    if (auto *cell = qobject_cast<CardCellView *>(card))
-        cell->setLifted(true);
-}
-
-void LikesVC::cardDidCancelSwipe(SwipeCard *card) {
-    if (auto *cell = qobject_cast<CardCellView *>(card))
-        cell->setLifted(false);
-}
-
-void LikesVC::cardDidFinishSwipeAnimation(SwipeCard *card) {
-    cardDidCancelSwipe(card);
-}
-
-void LikesVC::cardDidSwipe(SwipeCard *card, SwipeDirection direction) {
-    auto *cell = qobject_cast<CardCellView *>(card);
-    if (!cell || m_cards->indexOf(cell->model().id) < 0)
+void LikesVC::cardSwiped(CardCellView *card, SwipeDirection direction) {
+    if (m_cards->indexOf(card->model().id) < 0)
         return;
-    removeCard(cell->model().id);
+    removeCard(card->model().id);
     if (direction == SwipeDirection::Left || direction == SwipeDirection::Right)
-        sendSwipe(cell->model().userID, direction);
+        sendSwipe(card->model().userID, direction);
 }
 
 void LikesVC::profileAnswered(int tag) {

@@ -5,7 +5,7 @@
 
 #include "api/Result.h"
 #include "api/SwipeResponse.h"
-#include "cardstack/SwipeCardDelegate.h"
+#include "cardstack/SwipeDirection.h"
 #include "likes/CardCellView.h"
 #include "likes/LikesModel.h"
 #include "ui/KeyActions.h"
@@ -24,7 +24,7 @@ struct ProfileView;
 // opens the full profile, whose pass and like act on that card. The count shows as the title
 // and as the tab's badge. The list is asked for at start, every minute and whenever the feed
 // asks for fresh cards.
-class LikesVC : public ViewController, public SwipeCardDelegate {
+class LikesVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by ScreenFactory")
@@ -41,7 +41,6 @@ public:
     static constexpr int refreshIntervalMs = 60'000;
 
     explicit LikesVC(Services services, QObject *parent = nullptr);
-    ~LikesVC() override;
 
     QUrl viewSource() const override { return qmlView("likes/LikesView.qml"); }
     bool navigationBarHidden() const override { return true; }
@@ -74,13 +73,6 @@ public:
     /// the focus, the first of these keys only shows it.
     bool handleKey(KeyCommand command) override;
 
-    // SwipeCardDelegate
-    void cardDidBeginSwipe(SwipeCard *card) override;
-    void cardDidCancelSwipe(SwipeCard *card) override;
-    void cardDidContinueSwipe(SwipeCard *) override {}
-    void cardDidFinishSwipeAnimation(SwipeCard *card) override;
-    void cardDidSwipe(SwipeCard *card, SwipeDirection direction) override;
-    void cardDidTap(SwipeCard *) override {}
     /// The answer of the profile opened from a card: the tag of the button tapped there.
     void profileAnswered(int tag);
 
@@ -94,6 +86,8 @@ protected:
     void viewDidLoad() override;
 
 private:
+    /// The card was thrown off by hand: answered as thrown, unless it is gone already.
+    void cardSwiped(CardCellView *card, SwipeDirection direction);
     void handleLikes(const Result<QList<ProfileView>> &result);
     /// Takes the card out of the grid; the count follows.
     void removeCard(const QUuid &id);

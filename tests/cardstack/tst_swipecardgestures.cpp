@@ -5,7 +5,6 @@
 #include "cardstack/CardAnimator.h"
 #include "cardstack/KeyframeAnimation.h"
 #include "cardstack/SwipeCard.h"
-#include "cardstack/SwipeCardDelegate.h"
 
 #include <QStandardPaths>
 #include <QTest>
@@ -15,17 +14,19 @@ using D = SwipeDirection;
 using State = PanGestureRecognizer::State;
 
 namespace {
-class Recorder : public SwipeCardDelegate {
-public:
+// What a card reported, in order.
+struct Recorder {
     QStringList events;
-    void cardDidBeginSwipe(SwipeCard *) override { events << "begin"; }
-    void cardDidCancelSwipe(SwipeCard *) override { events << "cancel"; }
-    void cardDidContinueSwipe(SwipeCard *) override { events << "continue"; }
-    void cardDidFinishSwipeAnimation(SwipeCard *) override { events << "finish"; }
-    void cardDidSwipe(SwipeCard *, D d) override {
-        events << QStringLiteral("swipe %1").arg(int(d));
+    void listen(SwipeCard &card) {
+        const auto note = [this](const char *event) { return [this, event] { events << event; }; };
+        QObject::connect(&card, &SwipeCard::swipeBegan, note("begin"));
+        QObject::connect(&card, &SwipeCard::swipeCancelled, note("cancel"));
+        QObject::connect(&card, &SwipeCard::swipeContinued, note("continue"));
+        QObject::connect(&card, &SwipeCard::swipeAnimationFinished, note("finish"));
+        QObject::connect(&card, &SwipeCard::swiped,
+                         [this](D d) { events << QStringLiteral("swipe %1").arg(int(d)); });
+        QObject::connect(&card, &SwipeCard::tapped, note("tap"));
     }
-    void cardDidTap(SwipeCard *) override { events << "tap"; }
 };
 
 // A card of 300 × 400 with a plain overlay for left, right and up.
@@ -35,7 +36,7 @@ struct Fixture {
     qreal min = 0;
     Fixture() {
         card.setSize({300, 400});
-        card.setDelegate(&recorder);
+        recorder.listen(card);
         for (D d : {D::Left, D::Right, D::Up})
             card.setOverlay(new QQuickItem, d);
         min = card.minimumSwipeDistance(D::Right);

@@ -4,8 +4,6 @@
 #include "GestureReplay.h"
 #include "cardstack/SwipeCard.h"
 #include "cardstack/SwipeCardStack.h"
-#include "cardstack/SwipeCardStackDataSource.h"
-#include "cardstack/SwipeCardStackDelegate.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -17,29 +15,34 @@ using D = SwipeDirection;
 using State = PanGestureRecognizer::State;
 
 namespace {
-class Harness : public SwipeCardStackDataSource, public SwipeCardStackDelegate {
+// The stack's source and the record of what it reported.
+class Harness : public QObject {
 public:
     qint64 count = 3;
     QStringList events;
     QList<qint64> made;
-    qint64 numberOfCards(SwipeCardStack *) override { return count; }
-    SwipeCard *cardForIndex(SwipeCardStack *, qint64 index) override {
-        made.append(index);
-        auto *card = new SwipeCard;
-        card->setOverlay(new QQuickItem, D::Left);
-        card->setOverlay(new QQuickItem, D::Right);
-        return card;
+
+    void attach(SwipeCardStack &stack) {
+        stack.setCardSource(
+            this, [this] { return count; },
+            [this](qint64 index) {
+                made.append(index);
+                auto *card = new SwipeCard;
+                card->setOverlay(new QQuickItem, D::Left);
+                card->setOverlay(new QQuickItem, D::Right);
+                return card;
+            });
+        connect(&stack, &SwipeCardStack::cardSwiped, this, [this](qint64 i, D d) {
+            events << QStringLiteral("swipe %1 %2").arg(i).arg(int(d));
+        });
+        connect(&stack, &SwipeCardStack::cardUndone, this, [this](qint64 i, D d) {
+            events << QStringLiteral("undo %1 %2").arg(i).arg(int(d));
+        });
+        connect(&stack, &SwipeCardStack::cardSelected, this,
+                [this](qint64 i) { events << QStringLiteral("select %1").arg(i); });
+        connect(&stack, &SwipeCardStack::allCardsSwiped, this,
+                [this] { events << QStringLiteral("all"); });
     }
-    void didSwipeCardAt(SwipeCardStack *, qint64 i, D d) override {
-        events << QStringLiteral("swipe %1 %2").arg(i).arg(int(d));
-    }
-    void didUndoCardAt(SwipeCardStack *, qint64 i, D d) override {
-        events << QStringLiteral("undo %1 %2").arg(i).arg(int(d));
-    }
-    void didSelectCardAt(SwipeCardStack *, qint64 i) override {
-        events << QStringLiteral("select %1").arg(i);
-    }
-    void didSwipeAllCards(SwipeCardStack *) override { events << QStringLiteral("all"); }
 };
 
 QList<qint64> shown(const SwipeCardStack &stack) {
@@ -52,31 +55,32 @@ QList<qint64> shown(const SwipeCardStack &stack) {
 
 class TestSwipeCardStack : public QObject {
     Q_OBJECT
-    Harness m_h;
+    std::unique_ptr<Harness> m_harness;
     std::unique_ptr<SwipeCardStack> m_stack;
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        m_h = Harness{};
+        m_harness = std::make_unique<Harness>();
         m_stack = std::make_unique<SwipeCardStack>();
         m_stack->setSize({300, 400});
-        m_stack->setDataSource(&m_h);
-        m_stack->setDelegate(&m_h);
+        m_harness->attach(*m_stack);
     }
 
     void reloadShowsTopCardsOnly() {
-        m_stack->setDataSource(nullptr);
+        // A source whose owner is gone is never asked again.
+        m_harness.reset();
         m_stack->reloadData();
         m_stack->insertCard(0, 0);
         m_stack->appendCards({0});
         QVERIFY(m_stack->visibleCards().isEmpty());
-        m_stack->setDataSource(&m_h);
-        m_h.count = 1;
+        m_harness = std::make_unique<Harness>();
+        m_harness->attach(*m_stack);
+        m_harness->count = 1;
         m_stack->reloadData();
         QCOMPARE(shown(*m_stack), QList<qint64>{0});
         QCOMPARE(m_stack->topCard()->scale(), 1.0);
-        m_h.count = 5;
+        m_harness->count = 5;
         m_stack->reloadData();
         QCOMPARE(shown(*m_stack), (QList<qint64>{0, 1}));
         SwipeCard *back = m_stack->visibleCards()[1].card;
@@ -85,17 +89,17 @@ private Q_SLOTS:
     }
 
     void programmaticSwipesDealTheNextCard() {
-        m_h.count = 4;
+        m_harness->count = 4;
         m_stack->reloadData();
-        QCOMPARE(m_h.made, (QList<qint64>{0, 1}));
+        QCOMPARE(m_harness->made, (QList<qint64>{0, 1}));
         QPointer<SwipeCard> first = m_stack->topCard();
         m_stack->swipe(D::Right, true);
-        QCOMPARE(m_h.made, (QList<qint64>{0, 1, 2}));
+        QCOMPARE(m_harness->made, (QList<qint64>{0, 1, 2}));
         QCOMPARE(shown(*m_stack), (QList<qint64>{1, 2}));
         QVERIFY(!first->isUserInteractionEnabled());
         QVERIFY(m_stack->topCard()->isUserInteractionEnabled());
         m_stack->swipe(D::Left, true); // ignored while animating
-        QCOMPARE(m_h.events, QStringList{"swipe 0 1"});
+        QCOMPARE(m_harness->events, QStringList{"swipe 0 1"});
         QElapsedTimer timer;
         timer.start();
         QTRY_VERIFY(!m_stack->isAnimating());
@@ -112,29 +116,29 @@ private Q_SLOTS:
     // The last card: the delegate hears the swipe, then that all are gone; the stack has
     // nothing to animate, while the card itself still flies off and is then removed.
     void gestureSwipeOfTheLastCard() {
-        m_h.count = 1;
+        m_harness->count = 1;
         m_stack->reloadData();
         QPointer<SwipeCard> last = m_stack->topCard();
         replayPan(last, State::Began, {});
         replayPan(last, State::Ended, {10, 0}, {3000, 0});
-        QCOMPARE(m_h.events, (QStringList{"swipe 0 1", "all"}));
+        QCOMPARE(m_harness->events, (QStringList{"swipe 0 1", "all"}));
         QVERIFY(!m_stack->isAnimating());
         QVERIFY(m_stack->visibleCards().isEmpty());
         QVERIFY(last && last->parentItem());
         QTRY_VERIFY(!last);
         m_stack->swipe(D::Left, true); // nothing left to swipe
-        QCOMPARE(m_h.events.size(), 2);
+        QCOMPARE(m_harness->events.size(), 2);
     }
 
     void undoRestoresInReverseOrder() {
         m_stack->reloadData();
         m_stack->undoLastSwipe(true); // nothing to undo
-        QVERIFY(m_h.events.isEmpty());
+        QVERIFY(m_harness->events.isEmpty());
         QVERIFY(!m_stack->isAnimating());
         m_stack->swipe(D::Left, false);
         m_stack->swipe(D::Up, false);
         m_stack->swipe(D::Right, false);
-        QCOMPARE(m_h.events.last(), "all");
+        QCOMPARE(m_harness->events.last(), "all");
         m_stack->undoLastSwipe(true);
         QCOMPARE(shown(*m_stack), QList<qint64>{2});
         QTRY_VERIFY(!m_stack->isAnimating());
@@ -142,8 +146,8 @@ private Q_SLOTS:
         QCOMPARE(shown(*m_stack), (QList<qint64>{1, 2}));
         m_stack->undoLastSwipe(false);
         QCOMPARE(shown(*m_stack), (QList<qint64>{0, 1}));
-        QCOMPARE(m_h.events, (QStringList{"swipe 0 0", "swipe 1 2", "swipe 2 1", "all", "undo 2 1",
-                                          "undo 1 2", "undo 0 0"}));
+        QCOMPARE(m_harness->events, (QStringList{"swipe 0 0", "swipe 1 2", "swipe 2 1", "all",
+                                                 "undo 2 1", "undo 1 2", "undo 0 0"}));
         QCOMPARE(m_stack->topCard()->scale(), 1.0);
         QCOMPARE(m_stack->visibleCards()[1].card->scale(), SwipeCardStack::kBackgroundScale);
         QVERIFY(m_stack->topCard()->isUserInteractionEnabled());
@@ -162,7 +166,7 @@ private Q_SLOTS:
         QCOMPARE(next->scale(), 1.0);
         replayPan(top, State::Ended, {-20, 20});
         QTRY_COMPARE(next->scale(), SwipeCardStack::kBackgroundScale);
-        QVERIFY(m_h.events.isEmpty());
+        QVERIFY(m_harness->events.isEmpty());
     }
 
     void shiftRotatesOnlyAnIdleStackOfTwoOrMore() {
@@ -177,7 +181,7 @@ private Q_SLOTS:
         m_stack->shift(1, true); // refused while animating
         QCOMPARE(shown(*m_stack), (QList<qint64>{0, 1}));
         QTRY_VERIFY(!m_stack->isAnimating());
-        m_h.count = 1;
+        m_harness->count = 1;
         m_stack->reloadData();
         m_stack->shift(1, false);
         QCOMPARE(shown(*m_stack), QList<qint64>{0});
@@ -198,12 +202,12 @@ private Q_SLOTS:
         QCOMPARE(card->panGestureRecognizer()->translation(), QPointF(40, 0));
         QVERIFY(card->rotation() > 0);
         sendMouse(window, QEvent::MouseButtonRelease, {140, 100}, 1020);
-        QCOMPARE(m_h.events, QStringList{"swipe 0 1"});
+        QCOMPARE(m_harness->events, QStringList{"swipe 0 1"});
 
         QTRY_VERIFY(!m_stack->isAnimating());
         sendMouse(window, QEvent::MouseButtonPress, {50, 300}, 2000);
         sendMouse(window, QEvent::MouseButtonRelease, {51, 300}, 2050);
-        QCOMPARE(m_h.events.last(), "select 1");
+        QCOMPARE(m_harness->events.last(), "select 1");
         QCOMPARE(m_stack->topCard()->internalTouchLocation(), QPointF(51, 300));
         m_stack->setParentItem(nullptr);
     }
@@ -222,7 +226,7 @@ private Q_SLOTS:
             sendMouse(window, QEvent::MouseMove, {150.0 + i, 100.0 + 20 * i}, 1000 + 10 * i);
         QCOMPARE(top->cardTransform().translation, QPointF());
         sendMouse(window, QEvent::MouseButtonRelease, {160, 300}, 1200);
-        QVERIFY(m_h.events.isEmpty()); // neither a swipe nor a tap
+        QVERIFY(m_harness->events.isEmpty()); // neither a swipe nor a tap
         QCOMPARE(m_stack->topCard(), top);
 
         sendMouse(window, QEvent::MouseButtonPress, {150, 100}, 2000);
@@ -234,7 +238,7 @@ private Q_SLOTS:
 
     void invalidUpdateStopsTheProcess() {
         if (qEnvironmentVariableIsSet("ZIREL_INVALID_UPDATE_CHILD")) {
-            m_h.count = 5;
+            m_harness->count = 5;
             m_stack->reloadData();
             m_stack->insertCard(0, 0); // the data source still says 5
             return;

@@ -298,7 +298,7 @@ private Q_SLOTS:
         QVERIFY(!screen->buttonStackView()->isUndoButtonEnabled());
         QCOMPARE(screen->state(), int(MainVCState::Loading));
         // Another swipe event before the answer must not ask again.
-        screen->didSwipeCardAt(screen->cardStack(), 0, SwipeDirection::Right);
+        Q_EMIT screen->cardStack()->cardSwiped(0, SwipeDirection::Right);
         QTRY_COMPARE(screen->state(), int(MainVCState::DisplayingCards));
         QVERIFY(!screen->isLoadingMoreProfiles());
         QCOMPARE(m_fake->requestsTo(QStringLiteral("fetchProfiles")).size(), 2);

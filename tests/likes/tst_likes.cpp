@@ -131,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(first.info, (QList<InfoItem>{{InfoType::Distance, QStringLiteral("1 км")},
                                               {InfoType::Position, QStringLiteral("Пилот")}}));
 
-        likes->cardDidSwipe(card(likes, 0), SwipeDirection::Right);
+        Q_EMIT card(likes, 0)->swiped(SwipeDirection::Right);
         QCOMPARE(likes->likesTitle(), QStringLiteral("20 лайков"));
         QCOMPARE(badge(likes), QStringLiteral("20"));
 
@@ -160,19 +160,19 @@ private Q_SLOTS:
         CardCellView *thrown = card(likes, 1);
         QCOMPARE(thrown->swipeDirections(),
                  (QList<SwipeDirection>{SwipeDirection::Left, SwipeDirection::Right}));
-        likes->cardDidBeginSwipe(thrown);
+        Q_EMIT thrown->swipeBegan();
         QVERIFY(thrown->isLifted());
-        likes->cardDidCancelSwipe(thrown);
+        Q_EMIT thrown->swipeCancelled();
         QVERIFY(!thrown->isLifted());
 
         StdoutCapture log;
         const QSignalSpy matched(likes, &LikesVC::matchCreated);
         m_fake->respondDelayed("swipes", std::chrono::milliseconds(300), 200,
                                R"({"status":"swipeCreated"})");
-        likes->cardDidSwipe(thrown, SwipeDirection::Left);
+        Q_EMIT thrown->swiped(SwipeDirection::Left);
         QCOMPARE(likes->data().size(), 2); // before the service has answered
         QVERIFY(likes->data().at(1).userID == QStringLiteral("P2"));
-        likes->cardDidSwipe(thrown, SwipeDirection::Left); // gone already: nothing more
+        Q_EMIT thrown->swiped(SwipeDirection::Left); // gone already: nothing more
         QTRY_VERIFY(log.text().contains("Swipe created, no match yet."));
         QCOMPARE(
             swipes(),
@@ -180,7 +180,7 @@ private Q_SLOTS:
                 {{"fromUserID", me}, {"toUserID", "P1"}, {"swipeType", "left"}, {"message", ""}}}));
 
         m_fake->respond("swipes", 200, R"({"status":"matchCreated","message":"Пара!"})");
-        likes->cardDidSwipe(card(likes, 0), SwipeDirection::Right);
+        Q_EMIT card(likes, 0)->swiped(SwipeDirection::Right);
         QTRY_VERIFY(log.text().contains("Match!"));
         QCOMPARE(matched.size(), 1);
         QCOMPARE(swipes().last().value("swipeType").toString(), QStringLiteral("right"));

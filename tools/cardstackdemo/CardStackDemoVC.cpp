@@ -63,13 +63,6 @@ CardStackDemoVC::CardStackDemoVC(QList<CardModel> models, Services services, QOb
     : ViewController(QStringLiteral("CardStackDemoVC"), std::move(services), parent)
     , m_models(std::move(models)) {}
 
-CardStackDemoVC::~CardStackDemoVC() {
-    if (m_stack) {
-        m_stack->setDataSource(nullptr);
-        m_stack->setDelegate(nullptr);
-    }
-}
-
 QList<CardModel> CardStackDemoVC::sampleModels(int count, qreal density) {
     const QStringList names = {QStringLiteral("Мария"), QStringLiteral("Алина"),
                                QStringLiteral("Катя"),  QStringLiteral("Соня"),
@@ -128,8 +121,22 @@ void CardStackDemoVC::attachStack(SwipeCardStack *stack) {
     m_stack = stack;
     if (!stack)
         return;
-    stack->setDataSource(this);
-    stack->setDelegate(this);
+    stack->setCardSource(
+        this, [this] { return qint64(m_models.size()); },
+        [this](qint64 index) { return makeCard(index); });
+    connect(stack, &SwipeCardStack::cardSwiped, this,
+            [this](qint64 index, SwipeDirection direction) {
+                setStatus(QStringLiteral("Свайп %1: %2")
+                              .arg(directionName(direction), m_models.at(index).name));
+            });
+    connect(stack, &SwipeCardStack::cardUndone, this, [this](qint64 index) {
+        setStatus(QStringLiteral("Вернули: %1").arg(m_models.at(index).name));
+    });
+    connect(stack, &SwipeCardStack::cardSelected, this, [this](qint64 index) {
+        setStatus(QStringLiteral("Нажата карточка: %1").arg(m_models.at(index).name));
+    });
+    connect(stack, &SwipeCardStack::allCardsSwiped, this,
+            [this] { setStatus(QStringLiteral("Карточки закончились")); });
     stack->reloadData();
     if (m_heldDrag) {
         // Let the layout settle first: laying a card out again puts it back at rest.
@@ -165,34 +172,13 @@ void CardStackDemoVC::undo() {
         m_stack->undoLastSwipe(true);
 }
 
-qint64 CardStackDemoVC::numberOfCards(SwipeCardStack *) {
-    return m_models.size();
-}
-
-SwipeCard *CardStackDemoVC::cardForIndex(SwipeCardStack *, qint64 index) {
+SwipeCard *CardStackDemoVC::makeCard(qint64 index) {
     auto *card = new CardView(m_models.at(index), services());
     for (SwipeDirection d : {SwipeDirection::Left, SwipeDirection::Right, SwipeDirection::Up})
         card->setOverlay(CardOverlay::make(d), d);
     const QString name = card->model().name;
     card->setOnInfoButtonTap([this, name] { setStatus(QStringLiteral("Профиль: %1").arg(name)); });
     return card;
-}
-
-void CardStackDemoVC::didSwipeCardAt(SwipeCardStack *, qint64 index, SwipeDirection direction) {
-    setStatus(
-        QStringLiteral("Свайп %1: %2").arg(directionName(direction), m_models.at(index).name));
-}
-
-void CardStackDemoVC::didUndoCardAt(SwipeCardStack *, qint64 index, SwipeDirection) {
-    setStatus(QStringLiteral("Вернули: %1").arg(m_models.at(index).name));
-}
-
-void CardStackDemoVC::didSelectCardAt(SwipeCardStack *, qint64 index) {
-    setStatus(QStringLiteral("Нажата карточка: %1").arg(m_models.at(index).name));
-}
-
-void CardStackDemoVC::didSwipeAllCards(SwipeCardStack *) {
-    setStatus(QStringLiteral("Карточки закончились"));
 }
 
 void CardStackDemoVC::setStatus(const QString &status) {

@@ -7,8 +7,6 @@
 #include "api/Result.h"
 #include "cards/CardModel.h"
 #include "cardstack/SwipeCardStack.h"
-#include "cardstack/SwipeCardStackDataSource.h"
-#include "cardstack/SwipeCardStackDelegate.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
@@ -19,16 +17,13 @@
 // cards, photos downloaded as in the feed, replace the given records; those stay when the
 // service does not answer or finds nobody. It can start with the top card held in a drag, so
 // the overlays can be looked at without a hand on the mouse.
-class CardStackDemoVC : public ViewController,
-                        public SwipeCardStackDataSource,
-                        public SwipeCardStackDelegate {
+class CardStackDemoVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created in C++")
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
 public:
     CardStackDemoVC(QList<CardModel> models, Services services, QObject *parent = nullptr);
-    ~CardStackDemoVC() override;
 
     [[nodiscard]] QUrl viewSource() const override {
         return QUrl(QStringLiteral("qrc:/ZirelDemo/CardStackDemoView.qml"));
@@ -49,15 +44,6 @@ public:
     Q_INVOKABLE void like();
     Q_INVOKABLE void undo();
 
-    // SwipeCardStackDataSource
-    qint64 numberOfCards(SwipeCardStack *stack) override;
-    SwipeCard *cardForIndex(SwipeCardStack *stack, qint64 index) override;
-    // SwipeCardStackDelegate
-    void didSwipeCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection direction) override;
-    void didUndoCardAt(SwipeCardStack *stack, qint64 index, SwipeDirection from) override;
-    void didSelectCardAt(SwipeCardStack *stack, qint64 index) override;
-    void didSwipeAllCards(SwipeCardStack *stack) override;
-
 Q_SIGNALS:
     void statusChanged();
     /// The service's answer has been handled, whatever it was.
@@ -67,6 +53,7 @@ protected:
     void viewDidLoad() override;
 
 private:
+    [[nodiscard]] SwipeCard *makeCard(qint64 index);
     void handleProfiles(const Result<QList<ProfileView>> &result);
     void setStatus(const QString &status);
     void holdDrag();
