@@ -3,11 +3,10 @@
 
 #pragma once
 
-// The screens the client is made of, installed in the screen factory. Screens built later take
-// the place of the stand-ins here.
+// The screens the client is made of, installed in the screen factory.
 class ScreenFactory;
 
 namespace AppScreens {
-/// Installs every built screen; safe to call more than once.
+/// Installs every screen; safe to call more than once.
 void install(ScreenFactory &factory);
 } // namespace AppScreens

@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "cards/CardModel.h"
 #include "cardstack/SwipeCard.h"
 #include "media/PagedPhotos.h"
 #include "media/PhotoScaler.h"
+#include "ui/CardModel.h"
 
 #include <QImage>
 #include <functional>

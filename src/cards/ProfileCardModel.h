@@ -4,7 +4,7 @@
 #pragma once
 
 #include "api/ProfileView.h"
-#include "cards/CardModel.h"
+#include "ui/CardModel.h"
 
 // A profile record of the service as the card every screen shows: a fresh identity, the
 // photos to download, and the information lines in their fixed order (about, distance,

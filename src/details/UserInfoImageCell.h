@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "cards/CardModel.h"
 #include "media/PagedPhotos.h"
 #include "media/PhotoScaler.h"
+#include "ui/CardModel.h"
 
 #include <QImage>
 #include <QObject>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "cards/CardModel.h"
 #include "details/Setting.h"
+#include "ui/CardModel.h"
 #include "ui/KeyActions.h"
 #include "ui/ProfileAnswers.h"
 #include "ui/ViewController.h"

@@ -8,11 +8,11 @@
 #include "api/Result.h"
 #include "api/RetrySchedule.h"
 #include "api/SwipeResponse.h"
-#include "cards/CardModel.h"
 #include "cardstack/SwipeDirection.h"
 #include "feed/MainVCPermissions.h"
 #include "feed/MainVCProfiles.h"
 #include "feed/MainVCState.h"
+#include "ui/CardModel.h"
 #include "ui/ViewController.h"
 
 #include <QHash>

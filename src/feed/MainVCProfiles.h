@@ -5,8 +5,8 @@
 
 #include "api/ProfileView.h"
 #include "api/Result.h"
-#include "cards/CardModel.h"
 #include "feed/MainVCState.h"
+#include "ui/CardModel.h"
 
 #include <QList>
 #include <QObject>

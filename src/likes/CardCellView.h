@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "cards/CardModel.h"
 #include "cardstack/SwipeCard.h"
+#include "ui/CardModel.h"
 
 #include <QImage>
 #include <QVariant>

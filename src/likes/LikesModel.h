@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "cards/CardModel.h"
+#include "ui/CardModel.h"
 
 #include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "api/User.h"
-#include "cards/CardModel.h"
+#include "ui/CardModel.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>

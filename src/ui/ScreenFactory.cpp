@@ -3,9 +3,15 @@
 
 #include "ui/ScreenFactory.h"
 
-#include "ui/StandInVC.h"
-
 #include <QHash>
+
+namespace {
+// The application installs every screen, and a test the ones it opens: one that nobody
+// installed is a wiring mistake, stopped where it is made rather than shown half-working.
+[[noreturn]] void notInstalled(ScreenFactory::Screen screen) {
+    qFatal("No maker is installed for %s", qPrintable(ScreenFactory::typeName(screen)));
+}
+} // namespace
 
 QString ScreenFactory::typeName(Screen screen) {
     switch (screen) {
@@ -46,27 +52,27 @@ QString ScreenFactory::typeName(Screen screen) {
 ViewController *ScreenFactory::create(Screen screen, const Services &services) const {
     if (auto it = m_makers.find(screen); it != m_makers.end())
         return (*it)(services);
-    return new StandInVC(typeName(screen));
+    notInstalled(screen);
 }
 
 ViewController *ScreenFactory::createChatDetails(const Match &match,
                                                  const Services &services) const {
     if (m_chatDetails)
         return m_chatDetails(match, services);
-    return new StandInVC(typeName(Screen::ChatDetails));
+    notInstalled(Screen::ChatDetails);
 }
 
 ViewController *ScreenFactory::createUserInfo(const CardModel &model, ProfileAnswers answers,
                                               bool reportRow, const Services &services) const {
     if (m_userInfo)
         return m_userInfo(model, std::move(answers), reportRow, services);
-    return new StandInVC(typeName(Screen::UserInfo));
+    notInstalled(Screen::UserInfo);
 }
 
 ViewController *ScreenFactory::createSettings(bool isMain, const Services &services) const {
     if (m_settings)
         return m_settings(isMain, services);
-    return new StandInVC(typeName(Screen::Settings));
+    notInstalled(Screen::Settings);
 }
 
 void ScreenFactory::install(Screen screen, Maker maker) {

@@ -17,8 +17,8 @@ struct Match;
 
 // The one place screens are created, so routing, window switches and tests name a screen
 // without knowing its class. The screens themselves live in the feature folders above this
-// one: the application installs how each is made, and a screen nobody installed shows as a
-// stand-in with its class name.
+// one: the application installs how each is made, and a screen nobody installed stops the
+// client with its class name.
 class ScreenFactory {
 public:
     enum class Screen {
@@ -51,7 +51,7 @@ public:
     /// The discovery settings: `isMain` when opened from the own-profile tab, which also offers
     /// the account's rows; the feed opens the search settings alone.
     [[nodiscard]] ViewController *createSettings(bool isMain, const Services &services) const;
-    /// The class name of the screen, as it logs and as stand-ins show it.
+    /// The class name of the screen, as it logs.
     [[nodiscard]] static QString typeName(Screen screen);
 
     using Maker = std::function<ViewController *(const Services &)>;

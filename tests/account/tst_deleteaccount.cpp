@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "FakeService.h"
+#include "StandInVC.h"
 #include "TestServices.h"
 #include "account/AccountAlertVC.h"
 #include "account/DeleteAccountVC.h"
@@ -13,7 +14,6 @@
 #include "platform/SecureStore.h"
 #include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
-#include "ui/StandInVC.h"
 #include "ui/Window.h"
 
 #include <QPointer>

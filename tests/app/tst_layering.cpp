@@ -33,12 +33,24 @@ bool isUnfoldered(const QString &include) {
            include.startsWith(u"moc_");
 }
 
-// Every include in the tree that breaks the layering, as "file: include" lines.
+// Every include in the tree that breaks the layering, as "file: include" lines, and every
+// forward declaration of a class from a folder the file may not include, as "file: Class
+// (folder)": a declaration ties a file to that folder as surely as an include does.
 QStringList violations(const QString &root) {
     static const QRegularExpression includeLine(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                                 QRegularExpression::MultilineOption);
+    static const QRegularExpression definition(
+        QStringLiteral("^(?:class|struct)\\s+(\\w+)\\b[^;{]*\\{"),
+        QRegularExpression::MultilineOption);
+    static const QRegularExpression declaration(QStringLiteral("^(?:class|struct)\\s+(\\w+);"),
+                                                QRegularExpression::MultilineOption);
     QStringList found;
     const QDir src(root);
+    const auto mayUse = [](const QString &folder, const QString &target) {
+        return target == folder || kLevels.value(target, -1) < kLevels.value(folder);
+    };
+    QHash<QString, QString> texts; // relative path -> contents
+    QHash<QString, QString> definedIn;
     for (const QString &folder : src.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (!kLevels.contains(folder)) {
             found << folder + QStringLiteral(": a folder with no level");
@@ -52,16 +64,25 @@ QStringList violations(const QString &root) {
             if (!file.open(QIODevice::ReadOnly))
                 continue;
             const QString text = QString::fromUtf8(file.readAll());
-            for (const auto &match : includeLine.globalMatch(text)) {
-                const QString include = match.captured(1);
-                const QString target = include.section(u'/', 0, 0);
-                const bool ok =
-                    include.contains(u'/')
-                        ? target == folder || kLevels.value(target, -1) < kLevels.value(folder)
-                        : isUnfoldered(include);
-                if (!ok)
-                    found << src.relativeFilePath(path) + QStringLiteral(": ") + include;
-            }
+            texts.insert(src.relativeFilePath(path), text);
+            if (path.endsWith(u".h"))
+                for (const auto &match : definition.globalMatch(text))
+                    definedIn.insert(match.captured(1), folder);
+        }
+    }
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        const QString folder = it.key().section(u'/', 0, 0);
+        for (const auto &match : includeLine.globalMatch(it.value())) {
+            const QString include = match.captured(1);
+            const bool ok = include.contains(u'/') ? mayUse(folder, include.section(u'/', 0, 0))
+                                                   : isUnfoldered(include);
+            if (!ok)
+                found << it.key() + QStringLiteral(": ") + include;
+        }
+        for (const auto &match : declaration.globalMatch(it.value())) {
+            const QString target = definedIn.value(match.captured(1));
+            if (!target.isEmpty() && !mayUse(folder, target))
+                found << QStringLiteral("%1: %2 (%3)").arg(it.key(), match.captured(1), target);
         }
     }
     return found;
@@ -107,8 +128,6 @@ private Q_SLOTS:
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
     }
 
-    // The check sees an include that goes up, one across a level, one without its folder and a
-    // folder nobody placed, and lets downward and own-folder includes pass.
     void screensUseTheServicesTheyAreHanded() {
         const QStringList found = sharedInstanceUses(QStringLiteral(ZIREL_SOURCE_DIR));
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
@@ -123,6 +142,9 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("feed/MainVC.cpp: NetworkService")});
     }
 
+    // The check sees an include that goes up, one across a level, one without its folder, a
+    // folder nobody placed and a class declared from a folder above, and lets downward and
+    // own-folder includes and declarations pass.
     void theCheckFindsEveryKindOfBreach() {
         QTemporaryDir dir;
         const QString root = dir.path();
@@ -137,12 +159,18 @@ private Q_SLOTS:
         QVERIFY(Fixtures::writeFile(root + QStringLiteral("/media/Photo.cpp"),
                                     "#include \"Photo.h\"\n"));
         QVERIFY(Fixtures::writeFile(root + QStringLiteral("/extras/Thing.h"), "\n"));
+        QVERIFY(Fixtures::writeFile(root + QStringLiteral("/cards/CardView.h"),
+                                    "struct CardModel {\n    QString name;\n};\n"
+                                    "class CardView : public QObject {};\n"));
+        QVERIFY(Fixtures::writeFile(root + QStringLiteral("/ui/Screens.h"),
+                                    "class Window;\nstruct CardModel;\nclass Unknown;\n"));
         QStringList found = violations(root);
         found.sort();
         QCOMPARE(found, QStringList({QStringLiteral("api/User.h: ui/Window.h"),
                                      QStringLiteral("chats/ChatsVC.cpp: feed/MainVC.h"),
                                      QStringLiteral("extras: a folder with no level"),
-                                     QStringLiteral("media/Photo.cpp: Photo.h")}));
+                                     QStringLiteral("media/Photo.cpp: Photo.h"),
+                                     QStringLiteral("ui/Screens.h: CardModel (cards)")}));
     }
 };
 

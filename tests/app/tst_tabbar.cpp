@@ -4,6 +4,7 @@
 #include "ChatTestData.h"
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "StandInVC.h"
 #include "TestServices.h"
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
@@ -15,7 +16,6 @@
 #include "store/UserManager.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
-#include "ui/StandInVC.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>

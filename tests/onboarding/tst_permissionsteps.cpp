@@ -4,6 +4,7 @@
 #include "FakeLocation.h"
 #include "FakePermission.h"
 #include "FakeService.h"
+#include "StandInVC.h"
 #include "StdoutCapture.h"
 #include "TestServices.h"
 #include "api/NetworkService.h"
@@ -22,7 +23,6 @@
 #include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
-#include "ui/StandInVC.h"
 #include "ui/Window.h"
 
 #include <QSettings>

@@ -4,6 +4,7 @@
 #include "DrawnWindow.h"
 #include "FakeService.h"
 #include "Fixtures.h"
+#include "StandInVC.h"
 #include "TestServices.h"
 #include "api/NetworkService.h"
 #include "cards/CardView.h"
@@ -18,7 +19,6 @@
 #include "ui/AlertErrorVC.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ScreenFactory.h"
-#include "ui/StandInVC.h"
 #include "ui/Window.h"
 
 #include <QJsonArray>

@@ -4,6 +4,7 @@
 #include "BuildConfigValues.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
+#include "StandInVC.h"
 #include "TestServices.h"
 #include "controls/RangeSlider.h"
 #include "controls/Slider.h"
@@ -14,7 +15,6 @@
 #include "ui/AlertErrorVC.h"
 #include "ui/AppServices.h"
 #include "ui/NavigationContainer.h"
-#include "ui/StandInVC.h"
 #include "ui/Window.h"
 
 #include <QAccessible>

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 #include "DrawnWindow.h"
+#include "StandInVC.h"
 #include "TestServices.h"
 #include "api/GenderSelection.h"
 #include "onboarding/BioInputVC.h"
 #include "ui/KeyTable.h"
 #include "ui/NavigationContainer.h"
 #include "ui/ShortcutsVC.h"
-#include "ui/StandInVC.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>

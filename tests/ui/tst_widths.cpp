@@ -4,6 +4,7 @@
 #include "ChatTestData.h"
 #include "DrawnWindow.h"
 #include "FakeService.h"
+#include "StandInVC.h"
 #include "TestServices.h"
 #include "api/NetworkService.h"
 #include "app/AppScreens.h"
@@ -13,7 +14,6 @@
 #include "onboarding/NameInputVC.h"
 #include "store/ChatCashManager.h"
 #include "ui/NavigationContainer.h"
-#include "ui/StandInVC.h"
 #include "ui/TabContainer.h"
 #include "ui/WindowWidth.h"
 

@@ -5,8 +5,8 @@
 
 #include "api/ProfileView.h"
 #include "api/Result.h"
-#include "cards/CardModel.h"
 #include "cardstack/SwipeCardStack.h"
+#include "ui/CardModel.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "cards/InfoItem.h"
+#include "ui/InfoItem.h"
 
 #include <QImage>
 #include <QList>

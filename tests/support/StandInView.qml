@@ -6,7 +6,7 @@ import Zirel
 
 Rectangle {
     id: standIn
-    required property StandInVC controller
+    required property QtObject controller
     color: Theme.background
     Accessible.name: standIn.controller.typeName
 

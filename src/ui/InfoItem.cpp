@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zirel developers
 // SPDX-License-Identifier: MIT
 
-#include "cards/InfoItem.h"
+#include "ui/InfoItem.h"
 
 QString InfoItem::iconName(InfoType type) {
     switch (type) {
