@@ -5,6 +5,7 @@
 
 #include "cards/ImageNode.h"
 #include "controls/Theme.h"
+#include "media/ImageBudget.h"
 
 #include <QCache>
 #include <QFontMetricsF>
@@ -56,7 +57,7 @@ QImage CardOverlayLabelView::image() const {
     if (pixels.isEmpty())
         return {};
     // Titles, colours and sizes are few; a resized window makes a few more.
-    static QCache<QString, QImage> drawn(32);
+    static QCache<QString, QImage> drawn(ImageBudget::kStamps);
     const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6")
                             .arg(m_title, m_color.name(QColor::HexArgb))
                             .arg(pixels.width())
@@ -66,7 +67,7 @@ QImage CardOverlayLabelView::image() const {
     if (const QImage *image = drawn.object(key))
         return *image;
     const QImage image = draw(pixels, ratio);
-    drawn.insert(key, new QImage(image));
+    drawn.insert(key, new QImage(image), ImageBudget::costOf(image));
     return image;
 }
 

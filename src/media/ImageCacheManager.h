@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "media/ImageBudget.h"
 #include "media/PhotoProcessor.h"
 
 #include <QCache>
@@ -26,7 +27,7 @@ public:
     using Completion = std::function<void(std::optional<QImage>)>;
     static constexpr qint64 maxCacheSize = 10485760;
     /// Bytes of decoded pixels kept in memory: about a hundred card photos.
-    static constexpr qint64 defaultMemoryBudget = 40 * 1024 * 1024;
+    static constexpr qint64 defaultMemoryBudget = ImageBudget::kDecodedPhotos;
 
     /// The longest edge of a photo as it is kept and handed out: the service keeps none larger
     /// and no view shows one larger, so a bigger picture is shrunk while or right after it is

@@ -71,7 +71,7 @@ std::optional<QImage> PhotoScaler::cached(const QImage &photo, const Look &look)
 }
 
 void PhotoScaler::keepShown(const QImage &photo, const Look &look, const QImage &prepared) {
-    m_shown.insert(key(photo, look), new QImage(prepared));
+    m_shown.insert(key(photo, look), new QImage(prepared), ImageBudget::costOf(prepared));
 }
 
 void PhotoScaler::request(const QImage &photo, const Look &look, QObject *context, Done done) {
@@ -96,7 +96,7 @@ void PhotoScaler::request(const QImage &photo, const Look &look, QObject *contex
 
 void PhotoScaler::finish(const QString &key, const QImage &prepared) {
     ++m_preparedCount;
-    m_cache.insert(key, new QImage(prepared), prepared.sizeInBytes());
+    m_cache.insert(key, new QImage(prepared), ImageBudget::costOf(prepared));
     const QList<Waiter> waiters = m_pending.take(key);
     for (const Waiter &w : waiters) {
         if (w.context)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "media/ImageBudget.h"
+
 #include <QCache>
 #include <QHash>
 #include <QImage>
@@ -28,16 +30,6 @@ class PhotoScaler : public QObject {
         bool shaded = false;
         bool operator==(const Look &) const = default;
     };
-    /// Scaled photos kept, in bytes; a feed card at full size takes about a megabyte. Cards keep
-    /// the photo they show themselves, so this only has to cover paging back through the top
-    /// card's six photos; keeping every swiped card's photo grew the client by tens of megabytes
-    /// over a hundred swipes.
-    static constexpr qsizetype kCacheBytes = 6 * 1024 * 1024;
-    /// Photos last shown on cards, kept apart from the paging above: a card made again for the
-    /// same photo at the same size (an undo) draws it on its first frame. A handful of cards:
-    /// the top card paged through all six photos, the card behind and the one undone.
-    static constexpr int kShownPhotos = 8;
-
     /// The photo already prepared in that look, if it is.
     [[nodiscard]] std::optional<QImage> cached(const QImage &photo, const Look &look) const;
     /// Prepares on a worker thread; done runs on the main thread while context lives. A photo
@@ -61,8 +53,14 @@ private:
     [[nodiscard]] static QString key(const QImage &photo, const Look &look);
     void finish(const QString &key, const QImage &scaled);
 
-    QCache<QString, QImage> m_cache{kCacheBytes};
-    QCache<QString, QImage> m_shown{kShownPhotos};
+    // Scaled photos; a feed card at full size takes about a megabyte. Cards keep the photo they
+    // show themselves, so this only has to cover paging back through the top card's six photos;
+    // keeping every swiped card's photo grew the client by tens of megabytes over a hundred
+    // swipes.
+    QCache<QString, QImage> m_cache{ImageBudget::kPreparedPhotos};
+    // Photos last shown on cards, kept apart from the paging above: a card made again for the
+    // same photo at the same size (an undo) draws it on its first frame.
+    QCache<QString, QImage> m_shown{ImageBudget::kShownPhotos};
     QHash<QString, QList<Waiter>> m_pending;
     int m_preparedCount = 0;
     QThreadPool m_workers; // its threads are lowered, so they are not shared with others

@@ -23,5 +23,8 @@ void RecentPhotos::remember(const QStringList &addresses, QList<PhotoBatch::Page
         if (!photos[i].bytes.isEmpty())
             photos[i].image = QImage();
     }
-    m_cards.insert(key(addresses), new QList<PhotoBatch::Page>(std::move(photos)));
+    qsizetype cost = 0;
+    for (const PhotoBatch::Page &page : std::as_const(photos))
+        cost += page.bytes.size() + ImageBudget::costOf(page.image);
+    m_cards.insert(key(addresses), new QList<PhotoBatch::Page>(std::move(photos)), cost);
 }
