@@ -166,14 +166,17 @@ void ChatsVC::selectRow(int row) {
 
 void ChatsVC::showOpen(NavigationContainer *navigation, const QUuid &chatID) {
     m_rows.setOpenChat(chatID);
+    updateBadge();
     connect(navigation, &NavigationContainer::stackChanged, this, &ChatsVC::stackChanged,
             Qt::UniqueConnection);
 }
 
 void ChatsVC::stackChanged() {
     const NavigationContainer *navigation = navigationContainer();
-    if (!navigation || navigation->depth() < 2)
+    if (!navigation || navigation->depth() < 2) {
         m_rows.setOpenChat({});
+        updateBadge();
+    }
 }
 
 ViewController *ChatsVC::conversationFor(const QUuid &chatID) {
@@ -195,8 +198,7 @@ ViewController *ChatsVC::openedConversation(const Match &match) {
 }
 
 QString ChatsVC::badgeText() const {
-    const auto unread = std::count_if(data().cbegin(), data().cend(),
-                                      [](const Match &match) { return match.isUnread; });
+    const qsizetype unread = m_rows.shownUnreadCount();
     return unread == 0 ? QString() : QString::number(unread);
 }
 

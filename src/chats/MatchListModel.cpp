@@ -4,6 +4,7 @@
 #include "chats/MatchListModel.h"
 
 #include <QSet>
+#include <algorithm>
 
 int MatchListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_matches.size());
@@ -23,7 +24,7 @@ QVariant MatchListModel::data(const QModelIndex &index, int role) const {
     case CheckmarkRole:
         return match.profile.hasCheckmark;
     case UnreadRole:
-        return match.isUnread;
+        return isShownUnread(match);
     case OpenRole:
         return !m_openChat.isNull() && match.chatID == m_openChat;
     default:
@@ -42,14 +43,27 @@ void MatchListModel::setOpenChat(const QUuid &chatID) {
         return;
     const QUuid before = m_openChat;
     m_openChat = chatID;
+    for (Match &match : m_matches) {
+        if (match.chatID == before)
+            match.isUnread = false;
+    }
     markChanged(before);
     markChanged(chatID);
+}
+
+bool MatchListModel::isShownUnread(const Match &match) const {
+    return match.isUnread && (m_openChat.isNull() || match.chatID != m_openChat);
+}
+
+qsizetype MatchListModel::shownUnreadCount() const {
+    return std::count_if(m_matches.cbegin(), m_matches.cend(),
+                         [this](const Match &match) { return isShownUnread(match); });
 }
 
 void MatchListModel::markChanged(const QUuid &chatID) {
     for (int row = 0; row < m_matches.size(); ++row)
         if (!chatID.isNull() && m_matches.at(row).chatID == chatID)
-            Q_EMIT dataChanged(index(row), index(row), {OpenRole});
+            Q_EMIT dataChanged(index(row), index(row), {OpenRole, UnreadRole});
 }
 
 void MatchListModel::setMatches(const QList<Match> &matches) {

@@ -32,9 +32,15 @@ public:
 
     void setMatches(const QList<Match> &matches);
     [[nodiscard]] const QList<Match> &matches() const { return m_matches; }
-    /// The conversation on view beside the list; a null id for none.
+    /// The conversation on view; a null id for none. The one on view is being read, so the
+    /// list never shows it unread, and it stays read once it is closed: what the service says
+    /// in the meantime can predate the conversation's own fetch, which marks it read there.
     void setOpenChat(const QUuid &chatID);
     [[nodiscard]] QUuid openChat() const { return m_openChat; }
+    /// Whether the row shows the match as unread.
+    [[nodiscard]] bool isShownUnread(const Match &match) const;
+    /// The matches shown unread.
+    [[nodiscard]] qsizetype shownUnreadCount() const;
 
     /// The second line of a row: the last message, or the words of a new pair.
     [[nodiscard]] static QString lastLine(const Match &match);

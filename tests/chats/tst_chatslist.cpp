@@ -184,6 +184,24 @@ private Q_SLOTS:
         QCOMPARE(list->rows()->data(list->rows()->index(2), MatchListModel::LastMessageRole),
                  QStringLiteral("Сообщение 1"));
 
+        // The conversation on view is being read, whatever a refresh that raced its own fetch
+        // says, and stays read once it is closed.
+        const auto unread = [list](int row) {
+            return list->rows()->data(list->rows()->index(row), MatchListModel::UnreadRole);
+        };
+        list->selectRow(1);
+        QCOMPARE(tabs.badges().value(2), QStringLiteral("2"));
+        QCOMPARE(unread(1), QVariant(false));
+        m_fake->respond(QStringLiteral("chats?page=1&perPage=20"), 200,
+                        json(matches(0, 5, {1, 2, 3, 4})));
+        list->refresh();
+        QTRY_COMPARE(tabs.badges().value(2), QStringLiteral("3"));
+        QCOMPARE(unread(1), QVariant(false));
+        list->navigationContainer()->pop(false);
+        QCOMPARE(unread(1), QVariant(false));
+        QCOMPARE(unread(3), QVariant(true));
+        QCOMPARE(tabs.badges().value(2), QStringLiteral("3"));
+
         m_fake->respond(QStringLiteral("chats?page=1&perPage=20"), 200, json(matches(0, 5)));
         list->refresh();
         QTRY_COMPARE(tabs.badges().value(2), QString());
