@@ -137,14 +137,37 @@ void ChatDetailsVC::transmit(const Message &message) {
                         [id, stored](ChatDetailsVC &screen) { screen.confirmed(id, *stored); });
                 return;
             }
+            const APIError &error = result.error();
             qCWarning(lcChats).noquote()
-                << QStringLiteral("Ошибка отправки сообщения: ") + result.error().reason;
+                << QStringLiteral("Ошибка отправки сообщения: ") + error.reason;
             to.post([id](UnsentMessages &unsent) { unsent.failed(id); });
+            const bool away = error.unanswered || error.status >= 500 || error.status == 408 ||
+                              error.status == 429;
+            chat.post([id, away](ChatDetailsVC &screen) { screen.sendFailed(id, away); });
         },
         m_network);
 }
 
+void ChatDetailsVC::sendFailed(const QUuid &id, bool serviceAway) {
+    if (serviceAway && !m_stranded.contains(id))
+        m_stranded.insert(id, 0);
+    else if (!serviceAway)
+        m_stranded.remove(id);
+}
+
+void ChatDetailsVC::resendStranded() {
+    for (auto it = m_stranded.begin(); it != m_stranded.end(); ++it) {
+        const auto row = std::find_if(messages().cbegin(), messages().cend(),
+                                      [&](const Message &m) { return m.id == it.key(); });
+        if (row != messages().cend() && row->failed && it.value() < kAutomaticResends) {
+            ++it.value();
+            transmit(*row);
+        }
+    }
+}
+
 void ChatDetailsVC::confirmed(const QUuid &sentID, const QUuid &storedID) {
+    m_stranded.remove(sentID);
     // Known by its id from now on, the service's copy is told apart from a message of the same
     // text, and after an answer lost once, the copy shown already stands for this bubble.
     m_unconfirmed.removeIf([&sentID](const Message &m) { return m.id == sentID; });
@@ -166,6 +189,7 @@ void ChatDetailsVC::deleteTapped(int row) {
         return;
     const QUuid id = *messages().at(row).id;
     m_unsent.remove(id);
+    m_stranded.remove(id);
     // Should the service have stored it after all, its copy shows when it comes.
     m_unconfirmed.removeIf([&id](const Message &m) { return m.id == id; });
     m_rows.removeMessage(row);
@@ -271,6 +295,7 @@ void ChatDetailsVC::newerResult(const Result<QList<Message>> &result) {
         m_olderRetry.reset();
         loadOlder();
     }
+    resendStranded();
     noteNewest(result.value());
     // The poll also brings back what this screen sent: the user's own message with the text of
     // one sent here and not seen back yet is that one. Nothing else the service holds is left

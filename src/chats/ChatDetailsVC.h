@@ -18,7 +18,8 @@ class UnsentMessages;
 // One conversation: its messages as bubbles, older ones fetched at the top, newer ones polled
 // every 2 seconds while on screen, sending with an optimistic bubble, and removing the match.
 // A message the service has not confirmed stays, marked when sending it failed, until it is sent
-// again successfully or deleted.
+// again successfully or deleted. One that failed because the service was away goes out again on
+// its own once a poll finds the service back.
 class ChatDetailsVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
@@ -99,6 +100,10 @@ protected:
 private:
     void transmit(const Message &message);
     void confirmed(const QUuid &sentID, const QUuid &storedID);
+    // A send failed: one the service may take later is kept for resendStranded(), one it
+    // refused is left to the user.
+    void sendFailed(const QUuid &id, bool serviceAway);
+    void resendStranded();
     [[nodiscard]] bool isFailedRow(int row) const;
     void loadOlder();
     // The poll goes on after the newest message of a page from the service.
@@ -118,6 +123,10 @@ private:
     QList<Message> m_unconfirmed;
     NetworkService &m_network;
     UnsentMessages &m_unsent;
+    // Messages whose send found the service away, with how often they went out again on their
+    // own: a few times at most, so a service that keeps failing them is not asked forever.
+    QHash<QUuid, int> m_stranded;
+    static constexpr int kAutomaticResends = 3;
     MessageListModel m_rows;
     QString m_text;
     bool m_isLoadingOlderMessages = false;

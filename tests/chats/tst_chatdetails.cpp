@@ -299,6 +299,56 @@ private Q_SLOTS:
         QCOMPARE(conversation({stored})->messages().size(), 1);
     }
 
+    // A message that failed because the service was away goes out on its own once a poll finds
+    // the service back, a few times at most; one the service refused waits for the user.
+    void aMessageStrandedByAnOutageGoesOutWhenTheServiceIsBack() {
+        m_fake->respond(chatPath + QStringLiteral("newer"), 200, "[]");
+        m_fake->dropConnection(QStringLiteral("sendMessage"));
+        auto screen = conversation({});
+        const auto newerAsked = [this] {
+            return m_fake->requestsTo(chatPath + QStringLiteral("newer")).size();
+        };
+        const auto pollAnswered = [&] {
+            const qsizetype before = newerAsked();
+            screen->pollNewer();
+            QTRY_COMPARE(newerAsked(), before + 1);
+            QTest::qWait(100);
+        };
+        screen->textEdited(QStringLiteral("Ты тут?"));
+        QVERIFY(screen->returnPressed());
+        QTRY_VERIFY(screen->messages().last().failed);
+        const qsizetype first = sent().size();
+
+        // Still failing: it goes out again with each answered poll, three times, then waits.
+        m_fake->respond(QStringLiteral("sendMessage"), 503, R"({"reason":"Занято","error":true})");
+        for (int poll = 0; poll < 5; ++poll)
+            pollAnswered();
+        QCOMPARE(sent().size(), first + 3);
+        QVERIFY(screen->messages().last().failed);
+
+        // Back for good: the next one goes out once the service answers a poll, and stays.
+        screen->deleteTapped(0);
+        m_fake->dropConnection(QStringLiteral("sendMessage"));
+        screen->textEdited(QStringLiteral("Алло"));
+        QVERIFY(screen->returnPressed());
+        QTRY_VERIFY(screen->messages().last().failed);
+        m_fake->respond(QStringLiteral("sendMessage"), 200, "{}");
+        pollAnswered();
+        QTRY_VERIFY(!screen->messages().last().failed);
+        QTRY_VERIFY(m_unsent->of(match(1).chatID, me).isEmpty());
+
+        // Refused: the user decides.
+        m_fake->respond(QStringLiteral("sendMessage"), 403,
+                        R"({"reason":"Собеседник сейчас недоступен","error":true})");
+        screen->textEdited(QStringLiteral("Ау"));
+        QVERIFY(screen->returnPressed());
+        QTRY_VERIFY(screen->messages().last().failed);
+        const qsizetype refused = sent().size();
+        pollAnswered();
+        QCOMPARE(sent().size(), refused);
+        QVERIFY(screen->messages().last().failed);
+    }
+
     void goingBackAnnouncesAndThePollLivesOnScreenOnly() {
         Window window;
         auto *root = new ViewController(QStringLiteral("Root"));
