@@ -472,13 +472,6 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     </message>
 </context>
 <context>
-    <name>GenderCell</name>
-    <message>
-        <source>Показывать меня</source>
-        <translation>Show me</translation>
-    </message>
-</context>
-<context>
     <name>GenderInputView</name>
     <message>
         <source>Выбери пол</source>
@@ -502,6 +495,18 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     <message>
         <source>Далее</source>
         <translation>Next</translation>
+    </message>
+    <message>
+        <source>Мужчинам</source>
+        <translation>Men</translation>
+    </message>
+    <message>
+        <source>Женщинам</source>
+        <translation>Women</translation>
+    </message>
+    <message>
+        <source>Всем</source>
+        <translation>Everyone</translation>
     </message>
 </context>
 <context>
@@ -1146,25 +1151,6 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     </message>
 </context>
 <context>
-    <name>SettingsModel</name>
-    <message>
-        <source>Мужчинам</source>
-        <translation>Men</translation>
-    </message>
-    <message>
-        <source>Женщинам</source>
-        <translation>Women</translation>
-    </message>
-    <message>
-        <source>Всем</source>
-        <translation>Everyone</translation>
-    </message>
-    <message>
-        <source>%1 км</source>
-        <translation>%L1 km</translation>
-    </message>
-</context>
-<context>
     <name>SettingsVC</name>
     <message>
         <source>Настройки</source>
@@ -1217,6 +1203,14 @@ Deleting your account deletes all your messages, swipes and matches and deactiva
     <message>
         <source>Готово</source>
         <translation>Done</translation>
+    </message>
+    <message>
+        <source>Показывать меня</source>
+        <translation>Show me</translation>
+    </message>
+    <message>
+        <source>%1 км</source>
+        <translation>%L1 km</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,7 @@
 
 import QtQuick
 
-// A blank row between groups of rows: 9 points in the profile details, 20 in the settings.
+// A blank row between groups of rows.
 Item {
     property real gap: 9
     implicitHeight: gap

@@ -23,7 +23,19 @@ UserInfoVC::UserInfoVC(CardModel model, ProfileAnswers answers, bool reportRow, 
     , m_network(services.network())
     , m_imageCell(new UserInfoImageCell(m_model, services, this))
     , m_buttons(new ButtonStackView(this, ButtonStackView::Row::Details)) {
-    m_settings = Setting::rows(!aboutMe().isEmpty(), m_isMain, reportRow);
+    using Kind = RowModel::Kind;
+    // The gap between two rows.
+    using Row = RowModel::Row;
+    const Row gap = Row::spacer(9);
+    QList<Row> rows{Row::of(Kind::Photos)};
+    if (const QString about = aboutMe(); !about.isEmpty())
+        rows << gap << Row::of(Kind::About, about);
+    rows << gap << Row::of(Kind::MainInfo);
+    if (m_isMain)
+        rows << gap << Row::of(Kind::Button);
+    if (m_isMain || reportRow)
+        rows << gap << Row::of(Kind::DestructiveButton);
+    m_rows.setRows(rows);
     QList<InfoType> seen;
     for (const InfoItem &item : std::as_const(m_model.info)) {
         if (item.type != InfoType::About && !seen.contains(item.type)) {
@@ -35,13 +47,6 @@ UserInfoVC::UserInfoVC(CardModel model, ProfileAnswers answers, bool reportRow, 
 }
 
 UserInfoVC::~UserInfoVC() = default;
-
-QStringList UserInfoVC::rowViews() const {
-    QStringList names;
-    for (const Setting &setting : m_settings)
-        names.append(setting.viewName());
-    return names;
-}
 
 QString UserInfoVC::aboutMe() const {
     for (const InfoItem &item : m_model.info)
@@ -59,11 +64,11 @@ QVariantList UserInfoVC::mainInfo() const {
 }
 
 void UserInfoVC::rowSelected(int row) {
-    if (row < 0 || row >= m_settings.size() || m_settings.at(row).kind != Setting::button)
+    if (row < 0 || row >= m_rows.rowCount())
         return;
-    if (m_settings.at(row).type == ButtonType::complain)
+    if (m_rows.rows().at(row).kind == RowModel::Kind::DestructiveButton)
         report();
-    else if (!m_blocking)
+    else if (m_rows.rows().at(row).kind == RowModel::Kind::Button && !m_blocking)
         confirmBlock();
 }
 

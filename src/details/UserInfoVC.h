@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "details/Setting.h"
 #include "ui/CardModel.h"
 #include "ui/KeyActions.h"
 #include "ui/ProfileAnswers.h"
+#include "ui/RowModel.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
@@ -31,7 +31,7 @@ class UserInfoVC : public ViewController {
     Q_PROPERTY(bool hasCheckmark READ hasCheckmark CONSTANT)
     Q_PROPERTY(bool isMain READ isMain CONSTANT)
     Q_PROPERTY(bool isBlocking READ isBlocking NOTIFY isBlockingChanged)
-    Q_PROPERTY(QStringList rows READ rowViews CONSTANT)
+    Q_PROPERTY(RowModel *rows READ rows CONSTANT)
     Q_PROPERTY(QString aboutMe READ aboutMe CONSTANT)
     Q_PROPERTY(QVariantList mainInfo READ mainInfo CONSTANT)
     Q_PROPERTY(UserInfoImageCell *imageCell READ imageCell CONSTANT)
@@ -53,8 +53,9 @@ public:
     bool isMain() const { return m_isMain; }
     /// A block is on its way: the block row shows it and takes no second press.
     bool isBlocking() const { return m_blocking; }
-    [[nodiscard]] const QList<Setting> &settings() const { return m_settings; }
-    QStringList rowViews() const;
+    /// The photos, the about text when there is one, the main information and the button rows:
+    /// blocking is the plain button, reporting the destructive one.
+    RowModel *rows() { return &m_rows; }
     /// The value of the first about line; empty when there is none.
     [[nodiscard]] QString aboutMe() const;
     /// The distance, position, education and city lines in their order, the first of each.
@@ -93,7 +94,7 @@ private:
     // What the user typed in a report they cancelled, offered again by the next one.
     QString m_reportDraft;
     bool m_isMain;
-    QList<Setting> m_settings;
+    RowModel m_rows;
     QList<InfoItem> m_filteredInfoTexts;
     NetworkService &m_network;
     UserInfoImageCell *m_imageCell;

@@ -3,6 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
+import Qt.labs.qmlmodels
 import Zirel
 
 // A profile in full: the header that closes the screen, the rows of the table in a centred
@@ -103,11 +104,49 @@ Rectangle {
             id: rows
             width: table.width
             topPadding: 10
+            // Each row drawn by the cell of its kind.
             Repeater {
                 model: screen.controller.rows
-                UserInfoRow {
-                    controller: screen.controller
-                    width: rows.width
+                delegate: DelegateChooser {
+                    role: "kind"
+                    DelegateChoice {
+                        roleValue: RowModel.Photos
+                        UserInfoImageCellView { width: rows.width; cell: screen.controller.imageCell }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.About
+                        AboutCell { width: rows.width }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.MainInfo
+                        MainInfoCell { width: rows.width; items: screen.controller.mainInfo }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.Spacer
+                        EmptyCell {
+                            required property int value
+                            width: rows.width
+                            gap: value
+                        }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.Button
+                        RoundedButtonCell {
+                            required property int index
+                            width: rows.width
+                            busy: screen.controller.isBlocking
+                            onClicked: screen.controller.rowSelected(index)
+                        }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.DestructiveButton
+                        RoundedButtonCell {
+                            required property int index
+                            width: rows.width
+                            destructive: true
+                            onClicked: screen.controller.rowSelected(index)
+                        }
+                    }
                 }
             }
         }

@@ -8,8 +8,7 @@ import Zirel
 Item {
     id: cell
 
-    required property EditVC controller
-    required property int row
+    required property string text
 
     implicitHeight: caption.implicitHeight + 26
 
@@ -17,7 +16,7 @@ Item {
         id: caption
         textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; bottomMargin: 8 }
-        text: cell.controller.rowText(cell.row)
+        text: cell.text
         color: Theme.grey
         font: Theme.footnote
     }

@@ -11,18 +11,17 @@
 #include <QFile>
 
 namespace {
-using Kind = EditVC::Setting::Kind;
+using Kind = RowModel::Kind;
+using Row = RowModel::Row;
 
-EditVC::Setting label(const QString &text) {
-    return {Kind::Label, text, {}, 0};
+Row caption(const QString &text) {
+    return Row::of(Kind::Caption, text);
 }
 
-EditVC::Setting field(const QString &placeholder, const QString &text) {
-    return {Kind::Field, text, placeholder, 0};
-}
-
-EditVC::Setting spacer(int height) {
-    return {Kind::Empty, {}, {}, height};
+Row field(EditVC::Field field, const QString &placeholder, const QString &text) {
+    Row row = Row::of(Kind::TextLine, text, int(field));
+    row.detail = placeholder;
+    return row;
 }
 } // namespace
 
@@ -30,18 +29,13 @@ EditVC::EditVC(ImageCropperVC::Screening screening, Services services, QObject *
     : ViewController(QStringLiteral("EditVC"), services, parent)
     , m_user(this->services().user().currentUser())
     , m_grid(new PhotoGrid(this, std::move(screening), &AccountAlertVC::photoDeletion)) {
-    m_settings = {label(tr("МЕДИАФАЙЛЫ")),
-                  {Kind::PhotoGrid, {}, {}, 0},
-                  label(tr("ОБО МНЕ")),
-                  {Kind::Text, m_user.bio, {}, 0},
-                  label(tr("ДОЛЖНОСТЬ")),
-                  field(tr("Добавить должность"), m_user.job),
-                  spacer(10),
-                  label(tr("ОБРАЗОВАНИЕ")),
-                  field(tr("Добавить образование"), m_user.edu),
-                  spacer(10),
-                  label(tr("ЖИВУ В")),
-                  field(tr("Добавить город"), m_user.city)};
+    m_rows.setRows({caption(tr("МЕДИАФАЙЛЫ")), Row::of(Kind::Photos), caption(tr("ОБО МНЕ")),
+                    Row::of(Kind::TextLines, m_user.bio, int(Field::Bio)), caption(tr("ДОЛЖНОСТЬ")),
+                    field(Field::Job, tr("Добавить должность"), m_user.job), Row::spacer(10),
+                    caption(tr("ОБРАЗОВАНИЕ")),
+                    field(Field::Education, tr("Добавить образование"), m_user.edu),
+                    Row::spacer(10), caption(tr("ЖИВУ В")),
+                    field(Field::City, tr("Добавить город"), m_user.city)});
     m_selectedImages = cachedPhotos(m_user.photoUrls, this->services().images());
     m_grid->load(PhotoSlots(m_selectedImages));
     connect(m_grid, &PhotoGrid::slotsChanged, this, [this] {
@@ -60,38 +54,13 @@ QList<QByteArray> EditVC::cachedPhotos(const QStringList &urls, const ImageCache
     return photos;
 }
 
-QString EditVC::textOf(int row, Setting::Kind kind) const {
-    const Setting setting = m_settings.value(row);
-    return setting.kind == kind ? setting.text : QString();
+QString EditVC::textOf(Field field) const {
+    const int row = m_rows.find(field == Field::Bio ? Kind::TextLines : Kind::TextLine, int(field));
+    return row < 0 ? QString() : m_rows.rows().at(row).text;
 }
 
 EditVC::Texts EditVC::texts() const {
-    return {textOf(kBioRow, Kind::Text), textOf(kJobRow, Kind::Field), textOf(kEduRow, Kind::Field),
-            textOf(kCityRow, Kind::Field)};
-}
-
-QStringList EditVC::cellSources() const {
-    QStringList sources;
-    for (const Setting &setting : m_settings) {
-        switch (setting.kind) {
-        case Kind::Label:
-            sources.append(QStringLiteral("CaptionCell.qml"));
-            break;
-        case Kind::Text:
-            sources.append(QStringLiteral("TextCell.qml"));
-            break;
-        case Kind::Field:
-            sources.append(QStringLiteral("TextFieldCell.qml"));
-            break;
-        case Kind::Empty:
-            sources.append(QStringLiteral("SpacerCell.qml"));
-            break;
-        case Kind::PhotoGrid:
-            sources.append(QStringLiteral("PhotoGridCell.qml"));
-            break;
-        }
-    }
-    return sources;
+    return {textOf(Field::Bio), textOf(Field::Job), textOf(Field::Education), textOf(Field::City)};
 }
 
 QString EditVC::countText() const {
@@ -106,34 +75,26 @@ void EditVC::setFrozen(bool frozen) {
     Q_EMIT frozenChanged();
 }
 
-QString EditVC::rowText(int row) const {
-    return m_settings.value(row).text;
-}
-
-QString EditVC::rowPlaceholder(int row) const {
-    return m_settings.value(row).placeholder;
-}
-
-int EditVC::rowHeight(int row) const {
-    return m_settings.value(row).height;
-}
-
 bool EditVC::proposeBio(const QString &text) {
-    if (m_frozen || m_settings.value(kBioRow).kind != Kind::Text ||
-        !BioScreening::acceptsEdit(text))
+    const int row = m_rows.find(Kind::TextLines, int(Field::Bio));
+    if (m_frozen || row < 0 || !BioScreening::acceptsEdit(text))
         return false;
-    if (text != m_settings[kBioRow].text) {
-        m_settings[kBioRow].text = text;
+    Row bio = m_rows.rows().at(row);
+    if (text != bio.text) {
+        bio.text = text;
+        m_rows.replace(row, bio);
         Q_EMIT bioChanged();
         Q_EMIT edited();
     }
     return true;
 }
 
-void EditVC::setFieldText(int row, const QString &text) {
-    if (row < 0 || row >= m_settings.size() || m_settings[row].kind != Kind::Field ||
-        m_settings[row].text == text)
+void EditVC::setFieldText(Field field, const QString &text) {
+    const int row = m_rows.find(Kind::TextLine, int(field));
+    if (row < 0 || m_rows.rows().at(row).text == text)
         return;
-    m_settings[row].text = text;
-    Q_EMIT edited();
+    Row edited = m_rows.rows().at(row);
+    edited.text = text;
+    m_rows.replace(row, edited);
+    Q_EMIT this->edited();
 }

@@ -6,6 +6,7 @@
 #include "api/User.h"
 #include "photos/ImageCropperVC.h"
 #include "photos/PhotoGrid.h"
+#include "ui/RowModel.h"
 
 #include <QList>
 #include <QStringList>
@@ -15,24 +16,20 @@ class ImageCacheManager;
 // The editing list of the profile editor: the photo tiles, the text about oneself, and one-line
 // fields for position, education and city, under their captions. Every edit is written back
 // into its row at once, so the container reads the values from the rows whenever it needs them.
+// The text rows carry the `Field` they edit as their tag.
 class EditVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by the profile editor")
-    // The QML file of each row's cell, in row order.
-    Q_PROPERTY(QStringList cellSources READ cellSources CONSTANT)
+    Q_PROPERTY(RowModel *rows READ rows CONSTANT)
     Q_PROPERTY(PhotoGrid *photoGrid READ photoGrid CONSTANT)
     Q_PROPERTY(QString countText READ countText NOTIFY bioChanged)
     Q_PROPERTY(bool frozen READ isFrozen NOTIFY frozenChanged)
 
 public:
-    struct Setting {
-        enum class Kind { Label, Text, Field, Empty, PhotoGrid };
-        Kind kind = Kind::Empty;
-        QString text;
-        QString placeholder;
-        int height = 0;
-    };
+    /// The texts the rows edit.
+    enum Field { Bio, Job, Education, City };
+    Q_ENUM(Field)
 
     /// The four texts as the rows hold them; a row without text gives the empty string.
     struct Texts {
@@ -42,12 +39,6 @@ public:
         QString city;
         friend bool operator==(const Texts &, const Texts &) = default;
     };
-
-    /// Rows of the texts.
-    static constexpr int kBioRow = 3;
-    static constexpr int kJobRow = 5;
-    static constexpr int kEduRow = 8;
-    static constexpr int kCityRow = 11;
 
     /// Starts from the signed-in user's record and their photos as the image cache holds them.
     EditVC(ImageCropperVC::Screening screening, Services services, QObject *parent = nullptr);
@@ -59,12 +50,11 @@ public:
                                                         const ImageCacheManager &cache);
 
     [[nodiscard]] const User &user() const { return m_user; }
-    [[nodiscard]] const QList<Setting> &settings() const { return m_settings; }
+    RowModel *rows() { return &m_rows; }
     /// The photos as the cache held them, an empty entry for each one it did not; after the
     /// first change in the tiles, all six slots, empty ones included.
     [[nodiscard]] const QList<QByteArray> &selectedImages() const { return m_selectedImages; }
     [[nodiscard]] Texts texts() const;
-    QStringList cellSources() const;
     PhotoGrid *photoGrid() const { return m_grid; }
     QString countText() const;
 
@@ -72,14 +62,11 @@ public:
     /// While the editor saves, nothing can be edited.
     void setFrozen(bool frozen);
 
-    Q_INVOKABLE QString rowText(int row) const;
-    Q_INVOKABLE QString rowPlaceholder(int row) const;
-    Q_INVOKABLE int rowHeight(int row) const;
     /// The text cell proposes its whole new text; false refuses the edit and the cell goes back
     /// to what the row holds.
     Q_INVOKABLE bool proposeBio(const QString &text);
     /// A one-line field's text, written back into its row.
-    Q_INVOKABLE void setFieldText(int row, const QString &text);
+    Q_INVOKABLE void setFieldText(EditVC::Field field, const QString &text);
     /// Ends typing in whichever field has the keyboard.
     void endEditing() { Q_EMIT endEditingRequested(); }
 
@@ -91,10 +78,10 @@ Q_SIGNALS:
     void endEditingRequested();
 
 private:
-    [[nodiscard]] QString textOf(int row, Setting::Kind kind) const;
+    [[nodiscard]] QString textOf(Field field) const;
 
     User m_user;
-    QList<Setting> m_settings;
+    RowModel m_rows;
     QList<QByteArray> m_selectedImages;
     PhotoGrid *m_grid;
     bool m_frozen = false;

@@ -3,6 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
+import Qt.labs.qmlmodels
 import QtQuick.Controls.Basic
 import Zirel
 
@@ -62,15 +63,35 @@ Rectangle {
             y: 10
             width: Math.min(scrollView.width - 40, 600)
 
+            // Each row drawn by the cell of its kind.
             Repeater {
-                model: editView.controller.cellSources
-                Loader {
-                    id: cell
-                    required property string modelData
-                    required property int index
-                    width: column.width
-                    Component.onCompleted: setSource(cell.modelData,
-                                                     { controller: editView.controller, row: cell.index })
+                model: editView.controller.rows
+                delegate: DelegateChooser {
+                    role: "kind"
+                    DelegateChoice {
+                        roleValue: RowModel.Caption
+                        CaptionCell { width: column.width }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.Photos
+                        PhotoGridCell { width: column.width; controller: editView.controller }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.TextLines
+                        TextCell { width: column.width; controller: editView.controller }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.TextLine
+                        TextFieldCell { width: column.width; controller: editView.controller }
+                    }
+                    DelegateChoice {
+                        roleValue: RowModel.Spacer
+                        EmptyCell {
+                            required property int value
+                            width: column.width
+                            gap: value
+                        }
+                    }
                 }
             }
         }

@@ -10,7 +10,6 @@ Item {
     id: cell
 
     required property EditVC controller
-    required property int row
 
     implicitHeight: tiles.height + 10
 

@@ -10,7 +10,8 @@ Item {
     id: cell
 
     required property EditVC controller
-    required property int row
+    // What the row holds: the last text it accepted.
+    required property string text
     // The editor opens with the keyboard in the text about oneself.
     readonly property Item firstControl: bioTextView
 
@@ -30,11 +31,11 @@ Item {
         font: Theme.row
         Accessible.role: Accessible.EditableText
         Accessible.name: qsTr("Обо мне")
-        Component.onCompleted: text = cell.controller.rowText(cell.row)
+        Component.onCompleted: text = cell.text
         onTextChanged: {
             if (cell.controller.proposeBio(text))
                 return
-            const kept = cell.controller.rowText(cell.row)
+            const kept = cell.text
             const cursor = cursorPosition - (text.length - kept.length)
             text = kept
             cursorPosition = Math.max(0, Math.min(cursor, text.length))

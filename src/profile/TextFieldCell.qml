@@ -9,7 +9,9 @@ Item {
     id: cell
 
     required property EditVC controller
-    required property int row
+    required property string text
+    required property string detail
+    required property int tag
 
     implicitHeight: field.height + 6
 
@@ -18,8 +20,8 @@ Item {
         width: parent.width
         height: 30
         readOnly: cell.controller.frozen
-        placeholderText: cell.controller.rowPlaceholder(cell.row)
-        Component.onCompleted: text = cell.controller.rowText(cell.row)
-        onTextChanged: cell.controller.setFieldText(cell.row, text)
+        placeholderText: cell.detail
+        Component.onCompleted: text = cell.text
+        onTextChanged: cell.controller.setFieldText(cell.tag, text)
     }
 }

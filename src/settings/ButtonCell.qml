@@ -8,12 +8,13 @@ import Zirel
 Pressable {
     id: cell
 
-    required property SettingsCell row
+    required property SettingsVC controller
+    required property int index
+    required text
 
     implicitHeight: 56
     focusRadius: 6
-    text: row.text
-    onClicked: row.controller.rowTapped(row.index)
+    onClicked: cell.controller.rowTapped(cell.index)
 
     contentItem: Item {
         CellTitle {

@@ -3,7 +3,6 @@
 
 #include "settings/GenderSelectionVC.h"
 
-#include "settings/SettingsModel.h"
 #include "ui/NavigationContainer.h"
 
 #include <algorithm>
@@ -41,8 +40,20 @@ QString GenderSelectionVC::nextTitle() const {
 QStringList GenderSelectionVC::choices() const {
     QStringList titles;
     for (GenderSelection gender : kShown)
-        titles << SettingsModel::genderTitle(gender);
+        titles << title(gender);
     return titles;
+}
+
+QString GenderSelectionVC::title(GenderSelection gender) {
+    switch (gender) {
+    case GenderSelection::man:
+        return tr("Мужчинам");
+    case GenderSelection::woman:
+        return tr("Женщинам");
+    case GenderSelection::all:
+        break;
+    }
+    return tr("Всем");
 }
 
 int GenderSelectionVC::selectedIndex() const {

@@ -33,6 +33,8 @@ public:
     QString nextTitle() const override;
 
     QStringList choices() const;
+    /// What a choice is called, here and in the settings row that opens this screen.
+    [[nodiscard]] static QString title(GenderSelection gender);
     int selectedIndex() const;
     GenderSelection selectedGender() const { return m_selectedGender; }
 

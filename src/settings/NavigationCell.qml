@@ -4,19 +4,19 @@
 import QtQuick
 import Zirel
 
-// A row that opens something: its title, an optional value and the arrow. The gender row is
-// one with its value.
+// A row that opens something: its title, what is chosen there if anything, and the arrow.
 Pressable {
     id: cell
 
-    required property SettingsCell row
-    property string valueText
+    required property SettingsVC controller
+    required property int index
+    required text
+    required property string detail
 
     implicitHeight: 56
     focusRadius: 6
-    text: row.text
-    Accessible.description: valueText
-    onClicked: row.controller.rowTapped(row.index)
+    Accessible.description: detail
+    onClicked: cell.controller.rowTapped(cell.index)
 
     // The parts sit on the button itself: its content item may not hold named parts.
     Item {
@@ -28,7 +28,7 @@ Pressable {
         CellTitle {
             id: value
             anchors { right: arrow.left; rightMargin: 8; verticalCenter: parent.verticalCenter }
-            text: cell.valueText
+            text: cell.detail
             color: Theme.grey
         }
         DisclosureArrow {

@@ -9,7 +9,14 @@ import Zirel
 Item {
     id: cell
 
-    required property SettingsCell row
+    required property SettingsVC controller
+    required property int index
+    required property string detail
+    required property int lower
+    required property int upper
+    required property int minimum
+    required property int maximum
+    required property bool isOn
 
     implicitHeight: content.implicitHeight + 24
 
@@ -30,7 +37,7 @@ Item {
             CellTitle {
                 id: valueLabel
                 anchors { right: parent.right; verticalCenter: parent.verticalCenter }
-                text: cell.row.valueText
+                text: cell.detail
                 color: Theme.grey
             }
         }
@@ -41,22 +48,22 @@ Item {
             dark: Theme.dark
             Accessible.role: Accessible.Slider
             Accessible.name: qsTr("Возрастной диапазон")
-            Accessible.description: cell.row.valueText
+            Accessible.description: cell.detail
             // In this order, so that the slider's own limits apply as they would to a user.
             Component.onCompleted: {
-                slider.lowerValue = cell.row.lower
-                slider.upperValue = cell.row.upper
-                slider.minimumValue = cell.row.minimum
-                slider.maximumValue = cell.row.maximum
+                slider.lowerValue = cell.lower
+                slider.upperValue = cell.upper
+                slider.minimumValue = cell.minimum
+                slider.maximumValue = cell.maximum
             }
-            onValueChanged: cell.row.controller.rangeSliderValueChanged(cell.row.index, slider.lowerValue,
+            onValueChanged: cell.controller.rangeSliderValueChanged(cell.index, slider.lowerValue,
                                                                          slider.upperValue)
         }
         SwitchRow {
             width: parent.width
             text: qsTr("Показывать людей вне диапазона")
-            isOn: cell.row.isOn
-            onToggled: (isOn) => cell.row.controller.switcherValueChanged(cell.row.index, isOn)
+            isOn: cell.isOn
+            onToggled: (isOn) => cell.controller.switcherValueChanged(cell.index, isOn)
         }
     }
 }

@@ -3,6 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
+import Qt.labs.qmlmodels
 import QtQuick.Controls.Basic
 import Zirel
 
@@ -23,11 +24,47 @@ Flickable {
         x: (list.width - width) / 2
         width: Math.min(list.width, 640)
 
+        // Each row drawn by the cell of its kind.
         Repeater {
             model: list.controller.rows
-            SettingsCell {
-                width: rows.width
-                controller: list.controller
+            delegate: DelegateChooser {
+                role: "kind"
+                DelegateChoice {
+                    roleValue: RowModel.Caption
+                    LabelCell { width: rows.width }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.Hint
+                    HintLabelCell { width: rows.width }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.Slider
+                    SliderCell { width: rows.width; controller: list.controller }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.RangeSlider
+                    RangeSliderCell { width: rows.width; controller: list.controller }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.Toggle
+                    ToggleCell { width: rows.width; controller: list.controller }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.Choice
+                    NavigationCell { width: rows.width; controller: list.controller }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.Navigation
+                    NavigationCell { width: rows.width; controller: list.controller }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.Button
+                    ButtonCell { width: rows.width; controller: list.controller }
+                }
+                DelegateChoice {
+                    roleValue: RowModel.Version
+                    VersionCell { width: rows.width }
+                }
             }
         }
     }

@@ -32,31 +32,65 @@ SettingsVC::SettingsVC(bool isMain, Services services, QObject *parent)
     m_rows.setRows(buildRows());
 }
 
-QList<SettingsRow> SettingsVC::buildRows() const {
+QList<RowModel::Row> SettingsVC::buildRows() const {
+    using Kind = RowModel::Kind;
     const int age = Birthday::age(m_user.birthday, QDate::currentDate());
     // Twenty years either side of the user's age, widened to a range saved beyond them (chosen
     // at another age, or by another client): a slider clamping it would show one range beside
     // a label showing another, and save its clamped end at the first touch of the other thumb.
-    QList<SettingsRow> rows{
-        SettingsRow::slider(m_user.maxDistance, m_user.showMore),
-        SettingsRow::genderRow(m_user.selectedGender),
-        SettingsRow::doubleSlider(m_user.ageStart, m_user.ageEnd,
-                                  std::min(age - 20, m_user.ageStart),
-                                  std::max(age + 20, m_user.ageEnd), m_user.showMoreAge),
-        SettingsRow::toggle(m_user.active),
-        SettingsRow::hintLabel(
-            tr("Если выключено, твой профиль будет скрыт. Люди, которые уже получили от тебя "
-               "лайк, по-прежнему смогут видеть твой профиль и образовывать с тобой пары")),
+    using Row = RowModel::Row;
+    Row distance = Row::of(Kind::Slider);
+    distance.value = m_user.maxDistance;
+    distance.isOn = m_user.showMore;
+    Row shownTo = Row::of(Kind::Choice, tr("Показывать меня"));
+    shownTo.value = int(m_user.selectedGender);
+    Row ages = Row::of(Kind::RangeSlider);
+    ages.isOn = m_user.showMoreAge;
+    ages.lower = m_user.ageStart;
+    ages.upper = m_user.ageEnd;
+    ages.minimum = std::min(age - 20, m_user.ageStart);
+    ages.maximum = std::max(age + 20, m_user.ageEnd);
+    Row active = Row::of(Kind::Toggle);
+    active.isOn = m_user.active;
+    QList<Row> rows{
+        distance,
+        shownTo,
+        ages,
+        active,
+        Row::of(Kind::Hint,
+                tr("Если выключено, твой профиль будет скрыт. Люди, которые уже получили от "
+                   "тебя лайк, по-прежнему смогут видеть твой профиль и образовывать с тобой "
+                   "пары")),
     };
-    if (!m_isMain)
-        return rows;
-    rows.prepend(SettingsRow::label(tr("НАХОДКИ")));
-    rows << SettingsRow::label(tr("КОНТАКТЫ")) << SettingsRow::navigation(tr("Условия пользования"))
-         << SettingsRow::navigation(tr("Написать разработчикам"))
-         << SettingsRow::navigation(tr("Канал в Telegram"))
-         << SettingsRow::version(versionText(QStringLiteral(ZIREL_BUILD_APP_VERSION)))
-         << SettingsRow::button(tr("Удалить аккаунт"));
+    if (m_isMain) {
+        rows.prepend(Row::of(Kind::Caption, tr("НАХОДКИ")));
+        rows << Row::of(Kind::Caption, tr("КОНТАКТЫ"))
+             << Row::of(Kind::Navigation, tr("Условия пользования"), int(Link::Terms))
+             << Row::of(Kind::Navigation, tr("Написать разработчикам"), int(Link::Feedback))
+             << Row::of(Kind::Navigation, tr("Канал в Telegram"), int(Link::Telegram))
+             << Row::of(Kind::Version, versionText(QStringLiteral(ZIREL_BUILD_APP_VERSION)))
+             << Row::of(Kind::Button, tr("Удалить аккаунт"));
+    }
+    for (RowModel::Row &row : rows)
+        row = described(row);
     return rows;
+}
+
+RowModel::Row SettingsVC::described(RowModel::Row row) {
+    switch (row.kind) {
+    case RowModel::Kind::Slider:
+        row.detail = tr("%1 км").arg(row.value);
+        break;
+    case RowModel::Kind::RangeSlider:
+        row.detail = QStringLiteral("%1-%2").arg(row.lower).arg(row.upper);
+        break;
+    case RowModel::Kind::Choice:
+        row.detail = GenderSelectionVC::title(GenderSelection(row.value));
+        break;
+    default:
+        break;
+    }
+    return row;
 }
 
 QString SettingsVC::versionText(const QString &shortVersion) {
@@ -85,15 +119,15 @@ void SettingsVC::openLink(const Services &services, const QUrl &url) {
 void SettingsVC::rowTapped(int row) {
     if (row < 0 || row >= settings().size())
         return;
-    const SettingsRow &tapped = settings().at(row);
+    const RowModel::Row &tapped = settings().at(row);
     switch (tapped.kind) {
-    case SettingsRow::Kind::Gender: {
+    case RowModel::Kind::Choice: {
         NavigationContainer *navigation = navigationContainer();
         if (!navigation)
             return;
         QPointer<SettingsVC> weak = this;
         navigation->push(new GenderSelectionVC(
-                             tapped.gender, GenderSelectionVC::FromSettings,
+                             GenderSelection(tapped.value), GenderSelectionVC::FromSettings,
                              [weak](GenderSelection chosen) {
                                  if (weak)
                                      weak->genderSelected(chosen);
@@ -102,15 +136,20 @@ void SettingsVC::rowTapped(int row) {
                          true);
         return;
     }
-    case SettingsRow::Kind::Navigation:
-        if (tapped.text == tr("Условия пользования"))
+    case RowModel::Kind::Navigation:
+        switch (Link(tapped.tag)) {
+        case Link::Terms:
             openLink(services(), termsUrl());
-        else if (tapped.text == tr("Канал в Telegram"))
+            return;
+        case Link::Telegram:
             openLink(services(), telegramUrl());
-        else if (tapped.text == tr("Написать разработчикам"))
+            return;
+        case Link::Feedback:
             openLink(services(), feedbackMailUrl());
+            return;
+        }
         return;
-    case SettingsRow::Kind::Button:
+    case RowModel::Kind::Button:
         if (NavigationContainer *navigation = navigationContainer())
             navigation->push(
                 services().screens().create(ScreenFactory::Screen::DeleteAccount, services()),
@@ -121,33 +160,33 @@ void SettingsVC::rowTapped(int row) {
     }
 }
 
-void SettingsVC::edit(int row, const std::function<void(SettingsRow &)> &change) {
+void SettingsVC::edit(int row, const std::function<void(RowModel::Row &)> &change) {
     if (row < 0 || row >= settings().size())
         return;
-    SettingsRow value = settings().at(row);
+    RowModel::Row value = settings().at(row);
     change(value);
-    m_rows.replace(row, value);
+    m_rows.replace(row, described(value));
 }
 
 void SettingsVC::sliderValueChanged(int row, double value) {
-    edit(row, [value](SettingsRow &slider) { slider.value = int(value); });
+    edit(row, [value](RowModel::Row &slider) { slider.value = int(value); });
 }
 
 void SettingsVC::rangeSliderValueChanged(int row, double lower, double upper) {
-    edit(row, [lower, upper](SettingsRow &range) {
+    edit(row, [lower, upper](RowModel::Row &range) {
         range.lower = int(lower);
         range.upper = int(upper);
     });
 }
 
 void SettingsVC::switcherValueChanged(int row, bool isOn) {
-    edit(row, [isOn](SettingsRow &toggled) { toggled.isOn = isOn; });
+    edit(row, [isOn](RowModel::Row &toggled) { toggled.isOn = isOn; });
 }
 
 void SettingsVC::genderSelected(GenderSelection gender) {
     for (int row = 0; row < settings().size(); ++row) {
-        if (settings().at(row).kind == SettingsRow::Kind::Gender) {
-            edit(row, [gender](SettingsRow &choice) { choice.gender = gender; });
+        if (settings().at(row).kind == RowModel::Kind::Choice) {
+            edit(row, [gender](RowModel::Row &choice) { choice.value = int(gender); });
             return;
         }
     }
@@ -160,21 +199,21 @@ DiscoverySettings SettingsVC::settingsOf(const User &user) {
 
 DiscoverySettings SettingsVC::editedSettings() const {
     DiscoverySettings edited = settingsOf(m_user);
-    for (const SettingsRow &row : settings()) {
+    for (const RowModel::Row &row : settings()) {
         switch (row.kind) {
-        case SettingsRow::Kind::Slider:
+        case RowModel::Kind::Slider:
             edited.maxDistance = row.value;
             edited.showMore = row.isOn;
             break;
-        case SettingsRow::Kind::Gender:
-            edited.selectedGender = row.gender;
+        case RowModel::Kind::Choice:
+            edited.selectedGender = GenderSelection(row.value);
             break;
-        case SettingsRow::Kind::DoubleSlider:
+        case RowModel::Kind::RangeSlider:
             edited.ageStart = row.lower;
             edited.ageEnd = row.upper;
             edited.showMoreAge = row.isOn;
             break;
-        case SettingsRow::Kind::Toggle:
+        case RowModel::Kind::Toggle:
             edited.active = row.isOn;
             break;
         default:

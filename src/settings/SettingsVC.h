@@ -5,7 +5,7 @@
 
 #include "api/RequestBodies.h"
 #include "api/User.h"
-#include "settings/SettingsModel.h"
+#include "ui/RowModel.h"
 #include "ui/ViewController.h"
 
 #include <QUrl>
@@ -18,9 +18,12 @@ class SettingsVC : public ViewController {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("created by ScreenFactory")
-    Q_PROPERTY(SettingsModel *rows READ rows CONSTANT)
+    Q_PROPERTY(RowModel *rows READ rows CONSTANT)
 
 public:
+    /// Where the contact rows lead.
+    enum class Link { Terms, Feedback, Telegram };
+
     explicit SettingsVC(bool isMain, Services services, QObject *parent = nullptr);
 
     QUrl viewSource() const override { return qmlView("settings/SettingsView.qml"); }
@@ -35,8 +38,8 @@ public:
     void rightBarButtonTapped() override;
 
     [[nodiscard]] bool isMain() const { return m_isMain; }
-    [[nodiscard]] SettingsModel *rows() { return &m_rows; }
-    [[nodiscard]] const QList<SettingsRow> &settings() const { return m_rows.rows(); }
+    [[nodiscard]] RowModel *rows() { return &m_rows; }
+    [[nodiscard]] const QList<RowModel::Row> &settings() const { return m_rows.rows(); }
     /// The seven values as the rows have them now.
     [[nodiscard]] DiscoverySettings editedSettings() const;
 
@@ -58,8 +61,10 @@ public:
 
 private:
     [[nodiscard]] static DiscoverySettings settingsOf(const User &user);
-    [[nodiscard]] QList<SettingsRow> buildRows() const;
-    void edit(int row, const std::function<void(SettingsRow &)> &change);
+    [[nodiscard]] QList<RowModel::Row> buildRows() const;
+    /// The row with its value in words, as its cell shows it.
+    [[nodiscard]] static RowModel::Row described(RowModel::Row row);
+    void edit(int row, const std::function<void(RowModel::Row &)> &change);
     void save(const DiscoverySettings &settings);
     void setSaving(bool saving);
     static void openLink(const Services &services, const QUrl &url);
@@ -67,5 +72,5 @@ private:
     User m_user;
     bool m_isMain;
     bool m_saving = false;
-    SettingsModel m_rows;
+    RowModel m_rows;
 };

@@ -9,7 +9,11 @@ import Zirel
 Item {
     id: cell
 
-    required property SettingsCell row
+    required property SettingsVC controller
+    required property int index
+    required property string detail
+    required property int value
+    required property bool isOn
 
     implicitHeight: content.implicitHeight + 24
 
@@ -30,7 +34,7 @@ Item {
             CellTitle {
                 id: valueLabel
                 anchors { right: parent.right; verticalCenter: parent.verticalCenter }
-                text: cell.row.valueText
+                text: cell.detail
                 color: Theme.grey
             }
         }
@@ -41,14 +45,14 @@ Item {
             dark: Theme.dark
             Accessible.role: Accessible.Slider
             Accessible.name: qsTr("Максимальное расстояние")
-            Component.onCompleted: slider.value = cell.row.value
-            onMoved: cell.row.controller.sliderValueChanged(cell.row.index, slider.value)
+            Component.onCompleted: slider.value = cell.value
+            onMoved: cell.controller.sliderValueChanged(cell.index, slider.value)
         }
         SwitchRow {
             width: parent.width
             text: qsTr("Показывать людей дальше")
-            isOn: cell.row.isOn
-            onToggled: (isOn) => cell.row.controller.switcherValueChanged(cell.row.index, isOn)
+            isOn: cell.isOn
+            onToggled: (isOn) => cell.controller.switcherValueChanged(cell.index, isOn)
         }
     }
 }

@@ -2,19 +2,22 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
+import Zirel
 
 // Whether the user's own profile takes part in discovery.
 Item {
     id: cell
 
-    required property SettingsCell row
+    required property SettingsVC controller
+    required property int index
+    required property bool isOn
 
     implicitHeight: 56
 
     SwitchRow {
         anchors { left: parent.left; right: parent.right; leftMargin: 20; rightMargin: 20; verticalCenter: parent.verticalCenter }
         text: qsTr("Активировать Находки")
-        isOn: cell.row.isOn
-        onToggled: (isOn) => cell.row.controller.switcherValueChanged(cell.row.index, isOn)
+        isOn: cell.isOn
+        onToggled: (isOn) => cell.controller.switcherValueChanged(cell.index, isOn)
     }
 }

@@ -8,7 +8,7 @@ import Zirel
 Item {
     id: cell
 
-    property string text
+    required property string text
 
     implicitHeight: 96
 

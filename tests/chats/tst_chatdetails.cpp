@@ -363,8 +363,8 @@ private Q_SLOTS:
         // The person's details, without a feed behind them: the report row only.
         auto *details = qobject_cast<UserInfoVC *>(screen->presentedViewController());
         QVERIFY(details);
-        QCOMPARE(details->rowViews().last(), QStringLiteral("complain"));
-        QVERIFY(!details->rowViews().contains(QStringLiteral("block")));
+        QCOMPARE(details->rows()->rows().last().kind, RowModel::Kind::DestructiveButton);
+        QCOMPARE(details->rows()->find(RowModel::Kind::Button), -1);
         QCOMPARE(details->model().userID, m.profile.userID);
         details->dismiss(false);
         QVERIFY(closed.isEmpty());

@@ -23,6 +23,8 @@
 #include <QTest>
 
 namespace {
+using Kind = RowModel::Kind;
+
 // An opener that takes the details' buttons, as the feed and the likes screen do.
 class Opener : public QObject {
 public:
@@ -79,13 +81,17 @@ class TestUserInfo : public QObject {
         *info = new UserInfoVC(person(), {}, true, m_services.services().setNetwork(*m_network));
         root->present(*info, PresentationStyle::PageSheet, false);
         QSignalSpy drawnFrame(drawn.quick(), &QQuickWindow::frameSwapped);
-        (*info)->rowSelected(rowOf(*info, "complain"));
+        (*info)->rowSelected(rowOf(*info, Kind::DestructiveButton));
         *alert = qobject_cast<ReportAlertVC *>((*info)->presentedViewController());
         // Its buttons have their places once the alert has been drawn, not before.
         return *alert != nullptr && drawnFrame.wait();
     }
-    static int rowOf(const UserInfoVC *info, const QString &name) {
-        return int(info->rowViews().indexOf(name));
+    static int rowOf(UserInfoVC *info, RowModel::Kind kind) { return info->rows()->find(kind); }
+    static QList<RowModel::Kind> kinds(UserInfoVC &&info) {
+        QList<RowModel::Kind> found;
+        for (const RowModel::Row &row : info.rows()->rows())
+            found.append(row.kind);
+        return found;
     }
 
 private Q_SLOTS:
@@ -102,21 +108,21 @@ private Q_SLOTS:
 
     void rowsFollowTheOpenerAndTheProfile() {
         Opener opener;
-        const QStringList profile{"photoGrid", "empty", "aboutMe", "empty", "mainInfo"};
-        const QStringList buttons{"empty", "block", "empty", "complain"};
-        const QStringList report{"empty", "complain"};
+        const QList<Kind> profile{Kind::Photos, Kind::Spacer, Kind::About, Kind::Spacer,
+                                  Kind::MainInfo};
+        const QList<Kind> buttons{Kind::Spacer, Kind::Button, Kind::Spacer,
+                                  Kind::DestructiveButton};
+        const QList<Kind> report{Kind::Spacer, Kind::DestructiveButton};
         // The feed and the likes screen (an opener; its report flag does not matter), the
         // conversation (report row only) and the own-profile preview (neither).
-        QCOMPARE(UserInfoVC(person(), opener.answers(), false, m_services.services()).rowViews(),
+        QCOMPARE(kinds(UserInfoVC(person(), opener.answers(), false, m_services.services())),
                  profile + buttons);
-        QCOMPARE(UserInfoVC(person(), opener.answers(), true, m_services.services()).rowViews(),
+        QCOMPARE(kinds(UserInfoVC(person(), opener.answers(), true, m_services.services())),
                  profile + buttons);
-        QCOMPARE(UserInfoVC(person(), {}, true, m_services.services()).rowViews(),
-                 profile + report);
-        QCOMPARE(UserInfoVC(person(), {}, false, m_services.services()).rowViews(), profile);
-        QCOMPARE(
-            UserInfoVC(person(false), opener.answers(), false, m_services.services()).rowViews(),
-            QStringList({"photoGrid", "empty", "mainInfo"}) + buttons);
+        QCOMPARE(kinds(UserInfoVC(person(), {}, true, m_services.services())), profile + report);
+        QCOMPARE(kinds(UserInfoVC(person(), {}, false, m_services.services())), profile);
+        QCOMPARE(kinds(UserInfoVC(person(false), opener.answers(), false, m_services.services())),
+                 QList<Kind>({Kind::Photos, Kind::Spacer, Kind::MainInfo}) + buttons);
 
         const UserInfoVC info(person(), {}, false, m_services.services());
         QCOMPARE(info.aboutMe(), QStringLiteral("Люблю горы"));
@@ -162,9 +168,9 @@ private Q_SLOTS:
 
     void reportRefusesLongAndEmptyReasonsAndKeepsTheTextWhenItFails() {
         UserInfoVC *info = present(nullptr, true);
-        info->rowSelected(rowOf(info, "empty")); // only button rows react
+        info->rowSelected(rowOf(info, Kind::Spacer)); // only button rows react
         QVERIFY(!info->presentedViewController());
-        info->rowSelected(rowOf(info, "complain"));
+        info->rowSelected(rowOf(info, Kind::DestructiveButton));
         auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
         QVERIFY(alert);
 
@@ -220,7 +226,7 @@ private Q_SLOTS:
         QTest::qWait(600);
         QVERIFY(!info->presentedViewController());
 
-        info->rowSelected(rowOf(info, "complain"));
+        info->rowSelected(rowOf(info, Kind::DestructiveButton));
         alert = qobject_cast<ReportAlertVC *>(info->presentedViewController());
         QVERIFY(alert);
         QCOMPARE(alert->reason(), QStringLiteral("спам"));
@@ -230,7 +236,7 @@ private Q_SLOTS:
         Opener opener;
         UserInfoVC *info = present(&opener);
         const auto confirm = [info] {
-            info->rowSelected(rowOf(info, "block"));
+            info->rowSelected(rowOf(info, Kind::Button));
             auto *sheet = qobject_cast<AccountAlertVC *>(info->presentedViewController());
             QVERIFY(sheet);
             sheet->actionTapped(0);

@@ -134,7 +134,7 @@ private Q_SLOTS:
         editor->editVC()->photoGrid()->addPhoto(first);
         editor->editVC()->photoGrid()->addPhoto(second);
         QVERIFY(editor->editVC()->proposeBio(QStringLiteral("Хожу в походы по выходным")));
-        editor->editVC()->setFieldText(EditVC::kCityRow, QStringLiteral("Тверь"));
+        editor->editVC()->setFieldText(EditVC::Field::City, QStringLiteral("Тверь"));
         editor->doneTapped();
         QVERIFY2(QTest::qWaitFor([tab] { return !tab->presentedViewController(); }, kWaitMs),
                  qPrintable(m_service.output()));

@@ -624,12 +624,9 @@ private Q_SLOTS:
         QTRY_VERIFY(qobject_cast<UserInfoVC *>(screen->topDetails()));
         auto *details = qobject_cast<UserInfoVC *>(screen->topDetails());
         QVERIFY(settled(*screen));
-        const auto &rows = details->settings();
-        const auto complain = std::find_if(rows.cbegin(), rows.cend(), [](const Setting &row) {
-            return row.kind == Setting::button && row.type == ButtonType::complain;
-        });
-        QVERIFY(complain != rows.cend());
-        details->rowSelected(int(complain - rows.cbegin()));
+        const int complain = details->rows()->find(RowModel::Kind::DestructiveButton);
+        QVERIFY(complain >= 0);
+        details->rowSelected(complain);
         auto *alert = qobject_cast<ReportAlertVC *>(drawn.window().frontScreen());
         QVERIFY(alert);
         QCOMPARE(screen->presentedViewController(), alert);
@@ -677,25 +674,20 @@ private Q_SLOTS:
             });
             return shown ? found : nullptr;
         };
-        const auto rowOf = [](UserInfoVC *info, ButtonType type) {
-            const auto &rows = info->settings();
-            return int(std::find_if(rows.cbegin(), rows.cend(),
-                                    [type](const Setting &row) {
-                                        return row.kind == Setting::button && row.type == type;
-                                    }) -
-                       rows.cbegin());
+        const auto rowOf = [](UserInfoVC *info, RowModel::Kind kind) {
+            return info->rows()->find(kind);
         };
         ButtonStackView *buttons = screen->buttonStackView();
         QVERIFY(buttons);
 
         UserInfoVC *first = details(QStringLiteral("Имя 0"));
         QVERIFY(first);
-        first->rowSelected(rowOf(first, ButtonType::block));
+        first->rowSelected(rowOf(first, RowModel::Kind::Button));
         auto *confirm = qobject_cast<AccountAlertVC *>(screen->presentedViewController());
         QVERIFY(confirm);
         confirm->actionTapped(0);
         QVERIFY(first->isBlocking());
-        first->rowSelected(rowOf(first, ButtonType::block));
+        first->rowSelected(rowOf(first, RowModel::Kind::Button));
         QVERIFY(!screen->presentedViewController());
         QTRY_COMPARE(sentSwipes(), QStringList{"left USER-0"});
         QCOMPARE(m_fake->requestsTo(QStringLiteral("user/block")).size(), 1);
@@ -703,7 +695,7 @@ private Q_SLOTS:
 
         UserInfoVC *second = details(QStringLiteral("Имя 1"));
         QVERIFY(second);
-        second->rowSelected(rowOf(second, ButtonType::complain));
+        second->rowSelected(rowOf(second, RowModel::Kind::DestructiveButton));
         auto *report = qobject_cast<ReportAlertVC *>(screen->presentedViewController());
         QVERIFY(report);
         report->setReason(QStringLiteral("спам"));

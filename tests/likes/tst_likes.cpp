@@ -218,8 +218,8 @@ private Q_SLOTS:
         likes->openProfile(card(likes, 2));
         auto *info = qobject_cast<UserInfoVC *>(likes->presentedViewController());
         QVERIFY(info);
-        QVERIFY(info->rowViews().contains("block") && info->rowViews().contains("complain"));
-        info->rowSelected(int(info->rowViews().indexOf("block")));
+        QVERIFY(info->rows()->find(RowModel::Kind::DestructiveButton) >= 0);
+        info->rowSelected(info->rows()->find(RowModel::Kind::Button));
         qobject_cast<AccountAlertVC *>(info->presentedViewController())->actionTapped(0);
         QTRY_COMPARE(likes->data().size(), 2);
         QVERIFY(!likes->presentedViewController());

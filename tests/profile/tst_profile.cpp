@@ -145,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(grid->photoSlots().photos(),
                  (QList<QByteArray>{m_photos[1], m_photos[2], m_photos[3]}));
         QVERIFY(edit->proposeBio(QStringLiteral("Люблю море")));
-        edit->setFieldText(EditVC::kCityRow, QStringLiteral("Казань"));
+        edit->setFieldText(EditVC::Field::City, QStringLiteral("Казань"));
 
         m_service.respond(QStringLiteral("user/bio"), 200, "{}");
         m_service.respondDelayed(QStringLiteral("images/upload"), std::chrono::milliseconds(200),
@@ -247,7 +247,7 @@ private Q_SLOTS:
         ProfileVC *tab = openTab(drawn.window());
         QVERIFY(drawn.show());
         EditPreviewVC *editor = openEditor(tab);
-        editor->editVC()->setFieldText(EditVC::kJobRow, QString());
+        editor->editVC()->setFieldText(EditVC::Field::Job, QString());
         editor->previewTapped();
         QVERIFY(editor->isPreviewing());
         PreviewVC *preview = editor->previewVC();
@@ -411,7 +411,7 @@ private Q_SLOTS:
 
         EditVC *edit = editor->editVC();
         QVERIFY(edit->proposeBio(QStringLiteral("Люблю море")));
-        edit->setFieldText(EditVC::kJobRow, QStringLiteral("Пилот"));
+        edit->setFieldText(EditVC::Field::Job, QStringLiteral("Пилот"));
         QVERIFY(previewSays(QStringLiteral("Люблю море")));
         QVERIFY(previewSays(QStringLiteral("Пилот")));
         edit->photoGrid()->addPhoto(m_photos[3]);

@@ -35,11 +35,11 @@ public:
     QList<QUrl> opened;
 };
 
-using Kind = SettingsRow::Kind;
+using Kind = RowModel::Kind;
 
 QList<Kind> kinds(const SettingsVC &screen) {
     QList<Kind> found;
-    for (const SettingsRow &row : screen.settings())
+    for (const RowModel::Row &row : screen.settings())
         found.append(row.kind);
     return found;
 }
@@ -143,7 +143,7 @@ private Q_SLOTS:
             user.ageEnd = saved.second;
             m_user->setCurrentUser(user);
             const SettingsVC settings(false, m_services);
-            const SettingsRow range = settings.settings().at(rowOf(settings, Kind::DoubleSlider));
+            const RowModel::Row range = settings.settings().at(rowOf(settings, Kind::RangeSlider));
             QCOMPARE(std::pair(range.minimum, range.maximum), bounds);
         }
     }
@@ -167,7 +167,7 @@ private Q_SLOTS:
         const QPoint lower = ages->mapToScene(ages->lowerThumbFrame().center()).toPoint();
         QTest::mouseClick(drawn.quick(), Qt::LeftButton, {}, lower);
         QTest::keyClick(drawn.quick(), Qt::Key_PageUp);
-        const SettingsRow range = settings->settings().at(rowOf(*settings, Kind::DoubleSlider));
+        const RowModel::Row range = settings->settings().at(rowOf(*settings, Kind::RangeSlider));
         QCOMPARE(std::pair(range.lower, range.upper), std::pair(28, 99));
         QVERIFY(drawn.findWith("text", QStringLiteral("28-99")));
     }
@@ -185,15 +185,15 @@ private Q_SLOTS:
         // "Всем" chosen and brought back, then cancelled: nothing is sent or stored.
         settings = open(window, false);
         auto *navigation = settings->navigationContainer();
-        settings->rowTapped(rowOf(*settings, Kind::Gender));
+        settings->rowTapped(rowOf(*settings, Kind::Choice));
         auto *choice = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
         QVERIFY(choice);
         QCOMPARE(choice->selectedGender(), GenderSelection::woman);
         choice->select(GenderSelection::all);
         choice->handleKey(KeyCommand::Return);
         QCOMPARE(navigation->topViewController(), settings);
-        const QModelIndex genderRow = settings->rows()->index(rowOf(*settings, Kind::Gender));
-        QCOMPARE(genderRow.data(SettingsModel::ValueTextRole).toString(), QStringLiteral("Всем"));
+        const QModelIndex genderRow = settings->rows()->index(rowOf(*settings, Kind::Choice));
+        QCOMPARE(genderRow.data(RowModel::DetailRole).toString(), QStringLiteral("Всем"));
         settings->leftBarButtonTapped();
         QVERIFY(!window.root()->presentedViewController());
         QTest::qWait(50);
@@ -203,7 +203,7 @@ private Q_SLOTS:
         // Only the gender changed, and all seven values go.
         settings = open(window, false);
         navigation = settings->navigationContainer();
-        settings->rowTapped(rowOf(*settings, Kind::Gender));
+        settings->rowTapped(rowOf(*settings, Kind::Choice));
         choice = qobject_cast<GenderSelectionVC *>(navigation->topViewController());
         choice->select(GenderSelection::man);
         choice->nextButtonTapped();
@@ -236,13 +236,13 @@ private Q_SLOTS:
         Window window;
         SettingsVC *settings = open(window, true);
         const int distance = rowOf(*settings, Kind::Slider);
-        const int range = rowOf(*settings, Kind::DoubleSlider);
+        const int range = rowOf(*settings, Kind::RangeSlider);
         const int toggle = rowOf(*settings, Kind::Toggle);
         settings->sliderValueChanged(distance, 120.9);
         settings->switcherValueChanged(distance, true);
         settings->rangeSliderValueChanged(range, 27.6, 41.2);
         settings->switcherValueChanged(toggle, false);
-        const QList<SettingsRow> edited = settings->settings();
+        const QList<RowModel::Row> edited = settings->settings();
 
         const QSignalSpy posted(m_user.get(), &UserManager::userChanged);
         settings->rightBarButtonTapped();
@@ -314,7 +314,7 @@ private Q_SLOTS:
         QTest::mousePress(quick, Qt::LeftButton, {}, upper);
         QTest::mouseMove(quick, upper + QPoint(400, 0));
         QTest::mouseRelease(quick, Qt::LeftButton, {}, upper + QPoint(400, 0));
-        const int range = rowOf(*settings, Kind::DoubleSlider);
+        const int range = rowOf(*settings, Kind::RangeSlider);
         QCOMPARE(settings->settings().at(range).upper, 50);
         QTest::keyClick(quick, Qt::Key_Tab, Qt::ShiftModifier);
         QTest::keyClick(quick, Qt::Key_PageUp);
@@ -331,7 +331,7 @@ private Q_SLOTS:
         // The gender choice starts with the keyboard on the current choice; Tab and Space pick
         // the next one and Return brings it back.
         NavigationContainer *navigation = settings->navigationContainer();
-        settings->rowTapped(rowOf(*settings, Kind::Gender));
+        settings->rowTapped(rowOf(*settings, Kind::Choice));
         QTRY_VERIFY(quick->activeFocusItem() &&
                     quick->activeFocusItem()->property("text").toString() == "Женщинам");
         QTest::keyClick(quick, Qt::Key_Tab);

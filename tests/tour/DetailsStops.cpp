@@ -104,7 +104,7 @@ ViewController *likesDetails(bool withReport, const Services &services) {
         auto *info = qobject_cast<UserInfoVC *>(likes->presentedViewController());
         if (!info || !withReport)
             return;
-        info->rowSelected(int(info->rowViews().indexOf(QStringLiteral("complain"))));
+        info->rowSelected(info->rows()->find(RowModel::Kind::DestructiveButton));
         if (auto *alert = qobject_cast<ReportAlertVC *>(info->presentedViewController()))
             alert->setReason(QStringLiteral("Присылает спам"));
     });

@@ -8,7 +8,7 @@
 #include "ui/Services.h"
 
 namespace {
-using Kind = SettingsRow::Kind;
+using Kind = RowModel::Kind;
 
 // The settings as their callers show them: a sheet, here over an empty screen.
 ViewController *sheet(ViewController *settings) {
@@ -46,7 +46,7 @@ QList<TourStop> settingsStops() {
          [](const Services &services) {
              auto *settings = new SettingsVC(false, services);
              const int distance = rowOf(*settings, Kind::Slider);
-             const int range = rowOf(*settings, Kind::DoubleSlider);
+             const int range = rowOf(*settings, Kind::RangeSlider);
              settings->sliderValueChanged(distance, 150);
              settings->switcherValueChanged(distance, false);
              settings->rangeSliderValueChanged(range, 22, 31);
