@@ -329,6 +329,12 @@ private Q_SLOTS:
         // tiles come before it.
         QTRY_VERIFY(quick->activeFocusItem() &&
                     quick->activeFocusItem()->inherits("QQuickTextEdit"));
+        // A doubled space does not show, and what was accepted before it stays.
+        QQuickItem *bio = quick->activeFocusItem();
+        for (QChar c : QStringLiteral("я  ы"))
+            QTest::sendKeyEvent(QTest::Click, quick, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QVERIFY(editor->editVC()->texts().bio.contains(QStringLiteral("я ы")));
+        QCOMPARE(bio->property("text").toString(), editor->editVC()->texts().bio);
         const auto placeholder = [quick] {
             return quick->activeFocusItem()->property("placeholderText").toString();
         };
