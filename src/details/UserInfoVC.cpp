@@ -24,8 +24,8 @@ UserInfoVC::UserInfoVC(CardModel model, ProfileAnswers answers, bool reportRow, 
     , m_imageCell(new UserInfoImageCell(m_model, services, this))
     , m_buttons(new ButtonStackView(this, ButtonStackView::Row::Details)) {
     using Kind = RowModel::Kind;
-    // The gap between two rows.
     using Row = RowModel::Row;
+    // The gap between two rows.
     const Row gap = Row::spacer(9);
     QList<Row> rows{Row::of(Kind::Photos)};
     if (const QString about = aboutMe(); !about.isEmpty())
