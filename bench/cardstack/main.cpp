@@ -41,6 +41,7 @@
 #include <sys/resource.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {

@@ -29,6 +29,7 @@
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 
 namespace {
 

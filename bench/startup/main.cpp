@@ -40,6 +40,7 @@
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 
 namespace {
 const QString kCrowd = QStringLiteral("55.0,37.0");

@@ -5,6 +5,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Controls
 
 // A compact question card over the dimmed window: title, message, optional field, actions.
 Rectangle {

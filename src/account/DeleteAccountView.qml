@@ -4,6 +4,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Controls
 
 // A scrolling page: the pause symbol, the question, the explanation and the two buttons.
 Rectangle {

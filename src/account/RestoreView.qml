@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The restore screen on the brand gradient: logo, what happened, "Восстановить".
 Item {

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The sign-in screen on the brand gradient: logo, consent line and the white "Войти" button.
 Item {

@@ -32,6 +32,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 
 namespace {
 // The main screen is up and its feed draws at least one card.

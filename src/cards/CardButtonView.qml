@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // One round action button on its white plate: shrinks while held, grey when disabled.
 Pressable {

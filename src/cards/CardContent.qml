@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The drawing of a profile card: photo, page bars, gradient, name line, info line, info
 // button and the spinner shown while the photos download.

@@ -3,7 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // One bar per photo of a card, the one shown filled.
 Row {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // One match: photo, name with the verification mark, the unread dot and the last line.
 Pressable {

@@ -5,6 +5,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Controls
 
 // The conversation: a bar with back, the person and the flag; the bubbles; the input bar.
 Rectangle {

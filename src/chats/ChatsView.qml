@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The matches list under the logo, the empty state behind it, a spinner below the last row
 // while a page loads.

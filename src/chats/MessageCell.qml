@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // One bubble: own messages on the right in the accent colour, the other's on the left in grey,
 // with the error mark beside a message that was not sent and, under it, the choice to send it

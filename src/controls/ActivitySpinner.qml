@@ -3,7 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // The activity indicator: eight rounded bars around the centre, the brightest one stepping round.
 // Plain items, so a screen that shows one does not pull in the controls library.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // A photo from the image cache cut to a circle. The software renderer has no masks, so a ring in the background
 // colour covers the corners of the square image.

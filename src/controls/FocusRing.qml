@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // The frame around whatever the keyboard is on, a little outside its shape so it never hides
 // the control's own edge, in a colour no selection uses. Place it as a child of the control and

@@ -3,7 +3,7 @@
 
 import QtQuick
 import QtQuick.Shapes
-import Zirel
+import Zirel.Controls
 
 // The main action button: a diagonal gradient when enabled, flat grey when not; darkens and
 // shrinks while pressed.

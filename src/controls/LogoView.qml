@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // The header logo: the tinted mark and "zirel" beside it, 27 points high.
 Item {

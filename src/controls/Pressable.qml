@@ -3,7 +3,7 @@
 
 import QtQuick
 import QtQuick.Templates as T
-import Zirel
+import Zirel.Controls
 
 // A button without a style of its own: reachable with Tab, pressed with the mouse, Space or
 // Return like any desktop button, and framed while the keyboard is on it. A click leaves the

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // One choice of a single-choice list: the accent border and the primary title when selected,
 // a light grey border and a muted title when not. It can carry a small question button at its

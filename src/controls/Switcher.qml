@@ -3,7 +3,7 @@
 
 import QtQuick
 import QtQuick.Templates as T
-import Zirel
+import Zirel.Controls
 
 // An on/off switch: the accent colour when on. Space flips it; the keyboard frame shows where
 // the keyboard is. Like the buttons, a click does not take the keyboard.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // A one-line field over a grey underline that reaches a little past it on both sides. The
 // arrow keys move to the neighbouring fields when there are any, and Backspace in an empty

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The about text under its heading.
 Rectangle {

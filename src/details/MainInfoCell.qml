@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The main information: one line per item, its symbol and its text, with a thin line between
 // two items.

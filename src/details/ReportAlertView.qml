@@ -5,6 +5,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Controls
 
 // Why the person is reported: the heading, the field with its clear button, send and cancel.
 Rectangle {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // A row that blocks or reports the person: a rounded button with its bold title, red for the
 // report. While its request is on its way it turns round and takes no press.

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The photo row: the photo shown cropped to the row, its page bars, the spinner while the
 // photos download and the placeholder when none arrived. A click on either half pages.

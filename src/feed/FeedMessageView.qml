@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The feed's message states: a title, the explanation and the button that resolves them.
 Column {

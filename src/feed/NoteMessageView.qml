@@ -4,6 +4,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Controls
 
 // The note over the feed: the profile's photo, the invitation, the field with its send button
 // and counter, and the skip button, centred on a dimmed backdrop. A desktop keyboard covers

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // One cell of the likes grid: the card the screen makes for it, with its drawing, and the
 // frame of the keyboard's focus.

@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The likes tab: the logo, the count, a line, and the grid of cards below it, centred and at
 // most 1000 wide, with the empty state behind it.

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The text-about-oneself step: the text over a thin rule and the count of characters left.
 // "Пропустить" sits in the navigation bar.

@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The birthday step: eight one-digit fields, Д Д / М М / Г Г Г Г in the order the locale writes
 // dates, and the note that only the age is shown.

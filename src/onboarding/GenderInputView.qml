@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The own-gender step: two choices and "Далее", which waits for one of them.
 Item {

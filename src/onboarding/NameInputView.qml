@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The name step: the question, the field and the reminder that the name stays.
 Item {

@@ -4,6 +4,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Controls
 
 // A permission step: the question and why, a large symbol, the main button and the way on
 // without it.

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The explanation and the one button that leads to the camera permission.
 Rectangle {

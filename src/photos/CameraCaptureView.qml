@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The camera's picture filling the screen and the round shutter under it.
 Rectangle {

@@ -5,6 +5,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
 import Zirel
+import Zirel.Controls
 
 // The two sources as rows, then the dashed drop target that also opens the file dialog.
 Rectangle {

@@ -3,7 +3,7 @@
 
 import QtQuick
 import QtQuick.Shapes
-import Zirel
+import Zirel.Controls
 
 // How many of the slots are filled: a ring that fills in half a second and "3 / 6" inside.
 Item {

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The picked picture under a fixed 3:4 frame with a 3 × 4 grid: dragged, wheeled or pinched
 // into place (arrows, + and − on the keyboard), then added with the button or Return. Where the

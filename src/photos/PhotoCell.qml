@@ -3,7 +3,7 @@
 
 import QtQuick
 import QtQuick.Shapes
-import Zirel
+import Zirel.Controls
 
 // One photo slot: a dashed outline with a plus badge when empty, the photo with a cross badge
 // when filled. A click anywhere on it is a click on the slot.

@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The six slots of a photo grid in two rows of three. Taps go to the grid; while files are
 // dragged over the screen the outlines turn green; while a dropped file is read, a spinner

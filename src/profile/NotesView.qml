@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // The notes one can still send: a heart card, the count and "записок", and a plus that will
 // buy more. The notes come later; the own-profile tab keeps the panel hidden until then.

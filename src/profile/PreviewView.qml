@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The card as others will see it, centred in the space below the editor's strip.
 Rectangle {

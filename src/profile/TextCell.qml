@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The text about oneself over a thin rule, with the count of characters left. An edit the
 // row refuses (a doubled space or line break, or past the limit) does not show.

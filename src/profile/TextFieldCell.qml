@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // One line of text with its placeholder; every change is written back into the row.
 Item {

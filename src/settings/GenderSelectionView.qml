@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // "Показывать меня": three choices, one always selected, and the button that goes on.
 Item {

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // A row that opens something: its title, what is chosen there if anything, and the arrow.
 Pressable {

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The age range: the two values, the two-thumb slider and whether people outside the range may
 // be shown too.

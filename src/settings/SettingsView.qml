@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The settings screen: its list of rows on the screen's background.
 Rectangle {

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The search distance: its value in km, the slider from 1 to 200 and whether people farther
 // away may be shown too.

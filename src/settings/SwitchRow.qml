@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // A line with a switch at its end; `toggled` reports the switch's new state.
 Item {

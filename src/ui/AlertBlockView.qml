@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // Covers the whole window for good: the service's message and, unless hidden, "Обновить".
 Rectangle {

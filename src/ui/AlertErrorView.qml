@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // "Ой!" and the message on a card over the dimmed window.
 Rectangle {

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // A message over a black backdrop at 55 %; any tap dismisses it.
 Rectangle {

@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The title, the message and the actions on a card over the dimmed window.
 Rectangle {

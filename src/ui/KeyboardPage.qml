@@ -4,6 +4,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Controls
 
 // The frame of a registration step: the step's content scrolls above a bottom panel that holds
 // "Далее" 30 points above the window's bottom edge, so the button stays in reach at any window

@@ -5,6 +5,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
 import Zirel
+import Zirel.Controls
 
 // A navigation stack: a bar with the back chevron over the top screen, pushes sliding in from
 // the right.

@@ -3,9 +3,9 @@
 
 #include "ui/QmlHost.h"
 
+#include "controls/KeyboardUse.h"
 #include "controls/SymbolImageProvider.h"
 #include "media/CachedImageProvider.h"
-#include "ui/KeyboardUse.h"
 #include "ui/Services.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // Draws one screen and, above it, whatever that screen presents. A focus scope, so the control
 // that had the keyboard gets it back when the screen is in front again.

@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // A presented screen. Overlays cover the whole window. A sheet is inset from the top over a
 // dimmed backdrop at a compact width and a centred dialog over it on a wider window; a panel is

@@ -5,6 +5,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
 import Zirel
+import Zirel.Controls
 
 // A stack whose first screen is a list of what the others show. At a compact width it is a
 // phone's stack, the chosen screen sliding in over the list; on a wider window the list stays at

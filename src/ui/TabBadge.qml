@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Controls
 
 // A tab's count in an accent pill; an empty text hides it.
 Rectangle {

@@ -4,6 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
+import Zirel.Controls
 
 // The tabs' screens stacked, the selected one shown. The tab buttons are a bar below them at a
 // compact width and a sidebar beside them, headed by the owner's photo and name, on a wider one.

@@ -31,6 +31,7 @@
 #include <thread>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include <numeric>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {

@@ -15,6 +15,7 @@
 #include <optional>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 
 namespace {
 // A screen drawn by a view of two buttons, counting its own Return commands.
@@ -35,7 +36,7 @@ private:
 };
 
 const char *kView = R"(import QtQuick
-import Zirel
+import Zirel.Controls
 Item {
     required property QtObject controller
     Column {

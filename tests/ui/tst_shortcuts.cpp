@@ -17,6 +17,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
 
 // The list of shortcuts is the key table the window's shortcuts are made of; it opens over any
 // screen and never takes a key that is typed.

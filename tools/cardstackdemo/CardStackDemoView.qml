@@ -3,6 +3,7 @@
 
 import QtQuick
 import Zirel
+import Zirel.Controls
 import ZirelDemo
 
 // The developer screen of the card stack: the stack, the buttons below it and the last report.

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zirel developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/KeyboardUse.h"
+#include "controls/KeyboardUse.h"
 
 #include <QCoreApplication>
 #include <QJSEngine>
