@@ -42,6 +42,7 @@
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {
@@ -283,7 +284,8 @@ std::pair<Frames, Frames> swipeThrough(QQmlEngine &engine, const Services &servi
         const qreal left = sidebar + (size.width() - sidebar - column - gap - panelWidth) / 2;
         area.moveLeft(left + 12);
         QQmlComponent host(&engine);
-        host.setData("import Zirel\nScreenHost { controller: null; asynchronous: true }", QUrl());
+        host.setData("import Zirel.Ui\nScreenHost { controller: null; asynchronous: true }",
+                     QUrl());
         panel.reset(qobject_cast<QQuickItem *>(host.create()));
         if (!panel)
             qFatal("the profile's host did not load: %s", qPrintable(host.errorString()));

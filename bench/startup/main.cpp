@@ -41,6 +41,7 @@
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 namespace {
 const QString kCrowd = QStringLiteral("55.0,37.0");

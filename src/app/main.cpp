@@ -33,6 +33,7 @@
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 namespace {
 // The main screen is up and its feed draws at least one card.

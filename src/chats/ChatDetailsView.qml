@@ -6,6 +6,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import Zirel
 import Zirel.Controls
+import Zirel.Ui
 
 // The conversation: a bar with back, the person and the flag; the bubbles; the input bar.
 Rectangle {

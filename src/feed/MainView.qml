@@ -4,6 +4,7 @@
 import QtQuick
 import Zirel
 import Zirel.Controls
+import Zirel.Ui
 
 // The feed: the logo and the filter button on top; below them either the card stack with its
 // button row, the own photo with the searching halo, or the message screen. On a wide window the

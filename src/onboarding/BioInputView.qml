@@ -4,6 +4,7 @@
 import QtQuick
 import Zirel
 import Zirel.Controls
+import Zirel.Ui
 
 // The text-about-oneself step: the text over a thin rule and the count of characters left.
 // "Пропустить" sits in the navigation bar.

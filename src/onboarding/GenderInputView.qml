@@ -4,6 +4,7 @@
 import QtQuick
 import Zirel
 import Zirel.Controls
+import Zirel.Ui
 
 // The own-gender step: two choices and "Далее", which waits for one of them.
 Item {

@@ -4,6 +4,7 @@
 import QtQuick
 import Zirel
 import Zirel.Controls
+import Zirel.Ui
 
 // The name step: the question, the field and the reminder that the name stays.
 Item {

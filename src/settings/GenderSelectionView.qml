@@ -5,6 +5,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import Zirel
 import Zirel.Controls
+import Zirel.Ui
 
 // "Показывать меня": three choices, one always selected, and the button that goes on.
 Item {

@@ -6,6 +6,7 @@ import QtQuick
 import Qt.labs.qmlmodels
 import QtQuick.Controls.Basic
 import Zirel
+import Zirel.Ui
 
 // The settings rows in one column, at most 640 points wide, scrolling when the window is low.
 Flickable {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // Covers the whole window for good: the service's message and, unless hidden, "Обновить".

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // "Ой!" and the message on a card over the dimmed window.

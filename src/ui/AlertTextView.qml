@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // A message over a black backdrop at 55 %; any tap dismisses it.

@@ -3,7 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // The title, the message and the actions on a card over the dimmed window.

@@ -3,7 +3,7 @@
 
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // The frame of a registration step: the step's content scrolls above a bottom panel that holds

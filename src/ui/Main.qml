@@ -3,7 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // The application window: the root screen, flipped in when a whole-window switch replaces it.

@@ -4,7 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // A navigation stack: a bar with the back chevron over the top screen, pushes sliding in from

@@ -5,7 +5,8 @@
 
 #include "media/PhotoScaler.h"
 
-#include <QtQml/qqmlregistration.h>
+// QML_FOREIGN needs the registration internals qqml.h brings.
+#include <QtQml/qqml.h>
 
 // The photo cells hand the scaler their card carries to QML. It lives in a library under the
 // QML module, so the module's type descriptions learn it from here.

@@ -13,15 +13,15 @@
 #include <QQuickWindow>
 
 namespace {
-const QUrl mainQml(QStringLiteral("qrc:/Zirel/ui/Main.qml"));
+const QUrl mainQml(QStringLiteral("qrc:/Zirel/Ui/ui/Main.qml"));
 }
 
 QmlHost::QmlHost(Window &window, const Services &services, Start start)
     : m_window(window) {
     // A screen frames the control it opens on by the input that came before it opened.
     new KeyboardUse(&m_engine);
-    // The module's qmldir is compiled in under qrc:/Zirel; Qt 6.4 does not look there unless
-    // told, and would then see only the C++ types of the module.
+    // The modules' qmldirs are compiled in under qrc:/Zirel; Qt 6.4 does not look there unless
+    // told, and would then see only the C++ types of the modules.
     m_engine.addImportPath(QStringLiteral("qrc:/"));
     m_engine.addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
     m_engine.addImageProvider(QStringLiteral("cache"), new CachedImageProvider(services.images()));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // Draws one screen and, above it, whatever that screen presents. A focus scope, so the control

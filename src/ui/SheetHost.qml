@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // A presented screen. Overlays cover the whole window. A sheet is inset from the top over a

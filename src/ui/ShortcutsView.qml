@@ -4,7 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // Every keyboard shortcut, a heading per screen and a row per shortcut: the keys in a frame,

@@ -4,7 +4,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Templates as T
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // A stack whose first screen is a list of what the others show. At a compact width it is a

@@ -3,7 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
+import Zirel.Ui
 import Zirel.Controls
 
 // The tabs' screens stacked, the selected one shown. The tab buttons are a bar below them at a

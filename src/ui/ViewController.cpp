@@ -25,7 +25,11 @@ QUrl ViewController::viewSource() const {
 }
 
 QUrl ViewController::qmlView(const char *relativePath) {
-    return QUrl(QStringLiteral("qrc:/Zirel/") + QLatin1String(relativePath));
+    // Each QML module's files sit under its URI's folder: the frame's under Zirel/Ui.
+    const QLatin1String path(relativePath);
+    return QUrl((path.startsWith(QLatin1String("ui/")) ? QStringLiteral("qrc:/Zirel/Ui/")
+                                                       : QStringLiteral("qrc:/Zirel/")) +
+                path);
 }
 
 void ViewController::setTitle(const QString &title) {

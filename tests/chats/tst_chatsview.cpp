@@ -22,6 +22,7 @@
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 using namespace ChatTestData;
 

@@ -16,6 +16,7 @@
 
 Q_IMPORT_QML_PLUGIN(ZirelPlugin)
 Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
+Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 namespace {
 // A screen drawn by a view of two buttons, counting its own Return commands.
