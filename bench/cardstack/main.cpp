@@ -40,9 +40,6 @@
 #include <ctime>
 #include <sys/resource.h>
 
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {

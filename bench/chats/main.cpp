@@ -24,13 +24,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
 #include <algorithm>
 #include <cstdio>
-
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 namespace {
 

@@ -35,13 +35,8 @@
 #include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QtQml/qqmlextensionplugin.h>
 #include <algorithm>
 #include <cstdio>
-
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 namespace {
 const QString kCrowd = QStringLiteral("55.0,37.0");

@@ -4,8 +4,8 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Controls
+import Zirel.Account
 
 // A compact question card over the dimmed window: title, message, optional field, actions.
 Rectangle {

@@ -3,8 +3,8 @@
 
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Controls
+import Zirel.Account
 
 // A scrolling page: the pause symbol, the question, the explanation and the two buttons.
 Rectangle {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Account
 
 // The restore screen on the brand gradient: logo, what happened, "Восстановить".
 Item {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Account
 
 // The sign-in screen on the brand gradient: logo, consent line and the white "Войти" button.
 Item {

@@ -29,11 +29,6 @@
 #include <QGuiApplication>
 #include <QNetworkProxyFactory>
 #include <QQuickWindow>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 namespace {
 // The main screen is up and its feed draws at least one card.

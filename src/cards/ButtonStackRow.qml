@@ -3,7 +3,7 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
+import Zirel.Cards
 
 // The row of action buttons under the stack: side margins and button sizes follow the row's
 // width, the buttons spread with equal spacing.

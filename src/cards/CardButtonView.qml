@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Cards
 
 // One round action button on its white plate: shrinks while held, grey when disabled.
 Pressable {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Cards
 
 // The drawing of a profile card: photo, page bars, gradient, name line, info line, info
 // button and the spinner shown while the photos download.

@@ -4,9 +4,9 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Chats
 
 // The conversation: a bar with back, the person and the flag; the bubbles; the input bar.
 Rectangle {

@@ -3,8 +3,8 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Chats
 
 // The matches list under the logo, the empty state behind it, a spinner below the last row
 // while a page loads.

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Details
 
 // The about text under its heading.
 Rectangle {

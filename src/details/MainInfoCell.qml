@@ -3,8 +3,8 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Details
 
 // The main information: one line per item, its symbol and its text, with a thin line between
 // two items.

@@ -4,8 +4,8 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Controls
+import Zirel.Details
 
 // Why the person is reported: the heading, the field with its clear button, send and cancel.
 Rectangle {

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Details
+import Zirel.Cards
 
 // The photo row: the photo shown cropped to the row, its page bars, the spinner while the
 // photos download and the placeholder when none arrived. A click on either half pages.

@@ -36,6 +36,7 @@ class UserInfoVC : public ViewController {
     Q_PROPERTY(QVariantList mainInfo READ mainInfo CONSTANT)
     Q_PROPERTY(UserInfoImageCell *imageCell READ imageCell CONSTANT)
     Q_PROPERTY(ButtonStackView *buttonStackView READ buttonStackView CONSTANT)
+    Q_MOC_INCLUDE("cards/ButtonStackView.h")
 
 public:
     /// Presses go to the opener while it lives; without one, `reportRow` offers the report row.

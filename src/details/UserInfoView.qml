@@ -4,9 +4,10 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import Qt.labs.qmlmodels
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Details
+import Zirel.Cards
 
 // A profile in full: the header that closes the screen, the rows of the table in a centred
 // column, and the action buttons at the bottom when the opener takes them. Drawn beside the

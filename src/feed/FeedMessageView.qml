@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Feed
 
 // The feed's message states: a title, the explanation and the button that resolves them.
 Column {

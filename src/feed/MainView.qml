@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Feed
+import Zirel.Cards
 
 // The feed: the logo and the filter button on top; below them either the card stack with its
 // button row, the own photo with the searching halo, or the message screen. On a wide window the

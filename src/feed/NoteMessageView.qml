@@ -3,7 +3,7 @@
 
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
+import Zirel.Feed
 import Zirel.Controls
 
 // The note over the feed: the profile's photo, the invitation, the field with its send button

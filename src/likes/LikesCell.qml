@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Likes
 
 // One cell of the likes grid: the card the screen makes for it, with its drawing, and the
 // frame of the keyboard's focus.

@@ -3,8 +3,8 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Likes
 
 // The likes tab: the logo, the count, a line, and the grid of cards below it, centred and at
 // most 1000 wide, with the empty state behind it.

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Onboarding
 
 // The text-about-oneself step: the text over a thin rule and the count of characters left.
 // "Пропустить" sits in the navigation bar.

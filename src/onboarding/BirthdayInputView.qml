@@ -3,9 +3,9 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Onboarding
 
 // The birthday step: eight one-digit fields, Д Д / М М / Г Г Г Г in the order the locale writes
 // dates, and the note that only the age is shown.

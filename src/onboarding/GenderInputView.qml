@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Onboarding
 
 // The own-gender step: two choices and "Далее", which waits for one of them.
 Item {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Onboarding
 
 // The name step: the question, the field and the reminder that the name stays.
 Item {

@@ -3,8 +3,8 @@
 
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Controls
+import Zirel.Onboarding
 
 // A permission step: the question and why, a large symbol, the main button and the way on
 // without it.

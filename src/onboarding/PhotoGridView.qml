@@ -3,9 +3,10 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Onboarding
+import Zirel.Photos
 
 // The photo step: the title, six slots in two rows of three, the counter ring with its hint,
 // and "Далее". Files dropped anywhere on it go to the cropper.

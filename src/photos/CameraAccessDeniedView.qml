@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Photos
 
 // The explanation and the one button that leads to the camera permission.
 Rectangle {

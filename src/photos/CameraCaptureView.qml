@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Photos
 
 // The camera's picture filling the screen and the round shutter under it.
 Rectangle {

@@ -4,8 +4,8 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
-import Zirel
 import Zirel.Controls
+import Zirel.Photos
 
 // The two sources as rows, then the dashed drop target that also opens the file dialog.
 Rectangle {

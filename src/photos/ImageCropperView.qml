@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Photos
 
 // The picked picture under a fixed 3:4 frame with a 3 × 4 grid: dragged, wheeled or pinched
 // into place (arrows, + and − on the keyboard), then added with the button or Return. Where the

@@ -3,8 +3,8 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Photos
 
 // The six slots of a photo grid in two rows of three. Taps go to the grid; while files are
 // dragged over the screen the outlines turn green; while a dropped file is read, a spinner

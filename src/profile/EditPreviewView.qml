@@ -3,9 +3,9 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Profile
 
 // The profile editor: the strip with "Отмена", the switch between editing and the preview,
 // and "Готово" (a spinner while saving), over the list or the preview.

@@ -5,9 +5,9 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import Qt.labs.qmlmodels
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Profile
 
 // The editing list: one cell per row, in a column that scrolls to keep the field being typed
 // in on screen. Ctrl+V outside the text fields pastes a picture into the photo tiles.

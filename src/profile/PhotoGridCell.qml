@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Profile
+import Zirel.Photos
 
 // The six photo tiles, as on the registration's photo step. Pictures dropped on them are
 // cropped into the first empty slot while there is one.

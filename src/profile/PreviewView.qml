@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Profile
 
 // The card as others will see it, centred in the space below the editor's strip.
 Rectangle {

@@ -3,8 +3,8 @@
 
 import QtQuick
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Controls
+import Zirel.Profile
 
 // The own-profile tab: logo and gear at the top, the photo in its ring with the edit badge, the
 // name with the age and the verified mark, and below them a panel in the secondary background

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Profile
 
 // The text about oneself over a thin rule, with the count of characters left. An edit the
 // row refuses (a doubled space or line break, or past the limit) does not show.

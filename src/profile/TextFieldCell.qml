@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Profile
 
 // One line of text with its placeholder; every change is written back into the row.
 Item {

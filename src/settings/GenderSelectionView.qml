@@ -3,9 +3,9 @@
 
 pragma ComponentBehavior: Bound
 import QtQuick
-import Zirel
 import Zirel.Controls
 import Zirel.Ui
+import Zirel.Settings
 
 // "Показывать меня": three choices, one always selected, and the button that goes on.
 Item {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Settings
 
 // A row that opens something: its title, what is chosen there if anything, and the arrow.
 Pressable {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Settings
 
 // The age range: the two values, the two-thumb slider and whether people outside the range may
 // be shown too.

@@ -5,8 +5,8 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import Qt.labs.qmlmodels
 import QtQuick.Controls.Basic
-import Zirel
 import Zirel.Ui
+import Zirel.Settings
 
 // The settings rows in one column, at most 640 points wide, scrolling when the window is low.
 Flickable {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Settings
 
 // The settings screen: its list of rows on the screen's background.
 Rectangle {

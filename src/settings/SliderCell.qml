@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
+import Zirel.Settings
 
 // The search distance: its value in km, the slider from 1 to 200 and whether people farther
 // away may be shown too.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
+import Zirel.Settings
 
 // Whether the user's own profile takes part in discovery.
 Item {

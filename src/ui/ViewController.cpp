@@ -25,10 +25,10 @@ QUrl ViewController::viewSource() const {
 }
 
 QUrl ViewController::qmlView(const char *relativePath) {
-    // Each QML module's files sit under its URI's folder: the frame's under Zirel/Ui.
-    const QLatin1String path(relativePath);
-    return QUrl((path.startsWith(QLatin1String("ui/")) ? QStringLiteral("qrc:/Zirel/Ui/")
-                                                       : QStringLiteral("qrc:/Zirel/")) +
+    // Each folder is a QML module, Zirel.Folder, whose files sit under its URI's folder.
+    const QString path = QLatin1String(relativePath);
+    const qsizetype folderEnd = path.indexOf(u'/');
+    return QUrl(QStringLiteral("qrc:/Zirel/") + path.first(1).toUpper() + path.mid(1, folderEnd) +
                 path);
 }
 

@@ -27,12 +27,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
 #include <thread>
-
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 namespace {
 

@@ -18,9 +18,6 @@
 #include <memory>
 #include <numeric>
 
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 Q_IMPORT_QML_PLUGIN(ZirelDemoPlugin)
 
 namespace {

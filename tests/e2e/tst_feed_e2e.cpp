@@ -27,11 +27,6 @@
 #include <QStandardPaths>
 #include <QStyleHints>
 #include <QTemporaryDir>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 using ReferenceClient::await;
 using ReferenceClient::kWaitMs;

@@ -18,11 +18,6 @@
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 using ReferenceClient::await;
 using ReferenceClient::kWaitMs;

@@ -14,11 +14,6 @@
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(ZirelPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_ControlsPlugin)
-Q_IMPORT_QML_PLUGIN(Zirel_UiPlugin)
 
 // The list of shortcuts is the key table the window's shortcuts are made of; it opens over any
 // screen and never takes a key that is typed.

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 import QtQuick
-import Zirel
 import Zirel.Controls
 import ZirelDemo
+import Zirel.Cardstack
 
 // The developer screen of the card stack: the stack, the buttons below it and the last report.
 Rectangle {
