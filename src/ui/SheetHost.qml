@@ -20,6 +20,12 @@ Item {
     readonly property bool sheet: !docked && (style === PresentationStyle.PageSheet
                                               || style === PresentationStyle.Panel)
     readonly property bool dialog: sheet && !WindowWidth.compact
+    // The dialog's size, apart from the host's bindings: its position centres it, and a position
+    // read from the host's own size would loop through it when the dialog becomes a sheet.
+    readonly property real dialogWidth: controller
+                                        ? Math.min(controller.dialogSize.width, width - 48) : 0
+    readonly property real dialogHeight: controller
+                                         ? Math.min(controller.dialogSize.height, height - 48) : 0
 
     Rectangle {
         anchors.fill: parent
@@ -52,12 +58,12 @@ Item {
 
     ScreenHost {
         id: layerHost
-        x: sheetHost.dialog ? (parent.width - width) / 2 : sheetHost.sheet ? Math.max(0, (parent.width - 640) / 2) : 0
-        y: sheetHost.dialog ? (parent.height - height) / 2 : sheetHost.sheet ? 40 : 0
-        width: sheetHost.dialog ? Math.min(sheetHost.controller.dialogSize.width, parent.width - 48)
-                                : parent.width - 2 * x
-        height: sheetHost.dialog ? Math.min(sheetHost.controller.dialogSize.height, parent.height - 48)
-                                 : parent.height - y
+        x: sheetHost.dialog ? (sheetHost.width - sheetHost.dialogWidth) / 2
+                            : sheetHost.sheet ? Math.max(0, (sheetHost.width - 640) / 2) : 0
+        y: sheetHost.dialog ? (sheetHost.height - sheetHost.dialogHeight) / 2
+                            : sheetHost.sheet ? 40 : 0
+        width: sheetHost.dialog ? sheetHost.dialogWidth : sheetHost.width - 2 * x
+        height: sheetHost.dialog ? sheetHost.dialogHeight : sheetHost.height - y
         controller: sheetHost.controller
         presentsOver: sheetHost.docked ? sheetHost.presenterHost : null
         clip: sheetHost.sheet
