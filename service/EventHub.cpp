@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
 #include <utility>
 
 namespace {
@@ -138,20 +139,26 @@ void EventHub::moveToShard(quint64 id) {
         return;
     QWebSocket *socket = std::exchange(it->waiting, nullptr);
     QTcpSocket *connection = it->connection;
-    if (!connection || socket->state() != QAbstractSocket::ConnectedState) {
-        socket->abort();
-        socket->deleteLater();
+    // The shard takes the connection's descriptor alone. Qt's objects go, with what they hold:
+    // the handshake's answer must be out, since what they still buffer goes with them.
+    int descriptor = -1;
+    if (connection && socket->state() == QAbstractSocket::ConnectedState) {
+        connection->flush();
+        if (connection->bytesToWrite() == 0)
+            descriptor = fcntl(int(connection->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
+        connection->setParent(socket);
+    }
+    // Closes Qt's descriptor only; the connection lives on in the copy.
+    socket->abort();
+    socket->deleteLater();
+    if (descriptor < 0) {
         onDropped(id);
         return;
     }
-    // The connection travels with the channel to its thread.
-    socket->setParent(nullptr);
-    connection->setParent(socket);
-    socket->moveToThread(it->shard->thread());
     QMetaObject::invokeMethod(
         it->shard,
-        [shard = it->shard, id, socket, connection, frames = std::exchange(it->frames, {})] {
-            shard->take(id, socket, connection, frames);
+        [shard = it->shard, id, descriptor, frames = std::exchange(it->frames, {})] {
+            shard->take(id, descriptor, frames);
         },
         Qt::QueuedConnection);
 }

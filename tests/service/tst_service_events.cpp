@@ -77,6 +77,16 @@ public:
     QByteArray answer;
 };
 
+// A frame as a client must send it: masked, here with a fixed key.
+QByteArray clientFrame(quint8 first, const QByteArray &payload) {
+    const QByteArray key("\x12\x34\x56\x78", 4);
+    QByteArray frame;
+    frame.append(char(first)).append(char(0x80 | payload.size())).append(key);
+    for (qsizetype i = 0; i < payload.size(); ++i)
+        frame.append(char(payload[i] ^ key[i % 4]));
+    return frame;
+}
+
 struct Pair {
     QString a, b, ta, tb;
 };
@@ -236,6 +246,62 @@ private Q_SLOTS:
         }
         QTRY_COMPARE(service.eventChannels(), 1);
         QCOMPARE(reading.socket.state(), QAbstractSocket::ConnectedState);
+    }
+
+    // A channel answers a client's pings and close as the protocol has it, however the bytes
+    // arrive, and sends events as text frames; a frame no client may send ends it at once.
+    void channelsKeepToTheProtocol() {
+        ServiceHarness service;
+        const Pair p = twoPeople(service);
+        const QByteArray auth = "bear " + p.ta.toUtf8();
+        RawUpgrade raw(service.port(), "GET /events HTTP/1.1", auth);
+        QCOMPARE(raw.status(), QByteArray("HTTP/1.1 101 Switching Protocols"));
+        QTRY_COMPARE(service.eventChannels(), 1);
+        const auto heard = [&raw](const QByteArray &expected) {
+            return QTest::qWaitFor(
+                [&] {
+                    raw.answer += raw.socket.readAll();
+                    return raw.answer.endsWith(expected);
+                },
+                5000);
+        };
+
+        // A ping split across many writes, a byte at a time.
+        for (const char byte : clientFrame(0x89, "abc")) {
+            raw.socket.write(&byte, 1);
+            QVERIFY(raw.socket.waitForBytesWritten(1000));
+            QTest::qWait(5);
+        }
+        QVERIFY2(heard(QByteArray("\x8A\x03"
+                                  "abc")),
+                 raw.answer.toHex().constData());
+        service.context().events.publish({p.a}, QJsonObject{{"type", "like"}});
+        QVERIFY(heard("\x81\x0F{\"type\":\"like\"}"));
+        // A close is answered with its own status code, and the connection ends.
+        raw.socket.write(clientFrame(0x88, QByteArray("\x03\xE8"
+                                                      "bye")));
+        QVERIFY(heard(QByteArray("\x88\x02\x03\xE8")));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return raw.socket.state() == QAbstractSocket::UnconnectedState; }, 5000));
+        QTRY_COMPARE(service.eventChannels(), 0);
+
+        const QByteArray unmasked("\x81\x02hi", 4);
+        const QByteArray reservedOpcode = clientFrame(0x83, "hi");
+        const QByteArray splitPing = clientFrame(0x09, "hi");
+        // Announces 2^40 bytes and never sends them.
+        const QByteArray huge("\x82\xFF\x00\x00\x01\x00\x00\x00\x00\x00", 10);
+        for (const QByteArray &bad : {unmasked, reservedOpcode, splitPing, huge}) {
+            RawUpgrade breaking(service.port(), "GET /events HTTP/1.1", auth);
+            QCOMPARE(breaking.status(), QByteArray("HTTP/1.1 101 Switching Protocols"));
+            QTRY_COMPARE(service.eventChannels(), 1);
+            breaking.socket.write(bad);
+            QVERIFY2(
+                QTest::qWaitFor(
+                    [&] { return breaking.socket.state() == QAbstractSocket::UnconnectedState; },
+                    5000),
+                bad.toHex().constData());
+            QTRY_COMPARE(service.eventChannels(), 0);
+        }
     }
 
     // Several processes on one PostgreSQL: an event made in one reaches a channel held by
