@@ -29,25 +29,30 @@ Rectangle {
         function onEndEditingRequested() { editView.forceActiveFocus() }
     }
 
-    // Tab walks the rows; whatever the keyboard moves to is scrolled into view. Only the rows'
-    // own controls count: a sheet over the editor has controls that lie over the rows too.
+    // Tab walks the rows; whatever the keyboard moves to is scrolled into view, and kept there
+    // when the window shrinks. Only the rows' own controls count: a sheet over the editor has
+    // controls that lie over the rows too.
+    function revealFocused() {
+        const item = editView.Window.activeFocusItem
+        let up = item
+        while (up && up !== column)
+            up = up.parent
+        // Focus given while the sheet is still being laid out is looked at again once the list
+        // has its size: measured against no height, everything looks out of view.
+        if (!up || scrollView.height <= 0)
+            return
+        const top = item.mapToItem(column, 0, 0).y + column.y
+        const bottom = top + item.height
+        if (top < scrollView.contentY)
+            scrollView.contentY = Math.max(0, top - 20)
+        else if (bottom > scrollView.contentY + scrollView.height)
+            scrollView.contentY = Math.min(scrollView.contentHeight - scrollView.height,
+                                           bottom - scrollView.height + 20)
+    }
+
     Connections {
         target: editView.Window.window
-        function onActiveFocusItemChanged() {
-            const item = editView.Window.activeFocusItem
-            let up = item
-            while (up && up !== column)
-                up = up.parent
-            if (!up)
-                return
-            const top = item.mapToItem(column, 0, 0).y + column.y
-            const bottom = top + item.height
-            if (top < scrollView.contentY)
-                scrollView.contentY = Math.max(0, top - 20)
-            else if (bottom > scrollView.contentY + scrollView.height)
-                scrollView.contentY = Math.min(scrollView.contentHeight - scrollView.height,
-                                               bottom - scrollView.height + 20)
-        }
+        function onActiveFocusItemChanged() { editView.revealFocused() }
     }
 
     Flickable {
@@ -58,6 +63,7 @@ Rectangle {
         boundsBehavior: Flickable.StopAtBounds
         clip: true
         ScrollBar.vertical: ScrollBar {}
+        onHeightChanged: editView.revealFocused()
 
         Column {
             id: column

@@ -58,7 +58,7 @@ public:
             return row;
         }
         [[nodiscard]] static Row spacer(int height) {
-            Row row;
+            Row row = of(Kind::Spacer);
             row.value = height;
             return row;
         }
