@@ -14,15 +14,17 @@ constexpr qsizetype kMiB = 1024 * 1024;
 constexpr qsizetype kDecodedPhotos = 40 * kMiB;
 /// Photos prepared at a card's size while the top card is paged through.
 constexpr qsizetype kPreparedPhotos = 6 * kMiB;
-/// The photos last shown on cards, so a card made again draws on its first frame: a handful of
-/// cards at the size of a maximised window.
-constexpr qsizetype kShownPhotos = 16 * kMiB;
-/// The last few cards' photos, so an undo does not download them again.
-constexpr qsizetype kRecentCards = 24 * kMiB;
+/// The photos last shown on cards, so a card made again draws on its first frame: the stack's
+/// cards and the last ones thrown, at the size of a maximised window. With the share below it
+/// is what keeps a long session of swiping within 20 MiB of what the first cards took.
+constexpr qsizetype kShownPhotos = 8 * kMiB;
+/// The last few cards' photos, so an undo does not download them again: two cards of three
+/// full-size photos.
+constexpr qsizetype kRecentCards = 12 * kMiB;
 /// The stamps drawn over a card being thrown.
 constexpr qsizetype kStamps = 2 * kMiB;
 
-constexpr qsizetype kTotal = 88 * kMiB;
+constexpr qsizetype kTotal = 68 * kMiB;
 static_assert(kDecodedPhotos + kPreparedPhotos + kShownPhotos + kRecentCards + kStamps == kTotal,
               "the shares make up the whole budget");
 
