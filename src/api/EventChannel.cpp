@@ -8,6 +8,7 @@
 
 #include <QNetworkRequest>
 #include <QUrl>
+#include <QWebSocket>
 
 namespace {
 
@@ -24,26 +25,51 @@ EventChannel::EventChannel(NetworkService &network, QObject *parent)
     , m_retry([this] { connectSocket(); }) {
     m_retry.setDelays(1s, 60s);
     m_retry.setJitter(true);
-    m_socket.setMaxAllowedIncomingFrameSize(kLargestFrame);
-    m_socket.setMaxAllowedIncomingMessageSize(kLargestFrame);
-    connect(&m_socket, &QWebSocket::connected, this, &EventChannel::onConnected);
-    connect(&m_socket, &QWebSocket::disconnected, this, &EventChannel::onDisconnected);
-    connect(&m_socket, &QWebSocket::textMessageReceived, this, &EventChannel::onFrame);
-    connect(&m_socket, &QWebSocket::pong, this, [this] { m_awaitingPong = false; });
-    connect(&m_socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
-            [this](QAbstractSocket::SocketError error) {
-                m_unreachable = error == QAbstractSocket::ConnectionRefusedError ||
-                                error == QAbstractSocket::HostNotFoundError ||
-                                error == QAbstractSocket::NetworkError ||
-                                error == QAbstractSocket::SocketTimeoutError;
-            });
     m_ping.setInterval(30s);
     connect(&m_ping, &QTimer::timeout, this, &EventChannel::onPingDue);
     connect(&network, &NetworkService::serviceAnswered, this, &EventChannel::onReachable);
 }
 
 EventChannel::~EventChannel() {
-    m_socket.disconnect(this);
+    // The socket goes with the thread, before anything its last signals would reach.
+    m_thread.stop();
+}
+
+void EventChannel::openSocket(const QNetworkRequest &request, quint64 attempt) {
+    // A fresh socket for every attempt, so nothing an abandoned one still reports is taken
+    // for news of this one.
+    delete m_socket;
+    m_socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, m_thread.context());
+    m_socket->setMaxAllowedIncomingFrameSize(kLargestFrame);
+    m_socket->setMaxAllowedIncomingMessageSize(kLargestFrame);
+    // Run on the channel's owner thread; an attempt given up since is ignored.
+    const auto current = [this, attempt](auto &&handle) {
+        return [this, attempt, handle](auto &&...arguments) {
+            if (attempt == m_attempt)
+                handle(arguments...);
+        };
+    };
+    connect(m_socket, &QWebSocket::connected, this, current([this] { onConnected(); }));
+    connect(m_socket, &QWebSocket::disconnected, this, current([this] { onDisconnected(); }));
+    connect(m_socket, &QWebSocket::textMessageReceived, this,
+            current([this](const QString &text) { onFrame(text); }));
+    connect(m_socket, &QWebSocket::pong, this,
+            current([this](quint64, const QByteArray &) { m_awaitingPong = false; }));
+    connect(m_socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
+            current([this](QAbstractSocket::SocketError error) {
+                m_unreachable = error == QAbstractSocket::ConnectionRefusedError ||
+                                error == QAbstractSocket::HostNotFoundError ||
+                                error == QAbstractSocket::NetworkError ||
+                                error == QAbstractSocket::SocketTimeoutError;
+            }));
+    m_socket->open(request);
+}
+
+void EventChannel::onSocket(std::function<void(QWebSocket &)> work) {
+    m_thread.post([this, work = std::move(work)] {
+        if (m_socket)
+            work(*m_socket);
+    });
 }
 
 void EventChannel::setDelays(RetrySchedule::Delay first, RetrySchedule::Delay longest,
@@ -64,20 +90,23 @@ void EventChannel::close() {
     m_wanted = false;
     m_retry.reset();
     m_ping.stop();
-    m_socket.abort();
+    ++m_attempt;
+    m_attempting = false;
+    onSocket([](QWebSocket &socket) { socket.abort(); });
     setLive(false);
 }
 
 void EventChannel::connectSocket() {
     const std::optional<QString> token = m_network.paseto();
-    if (!m_wanted || !token || m_socket.state() != QAbstractSocket::UnconnectedState)
+    if (!m_wanted || !token || m_attempting)
         return;
+    m_attempting = true;
     // The service's own origin; NetworkService admits only https, or http to this machine.
     QUrl url(m_network.baseUrl() + QStringLiteral("events"));
     url.setScheme(url.scheme() == u"https" ? QStringLiteral("wss") : QStringLiteral("ws"));
     QNetworkRequest request(url);
     request.setRawHeader("auth", "bear " + token->toUtf8());
-    m_socket.open(request);
+    m_thread.post([this, request, attempt = ++m_attempt] { openSocket(request, attempt); });
 }
 
 void EventChannel::onConnected() {
@@ -89,6 +118,7 @@ void EventChannel::onConnected() {
 }
 
 void EventChannel::onDisconnected() {
+    m_attempting = false;
     m_ping.stop();
     setLive(false);
     if (!m_wanted)
@@ -112,11 +142,11 @@ void EventChannel::onReachable() {
 void EventChannel::onPingDue() {
     // A service gone without closing (a dropped network) answers nothing; polling takes over.
     if (m_awaitingPong) {
-        m_socket.abort();
+        onSocket([](QWebSocket &socket) { socket.abort(); });
         return;
     }
     m_awaitingPong = true;
-    m_socket.ping();
+    onSocket([](QWebSocket &socket) { socket.ping(); });
 }
 
 void EventChannel::onFrame(const QString &text) {

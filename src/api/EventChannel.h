@@ -5,19 +5,24 @@
 
 #include "api/LiveEvent.h"
 #include "api/RetrySchedule.h"
+#include "platform/WorkerThread.h"
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
-#include <QWebSocket>
+#include <functional>
 
 class NetworkService;
+class QNetworkRequest;
+class QWebSocket;
 
 // The service's live events for the signed-in person, over a WebSocket on the service's own
 // origin, authorised like every call (never a token in the address). While it is open, the
 // screens ask for what changed when an event says so and poll only now and then; when it
 // drops, they go back to polling at once while it reconnects, waiting 1 s doubling to 60 s,
 // with jitter, and trying at once when the network comes back.
+// The socket lives on a thread of its own; what it reports is handled on the owner's thread.
 // A broken or hostile service gets nowhere with it: unknown events change nothing, a frame
 // larger than any event closes the channel, and what is not an event is logged once.
 class EventChannel : public QObject {
@@ -48,6 +53,10 @@ Q_SIGNALS:
 
 private:
     void connectSocket();
+    // On the channel's thread: socket work stays off the screens' thread, and making a socket
+    // sets up the TLS backend, which takes milliseconds a start should not wait for.
+    void openSocket(const QNetworkRequest &request, quint64 attempt);
+    void onSocket(std::function<void(QWebSocket &)> work);
     void onConnected();
     void onDisconnected();
     void onFrame(const QString &text);
@@ -57,7 +66,12 @@ private:
     void onReachable();
 
     NetworkService &m_network;
-    QWebSocket m_socket;
+    WorkerThread m_thread{QStringLiteral("EventChannel")};
+    QPointer<QWebSocket> m_socket; // used on m_thread only
+    // Each attempt's number; what an earlier attempt reports is ignored.
+    quint64 m_attempt = 0;
+    // An attempt, or the connection it made, is under way.
+    bool m_attempting = false;
     RetrySchedule m_retry;
     QTimer m_ping;
     QElapsedTimer m_openedAt;

@@ -101,6 +101,17 @@ private Q_SLOTS:
         QVERIFY(!channel.isLive());
         QTest::qWait(1500);
         QCOMPARE(service.requests.size(), 2);
+
+        // Closed and opened again at once, as signing out and in does: what the dropped
+        // connection still reports does not count against the new one, which stays.
+        channel.open();
+        QTRY_VERIFY(channel.isLive());
+        channel.close();
+        channel.open();
+        QTRY_COMPARE(service.requests.size(), 4);
+        QTest::qWait(1500);
+        QVERIFY(channel.isLive());
+        QCOMPARE(service.requests.size(), 4);
     }
 
     // With the service gone the channel waits longer after each failed attempt, but the first
