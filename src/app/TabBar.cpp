@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTimer>
 
 TabBar::TabBar(Services services, QObject *parent)
     : TabContainer(QStringLiteral("TabBar"), std::move(services), parent) {}
@@ -60,7 +61,10 @@ void TabBar::viewDidLoad() {
     // Their loading, timers and badges must run before the user first opens those tabs.
     likes->loadViewIfNeeded();
     chats->loadViewIfNeeded();
-    services().events().open();
+    // The channel only spares the screens their polling, which they keep up until it is live
+    // and then catch up on at once. Opened a moment after the screen, its socket's TLS set-up
+    // (milliseconds of loading) stays clear of the first frame.
+    QTimer::singleShot(kChannelDelay, this, [this] { services().events().open(); });
     showOwner();
     connect(&services().user(), &UserManager::userChanged, this, &TabBar::showOwner);
 }

@@ -5,6 +5,8 @@
 
 #include "ui/TabContainer.h"
 
+#include <chrono>
+
 class ChatsVC;
 class LikesVC;
 class MainVC;
@@ -21,6 +23,8 @@ public:
     static constexpr int likesTab = 1;
     static constexpr int chatTab = 2;
     static constexpr int profileTab = 3;
+    /// How long after the main screen the live channel opens.
+    static constexpr std::chrono::milliseconds kChannelDelay{1000};
 
     explicit TabBar(Services services, QObject *parent = nullptr);
     ~TabBar() override;

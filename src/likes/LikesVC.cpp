@@ -57,6 +57,12 @@ void LikesVC::viewDidLoad() {
         if (event.kind == LiveEvent::Kind::Like || event.kind == LiveEvent::Kind::Match)
             updateData();
     });
+    // What came before the channel was live (it opens a moment after the start, and again
+    // after a drop) is asked for once it is.
+    connect(&services().events(), &EventChannel::liveChanged, this, [this](bool live) {
+        if (live)
+            updateData();
+    });
 }
 
 void LikesVC::updateData() {

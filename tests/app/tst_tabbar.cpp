@@ -79,6 +79,19 @@ private Q_SLOTS:
         QCOMPARE(m_fake.requestsTo(QStringLiteral("user")).size(), 1);
         tabs.setSelectedIndex(TabBar::profileTab);
         QVERIFY(tabs.tabs().at(TabBar::profileTab)->isViewLoaded());
+        // The live channel opens for the signed-in person a moment after the screen.
+        QTRY_VERIFY(!m_fake.requestsTo(QStringLiteral("events")).isEmpty());
+    }
+
+    // A screen gone before its channel was due, as when signing out at once, leaves it shut.
+    void aScreenGoneEarlyLeavesTheChannelShut() {
+        m_fake.respond(QStringLiteral("user"), 200, Fixtures::bytes(QStringLiteral("user.json")));
+        {
+            TabBar tabs(m_services.services());
+            tabs.loadViewIfNeeded();
+        }
+        QTest::qWait(int(TabBar::kChannelDelay.count()) + 500);
+        QVERIFY(m_fake.requestsTo(QStringLiteral("events")).isEmpty());
     }
 
     // A match made on the feed changes the likes and the matches list, one made on the likes

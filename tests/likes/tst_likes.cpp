@@ -153,6 +153,12 @@ private Q_SLOTS:
         QTRY_COMPARE(m_fake->requestsTo("likes").size(), 2);
         QTest::qWait(200);
         QCOMPARE(m_fake->requestsTo("likes").size(), 2);
+        // A channel coming live asks for what came before it; one going down does not.
+        Q_EMIT events.liveChanged(true);
+        Q_EMIT events.liveChanged(false);
+        QTRY_COMPARE(m_fake->requestsTo("likes").size(), 3);
+        QTest::qWait(200);
+        QCOMPARE(m_fake->requestsTo("likes").size(), 3);
     }
 
     void aThrownCardLeavesAtOnceAndComesBackWhileTheServiceListsIt() {
